@@ -1,0 +1,4 @@
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/engine_bench.cpp)
+  add_executable(engine_bench ${CMAKE_CURRENT_LIST_DIR}/engine_bench.cpp)
+  target_link_libraries(engine_bench PRIVATE engine benchmark::benchmark)
+endif()

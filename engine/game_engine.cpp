@@ -1,0 +1,245 @@
+#include "game_engine.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+struct TOutcome {
+  std::string_view Text;  // Panel2
+  bool Won;
+  int Line;  // pay-table line and sound slot, 0 for a loss
+};
+
+TOutcome OutcomeOf(const THandResult& hand) {
+  switch (hand.Category) {
+    case hcNoPair:
+      return {"Player has No Pair ", false, 0};
+    case hcPair:
+      if (!hand.PayingPair) return {"Player has One Pair", false, 0};
+      return {"Player has pair of Jacks or Better", true, 1};
+    case hcTwoPair:
+      return {"Player has Two Pair", true, 2};
+    case hcThreeOfAKind:
+      return {"Player has Three of a Kind", true, 3};
+    case hcStraight:
+      return {"Player has a Straight", true, 4};
+    case hcFlush:
+      return {"Player has a Flush", true, 5};
+    case hcFullHouse:
+      return {"Player has a Full House", true, 6};
+    case hcFourOfAKind:
+      return {"Wow! Four of a Kind", true, 7};
+    case hcStraightFlush:
+      return {"Wow! Straight Flush", true, 8};
+    case hcRoyalFlush:
+      return {"Wow! Royal Flush", true, 9};
+  }
+  return {"Player has No Pair ", false, 0};
+}
+
+// Money is 32-bit; anything beyond is held at the limit instead of wrapping.
+std::int32_t ClampMoney(std::int64_t value) {
+  constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(std::clamp(value, lo, hi));
+}
+
+constexpr std::string_view kBlank = " ";
+constexpr std::string_view kTwoBlanks = "  ";
+
+}  // namespace
+
+TGameEngine::TGameEngine(TClock clock) : FClock(std::move(clock)) {
+  FDeck.Fill();
+  FView.Cards.fill(cdTitleFace);
+  FHand.Cards.fill(cdTitleFace);
+  for (int i = 0; i < kHandSize; ++i) SetMark(i, hmDraw);
+  ShowBet();
+  ShowTotal();
+}
+
+void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
+                          const std::array<std::int32_t, kPayLines>& storedPayouts) {
+  FTotal = kStartTotal;
+  FBetMaximum = kMaxBet;
+  if (storedTotal > 50 && storedTotal < 50000) FTotal = storedTotal;
+  if (storedBet > 0 && storedBet < FTotal)
+    FBet = std::clamp(storedBet, kMinBet, FBetMaximum);
+  else if (storedBet < 0)
+    FBet = kMinBet;
+
+  FPayTable = TPayTable{};
+  for (int k = 1; k <= kPayLines; ++k) {
+    const std::int32_t stored = storedPayouts[static_cast<std::size_t>(k - 1)];
+    if (stored > 0) FPayTable.SetLine(k, stored);
+  }
+
+  ResetStats();
+  FRandom.SeedFromClock(FClock);
+  FPhase = gpIdle;
+  FDeck.Position = 0;
+  ShowTotal();
+  FDeck.Fill();
+  FView.Cash = kBlank;
+  FView.SecondVisible = false;
+  FView.ShuffleVisible = true;
+  FView.Image1Visible = false;
+  for (int i = 0; i < kHandSize; ++i) {
+    SetMark(i, hmDraw);
+    FView.HoldPanels[i].Enabled = true;
+  }
+  FHand.Cards.fill(cdTitleFace);
+  FView.Cards = FHand.Cards;
+  ShowBet();
+}
+
+void TGameEngine::Deal() {
+  if (FPhase == gpDealt) return;
+  if (FTotal < 20) {
+    FBetMaximum = kMinBet;
+    FBet = kMinBet;
+  }
+  FDeck.Position = 0;
+  FDeck.Fill();
+  FDeck.Shuffle(FRandom);
+  for (auto& card : FHand.Cards) card = FDeck.TakeNext();
+  FView.Cards = FHand.Cards;
+  FPhase = gpDealt;
+  FView.SecondVisible = true;
+  FView.Cash = kBlank;
+  FView.ShuffleVisible = false;
+  FView.Image1Visible = false;
+  FView.Panel2 = kTwoBlanks;
+  FView.Panel4 = kTwoBlanks;
+  for (int i = 0; i < kHandSize; ++i) {
+    FView.HoldPanels[i].Enabled = true;
+    SetMark(i, hmDraw);
+  }
+  ShowBet();
+}
+
+void TGameEngine::ToggleHold(int position) {
+  if (position < 1 || position > kHandSize) return;
+  const int i = position - 1;
+  SetMark(i, FHand.Marks[i] == hmDraw ? hmHold : hmDraw);
+}
+
+void TGameEngine::DrawAndSettle() {
+  if (FPhase != gpDealt) return;
+  FPhase = gpSettled;
+  FView.SecondVisible = false;
+  FView.ShuffleVisible = true;
+  ShowBet();
+  for (int i = 0; i < kHandSize; ++i)
+    if (FHand.Marks[i] == hmDraw) FHand.Cards[i] = FDeck.TakeNext();
+  FView.Cards = FHand.Cards;
+  for (auto& panel : FView.HoldPanels) panel.Enabled = false;
+
+  const THandResult hand = EvaluateHand(FHand.Cards);
+  const TOutcome outcome = OutcomeOf(hand);
+  FView.Panel2 = outcome.Text;
+  RecordResult(hand.Category, outcome.Won);
+
+  if (!outcome.Won) {
+    FTotal = ClampMoney(std::int64_t{FTotal} - FBet);
+    FView.Cash = "You Lost Total is now " + std::to_string(FTotal);
+  } else {
+    if (OnWinSound) OnWinSound(outcome.Line);
+    FView.Image1Visible = true;
+    const std::int64_t multiplier = FPayTable.Line(outcome.Line);
+    FTotal = ClampMoney(FTotal + multiplier * FBet);
+    if (multiplier == 0)
+      FView.Cash = "You Win Total is now " + std::to_string(FTotal);
+    else
+      FView.Cash = "*Bonus* " + std::to_string(multiplier + 1) + "X  Paid You Win! Total is now " +
+                   std::to_string(FTotal);
+  }
+  UpdateDisplay();
+  if (OnUpdateDisplay) OnUpdateDisplay();
+}
+
+void TGameEngine::ResetStats() { FStats.Reset(); }
+
+void TGameEngine::RecordResult(THandCategory category, bool won) { FStats.Record(category, won); }
+
+void TGameEngine::UpdateDisplay() {
+  ShowTotal();
+  FView.GridFilled = true;
+  FView.GridCounts = FStats.CategoryCount;
+  if (const auto percent = FStats.WinningPercentage()) FView.GaugeProgress = *percent;
+  for (int i = 0; i < kHandSize; ++i) {
+    SetMark(i, hmOver);
+    FView.HoldPanels[i].Enabled = false;
+  }
+}
+
+void TGameEngine::ShowStats() {
+  FView.Cash = FStats.SummaryText();
+  FView.Panel4 = FStats.HighHandsText();
+}
+
+bool TGameEngine::SetBet(std::int32_t value) {
+  if (BetReadOnly()) return false;
+  FBet = std::clamp(value, kMinBet, FBetMaximum);
+  ShowBet();
+  return true;
+}
+
+bool TGameEngine::StepBet(int steps) {
+  if (BetReadOnly()) return false;
+  return SetBet(ClampMoney(std::int64_t{FBet} + std::int64_t{steps} * kBetStep));
+}
+
+bool TGameEngine::SetBetText(std::string_view text) { return SetBet(ParseBetText(text)); }
+
+std::int32_t TGameEngine::ParseBetText(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) return kMinBet;
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return kMinBet;
+    value = value * 10 + (text[i] - '0');
+    if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) return kMinBet;
+  }
+  if (negative) value = -value;
+  if (value < std::numeric_limits<std::int32_t>::min() ||
+      value > std::numeric_limits<std::int32_t>::max())
+    return kMinBet;
+  return static_cast<std::int32_t>(value);
+}
+
+void TGameEngine::SetTotal(std::int32_t total) {
+  FTotal = total;
+  ShowTotal();
+}
+
+void TGameEngine::SetMark(int index, THoldMark mark) {
+  FHand.Marks[index] = mark;
+  THoldPanelView& panel = FView.HoldPanels[index];
+  switch (mark) {
+    case hmDraw:
+      panel.Caption = "Draw";
+      panel.Color = clBtnFace;
+      break;
+    case hmHold:
+      panel.Caption = "Hold";
+      panel.Color = clRed;
+      break;
+    case hmOver:
+      panel.Caption = "Over";
+      panel.Color = clBlue;
+      break;
+  }
+}
+
+void TGameEngine::ShowBet() {
+  FView.BetValue = FBet;
+  FView.BetMaximum = FBetMaximum;
+  FView.BetReadOnly = BetReadOnly();
+}
+
+void TGameEngine::ShowTotal() { FView.Panel5 = std::to_string(FTotal); }

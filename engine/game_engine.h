@@ -1,0 +1,146 @@
+#pragma once
+// The play cycle of the draw-poker machine: bankroll, bet, pay table, deal, hold, draw and
+// settlement. It decides every caption, colour and visibility the window shows for the
+// cycle and publishes them as a plain view that the window copies into its controls.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "cards.h"
+#include "evaluator.h"
+#include "play_stats.h"
+
+enum TGamePhase : std::uint8_t { gpIdle = 0, gpDealt = 1, gpSettled = 2 };
+
+// Colour values as the window toolkit spells them: 0x00BBGGRR, top bit set for a system
+// colour. The window converts them at its boundary.
+using TColorValue = std::int32_t;
+inline constexpr TColorValue clBtnFace = static_cast<TColorValue>(0x8000000Fu);
+inline constexpr TColorValue clRed = 0x000000FF;
+inline constexpr TColorValue clBlue = 0x00FF0000;
+
+inline constexpr int kHandSize = 5;
+inline constexpr int kPayLines = 9;
+inline constexpr std::int32_t kMinBet = 5;
+inline constexpr std::int32_t kMaxBet = 1000;
+inline constexpr std::int32_t kBetStep = 5;
+inline constexpr std::int32_t kStartTotal = 1000;
+
+// How a hold panel marks its card: replaced at the draw, kept, or the hand is settled.
+enum THoldMark : std::uint8_t { hmDraw, hmHold, hmOver };
+
+struct THand {
+  std::array<cdCardDeck, kHandSize> Cards{};
+  std::array<THoldMark, kHandSize> Marks{};
+};
+
+// Nine multipliers: a win adds multiplier x bet and the stake is kept.
+struct TPayTable {
+  // H[0] is line H1 (jacks or better) ... H[8] is line H9 (royal flush).
+  std::array<std::int32_t, kPayLines> H = {0, 1, 2, 3, 4, 7, 11, 49, 99};
+
+  std::int32_t Line(int k) const { return H[static_cast<std::size_t>(k - 1)]; }
+  void SetLine(int k, std::int32_t value) { H[static_cast<std::size_t>(k - 1)] = value; }
+  friend bool operator==(const TPayTable&, const TPayTable&) = default;
+};
+
+struct THoldPanelView {
+  std::string Caption;
+  TColorValue Color = clBtnFace;
+  bool Enabled = true;
+};
+
+// Everything the window shows of the play cycle, control by control.
+struct TGameView {
+  std::array<cdCardDeck, kHandSize> Cards{};         // CardDeck1..CardDeck5
+  std::array<THoldPanelView, kHandSize> HoldPanels;  // Panel6..Panel10
+  std::string Panel2;                                // the hand after the draw
+  std::string Cash;                                  // the money message
+  std::string Panel4;                                // second message line
+  std::string Panel5;                                // the total
+  bool Image1Visible = false;                        // the win picture
+  bool ShuffleVisible = true;                        // "Deal"
+  bool SecondVisible = false;                        // "Draw"
+  std::int32_t BetValue = kMinBet;
+  std::int32_t BetMaximum = kMaxBet;
+  bool BetReadOnly = false;
+  // The statistics grid stays blank until the first settled hand.
+  bool GridFilled = false;
+  std::array<std::int32_t, kHandCategoryCount> GridCounts{};
+  int GaugeProgress = 0;
+};
+
+class TGameEngine {
+ public:
+  // Asked for after a win, before it is credited, with the sound slot 1..9.
+  std::function<void(int slot)> OnWinSound;
+  // The window's results refresh, at the very end of every settlement.
+  std::function<void()> OnUpdateDisplay;
+
+  // A fresh engine is already playable (seed 0, total 1000, bet 5, title faces), so a
+  // window whose start-up failed half-way can still deal.
+  explicit TGameEngine(TClock clock = UtcTimeOfDay);
+
+  // Takes over the stored values within their bounds (-1 = not stored), resets the
+  // statistics, seeds the generator from the clock and shows the idle table.
+  void StartUp(std::int32_t storedTotal, std::int32_t storedBet,
+               const std::array<std::int32_t, kPayLines>& storedPayouts);
+  // Refills, shuffles and deals five cards. Does nothing while a hand is open.
+  void Deal();
+  // Flips position 1..5 between "Draw" and "Hold" ("Over" turns into "Draw"), in any phase.
+  void ToggleHold(int position);
+  // Replaces the cards marked "Draw", classifies and settles the hand. Only in gpDealt.
+  void DrawAndSettle();
+  void ResetStats();
+  void RecordResult(THandCategory category, bool won);
+  // Engine side of the results refresh: total, grid, gauge, and the panels to "Over".
+  void UpdateDisplay();
+  // The two statistics lines into the two message panels; nothing else changes.
+  void ShowStats();
+
+  std::int32_t Bet() const { return FBet; }
+  std::int32_t BetMaximum() const { return FBetMaximum; }
+  bool BetReadOnly() const { return FPhase == gpDealt; }
+  // The setters refuse (return false, change nothing) while the bet is read-only;
+  // otherwise the value is moved into kMinBet..BetMaximum().
+  bool SetBet(std::int32_t value);
+  bool StepBet(int steps);
+  bool SetBetText(std::string_view text);
+  // The number a typed bet spells, or kMinBet when it is not a whole number.
+  static std::int32_t ParseBetText(std::string_view text);
+
+  std::int32_t Total() const { return FTotal; }
+  // "Set Total": the bankroll and its panel, nothing else.
+  void SetTotal(std::int32_t total);
+
+  TGamePhase Phase() const { return FPhase; }
+  const TDeck& Deck() const { return FDeck; }
+  const THand& Hand() const { return FHand; }
+  const TPayTable& PayTable() const { return FPayTable; }
+  void SetPayTable(const TPayTable& table) { FPayTable = table; }
+  const TPlayStats& Stats() const { return FStats; }
+  TRandomSource& Random() { return FRandom; }
+  const TRandomSource& Random() const { return FRandom; }
+
+  const TGameView& View() const { return FView; }
+
+ private:
+  void SetMark(int index, THoldMark mark);
+  void ShowBet();
+  void ShowTotal();
+
+  TClock FClock;
+  std::int32_t FTotal = kStartTotal;
+  std::int32_t FBet = kMinBet;
+  std::int32_t FBetMaximum = kMaxBet;
+  TGamePhase FPhase = gpIdle;
+  TDeck FDeck;
+  THand FHand;
+  TPayTable FPayTable;
+  TPlayStats FStats;
+  TRandomSource FRandom;
+  TGameView FView;
+};
