@@ -159,9 +159,13 @@ void TGameEngine::DrawAndSettle() {
   if (OnUpdateDisplay) OnUpdateDisplay();
 }
 
-void TGameEngine::ResetStats() { FStats.Reset(); }
+void TGameEngine::ResetStats() {
+  FStats.Reset();
+}
 
-void TGameEngine::RecordResult(THandCategory category, bool won) { FStats.Record(category, won); }
+void TGameEngine::RecordResult(THandCategory category, bool won) {
+  FStats.Record(category, won);
+}
 
 void TGameEngine::UpdateDisplay() {
   ShowTotal();
@@ -191,7 +195,9 @@ bool TGameEngine::StepBet(int steps) {
   return SetBet(ClampMoney(std::int64_t{FBet} + std::int64_t{steps} * kBetStep));
 }
 
-bool TGameEngine::SetBetText(std::string_view text) { return SetBet(ParseBetText(text)); }
+bool TGameEngine::SetBetText(std::string_view text) {
+  return SetBet(ParseBetText(text));
+}
 
 std::int32_t TGameEngine::ParseBetText(std::string_view text) {
   std::size_t i = 0;
@@ -242,4 +248,6 @@ void TGameEngine::ShowBet() {
   FView.BetReadOnly = BetReadOnly();
 }
 
-void TGameEngine::ShowTotal() { FView.Panel5 = std::to_string(FTotal); }
+void TGameEngine::ShowTotal() {
+  FView.Panel5 = std::to_string(FTotal);
+}

@@ -11,8 +11,8 @@
 
 // Headings of the statistics grid, one per hand category, in category order.
 inline constexpr std::array<std::string_view, kHandCategoryCount> kGridHeadings = {
-    "No Pair",  "Pairs",      "2 Pair",      "3 of a Kind",    "Straight",
-    "Flush",    "Full House", "4 of a Kind", "Straight Flush", "Royal Flush"};
+    "No Pair", "Pairs",      "2 Pair",      "3 of a Kind",    "Straight",
+    "Flush",   "Full House", "4 of a Kind", "Straight Flush", "Royal Flush"};
 
 struct TPlayStats {
   std::int32_t HandsWon = 0;

@@ -7,7 +7,9 @@ TMessageHook& Hook() {
 }
 }  // namespace
 
-void SetMessageHook(TMessageHook hook) { Hook() = std::move(hook); }
+void SetMessageHook(TMessageHook hook) {
+  Hook() = std::move(hook);
+}
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                  const QString& text) {

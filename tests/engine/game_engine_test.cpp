@@ -1,0 +1,440 @@
+#include "game_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::array<std::int32_t, kPayLines> kNothingStored = {-1, -1, -1, -1, -1, -1, -1, -1, -1};
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+
+// Seeds whose first five cards make the named hand (found by searching the generator).
+constexpr std::uint32_t kSeedNoPair = 0;  // 7C KC 6D 5S 4S
+constexpr std::uint32_t kSeedAces = 1;    // AS 2C JS AH 10S
+constexpr std::uint32_t kSeedNines = 12;  // 9S 10D 4S 5S 9D
+constexpr std::uint32_t kSeedTwoPair = 19;
+constexpr std::uint32_t kSeedTrips = 25;
+constexpr std::uint32_t kSeedStraight = 162;
+constexpr std::uint32_t kSeedFlush = 379;
+constexpr std::uint32_t kSeedFullHouse = 596;
+constexpr std::uint32_t kSeedQuads = 16815;
+constexpr std::uint32_t kSeedStraightFlush = 117923;
+constexpr std::uint32_t kSeedRoyal = 131971;
+
+struct TEngineFixture : ::testing::Test {
+  TGameEngine engine{[] { return TTimeOfDay{0, 0, 0, 0}; }};
+  std::vector<int> sounds;
+  int refreshes = 0;
+
+  void SetUp() override {
+    engine.OnWinSound = [this](int slot) { sounds.push_back(slot); };
+    engine.OnUpdateDisplay = [this] { ++refreshes; };
+    engine.StartUp(-1, -1, kNothingStored);
+  }
+
+  void DealFrom(std::uint32_t seed) {
+    engine.Random().Seed = seed;
+    engine.Deal();
+  }
+  // Deals from the seed, keeps all five cards and settles them.
+  void PlayKept(std::uint32_t seed) {
+    DealFrom(seed);
+    for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
+    engine.DrawAndSettle();
+  }
+  const TGameView& view() const { return engine.View(); }
+};
+
+}  // namespace
+
+TEST_F(TEngineFixture, StartUpWithNothingStoredShowsTheIdleTable) {
+  EXPECT_EQ(engine.Total(), 1000);
+  EXPECT_EQ(engine.Bet(), 5);
+  EXPECT_EQ(engine.BetMaximum(), 1000);
+  EXPECT_EQ(engine.PayTable(), TPayTable{});
+  EXPECT_EQ(engine.PayTable().H, (std::array<std::int32_t, 9>{0, 1, 2, 3, 4, 7, 11, 49, 99}));
+  EXPECT_EQ(engine.Phase(), gpIdle);
+  EXPECT_EQ(engine.Deck().Position, 0);
+  EXPECT_EQ(engine.Deck().Entries.front(), 1);
+  EXPECT_EQ(engine.Stats().HandsWon + engine.Stats().HandsLost, 0);
+  EXPECT_EQ(view().Panel5, "1000");
+  EXPECT_EQ(view().Cash, " ");
+  EXPECT_TRUE(view().ShuffleVisible);
+  EXPECT_FALSE(view().SecondVisible);
+  EXPECT_FALSE(view().Image1Visible);
+  EXPECT_FALSE(view().BetReadOnly);
+  EXPECT_FALSE(view().GridFilled);
+  EXPECT_EQ(view().GaugeProgress, 0);
+  for (const auto& panel : view().HoldPanels) {
+    EXPECT_EQ(panel.Caption, "Draw");
+    EXPECT_EQ(panel.Color, clBtnFace);
+    EXPECT_TRUE(panel.Enabled);
+  }
+  for (cdCardDeck card : view().Cards) EXPECT_EQ(card, cdTitleFace);
+}
+
+TEST_F(TEngineFixture, StartUpSeedsFromTheClockOnce) {
+  TGameEngine clocked([] { return TTimeOfDay{12, 34, 56, 789}; });
+  clocked.StartUp(-1, -1, kNothingStored);
+  EXPECT_EQ(clocked.Random().Seed, 45296789u);
+  clocked.Deal();
+  EXPECT_NE(clocked.Random().Seed, 45296789u);
+}
+
+TEST(EngineStartUp, StoredTotalAndBetWithinTheirBounds) {
+  struct Case {
+    std::int32_t storedTotal, storedBet, total, bet;
+  };
+  const Case cases[] = {
+      {50, -1, 1000, 5},
+      {51, -1, 51, 5},
+      {49999, -1, 49999, 5},
+      {50000, -1, 1000, 5},
+      {100000, -1, 1000, 5},
+      {-1, -1, 1000, 5},
+      {1000, 1000, 1000, 5},  // a bet equal to the total is ignored
+      {1000, 0, 1000, 5},
+      {1000, -7, 1000, 5},
+      {1000, 3, 1000, 5},
+      {3000, 2000, 3000, 1000},
+      {1000, 995, 1000, 995},
+      {60, 55, 60, 55},
+      {60, 61, 60, 5},
+      {kInt32Max, kInt32Max, 1000, 5},
+      {kInt32Min, kInt32Min, 1000, 5},
+  };
+  for (const Case& c : cases) {
+    TGameEngine engine;
+    engine.StartUp(c.storedTotal, c.storedBet, kNothingStored);
+    EXPECT_EQ(engine.Total(), c.total) << c.storedTotal << "/" << c.storedBet;
+    EXPECT_EQ(engine.Bet(), c.bet) << c.storedTotal << "/" << c.storedBet;
+    EXPECT_EQ(engine.View().BetValue, c.bet);
+    EXPECT_EQ(engine.View().Panel5, std::to_string(c.total));
+  }
+}
+
+TEST(EngineStartUp, StoredMultipliersAboveZeroReplaceTheDefaults) {
+  TGameEngine engine;
+  engine.StartUp(-1, -1, {500, 0, -1, 31, 0, 8, 24, 49, kInt32Max});
+  EXPECT_EQ(engine.PayTable().H,
+            (std::array<std::int32_t, 9>{500, 1, 2, 31, 4, 8, 24, 49, kInt32Max}));
+}
+
+TEST_F(TEngineFixture, DealShowsFiveCardsAndOpensTheHand) {
+  engine.ShowStats();
+  DealFrom(kSeedNoPair);
+  EXPECT_EQ(view().Cards, (std::array<cdCardDeck, 5>{33, 39, 45, 5, 4}));
+  EXPECT_EQ(engine.Deck().Position, 5);
+  EXPECT_EQ(engine.Phase(), gpDealt);
+  EXPECT_TRUE(view().BetReadOnly);
+  EXPECT_FALSE(view().ShuffleVisible);
+  EXPECT_TRUE(view().SecondVisible);
+  EXPECT_FALSE(view().Image1Visible);
+  EXPECT_EQ(view().Cash, " ");
+  EXPECT_EQ(view().Panel2, "  ");
+  EXPECT_EQ(view().Panel4, "  ");
+  EXPECT_EQ(engine.Total(), 1000);  // the stake is not taken at the deal
+}
+
+TEST_F(TEngineFixture, OperationsOutsideTheirPhaseDoNothing) {
+  engine.DrawAndSettle();  // idle
+  EXPECT_EQ(engine.Phase(), gpIdle);
+  EXPECT_EQ(refreshes, 0);
+  DealFrom(kSeedNoPair);
+  const auto cards = view().Cards;
+  const auto seed = engine.Random().Seed;
+  engine.Deal();  // a hand is open
+  EXPECT_EQ(view().Cards, cards);
+  EXPECT_EQ(engine.Random().Seed, seed);
+  engine.DrawAndSettle();
+  engine.DrawAndSettle();  // settled already
+  EXPECT_EQ(refreshes, 1);
+  EXPECT_EQ(engine.Stats().HandsLost + engine.Stats().HandsWon, 1);
+}
+
+TEST_F(TEngineFixture, ReplacementsComeFromPositionSixOnInHandOrder) {
+  DealFrom(kSeedNoPair);
+  engine.DrawAndSettle();  // nothing held
+  EXPECT_EQ(view().Cards, (std::array<cdCardDeck, 5>{35, 17, 42, 12, 23}));
+  EXPECT_EQ(engine.Deck().Position, 10);
+
+  DealFrom(kSeedNoPair);
+  engine.ToggleHold(2);
+  engine.ToggleHold(4);
+  engine.DrawAndSettle();
+  EXPECT_EQ(view().Cards, (std::array<cdCardDeck, 5>{35, 39, 17, 5, 42}));
+  EXPECT_EQ(engine.Deck().Position, 8);
+
+  PlayKept(kSeedNoPair);
+  EXPECT_EQ(view().Cards, (std::array<cdCardDeck, 5>{33, 39, 45, 5, 4}));
+  EXPECT_EQ(engine.Deck().Position, 5);
+}
+
+TEST_F(TEngineFixture, EachHandSettlesByItsRowOfTheOutcomeTable) {
+  struct Row {
+    std::uint32_t seed;
+    THandCategory category;
+    const char* text;
+    int slot;  // 0 = a loss
+  };
+  const Row rows[] = {
+      {kSeedNoPair, hcNoPair, "Player has No Pair ", 0},
+      {kSeedNines, hcPair, "Player has One Pair", 0},
+      {kSeedAces, hcPair, "Player has pair of Jacks or Better", 1},
+      {kSeedTwoPair, hcTwoPair, "Player has Two Pair", 2},
+      {kSeedTrips, hcThreeOfAKind, "Player has Three of a Kind", 3},
+      {kSeedStraight, hcStraight, "Player has a Straight", 4},
+      {kSeedFlush, hcFlush, "Player has a Flush", 5},
+      {kSeedFullHouse, hcFullHouse, "Player has a Full House", 6},
+      {kSeedQuads, hcFourOfAKind, "Wow! Four of a Kind", 7},
+      {kSeedStraightFlush, hcStraightFlush, "Wow! Straight Flush", 8},
+      {kSeedRoyal, hcRoyalFlush, "Wow! Royal Flush", 9},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    engine.StartUp(1000, 10, kNothingStored);
+    sounds.clear();
+    refreshes = 0;
+    PlayKept(row.seed);
+    const bool won = row.slot != 0;
+    const std::int32_t m = won ? TPayTable{}.Line(row.slot) : 0;
+    const std::int32_t total = won ? 1000 + m * 10 : 990;
+    EXPECT_EQ(view().Panel2, row.text);
+    EXPECT_EQ(engine.Stats().CategoryCount[row.category], 1);
+    EXPECT_EQ(engine.Stats().HandsWon, won ? 1 : 0);
+    EXPECT_EQ(engine.Stats().HandsLost, won ? 0 : 1);
+    EXPECT_EQ(engine.Total(), total);
+    EXPECT_EQ(view().Panel5, std::to_string(total));
+    EXPECT_EQ(sounds, won ? std::vector<int>{row.slot} : std::vector<int>{});
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(view().Image1Visible, won);
+    EXPECT_EQ(view().GaugeProgress, won ? 100 : 0);
+    EXPECT_TRUE(view().GridFilled);
+    EXPECT_EQ(view().GridCounts[row.category], 1);
+  }
+}
+
+TEST_F(TEngineFixture, MoneyMessages) {
+  PlayKept(kSeedNines);
+  EXPECT_EQ(view().Cash, "You Lost Total is now 995");
+  PlayKept(kSeedAces);  // H1 = 0 returns the stake
+  EXPECT_EQ(view().Cash, "You Win Total is now 995");
+  PlayKept(kSeedTwoPair);
+  EXPECT_EQ(view().Cash, "*Bonus* 2X  Paid You Win! Total is now 1000");
+
+  TPayTable table;
+  table.SetLine(1, 2);
+  engine.SetPayTable(table);
+  PlayKept(kSeedAces);
+  EXPECT_EQ(view().Cash, "*Bonus* 3X  Paid You Win! Total is now 1010");
+}
+
+TEST_F(TEngineFixture, RoyalFlushAtTheTopBet) {
+  engine.SetBet(1000);
+  PlayKept(kSeedRoyal);
+  EXPECT_EQ(engine.Total(), 100000);
+  EXPECT_EQ(view().Cash, "*Bonus* 100X  Paid You Win! Total is now 100000");
+}
+
+TEST_F(TEngineFixture, TheBankrollMayGoBelowZero) {
+  engine.SetTotal(3);
+  PlayKept(kSeedNoPair);
+  EXPECT_EQ(engine.Total(), -2);
+  EXPECT_EQ(view().Cash, "You Lost Total is now -2");
+  EXPECT_EQ(view().Panel5, "-2");
+}
+
+TEST_F(TEngineFixture, MoneyIsHeldAtThe32BitLimits) {
+  TPayTable table;
+  table.SetLine(9, kInt32Max);
+  engine.SetPayTable(table);
+  engine.SetBet(1000);
+  PlayKept(kSeedRoyal);
+  EXPECT_EQ(engine.Total(), kInt32Max);
+  EXPECT_EQ(view().Cash, "*Bonus* 2147483648X  Paid You Win! Total is now 2147483647");
+
+  engine.SetTotal(kInt32Min + 2);
+  PlayKept(kSeedNoPair);  // the bet is now 5 (total below 20)
+  EXPECT_EQ(engine.Total(), kInt32Min);
+}
+
+TEST_F(TEngineFixture, ALowBankrollLowersTheBetMaximumUntilTheNextStart) {
+  engine.SetBet(500);
+  engine.SetTotal(20);
+  DealFrom(kSeedNoPair);
+  EXPECT_EQ(engine.Bet(), 500);  // 20 is still enough
+  EXPECT_EQ(engine.BetMaximum(), 1000);
+  engine.DrawAndSettle();
+
+  engine.SetTotal(19);
+  DealFrom(kSeedNoPair);
+  EXPECT_EQ(engine.Bet(), 5);
+  EXPECT_EQ(engine.BetMaximum(), 5);
+  EXPECT_EQ(view().BetMaximum, 5);
+  engine.DrawAndSettle();
+
+  engine.SetTotal(100000);
+  EXPECT_FALSE(engine.StepBet(1) && engine.Bet() != 5);
+  EXPECT_EQ(engine.Bet(), 5);
+  engine.SetBetText("500");
+  EXPECT_EQ(engine.Bet(), 5);
+  PlayKept(kSeedRoyal);
+  EXPECT_EQ(engine.BetMaximum(), 5);
+
+  engine.StartUp(-1, -1, kNothingStored);
+  EXPECT_EQ(engine.BetMaximum(), 1000);
+}
+
+TEST_F(TEngineFixture, BetStepsByFiveWithinItsBounds) {
+  EXPECT_TRUE(engine.StepBet(1));
+  EXPECT_EQ(engine.Bet(), 10);
+  engine.StepBet(-1);
+  engine.StepBet(-1);
+  EXPECT_EQ(engine.Bet(), 5);
+  engine.SetBet(995);
+  engine.StepBet(1);
+  engine.StepBet(1);
+  EXPECT_EQ(engine.Bet(), 1000);
+  engine.StepBet(std::numeric_limits<int>::max());
+  EXPECT_EQ(engine.Bet(), 1000);
+  engine.StepBet(std::numeric_limits<int>::min());
+  EXPECT_EQ(engine.Bet(), 5);
+  EXPECT_EQ(view().BetValue, 5);
+}
+
+TEST_F(TEngineFixture, TypedBets) {
+  EXPECT_EQ(TGameEngine::ParseBetText("250"), 250);
+  EXPECT_EQ(TGameEngine::ParseBetText("  -15"), -15);
+  EXPECT_EQ(TGameEngine::ParseBetText("+40"), 40);
+  for (const char* junk : {"", " ", "abc", "12a", "1.5", "-", "99999999999", "0x10", "12 "})
+    EXPECT_EQ(TGameEngine::ParseBetText(junk), 5) << junk;
+  engine.SetBetText("1003");
+  EXPECT_EQ(engine.Bet(), 1000);
+  engine.SetBetText("2");
+  EXPECT_EQ(engine.Bet(), 5);
+  engine.SetBetText("85");
+  EXPECT_EQ(engine.Bet(), 85);
+  engine.SetBetText("eighty");
+  EXPECT_EQ(engine.Bet(), 5);
+}
+
+TEST_F(TEngineFixture, TheBetIsReadOnlyWhileAHandIsOpen) {
+  engine.SetBet(50);
+  DealFrom(kSeedNoPair);
+  EXPECT_FALSE(engine.StepBet(1));
+  EXPECT_FALSE(engine.SetBet(100));
+  EXPECT_FALSE(engine.SetBetText("100"));
+  EXPECT_EQ(engine.Bet(), 50);
+  engine.DrawAndSettle();
+  EXPECT_EQ(engine.Total(), 950);
+  EXPECT_FALSE(view().BetReadOnly);
+  EXPECT_TRUE(engine.SetBet(100));
+}
+
+TEST_F(TEngineFixture, HoldPanelsThroughTheCycle) {
+  DealFrom(kSeedNoPair);
+  engine.ToggleHold(3);
+  EXPECT_EQ(view().HoldPanels[2].Caption, "Hold");
+  EXPECT_EQ(view().HoldPanels[2].Color, clRed);
+  engine.ToggleHold(3);
+  EXPECT_EQ(view().HoldPanels[2].Caption, "Draw");
+  EXPECT_EQ(view().HoldPanels[2].Color, clBtnFace);
+  engine.ToggleHold(0);  // no such position
+  engine.ToggleHold(6);
+  engine.DrawAndSettle();
+  for (const auto& panel : view().HoldPanels) {
+    EXPECT_EQ(panel.Caption, "Over");
+    EXPECT_EQ(panel.Color, clBlue);
+    EXPECT_FALSE(panel.Enabled);
+  }
+  // A click on a card face after the hand still flips its (disabled) panel.
+  engine.ToggleHold(1);
+  EXPECT_EQ(view().HoldPanels[0].Caption, "Draw");
+  EXPECT_EQ(view().HoldPanels[0].Color, clBtnFace);
+  EXPECT_FALSE(view().HoldPanels[0].Enabled);
+  engine.ToggleHold(1);
+  EXPECT_EQ(view().HoldPanels[0].Caption, "Hold");
+  EXPECT_EQ(view().HoldPanels[0].Color, clRed);
+  EXPECT_EQ(engine.Phase(), gpSettled);
+  DealFrom(kSeedNoPair);
+  for (const auto& panel : view().HoldPanels) {
+    EXPECT_EQ(panel.Caption, "Draw");
+    EXPECT_TRUE(panel.Enabled);
+  }
+}
+
+TEST_F(TEngineFixture, TheWinSoundComesBeforeTheCredit) {
+  engine.OnWinSound = [this](int slot) {
+    sounds.push_back(slot);
+    EXPECT_EQ(engine.Total(), 1000);
+    EXPECT_EQ(view().Panel2, "Player has Two Pair");
+    EXPECT_EQ(view().Cash, " ");
+    EXPECT_FALSE(view().Image1Visible);
+  };
+  PlayKept(kSeedTwoPair);
+  EXPECT_EQ(sounds, std::vector<int>{2});
+  EXPECT_EQ(engine.Total(), 1005);
+}
+
+TEST_F(TEngineFixture, SetTotalCountsForTheOpenHand) {
+  DealFrom(kSeedTwoPair);
+  engine.SetTotal(100000);
+  EXPECT_EQ(view().Panel5, "100000");
+  EXPECT_EQ(view().Cards[0], 13);  // the hand is untouched
+  for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
+  engine.DrawAndSettle();
+  EXPECT_EQ(engine.Total(), 100005);
+  EXPECT_EQ(engine.Stats().HandsWon, 1);
+}
+
+TEST_F(TEngineFixture, StatsLinesChangeOnlyTheTwoMessagePanels) {
+  engine.ShowStats();
+  EXPECT_EQ(view().Cash, "Player has Won 0 hands and Lost 0 Total Pairs =0");
+  EXPECT_EQ(view().Panel4, " ");
+  PlayKept(kSeedAces);
+  PlayKept(kSeedNines);
+  PlayKept(kSeedFlush);
+  DealFrom(kSeedNoPair);
+  const TGameView before = view();
+  engine.ShowStats();
+  EXPECT_EQ(view().Cash, "Player has Won 2 hands and Lost 1 Total Pairs =2");
+  EXPECT_EQ(view().Panel4, "  Flushs=1");
+  EXPECT_EQ(view().Cards, before.Cards);
+  EXPECT_EQ(view().SecondVisible, before.SecondVisible);
+  EXPECT_EQ(view().GaugeProgress, before.GaugeProgress);
+  EXPECT_EQ(view().Panel2, before.Panel2);
+  EXPECT_EQ(engine.Phase(), gpDealt);
+}
+
+TEST_F(TEngineFixture, ManyHandsKeepTheStatisticsInvariant) {
+  engine.SetTotal(40000);
+  for (std::uint32_t seed = 1000; seed < 1400; ++seed) {
+    DealFrom(seed);
+    if (seed % 3 == 0) engine.ToggleHold(1);
+    if (seed % 5 == 0) engine.ToggleHold(4);
+    engine.DrawAndSettle();
+  }
+  const TPlayStats& s = engine.Stats();
+  int sum = 0;
+  for (int c : s.CategoryCount) sum += c;
+  EXPECT_EQ(sum, 400);
+  EXPECT_EQ(s.HandsWon + s.HandsLost, 400);
+  EXPECT_EQ(view().GridCounts, s.CategoryCount);
+  EXPECT_EQ(view().GaugeProgress, *s.WinningPercentage());
+  EXPECT_EQ(refreshes, 400);
+  EXPECT_EQ(static_cast<int>(sounds.size()), s.HandsWon);
+}
+
+TEST(EngineBeforeStartUp, AFreshEngineCanAlreadyPlay) {
+  TGameEngine engine;
+  EXPECT_EQ(engine.View().Panel5, "1000");
+  EXPECT_EQ(engine.View().Cards[4], cdTitleFace);
+  engine.Deal();
+  EXPECT_EQ(engine.Phase(), gpDealt);
+  engine.DrawAndSettle();
+  EXPECT_EQ(engine.Phase(), gpSettled);
+}
