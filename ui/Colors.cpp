@@ -1,0 +1,24 @@
+#include "Colors.h"
+
+#include <QApplication>
+#include <QPalette>
+
+QColor ToQColor(TColorValue value) {
+  if (value < 0) {
+    const QPalette palette = QApplication::palette();
+    switch (static_cast<std::uint32_t>(value) & 0xFFu) {
+      case 0x05:
+        return palette.color(QPalette::Base);
+      case 0x08:
+        return palette.color(QPalette::Text);
+      default:
+        return palette.color(QPalette::Button);
+    }
+  }
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+TColorValue FromQColor(const QColor& color) {
+  const QColor rgb = color.toRgb();
+  return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
+}

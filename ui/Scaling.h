@@ -1,0 +1,31 @@
+#pragma once
+// Fitting windows drawn for a 640 x 480 screen to the screen they run on.
+
+#include <QSize>
+
+class QWidget;
+
+inline constexpr int DesignScreenWidth = 640;
+inline constexpr int DesignScreenHeight = 480;
+
+// a * m / d rounded to the nearest integer, halves away from zero, without overflow.
+int MulDivRound(int a, int m, int d);
+
+// A control with sizes of its own beyond its geometry and font (a grid's column widths)
+// scales them here when its window is scaled.
+class TScalable {
+ public:
+  virtual void ChangeScale(int m, int d) = 0;
+
+ protected:
+  ~TScalable() = default;
+};
+
+// Scales the contents of a window by m/d: every descendant's left, top, right and bottom
+// edges, and the font size of the window and of every descendant with a font of its own.
+// The window's own size is left alone.
+void ScaleBy(QWidget* window, int m, int d);
+
+// Nothing on a screen 640 pixels wide. Otherwise the window's height becomes
+// H * height div 480 and its width W * width div 640, and its contents are scaled by W/640.
+void ScaleToScreen(QWidget* window, const QSize& screen);
