@@ -1,1 +1,1 @@
-// Keeps the resource library non-empty before any image exists.
+// Keeps the resource library a library even before any image exists.
