@@ -1,0 +1,20 @@
+#pragma once
+// Draws every card face and the win icon. Pure functions of their arguments: no fonts, no
+// antialiasing, no randomness, so the same build draws the same pixels anywhere.
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+constexpr int kCardWidth = 71;
+constexpr int kCardHeight = 96;
+
+struct TFace {
+  QString FileName;  // "CDACEOFSPADES.png"
+  QImage Image;
+};
+
+// The 63 faces in card-code order (1..63).
+std::vector<TFace> DrawAllFaces();
+// The 32 x 32 icon shown beside a winning result.
+QImage DrawWinIcon();
