@@ -1,0 +1,115 @@
+#include "card_text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+namespace {
+
+constexpr std::string_view kRankLetters = "A23456789TJQK";
+constexpr std::string_view kSuitLetters = "SHCD";
+
+int Upper(char c) {
+  return std::toupper(static_cast<unsigned char>(c));
+}
+
+}  // namespace
+
+std::optional<cdCardDeck> ParseCard(std::string_view text) {
+  int rank = 0;
+  std::string_view suitPart;
+  if (text.size() == 3 && text[0] == '1' && text[1] == '0') {
+    rank = 10;
+    suitPart = text.substr(2);
+  } else if (text.size() == 2) {
+    const auto at = kRankLetters.find(static_cast<char>(Upper(text[0])));
+    if (at == std::string_view::npos) return std::nullopt;
+    rank = static_cast<int>(at) + 1;
+    suitPart = text.substr(1);
+  } else {
+    return std::nullopt;
+  }
+  const auto suit = kSuitLetters.find(static_cast<char>(Upper(suitPart[0])));
+  if (suit == std::string_view::npos) return std::nullopt;
+  return static_cast<cdCardDeck>(static_cast<int>(suit) * 13 + rank);
+}
+
+std::string CardText(int code) {
+  const int suit = CardSuit(code);
+  if (suit == 0) return "??";
+  std::string text;
+  text.push_back(kRankLetters[static_cast<std::size_t>(CardRank(code) - 1)]);
+  text.push_back(kSuitLetters[static_cast<std::size_t>(suit - 1)]);
+  return text;
+}
+
+THandCards ParseHand(const std::vector<std::string>& words) {
+  std::vector<std::string> tokens;
+  for (const auto& word : words) {
+    std::string token;
+    for (const char c : word + " ") {
+      if (c == ' ' || c == ',' || c == '\t') {
+        if (!token.empty()) tokens.push_back(token);
+        token.clear();
+      } else {
+        token.push_back(c);
+      }
+    }
+  }
+  std::vector<cdCardDeck> cards;
+  for (const auto& token : tokens) {
+    const auto card = ParseCard(token);
+    if (!card) throw TUsageError("bad card '" + token + "' (rank A K Q J T 9..2, suit S H C D)");
+    if (std::find(cards.begin(), cards.end(), *card) != cards.end())
+      throw TUsageError("duplicated card " + CardText(*card));
+    cards.push_back(*card);
+  }
+  if (cards.size() != 5)
+    throw TUsageError("expected five cards, got " + std::to_string(cards.size()));
+  THandCards hand{};
+  std::copy(cards.begin(), cards.end(), hand.begin());
+  return hand;
+}
+
+std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi) {
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  if (value < lo || value > hi) return std::nullopt;
+  return value;
+}
+
+TPayTable ParsePayTable(std::string_view text) {
+  constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max() - 1;
+  const std::string problem = "malformed pay table '" + std::string(text) +
+                              "': expected nine whole multipliers 0.." +
+                              std::to_string(kMaxMultiplier) + " separated by commas";
+  TPayTable table;
+  std::size_t line = 0;
+  std::size_t from = 0;
+  while (true) {
+    const std::size_t comma = text.find(',', from);
+    std::string_view field =
+        text.substr(from, comma == std::string_view::npos ? text.npos : comma - from);
+    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
+    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+    const auto value = ParseWhole(field, 0, kMaxMultiplier);
+    if (!value || line >= table.H.size()) throw TUsageError(problem);
+    table.H[line++] = static_cast<std::int32_t>(*value);
+    if (comma == std::string_view::npos) break;
+    from = comma + 1;
+  }
+  if (line != table.H.size()) throw TUsageError(problem);
+  return table;
+}
+
+std::string PayTableText(const TPayTable& table) {
+  std::string text;
+  for (std::size_t i = 0; i < table.H.size(); ++i) {
+    if (i > 0) text += ',';
+    text += std::to_string(table.H[i]);
+  }
+  return text;
+}

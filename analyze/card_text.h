@@ -1,0 +1,32 @@
+#pragma once
+// Cards and pay tables as the player types them on the command line.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "evaluator.h"
+#include "game_engine.h"
+
+// Bad input from the command line; the message is one line meant for the player.
+class TUsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// "AS", "th", "10d", "Qc": rank A K Q J T 9..2 (or 10), suit S H C D, any case.
+std::optional<cdCardDeck> ParseCard(std::string_view text);
+// Two characters, rank then suit: "AS", "TD", "2C".
+std::string CardText(int code);
+// Five cards from any mix of arguments separated by blanks or commas; throws TUsageError
+// for a card it can't read, a card given twice, or other than five cards.
+THandCards ParseHand(const std::vector<std::string>& words);
+
+// "H1,...,H9": nine whole multipliers 0..2147483646; throws TUsageError otherwise.
+TPayTable ParsePayTable(std::string_view text);
+std::string PayTableText(const TPayTable& table);
+
+// A whole number in [lo, hi] with nothing else around it.
+std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi);

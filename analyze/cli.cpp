@@ -1,0 +1,291 @@
+#include "cli.h"
+
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+
+#include "card_text.h"
+#include "odds.h"
+#include "play_stats.h"
+#include "simulate.h"
+
+namespace {
+
+constexpr const char* kProgram = "lumaro-analyze";
+
+struct TOptions {
+  std::string Command;
+  std::vector<std::string> Words;  // operands after the command
+  std::map<std::string, std::string> Values;
+  bool Json = false;
+  bool Help = false;
+};
+
+const std::set<std::string> kValueOptions = {"--paytable", "--seed", "--hands",
+                                             "--strategy", "--bet",  "--total"};
+
+TOptions ParseOptions(const std::vector<std::string>& args) {
+  TOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      options.Help = true;
+    } else if (arg == "--json") {
+      options.Json = true;
+    } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+      std::string name = arg;
+      std::string value;
+      const auto eq = arg.find('=');
+      if (eq != std::string::npos) {
+        name = arg.substr(0, eq);
+        value = arg.substr(eq + 1);
+      }
+      if (!kValueOptions.count(name)) throw TUsageError("unknown option " + name);
+      if (eq == std::string::npos) {
+        if (i + 1 >= args.size()) throw TUsageError(name + " needs a value");
+        value = args[++i];
+      }
+      if (options.Values.count(name)) throw TUsageError(name + " given twice");
+      options.Values[name] = value;
+    } else if (options.Command.empty()) {
+      options.Command = arg;
+    } else {
+      options.Words.push_back(arg);
+    }
+  }
+  return options;
+}
+
+long long NumberOption(const TOptions& options, const std::string& name, long long lo, long long hi,
+                       std::optional<long long> fallback) {
+  const auto it = options.Values.find(name);
+  if (it == options.Values.end()) {
+    if (!fallback) throw TUsageError(name + " is required");
+    return *fallback;
+  }
+  const auto value = ParseWhole(it->second, lo, hi);
+  if (!value)
+    throw TUsageError("bad " + name + " '" + it->second + "': expected a whole number " +
+                      std::to_string(lo) + ".." + std::to_string(hi));
+  return *value;
+}
+
+void RejectOptions(const TOptions& options, std::initializer_list<const char*> names) {
+  for (const char* name : names)
+    if (options.Values.count(name))
+      throw TUsageError(std::string(name) + " does not apply to " + options.Command);
+}
+
+std::string Fixed(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+std::string Padded(std::string text, std::size_t width) {
+  if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+void PrintPayTable(std::ostream& out, const TStoredPayTable& table) {
+  out << "Pay table H1..H9: " << PayTableText(table.Table) << " (" << table.Origin << ")\n";
+}
+
+int RunReturn(const TStoredPayTable& table, std::ostream& out) {
+  const auto tables = TDrawTables::Build(2);
+  const TReturnReport report = ComputeReturn(*tables, table.Table, 2);
+  const TUnitPays pays = UnitPaysOf(table.Table);
+  PrintPayTable(out, table);
+  out << "Return under optimal play: " << report.ReturnPercentText(4) << "%\n\n";
+  out << Padded("Final hand", 26) << PadLeft("Probability", 14) << PadLeft("Pays for 1", 13)
+      << PadLeft("Return share", 15) << "\n";
+  auto row = [&](const std::string& name, double p, std::optional<std::int64_t> pay) {
+    out << Padded(name, 26) << PadLeft(Fixed(p, 10), 14)
+        << PadLeft(pay ? std::to_string(*pay) : std::string(), 13)
+        << PadLeft(pay ? Fixed(100.0 * p * static_cast<double>(*pay), 4) + "%" : std::string(), 15)
+        << "\n";
+  };
+  for (int c = kHandCategoryCount - 1; c >= 0; --c) {
+    const std::string name(kGridHeadings[static_cast<std::size_t>(c)]);
+    if (c == hcPair) {
+      row(name, report.Probability(ocLowPair) + report.Probability(ocHighPair), std::nullopt);
+      row("  Jacks or Better", report.Probability(ocHighPair), pays[ocHighPair]);
+      row("  Tens or lower", report.Probability(ocLowPair), pays[ocLowPair]);
+    } else {
+      const TOutcome o = c == hcNoPair ? ocNoPair : static_cast<TOutcome>(c + 1);
+      row(name, report.Probability(o), pays[o]);
+    }
+  }
+  return kExitOk;
+}
+
+std::string HeldText(const THandCards& cards, std::uint8_t mask) {
+  std::string text;
+  for (int i = 0; i < kHandSize; ++i) {
+    if (!(mask & (1 << i))) continue;
+    if (!text.empty()) text += ' ';
+    text += CardText(cards[static_cast<std::size_t>(i)]);
+  }
+  return text.empty() ? "(nothing, draw five)" : text;
+}
+
+int RunAdvise(const TStoredPayTable& table, const THandCards& cards, std::ostream& out) {
+  const auto tables = TDrawTables::Build(2);
+  const auto holds = RankHolds(*tables, cards, UnitPaysOf(table.Table));
+  PrintPayTable(out, table);
+  std::string hand;
+  for (const auto card : cards) hand += (hand.empty() ? "" : " ") + CardText(card);
+  out << "Hand: " << hand << "\n";
+  out << "Expected pay for a stake of 1 (multiplier + 1 on a win), best hold first:\n";
+  for (std::size_t i = 0; i < holds.size(); ++i)
+    out << PadLeft(std::to_string(i + 1), 2) << "  " << Fixed(holds[i].ExpectedPay(), 6) << "  "
+        << HeldText(cards, holds[i].Mask) << "\n";
+  return kExitOk;
+}
+
+void PrintCodes(std::ostream& out, const THandCards& cards) {
+  out << '[';
+  for (std::size_t i = 0; i < cards.size(); ++i) out << (i ? "," : "") << int{cards[i]};
+  out << ']';
+}
+
+void PrintJsonHand(std::ostream& out, long long hand, const THandRecord& r) {
+  out << "{\"hand\":" << hand << ",\"seed\":" << r.SeedBefore << ",\"dealt\":";
+  PrintCodes(out, r.Dealt);
+  out << ",\"held\":[";
+  bool first = true;
+  for (int i = 0; i < kHandSize; ++i)
+    if (r.HeldMask & (1 << i)) {
+      out << (first ? "" : ",") << i + 1;
+      first = false;
+    }
+  out << "],\"final\":";
+  PrintCodes(out, r.Final);
+  out << ",\"category\":" << int{r.Result.Category} << ",\"name\":\""
+      << kGridHeadings[r.Result.Category] << "\",\"won\":" << (r.Won ? "true" : "false")
+      << ",\"total\":" << r.Total << "}\n";
+}
+
+int RunSimulate(const TStoredPayTable& table, const TOptions& options, std::ostream& out) {
+  TSimulationSetup setup;
+  setup.PayTable = table.Table;
+  setup.Seed = static_cast<std::uint32_t>(
+      NumberOption(options, "--seed", 0, std::numeric_limits<std::uint32_t>::max(), std::nullopt));
+  const long long hands = NumberOption(options, "--hands", 0, 1'000'000'000'000LL, std::nullopt);
+  setup.Bet = static_cast<std::int32_t>(NumberOption(options, "--bet", kMinBet, kMaxBet, kMinBet));
+  setup.Total = static_cast<std::int32_t>(
+      NumberOption(options, "--total", std::numeric_limits<std::int32_t>::min(),
+                   std::numeric_limits<std::int32_t>::max(), kStartTotal));
+  const auto strategy = options.Values.find("--strategy");
+  const std::string name = strategy == options.Values.end() ? "optimal" : strategy->second;
+  if (name == "optimal")
+    setup.Strategy = stOptimal;
+  else if (name == "none")
+    setup.Strategy = stNone;
+  else if (name == "all")
+    setup.Strategy = stAll;
+  else
+    throw TUsageError("bad --strategy '" + name + "': expected optimal, none or all");
+
+  TSimulator simulator(setup, setup.Strategy == stOptimal ? TDrawTables::Build(2) : nullptr);
+  if (options.Json) {
+    for (long long h = 1; h <= hands; ++h) PrintJsonHand(out, h, simulator.PlayHand());
+    out.flush();
+    return kExitOk;
+  }
+  for (long long h = 0; h < hands; ++h) simulator.PlayHand();
+  PrintPayTable(out, table);
+  out << simulator.Stats().SummaryText() << "\n"
+      << simulator.Stats().HighHandsText() << "\n"
+      << "Final total: " << simulator.Total() << "\n";
+  return kExitOk;
+}
+
+int Dispatch(const std::vector<std::string>& args, std::ostream& out,
+             const TPayTableLoader& loadPayTable) {
+  const TOptions options = ParseOptions(args);
+  if (options.Help || options.Command.empty() || options.Command == "help") {
+    if (options.Command.empty() && !options.Help)
+      throw TUsageError("no command given (try --help)");
+    out << AnalyzeHelpText();
+    return kExitOk;
+  }
+  const std::string& command = options.Command;
+  if (command != "return" && command != "advise" && command != "simulate")
+    throw TUsageError("unknown command '" + command + "' (try --help)");
+  if (command != "advise" && !options.Words.empty())
+    throw TUsageError("unexpected argument '" + options.Words.front() + "'");
+  if (command != "simulate") {
+    RejectOptions(options, {"--seed", "--hands", "--strategy", "--bet", "--total"});
+    if (options.Json) throw TUsageError("--json does not apply to " + command);
+  }
+
+  // Everything given on the command line is checked before the player's file is read.
+  std::optional<THandCards> cards;
+  if (command == "advise") cards = ParseHand(options.Words);
+  TStoredPayTable table;
+  const auto given = options.Values.find("--paytable");
+  if (given != options.Values.end()) {
+    table.Table = ParsePayTable(given->second);
+    table.Origin = "--paytable";
+  } else {
+    table = loadPayTable();
+  }
+
+  if (command == "return") return RunReturn(table, out);
+  if (command == "advise") return RunAdvise(table, *cards, out);
+  return RunSimulate(table, options, out);
+}
+
+}  // namespace
+
+int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const TPayTableLoader& loadPayTable) {
+  try {
+    return Dispatch(args, out, loadPayTable);
+  } catch (const TUsageError& e) {
+    err << kProgram << ": " << e.what() << "\n";
+    return kExitUsage;
+  }
+}
+
+std::string AnalyzeHelpText() {
+  return R"(Usage: lumaro-analyze COMMAND [OPTIONS]
+
+Exact odds, best holds and session simulation for Lumaro's pay table.
+
+Commands:
+  return                   The return of the pay table under optimal play (every deal
+                           and every hold counted exactly) and how often each final
+                           hand comes up under that play.
+  advise CARDS             The expected pay of all 32 holds of five cards, best first.
+                           Cards like "AS KH TD 2C 9S": rank A K Q J T 9..2 (or 10),
+                           suit S H C D, any case.
+  simulate --seed N --hands K [--strategy optimal|none|all] [--bet B] [--total T] [--json]
+                           Plays K hands exactly as the game does, its generator seeded
+                           with N (0..4294967295), and prints the game's two statistics
+                           lines and the final total. Strategy: optimal holds (default),
+                           none (draw five), all (stand pat). Bet 5..1000 (default 5),
+                           starting total default 1000. --json prints one line per hand
+                           instead: the seed before the shuffle, the dealt card codes,
+                           the held positions, the final codes, the category, won or
+                           lost, and the total after.
+
+Options:
+  --paytable H1,...,H9     The nine multipliers, Jacks or Better up to Royal Flush. A win
+                           adds multiplier x bet and keeps the stake (pays multiplier + 1
+                           for 1); no pair and pairs below jacks lose the bet. Without it
+                           the player's pay table is read from Quorvel.ini in
+                           $XDG_CONFIG_HOME (or ~/.config), as the game reads it.
+  --help                   This text.
+
+Exit status: 0 on success, 2 for bad input, with a one-line message.
+)";
+}

@@ -1,0 +1,109 @@
+#pragma once
+// Exact draw odds: for any five dealt cards, the count of every final outcome for each of
+// the 32 holds, and the return of a pay table under optimal play over all deals.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "evaluator.h"
+#include "game_engine.h"
+
+// Final outcomes as the pay table sees them: the one-pair category split into the pair
+// that loses and the pair that pays.
+enum TOutcome : std::uint8_t {
+  ocNoPair,
+  ocLowPair,
+  ocHighPair,
+  ocTwoPair,
+  ocThreeOfAKind,
+  ocStraight,
+  ocFlush,
+  ocFullHouse,
+  ocFourOfAKind,
+  ocStraightFlush,
+  ocRoyalFlush,
+};
+inline constexpr int kOutcomeCount = 11;
+using TOutcomeCounts = std::array<std::int64_t, kOutcomeCount>;
+
+TOutcome OutcomeOf(const THandResult& result);
+THandCategory CategoryOf(TOutcome outcome);
+// Pay-table line 1..9 of a winning outcome, 0 for a losing one.
+int PayLineOf(TOutcome outcome);
+
+// What one final outcome pays back for a stake of 1: multiplier + 1 for a win, 0 for a loss.
+using TUnitPays = std::array<std::int64_t, kOutcomeCount>;
+TUnitPays UnitPaysOf(const TPayTable& table);
+
+// Number of ways to draw k replacements from the 47 unseen cards.
+std::int64_t DrawCount(int replaced);
+
+// Counts, over all 2,598,960 five-card hands, of how many hands containing a given set of
+// up to five cards end in each outcome. Independent of the pay table.
+class TDrawTables {
+ public:
+  // Builds the tables with up to `threads` worker threads (the result does not depend on it).
+  static std::shared_ptr<const TDrawTables> Build(int threads = 2);
+
+  // For the five cards `sorted` (distinct indexes 0..51 ascending, index = code - 1) and
+  // every subset of them (bit j for sorted[j]): the outcome counts of all five-card hands
+  // that contain the subset.
+  void LoadSubsetCounts(const std::array<int, 5>& sorted,
+                        std::array<TOutcomeCounts, 32>& counts) const;
+
+  TDrawTables() = default;
+
+ private:
+  std::vector<std::uint8_t> FOutcomes;  // by colex rank of all five-card hands
+  std::vector<std::uint8_t> FCount4;
+  std::vector<std::uint16_t> FCount3;
+  std::vector<std::uint16_t> FCount2;
+  std::vector<std::uint32_t> FCount1;
+  std::array<std::uint32_t, kOutcomeCount> FCount0{};
+  friend struct TTableBuilder;
+  friend struct TReturnWorker;
+};
+
+// One hold of a dealt hand with the outcome counts over all its draws.
+struct THoldOdds {
+  std::uint8_t Mask = 0;  // bit i set: position i + 1 is held
+  TOutcomeCounts Counts{};
+  std::int64_t Draws = 1;   // DrawCount of the replaced cards; Counts add up to it
+  std::int64_t PaySum = 0;  // sum of Counts x unit pay
+
+  double ExpectedPay() const { return static_cast<double>(PaySum) / static_cast<double>(Draws); }
+};
+
+// Exact comparison of the expected pays of two holds.
+bool PaysMore(const THoldOdds& a, const THoldOdds& b);
+
+// All 32 holds of five distinct cards (codes 1..52, in hand order), best first; holds of
+// equal value keep ascending mask order, so the first one is the one play picks.
+std::array<THoldOdds, 32> RankHolds(const TDrawTables& tables, const THandCards& cards,
+                                    const TUnitPays& pays);
+// The hold play picks: RankHolds(...)[0].Mask, without sorting the rest.
+std::uint8_t BestHold(const TDrawTables& tables, const THandCards& cards, const TUnitPays& pays);
+
+// Exact result over all deals: everything is a ratio over a common denominator.
+struct TReturnReport {
+  __int128 Denominator = 1;
+  __int128 PayNumerator = 0;  // expected pay for a stake of 1
+  std::array<__int128, kOutcomeCount> OutcomeNumerators{};
+
+  double Return() const;  // expected pay for 1, e.g. 0.995439
+  double Probability(TOutcome outcome) const;
+  // 100 x expected pay, rounded half up to `decimals` places, as text.
+  std::string ReturnPercentText(int decimals = 4) const;
+};
+
+// Every suit-isomorphic class of five-card deals with the number of deals it stands for.
+struct TDealClass {
+  THandCards Cards{};
+  std::uint8_t Weight = 0;
+};
+const std::vector<TDealClass>& DealClasses();
+
+TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, int threads = 2);

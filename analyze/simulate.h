@@ -1,0 +1,55 @@
+#pragma once
+// Plays hands exactly as the game does: the same generator, shuffle, deal, draw order,
+// settlement, bet limit and statistics, with the holds chosen by a strategy.
+
+#include <cstdint>
+#include <memory>
+
+#include "odds.h"
+#include "play_stats.h"
+
+enum TStrategy : std::uint8_t { stOptimal, stNone, stAll };
+
+struct TSimulationSetup {
+  std::uint32_t Seed = 0;
+  TStrategy Strategy = stOptimal;
+  std::int32_t Bet = kMinBet;
+  std::int32_t Total = kStartTotal;
+  TPayTable PayTable;
+};
+
+struct THandRecord {
+  std::uint32_t SeedBefore = 0;  // generator state before the shuffle
+  THandCards Dealt{};
+  std::uint8_t HeldMask = 0;  // bit i set: position i + 1 held
+  THandCards Final{};
+  THandResult Result;
+  bool Won = false;
+  std::int32_t Total = 0;  // after the settlement
+};
+
+class TSimulator {
+ public:
+  // `tables` is needed only for the optimal strategy.
+  TSimulator(const TSimulationSetup& setup, std::shared_ptr<const TDrawTables> tables);
+
+  const THandRecord& PlayHand();
+
+  const TPlayStats& Stats() const { return FStats; }
+  std::int32_t Total() const { return FTotal; }
+  std::int32_t Bet() const { return FBet; }
+
+ private:
+  std::uint8_t ChooseHold(const THandCards& dealt) const;
+
+  TStrategy FStrategy;
+  std::shared_ptr<const TDrawTables> FTables;
+  TPayTable FPayTable;
+  TUnitPays FPays{};
+  TRandomSource FRandom;
+  TDeck FDeck;
+  std::int32_t FTotal;
+  std::int32_t FBet;
+  TPlayStats FStats;
+  THandRecord FRecord;
+};

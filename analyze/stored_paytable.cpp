@@ -1,0 +1,7 @@
+#include "stored_paytable.h"
+
+TStoredPayTable LoadPlayerPayTable() {
+  TStoredPayTable stored;
+  stored.Origin = "game defaults";
+  return stored;
+}
