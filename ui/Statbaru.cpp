@@ -1,0 +1,217 @@
+#include "Statbaru.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QMouseEvent>
+#include <QTimerEvent>
+#include <limits>
+
+#include "MessageBoxes.h"
+
+namespace {
+
+// The classic window timer served periods between 10 ms and 2^31 - 1 ms. Keeping its floor
+// matters: a 0 ms Qt timer fires on every pass of the event loop and keeps a core busy.
+constexpr int kMinTimerPeriod = 10;
+
+int TimerPeriodFor(int interval) {
+  if (interval < 0) return std::numeric_limits<int>::max();
+  return interval < kMinTimerPeriod ? kMinTimerPeriod : interval;
+}
+
+void ApplySectionBevels(TCustomPanel* panel, TSectionBevels value) {
+  if (const auto cuts = SectionBevelCuts(value)) {
+    panel->SetBevelOuter(cuts->first);
+    panel->SetBevelInner(cuts->second);
+  }
+}
+
+}  // namespace
+
+std::optional<std::pair<TBevelCut, TBevelCut>> SectionBevelCuts(TSectionBevels value) {
+  switch (value) {
+    case sbLow:
+      return std::pair{bvLowered, bvNone};
+    case sbLowest:
+      return std::pair{bvLowered, bvLowered};
+    case sbHigh:
+      return std::pair{bvRaised, bvNone};
+    case sbHighest:
+      return std::pair{bvRaised, bvRaised};
+    case sbIsUpDown:
+      return std::pair{bvRaised, bvLowered};
+    case sbIsDownUp:
+      return std::pair{bvLowered, bvRaised};
+    case sbNone:
+      return std::pair{bvNone, bvNone};
+  }
+  return std::nullopt;
+}
+
+TClockFormats ClockFormatsFromLocale(const QLocale& locale) {
+  TClockFormats formats;
+  const QString date = locale.dateFormat(QLocale::ShortFormat);
+  if (!date.isEmpty()) formats.ShortDateFormat = date;
+
+  const QString time = locale.timeFormat(QLocale::LongFormat);
+  if (!time.isEmpty()) {
+    // Only the hour field and the presence of an am/pm field count; quoted text is literal.
+    bool quoted = false;
+    bool hourSeen = false;
+    bool ampm = false;
+    for (qsizetype i = 0; i < time.size(); ++i) {
+      const QChar c = time.at(i);
+      if (c == QLatin1Char('\'')) {
+        quoted = !quoted;
+      } else if (quoted) {
+        continue;
+      } else if ((c == QLatin1Char('h') || c == QLatin1Char('H')) && !hourSeen) {
+        hourSeen = true;
+        formats.HourLeadingZero = i + 1 < time.size() && time.at(i + 1) == c;
+      } else if (c == QLatin1Char('a') || c == QLatin1Char('A')) {
+        ampm = true;
+      }
+    }
+    formats.TwelveHour = ampm;
+  }
+  if (!locale.amText().isEmpty()) formats.TimeAMString = locale.amText();
+  if (!locale.pmText().isEmpty()) formats.TimePMString = locale.pmText();
+  return formats;
+}
+
+QString FormatShortDate(const QDate& date, const TClockFormats& formats, const QLocale& names) {
+  if (!date.isValid()) return {};
+  return names.toString(date, formats.ShortDateFormat);
+}
+
+QString FormatLongTime(const QTime& time, const TClockFormats& formats) {
+  if (!time.isValid()) return {};
+  int hour = time.hour();
+  if (formats.TwelveHour) {
+    hour %= 12;
+    if (hour == 0) hour = 12;
+  }
+  const QLatin1Char zero('0');
+  QString text =
+      formats.HourLeadingZero ? QStringLiteral("%1").arg(hour, 2, 10, zero) : QString::number(hour);
+  text += QStringLiteral(":%1:%2").arg(time.minute(), 2, 10, zero).arg(time.second(), 2, 10, zero);
+  if (formats.TwelveHour) {
+    text += QLatin1Char(' ');
+    text += time.hour() < 12 ? formats.TimeAMString : formats.TimePMString;
+  }
+  return text;
+}
+
+TMyCustomPanel::TMyCustomPanel(QWidget* parent) : TCustomPanel(parent) {}
+
+void TMyCustomPanel::mousePressEvent(QMouseEvent* e) {
+  TCustomPanel::mousePressEvent(e);
+  // Only a plain left press is passed on; a double click is a message of its own.
+  if (e->type() != QEvent::MouseButtonPress || e->button() != Qt::LeftButton) return;
+  QWidget* parent = parentWidget();
+  if (parent == nullptr || isWindow()) return;
+  QMouseEvent copy(e->type(), e->position(), e->scenePosition(), e->globalPosition(), e->button(),
+                   e->buttons(), e->modifiers(), e->pointingDevice());
+  QCoreApplication::sendEvent(parent, &copy);
+  // Handled here and passed on by hand: Qt must not propagate it to the parent a second time.
+  e->accept();
+}
+
+TEStatusBar::TEStatusBar(QWidget* parent) : TMyCustomPanel(parent) {
+  SetHeight(25);
+  SetAlign(alBottom);
+  FDateSection = new TMyCustomPanel(this);
+  FDateSection->SetBevelOuter(bvLowered);
+  FDateSection->SetBevelInner(bvNone);
+  FTimeSection = new TMyCustomPanel(this);
+  FTimeSection->SetBevelOuter(bvLowered);
+  FTimeSection->SetBevelInner(bvNone);
+  SetWidthTime(100);
+  SetWidthDate(100);
+  SetAlignDate(alLeft);
+  SetAlignTime(alLeft);
+  SetSectDateBevel(sbLow);
+  SetSectTimeBevel(sbLow);
+  SetSectMainBevel(sbLow);
+  FUpdateInterval = 1000;
+  FLocale = QLocale::system();
+  FClockFormats = ClockFormatsFromLocale(FLocale);
+}
+
+void TEStatusBar::SetSectMainBevel(TSectionBevels value) {
+  FSectMainBevel = value;
+  ApplySectionBevels(this, value);
+}
+
+void TEStatusBar::SetSectDateBevel(TSectionBevels value) {
+  FSectDateBevel = value;
+  ApplySectionBevels(FDateSection, value);
+}
+
+void TEStatusBar::SetSectTimeBevel(TSectionBevels value) {
+  FSectTimeBevel = value;
+  ApplySectionBevels(FTimeSection, value);
+}
+
+void TEStatusBar::SetAlignTime(TAlign value) {
+  FAlignTime = value;
+  FTimeSection->SetAlign(value);
+}
+
+void TEStatusBar::SetAlignDate(TAlign value) {
+  FAlignDate = value;
+  FDateSection->SetAlign(value);
+}
+
+void TEStatusBar::SetWidthTime(int value) {
+  FWidthTime = value;
+  FTimeSection->SetWidth(value);
+}
+
+void TEStatusBar::SetWidthDate(int value) {
+  FWidthDate = value;
+  FDateSection->SetWidth(value);
+}
+
+void TEStatusBar::HandleNeeded() const {
+  if (parentWidget() == nullptr) {
+    throw EInvalidOperation(
+        QStringLiteral("Control '%1' has no parent window").arg(objectName()).toStdString());
+  }
+}
+
+void TEStatusBar::SetEnabled(bool value) {
+  FEnabled = value;
+  HandleNeeded();
+  if (FTimerId != 0) {
+    killTimer(FTimerId);
+    FTimerId = 0;
+  }
+  if (value) {
+    FTimerPeriod = TimerPeriodFor(FUpdateInterval);
+    FTimerId = startTimer(FTimerPeriod);
+  }
+}
+
+void TEStatusBar::SetUpdateInterval(int value) {
+  FUpdateInterval = value;
+  SetEnabled(false);
+  SetEnabled(true);
+}
+
+void TEStatusBar::timerEvent(QTimerEvent* e) {
+  TMyCustomPanel::timerEvent(e);
+  // A handler that opens a modal box keeps the event loop, and so the clock, running.
+  if (FInTick) return;
+  FInTick = true;
+  RunGuarded(window(), [this] { Tick(); });
+  FInTick = false;
+}
+
+void TEStatusBar::Tick() {
+  if (FOnTimer) FOnTimer(this);
+  const QDateTime now = QDateTime::currentDateTime();
+  // SetCaption repaints only when the text changes, which keeps the clock nearly free.
+  FDateSection->SetCaption(FormatShortDate(now.date(), FClockFormats, FLocale));
+  FTimeSection->SetCaption(FormatLongTime(now.time(), FClockFormats));
+}
