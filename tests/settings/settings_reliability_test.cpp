@@ -1,0 +1,306 @@
+// The settings file is the game's only persistent data: saves are atomic, two copies of the
+// game don't undo each other, and no bad file or folder crashes the game or loses the file.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <iostream>
+
+#include "game_settings.h"
+#include "settings_store.h"
+#include "settings_test_support.h"
+#include "sound_slots.h"
+
+namespace {
+
+using settings_test::ConfigFolderTest;
+
+struct TWriterResult {
+  int ExitCode = -1;
+  QString Output;
+};
+
+TWriterResult RunWriter(const QStringList& arguments) {
+  QProcess writer;
+  writer.start(QStringLiteral(SETTINGS_WRITER_PATH), arguments);
+  EXPECT_TRUE(writer.waitForFinished(30000)) << arguments.join(' ').toStdString();
+  return {writer.exitCode(), QString::fromUtf8(writer.readAllStandardOutput())};
+}
+
+class ReliabilityTest : public ConfigFolderTest {
+ protected:
+  // As root, permissions stop nothing; the helper then gives up root before it starts.
+  TWriterResult RunRestrictedWriter(QStringList arguments) {
+    arguments.prepend(QStringLiteral("--as-nobody"));
+    // The private folder must be reachable for the unprivileged writer.
+    chmod(QFile::encodeName(Temp.path()).constData(), 0755);
+    return RunWriter(arguments);
+  }
+
+  QStringList LeftoverFiles() const {
+    return QDir(ConfigFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  }
+};
+
+TEST_F(ReliabilityTest, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
+  {
+    TSettingsStore store = TSettingsStore::OpenSettingsStore();
+    settings_test::WriteGeneration(store, 0);
+    store.CloseSettingsStore();
+  }
+  ASSERT_EQ(settings_test::GenerationInFile(ReadRaw()), 0);
+
+  // How long a fresh writer takes to its first save: kills are spread around that, so
+  // they hit start-up, the first save and later saves alike (and adapt to sanitizer builds).
+  QElapsedTimer clock;
+  clock.start();
+  QProcess probe;
+  probe.start(QStringLiteral(SETTINGS_WRITER_PATH), {QStringLiteral("loop"), QStringLiteral("1")});
+  ASSERT_TRUE(probe.waitForStarted(10000));
+  while (settings_test::GenerationInFile(ReadRaw()).value_or(0) == 0 && clock.elapsed() < 20000)
+    QThread::usleep(500);
+  const int firstSaveMicroseconds = static_cast<int>(clock.nsecsElapsed() / 1000);
+  probe.kill();
+  ASSERT_TRUE(probe.waitForFinished(10000));
+
+  int last = settings_test::GenerationInFile(ReadRaw()).value_or(-1);
+  ASSERT_GE(last, 1);
+  int kills = 0;
+  int killsAfterProgress = 0;
+  clock.restart();
+  while (kills < 60 && (kills < 15 || clock.elapsed() < 2500)) {
+    QProcess writer;
+    writer.start(QStringLiteral(SETTINGS_WRITER_PATH),
+                 {QStringLiteral("loop"), QString::number(last + 1)});
+    ASSERT_TRUE(writer.waitForStarted(10000));
+    QThread::usleep(QRandomGenerator::global()->bounded(firstSaveMicroseconds / 2,
+                                                        firstSaveMicroseconds * 2 + 30000));
+    writer.kill();  // SIGKILL
+    ASSERT_TRUE(writer.waitForFinished(10000));
+    ++kills;
+
+    const std::optional<int> generation = settings_test::GenerationInFile(ReadRaw());
+    ASSERT_TRUE(generation.has_value())
+        << "kill " << kills << " left an incomplete or mixed file:\n"
+        << ReadRaw().left(400).toStdString();
+    ASSERT_GE(*generation, last) << "an older file came back";
+    if (*generation > last) ++killsAfterProgress;
+    last = *generation;
+  }
+  const QStringList leftovers = LeftoverFiles();
+  std::cout << "[ figures  ] first save after " << firstSaveMicroseconds / 1000 << " ms; " << kills
+            << " kills in " << clock.elapsed() << " ms, " << last << " saves, every file whole; "
+            << killsAfterProgress
+            << " kills came after at least one save; files left in the folder: "
+            << leftovers.join(QStringLiteral(", ")).toStdString() << "\n";
+  // A killed writer's lock must not stop the next one for long, or saves would stall.
+  EXPECT_GE(killsAfterProgress, kills / 3);
+}
+
+TEST_F(ReliabilityTest, TwoCopiesClosingOneAfterTheOtherKeepEachOthersValues) {
+  SaveSoundSlot(5, QStringLiteral("/mine.wav"));
+  // This copy starts and reads its settings...
+  TGameSettings mine = LoadGameSettings();
+  // ...another copy picks a sound, changes its colour and closes first...
+  ASSERT_EQ(
+      RunWriter({QStringLiteral("slot"), QStringLiteral("3"), QStringLiteral("/other, 3.wav")})
+          .Output,
+      QStringLiteral("saved\n"));
+  const TWriterResult other =
+      RunWriter({QStringLiteral("close"), QStringLiteral("2222"), QStringLiteral("255")});
+  ASSERT_EQ(other.Output, QStringLiteral("loaded -1 -1 1\nsaved\n"));
+  // ...then this one closes.
+  mine.Total = 3333;
+  mine.BetAmount = 10;
+  SaveGameSettings(mine);
+
+  const TGameSettings after = LoadGameSettings();
+  EXPECT_EQ(after.Total, 3333);  // the last close wins where both wrote
+  EXPECT_EQ(after.BetAmount, 10);
+  EXPECT_EQ(after.FormColor, 255);  // only the other copy wrote it
+  const TSoundSlots soundSlots = LoadSoundSlots();
+  EXPECT_EQ(soundSlots[2], QStringLiteral("/other, 3.wav"));
+  EXPECT_EQ(soundSlots[4], QStringLiteral("/mine.wav"));
+}
+
+struct TCorruptCase {
+  const char* Name;
+  QByteArray Bytes;
+};
+
+QByteArray BinaryGarbage(int size) {
+  QByteArray bytes(size, '\0');
+  QRandomGenerator random(12345);
+  for (char& c : bytes) c = static_cast<char>(random.bounded(256));
+  return bytes;
+}
+
+QByteArray TenMegabytes() {
+  QByteArray bytes = "[Bet]\nTotal=777\n[Noise]\n";
+  const QByteArray line = "k=" + QByteArray(98, 'v') + "\n";
+  while (bytes.size() < 10 * 1024 * 1024) bytes += line;
+  return bytes;
+}
+
+TEST_F(ReliabilityTest, CorruptFilesGiveDefaultsAndAreRepairedByTheNextSave) {
+  const TCorruptCase cases[] = {
+      {"binary garbage", BinaryGarbage(4096)},
+      {"ten megabytes", TenMegabytes()},
+      {"lines without =", "[Bet]\nTotal\nAmount=20\njust some words\n"},
+      {"duplicate sections", "[Bet]\nTotal=100\n[Settings]\nSound=0\n[Bet]\nTotal=200\n"},
+      {"invalid UTF-8", "[Bet]\nTotal=1\xff\xfe\nAmount=25\n[So\xc3und]\nWAVFILE1=a\xe9.wav\n"},
+      {"unclosed section", "[Bet\nTotal=100\n[Settings]\nSound=0\n"},
+      {"NUL bytes", QByteArray("[Bet]\nTotal=1\0\0x\nAmount=30\n", 26)},
+  };
+  int index = 0;
+  for (const TCorruptCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    // A folder each: a rewrite of the same size within a millisecond could look unchanged.
+    UseConfigFolder(Temp.path() + QStringLiteral("/corrupt%1").arg(index++));
+    QDir().mkpath(ConfigFolder);
+    WriteRaw(c.Bytes);
+
+    const TGameSettings loaded = LoadGameSettings();
+    TGameEngine engine;
+    StartEngine(engine, loaded);
+    EXPECT_TRUE(engine.Total() == 1000 || engine.Total() == loaded.Total) << engine.Total();
+    EXPECT_EQ(LoadSoundSlots().size(), 9u);
+
+    TGameSettings settings = loaded;
+    settings.Total = 4444;
+    settings.BetAmount = 15;
+    SaveGameSettings(settings);
+    const TGameSettings reloaded = LoadGameSettings();
+    EXPECT_EQ(reloaded.Total, 4444);
+    EXPECT_EQ(reloaded.BetAmount, 15);
+  }
+  // Readable values of a damaged file are used, not thrown away.
+  UseConfigFolder(Temp.path() + QStringLiteral("/partial"));
+  QDir().mkpath(ConfigFolder);
+  WriteRaw("[Bet\nTotal=100\n[Settings]\nSound=0\nFormColor=255\n");
+  const TGameSettings partial = LoadGameSettings();
+  EXPECT_FALSE(partial.SoundOn);
+  EXPECT_EQ(partial.FormColor, 255);
+}
+
+TEST_F(ReliabilityTest, AFolderThatCannotBeMadeGivesDefaultsAndASaveError) {
+  QFile blocker(Temp.path() + QStringLiteral("/file"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  UseConfigFolder(Temp.path() + QStringLiteral("/file/config"));
+
+  EXPECT_EQ(LoadGameSettings(), TGameSettings{});
+  EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("Error"));
+  try {
+    SaveGameSettings(TGameSettings{});
+    FAIL() << "saved into a folder that can't exist";
+  } catch (const ESettingsError& error) {
+    EXPECT_STREQ(error.what(), "Failed to create key Quorvel.ini");
+  }
+}
+
+TEST_F(ReliabilityTest, AFolderNobodyMayWriteGivesDefaultsAndASaveError) {
+  // Even root can't create files in /proc/self.
+  UseConfigFolder(QStringLiteral("/proc/self"));
+  EXPECT_EQ(LoadGameSettings(), TGameSettings{});
+  try {
+    SaveSoundSlot(4, QStringLiteral("/x.wav"));
+    FAIL() << "saved into an unwritable folder";
+  } catch (const ESettingsError& error) {
+    EXPECT_STREQ(error.what(), "Failed to set data for 'WAVFILE4'");
+  }
+}
+
+TEST_F(ReliabilityTest, AReadOnlyFolderKeepsItsFileAndSaysSaving) {
+  const QByteArray stored = "[Bet]\nTotal=4000\nAmount=20\n[Sound]\nWAVFILE1=/keep.wav\n";
+  WriteRaw(stored);
+  chmod(QFile::encodeName(ConfigFolder).constData(), 0555);
+  const TWriterResult result =
+      RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
+  chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
+  if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
+  EXPECT_EQ(result.Output,
+            QStringLiteral("loaded 4000 20 1\nerror: Failed to set data for 'Amount'\n"));
+  EXPECT_EQ(ReadRaw(), stored);
+}
+
+TEST_F(ReliabilityTest, ACorruptFileInAReadOnlyFolderStillReportsTheFailedSave) {
+  // QSettings keeps reporting the format error of the read and would hide the failed write.
+  const QByteArray stored = "[Bet\nTotal=4000\n";
+  WriteRaw(stored);
+  chmod(QFile::encodeName(ConfigFolder).constData(), 0555);
+  const TWriterResult result =
+      RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
+  chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
+  if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
+  EXPECT_EQ(result.Output,
+            QStringLiteral("loaded 4000 -1 1\nerror: Failed to set data for 'Amount'\n"));
+  EXPECT_EQ(ReadRaw(), stored);
+}
+
+TEST_F(ReliabilityTest, AnUnreadableFileGivesDefaultsAndIsNeverReplaced) {
+  const QByteArray stored = "[Bet]\nTotal=4000\n[Sound]\nWAVFILE1=/keep.wav\n";
+  WriteRaw(stored);
+  chmod(QFile::encodeName(ConfigFolder).constData(), 0777);
+  chmod(QFile::encodeName(FilePath()).constData(), 0000);
+  const TWriterResult result =
+      RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
+  const TWriterResult slot =
+      RunRestrictedWriter({QStringLiteral("slot"), QStringLiteral("2"), QStringLiteral("/b.wav")});
+  chmod(QFile::encodeName(FilePath()).constData(), 0644);
+  if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
+  EXPECT_EQ(result.Output,
+            QStringLiteral("loaded -1 -1 1\nerror: Failed to get data for 'Amount'\n"));
+  EXPECT_EQ(slot.Output, QStringLiteral("error: Failed to get data for 'WAVFILE2'\n"));
+  EXPECT_EQ(ReadRaw(), stored);
+}
+
+TEST_F(ReliabilityTest, AnUnreadableFileInProcess) {
+  const QByteArray stored = "[Bet]\nTotal=4000\n";
+  WriteRaw(stored);
+  chmod(QFile::encodeName(FilePath()).constData(), 0000);
+  QFile probe(FilePath());
+  if (probe.open(QIODevice::ReadOnly)) {
+    chmod(QFile::encodeName(FilePath()).constData(), 0644);
+    GTEST_SKIP() << "running as root: chmod 000 does not stop root from reading (the "
+                    "unprivileged writer covers this case)";
+  }
+  EXPECT_EQ(LoadGameSettings().Total, kNotStored);
+  EXPECT_THROW(SaveGameSettings(TGameSettings{}), ESettingsError);
+  chmod(QFile::encodeName(FilePath()).constData(), 0644);
+  EXPECT_EQ(ReadRaw(), stored);
+}
+
+TEST_F(ReliabilityTest, SomethingOtherThanAFileInItsPlaceIsLeftAlone) {
+  // A directory can't be read even by root; a FIFO would block a reader and /dev/zero never
+  // ends.
+  QDir().mkpath(FilePath());
+  EXPECT_EQ(LoadGameSettings(), TGameSettings{});
+  try {
+    SaveGameSettings(TGameSettings{});
+    FAIL() << "saved over a directory";
+  } catch (const ESettingsError& error) {
+    EXPECT_STREQ(error.what(), "Failed to get data for 'Amount'");
+  }
+  EXPECT_TRUE(QFileInfo(FilePath()).isDir());
+  ASSERT_TRUE(QDir().rmdir(FilePath()));
+
+  ASSERT_EQ(mkfifo(QFile::encodeName(FilePath()).constData(), 0644), 0);
+  EXPECT_EQ(LoadGameSettings(), TGameSettings{});
+  EXPECT_THROW(SaveSoundSlot(1, QStringLiteral("/a.wav")), ESettingsError);
+  ASSERT_TRUE(QFile::remove(FilePath()));
+
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), FilePath()));
+  EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("Error"));
+  EXPECT_THROW(SaveGameSettings(TGameSettings{}), ESettingsError);
+  EXPECT_EQ(QFileInfo(FilePath()).symLinkTarget(), QStringLiteral("/dev/zero"));
+}
+
+}  // namespace
