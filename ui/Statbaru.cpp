@@ -210,8 +210,12 @@ void TEStatusBar::timerEvent(QTimerEvent* e) {
 
 void TEStatusBar::Tick() {
   if (FOnTimer) FOnTimer(this);
+  // The texts show whole seconds, so within one second there is nothing new to format: at a
+  // short interval that keeps the clock nearly free. SetCaption repaints only on a change.
+  const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+  if (second == FShownSecond) return;
+  FShownSecond = second;
   const QDateTime now = QDateTime::currentDateTime();
-  // SetCaption repaints only when the text changes, which keeps the clock nearly free.
   FDateSection->SetCaption(FormatShortDate(now.date(), FClockFormats, FLocale));
   FTimeSection->SetCaption(FormatLongTime(now.time(), FClockFormats));
 }

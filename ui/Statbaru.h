@@ -8,6 +8,7 @@
 #include <QTime>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -109,7 +110,10 @@ class TEStatusBar : public TMyCustomPanel {
 
   // Taken from the system locale when the bar is made.
   const TClockFormats& ClockFormats() const { return FClockFormats; }
-  void SetClockFormats(const TClockFormats& formats) { FClockFormats = formats; }
+  void SetClockFormats(const TClockFormats& formats) {
+    FClockFormats = formats;
+    FShownSecond = kNoSecond;
+  }
 
  protected:
   void timerEvent(QTimerEvent* e) override;
@@ -134,6 +138,8 @@ class TEStatusBar : public TMyCustomPanel {
   int FTimerId = 0;
   int FTimerPeriod = 0;
   bool FInTick = false;
+  static constexpr qint64 kNoSecond = std::numeric_limits<qint64>::min();
+  qint64 FShownSecond = kNoSecond;  // the second the sections show, in seconds since 1970
   TClockFormats FClockFormats;
   QLocale FLocale;
 };

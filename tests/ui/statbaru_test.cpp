@@ -99,6 +99,12 @@ class TStatusBarTest : public QObject {
     QTRY_VERIFY(!bar.TimeSection()->Caption().isEmpty());
     QVERIFY(!bar.DateSection()->Caption().isEmpty());
     QVERIFY(bar.TimeSection()->Caption().count(QLatin1Char(':')) == 2);
+
+    // New formats show at the next tick, not only when the second turns.
+    TClockFormats formats;
+    formats.TimeAMString = formats.TimePMString = QStringLiteral("xm");
+    bar.SetClockFormats(formats);
+    QTRY_VERIFY(bar.TimeSection()->Caption().endsWith(QStringLiteral(" xm")));
   }
 
   void UpdateIntervalStartsAndRestartsTheClock() {
