@@ -173,12 +173,18 @@ void PrintJsonHand(std::ostream& out, long long hand, const THandRecord& r) {
       << ",\"total\":" << r.Total << "}\n";
 }
 
-int RunSimulate(const TStoredPayTable& table, const TOptions& options, std::ostream& out) {
-  TSimulationSetup setup;
-  setup.PayTable = table.Table;
+struct TSimulationRequest {
+  TSimulationSetup Setup;
+  long long Hands = 0;
+  bool Json = false;
+};
+
+TSimulationRequest ParseSimulation(const TOptions& options) {
+  TSimulationRequest request;
+  TSimulationSetup& setup = request.Setup;
   setup.Seed = static_cast<std::uint32_t>(
       NumberOption(options, "--seed", 0, std::numeric_limits<std::uint32_t>::max(), std::nullopt));
-  const long long hands = NumberOption(options, "--hands", 0, 1'000'000'000'000LL, std::nullopt);
+  request.Hands = NumberOption(options, "--hands", 0, 1'000'000'000'000LL, std::nullopt);
   setup.Bet = static_cast<std::int32_t>(NumberOption(options, "--bet", kMinBet, kMaxBet, kMinBet));
   setup.Total = static_cast<std::int32_t>(
       NumberOption(options, "--total", std::numeric_limits<std::int32_t>::min(),
@@ -193,9 +199,16 @@ int RunSimulate(const TStoredPayTable& table, const TOptions& options, std::ostr
     setup.Strategy = stAll;
   else
     throw TUsageError("bad --strategy '" + name + "': expected optimal, none or all");
+  request.Json = options.Json;
+  return request;
+}
 
+int RunSimulate(const TStoredPayTable& table, TSimulationRequest request, std::ostream& out) {
+  TSimulationSetup& setup = request.Setup;
+  setup.PayTable = table.Table;
+  const long long hands = request.Hands;
   TSimulator simulator(setup, setup.Strategy == stOptimal ? TDrawTables::Build(2) : nullptr);
-  if (options.Json) {
+  if (request.Json) {
     for (long long h = 1; h <= hands; ++h) PrintJsonHand(out, h, simulator.PlayHand());
     out.flush();
     return kExitOk;
@@ -230,6 +243,8 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out,
   // Everything given on the command line is checked before the player's file is read.
   std::optional<THandCards> cards;
   if (command == "advise") cards = ParseHand(options.Words);
+  std::optional<TSimulationRequest> simulation;
+  if (command == "simulate") simulation = ParseSimulation(options);
   TStoredPayTable table;
   const auto given = options.Values.find("--paytable");
   if (given != options.Values.end()) {
@@ -241,7 +256,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out,
 
   if (command == "return") return RunReturn(table, out);
   if (command == "advise") return RunAdvise(table, *cards, out);
-  return RunSimulate(table, options, out);
+  return RunSimulate(table, *simulation, out);
 }
 
 }  // namespace

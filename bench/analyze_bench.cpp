@@ -1,0 +1,103 @@
+// Targets on the 2-core machine: `return` for an arbitrary pay table under 0.5 s with the
+// tables built (BM_ReturnFromScratch), `advise` under 2 ms per hand (BM_AdviseHand, and
+// BM_AdviseFromScratch for a whole one-hand run), `simulate --strategy none` at least
+// 2 million hands per second (BM_SimulateNone, items per second).
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "odds.h"
+#include "simulate.h"
+
+namespace {
+
+// A different, arbitrary pay table every call, so nothing can be carried over.
+TPayTable ArbitraryTable(std::mt19937& random) {
+  TPayTable table;
+  const std::array<int, kPayLines> top = {5, 5, 5, 9, 9, 99, 99, 999, 999};
+  for (int k = 0; k < kPayLines; ++k)
+    table.H[static_cast<std::size_t>(k)] =
+        std::uniform_int_distribution<int>(0, top[static_cast<std::size_t>(k)])(random);
+  return table;
+}
+
+const TDrawTables& Tables() {
+  static const auto tables = TDrawTables::Build(2);
+  return *tables;
+}
+
+void BM_ReturnFromScratch(benchmark::State& state) {
+  std::mt19937 random(1);
+  for (auto _ : state) {
+    const auto tables = TDrawTables::Build(2);
+    benchmark::DoNotOptimize(ComputeReturn(*tables, ArbitraryTable(random), 2).PayNumerator);
+  }
+}
+BENCHMARK(BM_ReturnFromScratch)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+void BM_BuildTables(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(TDrawTables::Build(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_BuildTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ReturnWithBuiltTables(benchmark::State& state) {
+  std::mt19937 random(2);
+  Tables();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        ComputeReturn(Tables(), ArbitraryTable(random), static_cast<int>(state.range(0)))
+            .PayNumerator);
+}
+BENCHMARK(BM_ReturnWithBuiltTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+THandCards RandomHand(std::mt19937& random) {
+  std::array<cdCardDeck, 52> deck{};
+  for (int i = 0; i < 52; ++i) deck[static_cast<std::size_t>(i)] = static_cast<cdCardDeck>(i + 1);
+  for (int i = 0; i < 5; ++i)
+    std::swap(deck[static_cast<std::size_t>(i)],
+              deck[static_cast<std::size_t>(std::uniform_int_distribution<int>(i, 51)(random))]);
+  return {deck[0], deck[1], deck[2], deck[3], deck[4]};
+}
+
+void BM_AdviseHand(benchmark::State& state) {
+  std::mt19937 random(3);
+  const TUnitPays pays = UnitPaysOf(TPayTable{});
+  Tables();
+  for (auto _ : state) benchmark::DoNotOptimize(RankHolds(Tables(), RandomHand(random), pays));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AdviseHand)->Unit(benchmark::kMicrosecond);
+
+void BM_AdviseFromScratch(benchmark::State& state) {
+  std::mt19937 random(4);
+  const TUnitPays pays = UnitPaysOf(TPayTable{});
+  for (auto _ : state) {
+    const auto tables = TDrawTables::Build(2);
+    benchmark::DoNotOptimize(RankHolds(*tables, RandomHand(random), pays));
+  }
+}
+BENCHMARK(BM_AdviseFromScratch)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SimulateNone(benchmark::State& state) {
+  TSimulationSetup setup;
+  setup.Strategy = stNone;
+  TSimulator simulator(setup, nullptr);
+  for (auto _ : state) benchmark::DoNotOptimize(simulator.PlayHand().Total);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SimulateNone);
+
+void BM_SimulateOptimal(benchmark::State& state) {
+  TSimulationSetup setup;
+  setup.Strategy = stOptimal;
+  TSimulator simulator(setup, TDrawTables::Build(2));
+  for (auto _ : state) benchmark::DoNotOptimize(simulator.PlayHand().Total);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SimulateOptimal);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,106 @@
+#include "simulate.h"
+
+#include <gtest/gtest.h>
+
+#include "game_engine.h"
+#include "test_support.h"
+
+namespace {
+
+TTimeOfDay Midnight() {
+  return {};
+}
+
+struct TCase {
+  TStrategy Strategy;
+  std::uint32_t Seed;
+  std::int32_t Bet;
+  std::int32_t Total;
+  std::array<std::int32_t, kPayLines> Multipliers;
+  int Hands;
+};
+
+// Plays the same hands through the game engine, holding what the simulator held, and
+// compares every step.
+void PlaySideBySide(const TCase& c) {
+  TSimulationSetup setup;
+  setup.Seed = c.Seed;
+  setup.Strategy = c.Strategy;
+  setup.Bet = c.Bet;
+  setup.Total = c.Total;
+  setup.PayTable.H = c.Multipliers;
+  TSimulator simulator(setup, c.Strategy == stOptimal ? TDrawTables::Build(2) : nullptr);
+
+  TGameEngine engine(Midnight);
+  engine.StartUp(-1, -1, {-1, -1, -1, -1, -1, -1, -1, -1, -1});
+  engine.SetPayTable(setup.PayTable);
+  engine.SetTotal(c.Total);
+  ASSERT_TRUE(engine.SetBet(c.Bet));
+  engine.Random().Seed = c.Seed;
+
+  for (int hand = 1; hand <= c.Hands; ++hand) {
+    SCOPED_TRACE("hand " + std::to_string(hand));
+    const std::uint32_t seed = engine.Random().Seed;
+    const TPlayStats before = engine.Stats();
+    const THandRecord& r = simulator.PlayHand();
+    ASSERT_EQ(r.SeedBefore, seed);
+
+    engine.Deal();
+    ASSERT_EQ(r.Dealt, engine.Hand().Cards);
+    for (int i = 0; i < kHandSize; ++i)
+      if (r.HeldMask & (1 << i)) engine.ToggleHold(i + 1);
+    engine.DrawAndSettle();
+    ASSERT_EQ(r.Final, engine.Hand().Cards);
+    ASSERT_EQ(r.Result, EvaluateHand(engine.Hand().Cards));
+    ASSERT_EQ(engine.Stats().CategoryCount[r.Result.Category],
+              before.CategoryCount[r.Result.Category] + 1);
+    ASSERT_EQ(engine.Stats().HandsWon - before.HandsWon, r.Won ? 1 : 0);
+    ASSERT_EQ(r.Total, engine.Total());
+    ASSERT_EQ(simulator.Bet(), engine.Bet());
+  }
+  EXPECT_EQ(simulator.Stats().SummaryText(), engine.Stats().SummaryText());
+  EXPECT_EQ(simulator.Stats().HighHandsText(), engine.Stats().HighHandsText());
+}
+
+const int kHands = kSanitizedBuild ? 300 : 3000;
+
+TEST(Simulator, DealsDrawsAndSettlesAsTheGameDoes) {
+  const std::array<std::int32_t, kPayLines> defaults = {0, 1, 2, 3, 4, 7, 11, 49, 99};
+  PlaySideBySide({stOptimal, 0, 5, 1000, defaults, kHands});
+  PlaySideBySide({stNone, 86399999, 25, 5000, defaults, kHands});
+  PlaySideBySide({stAll, 4294967295u, 1000, 30000, {0, 1, 2, 3, 5, 8, 24, 49, 799}, kHands});
+}
+
+TEST(Simulator, FixesTheBetOnceTheTotalDropsBelowTwenty) {
+  // A small bankroll and a big bet: the game lowers the bet for good at the first deal
+  // under 20, and keeps it there after the total recovers.
+  PlaySideBySide({stNone, 12345, 1000, 21, {5, 5, 5, 9, 9, 99, 99, 999, 999}, kHands / 3});
+  TSimulationSetup setup;
+  setup.Strategy = stAll;
+  setup.Bet = 500;
+  setup.Total = 19;
+  TSimulator simulator(setup, nullptr);
+  simulator.PlayHand();
+  EXPECT_EQ(simulator.Bet(), kMinBet);
+}
+
+TEST(Simulator, HoldsTheTotalAtTheMoneyLimits) {
+  const std::int32_t top = 2147483646;
+  PlaySideBySide(
+      {stOptimal, 777, 1000, 2147483000, {top, top, top, top, top, top, top, top, top}, 50});
+  PlaySideBySide({stNone, 778, 1000, -2147483000, {0, 1, 2, 3, 4, 7, 11, 49, 99}, 50});
+}
+
+TEST(Simulator, FirstHandFromSeedZeroIsTheKnownDeal) {
+  TSimulationSetup setup;
+  setup.Strategy = stAll;
+  TSimulator simulator(setup, nullptr);
+  const THandRecord& r = simulator.PlayHand();
+  EXPECT_EQ(r.Dealt, (THandCards{33, 39, 45, 5, 4}));
+  EXPECT_EQ(r.Final, r.Dealt);
+  EXPECT_EQ(r.Result.Category, hcNoPair);
+  EXPECT_FALSE(r.Won);
+  EXPECT_EQ(r.Total, 995);
+}
+
+}  // namespace
