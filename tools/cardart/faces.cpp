@@ -291,8 +291,7 @@ void DrawAce(QImage& img, int suit) {
     Stamp(img, big, x, y, kBlack);
     const Art line = Minus(Erode(big, 3), Erode(big, 4));
     Stamp(img, line, x, y, kWhite);
-    const Art inner = SampleShape(SpadeAt, 11, 13);
-    Stamp(img, inner, (W - 11) / 2, y + 15, kWhite);
+    Stamp(img, kPipSpade, (W - ArtWidth(kPipSpade)) / 2, y + 16, kWhite);
     // Scrolls either side of the stem.
     static const Art kScroll = {
         "..XXXX.", ".X....X", "X..XX.X", "X.X..X.", "X..XX..", ".X.....", "..XXXXX",
@@ -373,76 +372,111 @@ QImage DrawCourt(int suit, int rank) {
   const Legend col = CourtLegend(suit, rank);
   const QRgb robe = col.at('R');
   const QRgb accent = col.at('A');
+  static const Art kHand = {
+      ".KKKK.", "KSSSSK", "KSSSsK", "KSSSsK", ".KKKK.",
+  };
   {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor::fromRgb(kBlack));
-    p.setBrush(QColor::fromRgb(robe));
-    // Shoulders and robe, down to the middle where the other half takes over.
-    const QPolygon body({QPoint(30, 28), QPoint(40, 28), QPoint(54, 36), QPoint(56, 47),
-                         QPoint(14, 47), QPoint(16, 36)});
-    p.drawPolygon(body);
-    p.setPen(Qt::NoPen);
+    auto fill = [&p](QRgb c) {
+      p.setBrush(QColor::fromRgb(c));
+      p.setPen(QColor::fromRgb(kBlack));
+    };
+    // Shoulders and robe, down to the middle where the turned half takes over.
+    fill(robe);
+    p.drawPolygon(QPolygon({QPoint(31, 28), QPoint(39, 28), QPoint(49, 32), QPoint(53, 36),
+                            QPoint(53, 48), QPoint(17, 48), QPoint(17, 36), QPoint(21, 32)}));
+    p.end();
+    // Brocade: a lattice in the darker shade with gold at the crossings.
+    for (int y = 29; y < 48; ++y)
+      for (int x = 18; x < 53; ++x) {
+        if (img.pixel(x, y) != robe) continue;
+        const bool a = (x + y) % 6 == 0, b = (x - y + 600) % 6 == 0;
+        if (a && b)
+          img.setPixel(x, y, kGold);
+        else if (a || b)
+          img.setPixel(x, y, col.at('D'));
+      }
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
     if (rank == 13) {
-      // Ermine cape over the shoulders and a gold band down the front.
-      p.setBrush(QColor::fromRgb(kWhite));
-      p.drawPolygon(QPolygon({QPoint(22, 33), QPoint(48, 33), QPoint(54, 37), QPoint(16, 37)}));
-      p.setBrush(QColor::fromRgb(kGold));
-      p.drawRect(33, 38, 4, 10);
-      p.setBrush(QColor::fromRgb(accent));
-      p.drawRect(20, 40, 9, 3);
-      p.drawRect(41, 40, 9, 3);
+      // Ermine cape, a gold band down the front with a jewel, and gold-edged sleeves.
+      fill(kGold);
+      p.drawRect(32, 36, 6, 12);
+      fill(accent);
+      p.drawRect(33, 40, 4, 3);
+      fill(kGold);
+      p.drawRect(17, 42, 8, 2);
+      p.drawRect(45, 42, 8, 2);
+      fill(kWhite);
+      p.drawPolygon(QPolygon({QPoint(23, 30), QPoint(47, 30), QPoint(53, 35), QPoint(53, 37),
+                              QPoint(17, 37), QPoint(17, 35)}));
+      fill(accent);
+      p.drawRect(41, 40, 2, 2);
+      p.drawRect(27, 40, 2, 2);
     } else if (rank == 12) {
-      // A gold neckline and a laced bodice.
-      p.setBrush(QColor::fromRgb(kGold));
-      p.drawPolygon(QPolygon({QPoint(25, 32), QPoint(45, 32), QPoint(35, 42)}));
-      p.setBrush(QColor::fromRgb(accent));
-      p.drawPolygon(QPolygon({QPoint(29, 33), QPoint(41, 33), QPoint(35, 39)}));
-      p.setBrush(QColor::fromRgb(kGold));
-      p.drawRect(17, 43, 36, 2);
+      // A gold neckline over a laced bodice, and a girdle.
+      fill(kGold);
+      p.drawPolygon(QPolygon({QPoint(24, 30), QPoint(46, 30), QPoint(35, 42)}));
+      fill(accent);
+      p.drawPolygon(QPolygon({QPoint(28, 31), QPoint(42, 31), QPoint(35, 38)}));
+      fill(kGold);
+      p.drawRect(17, 44, 36, 2);
+      fill(accent);
+      p.drawRect(23, 38, 3, 6);
+      p.drawRect(44, 38, 3, 6);
     } else {
-      // A doublet with a gold collar and striped sleeves.
-      p.setBrush(QColor::fromRgb(kGold));
-      p.drawRect(28, 31, 15, 2);
-      p.setBrush(QColor::fromRgb(accent));
-      for (int x = 18; x < 54; x += 6) p.drawRect(x, 37, 3, 11);
-      p.setBrush(QColor::fromRgb(kGold));
-      p.drawRect(34, 33, 3, 15);
+      // A doublet with puffed, slashed sleeves, a collar and a row of buttons.
+      fill(accent);
+      p.drawEllipse(16, 31, 12, 11);
+      p.drawEllipse(42, 31, 12, 11);
+      fill(kGold);
+      p.drawRect(28, 30, 14, 2);
     }
   }
   if (rank == 13) {
-    for (int x = 19; x < 52; x += 4) Put(img, x + (x / 4) % 2, 35, kBlack);  // ermine tails
-    // The sword, held upright beside the head.
-    for (int y = 11; y < 40; ++y) {
+    for (int x = 20; x < 52; x += 3) Put(img, x, 34 + (x / 3) % 2, kBlack);  // ermine tails
+    // The sword, held upright.
+    for (int y = 11; y < 38; ++y) {
       Put(img, 18, y, kBlack);
-      Put(img, 19, y, kSilver);
-      Put(img, 20, y, kWhite);
+      Put(img, 19, y, kWhite);
+      Put(img, 20, y, kSilver);
       Put(img, 21, y, kBlack);
     }
     Put(img, 19, 10, kBlack);
     Put(img, 20, 10, kBlack);
     for (int x = 15; x <= 24; ++x) {
-      Put(img, x, 40, kGold);
-      Put(img, x, 41, kDarkGold);
+      Put(img, x, 37, kBlack);
+      Put(img, x, 38, kGold);
+      Put(img, x, 39, kDarkGold);
     }
-    for (int y = 42; y <= 47; ++y) {
-      Put(img, 19, y, col.at('D'));
-      Put(img, 20, y, col.at('D'));
-    }
+    Paint(img, kHand, 17, 40, col);
     Paint(img, kKingHead, 27, 9, col);
   } else if (rank == 12) {
     // A flower on a long stem.
     static const Art kFlower = {
         "..KKK..", ".KMYMK.", "KMYYYMK", "KYYOYYK", "KMYYYMK", ".KMYMK.", "..KAK..",
     };
-    for (int y = 19; y < 44; ++y) {
+    for (int y = 19; y < 41; ++y) {
       Put(img, 19, y, kBlack);
       Put(img, 20, y, accent);
       Put(img, 21, y, kBlack);
     }
     Paint(img, kFlower, 17, 13, col);
+    Paint(img, kHand, 17, 40, col);
     Paint(img, kQueenHead, 27, 9, col);
   } else {
+    // Slashes in the sleeves and buttons down the front.
+    for (int k = 0; k < 3; ++k) {
+      Put(img, 19 + 3 * k, 35, kGold);
+      Put(img, 19 + 3 * k, 36, kGold);
+      Put(img, 45 + 3 * k, 35, kGold);
+      Put(img, 45 + 3 * k, 36, kGold);
+    }
+    for (int y = 35; y < 48; y += 3) {
+      Put(img, 35, y, kGold);
+      Put(img, 35, y + 1, col.at('O'));
+    }
     // A halberd: a shaft with an axe head at the top.
     static const Art kAxe = {
         "...KK...", "..KGGK..", ".KGGGGKK", "KGGGGGGK",
@@ -456,6 +490,7 @@ QImage DrawCourt(int suit, int rank) {
     Paint(img, kAxe, 46, 14, col);
     Put(img, 50, 10, kBlack);
     Put(img, 50, 11, kSilver);
+    Paint(img, kHand, 47, 39, col);
     Paint(img, kJackHead, 27, 10, col);
   }
   // The suit beside the head.
@@ -466,6 +501,11 @@ QImage DrawCourt(int suit, int rank) {
   for (int y = kFrameTop + 1; y < H / 2; ++y)
     for (int x = kFrameLeft + 1; x < kFrameRight; ++x)
       img.setPixel(W - 1 - x, H - 1 - y, img.pixel(x, y));
+  // A band across the middle where the halves meet.
+  for (int x = kFrameLeft + 1; x < kFrameRight; ++x) {
+    img.setPixel(x, H / 2 - 1, kBlack);
+    img.setPixel(x, H / 2, kBlack);
+  }
   // The frame around the picture.
   for (int x = kFrameLeft; x <= kFrameRight; ++x) {
     img.setPixel(x, kFrameTop, robe);
@@ -510,20 +550,69 @@ QImage DrawJoker() {
   l['M'] = kRed;
   const int top = 10;
   Paint(img, kJester, (W - 31) / 2, top, l);
-  // Harlequin tunic: diamonds in red, green and gold under the ruff.
+  constexpr QRgb kJesterGreen = 0xFF108838;
+  auto harlequin = [](int x, int y) -> QRgb {
+    const int u = x - 35, v = y;
+    if ((u + v + 400) % 6 == 0 || (v - u + 400) % 6 == 0) return kBlack;
+    const int a = (u + v + 400) / 6, b = (v - u + 400) / 6;
+    if ((a + 2 * b) % 3 == 0) return kGold;
+    return ((a + b) % 2) ? kRed : kJesterGreen;
+  };
+  {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QColor::fromRgb(kBlack));
+    // Arms: the left hangs down, the right holds up the bauble.
+    p.setBrush(QColor::fromRgb(kJesterGreen));
+    p.drawPolygon(QPolygon({QPoint(27, 37), QPoint(30, 41), QPoint(21, 55), QPoint(17, 52)}));
+    p.setBrush(QColor::fromRgb(kRed));
+    p.drawPolygon(QPolygon({QPoint(43, 37), QPoint(40, 41), QPoint(50, 47), QPoint(52, 43)}));
+    // Legs in the two colours, and pointed shoes.
+    p.setBrush(QColor::fromRgb(kRed));
+    p.drawRect(29, 64, 5, 19);
+    p.setBrush(QColor::fromRgb(kJesterGreen));
+    p.drawRect(36, 64, 5, 19);
+    p.setBrush(QColor::fromRgb(kGold));
+    p.drawPolygon(QPolygon({QPoint(34, 83), QPoint(34, 87), QPoint(24, 87), QPoint(21, 83)}));
+    p.drawPolygon(QPolygon({QPoint(36, 83), QPoint(36, 87), QPoint(46, 87), QPoint(49, 83)}));
+    // The bauble on its stick.
+    p.setBrush(QColor::fromRgb(kDarkGold));
+    p.drawRect(53, 26, 1, 20);
+    p.setBrush(QColor::fromRgb(0xFFF8D8C0));
+    p.drawEllipse(50, 20, 7, 7);
+    p.setBrush(QColor::fromRgb(kRed));
+    p.drawPolygon(QPolygon({QPoint(49, 21), QPoint(53, 15), QPoint(58, 21)}));
+  }
+  Put(img, 52, 23, kBlack);
+  Put(img, 55, 23, kBlack);
+  Put(img, 53, 25, kRed);
+  Put(img, 54, 25, kRed);
+  Put(img, 53, 14, kGold);
+  // Hands.
+  static const Art kHandJ = {
+      ".KKK.",
+      "KSSSK",
+      "KSSSK",
+      ".KKK.",
+  };
+  Paint(img, kHandJ, 16, 53, l);
+  Paint(img, kHandJ, 51, 43, l);
+  // The harlequin tunic, widening to the hips, with a gold belt.
   const int bodyTop = top + 26;
-  for (int y = bodyTop; y < 88; ++y) {
-    const int half = std::min(10 + (y - bodyTop) / 2, 22);
+  for (int y = bodyTop; y <= 64; ++y) {
+    const int half = 8 + (y - bodyTop) / 4;
     for (int x = 35 - half; x <= 35 + half; ++x) {
-      const int u = x - 35, v = y - bodyTop;
-      const int a = (u + v + 400) / 6, b = (v - u + 400) / 6;
-      QRgb c = ((a + b) % 2) ? kRed : 0xFF108838;
-      if ((a + 2 * b) % 3 == 0) c = kGold;
-      if ((u + v + 400) % 6 == 0 || (v - u + 400) % 6 == 0) c = kBlack;
-      if (x == 35 - half || x == 35 + half || y == 87) c = kBlack;
+      QRgb c = harlequin(x, y - bodyTop);
+      if (x == 35 - half || x == 35 + half || y == 64) c = kBlack;
+      if (y == 58 || y == 59) c = (x == 35 - half || x == 35 + half) ? kBlack : kGold;
       img.setPixel(x, y, c);
     }
   }
+  // Bells on the shoe tips.
+  Put(img, 21, 82, kGold);
+  Put(img, 20, 82, kBlack);
+  Put(img, 49, 82, kGold);
+  Put(img, 50, 82, kBlack);
   return img;
 }
 
@@ -564,18 +653,21 @@ std::vector<QImage> DrawBacks() {
         return 0xFFB00000;
       },
       0xFFB00000));
-  // 3: silver-edged, teal fish scales.
+  // 3: silver-edged, a teal chain of interlocking rings.
   backs.push_back(DrawBack(
       [](int x, int y) -> QRgb {
-        const int row = y / 5;
-        const int sx = (x + (row % 2) * 5) % 10 - 5;
-        const int sy = y % 5;
-        const int r2 = sx * sx + sy * sy * 4;
-        if (r2 >= 20 && r2 <= 30) return kWhite;
-        if (r2 < 20) return sy < 2 ? 0xFF00C0C0 : 0xFF008080;
-        return 0xFF004848;
+        auto ring = [](int dx, int dy) {
+          const int r2 = dx * dx + dy * dy;
+          return r2 >= 12 && r2 <= 24;
+        };
+        const int cx = x % 8 - 4, cy = y % 8 - 4;              // rings centred in each tile
+        const int ex = (x + 4) % 8 - 4, ey = (y + 4) % 8 - 4;  // and on the tile corners
+        if (ring(cx, cy)) return kWhite;
+        if (ring(ex, ey)) return 0xFF60E0E0;
+        if (cx * cx + cy * cy < 4) return 0xFF60E0E0;
+        return 0xFF006868;
       },
-      0xFF004848, kSilver));
+      0xFF006868, kSilver));
   // 4: green and gold basket weave.
   backs.push_back(DrawBack(
       [](int x, int y) -> QRgb {
@@ -781,7 +873,7 @@ QImage DrawWinIcon() {
   static const Art kStar = {
       "....X....", "....X....", "...XXX...", "XXXXXXXXX", "...XXX...", "....X....", "....X....",
   };
-  Stamp(img, kStar, 20, 2, kWhite);
-  Put(img, 24, 5, 0xFFFFE060);
+  Stamp(img, kStar, 20, 2, 0xFFFFE060);
+  Put(img, 24, 5, kWhite);
   return img;
 }
