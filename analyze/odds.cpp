@@ -127,49 +127,106 @@ std::int64_t DrawCount(int replaced) {
 struct TTableBuilder {
   // Counts every hand whose highest card index lies in [eFrom, eTo) into `t`; writes the
   // outcomes of those hands into `outcomes`.
+  using THistogram = std::array<std::uint32_t, kOutcomeCount>;
+
+  template <typename T>
+  static void AddRow(std::vector<T>& table, std::uint32_t rank, const THistogram& h) {
+    T* row = table.data() + std::size_t{rank} * kOutcomeCount;
+    for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<T>(row[o] + h[o]);
+  }
+
+  static void AddRow(TDrawTables& t, int size, std::uint32_t rank, const THistogram& h) {
+    switch (size) {
+      case 1:
+        AddRow(t.FCount1, rank, h);
+        break;
+      case 2:
+        AddRow(t.FCount2, rank, h);
+        break;
+      case 3:
+        AddRow(t.FCount3, rank, h);
+        break;
+      default:
+        AddRow(t.FCount4, rank, h);
+        break;
+    }
+  }
+
+  static void Accumulate(THistogram& into, const THistogram& from) {
+    for (std::size_t o = 0; o < kOutcomeCount; ++o) into[o] += from[o];
+  }
+
+  // Counts every hand a < b < c < d < e whose highest card e lies in [eFrom, eTo) into `t`
+  // and writes its outcome into `outcomes`. Only the sets that contain the lowest card a
+  // are counted hand by hand; the others are the same for a whole loop, so each loop's
+  // outcome histogram is added to them once.
   static void Count(TDrawTables& t, std::uint8_t* outcomes, int eFrom, int eTo) {
     std::array<int, 5> p{};
     std::array<std::uint32_t, 32> rank{};
+    // shifted[m]: colex rank of the set m of {b, c, d, e} with every member one place up,
+    // so the rank of {a} + m is a + shifted[m].
+    std::array<std::uint32_t, 32> shifted{};
+    std::array<std::uint32_t, 4> with1{};
+    std::array<std::uint32_t, 6> with2{};
+    std::array<std::uint32_t, 4> with3{};
     for (int e = eFrom; e < eTo; ++e) {
       p[4] = e;
+      THistogram histE{};
       for (int d = 3; d < e; ++d) {
         p[3] = d;
+        THistogram histD{};
         for (int c = 2; c < d; ++c) {
           p[2] = c;
+          THistogram histC{};
           for (int b = 1; b < c; ++b) {
             p[1] = b;
+            p[0] = 0;
+            SubsetRanks(p, rank);
+            int n1 = 0, n2 = 0, n3 = 0;
+            for (int m = 2; m < 32; m += 2) {
+              const int top = kMasks.Top[m];
+              shifted[m] = shifted[m ^ (1 << top)] + Choose(p[top], kMasks.Size[m] + 1);
+              switch (kMasks.Size[m]) {
+                case 1:
+                  with1[n1++] = shifted[m];
+                  break;
+                case 2:
+                  with2[n2++] = shifted[m];
+                  break;
+                case 3:
+                  with3[n3++] = shifted[m];
+                  break;
+                default:
+                  break;
+              }
+            }
+            THistogram histB{};
             for (int a = 0; a < b; ++a) {
-              p[0] = a;
               const THandCards codes = {
                   static_cast<cdCardDeck>(a + 1), static_cast<cdCardDeck>(b + 1),
                   static_cast<cdCardDeck>(c + 1), static_cast<cdCardDeck>(d + 1),
                   static_cast<cdCardDeck>(e + 1)};
-              const int o = OutcomeOf(EvaluateHand(codes));
-              SubsetRanks(p, rank);
-              outcomes[rank[31]] = static_cast<std::uint8_t>(o);
-              ++t.FCount0[static_cast<std::size_t>(o)];
-              for (int m = 1; m < 31; ++m) {
-                const std::size_t at =
-                    std::size_t{rank[m]} * kOutcomeCount + static_cast<std::size_t>(o);
-                switch (kMasks.Size[m]) {
-                  case 1:
-                    ++t.FCount1[at];
-                    break;
-                  case 2:
-                    ++t.FCount2[at];
-                    break;
-                  case 3:
-                    ++t.FCount3[at];
-                    break;
-                  default:
-                    ++t.FCount4[at];
-                    break;
-                }
-              }
+              const auto o = static_cast<std::uint32_t>(OutcomeOf(EvaluateHand(codes)));
+              const auto ua = static_cast<std::uint32_t>(a);
+              outcomes[ua + shifted[30]] = static_cast<std::uint8_t>(o);
+              ++histB[o];
+              ++t.FCount1[ua * kOutcomeCount + o];
+              for (const auto r : with1) ++t.FCount2[(ua + r) * kOutcomeCount + o];
+              for (const auto r : with2) ++t.FCount3[(ua + r) * kOutcomeCount + o];
+              for (const auto r : with3) ++t.FCount4[(ua + r) * kOutcomeCount + o];
             }
+            // Sets whose lowest card is b: {b} with any part of {c, d, e}.
+            for (int m = 2; m < 32; m += 4) AddRow(t, kMasks.Size[m], rank[m], histB);
+            Accumulate(histC, histB);
           }
+          for (int m = 4; m < 32; m += 8) AddRow(t, kMasks.Size[m], rank[m], histC);
+          Accumulate(histD, histC);
         }
+        for (int m = 8; m < 32; m += 16) AddRow(t, kMasks.Size[m], rank[m], histD);
+        Accumulate(histE, histD);
       }
+      AddRow(t, 1, static_cast<std::uint32_t>(e), histE);
+      for (std::size_t o = 0; o < kOutcomeCount; ++o) t.FCount0[o] += histE[o];
     }
   }
 
