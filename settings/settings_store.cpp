@@ -2,10 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QThread>
 #include <QVariant>
 #include <limits>
 
@@ -61,6 +64,26 @@ TFileIdentity IdentifyFile(const QString& path) {
   identity.ModifiedNanoseconds = status.st_mtim.tv_nsec;
   identity.Size = status.st_size;
   return identity;
+}
+
+// A writer killed between creating its lock file and writing its process id into it leaves
+// an empty lock. QLockFile takes that as stale only after 30 s, and QSettings waits that long
+// before saving. A live writer fills its lock at once, so one that stays empty is abandoned.
+constexpr qint64 kAbandonedLockMilliseconds = 1000;
+
+void ClearAbandonedLock(const QString& lockPath) {
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    const QFileInfo info(lockPath);
+    if (!info.exists() || info.size() != 0) return;
+    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    if (age >= kAbandonedLockMilliseconds || waited.elapsed() >= kAbandonedLockMilliseconds) {
+      QFile::remove(lockPath);
+      return;
+    }
+    QThread::msleep(20);
+  }
 }
 
 bool IsBlank(QChar c) {
@@ -240,6 +263,10 @@ void TSettingsStore::Commit() {
   if (ProbeFile(FFilePath) == TFileAccess::Unreadable)
     throw ESettingsError(QStringLiteral("Failed to get data for '") + firstKey + QLatin1Char('\''));
   if (!FSettings) FSettings = std::make_unique<QSettings>(FFilePath, QSettings::IniFormat);
+
+  // QLockFile clears its own stale-lock guard the same way it clears the lock.
+  ClearAbandonedLock(FFilePath + QStringLiteral(".lock.rmlock"));
+  ClearAbandonedLock(FFilePath + QStringLiteral(".lock"));
 
   const TFileIdentity before = IdentifyFile(FFilePath);
   for (const TPendingWrite& write : FPending) FSettings->setValue(write.Path, write.Text);
