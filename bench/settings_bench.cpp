@@ -1,0 +1,72 @@
+// The settings store's costs at its four moments: window creation (LoadGameSettings), every
+// window activation (LoadSoundSlots), a sound choice (SaveSoundSlot) and the close
+// (SaveGameSettings), against a real file in a private config folder.
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include "game_settings.h"
+#include "settings_store.h"
+#include "sound_slots.h"
+
+namespace {
+
+// A config folder holding a full settings file, as after some play.
+struct TFilledFolder {
+  TFilledFolder() {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Temp.path()));
+    TGameSettings settings;
+    settings.FormColor = 0x00336699;
+    settings.Total = 4321;
+    settings.BetAmount = 25;
+    settings.Payouts = {0, 1, 2, 3, 4, 7, 11, 49, 99};
+    SaveGameSettings(settings);
+    for (int slot = 1; slot <= kSoundSlotCount; ++slot)
+      SaveSoundSlot(slot, QStringLiteral("/home/player/Sounds/win number %1.wav").arg(slot));
+  }
+  QTemporaryDir Temp;
+};
+
+void BM_LoadGameSettings(benchmark::State& state) {
+  TFilledFolder folder;
+  for (auto _ : state) benchmark::DoNotOptimize(LoadGameSettings());
+}
+BENCHMARK(BM_LoadGameSettings)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadSoundSlots(benchmark::State& state) {
+  TFilledFolder folder;
+  for (auto _ : state) benchmark::DoNotOptimize(LoadSoundSlots());
+}
+BENCHMARK(BM_LoadSoundSlots)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveSoundSlot(benchmark::State& state) {
+  TFilledFolder folder;
+  int round = 0;
+  for (auto _ : state) SaveSoundSlot(1 + round++ % kSoundSlotCount, QStringLiteral("/a/b.wav"));
+}
+BENCHMARK(BM_SaveSoundSlot)->Unit(benchmark::kMillisecond);
+
+void BM_SaveGameSettings(benchmark::State& state) {
+  TFilledFolder folder;
+  TGameSettings settings = LoadGameSettings();
+  for (auto _ : state) {
+    ++settings.Total;
+    SaveGameSettings(settings);
+  }
+}
+BENCHMARK(BM_SaveGameSettings)->Unit(benchmark::kMillisecond);
+
+void BM_ParseStoredInteger(benchmark::State& state) {
+  const QString texts[] = {QStringLiteral("1000"), QStringLiteral("0x1F"), QStringLiteral("abc"),
+                           QStringLiteral("-2147483648")};
+  for (auto _ : state)
+    for (const QString& text : texts) benchmark::DoNotOptimize(ParseStoredInteger(text));
+}
+BENCHMARK(BM_ParseStoredInteger);
+
+}  // namespace
+
+BENCHMARK_MAIN();
