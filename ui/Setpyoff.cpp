@@ -111,7 +111,7 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
   resize(455, 242);
   // The design's 8 point MS Sans Serif is a narrow bitmap face; the sans-serif we get
   // (DejaVu Sans) needs 7.5 points to fit the same captions into the same places. Points,
-  // not pixels, so that scaling to the screen keeps the exact proportion.
+  // not pixels: scaling to the screen multiplies them without rounding.
   QFont font(QStringLiteral("Sans Serif"));
   font.setPointSizeF(7.5);
   font.setBold(true);
