@@ -171,7 +171,9 @@ bool ClubAt(double x, double y) {
 }
 
 bool DiamondAt(double x, double y) {
-  return std::pow(std::abs(x) / 0.78, 0.92) + std::pow(std::abs(y), 0.92) <= 1.0;
+  // Sides curving slightly inwards.
+  const double u = std::abs(x) / 0.78, v = std::abs(y);
+  return u + v + 0.3 * u * v <= 1.0;
 }
 
 // A w x h mask of the predicate, stretched so that its extent fills the box.
@@ -309,8 +311,9 @@ void DrawAce(QImage& img, int suit) {
     for (const char* p = name; *p; ++p, cx += 6) Stamp(img, SmallLetter(*p), cx, y + h + 4, kBlack);
     return;
   }
-  const int w = suit == Diamonds ? 21 : 25;
-  const int h = suit == Hearts ? 23 : 27;
+  // Odd widths keep the shape centred on the middle column.
+  const int w = suit == Diamonds ? 25 : 31;
+  const int h = suit == Hearts ? 28 : suit == Clubs ? 32 : 34;
   const Art big = SampleShape(SuitShape(suit), w, h);
   Stamp(img, big, (W - w) / 2, (H - h) / 2, SuitColour(suit));
 }
@@ -336,7 +339,7 @@ QImage DrawPipCard(int suit, int rank) {
 constexpr int kFrameLeft = 12, kFrameTop = 8, kFrameRight = 58, kFrameBottom = 87;
 
 Legend CourtLegend(int suit, int rank) {
-  static const std::array<QRgb, 4> accents = {0xFF2050C8, 0xFF7820A8, 0xFF108838, 0xFF2050C8};
+  static const std::array<QRgb, 4> accents = {0xFF2050C8, 0xFF7820A8, 0xFF108838, 0xFF008890};
   Legend l;
   l['K'] = kBlack;
   l['w'] = kWhite;
@@ -694,19 +697,24 @@ std::vector<QImage> DrawBacks() {
         }
       },
       0xFF602080));
-  // 6: waves on a night-blue sea.
+  // 6: an orange sunburst.
   backs.push_back(DrawBack(
       [](int x, int y) -> QRgb {
-        static const Art kWave = {
-            "..XXX...", ".X...X..", "X.....XX", "........", "........",
-        };
-        const int row = y / 5;
-        const int wx = (x + (row % 2) * 4) % 8;
-        if (kWave[static_cast<std::size_t>(y % 5)][static_cast<std::size_t>(wx)] == 'X')
-          return (row % 3 == 0) ? kWhite : 0xFF80C0FF;
-        return 0xFF003070;
+        const double dx = x - 31.0, dy = y - 43.5;
+        const double r = std::sqrt(dx * dx + dy * dy);
+        if (r < 7.0) return r < 5.0 ? 0xFFFFE040 : 0xFFFFA000;
+        // A pseudo-angle in [0, 4) from exact arithmetic only, so no maths library can
+        // shift a ray by a pixel.
+        double turn;
+        if (dy >= 0)
+          turn = dx >= 0 ? dy / (dx + dy) : 1 - dx / (-dx + dy);
+        else
+          turn = dx < 0 ? 2 - dy / (-dx - dy) : 3 + dx / (dx - dy);
+        const int ray = static_cast<int>(turn * 8.0);
+        if (r < 9.5) return 0xFF802000;
+        return (ray % 2) ? 0xFFE06000 : 0xFFFFA000;
       },
-      0xFF003070));
+      0xFF802000));
   // 7: stars and a moon in a black sky.
   backs.push_back(DrawBack(
       [](int x, int y) -> QRgb {
