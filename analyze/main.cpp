@@ -9,7 +9,14 @@ int main(int argc, char** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   try {
-    return RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable);
+    const int code = RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable);
+    // A full disk or a closed pipe must not pass for a finished run.
+    std::cout.flush();
+    if (!std::cout) {
+      std::cerr << "lumaro-analyze: could not write the output\n";
+      return 1;
+    }
+    return code;
   } catch (const std::exception& e) {
     std::cerr << "lumaro-analyze: " << e.what() << "\n";
     return 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <functional>
 #include <numeric>
 #include <thread>
@@ -59,13 +60,10 @@ inline void SubsetRanks(const std::array<int, 5>& p, std::array<std::uint32_t, 3
 // Every subset count a0 - a1 + ... turns into "contains exactly this subset of the dealt
 // cards": superset Moebius transform over the five positions.
 inline void ExcludeSupersets(std::array<TOutcomeCounts, 32>& n) {
-  for (int b = 0; b < 5; ++b) {
-    const int bit = 1 << b;
-    for (int m = 0; m < 32; ++m) {
-      if (m & bit) continue;
-      for (int c = 0; c < kOutcomeCount; ++c) n[m][c] -= n[m | bit][c];
-    }
-  }
+  for (int bit = 1; bit < 32; bit <<= 1)
+    for (int base = 0; base < 32; base += 2 * bit)
+      for (int m = base; m < base + bit; ++m)
+        for (int c = 0; c < kOutcomeCount; ++c) n[m][c] -= n[m + bit][c];
 }
 
 std::int64_t LcmOfDrawCounts() {
@@ -514,6 +512,10 @@ struct TReturnWorker {
   void Sum(const TDealClass* first, const TDealClass* last, TPartialSums& sums) const {
     std::array<std::uint32_t, 32> rank{};
     std::array<std::int64_t, 32> pay{};
+    std::array<double, 32> value{};
+    std::array<double, 6> inverseDraws{};
+    for (int held = 0; held <= 5; ++held)
+      inverseDraws[static_cast<std::size_t>(held)] = 1.0 / static_cast<double>(DrawCount(5 - held));
     for (const TDealClass* k = first; k != last; ++k) {
       // Class cards come in ascending code order already.
       std::array<int, 5> sorted{};
@@ -537,15 +539,23 @@ struct TReturnWorker {
         }
       }
       pay[31] = Pays[Tables.FOutcomes[rank[31]]];
-      for (int b = 0; b < 5; ++b)
-        for (int m = 0; m < 32; ++m)
-          if (!(m & (1 << b))) pay[m] -= pay[m | (1 << b)];
+      for (int bit = 1; bit < 32; bit <<= 1)
+        for (int base = 0; base < 32; base += 2 * bit)
+          for (int m = base; m < base + bit; ++m) pay[m] -= pay[m + bit];
 
-      int best = 0;
-      for (int m = 1; m < 32; ++m)
-        if (static_cast<__int128>(pay[m]) * DrawCount(5 - kMasks.Size[best]) >
-            static_cast<__int128>(pay[best]) * DrawCount(5 - kMasks.Size[m]))
+      // Doubles find the best value; exact arithmetic decides among the holds that come
+      // within rounding of it, so ties break the same way on every machine.
+      for (int m = 0; m < 32; ++m)
+        value[m] = static_cast<double>(pay[m]) * inverseDraws[kMasks.Size[m]];
+      const double top = *std::max_element(value.begin(), value.end());
+      const double near = top - std::abs(top) * 1e-9;
+      int best = -1;
+      for (int m = 0; m < 32; ++m) {
+        if (value[m] < near) continue;
+        if (best < 0 || static_cast<__int128>(pay[m]) * DrawCount(5 - kMasks.Size[best]) >
+                            static_cast<__int128>(pay[best]) * DrawCount(5 - kMasks.Size[m]))
           best = m;
+      }
 
       TOutcomeCounts counts{};
       const int free = 31 & ~best;
