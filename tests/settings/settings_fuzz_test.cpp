@@ -120,4 +120,45 @@ TEST_F(SettingsFileFuzz, RandomFilesLoadAndAreRepairedBySaving) {
   qInstallMessageHandler(previous);
 }
 
+// QSettings decodes @Variant(...) with QDataStream: random payloads behind real type ids
+// must end as "Invalid data type" or as text, never as a crash.
+TEST_F(SettingsFileFuzz, RandomVariantPayloadsAreRefusedOrRead) {
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  const std::uint32_t typeIds[] = {1, 2, 3, 4, 6, 8, 9, 10, 11, 12, 14, 15, 16, 28, 31, 65536};
+  QRandomGenerator random(4242);
+  int refused = 0;
+  for (int file = 0; file < 3; ++file) {
+    UseConfigFolder(Temp.path() + QStringLiteral("/v%1").arg(file));
+    ASSERT_TRUE(QDir().mkpath(ConfigFolder));
+    QByteArray ini = "[Bet]\n";
+    constexpr int kKeys = 60;
+    for (int key = 0; key < kKeys; ++key) {
+      QByteArray payload;
+      const std::uint32_t type = typeIds[random.bounded(static_cast<int>(std::size(typeIds)))];
+      for (int shift = 24; shift >= 0; shift -= 8) payload += static_cast<char>(type >> shift);
+      payload += '\0';  // not null
+      payload += RandomBytes(random, 24);
+      QByteArray escaped;
+      for (char c : payload)
+        escaped += "\\x" + QByteArray::number(static_cast<unsigned char>(c), 16);
+      ini += "K" + QByteArray::number(key) + "=@Variant(" + escaped + ")\n";
+    }
+    WriteRaw(ini);
+    TSettingsStore store = TSettingsStore::OpenSettingsStore();
+    for (int key = 0; key < kKeys; ++key) {
+      try {
+        store.ReadTextValue(QStringLiteral("Bet"), QStringLiteral("K%1").arg(key), {});
+      } catch (const ESettingsError& error) {
+        ASSERT_EQ(std::string(error.what()),
+                  "Invalid data type for 'K" + std::to_string(key) + "'");
+        ++refused;
+      }
+    }
+    store.CloseSettingsStore();
+  }
+  qInstallMessageHandler(previous);
+  EXPECT_GT(refused, 0);
+}
+
 }  // namespace

@@ -354,4 +354,21 @@ TEST_F(ReliabilityTest, SomethingOtherThanAFileInItsPlaceIsLeftAlone) {
   EXPECT_EQ(QFileInfo(FilePath()).symLinkTarget(), QStringLiteral("/dev/zero"));
 }
 
+TEST_F(ReliabilityTest, AFileReachedThroughALinkIsUpdatedWhereItLies) {
+  // Kept elsewhere and linked in, as people do with their dot files.
+  const QString target = Temp.path() + QStringLiteral("/dotfiles/lumaro.ini");
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(target).absolutePath()));
+  QFile file(target);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Bet]\nTotal=900\n");
+  file.close();
+  ASSERT_TRUE(QFile::link(target, FilePath()));
+
+  EXPECT_EQ(LoadGameSettings().Total, 900);
+  SaveSoundSlot(2, QStringLiteral("/x.wav"));
+  EXPECT_EQ(QFileInfo(FilePath()).symLinkTarget(), target);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("[Bet]\nTotal=900\n\n[Sound]\nWAVFILE2=/x.wav\n"));
+}
+
 }  // namespace
