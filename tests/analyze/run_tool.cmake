@@ -1,0 +1,32 @@
+# Runs the installed-style binary the way a player would and checks exit codes and output.
+# -DTOOL=<path to lumaro-analyze> -DWORK=<scratch folder>
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(ENV{XDG_CONFIG_HOME} ${WORK})
+
+function(expect code stdout_regex stderr_regex)
+  execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL code)
+    message(FATAL_ERROR "${ARGN}: exit ${rc}, expected ${code}\n${err}")
+  endif()
+  if(NOT out MATCHES "${stdout_regex}")
+    message(FATAL_ERROR "${ARGN}: unexpected output:\n${out}")
+  endif()
+  if(NOT err MATCHES "${stderr_regex}")
+    message(FATAL_ERROR "${ARGN}: unexpected error output:\n${err}")
+  endif()
+endfunction()
+
+expect(0 "^Usage: lumaro-analyze" "^$" --help)
+expect(2 "^$" "^lumaro-analyze: bad card 'QQ'[^\n]*\n$" advise "AS KH TD 2C QQ")
+expect(2 "^$" "^lumaro-analyze: duplicated card KH\n$" advise "AS KH TD 2C kh")
+expect(2 "^$" "^lumaro-analyze: expected five cards, got 3\n$" advise "AS KH TD")
+expect(2 "^$" "^lumaro-analyze: malformed pay table[^\n]*\n$" return --paytable "1,2")
+expect(0 "\\(game defaults, no [^\n]*Quorvel.ini\\)\nPlayer has Won 0 hands and Lost 1 Total Pairs =0\n \nFinal total: 995\n$" "^$"
+       simulate --seed 0 --hands 1 --strategy all)
+# Looking at the odds leaves no settings file behind.
+if(EXISTS ${WORK}/Quorvel.ini)
+  message(FATAL_ERROR "lumaro-analyze created ${WORK}/Quorvel.ini")
+endif()
+file(WRITE ${WORK}/Quorvel.ini "[Payouts]\nH9=799\nH8=49\nH7=24\nH6=8\nH5=5\n")
+expect(0 "Return under optimal play: 99.5439%" "^$" return)
