@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "MessageBoxes.h"
+
 const std::array<TCardFaceEntry, 63> kCardFaceIdents = {{
     {1, "cdAceofSpades"},     {2, "cd2ofSpades"},       {3, "cd3ofSpades"},
     {4, "cd4ofSpades"},       {5, "cd5ofSpades"},       {6, "cd6ofSpades"},
@@ -108,26 +110,28 @@ void TCardDeck::paintEvent(QPaintEvent*) {
   for (const QPoint& pt : corners) painter.fillRect(pt.x(), pt.y(), 1, 1, corner);
 }
 
+// The signals run the owner's handlers; an error in one is reported here rather than left
+// to unwind through Qt's event loop.
 void TCardDeck::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) FClicked = true;
-  emit OnMouseDown(event);
+  RunGuarded(this, [&] { emit OnMouseDown(event); });
 }
 
 void TCardDeck::mouseMoveEvent(QMouseEvent* event) {
-  emit OnMouseMove(event);
+  RunGuarded(this, [&] { emit OnMouseMove(event); });
 }
 
 void TCardDeck::mouseReleaseEvent(QMouseEvent* event) {
   const bool click =
       event->button() == Qt::LeftButton && FClicked && rect().contains(event->position().toPoint());
   if (event->button() == Qt::LeftButton) FClicked = false;
-  emit OnMouseUp(event);
-  if (click) emit OnClick();
+  if (RunGuarded(this, [&] { emit OnMouseUp(event); }) && click)
+    RunGuarded(this, [&] { emit OnClick(); });
 }
 
 void TCardDeck::mouseDoubleClickEvent(QMouseEvent* event) {
   // As with the classic controls, the second press of a double click reports the double
   // click instead of starting another click.
-  if (event->button() == Qt::LeftButton) emit OnDblClick();
-  emit OnMouseDown(event);
+  if (event->button() == Qt::LeftButton && !RunGuarded(this, [&] { emit OnDblClick(); })) return;
+  RunGuarded(this, [&] { emit OnMouseDown(event); });
 }

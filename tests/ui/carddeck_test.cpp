@@ -6,6 +6,9 @@
 #include <QSignalSpy>
 #include <QWidget>
 #include <QtTest>
+#include <stdexcept>
+
+#include "MessageBoxes.h"
 
 namespace {
 
@@ -225,6 +228,28 @@ class TCardDeckTest : public QObject {
     QTest::mouseMove(card, QPoint(10, 10));
     QTest::mouseMove(card, QPoint(20, 20));
     QVERIFY(moves >= 1);
+  }
+
+  void AnErrorInAHandlerIsReported() {
+    QStringList boxes;
+    SetMessageHook([&boxes](QMessageBox::Icon icon, const QString& caption, const QString& text) {
+      boxes << QStringLiteral("%1|%2|%3").arg(static_cast<int>(icon)).arg(caption, text);
+    });
+    TTable table(kBlue);
+    auto* card = new TCardDeck(&table);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    int later = 0;
+    connect(card, &TCardDeck::OnClick, this, [] { throw std::runtime_error("Hold failed"); });
+    connect(card, &TCardDeck::OnClick, this, [&later] { ++later; });
+    QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(30, 40));
+    SetMessageHook(nullptr);
+    QCOMPARE(
+        boxes,
+        QStringList{
+            QStringLiteral("%1|Lumaro|Hold failed.").arg(static_cast<int>(QMessageBox::Critical))});
+    QCOMPARE(later, 0);  // the handler in progress ends there
+    QCOMPARE(card->Value(), 1);
   }
 };
 

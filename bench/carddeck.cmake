@@ -1,0 +1,3 @@
+# Card face control: loading a face and painting it, as each deal and draw does five times.
+add_executable(carddeck_bench ${CMAKE_CURRENT_LIST_DIR}/carddeck_bench.cpp)
+target_link_libraries(carddeck_bench PRIVATE ui benchmark::benchmark)
