@@ -1,0 +1,364 @@
+// The game window driven as a player drives it, against a settings file in a temporary
+// config folder.
+#include "Quorvelp.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "CardDeck.h"
+#include "Colors.h"
+#include "CustomPanel.h"
+#include "Gauge.h"
+#include "HelpViewer.h"
+#include "MessageBoxes.h"
+#include "Sleeper.h"
+#include "SpinEdit.h"
+#include "Statbaru.h"
+#include "StringGrid.h"
+
+namespace {
+
+// Seeds whose first five cards make the named hand.
+constexpr std::uint32_t kSeedNoPair = 0;  // 7C KC 6D 5S 4S
+constexpr std::uint32_t kSeedTwoPair = 19;
+
+struct TMessage {
+  QMessageBox::Icon Icon;
+  QString Caption;
+  QString Text;
+};
+
+TTimeOfDay Midnight() {
+  return {0, 0, 0, 0};
+}
+
+}  // namespace
+
+class TForm1Test : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> FConfig;
+  QList<TMessage> FMessages;
+
+  QString IniPath() const { return FConfig->filePath(QStringLiteral("Quorvel.ini")); }
+  void WriteIni(const QByteArray& text) {
+    QFile file(IniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  static std::unique_ptr<TForm1> MakeForm(QSize screen = QSize(640, 480)) {
+    return std::make_unique<TForm1>(screen, Midnight);
+  }
+  static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+  static void Trigger(TForm1& form, const char* action) {
+    auto* a = form.findChild<QAction*>(QString::fromLatin1(action));
+    QVERIFY(a);
+    a->trigger();
+  }
+
+ private slots:
+  void init() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    FMessages.clear();
+    SetMessageHook([this](QMessageBox::Icon icon, const QString& caption, const QString& text) {
+      FMessages.push_back({icon, caption, text});
+    });
+  }
+  void cleanup() { SetMessageHook(nullptr); }
+
+  void firstStartShowsTheIdleTable() {
+    auto form = MakeForm();
+    QCOMPARE(form->windowTitle(), QStringLiteral("Lumaro for Windows 95 Version 2.0"));
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("1000"));
+    QCOMPARE(form->Bet->value(), 5);
+    QCOMPARE(form->Bet->maximum(), 1000);
+    QCOMPARE(form->Bet->singleStep(), 5);
+    QCOMPARE(form->Cash->Caption(), QStringLiteral(" "));
+    for (TCardDeck* card : form->CardDecks) QCOMPARE(card->Value(), 63);
+    for (TCustomPanel* hold : form->HoldPanels) {
+      QCOMPARE(hold->Caption(), QStringLiteral("Draw"));
+      QVERIFY(hold->isEnabled());
+    }
+    QVERIFY(!form->Shuffle->isHidden());
+    QVERIFY(form->Second->isHidden());
+    QVERIFY(form->Image1->isHidden());
+    for (int c = 0; c < 10; ++c)
+      for (int r = 0; r < 2; ++r) QVERIFY(form->StringGrid1->Cell(c, r).isEmpty());
+    QCOMPARE(form->Gauge1->Progress(), 0);
+    QVERIFY(form->RadioButton1->isChecked());
+    QCOMPARE(form->Sleeper1->Interval(), 1000);
+    QCOMPARE(form->EStatusBar1->Caption(), QStringLiteral("Lumaro for Windows 95"));
+    for (const TSoundSlot& slot : form->SoundSlots()) QVERIFY(slot.isEmpty());
+    form->FormActivate();
+    for (const TSoundSlot& slot : form->SoundSlots()) QCOMPARE(slot, QStringLiteral("Error"));
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void aHandPlayedWithClicks() {
+    auto form = MakeForm();
+    form->show();
+    form->Engine().Random().Seed = kSeedTwoPair;
+    Click(form->Shuffle);
+    QVERIFY(form->Shuffle->isHidden());
+    QVERIFY(!form->Second->isHidden());
+    QVERIFY(form->Bet->isReadOnly());
+    QCOMPARE(form->CardDecks[0]->Value(), 13);
+    // Hold three cards by their faces and two by their panels.
+    for (int k : {0, 1, 2}) Click(form->CardDecks[k]);
+    for (int k : {3, 4}) Click(form->HoldPanels[k]);
+    for (TCustomPanel* hold : form->HoldPanels) QCOMPARE(hold->Caption(), QStringLiteral("Hold"));
+    Click(form->Second);
+    QCOMPARE(form->Panel2->Caption(), QStringLiteral("Player has Two Pair"));
+    QCOMPARE(form->Cash->Caption(), QStringLiteral("*Bonus* 2X  Paid You Win! Total is now 1005"));
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("1005"));
+    QCOMPARE(form->StringGrid1->Cell(2, 0), QStringLiteral("2 Pair"));
+    QCOMPARE(form->StringGrid1->Cell(0, 0), QStringLiteral("No Pair"));
+    QCOMPARE(form->StringGrid1->Cell(9, 0), QStringLiteral("Royal Flush"));
+    QCOMPARE(form->StringGrid1->Cell(2, 1), QStringLiteral("1"));
+    QCOMPARE(form->StringGrid1->Cell(0, 1), QStringLiteral("0"));
+    QCOMPARE(form->Gauge1->Progress(), 100);
+    QVERIFY(!form->Image1->isHidden());
+    QVERIFY(!form->Shuffle->isHidden());
+    QVERIFY(!form->Bet->isReadOnly());
+    for (TCustomPanel* hold : form->HoldPanels) {
+      QCOMPARE(hold->Caption(), QStringLiteral("Over"));
+      QCOMPARE(hold->Color(), ToQColor(clBlue));
+      QVERIFY(!hold->isEnabled());
+    }
+    // Nothing held: every card is replaced, and the hand is lost.
+    form->Engine().Random().Seed = kSeedNoPair;
+    Click(form->Shuffle);
+    Click(form->Second);
+    QCOMPARE(form->Panel2->Caption(), QStringLiteral("Player has No Pair "));
+    QCOMPARE(form->Cash->Caption(), QStringLiteral("You Lost Total is now 1000"));
+    QCOMPARE(form->CardDecks[0]->Value(), 35);
+    QCOMPARE(form->Gauge1->Progress(), 50);
+    QVERIFY(form->Image1->isHidden());
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void aTypedBetCountsAtTheDeal() {
+    auto form = MakeForm();
+    form->show();
+    form->Bet->findChild<QLineEdit*>()->setText(QStringLiteral("2000"));
+    Click(form->Shuffle);
+    QCOMPARE(form->Engine().Bet(), 1000);
+    QCOMPARE(form->Bet->value(), 1000);
+    Click(form->Second);
+    form->Bet->findChild<QLineEdit*>()->setText(QString());
+    Click(form->Shuffle);
+    QCOMPARE(form->Engine().Bet(), 5);
+    // While the hand is open the arrows do nothing.
+    form->Bet->stepBy(1);
+    QCOMPARE(form->Engine().Bet(), 5);
+    QCOMPARE(form->Bet->value(), 5);
+  }
+
+  void aLowTotalFixesTheBetAtFive() {
+    auto form = MakeForm();
+    form->Bet->setValue(100);
+    QCOMPARE(form->Engine().Bet(), 100);
+    form->Engine().SetTotal(19);
+    form->ShuffleClick();
+    QCOMPARE(form->Bet->value(), 5);
+    QCOMPARE(form->Bet->maximum(), 5);
+    form->SecondClick();
+    form->Bet->stepBy(3);
+    QCOMPARE(form->Engine().Bet(), 5);
+  }
+
+  void statsWritesBothLinesAndNothingElse() {
+    auto form = MakeForm();
+    form->SpeedButton5Click();
+    QCOMPARE(form->Cash->Caption(),
+             QStringLiteral("Player has Won 0 hands and Lost 0 Total Pairs =0"));
+    QCOMPARE(form->Panel4->Caption(), QStringLiteral(" "));
+    QVERIFY(form->StringGrid1->Cell(0, 0).isEmpty());
+    form->Engine().Random().Seed = kSeedTwoPair;
+    form->ShuffleClick();
+    for (int k = 0; k < 5; ++k) form->HoldPanels[k]->OnClick();
+    Click(form->SpeedButton5);
+    QCOMPARE(form->Panel4->Caption(), QStringLiteral(" "));
+    QVERIFY(!form->Second->isHidden());
+    for (TCustomPanel* hold : form->HoldPanels) QCOMPARE(hold->Caption(), QStringLiteral("Hold"));
+    form->SecondClick();
+    form->SpeedButton5Click();
+    QCOMPARE(form->Cash->Caption(),
+             QStringLiteral("Player has Won 1 hands and Lost 0 Total Pairs =0"));
+    QCOMPARE(form->Panel4->Caption(), QStringLiteral("High Hands Two Pair=1"));
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("1005"));
+  }
+
+  void setTotalBetweenDealAndDraw() {
+    auto form = MakeForm();
+    form->Engine().Random().Seed = kSeedNoPair;
+    form->ShuffleClick();
+    Trigger(*form, "N1000001");
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("100000"));
+    QVERIFY(!form->Second->isHidden());
+    form->SecondClick();
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("99995"));
+    Trigger(*form, "N10001");
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("1000"));
+    Trigger(*form, "N100001");
+    QCOMPARE(form->Engine().Total(), 10000);
+    QCOMPARE(form->Gauge1->Progress(), 0);  // statistics untouched
+  }
+
+  void colourCommands() {
+    auto form = MakeForm();
+    std::optional<QColor> answer;
+    QList<QColor> offered;
+    form->ColorChooser = [&](const QColor& current) {
+      offered.push_back(current);
+      return answer;
+    };
+    // Cancelled without ever choosing: the pie keeps red, and red is what will be saved.
+    Trigger(*form, "Piechart1");
+    QCOMPARE(form->PieColor, 0x0000FF);
+    Trigger(*form, "Total1");
+    QCOMPARE(form->TotalColor, clBtnFace);
+    Trigger(*form, "Background1");
+    QCOMPARE(form->FormColor, -1);
+
+    answer = QColor(0, 128, 0);
+    Trigger(*form, "Background1");
+    QCOMPARE(form->FormColor, 0x008000);
+    QCOMPARE(form->Client->palette().color(QPalette::Window), QColor(0, 128, 0));
+    answer = QColor(255, 255, 0);
+    Trigger(*form, "Amount1");
+    QCOMPARE(form->AmountColor, 0x00FFFF);
+    QCOMPARE(form->Bet->palette().color(QPalette::Base), QColor(255, 255, 0));
+    answer = std::nullopt;
+    Trigger(*form, "Total1");
+    // The shared dialog starts from the last confirmed colour.
+    QCOMPARE(offered.last(), QColor(255, 255, 0));
+    answer = QColor(0, 0, 0);
+    Trigger(*form, "Total1");
+    QCOMPARE(form->TotalColor, 0);
+    QCOMPARE(form->Panel5->Color(), QColor(0, 0, 0));
+
+    form->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Settings/PieColor").toString(), QStringLiteral("255"));
+    QCOMPARE(ini.value("Settings/FormColor").toString(), QStringLiteral("32768"));
+    QCOMPARE(ini.value("Settings/AmountColor").toString(), QStringLiteral("65535"));
+    QVERIFY(!ini.contains("Settings/TotalColor"));  // black is shown but not kept
+
+    auto again = MakeForm();
+    QCOMPARE(again->Client->palette().color(QPalette::Window), QColor(0, 128, 0));
+    QCOMPARE(again->Gauge1->ForeColor(), QColor(255, 0, 0));
+    QCOMPARE(again->Bet->palette().color(QPalette::Base), QColor(255, 255, 0));
+  }
+
+  void closingSavesWhatTheRulesAllow() {
+    WriteIni("[Bet]\nTotal=777\n[Payouts]\nH2=0\nH9=500\n");
+    auto form = MakeForm();
+    QCOMPARE(form->Engine().Total(), 777);
+    QCOMPARE(form->Engine().PayTable().Line(9), 500);
+    form->Bet->setValue(40);
+    form->RadioButton2->setChecked(true);
+    form->Engine().SetTotal(40);  // 50 or less: the stored 777 stays
+    form->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Bet/Amount").toString(), QStringLiteral("40"));
+    QCOMPARE(ini.value("Bet/Total").toString(), QStringLiteral("777"));
+    QCOMPARE(ini.value("Settings/Sound").toString(), QStringLiteral("0"));
+    QCOMPARE(ini.value("Payouts/H2").toString(), QStringLiteral("1"));
+    QCOMPARE(ini.value("Payouts/H9").toString(), QStringLiteral("500"));
+    QCOMPARE(ini.allKeys().size(), 3 + 9);  // Amount, Total, Sound and H1..H9
+    QVERIFY(FMessages.isEmpty());
+
+    auto again = MakeForm();
+    QVERIFY(again->RadioButton2->isChecked());
+    QCOMPARE(again->Engine().Bet(), 40);
+  }
+
+  void aFailedSaveIsReportedAndTheWindowStillCloses() {
+    auto form = MakeForm();
+    form->show();
+    QVERIFY(QFile::remove(IniPath()) || !QFile::exists(IniPath()));
+    QVERIFY(QDir().mkpath(IniPath()));  // a folder where the file should be
+    QVERIFY(form->close());
+    QCOMPARE(FMessages.size(), 1);
+    QCOMPARE(FMessages[0].Icon, QMessageBox::Critical);
+    QCOMPARE(FMessages[0].Caption, QStringLiteral("Lumaro"));
+    QVERIFY(FMessages[0].Text.endsWith(QLatin1Char('.')));
+    QVERIFY(form->isHidden());
+  }
+
+  void anErrorDuringCreationLeavesAPlayableWindow() {
+    TForm1 form(QSize(640, 480), []() -> TTimeOfDay { throw std::runtime_error("No clock"); });
+    QCOMPARE(FMessages.size(), 1);
+    QCOMPARE(FMessages[0].Text, QStringLiteral("No clock."));
+    form.ShuffleClick();
+    QVERIFY(!form.Second->isHidden());
+    form.SecondClick();
+    QVERIFY(form.Panel2->Caption().startsWith(QStringLiteral("Player has")) ||
+            form.Panel2->Caption().startsWith(QStringLiteral("Wow!")));
+  }
+
+  void activationReloadsTheSoundSlots() {
+    auto form = MakeForm();
+    WriteIni("[Sound]\nWAVFILE3=/music/" + QByteArray(100, 'x') + ".wav\n");
+    form->FormActivate();
+    QCOMPARE(form->SoundSlots()[2].size(), 80);
+    QCOMPARE(form->SoundSlots()[0], QStringLiteral("Error"));
+  }
+
+  void helpOpensAtTheFirstTopic() {
+    auto form = MakeForm();
+    form->HelpClick();
+    QVERIFY(form->HelpViewer());
+    QVERIFY(form->HelpViewer()->isVisible());
+    QVERIFY(form->HelpViewer()->ShownText().contains(QStringLiteral("How to play")));
+    form->HelpViewer()->ShowContext(QStringLiteral("/no/such/QUORVEL.hlp"), 1);
+    QVERIFY(form->HelpViewer()->ShownText().contains(QStringLiteral("could not be opened")));
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void scalingToTheScreen_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QRect>("cash");
+    QTest::addColumn<int>("cashFont");
+    QTest::addColumn<QRect>("card");
+    QTest::newRow("640x480") << QSize(640, 480) << QRect(136, 8, 441, 35) << 15
+                             << QRect(136, 152, 71, 96);
+    QTest::newRow("640x200") << QSize(640, 200) << QRect(136, 8, 441, 35) << 15
+                             << QRect(136, 152, 71, 96);
+    QTest::newRow("800x600") << QSize(800, 600) << QRect(170, 10, 551, 44) << 19
+                             << QRect(170, 190, 89, 120);
+    QTest::newRow("1280x1024") << QSize(1280, 1024) << QRect(272, 16, 882, 70) << 30
+                               << QRect(272, 304, 142, 192);
+    QTest::newRow("600x400") << QSize(600, 400) << QRect(128, 8, 413, 32) << 14
+                             << QRect(128, 143, 66, 90);
+  }
+  void scalingToTheScreen() {
+    QFETCH(QSize, screen);
+    QFETCH(QRect, cash);
+    QFETCH(int, cashFont);
+    QFETCH(QRect, card);
+    auto form = MakeForm(screen);
+    QCOMPARE(form->Cash->geometry(), cash);
+    QCOMPARE(form->Cash->font().pixelSize(), cashFont);
+    QCOMPARE(form->CardDecks[0]->geometry(), card);
+    QCOMPARE(form->CardDecks[0]->Stretch(), screen.width() != 640);
+    // Fonts are scaled once, by the width ratio, never multiplied again.
+    QCOMPARE(form->Bet->font().pixelSize(), MulDivRound(19, screen.width(), 640));
+    QCOMPARE(form->Client->font().pixelSize(), MulDivRound(13, screen.width(), 640));
+    QCOMPARE(form->StringGrid1->DefaultColWidth(), MulDivRound(90, screen.width(), 640));
+  }
+};
+
+QTEST_MAIN(TForm1Test)
+#include "quorvelp_test.moc"

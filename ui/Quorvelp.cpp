@@ -1,0 +1,508 @@
+#include "Quorvelp.h"
+
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDialog>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+#include "CardDeck.h"
+#include "Colors.h"
+#include "CustomPanel.h"
+#include "Gauge.h"
+#include "HelpViewer.h"
+#include "MessageBoxes.h"
+#include "Scaling.h"
+#include "Sleeper.h"
+#include "SpinEdit.h"
+#include "Statbaru.h"
+#include "StringGrid.h"
+#include "game_settings.h"
+#include "win_sound.h"
+
+namespace {
+
+// Where every control stands on the 640 x 480 design, in client coordinates.
+struct TPlace {
+  int Left, Top, Width, Height;
+};
+constexpr QSize kDesignWindow(640, 480);
+constexpr QSize kDesignClient(632, 434);
+constexpr TPlace kLabel1{8, 16, 40, 16};
+constexpr TPlace kBet{56, 8, 57, 26};
+constexpr TPlace kLabel2{8, 56, 40, 16};
+constexpr TPlace kPanel5{56, 48, 57, 33};
+constexpr TPlace kShuffle{12, 96, 105, 41};
+constexpr TPlace kSecond{12, 96, 105, 41};
+constexpr TPlace kCash{136, 8, 441, 35};
+constexpr TPlace kPanel4{136, 48, 441, 33};
+constexpr TPlace kPanel2{136, 120, 397, 25};
+constexpr TPlace kSpeedButton5{544, 120, 49, 25};
+constexpr int kCardLefts[kHandSize] = {136, 216, 296, 376, 456};
+constexpr int kCardTop = 152;
+constexpr int kHoldLefts[kHandSize] = {136, 216, 300, 380, 460};
+constexpr int kHoldTop = 256;
+constexpr QSize kHoldSize(69, 33);
+constexpr TPlace kImage1{552, 176, 33, 33};
+constexpr TPlace kGauge1{544, 248, 49, 41};
+constexpr TPlace kStringGrid1{136, 296, 457, 65};
+constexpr TPlace kGroupBox1{4, 372, 233, 33};
+constexpr TPlace kRadioButton1{8, 8, 89, 17};
+constexpr TPlace kRadioButton2{120, 8, 97, 17};
+constexpr TPlace kEStatusBar1{0, 409, 632, 25};
+
+void Place(QWidget* w, const TPlace& p) {
+  w->setGeometry(p.Left, p.Top, p.Width, p.Height);
+}
+
+QFont DesignFont(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+void SetTextColor(QWidget* w, TColorValue color) {
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(color));
+  palette.setColor(QPalette::ButtonText, ToQColor(color));
+  palette.setColor(QPalette::Text, ToQColor(color));
+  w->setPalette(palette);
+}
+
+// White text on a dark panel, black on a light one.
+QColor ReadableOn(const QColor& background) {
+  return background.lightness() < 140 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+TCustomPanel* MakePanel(QWidget* parent, const char* name, TBevelCut outer, TBevelCut inner) {
+  auto* panel = new TCustomPanel(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->SetBevelOuter(outer);
+  panel->SetBevelInner(inner);
+  return panel;
+}
+
+}  // namespace
+
+TForm1::TForm1(const QSize& screen, TClock clock, QWidget* parent)
+    : QMainWindow(parent),
+      FScreen(screen.isEmpty() ? QGuiApplication::primaryScreen()->size() : screen),
+      FEngine(std::move(clock)),
+      FBetColor(clBtnFace),
+      FPanel5Color(clBtnFace),
+      FGaugeColor(clRed) {
+  setObjectName(QStringLiteral("Form1"));
+  BuildControls();
+  BuildMenu();
+  FEngine.OnWinSound = [this](int slot) { PlayWinSoundFor(slot); };
+  FEngine.OnUpdateDisplay = [this] { UpdateDisplay(); };
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildControls() {
+  Client = new QWidget(this);
+  Client->setObjectName(QStringLiteral("Client"));
+  Client->setAutoFillBackground(true);
+  Client->setFont(DesignFont(13, true));
+  setCentralWidget(Client);
+  SetFormBackground(ToQColor(clBtnFace));
+
+  Label1 = new QLabel(QStringLiteral("Bet"), Client);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Place(Label1, kLabel1);
+  Bet = new TSpinEdit(Client);
+  Bet->setObjectName(QStringLiteral("Bet"));
+  Place(Bet, kBet);
+  Bet->setRange(kMinBet, kMaxBet);
+  Bet->setSingleStep(kBetStep);
+  Bet->setValue(kMinBet);
+  Bet->setFont(DesignFont(19, true));
+  SetTextColor(Bet, clNavy);
+  SetBetColor(clBtnFace);
+  connect(Bet, &QSpinBox::valueChanged, this, [this](int value) {
+    if (FUpdatingControls) return;
+    Guard([&] { FEngine.SetBet(value); });
+  });
+
+  Label2 = new QLabel(QStringLiteral("Total"), Client);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Place(Label2, kLabel2);
+  Panel5 = MakePanel(Client, "Panel5", bvLowered, bvLowered);
+  Place(Panel5, kPanel5);
+  Panel5->setFont(DesignFont(13, true));
+  Panel5->SetFontColor(ToQColor(clBlue));
+  Panel5->setToolTip(QStringLiteral("Total"));
+
+  Shuffle = new QPushButton(QStringLiteral("Deal"), Client);
+  Shuffle->setObjectName(QStringLiteral("Shuffle"));
+  Place(Shuffle, kShuffle);
+  Second = new QPushButton(QStringLiteral("Draw"), Client);
+  Second->setObjectName(QStringLiteral("Second"));
+  Place(Second, kSecond);
+  Second->setToolTip(QStringLiteral("Draw Additional Cards"));
+  for (QPushButton* button : {Shuffle, Second}) {
+    button->setFont(DesignFont(13, true));
+    SetTextColor(button, clBlack);
+  }
+  connect(Shuffle, &QPushButton::clicked, this, [this] { ShuffleClick(); });
+  connect(Second, &QPushButton::clicked, this, [this] { SecondClick(); });
+
+  Cash = MakePanel(Client, "Cash", bvLowered, bvRaised);
+  Place(Cash, kCash);
+  Cash->setFont(DesignFont(15, true));
+  Cash->SetFontColor(ToQColor(clNavy));
+  Panel4 = MakePanel(Client, "Panel4", bvLowered, bvRaised);
+  Place(Panel4, kPanel4);
+  Panel4->setFont(DesignFont(15, true));
+  Panel4->SetFontColor(ToQColor(clMaroon));
+  Panel2 = MakePanel(Client, "Panel2", bvRaised, bvNone);
+  Place(Panel2, kPanel2);
+  Panel2->SetColor(ToQColor(clYellow));
+
+  SpeedButton5 = new QToolButton(Client);
+  SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
+  SpeedButton5->setText(QStringLiteral("Stats"));
+  SpeedButton5->setAutoRaise(false);
+  SpeedButton5->setFocusPolicy(Qt::NoFocus);
+  Place(SpeedButton5, kSpeedButton5);
+  connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
+
+  for (int k = 0; k < kHandSize; ++k) {
+    auto* card = new TCardDeck(Client);
+    card->setObjectName(QStringLiteral("CardDeck%1").arg(k + 1));
+    card->move(kCardLefts[k], kCardTop);
+    CardDecks[k] = card;
+    auto* hold = MakePanel(Client, "", bvLowered, bvLowered);
+    hold->setObjectName(QStringLiteral("Panel%1").arg(k + 6));
+    hold->SetBevelWidth(2);
+    hold->setGeometry(QRect(QPoint(kHoldLefts[k], kHoldTop), kHoldSize));
+    HoldPanels[k] = hold;
+    const int position = k + 1;
+    connect(hold, &TCustomPanel::OnClick, this, [this, position] { PanelClick(position); });
+    connect(card, &TCardDeck::OnClick, this, [this, position] { PanelClick(position); });
+  }
+
+  Image1 = new QLabel(Client);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Place(Image1, kImage1);
+  Image1->setPixmap(QPixmap(QStringLiteral(":/icons/WINICON.png")));
+  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Image1->hide();
+
+  Gauge1 = new TGauge(Client);
+  Gauge1->setObjectName(QStringLiteral("Gauge1"));
+  Place(Gauge1, kGauge1);
+  Gauge1->SetRange(0, 100);
+  Gauge1->SetBackColor(ToQColor(clYellow));
+  Gauge1->SetColor(ToQColor(clSilver));
+  SetPieColor(clRed);
+  Gauge1->setToolTip(QStringLiteral("Winning Percentage"));
+
+  StringGrid1 = new TStringGrid(Client);
+  StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+  Place(StringGrid1, kStringGrid1);
+  StringGrid1->SetSize(kHandCategoryCount, 2);
+  StringGrid1->SetDefaultColWidth(90);
+  StringGrid1->SetDefaultRowHeight(24);
+  StringGrid1->SetFixedColor(ToQColor(clLime));
+  StringGrid1->SetColor(ToQColor(clWindow));
+
+  GroupBox1 = new QGroupBox(Client);
+  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  Place(GroupBox1, kGroupBox1);
+  RadioButton1 = new QRadioButton(QStringLiteral("Sound On"), GroupBox1);
+  RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+  Place(RadioButton1, kRadioButton1);
+  RadioButton1->setChecked(true);
+  RadioButton2 = new QRadioButton(QStringLiteral("Sound Off"), GroupBox1);
+  RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+  Place(RadioButton2, kRadioButton2);
+
+  EStatusBar1 = new TEStatusBar(Client);
+  EStatusBar1->setObjectName(QStringLiteral("EStatusBar1"));
+  Place(EStatusBar1, kEStatusBar1);
+  Guard([this] {
+    EStatusBar1->SetSectMainBevel(sbLow);
+    EStatusBar1->SetSectDateBevel(sbLow);
+    EStatusBar1->SetSectTimeBevel(sbLow);
+    EStatusBar1->SetAlignTime(alLeft);
+    EStatusBar1->SetAlignDate(alLeft);
+    EStatusBar1->SetAlign(alBottom);
+    EStatusBar1->SetCaption(QStringLiteral("Lumaro for Windows 95"));
+    EStatusBar1->SetEnabled(true);
+    EStatusBar1->SetUpdateInterval(0);
+  });
+
+  Sleeper1 = new TSleeper(this);
+  Sleeper1->setObjectName(QStringLiteral("Sleeper1"));
+  Sleeper1->SetInterval(1000);
+
+  ColorDialog1 = new QColorDialog(this);
+  ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+
+  resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
+}
+
+void TForm1::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  const auto item = [this](QMenu* menu, const char* name, const QString& text,
+                           void (TForm1::*handler)()) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  };
+  QMenu* setTotal = bar->addMenu(QStringLiteral("Set Total"));
+  setTotal->setObjectName(QStringLiteral("SetTotal1"));
+  item(setTotal, "N10001", QStringLiteral("1000"), &TForm1::N10001Click);
+  item(setTotal, "N100001", QStringLiteral("10000"), &TForm1::N100001Click);
+  item(setTotal, "N1000001", QStringLiteral("100000"), &TForm1::N1000001Click);
+  QAction* help = bar->addAction(QStringLiteral("Help"));
+  help->setObjectName(QStringLiteral("Help"));
+  connect(help, &QAction::triggered, this, [this] { HelpClick(); });
+  QMenu* colors = bar->addMenu(QStringLiteral("Colors"));
+  colors->setObjectName(QStringLiteral("PictureScreen1"));
+  item(colors, "Background1", QStringLiteral("Background"), &TForm1::Background1Click);
+  item(colors, "Piechart1", QStringLiteral("Piechart"), &TForm1::Piechart1Click);
+  item(colors, "Total1", QStringLiteral("Total"), &TForm1::Total1Click);
+  item(colors, "Amount1", QStringLiteral("Amount"), &TForm1::Amount1Click);
+  QMenu* advanced = bar->addMenu(QStringLiteral("Advanced"));
+  advanced->setObjectName(QStringLiteral("Advanced1"));
+  item(advanced, "AdjustPayouts1", QStringLiteral("Payouts Options"), &TForm1::AdjustPayouts1Click);
+}
+
+void TForm1::Guard(const std::function<void()>& handler) {
+  RunGuarded(this, handler);
+}
+
+void TForm1::FormCreate() {
+  // An error in any step skips the rest; the engine is playable from its construction on.
+  Guard([this] {
+    ProgramVersion = QStringLiteral("2.0");
+    ScaleToScreen();
+    const TGameSettings settings = LoadGameSettings();
+    RadioButton1->setChecked(settings.SoundOn);
+    RadioButton2->setChecked(!settings.SoundOn);
+    FormColor = settings.FormColor;
+    PieColor = settings.PieColor;
+    AmountColor = settings.AmountColor;
+    TotalColor = settings.TotalColor;
+    if (IsStoredColor(FormColor)) SetFormBackground(ToQColor(FormColor));
+    if (IsStoredColor(PieColor)) SetPieColor(PieColor);
+    if (IsStoredColor(AmountColor)) SetBetColor(AmountColor);
+    if (IsStoredColor(TotalColor)) SetTotalPanelColor(TotalColor);
+    setWindowTitle(QStringLiteral("Lumaro for Windows 95 Version ") + ProgramVersion);
+    StartEngine(FEngine, settings);
+  });
+  ApplyView();
+}
+
+void TForm1::ScaleToScreen() {
+  // The window is drawn for 640 x 480 including its frame; our size is the client part,
+  // so the frame is added before scaling and taken off again after.
+  const QSize frame = kDesignWindow - size();
+  resize(kDesignWindow);
+  ::ScaleToScreen(this, FScreen);
+  resize(size() - frame);
+  // Cards drawn at their own size would stand small in a scaled layout; let them fill it.
+  if (FScreen.width() != DesignScreenWidth)
+    for (TCardDeck* card : CardDecks) card->SetStretch(true);
+}
+
+void TForm1::FormActivate() {
+  Guard([this] { FSoundSlots = LoadSoundSlots(); });
+}
+
+void TForm1::FormClose() {
+  Guard([this] { SaveGameSettings(CurrentSettings()); });
+}
+
+TGameSettings TForm1::CurrentSettings() const {
+  TGameSettings settings;
+  settings.FormColor = FormColor;
+  settings.PieColor = PieColor;
+  settings.AmountColor = AmountColor;
+  settings.TotalColor = TotalColor;
+  settings.SoundOn = RadioButton1->isChecked();
+  CopyEngineValues(FEngine, settings);
+  return settings;
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // A failed save is reported, and the game still closes: nothing would make the next
+  // try succeed, and a window that can't be closed is worse.
+  FormClose();
+  event->accept();
+}
+
+void TForm1::ShuffleClick() {
+  Guard([this] {
+    // A typed bet counts as it stands, and as 5 when it is no whole number.
+    FEngine.SetBetText(Bet->text().toStdString());
+    FEngine.Deal();
+  });
+  ApplyView();
+}
+
+void TForm1::SecondClick() {
+  Guard([this] { FEngine.DrawAndSettle(); });
+  ApplyView();
+}
+
+void TForm1::PanelClick(int position) {
+  Guard([this, position] { FEngine.ToggleHold(position); });
+  ApplyView();
+}
+
+void TForm1::SpeedButton5Click() {
+  Guard([this] { FEngine.ShowStats(); });
+  ApplyView();
+}
+
+void TForm1::UpdateDisplay() {
+  ApplyView();
+}
+
+void TForm1::SetTotalClick(std::int32_t total) {
+  Guard([this, total] { FEngine.SetTotal(total); });
+  ApplyView();
+}
+
+void TForm1::PlayWinSoundFor(int slot) {
+  // Show the hand before a possible error box; the settlement goes on whatever happens.
+  ApplyView();
+  Guard([this, slot] {
+    if (const auto error = PlayWinSound(slot, FSoundSlots, RadioButton1->isChecked(), FMediaPlayer))
+      ShowErrorReport(this, *error);
+  });
+}
+
+void TForm1::HelpClick() {
+  Guard([this] {
+    if (!FHelpViewer) FHelpViewer = new THelpViewer(this);
+    FHelpViewer->ShowContext(THelpViewer::FindHelpFile(kHelpFileName), 1);
+  });
+}
+
+std::optional<QColor> TForm1::RunColorDialog() {
+  std::optional<QColor> chosen;
+  if (ColorChooser) {
+    chosen = ColorChooser(FDialogColor);
+  } else {
+    ColorDialog1->setCurrentColor(FDialogColor);
+    if (ColorDialog1->exec() == QDialog::Accepted) chosen = ColorDialog1->selectedColor();
+  }
+  if (chosen) FDialogColor = *chosen;
+  return chosen;
+}
+
+void TForm1::Background1Click() {
+  Guard([this] {
+    if (const auto color = RunColorDialog()) {
+      SetFormBackground(*color);
+      FormColor = FromQColor(*color);
+    }
+  });
+}
+
+void TForm1::Piechart1Click() {
+  Guard([this] {
+    if (const auto color = RunColorDialog()) SetPieColor(FromQColor(*color));
+    PieColor = FGaugeColor;
+  });
+}
+
+void TForm1::Total1Click() {
+  Guard([this] {
+    if (const auto color = RunColorDialog()) SetTotalPanelColor(FromQColor(*color));
+    TotalColor = FPanel5Color;
+  });
+}
+
+void TForm1::Amount1Click() {
+  Guard([this] {
+    if (const auto color = RunColorDialog()) SetBetColor(FromQColor(*color));
+    AmountColor = FBetColor;
+  });
+}
+
+void TForm1::AdjustPayouts1Click() {
+  Guard([this] {
+    if (FPayoutsDialog) FPayoutsDialog->exec();
+  });
+}
+
+void TForm1::SetFormBackground(const QColor& color) {
+  QPalette palette = Client->palette();
+  palette.setColor(QPalette::Window, color);
+  Client->setPalette(palette);
+  // The cards cut their corners in the colour behind them.
+  for (TCardDeck* card : CardDecks)
+    if (card) card->update();
+}
+
+void TForm1::SetBetColor(TColorValue value) {
+  FBetColor = value;
+  QPalette palette = Bet->palette();
+  palette.setColor(QPalette::Base, ToQColor(value));
+  Bet->setPalette(palette);
+}
+
+void TForm1::SetTotalPanelColor(TColorValue value) {
+  FPanel5Color = value;
+  Panel5->SetColor(ToQColor(value));
+}
+
+void TForm1::SetPieColor(TColorValue value) {
+  FGaugeColor = value;
+  Gauge1->SetForeColor(ToQColor(value));
+}
+
+void TForm1::ApplyView() {
+  const TGameView& view = FEngine.View();
+  FUpdatingControls = true;
+  for (int k = 0; k < kHandSize; ++k) {
+    CardDecks[k]->SetValue(view.Cards[k]);
+    const THoldPanelView& hold = view.HoldPanels[k];
+    const QColor color = ToQColor(hold.Color);
+    HoldPanels[k]->SetCaption(QString::fromStdString(hold.Caption));
+    HoldPanels[k]->SetColor(color);
+    HoldPanels[k]->SetFontColor(ReadableOn(color));
+    HoldPanels[k]->setEnabled(hold.Enabled);
+  }
+  Panel2->SetCaption(QString::fromStdString(view.Panel2));
+  Cash->SetCaption(QString::fromStdString(view.Cash));
+  Panel4->SetCaption(QString::fromStdString(view.Panel4));
+  Panel5->SetCaption(QString::fromStdString(view.Panel5));
+  Image1->setVisible(view.Image1Visible);
+  Shuffle->setVisible(view.ShuffleVisible);
+  Second->setVisible(view.SecondVisible);
+  Bet->setMaximum(view.BetMaximum);
+  Bet->setValue(view.BetValue);
+  Bet->setReadOnly(view.BetReadOnly);
+  if (view.GridFilled) {
+    for (int c = 0; c < kHandCategoryCount; ++c) {
+      StringGrid1->SetCell(c, 1, QString::number(view.GridCounts[c]));
+      StringGrid1->SetCell(c, 0,
+                           QString::fromUtf8(kGridHeadings[c].data(),
+                                             static_cast<qsizetype>(kGridHeadings[c].size())));
+    }
+  }
+  Gauge1->SetProgress(view.GaugeProgress);
+  FUpdatingControls = false;
+}
