@@ -269,28 +269,41 @@ TEST_F(ReliabilityTest, AFolderNobodyMayWriteGivesDefaultsAndASaveError) {
   }
 }
 
-TEST_F(ReliabilityTest, AReadOnlyFolderKeepsItsFileAndSaysSaving) {
+TEST_F(ReliabilityTest, AReadOnlyFolderOrFileIsKeptAndTheSaveFails) {
   const QByteArray stored = "[Bet]\nTotal=4000\nAmount=20\n[Sound]\nWAVFILE1=/keep.wav\n";
-  WriteRaw(stored);
-  chmod(QFile::encodeName(ConfigFolder).constData(), 0555);
-  const TWriterResult result =
-      RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
-  chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
-  if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
-  EXPECT_EQ(result.Output,
-            QStringLiteral("loaded 4000 20 1\nerror: Failed to set data for 'Amount'\n"));
-  EXPECT_EQ(ReadRaw(), stored);
+  const std::pair<mode_t, mode_t> cases[] = {{0555, 0644}, {0777, 0444}};  // folder, file
+  for (const auto& [folderMode, fileMode] : cases) {
+    SCOPED_TRACE(folderMode == 0555 ? "read-only folder" : "read-only file");
+    WriteRaw(stored);
+    chmod(QFile::encodeName(FilePath()).constData(), fileMode);
+    chmod(QFile::encodeName(ConfigFolder).constData(), folderMode);
+    const TWriterResult result =
+        RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
+    const TWriterResult slot = RunRestrictedWriter(
+        {QStringLiteral("slot"), QStringLiteral("1"), QStringLiteral("/new.wav")});
+    chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
+    chmod(QFile::encodeName(FilePath()).constData(), 0644);
+    if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
+    EXPECT_EQ(result.Output,
+              QStringLiteral("loaded 4000 20 1\nerror: Failed to set data for 'Amount'\n"));
+    EXPECT_EQ(slot.Output, QStringLiteral("error: Failed to set data for 'WAVFILE1'\n"));
+    EXPECT_EQ(ReadRaw(), stored);
+  }
 }
 
 TEST_F(ReliabilityTest, ACorruptFileInAReadOnlyFolderStillReportsTheFailedSave) {
-  // QSettings keeps reporting the format error of the read and would hide the failed write.
+  // QSettings keeps reporting the format error of the read that opened the store and would
+  // hide the failed write. A sound choice is the first opening in a fresh process.
   const QByteArray stored = "[Bet\nTotal=4000\n";
   WriteRaw(stored);
   chmod(QFile::encodeName(ConfigFolder).constData(), 0555);
+  const TWriterResult slot = RunRestrictedWriter(
+      {QStringLiteral("slot"), QStringLiteral("7"), QStringLiteral("/new.wav")});
   const TWriterResult result =
       RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
   chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
   if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
+  EXPECT_EQ(slot.Output, QStringLiteral("error: Failed to set data for 'WAVFILE7'\n"));
   EXPECT_EQ(result.Output,
             QStringLiteral("loaded 4000 -1 1\nerror: Failed to set data for 'Amount'\n"));
   EXPECT_EQ(ReadRaw(), stored);

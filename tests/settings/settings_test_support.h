@@ -12,8 +12,14 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <optional>
+#include <ostream>
 
 #include "settings_store.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace settings_test {
 
