@@ -192,12 +192,10 @@ Art SampleShape(const Predicate& inside, int w, int h) {
   Art art(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '.'));
   for (int j = 0; j < h; ++j)
     for (int i = 0; i < w; ++i) {
-      const double x = minX + (maxX - minX) * (i + 0.5) / w;
       const double y = maxY - (maxY - minY) * (j + 0.5) / h;
       // Sample the left half only and mirror it, so the shape is exactly symmetric.
       const int mi = i < w / 2 ? i : w - 1 - i;
       const double mx = minX + (maxX - minX) * (mi + 0.5) / w;
-      (void)x;
       if (inside(mx, y)) art[j][i] = 'X';
     }
   return art;
@@ -724,18 +722,15 @@ std::vector<QImage> DrawBacks() {
         if (mx * mx + my * my <= 81 && nx * nx + ny * ny > 64) return kGold;
         // A tiled field of stars of two sizes.
         static const Art kSky = {
-            "...........Y........", "...................",  "....+.......... ....",
-            "...+++.......... ...", "....+..........Y....", "....................",
+            "...........Y........", "....................", "....+...............",
+            "...+++..............", "....+..........Y....", "....................",
             ".Y.......+..........", "........+Y+.........", ".........+......Y...",
             "....................", "..............+.....", "...Y.........+Y+....",
             "..............+.....", "....................", ".......Y............",
             "................Y...", "..+.................", ".+Y+......Y.........",
             "..+.................", "....................",
         };
-        const std::string& row = kSky[static_cast<std::size_t>(y % 20)];
-        const char ch = static_cast<std::size_t>(x % 20) < row.size()
-                            ? row[static_cast<std::size_t>(x % 20)]
-                            : '.';
+        const char ch = kSky[static_cast<std::size_t>(y % 20)][static_cast<std::size_t>(x % 20)];
         if (ch == 'Y') return 0xFFFFF080;
         if (ch == '+') return 0xFFC0C0FF;
         return 0xFF080828;
@@ -822,10 +817,8 @@ QImage DrawTitle() {
   // The four suits above and below.
   for (int s = 1; s <= 4; ++s) {
     const int px = 12 + (s - 1) * 13;
-    const QRgb c = IsRed(s) ? kRed : kBlack;
     Stamp(img, FieldPip(s), px, 14, kWhite);
     Stamp(img, FieldPip(s), px, 70, kWhite, true);
-    (void)c;
   }
   return img;
 }
