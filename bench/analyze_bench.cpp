@@ -5,7 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "odds.h"
 #include "simulate.h"
@@ -34,7 +36,17 @@ void BM_ReturnFromScratch(benchmark::State& state) {
     benchmark::DoNotOptimize(ComputeReturn(*tables, ArbitraryTable(random), 2).PayNumerator);
   }
 }
-BENCHMARK(BM_ReturnFromScratch)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+// The machine is shared; the fastest of the repetitions is the figure to compare.
+double Fastest(const std::vector<double>& v) {
+  return *std::min_element(v.begin(), v.end());
+}
+
+BENCHMARK(BM_ReturnFromScratch)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Fastest);
 
 void BM_BuildTables(benchmark::State& state) {
   for (auto _ : state)
