@@ -16,6 +16,17 @@ int Upper(char c) {
 
 }  // namespace
 
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kLongest = 40;
+  std::string quoted = "'";
+  for (std::size_t i = 0; i < text.size() && i < kLongest; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    quoted.push_back(c < 0x20 || c == 0x7F ? '?' : text[i]);
+  }
+  if (text.size() > kLongest) quoted += "...";
+  return quoted + "'";
+}
+
 std::optional<cdCardDeck> ParseCard(std::string_view text) {
   int rank = 0;
   std::string_view suitPart;
@@ -60,7 +71,8 @@ THandCards ParseHand(const std::vector<std::string>& words) {
   std::vector<cdCardDeck> cards;
   for (const auto& token : tokens) {
     const auto card = ParseCard(token);
-    if (!card) throw TUsageError("bad card '" + token + "' (rank A K Q J T 9..2, suit S H C D)");
+    if (!card)
+      throw TUsageError("bad card " + Quoted(token) + " (rank A K Q J T 9..2, suit S H C D)");
     if (std::find(cards.begin(), cards.end(), *card) != cards.end())
       throw TUsageError("duplicated card " + CardText(*card));
     cards.push_back(*card);
@@ -83,8 +95,8 @@ std::optional<long long> ParseWhole(std::string_view text, long long lo, long lo
 
 TPayTable ParsePayTable(std::string_view text) {
   constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max() - 1;
-  const std::string problem = "malformed pay table '" + std::string(text) +
-                              "': expected nine whole multipliers 0.." +
+  const std::string problem = "malformed pay table " + Quoted(text) +
+                              ": expected nine whole multipliers 0.." +
                               std::to_string(kMaxMultiplier) + " separated by commas";
   TPayTable table;
   std::size_t line = 0;

@@ -16,6 +16,10 @@ class TUsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Text from the command line made safe for a one-line message: in single quotes, control
+// characters shown as '?', cut after 40 characters.
+std::string Quoted(std::string_view text);
+
 // "AS", "th", "10d", "Qc": rank A K Q J T 9..2 (or 10), suit S H C D, any case.
 std::optional<cdCardDeck> ParseCard(std::string_view text);
 // Two characters, rank then suit: "AS", "TD", "2C".

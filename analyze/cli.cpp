@@ -43,7 +43,7 @@ TOptions ParseOptions(const std::vector<std::string>& args) {
         name = arg.substr(0, eq);
         value = arg.substr(eq + 1);
       }
-      if (!kValueOptions.count(name)) throw TUsageError("unknown option " + name);
+      if (!kValueOptions.count(name)) throw TUsageError("unknown option " + Quoted(name));
       if (eq == std::string::npos) {
         if (i + 1 >= args.size()) throw TUsageError(name + " needs a value");
         value = args[++i];
@@ -68,7 +68,7 @@ long long NumberOption(const TOptions& options, const std::string& name, long lo
   }
   const auto value = ParseWhole(it->second, lo, hi);
   if (!value)
-    throw TUsageError("bad " + name + " '" + it->second + "': expected a whole number " +
+    throw TUsageError("bad " + name + " " + Quoted(it->second) + ": expected a whole number " +
                       std::to_string(lo) + ".." + std::to_string(hi));
   return *value;
 }
@@ -198,7 +198,7 @@ TSimulationRequest ParseSimulation(const TOptions& options) {
   else if (name == "all")
     setup.Strategy = stAll;
   else
-    throw TUsageError("bad --strategy '" + name + "': expected optimal, none or all");
+    throw TUsageError("bad --strategy " + Quoted(name) + ": expected optimal, none or all");
   request.Json = options.Json;
   return request;
 }
@@ -232,9 +232,9 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out,
   }
   const std::string& command = options.Command;
   if (command != "return" && command != "advise" && command != "simulate")
-    throw TUsageError("unknown command '" + command + "' (try --help)");
+    throw TUsageError("unknown command " + Quoted(command) + " (try --help)");
   if (command != "advise" && !options.Words.empty())
-    throw TUsageError("unexpected argument '" + options.Words.front() + "'");
+    throw TUsageError("unexpected argument " + Quoted(options.Words.front()));
   if (command != "simulate") {
     RejectOptions(options, {"--seed", "--hands", "--strategy", "--bet", "--total"});
     if (options.Json) throw TUsageError("--json does not apply to " + command);

@@ -123,8 +123,6 @@ std::int64_t DrawCount(int replaced) {
 }
 
 struct TTableBuilder {
-  // Counts every hand whose highest card index lies in [eFrom, eTo) into `t`; writes the
-  // outcomes of those hands into `outcomes`.
   using THistogram = std::array<std::uint32_t, kOutcomeCount>;
 
   template <typename T>

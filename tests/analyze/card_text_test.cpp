@@ -58,3 +58,9 @@ TEST(ParsePayTable, AcceptsNineMultipliersAndNothingElse) {
     EXPECT_THROW(ParsePayTable(bad), TUsageError) << '"' << bad << '"';
   }
 }
+
+TEST(Quoted, KeepsMessagesOnOneShortLine) {
+  EXPECT_EQ(Quoted("AS"), "'AS'");
+  EXPECT_EQ(Quoted(std::string("a\nb\x1b[2J\x7f", 8)), "'a?b?[2J?'");
+  EXPECT_EQ(Quoted(std::string(41, 'x')), "'" + std::string(40, 'x') + "...'");
+}
