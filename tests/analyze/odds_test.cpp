@@ -70,13 +70,24 @@ TEST(DrawTables, OutcomeCountsOfAllHandsMatchTheEvaluator) {
   EXPECT_EQ(n[0], expected);
 }
 
+TEST(DrawTables, DoNotDependOnTheNumberOfThreads) {
+  const TPayTable table = Table({0, 1, 2, 3, 5, 8, 24, 49, 799});
+  const TReturnReport reference = ComputeReturn(SharedTables(), table);
+  for (const int threads : {1, 3}) {
+    const auto tables = TDrawTables::Build(threads);
+    const TReturnReport report = ComputeReturn(*tables, table);
+    EXPECT_TRUE(report.PayNumerator == reference.PayNumerator) << threads;
+    EXPECT_TRUE(report.OutcomeNumerators == reference.OutcomeNumerators) << threads;
+  }
+}
+
 TEST(RankHolds, AgreesWithPlainEnumerationOfAllDraws) {
   std::vector<THandCards> hands = {Hand("AS KS QS JS TS"), Hand("AS KS QS JS 2D"),
                                    Hand("2C 3C 4C 5C 9H"), Hand("7H 7D 7C 7S KD"),
                                    Hand("AS AH KD KC 2S"), Hand("2S 2H 2D 9C 9S"),
                                    Hand("TS JH QD KC 2S"), Hand("3D 8H JC QS 6C")};
   std::mt19937 random(20261208);
-  const std::size_t randomHands = kSanitizedBuild ? 4 : 200;
+  const std::size_t randomHands = kSanitizedBuild ? 4 : 300;
   std::vector<cdCardDeck> deck(52);
   for (int i = 0; i < 52; ++i) deck[static_cast<std::size_t>(i)] = static_cast<cdCardDeck>(i + 1);
   for (std::size_t h = 0; h < randomHands; ++h) {
