@@ -39,6 +39,9 @@ std::weak_ptr<TAudioDevice>& SharedDevice() {
 std::shared_ptr<TAudioDevice> TAudioDevice::Acquire(QString& errorText) {
   if (auto device = SharedDevice().lock()) return device;
   SDL_ClearError();
+  // SDL would otherwise take over SIGINT and SIGTERM, and the game would no longer end
+  // when the desktop asks it to.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     errorText = AudioErrorText();
     if (SDL_WasInit(0) == 0) SDL_Quit();

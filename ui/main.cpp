@@ -2,11 +2,16 @@
 #include <QApplication>
 
 #include "Quorvelp.h"
+#include "Setpyoff.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumaro"));
   TForm1 form;
+  // Made after the window and hidden until "Payouts Options" shows it.
+  Tsetpay setpay(form.Engine(), form.SoundSlots(), &form);
+  setpay.setObjectName(QStringLiteral("setpay"));
+  form.SetPayoutsDialog(&setpay);
   form.showMaximized();
   return QApplication::exec();
 }

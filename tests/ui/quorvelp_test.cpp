@@ -308,6 +308,46 @@ class TForm1Test : public QObject {
             form.Panel2->Caption().startsWith(QStringLiteral("Wow!")));
   }
 
+  void aWinWhoseSoundFailsIsStillCredited() {
+    auto form = MakeForm();
+    const QString broken = FConfig->filePath(QStringLiteral("broken.wav"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("RIFF, but not really a wave file");
+    file.close();
+    form->SoundSlots().fill(QStringLiteral("Error"));
+    form->SoundSlots()[1] = broken;
+    form->Engine().Random().Seed = kSeedTwoPair;
+    form->ShuffleClick();
+    for (int k = 0; k < 5; ++k) form->HoldPanels[k]->OnClick();
+    form->SecondClick();
+    QCOMPARE(FMessages.size(), 1);
+    QCOMPARE(FMessages[0].Icon, QMessageBox::Critical);
+    QCOMPARE(FMessages[0].Caption, QStringLiteral("Lumaro"));
+    QVERIFY(FMessages[0].Text.endsWith(QLatin1Char('.')));
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("1005"));
+    QCOMPARE(form->Cash->Caption(), QStringLiteral("*Bonus* 2X  Paid You Win! Total is now 1005"));
+    QCOMPARE(form->HoldPanels[0]->Caption(), QStringLiteral("Over"));
+    QCOMPARE(form->StringGrid1->Cell(2, 1), QStringLiteral("1"));
+  }
+
+  void soundFollowsTheSwitchAndOnlyWins() {
+    auto form = MakeForm();
+    form->SoundSlots().fill(QStringLiteral("Error"));
+    form->Engine().Random().Seed = kSeedNoPair;
+    form->ShuffleClick();
+    form->SecondClick();
+    QVERIFY(!form->MediaPlayer1().IsOpen());  // a loss asks for no sound
+    form->RadioButton2->setChecked(true);
+    form->Engine().Random().Seed = kSeedTwoPair;
+    form->ShuffleClick();
+    for (int k = 0; k < 5; ++k) form->HoldPanels[k]->OnClick();
+    form->SecondClick();
+    QVERIFY(form->MediaPlayer1().IsOpen());  // opened, falling back on the chime
+    QVERIFY(!form->MediaPlayer1().IsPlaying());
+    QVERIFY(FMessages.isEmpty());
+  }
+
   void activationReloadsTheSoundSlots() {
     auto form = MakeForm();
     WriteIni("[Sound]\nWAVFILE3=/music/" + QByteArray(100, 'x') + ".wav\n");
