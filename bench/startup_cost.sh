@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# startup_cost.sh: time from start to a window on screen, and resident memory, of the game
+# against a bare Qt window, both under the same Xvfb and window manager in the same run.
+#
+#   bench/startup_cost.sh [BUILD_DIR] [RUNS]      (defaults: build, 15)
+#
+# Runs the two programs in turn, RUNS times each, with an empty temporary config folder,
+# and prints the medians and the ratios game / bare. Exits 1 when the game takes more than
+# 1.25 times the bare window's time or 1.3 times its memory.
+set -euo pipefail
+build=${1:-build}
+runs=${2:-15}
+watch=$build/bin/window_watch
+game=$build/bin/lumaro
+bare=$build/bin/bare_window
+for f in "$watch" "$game" "$bare"; do [ -x "$f" ] || { echo "missing $f (build first)"; exit 2; }; done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
+mkdir -p "$XDG_CONFIG_HOME"
+unset QT_QPA_PLATFORM
+d=120
+while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
+Xvfb ":$d" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=:$d
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+# One unmeasured start each so that both find the libraries in the page cache.
+"$watch" 200 "$bare" >/dev/null
+"$watch" 200 "$game" >/dev/null
+for _ in $(seq "$runs"); do
+  "$watch" 800 "$bare" >>"$work/bare"
+  "$watch" 800 "$game" >>"$work/game"
+done
+
+median() { sort -n -k"$2" "$1" | awk -v k="$2" '{v[NR]=$k} END {print v[int((NR+1)/2)]}'; }
+bt=$(median "$work/bare" 1) bm=$(median "$work/bare" 2)
+gt=$(median "$work/game" 1) gm=$(median "$work/game" 2)
+awk -v bt="$bt" -v bm="$bm" -v gt="$gt" -v gm="$gm" -v n="$runs" 'BEGIN {
+  printf "runs each:        %d\n", n
+  printf "bare window:      %7.1f ms  %7d kB resident\n", bt, bm
+  printf "game window:      %7.1f ms  %7d kB resident\n", gt, gm
+  printf "ratio game/bare:  %7.2f x    %7.2f x   (targets 1.25 x and 1.30 x)\n", gt / bt, gm / bm
+  exit (gt / bt > 1.25 || gm / bm > 1.30) ? 1 : 0
+}'
