@@ -1,9 +1,8 @@
 #include "media_player.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <QFile>
+
+#include "sdl_library.h"
 
 // SDL's audio subsystem and SDL_mixer's output, opened on first use and closed when the
 // last player lets go. Every player shares the one device; keeping it only as long as a
@@ -15,14 +14,17 @@ class TAudioDevice {
   TAudioDevice(const TAudioDevice&) = delete;
   TAudioDevice& operator=(const TAudioDevice&) = delete;
 
+  const TSdlLibrary& Sdl() const { return FSdl; }
+
  private:
-  TAudioDevice() = default;
+  explicit TAudioDevice(const TSdlLibrary& sdl) : FSdl(sdl) {}
+  const TSdlLibrary& FSdl;
 };
 
 namespace {
 
-QString AudioErrorText() {
-  QString text = QString::fromUtf8(SDL_GetError()).trimmed();
+QString AudioErrorText(const TSdlLibrary& sdl) {
+  QString text = QString::fromUtf8(sdl.GetError()).trimmed();
   // The window's error report adds its own full stop.
   while (text.endsWith(QLatin1Char('.'))) text.chop(1);
   if (text.isEmpty()) text = QStringLiteral("Unknown error code");
@@ -38,36 +40,39 @@ std::weak_ptr<TAudioDevice>& SharedDevice() {
 
 std::shared_ptr<TAudioDevice> TAudioDevice::Acquire(QString& errorText) {
   if (auto device = SharedDevice().lock()) return device;
-  SDL_ClearError();
+  const TSdlLibrary* sdl = SdlLibrary(errorText);
+  if (sdl == nullptr) return nullptr;
+  sdl->ClearError();
   // SDL would otherwise take over SIGINT and SIGTERM, and the game would no longer end
   // when the desktop asks it to.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    errorText = AudioErrorText();
-    if (SDL_WasInit(0) == 0) SDL_Quit();
+  sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    errorText = AudioErrorText(*sdl);
+    if (sdl->WasInit(0) == 0) sdl->Quit();
     return nullptr;
   }
   // A small buffer keeps the sound close to the moment the hand is settled.
-  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-    errorText = AudioErrorText();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    if (SDL_WasInit(0) == 0) SDL_Quit();
+  if (sdl->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    errorText = AudioErrorText(*sdl);
+    sdl->QuitSubSystem(SDL_INIT_AUDIO);
+    if (sdl->WasInit(0) == 0) sdl->Quit();
     return nullptr;
   }
-  std::shared_ptr<TAudioDevice> device(new TAudioDevice);
+  std::shared_ptr<TAudioDevice> device(new TAudioDevice(*sdl));
   SharedDevice() = device;
   return device;
 }
 
 TAudioDevice::~TAudioDevice() {
-  Mix_HaltChannel(-1);
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  if (SDL_WasInit(0) == 0) SDL_Quit();
+  FSdl.HaltChannel(-1);
+  FSdl.CloseAudio();
+  FSdl.QuitSubSystem(SDL_INIT_AUDIO);
+  if (FSdl.WasInit(0) == 0) FSdl.Quit();
 }
 
 void TMediaPlayer::TChunkFree::operator()(Mix_Chunk* chunk) const {
-  Mix_FreeChunk(chunk);
+  // A chunk only exists once the library has been loaded.
+  if (const TSdlLibrary* sdl = LoadedSdlLibrary()) sdl->FreeChunk(chunk);
 }
 
 TMediaPlayer::TMediaPlayer() = default;
@@ -83,17 +88,18 @@ bool TMediaPlayer::Open(const QString& fileName, QString& errorText) {
     FDevice = TAudioDevice::Acquire(errorText);
     if (!FDevice) return false;
   }
-  SDL_ClearError();
+  const TSdlLibrary& sdl = FDevice->Sdl();
+  sdl.ClearError();
   // Opened here rather than by Mix_LoadWAV, whose own message for a missing file names
   // only its internal call.
-  SDL_RWops* stream = SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
+  SDL_RWops* stream = sdl.RWFromFile(QFile::encodeName(fileName).constData(), "rb");
   if (stream == nullptr) {
-    errorText = AudioErrorText();
+    errorText = AudioErrorText(sdl);
     return false;
   }
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(stream, 1);  // frees the stream either way
+  Mix_Chunk* chunk = sdl.LoadWAV_RW(stream, 1);  // frees the stream either way
   if (chunk == nullptr) {
-    errorText = AudioErrorText();
+    errorText = AudioErrorText(sdl);
     return false;
   }
   FChunk.reset(chunk);
@@ -102,18 +108,20 @@ bool TMediaPlayer::Open(const QString& fileName, QString& errorText) {
 
 void TMediaPlayer::Play() {
   if (!FChunk) return;
-  if (IsPlaying()) Mix_HaltChannel(FChannel);
-  FChannel = Mix_PlayChannel(-1, FChunk.get(), 0);
+  const TSdlLibrary& sdl = FDevice->Sdl();
+  if (IsPlaying()) sdl.HaltChannel(FChannel);
+  FChannel = sdl.PlayChannelTimed(-1, FChunk.get(), 0, -1);
 }
 
 bool TMediaPlayer::IsPlaying() const {
-  return FChunk && FChannel >= 0 && Mix_Playing(FChannel) != 0 &&
-         Mix_GetChunk(FChannel) == FChunk.get();
+  if (!FChunk || FChannel < 0) return false;
+  const TSdlLibrary& sdl = FDevice->Sdl();
+  return sdl.Playing(FChannel) != 0 && sdl.GetChunk(FChannel) == FChunk.get();
 }
 
 void TMediaPlayer::Close() {
   // Only our own channel: it may have been handed to another sound since.
-  if (IsPlaying()) Mix_HaltChannel(FChannel);
+  if (IsPlaying()) FDevice->Sdl().HaltChannel(FChannel);
   FChannel = -1;
   FChunk.reset();
 }
