@@ -247,9 +247,6 @@ void TForm1::BuildControls() {
   Sleeper1->setObjectName(QStringLiteral("Sleeper1"));
   Sleeper1->SetInterval(1000);
 
-  ColorDialog1 = new QColorDialog(this);
-  ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
-
   resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
 }
 
@@ -404,6 +401,11 @@ std::optional<QColor> TForm1::RunColorDialog() {
   if (ColorChooser) {
     chosen = ColorChooser(FDialogColor);
   } else {
+    // Made on first use; it is a sizeable dialog and most games never open it.
+    if (!ColorDialog1) {
+      ColorDialog1 = new QColorDialog(this);
+      ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+    }
     ColorDialog1->setCurrentColor(FDialogColor);
     if (ColorDialog1->exec() == QDialog::Accepted) chosen = ColorDialog1->selectedColor();
   }

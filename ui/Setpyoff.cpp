@@ -183,15 +183,6 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
   connect(OKBtn, &QPushButton::clicked, this, &Tsetpay::OKBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &Tsetpay::CancelBtnClick);
 
-  // Qt's own chooser everywhere: it looks the same on every desktop and, unlike some
-  // native ones, can match the filter without regard to case.
-  OpenDialog1 = new QFileDialog(this);
-  OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-  OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
-  OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-  OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-  OpenDialog1->setFilter(OpenDialog1->filter() & ~QDir::CaseSensitive);
-
   OKBtn->setFocus();
   ScaleToScreen(this, screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
   setFixedSize(size());
@@ -249,10 +240,25 @@ void Tsetpay::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+QFileDialog* Tsetpay::Chooser() {
+  // Made on first use: a file dialog with its file system model is costly to build, and
+  // most games never choose a sound.
+  if (OpenDialog1) return OpenDialog1;
+  // Qt's own chooser everywhere: it looks the same on every desktop and, unlike some
+  // native ones, can match the filter without regard to case.
+  OpenDialog1 = new QFileDialog(this);
+  OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+  OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+  OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+  OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDialog1->setFilter(OpenDialog1->filter() & ~QDir::CaseSensitive);
+  return OpenDialog1;
+}
+
 void Tsetpay::SoundButtonClick(int n) {
   RunGuarded(this, [this, n] {
     const auto index = static_cast<std::size_t>(n - 1);
-    OpenDialog1->setNameFilter(kWavFilter);
+    Chooser()->setNameFilter(kWavFilter);
     if (FSoundSlots[index] != kNoSoundFile) FChooserFileName = FSoundSlots[index];
 
     if (!FChooserFileName.isEmpty() && QFileInfo(FChooserFileName).isFile()) {

@@ -47,6 +47,7 @@ class Tsetpay : public QDialog {
   QPushButton* CancelBtn = nullptr;
   QFrame* Bevel1 = nullptr;
   // One chooser for all nine buttons; it keeps the last name chosen or preset.
+  // The shared file chooser of the sound buttons; made when first needed.
   QFileDialog* OpenDialog1 = nullptr;
   // The chooser's file name, as the sound buttons leave it.
   QString ChooserFileName() const { return FChooserFileName; }
@@ -57,6 +58,7 @@ class Tsetpay : public QDialog {
 
  private:
   void SoundButtonClick(int n);
+  QFileDialog* Chooser();
 
   TGameEngine& FEngine;
   TSoundSlots& FSoundSlots;
