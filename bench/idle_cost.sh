@@ -35,24 +35,20 @@ for tool in Xvfb openbox xdpyinfo getconf awk; do
   command -v "$tool" >/dev/null || { echo "idle_cost: $tool missing"; exit 2; }
 done
 
-xpid="" wpid="" prog_pid="" tmp=""
+# shellcheck source=../tools/x-session.sh
+. "$(dirname "$0")/../tools/x-session.sh"
+prog_pid="" tmp=""
 cleanup() {
-  for pid in $prog_pid $wpid $xpid; do kill "$pid" 2>/dev/null; done
-  for pid in $prog_pid $wpid $xpid; do wait "$pid" 2>/dev/null; done
+  if [ -n "$prog_pid" ]; then
+    kill "$prog_pid" 2>/dev/null
+    wait "$prog_pid" 2>/dev/null
+  fi
+  stop_x_session
   [ -n "$tmp" ] && rm -rf "$tmp"
 }
 trap cleanup EXIT
 
-d=90
-while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-Xvfb :$d -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xpid=$!
-export DISPLAY=:$d
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "idle_cost: Xvfb did not start"; exit 2; }
-openbox >/dev/null 2>&1 &
-wpid=$!
-sleep 0.5
+start_x_session 800x600 || { echo "idle_cost: Xvfb did not start"; exit 2; }
 
 tmp=$(mktemp -d)
 XDG_CONFIG_HOME=$tmp HOME=$tmp SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \

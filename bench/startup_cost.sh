@@ -17,25 +17,19 @@ game=$build/bin/lumaro
 bare=$build/bin/bare_window
 for f in "$watch" "$game" "$bare"; do [ -x "$f" ] || { echo "missing $f (build first)"; exit 2; }; done
 
+# shellcheck source=../tools/x-session.sh
+. "$(dirname "$0")/../tools/x-session.sh"
 work=$(mktemp -d)
-pids=()
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  stop_x_session
   rm -rf "$work"
 }
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_CONFIG_HOME"
 unset QT_QPA_PLATFORM
-d=120
-while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-Xvfb ":$d" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$d
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_x_session 800x600 || { echo "Xvfb did not start"; exit 2; }
+sleep 0.5
 
 # One unmeasured start each so that both find the libraries in the page cache.
 "$watch" 200 "$bare" >/dev/null

@@ -8,10 +8,13 @@ for tool in Xvfb openbox xdotool xdpyinfo xwininfo; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 
+# shellcheck source=../../tools/x-session.sh
+. "$(dirname "$0")/../../tools/x-session.sh"
 work=$(mktemp -d)
-pids=()
+game=
 cleanup() {
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  if [ -n "$game" ]; then kill -9 "$game" 2>/dev/null || true; fi
+  stop_x_session
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -22,25 +25,14 @@ mkdir -p "$XDG_CONFIG_HOME"
 printf '[Bet]\nTotal=5000\n[Payouts]\nH1=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
 unset QT_QPA_PLATFORM
-
-d=90
-while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-Xvfb ":$d" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$d
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_x_session 640x480 || { echo "FAIL: Xvfb did not start"; exit 1; }
 
 cd "$work"  # no coins.Wav here: a win falls back on the program's own chime
 
-game=
 start_game() {
   rm -f "$work/audio.raw"
   "$prog" >"$work/out.log" 2>&1 &
   game=$!
-  pids+=($game)
   wid=$(timeout 30 xdotool search --sync --name "Lumaro for Windows 95")
   sleep 1
   # The controls sit below the menu bar at their design places (no scaling at 640 wide).
