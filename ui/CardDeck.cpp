@@ -96,6 +96,10 @@ void TCardDeck::paintEvent(QPaintEvent*) {
   if (face.isNull()) return;
   QPainter painter(this);
   if (FStretch) {
+    // Whole multiples keep crisp pixels; any other factor would make some rows of pixels
+    // thicker than others, so it is filtered instead.
+    const bool whole = width() % face.width() == 0 && height() % face.height() == 0;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
     painter.drawImage(rect(), face);
     return;
   }
