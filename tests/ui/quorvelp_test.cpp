@@ -350,6 +350,10 @@ class TForm1Test : public QObject {
 
   void activationReloadsTheSoundSlots() {
     auto form = MakeForm();
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(form->SoundSlots()[0], QStringLiteral("Error"));
     WriteIni("[Sound]\nWAVFILE3=/music/" + QByteArray(100, 'x') + ".wav\n");
     form->FormActivate();
     QCOMPARE(form->SoundSlots()[2].size(), 80);
