@@ -61,15 +61,19 @@ heard() {
   [ "$size" -gt 0 ] && ! cmp -s -n "$size" "$work/audio.raw" /dev/zero
 }
 
-# One hand, two cards held, then close: the total the hand left must be saved.
-start_game
-deal_or_draw
-card 1
-card 2
-deal_or_draw
-close_game
-total=$(sed -n 's/^Total=//p' "$XDG_CONFIG_HOME/Quorvel.ini")
-echo "saved total: $total"
+# One hand, two cards held, then close: the total the hand left must be saved. A second
+# try covers clicks lost to a machine too busy to have the window ready in time.
+for attempt in 1 2; do
+  start_game
+  deal_or_draw
+  card 1
+  card 2
+  deal_or_draw
+  close_game
+  total=$(sed -n 's/^Total=//p' "$XDG_CONFIG_HOME/Quorvel.ini")
+  echo "try $attempt: saved total $total"
+  [ -n "$total" ] && [ "$total" != 5000 ] && break
+done
 [ -n "$total" ] && [ "$total" != 5000 ] || {
   echo "FAIL: total not saved"
   cat "$XDG_CONFIG_HOME/Quorvel.ini"
