@@ -109,11 +109,12 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setModal(true);
   resize(455, 242);
-  // The design's 8 point MS Sans Serif is a narrow bitmap face; the sans-serif we get
-  // (DejaVu Sans) needs 7.5 points to fit the same captions into the same places. Points,
+  // Liberation Sans has the metrics of the narrow sans-serif the dialog was drawn with, so
+  // the design's 8 points fit the captions into their places, as in the game window. Points,
   // not pixels: scaling to the screen multiplies them without rounding.
-  QFont font(QStringLiteral("Sans Serif"));
-  font.setPointSizeF(7.5);
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(8);
   font.setBold(true);
   setFont(font);
   QPalette black = palette();
