@@ -1,5 +1,6 @@
 // Lumaro: five-card draw poker.
 #include <QApplication>
+#include <QFont>
 
 #include "Quorvelp.h"
 #include "Setpyoff.h"
@@ -7,6 +8,10 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumaro"));
+  // One face for the menus and dialogs too, the one the window's own texts use.
+  QFont font(QStringLiteral("Liberation Sans"), QApplication::font().pointSize());
+  font.setStyleHint(QFont::SansSerif);
+  QApplication::setFont(font);
   TForm1 form;
   // Made after the window and hidden until "Payouts Options" shows it.
   Tsetpay setpay(form.Engine(), form.SoundSlots(), &form);
