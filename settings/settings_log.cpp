@@ -1,0 +1,4 @@
+#include "settings_log.h"
+
+// Warnings are what we log; they stay quiet unless QT_LOGGING_RULES asks for them.
+Q_LOGGING_CATEGORY(lcSettings, "lumaro.settings", QtCriticalMsg)
