@@ -141,7 +141,10 @@ int RunAdvise(const TStoredPayTable& table, const THandCards& cards, std::ostrea
   const auto holds = RankHolds(*tables, cards, UnitPaysOf(table.Table));
   PrintPayTable(out, table);
   std::string hand;
-  for (const auto card : cards) hand += (hand.empty() ? "" : " ") + CardText(card);
+  for (const auto card : cards) {
+    if (!hand.empty()) hand += ' ';
+    hand += CardText(card);
+  }
   out << "Hand: " << hand << "\n";
   out << "Expected pay for a stake of 1 (multiplier + 1 on a win), best hold first:\n";
   for (std::size_t i = 0; i < holds.size(); ++i)
