@@ -56,11 +56,17 @@ void ScaleBy(QWidget* window, int m, int d) {
   ScaleChildren(window, m, d);
 }
 
+TScale ScreenScale(const QSize& screen) {
+  if (screen.width() <= 0) return {};
+  return {screen.width(), DesignScreenWidth};
+}
+
 void ScaleToScreen(QWidget* window, const QSize& screen) {
   const int w = screen.width();
   const int h = screen.height();
   if (w == DesignScreenWidth) return;
   window->resize(window->width(), h * window->height() / DesignScreenHeight);
   window->resize(w * window->width() / DesignScreenWidth, window->height());
-  ScaleBy(window, w, DesignScreenWidth);
+  const TScale scale = ScreenScale(screen);
+  ScaleBy(window, scale.M, scale.D);
 }
