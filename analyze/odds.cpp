@@ -89,26 +89,6 @@ std::string Int128Text(__int128 v) {
 
 }  // namespace
 
-TOutcome OutcomeOf(const THandResult& result) {
-  switch (result.Category) {
-    case hcNoPair:
-      return ocNoPair;
-    case hcPair:
-      return result.PayingPair ? ocHighPair : ocLowPair;
-    default:
-      return static_cast<TOutcome>(result.Category + 1);
-  }
-}
-
-THandCategory CategoryOf(TOutcome outcome) {
-  if (outcome <= ocLowPair) return static_cast<THandCategory>(outcome);
-  return static_cast<THandCategory>(outcome - 1);
-}
-
-int PayLineOf(TOutcome outcome) {
-  return outcome < ocHighPair ? 0 : outcome - 1;
-}
-
 TUnitPays UnitPaysOf(const TPayTable& table) {
   TUnitPays pays{};
   for (int o = 0; o < kOutcomeCount; ++o) {

@@ -10,29 +10,9 @@
 
 #include "evaluator.h"
 #include "game_engine.h"
+#include "settlement.h"
 
-// Final outcomes as the pay table sees them: the one-pair category split into the pair
-// that loses and the pair that pays.
-enum TOutcome : std::uint8_t {
-  ocNoPair,
-  ocLowPair,
-  ocHighPair,
-  ocTwoPair,
-  ocThreeOfAKind,
-  ocStraight,
-  ocFlush,
-  ocFullHouse,
-  ocFourOfAKind,
-  ocStraightFlush,
-  ocRoyalFlush,
-};
-inline constexpr int kOutcomeCount = 11;
 using TOutcomeCounts = std::array<std::int64_t, kOutcomeCount>;
-
-TOutcome OutcomeOf(const THandResult& result);
-THandCategory CategoryOf(TOutcome outcome);
-// Pay-table line 1..9 of a winning outcome, 0 for a losing one.
-int PayLineOf(TOutcome outcome);
 
 // What one final outcome pays back for a stake of 1: multiplier + 1 for a win, 0 for a loss.
 using TUnitPays = std::array<std::int64_t, kOutcomeCount>;

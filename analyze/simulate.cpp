@@ -1,18 +1,7 @@
 #include "simulate.h"
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
-
-namespace {
-
-std::int32_t ClampMoney(std::int64_t value) {
-  constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(std::clamp(value, lo, hi));
-}
-
-}  // namespace
 
 TSimulator::TSimulator(const TSimulationSetup& setup, std::shared_ptr<const TDrawTables> tables)
     : FStrategy(setup.Strategy),
@@ -41,7 +30,7 @@ std::uint8_t TSimulator::ChooseHold(const THandCards& dealt) const {
 const THandRecord& TSimulator::PlayHand() {
   THandRecord& r = FRecord;
   // Once the bankroll has dropped below 20 the game fixes the bet at 5 for good.
-  if (FTotal < 20) FBet = kMinBet;
+  if (LowersBet(FTotal)) FBet = kMinBet;
   r.SeedBefore = FRandom.Seed;
   FDeck.Position = 0;
   FDeck.Fill();
@@ -53,13 +42,9 @@ const THandRecord& TSimulator::PlayHand() {
     if (!(r.HeldMask & (1 << i))) r.Final[static_cast<std::size_t>(i)] = FDeck.TakeNext();
   r.Result = EvaluateHand(r.Final);
   const TOutcome outcome = OutcomeOf(r.Result);
-  const int line = PayLineOf(outcome);
-  r.Won = line != 0;
+  r.Won = IsWin(outcome);
   FStats.Record(r.Result.Category, r.Won);
-  if (r.Won)
-    FTotal = ClampMoney(FTotal + std::int64_t{FPayTable.Line(line)} * FBet);
-  else
-    FTotal = ClampMoney(std::int64_t{FTotal} - FBet);
+  FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
   r.Total = FTotal;
   return r;
 }

@@ -4,6 +4,7 @@
 
 #include "game_settings.h"
 #include "settings_store.h"
+#include "stored_values.h"
 
 TStoredPayTable LoadPlayerPayTable() {
   TStoredPayTable stored;
@@ -12,10 +13,8 @@ TStoredPayTable LoadPlayerPayTable() {
     stored.Origin = "game defaults, no " + path.toStdString();
     return stored;
   }
-  // The engine's own start-up decides which stored multipliers count.
-  TGameEngine engine;
-  StartEngine(engine, LoadGameSettings());
-  stored.Table = engine.PayTable();
+  // The rule the game's start-up applies to the stored multipliers.
+  stored.Table = PayTableFromStored(LoadGameSettings().Payouts);
   stored.Origin = path.toStdString();
   return stored;
 }

@@ -4,47 +4,9 @@
 #include <initializer_list>
 #include <limits>
 
+#include "stored_values.h"
+
 namespace {
-
-struct TOutcome {
-  std::string_view Text;  // Panel2
-  bool Won;
-  int Line;  // pay-table line and sound slot, 0 for a loss
-};
-
-TOutcome OutcomeOf(const THandResult& hand) {
-  switch (hand.Category) {
-    case hcNoPair:
-      return {"Player has No Pair ", false, 0};
-    case hcPair:
-      if (!hand.PayingPair) return {"Player has One Pair", false, 0};
-      return {"Player has pair of Jacks or Better", true, 1};
-    case hcTwoPair:
-      return {"Player has Two Pair", true, 2};
-    case hcThreeOfAKind:
-      return {"Player has Three of a Kind", true, 3};
-    case hcStraight:
-      return {"Player has a Straight", true, 4};
-    case hcFlush:
-      return {"Player has a Flush", true, 5};
-    case hcFullHouse:
-      return {"Player has a Full House", true, 6};
-    case hcFourOfAKind:
-      return {"Wow! Four of a Kind", true, 7};
-    case hcStraightFlush:
-      return {"Wow! Straight Flush", true, 8};
-    case hcRoyalFlush:
-      return {"Wow! Royal Flush", true, 9};
-  }
-  return {"Player has No Pair ", false, 0};
-}
-
-// Money is 32-bit; anything beyond is held at the limit instead of wrapping.
-std::int32_t ClampMoney(std::int64_t value) {
-  constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(std::clamp(value, lo, hi));
-}
 
 // Appended piece by piece: "literal" + std::string makes GCC 12 at -O3 warn falsely
 // (-Wrestrict) about the insert at the front.
@@ -70,19 +32,13 @@ TGameEngine::TGameEngine(TClock clock) : FClock(std::move(clock)) {
 
 void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
                           const std::array<std::int32_t, kPayLines>& storedPayouts) {
-  FTotal = kStartTotal;
+  FTotal = TakenAtStartUp(skTotal, storedTotal) ? storedTotal : kStartTotal;
   FBetMaximum = kMaxBet;
-  if (storedTotal > 50 && storedTotal < 50000) FTotal = storedTotal;
-  if (storedBet > 0 && storedBet < FTotal)
+  if (TakenAtStartUp(skAmount, storedBet, FTotal))
     FBet = std::clamp(storedBet, kMinBet, FBetMaximum);
   else if (storedBet < 0)
     FBet = kMinBet;
-
-  FPayTable = TPayTable{};
-  for (int k = 1; k <= kPayLines; ++k) {
-    const std::int32_t stored = storedPayouts[static_cast<std::size_t>(k - 1)];
-    if (stored > 0) FPayTable.SetLine(k, stored);
-  }
+  FPayTable = PayTableFromStored(storedPayouts);
 
   ResetStats();
   FRandom.SeedFromClock(FClock);
@@ -105,7 +61,7 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
 
 void TGameEngine::Deal() {
   if (FPhase == gpDealt) return;
-  if (FTotal < 20) {
+  if (LowersBet(FTotal)) {
     FBetMaximum = kMinBet;
     FBet = kMinBet;
   }
@@ -147,17 +103,17 @@ void TGameEngine::DrawAndSettle() {
 
   const THandResult hand = EvaluateHand(FHand.Cards);
   const TOutcome outcome = OutcomeOf(hand);
-  FView.Panel2 = outcome.Text;
-  RecordResult(hand.Category, outcome.Won);
+  FView.Panel2 = OutcomeText(outcome);
+  RecordResult(hand.Category, IsWin(outcome));
 
-  if (!outcome.Won) {
-    FTotal = ClampMoney(std::int64_t{FTotal} - FBet);
+  if (!IsWin(outcome)) {
+    FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
     FView.Cash = Joined({"You Lost Total is now ", std::to_string(FTotal)});
   } else {
-    if (OnWinSound) OnWinSound(outcome.Line);
+    if (OnWinSound) OnWinSound(PayLineOf(outcome));
     FView.Image1Visible = true;
-    const std::int64_t multiplier = FPayTable.Line(outcome.Line);
-    FTotal = ClampMoney(FTotal + multiplier * FBet);
+    const std::int64_t multiplier = FPayTable.Line(PayLineOf(outcome));
+    FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
     if (multiplier == 0)
       FView.Cash = Joined({"You Win Total is now ", std::to_string(FTotal)});
     else

@@ -10,24 +10,14 @@
 #include <string_view>
 
 #include "cards.h"
+#include "color_values.h"
 #include "evaluator.h"
 #include "play_stats.h"
+#include "settlement.h"
 
 enum TGamePhase : std::uint8_t { gpIdle = 0, gpDealt = 1, gpSettled = 2 };
 
-// Colour values as the window toolkit spells them: 0x00BBGGRR, top bit set for a system
-// colour. The window converts them at its boundary.
-using TColorValue = std::int32_t;
-inline constexpr TColorValue clBtnFace = static_cast<TColorValue>(0x8000000Fu);
-inline constexpr TColorValue clRed = 0x000000FF;
-inline constexpr TColorValue clBlue = 0x00FF0000;
-
 inline constexpr int kHandSize = 5;
-inline constexpr int kPayLines = 9;
-inline constexpr std::int32_t kMinBet = 5;
-inline constexpr std::int32_t kMaxBet = 1000;
-inline constexpr std::int32_t kBetStep = 5;
-inline constexpr std::int32_t kStartTotal = 1000;
 
 // How a hold panel marks its card: replaced at the draw, kept, or the hand is settled.
 enum THoldMark : std::uint8_t { hmDraw, hmHold, hmOver };
@@ -35,16 +25,6 @@ enum THoldMark : std::uint8_t { hmDraw, hmHold, hmOver };
 struct THand {
   std::array<cdCardDeck, kHandSize> Cards{};
   std::array<THoldMark, kHandSize> Marks{};
-};
-
-// Nine multipliers: a win adds multiplier x bet and the stake is kept.
-struct TPayTable {
-  // H[0] is line H1 (jacks or better) ... H[8] is line H9 (royal flush).
-  std::array<std::int32_t, kPayLines> H = {0, 1, 2, 3, 4, 7, 11, 49, 99};
-
-  std::int32_t Line(int k) const { return H[static_cast<std::size_t>(k - 1)]; }
-  void SetLine(int k, std::int32_t value) { H[static_cast<std::size_t>(k - 1)] = value; }
-  friend bool operator==(const TPayTable&, const TPayTable&) = default;
 };
 
 struct THoldPanelView {

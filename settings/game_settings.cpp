@@ -2,26 +2,50 @@
 
 #include <QString>
 
+#include "settings_log.h"
 #include "settings_store.h"
 
 namespace {
 
-const QString kSettingsSection = QStringLiteral("Settings");
-const QString kPayoutsSection = QStringLiteral("Payouts");
-const QString kBetSection = QStringLiteral("Bet");
-
-QString PayoutKey(std::size_t index) {
-  return QStringLiteral("H%1").arg(index + 1);
+QString Text(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 // A value of a foreign type counts as not stored.
-std::int32_t ReadInteger(const TSettingsStore& store, const QString& section, const QString& key,
-                         std::int32_t def) {
+std::int32_t ReadStored(const TSettingsStore& store, TStoredKey key) {
+  const TStoredValue& value = kStoredValues[key];
   try {
-    return store.ReadIntegerValue(section, key, def);
-  } catch (const ESettingsError&) {
-    return def;
+    return store.ReadIntegerValue(Text(value.Section), Text(value.Key), value.Missing);
+  } catch (const ESettingsError& e) {
+    qCWarning(lcSettings) << "read as not stored:" << e.Message();
+    return value.Missing;
   }
+}
+
+// The record's field of an integer value (not skSound, a flag of its own).
+template <class Settings>
+auto& Field(Settings& settings, TStoredKey key) {
+  switch (key) {
+    case skFormColor:
+      return settings.FormColor;
+    case skPieColor:
+      return settings.PieColor;
+    case skAmountColor:
+      return settings.AmountColor;
+    case skTotalColor:
+      return settings.TotalColor;
+    case skAmount:
+      return settings.BetAmount;
+    case skTotal:
+      return settings.Total;
+    default:
+      return settings.Payouts[static_cast<std::size_t>(key - skH1)];
+  }
+}
+
+std::int32_t ValueOf(const TGameSettings& settings, TStoredKey key) {
+  if (key == skSound) return settings.SoundOn ? 1 : 0;
+  return Field(settings, key);
 }
 
 }  // namespace
@@ -29,37 +53,26 @@ std::int32_t ReadInteger(const TSettingsStore& store, const QString& section, co
 TGameSettings LoadGameSettings() {
   TGameSettings settings;
   TSettingsStore store = TSettingsStore::OpenSettingsStore();
-  settings.FormColor =
-      ReadInteger(store, kSettingsSection, QStringLiteral("FormColor"), kNotStored);
-  settings.PieColor = ReadInteger(store, kSettingsSection, QStringLiteral("PieColor"), kNotStored);
-  settings.AmountColor =
-      ReadInteger(store, kSettingsSection, QStringLiteral("AmountColor"), kNotStored);
-  settings.TotalColor =
-      ReadInteger(store, kSettingsSection, QStringLiteral("TotalColor"), kNotStored);
-  settings.SoundOn = ReadInteger(store, kSettingsSection, QStringLiteral("Sound"), 1) != 0;
-  for (std::size_t i = 0; i < settings.Payouts.size(); ++i)
-    settings.Payouts[i] = ReadInteger(store, kPayoutsSection, PayoutKey(i), kNotStored);
-  settings.BetAmount = ReadInteger(store, kBetSection, QStringLiteral("Amount"), kNotStored);
-  settings.Total = ReadInteger(store, kBetSection, QStringLiteral("Total"), kNotStored);
+  for (int k = 0; k < kStoredKeyCount; ++k) {
+    const auto key = static_cast<TStoredKey>(k);
+    const std::int32_t value = ReadStored(store, key);
+    if (key == skSound)
+      settings.SoundOn = value != 0;
+    else
+      Field(settings, key) = value;
+  }
   store.CloseSettingsStore();
   return settings;
 }
 
 void SaveGameSettings(const TGameSettings& settings) {
   TSettingsStore store = TSettingsStore::OpenSettingsStore();
-  store.WriteIntegerValue(kBetSection, QStringLiteral("Amount"), settings.BetAmount);
-  if (settings.Total > 50)
-    store.WriteIntegerValue(kBetSection, QStringLiteral("Total"), settings.Total);
-  const std::pair<const char*, std::int32_t> colors[] = {{"FormColor", settings.FormColor},
-                                                         {"PieColor", settings.PieColor},
-                                                         {"AmountColor", settings.AmountColor},
-                                                         {"TotalColor", settings.TotalColor}};
-  for (const auto& [key, color] : colors)
-    if (IsStoredColor(color)) store.WriteIntegerValue(kSettingsSection, QLatin1String(key), color);
-  store.WriteBooleanValue(kSettingsSection, QStringLiteral("Sound"), settings.SoundOn);
-  for (std::size_t i = 0; i < settings.Payouts.size(); ++i)
-    if (settings.Payouts[i] >= 0)
-      store.WriteIntegerValue(kPayoutsSection, PayoutKey(i), settings.Payouts[i]);
+  for (const TStoredKey key : kCloseOrder) {
+    const std::int32_t value = ValueOf(settings, key);
+    if (WrittenAtClose(key, value))
+      store.WriteIntegerValue(Text(kStoredValues[key].Section), Text(kStoredValues[key].Key),
+                              value);
+  }
   store.CloseSettingsStore();
 }
 

@@ -24,8 +24,7 @@
 #include <cstdint>
 
 #include "game_engine.h"
-
-inline constexpr std::int32_t kNotStored = -1;
+#include "stored_values.h"
 
 struct TGameSettings {
   std::int32_t FormColor = kNotStored;
@@ -43,17 +42,13 @@ struct TGameSettings {
   friend bool operator==(const TGameSettings&, const TGameSettings&) = default;
 };
 
-// Black (0) and system colours (top bit set, so negative) are neither stored nor applied.
-inline bool IsStoredColor(std::int32_t color) {
-  return color > 0;
-}
-
 // Settings, Payouts and Bet sections in one opening of the store.
 TGameSettings LoadGameSettings();
 
-// In one opening, saved atomically: Bet/Amount always; Bet/Total only above 50; each colour
-// only when IsStoredColor; Settings/Sound always ("1"/"0"); each H1..H9 only when 0 or more.
-// Skipped values keep what was stored before. Throws ESettingsError.
+// In one opening, saved atomically, each value by its rule in kStoredValues: Bet/Amount
+// always; Bet/Total only above 50; each colour only when IsStoredColor; Settings/Sound always
+// ("1"/"0"); each H1..H9 only when 0 or more. Skipped values keep what was stored before.
+// Throws ESettingsError.
 void SaveGameSettings(const TGameSettings& settings);
 
 // Hands the stored total, bet and multipliers to the engine's StartUp, which keeps each

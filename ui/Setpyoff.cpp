@@ -21,26 +21,23 @@
 #include "MessageBoxes.h"
 #include "Scaling.h"
 #include "SpinEdit.h"
+#include "stored_values.h"
 
 namespace {
 
-struct TPayRow {
-  int Maximum;
-  const char* Caption;
+// Row n is pay table line Hn; its range comes with the stored values (stored_values.h).
+// The blank after row 6's caption is the design's.
+constexpr std::array<const char*, kPayLines> kRowCaptions = {
+    "Jacks or Better Multiplier Default is 0",
+    "Two Pair Multiplier Default = 1",
+    "Three of a Kind Default = 2",
+    "Straight Multiplier Default = 3",
+    "Flush Multiplier Default = 4",
+    "Full House Multiplier Default = 7 ",
+    "Four of a Kind Multiplier Default = 11",
+    "Straight Flush Multiplier Default = 49",
+    "Royal Flush Multiplier Default = 99",
 };
-
-// Row n is pay table line Hn. The blank after row 6's caption is the design's.
-constexpr std::array<TPayRow, kPayLines> kRows = {{
-    {5, "Jacks or Better Multiplier Default is 0"},
-    {5, "Two Pair Multiplier Default = 1"},
-    {5, "Three of a Kind Default = 2"},
-    {9, "Straight Multiplier Default = 3"},
-    {9, "Flush Multiplier Default = 4"},
-    {99, "Full House Multiplier Default = 7 "},
-    {99, "Four of a Kind Multiplier Default = 11"},
-    {999, "Straight Flush Multiplier Default = 49"},
-    {999, "Royal Flush Multiplier Default = 99"},
-}};
 
 const QString kInformation = QStringLiteral("Information");
 const QString kExplanation = QStringLiteral(
@@ -140,11 +137,10 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
   auto* spinStyle = new TNarrowSpinStyle;
   spinStyle->setParent(this);
   for (int n = 1; n <= kPayLines; ++n) {
-    const TPayRow& row = kRows[static_cast<std::size_t>(n - 1)];
     auto* spin = new TSpinEdit(this);
     spin->setObjectName(QStringLiteral("SpinEdit%1").arg(n));
     spin->setStyle(spinStyle);
-    spin->setRange(0, row.Maximum);
+    spin->setRange(0, kStoredValues[PayoutKey(n)].DialogMaximum);
     spin->setSingleStep(1);
     spin->setValue(TPayTable{}.Line(n));
     if (n <= 7)
@@ -153,7 +149,8 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
       spin->setGeometry(16, RowTop(n), 41, 22);
     SpinEdit[static_cast<std::size_t>(n - 1)] = spin;
 
-    auto* label = new QLabel(QString::fromLatin1(row.Caption), this);
+    auto* label =
+        new QLabel(QString::fromLatin1(kRowCaptions[static_cast<std::size_t>(n - 1)]), this);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
     label->setGeometry(64, RowTop(n) + 4, 222, 15);
     Label[static_cast<std::size_t>(n - 1)] = label;

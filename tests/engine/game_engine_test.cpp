@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <set>
 #include <string>
 #include <vector>
+
+#include "stored_values.h"
 
 namespace {
 
@@ -437,4 +440,23 @@ TEST(EngineBeforeStartUp, AFreshEngineCanAlreadyPlay) {
   EXPECT_EQ(engine.Phase(), gpDealt);
   engine.DrawAndSettle();
   EXPECT_EQ(engine.Phase(), gpSettled);
+}
+
+TEST(StoredValues, TheTableAgreesWithThePayTableAndNamesEachKeyOnce) {
+  for (int line = 1; line <= kPayLines; ++line) {
+    const TStoredValue& value = kStoredValues[PayoutKey(line)];
+    EXPECT_EQ(value.Key, "H" + std::to_string(line));
+    // The dialog must be able to show every default it offers to restore.
+    EXPECT_GE(value.DialogMaximum, TPayTable{}.Line(line)) << value.Key;
+  }
+  std::set<std::pair<std::string_view, std::string_view>> names;
+  for (const TStoredValue& value : kStoredValues) names.insert({value.Section, value.Key});
+  EXPECT_EQ(names.size(), kStoredValues.size());
+  std::set<TStoredKey> written(kCloseOrder.begin(), kCloseOrder.end());
+  EXPECT_EQ(written.size(), kStoredValues.size());
+  // Written at close but not restored: the next start begins from the defaults.
+  EXPECT_TRUE(WrittenAtClose(skTotal, 50000));
+  EXPECT_FALSE(TakenAtStartUp(skTotal, 50000));
+  EXPECT_TRUE(WrittenAtClose(skH2, 0));
+  EXPECT_FALSE(TakenAtStartUp(skH2, 0));
 }

@@ -1,0 +1,47 @@
+#include "settlement.h"
+
+#include <algorithm>
+#include <limits>
+
+TOutcome OutcomeOf(const THandResult& result) {
+  switch (result.Category) {
+    case hcNoPair:
+      return ocNoPair;
+    case hcPair:
+      return result.PayingPair ? ocHighPair : ocLowPair;
+    default:
+      return static_cast<TOutcome>(result.Category + 1);
+  }
+}
+
+THandCategory CategoryOf(TOutcome outcome) {
+  if (outcome <= ocLowPair) return static_cast<THandCategory>(outcome);
+  return static_cast<THandCategory>(outcome - 1);
+}
+
+int PayLineOf(TOutcome outcome) {
+  return outcome < ocHighPair ? 0 : outcome - 1;
+}
+
+std::string_view OutcomeText(TOutcome outcome) {
+  static constexpr std::array<std::string_view, kOutcomeCount> kTexts = {
+      "Player has No Pair ", "Player has One Pair",        "Player has pair of Jacks or Better",
+      "Player has Two Pair", "Player has Three of a Kind", "Player has a Straight",
+      "Player has a Flush",  "Player has a Full House",    "Wow! Four of a Kind",
+      "Wow! Straight Flush", "Wow! Royal Flush",
+  };
+  return kTexts[outcome < kOutcomeCount ? outcome : ocNoPair];
+}
+
+std::int32_t ClampMoney(std::int64_t value) {
+  constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(std::clamp(value, lo, hi));
+}
+
+std::int32_t SettledTotal(std::int32_t total, std::int32_t bet, const TPayTable& table,
+                          TOutcome outcome) {
+  const int line = PayLineOf(outcome);
+  if (line == 0) return ClampMoney(std::int64_t{total} - bet);
+  return ClampMoney(total + std::int64_t{table.Line(line)} * bet);
+}
