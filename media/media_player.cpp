@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "sdl_library.h"
+#include "wav_check.h"
 
 // SDL's audio subsystem and SDL_mixer's output, opened on first use and closed when the
 // last player lets go. Every player shares the one device; keeping it only as long as a
@@ -22,6 +23,10 @@ class TAudioDevice {
 };
 
 namespace {
+
+// What the device is opened with: stereo 16-bit samples.
+constexpr int kOutputRate = MIX_DEFAULT_FREQUENCY;
+constexpr int kOutputFrameBytes = 4;
 
 QString AudioErrorText(const TSdlLibrary& sdl) {
   QString text = QString::fromUtf8(sdl.GetError()).trimmed();
@@ -52,7 +57,7 @@ std::shared_ptr<TAudioDevice> TAudioDevice::Acquire(QString& errorText) {
     return nullptr;
   }
   // A small buffer keeps the sound close to the moment the hand is settled.
-  if (sdl->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+  if (sdl->OpenAudio(kOutputRate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     errorText = AudioErrorText(*sdl);
     sdl->QuitSubSystem(SDL_INIT_AUDIO);
     if (sdl->WasInit(0) == 0) sdl->Quit();
@@ -81,18 +86,24 @@ TMediaPlayer::~TMediaPlayer() {
   Close();
 }
 
-bool TMediaPlayer::Open(const QString& fileName, QString& errorText) {
+bool TMediaPlayer::Open(const std::filesystem::path& fileName, QString& errorText) {
   Close();
   FFileName = fileName;
+  FDeviceMissing = false;
   if (!FDevice) {
     FDevice = TAudioDevice::Acquire(errorText);
+    FDeviceMissing = !FDevice;
     if (!FDevice) return false;
+  }
+  if (auto problem = SoundFileProblem(fileName, kOutputRate, kOutputFrameBytes)) {
+    errorText = *problem;
+    return false;
   }
   const TSdlLibrary& sdl = FDevice->Sdl();
   sdl.ClearError();
   // Opened here rather than by Mix_LoadWAV, whose own message for a missing file names
   // only its internal call.
-  SDL_RWops* stream = sdl.RWFromFile(QFile::encodeName(fileName).constData(), "rb");
+  SDL_RWops* stream = sdl.RWFromFile(fileName.c_str(), "rb");
   if (stream == nullptr) {
     errorText = AudioErrorText(sdl);
     return false;

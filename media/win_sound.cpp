@@ -1,44 +1,43 @@
 #include "win_sound.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <system_error>
 
-QString ProgramDataFolder() {
-  QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-  if (!programFolder.isEmpty()) {
-    programFolder = QFileInfo(programFolder).absolutePath();
-  } else if (QCoreApplication::instance() != nullptr) {
-    programFolder = QCoreApplication::applicationDirPath();
-  }
-  return QDir::cleanPath(programFolder + QStringLiteral("/../share/lumaro"));
+#include "media_log.h"
+#include "program_data.h"
+
+std::filesystem::path SystemChimePath() {
+  return std::filesystem::path(QFile::encodeName(ProgramDataFolder()).toStdString()) / "CHIMES.WAV";
 }
 
-QString SystemChimePath() {
-  return ProgramDataFolder() + QStringLiteral("/CHIMES.WAV");
+bool IsExistingFile(const std::filesystem::path& name) {
+  std::error_code error;
+  return !name.empty() && std::filesystem::is_regular_file(name, error);
 }
 
-bool IsExistingFile(const QString& name) {
-  return !name.isEmpty() && QFileInfo(name).isFile();
-}
-
-QString ChooseWinSoundFile(const QString& wanted, const QString& chimePath,
-                           const QString& previous) {
+std::filesystem::path ChooseWinSoundFile(const std::filesystem::path& wanted,
+                                         const std::filesystem::path& chimePath,
+                                         const std::filesystem::path& previous) {
   if (IsExistingFile(wanted)) return wanted;
   if (IsExistingFile(kCoinsFileName)) return kCoinsFileName;
   if (IsExistingFile(chimePath)) return chimePath;
   return previous;
 }
 
-std::optional<QString> PlayWinSound(int slot, const TSoundSlots& soundSlots, bool soundOn,
+std::optional<QString> PlayWinSound(const std::filesystem::path& wanted, bool soundOn,
                                     TMediaPlayer& player) {
-  const QString wanted =
-      slot >= 1 && slot <= kSoundSlotCount
-          ? soundSlots[static_cast<std::size_t>(slot - 1)].left(kSoundSlotMaxLength)
-          : QString();
-  const QString fileName = ChooseWinSoundFile(wanted, SystemChimePath(), player.FileName());
+  const std::filesystem::path file =
+      ChooseWinSoundFile(wanted, SystemChimePath(), player.FileName());
   QString errorText;
-  if (!player.Open(fileName, errorText)) return errorText;
-  if (soundOn) player.Play();
+  if (player.Open(file, errorText)) {
+    if (soundOn) player.Play();
+    return std::nullopt;
+  }
+  if (!player.DeviceMissing()) return errorText;
+  if (soundOn && !player.DeviceMissingReported()) {
+    player.SetDeviceMissingReported();
+    return errorText;
+  }
+  qCWarning(lcMedia) << "no audio device, not reported again:" << errorText;
   return std::nullopt;
 }

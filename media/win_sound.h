@@ -1,32 +1,33 @@
 #pragma once
-// The sound that greets a winning hand: the slot's own file, else a stock fallback.
+// The sound that greets a winning hand: the file chosen for it, else a stock fallback.
 
 #include <QString>
+#include <filesystem>
 #include <optional>
 
 #include "media_player.h"
-#include "sound_slots.h"
 
 // Looked up in the current directory at the moment of each win, so a player can drop in a
-// coins.Wav of their own.
-inline const QString kCoinsFileName = QStringLiteral("coins.Wav");
+// coins.Wav of their own. Choosing a file with a Sound button of the payouts dialog moves
+// the current directory to that file's folder (ui/Setpyoff.cpp).
+inline constexpr const char* kCoinsFileName = "coins.Wav";
 
-// The program's data folder: <folder of the running program>/../share/lumaro, which holds
-// in the build tree and when installed.
-QString ProgramDataFolder();
-// The chime every installation has: ProgramDataFolder() + "/CHIMES.WAV".
-QString SystemChimePath();
+// The chime every installation has: the program's data folder + "/CHIMES.WAV".
+std::filesystem::path SystemChimePath();
 
 // Whether name is an existing file that is not a folder.
-bool IsExistingFile(const QString& name);
+bool IsExistingFile(const std::filesystem::path& name);
 
 // The file a win request opens, first match wins: wanted if it exists; "coins.Wav" in the
 // current directory; chimePath; otherwise previous (the player's last file, maybe empty).
-QString ChooseWinSoundFile(const QString& wanted, const QString& chimePath,
-                           const QString& previous);
+std::filesystem::path ChooseWinSoundFile(const std::filesystem::path& wanted,
+                                         const std::filesystem::path& chimePath,
+                                         const std::filesystem::path& previous);
 
-// Opens the sound for slot 1..9 whether or not sound is on (so a missing device is noticed
-// either way) and plays it only when soundOn. Returns the text for the error box when the
-// open fails (without a closing full stop), nothing otherwise.
-std::optional<QString> PlayWinSound(int slot, const TSoundSlots& soundSlots, bool soundOn,
+// Opens the sound for a win whether or not sound is on (so a broken file is noticed either
+// way) and plays it only when soundOn. Returns the text for the error box (without a closing
+// full stop) when the file can't be opened. A missing audio device is reported only once per
+// player, the first time it happens while sound is on: a machine without sound would
+// otherwise raise a box on every win.
+std::optional<QString> PlayWinSound(const std::filesystem::path& wanted, bool soundOn,
                                     TMediaPlayer& player);

@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "win_sound.h"
+#include "program_data.h"
 
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpViewer"));

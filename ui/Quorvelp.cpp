@@ -23,6 +23,7 @@
 #include "SpinEdit.h"
 #include "Statbaru.h"
 #include "StringGrid.h"
+#include "file_names.h"
 #include "game_settings.h"
 #include "win_sound.h"
 
@@ -380,11 +381,17 @@ void TForm1::SetTotalClick(std::int32_t total) {
   ApplyView();
 }
 
+std::filesystem::path TForm1::SlotFile(int slot) const {
+  if (slot < 1 || slot > kSoundSlotCount) return {};
+  // The bytes the slot's path names on disk, whatever their encoding.
+  return LocalBytesFromPath(FSoundSlots[static_cast<std::size_t>(slot - 1)]).toStdString();
+}
+
 void TForm1::PlayWinSoundFor(int slot) {
   // Show the hand before a possible error box; the settlement goes on whatever happens.
   ApplyView();
   Guard([this, slot] {
-    if (const auto error = PlayWinSound(slot, FSoundSlots, RadioButton1->isChecked(), FMediaPlayer))
+    if (const auto error = PlayWinSound(SlotFile(slot), RadioButton1->isChecked(), FMediaPlayer))
       ShowErrorReport(this, *error);
   });
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QSize>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -95,6 +96,7 @@ class TForm1 : public QMainWindow {
   void ApplyView();
   void PanelClick(int position);
   void SetTotalClick(std::int32_t total);
+  std::filesystem::path SlotFile(int slot) const;
   void PlayWinSoundFor(int slot);
   std::optional<QColor> RunColorDialog();
   void SetFormBackground(const QColor& color);

@@ -79,8 +79,7 @@ TEST_P(StockSoundTest, AudioLayerLoadsIt) {
   TScopedEnv driver("SDL_AUDIODRIVER", QStringLiteral("dummy"));
   TMediaPlayer player;
   QString error;
-  EXPECT_TRUE(
-      player.Open(QStringLiteral(LUMARO_DATA_DIR "/") + QString::fromLatin1(GetParam()), error))
+  EXPECT_TRUE(player.Open(std::filesystem::path(LUMARO_DATA_DIR) / GetParam(), error))
       << error.toStdString();
 }
 

@@ -11,19 +11,24 @@
 #include <thread>
 
 #include "media_test_support.h"
+#include "program_data.h"
 
 namespace {
 
-TSoundSlots NoFiles() {
-  TSoundSlots sounds;
-  sounds.fill(kNoSoundFile);
-  return sounds;
+namespace fs = std::filesystem;
+
+// What a slot holds when it has never been given a file.
+constexpr const char* kNoSoundFile = "Error";
+
+fs::path Local(const QString& name) {
+  return QFile::encodeName(name).toStdString();
 }
 
 // A temporary folder that is the current directory for the test's duration.
 class WinSoundTest : public ::testing::Test {
  protected:
   QString Path(const QString& name) const { return FDir.filePath(name); }
+  fs::path File(const QString& name) const { return Local(Path(name)); }
 
   TScopedEnv FDriver{"SDL_AUDIODRIVER", QStringLiteral("dummy")};
   QTemporaryDir FDir;
@@ -31,33 +36,33 @@ class WinSoundTest : public ::testing::Test {
 };
 
 TEST_F(WinSoundTest, ChainTakesTheFirstFileThatExists) {
-  const QString wanted = Path("win.wav");
-  const QString chime = Path("chime/CHIMES.WAV");
-  const QString previous = QStringLiteral("/somewhere/earlier.wav");
+  const fs::path wanted = File("win.wav");
+  const fs::path chime = File("chime/CHIMES.WAV");
+  const fs::path previous = "/somewhere/earlier.wav";
 
   // Nothing exists: the previous file, or nothing at all before the first request.
   EXPECT_EQ(ChooseWinSoundFile(wanted, chime, previous), previous);
-  EXPECT_EQ(ChooseWinSoundFile(wanted, chime, QString()), QString());
+  EXPECT_EQ(ChooseWinSoundFile(wanted, chime, fs::path()), fs::path());
 
   QDir(FDir.path()).mkdir("chime");
-  WriteToneWav(chime, 0.1);
+  WriteToneWav(Path("chime/CHIMES.WAV"), 0.1);
   EXPECT_EQ(ChooseWinSoundFile(wanted, chime, previous), chime);
 
   WriteToneWav(Path(kCoinsFileName), 0.1);
   // Relative, so a later request looks again in whatever the current directory is then.
   EXPECT_EQ(ChooseWinSoundFile(wanted, chime, previous), kCoinsFileName);
 
-  WriteToneWav(wanted, 0.1);
+  WriteToneWav(Path("win.wav"), 0.1);
   EXPECT_EQ(ChooseWinSoundFile(wanted, chime, previous), wanted);
 }
 
 TEST_F(WinSoundTest, FoldersAndUnsetSlotsAreNotFiles) {
-  const QString chime = Path("CHIMES.WAV");
-  WriteToneWav(chime, 0.1);
+  const fs::path chime = File("CHIMES.WAV");
+  WriteToneWav(Path("CHIMES.WAV"), 0.1);
   QDir(FDir.path()).mkdir("folder.wav");
-  EXPECT_EQ(ChooseWinSoundFile(Path("folder.wav"), chime, {}), chime);
+  EXPECT_EQ(ChooseWinSoundFile(File("folder.wav"), chime, {}), chime);
   EXPECT_EQ(ChooseWinSoundFile(kNoSoundFile, chime, {}), chime);
-  EXPECT_EQ(ChooseWinSoundFile(QString(), chime, {}), chime);
+  EXPECT_EQ(ChooseWinSoundFile(fs::path(), chime, {}), chime);
 
   // A folder named coins.Wav is no fallback either.
   QDir(FDir.path()).mkdir(kCoinsFileName);
@@ -71,81 +76,60 @@ TEST_F(WinSoundTest, FoldersAndUnsetSlotsAreNotFiles) {
 TEST_F(WinSoundTest, StockChimeIsFoundBesideTheProgram) {
   const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
   EXPECT_EQ(ProgramDataFolder(), QDir::cleanPath(programFolder + "/../share/lumaro"));
-  EXPECT_EQ(QFileInfo(SystemChimePath()).canonicalFilePath(),
+  EXPECT_EQ(QFileInfo(QFile::decodeName(SystemChimePath().c_str())).canonicalFilePath(),
             QFileInfo(QStringLiteral(LUMARO_DATA_DIR "/CHIMES.WAV")).canonicalFilePath());
   EXPECT_TRUE(IsExistingFile(SystemChimePath()));
 }
 
 TEST_F(WinSoundTest, EachWinPlaysItsSlotOrTheFallbacks) {
   TMediaPlayer player;
-  TSoundSlots sounds = NoFiles();
-  sounds[4] = Path("flush.wav");
-  WriteToneWav(sounds[4], 1.0);
+  WriteToneWav(Path("flush.wav"), 1.0);
 
-  EXPECT_EQ(PlayWinSound(5, sounds, true, player), std::nullopt);
-  EXPECT_EQ(player.FileName(), sounds[4]);
+  EXPECT_EQ(PlayWinSound(File("flush.wav"), true, player), std::nullopt);
+  EXPECT_EQ(player.FileName(), File("flush.wav"));
   EXPECT_TRUE(player.IsOpen());
   EXPECT_TRUE(player.IsPlaying());
 
   // A slot that was never set: coins.Wav of the current directory.
   WriteToneWav(Path(kCoinsFileName), 1.0);
-  EXPECT_EQ(PlayWinSound(1, sounds, true, player), std::nullopt);
+  EXPECT_EQ(PlayWinSound(kNoSoundFile, true, player), std::nullopt);
   EXPECT_EQ(player.FileName(), kCoinsFileName);
   EXPECT_TRUE(player.IsPlaying());
 
   // A slot whose file was deleted, and no coins.Wav: the stock chime.
-  sounds[8] = Path("gone.wav");
   QFile::remove(Path(kCoinsFileName));
-  EXPECT_EQ(PlayWinSound(9, sounds, true, player), std::nullopt);
+  EXPECT_EQ(PlayWinSound(File("gone.wav"), true, player), std::nullopt);
   EXPECT_EQ(player.FileName(), SystemChimePath());
   EXPECT_TRUE(player.IsPlaying());
 }
 
-TEST_F(WinSoundTest, SlotPathIsCutTo80Characters) {
-  TMediaPlayer player;
-  TSoundSlots sounds = NoFiles();
-  // An 80-character name plays; the same name with more characters after it is cut back.
-  const QString prefix = FDir.path() + QLatin1Char('/');
-  const QString shortName = prefix + QString(80 - prefix.size(), QLatin1Char('a'));
-  ASSERT_EQ(shortName.size(), 80);
-  WriteToneWav(shortName, 0.2);
-  sounds[2] = shortName + QStringLiteral("bbbb.wav");
-  EXPECT_EQ(PlayWinSound(3, sounds, true, player), std::nullopt);
-  EXPECT_EQ(player.FileName(), shortName);
-}
-
 TEST_F(WinSoundTest, SoundOffOpensWithoutPlayingAndOnPlaysAgain) {
   TMediaPlayer player;
-  TSoundSlots sounds = NoFiles();
-  sounds[0] = Path("pair.wav");
-  WriteToneWav(sounds[0], 1.0);
+  WriteToneWav(Path("pair.wav"), 1.0);
 
-  EXPECT_EQ(PlayWinSound(1, sounds, false, player), std::nullopt);
+  EXPECT_EQ(PlayWinSound(File("pair.wav"), false, player), std::nullopt);
   EXPECT_TRUE(player.IsOpen());
   EXPECT_FALSE(player.IsPlaying());
   EXPECT_EQ(Mix_Playing(-1), 0);
 
-  EXPECT_EQ(PlayWinSound(1, sounds, true, player), std::nullopt);
+  EXPECT_EQ(PlayWinSound(File("pair.wav"), true, player), std::nullopt);
   EXPECT_TRUE(player.IsPlaying());
 }
 
 TEST_F(WinSoundTest, NextWinCutsTheSoundStillPlaying) {
   TMediaPlayer player;
-  TSoundSlots sounds = NoFiles();
-  sounds[0] = Path("long1.wav");
-  sounds[1] = Path("long2.wav");
-  WriteToneWav(sounds[0], 3.0);
-  WriteToneWav(sounds[1], 3.0);
+  WriteToneWav(Path("long1.wav"), 3.0);
+  WriteToneWav(Path("long2.wav"), 3.0);
 
-  ASSERT_EQ(PlayWinSound(1, sounds, true, player), std::nullopt);
+  ASSERT_EQ(PlayWinSound(File("long1.wav"), true, player), std::nullopt);
   ASSERT_EQ(Mix_Playing(-1), 1);
-  ASSERT_EQ(PlayWinSound(2, sounds, true, player), std::nullopt);
+  ASSERT_EQ(PlayWinSound(File("long2.wav"), true, player), std::nullopt);
   EXPECT_EQ(Mix_Playing(-1), 1);  // the first one stopped, not mixed in underneath
   EXPECT_TRUE(player.IsPlaying());
-  EXPECT_EQ(player.FileName(), sounds[1]);
+  EXPECT_EQ(player.FileName(), File("long2.wav"));
 
   // The same win twice in a row restarts it rather than doubling it.
-  ASSERT_EQ(PlayWinSound(2, sounds, true, player), std::nullopt);
+  ASSERT_EQ(PlayWinSound(File("long2.wav"), true, player), std::nullopt);
   EXPECT_EQ(Mix_Playing(-1), 1);
 
   player.Close();
@@ -158,30 +142,28 @@ TEST_F(WinSoundTest, NextWinCutsTheSoundStillPlaying) {
 
 TEST_F(WinSoundTest, BrokenWavGivesTheAudioErrorText) {
   TMediaPlayer player;
-  TSoundSlots sounds = NoFiles();
-  sounds[3] = Path("broken.wav");
-  WriteBytes(sounds[3], QByteArray("RIFF\x10\0\0\0WAVEfmt this is not a sound", 36));
+  WriteBytes(Path("broken.wav"), QByteArray("RIFF\x10\0\0\0WAVEfmt this is not a sound", 36));
 
-  const std::optional<QString> error = PlayWinSound(4, sounds, true, player);
+  const std::optional<QString> error = PlayWinSound(File("broken.wav"), true, player);
   ASSERT_TRUE(error.has_value());
   EXPECT_FALSE(error->isEmpty());
   EXPECT_FALSE(error->endsWith('.')) << error->toStdString();
   EXPECT_FALSE(player.IsOpen());
-  EXPECT_EQ(player.FileName(), sounds[3]);
+  EXPECT_EQ(player.FileName(), File("broken.wav"));
   EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
 TEST_F(WinSoundTest, EarlierCoinsFileGoneFromTheNewDirectoryFailsToOpen) {
   TMediaPlayer player;
   WriteToneWav(Path(kCoinsFileName), 0.3);
-  ASSERT_EQ(PlayWinSound(1, NoFiles(), true, player), std::nullopt);
+  ASSERT_EQ(PlayWinSound(kNoSoundFile, true, player), std::nullopt);
   ASSERT_EQ(player.FileName(), kCoinsFileName);
 
   // Another current directory, no chime: the relative name is tried again there.
   QTemporaryDir elsewhere;
   TScopedCurrentDir moved(elsewhere.path());
-  const QString name =
-      ChooseWinSoundFile(kNoSoundFile, elsewhere.filePath("CHIMES.WAV"), player.FileName());
+  const fs::path name =
+      ChooseWinSoundFile(kNoSoundFile, Local(elsewhere.filePath("CHIMES.WAV")), player.FileName());
   EXPECT_EQ(name, kCoinsFileName);
   QString error;
   EXPECT_FALSE(player.Open(name, error));
@@ -190,29 +172,63 @@ TEST_F(WinSoundTest, EarlierCoinsFileGoneFromTheNewDirectoryFailsToOpen) {
 
   // Nothing at all to open.
   TMediaPlayer fresh;
-  EXPECT_FALSE(fresh.Open(QString(), error));
+  EXPECT_FALSE(fresh.Open(fs::path(), error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_FALSE(error.endsWith('.'));
 }
 
-TEST_F(WinSoundTest, MissingAudioDeviceGivesTheErrorTextAndIsTriedAgain) {
+TEST_F(WinSoundTest, MissingAudioDeviceIsReportedOnceWithSoundOnAndTriedAgain) {
   TMediaPlayer player;
-  TSoundSlots sounds = NoFiles();
-  sounds[0] = Path("pair.wav");
-  WriteToneWav(sounds[0], 0.3);
+  WriteToneWav(Path("pair.wav"), 0.3);
   {
     TScopedEnv driver("SDL_AUDIODRIVER", QStringLiteral("no_such_audio_driver"));
-    for (bool soundOn : {true, false}) {
-      const std::optional<QString> error = PlayWinSound(1, sounds, soundOn, player);
-      ASSERT_TRUE(error.has_value());
-      EXPECT_FALSE(error->isEmpty());
-      EXPECT_FALSE(error->endsWith('.'));
-      EXPECT_FALSE(player.IsOpen());
-    }
+    // With sound off there is nothing to miss: no box, though the device is tried all the same.
+    EXPECT_EQ(PlayWinSound(File("pair.wav"), false, player), std::nullopt);
+    EXPECT_TRUE(player.DeviceMissing());
+    EXPECT_FALSE(player.IsOpen());
+    const std::optional<QString> error = PlayWinSound(File("pair.wav"), true, player);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->isEmpty());
+    EXPECT_FALSE(error->endsWith('.'));
+    // Once told, the player is not told again at every win.
+    EXPECT_EQ(PlayWinSound(File("pair.wav"), true, player), std::nullopt);
+    EXPECT_FALSE(player.IsOpen());
   }
   // Once a device is there again, the same player gets it.
-  EXPECT_EQ(PlayWinSound(1, sounds, true, player), std::nullopt);
+  EXPECT_EQ(PlayWinSound(File("pair.wav"), true, player), std::nullopt);
   EXPECT_TRUE(player.IsPlaying());
+  // Only the device is spared: a file that can't be read is reported with sound off too.
+  WriteBytes(Path("broken.wav"), QByteArray("RIFF\x10\0\0\0WAVEjunk", 16));
+  EXPECT_TRUE(PlayWinSound(File("broken.wav"), false, player).has_value());
+}
+
+// A WAV header for 8-bit mono sound at the given rate, claiming dataBytes of samples.
+QByteArray WavHeader(std::uint32_t rate, std::uint32_t dataBytes) {
+  QByteArray h;
+  const auto le = [&h](std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) h += static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  h += "RIFF";
+  le(36 + dataBytes, 4);
+  h += "WAVEfmt ";
+  le(16, 4), le(1, 2), le(1, 2), le(rate, 4), le(rate, 4), le(1, 2), le(8, 2);
+  h += "data";
+  le(dataBytes, 4);
+  return h;
+}
+
+TEST_F(WinSoundTest, UnplayableFilesSayWhyInsteadOfOutOfMemory) {
+  TMediaPlayer player;
+  const auto errorFor = [&](const QString& name, const QByteArray& header, qint64 size) {
+    WriteBytes(Path(name), header);
+    QFile(Path(name)).resize(size);  // sparse: only the header is ever read
+    return PlayWinSound(File(name), true, player).value_or(QString());
+  };
+  EXPECT_TRUE(errorFor("slow.wav", WavHeader(1, 10000), 10044).contains("1 Hz"));
+  EXPECT_TRUE(errorFor("huge.wav", WavHeader(44100, 0), 65LL << 20).contains("64 MB"));
+  // Small on disk, but some gigabytes once converted for the device.
+  EXPECT_TRUE(errorFor("long.wav", WavHeader(1000, 60 << 20), (60 << 20) + 44).contains("memory"));
+  EXPECT_FALSE(player.IsOpen());
 }
 
 // What the disk driver wrote while one win was requested, as 16-bit samples.
@@ -221,9 +237,7 @@ std::vector<std::int16_t> RecordWin(const QString& outFile, bool soundOn, const 
   TScopedEnv out("SDL_DISKAUDIOFILE", outFile);
   {
     TMediaPlayer player;
-    TSoundSlots sounds = NoFiles();
-    sounds[6] = wav;
-    EXPECT_EQ(PlayWinSound(7, sounds, soundOn, player), std::nullopt);
+    EXPECT_EQ(PlayWinSound(Local(wav), soundOn, player), std::nullopt);
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
   }  // the last player gone closes the device and its output file
   QFile file(outFile);

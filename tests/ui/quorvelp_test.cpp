@@ -30,6 +30,7 @@ namespace {
 // Seeds whose first five cards make the named hand.
 constexpr std::uint32_t kSeedNoPair = 0;  // 7C KC 6D 5S 4S
 constexpr std::uint32_t kSeedTwoPair = 19;
+constexpr std::uint32_t kSeedThreeOfAKind = 25;
 
 struct TMessage {
   QMessageBox::Icon Icon;
@@ -358,6 +359,20 @@ class TForm1Test : public QObject {
     form->FormActivate();
     QCOMPARE(form->SoundSlots()[2].size(), 80);
     QCOMPARE(form->SoundSlots()[0], QStringLiteral("Error"));
+
+    // A longer path plays the file its first 80 characters name.
+    const QString prefix = FConfig->path() + QLatin1Char('/');
+    const QString shortName = prefix + QString(80 - prefix.size(), QLatin1Char('a'));
+    QVERIFY(QFile::copy(QStringLiteral(LUMARO_DATA_DIR "/CHIMES.WAV"), shortName));
+    WriteIni("[Sound]\nWAVFILE3=" + shortName.toUtf8() + "bbbb.wav\n");
+    form->FormActivate();
+    form->Engine().Random().Seed = kSeedThreeOfAKind;
+    form->ShuffleClick();
+    for (int k = 0; k < 5; ++k) form->HoldPanels[k]->OnClick();
+    form->SecondClick();
+    QCOMPARE(form->Panel2->Caption(), QStringLiteral("Player has Three of a Kind"));
+    QCOMPARE(QString::fromStdString(form->MediaPlayer1().FileName()), shortName);
+    QVERIFY(FMessages.isEmpty());
   }
 
   void helpOpensAtTheFirstTopic() {

@@ -1,0 +1,4 @@
+#include "media_log.h"
+
+// Warnings are what we log; they stay quiet unless QT_LOGGING_RULES asks for them.
+Q_LOGGING_CATEGORY(lcMedia, "lumaro.media", QtCriticalMsg)

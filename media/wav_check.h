@@ -1,0 +1,21 @@
+#pragma once
+// What keeps a sound file from being played, found before the audio layer loads it. SDL's
+// loader reads the whole file and converts it to the device's rate in memory; for a huge
+// file, or a WAV at a rate such as 1 Hz that it would blow up many thousand times, it only
+// says "Out of memory", after freezing the window for seconds.
+
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+inline constexpr std::int64_t kMaxSoundFileBytes = 64LL * 1024 * 1024;
+// The most a sound may take once converted for the device: a few minutes of CD sound.
+inline constexpr std::int64_t kMaxConvertedBytes = 256LL * 1024 * 1024;
+inline constexpr std::int32_t kMinSampleRate = 1000;
+inline constexpr std::int32_t kMaxSampleRate = 384000;
+
+// Nothing when the file may be handed to the audio layer; otherwise why not (without a
+// closing full stop). deviceRate and deviceFrameBytes describe the device's output.
+std::optional<QString> SoundFileProblem(const std::filesystem::path& file, int deviceRate,
+                                        int deviceFrameBytes);
