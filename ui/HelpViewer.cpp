@@ -4,18 +4,35 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "Scaling.h"
 #include "program_data.h"
 
-THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+// The viewer's size on the game's 640 x 480 design: room for its frame on the smallest screen.
+constexpr QSize kDesignSize(560, 380);
+// What a window manager's frame takes at most, so the framed window stays on the screen.
+constexpr QSize kFrameAllowance(16, 48);
+
+}  // namespace
+
+THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpViewer"));
   setWindowTitle(QStringLiteral("Lumaro Help"));
-  resize(600, 520);
+  const QSize room =
+      screen.isEmpty() ? QGuiApplication::primaryScreen()->availableGeometry().size() : screen;
+  const TScale scale = ScreenScale(room);
+  resize(kDesignSize * scale.M / scale.D);
+  setFont(font());  // a font of its own, so that scaling reaches the text too
   FBrowser = new QTextBrowser(this);
   FBrowser->setOpenExternalLinks(false);
   auto* contents = new QPushButton(QStringLiteral("Contents"), this);
@@ -34,6 +51,20 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(FBrowser);
+  ScaleBy(this, scale.M, scale.D);
+}
+
+void THelpViewer::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+  // Within the screen's free room, frame included, at every size; centred in it.
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  const QRect room = screen->availableGeometry();
+  resize(size().boundedTo(room.size() - kFrameAllowance));
+  QRect placed(QPoint(), size() + kFrameAllowance);
+  placed.moveCenter(room.center());
+  move(placed.topLeft());
 }
 
 QString THelpViewer::FindHelpFile(const QString& fileName) {

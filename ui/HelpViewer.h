@@ -2,6 +2,7 @@
 // The help viewer: a small window that shows the program's help file at a topic chosen
 // by its context number. The help file is HTML; topic N starts at the anchor "context-N".
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -11,7 +12,8 @@ class THelpViewer : public QWidget {
   Q_OBJECT
 
  public:
-  explicit THelpViewer(QWidget* parent = nullptr);
+  // Scaled like the game for a screen of this size (empty: the primary screen's room).
+  explicit THelpViewer(const QSize& screen = {}, QWidget* parent = nullptr);
 
   // Where the help file of this name is: beside the program, else in its data folder.
   // Empty when neither has it.
@@ -20,6 +22,9 @@ class THelpViewer : public QWidget {
   // shows a plain message instead.
   void ShowContext(const QString& helpFile, int context);
   QString ShownText() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   QTextBrowser* FBrowser;

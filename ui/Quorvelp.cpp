@@ -35,6 +35,8 @@ struct TPlace {
 };
 constexpr QSize kDesignWindow(640, 480);
 constexpr QSize kDesignClient(632, 434);
+// Everything above the status bar: the part centred when the window is wider than the design.
+constexpr TPlace kDesign{0, 0, 632, 409};
 constexpr TPlace kLabel1{8, 16, 40, 16};
 constexpr TPlace kBet{56, 8, 57, 26};
 constexpr TPlace kLabel2{8, 56, 40, 16};
@@ -95,11 +97,10 @@ TCustomPanel* MakePanel(QWidget* parent, const char* name, TBevelCut outer, TBev
 
 TForm1::TForm1(const QSize& screen, TClock clock, QWidget* parent)
     : QMainWindow(parent),
-      FScreen(screen.isEmpty() ? QGuiApplication::primaryScreen()->size() : screen),
-      FEngine(std::move(clock)),
-      FBetColor(clBtnFace),
-      FPanel5Color(clBtnFace),
-      FGaugeColor(clRed) {
+      // The room a maximised window can take: a desktop's panels are not ours to cover.
+      FScreen(screen.isEmpty() ? QGuiApplication::primaryScreen()->availableGeometry().size()
+                               : screen),
+      FEngine(std::move(clock)) {
   setObjectName(QStringLiteral("Form1"));
   BuildControls();
   BuildMenu();
@@ -116,18 +117,35 @@ void TForm1::BuildControls() {
   Client->setAutoFillBackground(true);
   Client->setFont(DesignFont(13, true));
   setCentralWidget(Client);
-  SetFormBackground(ToQColor(clBtnFace));
+  Client->installEventFilter(this);
+  Design = new QWidget(Client);
+  Design->setObjectName(QStringLiteral("Design"));
+  Place(Design, kDesign);
+  SetFormBackground(clBtnFace);
+  BuildBetAndTotal();
+  BuildMessages();
+  BuildHand();
+  BuildStatistics();
+  BuildSound();
+  BuildStatusBar();
+  Sleeper1 = new TSleeper(this);
+  Sleeper1->setObjectName(QStringLiteral("Sleeper1"));
+  Sleeper1->SetInterval(1000);
+  resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
+}
 
-  Label1 = new QLabel(QStringLiteral("Bet"), Client);
+void TForm1::BuildBetAndTotal() {
+  Label1 = new QLabel(QStringLiteral("Bet"), Design);
   Label1->setObjectName(QStringLiteral("Label1"));
   Place(Label1, kLabel1);
-  Bet = new TSpinEdit(Client);
+  Bet = new TSpinEdit(Design);
   Bet->setObjectName(QStringLiteral("Bet"));
   Place(Bet, kBet);
   Bet->setRange(kMinBet, kMaxBet);
   Bet->setSingleStep(kBetStep);
   Bet->setValue(kMinBet);
   Bet->setFont(DesignFont(19, true));
+  Bet->UseNarrowArrows();  // the room of the small field goes to the digits
   SetTextColor(Bet, clNavy);
   SetBetColor(clBtnFace);
   connect(Bet, &QSpinBox::valueChanged, this, [this](int value) {
@@ -135,19 +153,19 @@ void TForm1::BuildControls() {
     Guard([&] { FEngine.SetBet(value); });
   });
 
-  Label2 = new QLabel(QStringLiteral("Total"), Client);
+  Label2 = new QLabel(QStringLiteral("Total"), Design);
   Label2->setObjectName(QStringLiteral("Label2"));
   Place(Label2, kLabel2);
-  Panel5 = MakePanel(Client, "Panel5", bvLowered, bvLowered);
+  Panel5 = MakePanel(Design, "Panel5", bvLowered, bvLowered);
   Place(Panel5, kPanel5);
   Panel5->setFont(DesignFont(13, true));
   Panel5->SetFontColor(ToQColor(clBlue));
   Panel5->setToolTip(QStringLiteral("Total"));
 
-  Shuffle = new QPushButton(QStringLiteral("Deal"), Client);
+  Shuffle = new QPushButton(QStringLiteral("Deal"), Design);
   Shuffle->setObjectName(QStringLiteral("Shuffle"));
   Place(Shuffle, kShuffle);
-  Second = new QPushButton(QStringLiteral("Draw"), Client);
+  Second = new QPushButton(QStringLiteral("Draw"), Design);
   Second->setObjectName(QStringLiteral("Second"));
   Place(Second, kSecond);
   Second->setToolTip(QStringLiteral("Draw Additional Cards"));
@@ -157,33 +175,37 @@ void TForm1::BuildControls() {
   }
   connect(Shuffle, &QPushButton::clicked, this, [this] { ShuffleClick(); });
   connect(Second, &QPushButton::clicked, this, [this] { SecondClick(); });
+}
 
-  Cash = MakePanel(Client, "Cash", bvLowered, bvRaised);
+void TForm1::BuildMessages() {
+  Cash = MakePanel(Design, "Cash", bvLowered, bvRaised);
   Place(Cash, kCash);
   Cash->setFont(DesignFont(15, true));
   Cash->SetFontColor(ToQColor(clNavy));
-  Panel4 = MakePanel(Client, "Panel4", bvLowered, bvRaised);
+  Panel4 = MakePanel(Design, "Panel4", bvLowered, bvRaised);
   Place(Panel4, kPanel4);
   Panel4->setFont(DesignFont(15, true));
   Panel4->SetFontColor(ToQColor(clMaroon));
-  Panel2 = MakePanel(Client, "Panel2", bvRaised, bvNone);
+  Panel2 = MakePanel(Design, "Panel2", bvRaised, bvNone);
   Place(Panel2, kPanel2);
   Panel2->SetColor(ToQColor(clYellow));
 
-  SpeedButton5 = new QToolButton(Client);
+  SpeedButton5 = new QToolButton(Design);
   SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
   SpeedButton5->setText(QStringLiteral("Stats"));
   SpeedButton5->setAutoRaise(false);
   SpeedButton5->setFocusPolicy(Qt::NoFocus);
   Place(SpeedButton5, kSpeedButton5);
   connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
+}
 
+void TForm1::BuildHand() {
   for (int k = 0; k < kHandSize; ++k) {
-    auto* card = new TCardDeck(Client);
+    auto* card = new TCardDeck(Design);
     card->setObjectName(QStringLiteral("CardDeck%1").arg(k + 1));
     card->move(kCardLefts[k], kCardTop);
     CardDecks[k] = card;
-    auto* hold = MakePanel(Client, "", bvLowered, bvLowered);
+    auto* hold = MakePanel(Design, "", bvLowered, bvLowered);
     hold->setObjectName(QStringLiteral("Panel%1").arg(k + 6));
     hold->SetBevelWidth(2);
     hold->setGeometry(QRect(QPoint(kHoldLefts[k], kHoldTop), kHoldSize));
@@ -193,14 +215,16 @@ void TForm1::BuildControls() {
     connect(card, &TCardDeck::OnClick, this, [this, position] { PanelClick(position); });
   }
 
-  Image1 = new QLabel(Client);
+  Image1 = new QLabel(Design);
   Image1->setObjectName(QStringLiteral("Image1"));
   Place(Image1, kImage1);
   Image1->setPixmap(QPixmap(QStringLiteral(":/icons/WINICON.png")));
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Image1->hide();
+}
 
-  Gauge1 = new TGauge(Client);
+void TForm1::BuildStatistics() {
+  Gauge1 = new TGauge(Design);
   Gauge1->setObjectName(QStringLiteral("Gauge1"));
   Place(Gauge1, kGauge1);
   Gauge1->SetRange(0, 100);
@@ -209,7 +233,7 @@ void TForm1::BuildControls() {
   SetPieColor(clRed);
   Gauge1->setToolTip(QStringLiteral("Winning Percentage"));
 
-  StringGrid1 = new TStringGrid(Client);
+  StringGrid1 = new TStringGrid(Design);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   Place(StringGrid1, kStringGrid1);
   StringGrid1->SetSize(kHandCategoryCount, 2);
@@ -217,8 +241,10 @@ void TForm1::BuildControls() {
   StringGrid1->SetDefaultRowHeight(24);
   StringGrid1->SetFixedColor(ToQColor(clLime));
   StringGrid1->SetColor(ToQColor(clWindow));
+}
 
-  GroupBox1 = new QGroupBox(Client);
+void TForm1::BuildSound() {
+  GroupBox1 = new QGroupBox(Design);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   Place(GroupBox1, kGroupBox1);
   RadioButton1 = new QRadioButton(QStringLiteral("Sound On"), GroupBox1);
@@ -228,7 +254,10 @@ void TForm1::BuildControls() {
   RadioButton2 = new QRadioButton(QStringLiteral("Sound Off"), GroupBox1);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
   Place(RadioButton2, kRadioButton2);
+}
 
+void TForm1::BuildStatusBar() {
+  // Docked across the whole client area, not only the design's part of it.
   EStatusBar1 = new TEStatusBar(Client);
   EStatusBar1->setObjectName(QStringLiteral("EStatusBar1"));
   Place(EStatusBar1, kEStatusBar1);
@@ -243,12 +272,6 @@ void TForm1::BuildControls() {
     EStatusBar1->SetEnabled(true);
     EStatusBar1->SetUpdateInterval(0);
   });
-
-  Sleeper1 = new TSleeper(this);
-  Sleeper1->setObjectName(QStringLiteral("Sleeper1"));
-  Sleeper1->SetInterval(1000);
-
-  resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
 }
 
 void TForm1::BuildMenu() {
@@ -291,18 +314,23 @@ void TForm1::FormCreate() {
     const TGameSettings settings = LoadGameSettings();
     RadioButton1->setChecked(settings.SoundOn);
     RadioButton2->setChecked(!settings.SoundOn);
-    FormColor = settings.FormColor;
-    PieColor = settings.PieColor;
-    AmountColor = settings.AmountColor;
-    TotalColor = settings.TotalColor;
-    if (IsStoredColor(FormColor)) SetFormBackground(ToQColor(FormColor));
-    if (IsStoredColor(PieColor)) SetPieColor(PieColor);
-    if (IsStoredColor(AmountColor)) SetBetColor(AmountColor);
-    if (IsStoredColor(TotalColor)) SetTotalPanelColor(TotalColor);
+    ApplyStoredColors(settings);
     setWindowTitle(QStringLiteral("Lumaro for Windows 95 Version ") + ProgramVersion);
     StartEngine(FEngine, settings);
   });
   ApplyView();
+}
+
+void TForm1::ApplyStoredColors(const TGameSettings& settings) {
+  const auto apply = [](TControlColor& color, TColorValue stored, auto&& set) {
+    if (!TakenAtStartUp(skFormColor, stored)) return;
+    set(stored);
+    color.Kept = true;
+  };
+  apply(FBackground, settings.FormColor, [this](TColorValue c) { SetFormBackground(c); });
+  apply(FPie, settings.PieColor, [this](TColorValue c) { SetPieColor(c); });
+  apply(FBetField, settings.AmountColor, [this](TColorValue c) { SetBetColor(c); });
+  apply(FTotalPanel, settings.TotalColor, [this](TColorValue c) { SetTotalPanelColor(c); });
 }
 
 void TForm1::ScaleToScreen() {
@@ -313,8 +341,23 @@ void TForm1::ScaleToScreen() {
   ::ScaleToScreen(this, FScreen);
   resize(size() - frame);
   // Cards drawn at their own size would stand small in a scaled layout; let them fill it.
-  if (FScreen.width() != DesignScreenWidth)
+  const TScale scale = ScreenScale(FScreen);
+  if (scale.M != scale.D)
     for (TCardDeck* card : CardDecks) card->SetStretch(true);
+  // Every bet from 5 to 1000 must be readable whole in the field.
+  Bet->FitFontToRange();
+  // Smaller than the design, the status bar would cover the hold panels.
+  Client->setMinimumSize(Design->width(), Design->height() + EStatusBar1->height());
+  CentreDesign();
+}
+
+void TForm1::CentreDesign() {
+  Design->move(std::max(0, (Client->width() - Design->width()) / 2), 0);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Client && event->type() == QEvent::Resize) CentreDesign();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::FormActivate() {
@@ -322,15 +365,21 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::FormClose() {
-  Guard([this] { SaveGameSettings(CurrentSettings()); });
+  // Once, however many ways the close is asked for (the close box, a signal, the session).
+  if (FClosed) return;
+  FClosed = true;
+  Guard([this] {
+    TakeTypedBet();
+    SaveGameSettings(CurrentSettings());
+  });
 }
 
 TGameSettings TForm1::CurrentSettings() const {
   TGameSettings settings;
-  settings.FormColor = FormColor;
-  settings.PieColor = PieColor;
-  settings.AmountColor = AmountColor;
-  settings.TotalColor = TotalColor;
+  settings.FormColor = FormColor();
+  settings.PieColor = PieColor();
+  settings.AmountColor = AmountColor();
+  settings.TotalColor = TotalColor();
   settings.SoundOn = RadioButton1->isChecked();
   CopyEngineValues(FEngine, settings);
   return settings;
@@ -350,8 +399,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::ShuffleClick() {
   Guard([this] {
-    // A typed bet counts as it stands, and as 5 when it is no whole number.
-    FEngine.SetBetText(Bet->text().toStdString());
+    TakeTypedBet();
     FEngine.Deal();
   });
   ApplyView();
@@ -398,9 +446,10 @@ void TForm1::PlayWinSoundFor(int slot) {
 
 void TForm1::HelpClick() {
   Guard([this] {
-    if (!FHelpViewer) FHelpViewer = new THelpViewer(this);
+    if (!FHelpViewer) FHelpViewer = new THelpViewer(FScreen, this);
     FHelpViewer->ShowContext(THelpViewer::FindHelpFile(kHelpFileName), 1);
   });
+  ApplyView();
 }
 
 std::optional<QColor> TForm1::RunColorDialog() {
@@ -423,42 +472,49 @@ std::optional<QColor> TForm1::RunColorDialog() {
 void TForm1::Background1Click() {
   Guard([this] {
     if (const auto color = RunColorDialog()) {
-      SetFormBackground(*color);
-      FormColor = FromQColor(*color);
+      SetFormBackground(FromQColor(*color));
+      FBackground.Kept = true;
     }
   });
+  ApplyView();
 }
 
+// The other three keep the control's colour, chosen now or not.
 void TForm1::Piechart1Click() {
   Guard([this] {
     if (const auto color = RunColorDialog()) SetPieColor(FromQColor(*color));
-    PieColor = FGaugeColor;
+    FPie.Kept = true;
   });
+  ApplyView();
 }
 
 void TForm1::Total1Click() {
   Guard([this] {
     if (const auto color = RunColorDialog()) SetTotalPanelColor(FromQColor(*color));
-    TotalColor = FPanel5Color;
+    FTotalPanel.Kept = true;
   });
+  ApplyView();
 }
 
 void TForm1::Amount1Click() {
   Guard([this] {
     if (const auto color = RunColorDialog()) SetBetColor(FromQColor(*color));
-    AmountColor = FBetColor;
+    FBetField.Kept = true;
   });
+  ApplyView();
 }
 
 void TForm1::AdjustPayouts1Click() {
   Guard([this] {
     if (FPayoutsDialog) FPayoutsDialog->exec();
   });
+  ApplyView();
 }
 
-void TForm1::SetFormBackground(const QColor& color) {
+void TForm1::SetFormBackground(TColorValue value) {
+  FBackground.Shown = value;
   QPalette palette = Client->palette();
-  palette.setColor(QPalette::Window, color);
+  palette.setColor(QPalette::Window, ToQColor(value));
   Client->setPalette(palette);
   // The cards cut their corners in the colour behind them.
   for (TCardDeck* card : CardDecks)
@@ -466,23 +522,32 @@ void TForm1::SetFormBackground(const QColor& color) {
 }
 
 void TForm1::SetBetColor(TColorValue value) {
-  FBetColor = value;
+  FBetField.Shown = value;
   QPalette palette = Bet->palette();
   palette.setColor(QPalette::Base, ToQColor(value));
   Bet->setPalette(palette);
 }
 
 void TForm1::SetTotalPanelColor(TColorValue value) {
-  FPanel5Color = value;
+  FTotalPanel.Shown = value;
   Panel5->SetColor(ToQColor(value));
 }
 
 void TForm1::SetPieColor(TColorValue value) {
-  FGaugeColor = value;
+  FPie.Shown = value;
   Gauge1->SetForeColor(ToQColor(value));
 }
 
+void TForm1::TakeTypedBet() {
+  // Text typed into the bet field counts as soon as anything reads the bet or rewrites the
+  // field, not only when the field loses the focus: the cards, the panels and "Stats" never
+  // take the focus, and a menu command or the close may come first. Text that is no whole
+  // number counts as 5, the field's minimum.
+  if (!FEngine.BetReadOnly() && Bet->HasUntakenText()) FEngine.SetBet(Bet->TextValue());
+}
+
 void TForm1::ApplyView() {
+  Guard([this] { TakeTypedBet(); });
   const TGameView& view = FEngine.View();
   FUpdatingControls = true;
   for (int k = 0; k < kHandSize; ++k) {

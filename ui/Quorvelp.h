@@ -13,6 +13,7 @@
 #include "game_engine.h"
 #include "media_player.h"
 #include "sound_slots.h"
+#include "stored_values.h"
 
 class QColorDialog;
 class QDialog;
@@ -51,11 +52,11 @@ class TForm1 : public QMainWindow {
   // colour, or nothing when cancelled.
   std::function<std::optional<QColor>(const QColor&)> ColorChooser;
 
-  // The four colour settings; 0 or less means not set.
-  TColorValue FormColor = -1;
-  TColorValue PieColor = -1;
-  TColorValue TotalColor = -1;
-  TColorValue AmountColor = -1;
+  // The four colour settings as the close saves them; 0 or less means not set.
+  TColorValue FormColor() const { return FBackground.Setting(); }
+  TColorValue PieColor() const { return FPie.Setting(); }
+  TColorValue TotalColor() const { return FTotalPanel.Setting(); }
+  TColorValue AmountColor() const { return FBetField.Setting(); }
   QString ProgramVersion;
 
   // Handlers, named after the control and event they serve.
@@ -89,17 +90,35 @@ class TForm1 : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A colour the player can choose for a control: what the control shows, and whether the
+  // close keeps it (a stored colour applied at the start, or one set by a Colors command).
+  struct TControlColor {
+    TColorValue Shown;
+    bool Kept = false;
+    TColorValue Setting() const { return Kept ? Shown : kNotStored; }
+  };
+
   void BuildControls();
+  void BuildBetAndTotal();
+  void BuildMessages();
+  void BuildHand();
+  void BuildStatistics();
+  void BuildSound();
+  void BuildStatusBar();
   void BuildMenu();
+  void ApplyStoredColors(const TGameSettings& settings);
+  void CentreDesign();
+  void TakeTypedBet();
   void ApplyView();
   void PanelClick(int position);
   void SetTotalClick(std::int32_t total);
   std::filesystem::path SlotFile(int slot) const;
   void PlayWinSoundFor(int slot);
   std::optional<QColor> RunColorDialog();
-  void SetFormBackground(const QColor& color);
+  void SetFormBackground(TColorValue value);
   void SetBetColor(TColorValue value);
   void SetTotalPanelColor(TColorValue value);
   void SetPieColor(TColorValue value);
@@ -112,15 +131,18 @@ class TForm1 : public QMainWindow {
   QDialog* FPayoutsDialog = nullptr;
   THelpViewer* FHelpViewer = nullptr;
   bool FUpdatingControls = false;
-  // The colours the controls show now, as colour values (system colours included).
-  TColorValue FBetColor;
-  TColorValue FPanel5Color;
-  TColorValue FGaugeColor;
+  bool FClosed = false;
+  TControlColor FBackground{clBtnFace};
+  TControlColor FPie{clRed};
+  TControlColor FTotalPanel{clBtnFace};
+  TControlColor FBetField{clBtnFace};
   QColor FDialogColor = Qt::black;
 
  public:
-  // The controls, by their design names.
+  // The controls, by their design names. Client is the window's client area; Design holds
+  // every control but the status bar at the design's places, centred across a wider client.
   QWidget* Client = nullptr;
+  QWidget* Design = nullptr;
   QLabel* Label1 = nullptr;
   TSpinEdit* Bet = nullptr;
   QLabel* Label2 = nullptr;

@@ -57,16 +57,19 @@ void ScaleBy(QWidget* window, int m, int d) {
 }
 
 TScale ScreenScale(const QSize& screen) {
-  if (screen.width() <= 0) return {};
-  return {screen.width(), DesignScreenWidth};
+  if (screen.width() <= 0 || screen.height() <= 0) return {};
+  // The design must fit both ways: on a screen wider than 4:3 its height decides. On a 4:3
+  // screen both ratios agree.
+  if (std::int64_t{screen.width()} * DesignScreenHeight <=
+      std::int64_t{screen.height()} * DesignScreenWidth)
+    return {screen.width(), DesignScreenWidth};
+  return {screen.height(), DesignScreenHeight};
 }
 
 void ScaleToScreen(QWidget* window, const QSize& screen) {
-  const int w = screen.width();
-  const int h = screen.height();
-  if (w == DesignScreenWidth) return;
-  window->resize(window->width(), h * window->height() / DesignScreenHeight);
-  window->resize(w * window->width() / DesignScreenWidth, window->height());
   const TScale scale = ScreenScale(screen);
+  if (scale.M == scale.D) return;
+  // The window and its contents grow alike, so whatever the design fitted still fits.
+  window->resize(window->width() * scale.M / scale.D, window->height() * scale.M / scale.D);
   ScaleBy(window, scale.M, scale.D);
 }

@@ -26,13 +26,14 @@ class TScalable {
 // The window's own size is left alone.
 void ScaleBy(QWidget* window, int m, int d);
 
-// The ratio M/D by which a window drawn for 640 x 480 is scaled on a screen of this size.
+// The ratio M/D by which a window drawn for 640 x 480 is scaled on a screen of this size:
+// the smaller of width / 640 and height / 480.
 struct TScale {
   int M = 1;
   int D = 1;
 };
 TScale ScreenScale(const QSize& screen);
 
-// Nothing on a screen 640 pixels wide. Otherwise the window's height becomes
-// H * height div 480 and its width W * width div 640, and its contents are scaled by W/640.
+// Scales the window's size (truncating) and its contents by ScreenScale(screen); nothing when
+// that is 1.
 void ScaleToScreen(QWidget* window, const QSize& screen);

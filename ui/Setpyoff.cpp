@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,18 +11,18 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleOptionComplex>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 
 #include "MessageBoxes.h"
 #include "Scaling.h"
 #include "SpinEdit.h"
+#include "file_names.h"
 #include "stored_values.h"
 
 namespace {
@@ -47,31 +49,6 @@ const QString kExplanation = QStringLiteral(
 // without regard to case (see the filter flags below), so the description stays as it is.
 const QString kWavFilter = QStringLiteral("Windows WAV files (*.WAV)");
 
-// Slimmer arrows than the desktop style's, so that two digits fit a field 33 pixels wide
-// and three digits one of 41, as in the design.
-class TNarrowSpinStyle : public QProxyStyle {
- public:
-  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                       const QWidget* widget) const override {
-    if (control != CC_SpinBox) return QProxyStyle::subControlRect(control, option, sub, widget);
-    const QRect r = option->rect;
-    constexpr int frame = 2;
-    const int arrows = (r.height() + 1) / 2;
-    const int half = r.height() / 2;
-    switch (sub) {
-      case SC_SpinBoxUp:
-        return {r.right() - frame - arrows + 1, r.top() + frame, arrows, half - frame};
-      case SC_SpinBoxDown:
-        return {r.right() - frame - arrows + 1, r.top() + half, arrows, r.height() - half - frame};
-      case SC_SpinBoxEditField:
-        return {r.left() + frame, r.top() + frame, r.width() - 2 * frame - arrows,
-                r.height() - 2 * frame};
-      default:
-        return QProxyStyle::subControlRect(control, option, sub, widget);
-    }
-  }
-};
-
 // Fonts come only in whole pixels, so a window scaled to the screen may find its text a
 // little larger than its boxes; such a caption gives up a fraction of a point.
 void ShrinkToFit(QLabel* label) {
@@ -86,8 +63,39 @@ void ShrinkToFit(QLabel* label) {
   }
 }
 
+// Where everything stands on the design's 455 x 242 client area.
+constexpr QSize kDesignSize(455, 242);
+constexpr QRect kOKBtn(372, 8, 77, 27);
+constexpr QRect kCancelBtn(372, 40, 77, 27);
+constexpr QRect kBevel1(8, 8, 281, 225);
+constexpr QRect kLabel10(360, 72, 89, 143);
+// Row n (1..9) of the pay table, and sound button n.
 constexpr int RowTop(int n) {
   return 16 + 24 * (n - 1);
+}
+constexpr QRect SpinEditPlace(int n) {
+  // Rows 8 and 9 take three digits.
+  return n <= 7 ? QRect(24, RowTop(n), 33, 22) : QRect(16, RowTop(n), 41, 22);
+}
+constexpr QRect LabelPlace(int n) {
+  return QRect(64, RowTop(n) + 4, 222, 15);
+}
+constexpr QRect ButtonPlace(int n) {
+  return QRect(296, 8 + 24 * (n - 1), 57, 25);
+}
+
+QMargins FrameMargins(const QWidget* window) {
+  const QRect outer = window->frameGeometry();
+  const QRect inner = window->geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+// Enter in the chooser's file name box can accept the chooser while its completion list is
+// still showing; left up, the list would take the next click in this dialog just to close.
+void CloseCompletionLists(QFileDialog& chooser) {
+  for (QCompleter* completer : chooser.findChildren<QCompleter*>())
+    if (completer->popup() != nullptr) completer->popup()->hide();
 }
 
 // The platform's I/O error for a folder we could not enter.
@@ -105,7 +113,22 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setModal(true);
-  resize(455, 242);
+  resize(kDesignSize);
+  SetDesignFont();
+  // Made in tab order: OK, Cancel, the fields, the sound buttons.
+  BuildButtons();
+  BuildPayRows();
+  BuildSoundButtons();
+  BuildExplanation();
+  ChainTabOrder();
+  OKBtn->setFocus();
+  ScaleToScreen(this, screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
+  setFixedSize(size());
+  for (QLabel* label : Label) ShrinkToFit(label);
+  ShrinkToFit(Label10);
+}
+
+void Tsetpay::SetDesignFont() {
   // Liberation Sans has the metrics of the narrow sans-serif the dialog was drawn with, so
   // the design's 8 points fit the captions into their places, as in the game window. Points,
   // not pixels: scaling to the screen multiplies them without rounding.
@@ -118,85 +141,102 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
   for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
     black.setColor(role, Qt::black);
   setPalette(black);
+}
 
-  // Made in tab order: OK, Cancel, the fields, the sound buttons.
+void Tsetpay::BuildButtons() {
   OKBtn = new QPushButton(QStringLiteral("OK"), this);
   OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setGeometry(372, 8, 77, 27);
+  OKBtn->setGeometry(kOKBtn);
   OKBtn->setDefault(true);
+  connect(OKBtn, &QPushButton::clicked, this, &Tsetpay::OKBtnClick);
   CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn->setGeometry(372, 40, 77, 27);
+  CancelBtn->setGeometry(kCancelBtn);
+  connect(CancelBtn, &QPushButton::clicked, this, &Tsetpay::CancelBtnClick);
+}
 
+void Tsetpay::BuildPayRows() {
   Bevel1 = new QFrame(this);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel1->setGeometry(8, 8, 281, 225);
+  Bevel1->setGeometry(kBevel1);
   Bevel1->lower();
-
-  auto* spinStyle = new TNarrowSpinStyle;
-  spinStyle->setParent(this);
   for (int n = 1; n <= kPayLines; ++n) {
+    const auto index = static_cast<std::size_t>(n - 1);
     auto* spin = new TSpinEdit(this);
     spin->setObjectName(QStringLiteral("SpinEdit%1").arg(n));
-    spin->setStyle(spinStyle);
+    spin->UseNarrowArrows();  // two digits in 33 pixels, three in 41
     spin->setRange(0, kStoredValues[PayoutKey(n)].DialogMaximum);
     spin->setSingleStep(1);
     spin->setValue(TPayTable{}.Line(n));
-    if (n <= 7)
-      spin->setGeometry(24, RowTop(n), 33, 22);
-    else
-      spin->setGeometry(16, RowTop(n), 41, 22);
-    SpinEdit[static_cast<std::size_t>(n - 1)] = spin;
+    spin->setGeometry(SpinEditPlace(n));
+    SpinEdit[index] = spin;
 
-    auto* label =
-        new QLabel(QString::fromLatin1(kRowCaptions[static_cast<std::size_t>(n - 1)]), this);
+    auto* label = new QLabel(QString::fromLatin1(kRowCaptions[index]), this);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
-    label->setGeometry(64, RowTop(n) + 4, 222, 15);
-    Label[static_cast<std::size_t>(n - 1)] = label;
+    label->setGeometry(LabelPlace(n));
+    Label[index] = label;
   }
+}
+
+void Tsetpay::BuildSoundButtons() {
   for (int n = 1; n <= kSoundSlotCount; ++n) {
     auto* button = new QPushButton(QStringLiteral("Sound%1").arg(n), this);
     button->setObjectName(QStringLiteral("Button%1").arg(n));
-    button->setGeometry(296, 8 + 24 * (n - 1), 57, 25);
+    button->setGeometry(ButtonPlace(n));
     connect(button, &QPushButton::clicked, this, [this, n] { SoundButtonClick(n); });
     Button[static_cast<std::size_t>(n - 1)] = button;
   }
+}
 
+void Tsetpay::BuildExplanation() {
   Label10 = new QLabel(kExplanation, this);
   Label10->setObjectName(QStringLiteral("Label10"));
   Label10->setWordWrap(true);
   Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label10->setGeometry(360, 72, 89, 143);
+  Label10->setGeometry(kLabel10);
+}
 
+void Tsetpay::ChainTabOrder() {
   QWidget* previous = OKBtn;
-  auto chain = [&previous](QWidget* next) {
+  auto chain = [this, &previous](QWidget* next) {
     setTabOrder(previous, next);
     previous = next;
   };
   chain(CancelBtn);
   for (TSpinEdit* spin : SpinEdit) chain(spin);
   for (QPushButton* button : Button) chain(button);
-
-  connect(OKBtn, &QPushButton::clicked, this, &Tsetpay::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &Tsetpay::CancelBtnClick);
-
-  OKBtn->setFocus();
-  ScaleToScreen(this, screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
-  setFixedSize(size());
-  for (QLabel* label : Label) ShrinkToFit(label);
-  ShrinkToFit(Label10);
 }
 
 void Tsetpay::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (const QScreen* screen = this->screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft() + (pos() - frameGeometry().topLeft()));
-  }
+  CentreOnScreen();
   RunGuarded(this, [this] { FormActivate(); });
+}
+
+bool Tsetpay::event(QEvent* event) {
+  // The window manager tells the frame's size only once the window is up: centre again then,
+  // so the first showing stands where every later one does.
+  const bool handled = QDialog::event(event);
+  if (event->type() == QEvent::Move && FCentring && FrameMargins(this) != FCentredWith) {
+    FCentring = false;
+    CentreOnScreen();
+  }
+  return handled;
+}
+
+void Tsetpay::CentreOnScreen() {
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  QMargins frame = FrameMargins(this);
+  // Until the window manager has framed us, our parent's frame is the best guess.
+  if (frame.isNull() && parentWidget() != nullptr) frame = FrameMargins(parentWidget()->window());
+  FCentredWith = FrameMargins(this);
+  FCentring = frame.isNull() || FCentredWith.isNull();
+  QRect outer = geometry().marginsAdded(frame);
+  outer.moveCenter(screen->availableGeometry().center());
+  setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
 }
 
 void Tsetpay::FormActivate() {
@@ -259,14 +299,20 @@ void Tsetpay::SoundButtonClick(int n) {
     Chooser()->setNameFilter(kWavFilter);
     if (FSoundSlots[index] != kNoSoundFile) FChooserFileName = FSoundSlots[index];
 
-    if (!FChooserFileName.isEmpty() && QFileInfo(FChooserFileName).isFile()) {
-      const QString folder = QFileInfo(FChooserFileName).absolutePath();
-      if (::chdir(QFile::encodeName(folder).constData()) != 0) ThrowChangeDirError(errno);
-      OpenDialog1->setDirectory(folder);
+    // The current directory follows the chosen file's folder: the win-sound chain looks
+    // there for coins.Wav (media/win_sound.h).
+    const std::filesystem::path file = LocalBytesFromPath(FChooserFileName).toStdString();
+    std::error_code error;
+    if (!file.empty() && std::filesystem::is_regular_file(file, error)) {
+      const std::filesystem::path folder = std::filesystem::absolute(file, error).parent_path();
+      if (::chdir(folder.c_str()) != 0) ThrowChangeDirError(errno);
+      OpenDialog1->setDirectory(QFileInfo(FChooserFileName).absolutePath());
     }
     if (!FChooserFileName.isEmpty()) OpenDialog1->selectFile(FChooserFileName);
 
-    if (OpenDialog1->exec() != QDialog::Accepted) return;
+    const int result = OpenDialog1->exec();
+    CloseCompletionLists(*OpenDialog1);
+    if (result != QDialog::Accepted) return;
     const QStringList chosen = OpenDialog1->selectedFiles();
     if (chosen.isEmpty()) return;
     FChooserFileName = QDir::toNativeSeparators(chosen.first());

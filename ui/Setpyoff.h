@@ -3,6 +3,7 @@
 // OK, and a WAV file for each of the nine winning sounds, stored the moment it is chosen.
 
 #include <QDialog>
+#include <QMargins>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -46,21 +47,32 @@ class Tsetpay : public QDialog {
   QPushButton* OKBtn = nullptr;
   QPushButton* CancelBtn = nullptr;
   QFrame* Bevel1 = nullptr;
-  // One chooser for all nine buttons; it keeps the last name chosen or preset.
-  // The shared file chooser of the sound buttons; made when first needed.
+  // One chooser for all nine buttons, made when first needed; it keeps the last name
+  // chosen or preset.
   QFileDialog* OpenDialog1 = nullptr;
   // The chooser's file name, as the sound buttons leave it.
   QString ChooserFileName() const { return FChooserFileName; }
 
  protected:
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void SetDesignFont();
+  void BuildButtons();
+  void BuildPayRows();
+  void BuildSoundButtons();
+  void BuildExplanation();
+  void ChainTabOrder();
+  void CentreOnScreen();
   void SoundButtonClick(int n);
   QFileDialog* Chooser();
 
   TGameEngine& FEngine;
   TSoundSlots& FSoundSlots;
   QString FChooserFileName;
+  // Centred before the window manager had framed the dialog: centre again once it has.
+  bool FCentring = false;
+  QMargins FCentredWith;
 };

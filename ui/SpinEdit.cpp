@@ -2,13 +2,79 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
+#include <QProxyStyle>
+#include <QStyleOptionSpinBox>
 #include <algorithm>
 #include <limits>
+
+namespace {
+
+class TNarrowSpinStyle : public QProxyStyle {
+ public:
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* widget) const override {
+    if (control != CC_SpinBox) return QProxyStyle::subControlRect(control, option, sub, widget);
+    const QRect r = option->rect;
+    constexpr int frame = 2;
+    const int arrows = (r.height() + 1) / 2;
+    const int half = r.height() / 2;
+    switch (sub) {
+      case SC_SpinBoxUp:
+        return {r.right() - frame - arrows + 1, r.top() + frame, arrows, half - frame};
+      case SC_SpinBoxDown:
+        return {r.right() - frame - arrows + 1, r.top() + half, arrows, r.height() - half - frame};
+      case SC_SpinBoxEditField:
+        return {r.left() + frame, r.top() + frame, r.width() - 2 * frame - arrows,
+                r.height() - 2 * frame};
+      default:
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+  }
+};
+
+// One style object serves every narrow field; it lives as long as the application.
+QStyle* NarrowSpinStyle() {
+  static QStyle* style = [] {
+    auto* narrow = new TNarrowSpinStyle;
+    narrow->setParent(qApp);
+    return narrow;
+  }();
+  return style;
+}
+
+}  // namespace
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent) {
   setKeyboardTracking(false);
   setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+}
+
+void TSpinEdit::UseNarrowArrows() {
+  setStyle(NarrowSpinStyle());
+}
+
+void TSpinEdit::FitFontToRange() {
+  QStyleOptionSpinBox option;
+  initStyleOption(&option);
+  const QRect box =
+      style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this);
+  const QString low = textFromValue(minimum());
+  const QString high = textFromValue(maximum());
+  const QString widest = low.size() > high.size() ? low : high;
+  // The line edit keeps a small margin of its own on each side of the text.
+  constexpr int kTextMargins = 4;
+  QFont font = this->font();
+  while (QFontMetrics(font).horizontalAdvance(widest) + kTextMargins > box.width()) {
+    if (font.pixelSize() > 6)
+      font.setPixelSize(font.pixelSize() - 1);
+    else if (font.pixelSize() <= 0 && font.pointSizeF() > 5.0)
+      font.setPointSizeF(font.pointSizeF() - 0.25);
+    else
+      break;
+  }
+  if (font != this->font()) setFont(font);
 }
 
 bool TSpinEdit::ParseWhole(const QString& text, int& value) {
@@ -20,8 +86,11 @@ bool TSpinEdit::ParseWhole(const QString& text, int& value) {
   if (i == text.size()) return false;
   long long v = 0;
   for (; i < text.size(); ++i) {
-    if (!text[i].isDigit() || text[i].unicode() > '9') return false;
-    v = v * 10 + (text[i].unicode() - '0');
+    // Every script's decimal digits count, so text shown or typed in the locale's own
+    // digits reads back as the number it shows.
+    const int digit = text[i].isDigit() ? text[i].digitValue() : -1;
+    if (digit < 0) return false;
+    v = v * 10 + digit;
     if (v > std::numeric_limits<int>::max()) return false;
   }
   value = static_cast<int>(negative ? -v : v);
@@ -63,6 +132,11 @@ void TSpinEdit::fixup(QString& input) const {
   int v = 0;
   if (!ParseWhole(input, v)) v = minimum();
   input = QString::number(std::clamp(v, minimum(), maximum()));
+}
+
+QString TSpinEdit::textFromValue(int value) const {
+  // Plain decimal, no grouping, as every other number of the game.
+  return QString::number(value);
 }
 
 int TSpinEdit::valueFromText(const QString& text) const {

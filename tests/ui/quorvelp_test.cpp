@@ -20,6 +20,7 @@
 #include "Gauge.h"
 #include "HelpViewer.h"
 #include "MessageBoxes.h"
+#include "Scaling.h"
 #include "Sleeper.h"
 #include "SpinEdit.h"
 #include "Statbaru.h"
@@ -226,19 +227,19 @@ class TForm1Test : public QObject {
     };
     // Cancelled without ever choosing: the pie keeps red, and red is what will be saved.
     Trigger(*form, "Piechart1");
-    QCOMPARE(form->PieColor, 0x0000FF);
+    QCOMPARE(form->PieColor(), 0x0000FF);
     Trigger(*form, "Total1");
-    QCOMPARE(form->TotalColor, clBtnFace);
+    QCOMPARE(form->TotalColor(), clBtnFace);
     Trigger(*form, "Background1");
-    QCOMPARE(form->FormColor, -1);
+    QCOMPARE(form->FormColor(), -1);
 
     answer = QColor(0, 128, 0);
     Trigger(*form, "Background1");
-    QCOMPARE(form->FormColor, 0x008000);
+    QCOMPARE(form->FormColor(), 0x008000);
     QCOMPARE(form->Client->palette().color(QPalette::Window), QColor(0, 128, 0));
     answer = QColor(255, 255, 0);
     Trigger(*form, "Amount1");
-    QCOMPARE(form->AmountColor, 0x00FFFF);
+    QCOMPARE(form->AmountColor(), 0x00FFFF);
     QCOMPARE(form->Bet->palette().color(QPalette::Base), QColor(255, 255, 0));
     answer = std::nullopt;
     Trigger(*form, "Total1");
@@ -246,7 +247,7 @@ class TForm1Test : public QObject {
     QCOMPARE(offered.last(), QColor(255, 255, 0));
     answer = QColor(0, 0, 0);
     Trigger(*form, "Total1");
-    QCOMPARE(form->TotalColor, 0);
+    QCOMPARE(form->TotalColor(), 0);
     QCOMPARE(form->Panel5->Color(), QColor(0, 0, 0));
 
     form->close();
@@ -393,14 +394,15 @@ class TForm1Test : public QObject {
     QTest::addColumn<QRect>("card");
     QTest::newRow("640x480") << QSize(640, 480) << QRect(136, 8, 441, 35) << 15
                              << QRect(136, 152, 71, 96);
-    QTest::newRow("640x200") << QSize(640, 200) << QRect(136, 8, 441, 35) << 15
-                             << QRect(136, 152, 71, 96);
+    // Wider than 4:3: the height decides, so that everything fits.
+    QTest::newRow("640x200") << QSize(640, 200) << QRect(57, 3, 183, 15) << 6
+                             << QRect(57, 63, 29, 40);
     QTest::newRow("800x600") << QSize(800, 600) << QRect(170, 10, 551, 44) << 19
                              << QRect(170, 190, 89, 120);
     QTest::newRow("1280x1024") << QSize(1280, 1024) << QRect(272, 16, 882, 70) << 30
                                << QRect(272, 304, 142, 192);
-    QTest::newRow("600x400") << QSize(600, 400) << QRect(128, 8, 413, 32) << 14
-                             << QRect(128, 143, 66, 90);
+    QTest::newRow("600x400") << QSize(600, 400) << QRect(113, 7, 368, 29) << 13
+                             << QRect(113, 127, 60, 80);
   }
   void scalingToTheScreen() {
     QFETCH(QSize, screen);
@@ -411,11 +413,13 @@ class TForm1Test : public QObject {
     QCOMPARE(form->Cash->geometry(), cash);
     QCOMPARE(form->Cash->font().pixelSize(), cashFont);
     QCOMPARE(form->CardDecks[0]->geometry(), card);
-    QCOMPARE(form->CardDecks[0]->Stretch(), screen.width() != 640);
-    // Fonts are scaled once, by the width ratio, never multiplied again.
-    QCOMPARE(form->Bet->font().pixelSize(), MulDivRound(19, screen.width(), 640));
-    QCOMPARE(form->Client->font().pixelSize(), MulDivRound(13, screen.width(), 640));
-    QCOMPARE(form->StringGrid1->DefaultColWidth(), MulDivRound(90, screen.width(), 640));
+    const TScale scale = ScreenScale(screen);
+    QCOMPARE(form->CardDecks[0]->Stretch(), scale.M != scale.D);
+    // Fonts are scaled once, by the screen's ratio, never multiplied again.
+    QCOMPARE(form->Client->font().pixelSize(), MulDivRound(13, scale.M, scale.D));
+    QCOMPARE(form->StringGrid1->DefaultColWidth(), MulDivRound(90, scale.M, scale.D));
+    // The bet's font gives up what it must for "1000" to show whole.
+    QVERIFY(form->Bet->font().pixelSize() <= MulDivRound(19, scale.M, scale.D));
   }
 };
 

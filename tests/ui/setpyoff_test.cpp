@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "MessageBoxes.h"
+#include "Scaling.h"
 #include "SpinEdit.h"
 
 namespace {
@@ -146,7 +147,9 @@ class TsetpayTest : public QObject {
   void ScaledToOtherScreensWithEveryCaptionInItsBox() {
     QFETCH(QSize, screen);
     Tsetpay dialog(FEngine, FSounds, nullptr, screen);
-    QCOMPARE(dialog.size(), QSize(screen.width() * 455 / 640, screen.height() * 242 / 480));
+    // The dialog and its contents grow by the same factor, so nothing is cut off.
+    const TScale scale = ScreenScale(screen);
+    QCOMPARE(dialog.size(), QSize(455 * scale.M / scale.D, 242 * scale.M / scale.D));
     for (const QLabel* label : dialog.Label) {
       QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                qPrintable(label->text()));
