@@ -289,6 +289,12 @@ void TCustomPanel::mousePressEvent(QMouseEvent* e) {
   e->accept();
 }
 
+void TCustomPanel::mouseDoubleClickEvent(QMouseEvent* e) {
+  // The second press of a double click is no second click: a double click on a hold panel
+  // counts once, as it does on its card.
+  e->accept();
+}
+
 void TCustomPanel::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
   if (e->button() != Qt::LeftButton || !FPressed) return;

@@ -4,6 +4,7 @@
 
 #include "Quorvelp.h"
 #include "Setpyoff.h"
+#include "ShutdownSignals.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   Tsetpay setpay(form.Engine(), form.SoundSlots(), &form);
   setpay.setObjectName(QStringLiteral("setpay"));
   form.SetPayoutsDialog(&setpay);
+  TShutdownSignals shutdown(&form);
   form.showMaximized();
   return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 
 #include "CardDeck.h"
@@ -21,6 +22,8 @@
 #include "HelpViewer.h"
 #include "MessageBoxes.h"
 #include "Scaling.h"
+#include "Setpyoff.h"
+#include "ShutdownSignals.h"
 #include "Sleeper.h"
 #include "SpinEdit.h"
 #include "Statbaru.h"
@@ -41,6 +44,23 @@ struct TMessage {
 
 TTimeOfDay Midnight() {
   return {0, 0, 0, 0};
+}
+
+// A control's place in the coordinates of another widget it lies in.
+QRect PlaceIn(const QWidget* control, const QWidget* in) {
+  return QRect(control->mapTo(in, QPoint(0, 0)), control->size());
+}
+
+// Types into the bet field without leaving it, as a player who then clicks elsewhere.
+void TypeBet(TForm1& form, const QString& text) {
+  auto* edit = form.Bet->findChild<QLineEdit*>();
+  edit->selectAll();
+  for (QChar c : text) {  // key events with text of their own: digits of any script
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(edit, &press);
+    QApplication::sendEvent(edit, &release);
+  }
 }
 
 }  // namespace
@@ -385,6 +405,152 @@ class TForm1Test : public QObject {
     form->HelpViewer()->ShowContext(QStringLiteral("/no/such/QUORVEL.hlp"), 1);
     QVERIFY(form->HelpViewer()->ShownText().contains(QStringLiteral("could not be opened")));
     QVERIFY(FMessages.isEmpty());
+  }
+
+  void everyControlFitsTheScreen_data() {
+    QTest::addColumn<QSize>("screen");
+    for (QSize size :
+         {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
+          QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)})
+      QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())))
+          << size;
+  }
+  void everyControlFitsTheScreen() {
+    QFETCH(QSize, screen);
+    const TScale scale = ScreenScale(screen);
+    if (screen.width() * 3 == screen.height() * 4)
+      QCOMPARE(scale.M * 640, screen.width() * scale.D);
+    auto form = MakeForm(screen);
+    form->show();
+    // Maximised, less a title bar: as wide as the screen.
+    form->resize(screen.width(), form->height());
+    QCoreApplication::processEvents();
+    const QRect client = form->Client->rect();
+    const QRect bar = PlaceIn(form->EStatusBar1, form->Client);
+    QCOMPARE(bar.bottom(), client.bottom());
+    QCOMPARE(bar.width(), client.width());
+    QCOMPARE(form->Design->x(), (client.width() - form->Design->width()) / 2);
+    QList<QRect> places;
+    for (QWidget* control : form->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (control == form->Second) continue;  // shares "Deal"'s place, shown in turn
+      const QRect place = PlaceIn(control, form->Client);
+      QVERIFY2(client.contains(place) && place.bottom() < bar.top(),
+               qPrintable(control->objectName()));
+      for (const QRect& other : places)
+        QVERIFY2(!place.intersects(other), qPrintable(control->objectName()));
+      places.push_back(place);
+    }
+    Tsetpay dialog(form->Engine(), form->SoundSlots(), nullptr, screen);
+    for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      QVERIFY2(dialog.rect().contains(control->geometry()), qPrintable(control->objectName()));
+  }
+
+  void aTypedBetCountsWhereverTheBetIsRead() {
+    auto form = MakeForm();
+    form->show();
+    TypeBet(*form, QStringLiteral("35"));
+    Click(form->SpeedButton5);
+    QCOMPARE(form->Engine().Bet(), 35);
+    QCOMPARE(form->Bet->text(), QStringLiteral("35"));
+    TypeBet(*form, QStringLiteral("40"));
+    Click(form->CardDecks[2]);
+    QCOMPARE(form->Engine().Bet(), 40);
+    TypeBet(*form, QStringLiteral("45"));
+    Click(form->HoldPanels[1]);
+    QCOMPARE(form->Engine().Bet(), 45);
+    TypeBet(*form, QStringLiteral("50"));
+    Trigger(*form, "N10001");
+    QCOMPARE(form->Engine().Bet(), 50);
+    TypeBet(*form, QStringLiteral("55"));
+    form->close();
+    QCOMPARE(QSettings(IniPath(), QSettings::IniFormat).value("Bet/Amount").toString(),
+             QStringLiteral("55"));
+  }
+
+  void aDoubleClickOnAPanelCountsOnce() {
+    auto form = MakeForm();
+    form->ShuffleClick();
+    // What a window system sends for a double click: press, release, double click, release.
+    for (QWidget* target :
+         {static_cast<QWidget*>(form->HoldPanels[0]), static_cast<QWidget*>(form->CardDecks[1])}) {
+      const QPoint centre = target->rect().center();
+      QTest::mouseClick(target, Qt::LeftButton, {}, centre);
+      QTest::mouseDClick(target, Qt::LeftButton, {}, centre);
+      QTest::mouseRelease(target, Qt::LeftButton, {}, centre);
+    }
+    QCOMPARE(form->HoldPanels[0]->Caption(), QStringLiteral("Hold"));
+    QCOMPARE(form->HoldPanels[1]->Caption(), QStringLiteral("Hold"));
+  }
+
+  void aMissingAudioDeviceIsReportedOncePerRun() {
+    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no_such_audio_driver");
+    auto form = MakeForm();
+    form->SoundSlots().fill(QStringLiteral("Error"));
+    const auto winTwoPair = [&] {
+      form->Engine().Random().Seed = kSeedTwoPair;
+      form->ShuffleClick();
+      for (int k = 0; k < 5; ++k) form->HoldPanels[k]->OnClick();
+      form->SecondClick();
+    };
+    form->RadioButton2->setChecked(true);
+    winTwoPair();
+    QVERIFY(FMessages.isEmpty());
+    form->RadioButton1->setChecked(true);
+    winTwoPair();
+    winTwoPair();
+    qputenv("SDL_AUDIODRIVER", driver);
+    QCOMPARE(FMessages.size(), 1);
+    QCOMPARE(FMessages[0].Icon, QMessageBox::Critical);
+    QCOMPARE(form->Panel5->Caption(), QStringLiteral("1015"));  // every win credited
+  }
+
+  void numbersReadBackInEveryLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("Arabic digits") << QStringLiteral("ar_EG");
+    QTest::newRow("grouping") << QStringLiteral("de_DE");
+  }
+  void numbersReadBackInEveryLocale() {
+    QFETCH(QString, locale);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    auto form = MakeForm();
+    form->show();
+    form->Bet->stepBy(3);
+    QCOMPARE(form->Engine().Bet(), 20);
+    form->ShuffleClick();
+    QCOMPARE(form->Engine().Bet(), 20);
+    form->SecondClick();
+    TypeBet(*form, QLocale(locale).toString(1000).remove(QLocale(locale).groupSeparator()));
+    form->ShuffleClick();
+    QCOMPARE(form->Engine().Bet(), 1000);
+    QCOMPARE(form->Bet->TextValue(), 1000);
+
+    TPayTable odd;
+    odd.H = {5, 4, 3, 9, 8, 99, 42, 999, 500};
+    form->Engine().SetPayTable(odd);
+    Tsetpay dialog(form->Engine(), form->SoundSlots());
+    dialog.show();
+    dialog.OKBtnClick();
+    QCOMPARE(form->Engine().PayTable(), odd);
+    QLocale::setDefault(before);
+  }
+
+  void aSignalClosesTheOpenDialogAndSavesTheSession() {
+    auto form = MakeForm();
+    Tsetpay dialog(form->Engine(), form->SoundSlots(), form.get());
+    form->SetPayoutsDialog(&dialog);
+    TShutdownSignals shutdown(form.get());
+    form->show();
+    form->Bet->stepBy(4);
+    QTimer::singleShot(50, [] { std::raise(SIGTERM); });
+    form->AdjustPayouts1Click();  // returns once the signal has dismissed the dialog
+    QVERIFY(!dialog.isVisible());
+    QTRY_VERIFY(form->isHidden());
+    QCOMPARE(form->Engine().PayTable(), TPayTable{});
+    QCOMPARE(QSettings(IniPath(), QSettings::IniFormat).value("Bet/Amount").toString(),
+             QStringLiteral("25"));
+    QVERIFY(FMessages.isEmpty());  // Cancel's own box is not waited for
   }
 
   void scalingToTheScreen_data() {
