@@ -440,6 +440,12 @@ class TForm1Test : public QObject {
         QVERIFY2(!place.intersects(other), qPrintable(control->objectName()));
       places.push_back(place);
     }
+    // Shrunk as far as it goes, the window still keeps the status bar off the controls.
+    form->showNormal();
+    form->resize(1, 1);
+    QCoreApplication::processEvents();
+    QVERIFY(PlaceIn(form->EStatusBar1, form->Client).top() >= form->Design->height());
+
     Tsetpay dialog(form->Engine(), form->SoundSlots(), nullptr, screen);
     for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       QVERIFY2(dialog.rect().contains(control->geometry()), qPrintable(control->objectName()));

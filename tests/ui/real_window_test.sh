@@ -95,4 +95,28 @@ done
 close_game
 echo "winning sound heard: $won"
 [ "$won" = yes ] || { echo "FAIL: no winning sound reached the audio device"; cat "$work/out.log"; exit 1; }
-echo "real window: 1 passed, 0 failed"
+
+saved_amount() { sed -n 's/^Amount=//p' "$XDG_CONFIG_HOME/Quorvel.ini"; }
+bet_up() {  # the bet field takes the focus, then the Up key steps it by 5
+  click 80 20
+  for _ in $(seq "$1"); do xdotool key Up; sleep 0.1; done
+}
+
+# A locale with digits of its own: the bet stepped with the arrow keys survives a deal.
+printf '[Bet]\nTotal=5000\nAmount=5\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+LANG=ar_EG.UTF-8 LC_ALL=ar_EG.UTF-8 start_game
+bet_up 3
+deal_or_draw
+close_game
+echo "ar_EG: saved bet $(saved_amount)"
+[ "$(saved_amount)" = 20 ] || { echo "FAIL: the bet was lost under ar_EG"; exit 1; }
+
+# Ended by a signal, as a desktop's session end or systemd ends it: the session is saved.
+start_game
+bet_up 2
+kill -TERM "$game"
+for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game" 2>/dev/null; then echo "FAIL: SIGTERM did not end the game"; exit 1; fi
+echo "SIGTERM: saved bet $(saved_amount)"
+[ "$(saved_amount)" = 30 ] || { echo "FAIL: SIGTERM lost the session"; exit 1; }
+echo "real window: 3 passed, 0 failed"
