@@ -340,10 +340,15 @@ void TForm1::ScaleToScreen() {
   resize(kDesignWindow);
   ::ScaleToScreen(this, FScreen);
   resize(size() - frame);
-  // Cards drawn at their own size would stand small in a scaled layout; let them fill it.
+  // Cards and the win icon drawn at their own size would stand small in a scaled layout.
   const TScale scale = ScreenScale(FScreen);
-  if (scale.M != scale.D)
+  if (scale.M != scale.D) {
     for (TCardDeck* card : CardDecks) card->SetStretch(true);
+    const QPixmap icon = Image1->pixmap();
+    const bool whole = scale.M % scale.D == 0;
+    Image1->setPixmap(icon.scaled(icon.size() * scale.M / scale.D, Qt::KeepAspectRatio,
+                                  whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+  }
   // Every bet from 5 to 1000 must be readable whole in the field.
   Bet->FitFontToRange();
   // Smaller than the design, the status bar would cover the hold panels.
