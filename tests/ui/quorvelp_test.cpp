@@ -440,6 +440,11 @@ class TForm1Test : public QObject {
         QVERIFY2(!place.intersects(other), qPrintable(control->objectName()));
       places.push_back(place);
     }
+    // Every bet up to 1000 is readable whole.
+    form->Bet->setValue(1000);
+    const QLineEdit* betText = form->Bet->findChild<QLineEdit*>();
+    QVERIFY(betText->fontMetrics().horizontalAdvance(betText->text()) <= betText->width() - 4);
+
     // Shrunk as far as it goes, the window still keeps the status bar off the controls.
     form->showNormal();
     form->resize(1, 1);
