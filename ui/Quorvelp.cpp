@@ -484,27 +484,23 @@ void TForm1::Background1Click() {
   ApplyView();
 }
 
-// The other three keep the control's colour, chosen now or not.
 void TForm1::Piechart1Click() {
-  Guard([this] {
-    if (const auto color = RunColorDialog()) SetPieColor(FromQColor(*color));
-    FPie.Kept = true;
-  });
-  ApplyView();
+  ControlColorCommand(FPie, &TForm1::SetPieColor);
 }
 
 void TForm1::Total1Click() {
-  Guard([this] {
-    if (const auto color = RunColorDialog()) SetTotalPanelColor(FromQColor(*color));
-    FTotalPanel.Kept = true;
-  });
-  ApplyView();
+  ControlColorCommand(FTotalPanel, &TForm1::SetTotalPanelColor);
 }
 
 void TForm1::Amount1Click() {
-  Guard([this] {
-    if (const auto color = RunColorDialog()) SetBetColor(FromQColor(*color));
-    FBetField.Kept = true;
+  ControlColorCommand(FBetField, &TForm1::SetBetColor);
+}
+
+// Unlike the background, these three keep the control's colour, chosen now or not.
+void TForm1::ControlColorCommand(TControlColor& color, void (TForm1::*set)(TColorValue)) {
+  Guard([&] {
+    if (const auto chosen = RunColorDialog()) (this->*set)(FromQColor(*chosen));
+    color.Kept = true;
   });
   ApplyView();
 }

@@ -118,6 +118,7 @@ class TForm1 : public QMainWindow {
   std::filesystem::path SlotFile(int slot) const;
   void PlayWinSoundFor(int slot);
   std::optional<QColor> RunColorDialog();
+  void ControlColorCommand(TControlColor& color, void (TForm1::*set)(TColorValue));
   void SetFormBackground(TColorValue value);
   void SetBetColor(TColorValue value);
   void SetTotalPanelColor(TColorValue value);
