@@ -10,9 +10,9 @@
 #include <functional>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
+#include "ControlErrors.h"
 #include "CustomPanel.h"
 
 // Sets both bevels of a section at once.
@@ -28,12 +28,6 @@ enum TSectionBevels : std::uint8_t {
 
 // Outer and inner bevel of a section style; nothing for a value beyond sbNone.
 std::optional<std::pair<TBevelCut, TBevelCut>> SectionBevelCuts(TSectionBevels value);
-
-// Raised for an operation a control cannot carry out in its present state.
-class EInvalidOperation : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // What the user's locale says about showing a date and a time.
 struct TClockFormats {

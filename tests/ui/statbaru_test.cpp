@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "ControlErrors.h"
 #include "MessageBoxes.h"
 
 namespace {
