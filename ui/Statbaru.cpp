@@ -50,8 +50,11 @@ std::optional<std::pair<TBevelCut, TBevelCut>> SectionBevelCuts(TSectionBevels v
 
 TClockFormats ClockFormatsFromLocale(const QLocale& locale) {
   TClockFormats formats;
+  // The C locale has no short date pattern of its own; Qt fills the gap with "d MMM yyyy",
+  // which no real locale uses for its short dates.
   const QString date = locale.dateFormat(QLocale::ShortFormat);
-  if (!date.isEmpty()) formats.ShortDateFormat = date;
+  if (!date.isEmpty() && date != QLocale::c().dateFormat(QLocale::ShortFormat))
+    formats.ShortDateFormat = date;
 
   const QString time = locale.timeFormat(QLocale::LongFormat);
   if (!time.isEmpty()) {
@@ -84,17 +87,17 @@ QString FormatShortDate(const QDate& date, const TClockFormats& formats, const Q
   return names.toString(date, formats.ShortDateFormat);
 }
 
-QString FormatLongTime(const QTime& time, const TClockFormats& formats) {
+QString FormatLongTime(const QTime& time, const TClockFormats& formats, const QLocale& digits) {
   if (!time.isValid()) return {};
   int hour = time.hour();
   if (formats.TwelveHour) {
     hour %= 12;
     if (hour == 0) hour = 12;
   }
-  const QLatin1Char zero('0');
-  QString text =
-      formats.HourLeadingZero ? QStringLiteral("%1").arg(hour, 2, 10, zero) : QString::number(hour);
-  text += QStringLiteral(":%1:%2").arg(time.minute(), 2, 10, zero).arg(time.second(), 2, 10, zero);
+  // The hour shown is chosen here; the locale writes the numbers, in the date's digits.
+  const QTime shown(hour, time.minute(), time.second());
+  QString text = digits.toString(
+      shown, formats.HourLeadingZero ? QStringLiteral("hh:mm:ss") : QStringLiteral("h:mm:ss"));
   if (formats.TwelveHour) {
     text += QLatin1Char(' ');
     text += time.hour() < 12 ? formats.TimeAMString : formats.TimePMString;
@@ -217,5 +220,5 @@ void TEStatusBar::Tick() {
   FShownSecond = second;
   const QDateTime now = QDateTime::currentDateTime();
   FDateSection->SetCaption(FormatShortDate(now.date(), FClockFormats, FLocale));
-  FTimeSection->SetCaption(FormatLongTime(now.time(), FClockFormats));
+  FTimeSection->SetCaption(FormatLongTime(now.time(), FClockFormats, FLocale));
 }

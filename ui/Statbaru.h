@@ -41,12 +41,15 @@ struct TClockFormats {
 // Reads the facts from a locale; what it leaves out keeps the defaults above.
 TClockFormats ClockFormatsFromLocale(const QLocale& locale);
 
-// The date in the short date format; month and day names, if any, from the given locale.
+// The date in the short date format; its digits and month and day names, if any, from the
+// given locale.
 QString FormatShortDate(const QDate& date, const TClockFormats& formats,
                         const QLocale& names = QLocale::c());
 
-// "h" or "hh", then ":mm:ss", then on a 12-hour clock a space and the am or pm text.
-QString FormatLongTime(const QTime& time, const TClockFormats& formats);
+// "h" or "hh", then ":mm:ss", then on a 12-hour clock a space and the am or pm text; the
+// numbers in the given locale's digits.
+QString FormatLongTime(const QTime& time, const TClockFormats& formats,
+                       const QLocale& digits = QLocale::c());
 
 // A panel that, after handling a left button press itself, hands the same press at the
 // same (its own) coordinates to its parent.

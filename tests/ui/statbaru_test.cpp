@@ -358,6 +358,36 @@ class TStatusBarTest : public QObject {
     QVERIFY(de.HourLeadingZero);
     QCOMPARE(FormatLongTime(QTime(21, 5, 7), de), QStringLiteral("21:05:07"));
     QCOMPARE(FormatShortDate(QDate(2024, 3, 5), de), QStringLiteral("05.03.24"));
+
+    const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
+    QCOMPARE(FormatShortDate(QDate(2026, 12, 8), ClockFormatsFromLocale(gb), gb),
+             QStringLiteral("08/12/2026"));
+
+    // The C locale (LANG=C, C.UTF-8) has no short date pattern of its own.
+    const TClockFormats c = ClockFormatsFromLocale(QLocale::c());
+    QCOMPARE(FormatShortDate(QDate(2026, 12, 8), c, QLocale::c()), QStringLiteral("12/8/26"));
+    QCOMPARE(FormatLongTime(QTime(21, 5, 7), c, QLocale::c()), QStringLiteral("21:05:07"));
+  }
+
+  void DateAndTimeShareTheLocalesDigits() {
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    TClockFormats formats = ClockFormatsFromLocale(arabic);
+    QVERIFY(formats.TwelveHour);
+    const QString date = FormatShortDate(QDate(2026, 12, 8), formats, arabic);
+    const QString time = FormatLongTime(QTime(21, 5, 7), formats, arabic);
+    QCOMPARE(time, QStringLiteral("\u0669:\u0660\u0665:\u0660\u0667 \u0645"));
+    formats.HourLeadingZero = true;
+    QCOMPARE(FormatLongTime(QTime(9, 5, 7), formats, arabic),
+             QStringLiteral("\u0660\u0669:\u0660\u0665:\u0660\u0667 \u0635"));
+
+    int digits = 0;
+    for (const QChar ch : date + time) {
+      if (!ch.isDigit()) continue;
+      ++digits;
+      QVERIFY2(ch >= QChar(0x0660) && ch <= QChar(0x0669),
+               qPrintable(date + QLatin1Char(' ') + time));
+    }
+    QCOMPARE(digits, 7 + 5);
   }
 };
 
