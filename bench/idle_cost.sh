@@ -1,28 +1,41 @@
 #!/usr/bin/env bash
-# idle_cost.sh: how much CPU a desktop program uses while it sits idle on screen.
+# idle_cost.sh: how much CPU a desktop program uses, and how often it wakes, while it sits idle
+# on screen.
 #
-#   bench/idle_cost.sh [-b BUILD_DIR] [-t SECONDS] [-w SETTLE] [-l LIMIT] [-- PROGRAM [ARGS...]]
+#   bench/idle_cost.sh [-b BUILD_DIR] [-t SECONDS] [-w SETTLE] [-l LIMIT] [-W WAKES]
+#                      [-x 'SHELL SNIPPET'] [-- PROGRAM [ARGS...]]
 #
 #   -b  build directory whose bin/lumaro is run when no program is given (default: build)
 #   -t  seconds to measure (default 20)
 #   -w  seconds to let the program settle before measuring (default 3)
-#   -l  highest acceptable share of one core, in percent (default 1)
+#   -l  highest acceptable share of one core, in percent (default 0.1)
+#   -W  highest acceptable number of wake-ups a second of the window's thread (default 2)
+#   -x  shell snippet run with DISPLAY set after the settling time, before measuring, e.g.
+#       -x 'xdotool key Tab; sleep 1' to move the focus off the bet field and its blinking caret
 #
 # Starts the program in its own X server (Xvfb with the openbox window manager), with an empty
 # temporary config folder (the user's settings are never touched) and a silent audio driver,
-# waits for it to settle, then reads the program's user and system CPU time from
-# /proc/<pid>/stat at the start and the end of the measuring window. Prints the share of one
-# core and exits 1 when it is above the limit, 2 when it could not measure.
+# waits for it to settle, then reads at the start and the end of the measuring window:
+# - the time spent on a CPU, summed over all the program's threads
+#   (/proc/<pid>/task/*/schedstat, in nanoseconds: the clock ticks of /proc/<pid>/stat are too
+#   coarse for a tenth of a percent);
+# - the voluntary context switches, each one sleep ended by one wake-up: of the window's thread
+#   (the main thread, as /proc/<pid>/status counts them), and of all threads together, which
+#   adds the toolkit's own helpers (Qt's X connection reader wakes for every reply to a request,
+#   such as the round trip after each repaint).
+# Prints the share of one core and the wake-ups a second, and exits 1 when the share or the
+# window thread's wake-ups are above their limits, 2 when it could not measure.
 # Not part of ctest: it needs an X server and takes half a minute.
 #
 # Example: bench/idle_cost.sh -b build-statusbar
 set -u
 
-build=build seconds=20 settle=3 limit=1
-while getopts "b:t:w:l:" opt; do
+build=build seconds=20 settle=3 limit=0.1 wakes=2 snippet=""
+while getopts "b:t:w:l:W:x:" opt; do
   case $opt in
     b) build=$OPTARG ;; t) seconds=$OPTARG ;; w) settle=$OPTARG ;; l) limit=$OPTARG ;;
-    *) sed -n '2,19p' "$0"; exit 2 ;;
+    W) wakes=$OPTARG ;; x) snippet=$OPTARG ;;
+    *) sed -n '2,30p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -31,7 +44,7 @@ if [ $# -eq 0 ]; then
   set -- "$build/bin/lumaro"
 fi
 [ -x "$1" ] || { echo "idle_cost: no program at $1"; exit 2; }
-for tool in Xvfb openbox xdpyinfo getconf awk; do
+for tool in Xvfb openbox xdpyinfo awk; do
   command -v "$tool" >/dev/null || { echo "idle_cost: $tool missing"; exit 2; }
 done
 
@@ -55,29 +68,30 @@ XDG_CONFIG_HOME=$tmp HOME=$tmp SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
   "$@" >/dev/null 2>&1 &
 prog_pid=$!
 sleep "$settle"
+[ -n "$snippet" ] && bash -c "$snippet"
 
-# CPU ticks (user + system) of a process; the name field may hold blanks, so cut after ')'.
-cpu_ticks() {
-  local stat
-  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
-  stat=${stat##*) }
-  # shellcheck disable=SC2086
-  set -- $stat
-  echo $((${12} + ${13}))
+# "<nanoseconds on a CPU> <voluntary context switches of the main thread> <... of all threads>".
+usage() {
+  [ -d "/proc/$1/task" ] || return 1
+  awk -v main="/proc/$1/task/$1/status" 'FILENAME ~ /schedstat$/ { ns += $1; next }
+       /^voluntary_ctxt_switches:/ { all += $2; if (FILENAME == main) own = $2 }
+       END { printf "%d %d %d\n", ns, own, all }' "/proc/$1"/task/*/schedstat \
+    "/proc/$1"/task/*/status 2>/dev/null
 }
 
-start_ticks=$(cpu_ticks "$prog_pid") || { echo "idle_cost: $1 is not running"; exit 2; }
+start=$(usage "$prog_pid") || { echo "idle_cost: $1 is not running"; exit 2; }
 start_time=$(date +%s.%N)
 sleep "$seconds"
-end_ticks=$(cpu_ticks "$prog_pid") || { echo "idle_cost: $1 ended while measured"; exit 2; }
+end=$(usage "$prog_pid") || { echo "idle_cost: $1 ended while measured"; exit 2; }
 end_time=$(date +%s.%N)
 
-hz=$(getconf CLK_TCK)
-awk -v t0="$start_ticks" -v t1="$end_ticks" -v s0="$start_time" -v s1="$end_time" \
-    -v hz="$hz" -v limit="$limit" -v prog="$1" 'BEGIN {
-  cpu = (t1 - t0) / hz; wall = s1 - s0;
-  pct = 100 * cpu / wall;
-  printf "idle_cost: %s used %.2f s CPU in %.1f s: %.2f%% of one core (limit %s%%)\n",
-         prog, cpu, wall, pct, limit;
-  exit (pct > limit) ? 1 : 0;
+awk -v a="$start" -v b="$end" -v s0="$start_time" -v s1="$end_time" \
+    -v limit="$limit" -v wlimit="$wakes" -v prog="$1" 'BEGIN {
+  split(a, u0, " "); split(b, u1, " ");
+  cpu = (u1[1] - u0[1]) / 1e9; wall = s1 - s0;
+  pct = 100 * cpu / wall; rate = (u1[2] - u0[2]) / wall; all = (u1[3] - u0[3]) / wall;
+  printf "idle_cost: %s used %.3f s CPU in %.1f s: %.3f%% of one core (limit %s%%); " \
+         "wake-ups a second: %.1f of the window thread (limit %s), %.1f of all threads\n",
+         prog, cpu, wall, pct, limit, rate, wlimit, all;
+  exit (pct > limit || rate > wlimit) ? 1 : 0;
 }'

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QMouseEvent>
 #include <QTimerEvent>
+#include <algorithm>
+#include <chrono>
 #include <limits>
 
 #include "MessageBoxes.h"
@@ -17,6 +19,24 @@ constexpr int kMinTimerPeriod = 10;
 int TimerPeriodFor(int interval) {
   if (interval < 0) return std::numeric_limits<int>::max();
   return interval < kMinTimerPeriod ? kMinTimerPeriod : interval;
+}
+
+constexpr qint64 kNsPerMs = 1'000'000;
+constexpr qint64 kNsPerSecond = 1'000'000'000;
+
+// Qt's timers run on this clock too, so it measures how long to sleep.
+qint64 SteadyNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+// How long until the wall clock's second turns, and with it the time or the date text.
+qint64 NsToNextSecond() {
+  const qint64 wall = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::system_clock::now().time_since_epoch())
+                          .count();
+  return kNsPerSecond - ((wall % kNsPerSecond) + kNsPerSecond) % kNsPerSecond;
 }
 
 void ApplySectionBevels(TCustomPanel* panel, TSectionBevels value) {
@@ -50,8 +70,11 @@ std::optional<std::pair<TBevelCut, TBevelCut>> SectionBevelCuts(TSectionBevels v
 
 TClockFormats ClockFormatsFromLocale(const QLocale& locale) {
   TClockFormats formats;
+  // The C locale has no short date pattern of its own; Qt fills the gap with "d MMM yyyy",
+  // which no real locale uses for its short dates.
   const QString date = locale.dateFormat(QLocale::ShortFormat);
-  if (!date.isEmpty()) formats.ShortDateFormat = date;
+  if (!date.isEmpty() && date != QLocale::c().dateFormat(QLocale::ShortFormat))
+    formats.ShortDateFormat = date;
 
   const QString time = locale.timeFormat(QLocale::LongFormat);
   if (!time.isEmpty()) {
@@ -84,17 +107,17 @@ QString FormatShortDate(const QDate& date, const TClockFormats& formats, const Q
   return names.toString(date, formats.ShortDateFormat);
 }
 
-QString FormatLongTime(const QTime& time, const TClockFormats& formats) {
+QString FormatLongTime(const QTime& time, const TClockFormats& formats, const QLocale& digits) {
   if (!time.isValid()) return {};
   int hour = time.hour();
   if (formats.TwelveHour) {
     hour %= 12;
     if (hour == 0) hour = 12;
   }
-  const QLatin1Char zero('0');
-  QString text =
-      formats.HourLeadingZero ? QStringLiteral("%1").arg(hour, 2, 10, zero) : QString::number(hour);
-  text += QStringLiteral(":%1:%2").arg(time.minute(), 2, 10, zero).arg(time.second(), 2, 10, zero);
+  // The hour shown is chosen here; the locale writes the numbers, in the date's digits.
+  const QTime shown(hour, time.minute(), time.second());
+  QString text = digits.toString(
+      shown, formats.HourLeadingZero ? QStringLiteral("hh:mm:ss") : QStringLiteral("h:mm:ss"));
   if (formats.TwelveHour) {
     text += QLatin1Char(' ');
     text += time.hour() < 12 ? formats.TimeAMString : formats.TimePMString;
@@ -183,13 +206,11 @@ void TEStatusBar::HandleNeeded() const {
 void TEStatusBar::SetEnabled(bool value) {
   FEnabled = value;
   HandleNeeded();
-  if (FTimerId != 0) {
-    killTimer(FTimerId);
-    FTimerId = 0;
-  }
+  FClock.stop();
   if (value) {
     FTimerPeriod = TimerPeriodFor(FUpdateInterval);
-    FTimerId = startTimer(FTimerPeriod);
+    FClockStart = SteadyNs();
+    ScheduleTick();
   }
 }
 
@@ -199,13 +220,54 @@ void TEStatusBar::SetUpdateInterval(int value) {
   SetEnabled(true);
 }
 
+void TEStatusBar::SetOnTimer(TNotifyEvent handler) {
+  FOnTimer = std::move(handler);
+  if (FClock.isActive()) ScheduleTick();
+}
+
+void TEStatusBar::SetClockFormats(const TClockFormats& formats) {
+  FClockFormats = formats;
+  FShownSecond = kNoSecond;
+  if (FClock.isActive()) ScheduleTick();
+}
+
+// Sets FClock for the next tick after now. A handler is owed every tick; without one, the bar
+// sleeps until the first tick at which a text can change, so an idle game wakes once a second
+// instead of a hundred times, and the texts still change at the very tick they always did.
+void TEStatusBar::ScheduleTick() {
+  const qint64 toNextSecond = NsToNextSecond();
+  const qint64 now = SteadyNs();
+  qint64 from = now + 1;
+  if (!FOnTimer && FShownSecond != kNoSecond) from = std::max(from, now + toNextSecond);
+  const qint64 period = FTimerPeriod * kNsPerMs;
+  const qint64 ticks = (from - FClockStart + period - 1) / period;
+  FDueTick = FClockStart + ticks * period;
+  ArmClock();
+}
+
+void TEStatusBar::ArmClock() {
+  const qint64 wait = (FDueTick - SteadyNs() + kNsPerMs - 1) / kNsPerMs;
+  // Qt counts milliseconds in an int; a longer wait is covered in stages.
+  const int ms = static_cast<int>(std::clamp<qint64>(wait, 1, std::numeric_limits<int>::max()));
+  FClock.start(ms, Qt::PreciseTimer, this);
+}
+
 void TEStatusBar::timerEvent(QTimerEvent* e) {
-  TMyCustomPanel::timerEvent(e);
+  if (e->timerId() != FClock.timerId()) {
+    TMyCustomPanel::timerEvent(e);
+    return;
+  }
   // A handler that opens a modal box keeps the event loop, and so the clock, running.
   if (FInTick) return;
+  if (SteadyNs() < FDueTick) {
+    ArmClock();
+    return;
+  }
   FInTick = true;
   RunGuarded(window(), [this] { Tick(); });
   FInTick = false;
+  // The handler may have stopped the clock; if it restarted it, this finds the same tick.
+  if (FClock.isActive()) ScheduleTick();
 }
 
 void TEStatusBar::Tick() {
@@ -217,5 +279,5 @@ void TEStatusBar::Tick() {
   FShownSecond = second;
   const QDateTime now = QDateTime::currentDateTime();
   FDateSection->SetCaption(FormatShortDate(now.date(), FClockFormats, FLocale));
-  FTimeSection->SetCaption(FormatLongTime(now.time(), FClockFormats));
+  FTimeSection->SetCaption(FormatLongTime(now.time(), FClockFormats, FLocale));
 }

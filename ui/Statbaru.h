@@ -2,6 +2,7 @@
 // The status bar at the bottom of the game window: its own caption centred across the bar,
 // and two sections docked inside its bevels that a clock keeps showing the date and the time.
 
+#include <QBasicTimer>
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -10,9 +11,9 @@
 #include <functional>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
+#include "ControlErrors.h"
 #include "CustomPanel.h"
 
 // Sets both bevels of a section at once.
@@ -29,12 +30,6 @@ enum TSectionBevels : std::uint8_t {
 // Outer and inner bevel of a section style; nothing for a value beyond sbNone.
 std::optional<std::pair<TBevelCut, TBevelCut>> SectionBevelCuts(TSectionBevels value);
 
-// Raised for an operation a control cannot carry out in its present state.
-class EInvalidOperation : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // What the user's locale says about showing a date and a time.
 struct TClockFormats {
   QString ShortDateFormat = QStringLiteral("M/d/yy");  // a QLocale date pattern
@@ -47,12 +42,15 @@ struct TClockFormats {
 // Reads the facts from a locale; what it leaves out keeps the defaults above.
 TClockFormats ClockFormatsFromLocale(const QLocale& locale);
 
-// The date in the short date format; month and day names, if any, from the given locale.
+// The date in the short date format; its digits and month and day names, if any, from the
+// given locale.
 QString FormatShortDate(const QDate& date, const TClockFormats& formats,
                         const QLocale& names = QLocale::c());
 
-// "h" or "hh", then ":mm:ss", then on a 12-hour clock a space and the am or pm text.
-QString FormatLongTime(const QTime& time, const TClockFormats& formats);
+// "h" or "hh", then ":mm:ss", then on a 12-hour clock a space and the am or pm text; the
+// numbers in the given locale's digits.
+QString FormatLongTime(const QTime& time, const TClockFormats& formats,
+                       const QLocale& digits = QLocale::c());
 
 // A panel that, after handling a left button press itself, hands the same press at the
 // same (its own) coordinates to its parent.
@@ -94,9 +92,10 @@ class TEStatusBar : public TMyCustomPanel {
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool value);
 
-  // Called on every tick, before the sections change.
+  // Called on every tick, before the sections change. Without a handler the bar sleeps
+  // through the ticks at which neither text can change.
   const TNotifyEvent& OnTimer() const { return FOnTimer; }
-  void SetOnTimer(TNotifyEvent handler) { FOnTimer = std::move(handler); }
+  void SetOnTimer(TNotifyEvent handler);
 
   // Milliseconds between ticks. Writing it (re)starts the clock, and throws like SetEnabled.
   int UpdateInterval() const { return FUpdateInterval; }
@@ -106,20 +105,19 @@ class TEStatusBar : public TMyCustomPanel {
   TMyCustomPanel* TimeSection() const { return FTimeSection; }
 
   // Period of the running clock in milliseconds, 0 while it is stopped.
-  int ClockPeriod() const { return FTimerId != 0 ? FTimerPeriod : 0; }
+  int ClockPeriod() const { return FClock.isActive() ? FTimerPeriod : 0; }
 
-  // Taken from the system locale when the bar is made.
+  // Taken from the system locale when the bar is made; new formats show at the next tick.
   const TClockFormats& ClockFormats() const { return FClockFormats; }
-  void SetClockFormats(const TClockFormats& formats) {
-    FClockFormats = formats;
-    FShownSecond = kNoSecond;
-  }
+  void SetClockFormats(const TClockFormats& formats);
 
  protected:
   void timerEvent(QTimerEvent* e) override;
 
  private:
   void HandleNeeded() const;
+  void ScheduleTick();
+  void ArmClock();
   void Tick();
 
   TSectionBevels FSectDateBevel = sbLow;
@@ -135,8 +133,11 @@ class TEStatusBar : public TMyCustomPanel {
   TMyCustomPanel* FDateSection = nullptr;
   TMyCustomPanel* FTimeSection = nullptr;
 
-  int FTimerId = 0;
+  // The clock's ticks fall every period after its start; FClock wakes the bar for one of them.
+  QBasicTimer FClock;
   int FTimerPeriod = 0;
+  qint64 FClockStart = 0;  // steady clock, nanoseconds
+  qint64 FDueTick = 0;     // the tick FClock is set for, steady clock, nanoseconds
   bool FInTick = false;
   static constexpr qint64 kNoSecond = std::numeric_limits<qint64>::min();
   qint64 FShownSecond = kNoSecond;  // the second the sections show, in seconds since 1970

@@ -3,6 +3,8 @@
 
 #include "Statbaru.h"
 
+#include <QAbstractEventDispatcher>
+#include <QDateTime>
 #include <QImage>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -10,6 +12,7 @@
 #include <limits>
 #include <vector>
 
+#include "ControlErrors.h"
 #include "MessageBoxes.h"
 
 namespace {
@@ -33,16 +36,20 @@ class TPressLog : public QObject {
   }
 };
 
-// Counts the paints of one widget.
-class TPaintCounter : public QObject {
+// Counts the events of one type that reach the watched objects.
+class TEventCounter : public QObject {
  public:
+  explicit TEventCounter(QEvent::Type type = QEvent::Paint) : FType(type) {}
   int Count = 0;
 
  protected:
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++Count;
+    if (e->type() == FType) ++Count;
     return false;
   }
+
+ private:
+  QEvent::Type FType;
 };
 
 }  // namespace
@@ -155,7 +162,7 @@ class TStatusBarTest : public QObject {
     auto* bar = new TEStatusBar(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    TPaintCounter paints;
+    TEventCounter paints;
     bar->TimeSection()->installEventFilter(&paints);
     int ticks = 0;
     bar->SetOnTimer([&ticks](TEStatusBar*) { ++ticks; });
@@ -163,6 +170,35 @@ class TStatusBarTest : public QObject {
     QTRY_VERIFY(ticks >= 20);
     // About 20 ticks fall within one or two seconds: a repaint per tick would show here.
     QVERIFY2(paints.Count <= 4, qPrintable(QString::number(paints.Count)));
+  }
+
+  void WithoutAHandlerTheClockWakesOnlyWhenTheSecondTurns() {
+    QWidget window;
+    TEStatusBar bar(&window);
+    TEventCounter wakes(QEvent::Timer);
+    bar.installEventFilter(&wakes);
+    bar.SetUpdateInterval(0);  // ticks every 10 ms, as in the game window
+    QTRY_VERIFY(!bar.TimeSection()->Caption().isEmpty());
+    const QString shown = bar.TimeSection()->Caption();
+    wakes.Count = 0;
+    QTRY_VERIFY(bar.TimeSection()->Caption() != shown);
+    QVERIFY2(wakes.Count <= 2, qPrintable(QString::number(wakes.Count)));
+
+    // The texts have just changed; the bar sleeps until the next turn of the second, and at
+    // most one tick past it.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    const auto timers = dispatcher->registeredTimers(&bar);
+    QCOMPARE(timers.size(), 1);
+    const int wait = dispatcher->remainingTime(timers.first().timerId);
+    const qint64 toNextSecond = 1000 - QDateTime::currentMSecsSinceEpoch() % 1000;
+    QVERIFY2(
+        wait >= toNextSecond - 1 && wait <= toNextSecond + 10 + 1,
+        qPrintable(QStringLiteral("%1 ms, second turns in %2 ms").arg(wait).arg(toNextSecond)));
+
+    // A handler is owed every tick again.
+    int ticks = 0;
+    bar.SetOnTimer([&ticks](TEStatusBar*) { ++ticks; });
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 10, 900);
   }
 
   void OnTimerSeesThePreviousTicksTexts() {
@@ -357,6 +393,36 @@ class TStatusBarTest : public QObject {
     QVERIFY(de.HourLeadingZero);
     QCOMPARE(FormatLongTime(QTime(21, 5, 7), de), QStringLiteral("21:05:07"));
     QCOMPARE(FormatShortDate(QDate(2024, 3, 5), de), QStringLiteral("05.03.24"));
+
+    const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
+    QCOMPARE(FormatShortDate(QDate(2026, 12, 8), ClockFormatsFromLocale(gb), gb),
+             QStringLiteral("08/12/2026"));
+
+    // The C locale (LANG=C, C.UTF-8) has no short date pattern of its own.
+    const TClockFormats c = ClockFormatsFromLocale(QLocale::c());
+    QCOMPARE(FormatShortDate(QDate(2026, 12, 8), c, QLocale::c()), QStringLiteral("12/8/26"));
+    QCOMPARE(FormatLongTime(QTime(21, 5, 7), c, QLocale::c()), QStringLiteral("21:05:07"));
+  }
+
+  void DateAndTimeShareTheLocalesDigits() {
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    TClockFormats formats = ClockFormatsFromLocale(arabic);
+    QVERIFY(formats.TwelveHour);
+    const QString date = FormatShortDate(QDate(2026, 12, 8), formats, arabic);
+    const QString time = FormatLongTime(QTime(21, 5, 7), formats, arabic);
+    QCOMPARE(time, QStringLiteral("\u0669:\u0660\u0665:\u0660\u0667 \u0645"));
+    formats.HourLeadingZero = true;
+    QCOMPARE(FormatLongTime(QTime(9, 5, 7), formats, arabic),
+             QStringLiteral("\u0660\u0669:\u0660\u0665:\u0660\u0667 \u0635"));
+
+    int digits = 0;
+    for (const QChar ch : date + time) {
+      if (!ch.isDigit()) continue;
+      ++digits;
+      QVERIFY2(ch >= QChar(0x0660) && ch <= QChar(0x0669),
+               qPrintable(date + QLatin1Char(' ') + time));
+    }
+    QCOMPARE(digits, 7 + 5);
   }
 };
 
