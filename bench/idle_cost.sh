@@ -7,7 +7,8 @@
 #
 #   -b  build directory whose bin/lumaro is run when no program is given (default: build)
 #   -t  seconds to measure (default 20)
-#   -w  seconds to let the program settle before measuring (default 3)
+#   -w  seconds to let the program settle before measuring (default 12: the text caret rests
+#       after 10 s without input)
 #   -l  highest acceptable share of one core, in percent (default 0.1)
 #   -W  highest acceptable number of wake-ups a second of the window's thread (default 2)
 #   -x  shell snippet run with DISPLAY set after the settling time, before measuring, e.g.
@@ -30,7 +31,7 @@
 # Example: bench/idle_cost.sh -b build-statusbar
 set -u
 
-build=build seconds=20 settle=3 limit=0.1 wakes=2 snippet=""
+build=build seconds=20 settle=12 limit=0.1 wakes=2 snippet=""
 while getopts "b:t:w:l:W:x:" opt; do
   case $opt in
     b) build=$OPTARG ;; t) seconds=$OPTARG ;; w) settle=$OPTARG ;; l) limit=$OPTARG ;;
@@ -70,28 +71,32 @@ prog_pid=$!
 sleep "$settle"
 [ -n "$snippet" ] && bash -c "$snippet"
 
-# "<nanoseconds on a CPU> <voluntary context switches of the main thread> <... of all threads>".
+# One line a thread: "<thread id> <nanoseconds on a CPU> <voluntary context switches>".
 usage() {
   [ -d "/proc/$1/task" ] || return 1
-  awk -v main="/proc/$1/task/$1/status" 'FILENAME ~ /schedstat$/ { ns += $1; next }
-       /^voluntary_ctxt_switches:/ { all += $2; if (FILENAME == main) own = $2 }
-       END { printf "%d %d %d\n", ns, own, all }' "/proc/$1"/task/*/schedstat \
-    "/proc/$1"/task/*/status 2>/dev/null
+  local task
+  for task in /proc/"$1"/task/*; do
+    awk -v tid="${task##*/}" 'FILENAME ~ /schedstat$/ { ns = $1; next }
+         /^voluntary_ctxt_switches:/ { v = $2 } END { if (ns != "") print tid, ns, v }' \
+      "$task/schedstat" "$task/status" 2>/dev/null
+  done
 }
 
-start=$(usage "$prog_pid") || { echo "idle_cost: $1 is not running"; exit 2; }
+usage "$prog_pid" >"$tmp/start" || { echo "idle_cost: $1 is not running"; exit 2; }
 start_time=$(date +%s.%N)
 sleep "$seconds"
-end=$(usage "$prog_pid") || { echo "idle_cost: $1 ended while measured"; exit 2; }
+usage "$prog_pid" >"$tmp/end" && [ -s "$tmp/end" ] || { echo "idle_cost: $1 ended while measured"; exit 2; }
 end_time=$(date +%s.%N)
 
-awk -v a="$start" -v b="$end" -v s0="$start_time" -v s1="$end_time" \
-    -v limit="$limit" -v wlimit="$wakes" -v prog="$1" 'BEGIN {
-  split(a, u0, " "); split(b, u1, " ");
-  cpu = (u1[1] - u0[1]) / 1e9; wall = s1 - s0;
-  pct = 100 * cpu / wall; rate = (u1[2] - u0[2]) / wall; all = (u1[3] - u0[3]) / wall;
+# Only threads alive at both readings count: one that ended took its counters with it.
+awk -v s0="$start_time" -v s1="$end_time" -v main="$prog_pid" \
+    -v limit="$limit" -v wlimit="$wakes" -v prog="$1" '
+  FNR == NR { ns0[$1] = $2; v0[$1] = $3; next }
+  ($1 in ns0) { cpu += ($2 - ns0[$1]) / 1e9; all += $3 - v0[$1]; if ($1 == main) own = $3 - v0[$1] }
+  END {
+  wall = s1 - s0; pct = 100 * cpu / wall; rate = own / wall; all = all / wall;
   printf "idle_cost: %s used %.3f s CPU in %.1f s: %.3f%% of one core (limit %s%%); " \
          "wake-ups a second: %.1f of the window thread (limit %s), %.1f of all threads\n",
          prog, cpu, wall, pct, limit, rate, wlimit, all;
   exit (pct > limit || rate > wlimit) ? 1 : 0;
-}'
+}' "$tmp/start" "$tmp/end"

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "IdleCaret.h"
 #include "Quorvelp.h"
 #include "Setpyoff.h"
 #include "ShutdownSignals.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   setpay.setObjectName(QStringLiteral("setpay"));
   form.SetPayoutsDialog(&setpay);
   TShutdownSignals shutdown(&form);
+  TIdleCaret caret;
   form.showMaximized();
   return QApplication::exec();
 }
