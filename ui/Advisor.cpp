@@ -24,11 +24,11 @@ struct TPlace {
 constexpr QSize kDesignClient(250, 444);
 constexpr TPlace kReturnLabel{8, 6, 234, 18};
 constexpr TPlace kHandLabel{8, 28, 234, 16};
-constexpr TPlace kHoldList{8, 46, 234, 148};
-constexpr TPlace kCurrentLabel{8, 198, 234, 30};
-constexpr TPlace kHoldBest{8, 232, 104, 24};
-constexpr TPlace kShowAll{124, 235, 118, 18};
-constexpr TPlace kVerdictLabel{8, 262, 234, 46};
+constexpr TPlace kHoldList{8, 46, 234, 130};
+constexpr TPlace kCurrentLabel{8, 180, 234, 30};
+constexpr TPlace kHoldBest{8, 214, 104, 24};
+constexpr TPlace kShowAll{124, 217, 118, 18};
+constexpr TPlace kVerdictLabel{8, 244, 234, 64};
 constexpr TPlace kSessionBox{4, 312, 242, 128};
 constexpr TPlace kHandsLabel{8, 18, 226, 16};
 constexpr TPlace kBestHoldsLabel{8, 34, 226, 16};
