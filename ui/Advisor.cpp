@@ -139,13 +139,13 @@ void TAdvisor::PlaceBesideParent() {
   const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), FScreen);
   // A window that is to be maximised may not be yet: it is going to fill the screen.
   const QRect beside = game->isMaximized() || game->isFullScreen() ? area : game->frameGeometry();
-  // Our own frame is not known before the first show: take the game window's, or at least
-  // room for a title bar, so the title never lands above the screen.
+  // Our own frame is not known before the first show: take the game window's, or while
+  // that is not known either, room for a title bar, so the title never lands above the screen.
   const QRect gameFrame = game->frameGeometry();
   const QRect gameClient = game->geometry();
   QMargins frame(gameClient.left() - gameFrame.left(), gameClient.top() - gameFrame.top(),
                  gameFrame.right() - gameClient.right(), gameFrame.bottom() - gameClient.bottom());
-  frame.setTop(std::max(frame.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+  if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
   const QSize outer = size().grownBy(frame);
   int x;
   if (beside.right() + outer.width() <= area.right())

@@ -262,6 +262,23 @@ class TAdvisorTest : public QObject {
     QVERIFY(FMessages.isEmpty());
   }
 
+  void placedBesideTheGameOrOverItsRightPart() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    auto small = MakeForm();
+    small->show();
+    small->setGeometry(screen.left() + 10, screen.top() + 20, 300, 200);
+    ToggleAdvisor(*small);
+    QCOMPARE(small->Advisor()->frameGeometry().left(), small->frameGeometry().right() + 1);
+    QCOMPARE(small->Advisor()->frameGeometry().top(), small->frameGeometry().top());
+
+    auto full = MakeForm();
+    full->showMaximized();
+    ToggleAdvisor(*full);
+    const QRect advisor = full->Advisor()->frameGeometry();
+    QVERIFY(screen.contains(advisor));
+    QCOMPARE(advisor.right(), screen.right());
+  }
+
   void payoutsChangeRecomputesTheReturn() {
     auto form = MakeForm();
     Tsetpay setpay(form->Engine(), form->SoundSlots(), form.get(), QSize(640, 480));
