@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
+#include "Advisor.h"
 #include "CardDeck.h"
 #include "Colors.h"
 #include "CustomPanel.h"
@@ -23,6 +25,7 @@
 #include "SpinEdit.h"
 #include "Statbaru.h"
 #include "StringGrid.h"
+#include "advisor_settings.h"
 #include "file_names.h"
 #include "game_settings.h"
 #include "win_sound.h"
@@ -300,6 +303,8 @@ void TForm1::BuildMenu() {
   QMenu* advanced = bar->addMenu(QStringLiteral("Advanced"));
   advanced->setObjectName(QStringLiteral("Advanced1"));
   item(advanced, "AdjustPayouts1", QStringLiteral("Payouts Options"), &TForm1::AdjustPayouts1Click);
+  item(advanced, "StrategyAdvisor1", QStringLiteral("Strategy Advisor"),
+       &TForm1::StrategyAdvisor1Click);
 }
 
 void TForm1::Guard(const std::function<void()>& handler) {
@@ -317,6 +322,8 @@ void TForm1::FormCreate() {
     ApplyStoredColors(settings);
     setWindowTitle(QStringLiteral("Lumaro for Windows 95 Version ") + ProgramVersion);
     StartEngine(FEngine, settings);
+    // Opened again once the event loop runs, after the window is shown.
+    if (LoadAdvisorOpen()) QTimer::singleShot(0, this, [this] { StrategyAdvisor1Click(); });
   });
   ApplyView();
 }
@@ -376,6 +383,7 @@ void TForm1::FormClose() {
   Guard([this] {
     TakeTypedBet();
     SaveGameSettings(CurrentSettings());
+    SaveAdvisorOpen(FAdvisor && FAdvisor->isVisible());
   });
 }
 
@@ -408,16 +416,19 @@ void TForm1::ShuffleClick() {
     FEngine.Deal();
   });
   ApplyView();
+  if (FAdvisor) FAdvisor->HandDealt();
 }
 
 void TForm1::SecondClick() {
   Guard([this] { FEngine.DrawAndSettle(); });
   ApplyView();
+  if (FAdvisor) FAdvisor->HandDrawn();
 }
 
 void TForm1::PanelClick(int position) {
   Guard([this, position] { FEngine.ToggleHold(position); });
   ApplyView();
+  if (FAdvisor) FAdvisor->HoldsChanged();
 }
 
 void TForm1::SpeedButton5Click() {
@@ -510,6 +521,18 @@ void TForm1::AdjustPayouts1Click() {
     if (FPayoutsDialog) FPayoutsDialog->exec();
   });
   ApplyView();
+  if (FAdvisor) FAdvisor->PayTableChanged();
+}
+
+void TForm1::StrategyAdvisor1Click() {
+  Guard([this] {
+    if (!FAdvisor) {
+      FAdvisor = new TAdvisor(FEngine, FScreen, this);
+      connect(FAdvisor, &TAdvisor::HoldClicked, this,
+              [this](int position) { PanelClick(position); });
+    }
+    FAdvisor->setVisible(!FAdvisor->isVisible());
+  });
 }
 
 void TForm1::SetFormBackground(TColorValue value) {

@@ -22,6 +22,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+class TAdvisor;
 class TCardDeck;
 class TCustomPanel;
 class TEStatusBar;
@@ -82,8 +83,11 @@ class TForm1 : public QMainWindow {
   void Total1Click();
   void Amount1Click();
   void AdjustPayouts1Click();
+  void StrategyAdvisor1Click();
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }
+  // Made when the advisor is first opened; null until then.
+  TAdvisor* Advisor() const { return FAdvisor; }
   // The settings as they stand now, as the close writes them.
   TGameSettings CurrentSettings() const;
 
@@ -131,6 +135,7 @@ class TForm1 : public QMainWindow {
   TMediaPlayer FMediaPlayer;
   QDialog* FPayoutsDialog = nullptr;
   THelpViewer* FHelpViewer = nullptr;
+  TAdvisor* FAdvisor = nullptr;
   bool FUpdatingControls = false;
   bool FClosed = false;
   TControlColor FBackground{clBtnFace};

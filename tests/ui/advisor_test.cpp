@@ -1,0 +1,305 @@
+// The strategy advisor driven from the game window as a player drives it, against a
+// settings file in a temporary config folder.
+#include "Advisor.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <sstream>
+
+#include "CardDeck.h"
+#include "CustomPanel.h"
+#include "HoldList.h"
+#include "MessageBoxes.h"
+#include "Quorvelp.h"
+#include "SessionChart.h"
+#include "Setpyoff.h"
+#include "SpinEdit.h"
+#include "card_text.h"
+#include "cli.h"
+
+namespace {
+
+constexpr std::uint32_t kSeedNoPair = 0;  // 7C KC 6D 5S 4S; best hold 7C 6D 5S 4S
+constexpr std::uint32_t kSeedTwoPair = 19;
+// Table builds run slowly in sanitizer builds.
+constexpr int kReadyTimeout = 120000;
+
+TTimeOfDay Midnight() {
+  return {0, 0, 0, 0};
+}
+
+std::uint8_t Mask(std::initializer_list<int> positions) {
+  std::uint8_t mask = 0;
+  for (const int p : positions) mask |= static_cast<std::uint8_t>(1 << (p - 1));
+  return mask;
+}
+
+// `lumaro-analyze advise` for a hand: (held cards as it writes them, expected pay for 1).
+QList<QPair<QString, double>> AnalyzerRanking(const THandCards& cards, const TPayTable& table) {
+  std::vector<std::string> args = {"advise", "--paytable", PayTableText(table)};
+  for (const auto card : cards) args.push_back(CardText(card));
+  std::ostringstream out;
+  std::ostringstream err;
+  const int code = RunAnalyze(args, out, err, [] { return TStoredPayTable{}; });
+  QList<QPair<QString, double>> ranking;
+  if (code != kExitOk) return ranking;
+  static const QRegularExpression row(QStringLiteral("^ *\\d+  ([0-9.]+)  (.+)$"));
+  for (const QString& line : QString::fromStdString(out.str()).split(QLatin1Char('\n'))) {
+    const auto match = row.match(line);
+    if (match.hasMatch()) ranking.push_back({match.captured(2), match.captured(1).toDouble()});
+  }
+  return ranking;
+}
+
+QString HeldAsAnalyzerWrites(const THandCards& cards, std::uint8_t mask) {
+  QStringList held;
+  for (int i = 0; i < kHandSize; ++i)
+    if (mask & (1 << i))
+      held << QString::fromStdString(CardText(cards[static_cast<std::size_t>(i)]));
+  return held.isEmpty() ? QStringLiteral("(nothing, draw five)") : held.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+class TAdvisorTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> FConfig;
+  QStringList FMessages;
+
+  QString IniPath() const { return FConfig->filePath(QStringLiteral("Quorvel.ini")); }
+  void WriteIni(const QByteArray& text) {
+    QFile file(IniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  static std::unique_ptr<TForm1> MakeForm(QSize screen = QSize(640, 480)) {
+    return std::make_unique<TForm1>(screen, Midnight);
+  }
+  static void ToggleAdvisor(TForm1& form) {
+    auto* action = form.findChild<QAction*>(QStringLiteral("StrategyAdvisor1"));
+    QVERIFY(action);
+    action->trigger();
+  }
+  static void OpenAdvisor(TForm1& form) {
+    ToggleAdvisor(form);
+    QVERIFY(form.Advisor() && form.Advisor()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(form.Advisor()->Ready(), kReadyTimeout);
+  }
+  static void Deal(TForm1& form, std::uint32_t seed) {
+    form.Engine().Random().Seed = seed;
+    form.ShuffleClick();
+  }
+  static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+  // The list, all 32 rows, against the command-line tool for the same cards and pay table.
+  static void CompareWithAnalyzer(TForm1& form) {
+    TAdvisor& advisor = *form.Advisor();
+    advisor.ShowAll->setChecked(true);
+    const auto& advice = advisor.HoldList->Advice();
+    QVERIFY(advice);
+    QCOMPARE(advisor.HoldList->ShownRanks().size(), std::size_t{32});
+    const auto expected = AnalyzerRanking(form.Engine().Hand().Cards, form.Engine().PayTable());
+    QCOMPARE(expected.size(), 32);
+    for (int i = 0; i < 32; ++i) {
+      const THoldOdds& hold = advice->Holds[static_cast<std::size_t>(i)];
+      QCOMPARE(HeldAsAnalyzerWrites(advice->Cards, hold.Mask), expected[i].first);
+      QVERIFY(std::abs(hold.ExpectedPay() - expected[i].second) < 5e-7);
+      QCOMPARE(advice->Coins(hold), hold.ExpectedPay() * form.Engine().Bet());
+    }
+    advisor.ShowAll->setChecked(false);
+  }
+
+ private slots:
+  void init() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    FMessages.clear();
+    SetMessageHook([this](QMessageBox::Icon, const QString&, const QString& text) {
+      FMessages.push_back(text);
+    });
+  }
+  void cleanup() { SetMessageHook(nullptr); }
+
+  void rankedListMatchesTheAnalyzer() {
+    WriteIni("[Payouts]\nH1=1\nH8=60\nH9=250\n");
+    auto form = MakeForm();
+    form->Bet->setValue(25);
+    OpenAdvisor(*form);
+    Deal(*form, kSeedNoPair);
+    TAdvisor& advisor = *form->Advisor();
+    CompareWithAnalyzer(*form);
+    QCOMPARE(advisor.HandLabel->text(), QStringLiteral("Holds for a bet of 25, best first:"));
+
+    // The short list keeps the player's own hold in view as it changes: drawing five ranks
+    // 7th for this table.
+    QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 7}));
+    for (TCustomPanel* hold : form->HoldPanels) Click(hold);
+    QCOMPARE(advisor.HoldList->Current(), Mask({1, 2, 3, 4, 5}));
+    QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 32}));
+    QVERIFY(advisor.CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
+    const std::uint8_t best = advisor.HoldList->Advice()->Best().Mask;
+    for (int k = 0; k < kHandSize; ++k)
+      if (!(best & (1 << k))) Click(form->CardDecks[k]);
+    QCOMPARE(advisor.HoldList->Current(), best);
+    QVERIFY(advisor.CurrentLabel->text().endsWith(QStringLiteral(", a best hold")));
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void holdBestClicksLikeThePlayer() {
+    auto form = MakeForm();
+    OpenAdvisor(*form);
+    QPushButton* holdBest = form->Advisor()->HoldBest;
+    QVERIFY(!holdBest->isEnabled());  // no hand yet
+    Deal(*form, kSeedNoPair);
+    QVERIFY(holdBest->isEnabled());
+    Click(form->HoldPanels[1]);  // K♣, not part of the best hold
+    Click(holdBest);
+
+    auto player = MakeForm();
+    Deal(*player, kSeedNoPair);
+    for (int k : {0, 2, 3, 4}) Click(player->HoldPanels[k]);
+    for (int k = 0; k < kHandSize; ++k) {
+      const TCustomPanel* ours = form->HoldPanels[k];
+      const TCustomPanel* theirs = player->HoldPanels[k];
+      QCOMPARE(ours->Caption(), theirs->Caption());
+      QCOMPARE(ours->Color(), theirs->Color());
+      QCOMPARE(ours->FontColor(), theirs->FontColor());
+      QCOMPARE(ours->isEnabled(), theirs->isEnabled());
+    }
+    QCOMPARE(form->Engine().Hand().Marks, player->Engine().Hand().Marks);
+    QCOMPARE(form->Advisor()->HoldList->Current(), Mask({1, 3, 4, 5}));
+    form->SecondClick();
+    QVERIFY(!holdBest->isEnabled());
+  }
+
+  void verdictsAndTheSessionTally() {
+    auto form = MakeForm();
+    OpenAdvisor(*form);
+    TAdvisor& advisor = *form->Advisor();
+    QCOMPARE(advisor.VerdictLabel->text(), QString());
+
+    Deal(*form, kSeedNoPair);
+    const THandAdvice first = *advisor.HoldList->Advice();
+    Click(advisor.HoldBest);
+    form->SecondClick();
+    QCOMPARE(advisor.VerdictLabel->text(), QStringLiteral("Best play"));
+    const std::int32_t afterFirst = form->Engine().Total();
+
+    // Same cards at a bet of 10, K♣ held: 0.461234 against 0.680851 for a stake of 1.
+    form->Bet->setValue(10);
+    Deal(*form, kSeedNoPair);
+    Click(form->HoldPanels[1]);
+    const THandAdvice second = *advisor.HoldList->Advice();
+    form->SecondClick();
+    QCOMPARE(advisor.VerdictLabel->text(),
+             QStringLiteral("You held K♣ (expected 4.61), best was 7♣ 6♦ 5♠ 4♠ (expected 6.81): "
+                            "this choice cost 2.20 coins on average"));
+    const double secondCost =
+        (second.Best().ExpectedPay() - second.Of(Mask({2})).ExpectedPay()) * 10;
+    const std::int32_t afterSecond = form->Engine().Total();
+
+    // A hand played with the advisor closed is not judged.
+    ToggleAdvisor(*form);
+    Deal(*form, kSeedTwoPair);
+    form->SecondClick();
+    ToggleAdvisor(*form);
+    QCOMPARE(advisor.VerdictLabel->text(), QString());
+    QVERIFY(advisor.HoldList->Advice() == std::nullopt);
+
+    Deal(*form, kSeedTwoPair);  // nothing held: draw five
+    const THandAdvice third = *advisor.HoldList->Advice();
+    QVERIFY(!third.IsBest(0));
+    form->SecondClick();
+    const double thirdCost = (third.Best().ExpectedPay() - third.Of(0).ExpectedPay()) * 10;
+
+    const TAdvisorSession& session = advisor.Session();
+    QCOMPARE(session.Hands(), 3);
+    QCOMPARE(advisor.HandsLabel->text(), QStringLiteral("Hands: 3"));
+    QCOMPARE(advisor.BestHoldsLabel->text(), QStringLiteral("Best holds: 1 of 3 (33 %)"));
+    QVERIFY(std::abs(session.MistakeCost() - (secondCost + thirdCost)) < 1e-9);
+    QCOMPARE(advisor.CostLabel->text(),
+             QStringLiteral("Cost of mistakes: %1 coins").arg(secondCost + thirdCost, 0, 'f', 2));
+    const double staked = 5 + 10 + 10;
+    const double held = first.Best().ExpectedPay() * 5 + second.Of(Mask({2})).ExpectedPay() * 10 +
+                        third.Of(0).ExpectedPay() * 10;
+    QVERIFY(std::abs(session.PlayerReturnPercent() - 100 * held / staked) < 1e-3);
+    QCOMPARE(advisor.Chart->Totals(),
+             (std::vector<std::int32_t>{afterFirst, afterSecond, form->Engine().Total()}));
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void openStateSavedAndRestored() {
+    auto first = MakeForm();
+    QCoreApplication::processEvents();
+    QVERIFY(!first->Advisor());  // nothing built while the advisor stays closed
+    ToggleAdvisor(*first);
+    first->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Advisor/Open").toString(), QStringLiteral("1"));
+    QCOMPARE(ini.allKeys().size(), 3 + 9 + 1);  // the game's own keys, and Open
+
+    auto second = MakeForm();
+    QTRY_VERIFY(second->Advisor() && second->Advisor()->isVisible());
+    ToggleAdvisor(*second);
+    second->close();
+    ini.sync();
+    QCOMPARE(ini.value("Advisor/Open").toString(), QStringLiteral("0"));
+
+    WriteIni("[Advisor]\nOpen=@Rect(1 2 3 4)\n");
+    auto third = MakeForm();
+    QCoreApplication::processEvents();
+    QVERIFY(!third->Advisor());
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void placedBesideTheGameOrOverItsRightPart() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Drawn for a small screen, so that the game window can be small enough to leave room.
+    auto small = MakeForm(QSize(320, 240));
+    small->show();
+    small->setGeometry(screen.left() + 10, screen.top() + 20, 300, 200);
+    ToggleAdvisor(*small);
+    QCOMPARE(small->Advisor()->frameGeometry().left(), small->frameGeometry().right() + 1);
+    QCOMPARE(small->Advisor()->frameGeometry().top(), small->frameGeometry().top());
+
+    auto full = MakeForm();
+    full->showMaximized();
+    ToggleAdvisor(*full);
+    const QRect advisor = full->Advisor()->frameGeometry();
+    QVERIFY(screen.contains(advisor));
+    QCOMPARE(advisor.right(), screen.right());
+  }
+
+  void payoutsChangeRecomputesTheReturn() {
+    auto form = MakeForm();
+    Tsetpay setpay(form->Engine(), form->SoundSlots(), form.get(), QSize(640, 480));
+    form->SetPayoutsDialog(&setpay);
+    OpenAdvisor(*form);
+    QLabel* line = form->Advisor()->ReturnLabel;
+    QCOMPARE(line->text(), QStringLiteral("Return with best play: 92.70 %"));
+    Deal(*form, kSeedNoPair);
+    QTimer::singleShot(0, &setpay, [&setpay] {
+      setpay.SpinEdit[8]->setValue(800);
+      setpay.OKBtnClick();
+    });
+    form->AdjustPayouts1Click();
+    QCOMPARE(line->text(), QStringLiteral("Return with best play: computing..."));
+    QTRY_COMPARE_WITH_TIMEOUT(line->text(), QStringLiteral("Return with best play: 94.23 %"),
+                              kReadyTimeout);
+    // The open hand is ranked again for the new table.
+    CompareWithAnalyzer(*form);
+  }
+};
+
+QTEST_MAIN(TAdvisorTest)
+#include "advisor_test.moc"

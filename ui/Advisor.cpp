@@ -1,0 +1,290 @@
+#include "Advisor.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <exception>
+
+#include "HoldList.h"
+#include "MessageBoxes.h"
+#include "Scaling.h"
+#include "SessionChart.h"
+
+namespace {
+
+// Where every control stands on the window drawn for a 640 x 480 screen.
+struct TPlace {
+  int Left, Top, Width, Height;
+};
+constexpr QSize kDesignClient(250, 444);
+constexpr TPlace kReturnLabel{8, 6, 234, 18};
+constexpr TPlace kHandLabel{8, 28, 234, 16};
+constexpr TPlace kHoldList{8, 46, 234, 130};
+constexpr TPlace kCurrentLabel{8, 180, 234, 30};
+constexpr TPlace kHoldBest{8, 214, 104, 24};
+constexpr TPlace kShowAll{124, 217, 118, 18};
+constexpr TPlace kVerdictLabel{8, 244, 234, 64};
+constexpr TPlace kSessionBox{4, 312, 242, 128};
+constexpr TPlace kHandsLabel{8, 18, 226, 16};
+constexpr TPlace kBestHoldsLabel{8, 34, 226, 16};
+constexpr TPlace kCostLabel{8, 50, 226, 16};
+constexpr TPlace kSessionReturnLabel{8, 66, 226, 16};
+constexpr TPlace kChart{8, 84, 226, 38};
+constexpr int kFontPixels = 12;
+
+void Place(QWidget* w, const TPlace& p) {
+  w->setGeometry(p.Left, p.Top, p.Width, p.Height);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const TPlace& place) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  Place(label, place);
+  return label;
+}
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowDoesNotAcceptFocus),
+      FEngine(engine),
+      FScreen(screen) {
+  setObjectName(QStringLiteral("Advisor"));
+  setWindowTitle(QStringLiteral("Lumaro Strategy Advisor"));
+  // The game keeps the keyboard; the advisor only takes clicks.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  BuildControls();
+  ShowHand();
+  ShowSession();
+}
+
+TAdvisor::~TAdvisor() {
+  // The worker posts its result to this object; it must be done before the object goes.
+  if (FWorker.joinable()) FWorker.join();
+}
+
+void TAdvisor::BuildControls() {
+  QFont font = QApplication::font();
+  font.setPixelSize(kFontPixels);
+  setFont(font);
+  QFont bold = font;
+  bold.setBold(true);
+
+  ReturnLabel = MakeLabel(this, "ReturnLabel", kReturnLabel);
+  ReturnLabel->setFont(bold);
+  ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
+  HandLabel = MakeLabel(this, "HandLabel", kHandLabel);
+  HoldList = new THoldList(this);
+  Place(HoldList, kHoldList);
+  CurrentLabel = MakeLabel(this, "CurrentLabel", kCurrentLabel);
+  CurrentLabel->setWordWrap(true);
+  CurrentLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  HoldBest = new QPushButton(QStringLiteral("Hold best"), this);
+  HoldBest->setObjectName(QStringLiteral("HoldBest"));
+  HoldBest->setFocusPolicy(Qt::NoFocus);
+  Place(HoldBest, kHoldBest);
+  connect(HoldBest, &QPushButton::clicked, this, [this] { HoldBestClick(); });
+  ShowAll = new QCheckBox(QStringLiteral("Show all 32"), this);
+  ShowAll->setObjectName(QStringLiteral("ShowAll"));
+  ShowAll->setFocusPolicy(Qt::NoFocus);
+  Place(ShowAll, kShowAll);
+  connect(ShowAll, &QCheckBox::toggled, HoldList, &THoldList::SetShowAll);
+
+  VerdictLabel = MakeLabel(this, "VerdictLabel", kVerdictLabel);
+  VerdictLabel->setWordWrap(true);
+  VerdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  VerdictLabel->setFont(bold);
+
+  SessionBox = new QGroupBox(QStringLiteral("Session"), this);
+  SessionBox->setObjectName(QStringLiteral("SessionBox"));
+  Place(SessionBox, kSessionBox);
+  HandsLabel = MakeLabel(SessionBox, "HandsLabel", kHandsLabel);
+  BestHoldsLabel = MakeLabel(SessionBox, "BestHoldsLabel", kBestHoldsLabel);
+  CostLabel = MakeLabel(SessionBox, "CostLabel", kCostLabel);
+  SessionReturnLabel = MakeLabel(SessionBox, "SessionReturnLabel", kSessionReturnLabel);
+  Chart = new TSessionChart(SessionBox);
+  Place(Chart, kChart);
+
+  const TScale scale = ScreenScale(FScreen);
+  ScaleBy(this, scale.M, scale.D);
+  resize(MulDivRound(kDesignClient.width(), scale.M, scale.D),
+         MulDivRound(kDesignClient.height(), scale.M, scale.D));
+}
+
+void TAdvisor::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+  RunGuarded(this, [this] {
+    if (!FPlaced) PlaceBesideParent();
+    FPlaced = true;
+    ReadGame();
+  });
+}
+
+void TAdvisor::PlaceBesideParent() {
+  const QWidget* game = parentWidget();
+  if (!game) return;
+  const QScreen* screen = game->screen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), FScreen);
+  // A window that is to be maximised may not be yet: it is going to fill the screen.
+  const QRect beside = game->isMaximized() || game->isFullScreen() ? area : game->frameGeometry();
+  // Our own frame is not known before the first show: take the game window's, or while
+  // that is not known either, room for a title bar, so the title never lands above the screen.
+  const QRect gameFrame = game->frameGeometry();
+  const QRect gameClient = game->geometry();
+  QMargins frame(gameClient.left() - gameFrame.left(), gameClient.top() - gameFrame.top(),
+                 gameFrame.right() - gameClient.right(), gameFrame.bottom() - gameClient.bottom());
+  if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  const QSize outer = size().grownBy(frame);
+  int x;
+  if (beside.right() + outer.width() <= area.right())
+    x = beside.right() + 1;
+  else if (beside.left() - outer.width() >= area.left())
+    x = beside.left() - outer.width();
+  else  // no room beside it: over its right part
+    x = std::min(beside.right(), area.right()) + 1 - outer.width();
+  x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
+  const int y = std::clamp(beside.top(), area.top(),
+                           std::max(area.top(), area.bottom() + 1 - outer.height()));
+  setGeometry(QRect(QPoint(x + frame.left(), y + frame.top()), size()));
+}
+
+bool TAdvisor::Ready() const {
+  return FTables && !FWorking && FReturnTable == FEngine.PayTable();
+}
+
+void TAdvisor::HandDealt() {
+  ++FDeal;
+  FHeld = 0;
+  if (isVisible()) RunGuarded(this, [this] { ReadGame(); });
+}
+
+void TAdvisor::HoldsChanged() {
+  if (isVisible()) RunGuarded(this, [this] { ReadGame(); });
+}
+
+void TAdvisor::PayTableChanged() {
+  if (isVisible()) RunGuarded(this, [this] { ReadGame(); });
+}
+
+void TAdvisor::HandDrawn() {
+  if (!isVisible()) return;
+  RunGuarded(this, [this] {
+    // FHeld is the hold as the last click left it: the draw has turned the panels to "Over".
+    if (FAdvice && FAdvisedDeal == FDeal && !FJudged && FEngine.Phase() == gpSettled) {
+      FJudged = true;
+      FVerdict = VerdictText(*FAdvice, FHeld);
+      FSession.AddHand(*FAdvice, FHeld, FEngine.Total());
+    }
+    ShowHand();
+    ShowSession();
+  });
+}
+
+void TAdvisor::ReadGame() {
+  if (!FWorking && FReturnTable != FEngine.PayTable()) StartWork();
+  if (FEngine.Phase() == gpDealt) {
+    FHeld = HeldMaskOf(FEngine.Hand());
+    const bool stale = !FAdvice || FAdvisedDeal != FDeal || FAdviceTable != FEngine.PayTable();
+    if (FTables && stale) {
+      if (FAdvisedDeal != FDeal) {
+        FJudged = false;
+        FVerdict.clear();
+      }
+      FAdvice = AdviseHand(*FTables, FEngine.Hand().Cards, FEngine.PayTable(), FEngine.Bet());
+      FAdviceTable = FEngine.PayTable();
+      FAdvisedDeal = FDeal;
+      HoldList->SetAdvice(FAdvice);
+    }
+  }
+  ShowHand();
+}
+
+void TAdvisor::StartWork() {
+  const TPayTable table = FEngine.PayTable();
+  ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
+  auto work = [this, tables = FTables, table] {
+    std::shared_ptr<const TDrawTables> built = tables;
+    std::string line;
+    std::string error;
+    try {
+      if (!built) built = TDrawTables::Build(2);
+      line = ReturnLineText(ComputeReturn(*built, table, 2));
+    } catch (const std::exception& e) {
+      error = e.what();
+    } catch (...) {
+      error = "unknown error";
+    }
+    QMetaObject::invokeMethod(
+        this, [this, built, table, line, error] { WorkDone(built, table, line, error); },
+        Qt::QueuedConnection);
+  };
+  FWorking = true;
+  try {
+    FWorker = std::thread(std::move(work));
+  } catch (...) {
+    FWorking = false;
+    throw;
+  }
+}
+
+void TAdvisor::WorkDone(std::shared_ptr<const TDrawTables> tables, const TPayTable& table,
+                        const std::string& returnLine, const std::string& error) {
+  RunGuarded(this, [&] {
+    FWorker.join();
+    FWorking = false;
+    if (tables) FTables = std::move(tables);
+    // A failure is shown and not retried until the pay table changes again.
+    FReturnTable = table;
+    ReturnLabel->setText(error.empty() ? Text(returnLine)
+                                       : QStringLiteral("Return with best play: not available (") +
+                                             Text(error) + QStringLiteral(")"));
+    if (isVisible()) ReadGame();
+  });
+}
+
+void TAdvisor::ShowHand() {
+  const bool advised = FAdvice && FAdvisedDeal == FDeal;
+  const bool open = FEngine.Phase() == gpDealt;
+  if (advised) {
+    HandLabel->setText(QStringLiteral("Holds for a bet of %1, best first:").arg(FAdvice->Bet));
+    HoldList->SetCurrent(FHeld);
+    CurrentLabel->setText(Text(CurrentHoldText(*FAdvice, FHeld)));
+  } else {
+    if (HoldList->Advice()) HoldList->SetAdvice(std::nullopt);
+    HoldList->SetMessage(open ? QStringLiteral("computing...")
+                              : QStringLiteral("Deal a hand to see its best holds."));
+    HandLabel->setText(QStringLiteral("Holds, best first:"));
+    CurrentLabel->clear();
+  }
+  HoldBest->setEnabled(advised && open);
+  VerdictLabel->setText(advised && FJudged ? Text(FVerdict) : QString());
+}
+
+void TAdvisor::ShowSession() {
+  HandsLabel->setText(Text(FSession.HandsText()));
+  BestHoldsLabel->setText(Text(FSession.BestHoldsText()));
+  CostLabel->setText(Text(FSession.CostText()));
+  SessionReturnLabel->setText(Text(FSession.ReturnText()));
+  Chart->SetTotals(FSession.Totals());
+}
+
+void TAdvisor::HoldBestClick() {
+  RunGuarded(this, [this] {
+    if (FEngine.Phase() != gpDealt || !FAdvice || FAdvisedDeal != FDeal) return;
+    const std::uint8_t change = FAdvice->Best().Mask ^ HeldMaskOf(FEngine.Hand());
+    for (int position = 1; position <= kHandSize; ++position)
+      if (change & (1 << (position - 1))) emit HoldClicked(position);
+  });
+}
