@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <QRect>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -88,28 +89,23 @@ QImage NewImage(int w, int h, QRgb fill) {
   return img;
 }
 
-// White (or `fill`) card with a one-pixel edge whose corners are cut, and the three pixels
-// outside each cut corner in the surround colour.
+// A card filling `area`: `fill` inside a one-pixel edge whose corners are cut, the three
+// pixels outside each cut corner left as they were.
+void DrawCardShape(QImage& img, const QRect& area, QRgb fill, QRgb edge = kBlack) {
+  const int w = area.width(), h = area.height();
+  for (int j = 0; j < h; ++j)
+    for (int i = 0; i < w; ++i) {
+      const int dx = std::min(i, w - 1 - i), dy = std::min(j, h - 1 - j);
+      if (dx + dy <= 1) continue;
+      const bool onEdge = dx == 0 || dy == 0 || (dx == 1 && dy == 1);
+      img.setPixel(area.left() + i, area.top() + j, onEdge ? edge : fill);
+    }
+}
+
+// A face-sized card on the `surround` colour.
 QImage CardBase(QRgb fill = kWhite, QRgb edge = kBlack, QRgb surround = kWhite) {
-  QImage img = NewImage(W, H, fill);
-  for (int x = 0; x < W; ++x) {
-    img.setPixel(x, 0, edge);
-    img.setPixel(x, H - 1, edge);
-  }
-  for (int y = 0; y < H; ++y) {
-    img.setPixel(0, y, edge);
-    img.setPixel(W - 1, y, edge);
-  }
-  const std::array<QPoint, 4> corners = {QPoint(0, 0), QPoint(W - 1, 0), QPoint(W - 1, H - 1),
-                                         QPoint(0, H - 1)};
-  for (QPoint c : corners) {
-    const int dx = c.x() == 0 ? 1 : -1;
-    const int dy = c.y() == 0 ? 1 : -1;
-    img.setPixel(c.x(), c.y(), surround);
-    img.setPixel(c.x() + dx, c.y(), surround);
-    img.setPixel(c.x(), c.y() + dy, surround);
-    img.setPixel(c.x() + dx, c.y() + dy, edge);
-  }
+  QImage img = NewImage(W, H, surround);
+  DrawCardShape(img, QRect(0, 0, W, H), fill, edge);
   return img;
 }
 
@@ -787,14 +783,20 @@ const std::array<TBackDesign, 9> kBackDesigns = {{
     {SuitsOnBaize, kGold, kBlack, kGreen, 3},  // its corners sit on green
 }};
 
+// The pattern of a back in its frame, filling `area`.
+void DrawBackPanel(QImage& img, const TBackDesign& design, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const bool border =
+          x == area.left() || y == area.top() || x == area.right() || y == area.bottom();
+      img.setPixel(x, y, border ? design.Frame : design.Pattern(x - area.left(), y - area.top()));
+    }
+}
+
 QImage DrawBack(const TBackDesign& design) {
   QImage img = CardBase(kWhite, design.Edge, design.Surround);
   const int m = design.Margin;
-  for (int y = m; y < H - m; ++y)
-    for (int x = m; x < W - m; ++x) {
-      const bool border = x == m || y == m || x == W - 1 - m || y == H - 1 - m;
-      img.setPixel(x, y, border ? design.Frame : design.Pattern(x - m, y - m));
-    }
+  DrawBackPanel(img, design, QRect(m, m, W - 2 * m, H - 2 * m));
   return img;
 }
 
@@ -846,7 +848,37 @@ QImage DrawTitle() {
   return img;
 }
 
+// ---- program icon ----
+
+// Rounds n down to an odd number, so a shape centred on it has a middle column.
+int Odd(int n) {
+  return n % 2 ? n : n - 1;
+}
+
 }  // namespace
+
+QImage DrawAppIcon(int size) {
+  QImage img = NewImage(size, size, 0x00000000);
+  const int h = size * 13 / 16;
+  const int w = Odd(h * 74 / 100 + 1);
+  const int side = std::max(1, size / 32);
+  // The first back behind, to the upper left.
+  const QRect back(side, 0, w, h);
+  DrawCardShape(img, back, kWhite);
+  const int m = size >= 32 ? 2 : 1;
+  DrawBackPanel(img, kBackDesigns[0], back.adjusted(m, m, -m, -m));
+  // The ace of hearts in front, to the lower right.
+  const int fx = size - side - w, fy = size - h;
+  DrawCardShape(img, QRect(fx, fy, w, h), kWhite);
+  const int hw = Odd(w * 3 / 5), hh = hw * 9 / 10;
+  Stamp(img, SampleShape(HeartAt, hw, hh), fx + (w - hw) / 2, fy + (h - hh) / 2, kRed);
+  if (size >= 64) {  // smaller cards have no room for the index beside the heart
+    const Art& a = RankArt(1);
+    Stamp(img, a, fx + 3, fy + 3, kRed);
+    Stamp(img, a, fx + w - 3 - ArtWidth(a), fy + h - 3 - ArtHeight(a), kRed, true);
+  }
+  return img;
+}
 
 std::vector<TFace> DrawAllFaces() {
   static const std::array<const char*, 4> suitWords = {"SPADES", "HEARTS", "CLUBS", "DIAMONDS"};
