@@ -3,10 +3,11 @@
 # checks what lands there and validates the desktop files, then starts the installed game
 # from its menu entry's command under Xvfb: the help must show the installed help file and
 # a win must play the installed chime (through SDL's disk audio driver).
-#   install_test.sh BUILD_DIR APP_ID
+#   install_test.sh BUILD_DIR APP_ID [CMAKE]
 set -euo pipefail
 build=$(realpath "$1")
 id=$2
+cmake=${3:-cmake}
 for tool in Xvfb openbox xdotool xdpyinfo xwininfo xclip desktop-file-validate appstreamcli man; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
@@ -29,7 +30,7 @@ fail() {
 
 # A blank in the prefix, as a home folder may have one.
 prefix="$work/opt/Lumaro Games"
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" || {
   cat "$work/install.log"
   fail "cmake --install"
 }
