@@ -1,11 +1,13 @@
 # make run   - install missing Debian packages, build, start the game
 # make test  - the same set-up, then every test in a normal and a sanitizer build
 # make bench - build and run the benchmarks
+# make package - the Debian package lumaro_<version>_amd64.deb, built with Debian's flags
 JOBS   ?= $(shell nproc)
 BUILD  ?= build
 SANBUILD ?= build-asan
+PKGBUILD ?= build-package
 
-.PHONY: setup build run test bench clean
+.PHONY: setup build run test bench package clean
 
 setup:
 	@bash tools/setup.sh
@@ -18,15 +20,27 @@ run: build
 	$(BUILD)/bin/lumaro
 
 test: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DLUMARO_SANITIZE=ON
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DLUMARO_SANITIZE=ON -DLUMARO_WERROR=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	bash bench/run-all.sh $(BUILD)
 
+# As a Debian build does it: dpkg-buildflags' flags with all hardening, no tests, the
+# programs in /usr/games as Debian's policy for games asks.
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+package: setup
+	cmake -S . -B $(PKGBUILD) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_INSTALL_BINDIR=games -DBUILD_TESTING=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PKGBUILD) -j $(JOBS)
+	cd $(PKGBUILD) && cpack -G DEB
+	@ls $(PKGBUILD)/lumaro_*.deb
+
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(PKGBUILD)

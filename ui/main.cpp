@@ -1,6 +1,7 @@
 // Lumaro: five-card draw poker.
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include "IdleCaret.h"
 #include "Quorvelp.h"
@@ -10,6 +11,12 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumaro"));
+  // The desktop entry's name, so the desktop groups the window under its menu entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral(LUMARO_APP_ID));
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/lumaro-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
   // One face for the menus and dialogs too, the one the window's own texts use.
   QFont font(QStringLiteral("Liberation Sans"), QApplication::font().pointSize());
   font.setStyleHint(QFont::SansSerif);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <QRect>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -88,28 +89,23 @@ QImage NewImage(int w, int h, QRgb fill) {
   return img;
 }
 
-// White (or `fill`) card with a one-pixel edge whose corners are cut, and the three pixels
-// outside each cut corner in the surround colour.
+// A card filling `area`: `fill` inside a one-pixel edge whose corners are cut, the three
+// pixels outside each cut corner left as they were.
+void DrawCardShape(QImage& img, const QRect& area, QRgb fill, QRgb edge = kBlack) {
+  const int w = area.width(), h = area.height();
+  for (int j = 0; j < h; ++j)
+    for (int i = 0; i < w; ++i) {
+      const int dx = std::min(i, w - 1 - i), dy = std::min(j, h - 1 - j);
+      if (dx + dy <= 1) continue;
+      const bool onEdge = dx == 0 || dy == 0 || (dx == 1 && dy == 1);
+      img.setPixel(area.left() + i, area.top() + j, onEdge ? edge : fill);
+    }
+}
+
+// A face-sized card on the `surround` colour.
 QImage CardBase(QRgb fill = kWhite, QRgb edge = kBlack, QRgb surround = kWhite) {
-  QImage img = NewImage(W, H, fill);
-  for (int x = 0; x < W; ++x) {
-    img.setPixel(x, 0, edge);
-    img.setPixel(x, H - 1, edge);
-  }
-  for (int y = 0; y < H; ++y) {
-    img.setPixel(0, y, edge);
-    img.setPixel(W - 1, y, edge);
-  }
-  const std::array<QPoint, 4> corners = {QPoint(0, 0), QPoint(W - 1, 0), QPoint(W - 1, H - 1),
-                                         QPoint(0, H - 1)};
-  for (QPoint c : corners) {
-    const int dx = c.x() == 0 ? 1 : -1;
-    const int dy = c.y() == 0 ? 1 : -1;
-    img.setPixel(c.x(), c.y(), surround);
-    img.setPixel(c.x() + dx, c.y(), surround);
-    img.setPixel(c.x(), c.y() + dy, surround);
-    img.setPixel(c.x() + dx, c.y() + dy, edge);
-  }
+  QImage img = NewImage(W, H, surround);
+  DrawCardShape(img, QRect(0, 0, W, H), fill, edge);
   return img;
 }
 
@@ -367,155 +363,181 @@ Legend CourtLegend(int suit, int rank) {
   return l;
 }
 
-QImage DrawCourt(int suit, int rank) {
-  QImage img = CardBase();
-  DrawIndex(img, suit, rank);
-  const Legend col = CourtLegend(suit, rank);
+const Art kCourtHand = {
+    ".KKKK.", "KSSSSK", "KSSSsK", "KSSSsK", ".KKKK.",
+};
+
+// Fills with `c` and outlines in black, as every painted part of a court figure is.
+void Fill(QPainter& p, QRgb c) {
+  p.setBrush(QColor::fromRgb(c));
+  p.setPen(QColor::fromRgb(kBlack));
+}
+
+// Shoulders and robe, down to the middle where the turned half takes over, with a brocade
+// lattice in the darker shade and gold at the crossings.
+void DrawCourtRobe(QImage& img, const Legend& col) {
   const QRgb robe = col.at('R');
-  const QRgb accent = col.at('A');
-  static const Art kHand = {
-      ".KKKK.", "KSSSSK", "KSSSsK", "KSSSsK", ".KKKK.",
-  };
   {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
-    auto fill = [&p](QRgb c) {
-      p.setBrush(QColor::fromRgb(c));
-      p.setPen(QColor::fromRgb(kBlack));
-    };
-    // Shoulders and robe, down to the middle where the turned half takes over.
-    fill(robe);
+    Fill(p, robe);
     p.drawPolygon(QPolygon({QPoint(31, 28), QPoint(39, 28), QPoint(49, 32), QPoint(53, 36),
                             QPoint(53, 48), QPoint(17, 48), QPoint(17, 36), QPoint(21, 32)}));
-    p.end();
-    // Brocade: a lattice in the darker shade with gold at the crossings.
-    for (int y = 29; y < 48; ++y)
-      for (int x = 18; x < 53; ++x) {
-        if (img.pixel(x, y) != robe) continue;
-        const bool a = (x + y) % 6 == 0, b = (x - y + 600) % 6 == 0;
-        if (a && b)
-          img.setPixel(x, y, kGold);
-        else if (a || b)
-          img.setPixel(x, y, col.at('D'));
-      }
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    if (rank == 13) {
-      // Ermine cape, a gold band down the front with a jewel, and gold-edged sleeves.
-      fill(kGold);
-      p.drawRect(32, 36, 6, 12);
-      fill(accent);
-      p.drawRect(33, 40, 4, 3);
-      fill(kGold);
-      p.drawRect(17, 42, 8, 2);
-      p.drawRect(45, 42, 8, 2);
-      fill(kWhite);
-      p.drawPolygon(QPolygon({QPoint(23, 30), QPoint(47, 30), QPoint(53, 35), QPoint(53, 37),
-                              QPoint(17, 37), QPoint(17, 35)}));
-      fill(accent);
-      p.drawRect(41, 40, 2, 2);
-      p.drawRect(27, 40, 2, 2);
-    } else if (rank == 12) {
-      // A gold neckline over a laced bodice, and a girdle.
-      fill(kGold);
-      p.drawPolygon(QPolygon({QPoint(24, 30), QPoint(46, 30), QPoint(35, 42)}));
-      fill(accent);
-      p.drawPolygon(QPolygon({QPoint(28, 31), QPoint(42, 31), QPoint(35, 38)}));
-      fill(kGold);
-      p.drawRect(17, 44, 36, 2);
-      fill(accent);
-      p.drawRect(23, 38, 3, 6);
-      p.drawRect(44, 38, 3, 6);
-    } else {
-      // A doublet with puffed, slashed sleeves, a collar and a row of buttons.
-      fill(accent);
-      p.drawEllipse(16, 31, 12, 11);
-      p.drawEllipse(42, 31, 12, 11);
-      fill(kGold);
-      p.drawRect(28, 30, 14, 2);
-    }
   }
-  if (rank == 13) {
-    for (int x = 20; x < 52; x += 3) Put(img, x, 34 + (x / 3) % 2, kBlack);  // ermine tails
-    // The sword, held upright.
-    for (int y = 11; y < 38; ++y) {
-      Put(img, 18, y, kBlack);
-      Put(img, 19, y, kWhite);
-      Put(img, 20, y, kSilver);
-      Put(img, 21, y, kBlack);
+  for (int y = 29; y < 48; ++y)
+    for (int x = 18; x < 53; ++x) {
+      if (img.pixel(x, y) != robe) continue;
+      const bool a = (x + y) % 6 == 0, b = (x - y + 600) % 6 == 0;
+      if (a && b)
+        img.setPixel(x, y, kGold);
+      else if (a || b)
+        img.setPixel(x, y, col.at('D'));
     }
-    Put(img, 19, 10, kBlack);
-    Put(img, 20, 10, kBlack);
-    for (int x = 15; x <= 24; ++x) {
-      Put(img, x, 37, kBlack);
-      Put(img, x, 38, kGold);
-      Put(img, x, 39, kDarkGold);
-    }
-    Paint(img, kHand, 17, 40, col);
-    Paint(img, kKingHead, 27, 9, col);
-  } else if (rank == 12) {
-    // A flower on a long stem.
-    static const Art kFlower = {
-        "..KKK..", ".KMYMK.", "KMYYYMK", "KYYOYYK", "KMYYYMK", ".KMYMK.", "..KAK..",
-    };
-    for (int y = 19; y < 41; ++y) {
-      Put(img, 19, y, kBlack);
-      Put(img, 20, y, accent);
-      Put(img, 21, y, kBlack);
-    }
-    Paint(img, kFlower, 17, 13, col);
-    Paint(img, kHand, 17, 40, col);
-    Paint(img, kQueenHead, 27, 9, col);
-  } else {
-    // Slashes in the sleeves and buttons down the front.
-    for (int k = 0; k < 3; ++k) {
-      Put(img, 19 + 3 * k, 35, kGold);
-      Put(img, 19 + 3 * k, 36, kGold);
-      Put(img, 45 + 3 * k, 35, kGold);
-      Put(img, 45 + 3 * k, 36, kGold);
-    }
-    for (int y = 35; y < 48; y += 3) {
-      Put(img, 35, y, kGold);
-      Put(img, 35, y + 1, col.at('O'));
-    }
-    // A halberd: a shaft with an axe head at the top.
-    static const Art kAxe = {
-        "...KK...", "..KGGK..", ".KGGGGKK", "KGGGGGGK",
-        "KGGGGGGK", ".KGGGGKK", "..KGGK..", "...KK...",
-    };
-    for (int y = 12; y < 48; ++y) {
-      Put(img, 49, y, kBlack);
-      Put(img, 50, y, col.at('h'));
-      Put(img, 51, y, kBlack);
-    }
-    Paint(img, kAxe, 46, 14, col);
-    Put(img, 50, 10, kBlack);
-    Put(img, 50, 11, kSilver);
-    Paint(img, kHand, 47, 39, col);
-    Paint(img, kJackHead, 27, 10, col);
-  }
-  // The suit beside the head.
-  const int pipX = rank == 11 ? 16 : 47;
-  Stamp(img, SmallPip(suit), pipX, 11, SuitColour(suit));
+}
 
-  // The lower half is the upper one turned round.
+// Ermine cape, a gold band down the front with a jewel, gold-edged sleeves, and the sword
+// held upright.
+void DrawKing(QImage& img, const Legend& col) {
+  const QRgb accent = col.at('A');
+  {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    Fill(p, kGold);
+    p.drawRect(32, 36, 6, 12);
+    Fill(p, accent);
+    p.drawRect(33, 40, 4, 3);
+    Fill(p, kGold);
+    p.drawRect(17, 42, 8, 2);
+    p.drawRect(45, 42, 8, 2);
+    Fill(p, kWhite);
+    p.drawPolygon(QPolygon({QPoint(23, 30), QPoint(47, 30), QPoint(53, 35), QPoint(53, 37),
+                            QPoint(17, 37), QPoint(17, 35)}));
+    Fill(p, accent);
+    p.drawRect(41, 40, 2, 2);
+    p.drawRect(27, 40, 2, 2);
+  }
+  for (int x = 20; x < 52; x += 3) Put(img, x, 34 + (x / 3) % 2, kBlack);  // ermine tails
+  for (int y = 11; y < 38; ++y) {
+    Put(img, 18, y, kBlack);
+    Put(img, 19, y, kWhite);
+    Put(img, 20, y, kSilver);
+    Put(img, 21, y, kBlack);
+  }
+  Put(img, 19, 10, kBlack);
+  Put(img, 20, 10, kBlack);
+  for (int x = 15; x <= 24; ++x) {
+    Put(img, x, 37, kBlack);
+    Put(img, x, 38, kGold);
+    Put(img, x, 39, kDarkGold);
+  }
+  Paint(img, kCourtHand, 17, 40, col);
+  Paint(img, kKingHead, 27, 9, col);
+}
+
+// A gold neckline over a laced bodice, a girdle, and a flower on a long stem.
+void DrawQueen(QImage& img, const Legend& col) {
+  const QRgb accent = col.at('A');
+  {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    Fill(p, kGold);
+    p.drawPolygon(QPolygon({QPoint(24, 30), QPoint(46, 30), QPoint(35, 42)}));
+    Fill(p, accent);
+    p.drawPolygon(QPolygon({QPoint(28, 31), QPoint(42, 31), QPoint(35, 38)}));
+    Fill(p, kGold);
+    p.drawRect(17, 44, 36, 2);
+    Fill(p, accent);
+    p.drawRect(23, 38, 3, 6);
+    p.drawRect(44, 38, 3, 6);
+  }
+  static const Art kFlower = {
+      "..KKK..", ".KMYMK.", "KMYYYMK", "KYYOYYK", "KMYYYMK", ".KMYMK.", "..KAK..",
+  };
+  for (int y = 19; y < 41; ++y) {
+    Put(img, 19, y, kBlack);
+    Put(img, 20, y, accent);
+    Put(img, 21, y, kBlack);
+  }
+  Paint(img, kFlower, 17, 13, col);
+  Paint(img, kCourtHand, 17, 40, col);
+  Paint(img, kQueenHead, 27, 9, col);
+}
+
+// A doublet with puffed, slashed sleeves, a collar and a row of buttons, and a halberd.
+void DrawJack(QImage& img, const Legend& col) {
+  {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    Fill(p, col.at('A'));
+    p.drawEllipse(16, 31, 12, 11);
+    p.drawEllipse(42, 31, 12, 11);
+    Fill(p, kGold);
+    p.drawRect(28, 30, 14, 2);
+  }
+  for (int k = 0; k < 3; ++k) {
+    Put(img, 19 + 3 * k, 35, kGold);
+    Put(img, 19 + 3 * k, 36, kGold);
+    Put(img, 45 + 3 * k, 35, kGold);
+    Put(img, 45 + 3 * k, 36, kGold);
+  }
+  for (int y = 35; y < 48; y += 3) {
+    Put(img, 35, y, kGold);
+    Put(img, 35, y + 1, col.at('O'));
+  }
+  static const Art kAxe = {
+      "...KK...", "..KGGK..", ".KGGGGKK", "KGGGGGGK",
+      "KGGGGGGK", ".KGGGGKK", "..KGGK..", "...KK...",
+  };
+  for (int y = 12; y < 48; ++y) {
+    Put(img, 49, y, kBlack);
+    Put(img, 50, y, col.at('h'));
+    Put(img, 51, y, kBlack);
+  }
+  Paint(img, kAxe, 46, 14, col);
+  Put(img, 50, 10, kBlack);
+  Put(img, 50, 11, kSilver);
+  Paint(img, kCourtHand, 47, 39, col);
+  Paint(img, kJackHead, 27, 10, col);
+}
+
+// The lower half of the picture is the upper one turned round, with a black band across
+// the middle where the halves meet.
+void TurnCourtHalf(QImage& img) {
   for (int y = kFrameTop + 1; y < H / 2; ++y)
     for (int x = kFrameLeft + 1; x < kFrameRight; ++x)
       img.setPixel(W - 1 - x, H - 1 - y, img.pixel(x, y));
-  // A band across the middle where the halves meet.
   for (int x = kFrameLeft + 1; x < kFrameRight; ++x) {
     img.setPixel(x, H / 2 - 1, kBlack);
     img.setPixel(x, H / 2, kBlack);
   }
-  // The frame around the picture.
+}
+
+void DrawCourtFrame(QImage& img, QRgb c) {
   for (int x = kFrameLeft; x <= kFrameRight; ++x) {
-    img.setPixel(x, kFrameTop, robe);
-    img.setPixel(x, kFrameBottom, robe);
+    img.setPixel(x, kFrameTop, c);
+    img.setPixel(x, kFrameBottom, c);
   }
   for (int y = kFrameTop; y <= kFrameBottom; ++y) {
-    img.setPixel(kFrameLeft, y, robe);
-    img.setPixel(kFrameRight, y, robe);
+    img.setPixel(kFrameLeft, y, c);
+    img.setPixel(kFrameRight, y, c);
   }
+}
+
+QImage DrawCourt(int suit, int rank) {
+  QImage img = CardBase();
+  DrawIndex(img, suit, rank);
+  const Legend col = CourtLegend(suit, rank);
+  DrawCourtRobe(img, col);
+  if (rank == 13)
+    DrawKing(img, col);
+  else if (rank == 12)
+    DrawQueen(img, col);
+  else
+    DrawJack(img, col);
+  // The suit beside the head, clear of the jack's halberd and the others' sword or flower.
+  Stamp(img, SmallPip(suit), rank == 11 ? 16 : 47, 11, SuitColour(suit));
+  TurnCourtHalf(img);
+  DrawCourtFrame(img, col.at('R'));
   return img;
 }
 
@@ -619,160 +641,163 @@ QImage DrawJoker() {
 
 // ---- backs ----
 
-using Pattern = std::function<QRgb(int x, int y)>;
+// Each pattern gives the colour at (x, y) inside a back's frame, counted from its corner.
 
-// A back: a white margin inside the edge, then a framed pattern.
-QImage DrawBack(const Pattern& pattern, QRgb frame, QRgb edge = kBlack, QRgb surround = kWhite,
-                int margin = 4) {
-  QImage img = CardBase(kWhite, edge, surround);
-  for (int y = margin; y < H - margin; ++y)
-    for (int x = margin; x < W - margin; ++x) {
-      const bool border = x == margin || y == margin || x == W - 1 - margin || y == H - 1 - margin;
-      img.setPixel(x, y, border ? frame : pattern(x - margin, y - margin));
-    }
-  return img;
+QRgb BlueLattice(int x, int y) {
+  const int a = (x + y) % 6, b = (x - y + 600) % 6;
+  if (a == 0 && b == 0) return kWhite;  // the knots
+  if (a == 0 || b == 0) return 0xFF60A0FF;
+  return 0xFF0030A0;
 }
 
-std::vector<QImage> DrawBacks() {
-  std::vector<QImage> backs;
-  // 1: blue lattice with white knots.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        const int a = (x + y) % 6, b = (x - y + 600) % 6;
-        if (a == 0 && b == 0) return kWhite;
-        if (a == 0 || b == 0) return 0xFF60A0FF;
-        return 0xFF0030A0;
-      },
-      0xFF0030A0));
-  // 2: red with gold diamonds outlined in white.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        const int cx = (x + 4) % 8 - 4, cy = (y + 4) % 8 - 4;
-        const int d = std::abs(cx) + std::abs(cy);
-        if (d <= 1) return kGold;
-        if (d == 3) return kWhite;
-        return 0xFFB00000;
-      },
-      0xFFB00000));
-  // 3: silver-edged, a teal chain of interlocking rings.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        auto ring = [](int dx, int dy) {
-          const int r2 = dx * dx + dy * dy;
-          return r2 >= 12 && r2 <= 24;
-        };
-        const int cx = x % 8 - 4, cy = y % 8 - 4;              // rings centred in each tile
-        const int ex = (x + 4) % 8 - 4, ey = (y + 4) % 8 - 4;  // and on the tile corners
-        if (ring(cx, cy)) return kWhite;
-        if (ring(ex, ey)) return 0xFF60E0E0;
-        if (cx * cx + cy * cy < 4) return 0xFF60E0E0;
-        return 0xFF006868;
-      },
-      0xFF006868, kSilver));
-  // 4: green and gold basket weave.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        const int tx = (x / 6) % 2, ty = (y / 6) % 2;
-        const bool across = tx == ty;
-        const int lane = across ? y % 6 : x % 6;
-        if (lane == 0) return 0xFF204010;
-        return across ? (lane < 3 ? 0xFFF0D060 : 0xFFC09020) : (lane < 3 ? 0xFF40A040 : 0xFF207020);
-      },
-      0xFF204010));
-  // 5: purple rings round the middle.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        const int dx = std::abs(2 * x - 62), dy = std::abs(2 * y - 87);
-        const int d = std::max(dx, dy * 62 / 87) / 2;
-        switch (d % 5) {
-          case 0:
-            return kWhite;
-          case 1:
-          case 4:
-            return 0xFFC080E0;
-          default:
-            return 0xFF602080;
-        }
-      },
-      0xFF602080));
-  // 6: an orange sunburst.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        const double dx = x - 31.0, dy = y - 43.5;
-        const double r = std::sqrt(dx * dx + dy * dy);
-        if (r < 7.0) return r < 5.0 ? 0xFFFFE040 : 0xFFFFA000;
-        // A pseudo-angle in [0, 4) from exact arithmetic only, so no maths library can
-        // shift a ray by a pixel.
-        double turn;
-        if (dy >= 0)
-          turn = dx >= 0 ? dy / (dx + dy) : 1 - dx / (-dx + dy);
-        else
-          turn = dx < 0 ? 2 - dy / (-dx - dy) : 3 + dx / (dx - dy);
-        const int ray = static_cast<int>(turn * 8.0);
-        if (r < 9.5) return 0xFF802000;
-        return (ray % 2) ? 0xFFE06000 : 0xFFFFA000;
-      },
-      0xFF802000));
-  // 7: stars and a moon in a black sky.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        // The moon.
-        const int mx = x - 40, my = y - 18;
-        const int nx = x - 44, ny = y - 15;
-        if (mx * mx + my * my <= 81 && nx * nx + ny * ny > 64) return kGold;
-        // A tiled field of stars of two sizes.
-        static const Art kSky = {
-            "...........Y........", "....................", "....+...............",
-            "...+++..............", "....+..........Y....", "....................",
-            ".Y.......+..........", "........+Y+.........", ".........+......Y...",
-            "....................", "..............+.....", "...Y.........+Y+....",
-            "..............+.....", "....................", ".......Y............",
-            "................Y...", "..+.................", ".+Y+......Y.........",
-            "..+.................", "....................",
-        };
-        const char ch = kSky[static_cast<std::size_t>(y % 20)][static_cast<std::size_t>(x % 20)];
-        if (ch == 'Y') return 0xFFFFF080;
-        if (ch == '+') return 0xFFC0C0FF;
-        return 0xFF080828;
-      },
-      0xFF080828));
-  // 8: a red and green tartan.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        auto band = [](int v) {
-          const int m = v % 16;
-          if (m < 6) return 0;                         // red
-          if (m < 8 || (m >= 13 && m < 15)) return 1;  // green
-          if (m == 10) return 2;                       // gold thread
-          return 3;                                    // dark
-        };
-        const int a = band(x), b = band(y);
-        const int pick = ((x + y) % 2 == 0) ? a : b;
-        switch (pick) {
-          case 0:
-            return 0xFFC01818;
-          case 1:
-            return 0xFF106830;
-          case 2:
-            return kGold;
-          default:
-            return 0xFF200808;
-        }
-      },
-      0xFF200808));
-  // 9: green baize with the four suits in gold; its corners sit on green.
-  backs.push_back(DrawBack(
-      [](int x, int y) -> QRgb {
-        const int cx = x % 15, cy = y % 17;
-        const int col = (x / 15 + y / 17) % 4;
-        const Art& pip = SmallPip(col + 1);
-        if (cx >= 4 && cx < 11 && cy >= 4 && cy < 12 &&
-            pip[static_cast<std::size_t>(cy - 4)][static_cast<std::size_t>(cx - 4)] == 'X')
-          return kGold;
-        return 0xFF006000;
-      },
-      kGold, kBlack, kGreen, 3));
-  return backs;
+QRgb RedDiamonds(int x, int y) {
+  const int cx = (x + 4) % 8 - 4, cy = (y + 4) % 8 - 4;
+  const int d = std::abs(cx) + std::abs(cy);
+  if (d <= 1) return kGold;
+  if (d == 3) return kWhite;
+  return 0xFFB00000;
+}
+
+QRgb TealRingChain(int x, int y) {
+  auto ring = [](int dx, int dy) {
+    const int r2 = dx * dx + dy * dy;
+    return r2 >= 12 && r2 <= 24;
+  };
+  const int cx = x % 8 - 4, cy = y % 8 - 4;              // rings centred in each tile
+  const int ex = (x + 4) % 8 - 4, ey = (y + 4) % 8 - 4;  // and on the tile corners
+  if (ring(cx, cy)) return kWhite;
+  if (ring(ex, ey)) return 0xFF60E0E0;
+  if (cx * cx + cy * cy < 4) return 0xFF60E0E0;
+  return 0xFF006868;
+}
+
+QRgb BasketWeave(int x, int y) {
+  const int tx = (x / 6) % 2, ty = (y / 6) % 2;
+  const bool across = tx == ty;
+  const int lane = across ? y % 6 : x % 6;
+  if (lane == 0) return 0xFF204010;
+  return across ? (lane < 3 ? 0xFFF0D060 : 0xFFC09020) : (lane < 3 ? 0xFF40A040 : 0xFF207020);
+}
+
+QRgb PurpleRings(int x, int y) {
+  const int dx = std::abs(2 * x - 62), dy = std::abs(2 * y - 87);
+  const int d = std::max(dx, dy * 62 / 87) / 2;
+  switch (d % 5) {
+    case 0:
+      return kWhite;
+    case 1:
+    case 4:
+      return 0xFFC080E0;
+    default:
+      return 0xFF602080;
+  }
+}
+
+QRgb Sunburst(int x, int y) {
+  const double dx = x - 31.0, dy = y - 43.5;
+  const double r = std::sqrt(dx * dx + dy * dy);
+  if (r < 7.0) return r < 5.0 ? 0xFFFFE040 : 0xFFFFA000;
+  // A pseudo-angle in [0, 4) from exact arithmetic only, so no maths library can shift a
+  // ray by a pixel.
+  double turn;
+  if (dy >= 0)
+    turn = dx >= 0 ? dy / (dx + dy) : 1 - dx / (-dx + dy);
+  else
+    turn = dx < 0 ? 2 - dy / (-dx - dy) : 3 + dx / (dx - dy);
+  const int ray = static_cast<int>(turn * 8.0);
+  if (r < 9.5) return 0xFF802000;
+  return (ray % 2) ? 0xFFE06000 : 0xFFFFA000;
+}
+
+QRgb MoonAndStars(int x, int y) {
+  const int mx = x - 40, my = y - 18;
+  const int nx = x - 44, ny = y - 15;
+  if (mx * mx + my * my <= 81 && nx * nx + ny * ny > 64) return kGold;
+  // A tiled field of stars of two sizes.
+  static const Art kSky = {
+      "...........Y........", "....................", "....+...............",
+      "...+++..............", "....+..........Y....", "....................",
+      ".Y.......+..........", "........+Y+.........", ".........+......Y...",
+      "....................", "..............+.....", "...Y.........+Y+....",
+      "..............+.....", "....................", ".......Y............",
+      "................Y...", "..+.................", ".+Y+......Y.........",
+      "..+.................", "....................",
+  };
+  const char ch = kSky[static_cast<std::size_t>(y % 20)][static_cast<std::size_t>(x % 20)];
+  if (ch == 'Y') return 0xFFFFF080;
+  if (ch == '+') return 0xFFC0C0FF;
+  return 0xFF080828;
+}
+
+QRgb Tartan(int x, int y) {
+  auto band = [](int v) {
+    const int m = v % 16;
+    if (m < 6) return 0;                         // red
+    if (m < 8 || (m >= 13 && m < 15)) return 1;  // green
+    if (m == 10) return 2;                       // gold thread
+    return 3;                                    // dark
+  };
+  const int a = band(x), b = band(y);
+  const int pick = ((x + y) % 2 == 0) ? a : b;
+  switch (pick) {
+    case 0:
+      return 0xFFC01818;
+    case 1:
+      return 0xFF106830;
+    case 2:
+      return kGold;
+    default:
+      return 0xFF200808;
+  }
+}
+
+QRgb SuitsOnBaize(int x, int y) {
+  const int cx = x % 15, cy = y % 17;
+  const int col = (x / 15 + y / 17) % 4;
+  const Art& pip = SmallPip(col + 1);
+  if (cx >= 4 && cx < 11 && cy >= 4 && cy < 12 &&
+      pip[static_cast<std::size_t>(cy - 4)][static_cast<std::size_t>(cx - 4)] == 'X')
+    return kGold;
+  return 0xFF006000;
+}
+
+// A back: a white margin inside the card's edge, then the pattern in a one-pixel frame.
+struct TBackDesign {
+  QRgb (*Pattern)(int x, int y);
+  QRgb Frame;
+  QRgb Edge = kBlack;
+  QRgb Surround = kWhite;  // the pixels outside the cut corners
+  int Margin = 4;
+};
+
+// In card-back order, 1 to 9.
+const std::array<TBackDesign, 9> kBackDesigns = {{
+    {BlueLattice, 0xFF0030A0},
+    {RedDiamonds, 0xFFB00000},
+    {TealRingChain, 0xFF006868, kSilver},
+    {BasketWeave, 0xFF204010},
+    {PurpleRings, 0xFF602080},
+    {Sunburst, 0xFF802000},
+    {MoonAndStars, 0xFF080828},
+    {Tartan, 0xFF200808},
+    {SuitsOnBaize, kGold, kBlack, kGreen, 3},  // its corners sit on green
+}};
+
+// The pattern of a back in its frame, filling `area`.
+void DrawBackPanel(QImage& img, const TBackDesign& design, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const bool border =
+          x == area.left() || y == area.top() || x == area.right() || y == area.bottom();
+      img.setPixel(x, y, border ? design.Frame : design.Pattern(x - area.left(), y - area.top()));
+    }
+}
+
+QImage DrawBack(const TBackDesign& design) {
+  QImage img = CardBase(kWhite, design.Edge, design.Surround);
+  const int m = design.Margin;
+  DrawBackPanel(img, design, QRect(m, m, W - 2 * m, H - 2 * m));
+  return img;
 }
 
 // ---- title face ----
@@ -823,7 +848,37 @@ QImage DrawTitle() {
   return img;
 }
 
+// ---- program icon ----
+
+// Rounds n down to an odd number, so a shape centred on it has a middle column.
+int Odd(int n) {
+  return n % 2 ? n : n - 1;
+}
+
 }  // namespace
+
+QImage DrawAppIcon(int size) {
+  QImage img = NewImage(size, size, 0x00000000);
+  const int h = size * 13 / 16;
+  const int w = Odd(h * 74 / 100 + 1);
+  const int side = std::max(1, size / 32);
+  // The first back behind, to the upper left.
+  const QRect back(side, 0, w, h);
+  DrawCardShape(img, back, kWhite);
+  const int m = size >= 32 ? 2 : 1;
+  DrawBackPanel(img, kBackDesigns[0], back.adjusted(m, m, -m, -m));
+  // The ace of hearts in front, to the lower right.
+  const int fx = size - side - w, fy = size - h;
+  DrawCardShape(img, QRect(fx, fy, w, h), kWhite);
+  const int hw = Odd(w * 3 / 5), hh = hw * 9 / 10;
+  Stamp(img, SampleShape(HeartAt, hw, hh), fx + (w - hw) / 2, fy + (h - hh) / 2, kRed);
+  if (size >= 64) {  // smaller cards have no room for the index beside the heart
+    const Art& a = RankArt(1);
+    Stamp(img, a, fx + 3, fy + 3, kRed);
+    Stamp(img, a, fx + w - 3 - ArtWidth(a), fy + h - 3 - ArtHeight(a), kRed, true);
+  }
+  return img;
+}
 
 std::vector<TFace> DrawAllFaces() {
   static const std::array<const char*, 4> suitWords = {"SPADES", "HEARTS", "CLUBS", "DIAMONDS"};
@@ -839,9 +894,8 @@ std::vector<TFace> DrawAllFaces() {
       faces.push_back({name, rank <= 10 ? DrawPipCard(suit, rank) : DrawCourt(suit, rank)});
     }
   faces.push_back({QStringLiteral("CDJOKER.png"), DrawJoker()});
-  const std::vector<QImage> backs = DrawBacks();
-  for (std::size_t i = 0; i < backs.size(); ++i)
-    faces.push_back({QStringLiteral("CDCARDBACK%1.png").arg(i + 1), backs[i]});
+  for (std::size_t i = 0; i < kBackDesigns.size(); ++i)
+    faces.push_back({QStringLiteral("CDCARDBACK%1.png").arg(i + 1), DrawBack(kBackDesigns[i])});
   faces.push_back({QStringLiteral("TQUORVEL.png"), DrawTitle()});
   return faces;
 }

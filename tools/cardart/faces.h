@@ -1,6 +1,6 @@
 #pragma once
-// Draws every card face and the win icon. Pure functions of their arguments: no fonts, no
-// antialiasing, no randomness, so the same build draws the same pixels anywhere.
+// Draws every card face, the win icon and the program icon. Pure functions of their arguments: no
+// fonts, no antialiasing, no randomness, so the same build draws the same pixels anywhere.
 
 #include <QImage>
 #include <QString>
@@ -18,3 +18,5 @@ struct TFace {
 std::vector<TFace> DrawAllFaces();
 // The 32 x 32 icon shown beside a winning result.
 QImage DrawWinIcon();
+// The program's icon, a card back behind the ace of hearts, for a size x size square.
+QImage DrawAppIcon(int size);

@@ -1,5 +1,6 @@
-// Writes the card faces to <dir>/cards and the win icon to <dir>/icons, as indexed PNGs.
-// Run it on resources/ after changing the drawing; the output is committed.
+// Writes the card faces to <dir>/cards, and the win icon and the program's icon (PNG at
+// each size the desktop asks for, and SVG) to <dir>/icons. Run it on resources/ after
+// changing the drawing; the output is committed.
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +10,19 @@
 
 #include "faces.h"
 #include "pngwriter.h"
+#include "svgwriter.h"
 
 namespace {
+
+bool WriteFile(const QByteArray& bytes, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    std::fprintf(stderr, "cardart: cannot write %s: %s\n", qPrintable(path),
+                 qPrintable(file.errorString()));
+    return false;
+  }
+  return true;
+}
 
 bool WritePng(const QImage& image, const QString& path) {
   QByteArray png;
@@ -19,13 +31,22 @@ bool WritePng(const QImage& image, const QString& path) {
     std::fprintf(stderr, "cardart: %s: %s\n", qPrintable(path), qPrintable(error));
     return false;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(png) != png.size()) {
-    std::fprintf(stderr, "cardart: cannot write %s: %s\n", qPrintable(path),
-                 qPrintable(file.errorString()));
-    return false;
-  }
-  return true;
+  return WriteFile(png, path);
+}
+
+// The icon is drawn at up to 64 pixels; the larger sizes and the SVG show those pixels
+// scaled, as the game shows its cards.
+bool WriteAppIcons(const QDir& icons) {
+  bool ok = true;
+  for (int size : {16, 32, 48, 64})
+    ok = WritePng(DrawAppIcon(size), icons.filePath(QStringLiteral("lumaro-%1.png").arg(size))) &&
+         ok;
+  const QImage large = DrawAppIcon(64);
+  for (int size : {128, 256})
+    ok = WritePng(large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                  icons.filePath(QStringLiteral("lumaro-%1.png").arg(size))) &&
+         ok;
+  return WriteFile(PixelsToSvg(large), icons.filePath(QStringLiteral("lumaro.svg"))) && ok;
 }
 
 }  // namespace
@@ -45,6 +66,7 @@ int main(int argc, char** argv) {
     for (const TFace& face : DrawAllFaces())
       ok = WritePng(face.Image, root.filePath(QStringLiteral("cards/") + face.FileName)) && ok;
     ok = WritePng(DrawWinIcon(), root.filePath(QStringLiteral("icons/WINICON.png"))) && ok;
+    ok = WriteAppIcons(QDir(root.filePath(QStringLiteral("icons")))) && ok;
     return ok ? 0 : 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "cardart: %s\n", e.what());

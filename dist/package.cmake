@@ -1,0 +1,28 @@
+# The Debian package, made by `make package` (cpack -G DEB in a build configured for /usr).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME lumaro)
+set(CPACK_PACKAGE_VENDOR "The Lumaro developers")
+set(CPACK_PACKAGE_CONTACT "The Lumaro developers <developers@lumaro.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${LUMARO_HOMEPAGE})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five-card draw video poker")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Lumaro is five-card draw poker as the casino machines play it. Set a bet,
+deal five cards, keep the ones you like and draw new cards for the others; the
+hand is paid at once by a nine-line pay table, from Jacks or Better up to a
+Royal Flush. The multipliers, a sound for each winning hand and the colours
+can be changed, and the game keeps statistics of the session.
+
+lumaro-analyze works out the exact return of any pay table, the best hold for
+a dealt hand, and simulates sessions played by a fixed strategy.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Libraries the programs link are found by dpkg-shlibdeps; these three are used at run
+# time without linking: SDL2_mixer is opened with dlopen at the first win, Qt needs its
+# X11 platform plugin, and the window's texts are set in Liberation Sans.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+include(CPack)

@@ -1,0 +1,8 @@
+#pragma once
+// Pixel art as SVG: one rectangle per run of equal pixels, with crisp edges, so the drawing
+// scales to any size without blur. Fully transparent pixels are left out.
+
+#include <QByteArray>
+#include <QImage>
+
+QByteArray PixelsToSvg(const QImage& image);
