@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fuzzes the targets of a build made with fuzz/libfuzzer.cmake:
+#
+#   fuzz/run.sh [--fresh] BUILD_DIR SECONDS [NAME...]     (default: every target, in turn)
+#
+# Each target starts from the committed corpus (fuzz/corpus/NAME) and the inputs that once
+# failed (fuzz/regressions/NAME), runs SECONDS, and keeps the new inputs it finds in
+# BUILD_DIR/fuzz/corpus/NAME for the next run (--fresh starts that folder empty).
+# A failing input is saved as BUILD_DIR/fuzz/failures/NAME/crash-... and the run fails.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+fresh=no
+if [ "${1:-}" = --fresh ]; then fresh=yes; shift; fi
+[ $# -ge 2 ] || { sed -n '2,11p' "$0"; exit 2; }
+build=$1 seconds=$2
+shift 2
+names=("$@")
+if [ ${#names[@]} -eq 0 ]; then
+  for source in "$here"/*_fuzz.cpp; do names+=("$(basename "$source" _fuzz.cpp)"); done
+fi
+
+# Leaks in libraries that are not ours are ignored, ours are not; no sound ever plays.
+export LSAN_OPTIONS="suppressions=$here/../tests/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export SDL_AUDIODRIVER=dummy
+status=0
+for name in "${names[@]}"; do
+  program=$build/bin/fuzz_$name
+  [ -x "$program" ] || { echo "missing $program (build the fuzz_programs target)"; exit 2; }
+  work=$build/fuzz/corpus/$name failures=$build/fuzz/failures/$name
+  [ $fresh = yes ] && rm -rf "$work"
+  mkdir -p "$work" "$failures"
+  folders=("$work" "$here/corpus/$name")
+  [ -d "$here/regressions/$name" ] && folders+=("$here/regressions/$name")
+  options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$failures/")
+  [ -f "$here/$name.dict" ] && options+=(-dict="$here/$name.dict")
+  echo "== fuzz_$name for $seconds s"
+  "$program" "${options[@]}" "${folders[@]}" || status=1
+done
+exit $status
