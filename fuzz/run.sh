@@ -22,6 +22,12 @@ fi
 # Leaks in libraries that are not ours are ignored, ours are not; no sound ever plays.
 export LSAN_OPTIONS="suppressions=$here/../tests/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export SDL_AUDIODRIVER=dummy
+# The targets' scratch files in memory where possible: the settings store syncs every save
+# to disk, and a run would wait on the disk instead of trying inputs. Removed at the end,
+# also after a failure.
+scratch=$(mktemp -d /dev/shm/lumaro-fuzz.XXXXXX 2>/dev/null || mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR=$scratch
 status=0
 for name in "${names[@]}"; do
   program=$build/bin/fuzz_$name

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "fuzz_check.h"
-#include "fuzz_scratch.h"
 #include "game_settings.h"
 #include "settings_store.h"
 #include "sound_slots.h"
@@ -16,7 +15,7 @@ namespace {
 
 // A private config folder for the whole run; Qt's warnings about the file stay quiet.
 const QString& SettingsFile() {
-  static QTemporaryDir folder(ScratchFolderTemplate());
+  static QTemporaryDir folder;
   static const QString path = [] {
     Require(folder.isValid(), "a temporary config folder");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
