@@ -5,13 +5,14 @@
 #
 # Each target starts from the committed corpus (fuzz/corpus/NAME) and the inputs that once
 # failed (fuzz/regressions/NAME), runs SECONDS, and keeps the new inputs it finds in
-# BUILD_DIR/fuzz/corpus/NAME for the next run (--fresh starts that folder empty).
-# A failing input is saved as BUILD_DIR/fuzz/failures/NAME/crash-... and the run fails.
+# BUILD_DIR/fuzz/corpus/NAME for the next run. A failing input is saved as
+# BUILD_DIR/fuzz/failures/NAME/crash-... (or leak-, oom-, timeout-) and the run fails.
+# --fresh (make test) works in BUILD_DIR/fuzz/fresh instead, emptied first.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 fresh=no
 if [ "${1:-}" = --fresh ]; then fresh=yes; shift; fi
-[ $# -ge 2 ] || { sed -n '2,11p' "$0"; exit 2; }
+[ $# -ge 2 ] || { sed -n '2,12p' "$0"; exit 2; }
 build=$1 seconds=$2
 shift 2
 names=("$@")
@@ -32,12 +33,18 @@ status=0
 for name in "${names[@]}"; do
   program=$build/bin/fuzz_$name
   [ -x "$program" ] || { echo "missing $program (build the fuzz_programs target)"; exit 2; }
-  work=$build/fuzz/corpus/$name failures=$build/fuzz/failures/$name
-  [ $fresh = yes ] && rm -rf "$work"
+  root=$build/fuzz
+  if [ $fresh = yes ]; then
+    root=$build/fuzz/fresh
+    rm -rf "$root/corpus/$name" "$root/failures/$name"
+  fi
+  work=$root/corpus/$name failures=$root/failures/$name
   mkdir -p "$work" "$failures"
   folders=("$work" "$here/corpus/$name")
   [ -d "$here/regressions/$name" ] && folders+=("$here/regressions/$name")
-  options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$failures/")
+  # An input that takes seconds is a finding too: a win must not freeze the window.
+  options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1
+           -artifact_prefix="$failures/")
   [ -f "$here/$name.dict" ] && options+=(-dict="$here/$name.dict")
   echo "== fuzz_$name for $seconds s"
   "$program" "${options[@]}" "${folders[@]}" || status=1
