@@ -9,7 +9,7 @@ BUILD  ?= build
 SANBUILD ?= build-asan
 FUZZBUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
-FUZZ_CONFIGURE = cmake -S . -B $(FUZZBUILD) --toolchain fuzz/libfuzzer.cmake \
+FUZZ_CONFIGURE = cmake -S . -B $(FUZZBUILD) --toolchain fuzz/libfuzzer.cmake --no-warn-unused-cli \
                  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_SANITIZE=ON
 
 .PHONY: setup build run test bench fuzz clean
