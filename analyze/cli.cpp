@@ -246,7 +246,7 @@ class TProgressLine {
   void Redraw(long long done) {
     const double now = FSeconds();
     const double elapsed = now - FStart;
-    if (elapsed < 1.0 || (FShown != 0 && now - FLastDraw < 0.25) || done == 0) return;
+    if (elapsed < 1.0 || (FShown != 0 && now - FLastDraw < 0.25)) return;
     FLastDraw = now;
     const double rate = static_cast<double>(done) / elapsed;
     std::string text = std::string(kProgram) + ": " + std::to_string(100 * done / FHands) +
@@ -393,7 +393,7 @@ Commands:
                            codes, the category, won or lost, and the total after.
                            A run that takes over a second shows its progress (percentage,
                            hands per second, time left) on standard error when that is a
-                           terminal.
+                           terminal, unless --json lines go to that terminal too.
   help                     This text.
 
 Options:
