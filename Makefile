@@ -1,13 +1,20 @@
 # make run   - install missing Debian packages, build, start the game
-# make test  - the same set-up, then every test in a normal and a sanitizer build
+# make test  - the same set-up, then every test in a normal and a sanitizer build, and a
+#              short fuzz run of each fuzz target (clang and libFuzzer)
 # make bench - build and run the benchmarks
+# make fuzz  - fuzz each target for FUZZ_SECONDS (default 600), keeping what it finds in
+#              build-fuzz/fuzz/ (see fuzz/run.sh)
 # make package - the Debian package lumaro_<version>_amd64.deb, built with Debian's flags
 JOBS   ?= $(shell nproc)
 BUILD  ?= build
 SANBUILD ?= build-asan
+FUZZBUILD ?= build-fuzz
 PKGBUILD ?= build-package
+FUZZ_SECONDS ?= 600
+FUZZ_CONFIGURE = cmake -S . -B $(FUZZBUILD) --toolchain fuzz/libfuzzer.cmake --no-warn-unused-cli \
+                 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_SANITIZE=ON -DLUMARO_WERROR=ON
 
-.PHONY: setup build run test bench package clean
+.PHONY: setup build run test bench fuzz package clean
 
 setup:
 	@bash tools/setup.sh
@@ -26,9 +33,17 @@ test: setup
 	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DLUMARO_SANITIZE=ON -DLUMARO_WERROR=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS)
+	$(FUZZ_CONFIGURE)
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_programs
+	cd $(FUZZBUILD) && ctest --output-on-failure -j $(JOBS) -L fuzz
 
 bench: build
 	bash bench/run-all.sh $(BUILD)
+
+fuzz: setup
+	$(FUZZ_CONFIGURE)
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_programs
+	bash fuzz/run.sh $(FUZZBUILD) $(FUZZ_SECONDS)
 
 # As a Debian build does it: dpkg-buildflags' flags with all hardening, no tests, the
 # programs in /usr/games as Debian's policy for games asks.
@@ -43,4 +58,4 @@ package: setup
 	@ls $(PKGBUILD)/lumaro_*.deb
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(PKGBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD) $(PKGBUILD)

@@ -85,7 +85,11 @@ THandCards ParseHand(const std::vector<std::string>& words) {
 }
 
 std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi) {
-  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  // One sign only: from_chars would take the minus of "+-5".
+  if (!text.empty() && text[0] == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text[0] == '-') return std::nullopt;
+  }
   long long value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;

@@ -32,5 +32,5 @@ THandCards ParseHand(const std::vector<std::string>& words);
 TPayTable ParsePayTable(std::string_view text);
 std::string PayTableText(const TPayTable& table);
 
-// A whole number in [lo, hi] with nothing else around it.
+// A whole decimal number in [lo, hi], one optional sign, with nothing else around it.
 std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi);

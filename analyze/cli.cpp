@@ -1,5 +1,8 @@
 #include "cli.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <map>
@@ -187,7 +190,7 @@ TSimulationRequest ParseSimulation(const TOptions& options) {
   TSimulationSetup& setup = request.Setup;
   setup.Seed = static_cast<std::uint32_t>(
       NumberOption(options, "--seed", 0, std::numeric_limits<std::uint32_t>::max(), std::nullopt));
-  request.Hands = NumberOption(options, "--hands", 0, 1'000'000'000'000LL, std::nullopt);
+  request.Hands = NumberOption(options, "--hands", 0, kMaxSimulatedHands, std::nullopt);
   setup.Bet = static_cast<std::int32_t>(NumberOption(options, "--bet", kMinBet, kMaxBet, kMinBet));
   setup.Total = static_cast<std::int32_t>(
       NumberOption(options, "--total", std::numeric_limits<std::int32_t>::min(),
@@ -206,17 +209,85 @@ TSimulationRequest ParseSimulation(const TOptions& options) {
   return request;
 }
 
-int RunSimulate(const TStoredPayTable& table, TSimulationRequest request, std::ostream& out) {
+std::string DurationText(double seconds) {
+  const long long s = std::llround(std::max(seconds, 0.0));
+  if (s < 60) return std::to_string(s) + " s";
+  if (s < 3600) return std::to_string(s / 60) + " min " + std::to_string(s % 60) + " s";
+  return std::to_string(s / 3600) + " h " + std::to_string(s / 60 % 60) + " min";
+}
+
+// The line that tells a player waiting at a terminal how far a simulation has got. Quiet for
+// the first second, so quick runs leave no trace; cleared at the end.
+class TProgressLine {
+ public:
+  TProgressLine(const TProgressOptions& options, long long hands, bool json)
+      : FTerminal(json && options.OutputIsTerminal ? nullptr : options.Terminal),
+        FSeconds(options.Seconds ? options.Seconds : SteadySeconds),
+        FHands(hands),
+        FStart(FTerminal ? FSeconds() : 0) {}
+
+  void Update(long long done) {
+    // The clock is read only every few thousand hands: a hand takes about a microsecond.
+    if (FTerminal && done % 4096 == 0) Redraw(done);
+  }
+
+  void Finish() {
+    if (FShown == 0) return;
+    *FTerminal << '\r' << std::string(FShown, ' ') << '\r' << std::flush;
+    FShown = 0;
+  }
+
+ private:
+  static double SteadySeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
+
+  void Redraw(long long done) {
+    const double now = FSeconds();
+    const double elapsed = now - FStart;
+    if (elapsed < 1.0 || (FShown != 0 && now - FLastDraw < 0.25)) return;
+    FLastDraw = now;
+    const double rate = static_cast<double>(done) / elapsed;
+    std::string text = std::string(kProgram) + ": " + std::to_string(100 * done / FHands) +
+                       "% of " + std::to_string(FHands) + " hands, " +
+                       std::to_string(std::llround(rate)) + " hands/s, " +
+                       DurationText(static_cast<double>(FHands - done) / rate) + " left";
+    const std::size_t length = text.size();
+    if (length < FShown) text.append(FShown - length, ' ');
+    *FTerminal << '\r' << text << std::flush;
+    FShown = length;
+  }
+
+  std::ostream* FTerminal;
+  std::function<double()> FSeconds;
+  long long FHands;
+  double FStart;
+  double FLastDraw = 0;
+  std::size_t FShown = 0;  // length of the line on the terminal, 0 when there is none
+};
+
+int RunSimulate(const TStoredPayTable& table, TSimulationRequest request,
+                const TProgressOptions& progressOptions, std::ostream& out) {
   TSimulationSetup& setup = request.Setup;
   setup.PayTable = table.Table;
   const long long hands = request.Hands;
   TSimulator simulator(setup, setup.Strategy == stOptimal ? TDrawTables::Build(2) : nullptr);
+  TProgressLine progress(progressOptions, hands, request.Json);
   if (request.Json) {
-    for (long long h = 1; h <= hands; ++h) PrintJsonHand(out, h, simulator.PlayHand());
+    for (long long h = 1; h <= hands; ++h) {
+      PrintJsonHand(out, h, simulator.PlayHand());
+      progress.Update(h);
+    }
+    progress.Finish();
     out.flush();
     return kExitOk;
   }
-  for (long long h = 0; h < hands; ++h) simulator.PlayHand();
+  for (long long h = 1; h <= hands; ++h) {
+    simulator.PlayHand();
+    progress.Update(h);
+  }
+  progress.Finish();
   PrintPayTable(out, table);
   out << simulator.Stats().SummaryText() << "\n"
       << simulator.Stats().HighHandsText() << "\n"
@@ -224,17 +295,24 @@ int RunSimulate(const TStoredPayTable& table, TSimulationRequest request, std::o
   return kExitOk;
 }
 
-int Dispatch(const std::vector<std::string>& args, std::ostream& out,
-             const TPayTableLoader& loadPayTable) {
+// A command line checked in full, before any file is read or anything computed.
+struct TRequest {
+  std::string Command;  // help, return, advise or simulate
+  std::optional<THandCards> Cards;
+  std::optional<TSimulationRequest> Simulation;
+  std::optional<TPayTable> GivenPayTable;
+};
+
+TRequest ParseRequest(const std::vector<std::string>& args) {
   const TOptions options = ParseOptions(args);
-  if (options.Help || options.Command.empty() || options.Command == "help") {
-    if (options.Command.empty() && !options.Help)
-      throw TUsageError("no command given (try --help)");
-    out << AnalyzeHelpText();
-    return kExitOk;
+  TRequest request;
+  if (options.Help) {
+    request.Command = "help";
+    return request;
   }
   const std::string& command = options.Command;
-  if (command != "return" && command != "advise" && command != "simulate")
+  if (command.empty()) throw TUsageError("no command given (try --help)");
+  if (command != "help" && command != "return" && command != "advise" && command != "simulate")
     throw TUsageError("unknown command " + Quoted(command) + " (try --help)");
   if (command != "advise" && !options.Words.empty())
     throw TUsageError("unexpected argument " + Quoted(options.Words.front()));
@@ -242,35 +320,52 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out,
     RejectOptions(options, {"--seed", "--hands", "--strategy", "--bet", "--total"});
     if (options.Json) throw TUsageError("--json does not apply to " + command);
   }
-
-  // Everything given on the command line is checked before the player's file is read.
-  std::optional<THandCards> cards;
-  if (command == "advise") cards = ParseHand(options.Words);
-  std::optional<TSimulationRequest> simulation;
-  if (command == "simulate") simulation = ParseSimulation(options);
-  TStoredPayTable table;
+  if (command == "help") RejectOptions(options, {"--paytable"});
+  request.Command = command;
+  if (command == "advise") request.Cards = ParseHand(options.Words);
+  if (command == "simulate") request.Simulation = ParseSimulation(options);
   const auto given = options.Values.find("--paytable");
-  if (given != options.Values.end()) {
-    table.Table = ParsePayTable(given->second);
+  if (given != options.Values.end()) request.GivenPayTable = ParsePayTable(given->second);
+  return request;
+}
+
+int Dispatch(const std::vector<std::string>& args, std::ostream& out,
+             const TPayTableLoader& loadPayTable, const TProgressOptions& progress) {
+  const TRequest request = ParseRequest(args);
+  if (request.Command == "help") {
+    out << AnalyzeHelpText();
+    return kExitOk;
+  }
+  TStoredPayTable table;
+  if (request.GivenPayTable) {
+    table.Table = *request.GivenPayTable;
     table.Origin = "--paytable";
   } else {
     table = loadPayTable();
   }
-
-  if (command == "return") return RunReturn(table, out);
-  if (command == "advise") return RunAdvise(table, *cards, out);
-  return RunSimulate(table, *simulation, out);
+  if (request.Command == "return") return RunReturn(table, out);
+  if (request.Command == "advise") return RunAdvise(table, *request.Cards, out);
+  return RunSimulate(table, *request.Simulation, progress, out);
 }
 
 }  // namespace
 
 int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const TPayTableLoader& loadPayTable) {
+               const TPayTableLoader& loadPayTable, const TProgressOptions& progress) {
   try {
-    return Dispatch(args, out, loadPayTable);
+    return Dispatch(args, out, loadPayTable, progress);
   } catch (const TUsageError& e) {
     err << kProgram << ": " << e.what() << "\n";
     return kExitUsage;
+  }
+}
+
+std::optional<std::string> CommandLineProblem(const std::vector<std::string>& args) {
+  try {
+    ParseRequest(args);
+    return std::nullopt;
+  } catch (const TUsageError& e) {
+    return e.what();
   }
 }
 
@@ -289,12 +384,17 @@ Commands:
   simulate --seed N --hands K [--strategy optimal|none|all] [--bet B] [--total T] [--json]
                            Plays K hands exactly as the game does, its generator seeded
                            with N (0..4294967295), and prints the game's two statistics
-                           lines and the final total. Strategy: optimal holds (default),
+                           lines and the final total. K is 0..2147483647, the most the
+                           game's statistics count. Strategy: optimal holds (default),
                            none (draw five), all (stand pat). Bet 5..1000 (default 5),
-                           starting total default 1000. --json prints one line per hand
-                           instead: the seed before the shuffle, the dealt card codes,
-                           the held positions, the final codes, the category, won or
-                           lost, and the total after.
+                           starting total -2147483648..2147483647 (default 1000).
+                           --json prints one line per hand instead: the seed before the
+                           shuffle, the dealt card codes, the held positions, the final
+                           codes, the category, won or lost, and the total after.
+                           A run that takes over a second shows its progress (percentage,
+                           hands per second, time left) on standard error when that is a
+                           terminal, unless --json lines go to that terminal too.
+  help                     This text.
 
 Options:
   --paytable H1,...,H9     The nine multipliers, Jacks or Better up to Royal Flush. A win
@@ -304,6 +404,7 @@ Options:
                            $XDG_CONFIG_HOME (or ~/.config), as the game reads it.
   --help                   This text.
 
-Exit status: 0 on success, 2 for bad input, with a one-line message.
+Exit status: 0 on success, 2 for bad input (with a one-line message), 1 when the run
+fails otherwise (the output can't be written, for one).
 )";
 }

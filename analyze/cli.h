@@ -1,8 +1,11 @@
 #pragma once
 // The lumaro-analyze command line: return, advise and simulate.
 
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +21,23 @@ using TPayTableLoader = std::function<TStoredPayTable()>;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
 
+// The most hands one simulation plays: the game's statistics counters stop there.
+inline constexpr long long kMaxSimulatedHands = std::numeric_limits<std::int32_t>::max();
+
+// How a long simulation shows it is alive: one line on a terminal, redrawn in place.
+struct TProgressOptions {
+  std::ostream* Terminal = nullptr;  // standard error when it is a terminal; null: none
+  bool OutputIsTerminal = false;     // --json lines on the terminal are sign enough
+  std::function<double()> Seconds;   // a monotonic clock; the steady clock when empty
+};
+
 // Runs one command (args without the program name); returns the exit code. Problems with
 // the input give a one-line message on `err` and kExitUsage.
 int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const TPayTableLoader& loadPayTable);
+               const TPayTableLoader& loadPayTable, const TProgressOptions& progress = {});
+
+// The message RunAnalyze would give for this command line, or nothing when it would run it.
+// Reads no file and computes nothing.
+std::optional<std::string> CommandLineProblem(const std::vector<std::string>& args);
 
 std::string AnalyzeHelpText();

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,8 +10,11 @@
 int main(int argc, char** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  TProgressOptions progress;
+  if (isatty(STDERR_FILENO)) progress.Terminal = &std::cerr;
+  progress.OutputIsTerminal = isatty(STDOUT_FILENO);
   try {
-    const int code = RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable);
+    const int code = RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable, progress);
     // A full disk or a closed pipe must not pass for a finished run.
     std::cout.flush();
     if (!std::cout) {

@@ -51,6 +51,8 @@ done
 
 # shellcheck source=../tools/x-session.sh
 . "$(dirname "$0")/../tools/x-session.sh"
+# A sanitizer build ignores leaks inside libraries we don't own (tests/lsan.supp), never ours.
+export LSAN_OPTIONS="suppressions=$(realpath "$(dirname "$0")/../tests/lsan.supp")${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 prog_pid="" tmp=""
 cleanup() {
   if [ -n "$prog_pid" ]; then

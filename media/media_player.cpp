@@ -108,11 +108,12 @@ bool TMediaPlayer::Open(const std::filesystem::path& fileName, QString& errorTex
     errorText = AudioErrorText(sdl);
     return false;
   }
-  Mix_Chunk* chunk = sdl.LoadWAV_RW(stream, 1);  // frees the stream either way
-  if (chunk == nullptr) {
-    errorText = AudioErrorText(sdl);
-    return false;
-  }
+  // We close the stream ourselves: SDL2_mixer 2.6 leaves it open when it can't tell the
+  // file's format, and a slot pointing at such a file would use up a descriptor a win.
+  Mix_Chunk* chunk = sdl.LoadWAV_RW(stream, 0);
+  if (chunk == nullptr) errorText = AudioErrorText(sdl);
+  sdl.RWclose(stream);
+  if (chunk == nullptr) return false;
   FChunk.reset(chunk);
   return true;
 }

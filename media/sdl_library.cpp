@@ -32,21 +32,23 @@ TLoadResult Load() {
   }
   TSdlLibrary& l = result.Library;
   QString& e = result.Error;
-  const bool all =
-      Resolve(handle, "SDL_GetError", l.GetError, e) &
-      Resolve(handle, "SDL_ClearError", l.ClearError, e) &
-      Resolve(handle, "SDL_SetHint", l.SetHint, e) &
-      Resolve(handle, "SDL_InitSubSystem", l.InitSubSystem, e) &
-      Resolve(handle, "SDL_QuitSubSystem", l.QuitSubSystem, e) &
-      Resolve(handle, "SDL_WasInit", l.WasInit, e) & Resolve(handle, "SDL_Quit", l.Quit, e) &
-      Resolve(handle, "SDL_RWFromFile", l.RWFromFile, e) &
-      Resolve(handle, "Mix_OpenAudio", l.OpenAudio, e) &
-      Resolve(handle, "Mix_CloseAudio", l.CloseAudio, e) &
-      Resolve(handle, "Mix_HaltChannel", l.HaltChannel, e) &
-      Resolve(handle, "Mix_LoadWAV_RW", l.LoadWAV_RW, e) &
-      Resolve(handle, "Mix_FreeChunk", l.FreeChunk, e) &
-      Resolve(handle, "Mix_PlayChannelTimed", l.PlayChannelTimed, e) &
-      Resolve(handle, "Mix_Playing", l.Playing, e) & Resolve(handle, "Mix_GetChunk", l.GetChunk, e);
+  const bool all = Resolve(handle, "SDL_GetError", l.GetError, e) &&
+                   Resolve(handle, "SDL_ClearError", l.ClearError, e) &&
+                   Resolve(handle, "SDL_SetHint", l.SetHint, e) &&
+                   Resolve(handle, "SDL_InitSubSystem", l.InitSubSystem, e) &&
+                   Resolve(handle, "SDL_QuitSubSystem", l.QuitSubSystem, e) &&
+                   Resolve(handle, "SDL_WasInit", l.WasInit, e) &&
+                   Resolve(handle, "SDL_Quit", l.Quit, e) &&
+                   Resolve(handle, "SDL_RWFromFile", l.RWFromFile, e) &&
+                   Resolve(handle, "SDL_RWclose", l.RWclose, e) &&
+                   Resolve(handle, "Mix_OpenAudio", l.OpenAudio, e) &&
+                   Resolve(handle, "Mix_CloseAudio", l.CloseAudio, e) &&
+                   Resolve(handle, "Mix_HaltChannel", l.HaltChannel, e) &&
+                   Resolve(handle, "Mix_LoadWAV_RW", l.LoadWAV_RW, e) &&
+                   Resolve(handle, "Mix_FreeChunk", l.FreeChunk, e) &&
+                   Resolve(handle, "Mix_PlayChannelTimed", l.PlayChannelTimed, e) &&
+                   Resolve(handle, "Mix_Playing", l.Playing, e) &&
+                   Resolve(handle, "Mix_GetChunk", l.GetChunk, e);
   // Never unloaded: SDL keeps threads and handlers of its own while it is in use.
   result.Loaded = all;
   return result;

@@ -17,6 +17,7 @@ struct TSdlLibrary {
   decltype(&::SDL_WasInit) WasInit;
   decltype(&::SDL_Quit) Quit;
   decltype(&::SDL_RWFromFile) RWFromFile;
+  decltype(&::SDL_RWclose) RWclose;
   decltype(&::Mix_OpenAudio) OpenAudio;
   decltype(&::Mix_CloseAudio) CloseAudio;
   decltype(&::Mix_HaltChannel) HaltChannel;

@@ -1,6 +1,7 @@
 #include "wav_check.h"
 
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <system_error>
@@ -9,8 +10,9 @@ namespace {
 
 struct TWavFacts {
   std::int64_t Rate = 0;
-  double FrameBytes = 0;  // channels x bits / 8; below 1 for compressed formats
-  std::int64_t DataBytes = 0;
+  double FrameBytes = 0;       // channels x bits / 8; below 1 for compressed formats
+  std::int64_t DataBytes = 0;  // as the header claims: what the loader sets aside
+  std::int64_t DataInFile = 0;
 };
 
 std::uint32_t Byte(const char* b, int k) {
@@ -48,7 +50,8 @@ std::optional<TWavFacts> ReadWavFacts(const std::filesystem::path& file, std::in
       facts.FrameBytes = Le16(format + 2) * Le16(format + 14) / 8.0;  // channels x bits / 8
       haveFormat = true;
     } else if (id == "data") {
-      facts.DataBytes = std::min(size, fileBytes - at - 8);
+      facts.DataBytes = size;
+      facts.DataInFile = std::min(size, fileBytes - at - 8);
       break;
     }
     at += 8 + size + (size & 1);  // chunks are padded to even sizes
@@ -75,6 +78,9 @@ std::optional<QString> SoundFileProblem(const std::filesystem::path& file, int d
   if (facts->Rate < kMinSampleRate || facts->Rate > kMaxSampleRate)
     return Named(file) +
            QStringLiteral("its sample rate of %1 Hz is not supported").arg(facts->Rate);
+  // The loader allocates what the header claims before it reads a byte of it.
+  if (facts->DataBytes > kMaxSoundFileBytes && facts->DataBytes > facts->DataInFile)
+    return Named(file) + QStringLiteral("its header claims far more sound than the file holds");
   if (facts->FrameBytes <= 0) return std::nullopt;
   const double converted = static_cast<double>(facts->DataBytes) / facts->FrameBytes * deviceRate /
                            facts->Rate * deviceFrameBytes;

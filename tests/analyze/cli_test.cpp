@@ -15,17 +15,20 @@ struct TRun {
   int Loads = 0;
 };
 
-TRun RunTool(std::vector<std::string> args) {
+TRun RunTool(std::vector<std::string> args, const TProgressOptions& progress = {}) {
   TRun run;
   std::ostringstream out;
   std::ostringstream err;
-  run.Code = RunAnalyze(args, out, err, [&run] {
-    ++run.Loads;
-    TStoredPayTable stored;
-    stored.Table = ParsePayTable("0,1,2,3,5,8,24,49,799");
-    stored.Origin = "player's file";
-    return stored;
-  });
+  run.Code = RunAnalyze(
+      args, out, err,
+      [&run] {
+        ++run.Loads;
+        TStoredPayTable stored;
+        stored.Table = ParsePayTable("0,1,2,3,5,8,24,49,799");
+        stored.Origin = "player's file";
+        return stored;
+      },
+      progress);
   run.Out = out.str();
   run.Err = err.str();
   return run;
@@ -63,6 +66,10 @@ TEST(Cli, BadInputGivesOneLineAndExitCodeTwo) {
       {{"simulate", "--seed", "1", "--hands", "1", "--strategy", "best"}, "bad --strategy 'best'"},
       {{"simulate", "--seed", "1", "--seed", "2", "--hands", "1"}, "--seed given twice"},
       {{"simulate", "--seed"}, "--seed needs a value"},
+      {{"simulate", "--seed", "1", "--hands", "1", "--total", "+-5"}, "bad --total '+-5'"},
+      {{"simulate", "--seed", "1", "--hands", "2147483648"}, "bad --hands '2147483648'"},
+      {{"help", "extra"}, "unexpected argument 'extra'"},
+      {{"help", "--json"}, "--json does not apply to help"},
   };
   for (const auto& [args, message] : cases) {
     const TRun run = RunTool(args);
@@ -134,6 +141,45 @@ TEST(Cli, SimulatePrintsTheGameStatisticsOrOneJsonLinePerHand) {
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[1].rfind("Player has Won ", 0), 0u);
   EXPECT_EQ(lines[3], "Final total: " + total);
+}
+
+// A terminal sees one line redrawn in place once a run has taken a second, then cleared;
+// quick runs, other outputs and the results themselves are untouched.
+TEST(Cli, SimulateShowsProgressOnATerminalOnlyWhenSlow) {
+  const std::vector<std::string> args = {"simulate", "--seed",     "3",   "--hands",
+                                         "20000",    "--strategy", "none"};
+  const TRun plain = RunTool(args);
+  auto runWithClock = [&](double step, std::vector<std::string> extra, bool outputIsTerminal) {
+    std::ostringstream terminal;
+    double now = 0;
+    TProgressOptions progress;
+    progress.Terminal = &terminal;
+    progress.OutputIsTerminal = outputIsTerminal;
+    progress.Seconds = [&now, step] { return now += step; };
+    std::vector<std::string> all = args;
+    all.insert(all.end(), extra.begin(), extra.end());
+    const TRun run = RunTool(all, progress);
+    EXPECT_EQ(run.Code, kExitOk) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    return std::make_pair(run, terminal.str());
+  };
+
+  // The clock is read at the start and after every 4096 hands, half a second apart.
+  const auto [slow, shown] = runWithClock(0.5, {}, false);
+  EXPECT_EQ(slow.Out, plain.Out);
+  std::vector<std::string> frames;
+  std::istringstream in(shown);
+  for (std::string frame; std::getline(in, frame, '\r');) frames.push_back(frame);
+  ASSERT_EQ(frames.size(), 5u) << shown;
+  EXPECT_EQ(frames[0], "");
+  EXPECT_EQ(frames[1], "lumaro-analyze: 40% of 20000 hands, 8192 hands/s, 1 s left");
+  EXPECT_EQ(frames[3].rfind("lumaro-analyze: 81% of 20000 hands, ", 0), 0u) << frames[3];
+  EXPECT_EQ(frames[4], std::string(frames[3].size(), ' '));
+  EXPECT_EQ(shown.back(), '\r');
+
+  EXPECT_EQ(runWithClock(0.1, {}, false).second, "");
+  EXPECT_EQ(runWithClock(0.5, {"--json"}, true).second, "");
+  EXPECT_NE(runWithClock(0.5, {"--json"}, false).second, "");
 }
 
 TEST(Cli, ReturnPrintsTheExactReturnAndEveryCategory) {

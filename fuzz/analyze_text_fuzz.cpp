@@ -1,0 +1,114 @@
+// lumaro-analyze's reading of what a player types: the input is a command line, arguments
+// separated by NUL bytes. Every piece is also tried as a card, a hand, a pay table and a
+// number, and whatever is accepted must mean what it says.
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "card_text.h"
+#include "cli.h"
+#include "fuzz_check.h"
+
+namespace {
+
+bool IsPrintable(const std::string& text) {
+  return std::none_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
+// A message for the player: one short line, whatever was typed.
+void CheckMessage(const std::string& message) {
+  Require(!message.empty() && IsPrintable(message), "a message is one printable line");
+  Require(message.size() <= 200, "a message stays short");
+}
+
+void CheckCard(const std::string& word) {
+  const auto card = ParseCard(word);
+  if (!card) return;
+  Require(*card >= 1 && *card <= 52, "a card is one of the 52");
+  Require(ParseCard(CardText(*card)) == card, "a card's text reads back as the card");
+}
+
+void CheckHand(const std::string& word) {
+  try {
+    THandCards hand = ParseHand({word});
+    Require(std::all_of(hand.begin(), hand.end(), [](int c) { return c >= 1 && c <= 52; }),
+            "a hand holds real cards");
+    std::sort(hand.begin(), hand.end());
+    Require(std::adjacent_find(hand.begin(), hand.end()) == hand.end(), "no card twice");
+  } catch (const TUsageError& error) {
+    CheckMessage(error.what());
+  }
+}
+
+void CheckPayTable(const std::string& word) {
+  try {
+    const TPayTable table = ParsePayTable(word);
+    for (const std::int32_t h : table.H)
+      Require(h >= 0 && h < std::numeric_limits<std::int32_t>::max(), "multipliers in range");
+    Require(ParsePayTable(PayTableText(table)).H == table.H, "a pay table's text reads back");
+  } catch (const TUsageError& error) {
+    CheckMessage(error.what());
+  }
+}
+
+// Accepted text is an optional single sign and decimal digits, nothing else.
+void CheckWhole(const std::string& word) {
+  constexpr long long lo = std::numeric_limits<long long>::min();
+  constexpr long long hi = std::numeric_limits<long long>::max();
+  const auto value = ParseWhole(word, lo, hi);
+  if (!value) return;
+  const std::size_t digits = word.find_first_not_of("+-") == 1 ? 1 : 0;
+  Require(word.find_first_not_of("0123456789", digits) == std::string::npos && digits < word.size(),
+          "a whole number is a sign and digits");
+  Require(ParseWhole(std::to_string(*value), lo, hi) == value, "a number reads back");
+  if (*value < hi)
+    Require(!ParseWhole(word, *value + 1, hi), "a number below the range is refused");
+}
+
+void CheckCommandLine(const std::vector<std::string>& args) {
+  const auto problem = CommandLineProblem(args);
+  if (!problem) return;
+  CheckMessage(*problem);
+  // The program says exactly that, reads nothing and prints nothing else.
+  std::ostringstream out;
+  std::ostringstream err;
+  bool loaded = false;
+  const int code = RunAnalyze(args, out, err, [&loaded] {
+    loaded = true;
+    return TStoredPayTable{};
+  });
+  Require(code == kExitUsage, "bad input exits with the usage code");
+  Require(err.str() == "lumaro-analyze: " + *problem + "\n", "the message is the problem");
+  Require(out.str().empty() && !loaded, "bad input prints and reads nothing");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> args;
+  std::size_t from = 0;
+  while (from <= text.size()) {
+    const std::size_t end = std::min(text.find('\0', from), text.size());
+    args.push_back(text.substr(from, end - from));
+    from = end + 1;
+  }
+  if (text.empty()) args.clear();
+  for (const std::string& word : args) {
+    CheckCard(word);
+    CheckHand(word);
+    CheckPayTable(word);
+    CheckWhole(word);
+    const std::string quoted = Quoted(word);
+    Require(IsPrintable(quoted) && quoted.size() <= 45, "quoted text is short and printable");
+  }
+  CheckCommandLine(args);
+  return 0;
+}
