@@ -1,7 +1,8 @@
 # Sourced by scripts that play the real game window under tools/x-session.sh:
 #   start_game CMD [ARGS...]   starts the game in the background (pid in $game) and waits
 #                              for its window ($wid); fails if none comes up in 30 s
-#   close_game                 closes the window as a player would; fails if it stays up
+#   close_game                 closes the window as a player would; fails if it stays up or
+#                              the program ends with a status other than 0
 #   click X Y                  a left click at a point of the window below its menu bar
 #   deal_or_draw, card N       the Deal/Draw button and the N-th card (1..5)
 #   open_help                  the Help menu command
@@ -29,7 +30,13 @@ close_game() {
     echo "FAIL: the game did not close"
     return 1
   fi
+  local status=0
+  wait "$game" || status=$?
   game=
+  if [ "$status" -ne 0 ]; then
+    echo "FAIL: the game's close ended with status $status"
+    return 1
+  fi
 }
 
 click() {

@@ -32,55 +32,24 @@ start_x_session 640x480 || { echo "FAIL: Xvfb did not start"; exit 1; }
 
 cd "$work"  # no coins.Wav here: a win falls back on the program's own chime
 
-start_game() {
+# shellcheck source=../../tools/drive-game.sh
+. "$(dirname "$0")/../../tools/drive-game.sh"
+launch() {  # the game as built, its output kept for a failure report
   rm -f "$work/audio.raw"
-  "$prog" >"$work/out.log" 2>&1 &
-  game=$!
-  wid=$(timeout 30 xdotool search --sync --name "Lumaro for Windows 95")
-  sleep 1
-  # The controls sit below the menu bar at their design places (no scaling at 640 wide).
-  local info
-  info=$(xwininfo -id "$wid")
-  ox=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  oy=$(($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") + 21))
+  start_game "$@" "$prog" >"$work/out.log" 2>&1 || { echo "FAIL: no game window"; exit 1; }
 }
-close_game() {
-  xdotool windowactivate --sync "$wid" key alt+F4 || true
-  for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$game" 2>/dev/null; then
-    echo "FAIL: the game did not close"
-    exit 1
-  fi
-  local status=0
-  wait "$game" || status=$?
-  game=
-  if [ "$status" -ne 0 ]; then
-    echo "FAIL: the game's close ended with status $status"
-    cat "$work/out.log"
-    exit 1
-  fi
-}
-click() {
-  xdotool mousemove $((ox + $1)) $((oy + $2)) click 1
-  sleep 0.3
-}
-deal_or_draw() { click 64 116; }
-card() { click $((136 + 80 * ($1 - 1) + 35)) 200; }
-heard() {
-  local size
-  size=$(stat -c %s "$work/audio.raw" 2>/dev/null || echo 0)
-  [ "$size" -gt 0 ] && ! cmp -s -n "$size" "$work/audio.raw" /dev/zero
-}
+finish() { close_game || { cat "$work/out.log"; exit 1; }; }
+heard() { sound_heard "$work/audio.raw"; }
 
 # One hand, two cards held, then close: the total the hand left must be saved. A second
 # try covers clicks lost to a machine too busy to have the window ready in time.
 for attempt in 1 2; do
-  start_game
+  launch
   deal_or_draw
   card 1
   card 2
   deal_or_draw
-  close_game
+  finish
   total=$(sed -n 's/^Total=//p' "$XDG_CONFIG_HOME/Quorvel.ini")
   echo "try $attempt: saved total $total"
   [ -n "$total" ] && [ "$total" != 5000 ] && break
@@ -92,7 +61,7 @@ done
 }
 
 # Hands until one wins: its sound must reach the audio device.
-start_game
+launch
 won=no
 for _ in $(seq 60); do
   deal_or_draw
@@ -103,7 +72,7 @@ for _ in $(seq 60); do
     break
   fi
 done
-close_game
+finish
 echo "winning sound heard: $won"
 [ "$won" = yes ] || { echo "FAIL: no winning sound reached the audio device"; cat "$work/out.log"; exit 1; }
 
@@ -115,19 +84,23 @@ bet_up() {  # the bet field takes the focus, then the Up key steps it by 5
 
 # A locale with digits of its own: the bet stepped with the arrow keys survives a deal.
 printf '[Bet]\nTotal=5000\nAmount=5\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
-LANG=ar_EG.UTF-8 LC_ALL=ar_EG.UTF-8 start_game
+launch env LANG=ar_EG.UTF-8 LC_ALL=ar_EG.UTF-8
 bet_up 3
 deal_or_draw
-close_game
+finish
 echo "ar_EG: saved bet $(saved_amount)"
 [ "$(saved_amount)" = 20 ] || { echo "FAIL: the bet was lost under ar_EG"; exit 1; }
 
 # Ended by a signal, as a desktop's session end or systemd ends it: the session is saved.
-start_game
+launch
 bet_up 2
 kill -TERM "$game"
 for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game" 2>/dev/null; then echo "FAIL: SIGTERM did not end the game"; exit 1; fi
+status=0
+wait "$game" || status=$?
+game=
+[ "$status" = 0 ] || { echo "FAIL: after SIGTERM the game ended with status $status"; exit 1; }
 echo "SIGTERM: saved bet $(saved_amount)"
 [ "$(saved_amount)" = 30 ] || { echo "FAIL: SIGTERM lost the session"; exit 1; }
 echo "real window: 3 passed, 0 failed"
