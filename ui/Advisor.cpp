@@ -18,33 +18,26 @@
 namespace {
 
 // Where every control stands on the window drawn for a 640 x 480 screen.
-struct TPlace {
-  int Left, Top, Width, Height;
-};
 constexpr QSize kDesignClient(250, 444);
-constexpr TPlace kReturnLabel{8, 6, 234, 18};
-constexpr TPlace kHandLabel{8, 28, 234, 16};
-constexpr TPlace kHoldList{8, 46, 234, 130};
-constexpr TPlace kCurrentLabel{8, 180, 234, 30};
-constexpr TPlace kHoldBest{8, 214, 104, 24};
-constexpr TPlace kShowAll{124, 217, 118, 18};
-constexpr TPlace kVerdictLabel{8, 244, 234, 64};
-constexpr TPlace kSessionBox{4, 312, 242, 128};
-constexpr TPlace kHandsLabel{8, 18, 226, 16};
-constexpr TPlace kBestHoldsLabel{8, 34, 226, 16};
-constexpr TPlace kCostLabel{8, 50, 226, 16};
-constexpr TPlace kSessionReturnLabel{8, 66, 226, 16};
-constexpr TPlace kChart{8, 84, 226, 38};
+constexpr QRect kReturnLabel(8, 6, 234, 18);
+constexpr QRect kHandLabel(8, 28, 234, 16);
+constexpr QRect kHoldList(8, 46, 234, 130);
+constexpr QRect kCurrentLabel(8, 180, 234, 30);
+constexpr QRect kHoldBest(8, 214, 104, 24);
+constexpr QRect kShowAll(124, 217, 118, 18);
+constexpr QRect kVerdictLabel(8, 244, 234, 64);
+constexpr QRect kSessionBox(4, 312, 242, 128);
+constexpr QRect kHandsLabel(8, 18, 226, 16);
+constexpr QRect kBestHoldsLabel(8, 34, 226, 16);
+constexpr QRect kCostLabel(8, 50, 226, 16);
+constexpr QRect kSessionReturnLabel(8, 66, 226, 16);
+constexpr QRect kChart(8, 84, 226, 38);
 constexpr int kFontPixels = 12;
 
-void Place(QWidget* w, const TPlace& p) {
-  w->setGeometry(p.Left, p.Top, p.Width, p.Height);
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const TPlace& place) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
-  Place(label, place);
+  label->setGeometry(place);
   return label;
 }
 
@@ -85,7 +78,7 @@ void TAdvisor::BuildControls() {
   ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
   HandLabel = MakeLabel(this, "HandLabel", kHandLabel);
   HoldList = new THoldList(this);
-  Place(HoldList, kHoldList);
+  HoldList->setGeometry(kHoldList);
   CurrentLabel = MakeLabel(this, "CurrentLabel", kCurrentLabel);
   CurrentLabel->setWordWrap(true);
   CurrentLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -93,12 +86,12 @@ void TAdvisor::BuildControls() {
   HoldBest = new QPushButton(QStringLiteral("Hold best"), this);
   HoldBest->setObjectName(QStringLiteral("HoldBest"));
   HoldBest->setFocusPolicy(Qt::NoFocus);
-  Place(HoldBest, kHoldBest);
+  HoldBest->setGeometry(kHoldBest);
   connect(HoldBest, &QPushButton::clicked, this, [this] { HoldBestClick(); });
   ShowAll = new QCheckBox(QStringLiteral("Show all 32"), this);
   ShowAll->setObjectName(QStringLiteral("ShowAll"));
   ShowAll->setFocusPolicy(Qt::NoFocus);
-  Place(ShowAll, kShowAll);
+  ShowAll->setGeometry(kShowAll);
   connect(ShowAll, &QCheckBox::toggled, HoldList, &THoldList::SetShowAll);
 
   VerdictLabel = MakeLabel(this, "VerdictLabel", kVerdictLabel);
@@ -108,13 +101,13 @@ void TAdvisor::BuildControls() {
 
   SessionBox = new QGroupBox(QStringLiteral("Session"), this);
   SessionBox->setObjectName(QStringLiteral("SessionBox"));
-  Place(SessionBox, kSessionBox);
+  SessionBox->setGeometry(kSessionBox);
   HandsLabel = MakeLabel(SessionBox, "HandsLabel", kHandsLabel);
   BestHoldsLabel = MakeLabel(SessionBox, "BestHoldsLabel", kBestHoldsLabel);
   CostLabel = MakeLabel(SessionBox, "CostLabel", kCostLabel);
   SessionReturnLabel = MakeLabel(SessionBox, "SessionReturnLabel", kSessionReturnLabel);
   Chart = new TSessionChart(SessionBox);
-  Place(Chart, kChart);
+  Chart->setGeometry(kChart);
 
   const TScale scale = ScreenScale(FScreen);
   ScaleBy(this, scale.M, scale.D);

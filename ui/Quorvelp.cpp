@@ -33,39 +33,32 @@
 namespace {
 
 // Where every control stands on the 640 x 480 design, in client coordinates.
-struct TPlace {
-  int Left, Top, Width, Height;
-};
 constexpr QSize kDesignWindow(640, 480);
 constexpr QSize kDesignClient(632, 434);
 // Everything above the status bar: the part centred when the window is wider than the design.
-constexpr TPlace kDesign{0, 0, 632, 409};
-constexpr TPlace kLabel1{8, 16, 40, 16};
-constexpr TPlace kBet{56, 8, 57, 26};
-constexpr TPlace kLabel2{8, 56, 40, 16};
-constexpr TPlace kPanel5{56, 48, 57, 33};
-constexpr TPlace kShuffle{12, 96, 105, 41};
-constexpr TPlace kSecond{12, 96, 105, 41};
-constexpr TPlace kCash{136, 8, 441, 35};
-constexpr TPlace kPanel4{136, 48, 441, 33};
-constexpr TPlace kPanel2{136, 120, 397, 25};
-constexpr TPlace kSpeedButton5{544, 120, 49, 25};
+constexpr QRect kDesign(0, 0, 632, 409);
+constexpr QRect kLabel1(8, 16, 40, 16);
+constexpr QRect kBet(56, 8, 57, 26);
+constexpr QRect kLabel2(8, 56, 40, 16);
+constexpr QRect kPanel5(56, 48, 57, 33);
+constexpr QRect kShuffle(12, 96, 105, 41);
+constexpr QRect kSecond(12, 96, 105, 41);
+constexpr QRect kCash(136, 8, 441, 35);
+constexpr QRect kPanel4(136, 48, 441, 33);
+constexpr QRect kPanel2(136, 120, 397, 25);
+constexpr QRect kSpeedButton5(544, 120, 49, 25);
 constexpr int kCardLefts[kHandSize] = {136, 216, 296, 376, 456};
 constexpr int kCardTop = 152;
 constexpr int kHoldLefts[kHandSize] = {136, 216, 300, 380, 460};
 constexpr int kHoldTop = 256;
 constexpr QSize kHoldSize(69, 33);
-constexpr TPlace kImage1{552, 176, 33, 33};
-constexpr TPlace kGauge1{544, 248, 49, 41};
-constexpr TPlace kStringGrid1{136, 296, 457, 65};
-constexpr TPlace kGroupBox1{4, 372, 233, 33};
-constexpr TPlace kRadioButton1{8, 8, 89, 17};
-constexpr TPlace kRadioButton2{120, 8, 97, 17};
-constexpr TPlace kEStatusBar1{0, 409, 632, 25};
-
-void Place(QWidget* w, const TPlace& p) {
-  w->setGeometry(p.Left, p.Top, p.Width, p.Height);
-}
+constexpr QRect kImage1(552, 176, 33, 33);
+constexpr QRect kGauge1(544, 248, 49, 41);
+constexpr QRect kStringGrid1(136, 296, 457, 65);
+constexpr QRect kGroupBox1(4, 372, 233, 33);
+constexpr QRect kRadioButton1(8, 8, 89, 17);
+constexpr QRect kRadioButton2(120, 8, 97, 17);
+constexpr QRect kEStatusBar1(0, 409, 632, 25);
 
 QFont DesignFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("Liberation Sans"));
@@ -123,7 +116,7 @@ void TForm1::BuildControls() {
   Client->installEventFilter(this);
   Design = new QWidget(Client);
   Design->setObjectName(QStringLiteral("Design"));
-  Place(Design, kDesign);
+  Design->setGeometry(kDesign);
   SetFormBackground(clBtnFace);
   BuildBetAndTotal();
   BuildMessages();
@@ -140,10 +133,10 @@ void TForm1::BuildControls() {
 void TForm1::BuildBetAndTotal() {
   Label1 = new QLabel(QStringLiteral("Bet"), Design);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Place(Label1, kLabel1);
+  Label1->setGeometry(kLabel1);
   Bet = new TSpinEdit(Design);
   Bet->setObjectName(QStringLiteral("Bet"));
-  Place(Bet, kBet);
+  Bet->setGeometry(kBet);
   Bet->setRange(kMinBet, kMaxBet);
   Bet->setSingleStep(kBetStep);
   Bet->setValue(kMinBet);
@@ -158,19 +151,19 @@ void TForm1::BuildBetAndTotal() {
 
   Label2 = new QLabel(QStringLiteral("Total"), Design);
   Label2->setObjectName(QStringLiteral("Label2"));
-  Place(Label2, kLabel2);
+  Label2->setGeometry(kLabel2);
   Panel5 = MakePanel(Design, "Panel5", bvLowered, bvLowered);
-  Place(Panel5, kPanel5);
+  Panel5->setGeometry(kPanel5);
   Panel5->setFont(DesignFont(13, true));
   Panel5->SetFontColor(ToQColor(clBlue));
   Panel5->setToolTip(QStringLiteral("Total"));
 
   Shuffle = new QPushButton(QStringLiteral("Deal"), Design);
   Shuffle->setObjectName(QStringLiteral("Shuffle"));
-  Place(Shuffle, kShuffle);
+  Shuffle->setGeometry(kShuffle);
   Second = new QPushButton(QStringLiteral("Draw"), Design);
   Second->setObjectName(QStringLiteral("Second"));
-  Place(Second, kSecond);
+  Second->setGeometry(kSecond);
   Second->setToolTip(QStringLiteral("Draw Additional Cards"));
   for (QPushButton* button : {Shuffle, Second}) {
     button->setFont(DesignFont(13, true));
@@ -182,15 +175,15 @@ void TForm1::BuildBetAndTotal() {
 
 void TForm1::BuildMessages() {
   Cash = MakePanel(Design, "Cash", bvLowered, bvRaised);
-  Place(Cash, kCash);
+  Cash->setGeometry(kCash);
   Cash->setFont(DesignFont(15, true));
   Cash->SetFontColor(ToQColor(clNavy));
   Panel4 = MakePanel(Design, "Panel4", bvLowered, bvRaised);
-  Place(Panel4, kPanel4);
+  Panel4->setGeometry(kPanel4);
   Panel4->setFont(DesignFont(15, true));
   Panel4->SetFontColor(ToQColor(clMaroon));
   Panel2 = MakePanel(Design, "Panel2", bvRaised, bvNone);
-  Place(Panel2, kPanel2);
+  Panel2->setGeometry(kPanel2);
   Panel2->SetColor(ToQColor(clYellow));
 
   SpeedButton5 = new QToolButton(Design);
@@ -198,7 +191,7 @@ void TForm1::BuildMessages() {
   SpeedButton5->setText(QStringLiteral("Stats"));
   SpeedButton5->setAutoRaise(false);
   SpeedButton5->setFocusPolicy(Qt::NoFocus);
-  Place(SpeedButton5, kSpeedButton5);
+  SpeedButton5->setGeometry(kSpeedButton5);
   connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
 }
 
@@ -220,7 +213,7 @@ void TForm1::BuildHand() {
 
   Image1 = new QLabel(Design);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Place(Image1, kImage1);
+  Image1->setGeometry(kImage1);
   Image1->setPixmap(QPixmap(QStringLiteral(":/icons/WINICON.png")));
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Image1->hide();
@@ -229,7 +222,7 @@ void TForm1::BuildHand() {
 void TForm1::BuildStatistics() {
   Gauge1 = new TGauge(Design);
   Gauge1->setObjectName(QStringLiteral("Gauge1"));
-  Place(Gauge1, kGauge1);
+  Gauge1->setGeometry(kGauge1);
   Gauge1->SetRange(0, 100);
   Gauge1->SetBackColor(ToQColor(clYellow));
   Gauge1->SetColor(ToQColor(clSilver));
@@ -238,7 +231,7 @@ void TForm1::BuildStatistics() {
 
   StringGrid1 = new TStringGrid(Design);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-  Place(StringGrid1, kStringGrid1);
+  StringGrid1->setGeometry(kStringGrid1);
   StringGrid1->SetSize(kHandCategoryCount, 2);
   StringGrid1->SetDefaultColWidth(90);
   StringGrid1->SetDefaultRowHeight(24);
@@ -249,21 +242,21 @@ void TForm1::BuildStatistics() {
 void TForm1::BuildSound() {
   GroupBox1 = new QGroupBox(Design);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  Place(GroupBox1, kGroupBox1);
+  GroupBox1->setGeometry(kGroupBox1);
   RadioButton1 = new QRadioButton(QStringLiteral("Sound On"), GroupBox1);
   RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-  Place(RadioButton1, kRadioButton1);
+  RadioButton1->setGeometry(kRadioButton1);
   RadioButton1->setChecked(true);
   RadioButton2 = new QRadioButton(QStringLiteral("Sound Off"), GroupBox1);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-  Place(RadioButton2, kRadioButton2);
+  RadioButton2->setGeometry(kRadioButton2);
 }
 
 void TForm1::BuildStatusBar() {
   // Docked across the whole client area, not only the design's part of it.
   EStatusBar1 = new TEStatusBar(Client);
   EStatusBar1->setObjectName(QStringLiteral("EStatusBar1"));
-  Place(EStatusBar1, kEStatusBar1);
+  EStatusBar1->setGeometry(kEStatusBar1);
   Guard([this] {
     EStatusBar1->SetSectMainBevel(sbLow);
     EStatusBar1->SetSectDateBevel(sbLow);
