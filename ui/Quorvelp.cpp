@@ -357,11 +357,21 @@ void TForm1::ScaleToScreen() {
 }
 
 void TForm1::CentreDesign() {
-  Design->move(std::max(0, (Client->width() - Design->width()) / 2), 0);
+  // Centred in what the strategy advisor leaves free where it stands over our right part.
+  int free = Client->width();
+  if (FAdvisor && FAdvisor->isVisible()) {
+    const int advisorLeft = Client->mapFromGlobal(FAdvisor->frameGeometry().topLeft()).x();
+    if (advisorLeft > 0 && advisorLeft < free) free = advisorLeft;
+  }
+  Design->move(std::max(0, (free - Design->width()) / 2), 0);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Client && event->type() == QEvent::Resize) CentreDesign();
+  const QEvent::Type type = event->type();
+  if ((watched == Client && type == QEvent::Resize) ||
+      (watched == FAdvisor &&
+       (type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide)))
+    CentreDesign();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -523,6 +533,7 @@ void TForm1::StrategyAdvisor1Click() {
       FAdvisor = new TAdvisor(FEngine, FScreen, this);
       connect(FAdvisor, &TAdvisor::HoldClicked, this,
               [this](int position) { PanelClick(position); });
+      FAdvisor->installEventFilter(this);
     }
     FAdvisor->setVisible(!FAdvisor->isVisible());
   });

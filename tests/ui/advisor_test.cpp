@@ -278,6 +278,11 @@ class TAdvisorTest : public QObject {
     const QRect advisor = full->Advisor()->frameGeometry();
     QVERIFY(screen.contains(advisor));
     QCOMPARE(advisor.right(), screen.right());
+    // The game's controls give it what room they can, and take it back when it closes.
+    const auto centred = [&] { return (full->Client->width() - full->Design->width()) / 2; };
+    QVERIFY(full->Design->x() < centred() || centred() <= 0);
+    ToggleAdvisor(*full);
+    QCOMPARE(full->Design->x(), std::max(0, centred()));
   }
 
   void payoutsChangeRecomputesTheReturn() {
