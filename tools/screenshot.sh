@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Remakes the README's picture of the game: the real program under Xvfb at 640 x 480, a
-# few hands played and a new one dealt with two cards held, the whole screen saved.
-#   tools/screenshot.sh [PROGRAM [OUT.png]]    (default build/bin/lumaro, dist/lumaro-window.png)
+# Remakes the README's pictures of the game: the real program under Xvfb at 640 x 480, a
+# few hands played and a new one dealt with two cards held; and at 1920 x 1080 with the
+# strategy advisor open, after a hand drawn with nothing held. Whole screens are saved.
+#   tools/screenshot.sh [PROGRAM [OUT.png [ADVISOR.png]]]
+#   (defaults: build/bin/lumaro, dist/lumaro-window.png, dist/lumaro-advisor.png)
 set -euo pipefail
 root=$(dirname "$(realpath "$0")")/..
 prog=$(realpath "${1:-$root/build/bin/lumaro}")
 out=${2:-$root/dist/lumaro-window.png}
+advisor_out=${3:-$root/dist/lumaro-advisor.png}
 for tool in Xvfb openbox xdotool xdpyinfo xwininfo import; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
@@ -39,3 +42,24 @@ xdotool mousemove 0 479
 sleep 1
 import -window root "$out"
 echo "saved $out"
+close_game
+
+# The advisor, stored open, beside a 16:9 game; the design is scaled by 1080 / 480 = 9/4 and
+# stands at the left, clear of the advisor.
+stop_x_session
+printf '[Advisor]\nOpen=1\n[Bet]\nAmount=10\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+start_x_session 1920x1080 || { echo "Xvfb did not start"; exit 1; }
+start_game "$prog" >/dev/null 2>&1 || { echo "no game window"; exit 1; }
+sleep 1  # the advisor's tables
+wide_click() {
+  xdotool mousemove $((ox + $1 * 9 / 4)) $((oy + $2 * 9 / 4)) click 1
+  sleep 0.5
+}
+for _ in 1 2 3; do
+  wide_click 64 116  # deal
+  wide_click 64 116  # draw five
+done
+xdotool mousemove 1919 1079
+sleep 1
+import -window root "$advisor_out"
+echo "saved $advisor_out"
