@@ -105,7 +105,10 @@ TForm1::TForm1(const QSize& screen, TClock clock, QWidget* parent)
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The advisor reads the engine, which as a member goes before the child widgets do.
+  delete FAdvisor;
+}
 
 void TForm1::BuildControls() {
   Client = new QWidget(this);

@@ -103,4 +103,20 @@ game=
 [ "$status" = 0 ] || { echo "FAIL: after SIGTERM the game ended with status $status"; exit 1; }
 echo "SIGTERM: saved bet $(saved_amount)"
 [ "$(saved_amount)" = 30 ] || { echo "FAIL: SIGTERM lost the session"; exit 1; }
-echo "real window: 3 passed, 0 failed"
+
+# A lock that can't be taken (a folder in its place): the close reports it and still ends,
+# within a few seconds, not after the lock's thirty-second stale time or never.
+mkdir "$XDG_CONFIG_HOME/Quorvel.ini.lock"
+launch
+start=$(date +%s)
+xdotool windowactivate --sync "$wid" key alt+F4 || true
+box=$(timeout 10 xdotool search --sync --name '^Lumaro$' | head -1) || {
+  echo "FAIL: no error box for the failed save"; exit 1; }
+xdotool windowactivate --sync "$box" key Return || true
+for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game" 2>/dev/null; then echo "FAIL: the game did not end after a failed save"; exit 1; fi
+game=
+echo "stuck lock: the game ended $(($(date +%s) - start)) s after its close"
+[ $(($(date +%s) - start)) -le 8 ] || { echo "FAIL: the close waited too long"; exit 1; }
+rmdir "$XDG_CONFIG_HOME/Quorvel.ini.lock"
+echo "real window: 4 passed, 0 failed"
