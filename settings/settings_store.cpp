@@ -1,5 +1,8 @@
 #include "settings_store.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -10,7 +13,9 @@
 #include <QSaveFile>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -77,6 +82,22 @@ void ClearAbandonedLock(const QString& lockPath, const QDeadlineTimer& deadline)
   }
 }
 
+QString HomeFromPasswordDatabase() {
+  long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+  for (;;) {
+    passwd entry{};
+    passwd* found = nullptr;
+    const int error = getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found);
+    if (error == ERANGE && buffer.size() < 1024 * 1024) {
+      buffer.resize(buffer.size() * 2);
+      continue;
+    }
+    if (error != 0 || !found || !found->pw_dir) return {};
+    return QFile::decodeName(found->pw_dir);
+  }
+}
+
 bool IsBlank(QChar c) {
   return c == QLatin1Char(' ');
 }
@@ -94,11 +115,20 @@ int HexDigitValue(QChar c) {
 ESettingsError::ESettingsError(const QString& message)
     : std::runtime_error(message.toStdString()) {}
 
+QString HomeFolderPath() {
+  const QString home = qEnvironmentVariable("HOME");
+  if (QDir::isAbsolutePath(home)) return QDir::cleanPath(home);
+  // Started without HOME (a service, "env -i"): Qt alone would give "/".
+  const QString fromDatabase = HomeFromPasswordDatabase();
+  if (QDir::isAbsolutePath(fromDatabase)) return QDir::cleanPath(fromDatabase);
+  return QDir::rootPath();
+}
+
 QString SettingsFolderPath() {
   const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
   // A relative XDG_CONFIG_HOME is invalid and must be ignored.
   if (!configHome.isEmpty() && QDir::isAbsolutePath(configHome)) return QDir::cleanPath(configHome);
-  return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.config"));
+  return QDir::cleanPath(HomeFolderPath() + QStringLiteral("/.config"));
 }
 
 QString SettingsFilePath() {

@@ -37,7 +37,10 @@ inline const QString kSettingsKeyName = QStringLiteral("Quorvel.ini");
 // The longest a save waits for a lock another writer holds (or left behind) before it fails.
 inline constexpr int kSaveWaitMilliseconds = 2000;
 
-// $XDG_CONFIG_HOME, or ~/.config when it is unset, empty or relative. Read on every call.
+// $HOME, or the home folder the password database gives when $HOME is unset, empty or
+// relative. Read on every call.
+QString HomeFolderPath();
+// $XDG_CONFIG_HOME, or HomeFolderPath()/.config when it is unset, empty or relative.
 QString SettingsFolderPath();
 // SettingsFolderPath()/Quorvel.ini.
 QString SettingsFilePath();
