@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -79,6 +80,40 @@ void ClearAbandonedLock(const QString& lockPath, const QDeadlineTimer& deadline)
     }
     if (deadline.hasExpired()) return;
     QThread::msleep(20);
+  }
+}
+
+// A save killed between writing its temporary file and renaming it over the settings file
+// leaves "<name>.XXXXXX" (QSaveFile's pattern) beside the file it saves to. One that young
+// may be another copy's save in progress.
+constexpr qint64 kLeftoverSaveSeconds = 60;
+
+bool IsLeftoverSaveName(const QString& name, const QString& savedName) {
+  constexpr qsizetype kRandomLength = 6;
+  if (name.size() != savedName.size() + 1 + kRandomLength || !name.startsWith(savedName) ||
+      name[savedName.size()] != QLatin1Char('.'))
+    return false;
+  for (const QChar c : QStringView(name).sliced(savedName.size() + 1)) {
+    const char16_t u = c.unicode();
+    if (!((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')))
+      return false;
+  }
+  return true;
+}
+
+void RemoveLeftoverSaves(const QString& filePath) {
+  // The temporary file sits beside the file a link leads to.
+  const QFileInfo saved(QFileInfo(filePath).canonicalFilePath());
+  if (saved.fileName().isEmpty()) return;
+  const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverSaveSeconds);
+  QDirIterator entries(saved.absolutePath(),
+                       QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+  while (entries.hasNext()) {
+    entries.next();
+    const QFileInfo entry = entries.fileInfo();
+    if (!IsLeftoverSaveName(entry.fileName(), saved.fileName()) || entry.lastModified() > cutoff)
+      continue;
+    QFile::remove(entry.filePath());
   }
 }
 
@@ -315,6 +350,7 @@ void TSettingsStore::Commit() {
   QSaveFile file(FFilePath);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
     throw setFailed();
+  RemoveLeftoverSaves(FFilePath);
 }
 
 void TSettingsStore::Release() noexcept {

@@ -83,7 +83,8 @@ class TSettingsStore {
 
   // Saves this opening's writes and releases the store. Throws ESettingsError when they
   // could not be saved; the store is released either way. Never waits much longer than
-  // kSaveWaitMilliseconds.
+  // kSaveWaitMilliseconds. A successful save also removes temporary files of the file's
+  // own that a save killed midway left behind, once they are a minute old.
   void CloseSettingsStore();
 
   bool IsOpen() const { return FOpen; }

@@ -243,6 +243,37 @@ TEST_F(ReliabilityTest, ALockThatCanNotBeTakenFailsTheSaveWithinSeconds) {
   }
 }
 
+TEST_F(ReliabilityTest, LeftoversOfKilledSavesAreRemovedOnceAMinuteOld) {
+  const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-300);
+  const auto makeFile = [&](const QString& name, bool old) {
+    QFile file(ConfigFolder + QLatin1Char('/') + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Bet]\nTotal=1\n");
+    ASSERT_TRUE(file.flush());  // or the close would make it new again
+    if (old) {
+      ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+  };
+  const QStringList removed = {QStringLiteral("Quorvel.ini.a1B2c3"),
+                               QStringLiteral("Quorvel.ini.ZZZZZZ")};
+  const QStringList kept = {
+      QStringLiteral("Quorvel.ini.Fresh1"),   // perhaps another copy's save in progress
+      QStringLiteral("Quorvel.ini.bak"),      // not the pattern
+      QStringLiteral("Quorvel.ini.a1B2c3d"),  // nor this
+      QStringLiteral("Quorvel.ini.a1-2c3"),   // nor this
+      QStringLiteral("Other.ini.a1B2c3"),     // not ours
+  };
+  for (const QString& name : removed) makeFile(name, true);
+  for (const QString& name : kept) makeFile(name, name != QLatin1String("Quorvel.ini.Fresh1"));
+
+  SaveSoundSlot(1, QStringLiteral("/a.wav"));
+  for (const QString& name : removed)
+    EXPECT_FALSE(QFile::exists(ConfigFolder + '/' + name)) << name.toStdString();
+  for (const QString& name : kept)
+    EXPECT_TRUE(QFile::exists(ConfigFolder + '/' + name)) << name.toStdString();
+  EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("/a.wav"));
+}
+
 struct TCorruptCase {
   const char* Name;
   QByteArray Bytes;
