@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "settings_log.h"
 #include "settings_store.h"
 
 namespace {
@@ -19,7 +20,8 @@ std::int32_t ReadInteger(const TSettingsStore& store, const QString& section, co
                          std::int32_t def) {
   try {
     return store.ReadIntegerValue(section, key, def);
-  } catch (const ESettingsError&) {
+  } catch (const ESettingsError& error) {
+    qCWarning(lcSettings, "%s; counted as not stored", error.what());
     return def;
   }
 }

@@ -18,6 +18,8 @@
 #include <limits>
 #include <vector>
 
+#include "settings_log.h"
+
 namespace {
 
 // Anything bigger is not a settings file we wrote; reading it whole would only hurt.
@@ -75,7 +77,8 @@ void ClearAbandonedLock(const QString& lockPath, const QDeadlineTimer& deadline)
     if (!info.isFile() || info.size() != 0) return;
     const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
     if (age >= kAbandonedLockMilliseconds || waited.elapsed() >= kAbandonedLockMilliseconds) {
-      QFile::remove(lockPath);
+      if (!QFile::remove(lockPath))
+        qCWarning(lcSettings, "could not remove the abandoned lock %s", qUtf8Printable(lockPath));
       return;
     }
     if (deadline.hasExpired()) return;
@@ -113,7 +116,8 @@ void RemoveLeftoverSaves(const QString& filePath) {
     const QFileInfo entry = entries.fileInfo();
     if (!IsLeftoverSaveName(entry.fileName(), saved.fileName()) || entry.lastModified() > cutoff)
       continue;
-    QFile::remove(entry.filePath());
+    if (!QFile::remove(entry.filePath()))
+      qCWarning(lcSettings, "could not remove %s", qUtf8Printable(entry.filePath()));
   }
 }
 
@@ -156,6 +160,7 @@ QString HomeFolderPath() {
   // Started without HOME (a service, "env -i"): Qt alone would give "/".
   const QString fromDatabase = HomeFromPasswordDatabase();
   if (QDir::isAbsolutePath(fromDatabase)) return QDir::cleanPath(fromDatabase);
+  qCWarning(lcSettings, "no home folder for user %u", static_cast<unsigned>(getuid()));
   return QDir::rootPath();
 }
 
@@ -229,7 +234,9 @@ TSettingsStore::TSettingsStore(QString keyName, QString filePath)
     : FKeyName(std::move(keyName)), FFilePath(std::move(filePath)) {
   // Created on the first opening; failing here only means the reads give defaults, and
   // the first save reports it.
-  QDir().mkpath(QFileInfo(FFilePath).absolutePath());
+  const QString folder = QFileInfo(FFilePath).absolutePath();
+  if (!QDir().mkpath(folder))
+    qCWarning(lcSettings, "could not create %s; using the defaults", qUtf8Printable(folder));
   if (ProbeFile(FFilePath, false).Access == TFileAccess::Missing &&
       !QFileInfo(FFilePath).isSymLink()) {
     QFile file(FFilePath);
@@ -237,7 +244,13 @@ TSettingsStore::TSettingsStore(QString keyName, QString filePath)
     (void)file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
   }
   TStoreFile file = ProbeFile(FFilePath, true);
+  if (file.Access == TFileAccess::Unreadable)
+    qCWarning(lcSettings, "could not read %s (%s); using the defaults", qUtf8Printable(FFilePath),
+              qUtf8Printable(file.Problem));
   FDocument = TIniDocument::Parse(std::move(file.Bytes));
+  if (!FDocument.IsWellFormed())
+    qCWarning(lcSettings, "%s has lines that are not settings; they were skipped",
+              qUtf8Printable(FFilePath));
 }
 
 TSettingsStore::TSettingsStore(TSettingsStore&& other) noexcept
@@ -337,7 +350,11 @@ void TSettingsStore::Commit() {
   // QSettings would wait for ever: for a lock that is a folder, for a stale one in a
   // read-only folder, for another writer that hangs.
   QLockFile lock(lockPath);
-  if (!lock.tryLock(RemainingMilliseconds(deadline))) throw setFailed();
+  if (!lock.tryLock(RemainingMilliseconds(deadline))) {
+    qCWarning(lcSettings, "could not lock %s (QLockFile error %d)", qUtf8Printable(lockPath),
+              static_cast<int>(lock.error()));
+    throw setFailed();
+  }
 
   // What other copies of the game saved since we read the file, with our writes on top.
   TStoreFile current = ProbeFile(FFilePath, true);
@@ -348,8 +365,11 @@ void TSettingsStore::Commit() {
   const QByteArray bytes = document.Serialize();
   // A new file renamed over the old one: a save killed at any moment leaves one or the other.
   QSaveFile file(FFilePath);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    qCWarning(lcSettings, "could not save %s: %s", qUtf8Printable(FFilePath),
+              qUtf8Printable(file.errorString()));
     throw setFailed();
+  }
   RemoveLeftoverSaves(FFilePath);
 }
 
