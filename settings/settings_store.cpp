@@ -47,16 +47,17 @@ TStoreFile ProbeFile(const QString& path, bool read) {
   if (!info.exists()) return {};
   // A directory, a FIFO or a device would make the reader fail, block or never finish.
   if (!info.isFile()) return {TFileAccess::Unreadable, {}, QStringLiteral("not a regular file")};
-  if (info.size() > kMaxStoreBytes)
-    return {TFileAccess::Unreadable, {}, QStringLiteral("larger than 64 MB")};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {TFileAccess::Unreadable, {}, file.errorString()};
+  // The size of what we opened: another file may have been put in its place meanwhile.
+  const QString tooLarge = QStringLiteral("larger than 64 MB");
+  if (file.size() > kMaxStoreBytes) return {TFileAccess::Unreadable, {}, tooLarge};
   TStoreFile result{TFileAccess::Readable, {}, {}};
   if (!read) return result;
-  // Bounded even if the file grew since we looked at its size.
-  result.Bytes = file.read(kMaxStoreBytes + 1);
-  if (file.error() != QFileDevice::NoError || result.Bytes.size() > kMaxStoreBytes)
+  result.Bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError)
     return {TFileAccess::Unreadable, {}, file.errorString()};
+  if (result.Bytes.size() > kMaxStoreBytes) return {TFileAccess::Unreadable, {}, tooLarge};
   return result;
 }
 
