@@ -238,13 +238,12 @@ TSettingsStore::TSettingsStore(QString keyName, QString filePath)
   const QString folder = QFileInfo(FFilePath).absolutePath();
   if (!QDir().mkpath(folder))
     qCWarning(lcSettings, "could not create %s; using the defaults", qUtf8Printable(folder));
-  if (ProbeFile(FFilePath, false).Access == TFileAccess::Missing &&
-      !QFileInfo(FFilePath).isSymLink()) {
-    QFile file(FFilePath);
-    // NewOnly: never truncate a file another copy of the game has just put in place.
-    (void)file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-  }
   TStoreFile file = ProbeFile(FFilePath, true);
+  if (file.Access == TFileAccess::Missing && !QFileInfo(FFilePath).isSymLink()) {
+    QFile created(FFilePath);
+    // NewOnly: never truncate a file another copy of the game has just put in place.
+    if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) file = ProbeFile(FFilePath, true);
+  }
   if (file.Access == TFileAccess::Unreadable)
     qCWarning(lcSettings, "could not read %s (%s); using the defaults", qUtf8Printable(FFilePath),
               qUtf8Printable(file.Problem));
