@@ -86,12 +86,20 @@ const QByteArray kIniTokens[] = {
     "@Variant(", "@Rect(", "@ByteArray(", "@Invalid()",  ")",         "%",        "0x1F",
     "$",         "-",      "1000",        "99999999999", " ",         "\xff",     "\0"};
 
+// Values claiming far more than the file holds (a list, a map, a byte array of 2^31 or
+// 2^32 - 1 entries): unpacked, each would ask for gigabytes.
+const QByteArray kHugeClaims[] = {"=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n",
+                                  "=@Variant(\\0\\0\\0\\b\\xff\\xff\\xff\\xff)\n",
+                                  "=@Variant(\\0\\0\\0\\f\\x7f\\xff\\xff\\xff)\n"};
+
 QByteArray RandomIniFile(QRandomGenerator& random) {
   QByteArray bytes;
   const int pieces = random.bounded(60);
   for (int i = 0; i < pieces; ++i) {
     if (random.bounded(5) == 0)
       bytes += RandomBytes(random, 8);
+    else if (random.bounded(30) == 0)
+      bytes += kHugeClaims[random.bounded(static_cast<int>(std::size(kHugeClaims)))];
     else
       bytes += kIniTokens[random.bounded(static_cast<int>(std::size(kIniTokens)))];
   }
