@@ -1,17 +1,17 @@
 #pragma once
-// The per-user settings store: one INI file in the user's config folder, read and written
-// through QSettings, every value kept as text.
+// The per-user settings store: one INI file in the user's config folder, in the syntax
+// QSettings writes (ini_format.h), every value kept as text.
 //
 // Failures and their messages:
-//  "Invalid data type for '%s'"  a stored value QSettings does not read back as plain text
-//                                (a comma list, @Variant(...), @Rect(...), @ByteArray(...),
-//                                @Invalid()).
+//  "Invalid data type for '%s'"  a stored value that is not plain text (a comma list,
+//                                @Variant(...), @Rect(...), @ByteArray(...), @Invalid()).
 //  "Failed to create key %s"     the store's folder is missing and can't be created (%s is
 //                                the store name), or a section name can't be a section
 //                                (empty or containing '/' or '\').
 //  "Failed to set data for '%s'" a group of writes could not be saved: the folder or the
-//                                file isn't writable, the disk is full (%s is the first
-//                                value of the group).
+//                                file isn't writable, the disk is full, or another writer's
+//                                lock was not released within kSaveWaitMilliseconds (%s is
+//                                the first value of the group).
 //  "Failed to get data for '%s'" a group of writes was refused because the existing file
 //                                can't be read (no permission, not a regular file, too
 //                                large): saving would replace settings we could not read.
@@ -20,13 +20,12 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
-class QSettings;
+#include "ini_format.h"
 
 class ESettingsError : public std::runtime_error {
  public:
@@ -35,8 +34,13 @@ class ESettingsError : public std::runtime_error {
 };
 
 inline const QString kSettingsKeyName = QStringLiteral("Quorvel.ini");
+// The longest a save waits for a lock another writer holds (or left behind) before it fails.
+inline constexpr int kSaveWaitMilliseconds = 2000;
 
-// $XDG_CONFIG_HOME, or ~/.config when it is unset, empty or relative. Read on every call.
+// $HOME, or the home folder the password database gives when $HOME is unset, empty or
+// relative. Read on every call.
+QString HomeFolderPath();
+// $XDG_CONFIG_HOME, or HomeFolderPath()/.config when it is unset, empty or relative.
 QString SettingsFolderPath();
 // SettingsFolderPath()/Quorvel.ini.
 QString SettingsFilePath();
@@ -52,7 +56,8 @@ std::int32_t StoredTextToInteger(QStringView text, std::int32_t def);
 // One opening of the store. Reads see the file as it was at the opening plus this
 // opening's own writes. Writes are collected and saved together, atomically, by
 // CloseSettingsStore; a store released without it (an exception on the way) saves
-// nothing. Values other copies of the game wrote in the meantime are kept.
+// nothing. Values other copies of the game wrote in the meantime are kept, and so are the
+// stored forms of values this opening did not write.
 class TSettingsStore {
  public:
   // Makes the folder and an empty file when they are missing (quietly: a store that can't
@@ -77,7 +82,9 @@ class TSettingsStore {
   void WriteBooleanValue(const QString& section, const QString& key, bool value);
 
   // Saves this opening's writes and releases the store. Throws ESettingsError when they
-  // could not be saved; the store is released either way.
+  // could not be saved; the store is released either way. Never waits much longer than
+  // kSaveWaitMilliseconds. A successful save also removes temporary files of the file's
+  // own that a save killed midway left behind, once they are a minute old.
   void CloseSettingsStore();
 
   bool IsOpen() const { return FOpen; }
@@ -85,7 +92,7 @@ class TSettingsStore {
 
  private:
   struct TPendingWrite {
-    QString Path;  // "section/key" as QSettings names it
+    QString Section;
     QString Key;
     QString Text;
   };
@@ -99,7 +106,7 @@ class TSettingsStore {
 
   QString FKeyName;
   QString FFilePath;
-  std::unique_ptr<QSettings> FSettings;  // null while the file can't be read
+  TIniDocument FDocument;  // empty while the file can't be read
   std::vector<TPendingWrite> FPending;
   bool FOpen = true;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "settings_log.h"
 #include "settings_store.h"
 
 namespace {
@@ -29,8 +30,9 @@ TSoundSlots LoadSoundSlots() {
     QString path;
     try {
       path = store.ReadTextValue(kSoundSection, SlotKey(slot), kNoSoundFile);
-    } catch (const ESettingsError&) {
+    } catch (const ESettingsError& error) {
       // Read at every activation of the window: reporting it would report it forever.
+      qCWarning(lcSettings, "%s; sound slot %d counted as not chosen", error.what(), slot);
       path = kNoSoundFile;
     }
     result[static_cast<std::size_t>(slot - 1)] = SoundSlotFromPath(path);

@@ -3,11 +3,15 @@
 
 #include "game_settings.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
 
+#include "file_names.h"
 #include "game_engine.h"
 #include "settings_store.h"
 #include "settings_test_support.h"
@@ -155,6 +159,66 @@ TEST_F(GameSettingsTest, OneValueOfTheWrongTypeCostsOnlyItself) {
   const TSoundSlots soundSlots = LoadSoundSlots();
   EXPECT_EQ(soundSlots[1], QStringLiteral("Error"));
   EXPECT_EQ(soundSlots[2], QStringLiteral("/ok.wav"));
+}
+
+TEST_F(GameSettingsTest, AValueClaimingAHugeSizeCountsAsMissingWithoutBeingUnpacked) {
+  // QDataStream form, read by QSettings before any type check: a list of 2^31 entries
+  // (64 GB), a map and a string list of as many, a byte array of 4 GB.
+  StartWith(
+      "[Payouts]\nH1=@Variant(\\0\\0\\0\\x9\\x7f\\xff\\xff\\xff)\n"
+      "H2=@Variant(\\0\\0\\0\\b\\x7f\\xff\\xff\\xff)\nH3=7\n"
+      "[Bet]\nAmount=@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\nTotal=3000\n"
+      "[Sound]\nWAVFILE1=@Variant(\\0\\0\\0\\f\\xff\\xff\\xff\\xfe)\nWAVFILE2=/ok.wav\n");
+  EXPECT_EQ(Loaded.Payouts[0], kNotStored);
+  EXPECT_EQ(Loaded.Payouts[1], kNotStored);
+  EXPECT_EQ(Loaded.Payouts[2], 7);
+  EXPECT_EQ(Loaded.BetAmount, kNotStored);
+  EXPECT_EQ(Loaded.Total, 3000);
+  const TSoundSlots soundSlots = LoadSoundSlots();
+  EXPECT_EQ(soundSlots[0], QStringLiteral("Error"));
+  EXPECT_EQ(soundSlots[1], QStringLiteral("/ok.wav"));
+  TSettingsStore store = TSettingsStore::OpenSettingsStore();
+  try {
+    store.ReadIntegerValue(QStringLiteral("Payouts"), QStringLiteral("H1"), -1);
+    ADD_FAILURE() << "read as a number";
+  } catch (const ESettingsError& error) {
+    EXPECT_STREQ(error.what(), "Invalid data type for 'H1'");
+  }
+  store.CloseSettingsStore();
+}
+
+TEST_F(GameSettingsTest, BytesThatAreNotUtf8SurviveASaveAndNameTheirFile) {
+  // A sound in a folder named in Latin-1, as old archives and disks leave them.
+  const QByteArray folder = QFile::encodeName(Temp.path()) + "/caf\xe9";
+  ASSERT_EQ(mkdir(folder.constData(), 0755), 0);
+  const QByteArray wav = folder + "/gagn\xe9.wav";
+  // QTemporaryDir can't remove names that are not UTF-8.
+  struct TRemoveOnExit {
+    const QByteArray& File;
+    const QByteArray& Folder;
+    ~TRemoveOnExit() {
+      unlink(File.constData());
+      rmdir(Folder.constData());
+    }
+  } removeOnExit{wav, folder};
+  const int fd = open(wav.constData(), O_CREAT | O_WRONLY, 0644);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  ASSERT_LE(wav.size(), 80);
+  const QByteArray otherProgram = "[Other]\nTitle=Caf\xe9 \"cr\xe8me\"\n";
+  WriteRaw(otherProgram + "[Sound]\nWAVFILE1=" + wav + "\nWAVFILE2=\xff\xfe\n");
+
+  const TSoundSlots soundSlots = LoadSoundSlots();
+  EXPECT_EQ(LocalBytesFromPath(soundSlots[0]), wav);
+  EXPECT_EQ(access(LocalBytesFromPath(soundSlots[0]).constData(), F_OK), 0);
+  SaveGameSettings(TGameSettings{});  // the close
+  SaveSoundSlot(3, soundSlots[0]);    // the same file chosen for another slot
+
+  const QByteArray raw = ReadRaw();
+  EXPECT_TRUE(raw.contains(otherProgram)) << raw.toStdString();
+  EXPECT_TRUE(raw.contains("\nWAVFILE1=" + wav + "\nWAVFILE2=\xff\xfe\nWAVFILE3=" + wav + "\n"))
+      << raw.toStdString();
+  EXPECT_EQ(LocalBytesFromPath(LoadSoundSlots()[2]), wav);
 }
 
 TEST_F(GameSettingsTest, SoundPathIsStoredWholeAndTheSlotKeepsItsFirst80Characters) {

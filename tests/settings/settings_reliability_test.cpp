@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QThread>
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <thread>
 
@@ -179,6 +180,98 @@ TEST_F(ReliabilityTest, TwoCopiesClosingOneAfterTheOtherKeepEachOthersValues) {
   const TSoundSlots soundSlots = LoadSoundSlots();
   EXPECT_EQ(soundSlots[2], QStringLiteral("/other, 3.wav"));
   EXPECT_EQ(soundSlots[4], QStringLiteral("/mine.wav"));
+}
+
+// Stored into the lock file, QLockFile's own format: process id, program, host.
+QByteArray LockOfAFinishedProcess() {
+  // Above the kernel's largest process id, so no process can have it.
+  return "4194305\nlumaro\n\n";
+}
+
+TEST_F(ReliabilityTest, ALockThatCanNotBeTakenFailsTheSaveWithinSeconds) {
+  const QByteArray stored = "[Bet]\nTotal=4000\n";
+  WriteRaw(stored);
+  const QString lockPath = FilePath() + QStringLiteral(".lock");
+  // About two seconds each; QSettings waited for ever, or 32 s for the garbage.
+  const auto expectFailedSave = [&](const std::function<void()>& save, const char* message) {
+    QElapsedTimer clock;
+    clock.start();
+    try {
+      save();
+      ADD_FAILURE() << "saved without the lock";
+    } catch (const ESettingsError& error) {
+      EXPECT_STREQ(error.what(), message);
+    }
+    EXPECT_LT(clock.elapsed(), 12000);
+    EXPECT_EQ(ReadRaw(), stored);
+  };
+  {
+    SCOPED_TRACE("a folder named like the lock");
+    ASSERT_TRUE(QDir().mkpath(lockPath));
+    expectFailedSave([] { SaveGameSettings(TGameSettings{}); }, "Failed to set data for 'Amount'");
+    ASSERT_TRUE(QDir().rmdir(lockPath));
+  }
+  {
+    SCOPED_TRACE("garbage in a fresh lock");
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("not a lock at all\n");
+    lock.close();
+    expectFailedSave([] { SaveSoundSlot(2, QStringLiteral("/b.wav")); },
+                     "Failed to set data for 'WAVFILE2'");
+    ASSERT_TRUE(QFile::remove(lockPath));
+  }
+  {
+    SCOPED_TRACE("the stale lock of a finished process, in a folder nobody may write");
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(LockOfAFinishedProcess());
+    lock.close();
+    // The file itself writable, so that only the lock stands in the way.
+    chmod(QFile::encodeName(FilePath()).constData(), 0666);
+    chmod(QFile::encodeName(ConfigFolder).constData(), 0555);
+    QElapsedTimer clock;
+    clock.start();
+    const TWriterResult result =
+        RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
+    chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
+    if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
+    EXPECT_EQ(result.Output,
+              QStringLiteral("loaded 4000 -1 1\nerror: Failed to set data for 'Amount'\n"));
+    EXPECT_LT(clock.elapsed(), 12000);
+    EXPECT_EQ(ReadRaw(), stored);
+  }
+}
+
+TEST_F(ReliabilityTest, LeftoversOfKilledSavesAreRemovedOnceAMinuteOld) {
+  const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-300);
+  const auto makeFile = [&](const QString& name, bool old) {
+    QFile file(ConfigFolder + QLatin1Char('/') + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Bet]\nTotal=1\n");
+    ASSERT_TRUE(file.flush());  // or the close would make it new again
+    if (old) {
+      ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+  };
+  const QStringList removed = {QStringLiteral("Quorvel.ini.a1B2c3"),
+                               QStringLiteral("Quorvel.ini.ZZZZZZ")};
+  const QStringList kept = {
+      QStringLiteral("Quorvel.ini.Fresh1"),   // perhaps another copy's save in progress
+      QStringLiteral("Quorvel.ini.bak"),      // not the pattern
+      QStringLiteral("Quorvel.ini.a1B2c3d"),  // nor this
+      QStringLiteral("Quorvel.ini.a1-2c3"),   // nor this
+      QStringLiteral("Other.ini.a1B2c3"),     // not ours
+  };
+  for (const QString& name : removed) makeFile(name, true);
+  for (const QString& name : kept) makeFile(name, name != QLatin1String("Quorvel.ini.Fresh1"));
+
+  SaveSoundSlot(1, QStringLiteral("/a.wav"));
+  for (const QString& name : removed)
+    EXPECT_FALSE(QFile::exists(ConfigFolder + '/' + name)) << name.toStdString();
+  for (const QString& name : kept)
+    EXPECT_TRUE(QFile::exists(ConfigFolder + '/' + name)) << name.toStdString();
+  EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("/a.wav"));
 }
 
 struct TCorruptCase {

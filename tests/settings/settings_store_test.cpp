@@ -4,6 +4,8 @@
 #include "settings_store.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +46,24 @@ TEST_F(StoreTest, FileLivesInTheConfigFolderNamedByTheEnvironment) {
   qputenv("XDG_CONFIG_HOME", "relative/config");  // invalid, so ignored
   EXPECT_EQ(SettingsFilePath(), Temp.path() + QStringLiteral("/home/.config/Quorvel.ini"));
   qputenv("HOME", savedHome);
+}
+
+TEST_F(StoreTest, WithoutHomeTheFolderComesFromThePasswordDatabase) {
+  const passwd* user = getpwuid(getuid());
+  ASSERT_NE(user, nullptr);
+  const QString expected =
+      QDir::cleanPath(QFile::decodeName(user->pw_dir) + QStringLiteral("/.config/Quorvel.ini"));
+  const QByteArray savedHome = qgetenv("HOME");
+  const bool hadHome = qEnvironmentVariableIsSet("HOME");
+  qunsetenv("XDG_CONFIG_HOME");
+  for (const char* home : {static_cast<const char*>(nullptr), "", "relative/home"}) {
+    if (home)
+      qputenv("HOME", home);
+    else
+      qunsetenv("HOME");
+    EXPECT_EQ(SettingsFilePath(), expected) << (home ? home : "(unset)");
+  }
+  if (hadHome) qputenv("HOME", savedHome);
 }
 
 TEST_F(StoreTest, FirstOpeningCreatesTheFolderAndAnEmptyFile) {

@@ -20,6 +20,9 @@
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
 }
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
+  *out << '"' << bytes.toPercentEncoding(" =[]@\"").toStdString() << '"';
+}
 
 namespace settings_test {
 

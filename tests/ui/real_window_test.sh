@@ -110,7 +110,7 @@ mkdir "$XDG_CONFIG_HOME/Quorvel.ini.lock"
 launch
 start=$(date +%s)
 xdotool windowactivate --sync "$wid" key alt+F4 || true
-box=$(timeout 10 xdotool search --sync --name '^Lumaro$' | head -1) || {
+box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Lumaro$' | head -1) || {
   echo "FAIL: no error box for the failed save"; exit 1; }
 xdotool windowactivate --sync "$box" key Return || true
 for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
