@@ -32,7 +32,13 @@ THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent,
       screen.isEmpty() ? QGuiApplication::primaryScreen()->availableGeometry().size() : screen;
   const TScale scale = ScreenScale(room);
   resize(kDesignSize * scale.M / scale.D);
-  setFont(font());  // a font of its own, so that scaling reaches the text too
+  // A font of its own, its size set explicitly, so that scaling reaches the text too.
+  QFont own = font();
+  if (own.pixelSize() > 0)
+    own.setPixelSize(own.pixelSize());
+  else
+    own.setPointSizeF(own.pointSizeF());
+  setFont(own);
   FBrowser = new QTextBrowser(this);
   FBrowser->setOpenExternalLinks(false);
   auto* contents = new QPushButton(QStringLiteral("Contents"), this);

@@ -402,6 +402,12 @@ class TForm1Test : public QObject {
     QVERIFY(form->HelpViewer());
     QVERIFY(form->HelpViewer()->isVisible());
     QVERIFY(form->HelpViewer()->ShownText().contains(QStringLiteral("How to play")));
+    // Scaled for a big screen, it still keeps within the screen it is shown on.
+    auto big = MakeForm(QSize(3840, 2160));
+    big->HelpClick();
+    const QRect room = big->HelpViewer()->screen()->availableGeometry();
+    QVERIFY(room.contains(big->HelpViewer()->geometry()));
+    QVERIFY(big->HelpViewer()->font().pointSizeF() > form->HelpViewer()->font().pointSizeF());
     form->HelpViewer()->ShowContext(QStringLiteral("/no/such/QUORVEL.hlp"), 1);
     QVERIFY(form->HelpViewer()->ShownText().contains(QStringLiteral("could not be opened")));
     QVERIFY(FMessages.isEmpty());
