@@ -10,7 +10,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 deal five cards, keep the ones you like and draw new cards for the others; the
 hand is paid at once by a nine-line pay table, from Jacks or Better up to a
 Royal Flush. The multipliers, a sound for each winning hand and the colours
-can be changed, and the game keeps statistics of the session.
+can be changed, and the game keeps statistics of the session. A strategy
+advisor ranks every hold of a deal by its exact expected pay and tells what
+each mistake cost.
 
 lumaro-analyze works out the exact return of any pay table, the best hold for
 a dealt hand, and simulates sessions played by a fixed strategy.")
