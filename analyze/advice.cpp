@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "card_text.h"
+
 namespace {
 
 constexpr const char* kRankSymbols[] = {"A", "2", "3",  "4", "5", "6", "7",
@@ -69,13 +71,7 @@ std::string CardSymbolText(int code) {
 }
 
 std::string HeldCardsText(const THandCards& cards, std::uint8_t mask) {
-  std::string text;
-  for (int i = 0; i < kHandSize; ++i) {
-    if (!(mask & (1 << i))) continue;
-    if (!text.empty()) text += ' ';
-    text += CardSymbolText(cards[static_cast<std::size_t>(i)]);
-  }
-  return text.empty() ? "nothing" : text;
+  return HeldCardsText(cards, mask, CardSymbolText, "nothing");
 }
 
 std::string CoinsText(double value) {

@@ -1,6 +1,7 @@
 #pragma once
 // Cards and pay tables as the player types them on the command line.
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,10 @@ std::string Quoted(std::string_view text);
 std::optional<cdCardDeck> ParseCard(std::string_view text);
 // Two characters, rank then suit: "AS", "TD", "2C".
 std::string CardText(int code);
+// The held cards of a hand (bit i of mask: position i + 1), each written by cardText and
+// separated by blanks; nothingHeld when no card is held.
+std::string HeldCardsText(const THandCards& cards, std::uint8_t mask, std::string (*cardText)(int),
+                          std::string_view nothingHeld);
 // Five cards from any mix of arguments separated by blanks or commas; throws TUsageError
 // for a card it can't read, a card given twice, or other than five cards.
 THandCards ParseHand(const std::vector<std::string>& words);

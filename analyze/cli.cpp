@@ -130,13 +130,7 @@ int RunReturn(const TStoredPayTable& table, std::ostream& out) {
 }
 
 std::string HeldText(const THandCards& cards, std::uint8_t mask) {
-  std::string text;
-  for (int i = 0; i < kHandSize; ++i) {
-    if (!(mask & (1 << i))) continue;
-    if (!text.empty()) text += ' ';
-    text += CardText(cards[static_cast<std::size_t>(i)]);
-  }
-  return text.empty() ? "(nothing, draw five)" : text;
+  return HeldCardsText(cards, mask, CardText, "(nothing, draw five)");
 }
 
 int RunAdvise(const TStoredPayTable& table, const THandCards& cards, std::ostream& out) {
