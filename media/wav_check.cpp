@@ -25,15 +25,19 @@ std::uint32_t Le32(const char* b) {
   return Le16(b) | (Le16(b + 2) << 16);
 }
 
-// The facts of a RIFF WAVE file's "fmt " and "data" chunks; nothing for any other file, or
-// a WAV too damaged to tell (the audio layer then gives its own message).
+bool IsRiffWave(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  char head[12];
+  return in.read(head, sizeof head) && std::string_view(head, 4) == "RIFF" &&
+         std::string_view(head + 8, 4) == "WAVE";
+}
+
+// The facts of a RIFF WAVE file's "fmt " and "data" chunks; nothing for a WAV too damaged
+// to tell (the audio layer then gives its own message).
 std::optional<TWavFacts> ReadWavFacts(const std::filesystem::path& file, std::int64_t fileBytes) {
   std::ifstream in(file, std::ios::binary);
   std::array<char, 8> head{};
-  char wave[4];
-  if (!in.read(head.data(), 8) || !in.read(wave, 4)) return std::nullopt;
-  if (std::string_view(head.data(), 4) != "RIFF" || std::string_view(wave, 4) != "WAVE")
-    return std::nullopt;
+  in.seekg(12);
   TWavFacts facts;
   bool haveFormat = false;
   std::int64_t at = 12;
@@ -73,6 +77,9 @@ std::optional<QString> SoundFileProblem(const std::filesystem::path& file, int d
   if (error) return std::nullopt;  // the audio layer reports a file it can't open
   if (fileBytes > kMaxSoundFileBytes)
     return Named(file) + QStringLiteral("it is larger than %1 MB").arg(kMaxSoundFileBytes >> 20);
+  // The mixer would also read AIFF, VOC, Ogg and more, but its readers for those leak on a
+  // damaged file; a winning sound is a WAV file, as the chooser says.
+  if (!IsRiffWave(file)) return Named(file) + QStringLiteral("it is not a WAV file");
   const std::optional<TWavFacts> facts = ReadWavFacts(file, fileBytes);
   if (!facts) return std::nullopt;
   if (facts->Rate < kMinSampleRate || facts->Rate > kMaxSampleRate)

@@ -15,7 +15,9 @@ inline constexpr std::int64_t kMaxConvertedBytes = 256LL * 1024 * 1024;
 inline constexpr std::int32_t kMinSampleRate = 1000;
 inline constexpr std::int32_t kMaxSampleRate = 384000;
 
-// Nothing when the file may be handed to the audio layer; otherwise why not (without a
-// closing full stop). deviceRate and deviceFrameBytes describe the device's output.
+// Nothing when the file may be handed to the audio layer (or can't be read at all, which the
+// audio layer reports); otherwise why not (without a closing full stop): not a RIFF WAVE
+// file, too large, an unsupported rate, or a header claiming more than the file holds. deviceRate
+// and deviceFrameBytes describe the device's output.
 std::optional<QString> SoundFileProblem(const std::filesystem::path& file, int deviceRate,
                                         int deviceFrameBytes);
