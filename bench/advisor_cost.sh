@@ -29,7 +29,7 @@ export SDL_AUDIODRIVER=dummy
 mkdir -p "$work/closed" "$work/open"
 printf '[Advisor]\nOpen=1\n' >"$work/open/Quorvel.ini"
 unset QT_QPA_PLATFORM
-start_x_session 800x600 || { echo "Xvfb did not start"; exit 2; }
+start_x_session 800x600 || { echo "the X session did not start"; exit 2; }
 sleep 0.5
 
 # window_watch ends the program with SIGKILL, so the stored state stays as written here.

@@ -64,7 +64,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_x_session 800x600 || { echo "idle_cost: Xvfb did not start"; exit 2; }
+start_x_session 800x600 || { echo "idle_cost: the X session did not start"; exit 2; }
 
 tmp=$(mktemp -d)
 XDG_CONFIG_HOME=$tmp HOME=$tmp SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \

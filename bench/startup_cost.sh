@@ -30,7 +30,7 @@ export XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
 export LSAN_OPTIONS="suppressions=$(realpath "$(dirname "$0")/../tests/lsan.supp")${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 mkdir -p "$XDG_CONFIG_HOME"
 unset QT_QPA_PLATFORM
-start_x_session 800x600 || { echo "Xvfb did not start"; exit 2; }
+start_x_session 800x600 || { echo "the X session did not start"; exit 2; }
 sleep 0.5
 
 # One unmeasured start each so that both find the libraries in the page cache.

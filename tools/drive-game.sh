@@ -24,10 +24,18 @@ start_game() {
 }
 
 close_game() {
-  xdotool windowactivate --sync "$wid" key alt+F4 || true
+  # Only an activation that failed is tried again: a close key that arrived and was
+  # ignored is the fault this looks for.
+  local try
+  for try in 1 2 3; do
+    xdotool windowactivate --sync "$wid" key alt+F4 && break
+    echo "close: the window could not be activated (try $try)"
+    sleep 1
+  done
   for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$game" 2>/dev/null; then
-    echo "FAIL: the game did not close"
+    echo "FAIL: the game did not close; windows on screen:"
+    xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null || true
     return 1
   fi
   local status=0

@@ -28,7 +28,7 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_CONFIG_HOME"
 unset QT_QPA_PLATFORM
-start_x_session 640x480 || { echo "Xvfb did not start"; exit 1; }
+start_x_session 640x480 || { echo "the X session did not start"; exit 1; }
 cd "$work"
 start_game "$prog" >/dev/null 2>&1 || { echo "no game window"; exit 1; }
 for _ in $(seq 8); do
@@ -48,7 +48,7 @@ close_game
 # stands at the left, clear of the advisor.
 stop_x_session
 printf '[Advisor]\nOpen=1\n[Bet]\nAmount=10\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
-start_x_session 1920x1080 || { echo "Xvfb did not start"; exit 1; }
+start_x_session 1920x1080 || { echo "the X session did not start"; exit 1; }
 start_game "$prog" >/dev/null 2>&1 || { echo "no game window"; exit 1; }
 sleep 1  # the advisor's tables
 wide_click() {

@@ -1,6 +1,7 @@
 # Sourced by the scripts that run the game in a real X server (tests and benchmarks):
 #   start_x_session [WIDTHxHEIGHT]   Xvfb on a free display with the openbox window manager;
-#                                    exports DISPLAY; returns non-zero if Xvfb won't start
+#                                    exports DISPLAY; returns non-zero if Xvfb or the window
+#                                    manager won't start
 #   stop_x_session                   ends both (call it from the script's EXIT trap)
 x_session_pids=()
 
@@ -12,9 +13,23 @@ start_x_session() {
   export DISPLAY=:$d
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   xdpyinfo >/dev/null 2>&1 || return 1
-  openbox >/dev/null 2>&1 &
+  local wm_log
+  wm_log=$(mktemp)
+  openbox >"$wm_log" 2>&1 &
   x_session_pids+=($!)
-  sleep 0.5
+  # Windows mapped before the manager runs can't be activated, so keys meant for them
+  # (Alt+F4 among them) would be lost: wait until it announces itself.
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    echo "the window manager did not start:" >&2
+    cat "$wm_log" >&2
+    rm -f "$wm_log"
+    return 1
+  fi
+  rm -f "$wm_log"
 }
 
 stop_x_session() {

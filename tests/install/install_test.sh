@@ -76,7 +76,7 @@ export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
 unset QT_QPA_PLATFORM
-start_x_session 640x480 || fail "Xvfb did not start"
+start_x_session 640x480 || fail "the X session did not start"
 cd "$work"  # no coins.Wav here: a win falls back on the installed chime
 
 # The menu entry's command: string escapes undone, field codes dropped, quoting as sh's.

@@ -28,7 +28,7 @@ export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
 # end with status 0 there too.
 export LSAN_OPTIONS="suppressions=$(realpath "$(dirname "$0")/../lsan.supp")${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 unset QT_QPA_PLATFORM
-start_x_session 640x480 || { echo "FAIL: Xvfb did not start"; exit 1; }
+start_x_session 640x480 || { echo "FAIL: the X session did not start"; exit 1; }
 
 cd "$work"  # no coins.Wav here: a win falls back on the program's own chime
 
