@@ -71,7 +71,8 @@ std::string CardSymbolText(int code) {
 }
 
 std::string HeldCardsText(const THandCards& cards, std::uint8_t mask) {
-  return HeldCardsText(cards, mask, CardSymbolText, "nothing");
+  // No-break spaces: a hold is never split where the advisor wraps its lines.
+  return HeldCardsText(cards, mask, CardSymbolText, kNoBreakSpace, "nothing");
 }
 
 std::string CoinsText(double value) {

@@ -36,7 +36,9 @@ std::uint8_t HeldMaskOf(const THand& hand);
 
 // "10♥", "A♠": rank, then the suit's symbol.
 std::string CardSymbolText(int code);
-// The held cards in hand order, "7♣ 6♦ 5♠", or "nothing".
+// U+00A0 in UTF-8.
+inline constexpr char kNoBreakSpace[] = "\xC2\xA0";
+// The held cards in hand order, "7♣ 6♦ 5♠" (no-break spaces between them), or "nothing".
 std::string HeldCardsText(const THandCards& cards, std::uint8_t mask);
 // Two decimals, a point whatever the locale: "3.40".
 std::string CoinsText(double value);

@@ -131,11 +131,11 @@ std::string PayTableText(const TPayTable& table) {
 }
 
 std::string HeldCardsText(const THandCards& cards, std::uint8_t mask, std::string (*cardText)(int),
-                          std::string_view nothingHeld) {
+                          std::string_view separator, std::string_view nothingHeld) {
   std::string text;
   for (int i = 0; i < kHandSize; ++i) {
     if (!(mask & (1 << i))) continue;
-    if (!text.empty()) text += ' ';
+    if (!text.empty()) text += separator;
     text += cardText(cards[static_cast<std::size_t>(i)]);
   }
   return text.empty() ? std::string(nothingHeld) : text;

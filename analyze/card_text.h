@@ -26,9 +26,9 @@ std::optional<cdCardDeck> ParseCard(std::string_view text);
 // Two characters, rank then suit: "AS", "TD", "2C".
 std::string CardText(int code);
 // The held cards of a hand (bit i of mask: position i + 1), each written by cardText and
-// separated by blanks; nothingHeld when no card is held.
+// separated by separator; nothingHeld when no card is held.
 std::string HeldCardsText(const THandCards& cards, std::uint8_t mask, std::string (*cardText)(int),
-                          std::string_view nothingHeld);
+                          std::string_view separator, std::string_view nothingHeld);
 // Five cards from any mix of arguments separated by blanks or commas; throws TUsageError
 // for a card it can't read, a card given twice, or other than five cards.
 THandCards ParseHand(const std::vector<std::string>& words);

@@ -130,7 +130,7 @@ int RunReturn(const TStoredPayTable& table, std::ostream& out) {
 }
 
 std::string HeldText(const THandCards& cards, std::uint8_t mask) {
-  return HeldCardsText(cards, mask, CardText, "(nothing, draw five)");
+  return HeldCardsText(cards, mask, CardText, " ", "(nothing, draw five)");
 }
 
 int RunAdvise(const TStoredPayTable& table, const THandCards& cards, std::ostream& out) {

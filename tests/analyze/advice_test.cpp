@@ -27,7 +27,8 @@ TEST(Advice, AHoldThatTiesTheBestIsBestPlayAndCostsNothing) {
   EXPECT_TRUE(advice.IsBest(all));
   EXPECT_EQ(advice.CostOf(all), 0.0);
   EXPECT_EQ(VerdictText(advice, all), "Best play");
-  EXPECT_EQ(CurrentHoldText(advice, all), "Your hold: K♠ K♥ K♣ K♦ 2♠, a best hold");
+  EXPECT_EQ(CurrentHoldText(advice, all),
+            "Your hold: K♠\u00A0K♥\u00A0K♣\u00A0K♦\u00A02♠, a best hold");
   EXPECT_FALSE(advice.IsBest(Mask({1, 2, 3})));
 }
 
@@ -40,8 +41,9 @@ TEST(Advice, AMistakeIsPricedAtTheBetAgainstTheBestHold) {
   EXPECT_NEAR(advice.CostOf(0), cost, 1e-9);
   EXPECT_EQ(VerdictText(advice, 0),
             "You held nothing (expected " + CoinsText(none.ExpectedPay() * 20) +
-                "), best was 10♥ J♥ Q♥ K♥ (expected " + CoinsText(best.ExpectedPay() * 20) +
-                "): this choice cost " + CoinsText(cost) + " coins on average");
+                "), best was 10♥\u00A0J♥\u00A0Q♥\u00A0K♥ (expected " +
+                CoinsText(best.ExpectedPay() * 20) + "): this choice cost " + CoinsText(cost) +
+                " coins on average");
   EXPECT_EQ(CurrentHoldText(advice, Mask({5})),
             "Your hold: 2♣, rank " + std::to_string(advice.RankOf(Mask({5}))) +
                 " of 32, gives up " + CoinsText(advice.CostOf(Mask({5}))) + " coins");

@@ -201,9 +201,11 @@ class TAdvisorTest : public QObject {
     Click(form->HoldPanels[1]);
     const THandAdvice second = *advisor.HoldList->Advice();
     form->SecondClick();
-    QCOMPARE(advisor.VerdictLabel->text(),
-             QStringLiteral("You held K♣ (expected 4.61), best was 7♣ 6♦ 5♠ 4♠ (expected 6.81): "
-                            "this choice cost 2.20 coins on average"));
+    QCOMPARE(
+        advisor.VerdictLabel->text(),
+        QStringLiteral(
+            "You held K♣ (expected 4.61), best was 7♣\u00A06♦\u00A05♠\u00A04♠ (expected 6.81): "
+            "this choice cost 2.20 coins on average"));
     const double secondCost =
         (second.Best().ExpectedPay() - second.Of(Mask({2})).ExpectedPay()) * 10;
     const std::int32_t afterSecond = form->Engine().Total();
