@@ -8,28 +8,37 @@ x_session_pids=()
 start_x_session() {
   local size=${1:-800x600} d=90
   while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-  Xvfb ":$d" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: by default the server resets when its last client leaves (the xdpyinfo
+  # below), and a client connecting during the reset is turned away.
+  Xvfb ":$d" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   x_session_pids+=($!)
   export DISPLAY=:$d
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   xdpyinfo >/dev/null 2>&1 || return 1
-  local wm_log
-  wm_log=$(mktemp)
-  openbox >"$wm_log" 2>&1 &
-  x_session_pids+=($!)
   # Windows mapped before the manager runs can't be activated, so keys meant for them
-  # (Alt+F4 among them) would be lost: wait until it announces itself.
-  for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
+  # (Alt+F4 among them) would be lost: wait until it announces itself, and start it again
+  # if it gave up.
+  local wm_log try wm
+  wm_log=$(mktemp)
+  for try in 1 2 3; do
+    openbox >"$wm_log" 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+      if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        x_session_pids+=("$wm")
+        rm -f "$wm_log"
+        return 0
+      fi
+      kill -0 "$wm" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$wm" 2>/dev/null || true
+    wait "$wm" 2>/dev/null || true
   done
-  if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-    echo "the window manager did not start:" >&2
-    cat "$wm_log" >&2
-    rm -f "$wm_log"
-    return 1
-  fi
+  echo "the window manager did not start:" >&2
+  cat "$wm_log" >&2
   rm -f "$wm_log"
+  return 1
 }
 
 stop_x_session() {
