@@ -590,13 +590,13 @@ void TForm1::ApplyView() {
     HoldPanels[k]->SetFontColor(ReadableOn(color));
     HoldPanels[k]->setEnabled(hold.Enabled);
   }
-  Panel2->SetCaption(QString::fromStdString(view.Panel2));
-  Cash->SetCaption(QString::fromStdString(view.Cash));
-  Panel4->SetCaption(QString::fromStdString(view.Panel4));
-  Panel5->SetCaption(QString::fromStdString(view.Panel5));
-  Image1->setVisible(view.Image1Visible);
-  Shuffle->setVisible(view.ShuffleVisible);
-  Second->setVisible(view.SecondVisible);
+  Panel2->SetCaption(QString::fromStdString(view.HandText));
+  Cash->SetCaption(QString::fromStdString(view.MoneyMessage));
+  Panel4->SetCaption(QString::fromStdString(view.SecondMessage));
+  Panel5->SetCaption(QString::fromStdString(view.TotalText));
+  Image1->setVisible(view.WinIconVisible);
+  Shuffle->setVisible(view.DealVisible);
+  Second->setVisible(view.DrawVisible);
   Bet->setMaximum(view.BetMaximum);
   Bet->setValue(view.BetValue);
   Bet->setReadOnly(view.BetReadOnly);
