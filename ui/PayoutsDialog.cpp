@@ -200,8 +200,8 @@ void TPayoutsDialog::BuildExplanation() {
 
 void TPayoutsDialog::ChainTabOrder() {
   QWidget* previous = OkButton;
-  auto chain = [this, &previous](QWidget* next) {
-    setTabOrder(previous, next);
+  auto chain = [&previous](QWidget* next) {
+    QWidget::setTabOrder(previous, next);
     previous = next;
   };
   chain(CancelButton);

@@ -30,7 +30,9 @@ void TSessionChart::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No hands yet"));
     return;
   }
-  const auto [lowest, highest] = std::minmax_element(FTotals.begin(), FTotals.end());
+  const auto extremes = std::minmax_element(FTotals.begin(), FTotals.end());
+  const auto lowest = extremes.first;
+  const auto highest = extremes.second;
   const QString high = QString::number(*highest);
   const QString low = QString::number(*lowest);
   const QFontMetrics metrics = fontMetrics();
