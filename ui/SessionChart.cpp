@@ -4,10 +4,12 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "Colors.h"
+
 namespace {
 
-const QColor kLine(0, 0, 128);
-const QColor kQuiet(110, 110, 110);
+const QColor kLine = ToQColor(clNavy);
+const QColor kQuiet = ToQColor(clQuietText);
 
 }  // namespace
 

@@ -25,6 +25,7 @@
 #include "SpinEdit.h"
 #include "card_text.h"
 #include "cli.h"
+#include "game_test_support.h"
 
 namespace {
 
@@ -32,10 +33,6 @@ constexpr std::uint32_t kSeedNoPair = 0;  // 7C KC 6D 5S 4S; best hold 7C 6D 5S 
 constexpr std::uint32_t kSeedTwoPair = 19;
 // Table builds run slowly in sanitizer builds.
 constexpr int kReadyTimeout = 120000;
-
-TTimeOfDay Midnight() {
-  return {0, 0, 0, 0};
-}
 
 std::uint8_t Mask(std::initializer_list<int> positions) {
   std::uint8_t mask = 0;
@@ -70,21 +67,9 @@ QString HeldAsAnalyzerWrites(const THandCards& cards, std::uint8_t mask) {
 
 }  // namespace
 
-class TAdvisorTest : public QObject {
+class TAdvisorTest : public TGameTestCase {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> FConfig;
-  QStringList FMessages;
-
-  QString IniPath() const { return FConfig->filePath(QStringLiteral("Quorvel.ini")); }
-  void WriteIni(const QByteArray& text) {
-    QFile file(IniPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  static std::unique_ptr<TGameWindow> MakeWindow(QSize screen = QSize(640, 480)) {
-    return std::make_unique<TGameWindow>(screen, Midnight);
-  }
   static void ToggleAdvisor(TGameWindow& window) {
     auto* action = window.findChild<QAction*>(QStringLiteral("StrategyAdvisor"));
     QVERIFY(action);
@@ -99,7 +84,6 @@ class TAdvisorTest : public QObject {
     window.Engine().Random().Seed = seed;
     window.DealClick();
   }
-  static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 
   // The list, all 32 rows, against the command-line tool for the same cards and pay table.
   static void CompareWithAnalyzer(TGameWindow& window) {
@@ -120,15 +104,8 @@ class TAdvisorTest : public QObject {
   }
 
  private slots:
-  void init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FMessages.clear();
-    SetMessageHook([this](QMessageBox::Icon, const QString&, const QString& text) {
-      FMessages.push_back(text);
-    });
-  }
-  void cleanup() { SetMessageHook(nullptr); }
+  void init() { StartTest(); }
+  void cleanup() { EndTest(); }
 
   void rankedListMatchesTheAnalyzer() {
     WriteIni("[Payouts]\nH1=1\nH8=60\nH9=250\n");

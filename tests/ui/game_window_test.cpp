@@ -27,6 +27,7 @@
 #include "SpinEdit.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
+#include "game_test_support.h"
 
 namespace {
 
@@ -34,16 +35,6 @@ namespace {
 constexpr std::uint32_t kSeedNoPair = 0;  // 7C KC 6D 5S 4S
 constexpr std::uint32_t kSeedTwoPair = 19;
 constexpr std::uint32_t kSeedThreeOfAKind = 25;
-
-struct TMessage {
-  QMessageBox::Icon Icon;
-  QString Caption;
-  QString Text;
-};
-
-TTimeOfDay Midnight() {
-  return {0, 0, 0, 0};
-}
 
 // A control's place in the coordinates of another widget it lies in.
 QRect PlaceIn(const QWidget* control, const QWidget* in) {
@@ -64,38 +55,12 @@ void TypeBet(TGameWindow& window, const QString& text) {
 
 }  // namespace
 
-class TGameWindowTest : public QObject {
+class TGameWindowTest : public TGameTestCase {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> FConfig;
-  QList<TMessage> FMessages;
-
-  QString IniPath() const { return FConfig->filePath(QStringLiteral("Quorvel.ini")); }
-  void WriteIni(const QByteArray& text) {
-    QFile file(IniPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  static std::unique_ptr<TGameWindow> MakeWindow(QSize screen = QSize(640, 480)) {
-    return std::make_unique<TGameWindow>(screen, Midnight);
-  }
-  static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-  static void Trigger(TGameWindow& window, const char* action) {
-    auto* a = window.findChild<QAction*>(QString::fromLatin1(action));
-    QVERIFY(a);
-    a->trigger();
-  }
-
  private slots:
-  void init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FMessages.clear();
-    SetMessageHook([this](QMessageBox::Icon icon, const QString& caption, const QString& text) {
-      FMessages.push_back({icon, caption, text});
-    });
-  }
-  void cleanup() { SetMessageHook(nullptr); }
+  void init() { StartTest(); }
+  void cleanup() { EndTest(); }
 
   void firstStartShowsTheIdleTable() {
     auto window = MakeWindow();
