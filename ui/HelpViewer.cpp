@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTextBrowser>
 #include <QUrl>
@@ -58,6 +59,22 @@ THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent,
   layout->addLayout(buttons);
   layout->addWidget(FBrowser);
   ScaleBy(this, scale.M, scale.D);
+  CloseOnEscape();
+  StayAboveGame();
+}
+
+void THelpViewer::StayAboveGame() {
+  // A dialog to the window manager, so that it stays above the game window it was opened
+  // from (a plain window would go under it at the next click on the game). It keeps its
+  // title bar buttons and is never modal.
+  if (parentWidget() == nullptr) return;
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+}
+
+void THelpViewer::CloseOnEscape() {
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void THelpViewer::showEvent(QShowEvent* event) {

@@ -27,5 +27,8 @@ class THelpViewer : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void CloseOnEscape();
+  void StayAboveGame();
+
   QTextBrowser* FBrowser;
 };
