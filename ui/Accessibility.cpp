@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -320,16 +321,26 @@ class TAnnouncer : public QWidget {
     setGeometry(0, 0, 1, 1);
   }
 
-  void Say(const QString& text) {
-    if (text.trimmed().isEmpty() || !QAccessible::isActive()) return;
-    // Said once the handler that changed the game is done: a reader stops speaking when
-    // the focus moves, and the move from "Deal" to "Draw" comes after the change.
-    const bool pending = !FText.isEmpty();
-    FText = text;
-    if (!pending) QMetaObject::invokeMethod(this, [this] { SayNow(); }, Qt::QueuedConnection);
+  // Runs `look` once the handler that changed the game is done: a handler may show the
+  // table more than once (a win shows the hand before its sound), and a reader stops
+  // speaking when the focus moves, which the move from "Deal" to "Draw" does after it.
+  void LookLater(std::function<void()> look) {
+    const bool pending = static_cast<bool>(FLook);
+    FLook = std::move(look);
+    if (!pending)
+      QMetaObject::invokeMethod(
+          this, [this] { std::exchange(FLook, nullptr)(); }, Qt::QueuedConnection);
   }
 
-  // What the last call of DescribeHand saw.
+  void Say(const QString& text) {
+    if (text.trimmed().isEmpty() || !QAccessible::isActive()) return;
+    setAccessibleName(text);
+    // Readers speak a notification as it comes into view.
+    hide();
+    show();
+  }
+
+  // What the last look saw.
   struct TSeen {
     std::array<cdCardDeck, kHandSize> Cards{};
     std::array<THoldMark, kHandSize> Marks{};
@@ -339,14 +350,7 @@ class TAnnouncer : public QWidget {
   std::optional<TSeen> Seen;
 
  private:
-  void SayNow() {
-    setAccessibleName(std::exchange(FText, QString()));
-    // Readers speak a notification as it comes into view.
-    hide();
-    show();
-  }
-
-  QString FText;
+  std::function<void()> FLook;
 };
 
 class TAnnouncerAccessible : public QAccessibleWidget {
@@ -453,7 +457,7 @@ void DescribeHand(TGameWindow& window) {
     }
   }
   if (auto* announcer = window.Client->findChild<TAnnouncer*>(QString(), Qt::FindDirectChildrenOnly))
-    Announce(window, *announcer);
+    announcer->LookLater([&window, announcer] { Announce(window, *announcer); });
 }
 
 #include "Accessibility.moc"
