@@ -8,7 +8,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QTextBrowser>
 #include <QUrl>
@@ -59,7 +59,6 @@ THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent,
   layout->addLayout(buttons);
   layout->addWidget(FBrowser);
   ScaleBy(this, scale.M, scale.D);
-  CloseOnEscape();
   StayAboveGame();
 }
 
@@ -72,9 +71,13 @@ void THelpViewer::StayAboveGame() {
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 }
 
-void THelpViewer::CloseOnEscape() {
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
+void THelpViewer::keyPressEvent(QKeyEvent* event) {
+  // Escape closes it, as it closes a dialog; the browser and the buttons pass it on.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void THelpViewer::showEvent(QShowEvent* event) {

@@ -25,9 +25,9 @@ class THelpViewer : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void CloseOnEscape();
   void StayAboveGame();
 
   QTextBrowser* FBrowser;

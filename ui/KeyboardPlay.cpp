@@ -65,8 +65,11 @@ bool TKeyboardPlay::PlayKey(const QKeyEvent& key) {
     return true;
   }
   if (code == Qt::Key_F10 && modifiers == Qt::NoModifier) return OpenMenu(QChar());
-  if (modifiers == Qt::AltModifier && key.text().size() == 1 && key.text()[0].isLetter())
-    return OpenMenu(key.text()[0]);
+  if (modifiers == Qt::AltModifier) {
+    if (code >= Qt::Key_A && code <= Qt::Key_Z)
+      return OpenMenu(QChar(static_cast<char16_t>(u'a' + (code - Qt::Key_A))));
+    if (key.text().size() == 1 && key.text()[0].isLetter()) return OpenMenu(key.text()[0]);
+  }
   return false;
 }
 

@@ -223,6 +223,12 @@ class Game:
         percent = self.gauge.queryValue().currentValue
         check(percent == (100 if won else 0), "gauge %s after a %s" % (percent, "win" if won else "loss"))
 
+    def keys(self, *keys):
+        """Keys for the game window, once it has the keyboard again (a dialog may just
+        have closed)."""
+        wait_for("the game window to be active", lambda: has_state(self.frame, pyatspi.STATE_ACTIVE))
+        key(*keys)
+
     def close(self):
         self.process.terminate()  # the game saves and ends on SIGTERM as on its close box
         status = self.process.wait(timeout=TIMEOUT)
@@ -264,12 +270,10 @@ def play_by_screen_reader(game):
     check(read_ini("Total") == outcome["total"], "saved total %s" % read_ini("Total"))
 
 
-def open_with_keys(game, keys, window, close_keys):
-    """Opens a window with keys, then closes it with keys; both must happen."""
-    key(*keys)
-    wait_for("the window " + window, lambda: game.find_window(window))
-    key(*close_keys)
-    wait_for("the window %s to close" % window, lambda: not game.find_window(window))
+def active_window(game, name):
+    """The named window of the game once it is up and has the keyboard."""
+    window = game.find_window(name)
+    return window if window is not None and has_state(window, pyatspi.STATE_ACTIVE) else None
 
 
 def play_by_keyboard(game):
@@ -277,21 +281,21 @@ def play_by_keyboard(game):
     wait_for("the bet field's focus", lambda: has_state(game.bet, pyatspi.STATE_FOCUSED))
     type_text("50")  # replaces the 5: the field selected it when it took the focus
     wait_for("the typed bet", lambda: text(game.bet) == "50")
-    key("Return")
+    game.keys("Return")
     dealt = game.wait_dealt()
     wait_for("the focus on Draw", lambda: has_state(game.draw, pyatspi.STATE_FOCUSED))
-    key("1", "3")
+    game.keys("1", "3")
     wait_for("cards 1 and 3 held", lambda: game.held() == "13")
     # In the bet field, read-only during the hand, a digit is a hold too.
-    key("shift+Tab")
+    game.keys("shift+Tab")
     wait_for("the focus back on the bet", lambda: has_state(game.bet, pyatspi.STATE_FOCUSED))
-    key("5")
+    game.keys("5")
     wait_for("card 5 held", lambda: game.held() == "135")
-    key("KP_5")
+    game.keys("KP_5")
     wait_for("card 5 back to draw", lambda: game.held() == "13")
     check(text(game.bet) == "50", "the bet changed during the hand: %r" % text(game.bet))
     outcome = game.expected(dealt, "13", bet=50)
-    key("KP_Enter")
+    game.keys("KP_Enter")
     game.wait_settled()
     wait_for("the focus on Deal", lambda: has_state(game.deal, pyatspi.STATE_FOCUSED))
     game.check_outcome(outcome)
@@ -299,47 +303,50 @@ def play_by_keyboard(game):
           (", ".join(dealt), outcome["final"].replace("|", ", "), text(game.money)))
 
     # Tab from Deal reaches Stats; Space presses it.
-    key("Tab")
+    game.keys("Tab")
     wait_for("the focus on Stats", lambda: has_state(game.stats, pyatspi.STATE_FOCUSED))
-    key("space")
+    game.keys("space")
     wait_for("the statistics", lambda: text(game.money).startswith("Player has Won"))
     # Then the cards, one by one.
     for card in game.cards:
-        key("Tab")
+        game.keys("Tab")
         wait_for("the focus on " + card.name, lambda card=card: has_state(card, pyatspi.STATE_FOCUSED))
 
     # F10 opens the first menu; its second entry sets the total to 10000.
-    key("F10")
+    game.keys("F10")
     wait_for("the Set Total menu", lambda: menu_item(game, "10000"))
     key("Down", "Down", "Return")
     wait_for("the total of 10000", lambda: text(game.total) == "10000")
     # The help, opened with Alt and its first letter, closed with Escape.
-    open_with_keys(game, ["alt+h"], "Lumaro Help", ["Escape"])
+    game.keys("alt+h")
+    wait_for("the help", lambda: active_window(game, "Lumaro Help"))
+    key("Escape")
+    wait_for("the help to close", lambda: not game.find_window("Lumaro Help"))
     # Payouts Options: Escape is its Cancel, whose message Return dismisses.
-    key("alt+a")
+    game.keys("alt+a")
     wait_for("the Advanced menu", lambda: menu_item(game, "Payouts Options"))
     key("Down", "Return")
-    dialog = wait_for("the payouts dialog", lambda: game.find_window("Set Winning Payouts and Sounds"))
+    dialog = wait_for("the payouts dialog",
+                      lambda: active_window(game, "Set Winning Payouts and Sounds"))
     fields = [o.name for o in walk(dialog) if o.getRole() == pyatspi.ROLE_SPIN_BUTTON]
     check(fields[0] == "Jacks or Better" and fields[-1] == "Royal Flush" and len(fields) == 9,
           "payout fields named %s" % fields)
     key("Escape")
-    wait_for("the Cancel message", lambda: game.find_window("Information"))
+    wait_for("the Cancel message", lambda: active_window(game, "Information"))
     key("Return")
     wait_for("the payouts dialog to close",
              lambda: not game.find_window("Information")
              and not game.find_window("Set Winning Payouts and Sounds"))
     # A colour dialog from the Colors menu, closed with Escape.
-    key("alt+c")
+    game.keys("alt+c")
     wait_for("the Colors menu", lambda: menu_item(game, "Piechart"))
     key("Down", "Return")
     wait_for("a colour dialog", lambda: colour_dialog(game))
     key("Escape")
-    wait_for("the colour dialog to close", lambda: not colour_dialog(game))
+    wait_for("the colour dialog to close", lambda: not colour_dialog(game, active=False))
 
     # The close box's key: the session is saved.
-    wait_for("the game window active again", lambda: has_state(game.frame, pyatspi.STATE_ACTIVE))
-    key("alt+F4")
+    game.keys("alt+F4")
     status = game.process.wait(timeout=TIMEOUT)
     check(status == 0, "the game ended with status %d" % status)
     check(read_ini("Amount") == "50", "saved bet %s" % read_ini("Amount"))
@@ -354,10 +361,12 @@ def menu_item(game, name):
     return None
 
 
-def colour_dialog(game):
+def colour_dialog(game, active=True):
+    """Whatever window besides the game's is up (and active): the colour dialog."""
     for i in range(fresh(game.app).childCount):
         window = game.app.getChildAtIndex(i)
-        if window is not None and window.name not in (FRAME_TITLE, "") and showing(window):
+        if (window is not None and window.name not in (FRAME_TITLE, "") and showing(window)
+                and (not active or has_state(window, pyatspi.STATE_ACTIVE))):
             return window
     return None
 
