@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "CardDeck.h"
@@ -31,8 +32,10 @@ class TKeyboardPlay : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    if (!watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Hide) TakeKeyboardBack(*widget);
+    if (event->type() != QEvent::KeyPress) return false;
     // The menus keep their own keys: Enter there chooses an entry.
     if (widget->window() != &FWindow || qobject_cast<QMenuBar*>(widget) != nullptr ||
         qobject_cast<QMenu*>(widget) != nullptr)
@@ -45,6 +48,7 @@ class TKeyboardPlay : public QObject {
   void DealOrDraw();
   void FocusNext(QWidget* button);
   bool OpenMenu(QChar initial);
+  void TakeKeyboardBack(const QWidget& closed);
 
   TGameWindow& FWindow;
   bool FByKeyboard = false;
@@ -107,6 +111,22 @@ bool TKeyboardPlay::OpenMenu(QChar initial) {
     return true;
   }
   return false;
+}
+
+void TKeyboardPlay::TakeKeyboardBack(const QWidget& closed) {
+  // A dialog or the help opened from the game has closed: the keyboard comes back to the
+  // game. Window managers mostly see to that, but not all of them every time (one that
+  // loses track while a message box and its dialog close together leaves no window with
+  // the keyboard, and a keyboard player stranded).
+  const Qt::WindowType type = closed.windowType();
+  if (!closed.isWindow() || &closed == &FWindow || closed.parentWidget() == nullptr ||
+      closed.parentWidget()->window() != &FWindow ||
+      (type != Qt::Dialog && type != Qt::Window && type != Qt::Tool))
+    return;
+  QTimer::singleShot(0, &FWindow, [this] {
+    if (FWindow.isVisible() && QApplication::activeModalWidget() == nullptr)
+      FWindow.activateWindow();
+  });
 }
 
 }  // namespace

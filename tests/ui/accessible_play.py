@@ -371,6 +371,22 @@ def colour_dialog(game, active=True):
     return None
 
 
+def describe_windows(game):
+    """What a failure report needs: the game's windows and which one has the keyboard."""
+    try:
+        for i in range(fresh(game.app).childCount):
+            window = game.app.getChildAtIndex(i)
+            if window is not None:
+                states = fresh(window).getState().getStates()
+                print("window %r %s: %s" % (window.name, window.getRoleName(),
+                                            ",".join(pyatspi.stateToString(s) for s in states)))
+        active = subprocess.run(["xdotool", "getactivewindow", "getwindowname"],
+                                capture_output=True, text=True, check=False)
+        print("X's active window: %s" % (active.stdout.strip() or active.stderr.strip()))
+    except (GLib.Error, RuntimeError, LookupError, AttributeError) as error:
+        print("(windows unreadable: %s)" % error)
+
+
 def main():
     mode, program, oracle = sys.argv[1:4]
     game = None
@@ -382,6 +398,8 @@ def main():
             play_by_keyboard(game)
     except Failure as failure:
         print("FAIL: %s" % failure)
+        if game is not None:
+            describe_windows(game)
         return 1
     finally:
         if game is not None and game.process.poll() is None:
