@@ -78,8 +78,7 @@ class TCardAccessible : public QAccessibleWidget {
 // "Total") gives its caption as its value.
 class TPanelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
-  explicit TPanelAccessible(TCustomPanel* panel)
-      : QAccessibleWidget(panel, RoleOf(panel)) {}
+  explicit TPanelAccessible(TCustomPanel* panel) : QAccessibleWidget(panel, RoleOf(panel)) {}
 
   QString text(QAccessible::Text t) const override {
     const QString caption = Panel()->Caption();
@@ -97,8 +96,7 @@ class TPanelAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
   }
   QStringList actionNames() const override {
     QStringList names = QAccessibleWidget::actionNames();
-    if (Panel()->Clickable())
-      names.prepend(QAccessibleActionInterface::pressAction());
+    if (Panel()->Clickable()) names.prepend(QAccessibleActionInterface::pressAction());
     return names;
   }
   void doAction(const QString& action) override {
@@ -178,9 +176,7 @@ class TGridCellAccessible : public QAccessibleInterface, public QAccessibleTable
     return FGrid && FRow < FGrid->RowCount() && FColumn < FGrid->ColCount();
   }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override {
-    return FGrid ? FGrid->window()->windowHandle() : nullptr;
-  }
+  QWindow* window() const override { return FGrid ? FGrid->window()->windowHandle() : nullptr; }
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(FGrid.data());
   }
@@ -378,7 +374,8 @@ QString Sentences(std::initializer_list<QString> texts) {
 void Announce(TGameWindow& window, TAnnouncer& announcer) {
   TAnnouncer::TSeen now;
   const THand& hand = window.Engine().Hand();
-  for (int k = 0; k < kHandSize; ++k) now.Cards[k] = static_cast<cdCardDeck>(window.Cards[k]->Value());
+  for (int k = 0; k < kHandSize; ++k)
+    now.Cards[k] = static_cast<cdCardDeck>(window.Cards[k]->Value());
   now.Marks = hand.Marks;
   now.MoneyMessage = window.MoneyMessagePanel->Caption();
   now.SecondMessage = window.SecondMessagePanel->Caption();
@@ -386,9 +383,9 @@ void Announce(TGameWindow& window, TAnnouncer& announcer) {
   if (!before) return;
   if (now.Cards != before->Cards) {
     const bool settled = window.Engine().Phase() == gpSettled;
-    announcer.Say(settled ? Sentences({CardsText(window), window.HandPanel->Caption(),
-                                       now.MoneyMessage})
-                          : Sentences({QStringLiteral("Dealt ") + CardsText(window)}));
+    announcer.Say(
+        settled ? Sentences({CardsText(window), window.HandPanel->Caption(), now.MoneyMessage})
+                : Sentences({QStringLiteral("Dealt ") + CardsText(window)}));
     return;
   }
   if (now.Marks != before->Marks && window.Engine().Phase() == gpDealt) {
@@ -413,7 +410,8 @@ QAccessibleInterface* LumaroControls(const QString& className, QObject* object) 
     return new TPanelAccessible(static_cast<TCustomPanel*>(object));
   if (className == QLatin1String("TStringGrid"))
     return new TGridAccessible(static_cast<TStringGrid*>(object));
-  if (className == QLatin1String("TGauge")) return new TGaugeAccessible(static_cast<TGauge*>(object));
+  if (className == QLatin1String("TGauge"))
+    return new TGaugeAccessible(static_cast<TGauge*>(object));
   if (className == QLatin1String("TAnnouncer"))
     return new TAnnouncerAccessible(static_cast<QWidget*>(object));
   return nullptr;
@@ -444,9 +442,9 @@ void DescribeHand(TGameWindow& window) {
   const THand& hand = window.Engine().Hand();
   for (int k = 0; k < kHandSize; ++k) {
     TCardDeck* card = window.Cards[static_cast<std::size_t>(k)];
-    const QString description =
-        hand.Marks[static_cast<std::size_t>(k)] == hmHold ? QLatin1String(kHeldDescription)
-                                                          : QString();
+    const QString description = hand.Marks[static_cast<std::size_t>(k)] == hmHold
+                                    ? QLatin1String(kHeldDescription)
+                                    : QString();
     if (card->accessibleDescription() == description) continue;
     card->setAccessibleDescription(description);  // tells the readers itself
     if (QAccessible::isActive()) {
@@ -456,7 +454,8 @@ void DescribeHand(TGameWindow& window) {
       QAccessible::updateAccessibility(&event);
     }
   }
-  if (auto* announcer = window.Client->findChild<TAnnouncer*>(QString(), Qt::FindDirectChildrenOnly))
+  if (auto* announcer =
+          window.Client->findChild<TAnnouncer*>(QString(), Qt::FindDirectChildrenOnly))
     announcer->LookLater([&window, announcer] { Announce(window, *announcer); });
 }
 

@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QShowEvent>
 #include <QTextBrowser>
 #include <QUrl>

@@ -26,8 +26,10 @@ class TKeyboardPlay : public QObject {
  public:
   explicit TKeyboardPlay(TGameWindow& window) : QObject(&window), FWindow(window) {
     qApp->installEventFilter(this);
-    connect(window.DealButton, &QPushButton::clicked, this, [this] { FocusNext(FWindow.DrawButton); });
-    connect(window.DrawButton, &QPushButton::clicked, this, [this] { FocusNext(FWindow.DealButton); });
+    connect(window.DealButton, &QPushButton::clicked, this,
+            [this] { FocusNext(FWindow.DrawButton); });
+    connect(window.DrawButton, &QPushButton::clicked, this,
+            [this] { FocusNext(FWindow.DealButton); });
   }
 
  protected:
@@ -150,7 +152,6 @@ void InstallKeyboardPlay(TGameWindow& window) {
   chain(window.SoundOnButton);
   chain(window.SoundOffButton);
   for (int k = 0; k < kHandSize; ++k)
-    window.HoldPanels[k]->setToolTip(
-        QStringLiteral("Hold or draw card %1 (key %1)").arg(k + 1));
+    window.HoldPanels[k]->setToolTip(QStringLiteral("Hold or draw card %1 (key %1)").arg(k + 1));
   new TKeyboardPlay(window);
 }

@@ -3,8 +3,8 @@
 // within the range; typed text is brought into the range when the field loses the focus,
 // and text that is no whole number counts as the minimum. While read-only the arrows
 // only beep. The field selects its text whenever it takes the focus, so that what is typed
-// replaces the number instead of joining it. Numbers are shown in plain ASCII decimal in every locale, and read back
-// whether typed in ASCII digits or in the locale's own.
+// replaces the number instead of joining it. Numbers are shown in plain ASCII decimal in every
+// locale, and read back whether typed in ASCII digits or in the locale's own.
 
 #include <QSpinBox>
 
