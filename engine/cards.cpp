@@ -44,3 +44,9 @@ void TDeck::Shuffle(TRandomSource& random) {
     std::swap(Entries[i], Entries[j]);
   }
 }
+
+cdCardDeck TDeck::TakeNext() {
+  if (Position >= Entries.size()) return 0;
+  ++Position;
+  return static_cast<cdCardDeck>(Entries[Position - 1] & 0xFF);
+}

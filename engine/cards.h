@@ -55,9 +55,5 @@ struct TDeck {
   void Shuffle(TRandomSource& random);
   // Advances Position, then returns the card there. An exhausted deck gives 0, which
   // names no card (play never takes more than ten).
-  cdCardDeck TakeNext() {
-    if (Position >= Entries.size()) return 0;
-    ++Position;
-    return static_cast<cdCardDeck>(Entries[Position - 1] & 0xFF);
-  }
+  cdCardDeck TakeNext();
 };
