@@ -346,8 +346,9 @@ void TGameWindow::ScaleToScreen() {
   Design->setFont(Client->font());
   FWinIconDesign = WinIcon->pixmap();
   FDesignRecord.Record(Client);
-  FDesignRecord.ScaleTo(FScreenScale);
   FDesignScale = FScreenScale;
+  FitStyleToScale();
+  FDesignRecord.ScaleTo(FScreenScale);
   FitPicturesToScale();
   // Smaller than the design, the status bar would cover the hold panels.
   Client->setMinimumSize(Design->width(), Design->height() + StatusBar->height());
@@ -357,7 +358,6 @@ void TGameWindow::ScaleToScreen() {
 void TGameWindow::FitPicturesToScale() {
   // Cards and the win icon drawn at their own size would stand small in a scaled layout.
   const TScale scale = FDesignScale;
-  FitStyleToScale();
   for (TCardDeck* card : Cards) card->SetStretch(!scale.IsOne());
   const bool whole = scale.M % scale.D == 0;
   WinIcon->setPixmap(
@@ -406,6 +406,7 @@ void TGameWindow::FitDesign() {
   }
   if (!(scale == FDesignScale)) {
     FDesignScale = scale;
+    FitStyleToScale();
     FDesignRecord.ScaleTo(scale, Design);
     FitPicturesToScale();
   }

@@ -1,6 +1,7 @@
 #include "Scaling.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
@@ -46,11 +47,11 @@ QRect ScaledRect(const QRect& r, int m, int d) {
 }
 
 // The widgets a window's scaling reaches, parents before their children: every descendant
-// but other windows, and but the scroll bars and viewports of a scroll area, which it places
-// itself.
+// but other windows, and but the parts of a control that places them itself (a scroll area's
+// scroll bars and viewport, a spin box's text).
 template <class Visit>
 void ForEachScaledChild(QWidget* parent, const Visit& visit) {
-  if (qobject_cast<QAbstractScrollArea*>(parent)) return;
+  if (qobject_cast<QAbstractScrollArea*>(parent) || qobject_cast<QAbstractSpinBox*>(parent)) return;
   for (QObject* object : parent->children()) {
     auto* child = qobject_cast<QWidget*>(object);
     if (!child || child->isWindow()) continue;
