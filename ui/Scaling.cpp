@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QToolTip>
 #include <QWidget>
 #include <algorithm>
@@ -172,6 +174,26 @@ int TScaledStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
   return Grows(metric) && size > 0 ? MulDivRound(size, FScale.M, FScale.D) : size;
 }
 
+QSize TScaledStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                     const QSize& size, const QWidget* widget) const {
+  QSize grown = QProxyStyle::sizeFromContents(type, option, size, widget);
+  // The desktop style sizes a menu entry for text about as tall as its usual font, and cuts
+  // larger text short in the middle: the entry gets room for the rest.
+  if (type == CT_MenuItem && option) grown.rwidth() += option->fontMetrics.height() * 2 / 3;
+  return grown;
+}
+
+QIcon TScaledStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+  const QIcon desktop = QProxyStyle::standardIcon(icon, option, widget);
+  if (icon < SP_MessageBoxInformation || icon > SP_MessageBoxQuestion) return desktop;
+  // A message box's icon comes no larger than the desktop draws it: magnified by the scale.
+  const QPixmap drawn =
+      desktop.pixmap(QProxyStyle::pixelMetric(PM_MessageBoxIconSize, option, widget));
+  return QIcon(drawn.scaled(drawn.size() * FScale.M / FScale.D, Qt::KeepAspectRatio,
+                            Qt::SmoothTransformation));
+}
+
 bool TScaledStyle::Grows(PixelMetric metric) {
   switch (metric) {
     case PM_ExclusiveIndicatorWidth:
@@ -183,7 +205,6 @@ bool TScaledStyle::Grows(PixelMetric metric) {
     case PM_ScrollBarExtent:
     case PM_ScrollBarSliderMin:
     case PM_MessageBoxIconSize:
-    case PM_SmallIconSize:
     case PM_ButtonIconSize:
     case PM_ButtonMargin:
     case PM_MenuBarVMargin:

@@ -84,6 +84,10 @@ class TScaledStyle : public QProxyStyle {
   void SetScale(const TScale& scale) { FScale = scale; }
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override;
+  QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                         const QWidget* widget) const override;
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override;
 
  private:
   static bool Grows(PixelMetric metric);

@@ -518,6 +518,10 @@ class TGameWindowTest : public TGameTestCase {
     small->HelpClick();
     const int margin = small->HelpViewer()->layout()->contentsMargins().left();
     small.reset();
+    const auto boxIcon = [] {
+      return QMessageBox(QMessageBox::Information, QString(), QString()).iconPixmap().width();
+    };
+    const int icon = boxIcon();
 
     ScaleApplication(design, QSize(2560, 1440));
     QCOMPARE(QApplication::font().pointSizeF(), design.pointSizeF() * 3);
@@ -527,6 +531,7 @@ class TGameWindowTest : public TGameTestCase {
     window->HelpClick();
     QCOMPARE(window->HelpViewer()->layout()->contentsMargins().left(), margin * 3);
     window.reset();
+    QCOMPARE(boxIcon(), icon * 3);
 
     ScaleApplication(design, QSize(640, 480));
     QCOMPARE(QApplication::font(), design);
