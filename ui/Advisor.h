@@ -9,6 +9,7 @@
 // comes back to the window thread as a queued call. The window waits for a running worker
 // when it is destroyed.
 
+#include <QMargins>
 #include <QSize>
 #include <QWidget>
 #include <cstdint>
@@ -64,11 +65,17 @@ class TAdvisor : public QWidget {
   void HoldClicked(int position);
 
  protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
   void PlaceBesideParent();
+  QMargins KnownFrame() const;
+  void GiveTitleRoom(const QMargins& frame);
+  static QRect OverTheGame(const QRect& game, const QSize& outer);
+  void PlaceOnceFramed();
   void StartWork();
   void WorkDone(std::shared_ptr<const TDrawTables> tables, const TPayTable& table,
                 const std::string& returnLine, const std::string& error);
@@ -81,6 +88,9 @@ class TAdvisor : public QWidget {
   const TGameEngine& FEngine;
   QSize FScreen;
   bool FPlaced = false;
+  // The frame we were placed by, and whether it was our own.
+  QMargins FPlacedWith;
+  bool FFramed = false;
 
   std::shared_ptr<const TDrawTables> FTables;
   std::thread FWorker;

@@ -4,12 +4,14 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QSize>
 #include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
 
+#include "Scaling.h"
 #include "game_engine.h"
 #include "media_player.h"
 #include "sound_slots.h"
@@ -111,7 +113,10 @@ class TGameWindow : public QMainWindow {
   void BuildStatusBar();
   void BuildMenu();
   void ApplyStoredColors(const TGameSettings& settings);
-  void CentreDesign();
+  void FitDesign();
+  void FitPicturesToScale();
+  void FitStyleToScale();
+  bool AdvisorShown() const;
   void TakeTypedBet();
   void ApplyView();
   std::filesystem::path SlotFile(int slot) const;
@@ -119,12 +124,20 @@ class TGameWindow : public QMainWindow {
   std::optional<QColor> RunColorDialog();
   void ControlColorCommand(TControlColor& color, void (TGameWindow::*set)(TColorValue));
   void SetWindowBackground(TColorValue value);
+  void ShowTextReadable();
   void SetBetColor(TColorValue value);
   void SetTotalPanelColor(TColorValue value);
   void SetPieColor(TColorValue value);
   void Guard(const std::function<void()>& handler);
 
   QSize FScreen;
+  // The scale the screen gives the design, and the one it is drawn at: smaller while the
+  // strategy advisor stands over part of the window.
+  TScale FScreenScale;
+  TScale FDesignScale;
+  TDesignRecord FDesignRecord;
+  TScaledStyle* FDesignStyle = nullptr;
+  QPixmap FWinIconDesign;
   TGameEngine FEngine;
   TSoundSlots FSoundSlots;
   TMediaPlayer FMediaPlayer;
@@ -140,8 +153,8 @@ class TGameWindow : public QMainWindow {
   QColor FDialogColor = Qt::black;
 
  public:
-  // The controls. Client is the window's client area; Design holds
-  // every control but the status bar at the design's places, centred across a wider client.
+  // The controls. Client is the window's client area; Design holds every control but the
+  // status bar at the design's places, centred both ways in a larger client.
   QWidget* Client = nullptr;
   QWidget* Design = nullptr;
   QLabel* BetLabel = nullptr;
