@@ -156,7 +156,7 @@ void PrintCodes(std::ostream& out, const THandCards& cards) {
   out << ']';
 }
 
-void PrintJsonHand(std::ostream& out, long long hand, const THandRecord& r) {
+void PrintJsonHand(std::ostream& out, long long hand, const TSimulatedHand& r) {
   out << "{\"hand\":" << hand << ",\"seed\":" << r.SeedBefore << ",\"dealt\":";
   PrintCodes(out, r.Dealt);
   out << ",\"held\":[";

@@ -27,8 +27,8 @@ std::uint8_t TSimulator::ChooseHold(const THandCards& dealt) const {
   return BestHold(*FTables, dealt, FPays);
 }
 
-const THandRecord& TSimulator::PlayHand() {
-  THandRecord& r = FRecord;
+const TSimulatedHand& TSimulator::PlayHand() {
+  TSimulatedHand& r = FRecord;
   // Once the bankroll has dropped below 20 the game fixes the bet at 5 for good.
   if (LowersBet(FTotal)) FBet = kMinBet;
   r.SeedBefore = FRandom.Seed;
