@@ -132,8 +132,9 @@ const char* const kSelectMistakes = R"(SELECT time, session_start, practice, pay
     dealt, final, held_mask, best_mask, held_coins, best_coins, cost, outcome, win,
     held_pattern, best_pattern FROM hands WHERE cost > 0
     ORDER BY time DESC, id DESC LIMIT ? OFFSET ?)";
+// The sessions list's order, read from the newest end.
 const char* const kSelectSeries = R"(SELECT hands, best_holds FROM sessions
-    ORDER BY start DESC, practice DESC LIMIT ?)";
+    ORDER BY start DESC, practice LIMIT ?)";
 
 int PrimaryCode(const QSqlError& error) {
   bool ok = false;
@@ -405,6 +406,24 @@ void THandHistory::Open() {
     if (!check) return Classify(c.Error, FFilePath);
     if (check->toString() != QLatin1String("ok"))
       return Damaged(QStringLiteral("it failed SQLite's quick check: %1").arg(check->toString()));
+    // A file of our version is checked before anything in it changes, so a foreign one is
+    // moved aside as it was found.
+    const auto prepare = [&c] {
+      c.InsertHand = c.Prepared(kInsertHand);
+      if (c.InsertHand) c.UpsertSession = c.Prepared(kUpsertSession);
+      if (c.UpsertSession) c.UpsertSituation = c.Prepared(kUpsertSituation);
+      if (c.UpsertSituation) c.UpsertSituationTotal = c.Prepared(kUpsertSituationTotal);
+      return c.UpsertSituationTotal != nullptr;
+    };
+    const auto foreignTables = [&c] {
+      return Damaged(QStringLiteral("its tables are not a hand history's (%1)")
+                         .arg(ErrorText(c.Error)));
+    };
+    if (known == kHistorySchemaVersion && !prepare()) return foreignTables();
+    // Steps run before the switch to WAL: a step that fails is rolled back to the file as
+    // it was.
+    if (const TOpenResult migrated = Migrate(c, known); migrated.Outcome != TOpenOutcome::Opened)
+      return migrated;
     const std::optional<QVariant> journal = c.Value(QStringLiteral("PRAGMA journal_mode = WAL"));
     if (!journal) return Classify(c.Error, FFilePath);
     if (journal->toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
@@ -412,15 +431,7 @@ void THandHistory::Open() {
     // NORMAL: a commit is in the WAL file when Record returns, so a killed game keeps it.
     if (!c.Exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
       return Classify(c.Error, FFilePath);
-    if (const TOpenResult migrated = Migrate(c, known); migrated.Outcome != TOpenOutcome::Opened)
-      return migrated;
-    c.InsertHand = c.Prepared(kInsertHand);
-    if (c.InsertHand) c.UpsertSession = c.Prepared(kUpsertSession);
-    if (c.UpsertSession) c.UpsertSituation = c.Prepared(kUpsertSituation);
-    if (c.UpsertSituation) c.UpsertSituationTotal = c.Prepared(kUpsertSituationTotal);
-    if (!c.UpsertSituationTotal)
-      return Damaged(QStringLiteral("its tables are not a hand history's (%1)")
-                         .arg(ErrorText(c.Error)));
+    if (!c.UpsertSituationTotal && !prepare()) return foreignTables();
     return {};
   };
 
