@@ -7,8 +7,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -46,6 +47,16 @@ QTableWidget* MakeTable(const char* name, const QStringList& headings, QWidget* 
   table->verticalHeader()->hide();
   table->horizontalHeader()->setStretchLastSection(true);
   return table;
+}
+
+// A heading over its table, as one part of the page's splitter.
+QWidget* MakeSection(const QString& heading, QTableWidget* table) {
+  auto* section = new QWidget;
+  auto* layout = new QVBoxLayout(section);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(MakeHeading(heading, section));
+  layout->addWidget(table, 1);
+  return section;
 }
 
 QTableWidgetItem* Cell(const QString& text, bool number = false) {
@@ -94,8 +105,11 @@ void TBestPlayChart::paintEvent(QPaintEvent*) {
   const int margin = std::max(2, metrics.height() / 4);
   const QString top = QStringLiteral("100 %");
   const int labels = metrics.horizontalAdvance(top);
-  const QRectF plot = QRectF(rect()).adjusted(2 * margin + labels, margin + metrics.height() / 2.0,
-                                              -margin, -margin - metrics.height() / 2.0);
+  const double dot = std::max(2, metrics.height() / 6);
+  // Room for the dots at both ends.
+  const QRectF plot =
+      QRectF(rect()).adjusted(2 * margin + labels + dot, margin + metrics.height() / 2.0,
+                              -margin - dot, -margin - metrics.height() / 2.0);
   const auto yAt = [&](double rate) { return plot.bottom() - plot.height() * rate; };
   painter.setPen(kQuiet);
   for (const double rate : {1.0, 0.5, 0.0}) {
@@ -119,7 +133,6 @@ void TBestPlayChart::paintEvent(QPaintEvent*) {
   painter.setPen(QPen(kLine, std::max(1, metrics.height() / 8)));
   painter.drawPath(path);
   painter.setBrush(kLine);
-  const double dot = std::max(2, metrics.height() / 6);
   for (std::size_t i = 0; i < FRates.size(); ++i) painter.drawEllipse(pointAt(i), dot, dot);
 }
 
@@ -156,27 +169,30 @@ void THistoryPage::BuildControls() {
   Chart = new TBestPlayChart(Contents);
   column->addWidget(Chart);
 
-  column->addWidget(MakeHeading(QStringLiteral("Sessions"), Contents));
+  // The three lists share what height there is; the player can drag the share.
+  auto* lists = new QSplitter(Qt::Vertical, Contents);
+  lists->setObjectName(QStringLiteral("HistoryLists"));
+  lists->setChildrenCollapsible(false);
+  column->addWidget(lists, 1);
   SessionTable = MakeTable(
       "SessionTable",
       {QStringLiteral("Started"), QStringLiteral("Hands"), QStringLiteral("Best play"),
        QStringLiteral("Cost/100"), QStringLiteral("Kind")},
-      Contents);
-  column->addWidget(SessionTable, 2);
-
-  column->addWidget(MakeHeading(QStringLiteral("Costliest situations"), Contents));
+      nullptr);
+  lists->addWidget(MakeSection(QStringLiteral("Sessions"), SessionTable));
   SituationTable = MakeTable("SituationTable",
                              {QStringLiteral("Held"), QStringLiteral("Best"),
                               QStringLiteral("Count"), QStringLiteral("Cost")},
-                             Contents);
-  column->addWidget(SituationTable, 2);
-
-  column->addWidget(MakeHeading(QStringLiteral("Mistakes, newest first"), Contents));
+                             nullptr);
+  lists->addWidget(MakeSection(QStringLiteral("Costliest situations"), SituationTable));
   MistakeTable = MakeTable("MistakeTable",
-                           {QString(), QStringLiteral("Dealt"), QStringLiteral("Held"),
-                            QStringLiteral("Best"), QStringLiteral("Cost")},
-                           Contents);
-  column->addWidget(MistakeTable, 3);
+                           {QString(), QStringLiteral("Cost"), QStringLiteral("Dealt"),
+                            QStringLiteral("Held"), QStringLiteral("Best")},
+                           nullptr);
+  lists->addWidget(MakeSection(QStringLiteral("Mistakes, newest first"), MistakeTable));
+  lists->setStretchFactor(0, 2);
+  lists->setStretchFactor(1, 2);
+  lists->setStretchFactor(2, 3);
 }
 
 void THistoryPage::ShowMessage(const QString& text) {
@@ -247,15 +263,16 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
   MistakeTable->setRowCount(static_cast<int>(mistakes.size()));
   for (int row = 0; row < MistakeTable->rowCount(); ++row) {
     const THandRecord& hand = mistakes[static_cast<std::size_t>(row)];
-    auto* replay = new QPushButton(QStringLiteral("Replay"));
+    auto* replay = new QToolButton;
     replay->setObjectName(QStringLiteral("ReplayButton"));
+    replay->setText(QStringLiteral("Replay"));
     replay->setFocusPolicy(Qt::NoFocus);
-    connect(replay, &QPushButton::clicked, this, [this, row] { ReplayClick(row); });
+    connect(replay, &QToolButton::clicked, this, [this, row] { ReplayClick(row); });
     MistakeTable->setCellWidget(row, 0, replay);
-    MistakeTable->setItem(row, 1, Cell(CardsText(hand.Dealt)));
-    MistakeTable->setItem(row, 2, Cell(Text(HeldCardsText(hand.Dealt, hand.HeldMask))));
-    MistakeTable->setItem(row, 3, Cell(Text(HeldCardsText(hand.Dealt, hand.BestMask))));
-    MistakeTable->setItem(row, 4, Cell(CostText(hand.Cost), true));
+    MistakeTable->setItem(row, 1, Cell(CostText(hand.Cost), true));
+    MistakeTable->setItem(row, 2, Cell(CardsText(hand.Dealt)));
+    MistakeTable->setItem(row, 3, Cell(Text(HeldCardsText(hand.Dealt, hand.HeldMask))));
+    MistakeTable->setItem(row, 4, Cell(Text(HeldCardsText(hand.Dealt, hand.BestMask))));
     const QString details =
         QStringLiteral("%1, bet %2%3: %4 instead of %5")
             .arg(SessionStartText(hand.Time))

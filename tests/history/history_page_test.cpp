@@ -5,11 +5,11 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
@@ -120,7 +120,7 @@ class THistoryPageTest : public QObject {
                        ++replays;
                      });
     // Row 1 is the older mistake.
-    auto* replay = qobject_cast<QPushButton*>(page.MistakeTable->cellWidget(1, 0));
+    auto* replay = qobject_cast<QToolButton*>(page.MistakeTable->cellWidget(1, 0));
     QVERIFY(replay);
     QCOMPARE(replay->text(), QStringLiteral("Replay"));
     replay->click();
