@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
   try {
     const auto printHistory = [](const THistoryRequest& request, std::ostream& out,
                                  std::ostream& err) {
-      return PrintHistorySummary(HistoryFilePath(), request.Since, request.SinceText,
-                                 request.Json, out, err);
+      return PrintHistorySummary(HistoryFilePath(), request.Since, request.SinceText, request.Json,
+                                 out, err);
     };
     const int code =
         RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable, progress, printHistory);

@@ -31,12 +31,11 @@ constexpr std::int64_t kHands = std::int64_t{kSessions} * kHandsPerSession;
 const QString kDatabase = QStringLiteral(HISTORY_BENCH_DATABASE);
 
 // A plausible hand: a quarter are mistakes, spread over a few dozen situations.
-THandRecord MakeHand(std::mt19937& random, std::int64_t session, std::int64_t time,
-                     bool practice) {
+THandRecord MakeHand(std::mt19937& random, std::int64_t session, std::int64_t time, bool practice) {
   static const char* const kPatterns[] = {
-      "low pair",          "high pair",         "four to a flush",  "three to a royal",
-      "two high cards",    "suited high cards", "four to a straight", "nothing",
-      "inside straight",   "two pair",          "high card",          "three to a flush"};
+      "low pair",        "high pair",         "four to a flush",    "three to a royal",
+      "two high cards",  "suited high cards", "four to a straight", "nothing",
+      "inside straight", "two pair",          "high card",          "three to a flush"};
   THandRecord hand;
   hand.Time = time;
   hand.SessionStart = session;

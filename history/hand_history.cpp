@@ -186,8 +186,7 @@ void RequireHand(const THandRecord& hand) {
   };
   if (!cards(hand.Dealt) || !cards(hand.Final))
     throw std::invalid_argument("a recorded hand needs five cards 1..52");
-  if (!std::isfinite(hand.HeldCoins) || !std::isfinite(hand.BestCoins) ||
-      !std::isfinite(hand.Cost))
+  if (!std::isfinite(hand.HeldCoins) || !std::isfinite(hand.BestCoins) || !std::isfinite(hand.Cost))
     throw std::invalid_argument("a recorded hand needs finite coin values");
 }
 
@@ -351,8 +350,9 @@ void THandHistory::Fail(const QString& problem, const QString& report) {
   FProblem = problem;
   qCWarning(lcHistory, "%s: %s", qUtf8Printable(FFilePath), qUtf8Printable(problem));
   if (FMode == omRecord)
-    FReport = report.isEmpty() ? QStringLiteral("The hand history %1 could not be opened (%2); "
-                                                "hands are not recorded")
+    FReport = report.isEmpty() ? QStringLiteral(
+                                     "The hand history %1 could not be opened (%2); "
+                                     "hands are not recorded")
                                      .arg(Quoted(FFilePath), problem)
                                : report;
 }
@@ -372,8 +372,8 @@ TOpenResult Migrate(THistoryConnection& c, int version) {
       c.Exec(QStringLiteral("ROLLBACK"));
       // A table or column that is there already, or missing: not a schema of ours.
       if (PrimaryCode(error) == kSqliteError)
-        return Damaged(QStringLiteral("its tables are not a hand history's (%1)")
-                           .arg(ErrorText(error)));
+        return Damaged(
+            QStringLiteral("its tables are not a hand history's (%1)").arg(ErrorText(error)));
       return {TOpenOutcome::Failed, ErrorText(error), 0};
     }
   }
@@ -416,8 +416,8 @@ void THandHistory::Open() {
       return c.UpsertSituationTotal != nullptr;
     };
     const auto foreignTables = [&c] {
-      return Damaged(QStringLiteral("its tables are not a hand history's (%1)")
-                         .arg(ErrorText(c.Error)));
+      return Damaged(
+          QStringLiteral("its tables are not a hand history's (%1)").arg(ErrorText(c.Error)));
     };
     if (known == kHistorySchemaVersion && !prepare()) return foreignTables();
     // Steps run before the switch to WAL: a step that fails is rolled back to the file as
@@ -429,8 +429,7 @@ void THandHistory::Open() {
     if (journal->toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
       return {TOpenOutcome::Failed, QStringLiteral("it can't be written (no WAL journal)"), 0};
     // NORMAL: a commit is in the WAL file when Record returns, so a killed game keeps it.
-    if (!c.Exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
-      return Classify(c.Error, FFilePath);
+    if (!c.Exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) return Classify(c.Error, FFilePath);
     if (!c.UpsertSituationTotal && !prepare()) return foreignTables();
     return {};
   };
@@ -483,8 +482,9 @@ bool THandHistory::MoveAside(const QString& why) {
   }
   qCWarning(lcHistory, "%s: %s; moved to %s", qUtf8Printable(FFilePath), qUtf8Printable(why),
             qUtf8Printable(target));
-  FReport = QStringLiteral("The hand history %1 is damaged (%2); it was moved to %3 and a new "
-                           "history was started")
+  FReport = QStringLiteral(
+                "The hand history %1 is damaged (%2); it was moved to %3 and a new "
+                "history was started")
                 .arg(Quoted(FFilePath), why, Quoted(target));
   return true;
 }
@@ -553,8 +553,8 @@ bool THandHistory::Record(const THandRecord& hand) {
                hand.BestCoins, hand.Cost, hand.Outcome, hand.Win, heldPattern, bestPattern}) &&
          c.Run(*c.InsertHand);
   done = done &&
-         bind(*c.UpsertSession, {start, practice, QVariant::fromValue<qint64>(hand.Time),
-                                 mistake ? 0 : 1, cost}) &&
+         bind(*c.UpsertSession,
+              {start, practice, QVariant::fromValue<qint64>(hand.Time), mistake ? 0 : 1, cost}) &&
          c.Run(*c.UpsertSession);
   if (mistake)
     done = done && bind(*c.UpsertSituation, {start, practice, heldPattern, bestPattern, cost}) &&
@@ -571,35 +571,37 @@ bool THandHistory::Record(const THandRecord& hand) {
             qUtf8Printable(ErrorText(error)));
   if (!FWriteReported) {
     FWriteReported = true;
-    FReport = QStringLiteral("A hand could not be recorded in the hand history %1 (%2); the "
-                             "hands recorded before are kept")
+    FReport = QStringLiteral(
+                  "A hand could not be recorded in the hand history %1 (%2); the "
+                  "hands recorded before are kept")
                   .arg(Quoted(FFilePath), ErrorText(error));
   }
   return false;
 }
 
-void THandHistory::ReadFailed(const QString& what) {
-  qCWarning(lcHistory, "%s: could not read %s: %s", qUtf8Printable(FFilePath),
-            qUtf8Printable(what), qUtf8Printable(ErrorText(FConnection->Error)));
-  if (FReadReported) return;
-  FReadReported = true;
-  FReport = QStringLiteral("The hand history %1 could not be read (%2)")
-                .arg(Quoted(FFilePath), ErrorText(FConnection->Error));
+QSqlQuery THandHistory::Select(const char* sql, std::initializer_list<QVariant> values,
+                               const QString& what) {
+  // Without a file, a query that gives no rows.
+  if (FState != THistoryState::Open) return QSqlQuery();
+  QSqlQuery query(FConnection->Db);
+  query.setForwardOnly(true);
+  query.prepare(QString::fromLatin1(sql));
+  for (const QVariant& value : values) query.addBindValue(value);
+  if (query.exec()) return query;
+  const QString error = ErrorText(query.lastError());
+  qCWarning(lcHistory, "%s: could not read %s: %s", qUtf8Printable(FFilePath), qUtf8Printable(what),
+            qUtf8Printable(error));
+  if (!FReadReported) {
+    FReadReported = true;
+    FReport =
+        QStringLiteral("The hand history %1 could not be read (%2)").arg(Quoted(FFilePath), error);
+  }
+  return QSqlQuery();
 }
 
 std::vector<THistorySession> THandHistory::Sessions(std::int64_t since, int limit) {
   std::vector<THistorySession> sessions;
-  if (FState != THistoryState::Open) return sessions;
-  QSqlQuery query(FConnection->Db);
-  query.setForwardOnly(true);
-  query.prepare(QString::fromLatin1(kSelectSessions));
-  query.addBindValue(From(since));
-  query.addBindValue(limit);
-  if (!query.exec()) {
-    FConnection->Error = query.lastError();
-    ReadFailed(QStringLiteral("the sessions"));
-    return sessions;
-  }
+  QSqlQuery query = Select(kSelectSessions, {From(since), limit}, QStringLiteral("the sessions"));
   while (query.next()) {
     THistorySession& s = sessions.emplace_back();
     s.Start = query.value(0).toLongLong();
@@ -614,18 +616,10 @@ std::vector<THistorySession> THandHistory::Sessions(std::int64_t since, int limi
 
 std::vector<THistorySituation> THandHistory::CostlySituations(std::int64_t since, int limit) {
   std::vector<THistorySituation> situations;
-  if (FState != THistoryState::Open) return situations;
-  QSqlQuery query(FConnection->Db);
-  query.setForwardOnly(true);
+  const QString what = QStringLiteral("the situations");
   // Since the beginning: the running totals, however many sessions there are.
-  query.prepare(QString::fromLatin1(since > 0 ? kSelectSituationsSince : kSelectSituations));
-  if (since > 0) query.addBindValue(From(since));
-  query.addBindValue(limit);
-  if (!query.exec()) {
-    FConnection->Error = query.lastError();
-    ReadFailed(QStringLiteral("the situations"));
-    return situations;
-  }
+  QSqlQuery query = since > 0 ? Select(kSelectSituationsSince, {From(since), limit}, what)
+                              : Select(kSelectSituations, {limit}, what);
   while (query.next())
     situations.push_back({query.value(0).toString().toStdString(),
                           query.value(1).toString().toStdString(), query.value(2).toLongLong(),
@@ -635,16 +629,8 @@ std::vector<THistorySituation> THandHistory::CostlySituations(std::int64_t since
 
 THistoryTotals THandHistory::Totals(std::int64_t since) {
   THistoryTotals totals;
-  if (FState != THistoryState::Open) return totals;
-  QSqlQuery query(FConnection->Db);
-  query.setForwardOnly(true);
-  query.prepare(QString::fromLatin1(kSelectTotals));
-  query.addBindValue(From(since));
-  if (!query.exec() || !query.next()) {
-    FConnection->Error = query.lastError();
-    ReadFailed(QStringLiteral("the totals"));
-    return totals;
-  }
+  QSqlQuery query = Select(kSelectTotals, {From(since)}, QStringLiteral("the totals"));
+  if (!query.next()) return totals;
   // TOTAL() sums as a floating-point number: exact for counts below 2^53.
   totals.Sessions = static_cast<std::int64_t>(query.value(0).toDouble());
   totals.Hands = static_cast<std::int64_t>(query.value(1).toDouble());
@@ -656,20 +642,12 @@ THistoryTotals THandHistory::Totals(std::int64_t since) {
 
 std::vector<THandRecord> THandHistory::Mistakes(int limit, int offset) {
   std::vector<THandRecord> mistakes;
-  if (FState != THistoryState::Open) return mistakes;
-  QSqlQuery query(FConnection->Db);
-  query.setForwardOnly(true);
-  query.prepare(QString::fromLatin1(kSelectMistakes));
-  query.addBindValue(limit);
-  query.addBindValue(std::max(offset, 0));
-  if (!query.exec()) {
-    FConnection->Error = query.lastError();
-    ReadFailed(QStringLiteral("the mistakes"));
-    return mistakes;
-  }
+  QSqlQuery query =
+      Select(kSelectMistakes, {limit, std::max(offset, 0)}, QStringLiteral("the mistakes"));
   while (query.next()) {
-    const auto payTable = ParsedNumbers<kPayLines, std::int32_t>(
-        query.value(3).toString(), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    const auto payTable = ParsedNumbers<kPayLines, std::int32_t>(query.value(3).toString(),
+                                                                 std::numeric_limits<int>::min(),
+                                                                 std::numeric_limits<int>::max());
     const auto dealt = ParsedNumbers<5, cdCardDeck>(query.value(5).toString(), 1, 52);
     const auto final = ParsedNumbers<5, cdCardDeck>(query.value(6).toString(), 1, 52);
     // A row changed by hand could not be replayed; the others still can.
@@ -701,17 +679,9 @@ std::vector<THandRecord> THandHistory::Mistakes(int limit, int offset) {
 
 std::vector<double> THandHistory::BestRateSeries(int sessions) {
   std::vector<double> series;
-  if (FState != THistoryState::Open) return series;
-  QSqlQuery query(FConnection->Db);
-  query.setForwardOnly(true);
-  query.prepare(QString::fromLatin1(kSelectSeries));
-  query.addBindValue(sessions);
-  if (!query.exec()) {
-    FConnection->Error = query.lastError();
-    ReadFailed(QStringLiteral("the sessions"));
-    return series;
-  }
-  while (query.next()) series.push_back(Rate(query.value(1).toLongLong(), query.value(0).toLongLong()));
+  QSqlQuery query = Select(kSelectSeries, {sessions}, QStringLiteral("the sessions"));
+  while (query.next())
+    series.push_back(Rate(query.value(1).toLongLong(), query.value(0).toLongLong()));
   std::reverse(series.begin(), series.end());
   return series;
 }

@@ -20,8 +20,11 @@
 //
 // A THandHistory and its connection belong to the thread that made it.
 
+#include <QSqlQuery>
 #include <QString>
+#include <QVariant>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -125,7 +128,9 @@ class THandHistory {
   // False when it could not be moved: the history is then unavailable.
   bool MoveAside(const QString& why);
   void Fail(const QString& problem, const QString& report);
-  void ReadFailed(const QString& what);
+  // The query run on the history's connection; on failure (reported once) or without an
+  // open file, an inactive query, which gives no rows.
+  QSqlQuery Select(const char* sql, std::initializer_list<QVariant> values, const QString& what);
 
   TMode FMode;
   QString FFilePath;

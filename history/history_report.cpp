@@ -40,8 +40,9 @@ struct TSummary {
 };
 
 QString TotalsText(const THistoryTotals& t) {
-  return QStringLiteral("Played hands: %1 in %2 sessions, best play %3, cost %4 coins (%5 per "
-                        "100 hands)\nPractice hands: %6\n")
+  return QStringLiteral(
+             "Played hands: %1 in %2 sessions, best play %3, cost %4 coins (%5 per "
+             "100 hands)\nPractice hands: %6\n")
       .arg(t.Hands)
       .arg(t.Sessions)
       .arg(BestRateText(t.BestRate()), CostText(t.Cost), CostText(t.CostPer100Hands()))
@@ -52,12 +53,12 @@ void PrintText(const QString& filePath, const std::string& sinceText, const TSum
                std::ostream& out) {
   out << "Hand history: " << QDir::toNativeSeparators(filePath) << "\n";
   if (!s.Note.isEmpty()) out << "Note: " << s.Note << "\n";
-  if (!sinceText.empty())
-    out << "Sessions started on or after " << sinceText << " (local time)\n";
+  if (!sinceText.empty()) out << "Sessions started on or after " << sinceText << " (local time)\n";
   out << "\n" << TotalsText(s.Totals) << "\n";
 
   out << "Sessions, newest first:\n";
-  if (s.Sessions.empty()) out << "  none\n";
+  if (s.Sessions.empty())
+    out << "  none\n";
   else
     out << "  " << Padded(QStringLiteral("Started"), 18) << Padded(QStringLiteral("Kind"), 9)
         << PadLeft(QStringLiteral("Hands"), 9) << PadLeft(QStringLiteral("Best play"), 11)
@@ -157,8 +158,9 @@ int PrintHistorySummary(const QString& filePath, std::optional<std::int64_t> sin
   }
   TSummary summary;
   if (history.State() == THistoryState::Missing)
-    summary.Note = QStringLiteral("no hands recorded yet: the game makes this file when it "
-                                  "records its first hand");
+    summary.Note = QStringLiteral(
+        "no hands recorded yet: the game makes this file when it "
+        "records its first hand");
   const std::int64_t from = since.value_or(0);
   summary.Totals = history.Totals(from);
   summary.Sessions = history.Sessions(from);

@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QToolButton>
@@ -15,6 +14,7 @@
 
 #include "Colors.h"
 #include "MessageBoxes.h"
+#include "SessionChart.h"
 #include "advice.h"
 #include "history_report.h"
 
@@ -93,19 +93,12 @@ QSize TBestPlayChart::minimumSizeHint() const {
 
 void TBestPlayChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().color(QPalette::Base));
-  painter.setPen(palette().color(QPalette::Mid));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  if (FRates.empty()) {
-    painter.setPen(kQuiet);
-    painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No sessions yet"));
-    return;
-  }
+  if (!PaintChartFrame(painter, *this, FRates.empty(), QStringLiteral("No sessions yet"))) return;
   const QFontMetrics metrics = fontMetrics();
   const int margin = std::max(2, metrics.height() / 4);
   const QString top = QStringLiteral("100 %");
   const int labels = metrics.horizontalAdvance(top);
-  const double dot = std::max(2, metrics.height() / 6);
+  const int dot = ChartDotRadius(metrics.height());
   // Room for the dots at both ends.
   const QRectF plot =
       QRectF(rect()).adjusted(2 * margin + labels + dot, margin + metrics.height() / 2.0,
@@ -121,19 +114,7 @@ void TBestPlayChart::paintEvent(QPaintEvent*) {
   for (const double rate : {1.0, 0.5})
     painter.drawLine(QPointF(plot.left(), yAt(rate)), QPointF(plot.right(), yAt(rate)));
 
-  const auto pointAt = [&](std::size_t i) {
-    const double x = FRates.size() == 1 ? plot.right()
-                                        : plot.left() + plot.width() * static_cast<double>(i) /
-                                                            static_cast<double>(FRates.size() - 1);
-    return QPointF(x, yAt(FRates[i]));
-  };
-  painter.setRenderHint(QPainter::Antialiasing);
-  QPainterPath path(pointAt(0));
-  for (std::size_t i = 1; i < FRates.size(); ++i) path.lineTo(pointAt(i));
-  painter.setPen(QPen(kLine, std::max(1, metrics.height() / 8)));
-  painter.drawPath(path);
-  painter.setBrush(kLine);
-  for (std::size_t i = 0; i < FRates.size(); ++i) painter.drawEllipse(pointAt(i), dot, dot);
+  PaintChartLine(painter, plot, FRates, kLine, metrics.height(), true);
 }
 
 THistoryPage::THistoryPage(THandHistory& history, QWidget* parent)
@@ -174,11 +155,11 @@ void THistoryPage::BuildControls() {
   lists->setObjectName(QStringLiteral("HistoryLists"));
   lists->setChildrenCollapsible(false);
   column->addWidget(lists, 1);
-  SessionTable = MakeTable(
-      "SessionTable",
-      {QStringLiteral("Started"), QStringLiteral("Hands"), QStringLiteral("Best play"),
-       QStringLiteral("Cost/100"), QStringLiteral("Kind")},
-      nullptr);
+  SessionTable =
+      MakeTable("SessionTable",
+                {QStringLiteral("Started"), QStringLiteral("Hands"), QStringLiteral("Best play"),
+                 QStringLiteral("Cost/100"), QStringLiteral("Kind")},
+                nullptr);
   lists->addWidget(MakeSection(QStringLiteral("Sessions"), SessionTable));
   SituationTable = MakeTable("SituationTable",
                              {QStringLiteral("Held"), QStringLiteral("Best"),
@@ -205,8 +186,8 @@ void THistoryPage::Refresh() {
   RunGuarded(this, [this] {
     FMistakes.clear();
     if (FHistory.State() != THistoryState::Open) {
-      ShowMessage(QStringLiteral("The hand history could not be opened: %1.")
-                      .arg(FHistory.Problem()));
+      ShowMessage(
+          QStringLiteral("The hand history could not be opened: %1.").arg(FHistory.Problem()));
     } else {
       const THistoryTotals totals = FHistory.Totals();
       if (totals.Hands + totals.PracticeHands == 0) {
@@ -228,8 +209,7 @@ void THistoryPage::Refresh() {
         Contents->show();
       }
     }
-    if (const std::optional<QString> report = FHistory.TakeReport())
-      ShowErrorReport(this, *report);
+    if (const std::optional<QString> report = FHistory.TakeReport()) ShowErrorReport(this, *report);
   });
 }
 
@@ -241,8 +221,8 @@ void THistoryPage::FillSessions(const std::vector<THistorySession>& sessions) {
     SessionTable->setItem(row, 1, Cell(QString::number(s.Hands), true));
     SessionTable->setItem(row, 2, Cell(BestRateText(s.BestRate()), true));
     SessionTable->setItem(row, 3, Cell(CostText(s.CostPer100Hands()), true));
-    SessionTable->setItem(
-        row, 4, Cell(s.Practice ? QStringLiteral("practice") : QStringLiteral("played")));
+    SessionTable->setItem(row, 4,
+                          Cell(s.Practice ? QStringLiteral("practice") : QStringLiteral("played")));
   }
 }
 
@@ -273,12 +253,11 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
     MistakeTable->setItem(row, 2, Cell(CardsText(hand.Dealt)));
     MistakeTable->setItem(row, 3, Cell(Text(HeldCardsText(hand.Dealt, hand.HeldMask))));
     MistakeTable->setItem(row, 4, Cell(Text(HeldCardsText(hand.Dealt, hand.BestMask))));
-    const QString details =
-        QStringLiteral("%1, bet %2%3: %4 instead of %5")
-            .arg(SessionStartText(hand.Time))
-            .arg(hand.Bet)
-            .arg(hand.Practice ? QStringLiteral(", practice") : QString(),
-                 PatternText(hand.HeldPattern), PatternText(hand.BestPattern));
+    const QString details = QStringLiteral("%1, bet %2%3: %4 instead of %5")
+                                .arg(SessionStartText(hand.Time))
+                                .arg(hand.Bet)
+                                .arg(hand.Practice ? QStringLiteral(", practice") : QString(),
+                                     PatternText(hand.HeldPattern), PatternText(hand.BestPattern));
     for (int column = 1; column < MistakeTable->columnCount(); ++column)
       MistakeTable->item(row, column)->setToolTip(details);
   }

@@ -4,6 +4,8 @@
 // with files it did not write: older schemas are brought up to date, damaged files are
 // moved aside, newer ones are left alone.
 
+#include "hand_history.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,7 +14,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "hand_history.h"
 #include "history_test_support.h"
 
 namespace {
@@ -169,7 +170,8 @@ TEST_F(HistoryFolderTest, TheFileLivesInTheUsersDataFolder) {
   for (const char* invalid : {"", "relative/data"}) {
     qputenv("XDG_DATA_HOME", invalid);
     qputenv("HOME", QFile::encodeName(Temp.path()));
-    EXPECT_EQ(HistoryFilePath(), Temp.filePath(QStringLiteral(".local/share/lumaro/history.sqlite")));
+    EXPECT_EQ(HistoryFilePath(),
+              Temp.filePath(QStringLiteral(".local/share/lumaro/history.sqlite")));
   }
   qputenv("XDG_DATA_HOME", savedData);
   qputenv("HOME", savedHome);
@@ -268,7 +270,8 @@ TEST_F(HistoryFolderTest, AFileOfANewerVersionIsLeftAloneAndReportedOnce) {
     EXPECT_EQ(history.State(), THistoryState::Unavailable);
     const std::optional<QString> report = history.TakeReport();
     ASSERT_TRUE(report);
-    EXPECT_TRUE(report->contains(QStringLiteral("newer version of Lumaro"))) << report->toStdString();
+    EXPECT_TRUE(report->contains(QStringLiteral("newer version of Lumaro")))
+        << report->toStdString();
     EXPECT_TRUE(report->contains(Path())) << report->toStdString();
     EXPECT_FALSE(history.Record(NumberedHand(1)));
     EXPECT_FALSE(history.TakeReport());

@@ -84,7 +84,8 @@ TEST_F(HistoryCommandTest, TheSummaryAsTextAndAsOneJsonDocument) {
       << text.Out.toStdString();
   EXPECT_TRUE(text.Out.contains(QStringLiteral("2026-03-01 12:00  played          20")))
       << text.Out.toStdString();
-  EXPECT_TRUE(text.Out.contains(QStringLiteral("  low pair  four to a flush        4       3.00     0.75\n")))
+  EXPECT_TRUE(text.Out.contains(
+      QStringLiteral("  low pair  four to a flush        4       3.00     0.75\n")))
       << text.Out.toStdString();
 
   const TRun json = Run({QStringLiteral("history"), QStringLiteral("--json")});
@@ -149,8 +150,8 @@ TEST_F(HistoryCommandTest, WithoutAFileTheSummaryIsEmptyWithANoteAndNothingIsCre
 
 TEST_F(HistoryCommandTest, BadInputAndFilesItMayNotChange) {
   for (const char* date : {"2026-02-30", "2026-13-01", "26-03-01", "2026-3-1", "yesterday", ""}) {
-    const TRun run = Run({QStringLiteral("history"), QStringLiteral("--since"),
-                          QString::fromLatin1(date)});
+    const TRun run =
+        Run({QStringLiteral("history"), QStringLiteral("--since"), QString::fromLatin1(date)});
     EXPECT_EQ(run.Code, 2) << date;
     EXPECT_EQ(run.Err, QStringLiteral("lumaro-analyze: bad --since '%1': expected a date "
                                       "YYYY-MM-DD\n")
@@ -158,8 +159,8 @@ TEST_F(HistoryCommandTest, BadInputAndFilesItMayNotChange) {
   }
   EXPECT_EQ(Run({QStringLiteral("return"), QStringLiteral("--since=2026-01-01")}).Err,
             QStringLiteral("lumaro-analyze: --since does not apply to return\n"));
-  EXPECT_EQ(Run({QStringLiteral("history"), QStringLiteral("--paytable=0,1,2,3,4,7,11,49,99")}).Code,
-            2);
+  EXPECT_EQ(
+      Run({QStringLiteral("history"), QStringLiteral("--paytable=0,1,2,3,4,7,11,49,99")}).Code, 2);
 
   // A newer file is read by nobody but its own version; the command says so and exits 1.
   ASSERT_TRUE(QDir().mkpath(QFileInfo(FilePath()).absolutePath()));
@@ -169,7 +170,8 @@ TEST_F(HistoryCommandTest, BadInputAndFilesItMayNotChange) {
   const QByteArray before = FileBytes(FilePath());
   const TRun newer = Run({QStringLiteral("history")});
   EXPECT_EQ(newer.Code, 1);
-  EXPECT_TRUE(newer.Err.contains(QStringLiteral("newer version of Lumaro"))) << newer.Err.toStdString();
+  EXPECT_TRUE(newer.Err.contains(QStringLiteral("newer version of Lumaro")))
+      << newer.Err.toStdString();
   EXPECT_EQ(newer.Out, QString());
   EXPECT_EQ(FileBytes(FilePath()), before);
 }

@@ -49,9 +49,8 @@ class THistoryPageTest : public QObject {
     Temp = std::make_unique<QTemporaryDir>();
     QVERIFY(Temp->isValid());
     Reports.clear();
-    SetMessageHook([this](QMessageBox::Icon, const QString&, const QString& text) {
-      Reports << text;
-    });
+    SetMessageHook(
+        [this](QMessageBox::Icon, const QString&, const QString& text) { Reports << text; });
   }
   void cleanup() { SetMessageHook({}); }
 
@@ -135,8 +134,8 @@ class THistoryPageTest : public QObject {
     THandHistory history(THandHistory::omRecord, Path());
     for (int n = 0; n < 6; ++n) QVERIFY(history.Record(Mistake(n, "low pair")));
     // The scales of a 640 x 480 design on 640 x 480 up to 3840 x 2160 screens.
-    for (const TScale scale : {TScale{1, 1}, TScale{1024, 640}, TScale{1080, 480},
-                               TScale{2160, 480}}) {
+    for (const TScale scale :
+         {TScale{1, 1}, TScale{1024, 640}, TScale{1080, 480}, TScale{2160, 480}}) {
       QWidget window;
       QFont font = QApplication::font();
       font.setPixelSize(12);
@@ -164,8 +163,7 @@ class THistoryPageTest : public QObject {
                                   .arg(scale.D)));
         // Every column wide enough for its heading and texts.
         for (int column = 0; column + 1 < table->columnCount(); ++column) {
-          QVERIFY(table->columnWidth(column) >=
-                  table->horizontalHeader()->sectionSizeHint(column));
+          QVERIFY(table->columnWidth(column) >= table->horizontalHeader()->sectionSizeHint(column));
           for (int row = 0; row < table->rowCount(); ++row)
             if (const QTableWidgetItem* item = table->item(row, column))
               QVERIFY(table->columnWidth(column) >

@@ -112,8 +112,8 @@ TEST(HistoryReliability, AKilledGameLosesAtMostTheHandInProgress) {
     stored = count;
   }
   EXPECT_GE(killsWhileRecording, 6);
-  std::cout << "[ figures  ] " << kills << " kills, " << killsWhileRecording
-            << " while recording; " << stored << " hands stored, none lost\n";
+  std::cout << "[ figures  ] " << kills << " kills, " << killsWhileRecording << " while recording; "
+            << stored << " hands stored, none lost\n";
 }
 
 TEST(HistoryReliability, AFullDiskIsReportedOnceAndKeepsTheHandsBefore) {
@@ -147,8 +147,8 @@ TEST(HistoryReliability, AFullDiskIsReportedOnceAndKeepsTheHandsBefore) {
   ASSERT_FALSE(mistakes.empty());
   EXPECT_EQ(mistakes.back().Dealt, NumberedHand(0).Dealt);
   std::cout << "[ figures  ] with files limited to " << limit << " bytes: " << output.Committed
-            << " more hands stored, " << output.Failed << " refused; report: "
-            << output.Reports[0].toStdString() << "\n";
+            << " more hands stored, " << output.Failed
+            << " refused; report: " << output.Reports[0].toStdString() << "\n";
 }
 
 }  // namespace

@@ -61,7 +61,6 @@ int main(int argc, char** argv) {
   if (argc == 6 && std::strcmp(argv[1], "limited") == 0)
     return Limited(QString::fromLocal8Bit(argv[2]), std::atoll(argv[3]), std::atoll(argv[4]),
                    std::atoll(argv[5]));
-  std::fprintf(stderr,
-               "usage: history_writer loop PATH FIRST | limited PATH FIRST COUNT BYTES\n");
+  std::fprintf(stderr, "usage: history_writer loop PATH FIRST | limited PATH FIRST COUNT BYTES\n");
   return 2;
 }
