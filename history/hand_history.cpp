@@ -309,13 +309,20 @@ namespace {
 std::atomic<int> gConnectionCount{0};
 
 // A failure that moving the file aside may cure: it is not a database, or not one we can
-// open although it is there. A busy, full or read-only disk is left alone.
+// open although it is there in a folder we can write. A busy, full or read-only disk or
+// folder is left alone.
 TOpenResult Classify(const QSqlError& error, const QString& filePath) {
   const int code = PrimaryCode(error);
-  const bool there = QFileInfo::exists(filePath) || QFileInfo(filePath).isSymLink();
-  const bool damaged = code == kSqliteCorrupt || code == kSqliteNotADatabase ||
-                       ((code == kSqliteCantOpen || code == kSqlitePerm) && there);
-  return {damaged ? TOpenOutcome::Damaged : TOpenOutcome::Failed, ErrorText(error), 0};
+  const QFileInfo file(filePath);
+  const bool there = file.exists() || file.isSymLink();
+  if (code == kSqliteCorrupt || code == kSqliteNotADatabase ||
+      ((code == kSqliteCantOpen || code == kSqlitePerm) && there &&
+       QFileInfo(file.absolutePath()).isWritable()))
+    return {TOpenOutcome::Damaged, ErrorText(error), 0};
+  if (there && !QFileInfo(file.absolutePath()).isWritable())
+    return {TOpenOutcome::Failed,
+            QStringLiteral("%1; its folder is read-only").arg(ErrorText(error)), 0};
+  return {TOpenOutcome::Failed, ErrorText(error), 0};
 }
 
 TOpenResult Damaged(const QString& why) {
