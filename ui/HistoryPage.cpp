@@ -121,7 +121,7 @@ THistoryPage::THistoryPage(THandHistory& history, QWidget* parent)
     : QWidget(parent), FHistory(history) {
   setObjectName(QStringLiteral("HistoryPage"));
   BuildControls();
-  Refresh();
+  RunGuarded(this, [this] { ShowHistory(); });
 }
 
 void THistoryPage::BuildControls() {
@@ -184,33 +184,36 @@ void THistoryPage::ShowMessage(const QString& text) {
 
 void THistoryPage::Refresh() {
   RunGuarded(this, [this] {
-    FMistakes.clear();
-    if (FHistory.State() != THistoryState::Open) {
-      ShowMessage(
-          QStringLiteral("The hand history could not be opened: %1.").arg(FHistory.Problem()));
-    } else {
-      const THistoryTotals totals = FHistory.Totals();
-      if (totals.Hands + totals.PracticeHands == 0) {
-        ShowMessage(QStringLiteral("No hands recorded yet."));
-      } else {
-        TotalsLabel->setText(
-            QStringLiteral("Played: %1 hands, best play %2, cost %3 per 100 hands. "
-                           "Practice: %4 hands.")
-                .arg(totals.Hands)
-                .arg(BestRateText(totals.BestRate()), CostText(totals.CostPer100Hands()))
-                .arg(totals.PracticeHands));
-        Chart->SetRates(FHistory.BestRateSeries(kChartSessions));
-        FillSessions(FHistory.Sessions(0, kShownSessions));
-        FillSituations(FHistory.CostlySituations(0, kShownSituations));
-        FMistakes = FHistory.Mistakes(kShownMistakes);
-        FillMistakes(FMistakes);
-        FitTables();
-        MessageLabel->hide();
-        Contents->show();
-      }
-    }
+    ShowHistory();
     if (const std::optional<QString> report = FHistory.TakeReport()) ShowErrorReport(this, *report);
   });
+}
+
+void THistoryPage::ShowHistory() {
+  FMistakes.clear();
+  if (FHistory.State() != THistoryState::Open) {
+    ShowMessage(
+        QStringLiteral("The hand history could not be opened: %1.").arg(FHistory.Problem()));
+    return;
+  }
+  const THistoryTotals totals = FHistory.Totals();
+  if (totals.Hands + totals.PracticeHands == 0) {
+    ShowMessage(QStringLiteral("No hands recorded yet."));
+    return;
+  }
+  TotalsLabel->setText(QStringLiteral("Played: %1 hands, best play %2, cost %3 per 100 hands. "
+                                      "Practice: %4 hands.")
+                           .arg(totals.Hands)
+                           .arg(BestRateText(totals.BestRate()), CostText(totals.CostPer100Hands()))
+                           .arg(totals.PracticeHands));
+  Chart->SetRates(FHistory.BestRateSeries(kChartSessions));
+  FillSessions(FHistory.Sessions(0, kShownSessions));
+  FillSituations(FHistory.CostlySituations(0, kShownSituations));
+  FMistakes = FHistory.Mistakes(kShownMistakes);
+  FillMistakes(FMistakes);
+  FitTables();
+  MessageLabel->hide();
+  Contents->show();
 }
 
 void THistoryPage::FillSessions(const std::vector<THistorySession>& sessions) {

@@ -49,8 +49,9 @@ class THistoryPage : public QWidget {
 
   explicit THistoryPage(THandHistory& history, QWidget* parent = nullptr);
 
-  // Reads the history again. A failure the history has not reported yet is shown with the
-  // general error report.
+  // Reads the history again, and shows a failure the history has not reported yet (its
+  // opening's, a read's) with the general error report. Making the page reads it too, but
+  // leaves the reports to its owner or the first Refresh.
   void Refresh();
 
   QLabel* MessageLabel = nullptr;  // instead of the rest when there is nothing to show
@@ -71,6 +72,7 @@ class THistoryPage : public QWidget {
 
  private:
   void BuildControls();
+  void ShowHistory();
   void ShowMessage(const QString& text);
   void FillSessions(const std::vector<THistorySession>& sessions);
   void FillSituations(const std::vector<THistorySituation>& situations);
