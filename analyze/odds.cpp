@@ -66,10 +66,28 @@ inline void ExcludeSupersets(std::array<TOutcomeCounts, 32>& n) {
         for (int c = 0; c < kOutcomeCount; ++c) n[m][c] -= n[m + bit][c];
 }
 
-std::int64_t LcmOfDrawCounts() {
-  std::int64_t l = 1;
-  for (int k = 0; k <= 5; ++k) l = std::lcm(l, DrawCount(k));
-  return l;
+constexpr bool ScaleFitsEveryDrawCount() {
+  for (std::size_t k = 0; k <= 5; ++k)
+    if (kHoldValueScale % kBinom.C[47][k] != 0) return false;
+  return true;
+}
+static_assert(ScaleFitsEveryDrawCount());
+
+// kHoldValueScale over the draws of a hold of each size.
+struct TScaleBySize {
+  std::array<std::int64_t, 6> Factor{};
+  constexpr TScaleBySize() {
+    for (std::size_t held = 0; held <= 5; ++held)
+      Factor[held] = kHoldValueScale / kBinom.C[47][5 - held];
+  }
+};
+constexpr TScaleBySize kScaleBySize;
+
+// The outcome of the five cards with these indexes.
+TOutcome OutcomeOfIndexes(const std::array<int, 5>& index) {
+  THandCards hand{};
+  for (std::size_t j = 0; j < 5; ++j) hand[j] = static_cast<cdCardDeck>(index[j] + 1);
+  return OutcomeOf(EvaluateHand(hand));
 }
 
 std::string Int128Text(__int128 v) {
@@ -102,108 +120,162 @@ std::int64_t DrawCount(int replaced) {
   return kBinom.C[47][static_cast<std::size_t>(std::clamp(replaced, 0, 5))];
 }
 
+// The 24 ways of renaming the four suits.
+struct TSuitRenamings {
+  std::array<std::array<int, 4>, 24> To{};
+  constexpr TSuitRenamings() {
+    int n = 0;
+    for (int a = 0; a < 4; ++a)
+      for (int b = 0; b < 4; ++b)
+        for (int c = 0; c < 4; ++c)
+          for (int d = 0; d < 4; ++d)
+            if (a != b && a != c && a != d && b != c && b != d && c != d) To[n++] = {a, b, c, d};
+  }
+};
+constexpr TSuitRenamings kRenamings;
+
+// Card index: suit x 13 + rank - 1, so a code is its index + 1.
+using TCardSet = std::array<int, 5>;
+
+// Calls emit(cards, weight) once for every class of `size`-card sets under renaming the
+// suits: the cards in ascending index order and the number of sets the class stands for.
+// A set is four rank sets, one per suit; a class is a multiset of four rank sets, listed
+// here with its suits' rank sets in descending order so every multiset comes up once.
+template <typename F>
+void ForEachSuitClass(int size, F&& emit) {
+  static const std::array<std::vector<int>, 6> bySize = [] {
+    std::array<std::vector<int>, 6> lists;
+    for (int m = (1 << 13) - 1; m >= 0; --m) {
+      const int n = std::popcount(static_cast<unsigned>(m));
+      if (n <= 5) lists[static_cast<std::size_t>(n)].push_back(m);
+    }
+    return lists;
+  }();
+  std::array<int, 4> chosen{};
+  auto pick = [&](auto&& self, int suit, int limit, int left) -> void {
+    for (int n = suit == 3 ? left : 0; n <= left; ++n) {
+      const auto& list = bySize[static_cast<std::size_t>(n)];
+      // First set not above the previous suit's.
+      auto it = std::lower_bound(list.begin(), list.end(), limit, std::greater<int>());
+      for (; it != list.end(); ++it) {
+        chosen[static_cast<std::size_t>(suit)] = *it;
+        if (suit < 3) {
+          self(self, suit + 1, *it, left - n);
+          continue;
+        }
+        TCardSet cards{};
+        int k = 0;
+        for (int s = 0; s < 4; ++s)
+          for (auto bits = static_cast<unsigned>(chosen[static_cast<std::size_t>(s)]); bits != 0;
+               bits &= bits - 1)
+            cards[static_cast<std::size_t>(k++)] = s * 13 + std::countr_zero(bits);
+        int weight = 24;
+        for (int s = 0; s < 4;) {
+          int run = 1;
+          while (s + run < 4 &&
+                 chosen[static_cast<std::size_t>(s + run)] == chosen[static_cast<std::size_t>(s)])
+            ++run;
+          for (int f = 2; f <= run; ++f) weight /= f;
+          s += run;
+        }
+        emit(cards, weight);
+      }
+    }
+  };
+  pick(pick, 0, (1 << 13) - 1, size);
+}
+
+inline std::uint32_t ColexRank(const TCardSet& sorted, int size) {
+  std::uint32_t rank = 0;
+  for (int j = 0; j < size; ++j) rank += Choose(sorted[static_cast<std::size_t>(j)], j + 1);
+  return rank;
+}
+
+// The counts of a set of cards are those of every set its suits can be renamed into, so
+// each class is counted once and its row copied to the rest of the class.
 struct TTableBuilder {
   using THistogram = std::array<std::uint32_t, kOutcomeCount>;
 
   template <typename T>
-  static void AddRow(std::vector<T>& table, std::uint32_t rank, const THistogram& h) {
-    T* row = table.data() + std::size_t{rank} * kOutcomeCount;
-    for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<T>(row[o] + h[o]);
-  }
-
-  static void AddRow(TDrawTables& t, int size, std::uint32_t rank, const THistogram& h) {
-    switch (size) {
-      case 1:
-        AddRow(t.FCount1, rank, h);
-        break;
-      case 2:
-        AddRow(t.FCount2, rank, h);
-        break;
-      case 3:
-        AddRow(t.FCount3, rank, h);
-        break;
-      default:
-        AddRow(t.FCount4, rank, h);
-        break;
-    }
-  }
-
-  static void Accumulate(THistogram& into, const THistogram& from) {
-    for (std::size_t o = 0; o < kOutcomeCount; ++o) into[o] += from[o];
-  }
-
-  // Counts every hand a < b < c < d < e whose highest card e lies in [eFrom, eTo) into `t`
-  // and writes its outcome into `outcomes`. Only the sets that contain the lowest card a
-  // are counted hand by hand; the others are the same for a whole loop, so each loop's
-  // outcome histogram is added to them once.
-  static void Count(TDrawTables& t, std::uint8_t* outcomes, int eFrom, int eTo) {
-    std::array<int, 5> p{};
-    std::array<std::uint32_t, 32> rank{};
-    // shifted[m]: colex rank of the set m of {b, c, d, e} with every member one place up,
-    // so the rank of {a} + m is a + shifted[m].
-    std::array<std::uint32_t, 32> shifted{};
-    std::array<std::uint32_t, 4> with1{};
-    std::array<std::uint32_t, 6> with2{};
-    std::array<std::uint32_t, 4> with3{};
-    for (int e = eFrom; e < eTo; ++e) {
-      p[4] = e;
-      THistogram histE{};
-      for (int d = 3; d < e; ++d) {
-        p[3] = d;
-        THistogram histD{};
-        for (int c = 2; c < d; ++c) {
-          p[2] = c;
-          THistogram histC{};
-          for (int b = 1; b < c; ++b) {
-            p[1] = b;
-            p[0] = 0;
-            SubsetRanks(p, rank);
-            int n1 = 0, n2 = 0, n3 = 0;
-            for (int m = 2; m < 32; m += 2) {
-              const int top = kMasks.Top[m];
-              shifted[m] = shifted[m ^ (1 << top)] + Choose(p[top], kMasks.Size[m] + 1);
-              switch (kMasks.Size[m]) {
-                case 1:
-                  with1[n1++] = shifted[m];
-                  break;
-                case 2:
-                  with2[n2++] = shifted[m];
-                  break;
-                case 3:
-                  with3[n3++] = shifted[m];
-                  break;
-                default:
-                  break;
-              }
-            }
-            THistogram histB{};
-            for (int a = 0; a < b; ++a) {
-              const THandCards codes = {
-                  static_cast<cdCardDeck>(a + 1), static_cast<cdCardDeck>(b + 1),
-                  static_cast<cdCardDeck>(c + 1), static_cast<cdCardDeck>(d + 1),
-                  static_cast<cdCardDeck>(e + 1)};
-              const auto o = static_cast<std::uint32_t>(OutcomeOf(EvaluateHand(codes)));
-              const auto ua = static_cast<std::uint32_t>(a);
-              outcomes[ua + shifted[30]] = static_cast<std::uint8_t>(o);
-              ++histB[o];
-              ++t.FCount1[ua * kOutcomeCount + o];
-              for (const auto r : with1) ++t.FCount2[(ua + r) * kOutcomeCount + o];
-              for (const auto r : with2) ++t.FCount3[(ua + r) * kOutcomeCount + o];
-              for (const auto r : with3) ++t.FCount4[(ua + r) * kOutcomeCount + o];
-            }
-            // Sets whose lowest card is b: {b} with any part of {c, d, e}.
-            for (int m = 2; m < 32; m += 4) AddRow(t, kMasks.Size[m], rank[m], histB);
-            Accumulate(histC, histB);
-          }
-          for (int m = 4; m < 32; m += 8) AddRow(t, kMasks.Size[m], rank[m], histC);
-          Accumulate(histD, histC);
-        }
-        for (int m = 8; m < 32; m += 16) AddRow(t, kMasks.Size[m], rank[m], histD);
-        Accumulate(histE, histD);
+  static void WriteClassRows(std::vector<T>& table, const TCardSet& cards, int size,
+                             const THistogram& h) {
+    // The cards come sorted, so by suit: a renaming moves whole suits, each keeping its ranks.
+    std::array<int, 5> suitStart{};
+    for (int j = 0; j < size; ++j)
+      ++suitStart[static_cast<std::size_t>(cards[static_cast<std::size_t>(j)] / 13) + 1];
+    for (std::size_t s = 1; s < 5; ++s) suitStart[s] += suitStart[s - 1];
+    for (const auto& from : kRenamings.To) {
+      std::uint32_t rank = 0;
+      int place = 0;
+      for (int to = 0; to < 4; ++to) {
+        const auto s = static_cast<std::size_t>(from[static_cast<std::size_t>(to)]);
+        for (int j = suitStart[s]; j < suitStart[s + 1]; ++j)
+          rank += Choose(to * 13 + cards[static_cast<std::size_t>(j)] % 13, ++place);
       }
-      AddRow(t, 1, static_cast<std::uint32_t>(e), histE);
-      for (std::size_t o = 0; o < kOutcomeCount; ++o) t.FCount0[o] += histE[o];
+      T* row = table.data() + std::size_t{rank} * kOutcomeCount;
+      for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<T>(h[o]);
     }
+  }
+
+  // The hands that hold four given cards: the four with each of the other 48 cards. Only a
+  // fifth card of the four's one suit can make a flush, so the other cards of one rank all
+  // end alike and one of them is evaluated for all.
+  static void CountFours(TDrawTables& t, const std::vector<TCardSet>& fours, std::size_t first,
+                         std::size_t step) {
+    for (std::size_t i = first; i < fours.size(); i += step) {
+      const TCardSet& s = fours[i];
+      THandCards hand{};
+      std::array<int, 13> taken{};  // bit per suit of the four's cards of each rank
+      for (std::size_t j = 0; j < 4; ++j) {
+        hand[j] = static_cast<cdCardDeck>(s[j] + 1);
+        taken[static_cast<std::size_t>(s[j] % 13)] |= 1 << (s[j] / 13);
+      }
+      const int suit = s[0] / 13;
+      const bool suited = s[3] / 13 == suit;
+      const int flushSuitBit = suited ? 1 << suit : 0;
+      THistogram h{};
+      for (int r = 0; r < 13; ++r) {
+        const int free = 15 & ~taken[static_cast<std::size_t>(r)];
+        const int plain = free & ~flushSuitBit;
+        if (plain != 0) {
+          hand[4] =
+              static_cast<cdCardDeck>(std::countr_zero(static_cast<unsigned>(plain)) * 13 + r + 1);
+          h[OutcomeOf(EvaluateHand(hand))] +=
+              static_cast<std::uint32_t>(std::popcount(static_cast<unsigned>(plain)));
+        }
+        if (free & flushSuitBit) {
+          hand[4] = static_cast<cdCardDeck>(suit * 13 + r + 1);
+          ++h[OutcomeOf(EvaluateHand(hand))];
+        }
+      }
+      WriteClassRows(t.FCount4, s, 4, h);
+    }
+  }
+
+  // A hand holding `size` given cards holds 5 - size others, so adding the rows of the set
+  // with each other card counts every hand 5 - size times.
+  template <typename T, typename U>
+  static void CountFromLarger(std::vector<T>& table, const std::vector<U>& larger, int size) {
+    ForEachSuitClass(size, [&](const TCardSet& s, int) {
+      THistogram h{};
+      for (int c = 0, j = 0; c < kCards; ++c) {
+        if (j < size && s[static_cast<std::size_t>(j)] == c) {
+          ++j;
+          continue;
+        }
+        TCardSet with{};
+        int n = 0;
+        for (int k = 0; k < size; ++k) {
+          if (k == j) with[static_cast<std::size_t>(n++)] = c;
+          with[static_cast<std::size_t>(n++)] = s[static_cast<std::size_t>(k)];
+        }
+        if (j == size) with[static_cast<std::size_t>(n)] = c;
+        const U* row = larger.data() + std::size_t{ColexRank(with, size + 1)} * kOutcomeCount;
+        for (std::size_t o = 0; o < kOutcomeCount; ++o) h[o] += row[o];
+      }
+      for (auto& count : h) count /= static_cast<std::uint32_t>(5 - size);
+      WriteClassRows(table, s, size, h);
+    });
   }
 
   static void Allocate(TDrawTables& t) {
@@ -212,52 +284,31 @@ struct TTableBuilder {
     t.FCount3.assign(std::size_t{Choose(kCards, 3)} * kOutcomeCount, 0);
     t.FCount4.assign(std::size_t{Choose(kCards, 4)} * kOutcomeCount, 0);
   }
-
-  template <typename T>
-  static void AddInto(std::vector<T>& into, const std::vector<T>& from) {
-    for (std::size_t i = 0; i < into.size(); ++i) into[i] = static_cast<T>(into[i] + from[i]);
-  }
-
-  static void Merge(TDrawTables& into, const TDrawTables& from) {
-    for (int o = 0; o < kOutcomeCount; ++o)
-      into.FCount0[static_cast<std::size_t>(o)] += from.FCount0[static_cast<std::size_t>(o)];
-    AddInto(into.FCount1, from.FCount1);
-    AddInto(into.FCount2, from.FCount2);
-    AddInto(into.FCount3, from.FCount3);
-    AddInto(into.FCount4, from.FCount4);
-  }
 };
 
 std::shared_ptr<const TDrawTables> TDrawTables::Build(int threads) {
   auto tables = std::make_shared<TDrawTables>();
-  tables->FOutcomes.assign(static_cast<std::size_t>(kAllHands), 0);
-  TTableBuilder::Allocate(*tables);
+  TDrawTables& t = *tables;
+  TTableBuilder::Allocate(t);
+  std::vector<TCardSet> fours;
+  fours.reserve(17000);
+  ForEachSuitClass(4, [&](const TCardSet& s, int) { fours.push_back(s); });
 
-  threads = std::clamp(threads, 1, 8);
-  // Split the highest card so every worker counts about the same number of hands.
-  std::vector<int> bounds = {4};
-  std::int64_t done = 0;
-  for (int e = 4; e < kCards; ++e) {
-    done += kBinom.C[static_cast<std::size_t>(e)][4];
-    if (static_cast<int>(bounds.size()) < threads &&
-        done * threads >= kAllHands * static_cast<std::int64_t>(bounds.size()))
-      bounds.push_back(e + 1);
-  }
-  bounds.push_back(kCards);
-  const int parts = static_cast<int>(bounds.size()) - 1;
-
-  std::vector<TDrawTables> partial(static_cast<std::size_t>(parts > 1 ? parts - 1 : 0));
+  // Different classes write different rows, so the workers share the tables.
+  const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
   std::vector<std::thread> workers;
-  for (int i = 1; i < parts; ++i) {
-    TDrawTables& t = partial[static_cast<std::size_t>(i - 1)];
-    TTableBuilder::Allocate(t);
-    workers.emplace_back(TTableBuilder::Count, std::ref(t), tables->FOutcomes.data(),
-                         bounds[static_cast<std::size_t>(i)],
-                         bounds[static_cast<std::size_t>(i) + 1]);
-  }
-  TTableBuilder::Count(*tables, tables->FOutcomes.data(), bounds[0], bounds[1]);
+  for (std::size_t i = 1; i < parts; ++i)
+    workers.emplace_back(TTableBuilder::CountFours, std::ref(t), std::cref(fours), i, parts);
+  TTableBuilder::CountFours(t, fours, 0, parts);
   for (auto& w : workers) w.join();
-  for (const auto& t : partial) TTableBuilder::Merge(*tables, t);
+
+  TTableBuilder::CountFromLarger(t.FCount3, t.FCount4, 3);
+  TTableBuilder::CountFromLarger(t.FCount2, t.FCount3, 2);
+  TTableBuilder::CountFromLarger(t.FCount1, t.FCount2, 1);
+  for (int c = 0; c < kCards; ++c)
+    for (std::size_t o = 0; o < kOutcomeCount; ++o)
+      t.FCount0[o] += t.FCount1[static_cast<std::size_t>(c) * kOutcomeCount + o];
+  for (auto& count : t.FCount0) count /= 5;
   return tables;
 }
 
@@ -290,7 +341,7 @@ void TDrawTables::LoadSubsetCounts(const std::array<int, 5>& sorted,
     }
   }
   counts[31].fill(0);
-  counts[31][FOutcomes[rank[31]]] = 1;
+  counts[31][OutcomeOfIndexes(sorted)] = 1;
 }
 
 bool PaysMore(const THoldOdds& a, const THoldOdds& b) {
@@ -380,202 +431,177 @@ std::string TReturnReport::ReturnPercentText(int decimals) const {
 
 const std::vector<TDealClass>& DealClasses() {
   static const std::vector<TDealClass> classes = [] {
-    // A deal is four rank sets, one per suit; renaming suits permutes them, so a class is
-    // a multiset of four rank sets with five ranks in all.
-    // Rank sets by size, each list in descending order; a class lists its suits' sets in
-    // descending order so every multiset comes up once.
-    std::array<std::vector<int>, 6> bySize;
-    for (int m = (1 << 13) - 1; m >= 0; --m) {
-      const int size = std::popcount(static_cast<unsigned>(m));
-      if (size <= 5) bySize[static_cast<std::size_t>(size)].push_back(m);
-    }
     std::vector<TDealClass> out;
     out.reserve(134459);
-    std::array<int, 4> chosen{};
-    auto emit = [&] {
+    ForEachSuitClass(5, [&out](const TCardSet& cards, int weight) {
       TDealClass k;
-      int n = 0;
-      for (int s = 0; s < 4; ++s)
-        for (int r = 0; r < 13; ++r)
-          if (chosen[s] & (1 << r)) k.Cards[n++] = static_cast<cdCardDeck>(s * 13 + r + 1);
-      int weight = 24;
-      for (int s = 0; s < 4;) {
-        int run = 1;
-        while (s + run < 4 && chosen[s + run] == chosen[s]) ++run;
-        for (int f = 2; f <= run; ++f) weight /= f;
-        s += run;
-      }
+      for (std::size_t j = 0; j < 5; ++j) k.Cards[j] = static_cast<cdCardDeck>(cards[j] + 1);
       k.Weight = static_cast<std::uint8_t>(weight);
       out.push_back(k);
-    };
-    auto pick = [&](auto&& self, int suit, int limit, int left) -> void {
-      for (int size = suit == 3 ? left : 0; size <= left; ++size) {
-        const auto& list = bySize[static_cast<std::size_t>(size)];
-        // First set not above the previous suit's.
-        auto it = std::lower_bound(list.begin(), list.end(), limit, std::greater<int>());
-        for (; it != list.end(); ++it) {
-          chosen[static_cast<std::size_t>(suit)] = *it;
-          if (suit == 3)
-            emit();
-          else
-            self(self, suit + 1, *it, left - size);
-        }
-      }
-    };
-    pick(pick, 0, (1 << 13) - 1, 5);
+    });
     return out;
   }();
   return classes;
 }
+
+struct TClassValueData {
+  TUnitPays Pays;
+  std::array<std::int64_t, kOutcomeCount> Weighted0{};
+  std::vector<std::int64_t> Weighted1, Weighted2, Weighted3, Weighted4;
+};
+
+namespace {
+
+template <typename T>
+void Weigh(const std::vector<T>& counts, const TUnitPays& pays, std::vector<std::int64_t>& into) {
+  into.resize(counts.size() / kOutcomeCount);
+  for (std::size_t i = 0; i < into.size(); ++i) {
+    std::int64_t s = 0;
+    for (std::size_t c = 0; c < kOutcomeCount; ++c)
+      s += std::int64_t{counts[i * kOutcomeCount + c]} * pays[c];
+    into[i] = s;
+  }
+}
+
+}  // namespace
+
+// The value of a hold is linear in the counts, so the tables are weighed by the pays once
+// and the superset transform runs on pay sums.
+THoldValueCounter::THoldValueCounter(const TDrawTables& tables, const TUnitPays& pays)
+    : FTables(tables), FData(std::make_unique<TClassValueData>()) {
+  TClassValueData& d = *FData;
+  d.Pays = pays;
+  for (std::size_t c = 0; c < kOutcomeCount; ++c)
+    d.Weighted0[0] += std::int64_t{tables.FCount0[c]} * pays[c];
+  Weigh(tables.FCount1, pays, d.Weighted1);
+  Weigh(tables.FCount2, pays, d.Weighted2);
+  Weigh(tables.FCount3, pays, d.Weighted3);
+  Weigh(tables.FCount4, pays, d.Weighted4);
+}
+
+THoldValueCounter::~THoldValueCounter() = default;
+
+void THoldValueCounter::Values(const TDealClass& k, THoldValues& values) const {
+  const TClassValueData& d = *FData;
+  // Class cards come in ascending code order already.
+  std::array<int, 5> sorted{};
+  for (std::size_t j = 0; j < 5; ++j) sorted[j] = k.Cards[j] - 1;
+  std::array<std::uint32_t, 32> rank{};
+  SubsetRanks(sorted, rank);
+  auto& pay = values;
+  pay[0] = d.Weighted0[0];
+  for (int m = 1; m < 31; ++m) {
+    switch (kMasks.Size[m]) {
+      case 1:
+        pay[m] = d.Weighted1[rank[m]];
+        break;
+      case 2:
+        pay[m] = d.Weighted2[rank[m]];
+        break;
+      case 3:
+        pay[m] = d.Weighted3[rank[m]];
+        break;
+      default:
+        pay[m] = d.Weighted4[rank[m]];
+        break;
+    }
+  }
+  pay[31] = d.Pays[OutcomeOfIndexes(sorted)];
+  for (int bit = 1; bit < 32; bit <<= 1)
+    for (int base = 0; base < 32; base += 2 * bit)
+      for (int m = base; m < base + bit; ++m) pay[m] -= pay[m + bit];
+  for (int m = 0; m < 32; ++m) pay[m] *= kScaleBySize.Factor[kMasks.Size[m]];
+}
+
+TOutcomeCounts THoldValueCounter::Counts(const TDealClass& k, int held) const {
+  std::array<int, 5> sorted{};
+  for (std::size_t j = 0; j < 5; ++j) sorted[j] = k.Cards[j] - 1;
+  std::array<std::uint32_t, 32> rank{};
+  SubsetRanks(sorted, rank);
+  const TDrawTables& t = FTables;
+  TOutcomeCounts counts{};
+  // Exactly the held cards: inclusion and exclusion over the counts of their supersets.
+  const int free = 31 & ~held;
+  for (int sub = free;; sub = (sub - 1) & free) {
+    const int s = held | sub;
+    const std::int64_t sign = (kMasks.Size[sub] & 1) ? -1 : 1;
+    const std::size_t at = std::size_t{rank[s]} * kOutcomeCount;
+    switch (kMasks.Size[s]) {
+      case 0:
+        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount0[c];
+        break;
+      case 1:
+        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount1[at + c];
+        break;
+      case 2:
+        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount2[at + c];
+        break;
+      case 3:
+        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount3[at + c];
+        break;
+      case 4:
+        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount4[at + c];
+        break;
+      default:
+        counts[OutcomeOfIndexes(sorted)] += sign;
+        break;
+    }
+    if (sub == 0) break;
+  }
+  return counts;
+}
+
+int BestOf(const THoldValues& values) {
+  int best = 0;
+  for (int m = 1; m < 32; ++m)
+    if (values[static_cast<std::size_t>(m)] > values[static_cast<std::size_t>(best)]) best = m;
+  return best;
+}
+
+namespace {
 
 struct TPartialSums {
   __int128 Pay = 0;
   std::array<__int128, kOutcomeCount> Outcomes{};
 };
 
-// Sums over deal classes. The value of a hold is linear in the counts, so the superset
-// transform runs on pay-weighted sums; only the chosen hold needs its outcome counts.
-struct TReturnWorker {
-  const TDrawTables& Tables;
-  TUnitPays Pays;
-  std::int64_t Lcm;
-  std::array<std::int64_t, kOutcomeCount> Weighted0{};
-  std::vector<std::int64_t> Weighted1, Weighted2, Weighted3, Weighted4;
-
-  template <typename T>
-  void Weigh(const std::vector<T>& counts, std::vector<std::int64_t>& into) const {
-    into.resize(counts.size() / kOutcomeCount);
-    for (std::size_t i = 0; i < into.size(); ++i) {
-      std::int64_t s = 0;
-      for (std::size_t c = 0; c < kOutcomeCount; ++c)
-        s += std::int64_t{counts[i * kOutcomeCount + c]} * Pays[c];
-      into[i] = s;
-    }
+void SumClasses(const THoldValueCounter& counter, std::size_t first, std::size_t last,
+                TPartialSums& sums) {
+  const auto& classes = DealClasses();
+  THoldValues values{};
+  for (std::size_t i = first; i < last; ++i) {
+    const TDealClass& k = classes[i];
+    counter.Values(k, values);
+    const int best = BestOf(values);
+    sums.Pay += static_cast<__int128>(k.Weight) * values[static_cast<std::size_t>(best)];
+    const TOutcomeCounts counts = counter.Counts(k, best);
+    const std::int64_t factor = std::int64_t{k.Weight} * kScaleBySize.Factor[kMasks.Size[best]];
+    for (std::size_t c = 0; c < kOutcomeCount; ++c) sums.Outcomes[c] += factor * counts[c];
   }
+}
 
-  TReturnWorker(const TDrawTables& tables, const TUnitPays& pays, std::int64_t lcm)
-      : Tables(tables), Pays(pays), Lcm(lcm) {
-    for (std::size_t c = 0; c < kOutcomeCount; ++c)
-      Weighted0[0] += std::int64_t{tables.FCount0[c]} * pays[c];
-    Weigh(tables.FCount1, Weighted1);
-    Weigh(tables.FCount2, Weighted2);
-    Weigh(tables.FCount3, Weighted3);
-    Weigh(tables.FCount4, Weighted4);
-  }
-
-  void AddCounts(int mask, std::uint32_t rank, std::int64_t sign, TOutcomeCounts& out) const {
-    const std::size_t at = std::size_t{rank} * kOutcomeCount;
-    switch (kMasks.Size[mask]) {
-      case 0:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount0[c];
-        break;
-      case 1:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount1[at + c];
-        break;
-      case 2:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount2[at + c];
-        break;
-      case 3:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount3[at + c];
-        break;
-      case 4:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount4[at + c];
-        break;
-      default:
-        out[Tables.FOutcomes[rank]] += sign;
-        break;
-    }
-  }
-
-  void Sum(const TDealClass* first, const TDealClass* last, TPartialSums& sums) const {
-    std::array<std::uint32_t, 32> rank{};
-    std::array<std::int64_t, 32> pay{};
-    std::array<double, 32> value{};
-    std::array<double, 6> inverseDraws{};
-    for (int held = 0; held <= 5; ++held)
-      inverseDraws[static_cast<std::size_t>(held)] = 1.0 / static_cast<double>(DrawCount(5 - held));
-    for (const TDealClass* k = first; k != last; ++k) {
-      // Class cards come in ascending code order already.
-      std::array<int, 5> sorted{};
-      for (int j = 0; j < 5; ++j) sorted[j] = k->Cards[j] - 1;
-      SubsetRanks(sorted, rank);
-      pay[0] = Weighted0[0];
-      for (int m = 1; m < 31; ++m) {
-        switch (kMasks.Size[m]) {
-          case 1:
-            pay[m] = Weighted1[rank[m]];
-            break;
-          case 2:
-            pay[m] = Weighted2[rank[m]];
-            break;
-          case 3:
-            pay[m] = Weighted3[rank[m]];
-            break;
-          default:
-            pay[m] = Weighted4[rank[m]];
-            break;
-        }
-      }
-      pay[31] = Pays[Tables.FOutcomes[rank[31]]];
-      for (int bit = 1; bit < 32; bit <<= 1)
-        for (int base = 0; base < 32; base += 2 * bit)
-          for (int m = base; m < base + bit; ++m) pay[m] -= pay[m + bit];
-
-      // Doubles find the best value; exact arithmetic decides among the holds that come
-      // within rounding of it, so ties break the same way on every machine.
-      for (int m = 0; m < 32; ++m)
-        value[m] = static_cast<double>(pay[m]) * inverseDraws[kMasks.Size[m]];
-      const double top = *std::max_element(value.begin(), value.end());
-      const double near = top - std::abs(top) * 1e-9;
-      int best = -1;
-      for (int m = 0; m < 32; ++m) {
-        if (value[m] < near) continue;
-        if (best < 0 || static_cast<__int128>(pay[m]) * DrawCount(5 - kMasks.Size[best]) >
-                            static_cast<__int128>(pay[best]) * DrawCount(5 - kMasks.Size[m]))
-          best = m;
-      }
-
-      TOutcomeCounts counts{};
-      const int free = 31 & ~best;
-      for (int sub = free;; sub = (sub - 1) & free) {
-        const int s = best | sub;
-        AddCounts(s, rank[s], (kMasks.Size[sub] & 1) ? -1 : 1, counts);
-        if (sub == 0) break;
-      }
-      const __int128 factor =
-          static_cast<__int128>(k->Weight) * (Lcm / DrawCount(5 - kMasks.Size[best]));
-      sums.Pay += factor * pay[best];
-      for (std::size_t c = 0; c < kOutcomeCount; ++c) sums.Outcomes[c] += factor * counts[c];
-    }
-  }
-};
+}  // namespace
 
 TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, int threads) {
-  const TUnitPays pays = UnitPaysOf(table);
   const auto& classes = DealClasses();
-  const std::int64_t lcm = LcmOfDrawCounts();
-  threads = std::clamp(threads, 1, 8);
-
-  const TReturnWorker worker(tables, pays, lcm);
-  std::vector<TPartialSums> sums(static_cast<std::size_t>(threads));
+  const THoldValueCounter counter(tables, UnitPaysOf(table));
+  const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+  std::vector<TPartialSums> sums(parts);
   std::vector<std::thread> workers;
-  const std::size_t per =
-      (classes.size() + static_cast<std::size_t>(threads) - 1) / static_cast<std::size_t>(threads);
-  for (int i = 0; i < threads; ++i) {
-    const std::size_t from = std::min(classes.size(), per * static_cast<std::size_t>(i));
+  const std::size_t per = (classes.size() + parts - 1) / parts;
+  for (std::size_t i = 0; i < parts; ++i) {
+    const std::size_t from = std::min(classes.size(), per * i);
     const std::size_t to = std::min(classes.size(), from + per);
-    TPartialSums& part = sums[static_cast<std::size_t>(i)];
-    if (i + 1 == threads)
-      worker.Sum(classes.data() + from, classes.data() + to, part);
+    TPartialSums& part = sums[i];
+    if (i + 1 == parts)
+      SumClasses(counter, from, to, part);
     else
-      workers.emplace_back([&worker, &classes, from, to, &part] {
-        worker.Sum(classes.data() + from, classes.data() + to, part);
-      });
+      workers.emplace_back([&counter, from, to, &part] { SumClasses(counter, from, to, part); });
   }
   for (auto& w : workers) w.join();
 
   TReturnReport report;
-  report.Denominator = static_cast<__int128>(kAllHands) * lcm;
+  report.Denominator = static_cast<__int128>(kAllHands) * kHoldValueScale;
   for (const auto& s : sums) {
     report.PayNumerator += s.Pay;
     for (int c = 0; c < kOutcomeCount; ++c) report.OutcomeNumerators[c] += s.Outcomes[c];

@@ -37,14 +37,14 @@ class TDrawTables {
   TDrawTables() = default;
 
  private:
-  std::vector<std::uint8_t> FOutcomes;  // by colex rank of all five-card hands
+  // By colex rank of the cards' indexes; a five-card set is evaluated when asked for.
   std::vector<std::uint8_t> FCount4;
   std::vector<std::uint16_t> FCount3;
   std::vector<std::uint16_t> FCount2;
   std::vector<std::uint32_t> FCount1;
   std::array<std::uint32_t, kOutcomeCount> FCount0{};
   friend struct TTableBuilder;
-  friend struct TReturnWorker;
+  friend class THoldValueCounter;
 };
 
 // One hold of a dealt hand with the outcome counts over all its draws.
@@ -87,3 +87,31 @@ struct TDealClass {
 const std::vector<TDealClass>& DealClasses();
 
 TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, int threads = 2);
+
+// Hold values over one denominator that every DrawCount divides: a hold's value is its
+// expected pay for a stake of 1 times kHoldValueScale, a whole number, so values compare and
+// add up exactly.
+inline constexpr std::int64_t kHoldValueScale = 7669695;
+// The values of the 32 holds of a deal class: bit j of the index holds the class's card j.
+using THoldValues = std::array<std::int64_t, 32>;
+
+// Values every hold of every deal class under one pay table. Values() may run on several
+// threads at once.
+class THoldValueCounter {
+ public:
+  THoldValueCounter(const TDrawTables& tables, const TUnitPays& pays);
+  ~THoldValueCounter();
+  THoldValueCounter(const THoldValueCounter&) = delete;
+  THoldValueCounter& operator=(const THoldValueCounter&) = delete;
+
+  void Values(const TDealClass& k, THoldValues& values) const;
+  // The outcome counts over all draws of one hold (bit j: card j of the class).
+  TOutcomeCounts Counts(const TDealClass& k, int held) const;
+
+ private:
+  const TDrawTables& FTables;
+  std::unique_ptr<struct TClassValueData> FData;
+};
+
+// The hold play picks: the highest value, the lowest index among equals.
+int BestOf(const THoldValues& values);
