@@ -33,9 +33,12 @@ std::string HeldCardsText(const THandCards& cards, std::uint8_t mask, std::strin
 // for a card it can't read, a card given twice, or other than five cards.
 THandCards ParseHand(const std::vector<std::string>& words);
 
-// "H1,...,H9": nine whole multipliers 0..2147483646; throws TUsageError otherwise.
+// "H1,...,H9": nine whole multipliers 0..2147483647, blanks around each allowed; throws
+// TUsageError otherwise.
 TPayTable ParsePayTable(std::string_view text);
 std::string PayTableText(const TPayTable& table);
 
+// The text without the blanks (spaces, tabs) around it.
+std::string_view TrimBlanks(std::string_view text);
 // A whole decimal number in [lo, hi], one optional sign, with nothing else around it.
 std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi);

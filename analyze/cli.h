@@ -1,5 +1,5 @@
 #pragma once
-// The lumaro-analyze command line: return, advise and simulate.
+// The lumaro-analyze command line: return, advise, simulate and strategy.
 
 #include <cstdint>
 #include <functional>
@@ -32,9 +32,11 @@ struct TProgressOptions {
 };
 
 // Runs one command (args without the program name); returns the exit code. Problems with
-// the input give a one-line message on `err` and kExitUsage.
+// the input give a one-line message on `err` and kExitUsage. `input` is what "--hands -"
+// reads (null: standard input).
 int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const TPayTableLoader& loadPayTable, const TProgressOptions& progress = {});
+               const TPayTableLoader& loadPayTable, const TProgressOptions& progress = {},
+               std::istream* input = nullptr);
 
 // The message RunAnalyze would give for this command line, or nothing when it would run it.
 // Reads no file and computes nothing.

@@ -558,6 +558,13 @@ std::string GroupName(const std::vector<TPatternId>& leaves) {
   return std::string(family.Prefix) + JoinAlternatives(parts) + std::string(family.Suffix);
 }
 
+std::string VariantName(TPatternId leaf) {
+  const TLeaf& l = kLeaves[leaf];
+  std::string name(l.Variant);
+  if (l.High >= 0) name += (name.empty() ? "with " : " with ") + HighText({l.High});
+  return name.empty() ? PatternName(leaf) : name;
+}
+
 std::vector<TPatternId> ImpliedLeaves(const std::vector<TPatternId>& leaves) {
   std::vector<TPatternId> out = leaves;
   if (leaves.empty()) return out;

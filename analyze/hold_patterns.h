@@ -42,6 +42,8 @@ std::string GroupName(const std::vector<TPatternId>& leaves);
 // The leaves plus those that describe no hold but that the group's name takes in: "four to
 // a straight flush, open" takes in K Q J T suited, which is better named a royal draw.
 std::vector<TPatternId> ImpliedLeaves(const std::vector<TPatternId>& leaves);
+// What sets a leaf apart in its family: "Q J", "open with 2 high cards", "aces".
+std::string VariantName(TPatternId leaf);
 // The pattern with this name or the name of one leaf of it, if there is one.
 bool FindPattern(std::string_view name, TPatternId& pattern);
 

@@ -682,7 +682,13 @@ void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
       continue;
     }
     total += play.FirstValue[c];
-    chart.Lines[play.First[c]].Share += classes[c].Weight / 2598960.0;
+    TChartLine& first = chart.Lines[play.First[c]];
+    first.Share += classes[c].Weight / 2598960.0;
+    int fitting = 0;
+    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
+      fitting += DescribesAHold(data.Pattern[e]) &&
+                 std::binary_search(first.Leaves.begin(), first.Leaves.end(), data.Pattern[e]);
+    first.OrderMatters = first.OrderMatters || fitting > 1;
     std::uint32_t& ex = example[play.First[c]];
     if (ex == kNone || classes[c].Weight > classes[ex].Weight) ex = c;
   }
@@ -737,18 +743,45 @@ std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards) {
   return 0;
 }
 
+namespace {
+
+// The first line that fits the hand (Lines.size(): none) and the holds of its first leaf
+// that fits.
+std::pair<int, std::uint32_t> FirstFit(const TStrategyChart& chart, const THandCards& cards) {
+  const auto none = static_cast<int>(chart.Lines.size());
+  std::array<int, 256> lineOf{};
+  lineOf.fill(none);
+  for (int i = none; i-- > 0;)
+    for (const TPatternId leaf : chart.Lines[static_cast<std::size_t>(i)].Leaves) lineOf[leaf] = i;
+  const THandShape shape(cards);
+  int line = none;
+  TPatternId first = 0;
+  std::uint32_t holds = 0;
+  for (int m = 0; m < 32; ++m)
+    for (const TPatternId p : LeavesOfHold(shape, static_cast<std::uint8_t>(m))) {
+      const int at = lineOf[p];
+      if (at < line || (at == line && at != none && p < first)) {
+        line = at;
+        first = p;
+        holds = 0;
+      }
+      if (at == line && at != none && p == first) holds |= std::uint32_t{1} << m;
+    }
+  return {line, holds};
+}
+
+}  // namespace
+
 int MatchingLine(const TStrategyChart& chart, const THandCards& cards) {
-  for (std::size_t i = 0; i < chart.Lines.size(); ++i)
-    if (LineHolds(chart.Lines[i], cards) != 0) return static_cast<int>(i);
-  return static_cast<int>(chart.Lines.size());
+  return FirstFit(chart, cards).first;
 }
 
 TChartPlay PlayChart(const TStrategyChart& chart, const THandCards& cards,
                      const std::array<THoldOdds, 32>& holds) {
   TChartPlay play;
-  play.Line = MatchingLine(chart, cards);
-  if (play.Line == static_cast<int>(chart.Lines.size())) return play;
-  const std::uint32_t fits = LineHolds(chart.Lines[static_cast<std::size_t>(play.Line)], cards);
+  const auto [line, fits] = FirstFit(chart, cards);
+  play.Line = line;
+  if (fits == 0) return play;
   const THoldOdds* best = nullptr;
   for (const THoldOdds& h : holds) {
     if (!(fits >> h.Mask & 1)) continue;

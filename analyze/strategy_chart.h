@@ -36,6 +36,8 @@ struct TChartLine {
   THandCards Example{};
   std::uint8_t ExampleHold = 0;
   double Share = 0;  // of all deals, how many this line decides
+  // Some deal fits two of the line's leaves, so the order they are taken in counts.
+  bool OrderMatters = false;
 };
 
 struct TStrategyChart {
