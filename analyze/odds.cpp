@@ -32,7 +32,13 @@ inline std::uint32_t Choose(int n, int k) {
 struct TMaskInfo {
   std::array<int, 32> Top{};
   std::array<int, 32> Size{};
+  // The masks of one to four positions.
+  std::array<int, 5> OfSize1{};
+  std::array<int, 10> OfSize2{};
+  std::array<int, 10> OfSize3{};
+  std::array<int, 5> OfSize4{};
   constexpr TMaskInfo() {
+    std::array<int, 6> filled{};
     for (int m = 1; m < 32; ++m) {
       int top = 0;
       int size = 0;
@@ -43,6 +49,11 @@ struct TMaskInfo {
         }
       Top[m] = top;
       Size[m] = size;
+      const auto at = static_cast<std::size_t>(filled[static_cast<std::size_t>(size)]++);
+      if (size == 1) OfSize1[at] = m;
+      if (size == 2) OfSize2[at] = m;
+      if (size == 3) OfSize3[at] = m;
+      if (size == 4) OfSize4[at] = m;
     }
   }
 };
@@ -57,13 +68,22 @@ inline void SubsetRanks(const std::array<int, 5>& p, std::array<std::uint32_t, 3
   }
 }
 
-// Every subset count a0 - a1 + ... turns into "contains exactly this subset of the dealt
-// cards": superset Moebius transform over the five positions.
-inline void ExcludeSupersets(std::array<TOutcomeCounts, 32>& n) {
+// Every subset's count a0 - a1 + ... turns into "contains exactly this subset of the dealt
+// cards": superset Moebius transform over the five positions, one position at a time.
+inline void TakeAway(std::int64_t& a, std::int64_t b) {
+  a -= b;
+}
+
+inline void TakeAway(TOutcomeCounts& a, const TOutcomeCounts& b) {
+  for (std::size_t c = 0; c < a.size(); ++c) a[c] -= b[c];
+}
+
+template <typename T>
+inline void ExcludeSupersets(std::array<T, 32>& n) {
   for (int bit = 1; bit < 32; bit <<= 1)
-    for (int base = 0; base < 32; base += 2 * bit)
-      for (int m = base; m < base + bit; ++m)
-        for (int c = 0; c < kOutcomeCount; ++c) n[m][c] -= n[m + bit][c];
+    for (int m = 0; m < 32; ++m)
+      if (!(m & bit))
+        TakeAway(n[static_cast<std::size_t>(m)], n[static_cast<std::size_t>(m | bit)]);
 }
 
 constexpr bool ScaleFitsEveryDrawCount() {
@@ -196,9 +216,10 @@ inline std::uint32_t ColexRank(const TCardSet& sorted, int size) {
 struct TTableBuilder {
   using THistogram = std::array<std::uint32_t, kOutcomeCount>;
 
-  template <typename T>
-  static void WriteClassRows(std::vector<T>& table, const TCardSet& cards, int size,
-                             const THistogram& h) {
+  // Calls f(rank) with the colex rank of every set the class's suits can be renamed into
+  // (some more than once).
+  template <typename F>
+  static void ForEachRenaming(const TCardSet& cards, int size, F&& f) {
     // The cards come sorted, so by suit: a renaming moves whole suits, each keeping its ranks.
     std::array<int, 5> suitStart{};
     for (int j = 0; j < size; ++j)
@@ -212,9 +233,17 @@ struct TTableBuilder {
         for (int j = suitStart[s]; j < suitStart[s + 1]; ++j)
           rank += Choose(to * 13 + cards[static_cast<std::size_t>(j)] % 13, ++place);
       }
+      f(rank);
+    }
+  }
+
+  template <typename T>
+  static void WriteClassRows(std::vector<T>& table, const TCardSet& cards, int size,
+                             const THistogram& h) {
+    ForEachRenaming(cards, size, [&](std::uint32_t rank) {
       T* row = table.data() + std::size_t{rank} * kOutcomeCount;
       for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<T>(h[o]);
-    }
+    });
   }
 
   // The hands that hold four given cards: the four with each of the other 48 cards. Only a
@@ -248,14 +277,18 @@ struct TTableBuilder {
           ++h[OutcomeOf(EvaluateHand(hand))];
         }
       }
-      WriteClassRows(t.FCount4, s, 4, h);
+      std::uint8_t* row = t.FClassCount4.data() + i * kOutcomeCount;
+      for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<std::uint8_t>(h[o]);
+      ForEachRenaming(
+          s, 4, [&](std::uint32_t rank) { t.FClassOf4[rank] = static_cast<std::uint16_t>(i); });
     }
   }
 
   // A hand holding `size` given cards holds 5 - size others, so adding the rows of the set
   // with each other card counts every hand 5 - size times.
-  template <typename T, typename U>
-  static void CountFromLarger(std::vector<T>& table, const std::vector<U>& larger, int size) {
+  // rowOf(rank) gives the counts of the larger set with that rank.
+  template <typename T, typename F>
+  static void CountFromLarger(std::vector<T>& table, F&& rowOf, int size) {
     ForEachSuitClass(size, [&](const TCardSet& s, int) {
       THistogram h{};
       for (int c = 0, j = 0; c < kCards; ++c) {
@@ -270,7 +303,7 @@ struct TTableBuilder {
           with[static_cast<std::size_t>(n++)] = s[static_cast<std::size_t>(k)];
         }
         if (j == size) with[static_cast<std::size_t>(n)] = c;
-        const U* row = larger.data() + std::size_t{ColexRank(with, size + 1)} * kOutcomeCount;
+        const auto* row = rowOf(ColexRank(with, size + 1));
         for (std::size_t o = 0; o < kOutcomeCount; ++o) h[o] += row[o];
       }
       for (auto& count : h) count /= static_cast<std::uint32_t>(5 - size);
@@ -282,7 +315,7 @@ struct TTableBuilder {
     t.FCount1.assign(std::size_t{Choose(kCards, 1)} * kOutcomeCount, 0);
     t.FCount2.assign(std::size_t{Choose(kCards, 2)} * kOutcomeCount, 0);
     t.FCount3.assign(std::size_t{Choose(kCards, 3)} * kOutcomeCount, 0);
-    t.FCount4.assign(std::size_t{Choose(kCards, 4)} * kOutcomeCount, 0);
+    t.FClassOf4.assign(Choose(kCards, 4), 0);
   }
 };
 
@@ -293,6 +326,7 @@ std::shared_ptr<const TDrawTables> TDrawTables::Build(int threads) {
   std::vector<TCardSet> fours;
   fours.reserve(17000);
   ForEachSuitClass(4, [&](const TCardSet& s, int) { fours.push_back(s); });
+  t.FClassCount4.assign(fours.size() * kOutcomeCount, 0);
 
   // Different classes write different rows, so the workers share the tables.
   const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
@@ -302,9 +336,14 @@ std::shared_ptr<const TDrawTables> TDrawTables::Build(int threads) {
   TTableBuilder::CountFours(t, fours, 0, parts);
   for (auto& w : workers) w.join();
 
-  TTableBuilder::CountFromLarger(t.FCount3, t.FCount4, 3);
-  TTableBuilder::CountFromLarger(t.FCount2, t.FCount3, 2);
-  TTableBuilder::CountFromLarger(t.FCount1, t.FCount2, 1);
+  auto rowsOf = [](const auto& table) {
+    return
+        [&table](std::uint32_t rank) { return table.data() + std::size_t{rank} * kOutcomeCount; };
+  };
+  TTableBuilder::CountFromLarger(
+      t.FCount3, [&t](std::uint32_t rank) { return t.Row4(rank); }, 3);
+  TTableBuilder::CountFromLarger(t.FCount2, rowsOf(t.FCount3), 2);
+  TTableBuilder::CountFromLarger(t.FCount1, rowsOf(t.FCount2), 1);
   for (int c = 0; c < kCards; ++c)
     for (std::size_t o = 0; o < kOutcomeCount; ++o)
       t.FCount0[o] += t.FCount1[static_cast<std::size_t>(c) * kOutcomeCount + o];
@@ -335,8 +374,7 @@ void TDrawTables::LoadSubsetCounts(const std::array<int, 5>& sorted,
           n[static_cast<std::size_t>(c)] = FCount3[at + static_cast<std::size_t>(c)];
         break;
       default:
-        for (int c = 0; c < kOutcomeCount; ++c)
-          n[static_cast<std::size_t>(c)] = FCount4[at + static_cast<std::size_t>(c)];
+        for (int c = 0; c < kOutcomeCount; ++c) n[static_cast<std::size_t>(c)] = Row4(rank[m])[c];
         break;
     }
   }
@@ -476,7 +514,7 @@ THoldValueCounter::THoldValueCounter(const TDrawTables& tables, const TUnitPays&
   Weigh(tables.FCount1, pays, d.Weighted1);
   Weigh(tables.FCount2, pays, d.Weighted2);
   Weigh(tables.FCount3, pays, d.Weighted3);
-  Weigh(tables.FCount4, pays, d.Weighted4);
+  Weigh(tables.FClassCount4, pays, d.Weighted4);
 }
 
 THoldValueCounter::~THoldValueCounter() = default;
@@ -490,26 +528,12 @@ void THoldValueCounter::Values(const TDealClass& k, THoldValues& values) const {
   SubsetRanks(sorted, rank);
   auto& pay = values;
   pay[0] = d.Weighted0[0];
-  for (int m = 1; m < 31; ++m) {
-    switch (kMasks.Size[m]) {
-      case 1:
-        pay[m] = d.Weighted1[rank[m]];
-        break;
-      case 2:
-        pay[m] = d.Weighted2[rank[m]];
-        break;
-      case 3:
-        pay[m] = d.Weighted3[rank[m]];
-        break;
-      default:
-        pay[m] = d.Weighted4[rank[m]];
-        break;
-    }
-  }
+  for (const int m : kMasks.OfSize1) pay[m] = d.Weighted1[rank[m]];
+  for (const int m : kMasks.OfSize2) pay[m] = d.Weighted2[rank[m]];
+  for (const int m : kMasks.OfSize3) pay[m] = d.Weighted3[rank[m]];
+  for (const int m : kMasks.OfSize4) pay[m] = d.Weighted4[FTables.FClassOf4[rank[m]]];
   pay[31] = d.Pays[OutcomeOfIndexes(sorted)];
-  for (int bit = 1; bit < 32; bit <<= 1)
-    for (int base = 0; base < 32; base += 2 * bit)
-      for (int m = base; m < base + bit; ++m) pay[m] -= pay[m + bit];
+  ExcludeSupersets(pay);
   for (int m = 0; m < 32; ++m) pay[m] *= kScaleBySize.Factor[kMasks.Size[m]];
 }
 
@@ -540,7 +564,7 @@ TOutcomeCounts THoldValueCounter::Counts(const TDealClass& k, int held) const {
         for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount3[at + c];
         break;
       case 4:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount4[at + c];
+        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.Row4(rank[s])[c];
         break;
       default:
         counts[OutcomeOfIndexes(sorted)] += sign;

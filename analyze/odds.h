@@ -37,8 +37,15 @@ class TDrawTables {
   TDrawTables() = default;
 
  private:
-  // By colex rank of the cards' indexes; a five-card set is evaluated when asked for.
-  std::vector<std::uint8_t> FCount4;
+  const std::uint8_t* Row4(std::uint32_t rank) const {
+    return FClassCount4.data() + std::size_t{FClassOf4[rank]} * kOutcomeCount;
+  }
+
+  // By colex rank of the cards' indexes; a five-card set is evaluated when asked for. A set
+  // of four counts as its suit class, whose counts its suits can't change: the class's
+  // rows are few enough to stay in the processor's cache.
+  std::vector<std::uint16_t> FClassOf4;
+  std::vector<std::uint8_t> FClassCount4;
   std::vector<std::uint16_t> FCount3;
   std::vector<std::uint16_t> FCount2;
   std::vector<std::uint32_t> FCount1;
