@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -95,6 +96,21 @@ std::optional<long long> ParseWhole(std::string_view text, long long lo, long lo
   if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
   if (value < lo || value > hi) return std::nullopt;
   return value;
+}
+
+std::string Fixed(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+std::string Padded(std::string text, std::size_t width) {
+  if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : " " + text;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

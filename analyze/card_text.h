@@ -38,6 +38,13 @@ THandCards ParseHand(const std::vector<std::string>& words);
 TPayTable ParsePayTable(std::string_view text);
 std::string PayTableText(const TPayTable& table);
 
+// Columns of the command's tables: a number with `decimals` places ("%.*f"), a text
+// padded on the right, and one right-aligned that still gets a blank before it when it is
+// longer than the column, so columns never run together.
+std::string Fixed(double value, int decimals);
+std::string Padded(std::string text, std::size_t width);
+std::string PadLeft(const std::string& text, std::size_t width);
+
 // The text without the blanks (spaces, tabs) around it.
 std::string_view TrimBlanks(std::string_view text);
 // A whole decimal number in [lo, hi], one optional sign, with nothing else around it.

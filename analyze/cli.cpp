@@ -94,23 +94,6 @@ void RejectOptions(const TOptions& options, std::initializer_list<const char*> n
       throw TUsageError(std::string(name) + " does not apply to " + options.Command);
 }
 
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
-
-std::string Padded(std::string text, std::size_t width) {
-  if (text.size() < width) text.append(width - text.size(), ' ');
-  return text;
-}
-
-// Right-aligned in `width`; a longer text still gets one blank before it, so columns never
-// run together.
-std::string PadLeft(const std::string& text, std::size_t width) {
-  return text.size() < width ? std::string(width - text.size(), ' ') + text : " " + text;
-}
-
 void PrintPayTable(std::ostream& out, const TStoredPayTable& table) {
   out << "Pay table H1..H9: " << PayTableText(table.Table) << " (" << table.Origin << ")\n";
 }

@@ -29,8 +29,8 @@ TStoredPayTable LoadPlayerPayTable() {
     return stored;
   }
   if (const auto problem = ReadProblem(path)) {
-    stored.Origin = "game defaults: " + path.toStdString() + " could not be read: " +
-                    problem->toStdString();
+    stored.Origin =
+        "game defaults: " + path.toStdString() + " could not be read: " + problem->toStdString();
     return stored;
   }
   // The rule the game's start-up applies to the stored multipliers.

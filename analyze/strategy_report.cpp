@@ -10,21 +10,6 @@
 
 namespace {
 
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
-
-std::string Padded(std::string text, std::size_t width) {
-  if (text.size() < width) text.append(width - text.size(), ' ');
-  return text;
-}
-
-std::string PadLeft(const std::string& text, std::size_t width) {
-  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-
 // The held cards by rank, ace high, then the drawn ones: "TS JS QS KS | 3D".
 std::string ExampleText(const TChartLine& line) {
   std::array<int, 5> order = {0, 1, 2, 3, 4};
@@ -151,14 +136,14 @@ void WriteHandsText(std::ostream& out, const TStrategyChart& chart,
   out << "Chart: " << LinesText(chart) << ", return " << chart.ChartReturn.PercentText(4)
       << "% (optimal play " << chart.BestReturn.PercentText(4) << "%)\n";
   out << Padded("Hand", 16) << "Line  " << Padded("Chart holds", 16) << Padded("Best hold", 16)
-      << "Gives up  Pattern\n";
+      << PadLeft("Gives up", 9) << "  Pattern\n";
   for (const THandVerdict& h : hands) {
     const bool fits = h.Line < static_cast<int>(chart.Lines.size());
     out << Padded(HeldCardsText(h.Cards, 31, CardText, " ", ""), 16)
         << PadLeft(fits ? std::to_string(h.Line + 1) : "-", 4) << "  "
         << Padded(HeldCardsText(h.Cards, h.ChartHold, CardText, " ", "nothing"), 16)
         << Padded(HeldCardsText(h.Cards, h.BestHold, CardText, " ", "nothing"), 16)
-        << PadLeft(Fixed(h.GivesUp, 6), 8) << "  "
+        << PadLeft(Fixed(h.GivesUp, 6), 9) << "  "
         << (fits ? chart.Lines[static_cast<std::size_t>(h.Line)].Text : "(no line fits)") << "\n";
   }
 }

@@ -250,7 +250,7 @@ TEST(Cli, StrategyJudgesHandsAsTextOrOneJsonDocument) {
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(
       lines[3],
-      "AS KS QS JS 9H     2  AS KS QS JS     AS KS QS JS     0.000000  four to a royal flush");
+      "AS KS QS JS 9H     2  AS KS QS JS     AS KS QS JS      0.000000  four to a royal flush");
   EXPECT_EQ(lines[4].rfind("2C 3D 4H 5S 7C", 0), 0u);
 
   const TRun bad = RunTool({"strategy", "--hands", "-"}, {}, "AS KS QS JS 9H\nAS KS\n");
