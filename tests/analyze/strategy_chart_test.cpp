@@ -54,19 +54,20 @@ void ForEveryDeal(F&& visit) {
 
 // Every hold of every deal fits a pattern, and the pattern that names it is one that can.
 TEST(StrategyChart, EveryHoldOfEveryDealFitsAPattern) {
-  if (kSanitizedBuild) GTEST_SKIP() << "the walks over every deal run in the optimised build";
-  std::array<long long, 2> holds{};
+  // Sanitizer builds look at one deal in 61.
+  const int every = kSanitizedBuild ? 61 : 1;
+  std::array<long long, 2> deals{};
   std::array<long long, 2> bad{};
   ForEveryDeal([&](int part, const THandCards& hand) {
+    if (deals[static_cast<std::size_t>(part)]++ % every != 0) return;
     const THandShape shape(hand);
     for (int m = 0; m < 32; ++m) {
       const THoldPatterns leaves = LeavesOfHold(shape, static_cast<std::uint8_t>(m));
-      ++holds[static_cast<std::size_t>(part)];
       if (leaves.Count == 0 || !DescribesAHold(leaves.Ids[0]))
         ++bad[static_cast<std::size_t>(part)];
     }
   });
-  EXPECT_EQ(holds[0] + holds[1], 2598960LL * 32);
+  EXPECT_EQ(deals[0] + deals[1], 2598960);
   EXPECT_EQ(bad[0] + bad[1], 0);
 }
 
