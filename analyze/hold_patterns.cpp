@@ -590,10 +590,6 @@ bool FindPattern(std::string_view name, TPatternId& pattern) {
   return false;
 }
 
-bool THoldPatterns::Contains(TPatternId pattern) const {
-  return std::find(begin(), end(), pattern) != end();
-}
-
 THandShape::THandShape(const THandCards& cards) {
   for (std::size_t i = 0; i < cards.size(); ++i) {
     RankBit[i] = static_cast<std::uint16_t>(1 << (CardRank(cards[i]) - 1));

@@ -21,7 +21,9 @@
 using TPatternId = std::uint8_t;
 
 // Leaves come first, in order of description: the first leaf a hold fits is its best
-// description, the most specific and valuable thing it is. Families follow.
+// description, the most specific and valuable thing it is. Within a family the order is
+// the one a chart line naming several leaves takes them in (Q J before A K). Families
+// follow.
 int PatternCount();
 int LeafCount();
 bool IsFamily(TPatternId pattern);
@@ -55,7 +57,6 @@ struct THoldPatterns {
   int Count = 0;
   const TPatternId* begin() const { return Ids.data(); }
   const TPatternId* end() const { return Ids.data() + Count; }
-  bool Contains(TPatternId pattern) const;
 };
 THoldPatterns PatternsOfHold(const THandCards& cards, std::uint8_t mask);
 
@@ -84,5 +85,6 @@ struct TMistakeClass {
 // kicker, another suit) give the same leaf twice; only the values can tell them apart.
 TMistakeClass ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
                               std::uint8_t bestMask);
-// "low pair against four to a flush", in the families' names.
+// "low pair against four to a flush": the families' names, or the leaves' for made hands
+// ("flush against four to a royal flush") and for two holds of one family.
 std::string MistakeText(const TMistakeClass& mistake);

@@ -57,8 +57,9 @@ struct TChartOptions {
   int Threads = 2;
 };
 
-// Builds the chart for a pay table. Takes well under a second with the draw tables built;
-// safe to run on a worker thread (it reads the tables and shares nothing else).
+// Builds the chart for a pay table: about 0.2 s of processor time with the draw tables built
+// (a short chart about twice that), on `Threads` threads for the counting. Safe to run on a
+// worker thread: it only reads the tables, and any number may run at once.
 TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
                                   const TChartOptions& options = {});
 
