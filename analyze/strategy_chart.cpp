@@ -419,23 +419,14 @@ std::vector<TUnit> LinesInPlay(const TOrderSearch& search) {
   return lines;
 }
 
-// Neighbouring lines of one family read as one line ("K Q or K J suited"); taking the best
-// hold of either is never worse than taking the first line's. A line takes in the leaves
-// its name covers.
-std::vector<TUnit> MergeFamilies(const std::vector<TUnit>& lines) {
-  std::vector<TUnit> merged;
-  for (const auto& line : lines) {
-    if (!merged.empty() && FamilyOf(merged.back().front()) == FamilyOf(line.front()))
-      merged.back().insert(merged.back().end(), line.begin(), line.end());
-    else
-      merged.push_back(line);
-  }
-  for (auto& line : merged) {
-    std::sort(line.begin(), line.end());
-    line.erase(std::unique(line.begin(), line.end()), line.end());
-    line = ImpliedLeaves(line);
-  }
-  return merged;
+// The leaves of neighbouring lines as one line: in family order, with the leaves its name
+// covers.
+TUnit Joined(std::vector<TUnit>::const_iterator first, std::vector<TUnit>::const_iterator last) {
+  TUnit joined;
+  for (auto it = first; it != last; ++it) joined.insert(joined.end(), it->begin(), it->end());
+  std::sort(joined.begin(), joined.end());
+  joined.erase(std::unique(joined.begin(), joined.end()), joined.end());
+  return ImpliedLeaves(joined);
 }
 
 // How a list of lines plays every class: the first line that fits and what it gives, and
@@ -478,12 +469,54 @@ TLinePlay PlayLines(const TClassPatterns& data, const std::vector<TUnit>& lines)
   return play;
 }
 
-// Merges neighbouring lines of a family and drops lines that change no class's value, the
-// lowest first, until every line counts.
+// What joining lines [first, last] into one line adds: it changes only the classes one of
+// them plays, which then take the first leaf of the joined line that fits.
+__int128 JoinGain(const TClassPatterns& data, const std::vector<TUnit>& lines,
+                  const TLinePlay& play, const std::vector<std::vector<std::uint32_t>>& classesOf,
+                  std::uint32_t first, std::uint32_t last) {
+  std::vector<bool> joined(static_cast<std::size_t>(LeafCount()), false);
+  for (const TPatternId leaf : Joined(lines.begin() + first, lines.begin() + last + 1))
+    joined[leaf] = true;
+  __int128 gain = 0;
+  for (std::uint32_t line = first; line <= last; ++line)
+    for (const std::uint32_t c : classesOf[line])
+      for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
+        if (joined[data.Pattern[e]]) {
+          gain += data.Value[e] - play.FirstValue[c];
+          break;
+        }
+  return gain;
+}
+
+// Neighbouring lines of one family read as one line ("Q J or K Q suited") that takes the
+// first of its leaves that fits in family order: they are joined where that loses nothing.
+// Then lines that change no class's value go, the lowest first, until every line counts.
 std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> lines) {
-  lines = MergeFamilies(lines);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    lines[i] = Joined(lines.begin() + static_cast<std::ptrdiff_t>(i),
+                      lines.begin() + static_cast<std::ptrdiff_t>(i) + 1);
   for (;;) {
     const TLinePlay play = PlayLines(data, lines);
+    std::vector<std::vector<std::uint32_t>> classesOf(lines.size());
+    for (std::uint32_t c = 0; c < play.First.size(); ++c)
+      if (play.First[c] != kNone) classesOf[play.First[c]].push_back(c);
+    // A whole run of one family's lines, else its first two.
+    bool joined = false;
+    for (std::uint32_t i = 0; i + 1 < lines.size() && !joined; ++i) {
+      std::uint32_t end = i;
+      while (end + 1 < lines.size() &&
+             FamilyOf(lines[end + 1].front()) == FamilyOf(lines[i].front()))
+        ++end;
+      if (end == i) continue;
+      for (const std::uint32_t last : {end, i + 1}) {
+        if (last <= i || JoinGain(data, lines, play, classesOf, i, last) < 0) continue;
+        lines[i] = Joined(lines.begin() + i, lines.begin() + last + 1);
+        lines.erase(lines.begin() + i + 1, lines.begin() + last + 1);
+        joined = true;
+        break;
+      }
+    }
+    if (joined) continue;
     std::vector<bool> decides(lines.size(), false);
     for (std::size_t c = 0; c < data.Classes(); ++c)
       if (play.First[c] != kNone &&
@@ -492,7 +525,6 @@ std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> li
     const auto idle = std::find(decides.rbegin(), decides.rend(), false);
     if (idle == decides.rend()) return lines;
     lines.erase(lines.begin() + (decides.rend() - idle - 1));
-    lines = MergeFamilies(lines);
   }
 }
 
@@ -515,12 +547,10 @@ std::vector<TUnit> FullChart(const TClassPatterns& data) {
   return SettleLines(data, LinesInPlay(search));
 }
 
-// How many lines the chart shows above its closing "discard everything": neighbouring lines
-// of one family count once.
+// How many lines a chart has above its closing "discard everything". Neighbouring lines of
+// one family may still be joined into one.
 std::size_t ShownLines(const std::vector<TUnit>& lines) {
-  std::size_t shown = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    shown += i == 0 || FamilyOf(lines[i].front()) != FamilyOf(lines[i - 1].front());
+  std::size_t shown = lines.size();
   if (!lines.empty() && lines.back() == TUnit{DiscardEverything()}) --shown;
   return shown;
 }

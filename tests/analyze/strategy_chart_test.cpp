@@ -178,6 +178,19 @@ TEST(StrategyChart, NineSixChartHasThePublishedMainLines) {
   }
 }
 
+// Where two pair pays and nothing better does, a full house is broken for its two pairs:
+// "full house" and "two pair" then stay two lines, the second above the first.
+TEST(StrategyChart, JoinsLinesOfAFamilyOnlyWhereThatLosesNothing) {
+  const TPayTable table = ParsePayTable("0,1000,0,0,0,0,0,0,0");
+  const TStrategyChart chart = BuildStrategyChart(SharedTables(), table);
+  EXPECT_LE(CostInTenThousandths(chart), 50);
+  const THandCards house = ParseHand({"QS QD KS KH KC"});
+  const TChartPlay play =
+      PlayChart(chart, house, RankHolds(SharedTables(), house, UnitPaysOf(table)));
+  EXPECT_EQ(chart.Lines[static_cast<std::size_t>(play.Line)].Text, "two pair");
+  EXPECT_EQ(play.Hold, 0b01111);
+}
+
 TEST(StrategyChart, PlaysAHandByItsFirstFittingLine) {
   const TStrategyChart chart = BuildStrategyChart(SharedTables(), kNineSix);
   const TUnitPays pays = UnitPaysOf(kNineSix);
