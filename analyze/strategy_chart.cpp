@@ -182,12 +182,13 @@ class TOrderSearch {
   }
 
   // Moves every unit to its best place, round after round, until a round changes nothing.
-  void Improve(int rounds = 50) {
+  // With `bringIn`, units out of play come in where they add something.
+  void Improve(bool bringIn = false, int rounds = 50) {
     for (int round = 0; round < rounds; ++round) {
       bool moved = false;
       const std::vector<std::uint32_t> snapshot = FOrder;
       for (const std::uint32_t u : snapshot)
-        if (FActive[u] && TryMove(u)) moved = true;
+        if ((FActive[u] || bringIn) && TryMove(u)) moved = true;
       if (!moved) break;
     }
   }
@@ -500,22 +501,25 @@ std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> li
     std::vector<std::vector<std::uint32_t>> classesOf(lines.size());
     for (std::uint32_t c = 0; c < play.First.size(); ++c)
       if (play.First[c] != kNone) classesOf[play.First[c]].push_back(c);
-    // A whole run of one family's lines, else its first two.
+    // A whole run of one family's lines, else its first two. Runs change different classes,
+    // so every run is weighed on this one play.
     bool joined = false;
-    for (std::uint32_t i = 0; i + 1 < lines.size() && !joined; ++i) {
+    std::vector<TUnit> next;
+    for (std::uint32_t i = 0; i < lines.size();) {
       std::uint32_t end = i;
       while (end + 1 < lines.size() &&
              FamilyOf(lines[end + 1].front()) == FamilyOf(lines[i].front()))
         ++end;
-      if (end == i) continue;
-      for (const std::uint32_t last : {end, i + 1}) {
-        if (last <= i || JoinGain(data, lines, play, classesOf, i, last) < 0) continue;
-        lines[i] = Joined(lines.begin() + i, lines.begin() + last + 1);
-        lines.erase(lines.begin() + i + 1, lines.begin() + last + 1);
-        joined = true;
-        break;
-      }
+      std::uint32_t last = i;
+      if (end > i && JoinGain(data, lines, play, classesOf, i, end) >= 0)
+        last = end;
+      else if (end > i && JoinGain(data, lines, play, classesOf, i, i + 1) >= 0)
+        last = i + 1;
+      next.push_back(Joined(lines.begin() + i, lines.begin() + last + 1));
+      joined = joined || last > i;
+      i = last + 1;
     }
+    lines = std::move(next);
     if (joined) continue;
     std::vector<bool> decides(lines.size(), false);
     for (std::size_t c = 0; c < data.Classes(); ++c)
@@ -526,6 +530,45 @@ std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> li
     if (idle == decides.rend()) return lines;
     lines.erase(lines.begin() + (decides.rend() - idle - 1));
   }
+}
+
+// A chart's lines, then other lines its families could have: each family whole, and each
+// family's lines of the chart taken together (all of them, the first few, the last few).
+std::vector<TUnit> CandidateLines(const std::vector<TUnit>& lines) {
+  std::vector<TUnit> pool = lines;
+  auto add = [&pool](TUnit unit) {
+    std::sort(unit.begin(), unit.end());
+    if (std::find(pool.begin(), pool.end(), unit) == pool.end()) pool.push_back(unit);
+  };
+  for (const auto& line : lines) {
+    const TPatternId family = FamilyOf(line.front());
+    if (!IsFamily(family)) continue;
+    add(ImpliedLeaves(LeavesOf(family)));
+    std::vector<const TUnit*> own;
+    for (const auto& other : lines)
+      if (FamilyOf(other.front()) == family) own.push_back(&other);
+    for (std::size_t from = 0; from < own.size(); ++from)
+      for (std::size_t to = from + 2; to <= own.size(); ++to) {
+        if (from != 0 && to != own.size()) continue;
+        TUnit joined;
+        for (std::size_t i = from; i < to; ++i)
+          joined.insert(joined.end(), own[i]->begin(), own[i]->end());
+        add(ImpliedLeaves(joined));
+      }
+  }
+  return pool;
+}
+
+// Lines moved as wholes, and other lines of their families brought in, while the return
+// rises: a family's leaves can move together where one leaf at a time would lose first.
+std::vector<TUnit> PolishChart(const TClassPatterns& data, const std::vector<TUnit>& lines) {
+  const std::vector<TUnit> pool = CandidateLines(lines);
+  TOrderSearch search(data, pool);
+  std::vector<std::uint32_t> order(pool.size());
+  for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
+  search.Start(order, lines.size());
+  search.Improve(true);
+  return SettleLines(data, LinesInPlay(search));
 }
 
 // The ordered leaves that play best: each leaf that is the best description of some hold
@@ -544,7 +587,7 @@ std::vector<TUnit> FullChart(const TClassPatterns& data) {
   search.Improve();
   search.DropIdleUnits();
   GatherFamilies(search);
-  return SettleLines(data, LinesInPlay(search));
+  return PolishChart(data, SettleLines(data, LinesInPlay(search)));
 }
 
 // How many lines a chart has above its closing "discard everything". Neighbouring lines of
@@ -578,34 +621,13 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
                               std::size_t most) {
   if (ShownLines(full) <= most) return full;
   const TUnit discard = {DiscardEverything()};
-  std::vector<TUnit> pool = full;
-  if (std::find(pool.begin(), pool.end(), discard) == pool.end()) pool.push_back(discard);
-  const std::size_t inPlay = pool.size();
-  auto add = [&pool](TUnit unit) {
-    std::sort(unit.begin(), unit.end());
-    if (std::find(pool.begin(), pool.end(), unit) == pool.end()) pool.push_back(unit);
-  };
-  for (const auto& line : full) {
-    const TPatternId family = FamilyOf(line.front());
-    if (!IsFamily(family)) continue;
-    add(ImpliedLeaves(LeavesOf(family)));
-    // The family's lines of the full chart taken together: all, the first few, the last few.
-    std::vector<const TUnit*> own;
-    for (const auto& other : full)
-      if (FamilyOf(other.front()) == family) own.push_back(&other);
-    for (std::size_t from = 0; from < own.size(); ++from)
-      for (std::size_t to = from + 2; to <= own.size(); ++to) {
-        if (from != 0 && to != own.size()) continue;
-        TUnit joined;
-        for (std::size_t i = from; i < to; ++i)
-          joined.insert(joined.end(), own[i]->begin(), own[i]->end());
-        add(ImpliedLeaves(joined));
-      }
-  }
+  std::vector<TUnit> lines = full;
+  if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
+  const std::vector<TUnit> pool = CandidateLines(lines);
   TOrderSearch search(data, pool);
   std::vector<std::uint32_t> order(pool.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
-  search.Start(order, inPlay);
+  search.Start(order, lines.size());
   const auto discardUnit =
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
   std::vector<std::uint32_t> slots(pool.size() + 1);
