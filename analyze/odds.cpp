@@ -78,14 +78,20 @@ inline void TakeAway(TOutcomeCounts& a, const TOutcomeCounts& b) {
   for (std::size_t c = 0; c < a.size(); ++c) a[c] -= b[c];
 }
 
-template <typename T>
-inline void ExcludeSupersets(std::array<T, 32>& n) {
-  for (int bit = 1; bit < 32; bit <<= 1)
-    for (int m = 0; m < 32; ++m)
-      if (!(m & bit))
-        TakeAway(n[static_cast<std::size_t>(m)], n[static_cast<std::size_t>(m | bit)]);
+template <std::size_t Bit, typename T>
+inline void ExcludeSupersetsOf(std::array<T, 32>& n) {
+  for (std::size_t base = 0; base < 32; base += 2 * Bit)
+    for (std::size_t m = base; m < base + Bit; ++m) TakeAway(n[m], n[m + Bit]);
 }
 
+template <typename T>
+inline void ExcludeSupersets(std::array<T, 32>& n) {
+  ExcludeSupersetsOf<1>(n);
+  ExcludeSupersetsOf<2>(n);
+  ExcludeSupersetsOf<4>(n);
+  ExcludeSupersetsOf<8>(n);
+  ExcludeSupersetsOf<16>(n);
+}
 constexpr bool ScaleFitsEveryDrawCount() {
   for (std::size_t k = 0; k <= 5; ++k)
     if (kHoldValueScale % kBinom.C[47][k] != 0) return false;
@@ -519,60 +525,94 @@ THoldValueCounter::THoldValueCounter(const TDrawTables& tables, const TUnitPays&
 
 THoldValueCounter::~THoldValueCounter() = default;
 
-void THoldValueCounter::Values(const TDealClass& k, THoldValues& values) const {
-  const TClassValueData& d = *FData;
+TClassSubsets::TClassSubsets(const TDealClass& k) {
   // Class cards come in ascending code order already.
   std::array<int, 5> sorted{};
   for (std::size_t j = 0; j < 5; ++j) sorted[j] = k.Cards[j] - 1;
-  std::array<std::uint32_t, 32> rank{};
-  SubsetRanks(sorted, rank);
+  SubsetRanks(sorted, Rank);
+  Dealt = OutcomeOfIndexes(sorted);
+}
+
+void THoldValueCounter::Values(const TClassSubsets& k, THoldValues& values) const {
+  const TClassValueData& d = *FData;
+  const auto& rank = k.Rank;
   auto& pay = values;
   pay[0] = d.Weighted0[0];
   for (const int m : kMasks.OfSize1) pay[m] = d.Weighted1[rank[m]];
   for (const int m : kMasks.OfSize2) pay[m] = d.Weighted2[rank[m]];
   for (const int m : kMasks.OfSize3) pay[m] = d.Weighted3[rank[m]];
   for (const int m : kMasks.OfSize4) pay[m] = d.Weighted4[FTables.FClassOf4[rank[m]]];
-  pay[31] = d.Pays[OutcomeOfIndexes(sorted)];
+  pay[31] = d.Pays[k.Dealt];
   ExcludeSupersets(pay);
   for (int m = 0; m < 32; ++m) pay[m] *= kScaleBySize.Factor[kMasks.Size[m]];
 }
 
-TOutcomeCounts THoldValueCounter::Counts(const TDealClass& k, int held) const {
-  std::array<int, 5> sorted{};
-  for (std::size_t j = 0; j < 5; ++j) sorted[j] = k.Cards[j] - 1;
-  std::array<std::uint32_t, 32> rank{};
-  SubsetRanks(sorted, rank);
-  const TDrawTables& t = FTables;
-  TOutcomeCounts counts{};
+TOutcomeTally::TOutcomeTally(const TDrawTables& tables)
+    : FTables(tables),
+      FWeight1(Choose(kCards, 1), 0),
+      FWeight2(Choose(kCards, 2), 0),
+      FWeight3(Choose(kCards, 3), 0),
+      FWeight4(tables.FClassCount4.size() / kOutcomeCount, 0) {}
+
+void TOutcomeTally::Add(const TClassSubsets& k, int held, std::int64_t weight) {
+  const auto& rank = k.Rank;
   // Exactly the held cards: inclusion and exclusion over the counts of their supersets.
   const int free = 31 & ~held;
   for (int sub = free;; sub = (sub - 1) & free) {
     const int s = held | sub;
-    const std::int64_t sign = (kMasks.Size[sub] & 1) ? -1 : 1;
-    const std::size_t at = std::size_t{rank[s]} * kOutcomeCount;
+    const std::int64_t w = (kMasks.Size[sub] & 1) ? -weight : weight;
     switch (kMasks.Size[s]) {
       case 0:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount0[c];
+        FWeight0 += w;
         break;
       case 1:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount1[at + c];
+        FWeight1[rank[s]] += w;
         break;
       case 2:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount2[at + c];
+        FWeight2[rank[s]] += w;
         break;
       case 3:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.FCount3[at + c];
+        FWeight3[rank[s]] += w;
         break;
       case 4:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) counts[c] += sign * t.Row4(rank[s])[c];
+        FWeight4[FTables.FClassOf4[rank[s]]] += w;
         break;
       default:
-        counts[OutcomeOfIndexes(sorted)] += sign;
+        FFive[k.Dealt] += w;
         break;
     }
     if (sub == 0) break;
   }
-  return counts;
+}
+
+void TOutcomeTally::Merge(const TOutcomeTally& other) {
+  FWeight0 += other.FWeight0;
+  auto add = [](std::vector<std::int64_t>& into, const std::vector<std::int64_t>& from) {
+    for (std::size_t i = 0; i < into.size(); ++i) into[i] += from[i];
+  };
+  add(FWeight1, other.FWeight1);
+  add(FWeight2, other.FWeight2);
+  add(FWeight3, other.FWeight3);
+  add(FWeight4, other.FWeight4);
+  for (std::size_t c = 0; c < kOutcomeCount; ++c) FFive[c] += other.FFive[c];
+}
+
+std::array<__int128, kOutcomeCount> TOutcomeTally::Sum() const {
+  std::array<__int128, kOutcomeCount> sum{};
+  auto addRows = [&sum](const std::vector<std::int64_t>& weights, const auto& rows) {
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+      if (weights[i] == 0) continue;
+      for (std::size_t c = 0; c < kOutcomeCount; ++c)
+        sum[c] += static_cast<__int128>(weights[i]) * rows[i * kOutcomeCount + c];
+    }
+  };
+  for (std::size_t c = 0; c < kOutcomeCount; ++c)
+    sum[c] += static_cast<__int128>(FWeight0) * FTables.FCount0[c] + FFive[c];
+  addRows(FWeight1, FTables.FCount1);
+  addRows(FWeight2, FTables.FCount2);
+  addRows(FWeight3, FTables.FCount3);
+  addRows(FWeight4, FTables.FClassCount4);
+  return sum;
 }
 
 int BestOf(const THoldValues& values) {
@@ -586,7 +626,7 @@ namespace {
 
 struct TPartialSums {
   __int128 Pay = 0;
-  std::array<__int128, kOutcomeCount> Outcomes{};
+  TOutcomeTally Outcomes;
 };
 
 void SumClasses(const THoldValueCounter& counter, std::size_t first, std::size_t last,
@@ -595,12 +635,12 @@ void SumClasses(const THoldValueCounter& counter, std::size_t first, std::size_t
   THoldValues values{};
   for (std::size_t i = first; i < last; ++i) {
     const TDealClass& k = classes[i];
-    counter.Values(k, values);
+    const TClassSubsets subsets(k);
+    counter.Values(subsets, values);
     const int best = BestOf(values);
     sums.Pay += static_cast<__int128>(k.Weight) * values[static_cast<std::size_t>(best)];
-    const TOutcomeCounts counts = counter.Counts(k, best);
-    const std::int64_t factor = std::int64_t{k.Weight} * kScaleBySize.Factor[kMasks.Size[best]];
-    for (std::size_t c = 0; c < kOutcomeCount; ++c) sums.Outcomes[c] += factor * counts[c];
+    sums.Outcomes.Add(subsets, best,
+                      std::int64_t{k.Weight} * kScaleBySize.Factor[kMasks.Size[best]]);
   }
 }
 
@@ -610,7 +650,7 @@ TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, i
   const auto& classes = DealClasses();
   const THoldValueCounter counter(tables, UnitPaysOf(table));
   const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
-  std::vector<TPartialSums> sums(parts);
+  std::vector<TPartialSums> sums(parts, TPartialSums{0, TOutcomeTally(tables)});
   std::vector<std::thread> workers;
   const std::size_t per = (classes.size() + parts - 1) / parts;
   for (std::size_t i = 0; i < parts; ++i) {
@@ -626,9 +666,11 @@ TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, i
 
   TReturnReport report;
   report.Denominator = static_cast<__int128>(kAllHands) * kHoldValueScale;
-  for (const auto& s : sums) {
-    report.PayNumerator += s.Pay;
-    for (int c = 0; c < kOutcomeCount; ++c) report.OutcomeNumerators[c] += s.Outcomes[c];
+  for (std::size_t i = 0; i < sums.size(); ++i) {
+    report.PayNumerator += sums[i].Pay;
+    if (i > 0) sums[0].Outcomes.Merge(sums[i].Outcomes);
   }
+  const auto outcomes = sums[0].Outcomes.Sum();
+  for (int c = 0; c < kOutcomeCount; ++c) report.OutcomeNumerators[c] = outcomes[c];
   return report;
 }

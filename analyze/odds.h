@@ -52,6 +52,7 @@ class TDrawTables {
   std::array<std::uint32_t, kOutcomeCount> FCount0{};
   friend struct TTableBuilder;
   friend class THoldValueCounter;
+  friend class TOutcomeTally;
 };
 
 // One hold of a dealt hand with the outcome counts over all its draws.
@@ -102,6 +103,13 @@ inline constexpr std::int64_t kHoldValueScale = 7669695;
 // The values of the 32 holds of a deal class: bit j of the index holds the class's card j.
 using THoldValues = std::array<std::int64_t, 32>;
 
+// Where a deal class's subsets stand in the draw tables, and what its five cards make.
+struct TClassSubsets {
+  std::array<std::uint32_t, 32> Rank{};  // colex rank of the cards of each mask
+  TOutcome Dealt = ocNoPair;
+  explicit TClassSubsets(const TDealClass& k);
+};
+
 // Values every hold of every deal class under one pay table. Values() may run on several
 // threads at once.
 class THoldValueCounter {
@@ -111,13 +119,29 @@ class THoldValueCounter {
   THoldValueCounter(const THoldValueCounter&) = delete;
   THoldValueCounter& operator=(const THoldValueCounter&) = delete;
 
-  void Values(const TDealClass& k, THoldValues& values) const;
-  // The outcome counts over all draws of one hold (bit j: card j of the class).
-  TOutcomeCounts Counts(const TDealClass& k, int held) const;
+  void Values(const TClassSubsets& k, THoldValues& values) const;
+  void Values(const TDealClass& k, THoldValues& values) const { Values(TClassSubsets(k), values); }
 
  private:
   const TDrawTables& FTables;
   std::unique_ptr<struct TClassValueData> FData;
+};
+
+// The outcome counts of many holds, each times a weight, summed. A hold's counts are a
+// signed sum of table rows, so the tally keeps one weight per row and multiplies out once.
+class TOutcomeTally {
+ public:
+  explicit TOutcomeTally(const TDrawTables& tables);
+  // Adds weight x the outcome counts over all draws of hold `held` (bit j: card j) of k.
+  void Add(const TClassSubsets& k, int held, std::int64_t weight);
+  void Merge(const TOutcomeTally& other);
+  std::array<__int128, kOutcomeCount> Sum() const;
+
+ private:
+  const TDrawTables& FTables;
+  std::int64_t FWeight0 = 0;
+  std::vector<std::int64_t> FWeight1, FWeight2, FWeight3, FWeight4;  // FWeight4 by class
+  std::array<std::int64_t, kOutcomeCount> FFive{};                   // holds of all five cards
 };
 
 // The hold play picks: the highest value, the lowest index among equals.
