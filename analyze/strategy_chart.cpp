@@ -76,6 +76,11 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, int threads)
   for (auto& w : workers) w.join();
 
   TClassPatterns out;
+  std::size_t entries = 0;
+  for (const auto& chunk : chunks) entries += chunk.Pattern.size();
+  out.Pattern.reserve(entries);
+  out.Value.reserve(entries);
+  out.Best.reserve(total);
   out.Start.reserve(total + 1);
   out.Start.push_back(0);
   for (auto& chunk : chunks) {
