@@ -11,15 +11,17 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringView>
-#include <map>
 #include <optional>
+#include <vector>
 
 // The text a stored value holds; nothing when it is not plain text (a comma list,
 // @Variant(...), @ByteArray(...), @Rect(...), @Invalid(), ...).
 std::optional<QString> DecodeStoredText(QByteArrayView stored);
-// The stored form of a text, as QSettings writes a string.
+// The stored form of a text, as QSettings writes a string. Unlike QSettings it keeps every
+// UTF-16 text whole, unpaired surrogates included.
 QByteArray EncodeStoredText(QStringView text);
 
 class TIniDocument {
@@ -32,19 +34,32 @@ class TIniDocument {
   // The stored form of section/key, valid while the document lives and is unchanged.
   std::optional<QByteArrayView> Find(const QString& section, const QString& key) const;
   void SetText(const QString& section, const QString& key, QStringView text);
-  // Sections and keys sorted by name, as QSettings writes them; one value per key.
+  // Sections in the order they first appear in the file, new ones last; the keys of each
+  // sorted by name, as QSettings writes them; one value per key.
   QByteArray Serialize() const;
 
  private:
+  struct TSection {
+    QString Name;       // as QSettings names it; empty for [General]
+    bool Root = false;  // [General]: its keys have no section part
+    QByteArray Header;  // what goes between "[" and "]"
+  };
   struct TEntry {
-    QString Prefix;  // "Section/", or empty for [General]
-    QString Key;
-    QByteArray Line;  // "key=value", one whole line as stored
-    qsizetype ValueStart = 0;
+    int Section = 0;
+    QString Path;        // "Section/key", or "key" in [General]
+    QByteArray Key;      // the key as written
+    QByteArray Value;    // the stored form
+    bool Counts = true;  // false once a later line gave the same path a value
   };
 
-  QByteArray FBytes;                       // what the stored lines point into
-  std::map<QString, TEntry> FEntries;      // by "Section/key"
-  std::map<QString, QByteArray> FHeaders;  // by prefix: the name as stored, when it can be kept
+  int SectionNamed(const QString& name);
+  int RootSection();
+
+  QByteArray FBytes;  // the file as read: entries share its memory
+  std::vector<TSection> FSections;
+  QHash<QString, int> FSectionByName;  // all but [General]
+  int FRoot = -1;
+  std::vector<TEntry> FEntries;
+  QHash<QString, int> FByPath;  // the entry that counts for each path
   bool FWellFormed = true;
 };
