@@ -211,11 +211,23 @@ int PercentField(QByteArrayView raw, qsizetype at, int width) {
   return value;
 }
 
-QString DecodeName(QByteArrayView raw) {
+bool IsAscii(QByteArrayView bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+void AppendName(QString& name, QByteArrayView raw) {
+  const bool escapes = raw.contains('%') || raw.contains('\\');
+  if (!escapes && IsAscii(raw)) {
+    name += QLatin1StringView(raw);
+    return;
+  }
   // A byte order mark is dropped at the start of a name, as at the start of a value.
   if (raw.startsWith(kByteOrderMark)) raw = raw.sliced(kByteOrderMark.size());
-  if (!raw.contains('%') && !raw.contains('\\')) return PathFromLocalBytes(raw);
-  QString name;
+  if (!escapes) {
+    name += PathFromLocalBytes(raw);
+    return;
+  }
   qsizetype plainFrom = 0;
   const auto takePlain = [&](qsizetype to) {
     if (to > plainFrom) name += PathFromLocalBytes(raw.sliced(plainFrom, to - plainFrom));
@@ -244,7 +256,21 @@ QString DecodeName(QByteArrayView raw) {
     plainFrom = i;
   }
   takePlain(raw.size());
+}
+
+QString DecodeName(QByteArrayView raw) {
+  QString name;
+  AppendName(name, raw);
   return name;
+}
+
+QString JoinPath(QStringView section, QStringView key) {
+  QString path;
+  path.reserve(section.size() + 1 + key.size());
+  path += section;
+  path += QLatin1Char('/');
+  path += key;
+  return path;
 }
 
 QByteArray EncodeName(QStringView name) {
@@ -488,6 +514,17 @@ bool EscapedBytesReadBack(QStringView text) {
 }  // namespace
 
 std::optional<QString> DecodeStoredText(QByteArrayView stored) {
+  // Most values are plain ASCII with nothing to unquote, unescape or split.
+  const bool plain = std::all_of(stored.begin(), stored.end(), [](char c) {
+    const TByteClass k = ClassOf(c);
+    return static_cast<unsigned char>(c) < 0x80 && k != bcQuote && k != bcEscape &&
+           k != bcComment && k != bcComma;
+  });
+  if (plain) {
+    while (!stored.isEmpty() && ClassOf(stored.front()) == bcBlank) stored = stored.sliced(1);
+    while (!stored.isEmpty() && ClassOf(stored.back()) == bcBlank) stored.chop(1);
+    return UntaggedText(QString::fromLatin1(stored));
+  }
   const auto [first, elements] = ReadElements(stored);
   if (elements != 1) return std::nullopt;
   return UntaggedText(first);
@@ -561,6 +598,9 @@ TIniDocument TIniDocument::Parse(QByteArray bytes) {
   TIniDocument document;
   document.FBytes = std::move(bytes);
   const QByteArrayView all(document.FBytes);
+  const qsizetype lines = document.FBytes.count('\n') + 1;
+  document.FEntries.reserve(static_cast<std::size_t>(lines));
+
   // Values before the first section line belong to [General].
   int section = -1;
 
@@ -594,32 +634,35 @@ TIniDocument TIniDocument::Parse(QByteArray bytes) {
     TEntry entry;
     entry.Section = section;
     const TSection& owner = document.FSections[static_cast<std::size_t>(section)];
-    const QString key = DecodeName(rawKey);
-    entry.Path = owner.Root ? key : owner.Name + QLatin1Char('/') + key;
+    if (!owner.Root) {
+      entry.Path.reserve(owner.Name.size() + 1 + rawKey.size());
+      entry.Path += owner.Name;
+      entry.Path += QLatin1Char('/');
+    }
+    const qsizetype keyFrom = entry.Path.size();
+    AppendName(entry.Path, rawKey);
     entry.Key = CanWriteKeyAsRead(rawKey) ? QByteArray::fromRawData(rawKey.data(), rawKey.size())
-                                          : EncodeName(key);
+                                          : EncodeName(QStringView(entry.Path).sliced(keyFrom));
     const QByteArrayView stored = all.sliced(line->Separator + 1, line->End - line->Separator - 1);
     if (line->Ending == leClosed)
       entry.Value = QByteArray::fromRawData(stored.data(), stored.size());
     else
       entry.Value = stored.toByteArray() + kClosingSuffix[line->Ending];
     const int index = static_cast<int>(document.FEntries.size());
-    if (const auto earlier = document.FByPath.constFind(entry.Path);
-        earlier != document.FByPath.constEnd())
-      document.FEntries[static_cast<std::size_t>(*earlier)].Counts = false;
-    document.FByPath.insert(entry.Path, index);
+    const auto [place, added] = document.FByPath.try_emplace(entry.Path, index);
+    if (!added) {
+      document.FEntries[static_cast<std::size_t>(place->second)].Counts = false;
+      place->second = index;
+    }
     document.FEntries.push_back(std::move(entry));
   }
   return document;
 }
 
 int TIniDocument::SectionNamed(const QString& name) {
-  if (const auto found = FSectionByName.constFind(name); found != FSectionByName.constEnd())
-    return *found;
-  const int index = static_cast<int>(FSections.size());
-  FSections.push_back({name, false, SectionHeaderText(name)});
-  FSectionByName.insert(name, index);
-  return index;
+  const auto [place, added] = FSectionByName.try_emplace(name, static_cast<int>(FSections.size()));
+  if (added) FSections.push_back({name, false, SectionHeaderText(name)});
+  return place->second;
 }
 
 int TIniDocument::RootSection() {
@@ -631,19 +674,19 @@ int TIniDocument::RootSection() {
 }
 
 std::optional<QByteArrayView> TIniDocument::Find(const QString& section, const QString& key) const {
-  const auto found = FByPath.constFind(section + QLatin1Char('/') + key);
-  if (found == FByPath.constEnd()) return std::nullopt;
-  return QByteArrayView(FEntries[static_cast<std::size_t>(*found)].Value);
+  const auto found = FByPath.find(JoinPath(section, key));
+  if (found == FByPath.end()) return std::nullopt;
+  return QByteArrayView(FEntries[static_cast<std::size_t>(found->second)].Value);
 }
 
 void TIniDocument::SetText(const QString& section, const QString& key, QStringView text) {
-  const QString path = section + QLatin1Char('/') + key;
+  const QString path = JoinPath(section, key);
   QByteArray value = EncodeStoredText(text);
-  if (const auto found = FByPath.constFind(path); found != FByPath.constEnd()) {
-    FEntries[static_cast<std::size_t>(*found)].Value = std::move(value);
+  if (const auto found = FByPath.find(path); found != FByPath.end()) {
+    FEntries[static_cast<std::size_t>(found->second)].Value = std::move(value);
     return;
   }
-  FByPath.insert(path, static_cast<int>(FEntries.size()));
+  FByPath.emplace(path, static_cast<int>(FEntries.size()));
   FEntries.push_back({SectionNamed(section), path, EncodeName(key), std::move(value)});
 }
 

@@ -11,9 +11,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 #include <QStringView>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -57,9 +57,9 @@ class TIniDocument {
 
   QByteArray FBytes;  // the file as read: entries share its memory
   std::vector<TSection> FSections;
-  QHash<QString, int> FSectionByName;  // all but [General]
+  std::map<QString, int> FSectionByName;  // all but [General]
   int FRoot = -1;
   std::vector<TEntry> FEntries;
-  QHash<QString, int> FByPath;  // the entry that counts for each path
+  std::map<QString, int> FByPath;  // the entry that counts for each path
   bool FWellFormed = true;
 };
