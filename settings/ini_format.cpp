@@ -598,7 +598,7 @@ TIniDocument TIniDocument::Parse(QByteArray bytes) {
   TIniDocument document;
   document.FBytes = std::move(bytes);
   const QByteArrayView all(document.FBytes);
-  const qsizetype lines = document.FBytes.count('\n') + 1;
+  const auto lines = std::count(all.begin(), all.end(), '\n') + 1;
   document.FEntries.reserve(static_cast<std::size_t>(lines));
 
   // Values before the first section line belong to [General].

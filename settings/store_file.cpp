@@ -300,9 +300,12 @@ std::optional<TFileStamp> StampOf(const QString& path) {
 bool IsSettled(const TFileStamp& stamp) {
   // File times come from a clock that ticks in milliseconds (seconds on some file
   // systems): a change within the same tick would not show.
-  constexpr std::int64_t kSettledSeconds = 2;
+  constexpr std::int64_t kSettledNanoseconds = 2'000'000'000;
+  constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  const std::int64_t last = std::max(stamp.ModifiedSeconds, stamp.ChangedSeconds);
-  return now.tv_sec - last >= kSettledSeconds;
+  const std::int64_t last =
+      std::max(stamp.ModifiedSeconds * kNanosecondsPerSecond + stamp.ModifiedNanoseconds,
+               stamp.ChangedSeconds * kNanosecondsPerSecond + stamp.ChangedNanoseconds);
+  return now.tv_sec * kNanosecondsPerSecond + now.tv_nsec - last >= kSettledNanoseconds;
 }
