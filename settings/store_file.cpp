@@ -213,7 +213,8 @@ std::optional<TFileProblem> FileWriteProblem(const QString& path) {
 
 TFileReplacement::TFileReplacement(QString target) : FTarget(std::move(target)) {
   const QString prefix = FolderOf(FTarget) + QLatin1Char('/') + NewFilePrefix(FTarget);
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  int error = EEXIST;
+  for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
     QString path = prefix;
     for (int i = 0; i < kNewFileRandomLength; ++i)
       path += QLatin1Char(kRandomCharacters[QRandomGenerator::global()->bounded(
@@ -224,9 +225,9 @@ TFileReplacement::TFileReplacement(QString target) : FTarget(std::move(target)) 
       FNewPath = path;
       return;
     }
-    if (errno != EEXIST) break;
+    error = errno;
   }
-  FProblem = TFileProblem{FolderOf(FTarget), ErrorReason(errno, TDoing::CreatingInFolder)};
+  FProblem = TFileProblem{FolderOf(FTarget), ErrorReason(error, TDoing::CreatingInFolder)};
 }
 
 TFileReplacement::~TFileReplacement() {
@@ -254,7 +255,11 @@ std::optional<TFileProblem> TFileReplacement::Commit(const QByteArray& bytes) {
       fchmod(FDescriptor, old.st_mode & 07777) != 0)
     qCWarning(lcSettings, "could not give %s the permissions of %s", qUtf8Printable(FNewPath),
               qUtf8Printable(FTarget));
-  if (fsync(FDescriptor) != 0) return failed(errno);
+  // A file system that can't sync at all still took every byte without an error.
+  if (fsync(FDescriptor) != 0) {
+    if (errno != EINVAL && errno != ENOTSUP && errno != ENOSYS) return failed(errno);
+    qCWarning(lcSettings, "%s can't be synced", qUtf8Printable(FNewPath));
+  }
   const int descriptor = std::exchange(FDescriptor, -1);
   if (close(descriptor) != 0) return failed(errno);
   if (rename(NativeName(FNewPath).constData(), NativeName(FTarget).constData()) != 0)

@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "advisor_settings.h"
 #include "game_settings.h"
@@ -37,9 +38,16 @@ bool DropRoot() {
          geteuid() == kNobody;
 }
 
-int Report(const ESettingsError& error) {
-  std::printf("error: %s\n", error.what());
-  if (!error.Detail().isEmpty()) std::printf("detail: %s\n", qUtf8Printable(error.Detail()));
+// Runs one save and prints how it went.
+int Save(const std::function<void()>& save) {
+  try {
+    save();
+  } catch (const ESettingsError& error) {
+    std::printf("error: %s\n", error.what());
+    if (!error.Detail().isEmpty()) std::printf("detail: %s\n", qUtf8Printable(error.Detail()));
+    return 0;
+  }
+  std::printf("saved\n");
   return 0;
 }
 
@@ -63,33 +71,7 @@ int Close(int total, int formColor) {
   std::printf("loaded %d %d %d\n", settings.Total, settings.BetAmount, settings.SoundOn ? 1 : 0);
   settings.Total = total;
   settings.FormColor = formColor;
-  try {
-    SaveGameSettings(settings);
-  } catch (const ESettingsError& error) {
-    return Report(error);
-  }
-  std::printf("saved\n");
-  return 0;
-}
-
-int Advisor(bool open) {
-  try {
-    SaveAdvisorOpen(open);
-  } catch (const ESettingsError& error) {
-    return Report(error);
-  }
-  std::printf("saved\n");
-  return 0;
-}
-
-int Slot(int slot, const char* path) {
-  try {
-    SaveSoundSlot(slot, QString::fromUtf8(path));
-  } catch (const ESettingsError& error) {
-    return Report(error);
-  }
-  std::printf("saved\n");
-  return 0;
+  return Save([&] { SaveGameSettings(settings); });
 }
 
 }  // namespace
@@ -110,9 +92,9 @@ int main(int argc, char** argv) {
   if (left == 3 && std::strcmp(argv[arg], "close") == 0)
     return Close(std::atoi(argv[arg + 1]), std::atoi(argv[arg + 2]));
   if (left == 3 && std::strcmp(argv[arg], "slot") == 0)
-    return Slot(std::atoi(argv[arg + 1]), argv[arg + 2]);
+    return Save([&] { SaveSoundSlot(std::atoi(argv[arg + 1]), QString::fromUtf8(argv[arg + 2])); });
   if (left == 2 && std::strcmp(argv[arg], "advisor") == 0)
-    return Advisor(std::atoi(argv[arg + 1]) != 0);
+    return Save([&] { SaveAdvisorOpen(std::atoi(argv[arg + 1]) != 0); });
   std::fprintf(stderr,
                "usage: settings_writer [--as-nobody] [--file-size-limit BYTES] loop START | "
                "close TOTAL COLOR | slot N PATH | advisor 0|1\n");
