@@ -511,6 +511,23 @@ bool EscapedBytesReadBack(QStringView text) {
   return !any || PathFromLocalBytes(LocalBytesFromPath(text)) == text;
 }
 
+// The raw name of a section line: up to the first ']', or to the comment or the end of the
+// line.
+QByteArrayView SectionNameOf(QByteArrayView bytes, const TLine& line, qsizetype opening) {
+  const qsizetype limit = line.Comment >= 0 ? line.Comment : line.End;
+  const QByteArrayView inside = bytes.sliced(opening + 1, limit - opening - 1);
+  const qsizetype closing = inside.indexOf(']');
+  return TrimmedName(closing >= 0 ? inside.first(closing) : inside);
+}
+
+// What follows the '=' of a value line, as it stands in the file (sharing its memory), or
+// closed when the line was left open.
+QByteArray StoredForm(QByteArrayView bytes, const TLine& line) {
+  const QByteArrayView stored = bytes.sliced(line.Separator + 1, line.End - line.Separator - 1);
+  if (line.Ending == leClosed) return QByteArray::fromRawData(stored.data(), stored.size());
+  return stored.toByteArray() + kClosingSuffix[line.Ending];
+}
+
 }  // namespace
 
 std::optional<QString> DecodeStoredText(QByteArrayView stored) {
@@ -598,65 +615,58 @@ TIniDocument TIniDocument::Parse(QByteArray bytes) {
   TIniDocument document;
   document.FBytes = std::move(bytes);
   const QByteArrayView all(document.FBytes);
-  const auto lines = std::count(all.begin(), all.end(), '\n') + 1;
-  document.FEntries.reserve(static_cast<std::size_t>(lines));
-
+  document.FEntries.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n') + 1));
   // Values before the first section line belong to [General].
   int section = -1;
-
   qsizetype at = 0;
   while (const std::optional<TLine> line = ReadLine(all, at)) {
+    const QByteArrayView text = all.sliced(line->Begin, line->End - line->Begin);
     if (const qsizetype opening = SectionLineOpening(all, *line); opening >= 0) {
-      // The name runs to the first ']', or to the comment or the end of the line.
-      const qsizetype limit = line->Comment >= 0 ? line->Comment : line->End;
-      const QByteArrayView inside = all.sliced(opening + 1, limit - opening - 1);
-      const qsizetype closing = inside.indexOf(']');
-      const QByteArrayView raw = TrimmedName(closing >= 0 ? inside.first(closing) : inside);
-      if (IsRootSpelling(raw)) {
-        section = document.RootSection();
-        continue;
-      }
-      const QString name =
-          IsEscapedRootSpelling(raw) ? QString::fromLatin1(raw.sliced(1)) : DecodeName(raw);
-      section = document.SectionNamed(name);
-      if (CanWriteNameAsRead(raw)) document.FSections[section].Header = raw.toByteArray();
-      continue;
+      section = document.OpenSection(SectionNameOf(all, *line, opening));
+    } else if (line->Separator >= 0) {
+      if (section < 0) section = document.RootSection();
+      document.AddValue(section, TrimmedName(text.first(line->Separator - line->Begin)),
+                        StoredForm(all, *line));
+    } else if (!TrimmedName(text).isEmpty() && !TrimmedName(text).startsWith(';')) {
+      // Neither a blank line nor a comment.
+      document.FWellFormed = false;
     }
-    if (line->Separator < 0) {
-      // Blank lines and comments mean nothing; anything else here is damage.
-      const QByteArrayView text = TrimmedName(all.sliced(line->Begin, line->End - line->Begin));
-      if (!text.isEmpty() && text.front() != ';') document.FWellFormed = false;
-      continue;
-    }
-    if (section < 0) section = document.RootSection();
-    const QByteArrayView rawKey =
-        TrimmedName(all.sliced(line->Begin, line->Separator - line->Begin));
-    TEntry entry;
-    entry.Section = section;
-    const TSection& owner = document.FSections[static_cast<std::size_t>(section)];
-    if (!owner.Root) {
-      entry.Path.reserve(owner.Name.size() + 1 + rawKey.size());
-      entry.Path += owner.Name;
-      entry.Path += QLatin1Char('/');
-    }
-    const qsizetype keyFrom = entry.Path.size();
-    AppendName(entry.Path, rawKey);
-    entry.Key = CanWriteKeyAsRead(rawKey) ? QByteArray::fromRawData(rawKey.data(), rawKey.size())
-                                          : EncodeName(QStringView(entry.Path).sliced(keyFrom));
-    const QByteArrayView stored = all.sliced(line->Separator + 1, line->End - line->Separator - 1);
-    if (line->Ending == leClosed)
-      entry.Value = QByteArray::fromRawData(stored.data(), stored.size());
-    else
-      entry.Value = stored.toByteArray() + kClosingSuffix[line->Ending];
-    const int index = static_cast<int>(document.FEntries.size());
-    const auto [place, added] = document.FByPath.try_emplace(entry.Path, index);
-    if (!added) {
-      document.FEntries[static_cast<std::size_t>(place->second)].Counts = false;
-      place->second = index;
-    }
-    document.FEntries.push_back(std::move(entry));
   }
   return document;
+}
+
+int TIniDocument::OpenSection(QByteArrayView raw) {
+  if (IsRootSpelling(raw)) return RootSection();
+  const QString name =
+      IsEscapedRootSpelling(raw) ? QString::fromLatin1(raw.sliced(1)) : DecodeName(raw);
+  const int section = SectionNamed(name);
+  if (CanWriteNameAsRead(raw))
+    FSections[static_cast<std::size_t>(section)].Header = raw.toByteArray();
+  return section;
+}
+
+void TIniDocument::AddValue(int section, QByteArrayView rawKey, QByteArray value) {
+  TEntry entry;
+  entry.Section = section;
+  const TSection& owner = FSections[static_cast<std::size_t>(section)];
+  if (!owner.Root) {
+    entry.Path.reserve(owner.Name.size() + 1 + rawKey.size());
+    entry.Path += owner.Name;
+    entry.Path += QLatin1Char('/');
+  }
+  const qsizetype keyFrom = entry.Path.size();
+  AppendName(entry.Path, rawKey);
+  entry.Key = CanWriteKeyAsRead(rawKey) ? QByteArray::fromRawData(rawKey.data(), rawKey.size())
+                                        : EncodeName(QStringView(entry.Path).sliced(keyFrom));
+  entry.Value = std::move(value);
+  // Of two values of one path the later one counts.
+  const int index = static_cast<int>(FEntries.size());
+  const auto [place, added] = FByPath.try_emplace(entry.Path, index);
+  if (!added) {
+    FEntries[static_cast<std::size_t>(place->second)].Counts = false;
+    place->second = index;
+  }
+  FEntries.push_back(std::move(entry));
 }
 
 int TIniDocument::SectionNamed(const QString& name) {

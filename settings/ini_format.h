@@ -5,7 +5,7 @@
 //
 // Only text values are ever decoded. Every other value is recognised from its stored form
 // and kept exactly as stored: a value claiming 2^31 list entries is never unpacked. Bytes
-// that are not UTF-8 go through file_names.h's codec both ways, and lines the game doesn't
+// that are not UTF-8 go through file_names.h's codec both ways, and values the game doesn't
 // write are written back as they were read, so another program's values survive a save
 // byte for byte.
 
@@ -52,8 +52,11 @@ class TIniDocument {
     bool Counts = true;  // false once a later line gave the same path a value
   };
 
+  // The section a section line opens, by its name as it stands in the file.
+  int OpenSection(QByteArrayView raw);
   int SectionNamed(const QString& name);
   int RootSection();
+  void AddValue(int section, QByteArrayView rawKey, QByteArray value);
 
   QByteArray FBytes;  // the file as read: entries share its memory
   std::vector<TSection> FSections;
