@@ -227,7 +227,12 @@ TFileReplacement::TFileReplacement(QString target) : FTarget(std::move(target)) 
     }
     error = errno;
   }
-  FProblem = TFileProblem{FolderOf(FTarget), ErrorReason(error, TDoing::CreatingInFolder)};
+  const QString folder = FolderOf(FTarget);
+  // A link may lead into a folder that is gone.
+  if (error == ENOENT && !QFileInfo(folder).isDir())
+    FProblem = TFileProblem{folder, QStringLiteral("it does not exist")};
+  else
+    FProblem = TFileProblem{folder, ErrorReason(error, TDoing::CreatingInFolder)};
 }
 
 TFileReplacement::~TFileReplacement() {
