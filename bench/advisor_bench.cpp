@@ -14,18 +14,18 @@
 #include <memory>
 
 #include "Advisor.h"
-#include "Quorvelp.h"
+#include "GameWindow.h"
 
 namespace {
 
-std::unique_ptr<TForm1> ShowGame() {
-  auto form = std::make_unique<TForm1>(QSize(1280, 1024));
-  form->show();
-  return form;
+std::unique_ptr<TGameWindow> ShowGame() {
+  auto window = std::make_unique<TGameWindow>(QSize(1280, 1024));
+  window->show();
+  return window;
 }
 
-void OpenAdvisor(TForm1& form) {
-  form.findChild<QAction*>(QStringLiteral("StrategyAdvisor1"))->trigger();
+void OpenAdvisor(TGameWindow& window) {
+  window.findChild<QAction*>(QStringLiteral("StrategyAdvisor"))->trigger();
 }
 
 void WaitUntilReady(const TAdvisor& advisor) {
@@ -33,18 +33,18 @@ void WaitUntilReady(const TAdvisor& advisor) {
 }
 
 void BM_DealToAdvice(benchmark::State& state) {
-  auto form = ShowGame();
-  OpenAdvisor(*form);
-  WaitUntilReady(*form->Advisor());
+  auto window = ShowGame();
+  OpenAdvisor(*window);
+  WaitUntilReady(*window->Advisor());
   std::uint32_t seed = 1;
   for (auto _ : state) {
-    form->Engine().Random().Seed = seed++;
+    window->Engine().Random().Seed = seed++;
     QElapsedTimer timer;
     timer.start();
-    form->ShuffleClick();
-    form->Advisor()->repaint();
+    window->DealClick();
+    window->Advisor()->repaint();
     state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
-    form->SecondClick();
+    window->DrawClick();
     QCoreApplication::processEvents();
   }
 }
@@ -52,13 +52,13 @@ BENCHMARK(BM_DealToAdvice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iter
 
 void BM_FirstTables(benchmark::State& state) {
   for (auto _ : state) {
-    auto form = ShowGame();
+    auto window = ShowGame();
     QCoreApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
-    OpenAdvisor(*form);
-    WaitUntilReady(*form->Advisor());
-    form->Advisor()->repaint();
+    OpenAdvisor(*window);
+    WaitUntilReady(*window->Advisor());
+    window->Advisor()->repaint();
     state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
   }
 }

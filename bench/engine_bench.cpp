@@ -46,7 +46,7 @@ void BM_HandCycle(benchmark::State& state) {
     if (hand & 1) engine.ToggleHold(2);
     if (hand & 2) engine.ToggleHold(4);
     engine.DrawAndSettle();
-    benchmark::DoNotOptimize(engine.View().Cash.data());
+    benchmark::DoNotOptimize(engine.View().MoneyMessage.data());
     ++hand;
   }
   state.SetItemsProcessed(state.iterations());

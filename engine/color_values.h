@@ -19,6 +19,11 @@ inline constexpr TColorValue clWhite = 0x00FFFFFF;
 inline constexpr TColorValue clBtnFace = static_cast<TColorValue>(0x8000000Fu);
 inline constexpr TColorValue clWindow = static_cast<TColorValue>(0x80000005u);
 
+// The strategy advisor's own colours: the best hold's shade, red suits, quiet notes.
+inline constexpr TColorValue clBestHoldShade = 0x00C8F0C8;
+inline constexpr TColorValue clRedSuit = 0x000000C8;
+inline constexpr TColorValue clQuietText = 0x006E6E6E;
+
 // Black (0) and system colours (negative as signed numbers) are neither stored nor applied
 // from the store, so a control keeps its own colour for them.
 inline constexpr bool IsStoredColor(TColorValue color) {

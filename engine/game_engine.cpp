@@ -46,10 +46,10 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
   FDeck.Position = 0;
   ShowTotal();
   FDeck.Fill();
-  FView.Cash = kBlank;
-  FView.SecondVisible = false;
-  FView.ShuffleVisible = true;
-  FView.Image1Visible = false;
+  FView.MoneyMessage = kBlank;
+  FView.DrawVisible = false;
+  FView.DealVisible = true;
+  FView.WinIconVisible = false;
   for (int i = 0; i < kHandSize; ++i) {
     SetMark(i, hmDraw);
     FView.HoldPanels[i].Enabled = true;
@@ -71,12 +71,12 @@ void TGameEngine::Deal() {
   for (auto& card : FHand.Cards) card = FDeck.TakeNext();
   FView.Cards = FHand.Cards;
   FPhase = gpDealt;
-  FView.SecondVisible = true;
-  FView.Cash = kBlank;
-  FView.ShuffleVisible = false;
-  FView.Image1Visible = false;
-  FView.Panel2 = kTwoBlanks;
-  FView.Panel4 = kTwoBlanks;
+  FView.DrawVisible = true;
+  FView.MoneyMessage = kBlank;
+  FView.DealVisible = false;
+  FView.WinIconVisible = false;
+  FView.HandText = kTwoBlanks;
+  FView.SecondMessage = kTwoBlanks;
   for (int i = 0; i < kHandSize; ++i) {
     FView.HoldPanels[i].Enabled = true;
     SetMark(i, hmDraw);
@@ -93,8 +93,8 @@ void TGameEngine::ToggleHold(int position) {
 void TGameEngine::DrawAndSettle() {
   if (FPhase != gpDealt) return;
   FPhase = gpSettled;
-  FView.SecondVisible = false;
-  FView.ShuffleVisible = true;
+  FView.DrawVisible = false;
+  FView.DealVisible = true;
   ShowBet();
   for (int i = 0; i < kHandSize; ++i)
     if (FHand.Marks[i] == hmDraw) FHand.Cards[i] = FDeck.TakeNext();
@@ -103,21 +103,21 @@ void TGameEngine::DrawAndSettle() {
 
   const THandResult hand = EvaluateHand(FHand.Cards);
   const TOutcome outcome = OutcomeOf(hand);
-  FView.Panel2 = OutcomeText(outcome);
+  FView.HandText = OutcomeText(outcome);
   RecordResult(hand.Category, IsWin(outcome));
 
   if (!IsWin(outcome)) {
     FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
-    FView.Cash = Joined({"You Lost Total is now ", std::to_string(FTotal)});
+    FView.MoneyMessage = Joined({"You Lost Total is now ", std::to_string(FTotal)});
   } else {
     if (OnWinSound) OnWinSound(PayLineOf(outcome));
-    FView.Image1Visible = true;
+    FView.WinIconVisible = true;
     const std::int64_t multiplier = FPayTable.Line(PayLineOf(outcome));
     FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
     if (multiplier == 0)
-      FView.Cash = Joined({"You Win Total is now ", std::to_string(FTotal)});
+      FView.MoneyMessage = Joined({"You Win Total is now ", std::to_string(FTotal)});
     else
-      FView.Cash = Joined({"*Bonus* ", std::to_string(multiplier + 1),
+      FView.MoneyMessage = Joined({"*Bonus* ", std::to_string(multiplier + 1),
                            "X  Paid You Win! Total is now ", std::to_string(FTotal)});
   }
   UpdateDisplay();
@@ -144,8 +144,8 @@ void TGameEngine::UpdateDisplay() {
 }
 
 void TGameEngine::ShowStats() {
-  FView.Cash = FStats.SummaryText();
-  FView.Panel4 = FStats.HighHandsText();
+  FView.MoneyMessage = FStats.SummaryText();
+  FView.SecondMessage = FStats.HighHandsText();
 }
 
 bool TGameEngine::SetBet(std::int32_t value) {
@@ -214,5 +214,5 @@ void TGameEngine::ShowBet() {
 }
 
 void TGameEngine::ShowTotal() {
-  FView.Panel5 = std::to_string(FTotal);
+  FView.TotalText = std::to_string(FTotal);
 }

@@ -35,15 +35,15 @@ struct THoldPanelView {
 
 // Everything the window shows of the play cycle, control by control.
 struct TGameView {
-  std::array<cdCardDeck, kHandSize> Cards{};         // CardDeck1..CardDeck5
-  std::array<THoldPanelView, kHandSize> HoldPanels;  // Panel6..Panel10
-  std::string Panel2;                                // the hand after the draw
-  std::string Cash;                                  // the money message
-  std::string Panel4;                                // second message line
-  std::string Panel5;                                // the total
-  bool Image1Visible = false;                        // the win picture
-  bool ShuffleVisible = true;                        // "Deal"
-  bool SecondVisible = false;                        // "Draw"
+  std::array<cdCardDeck, kHandSize> Cards{};         // the five cards, left to right
+  std::array<THoldPanelView, kHandSize> HoldPanels;  // the panels under the cards
+  std::string HandText;                              // the hand after the draw
+  std::string MoneyMessage;                          // first message line
+  std::string SecondMessage;                         // second message line
+  std::string TotalText;                             // the total
+  bool WinIconVisible = false;                       // the win picture
+  bool DealVisible = true;                           // "Deal"
+  bool DrawVisible = false;                          // "Draw"
   std::int32_t BetValue = kMinBet;
   std::int32_t BetMaximum = kMaxBet;
   bool BetReadOnly = false;

@@ -4,12 +4,14 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "Colors.h"
+
 namespace {
 
-const QColor kBestShade(200, 240, 200);
-const QColor kCurrentFrame(0, 0, 128);
-const QColor kRedSuit(200, 0, 0);
-const QColor kQuiet(110, 110, 110);
+const QColor kBestShade = ToQColor(clBestHoldShade);
+const QColor kCurrentFrame = ToQColor(clNavy);
+const QColor kRedSuit = ToQColor(clRedSuit);
+const QColor kQuiet = ToQColor(clQuietText);
 
 bool IsRedSuit(int code) {
   const int suit = CardSuit(code);

@@ -4,10 +4,12 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "Colors.h"
+
 namespace {
 
-const QColor kLine(0, 0, 128);
-const QColor kQuiet(110, 110, 110);
+const QColor kLine = ToQColor(clNavy);
+const QColor kQuiet = ToQColor(clQuietText);
 
 }  // namespace
 
@@ -30,7 +32,9 @@ void TSessionChart::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No hands yet"));
     return;
   }
-  const auto [lowest, highest] = std::minmax_element(FTotals.begin(), FTotals.end());
+  const auto extremes = std::minmax_element(FTotals.begin(), FTotals.end());
+  const auto lowest = extremes.first;
+  const auto highest = extremes.second;
   const QString high = QString::number(*highest);
   const QString low = QString::number(*lowest);
   const QFontMetrics metrics = fontMetrics();

@@ -3,9 +3,9 @@
 #include <QFont>
 #include <QIcon>
 
+#include "GameWindow.h"
 #include "IdleCaret.h"
-#include "Quorvelp.h"
-#include "Setpyoff.h"
+#include "PayoutsDialog.h"
 #include "ShutdownSignals.h"
 
 int main(int argc, char* argv[]) {
@@ -23,13 +23,12 @@ int main(int argc, char* argv[]) {
   QFont font(QStringLiteral("Liberation Sans"), QApplication::font().pointSize());
   font.setStyleHint(QFont::SansSerif);
   QApplication::setFont(font);
-  TForm1 form;
+  TGameWindow window;
   // Made after the window and hidden until "Payouts Options" shows it.
-  Tsetpay setpay(form.Engine(), form.SoundSlots(), &form);
-  setpay.setObjectName(QStringLiteral("setpay"));
-  form.SetPayoutsDialog(&setpay);
-  TShutdownSignals shutdown(&form);
+  TPayoutsDialog payouts(window.Engine(), window.SoundSlots(), &window);
+  window.SetPayoutsDialog(&payouts);
+  TShutdownSignals shutdown(&window);
   TIdleCaret caret;
-  form.showMaximized();
+  window.showMaximized();
   return QApplication::exec();
 }

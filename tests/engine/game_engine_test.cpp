@@ -64,11 +64,11 @@ TEST_F(TEngineFixture, StartUpWithNothingStoredShowsTheIdleTable) {
   EXPECT_EQ(engine.Deck().Position, 0);
   EXPECT_EQ(engine.Deck().Entries.front(), 1);
   EXPECT_EQ(engine.Stats().HandsWon + engine.Stats().HandsLost, 0);
-  EXPECT_EQ(view().Panel5, "1000");
-  EXPECT_EQ(view().Cash, " ");
-  EXPECT_TRUE(view().ShuffleVisible);
-  EXPECT_FALSE(view().SecondVisible);
-  EXPECT_FALSE(view().Image1Visible);
+  EXPECT_EQ(view().TotalText, "1000");
+  EXPECT_EQ(view().MoneyMessage, " ");
+  EXPECT_TRUE(view().DealVisible);
+  EXPECT_FALSE(view().DrawVisible);
+  EXPECT_FALSE(view().WinIconVisible);
   EXPECT_FALSE(view().BetReadOnly);
   EXPECT_FALSE(view().GridFilled);
   EXPECT_EQ(view().GaugeProgress, 0);
@@ -116,7 +116,7 @@ TEST(EngineStartUp, StoredTotalAndBetWithinTheirBounds) {
     EXPECT_EQ(engine.Total(), c.total) << c.storedTotal << "/" << c.storedBet;
     EXPECT_EQ(engine.Bet(), c.bet) << c.storedTotal << "/" << c.storedBet;
     EXPECT_EQ(engine.View().BetValue, c.bet);
-    EXPECT_EQ(engine.View().Panel5, std::to_string(c.total));
+    EXPECT_EQ(engine.View().TotalText, std::to_string(c.total));
   }
 }
 
@@ -134,12 +134,12 @@ TEST_F(TEngineFixture, DealShowsFiveCardsAndOpensTheHand) {
   EXPECT_EQ(engine.Deck().Position, 5);
   EXPECT_EQ(engine.Phase(), gpDealt);
   EXPECT_TRUE(view().BetReadOnly);
-  EXPECT_FALSE(view().ShuffleVisible);
-  EXPECT_TRUE(view().SecondVisible);
-  EXPECT_FALSE(view().Image1Visible);
-  EXPECT_EQ(view().Cash, " ");
-  EXPECT_EQ(view().Panel2, "  ");
-  EXPECT_EQ(view().Panel4, "  ");
+  EXPECT_FALSE(view().DealVisible);
+  EXPECT_TRUE(view().DrawVisible);
+  EXPECT_FALSE(view().WinIconVisible);
+  EXPECT_EQ(view().MoneyMessage, " ");
+  EXPECT_EQ(view().HandText, "  ");
+  EXPECT_EQ(view().SecondMessage, "  ");
   EXPECT_EQ(engine.Total(), 1000);  // the stake is not taken at the deal
 }
 
@@ -206,15 +206,15 @@ TEST_F(TEngineFixture, EachHandSettlesByItsRowOfTheOutcomeTable) {
     const bool won = row.slot != 0;
     const std::int32_t m = won ? TPayTable{}.Line(row.slot) : 0;
     const std::int32_t total = won ? 1000 + m * 10 : 990;
-    EXPECT_EQ(view().Panel2, row.text);
+    EXPECT_EQ(view().HandText, row.text);
     EXPECT_EQ(engine.Stats().CategoryCount[row.category], 1);
     EXPECT_EQ(engine.Stats().HandsWon, won ? 1 : 0);
     EXPECT_EQ(engine.Stats().HandsLost, won ? 0 : 1);
     EXPECT_EQ(engine.Total(), total);
-    EXPECT_EQ(view().Panel5, std::to_string(total));
+    EXPECT_EQ(view().TotalText, std::to_string(total));
     EXPECT_EQ(sounds, won ? std::vector<int>{row.slot} : std::vector<int>{});
     EXPECT_EQ(refreshes, 1);
-    EXPECT_EQ(view().Image1Visible, won);
+    EXPECT_EQ(view().WinIconVisible, won);
     EXPECT_EQ(view().GaugeProgress, won ? 100 : 0);
     EXPECT_TRUE(view().GridFilled);
     EXPECT_EQ(view().GridCounts[row.category], 1);
@@ -223,32 +223,32 @@ TEST_F(TEngineFixture, EachHandSettlesByItsRowOfTheOutcomeTable) {
 
 TEST_F(TEngineFixture, MoneyMessages) {
   PlayKept(kSeedNines);
-  EXPECT_EQ(view().Cash, "You Lost Total is now 995");
+  EXPECT_EQ(view().MoneyMessage, "You Lost Total is now 995");
   PlayKept(kSeedAces);  // H1 = 0 returns the stake
-  EXPECT_EQ(view().Cash, "You Win Total is now 995");
+  EXPECT_EQ(view().MoneyMessage, "You Win Total is now 995");
   PlayKept(kSeedTwoPair);
-  EXPECT_EQ(view().Cash, "*Bonus* 2X  Paid You Win! Total is now 1000");
+  EXPECT_EQ(view().MoneyMessage, "*Bonus* 2X  Paid You Win! Total is now 1000");
 
   TPayTable table;
   table.SetLine(1, 2);
   engine.SetPayTable(table);
   PlayKept(kSeedAces);
-  EXPECT_EQ(view().Cash, "*Bonus* 3X  Paid You Win! Total is now 1010");
+  EXPECT_EQ(view().MoneyMessage, "*Bonus* 3X  Paid You Win! Total is now 1010");
 }
 
 TEST_F(TEngineFixture, RoyalFlushAtTheTopBet) {
   engine.SetBet(1000);
   PlayKept(kSeedRoyal);
   EXPECT_EQ(engine.Total(), 100000);
-  EXPECT_EQ(view().Cash, "*Bonus* 100X  Paid You Win! Total is now 100000");
+  EXPECT_EQ(view().MoneyMessage, "*Bonus* 100X  Paid You Win! Total is now 100000");
 }
 
 TEST_F(TEngineFixture, TheBankrollMayGoBelowZero) {
   engine.SetTotal(3);
   PlayKept(kSeedNoPair);
   EXPECT_EQ(engine.Total(), -2);
-  EXPECT_EQ(view().Cash, "You Lost Total is now -2");
-  EXPECT_EQ(view().Panel5, "-2");
+  EXPECT_EQ(view().MoneyMessage, "You Lost Total is now -2");
+  EXPECT_EQ(view().TotalText, "-2");
 }
 
 TEST_F(TEngineFixture, MoneyIsHeldAtThe32BitLimits) {
@@ -258,7 +258,7 @@ TEST_F(TEngineFixture, MoneyIsHeldAtThe32BitLimits) {
   engine.SetBet(1000);
   PlayKept(kSeedRoyal);
   EXPECT_EQ(engine.Total(), kInt32Max);
-  EXPECT_EQ(view().Cash, "*Bonus* 2147483648X  Paid You Win! Total is now 2147483647");
+  EXPECT_EQ(view().MoneyMessage, "*Bonus* 2147483648X  Paid You Win! Total is now 2147483647");
 
   engine.SetTotal(kInt32Min + 2);
   PlayKept(kSeedNoPair);  // the bet is now 5 (total below 20)
@@ -374,9 +374,9 @@ TEST_F(TEngineFixture, TheWinSoundComesBeforeTheCredit) {
   engine.OnWinSound = [this](int slot) {
     sounds.push_back(slot);
     EXPECT_EQ(engine.Total(), 1000);
-    EXPECT_EQ(view().Panel2, "Player has Two Pair");
-    EXPECT_EQ(view().Cash, " ");
-    EXPECT_FALSE(view().Image1Visible);
+    EXPECT_EQ(view().HandText, "Player has Two Pair");
+    EXPECT_EQ(view().MoneyMessage, " ");
+    EXPECT_FALSE(view().WinIconVisible);
   };
   PlayKept(kSeedTwoPair);
   EXPECT_EQ(sounds, std::vector<int>{2});
@@ -386,7 +386,7 @@ TEST_F(TEngineFixture, TheWinSoundComesBeforeTheCredit) {
 TEST_F(TEngineFixture, SetTotalCountsForTheOpenHand) {
   DealFrom(kSeedTwoPair);
   engine.SetTotal(100000);
-  EXPECT_EQ(view().Panel5, "100000");
+  EXPECT_EQ(view().TotalText, "100000");
   EXPECT_EQ(view().Cards[0], 13);  // the hand is untouched
   for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
   engine.DrawAndSettle();
@@ -396,20 +396,20 @@ TEST_F(TEngineFixture, SetTotalCountsForTheOpenHand) {
 
 TEST_F(TEngineFixture, StatsLinesChangeOnlyTheTwoMessagePanels) {
   engine.ShowStats();
-  EXPECT_EQ(view().Cash, "Player has Won 0 hands and Lost 0 Total Pairs =0");
-  EXPECT_EQ(view().Panel4, " ");
+  EXPECT_EQ(view().MoneyMessage, "Player has Won 0 hands and Lost 0 Total Pairs =0");
+  EXPECT_EQ(view().SecondMessage, " ");
   PlayKept(kSeedAces);
   PlayKept(kSeedNines);
   PlayKept(kSeedFlush);
   DealFrom(kSeedNoPair);
   const TGameView before = view();
   engine.ShowStats();
-  EXPECT_EQ(view().Cash, "Player has Won 2 hands and Lost 1 Total Pairs =2");
-  EXPECT_EQ(view().Panel4, "  Flushs=1");
+  EXPECT_EQ(view().MoneyMessage, "Player has Won 2 hands and Lost 1 Total Pairs =2");
+  EXPECT_EQ(view().SecondMessage, "  Flushs=1");
   EXPECT_EQ(view().Cards, before.Cards);
-  EXPECT_EQ(view().SecondVisible, before.SecondVisible);
+  EXPECT_EQ(view().DrawVisible, before.DrawVisible);
   EXPECT_EQ(view().GaugeProgress, before.GaugeProgress);
-  EXPECT_EQ(view().Panel2, before.Panel2);
+  EXPECT_EQ(view().HandText, before.HandText);
   EXPECT_EQ(engine.Phase(), gpDealt);
 }
 
@@ -434,7 +434,7 @@ TEST_F(TEngineFixture, ManyHandsKeepTheStatisticsInvariant) {
 
 TEST(EngineBeforeStartUp, AFreshEngineCanAlreadyPlay) {
   TGameEngine engine;
-  EXPECT_EQ(engine.View().Panel5, "1000");
+  EXPECT_EQ(engine.View().TotalText, "1000");
   EXPECT_EQ(engine.View().Cards[4], cdTitleFace);
   engine.Deal();
   EXPECT_EQ(engine.Phase(), gpDealt);

@@ -17,14 +17,15 @@
 
 #include "CardDeck.h"
 #include "CustomPanel.h"
+#include "GameWindow.h"
 #include "HoldList.h"
 #include "MessageBoxes.h"
-#include "Quorvelp.h"
+#include "PayoutsDialog.h"
 #include "SessionChart.h"
-#include "Setpyoff.h"
 #include "SpinEdit.h"
 #include "card_text.h"
 #include "cli.h"
+#include "game_test_support.h"
 
 namespace {
 
@@ -32,10 +33,6 @@ constexpr std::uint32_t kSeedNoPair = 0;  // 7C KC 6D 5S 4S; best hold 7C 6D 5S 
 constexpr std::uint32_t kSeedTwoPair = 19;
 // Table builds run slowly in sanitizer builds.
 constexpr int kReadyTimeout = 120000;
-
-TTimeOfDay Midnight() {
-  return {0, 0, 0, 0};
-}
 
 std::uint8_t Mask(std::initializer_list<int> positions) {
   std::uint8_t mask = 0;
@@ -70,137 +67,117 @@ QString HeldAsAnalyzerWrites(const THandCards& cards, std::uint8_t mask) {
 
 }  // namespace
 
-class TAdvisorTest : public QObject {
+class TAdvisorTest : public TGameTestCase {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> FConfig;
-  QStringList FMessages;
-
-  QString IniPath() const { return FConfig->filePath(QStringLiteral("Quorvel.ini")); }
-  void WriteIni(const QByteArray& text) {
-    QFile file(IniPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  static std::unique_ptr<TForm1> MakeForm(QSize screen = QSize(640, 480)) {
-    return std::make_unique<TForm1>(screen, Midnight);
-  }
-  static void ToggleAdvisor(TForm1& form) {
-    auto* action = form.findChild<QAction*>(QStringLiteral("StrategyAdvisor1"));
+  static void ToggleAdvisor(TGameWindow& window) {
+    auto* action = window.findChild<QAction*>(QStringLiteral("StrategyAdvisor"));
     QVERIFY(action);
     action->trigger();
   }
-  static void OpenAdvisor(TForm1& form) {
-    ToggleAdvisor(form);
-    QVERIFY(form.Advisor() && form.Advisor()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(form.Advisor()->Ready(), kReadyTimeout);
+  static void OpenAdvisor(TGameWindow& window) {
+    ToggleAdvisor(window);
+    QVERIFY(window.Advisor() && window.Advisor()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(window.Advisor()->Ready(), kReadyTimeout);
   }
-  static void Deal(TForm1& form, std::uint32_t seed) {
-    form.Engine().Random().Seed = seed;
-    form.ShuffleClick();
+  static void Deal(TGameWindow& window, std::uint32_t seed) {
+    window.Engine().Random().Seed = seed;
+    window.DealClick();
   }
-  static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 
   // The list, all 32 rows, against the command-line tool for the same cards and pay table.
-  static void CompareWithAnalyzer(TForm1& form) {
-    TAdvisor& advisor = *form.Advisor();
+  static void CompareWithAnalyzer(TGameWindow& window) {
+    TAdvisor& advisor = *window.Advisor();
     advisor.ShowAll->setChecked(true);
     const auto& advice = advisor.HoldList->Advice();
     QVERIFY(advice);
     QCOMPARE(advisor.HoldList->ShownRanks().size(), std::size_t{32});
-    const auto expected = AnalyzerRanking(form.Engine().Hand().Cards, form.Engine().PayTable());
+    const auto expected = AnalyzerRanking(window.Engine().Hand().Cards, window.Engine().PayTable());
     QCOMPARE(expected.size(), 32);
     for (int i = 0; i < 32; ++i) {
       const THoldOdds& hold = advice->Holds[static_cast<std::size_t>(i)];
       QCOMPARE(HeldAsAnalyzerWrites(advice->Cards, hold.Mask), expected[i].first);
       QVERIFY(std::abs(hold.ExpectedPay() - expected[i].second) < 5e-7);
-      QCOMPARE(advice->Coins(hold), hold.ExpectedPay() * form.Engine().Bet());
+      QCOMPARE(advice->Coins(hold), hold.ExpectedPay() * window.Engine().Bet());
     }
     advisor.ShowAll->setChecked(false);
   }
 
  private slots:
-  void init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FMessages.clear();
-    SetMessageHook([this](QMessageBox::Icon, const QString&, const QString& text) {
-      FMessages.push_back(text);
-    });
-  }
-  void cleanup() { SetMessageHook(nullptr); }
+  void init() { StartTest(); }
+  void cleanup() { EndTest(); }
 
   void rankedListMatchesTheAnalyzer() {
     WriteIni("[Payouts]\nH1=1\nH8=60\nH9=250\n");
-    auto form = MakeForm();
-    form->Bet->setValue(25);
-    OpenAdvisor(*form);
-    Deal(*form, kSeedNoPair);
-    TAdvisor& advisor = *form->Advisor();
-    CompareWithAnalyzer(*form);
+    auto window = MakeWindow();
+    window->BetField->setValue(25);
+    OpenAdvisor(*window);
+    Deal(*window, kSeedNoPair);
+    TAdvisor& advisor = *window->Advisor();
+    CompareWithAnalyzer(*window);
     QCOMPARE(advisor.HandLabel->text(), QStringLiteral("Holds for a bet of 25, best first:"));
 
     // The short list keeps the player's own hold in view as it changes: drawing five ranks
     // 7th for this table.
     QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 7}));
-    for (TCustomPanel* hold : form->HoldPanels) Click(hold);
+    for (TCustomPanel* hold : window->HoldPanels) Click(hold);
     QCOMPARE(advisor.HoldList->Current(), Mask({1, 2, 3, 4, 5}));
     QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 32}));
     QVERIFY(advisor.CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
     const std::uint8_t best = advisor.HoldList->Advice()->Best().Mask;
     for (int k = 0; k < kHandSize; ++k)
-      if (!(best & (1 << k))) Click(form->CardDecks[k]);
+      if (!(best & (1 << k))) Click(window->Cards[k]);
     QCOMPARE(advisor.HoldList->Current(), best);
     QVERIFY(advisor.CurrentLabel->text().endsWith(QStringLiteral(", a best hold")));
     QVERIFY(FMessages.isEmpty());
   }
 
   void holdBestClicksLikeThePlayer() {
-    auto form = MakeForm();
-    OpenAdvisor(*form);
-    QPushButton* holdBest = form->Advisor()->HoldBest;
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    QPushButton* holdBest = window->Advisor()->HoldBest;
     QVERIFY(!holdBest->isEnabled());  // no hand yet
-    Deal(*form, kSeedNoPair);
+    Deal(*window, kSeedNoPair);
     QVERIFY(holdBest->isEnabled());
-    Click(form->HoldPanels[1]);  // K♣, not part of the best hold
+    Click(window->HoldPanels[1]);  // K♣, not part of the best hold
     Click(holdBest);
 
-    auto player = MakeForm();
+    auto player = MakeWindow();
     Deal(*player, kSeedNoPair);
     for (int k : {0, 2, 3, 4}) Click(player->HoldPanels[k]);
     for (int k = 0; k < kHandSize; ++k) {
-      const TCustomPanel* ours = form->HoldPanels[k];
+      const TCustomPanel* ours = window->HoldPanels[k];
       const TCustomPanel* theirs = player->HoldPanels[k];
       QCOMPARE(ours->Caption(), theirs->Caption());
       QCOMPARE(ours->Color(), theirs->Color());
       QCOMPARE(ours->FontColor(), theirs->FontColor());
       QCOMPARE(ours->isEnabled(), theirs->isEnabled());
     }
-    QCOMPARE(form->Engine().Hand().Marks, player->Engine().Hand().Marks);
-    QCOMPARE(form->Advisor()->HoldList->Current(), Mask({1, 3, 4, 5}));
-    form->SecondClick();
+    QCOMPARE(window->Engine().Hand().Marks, player->Engine().Hand().Marks);
+    QCOMPARE(window->Advisor()->HoldList->Current(), Mask({1, 3, 4, 5}));
+    window->DrawClick();
     QVERIFY(!holdBest->isEnabled());
   }
 
   void verdictsAndTheSessionTally() {
-    auto form = MakeForm();
-    OpenAdvisor(*form);
-    TAdvisor& advisor = *form->Advisor();
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    TAdvisor& advisor = *window->Advisor();
     QCOMPARE(advisor.VerdictLabel->text(), QString());
 
-    Deal(*form, kSeedNoPair);
+    Deal(*window, kSeedNoPair);
     const THandAdvice first = *advisor.HoldList->Advice();
     Click(advisor.HoldBest);
-    form->SecondClick();
+    window->DrawClick();
     QCOMPARE(advisor.VerdictLabel->text(), QStringLiteral("Best play"));
-    const std::int32_t afterFirst = form->Engine().Total();
+    const std::int32_t afterFirst = window->Engine().Total();
 
     // Same cards at a bet of 10, K♣ held: 0.461234 against 0.680851 for a stake of 1.
-    form->Bet->setValue(10);
-    Deal(*form, kSeedNoPair);
-    Click(form->HoldPanels[1]);
+    window->BetField->setValue(10);
+    Deal(*window, kSeedNoPair);
+    Click(window->HoldPanels[1]);
     const THandAdvice second = *advisor.HoldList->Advice();
-    form->SecondClick();
+    window->DrawClick();
     QCOMPARE(
         advisor.VerdictLabel->text(),
         QStringLiteral(
@@ -208,20 +185,20 @@ class TAdvisorTest : public QObject {
             "this choice cost 2.20 coins on average"));
     const double secondCost =
         (second.Best().ExpectedPay() - second.Of(Mask({2})).ExpectedPay()) * 10;
-    const std::int32_t afterSecond = form->Engine().Total();
+    const std::int32_t afterSecond = window->Engine().Total();
 
     // A hand played with the advisor closed is not judged.
-    ToggleAdvisor(*form);
-    Deal(*form, kSeedTwoPair);
-    form->SecondClick();
-    ToggleAdvisor(*form);
+    ToggleAdvisor(*window);
+    Deal(*window, kSeedTwoPair);
+    window->DrawClick();
+    ToggleAdvisor(*window);
     QCOMPARE(advisor.VerdictLabel->text(), QString());
     QVERIFY(advisor.HoldList->Advice() == std::nullopt);
 
-    Deal(*form, kSeedTwoPair);  // nothing held: draw five
+    Deal(*window, kSeedTwoPair);  // nothing held: draw five
     const THandAdvice third = *advisor.HoldList->Advice();
     QVERIFY(!third.IsBest(0));
-    form->SecondClick();
+    window->DrawClick();
     const double thirdCost = (third.Best().ExpectedPay() - third.Of(0).ExpectedPay()) * 10;
 
     const TAdvisorSession& session = advisor.Session();
@@ -236,12 +213,12 @@ class TAdvisorTest : public QObject {
                         third.Of(0).ExpectedPay() * 10;
     QVERIFY(std::abs(session.PlayerReturnPercent() - 100 * held / staked) < 1e-3);
     QCOMPARE(advisor.Chart->Totals(),
-             (std::vector<std::int32_t>{afterFirst, afterSecond, form->Engine().Total()}));
+             (std::vector<std::int32_t>{afterFirst, afterSecond, window->Engine().Total()}));
     QVERIFY(FMessages.isEmpty());
   }
 
   void openStateSavedAndRestored() {
-    auto first = MakeForm();
+    auto first = MakeWindow();
     QCoreApplication::processEvents();
     QVERIFY(!first->Advisor());  // nothing built while the advisor stays closed
     ToggleAdvisor(*first);
@@ -250,7 +227,7 @@ class TAdvisorTest : public QObject {
     QCOMPARE(ini.value("Advisor/Open").toString(), QStringLiteral("1"));
     QCOMPARE(ini.allKeys().size(), 3 + 9 + 1);  // the game's own keys, and Open
 
-    auto second = MakeForm();
+    auto second = MakeWindow();
     QTRY_VERIFY(second->Advisor() && second->Advisor()->isVisible());
     ToggleAdvisor(*second);
     second->close();
@@ -258,7 +235,7 @@ class TAdvisorTest : public QObject {
     QCOMPARE(ini.value("Advisor/Open").toString(), QStringLiteral("0"));
 
     WriteIni("[Advisor]\nOpen=@Rect(1 2 3 4)\n");
-    auto third = MakeForm();
+    auto third = MakeWindow();
     QCoreApplication::processEvents();
     QVERIFY(!third->Advisor());
     QVERIFY(FMessages.isEmpty());
@@ -267,14 +244,14 @@ class TAdvisorTest : public QObject {
   void placedBesideTheGameOrOverItsRightPart() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // Drawn for a small screen, so that the game window can be small enough to leave room.
-    auto small = MakeForm(QSize(320, 240));
+    auto small = MakeWindow(QSize(320, 240));
     small->show();
     small->setGeometry(screen.left() + 10, screen.top() + 20, 300, 200);
     ToggleAdvisor(*small);
     QCOMPARE(small->Advisor()->frameGeometry().left(), small->frameGeometry().right() + 1);
     QCOMPARE(small->Advisor()->frameGeometry().top(), small->frameGeometry().top());
 
-    auto full = MakeForm();
+    auto full = MakeWindow();
     full->showMaximized();
     ToggleAdvisor(*full);
     const QRect advisor = full->Advisor()->frameGeometry();
@@ -288,23 +265,23 @@ class TAdvisorTest : public QObject {
   }
 
   void payoutsChangeRecomputesTheReturn() {
-    auto form = MakeForm();
-    Tsetpay setpay(form->Engine(), form->SoundSlots(), form.get(), QSize(640, 480));
-    form->SetPayoutsDialog(&setpay);
-    OpenAdvisor(*form);
-    QLabel* line = form->Advisor()->ReturnLabel;
+    auto window = MakeWindow();
+    TPayoutsDialog payouts(window->Engine(), window->SoundSlots(), window.get(), QSize(640, 480));
+    window->SetPayoutsDialog(&payouts);
+    OpenAdvisor(*window);
+    QLabel* line = window->Advisor()->ReturnLabel;
     QCOMPARE(line->text(), QStringLiteral("Return with best play: 92.70 %"));
-    Deal(*form, kSeedNoPair);
-    QTimer::singleShot(0, &setpay, [&setpay] {
-      setpay.SpinEdit[8]->setValue(800);
-      setpay.OKBtnClick();
+    Deal(*window, kSeedNoPair);
+    QTimer::singleShot(0, &payouts, [&payouts] {
+      payouts.MultiplierFields[8]->setValue(800);
+      payouts.OkClick();
     });
-    form->AdjustPayouts1Click();
+    window->PayoutsOptionsClick();
     QCOMPARE(line->text(), QStringLiteral("Return with best play: computing..."));
     QTRY_COMPARE_WITH_TIMEOUT(line->text(), QStringLiteral("Return with best play: 94.23 %"),
                               kReadyTimeout);
     // The open hand is ranked again for the new table.
-    CompareWithAnalyzer(*form);
+    CompareWithAnalyzer(*window);
   }
 };
 

@@ -1,4 +1,4 @@
-#include "Statbaru.h"
+#include "StatusBar.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -125,9 +125,9 @@ QString FormatLongTime(const QTime& time, const TClockFormats& formats, const QL
   return text;
 }
 
-TMyCustomPanel::TMyCustomPanel(QWidget* parent) : TCustomPanel(parent) {}
+TPressForwardingPanel::TPressForwardingPanel(QWidget* parent) : TCustomPanel(parent) {}
 
-void TMyCustomPanel::mousePressEvent(QMouseEvent* e) {
+void TPressForwardingPanel::mousePressEvent(QMouseEvent* e) {
   TCustomPanel::mousePressEvent(e);
   // Only a plain left press is passed on; a double click is a message of its own.
   if (e->type() != QEvent::MouseButtonPress || e->button() != Qt::LeftButton) return;
@@ -140,13 +140,13 @@ void TMyCustomPanel::mousePressEvent(QMouseEvent* e) {
   e->accept();
 }
 
-TEStatusBar::TEStatusBar(QWidget* parent) : TMyCustomPanel(parent) {
+TStatusBar::TStatusBar(QWidget* parent) : TPressForwardingPanel(parent) {
   SetHeight(25);
   SetAlign(alBottom);
-  FDateSection = new TMyCustomPanel(this);
+  FDateSection = new TPressForwardingPanel(this);
   FDateSection->SetBevelOuter(bvLowered);
   FDateSection->SetBevelInner(bvNone);
-  FTimeSection = new TMyCustomPanel(this);
+  FTimeSection = new TPressForwardingPanel(this);
   FTimeSection->SetBevelOuter(bvLowered);
   FTimeSection->SetBevelInner(bvNone);
   SetWidthTime(100);
@@ -161,49 +161,49 @@ TEStatusBar::TEStatusBar(QWidget* parent) : TMyCustomPanel(parent) {
   FClockFormats = ClockFormatsFromLocale(FLocale);
 }
 
-void TEStatusBar::SetSectMainBevel(TSectionBevels value) {
+void TStatusBar::SetSectMainBevel(TSectionBevels value) {
   FSectMainBevel = value;
   ApplySectionBevels(this, value);
 }
 
-void TEStatusBar::SetSectDateBevel(TSectionBevels value) {
+void TStatusBar::SetSectDateBevel(TSectionBevels value) {
   FSectDateBevel = value;
   ApplySectionBevels(FDateSection, value);
 }
 
-void TEStatusBar::SetSectTimeBevel(TSectionBevels value) {
+void TStatusBar::SetSectTimeBevel(TSectionBevels value) {
   FSectTimeBevel = value;
   ApplySectionBevels(FTimeSection, value);
 }
 
-void TEStatusBar::SetAlignTime(TAlign value) {
+void TStatusBar::SetAlignTime(TAlign value) {
   FAlignTime = value;
   FTimeSection->SetAlign(value);
 }
 
-void TEStatusBar::SetAlignDate(TAlign value) {
+void TStatusBar::SetAlignDate(TAlign value) {
   FAlignDate = value;
   FDateSection->SetAlign(value);
 }
 
-void TEStatusBar::SetWidthTime(int value) {
+void TStatusBar::SetWidthTime(int value) {
   FWidthTime = value;
   FTimeSection->SetWidth(value);
 }
 
-void TEStatusBar::SetWidthDate(int value) {
+void TStatusBar::SetWidthDate(int value) {
   FWidthDate = value;
   FDateSection->SetWidth(value);
 }
 
-void TEStatusBar::HandleNeeded() const {
+void TStatusBar::HandleNeeded() const {
   if (parentWidget() == nullptr) {
     throw EInvalidOperation(
         QStringLiteral("Control '%1' has no parent window").arg(objectName()).toStdString());
   }
 }
 
-void TEStatusBar::SetEnabled(bool value) {
+void TStatusBar::SetEnabled(bool value) {
   FEnabled = value;
   HandleNeeded();
   FClock.stop();
@@ -214,18 +214,18 @@ void TEStatusBar::SetEnabled(bool value) {
   }
 }
 
-void TEStatusBar::SetUpdateInterval(int value) {
+void TStatusBar::SetUpdateInterval(int value) {
   FUpdateInterval = value;
   SetEnabled(false);
   SetEnabled(true);
 }
 
-void TEStatusBar::SetOnTimer(TNotifyEvent handler) {
+void TStatusBar::SetOnTimer(TNotifyEvent handler) {
   FOnTimer = std::move(handler);
   if (FClock.isActive()) ScheduleTick();
 }
 
-void TEStatusBar::SetClockFormats(const TClockFormats& formats) {
+void TStatusBar::SetClockFormats(const TClockFormats& formats) {
   FClockFormats = formats;
   FShownSecond = kNoSecond;
   if (FClock.isActive()) ScheduleTick();
@@ -234,7 +234,7 @@ void TEStatusBar::SetClockFormats(const TClockFormats& formats) {
 // Sets FClock for the next tick after now. A handler is owed every tick; without one, the bar
 // sleeps until the first tick at which a text can change, so an idle game wakes once a second
 // instead of a hundred times, and the texts still change at the very tick they always did.
-void TEStatusBar::ScheduleTick() {
+void TStatusBar::ScheduleTick() {
   const qint64 toNextSecond = NsToNextSecond();
   const qint64 now = SteadyNs();
   qint64 from = now + 1;
@@ -245,16 +245,16 @@ void TEStatusBar::ScheduleTick() {
   ArmClock();
 }
 
-void TEStatusBar::ArmClock() {
+void TStatusBar::ArmClock() {
   const qint64 wait = (FDueTick - SteadyNs() + kNsPerMs - 1) / kNsPerMs;
   // Qt counts milliseconds in an int; a longer wait is covered in stages.
   const int ms = static_cast<int>(std::clamp<qint64>(wait, 1, std::numeric_limits<int>::max()));
   FClock.start(ms, Qt::PreciseTimer, this);
 }
 
-void TEStatusBar::timerEvent(QTimerEvent* e) {
+void TStatusBar::timerEvent(QTimerEvent* e) {
   if (e->timerId() != FClock.timerId()) {
-    TMyCustomPanel::timerEvent(e);
+    TPressForwardingPanel::timerEvent(e);
     return;
   }
   // A handler that opens a modal box keeps the event loop, and so the clock, running.
@@ -270,7 +270,7 @@ void TEStatusBar::timerEvent(QTimerEvent* e) {
   if (FClock.isActive()) ScheduleTick();
 }
 
-void TEStatusBar::Tick() {
+void TStatusBar::Tick() {
   if (FOnTimer) FOnTimer(this);
   // The texts show whole seconds, so within one second there is nothing new to format: at a
   // short interval that keeps the clock nearly free. SetCaption repaints only on a change.

@@ -1,8 +1,6 @@
 // The payouts and sounds dialog: what OK, Cancel, Escape and the close box do to the pay
 // table, how the fields show it, and how the sound buttons drive the shared chooser.
 
-#include "Setpyoff.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -20,6 +18,7 @@
 #include <vector>
 
 #include "MessageBoxes.h"
+#include "PayoutsDialog.h"
 #include "Scaling.h"
 #include "SpinEdit.h"
 
@@ -47,7 +46,7 @@ QString StoredSound(int slot) {
 
 }  // namespace
 
-class TsetpayTest : public QObject {
+class TPayoutsDialogTest : public QObject {
   Q_OBJECT
 
  private:
@@ -58,17 +57,18 @@ class TsetpayTest : public QObject {
   TSoundSlots FSounds;
 
   // Runs one sound button; while the chooser is up, act() sees it and closes it.
-  void ClickSoundButton(Tsetpay& dialog, int n, const std::function<void(QFileDialog&)>& act) {
+  void ClickSoundButton(TPayoutsDialog& dialog, int n,
+                        const std::function<void(QFileDialog&)>& act) {
     bool acted = false;
     auto* poll = new QTimer(&dialog);
     connect(poll, &QTimer::timeout, &dialog, [&] {
-      if (!dialog.OpenDialog1->isVisible() || acted) return;
+      if (!dialog.SoundChooser->isVisible() || acted) return;
       acted = true;
-      act(*dialog.OpenDialog1);
-      if (dialog.OpenDialog1->isVisible()) dialog.OpenDialog1->reject();
+      act(*dialog.SoundChooser);
+      if (dialog.SoundChooser->isVisible()) dialog.SoundChooser->reject();
     });
     poll->start(10);
-    dialog.Button[static_cast<std::size_t>(n - 1)]->click();
+    dialog.SoundButtons[static_cast<std::size_t>(n - 1)]->click();
     delete poll;
     QVERIFY(acted);
   }
@@ -101,35 +101,35 @@ class TsetpayTest : public QObject {
   void cleanup() { QDir::setCurrent(FStartDir); }
 
   void DesignLayoutAtA640Screen() {
-    Tsetpay dialog(FEngine, FSounds, nullptr, QSize(640, 480));
+    TPayoutsDialog dialog(FEngine, FSounds, nullptr, QSize(640, 480));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Set Winning Payouts and Sounds"));
     QCOMPARE(dialog.size(), QSize(455, 242));
     QVERIFY(dialog.font().bold());
-    QCOMPARE(dialog.findChild<TSpinEdit*>("SpinEdit1")->geometry(), QRect(24, 16, 33, 22));
-    QCOMPARE(dialog.findChild<TSpinEdit*>("SpinEdit7")->geometry(), QRect(24, 160, 33, 22));
-    QCOMPARE(dialog.findChild<TSpinEdit*>("SpinEdit8")->geometry(), QRect(16, 184, 41, 22));
-    QCOMPARE(dialog.findChild<QPushButton*>("Button9")->geometry(), QRect(296, 200, 57, 25));
-    QCOMPARE(dialog.findChild<QPushButton*>("OKBtn")->geometry(), QRect(372, 8, 77, 27));
-    QCOMPARE(dialog.findChild<QPushButton*>("CancelBtn")->geometry(), QRect(372, 40, 77, 27));
-    QCOMPARE(dialog.findChild<QLabel*>("Label10")->geometry(), QRect(360, 72, 89, 143));
-    QVERIFY(!dialog.findChild<QFileDialog*>("OpenDialog1"));  // made when first needed
-    QCOMPARE(dialog.findChild<QLabel*>("Label6")->text(),
+    QCOMPARE(dialog.findChild<TSpinEdit*>("Multiplier1")->geometry(), QRect(24, 16, 33, 22));
+    QCOMPARE(dialog.findChild<TSpinEdit*>("Multiplier7")->geometry(), QRect(24, 160, 33, 22));
+    QCOMPARE(dialog.findChild<TSpinEdit*>("Multiplier8")->geometry(), QRect(16, 184, 41, 22));
+    QCOMPARE(dialog.findChild<QPushButton*>("SoundButton9")->geometry(), QRect(296, 200, 57, 25));
+    QCOMPARE(dialog.findChild<QPushButton*>("OkButton")->geometry(), QRect(372, 8, 77, 27));
+    QCOMPARE(dialog.findChild<QPushButton*>("CancelButton")->geometry(), QRect(372, 40, 77, 27));
+    QCOMPARE(dialog.findChild<QLabel*>("Explanation")->geometry(), QRect(360, 72, 89, 143));
+    QVERIFY(!dialog.findChild<QFileDialog*>("SoundChooser"));  // made when first needed
+    QCOMPARE(dialog.findChild<QLabel*>("MultiplierLabel6")->text(),
              QStringLiteral("Full House Multiplier Default = 7 "));
 
     const int maxima[] = {5, 5, 5, 9, 9, 99, 99, 999, 999};
     for (int n = 1; n <= 9; ++n) {
-      const TSpinEdit* spin = dialog.SpinEdit[static_cast<std::size_t>(n - 1)];
+      const TSpinEdit* spin = dialog.MultiplierFields[static_cast<std::size_t>(n - 1)];
       QCOMPARE(spin->minimum(), 0);
       QCOMPARE(spin->maximum(), maxima[n - 1]);
-      QCOMPARE(dialog.Button[static_cast<std::size_t>(n - 1)]->text(),
+      QCOMPARE(dialog.SoundButtons[static_cast<std::size_t>(n - 1)]->text(),
                QStringLiteral("Sound%1").arg(n));
     }
 
     // Tab order: OK, Cancel, the fields, the sound buttons, then round again.
-    std::vector<QWidget*> expected{dialog.OKBtn, dialog.CancelBtn};
-    for (auto* spin : dialog.SpinEdit) expected.push_back(spin);
-    for (auto* button : dialog.Button) expected.push_back(button);
-    QWidget* w = dialog.OKBtn;
+    std::vector<QWidget*> expected{dialog.OkButton, dialog.CancelButton};
+    for (auto* spin : dialog.MultiplierFields) expected.push_back(spin);
+    for (auto* button : dialog.SoundButtons) expected.push_back(button);
+    QWidget* w = dialog.OkButton;
     for (std::size_t i = 1; i <= expected.size(); ++i) {
       do w = w->nextInFocusChain();
       while (w->parentWidget() != &dialog || w->isWindow() || w->focusPolicy() == Qt::NoFocus);
@@ -146,17 +146,18 @@ class TsetpayTest : public QObject {
   }
   void ScaledToOtherScreensWithEveryCaptionInItsBox() {
     QFETCH(QSize, screen);
-    Tsetpay dialog(FEngine, FSounds, nullptr, screen);
+    TPayoutsDialog dialog(FEngine, FSounds, nullptr, screen);
     // The dialog and its contents grow by the same factor, so nothing is cut off.
     const TScale scale = ScreenScale(screen);
     QCOMPARE(dialog.size(), QSize(455 * scale.M / scale.D, 242 * scale.M / scale.D));
-    for (const QLabel* label : dialog.Label) {
+    for (const QLabel* label : dialog.MultiplierLabels) {
       QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                qPrintable(label->text()));
-      QVERIFY(label->geometry().right() < dialog.Bevel1->geometry().right());
+      QVERIFY(label->geometry().right() < dialog.MultiplierFrame->geometry().right());
     }
-    QVERIFY(dialog.Label10->heightForWidth(dialog.Label10->width()) <= dialog.Label10->height());
-    for (const QPushButton* button : dialog.Button)
+    QVERIFY(dialog.Explanation->heightForWidth(dialog.Explanation->width()) <=
+            dialog.Explanation->height());
+    for (const QPushButton* button : dialog.SoundButtons)
       QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
   }
 
@@ -164,14 +165,14 @@ class TsetpayTest : public QObject {
     TPayTable odd;
     odd.H = {5, 5, 5, 9, 9, 99, 99, 999, 999};
     FEngine.SetPayTable(odd);
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
     for (int n = 1; n <= 9; ++n)
-      QCOMPARE(dialog.SpinEdit[static_cast<std::size_t>(n - 1)]->value(), odd.Line(n));
+      QCOMPARE(dialog.MultiplierFields[static_cast<std::size_t>(n - 1)]->value(), odd.Line(n));
     const TPayTable design;
     for (int n = 1; n <= 9; ++n)
-      dialog.SpinEdit[static_cast<std::size_t>(n - 1)]->setValue(design.Line(n));
-    dialog.OKBtn->click();
+      dialog.MultiplierFields[static_cast<std::size_t>(n - 1)]->setValue(design.Line(n));
+    dialog.OkButton->click();
     QCOMPARE(FEngine.PayTable(), design);
     QCOMPARE(FBoxes.size(), std::size_t{1});
     QCOMPARE(FBoxes[0].Icon, QMessageBox::Information);
@@ -182,10 +183,10 @@ class TsetpayTest : public QObject {
   }
 
   void CancelEscapeAndCloseBoxKeepThePayTable() {
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
-    dialog.SpinEdit[8]->setValue(500);
-    dialog.CancelBtn->click();
+    dialog.MultiplierFields[8]->setValue(500);
+    dialog.CancelButton->click();
     QCOMPARE(FEngine.PayTable(), TPayTable{});
     QCOMPARE(FBoxes.size(), std::size_t{1});
     QCOMPARE(FBoxes[0].Caption, QStringLiteral("Information"));
@@ -194,16 +195,16 @@ class TsetpayTest : public QObject {
     QVERIFY(!dialog.isVisible());
 
     dialog.show();  // the next showing brings the old value back
-    QCOMPARE(dialog.SpinEdit[8]->value(), 99);
+    QCOMPARE(dialog.MultiplierFields[8]->value(), 99);
 
-    dialog.SpinEdit[8]->setValue(500);
+    dialog.MultiplierFields[8]->setValue(500);
     QTest::keyClick(&dialog, Qt::Key_Escape);  // Escape is Cancel, message and all
     QCOMPARE(FBoxes.size(), std::size_t{2});
     QCOMPARE(FBoxes[1].Text, FBoxes[0].Text);
     QVERIFY(!dialog.isVisible());
 
     dialog.show();
-    dialog.SpinEdit[8]->setValue(500);
+    dialog.MultiplierFields[8]->setValue(500);
     dialog.close();  // the close box says nothing
     QCOMPARE(FBoxes.size(), std::size_t{2});
     QCOMPARE(FEngine.PayTable(), TPayTable{});
@@ -213,44 +214,44 @@ class TsetpayTest : public QObject {
     TPayTable stored;
     stored.H = {7, -3, 2, 3, 4, 7, 11, 49, 5000};
     FEngine.SetPayTable(stored);
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
-    QCOMPARE(dialog.SpinEdit[0]->value(), 5);
-    QCOMPARE(dialog.SpinEdit[1]->value(), 0);
-    QCOMPARE(dialog.SpinEdit[8]->value(), 999);
+    QCOMPARE(dialog.MultiplierFields[0]->value(), 5);
+    QCOMPARE(dialog.MultiplierFields[1]->value(), 0);
+    QCOMPARE(dialog.MultiplierFields[8]->value(), 999);
 
     // An emptied field counts as 0; text typed beyond the range is taken at its bound.
-    dialog.SpinEdit[3]->findChild<QLineEdit*>()->clear();
-    dialog.SpinEdit[5]->findChild<QLineEdit*>()->setText(QStringLiteral("250"));
-    dialog.SpinEdit[6]->findChild<QLineEdit*>()->setText(QStringLiteral("abc"));
-    dialog.OKBtnClick();
+    dialog.MultiplierFields[3]->findChild<QLineEdit*>()->clear();
+    dialog.MultiplierFields[5]->findChild<QLineEdit*>()->setText(QStringLiteral("250"));
+    dialog.MultiplierFields[6]->findChild<QLineEdit*>()->setText(QStringLiteral("abc"));
+    dialog.OkClick();
     TPayTable expected;
     expected.H = {5, 0, 2, 0, 4, 99, 0, 49, 999};
     QCOMPARE(FEngine.PayTable(), expected);
   }
 
   void FocusStartsOnOkAndComesBackWhereItWas() {
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.OKBtn));
-    dialog.SpinEdit[2]->setFocus();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.OkButton));
+    dialog.MultiplierFields[2]->setFocus();
     dialog.close();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.SpinEdit[2]));
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.MultiplierFields[2]));
   }
 
   void ChosenFileIsKeptWhateverClosesTheDialog() {
     QTemporaryDir folder;
     const QString three = folder.filePath("three.wav");
     Touch(three);
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
     ClickSoundButton(dialog, 3, [&](QFileDialog& chooser) { Choose(chooser, three); });
     QCOMPARE(FSounds[2], three);
     QCOMPARE(StoredSound(3), three);
-    dialog.CancelBtn->click();
+    dialog.CancelButton->click();
     QCOMPARE(FSounds[2], three);
     QCOMPARE(StoredSound(3), three);
     QCOMPARE(LoadSoundSlots()[2], three);
@@ -265,7 +266,7 @@ class TsetpayTest : public QObject {
     QTemporaryDir folder;
     const QString one = folder.filePath("one.wav");
     Touch(one);
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
     ClickSoundButton(dialog, 1, [&](QFileDialog& chooser) { Choose(chooser, one); });
     QCOMPARE(FSounds[0], one);
@@ -301,7 +302,7 @@ class TsetpayTest : public QObject {
     const QString path = prefix + QString(100 - prefix.size() - 4, QLatin1Char('x')) + ".wav";
     QCOMPARE(path.size(), 100);
     Touch(path);
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
     ClickSoundButton(dialog, 5, [&](QFileDialog& chooser) { Choose(chooser, path); });
     QCOMPARE(FSounds[4], path.left(80));
@@ -314,7 +315,7 @@ class TsetpayTest : public QObject {
     for (const char* name : {"low.wav", "UP.WAV", "Mixed.Wav", "notes.txt"})
       Touch(folder.filePath(QString::fromLatin1(name)));
     FSounds[6] = folder.filePath("low.wav");
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
     QStringList listed;
     ClickSoundButton(dialog, 7, [&](QFileDialog& chooser) {
@@ -338,7 +339,7 @@ class TsetpayTest : public QObject {
     Touch(blocker);
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", (blocker + "/config").toLocal8Bit());
-    Tsetpay dialog(FEngine, FSounds);
+    TPayoutsDialog dialog(FEngine, FSounds);
     dialog.show();
     ClickSoundButton(dialog, 2, [&](QFileDialog& chooser) { Choose(chooser, two); });
     qputenv("XDG_CONFIG_HOME", saved);
@@ -351,5 +352,5 @@ class TsetpayTest : public QObject {
   }
 };
 
-QTEST_MAIN(TsetpayTest)
-#include "setpyoff_test.moc"
+QTEST_MAIN(TPayoutsDialogTest)
+#include "payouts_dialog_test.moc"

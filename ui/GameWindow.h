@@ -1,5 +1,5 @@
 #pragma once
-// TForm1: the game window. It builds the controls at their design places, forwards every
+// TGameWindow: the game window. It builds the controls at their design places, forwards every
 // event to the game engine and copies the engine's view back into the controls.
 
 #include <QColor>
@@ -25,7 +25,7 @@ class QToolButton;
 class TAdvisor;
 class TCardDeck;
 class TCustomPanel;
-class TEStatusBar;
+class TStatusBar;
 class TGauge;
 class THelpViewer;
 class TSleeper;
@@ -35,13 +35,14 @@ struct TGameSettings;
 
 inline const QString kHelpFileName = QStringLiteral("QUORVEL.hlp");
 
-class TForm1 : public QMainWindow {
+class TGameWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // The screen size decides the scaling; an empty size means the primary screen's.
-  explicit TForm1(const QSize& screen = {}, TClock clock = UtcTimeOfDay, QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit TGameWindow(const QSize& screen = {}, TClock clock = UtcTimeOfDay,
+                       QWidget* parent = nullptr);
+  ~TGameWindow() override;
 
   TGameEngine& Engine() { return FEngine; }
   TSoundSlots& SoundSlots() { return FSoundSlots; }
@@ -60,30 +61,26 @@ class TForm1 : public QMainWindow {
   TColorValue AmountColor() const { return FBetField.Setting(); }
   QString ProgramVersion;
 
-  // Handlers, named after the control and event they serve.
-  void FormCreate();
+  // Handlers, named after what they do.
+  void WindowCreate();
   void ScaleToScreen();
-  void FormActivate();
-  void FormClose();
-  void ShuffleClick();
-  void SecondClick();
-  void Panel6Click() { PanelClick(1); }
-  void Panel7Click() { PanelClick(2); }
-  void Panel8Click() { PanelClick(3); }
-  void Panel9Click() { PanelClick(4); }
-  void Panel10Click() { PanelClick(5); }
-  void SpeedButton5Click();
+  void WindowActivate();
+  void WindowClose();
+  void DealClick();
+  void DrawClick();
+  // A click on hold panel or card 1..5.
+  void HoldPanelClick(int position);
+  void StatsButtonClick();
   void UpdateDisplay();
-  void N10001Click() { SetTotalClick(1000); }
-  void N100001Click() { SetTotalClick(10000); }
-  void N1000001Click() { SetTotalClick(100000); }
+  // "Set Total" > 1000, 10000 or 100000.
+  void SetTotalClick(std::int32_t total);
   void HelpClick();
-  void Background1Click();
-  void Piechart1Click();
-  void Total1Click();
-  void Amount1Click();
-  void AdjustPayouts1Click();
-  void StrategyAdvisor1Click();
+  void BackgroundColorClick();
+  void PieColorClick();
+  void TotalColorClick();
+  void BetColorClick();
+  void PayoutsOptionsClick();
+  void StrategyAdvisorClick();
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }
   // Made when the advisor is first opened; null until then.
@@ -117,13 +114,11 @@ class TForm1 : public QMainWindow {
   void CentreDesign();
   void TakeTypedBet();
   void ApplyView();
-  void PanelClick(int position);
-  void SetTotalClick(std::int32_t total);
   std::filesystem::path SlotFile(int slot) const;
   void PlayWinSoundFor(int slot);
   std::optional<QColor> RunColorDialog();
-  void ControlColorCommand(TControlColor& color, void (TForm1::*set)(TColorValue));
-  void SetFormBackground(TColorValue value);
+  void ControlColorCommand(TControlColor& color, void (TGameWindow::*set)(TColorValue));
+  void SetWindowBackground(TColorValue value);
   void SetBetColor(TColorValue value);
   void SetTotalPanelColor(TColorValue value);
   void SetPieColor(TColorValue value);
@@ -145,29 +140,29 @@ class TForm1 : public QMainWindow {
   QColor FDialogColor = Qt::black;
 
  public:
-  // The controls, by their design names. Client is the window's client area; Design holds
+  // The controls. Client is the window's client area; Design holds
   // every control but the status bar at the design's places, centred across a wider client.
   QWidget* Client = nullptr;
   QWidget* Design = nullptr;
-  QLabel* Label1 = nullptr;
-  TSpinEdit* Bet = nullptr;
-  QLabel* Label2 = nullptr;
-  TCustomPanel* Panel5 = nullptr;
-  QPushButton* Shuffle = nullptr;
-  QPushButton* Second = nullptr;
-  TCustomPanel* Cash = nullptr;
-  TCustomPanel* Panel4 = nullptr;
-  TCustomPanel* Panel2 = nullptr;
-  QToolButton* SpeedButton5 = nullptr;
-  std::array<TCardDeck*, kHandSize> CardDecks{};
+  QLabel* BetLabel = nullptr;
+  TSpinEdit* BetField = nullptr;
+  QLabel* TotalLabel = nullptr;
+  TCustomPanel* TotalPanel = nullptr;
+  QPushButton* DealButton = nullptr;
+  QPushButton* DrawButton = nullptr;
+  TCustomPanel* MoneyMessagePanel = nullptr;
+  TCustomPanel* SecondMessagePanel = nullptr;
+  TCustomPanel* HandPanel = nullptr;
+  QToolButton* StatsButton = nullptr;
+  std::array<TCardDeck*, kHandSize> Cards{};
   std::array<TCustomPanel*, kHandSize> HoldPanels{};
-  QLabel* Image1 = nullptr;
-  TGauge* Gauge1 = nullptr;
-  TStringGrid* StringGrid1 = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
-  QRadioButton* RadioButton1 = nullptr;
-  QRadioButton* RadioButton2 = nullptr;
-  TEStatusBar* EStatusBar1 = nullptr;
-  TSleeper* Sleeper1 = nullptr;
-  QColorDialog* ColorDialog1 = nullptr;
+  QLabel* WinIcon = nullptr;
+  TGauge* WinGauge = nullptr;
+  TStringGrid* StatsGrid = nullptr;
+  QGroupBox* SoundGroup = nullptr;
+  QRadioButton* SoundOnButton = nullptr;
+  QRadioButton* SoundOffButton = nullptr;
+  TStatusBar* StatusBar = nullptr;
+  TSleeper* Sleeper = nullptr;
+  QColorDialog* ColorDialog = nullptr;
 };

@@ -1,8 +1,6 @@
 // The status bar: its make-up, where its sections sit, its clock, the presses it passes on,
 // and the date and time texts.
 
-#include "Statbaru.h"
-
 #include <QAbstractEventDispatcher>
 #include <QDateTime>
 #include <QImage>
@@ -14,6 +12,7 @@
 
 #include "ControlErrors.h"
 #include "MessageBoxes.h"
+#include "StatusBar.h"
 
 namespace {
 
@@ -61,7 +60,7 @@ class TStatusBarTest : public QObject {
   void NewBarIsALoweredClockBarAtTheBottom() {
     QWidget window;
     window.resize(640, 480);
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     QCOMPARE(bar.SectMainBevel(), sbLow);
     QCOMPARE(bar.SectDateBevel(), sbLow);
     QCOMPARE(bar.SectTimeBevel(), sbLow);
@@ -96,7 +95,7 @@ class TStatusBarTest : public QObject {
 
   void SectionsStayEmptyUntilTheFirstTick() {
     QWidget window;
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     bar.SetUpdateInterval(20);
     bar.SetEnabled(false);
     bar.SetEnabled(true);
@@ -116,9 +115,9 @@ class TStatusBarTest : public QObject {
 
   void UpdateIntervalStartsAndRestartsTheClock() {
     QWidget window;
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     int ticks = 0;
-    bar.SetOnTimer([&ticks](TEStatusBar*) { ++ticks; });
+    bar.SetOnTimer([&ticks](TStatusBar*) { ++ticks; });
     QVERIFY(!bar.Enabled());
 
     bar.SetUpdateInterval(20);
@@ -150,7 +149,7 @@ class TStatusBarTest : public QObject {
     QFETCH(int, interval);
     QFETCH(int, period);
     QWidget window;
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     bar.SetUpdateInterval(interval);
     QCOMPARE(bar.UpdateInterval(), interval);
     QCOMPARE(bar.ClockPeriod(), period);
@@ -159,13 +158,13 @@ class TStatusBarTest : public QObject {
   void UnchangedTextsAreNotRepainted() {
     QWidget window;
     window.resize(400, 100);
-    auto* bar = new TEStatusBar(&window);
+    auto* bar = new TStatusBar(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     TEventCounter paints;
     bar->TimeSection()->installEventFilter(&paints);
     int ticks = 0;
-    bar->SetOnTimer([&ticks](TEStatusBar*) { ++ticks; });
+    bar->SetOnTimer([&ticks](TStatusBar*) { ++ticks; });
     bar->SetUpdateInterval(0);
     QTRY_VERIFY(ticks >= 20);
     // About 20 ticks fall within one or two seconds: a repaint per tick would show here.
@@ -174,7 +173,7 @@ class TStatusBarTest : public QObject {
 
   void WithoutAHandlerTheClockWakesOnlyWhenTheSecondTurns() {
     QWidget window;
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     TEventCounter wakes(QEvent::Timer);
     bar.installEventFilter(&wakes);
     bar.SetUpdateInterval(0);  // ticks every 10 ms, as in the game window
@@ -203,19 +202,19 @@ class TStatusBarTest : public QObject {
 
     // A handler is owed every tick again.
     int ticks = 0;
-    bar.SetOnTimer([&ticks](TEStatusBar*) { ++ticks; });
+    bar.SetOnTimer([&ticks](TStatusBar*) { ++ticks; });
     QTRY_VERIFY_WITH_TIMEOUT(ticks >= 10, 900);
   }
 
   void OnTimerSeesThePreviousTicksTexts() {
     QWidget window;
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     struct TSeen {
-      TEStatusBar* Sender;
+      TStatusBar* Sender;
       QString Date, Time;
     };
     std::vector<TSeen> seen;
-    bar.SetOnTimer([&seen](TEStatusBar* sender) {
+    bar.SetOnTimer([&seen](TStatusBar* sender) {
       seen.push_back({sender, sender->DateSection()->Caption(), sender->TimeSection()->Caption()});
     });
     bar.SetUpdateInterval(20);
@@ -229,13 +228,13 @@ class TStatusBarTest : public QObject {
 
   void AFailingTimerHandlerIsReportedAndTheClockGoesOn() {
     QWidget window;
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     QStringList boxes;
     SetMessageHook([&boxes](QMessageBox::Icon, const QString& caption, const QString& text) {
       boxes << caption + QLatin1Char('|') + text;
     });
     int ticks = 0;
-    bar.SetOnTimer([&ticks](TEStatusBar*) {
+    bar.SetOnTimer([&ticks](TStatusBar*) {
       if (++ticks == 1) throw std::runtime_error("Clock handler failed");
     });
     bar.SetUpdateInterval(20);
@@ -261,7 +260,7 @@ class TStatusBarTest : public QObject {
     QFETCH(int, offset);
     QWidget window;
     window.resize(632, 434);
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     bar.SetSectMainBevel(static_cast<TSectionBevels>(style));
     QCOMPARE(int(bar.SectMainBevel()), style);
     QCOMPARE(bar.DateSection()->geometry(), QRect(offset, offset, 100, 25 - 2 * offset));
@@ -270,7 +269,7 @@ class TStatusBarTest : public QObject {
 
   void SectionStylesAndOutOfRangeValues() {
     QWidget window;
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     bar.SetSectTimeBevel(sbIsDownUp);
     QCOMPARE(bar.TimeSection()->BevelOuter(), bvLowered);
     QCOMPARE(bar.TimeSection()->BevelInner(), bvRaised);
@@ -288,7 +287,7 @@ class TStatusBarTest : public QObject {
   void WidthsAndDockingOfTheSections() {
     QWidget window;
     window.resize(632, 434);
-    TEStatusBar bar(&window);
+    TStatusBar bar(&window);
     bar.SetWidthDate(150);
     QCOMPARE(bar.WidthDate(), 150);
     QCOMPARE(bar.TimeSection()->geometry().left(), 151);
@@ -302,11 +301,11 @@ class TStatusBarTest : public QObject {
   void APressOnASectionReachesSectionBarAndWindow() {
     QWidget window;
     window.resize(400, 200);
-    auto* bar = new TEStatusBar(&window);
+    auto* bar = new TStatusBar(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     TPressLog log;
-    TMyCustomPanel* time = bar->TimeSection();
+    TPressForwardingPanel* time = bar->TimeSection();
     log.Watch(time);
     log.Watch(bar);
     log.Watch(&window);
@@ -335,14 +334,14 @@ class TStatusBarTest : public QObject {
   }
 
   void ClockWithoutAParentFails() {
-    TEStatusBar bar;
-    bar.setObjectName(QStringLiteral("EStatusBar1"));
+    TStatusBar bar;
+    bar.setObjectName(QStringLiteral("StatusBar"));
     try {
       bar.SetEnabled(true);
       QFAIL("no error");
     } catch (const EInvalidOperation& e) {
       QCOMPARE(QString::fromUtf8(e.what()),
-               QStringLiteral("Control 'EStatusBar1' has no parent window"));
+               QStringLiteral("Control 'StatusBar' has no parent window"));
     }
     QVERIFY(bar.Enabled());
     QCOMPARE(bar.ClockPeriod(), 0);
@@ -433,4 +432,4 @@ class TStatusBarTest : public QObject {
 };
 
 QTEST_MAIN(TStatusBarTest)
-#include "statbaru_test.moc"
+#include "status_bar_test.moc"

@@ -1,4 +1,4 @@
-#include "Setpyoff.h"
+#include "PayoutsDialog.h"
 
 #include <unistd.h>
 
@@ -41,8 +41,13 @@ constexpr std::array<const char*, kPayLines> kRowCaptions = {
     "Royal Flush Multiplier Default = 99",
 };
 
+// The hand each row pays, which names its field and its sound button for screen readers.
+constexpr std::array<const char*, kPayLines> kRowHands = {
+    "Jacks or Better", "Two Pair",       "Three of a Kind", "Straight",   "Flush",
+    "Full House",      "Four of a Kind", "Straight Flush",  "Royal Flush"};
+
 const QString kInformation = QStringLiteral("Information");
-const QString kExplanation = QStringLiteral(
+const QString kExplanationText = QStringLiteral(
     "Your winning bets are multiplied by the values you select.  Sound Buttons let you "
     "choose a .WAV sound file.  Cancel and OK buttons will not effect sounds.");
 // Windows names its sound files in capitals; ours may be in any case. The chooser matches
@@ -65,10 +70,10 @@ void ShrinkToFit(QLabel* label) {
 
 // Where everything stands on the design's 455 x 242 client area.
 constexpr QSize kDesignSize(455, 242);
-constexpr QRect kOKBtn(372, 8, 77, 27);
-constexpr QRect kCancelBtn(372, 40, 77, 27);
-constexpr QRect kBevel1(8, 8, 281, 225);
-constexpr QRect kLabel10(360, 72, 89, 143);
+constexpr QRect kOkButton(372, 8, 77, 27);
+constexpr QRect kCancelButton(372, 40, 77, 27);
+constexpr QRect kMultiplierFrame(8, 8, 281, 225);
+constexpr QRect kExplanation(360, 72, 89, 143);
 // Row n (1..9) of the pay table, and sound button n.
 constexpr int RowTop(int n) {
   return 16 + 24 * (n - 1);
@@ -105,9 +110,10 @@ void CloseCompletionLists(QFileDialog& chooser) {
 
 }  // namespace
 
-Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, const QSize& screen)
+TPayoutsDialog::TPayoutsDialog(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent,
+                               const QSize& screen)
     : QDialog(parent), FEngine(engine), FSoundSlots(soundSlots) {
-  setObjectName(QStringLiteral("setpay"));
+  setObjectName(QStringLiteral("PayoutsDialog"));
   setWindowTitle(QStringLiteral("Set Winning Payouts and Sounds"));
   // A dialog border with the close box only: no minimise, maximise or help button.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -120,15 +126,16 @@ Tsetpay::Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent, 
   BuildPayRows();
   BuildSoundButtons();
   BuildExplanation();
+  NameRowsByHand();
   ChainTabOrder();
-  OKBtn->setFocus();
+  OkButton->setFocus();
   ScaleToScreen(this, screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
   setFixedSize(size());
-  for (QLabel* label : Label) ShrinkToFit(label);
-  ShrinkToFit(Label10);
+  for (QLabel* label : MultiplierLabels) ShrinkToFit(label);
+  ShrinkToFit(Explanation);
 }
 
-void Tsetpay::SetDesignFont() {
+void TPayoutsDialog::SetDesignFont() {
   // Liberation Sans has the metrics of the narrow sans-serif the dialog was drawn with, so
   // the design's 8 points fit the captions into their places, as in the game window. Points,
   // not pixels: scaling to the screen multiplies them without rounding.
@@ -143,79 +150,88 @@ void Tsetpay::SetDesignFont() {
   setPalette(black);
 }
 
-void Tsetpay::BuildButtons() {
-  OKBtn = new QPushButton(QStringLiteral("OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setGeometry(kOKBtn);
-  OKBtn->setDefault(true);
-  connect(OKBtn, &QPushButton::clicked, this, &Tsetpay::OKBtnClick);
-  CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn->setGeometry(kCancelBtn);
-  connect(CancelBtn, &QPushButton::clicked, this, &Tsetpay::CancelBtnClick);
+void TPayoutsDialog::BuildButtons() {
+  OkButton = new QPushButton(QStringLiteral("OK"), this);
+  OkButton->setObjectName(QStringLiteral("OkButton"));
+  OkButton->setGeometry(kOkButton);
+  OkButton->setDefault(true);
+  connect(OkButton, &QPushButton::clicked, this, &TPayoutsDialog::OkClick);
+  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelButton->setObjectName(QStringLiteral("CancelButton"));
+  CancelButton->setGeometry(kCancelButton);
+  connect(CancelButton, &QPushButton::clicked, this, &TPayoutsDialog::CancelClick);
 }
 
-void Tsetpay::BuildPayRows() {
-  Bevel1 = new QFrame(this);
-  Bevel1->setObjectName(QStringLiteral("Bevel1"));
-  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel1->setGeometry(kBevel1);
-  Bevel1->lower();
+void TPayoutsDialog::BuildPayRows() {
+  MultiplierFrame = new QFrame(this);
+  MultiplierFrame->setObjectName(QStringLiteral("MultiplierFrame"));
+  MultiplierFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  MultiplierFrame->setGeometry(kMultiplierFrame);
+  MultiplierFrame->lower();
   for (int n = 1; n <= kPayLines; ++n) {
     const auto index = static_cast<std::size_t>(n - 1);
     auto* spin = new TSpinEdit(this);
-    spin->setObjectName(QStringLiteral("SpinEdit%1").arg(n));
+    spin->setObjectName(QStringLiteral("Multiplier%1").arg(n));
     spin->UseNarrowArrows();  // two digits in 33 pixels, three in 41
     spin->setRange(0, kStoredValues[PayoutKey(n)].DialogMaximum);
     spin->setSingleStep(1);
     spin->setValue(TPayTable{}.Line(n));
     spin->setGeometry(SpinEditPlace(n));
-    SpinEdit[index] = spin;
+    MultiplierFields[index] = spin;
 
     auto* label = new QLabel(QString::fromLatin1(kRowCaptions[index]), this);
-    label->setObjectName(QStringLiteral("Label%1").arg(n));
+    label->setObjectName(QStringLiteral("MultiplierLabel%1").arg(n));
     label->setGeometry(LabelPlace(n));
-    Label[index] = label;
+    MultiplierLabels[index] = label;
   }
 }
 
-void Tsetpay::BuildSoundButtons() {
+void TPayoutsDialog::BuildSoundButtons() {
   for (int n = 1; n <= kSoundSlotCount; ++n) {
     auto* button = new QPushButton(QStringLiteral("Sound%1").arg(n), this);
-    button->setObjectName(QStringLiteral("Button%1").arg(n));
+    button->setObjectName(QStringLiteral("SoundButton%1").arg(n));
     button->setGeometry(ButtonPlace(n));
     connect(button, &QPushButton::clicked, this, [this, n] { SoundButtonClick(n); });
-    Button[static_cast<std::size_t>(n - 1)] = button;
+    SoundButtons[static_cast<std::size_t>(n - 1)] = button;
   }
 }
 
-void Tsetpay::BuildExplanation() {
-  Label10 = new QLabel(kExplanation, this);
-  Label10->setObjectName(QStringLiteral("Label10"));
-  Label10->setWordWrap(true);
-  Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label10->setGeometry(kLabel10);
+void TPayoutsDialog::BuildExplanation() {
+  Explanation = new QLabel(kExplanationText, this);
+  Explanation->setObjectName(QStringLiteral("Explanation"));
+  Explanation->setWordWrap(true);
+  Explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Explanation->setGeometry(kExplanation);
 }
 
-void Tsetpay::ChainTabOrder() {
-  QWidget* previous = OKBtn;
-  auto chain = [this, &previous](QWidget* next) {
-    setTabOrder(previous, next);
+void TPayoutsDialog::NameRowsByHand() {
+  for (std::size_t i = 0; i < kRowHands.size(); ++i) {
+    const QString hand = QString::fromLatin1(kRowHands[i]);
+    MultiplierFields[i]->setAccessibleName(hand);
+    MultiplierLabels[i]->setBuddy(MultiplierFields[i]);
+    SoundButtons[i]->setAccessibleDescription(QStringLiteral("Sound for ") + hand);
+  }
+}
+
+void TPayoutsDialog::ChainTabOrder() {
+  QWidget* previous = OkButton;
+  auto chain = [&previous](QWidget* next) {
+    QWidget::setTabOrder(previous, next);
     previous = next;
   };
-  chain(CancelBtn);
-  for (TSpinEdit* spin : SpinEdit) chain(spin);
-  for (QPushButton* button : Button) chain(button);
+  chain(CancelButton);
+  for (TSpinEdit* spin : MultiplierFields) chain(spin);
+  for (QPushButton* button : SoundButtons) chain(button);
 }
 
-void Tsetpay::showEvent(QShowEvent* event) {
+void TPayoutsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   CentreOnScreen();
-  RunGuarded(this, [this] { FormActivate(); });
+  RunGuarded(this, [this] { FillFromPayTable(); });
 }
 
-bool Tsetpay::event(QEvent* event) {
+bool TPayoutsDialog::event(QEvent* event) {
   // The window manager tells the frame's size only once the window is up: centre again then,
   // so the first showing stands where every later one does.
   const bool handled = QDialog::event(event);
@@ -226,7 +242,7 @@ bool Tsetpay::event(QEvent* event) {
   return handled;
 }
 
-void Tsetpay::CentreOnScreen() {
+void TPayoutsDialog::CentreOnScreen() {
   const QScreen* screen = this->screen();
   if (screen == nullptr) return;
   QMargins frame = FrameMargins(this);
@@ -239,17 +255,17 @@ void Tsetpay::CentreOnScreen() {
   setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
 }
 
-void Tsetpay::FormActivate() {
+void TPayoutsDialog::FillFromPayTable() {
   const TPayTable& table = FEngine.PayTable();
   for (int n = 1; n <= kPayLines; ++n)
-    SpinEdit[static_cast<std::size_t>(n - 1)]->setValue(table.Line(n));
+    MultiplierFields[static_cast<std::size_t>(n - 1)]->setValue(table.Line(n));
 }
 
-void Tsetpay::OKBtnClick() {
+void TPayoutsDialog::OkClick() {
   RunGuarded(this, [this] {
     TPayTable table = FEngine.PayTable();
     for (int n = 1; n <= kPayLines; ++n) {
-      const TSpinEdit* spin = SpinEdit[static_cast<std::size_t>(n - 1)];
+      const TSpinEdit* spin = MultiplierFields[static_cast<std::size_t>(n - 1)];
       // Text confirmed with Enter has not been brought into range yet.
       table.SetLine(n, std::clamp(spin->TextValue(), spin->minimum(), spin->maximum()));
     }
@@ -260,7 +276,7 @@ void Tsetpay::OKBtnClick() {
   });
 }
 
-void Tsetpay::CancelBtnClick() {
+void TPayoutsDialog::CancelClick() {
   RunGuarded(this, [this] {
     ShowMessage(this, QMessageBox::Information, kInformation,
                 QStringLiteral("Cancelled. No changes were made to the payoff values"));
@@ -268,32 +284,32 @@ void Tsetpay::CancelBtnClick() {
   });
 }
 
-void Tsetpay::keyPressEvent(QKeyEvent* event) {
+void TPayoutsDialog::keyPressEvent(QKeyEvent* event) {
   // Escape is the Cancel button, with its message; only the close box closes silently.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    CancelBtn->click();
+    CancelButton->click();
     event->accept();
     return;
   }
   QDialog::keyPressEvent(event);
 }
 
-QFileDialog* Tsetpay::Chooser() {
+QFileDialog* TPayoutsDialog::Chooser() {
   // Made on first use: a file dialog with its file system model is costly to build, and
   // most games never choose a sound.
-  if (OpenDialog1) return OpenDialog1;
+  if (SoundChooser) return SoundChooser;
   // Qt's own chooser everywhere: it looks the same on every desktop and, unlike some
   // native ones, can match the filter without regard to case.
-  OpenDialog1 = new QFileDialog(this);
-  OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-  OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
-  OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-  OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-  OpenDialog1->setFilter(OpenDialog1->filter() & ~QDir::CaseSensitive);
-  return OpenDialog1;
+  SoundChooser = new QFileDialog(this);
+  SoundChooser->setObjectName(QStringLiteral("SoundChooser"));
+  SoundChooser->setOption(QFileDialog::DontUseNativeDialog);
+  SoundChooser->setFileMode(QFileDialog::ExistingFile);
+  SoundChooser->setAcceptMode(QFileDialog::AcceptOpen);
+  SoundChooser->setFilter(SoundChooser->filter() & ~QDir::CaseSensitive);
+  return SoundChooser;
 }
 
-void Tsetpay::SoundButtonClick(int n) {
+void TPayoutsDialog::SoundButtonClick(int n) {
   RunGuarded(this, [this, n] {
     const auto index = static_cast<std::size_t>(n - 1);
     Chooser()->setNameFilter(kWavFilter);
@@ -306,14 +322,14 @@ void Tsetpay::SoundButtonClick(int n) {
     if (!file.empty() && std::filesystem::is_regular_file(file, error)) {
       const std::filesystem::path folder = std::filesystem::absolute(file, error).parent_path();
       if (::chdir(folder.c_str()) != 0) ThrowChangeDirError(errno);
-      OpenDialog1->setDirectory(QFileInfo(FChooserFileName).absolutePath());
+      SoundChooser->setDirectory(QFileInfo(FChooserFileName).absolutePath());
     }
-    if (!FChooserFileName.isEmpty()) OpenDialog1->selectFile(FChooserFileName);
+    if (!FChooserFileName.isEmpty()) SoundChooser->selectFile(FChooserFileName);
 
-    const int result = OpenDialog1->exec();
-    CloseCompletionLists(*OpenDialog1);
+    const int result = SoundChooser->exec();
+    CloseCompletionLists(*SoundChooser);
     if (result != QDialog::Accepted) return;
-    const QStringList chosen = OpenDialog1->selectedFiles();
+    const QStringList chosen = SoundChooser->selectedFiles();
     if (chosen.isEmpty()) return;
     FChooserFileName = QDir::toNativeSeparators(chosen.first());
     FSoundSlots[index] = SoundSlotFromPath(FChooserFileName);

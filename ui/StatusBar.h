@@ -54,23 +54,23 @@ QString FormatLongTime(const QTime& time, const TClockFormats& formats,
 
 // A panel that, after handling a left button press itself, hands the same press at the
 // same (its own) coordinates to its parent.
-class TMyCustomPanel : public TCustomPanel {
+class TPressForwardingPanel : public TCustomPanel {
   Q_OBJECT
 
  public:
-  explicit TMyCustomPanel(QWidget* parent = nullptr);
+  explicit TPressForwardingPanel(QWidget* parent = nullptr);
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;
 };
 
-class TEStatusBar : public TMyCustomPanel {
+class TStatusBar : public TPressForwardingPanel {
   Q_OBJECT
 
  public:
-  using TNotifyEvent = std::function<void(TEStatusBar* sender)>;
+  using TNotifyEvent = std::function<void(TStatusBar* sender)>;
 
-  explicit TEStatusBar(QWidget* parent = nullptr);
+  explicit TStatusBar(QWidget* parent = nullptr);
 
   TSectionBevels SectMainBevel() const { return FSectMainBevel; }
   void SetSectMainBevel(TSectionBevels value);
@@ -101,8 +101,8 @@ class TEStatusBar : public TMyCustomPanel {
   int UpdateInterval() const { return FUpdateInterval; }
   void SetUpdateInterval(int value);
 
-  TMyCustomPanel* DateSection() const { return FDateSection; }
-  TMyCustomPanel* TimeSection() const { return FTimeSection; }
+  TPressForwardingPanel* DateSection() const { return FDateSection; }
+  TPressForwardingPanel* TimeSection() const { return FTimeSection; }
 
   // Period of the running clock in milliseconds, 0 while it is stopped.
   int ClockPeriod() const { return FClock.isActive() ? FTimerPeriod : 0; }
@@ -130,8 +130,8 @@ class TEStatusBar : public TMyCustomPanel {
   bool FEnabled = false;
   TNotifyEvent FOnTimer;
   int FUpdateInterval = 1000;
-  TMyCustomPanel* FDateSection = nullptr;
-  TMyCustomPanel* FTimeSection = nullptr;
+  TPressForwardingPanel* FDateSection = nullptr;
+  TPressForwardingPanel* FTimeSection = nullptr;
 
   // The clock's ticks fall every period after its start; FClock wakes the bar for one of them.
   QBasicTimer FClock;

@@ -1,5 +1,5 @@
 #pragma once
-// Tsetpay: the "Payouts Options" dialog. Nine multipliers of the pay table, taken only by
+// TPayoutsDialog: the "Payouts Options" dialog. Nine multipliers of the pay table, taken only by
 // OK, and a WAV file for each of the nine winning sounds, stored the moment it is chosen.
 
 #include <QDialog>
@@ -17,39 +17,33 @@ class QLabel;
 class QPushButton;
 class TSpinEdit;
 
-class Tsetpay : public QDialog {
+class TPayoutsDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Scales itself to the screen on creation; an empty size means the primary screen's.
-  Tsetpay(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent = nullptr,
-          const QSize& screen = {});
+  TPayoutsDialog(TGameEngine& engine, TSoundSlots& soundSlots, QWidget* parent = nullptr,
+                 const QSize& screen = {});
 
-  // Handlers, named after the control and event they serve.
-  void FormActivate();
-  void OKBtnClick();
-  void CancelBtnClick();
-  void Button1Click() { SoundButtonClick(1); }
-  void Button2Click() { SoundButtonClick(2); }
-  void Button3Click() { SoundButtonClick(3); }
-  void Button4Click() { SoundButtonClick(4); }
-  void Button5Click() { SoundButtonClick(5); }
-  void Button6Click() { SoundButtonClick(6); }
-  void Button7Click() { SoundButtonClick(7); }
-  void Button8Click() { SoundButtonClick(8); }
-  void Button9Click() { SoundButtonClick(9); }
+  // Handlers, named after what they do. The fields are filled from the pay table at
+  // every showing.
+  void FillFromPayTable();
+  void OkClick();
+  void CancelClick();
+  // "Sound1" .. "Sound9": chooses the file of sound slot n.
+  void SoundButtonClick(int n);
 
   // The controls, row n at index n - 1.
-  std::array<TSpinEdit*, kPayLines> SpinEdit{};
-  std::array<QLabel*, kPayLines> Label{};
-  std::array<QPushButton*, kSoundSlotCount> Button{};
-  QLabel* Label10 = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
-  QFrame* Bevel1 = nullptr;
+  std::array<TSpinEdit*, kPayLines> MultiplierFields{};
+  std::array<QLabel*, kPayLines> MultiplierLabels{};
+  std::array<QPushButton*, kSoundSlotCount> SoundButtons{};
+  QLabel* Explanation = nullptr;
+  QPushButton* OkButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QFrame* MultiplierFrame = nullptr;
   // One chooser for all nine buttons, made when first needed; it keeps the last name
   // chosen or preset.
-  QFileDialog* OpenDialog1 = nullptr;
+  QFileDialog* SoundChooser = nullptr;
   // The chooser's file name, as the sound buttons leave it.
   QString ChooserFileName() const { return FChooserFileName; }
 
@@ -64,9 +58,9 @@ class Tsetpay : public QDialog {
   void BuildPayRows();
   void BuildSoundButtons();
   void BuildExplanation();
+  void NameRowsByHand();
   void ChainTabOrder();
   void CentreOnScreen();
-  void SoundButtonClick(int n);
   QFileDialog* Chooser();
 
   TGameEngine& FEngine;
