@@ -5,28 +5,48 @@
 namespace {
 
 const QString kAdvisorSection = QStringLiteral("Advisor");
-const QString kOpenKey = QStringLiteral("Open");
 
-// A value of a foreign type counts as closed.
-bool ReadOpen(const TSettingsStore& store) {
+struct TAdvisorKey {
+  const char* Name;
+  bool TAdvisorState::*Value;
+};
+
+constexpr TAdvisorKey kAdvisorKeys[] = {
+    {"Open", &TAdvisorState::Open},
+    {"Practice", &TAdvisorState::Practice},
+    {"WarnBeforeDraw", &TAdvisorState::WarnBeforeDraw},
+};
+
+// A value of a foreign type counts as the default.
+bool ReadFlag(const TSettingsStore& store, const char* key, bool def) {
   try {
-    return store.ReadBooleanValue(kAdvisorSection, kOpenKey, false);
+    return store.ReadBooleanValue(kAdvisorSection, QString::fromLatin1(key), def);
   } catch (const ESettingsError&) {
-    return false;
+    return def;
   }
+}
+
+TAdvisorState ReadState(const TSettingsStore& store) {
+  TAdvisorState state;
+  for (const TAdvisorKey& key : kAdvisorKeys)
+    state.*key.Value = ReadFlag(store, key.Name, state.*key.Value);
+  return state;
 }
 
 }  // namespace
 
-bool LoadAdvisorOpen() {
+TAdvisorState LoadAdvisorState() {
   TSettingsStore store = TSettingsStore::OpenSettingsStore();
-  const bool open = ReadOpen(store);
+  const TAdvisorState state = ReadState(store);
   store.CloseSettingsStore();
-  return open;
+  return state;
 }
 
-void SaveAdvisorOpen(bool open) {
+void SaveAdvisorState(const TAdvisorState& state) {
   TSettingsStore store = TSettingsStore::OpenSettingsStore();
-  if (ReadOpen(store) != open) store.WriteBooleanValue(kAdvisorSection, kOpenKey, open);
+  const TAdvisorState stored = ReadState(store);
+  for (const TAdvisorKey& key : kAdvisorKeys)
+    if (stored.*key.Value != state.*key.Value)
+      store.WriteBooleanValue(kAdvisorSection, QString::fromLatin1(key.Name), state.*key.Value);
   store.CloseSettingsStore();
 }

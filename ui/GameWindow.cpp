@@ -321,8 +321,7 @@ void TGameWindow::WindowCreate() {
     ApplyStoredColors(settings);
     setWindowTitle(QStringLiteral("Lumaro for Windows 95 Version ") + ProgramVersion);
     StartEngine(FEngine, settings);
-    // Opened again once the event loop runs, after the window is shown.
-    if (LoadAdvisorOpen()) QTimer::singleShot(0, this, [this] { StrategyAdvisorClick(); });
+    RestoreAdvisor();
   });
   ApplyView();
 }
@@ -392,7 +391,7 @@ void TGameWindow::WindowClose() {
   Guard([this] {
     TakeTypedBet();
     SaveGameSettings(CurrentSettings());
-    SaveAdvisorOpen(FAdvisor && FAdvisor->isVisible());
+    SaveAdvisor();
   });
 }
 
@@ -429,6 +428,7 @@ void TGameWindow::DealClick() {
 }
 
 void TGameWindow::DrawClick() {
+  if (!AdvisorAllowsDraw()) return;
   Guard([this] { FEngine.DrawAndSettle(); });
   ApplyView();
   if (FAdvisor) FAdvisor->HandDrawn();
@@ -535,14 +535,37 @@ void TGameWindow::PayoutsOptionsClick() {
 
 void TGameWindow::StrategyAdvisorClick() {
   Guard([this] {
-    if (!FAdvisor) {
-      FAdvisor = new TAdvisor(FEngine, FScreen, this);
-      connect(FAdvisor, &TAdvisor::HoldClicked, this,
-              [this](int position) { HoldPanelClick(position); });
-      FAdvisor->installEventFilter(this);
-    }
-    FAdvisor->setVisible(!FAdvisor->isVisible());
+    TAdvisor* advisor = MakeAdvisor();
+    advisor->setVisible(!advisor->isVisible());
   });
+}
+
+TAdvisor* TGameWindow::MakeAdvisor() {
+  if (!FAdvisor) {
+    FAdvisor = new TAdvisor(FEngine, FScreen, FStoredAdvisor, this);
+    connect(FAdvisor, &TAdvisor::HoldClicked, this,
+            [this](int position) { HoldPanelClick(position); });
+    FAdvisor->installEventFilter(this);
+  }
+  return FAdvisor;
+}
+
+void TGameWindow::RestoreAdvisor() {
+  FStoredAdvisor = LoadAdvisorState();
+  // Opened again once the event loop runs, after the window is shown; practice follows
+  // the hands with the advisor closed too.
+  if (FStoredAdvisor.Open)
+    QTimer::singleShot(0, this, [this] { StrategyAdvisorClick(); });
+  else if (FStoredAdvisor.Practice)
+    MakeAdvisor();
+}
+
+bool TGameWindow::AdvisorAllowsDraw() {
+  return !FAdvisor || FAdvisor->ConfirmDraw();
+}
+
+void TGameWindow::SaveAdvisor() {
+  SaveAdvisorState(FAdvisor ? FAdvisor->State() : FStoredAdvisor);
 }
 
 void TGameWindow::SetWindowBackground(TColorValue value) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "advisor_settings.h"
 #include "game_engine.h"
 #include "media_player.h"
 #include "sound_slots.h"
@@ -83,7 +84,8 @@ class TGameWindow : public QMainWindow {
   void StrategyAdvisorClick();
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }
-  // Made when the advisor is first opened; null until then.
+  // Made when the advisor is first opened (or at the start, hidden, when practice is on);
+  // null until then.
   TAdvisor* Advisor() const { return FAdvisor; }
   // The settings as they stand now, as the close writes them.
   TGameSettings CurrentSettings() const;
@@ -123,6 +125,12 @@ class TGameWindow : public QMainWindow {
   void SetTotalPanelColor(TColorValue value);
   void SetPieColor(TColorValue value);
   void Guard(const std::function<void()>& handler);
+  // The strategy advisor's hooks: made hidden at the start when practice is on, asked
+  // before a draw, and its state stored at the close.
+  void RestoreAdvisor();
+  TAdvisor* MakeAdvisor();
+  bool AdvisorAllowsDraw();
+  void SaveAdvisor();
 
   QSize FScreen;
   TGameEngine FEngine;
@@ -131,6 +139,8 @@ class TGameWindow : public QMainWindow {
   QDialog* FPayoutsDialog = nullptr;
   THelpViewer* FHelpViewer = nullptr;
   TAdvisor* FAdvisor = nullptr;
+  // As stored: what the close writes back while the advisor was never made.
+  TAdvisorState FStoredAdvisor;
   bool FUpdatingControls = false;
   bool FClosed = false;
   TControlColor FBackground{clBtnFace};

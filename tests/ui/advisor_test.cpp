@@ -15,6 +15,7 @@
 #include <memory>
 #include <sstream>
 
+#include "AdvicePage.h"
 #include "CardDeck.h"
 #include "CustomPanel.h"
 #include "GameWindow.h"
@@ -88,10 +89,10 @@ class TAdvisorTest : public TGameTestCase {
   // The list, all 32 rows, against the command-line tool for the same cards and pay table.
   static void CompareWithAnalyzer(TGameWindow& window) {
     TAdvisor& advisor = *window.Advisor();
-    advisor.ShowAll->setChecked(true);
-    const auto& advice = advisor.HoldList->Advice();
+    advisor.Advice->ShowAll->setChecked(true);
+    const auto& advice = advisor.Advice->HoldList->Advice();
     QVERIFY(advice);
-    QCOMPARE(advisor.HoldList->ShownRanks().size(), std::size_t{32});
+    QCOMPARE(advisor.Advice->HoldList->ShownRanks().size(), std::size_t{32});
     const auto expected = AnalyzerRanking(window.Engine().Hand().Cards, window.Engine().PayTable());
     QCOMPARE(expected.size(), 32);
     for (int i = 0; i < 32; ++i) {
@@ -100,7 +101,7 @@ class TAdvisorTest : public TGameTestCase {
       QVERIFY(std::abs(hold.ExpectedPay() - expected[i].second) < 5e-7);
       QCOMPARE(advice->Coins(hold), hold.ExpectedPay() * window.Engine().Bet());
     }
-    advisor.ShowAll->setChecked(false);
+    advisor.Advice->ShowAll->setChecked(false);
   }
 
  private slots:
@@ -115,27 +116,27 @@ class TAdvisorTest : public TGameTestCase {
     Deal(*window, kSeedNoPair);
     TAdvisor& advisor = *window->Advisor();
     CompareWithAnalyzer(*window);
-    QCOMPARE(advisor.HandLabel->text(), QStringLiteral("Holds for a bet of 25, best first:"));
+    QCOMPARE(advisor.Advice->HandLabel->text(), QStringLiteral("Holds for a bet of 25, best first:"));
 
     // The short list keeps the player's own hold in view as it changes: drawing five ranks
     // 7th for this table.
-    QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 7}));
+    QCOMPARE(advisor.Advice->HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 7}));
     for (TCustomPanel* hold : window->HoldPanels) Click(hold);
-    QCOMPARE(advisor.HoldList->Current(), Mask({1, 2, 3, 4, 5}));
-    QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 32}));
-    QVERIFY(advisor.CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
-    const std::uint8_t best = advisor.HoldList->Advice()->Best().Mask;
+    QCOMPARE(advisor.Advice->HoldList->Current(), Mask({1, 2, 3, 4, 5}));
+    QCOMPARE(advisor.Advice->HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 32}));
+    QVERIFY(advisor.Advice->CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
+    const std::uint8_t best = advisor.Advice->HoldList->Advice()->Best().Mask;
     for (int k = 0; k < kHandSize; ++k)
       if (!(best & (1 << k))) Click(window->Cards[k]);
-    QCOMPARE(advisor.HoldList->Current(), best);
-    QVERIFY(advisor.CurrentLabel->text().endsWith(QStringLiteral(", a best hold")));
+    QCOMPARE(advisor.Advice->HoldList->Current(), best);
+    QVERIFY(advisor.Advice->CurrentLabel->text().endsWith(QStringLiteral(", a best hold")));
     QVERIFY(FMessages.isEmpty());
   }
 
   void holdBestClicksLikeThePlayer() {
     auto window = MakeWindow();
     OpenAdvisor(*window);
-    QPushButton* holdBest = window->Advisor()->HoldBest;
+    QPushButton* holdBest = window->Advisor()->Advice->HoldBest;
     QVERIFY(!holdBest->isEnabled());  // no hand yet
     Deal(*window, kSeedNoPair);
     QVERIFY(holdBest->isEnabled());
@@ -154,7 +155,7 @@ class TAdvisorTest : public TGameTestCase {
       QCOMPARE(ours->isEnabled(), theirs->isEnabled());
     }
     QCOMPARE(window->Engine().Hand().Marks, player->Engine().Hand().Marks);
-    QCOMPARE(window->Advisor()->HoldList->Current(), Mask({1, 3, 4, 5}));
+    QCOMPARE(window->Advisor()->Advice->HoldList->Current(), Mask({1, 3, 4, 5}));
     window->DrawClick();
     QVERIFY(!holdBest->isEnabled());
   }
@@ -163,23 +164,23 @@ class TAdvisorTest : public TGameTestCase {
     auto window = MakeWindow();
     OpenAdvisor(*window);
     TAdvisor& advisor = *window->Advisor();
-    QCOMPARE(advisor.VerdictLabel->text(), QString());
+    QCOMPARE(advisor.Advice->VerdictLabel->text(), QString());
 
     Deal(*window, kSeedNoPair);
-    const THandAdvice first = *advisor.HoldList->Advice();
-    Click(advisor.HoldBest);
+    const THandAdvice first = *advisor.Advice->HoldList->Advice();
+    Click(advisor.Advice->HoldBest);
     window->DrawClick();
-    QCOMPARE(advisor.VerdictLabel->text(), QStringLiteral("Best play"));
+    QCOMPARE(advisor.Advice->VerdictLabel->text(), QStringLiteral("Best play"));
     const std::int32_t afterFirst = window->Engine().Total();
 
     // Same cards at a bet of 10, K♣ held: 0.461234 against 0.680851 for a stake of 1.
     window->BetField->setValue(10);
     Deal(*window, kSeedNoPair);
     Click(window->HoldPanels[1]);
-    const THandAdvice second = *advisor.HoldList->Advice();
+    const THandAdvice second = *advisor.Advice->HoldList->Advice();
     window->DrawClick();
     QCOMPARE(
-        advisor.VerdictLabel->text(),
+        advisor.Advice->VerdictLabel->text(),
         QStringLiteral(
             "You held K♣ (expected 4.61), best was 7♣\u00A06♦\u00A05♠\u00A04♠ (expected 6.81): "
             "this choice cost 2.20 coins on average"));
@@ -191,28 +192,28 @@ class TAdvisorTest : public TGameTestCase {
     ToggleAdvisor(*window);
     Deal(*window, kSeedTwoPair);
     window->DrawClick();
-    ToggleAdvisor(*window);
-    QCOMPARE(advisor.VerdictLabel->text(), QString());
-    QVERIFY(advisor.HoldList->Advice() == std::nullopt);
+    OpenAdvisor(*window);
+    QCOMPARE(advisor.Advice->VerdictLabel->text(), QString());
+    QVERIFY(advisor.Advice->HoldList->Advice() == std::nullopt);
 
     Deal(*window, kSeedTwoPair);  // nothing held: draw five
-    const THandAdvice third = *advisor.HoldList->Advice();
+    const THandAdvice third = *advisor.Advice->HoldList->Advice();
     QVERIFY(!third.IsBest(0));
     window->DrawClick();
     const double thirdCost = (third.Best().ExpectedPay() - third.Of(0).ExpectedPay()) * 10;
 
     const TAdvisorSession& session = advisor.Session();
     QCOMPARE(session.Hands(), 3);
-    QCOMPARE(advisor.HandsLabel->text(), QStringLiteral("Hands: 3"));
-    QCOMPARE(advisor.BestHoldsLabel->text(), QStringLiteral("Best holds: 1 of 3 (33 %)"));
+    QCOMPARE(advisor.Advice->HandsLabel->text(), QStringLiteral("Hands: 3"));
+    QCOMPARE(advisor.Advice->BestHoldsLabel->text(), QStringLiteral("Best holds: 1 of 3 (33 %)"));
     QVERIFY(std::abs(session.MistakeCost() - (secondCost + thirdCost)) < 1e-9);
-    QCOMPARE(advisor.CostLabel->text(),
+    QCOMPARE(advisor.Advice->CostLabel->text(),
              QStringLiteral("Cost of mistakes: %1 coins").arg(secondCost + thirdCost, 0, 'f', 2));
     const double staked = 5 + 10 + 10;
     const double held = first.Best().ExpectedPay() * 5 + second.Of(Mask({2})).ExpectedPay() * 10 +
                         third.Of(0).ExpectedPay() * 10;
     QVERIFY(std::abs(session.PlayerReturnPercent() - 100 * held / staked) < 1e-3);
-    QCOMPARE(advisor.Chart->Totals(),
+    QCOMPARE(advisor.Advice->Chart->Totals(),
              (std::vector<std::int32_t>{afterFirst, afterSecond, window->Engine().Total()}));
     QVERIFY(FMessages.isEmpty());
   }
@@ -269,7 +270,7 @@ class TAdvisorTest : public TGameTestCase {
     TPayoutsDialog payouts(window->Engine(), window->SoundSlots(), window.get(), QSize(640, 480));
     window->SetPayoutsDialog(&payouts);
     OpenAdvisor(*window);
-    QLabel* line = window->Advisor()->ReturnLabel;
+    QLabel* line = window->Advisor()->Advice->ReturnLabel;
     QCOMPARE(line->text(), QStringLiteral("Return with best play: 92.70 %"));
     Deal(*window, kSeedNoPair);
     QTimer::singleShot(0, &payouts, [&payouts] {
