@@ -67,8 +67,9 @@ TAdvicePage::TAdvicePage(QWidget* parent) : QWidget(parent) {
   Practice = MakeCheckBox(this, "Practice", QStringLiteral("Practice"));
   Practice->setToolTip(QStringLiteral("Holds are shown after the draw; no money moves"));
   WarnBeforeDraw = MakeCheckBox(this, "WarnBeforeDraw", QStringLiteral("Warn before Draw"));
-  WarnBeforeDraw->setToolTip(QStringLiteral("In practice, asks before a draw with a hold "
-                                            "that is not a best one"));
+  WarnBeforeDraw->setToolTip(
+      QStringLiteral("In practice, asks before a draw with a hold "
+                     "that is not a best one"));
 
   VerdictLabel = MakeLabel(this, "VerdictLabel");
   VerdictLabel->setWordWrap(true);
@@ -114,8 +115,8 @@ QSize TAdvicePage::PlaceControls(int minimumWidth) {
   place(HoldList, HoldList->HeightForRows(kListRows));
 
   // The player's hold until the draw, then in its place the verdict on it.
-  const int judged = std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()),
-                              LinesHeight(CurrentLabel, 2));
+  const int judged =
+      std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()), LinesHeight(CurrentLabel, 2));
   CurrentLabel->setGeometry(margin, y, inner, judged);
   place(VerdictLabel, judged);
 

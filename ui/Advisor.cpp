@@ -265,8 +265,7 @@ bool TAdvisor::CurrentHand() const {
 
 void TAdvisor::ReadGame() {
   if (!Following()) return;
-  if (!FWorking && (FReturnTable != FEngine.PayTable() || (!FTables && !FBuildFailed)))
-    StartWork();
+  if (!FWorking && (FReturnTable != FEngine.PayTable() || (!FTables && !FBuildFailed))) StartWork();
   if (FEngine.Phase() == gpDealt) FollowDealtHand();
   AdviseHand();
   JudgeHand();
@@ -326,9 +325,8 @@ void TAdvisor::StartWork() {
       error = "unknown error";
     }
     QMetaObject::invokeMethod(
-        this, [this, table, computeReturn, line, error] {
-          WorkDone(table, computeReturn, line, error);
-        },
+        this,
+        [this, table, computeReturn, line, error] { WorkDone(table, computeReturn, line, error); },
         Qt::QueuedConnection);
   };
   FWorking = true;
@@ -347,8 +345,8 @@ void TAdvisor::TablesBuilt(std::shared_ptr<const TDrawTables> tables) {
   RunGuarded(this, [this] { ReadGame(); });
 }
 
-void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn,
-                        const std::string& returnLine, const std::string& error) {
+void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::string& returnLine,
+                        const std::string& error) {
   RunGuarded(this, [&] {
     FWorker.join();
     FWorking = false;
@@ -357,10 +355,10 @@ void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn,
     if (computedReturn || !error.empty()) {
       // A failure is shown and not tried again until the pay table changes.
       FReturnTable = table;
-      Advice->ReturnLabel->setText(
-          error.empty() ? Text(returnLine)
-                        : QStringLiteral("Return with best play: not available (") + Text(error) +
-                              QStringLiteral(")"));
+      Advice->ReturnLabel->setText(error.empty()
+                                       ? Text(returnLine)
+                                       : QStringLiteral("Return with best play: not available (") +
+                                             Text(error) + QStringLiteral(")"));
     }
     ReadGame();
   });
@@ -397,8 +395,8 @@ void TAdvisor::ShowHand() {
   } else if (hidden) {
     ShowList(nullptr, QStringLiteral("Practice: the best holds are shown after the draw."));
     page.HandLabel->setText(QStringLiteral("Holds, best first:"));
-    page.CurrentLabel->setText(
-        QStringLiteral("Your hold: ") + Text(HeldCardsText(FHand->Dealt, FHand->Held)));
+    page.CurrentLabel->setText(QStringLiteral("Your hold: ") +
+                               Text(HeldCardsText(FHand->Dealt, FHand->Held)));
   } else if (!advice) {
     ShowList(nullptr, computing);
     page.HandLabel->setText(QStringLiteral("Holds, best first:"));
@@ -407,7 +405,8 @@ void TAdvisor::ShowHand() {
     ShowList(advice, computing);
     page.HoldList->SetCurrent(FHand->Held);
     if (open) {
-      page.HandLabel->setText(QStringLiteral("Holds for a bet of %1, best first:").arg(advice->Bet));
+      page.HandLabel->setText(
+          QStringLiteral("Holds for a bet of %1, best first:").arg(advice->Bet));
       page.CurrentLabel->setText(Text(CurrentHoldText(*advice, FHand->Held)));
     } else {
       // The cards on the table are the final ones now: say which the list is about.

@@ -34,8 +34,8 @@ QString PerCoinText(double pay) {
 std::int64_t HighestUnitPay(const TPayTable& table) {
   std::int64_t top = 0;
   for (int line = 1; line <= kPayLines; ++line)
-    top = std::max<std::int64_t>({top, table.Line(line),
-                                  kStoredValues[PayoutKey(line)].DialogMaximum});
+    top = std::max<std::int64_t>(
+        {top, table.Line(line), kStoredValues[PayoutKey(line)].DialogMaximum});
   return top + 1;
 }
 
@@ -121,8 +121,8 @@ int THoldList::Pad() const {
 std::array<QString, 4> THoldList::WidestTexts() const {
   const QFontMetrics bold(BoldOf(font()));
   const auto top = static_cast<double>(HighestUnitPay(FPayTable));
-  return {QStringLiteral("32"), WidestHold(bold),
-          QString::fromStdString(CoinsText(top * kMaxBet)), PerCoinText(top)};
+  return {QStringLiteral("32"), WidestHold(bold), QString::fromStdString(CoinsText(top * kMaxBet)),
+          PerCoinText(top)};
 }
 
 std::array<int, 4> THoldList::NeededWidths() const {

@@ -49,6 +49,9 @@ class THoldList : public QAbstractScrollArea {
   int HeightForRows(int rows) const;
   // The widest text each column may have to show: rank, hold, coins, per coin.
   std::array<QString, 4> WidestTexts() const;
+  // Left edges of the four columns and the right edge of the last, in content pixels; each
+  // column keeps a space's width free on either side of its text.
+  std::array<int, 5> ColumnEdges() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -63,8 +66,6 @@ class THoldList : public QAbstractScrollArea {
   void Relayout();
   // What each column needs, in pixels, padding included.
   std::array<int, 4> NeededWidths() const;
-  // Left edges of the four columns and the right edge of the last, in content pixels.
-  std::array<int, 5> ColumnEdges() const;
   void PaintHeader(QWidget* header);
   void PaintRow(QPainter& painter, const QRect& rect, int rank);
 

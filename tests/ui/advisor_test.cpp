@@ -27,6 +27,7 @@
 #include "card_text.h"
 #include "cli.h"
 #include "game_test_support.h"
+#include "stored_values.h"
 
 namespace {
 
@@ -81,6 +82,11 @@ class TAdvisorTest : public TGameTestCase {
     QVERIFY(window.Advisor() && window.Advisor()->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(window.Advisor()->Ready(), kReadyTimeout);
   }
+  static void SetPractice(TGameWindow& window, bool on) {
+    QCheckBox* practice = window.Advisor()->Advice->Practice;
+    if (practice->isChecked() != on) practice->click();
+    QCOMPARE(practice->isChecked(), on);
+  }
   static void Deal(TGameWindow& window, std::uint32_t seed) {
     window.Engine().Random().Seed = seed;
     window.DealClick();
@@ -116,7 +122,8 @@ class TAdvisorTest : public TGameTestCase {
     Deal(*window, kSeedNoPair);
     TAdvisor& advisor = *window->Advisor();
     CompareWithAnalyzer(*window);
-    QCOMPARE(advisor.Advice->HandLabel->text(), QStringLiteral("Holds for a bet of 25, best first:"));
+    QCOMPARE(advisor.Advice->HandLabel->text(),
+             QStringLiteral("Holds for a bet of 25, best first:"));
 
     // The short list keeps the player's own hold in view as it changes: drawing five ranks
     // 7th for this table.
@@ -124,7 +131,8 @@ class TAdvisorTest : public TGameTestCase {
     for (TCustomPanel* hold : window->HoldPanels) Click(hold);
     QCOMPARE(advisor.Advice->HoldList->Current(), Mask({1, 2, 3, 4, 5}));
     QCOMPARE(advisor.Advice->HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 32}));
-    QVERIFY(advisor.Advice->CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
+    QVERIFY(
+        advisor.Advice->CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
     const std::uint8_t best = advisor.Advice->HoldList->Advice()->Best().Mask;
     for (int k = 0; k < kHandSize; ++k)
       if (!(best & (1 << k))) Click(window->Cards[k]);
@@ -216,6 +224,188 @@ class TAdvisorTest : public TGameTestCase {
     QCOMPARE(advisor.Advice->Chart->Totals(),
              (std::vector<std::int32_t>{afterFirst, afterSecond, window->Engine().Total()}));
     QVERIFY(FMessages.isEmpty());
+  }
+
+  void practiceHidesTheHoldsUntilTheDraw() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    TAdvisor& advisor = *window->Advisor();
+    TAdvicePage& page = *advisor.Advice;
+    QVERIFY(!page.WarnBeforeDraw->isEnabled());  // it belongs to practice
+    SetPractice(*window, true);
+    QVERIFY(page.WarnBeforeDraw->isEnabled() && page.WarnBeforeDraw->isChecked());
+    page.WarnBeforeDraw->setChecked(false);
+
+    Deal(*window, kSeedNoPair);
+    Click(window->HoldPanels[1]);
+    QVERIFY(!page.HoldList->Advice());
+    QCOMPARE(page.HoldList->Message(),
+             QStringLiteral("Practice: the best holds are shown after the draw."));
+    QCOMPARE(page.CurrentLabel->text(), QStringLiteral("Your hold: K♣"));
+    QVERIFY(!page.HoldBest->isEnabled());
+    QTest::keyClick(window->BetField, Qt::Key_B);  // gives nothing away either
+    QCOMPARE(HeldMaskOf(window->Engine().Hand()), Mask({2}));
+
+    // After the draw the list is back, about the dealt cards, and the verdict replaces the hold.
+    window->DrawClick();
+    QVERIFY(page.HoldList->Advice());
+    QCOMPARE(page.HoldList->Current(), Mask({2}));
+    QCOMPARE(page.HandLabel->text(),
+             QStringLiteral("Dealt 7♣\u00A0K♣\u00A06♦\u00A05♠\u00A04♠, bet 5:"));
+    QVERIFY(page.VerdictLabel->text().startsWith(QStringLiteral("You held K♣ (expected")));
+    QVERIFY(page.VerdictLabel->isVisibleTo(&advisor) && !page.CurrentLabel->isVisibleTo(&advisor));
+    QCOMPARE(advisor.Session().Hands(), 1);
+
+    // Stored at the close, written because it changed; the warning's switch was changed too.
+    window->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Advisor/Practice").toString(), QStringLiteral("1"));
+    QCOMPARE(ini.value("Advisor/WarnBeforeDraw").toString(), QStringLiteral("0"));
+
+    // Closed but practising, the advisor follows the hands and keeps its tables.
+    WriteIni("[Advisor]\nOpen=0\nPractice=1\n");
+    auto again = MakeWindow();
+    QVERIFY(again->Advisor() && !again->Advisor()->isVisible());
+    QVERIFY(again->Advisor()->Practice() && again->Advisor()->Advice->WarnBeforeDraw->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(again->Advisor()->Ready(), kReadyTimeout);
+    int asked = 0;
+    again->Advisor()->DrawQuestion = [&](const QString&) { return ++asked > 0; };
+    Deal(*again, kSeedNoPair);
+    again->DrawClick();
+    QCOMPARE(asked, 1);
+    QCOMPARE(again->Advisor()->Session().Hands(), 1);
+    ToggleAdvisor(*again);
+    SetPractice(*again, false);
+    ToggleAdvisor(*again);
+    QVERIFY(!again->Advisor()->HoldsTables());  // closed and not practising: given back
+    again->close();
+    ini.sync();
+    QCOMPARE(ini.value("Advisor/Practice").toString(), QStringLiteral("0"));
+    QVERIFY(!ini.contains("Advisor/WarnBeforeDraw"));  // never changed, never written
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void warningBeforeADrawThatGivesCoinsAway() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    SetPractice(*window, true);
+    TAdvicePage& page = *window->Advisor()->Advice;
+    QStringList asked;
+    bool drawAnyway = false;
+    window->Advisor()->DrawQuestion = [&](const QString& text) {
+      asked << text;
+      return drawAnyway;
+    };
+
+    // "Change hold": the hand stays as it was, and the best hold it named can be taken.
+    Deal(*window, kSeedNoPair);
+    Click(window->HoldPanels[1]);
+    const THand dealt = window->Engine().Hand();
+    window->DrawClick();
+    QCOMPARE(asked, QStringList(QStringLiteral(
+                        "Holding K♣ gives up 1.10 coins on average. The best hold is "
+                        "7♣\u00A06♦\u00A05♠\u00A04♠ (expected 3.40 against 2.31).")));
+    QCOMPARE(window->Engine().Phase(), gpDealt);
+    QCOMPARE(window->Engine().Hand().Cards, dealt.Cards);
+    QCOMPARE(window->Engine().Hand().Marks, dealt.Marks);
+    QVERIFY(window->DrawButton->isVisibleTo(window.get()));
+    QVERIFY(!page.HoldList->Advice());  // still practice: the list waits for the draw
+    QVERIFY(page.HoldBest->isEnabled());
+    QTest::keyClick(window->BetField, Qt::Key_B);  // wherever the focus is in the game
+    QCOMPARE(HeldMaskOf(window->Engine().Hand()), Mask({1, 3, 4, 5}));
+    window->DrawClick();  // a best hold: no question
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(window->Engine().Phase(), gpSettled);
+    QCOMPARE(page.VerdictLabel->text(), QStringLiteral("Best play"));
+
+    // "Draw anyway": drawn and judged as the mistake it is.
+    drawAnyway = true;
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked[1].startsWith(QStringLiteral("Holding nothing gives up ")));
+    QCOMPARE(window->Engine().Phase(), gpSettled);
+    QVERIFY(page.VerdictLabel->text().startsWith(QStringLiteral("You held nothing")));
+    QCOMPARE(window->Advisor()->Session().BestHolds(), 1);
+
+    // Without practice, or with the warning off, nothing is asked.
+    page.WarnBeforeDraw->setChecked(false);
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    page.WarnBeforeDraw->setChecked(true);
+    SetPractice(*window, false);
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void everyValueFitsItsRoomAtEveryScale() {
+    // Four of a kind dealt at bet 1000 under the highest multipliers the dialog offers.
+    TPayTable table;
+    for (int line = 1; line <= kPayLines; ++line)
+      table.SetLine(line, kStoredValues[PayoutKey(line)].DialogMaximum);
+    const auto tables = TDrawTables::Build(2);
+    THandCards cards{};
+    for (std::size_t i = 0; i < cards.size(); ++i)
+      cards[i] = static_cast<cdCardDeck>(i < 4 ? 10 + 13 * i : 12);  // four tens, Q♠
+    const THandAdvice advice = AdviseHand(*tables, cards, table, kMaxBet);
+    for (const QSize screen : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+      auto window = MakeWindow(screen);
+      window->Engine().SetPayTable(table);
+      ToggleAdvisor(*window);
+      TAdvicePage& page = *window->Advisor()->Advice;
+      THoldList& list = *page.HoldList;
+      list.SetPayTable(table);
+      list.SetAdvice(advice);
+      list.SetCurrent(31);
+      list.SetShowAll(true);
+      QVERIFY2(list.ContentWidth() <= list.viewport()->width(),
+               qPrintable(QString::number(screen.width())));
+      QFont bold = list.font();
+      bold.setBold(true);
+      const QFontMetrics metrics(bold);
+      const int pad = list.fontMetrics().horizontalAdvance(QLatin1Char(' '));
+      const auto edges = list.ColumnEdges();
+      const auto fits = [&](int column, const QString& text) {
+        return metrics.horizontalAdvance(text) <= edges[column + 1] - edges[column] - 2 * pad;
+      };
+      for (const THoldOdds& hold : advice.Holds) {
+        QStringList held;
+        for (int i = 0; i < kHandSize; ++i)
+          if (hold.Mask & (1 << i)) held << QString::fromStdString(CardSymbolText(cards[i]));
+        QVERIFY(fits(1, held.join(QLatin1Char(' '))));
+        QVERIFY(fits(2, QString::fromStdString(CoinsText(advice.Coins(hold)))));
+        QVERIFY(fits(3, QString::number(hold.ExpectedPay(), 'f', 4)));
+      }
+      QVERIFY(fits(2, QStringLiteral("1000000.00")) && fits(3, QStringLiteral("1000.0000")));
+      // The longest verdict of this hand: the four tens drawn to instead of all five.
+      page.VerdictLabel->setText(QString::fromStdString(VerdictText(advice, 15)));
+      QVERIFY(page.VerdictLabel->heightForWidth(page.VerdictLabel->width()) <=
+              page.VerdictLabel->height());
+      // And the page fits the screen.
+      QVERIFY(window->Advisor()->height() < screen.height());
+    }
+  }
+
+  void aPayTableChangedBetweenHandsLeavesNoStaleHolds() {
+    auto window = MakeWindow();
+    TPayoutsDialog payouts(window->Engine(), window->SoundSlots(), window.get(), QSize(640, 480));
+    window->SetPayoutsDialog(&payouts);
+    OpenAdvisor(*window);
+    TAdvicePage& page = *window->Advisor()->Advice;
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    QVERIFY(page.HoldList->Advice());
+    QTimer::singleShot(0, &payouts, [&payouts] {
+      payouts.MultiplierFields[0]->setValue(1);
+      payouts.OkClick();
+    });
+    window->PayoutsOptionsClick();
+    QVERIFY(!page.HoldList->Advice());
+    QCOMPARE(page.HoldList->Message(), QStringLiteral("Deal a hand to see its best holds."));
+    QCOMPARE(page.VerdictLabel->text(), QString());
+    QCOMPARE(window->Advisor()->Session().Hands(), 1);  // the hand was judged all the same
   }
 
   void openStateSavedAndRestored() {
