@@ -2,8 +2,10 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumaro)
 set(CPACK_PACKAGE_VENDOR "The Lumaro developers")
-set(CPACK_PACKAGE_CONTACT "The Lumaro developers <developers@lumaro.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL ${LUMARO_HOMEPAGE})
+# GPL-3.0-or-later; a Debian package states it in /usr/share/doc/lumaro/copyright.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
+# The project has no mail address of its own yet: .invalid is reserved for exactly that.
+set(CPACK_PACKAGE_CONTACT "The Lumaro developers <lumaro@developers.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five-card draw video poker")
 set(CPACK_PACKAGE_DESCRIPTION
     "Lumaro is five-card draw poker as the casino machines play it. Set a bet,

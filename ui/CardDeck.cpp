@@ -1,10 +1,13 @@
 #include "CardDeck.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "FocusMark.h"
 #include "MessageBoxes.h"
 
 const std::array<TCardFaceEntry, 63> kCardFaceIdents = {{
@@ -46,6 +49,23 @@ QString CardFaceName(int code) {
   return QStringLiteral("$%1").arg(static_cast<unsigned>(code), 8, 16, QLatin1Char('0'));
 }
 
+QString CardSpokenName(int code) {
+  static constexpr std::array<const char*, 13> kRanks = {
+      "Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
+  static constexpr std::array<const char*, 4> kSuits = {"Spades", "Hearts", "Clubs", "Diamonds"};
+  const int rank = CardRank(code);
+  const int suit = CardSuit(code);
+  if (rank > 0 && suit > 0)
+    return QStringLiteral("%1 of %2")
+        .arg(QLatin1String(kRanks[static_cast<std::size_t>(rank - 1)]),
+             QLatin1String(kSuits[static_cast<std::size_t>(suit - 1)]));
+  if (code == cdJoker) return QStringLiteral("Joker");
+  if (code >= cdFirstBack && code < cdTitleFace)
+    return QStringLiteral("Card back %1").arg(code - cdFirstBack + 1);
+  if (code == cdTitleFace) return QStringLiteral("Lumaro title card");
+  return {};
+}
+
 QImage LoadCardFace(const QString& name) {
   // Resource paths are case-sensitive, so index the folder once by upper-case base name.
   static const QHash<QString, QString> index = [] {
@@ -75,6 +95,11 @@ void TCardDeck::SetValue(int code) {
   if (byte == FValue) return;
   FValue = byte;
   repaint();
+  // A screen reader on the card says what it shows now.
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void TCardDeck::SetStretch(bool stretch) {
@@ -101,6 +126,7 @@ void TCardDeck::paintEvent(QPaintEvent*) {
     const bool whole = width() % face.width() == 0 && height() % face.height() == 0;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
     painter.drawImage(rect(), face);
+    if (hasFocus()) PaintFocusMark(painter, rect());
     return;
   }
   const QColor corner = CornerColour();
@@ -112,6 +138,7 @@ void TCardDeck::paintEvent(QPaintEvent*) {
       QPoint(w - 2, 0),     QPoint(w - 1, 1), QPoint(w - 1, h - 1), QPoint(w - 2, h - 1),
       QPoint(w - 1, h - 2), QPoint(0, h - 1), QPoint(1, h - 1),     QPoint(0, h - 2)};
   for (const QPoint& pt : corners) painter.fillRect(pt.x(), pt.y(), 1, 1, corner);
+  if (hasFocus()) PaintFocusMark(painter, QRect(0, 0, w, h));
 }
 
 // The signals run the owner's handlers; an error in one is reported here rather than left
@@ -138,4 +165,29 @@ void TCardDeck::mouseDoubleClickEvent(QMouseEvent* event) {
   // click instead of starting another click.
   if (event->button() == Qt::LeftButton && !RunGuarded(this, [&] { emit OnDblClick(); })) return;
   RunGuarded(this, [&] { emit OnMouseDown(event); });
+}
+
+void TCardDeck::Click() {
+  RunGuarded(this, [this] { emit OnClick(); });
+}
+
+void TCardDeck::keyPressEvent(QKeyEvent* event) {
+  // Space presses the focused card as it presses a focused button.
+  if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) &&
+      event->modifiers() == Qt::NoModifier) {
+    if (!event->isAutoRepeat()) Click();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TCardDeck::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TCardDeck::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }

@@ -23,6 +23,9 @@ extern const std::array<TCardFaceEntry, 63> kCardFaceIdents;
 bool CardFaceIdent(int code, QString& ident);
 // The identifier of `code`, or "$" and eight lower-case hex digits for a code without one.
 QString CardFaceName(int code);
+// What a card face shows, in words, for screen readers: "Queen of Diamonds", "Joker",
+// "Card back 3", "Lumaro title card"; an empty text for a code without a face.
+QString CardSpokenName(int code);
 
 // The face image of that name from the program's resources, whatever the letter case of
 // `name`; a null image when there is none.
@@ -42,6 +45,8 @@ class TCardDeck : public QWidget {
   bool Stretch() const { return FStretch; }
   // Turning it off brings the control back to 71 x 96; painted at the next paint cycle.
   void SetStretch(bool stretch);
+  // What a click does, for the keyboard and for screen readers: runs OnClick.
+  void Click();
 
  signals:
   void OnClick();
@@ -56,6 +61,9 @@ class TCardDeck : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QColor CornerColour() const;

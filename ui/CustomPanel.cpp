@@ -1,6 +1,8 @@
 #include "CustomPanel.h"
 
+#include <QAccessible>
 #include <QEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -70,8 +72,28 @@ TCustomPanel::~TCustomPanel() = default;
 
 void TCustomPanel::SetCaption(const QString& value) {
   if (value == FCaption) return;
+  const QString old = FCaption;
   FCaption = value;
   update();
+  AnnounceCaption(old);
+}
+
+void TCustomPanel::AnnounceCaption(const QString& old) {
+  // The caption is the panel's text for screen readers: they hear of a new one (a result,
+  // "Hold") without the player moving the focus to it.
+  if (!QAccessible::isActive()) return;
+  QAccessibleTextUpdateEvent text(this, 0, old, FCaption);
+  QAccessible::updateAccessibility(&text);
+  QAccessibleEvent name(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&name);
+}
+
+bool TCustomPanel::Clickable() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&TCustomPanel::OnClick));
+}
+
+void TCustomPanel::Click() {
+  if (isEnabled()) emit OnClick();
 }
 
 void TCustomPanel::SetAlignment(Qt::Alignment value) {

@@ -63,6 +63,11 @@ class TCustomPanel : public QWidget {
   // top, bottom, left, right, then client, each group in creation order.
   static void DockChildren(QWidget* parent, const QRect& area);
 
+  // Whether anything answers OnClick, and a click for the keyboard and screen readers:
+  // OnClick, if the panel is enabled.
+  bool Clickable() const;
+  void Click();
+
  signals:
   // Left button pressed and released inside the panel.
   void OnClick();
@@ -78,6 +83,7 @@ class TCustomPanel : public QWidget {
  private:
   void RealignParent();
   void WatchParent();
+  void AnnounceCaption(const QString& old);
 
   QString FCaption;
   Qt::Alignment FAlignment = Qt::AlignHCenter;

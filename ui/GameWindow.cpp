@@ -13,12 +13,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "Accessibility.h"
 #include "Advisor.h"
 #include "CardDeck.h"
 #include "Colors.h"
 #include "CustomPanel.h"
 #include "Gauge.h"
 #include "HelpViewer.h"
+#include "KeyboardPlay.h"
 #include "MessageBoxes.h"
 #include "Scaling.h"
 #include "Sleeper.h"
@@ -100,6 +102,9 @@ TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
   setObjectName(QStringLiteral("GameWindow"));
   BuildControls();
   BuildMenu();
+  InstallAccessibleControls();
+  NameGameControls(*this);
+  InstallKeyboardPlay(*this);
   FEngine.OnWinSound = [this](int slot) { PlayWinSoundFor(slot); };
   FEngine.OnUpdateDisplay = [this] { UpdateDisplay(); };
   WindowCreate();
@@ -636,4 +641,5 @@ void TGameWindow::ApplyView() {
   }
   WinGauge->SetProgress(view.GaugeProgress);
   FUpdatingControls = false;
+  DescribeHand(*this);
 }

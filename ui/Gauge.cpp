@@ -1,5 +1,6 @@
 #include "Gauge.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
@@ -16,6 +17,10 @@ void TGauge::SetProgress(int progress) {
   if (clamped == FProgress) return;
   FProgress = clamped;
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent event(this, PercentDone());
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 int TGauge::PercentDone() const {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -58,6 +59,25 @@ THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent,
   layout->addLayout(buttons);
   layout->addWidget(FBrowser);
   ScaleBy(this, scale.M, scale.D);
+  StayAboveGame();
+}
+
+void THelpViewer::StayAboveGame() {
+  // A dialog to the window manager, so that it stays above the game window it was opened
+  // from (a plain window would go under it at the next click on the game). It keeps its
+  // title bar buttons and is never modal.
+  if (parentWidget() == nullptr) return;
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+}
+
+void THelpViewer::keyPressEvent(QKeyEvent* event) {
+  // Escape closes it, as it closes a dialog; the browser and the buttons pass it on.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void THelpViewer::showEvent(QShowEvent* event) {

@@ -25,7 +25,10 @@ class THelpViewer : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void StayAboveGame();
+
   QTextBrowser* FBrowser;
 };

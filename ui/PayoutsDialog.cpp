@@ -41,6 +41,11 @@ constexpr std::array<const char*, kPayLines> kRowCaptions = {
     "Royal Flush Multiplier Default = 99",
 };
 
+// The hand each row pays, which names its field and its sound button for screen readers.
+constexpr std::array<const char*, kPayLines> kRowHands = {
+    "Jacks or Better", "Two Pair",       "Three of a Kind", "Straight",   "Flush",
+    "Full House",      "Four of a Kind", "Straight Flush",  "Royal Flush"};
+
 const QString kInformation = QStringLiteral("Information");
 const QString kExplanationText = QStringLiteral(
     "Your winning bets are multiplied by the values you select.  Sound Buttons let you "
@@ -121,6 +126,7 @@ TPayoutsDialog::TPayoutsDialog(TGameEngine& engine, TSoundSlots& soundSlots, QWi
   BuildPayRows();
   BuildSoundButtons();
   BuildExplanation();
+  NameRowsByHand();
   ChainTabOrder();
   OkButton->setFocus();
   ScaleToScreen(this, screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
@@ -196,6 +202,15 @@ void TPayoutsDialog::BuildExplanation() {
   Explanation->setWordWrap(true);
   Explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Explanation->setGeometry(kExplanation);
+}
+
+void TPayoutsDialog::NameRowsByHand() {
+  for (std::size_t i = 0; i < kRowHands.size(); ++i) {
+    const QString hand = QString::fromLatin1(kRowHands[i]);
+    MultiplierFields[i]->setAccessibleName(hand);
+    MultiplierLabels[i]->setBuddy(MultiplierFields[i]);
+    SoundButtons[i]->setAccessibleDescription(QStringLiteral("Sound for ") + hand);
+  }
 }
 
 void TPayoutsDialog::ChainTabOrder() {

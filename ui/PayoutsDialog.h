@@ -58,6 +58,7 @@ class TPayoutsDialog : public QDialog {
   void BuildPayRows();
   void BuildSoundButtons();
   void BuildExplanation();
+  void NameRowsByHand();
   void ChainTabOrder();
   void CentreOnScreen();
   QFileDialog* Chooser();

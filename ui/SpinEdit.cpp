@@ -1,11 +1,13 @@
 #include "SpinEdit.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProxyStyle>
 #include <QStyleOptionSpinBox>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -156,4 +158,15 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
     }
   }
   QSpinBox::keyPressEvent(event);
+}
+
+void TSpinEdit::focusInEvent(QFocusEvent* event) {
+  QSpinBox::focusInEvent(event);
+  selectAll();
+  // A click that gives the focus goes on to place the cursor where it fell: select once it
+  // has, unless the click began a selection of its own by dragging.
+  if (event->reason() == Qt::MouseFocusReason)
+    QTimer::singleShot(0, this, [this] {
+      if (hasFocus() && !lineEdit()->hasSelectedText()) selectAll();
+    });
 }

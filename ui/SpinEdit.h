@@ -2,8 +2,9 @@
 // TSpinEdit: a number field with arrow buttons. The arrows and the up/down keys step
 // within the range; typed text is brought into the range when the field loses the focus,
 // and text that is no whole number counts as the minimum. While read-only the arrows
-// only beep. Numbers are shown in plain ASCII decimal in every locale, and read back
-// whether typed in ASCII digits or in the locale's own.
+// only beep. The field selects its text whenever it takes the focus, so that what is typed
+// replaces the number instead of joining it. Numbers are shown in plain ASCII decimal in every
+// locale, and read back whether typed in ASCII digits or in the locale's own.
 
 #include <QSpinBox>
 
@@ -34,6 +35,7 @@ class TSpinEdit : public QSpinBox {
  protected:
   StepEnabled stepEnabled() const override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   int valueFromText(const QString& text) const override;
   QString textFromValue(int value) const override;
 };

@@ -1,8 +1,11 @@
 #include "StringGrid.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+
+#include "FocusMark.h"
 
 namespace {
 constexpr int kGridLine = 1;
@@ -125,4 +128,16 @@ void TStringGrid::paintEvent(QPaintEvent*) {
                        Qt::AlignLeft | Qt::AlignVCenter, Cell(col, row));
     }
   }
+  // In the Tab chain for its arrow keys, which scroll it: show when they would.
+  if (hasFocus()) PaintFocusMark(painter, area);
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+}
+
+void TStringGrid::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  viewport()->update();
 }

@@ -44,6 +44,8 @@ class TStringGrid : public QAbstractScrollArea, public TScalable {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void UpdateScrollBars();

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
+#
+# The built game in a real X server with a window manager and an accessibility bus, read
+# through AT-SPI as a screen reader reads it and played either through the controls'
+# accessible actions or with keys only (accessible_play.py says how):
+#   accessible_play_test.sh screen-reader|keyboard LUMARO DEAL_ORACLE
+set -euo pipefail
+mode=$1
+prog=$(realpath "$2")
+oracle=$(realpath "$3")
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in Xvfb openbox xdotool xdpyinfo dbus-daemon dbus-send; do
+  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+done
+# Debian's own Python: pyatspi is a Debian package, not on any other Python's path.
+python=/usr/bin/python3
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "missing python3-pyatspi"; exit 1; }
+
+# shellcheck source=../../tools/x-session.sh
+. "$here/../../tools/x-session.sh"
+# shellcheck source=../../tools/atspi-session.sh
+. "$here/../../tools/atspi-session.sh"
+work=$(mktemp -d)
+cleanup() {
+  stop_atspi_session
+  stop_x_session
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# A stored total and bet; jacks or better pays 2X, so most hands move the total.
+printf '[Bet]\nTotal=5000\nAmount=5\n[Payouts]\nH1=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+export SDL_AUDIODRIVER=dummy
+export LSAN_OPTIONS="suppressions=$here/../lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+unset QT_QPA_PLATFORM
+start_x_session 640x480 || { echo "FAIL: the X session did not start"; exit 1; }
+start_atspi_session || { echo "FAIL: the accessibility bus did not start"; exit 1; }
+cd "$work"
+"$python" "$here/accessible_play.py" "$mode" "$prog" "$oracle"

@@ -1,0 +1,462 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#include "Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <map>
+#include <optional>
+#include <utility>
+
+#include "CardDeck.h"
+#include "CustomPanel.h"
+#include "GameWindow.h"
+#include "Gauge.h"
+#include "SpinEdit.h"
+#include "StatusBar.h"
+#include "StringGrid.h"
+
+namespace {
+
+// A press asked for by a screen reader runs once its request has been answered: what the
+// press starts (a draw's sound, an error box with its own event loop) must not keep the
+// reader waiting for the answer.
+template <class TWidget, class TPress>
+void PressLater(TWidget* widget, TPress press) {
+  QMetaObject::invokeMethod(
+      widget,
+      [target = QPointer<TWidget>(widget), press] {
+        if (target) press(*target);
+      },
+      Qt::QueuedConnection);
+}
+
+bool IsPressAction(const QString& action) {
+  return action == QAccessibleActionInterface::pressAction() ||
+         action == QAccessibleActionInterface::toggleAction();
+}
+
+// A card: a toggle whose name is the face it shows and which is checked while held.
+class TCardAccessible : public QAccessibleWidget {
+ public:
+  explicit TCardAccessible(TCardDeck* card) : QAccessibleWidget(card, QAccessible::CheckBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+      return CardSpokenName(Card()->Value());
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = widget()->accessibleDescription() == QLatin1String(kHeldDescription);
+    return s;
+  }
+  QStringList actionNames() const override {
+    return QStringList{QAccessibleActionInterface::toggleAction(),
+                       QAccessibleActionInterface::pressAction()} +
+           QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (IsPressAction(action))
+      PressLater(Card(), [](TCardDeck& card) { card.Click(); });
+    else
+      QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  TCardDeck* Card() const { return static_cast<TCardDeck*>(widget()); }
+};
+
+// A bevelled panel shows one line of text: a label for screen readers, a button where a
+// click does something (the hold panels). A panel named otherwise (the total, named
+// "Total") gives its caption as its value.
+class TPanelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit TPanelAccessible(TCustomPanel* panel) : QAccessibleWidget(panel, RoleOf(panel)) {}
+
+  QString text(QAccessible::Text t) const override {
+    const QString caption = Panel()->Caption();
+    switch (t) {
+      case QAccessible::Name:
+        return Named() ? widget()->accessibleName() : caption.trimmed();
+      case QAccessible::Value:
+        return Named() ? caption.trimmed() : QString();
+      case QAccessible::Description:
+        if (widget()->accessibleDescription().isEmpty() && Named()) return caption.trimmed();
+        return QAccessibleWidget::text(t);
+      default:
+        return QAccessibleWidget::text(t);
+    }
+  }
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (Panel()->Clickable()) names.prepend(QAccessibleActionInterface::pressAction());
+    return names;
+  }
+  void doAction(const QString& action) override {
+    if (Panel()->Clickable() && IsPressAction(action))
+      PressLater(Panel(), [](TCustomPanel& panel) { panel.Click(); });
+    else
+      QAccessibleWidget::doAction(action);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+
+  // The caption as read-only text.
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int start, int end) const override {
+    return Panel()->Caption().mid(start, end - start);
+  }
+  int characterCount() const override { return static_cast<int>(Panel()->Caption().size()); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  static QAccessible::Role RoleOf(TCustomPanel* panel) {
+    if (qobject_cast<TStatusBar*>(panel) != nullptr) return QAccessible::StatusBar;
+    return panel->Clickable() ? QAccessible::Button : QAccessible::StaticText;
+  }
+  TCustomPanel* Panel() const { return static_cast<TCustomPanel*>(widget()); }
+  bool Named() const { return !widget()->accessibleName().isEmpty(); }
+};
+
+// The pie gauge: a progress bar whose value is the percentage it shows.
+class TGaugeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit TGaugeAccessible(TGauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return QStringLiteral("%1%").arg(Gauge()->PercentDone());
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return widget()->toolTip();
+    return QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QVariant currentValue() const override { return Gauge()->PercentDone(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return 100; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
+
+ private:
+  TGauge* Gauge() const { return static_cast<TGauge*>(widget()); }
+};
+
+class TGridAccessible;
+
+// One cell of the statistics grid; the first row holds the column headings.
+class TGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  TGridCellAccessible(TStringGrid* grid, int row, int column)
+      : FGrid(grid), FRow(row), FColumn(column) {}
+
+  bool isValid() const override {
+    return FGrid && FRow < FGrid->RowCount() && FColumn < FGrid->ColCount();
+  }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return FGrid ? FGrid->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(FGrid.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value)) return {};
+    return FGrid->Cell(FColumn, FRow);
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect cell = FGrid->CellRect(FColumn, FRow);
+    if (cell.isEmpty()) return {};
+    return QRect(FGrid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+  }
+  QAccessible::Role role() const override {
+    return FRow == 0 ? QAccessible::ColumnHeader : QAccessible::Cell;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.readOnly = true;
+    if (rect().isEmpty()) {
+      s.invisible = true;  // scrolled out of view
+      s.offscreen = true;
+    }
+    return s;
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TableCellInterface)
+      return static_cast<QAccessibleTableCellInterface*>(this);
+    return nullptr;
+  }
+
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override;
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return FColumn; }
+  int rowIndex() const override { return FRow; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+ private:
+  QPointer<TStringGrid> FGrid;
+  int FRow;
+  int FColumn;
+};
+
+// The statistics grid as a table: the hand names in its first row, the counts below.
+class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  explicit TGridAccessible(TStringGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+  ~TGridAccessible() override {
+    for (const auto& cell : FCells) QAccessible::deleteAccessibleInterface(cell.second);
+  }
+  TGridAccessible(const TGridAccessible&) = delete;
+  TGridAccessible& operator=(const TGridAccessible&) = delete;
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  int childCount() const override { return rowCount() * columnCount(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    return cellAt(index / columnCount(), index % columnCount());
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
+    if (cell == nullptr || cell->table() != this) return -1;
+    return cell->rowIndex() * columnCount() + cell->columnIndex();
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    for (int i = 0; i < childCount(); ++i)
+      if (QAccessibleInterface* cell = child(i); cell->rect().contains(x, y)) return cell;
+    return nullptr;
+  }
+
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override {
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return nullptr;
+    // Made on first request and kept, so that a reader gets the same object every time.
+    const auto key = std::make_pair(row, column);
+    auto found = FCells.find(key);
+    if (found == FCells.end())
+      found = FCells
+                  .emplace(key, QAccessible::registerAccessibleInterface(
+                                    new TGridCellAccessible(Grid(), row, column)))
+                  .first;
+    return QAccessible::accessibleInterface(found->second);
+  }
+  int selectedCellCount() const override { return 0; }
+  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+  QString columnDescription(int column) const override { return Grid()->Cell(column, 0); }
+  QString rowDescription(int) const override { return {}; }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  int columnCount() const override { return Grid()->ColCount(); }
+  int rowCount() const override { return Grid()->RowCount(); }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+ private:
+  TStringGrid* Grid() const { return static_cast<TStringGrid*>(widget()); }
+  mutable std::map<std::pair<int, int>, QAccessible::Id> FCells;
+};
+
+QList<QAccessibleInterface*> TGridCellAccessible::columnHeaderCells() const {
+  if (FRow == 0 || !isValid()) return {};
+  QAccessibleInterface* grid = parent();
+  QAccessibleTableInterface* table = grid ? grid->tableInterface() : nullptr;
+  QAccessibleInterface* heading = table ? table->cellAt(0, FColumn) : nullptr;
+  if (heading == nullptr) return {};
+  return {heading};
+}
+
+// Says what changed in the game to screen readers that are not looking at it: a
+// notification that shows with the new text. It draws nothing and takes no input.
+class TAnnouncer : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TAnnouncer(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+  }
+
+  // Runs `look` once the handler that changed the game is done: a handler may show the
+  // table more than once (a win shows the hand before its sound), and a reader stops
+  // speaking when the focus moves, which the move from "Deal" to "Draw" does after it.
+  void LookLater(std::function<void()> look) {
+    const bool pending = static_cast<bool>(FLook);
+    FLook = std::move(look);
+    if (!pending)
+      QMetaObject::invokeMethod(
+          this, [this] { std::exchange(FLook, nullptr)(); }, Qt::QueuedConnection);
+  }
+
+  void Say(const QString& text) {
+    if (text.trimmed().isEmpty() || !QAccessible::isActive()) return;
+    setAccessibleName(text);
+    // Readers speak a notification as it comes into view.
+    hide();
+    show();
+  }
+
+  // What the last look saw.
+  struct TSeen {
+    std::array<cdCardDeck, kHandSize> Cards{};
+    std::array<THoldMark, kHandSize> Marks{};
+    QString MoneyMessage;
+    QString SecondMessage;
+  };
+  std::optional<TSeen> Seen;
+
+ private:
+  std::function<void()> FLook;
+};
+
+class TAnnouncerAccessible : public QAccessibleWidget {
+ public:
+  explicit TAnnouncerAccessible(QWidget* announcer)
+      : QAccessibleWidget(announcer, QAccessible::Notification) {}
+};
+
+QString CardsText(const TGameWindow& window) {
+  QStringList names;
+  for (const TCardDeck* card : window.Cards) names << CardSpokenName(card->Value());
+  return names.join(QStringLiteral(", "));
+}
+
+// Joins the non-blank texts as sentences.
+QString Sentences(std::initializer_list<QString> texts) {
+  QStringList kept;
+  for (const QString& text : texts)
+    if (!text.trimmed().isEmpty()) kept << text.trimmed();
+  return kept.join(QStringLiteral(". "));
+}
+
+// What a player who can't see the table needs to hear after a change: the cards after a deal
+// or a draw, with the result; a hold; the statistics.
+void Announce(TGameWindow& window, TAnnouncer& announcer) {
+  TAnnouncer::TSeen now;
+  const THand& hand = window.Engine().Hand();
+  for (int k = 0; k < kHandSize; ++k)
+    now.Cards[k] = static_cast<cdCardDeck>(window.Cards[k]->Value());
+  now.Marks = hand.Marks;
+  now.MoneyMessage = window.MoneyMessagePanel->Caption();
+  now.SecondMessage = window.SecondMessagePanel->Caption();
+  const std::optional<TAnnouncer::TSeen> before = std::exchange(announcer.Seen, now);
+  if (!before) return;
+  if (now.Cards != before->Cards) {
+    const bool settled = window.Engine().Phase() == gpSettled;
+    announcer.Say(
+        settled ? Sentences({CardsText(window), window.HandPanel->Caption(), now.MoneyMessage})
+                : Sentences({QStringLiteral("Dealt ") + CardsText(window)}));
+    return;
+  }
+  if (now.Marks != before->Marks && window.Engine().Phase() == gpDealt) {
+    QStringList changes;
+    for (int k = 0; k < kHandSize; ++k)
+      if (now.Marks[k] != before->Marks[k])
+        changes << CardSpokenName(now.Cards[k]) + QStringLiteral(": ") +
+                       window.HoldPanels[k]->Caption();
+    announcer.Say(changes.join(QStringLiteral(", ")));
+    return;
+  }
+  if (now.MoneyMessage != before->MoneyMessage || now.SecondMessage != before->SecondMessage)
+    announcer.Say(Sentences({now.MoneyMessage, now.SecondMessage}));
+}
+
+QAccessibleInterface* LumaroControls(const QString& className, QObject* object) {
+  if (object == nullptr || !object->isWidgetType()) return nullptr;
+  // Asked for each class from the most derived up: the status bar gets here as a panel.
+  if (className == QLatin1String("TCardDeck"))
+    return new TCardAccessible(static_cast<TCardDeck*>(object));
+  if (className == QLatin1String("TCustomPanel"))
+    return new TPanelAccessible(static_cast<TCustomPanel*>(object));
+  if (className == QLatin1String("TStringGrid"))
+    return new TGridAccessible(static_cast<TStringGrid*>(object));
+  if (className == QLatin1String("TGauge"))
+    return new TGaugeAccessible(static_cast<TGauge*>(object));
+  if (className == QLatin1String("TAnnouncer"))
+    return new TAnnouncerAccessible(static_cast<QWidget*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleControls() {
+  static const bool installed = [] {
+    QAccessible::installFactory(LumaroControls);
+    return true;
+  }();
+  (void)installed;
+}
+
+void NameGameControls(TGameWindow& window) {
+  window.BetLabel->setBuddy(window.BetField);
+  window.BetField->setAccessibleName(QStringLiteral("Bet"));
+  window.TotalLabel->setBuddy(window.TotalPanel);
+  window.TotalPanel->setAccessibleName(QStringLiteral("Total"));
+  window.StatsGrid->setAccessibleName(QStringLiteral("Statistics"));
+  window.WinIcon->setAccessibleName(QStringLiteral("Winning hand"));
+  window.SoundGroup->setAccessibleName(QStringLiteral("Sound"));
+  new TAnnouncer(window.Client);
+}
+
+void DescribeHand(TGameWindow& window) {
+  const THand& hand = window.Engine().Hand();
+  for (int k = 0; k < kHandSize; ++k) {
+    TCardDeck* card = window.Cards[static_cast<std::size_t>(k)];
+    const QString description = hand.Marks[static_cast<std::size_t>(k)] == hmHold
+                                    ? QLatin1String(kHeldDescription)
+                                    : QString();
+    if (card->accessibleDescription() == description) continue;
+    card->setAccessibleDescription(description);  // tells the readers itself
+    if (QAccessible::isActive()) {
+      QAccessible::State changed;
+      changed.checked = true;
+      QAccessibleStateChangeEvent event(card, changed);
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+  if (auto* announcer =
+          window.Client->findChild<TAnnouncer*>(QString(), Qt::FindDirectChildrenOnly))
+    announcer->LookLater([&window, announcer] { Announce(window, *announcer); });
+}
+
+#include "Accessibility.moc"

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#include "KeyboardPlay.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "CardDeck.h"
+#include "CustomPanel.h"
+#include "GameWindow.h"
+#include "SpinEdit.h"
+#include "StringGrid.h"
+
+namespace {
+
+// Sees every key pressed in the game window before the focused control does, so that the
+// play keys mean the same wherever the focus is: also in the bet field, which keeps its
+// digits while no hand is open.
+class TKeyboardPlay : public QObject {
+ public:
+  explicit TKeyboardPlay(TGameWindow& window) : QObject(&window), FWindow(window) {
+    qApp->installEventFilter(this);
+    connect(window.DealButton, &QPushButton::clicked, this,
+            [this] { FocusNext(FWindow.DrawButton); });
+    connect(window.DrawButton, &QPushButton::clicked, this,
+            [this] { FocusNext(FWindow.DealButton); });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Hide) TakeKeyboardBack(*widget);
+    if (event->type() != QEvent::KeyPress) return false;
+    // The menus keep their own keys: Enter there chooses an entry.
+    if (widget->window() != &FWindow || qobject_cast<QMenuBar*>(widget) != nullptr ||
+        qobject_cast<QMenu*>(widget) != nullptr)
+      return false;
+    return PlayKey(*static_cast<QKeyEvent*>(event));
+  }
+
+ private:
+  bool PlayKey(const QKeyEvent& key);
+  void DealOrDraw();
+  void FocusNext(QWidget* button);
+  bool OpenMenu(QChar initial);
+  void TakeKeyboardBack(const QWidget& closed);
+
+  TGameWindow& FWindow;
+  bool FByKeyboard = false;
+};
+
+bool TKeyboardPlay::PlayKey(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  const int code = key.key();
+  if ((code == Qt::Key_Return || code == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+    // Held down, Enter would deal and draw on its own: one press, one step.
+    if (!key.isAutoRepeat()) DealOrDraw();
+    return true;
+  }
+  if (code >= Qt::Key_1 && code <= Qt::Key_5 && (modifiers & ~Qt::ShiftModifier) == 0 &&
+      FWindow.Engine().Phase() == gpDealt) {
+    // Shift counts too: on some layouts the digits are shifted keys.
+    if (!key.isAutoRepeat()) FWindow.HoldPanelClick(code - Qt::Key_0);
+    return true;
+  }
+  if (code == Qt::Key_F10 && modifiers == Qt::NoModifier) return OpenMenu(QChar());
+  if (modifiers == Qt::AltModifier) {
+    if (code >= Qt::Key_A && code <= Qt::Key_Z)
+      return OpenMenu(QChar(static_cast<char16_t>(u'a' + (code - Qt::Key_A))));
+    if (key.text().size() == 1 && key.text()[0].isLetter()) return OpenMenu(key.text()[0]);
+  }
+  return false;
+}
+
+void TKeyboardPlay::DealOrDraw() {
+  FByKeyboard = true;
+  // The button's own click: a bet typed in the field is taken first, as with the mouse.
+  if (!FWindow.DealButton->isHidden())
+    FWindow.DealButton->click();
+  else if (!FWindow.DrawButton->isHidden())
+    FWindow.DrawButton->click();
+  FByKeyboard = false;
+}
+
+void TKeyboardPlay::FocusNext(QWidget* button) {
+  // The button pressed is hidden now; its partner takes its place and the focus with it.
+  if (button->isHidden()) return;
+  if (FByKeyboard) FWindow.setAttribute(Qt::WA_KeyboardFocusChange);
+  button->setFocus(Qt::OtherFocusReason);
+}
+
+bool TKeyboardPlay::OpenMenu(QChar initial) {
+  // F10 opens the first menu; Alt and a letter the menu whose title starts with it (the
+  // titles carry no mnemonic marks, so their first letters serve).
+  QMenuBar* bar = FWindow.menuBar();
+  for (QAction* action : bar->actions()) {
+    if (!action->isVisible() || action->text().isEmpty()) continue;
+    if (!initial.isNull() && action->text().front().toCaseFolded() != initial.toCaseFolded())
+      continue;
+    if (action->menu() != nullptr || initial.isNull()) {
+      bar->setFocus(Qt::ShortcutFocusReason);
+      bar->setActiveAction(action);
+    } else {
+      action->trigger();  // "Help" is a command of the bar itself
+    }
+    return true;
+  }
+  return false;
+}
+
+void TKeyboardPlay::TakeKeyboardBack(const QWidget& closed) {
+  // A dialog or the help opened from the game has closed: the keyboard comes back to the
+  // game. Window managers mostly see to that, but not all of them every time (one that
+  // loses track while a message box and its dialog close together leaves no window with
+  // the keyboard, and a keyboard player stranded).
+  const Qt::WindowType type = closed.windowType();
+  if (!closed.isWindow() || &closed == &FWindow || closed.parentWidget() == nullptr ||
+      closed.parentWidget()->window() != &FWindow ||
+      (type != Qt::Dialog && type != Qt::Window && type != Qt::Tool))
+    return;
+  QTimer::singleShot(0, &FWindow, [this] {
+    if (FWindow.isVisible() && QApplication::activeModalWidget() == nullptr)
+      FWindow.activateWindow();
+  });
+}
+
+}  // namespace
+
+void InstallKeyboardPlay(TGameWindow& window) {
+  // Tab reaches every control that takes input; clicks don't move the focus to the cards,
+  // "Stats" or the grid, so a mouse player sees no focus marks there.
+  window.StatsButton->setFocusPolicy(Qt::TabFocus);
+  for (TCardDeck* card : window.Cards) card->setFocusPolicy(Qt::TabFocus);
+  window.StatsGrid->setFocusPolicy(Qt::TabFocus);
+  QWidget* previous = window.BetField;
+  const auto chain = [&previous](QWidget* next) {
+    QWidget::setTabOrder(previous, next);
+    previous = next;
+  };
+  chain(window.DealButton);
+  chain(window.DrawButton);
+  chain(window.StatsButton);
+  for (TCardDeck* card : window.Cards) chain(card);
+  chain(window.StatsGrid);
+  chain(window.SoundOnButton);
+  chain(window.SoundOffButton);
+  for (int k = 0; k < kHandSize; ++k)
+    window.HoldPanels[k]->setToolTip(QStringLiteral("Hold or draw card %1 (key %1)").arg(k + 1));
+  new TKeyboardPlay(window);
+}

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#pragma once
+// The game played from the keyboard: Enter deals or draws from anywhere in the window, the
+// keys 1 to 5 hold or draw the cards during a hand, F10 and Alt with a menu's first letter
+// open the menus; the cards, "Stats" and the statistics grid are in the Tab chain, and the
+// focus follows the play from "Deal" to "Draw" and back.
+
+class TGameWindow;
+
+// Once, when the window's controls and menu are built; lives as long as the window.
+void InstallKeyboardPlay(TGameWindow& window);
