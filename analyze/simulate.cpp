@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "hand_cycle.h"
+
 TSimulator::TSimulator(const TSimulationSetup& setup, std::shared_ptr<const TDrawTables> tables)
     : FStrategy(setup.Strategy),
       FTables(std::move(tables)),
@@ -29,22 +31,17 @@ std::uint8_t TSimulator::ChooseHold(const THandCards& dealt) const {
 
 const THandRecord& TSimulator::PlayHand() {
   THandRecord& r = FRecord;
-  // Once the bankroll has dropped below 20 the game fixes the bet at 5 for good.
-  if (LowersBet(FTotal)) FBet = kMinBet;
+  LowerBetAtDeal(FTotal, FBet, FBetMaximum);
   r.SeedBefore = FRandom.Seed;
-  FDeck.Position = 0;
-  FDeck.Fill();
-  FDeck.Shuffle(FRandom);
-  for (auto& card : r.Dealt) card = FDeck.TakeNext();
+  DealFive(FDeck, FRandom, r.Dealt);
   r.HeldMask = ChooseHold(r.Dealt);
   r.Final = r.Dealt;
-  for (int i = 0; i < kHandSize; ++i)
-    if (!(r.HeldMask & (1 << i))) r.Final[static_cast<std::size_t>(i)] = FDeck.TakeNext();
-  r.Result = EvaluateHand(r.Final);
-  const TOutcome outcome = OutcomeOf(r.Result);
-  r.Won = IsWin(outcome);
+  DrawReplacements(r.Final, r.HeldMask, FDeck);
+  const TSettledHand hand = SettleHand(r.Final, FTotal, FBet, FPayTable);
+  r.Result = hand.Result;
+  r.Won = hand.Won;
   FStats.Record(r.Result.Category, r.Won);
-  FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
+  FTotal = hand.Total;
   r.Total = FTotal;
   return r;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Plays hands exactly as the game does: the same generator, shuffle, deal, draw order,
-// settlement, bet limit and statistics, with the holds chosen by a strategy.
+// Plays hands exactly as the game does, through the engine's steps of a hand (hand_cycle.h),
+// with the holds chosen by a strategy.
 
 #include <cstdint>
 #include <memory>
@@ -50,6 +50,7 @@ class TSimulator {
   TDeck FDeck;
   std::int32_t FTotal;
   std::int32_t FBet;
+  std::int32_t FBetMaximum = kMaxBet;
   TPlayStats FStats;
   THandRecord FRecord;
 };

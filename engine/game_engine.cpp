@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <limits>
 
+#include "hand_cycle.h"
 #include "stored_values.h"
 
 namespace {
@@ -61,14 +62,8 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
 
 void TGameEngine::Deal() {
   if (FPhase == gpDealt) return;
-  if (LowersBet(FTotal)) {
-    FBetMaximum = kMinBet;
-    FBet = kMinBet;
-  }
-  FDeck.Position = 0;
-  FDeck.Fill();
-  FDeck.Shuffle(FRandom);
-  for (auto& card : FHand.Cards) card = FDeck.TakeNext();
+  LowerBetAtDeal(FTotal, FBet, FBetMaximum);
+  DealFive(FDeck, FRandom, FHand.Cards);
   FView.Cards = FHand.Cards;
   FPhase = gpDealt;
   FView.DrawVisible = true;
@@ -96,29 +91,28 @@ void TGameEngine::DrawAndSettle() {
   FView.DrawVisible = false;
   FView.DealVisible = true;
   ShowBet();
-  for (int i = 0; i < kHandSize; ++i)
-    if (FHand.Marks[i] == hmDraw) FHand.Cards[i] = FDeck.TakeNext();
+  DrawReplacements(FHand.Cards, FHand.KeptMask(), FDeck);
   FView.Cards = FHand.Cards;
   for (auto& panel : FView.HoldPanels) panel.Enabled = false;
 
-  const THandResult hand = EvaluateHand(FHand.Cards);
-  const TOutcome outcome = OutcomeOf(hand);
-  FView.HandText = OutcomeText(outcome);
-  RecordResult(hand.Category, IsWin(outcome));
+  const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FBet, FPayTable);
+  FView.HandText = OutcomeText(hand.Outcome);
+  RecordResult(hand.Result.Category, hand.Won);
 
-  if (!IsWin(outcome)) {
-    FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
+  if (!hand.Won) {
+    FTotal = hand.Total;
     FView.MoneyMessage = Joined({"You Lost Total is now ", std::to_string(FTotal)});
   } else {
-    if (OnWinSound) OnWinSound(PayLineOf(outcome));
+    if (OnWinSound) OnWinSound(PayLineOf(hand.Outcome));
     FView.WinIconVisible = true;
-    const std::int64_t multiplier = FPayTable.Line(PayLineOf(outcome));
-    FTotal = SettledTotal(FTotal, FBet, FPayTable, outcome);
+    const std::int64_t multiplier = FPayTable.Line(PayLineOf(hand.Outcome));
+    // Credited only after the sound: the window shows the hand before the money.
+    FTotal = hand.Total;
     if (multiplier == 0)
       FView.MoneyMessage = Joined({"You Win Total is now ", std::to_string(FTotal)});
     else
       FView.MoneyMessage = Joined({"*Bonus* ", std::to_string(multiplier + 1),
-                           "X  Paid You Win! Total is now ", std::to_string(FTotal)});
+                                   "X  Paid You Win! Total is now ", std::to_string(FTotal)});
   }
   UpdateDisplay();
   if (OnUpdateDisplay) OnUpdateDisplay();

@@ -23,8 +23,16 @@ inline constexpr int kHandSize = 5;
 enum THoldMark : std::uint8_t { hmDraw, hmHold, hmOver };
 
 struct THand {
-  std::array<cdCardDeck, kHandSize> Cards{};
+  THandCards Cards{};
   std::array<THoldMark, kHandSize> Marks{};
+
+  // Bit i set: the card at position i + 1 stays at the draw (its panel doesn't read "Draw").
+  std::uint8_t KeptMask() const {
+    std::uint8_t mask = 0;
+    for (int i = 0; i < kHandSize; ++i)
+      if (Marks[static_cast<std::size_t>(i)] != hmDraw) mask |= static_cast<std::uint8_t>(1 << i);
+    return mask;
+  }
 };
 
 struct THoldPanelView {

@@ -1,6 +1,11 @@
 #include "media_player.h"
 
+#include <QAbstractEventDispatcher>
 #include <QFile>
+#include <QTimer>
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
 
 #include "sdl_library.h"
 #include "wav_check.h"
@@ -27,6 +32,8 @@ namespace {
 // What the device is opened with: stereo 16-bit samples.
 constexpr int kOutputRate = MIX_DEFAULT_FREQUENCY;
 constexpr int kOutputFrameBytes = 4;
+// While a long sound plays, how often the idle check looks again whether it has ended.
+constexpr std::chrono::milliseconds kPlayingCheck{1000};
 
 QString AudioErrorText(const TSdlLibrary& sdl) {
   QString text = QString::fromUtf8(sdl.GetError()).trimmed();
@@ -80,7 +87,8 @@ void TMediaPlayer::TChunkFree::operator()(Mix_Chunk* chunk) const {
   if (const TSdlLibrary* sdl = LoadedSdlLibrary()) sdl->FreeChunk(chunk);
 }
 
-TMediaPlayer::TMediaPlayer() = default;
+TMediaPlayer::TMediaPlayer(std::chrono::milliseconds deviceIdleTime)
+    : FDeviceIdleTime(deviceIdleTime) {}
 
 TMediaPlayer::~TMediaPlayer() {
   Close();
@@ -95,23 +103,34 @@ bool TMediaPlayer::Open(const std::filesystem::path& fileName, QString& errorTex
     FDeviceMissing = !FDevice;
     if (!FDevice) return false;
   }
+  KeepDevice();
   if (auto problem = SoundFileProblem(fileName, kOutputRate, kOutputFrameBytes)) {
     errorText = *problem;
     return false;
   }
   const TSdlLibrary& sdl = FDevice->Sdl();
   sdl.ClearError();
+  if (fileName.empty()) {
+    errorText = QStringLiteral("No sound file to play");
+    return false;
+  }
   // Opened here rather than by Mix_LoadWAV, whose own message for a missing file names
-  // only its internal call.
+  // only its internal call. The system's reason is clearer than SDL's "Couldn't open".
+  errno = 0;
   SDL_RWops* stream = sdl.RWFromFile(fileName.c_str(), "rb");
+  const int openError = errno;
   if (stream == nullptr) {
-    errorText = AudioErrorText(sdl);
+    const QString why = openError != 0
+                            ? QString::fromStdString(std::generic_category().message(openError))
+                            : AudioErrorText(sdl);
+    errorText = SoundFileError(fileName, why);
     return false;
   }
   // We close the stream ourselves: SDL2_mixer 2.6 leaves it open when it can't tell the
   // file's format, and a slot pointing at such a file would use up a descriptor a win.
   Mix_Chunk* chunk = sdl.LoadWAV_RW(stream, 0);
-  if (chunk == nullptr) errorText = AudioErrorText(sdl);
+  // SDL's text for a damaged file ("Invalid number of channels") doesn't say which.
+  if (chunk == nullptr) errorText = SoundFileError(fileName, AudioErrorText(sdl));
   sdl.RWclose(stream);
   if (chunk == nullptr) return false;
   FChunk.reset(chunk);
@@ -123,6 +142,7 @@ void TMediaPlayer::Play() {
   const TSdlLibrary& sdl = FDevice->Sdl();
   if (IsPlaying()) sdl.HaltChannel(FChannel);
   FChannel = sdl.PlayChannelTimed(-1, FChunk.get(), 0, -1);
+  KeepDevice();
 }
 
 bool TMediaPlayer::IsPlaying() const {
@@ -136,4 +156,38 @@ void TMediaPlayer::Close() {
   if (IsPlaying()) FDevice->Sdl().HaltChannel(FChannel);
   FChannel = -1;
   FChunk.reset();
+}
+
+std::optional<std::chrono::milliseconds> TMediaPlayer::CloseIfIdle(TClock::time_point now) {
+  if (!FDevice) return std::nullopt;
+  if (IsPlaying()) {
+    FLastHeard = now;
+    return std::min(kPlayingCheck, FDeviceIdleTime);
+  }
+  const auto quiet = now - FLastHeard;
+  if (quiet < FDeviceIdleTime)
+    return std::chrono::ceil<std::chrono::milliseconds>(FDeviceIdleTime - quiet);
+  Close();
+  FDevice.reset();
+  if (FIdleTimer) FIdleTimer->stop();
+  return std::nullopt;
+}
+
+void TMediaPlayer::KeepDevice() {
+  FLastHeard = TClock::now();
+  ArmIdleTimer(FDeviceIdleTime);
+}
+
+void TMediaPlayer::ArmIdleTimer(std::chrono::milliseconds wait) {
+  // Without an event loop nothing would deliver the timeout; whoever drives such a player
+  // calls CloseIfIdle itself, or lets the device go with the player.
+  if (QAbstractEventDispatcher::instance() == nullptr) return;
+  if (!FIdleTimer) {
+    FIdleTimer = std::make_unique<QTimer>();
+    FIdleTimer->setSingleShot(true);
+    QObject::connect(FIdleTimer.get(), &QTimer::timeout, FIdleTimer.get(), [this] {
+      if (const auto again = CloseIfIdle(TClock::now())) ArmIdleTimer(*again);
+    });
+  }
+  FIdleTimer->start(wait);
 }

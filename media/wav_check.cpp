@@ -25,8 +25,7 @@ std::uint32_t Le32(const char* b) {
   return Le16(b) | (Le16(b + 2) << 16);
 }
 
-bool IsRiffWave(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
+bool IsRiffWave(std::ifstream& in) {
   char head[12];
   return in.read(head, sizeof head) && std::string_view(head, 4) == "RIFF" &&
          std::string_view(head + 8, 4) == "WAVE";
@@ -64,11 +63,14 @@ std::optional<TWavFacts> ReadWavFacts(const std::filesystem::path& file, std::in
   return facts;
 }
 
-QString Named(const std::filesystem::path& file) {
-  return QStringLiteral("Couldn't play %1: ").arg(QFile::decodeName(file.c_str()));
-}
-
 }  // namespace
+
+QString SoundFileError(const std::filesystem::path& file, const QString& why) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+  return QStringLiteral("Couldn't play %1: %2")
+      .arg(QFile::decodeName((error ? file : absolute).c_str()), why);
+}
 
 std::optional<QString> SoundFileProblem(const std::filesystem::path& file, int deviceRate,
                                         int deviceFrameBytes) {
@@ -76,22 +78,26 @@ std::optional<QString> SoundFileProblem(const std::filesystem::path& file, int d
   const auto fileBytes = static_cast<std::int64_t>(std::filesystem::file_size(file, error));
   if (error) return std::nullopt;  // the audio layer reports a file it can't open
   if (fileBytes > kMaxSoundFileBytes)
-    return Named(file) + QStringLiteral("it is larger than %1 MB").arg(kMaxSoundFileBytes >> 20);
+    return SoundFileError(file,
+                          QStringLiteral("it is larger than %1 MB").arg(kMaxSoundFileBytes >> 20));
   // The mixer would also read AIFF, VOC, Ogg and more, but its readers for those leak on a
   // damaged file; a winning sound is a WAV file, as the chooser says.
-  if (!IsRiffWave(file)) return Named(file) + QStringLiteral("it is not a WAV file");
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;  // unreadable: the audio layer's open says why
+  if (!IsRiffWave(in)) return SoundFileError(file, QStringLiteral("it is not a WAV file"));
   const std::optional<TWavFacts> facts = ReadWavFacts(file, fileBytes);
   if (!facts) return std::nullopt;
   if (facts->Rate < kMinSampleRate || facts->Rate > kMaxSampleRate)
-    return Named(file) +
-           QStringLiteral("its sample rate of %1 Hz is not supported").arg(facts->Rate);
+    return SoundFileError(
+        file, QStringLiteral("its sample rate of %1 Hz is not supported").arg(facts->Rate));
   // The loader allocates what the header claims before it reads a byte of it.
   if (facts->DataBytes > kMaxSoundFileBytes && facts->DataBytes > facts->DataInFile)
-    return Named(file) + QStringLiteral("its header claims far more sound than the file holds");
+    return SoundFileError(file,
+                          QStringLiteral("its header claims far more sound than the file holds"));
   if (facts->FrameBytes <= 0) return std::nullopt;
   const double converted = static_cast<double>(facts->DataBytes) / facts->FrameBytes * deviceRate /
                            facts->Rate * deviceFrameBytes;
   if (converted > static_cast<double>(kMaxConvertedBytes))
-    return Named(file) + QStringLiteral("it is too long to hold in memory once converted");
+    return SoundFileError(file, QStringLiteral("it is too long to hold in memory once converted"));
   return std::nullopt;
 }

@@ -15,6 +15,10 @@ inline constexpr std::int64_t kMaxConvertedBytes = 256LL * 1024 * 1024;
 inline constexpr std::int32_t kMinSampleRate = 1000;
 inline constexpr std::int32_t kMaxSampleRate = 384000;
 
+// "Couldn't play <file>: <why>", the file made absolute: every report of a sound file that
+// won't play names it.
+QString SoundFileError(const std::filesystem::path& file, const QString& why);
+
 // Nothing when the file may be handed to the audio layer (or can't be read at all, which the
 // audio layer reports); otherwise why not (without a closing full stop): not a RIFF WAVE
 // file, too large, an unsupported rate, or a header claiming more than the file holds. deviceRate

@@ -1,5 +1,6 @@
 #include "win_sound.h"
 
+#include <QDir>
 #include <QFile>
 #include <system_error>
 
@@ -24,20 +25,37 @@ std::filesystem::path ChooseWinSoundFile(const std::filesystem::path& wanted,
   return previous;
 }
 
+QString NoWinSoundText(const std::filesystem::path& chimePath) {
+  return QStringLiteral(
+             "Couldn't play the win sound: %1 is missing from %2, and there is no %3 in %4")
+      .arg(QFile::decodeName(chimePath.filename().c_str()),
+           QFile::decodeName(chimePath.parent_path().c_str()), QString::fromLatin1(kCoinsFileName),
+           QDir::currentPath());
+}
+
 std::optional<QString> PlayWinSound(const std::filesystem::path& wanted, bool soundOn,
-                                    TMediaPlayer& player) {
-  const std::filesystem::path file =
-      ChooseWinSoundFile(wanted, SystemChimePath(), player.FileName());
+                                    TMediaPlayer& player, const std::filesystem::path& chimePath) {
+  const std::filesystem::path file = ChooseWinSoundFile(wanted, chimePath, player.FileName());
   QString errorText;
   if (player.Open(file, errorText)) {
     if (soundOn) player.Play();
     return std::nullopt;
   }
-  if (!player.DeviceMissing()) return errorText;
-  if (soundOn && !player.DeviceMissingReported()) {
-    player.SetDeviceMissingReported();
-    return errorText;
+  if (player.DeviceMissing()) {
+    if (soundOn && !player.DeviceMissingReported()) {
+      player.SetDeviceMissingReported();
+      return errorText;
+    }
+    qCWarning(lcMedia) << "no audio device, not reported again:" << errorText;
+    return std::nullopt;
   }
-  qCWarning(lcMedia) << "no audio device, not reported again:" << errorText;
+  if (IsExistingFile(file)) return errorText;
+  // Not one file of the chain is there (a program without its data folder): said once, as
+  // it would otherwise greet every win.
+  if (!player.SoundMissingReported()) {
+    player.SetSoundMissingReported();
+    return NoWinSoundText(chimePath);
+  }
+  qCWarning(lcMedia) << "no win sound file, not reported again:" << errorText;
   return std::nullopt;
 }

@@ -24,10 +24,16 @@ std::filesystem::path ChooseWinSoundFile(const std::filesystem::path& wanted,
                                          const std::filesystem::path& chimePath,
                                          const std::filesystem::path& previous);
 
+// What the player is told when no file of the chain exists: the stock chime is missing
+// from the data folder, and the current directory has no coins.Wav.
+QString NoWinSoundText(const std::filesystem::path& chimePath);
+
 // Opens the sound for a win whether or not sound is on (so a broken file is noticed either
 // way) and plays it only when soundOn. Returns the text for the error box (without a closing
 // full stop) when the file can't be opened. A missing audio device is reported only once per
-// player, the first time it happens while sound is on: a machine without sound would
-// otherwise raise a box on every win.
+// player, the first time it happens while sound is on, and so is finding no sound file at
+// all (NoWinSoundText), whether or not sound is on: a machine without sound, or a program
+// without its data folder, would otherwise raise a box on every win.
 std::optional<QString> PlayWinSound(const std::filesystem::path& wanted, bool soundOn,
-                                    TMediaPlayer& player);
+                                    TMediaPlayer& player,
+                                    const std::filesystem::path& chimePath = SystemChimePath());

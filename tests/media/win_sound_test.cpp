@@ -1,13 +1,16 @@
 #include "win_sound.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "media_test_support.h"
@@ -140,17 +143,79 @@ TEST_F(WinSoundTest, NextWinCutsTheSoundStillPlaying) {
   EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-TEST_F(WinSoundTest, BrokenWavGivesTheAudioErrorText) {
-  TMediaPlayer player;
-  WriteBytes(Path("broken.wav"), QByteArray("RIFF\x10\0\0\0WAVEfmt this is not a sound", 36));
+// A WAV header for 8-bit sound at the given rate and channel count, claiming dataBytes of
+// samples.
+QByteArray WavHeader(std::uint32_t rate, std::uint32_t dataBytes, std::uint32_t channels = 1) {
+  QByteArray h;
+  const auto le = [&h](std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) h += static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  h += "RIFF";
+  le(36 + dataBytes, 4);
+  h += "WAVEfmt ";
+  le(16, 4), le(1, 2), le(channels, 2), le(rate, 4), le(rate * channels, 4), le(channels, 2);
+  le(8, 2);
+  h += "data";
+  le(dataBytes, 4);
+  return h;
+}
 
-  const std::optional<QString> error = PlayWinSound(File("broken.wav"), true, player);
-  ASSERT_TRUE(error.has_value());
-  EXPECT_FALSE(error->isEmpty());
-  EXPECT_FALSE(error->endsWith('.')) << error->toStdString();
+TEST_F(WinSoundTest, BrokenWavIsReportedWithItsName) {
+  TMediaPlayer player;
+  const auto errorFor = [&](const QString& name, const QByteArray& bytes) {
+    WriteBytes(Path(name), bytes);
+    const std::optional<QString> error = PlayWinSound(File(name), true, player);
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_EQ(player.FileName(), File(name));
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    return error.value_or(QString());
+  };
+  // Found wanting by the audio layer, whose own text names no file.
+  const QString noChannels = errorFor("mute.wav", WavHeader(8000, 8, 0) + QByteArray(8, '\x80'));
+  EXPECT_TRUE(noChannels.startsWith("Couldn't play " + Path("mute.wav") + ": "))
+      << noChannels.toStdString();
+  EXPECT_GT(noChannels.size(), ("Couldn't play " + Path("mute.wav") + ": ").size());
+  EXPECT_FALSE(noChannels.endsWith('.'));
+  const QString noFormat =
+      errorFor("noformat.wav", QByteArray("RIFF\x0c\0\0\0WAVEdata\0\0\0\0", 20));
+  EXPECT_TRUE(noFormat.startsWith("Couldn't play " + Path("noformat.wav") + ": "))
+      << noFormat.toStdString();
+  // Found wanting by our own checks.
+  const QString garbage =
+      errorFor("broken.wav", QByteArray("RIFF\x10\0\0\0WAVEfmt this is not a sound", 36));
+  EXPECT_TRUE(garbage.startsWith("Couldn't play " + Path("broken.wav") + ": "));
+  EXPECT_FALSE(garbage.endsWith('.'));
+  // coins.Wav is named by where it lies, not by its bare name.
+  WriteBytes(Path(kCoinsFileName), WavHeader(8000, 8, 0) + QByteArray(8, '\x80'));
+  EXPECT_TRUE(PlayWinSound(kNoSoundFile, true, player)
+                  .value_or(QString())
+                  .startsWith("Couldn't play " + Path(kCoinsFileName) + ": "));
+}
+
+TEST_F(WinSoundTest, NoSoundFileAtAllIsReportedOnceSayingWhereItLooked) {
+  const fs::path chime = File("data/CHIMES.WAV");  // a data folder that isn't there
+  const QString expected = "Couldn't play the win sound: CHIMES.WAV is missing from " +
+                           Path("data") + ", and there is no coins.Wav in " + QDir::currentPath();
+  TMediaPlayer player;
+  EXPECT_EQ(PlayWinSound(kNoSoundFile, true, player, chime), expected);
+  EXPECT_EQ(PlayWinSound(File("gone.wav"), true, player, chime), std::nullopt);
+  EXPECT_EQ(PlayWinSound(kNoSoundFile, false, player, chime), std::nullopt);
   EXPECT_FALSE(player.IsOpen());
-  EXPECT_EQ(player.FileName(), File("broken.wav"));
-  EXPECT_EQ(Mix_Playing(-1), 0);
+  // A file that is there but broken is still reported each time.
+  WriteBytes(Path("broken.wav"), QByteArray("RIFF\x10\0\0\0WAVEjunk", 16));
+  EXPECT_TRUE(PlayWinSound(File("broken.wav"), true, player, chime).has_value());
+  EXPECT_TRUE(PlayWinSound(File("broken.wav"), true, player, chime).has_value());
+
+  // The file of an earlier win, gone with a change of directory, is no file either.
+  TMediaPlayer moved;
+  WriteToneWav(Path(kCoinsFileName), 0.1);
+  ASSERT_EQ(PlayWinSound(kNoSoundFile, true, moved, chime), std::nullopt);
+  QTemporaryDir elsewhere;
+  TScopedCurrentDir cd(elsewhere.path());
+  EXPECT_EQ(PlayWinSound(kNoSoundFile, false, moved, chime),
+            "Couldn't play the win sound: CHIMES.WAV is missing from " + Path("data") +
+                ", and there is no coins.Wav in " + QDir::currentPath());
+  EXPECT_EQ(PlayWinSound(kNoSoundFile, true, moved, chime), std::nullopt);
 }
 
 TEST_F(WinSoundTest, EarlierCoinsFileGoneFromTheNewDirectoryFailsToOpen) {
@@ -202,21 +267,6 @@ TEST_F(WinSoundTest, MissingAudioDeviceIsReportedOnceWithSoundOnAndTriedAgain) {
   EXPECT_TRUE(PlayWinSound(File("broken.wav"), false, player).has_value());
 }
 
-// A WAV header for 8-bit mono sound at the given rate, claiming dataBytes of samples.
-QByteArray WavHeader(std::uint32_t rate, std::uint32_t dataBytes) {
-  QByteArray h;
-  const auto le = [&h](std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) h += static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  h += "RIFF";
-  le(36 + dataBytes, 4);
-  h += "WAVEfmt ";
-  le(16, 4), le(1, 2), le(1, 2), le(rate, 4), le(rate, 4), le(1, 2), le(8, 2);
-  h += "data";
-  le(dataBytes, 4);
-  return h;
-}
-
 TEST_F(WinSoundTest, UnplayableFilesSayWhyInsteadOfOutOfMemory) {
   TMediaPlayer player;
   const auto errorFor = [&](const QString& name, const QByteArray& header, qint64 size) {
@@ -229,7 +279,11 @@ TEST_F(WinSoundTest, UnplayableFilesSayWhyInsteadOfOutOfMemory) {
   // Small on disk, but some gigabytes once converted for the device.
   EXPECT_TRUE(errorFor("long.wav", WavHeader(1000, 60 << 20), (60 << 20) + 44).contains("memory"));
   // Other formats the mixer could read never reach it: its readers for them leak.
-  EXPECT_TRUE(errorFor("aiff.wav", QByteArray("FORM\0\0\0\x46" "AIFFCOMM", 16), 16)
+  EXPECT_TRUE(errorFor("aiff.wav",
+                       QByteArray("FORM\0\0\0\x46"
+                                  "AIFFCOMM",
+                                  16),
+                       16)
                   .contains("not a WAV file"));
   EXPECT_FALSE(player.IsOpen());
 }
@@ -263,6 +317,91 @@ TEST_F(WinSoundTest, DiskDriverHearsAPlayedWinAndNothingWhenSoundIsOff) {
   const std::vector<std::int16_t> quiet = RecordWin(Path("off.raw"), false, Path("quads.wav"));
   ASSERT_FALSE(quiet.empty());  // the device was opened all the same
   for (std::int16_t s : quiet) ASSERT_EQ(s, 0);
+}
+
+// SDL's mixing threads, by the names it gives them: what an open device keeps waking. A new
+// thread names itself, so it is given a moment to do so.
+int AudioThreads() {
+  const auto count = [] {
+    int n = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+      QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+      if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("SDLAudio")) ++n;
+    }
+    return n;
+  };
+  for (int i = 0; i < 50 && count() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return count();
+}
+
+TEST_F(WinSoundTest, IdleDeviceIsClosedAndTheNextWinOpensItAgain) {
+  using namespace std::chrono_literals;
+  TMediaPlayer player;
+  EXPECT_EQ(player.CloseIfIdle(TMediaPlayer::TClock::now()), std::nullopt);  // never opened
+  WriteToneWav(Path("short.wav"), 0.2);
+  WriteToneWav(Path("long.wav"), 3.0);
+
+  ASSERT_EQ(PlayWinSound(File("long.wav"), true, player), std::nullopt);
+  EXPECT_EQ(AudioThreads(), 1);
+  // However long since it started, a sound still being heard keeps its device.
+  const auto later = TMediaPlayer::TClock::now() + 1h;
+  const auto wait = player.CloseIfIdle(later);
+  ASSERT_TRUE(wait.has_value());
+  EXPECT_LE(*wait, 1s);
+  EXPECT_TRUE(player.IsPlaying());
+
+  ASSERT_EQ(PlayWinSound(File("short.wav"), true, player), std::nullopt);
+  std::this_thread::sleep_for(300ms);  // the sound has ended
+  const auto ended = TMediaPlayer::TClock::now();
+  ASSERT_FALSE(player.IsPlaying());
+  EXPECT_TRUE(player.CloseIfIdle(ended).has_value());
+  EXPECT_TRUE(player.HasDevice());
+  EXPECT_EQ(player.CloseIfIdle(ended + TMediaPlayer::kDeviceIdleTime), std::nullopt);
+  EXPECT_FALSE(player.HasDevice());
+  EXPECT_FALSE(player.IsOpen());
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+  EXPECT_EQ(AudioThreads(), 0);
+  EXPECT_EQ(player.FileName(), File("short.wav"));  // still the chain's last resort
+
+  ASSERT_EQ(PlayWinSound(File("short.wav"), true, player), std::nullopt);
+  EXPECT_TRUE(player.IsPlaying());
+  EXPECT_EQ(AudioThreads(), 1);
+  // With sound off the device is opened all the same, and let go all the same.
+  ASSERT_EQ(PlayWinSound(File("short.wav"), false, player), std::nullopt);
+  EXPECT_EQ(player.CloseIfIdle(TMediaPlayer::TClock::now() + TMediaPlayer::kDeviceIdleTime),
+            std::nullopt);
+  EXPECT_EQ(AudioThreads(), 0);
+}
+
+TEST_F(WinSoundTest, WithAnEventLoopThePlayerLetsTheDeviceGoByItself) {
+  using namespace std::chrono_literals;
+  int argc = 1;
+  char name[] = "media_tests";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  TMediaPlayer player(100ms);
+  WriteToneWav(Path("win.wav"), 0.4);
+
+  const auto deadline = [](std::chrono::milliseconds limit, const std::function<bool()>& done) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done() && std::chrono::steady_clock::now() < end) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    return done();
+  };
+  for (int win = 1; win <= 2; ++win) {
+    SCOPED_TRACE(win);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(PlayWinSound(File("win.wav"), true, player), std::nullopt);
+    EXPECT_TRUE(player.IsPlaying());
+    ASSERT_TRUE(deadline(10s, [&] { return !player.HasDevice(); }));
+    // Not at the first check, 100 ms in, while the sound still played (SDL's silent driver
+    // may run a little ahead of the clock, and coarse timers fire a little early).
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 350ms);
+    EXPECT_EQ(AudioThreads(), 0);
+  }
 }
 
 }  // namespace
