@@ -173,6 +173,10 @@ bool TAdvisor::Practice() const {
   return Advice->Practice->isChecked();
 }
 
+bool TAdvisor::Practising() const {
+  return Practice() || FEngine.PracticeHand();
+}
+
 bool TAdvisor::Following() const {
   return isVisible() || Practice();
 }
@@ -215,7 +219,7 @@ bool TAdvisor::ConfirmDraw() {
   RunGuarded(this, [&] {
     if (!Following() || FEngine.Phase() != gpDealt) return;
     ReadGame();
-    if (!Practice() || !Advice->WarnBeforeDraw->isChecked() || !FHand || !FHand->Advice) return;
+    if (!Practising() || !Advice->WarnBeforeDraw->isChecked() || !FHand || !FHand->Advice) return;
     const THandAdvice& advice = *FHand->Advice;
     if (advice.IsBest(FHand->Held)) return;
     FHand->Warned = true;
@@ -277,13 +281,13 @@ void TAdvisor::FollowDealtHand() {
     FHand.emplace();
     FHand->Deal = FDeal;
     FHand->Dealt = FEngine.Hand().Cards;
-    FHand->Bet = FEngine.Bet();
-    FHand->Table = FEngine.PayTable();
+    FHand->Bet = FEngine.HandBet();
+    FHand->Table = FEngine.HandPayTable();
   }
   FHand->Held = HeldMaskOf(FEngine.Hand());
-  // Until the draw the hand is played under the pay table in force.
-  if (FHand->Table != FEngine.PayTable()) {
-    FHand->Table = FEngine.PayTable();
+  // Until the draw a hand for money is played under the pay table in force.
+  if (FHand->Table != FEngine.HandPayTable()) {
+    FHand->Table = FEngine.HandPayTable();
     FHand->Advice.reset();
   }
 }
@@ -385,7 +389,7 @@ void TAdvisor::ShowHand() {
   const bool current = CurrentHand() && !FHand->TableChanged;
   const bool open = current && !FHand->Drawn;
   const THandAdvice* advice = current && FHand->Advice ? &*FHand->Advice : nullptr;
-  const bool hidden = open && Practice();
+  const bool hidden = open && Practising();
   const QString computing = QStringLiteral("computing...");
 
   if (!current) {
@@ -416,7 +420,7 @@ void TAdvisor::ShowHand() {
   }
   // In practice the best hold is there to take once the warning has named it.
   page.HoldBest->setEnabled(open && advice && FEngine.Phase() == gpDealt &&
-                            (!Practice() || FHand->Warned));
+                            (!Practising() || FHand->Warned));
   const bool judged = current && FHand->Judged;
   page.VerdictLabel->setText(judged ? Text(FHand->Verdict) : QString());
   // The verdict takes the place of the player's hold.

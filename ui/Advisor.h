@@ -53,6 +53,9 @@ class TAdvisor : public QWidget {
   void HoldBestClick();
 
   bool Practice() const;
+  // Practice mode, or a practice hand (a replay) is open or settled: the holds wait for the
+  // draw and a draw that gives coins away may be questioned.
+  bool Practising() const;
   // Hands are followed (advised, judged) while the advisor is open or practice is on.
   bool Following() const;
   // What the close stores: open, and the two practice switches.
@@ -75,6 +78,8 @@ class TAdvisor : public QWidget {
  signals:
   // A click on the hold panel of position 1..5, as the player would make it.
   void HoldClicked(int position);
+  // A past hand to deal again as a practice hand: its cards, pay table and bet.
+  void ReplayRequested(const THandCards& cards, const TPayTable& table, std::int32_t bet);
 
  protected:
   void showEvent(QShowEvent* event) override;

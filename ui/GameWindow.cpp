@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <stdexcept>
 
 #include "Accessibility.h"
 #include "Advisor.h"
@@ -426,7 +427,7 @@ void TGameWindow::closeEvent(QCloseEvent* event) {
 void TGameWindow::DealClick() {
   Guard([this] {
     TakeTypedBet();
-    FEngine.Deal();
+    DealHand();
   });
   ApplyView();
   if (FAdvisor) FAdvisor->HandDealt();
@@ -550,6 +551,10 @@ TAdvisor* TGameWindow::MakeAdvisor() {
     FAdvisor = new TAdvisor(FEngine, FScreen, FStoredAdvisor, this);
     connect(FAdvisor, &TAdvisor::HoldClicked, this,
             [this](int position) { HoldPanelClick(position); });
+    connect(FAdvisor, &TAdvisor::ReplayRequested, this,
+            [this](const THandCards& cards, const TPayTable& table, std::int32_t bet) {
+              ReplayHand(cards, table, bet);
+            });
     FAdvisor->installEventFilter(this);
   }
   return FAdvisor;
@@ -563,6 +568,28 @@ void TGameWindow::RestoreAdvisor() {
     QTimer::singleShot(0, this, [this] { StrategyAdvisorClick(); });
   else if (FStoredAdvisor.Practice)
     MakeAdvisor();
+}
+
+void TGameWindow::DealHand() {
+  if (FAdvisor && FAdvisor->Practice())
+    FEngine.DealPractice();
+  else
+    FEngine.Deal();
+}
+
+void TGameWindow::ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet) {
+  Guard([&] {
+    if (FEngine.Phase() == gpDealt) {
+      ShowMessage(this, QMessageBox::Information, kAppTitle,
+                  QStringLiteral("Draw the hand in play first, then replay."));
+      return;
+    }
+    TakeTypedBet();
+    if (!FEngine.DealReplay(cards, table, bet))
+      throw std::invalid_argument("The hand to replay is not five different cards");
+  });
+  ApplyView();
+  if (FAdvisor) FAdvisor->HandDealt();
 }
 
 bool TGameWindow::AdvisorAllowsDraw() {

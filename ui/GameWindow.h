@@ -82,6 +82,8 @@ class TGameWindow : public QMainWindow {
   void BetColorClick();
   void PayoutsOptionsClick();
   void StrategyAdvisorClick();
+  // The advisor's "Replay": these cards dealt again as a practice hand, between hands.
+  void ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet);
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }
   // Made when the advisor is first opened (or at the start, hidden, when practice is on);
@@ -129,6 +131,8 @@ class TGameWindow : public QMainWindow {
   // before a draw, and its state stored at the close.
   void RestoreAdvisor();
   TAdvisor* MakeAdvisor();
+  // A practice hand while the advisor's practice is on, else a hand for money.
+  void DealHand();
   bool AdvisorAllowsDraw();
   void SaveAdvisor();
 

@@ -237,6 +237,8 @@ class TAdvisorTest : public TGameTestCase {
     page.WarnBeforeDraw->setChecked(false);
 
     Deal(*window, kSeedNoPair);
+    QCOMPARE(window->SecondMessagePanel->Caption(),
+             QStringLiteral("Practice hand: no money moves"));
     Click(window->HoldPanels[1]);
     QVERIFY(!page.HoldList->Advice());
     QCOMPARE(page.HoldList->Message(),
@@ -255,6 +257,7 @@ class TAdvisorTest : public TGameTestCase {
     QVERIFY(page.VerdictLabel->text().startsWith(QStringLiteral("You held K♣ (expected")));
     QVERIFY(page.VerdictLabel->isVisibleTo(&advisor) && !page.CurrentLabel->isVisibleTo(&advisor));
     QCOMPARE(advisor.Session().Hands(), 1);
+    QCOMPARE(window->Engine().Total(), 1000);  // practice: no money moved
 
     // Stored at the close, written because it changed; the warning's switch was changed too.
     window->close();
