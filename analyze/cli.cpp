@@ -4,11 +4,13 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <limits>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <set>
+#include <stdexcept>
 
 #include "card_text.h"
 #include "odds.h"
@@ -27,8 +29,8 @@ struct TOptions {
   bool Help = false;
 };
 
-const std::set<std::string> kValueOptions = {"--paytable", "--seed", "--hands",
-                                             "--strategy", "--bet",  "--total"};
+const std::set<std::string> kValueOptions = {"--paytable", "--seed",  "--hands", "--strategy",
+                                             "--bet",      "--total", "--since"};
 
 TOptions ParseOptions(const std::vector<std::string>& args) {
   TOptions options;
@@ -156,7 +158,7 @@ void PrintCodes(std::ostream& out, const THandCards& cards) {
   out << ']';
 }
 
-void PrintJsonHand(std::ostream& out, long long hand, const THandRecord& r) {
+void PrintJsonHand(std::ostream& out, long long hand, const TSimulatedHand& r) {
   out << "{\"hand\":" << hand << ",\"seed\":" << r.SeedBefore << ",\"dealt\":";
   PrintCodes(out, r.Dealt);
   out << ",\"held\":[";
@@ -289,11 +291,48 @@ int RunSimulate(const TStoredPayTable& table, TSimulationRequest request,
   return kExitOk;
 }
 
+// --since DATE: YYYY-MM-DD, a real day, at local midnight.
+std::int64_t ParseSinceDate(const std::string& text) {
+  const auto bad = [&] {
+    return TUsageError("bad --since " + Quoted(text) + ": expected a date YYYY-MM-DD");
+  };
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') throw bad();
+  for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+    if (text[i] < '0' || text[i] > '9') throw bad();
+  const int year = std::stoi(text.substr(0, 4));
+  const unsigned month = static_cast<unsigned>(std::stoi(text.substr(5, 2)));
+  const unsigned day = static_cast<unsigned>(std::stoi(text.substr(8, 2)));
+  if (!std::chrono::year_month_day(std::chrono::year(year), std::chrono::month(month),
+                                   std::chrono::day(day))
+           .ok())
+    throw bad();
+  std::tm local{};
+  local.tm_year = year - 1900;
+  local.tm_mon = static_cast<int>(month) - 1;
+  local.tm_mday = static_cast<int>(day);
+  local.tm_isdst = -1;  // whatever daylight saving time says for that day
+  const std::time_t midnight = std::mktime(&local);
+  if (midnight == static_cast<std::time_t>(-1)) throw bad();
+  return static_cast<std::int64_t>(midnight);
+}
+
+THistoryRequest ParseHistory(const TOptions& options) {
+  THistoryRequest request;
+  request.Json = options.Json;
+  const auto since = options.Values.find("--since");
+  if (since != options.Values.end()) {
+    request.Since = ParseSinceDate(since->second);
+    request.SinceText = since->second;
+  }
+  return request;
+}
+
 // A command line checked in full, before any file is read or anything computed.
 struct TRequest {
-  std::string Command;  // help, return, advise or simulate
+  std::string Command;  // help, return, advise, simulate or history
   std::optional<THandCards> Cards;
   std::optional<TSimulationRequest> Simulation;
+  std::optional<THistoryRequest> History;
   std::optional<TPayTable> GivenPayTable;
 };
 
@@ -306,29 +345,38 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   }
   const std::string& command = options.Command;
   if (command.empty()) throw TUsageError("no command given (try --help)");
-  if (command != "help" && command != "return" && command != "advise" && command != "simulate")
+  if (command != "help" && command != "return" && command != "advise" && command != "simulate" &&
+      command != "history")
     throw TUsageError("unknown command " + Quoted(command) + " (try --help)");
   if (command != "advise" && !options.Words.empty())
     throw TUsageError("unexpected argument " + Quoted(options.Words.front()));
   if (command != "simulate") {
     RejectOptions(options, {"--seed", "--hands", "--strategy", "--bet", "--total"});
-    if (options.Json) throw TUsageError("--json does not apply to " + command);
+    if (options.Json && command != "history")
+      throw TUsageError("--json does not apply to " + command);
   }
-  if (command == "help") RejectOptions(options, {"--paytable"});
+  if (command != "history") RejectOptions(options, {"--since"});
+  if (command == "help" || command == "history") RejectOptions(options, {"--paytable"});
   request.Command = command;
   if (command == "advise") request.Cards = ParseHand(options.Words);
   if (command == "simulate") request.Simulation = ParseSimulation(options);
+  if (command == "history") request.History = ParseHistory(options);
   const auto given = options.Values.find("--paytable");
   if (given != options.Values.end()) request.GivenPayTable = ParsePayTable(given->second);
   return request;
 }
 
-int Dispatch(const std::vector<std::string>& args, std::ostream& out,
-             const TPayTableLoader& loadPayTable, const TProgressOptions& progress) {
+int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const TPayTableLoader& loadPayTable, const TProgressOptions& progress,
+             const THistoryPrinter& printHistory) {
   const TRequest request = ParseRequest(args);
   if (request.Command == "help") {
     out << AnalyzeHelpText();
     return kExitOk;
+  }
+  if (request.Command == "history") {
+    if (!printHistory) throw std::logic_error("no hand history in this build");
+    return printHistory(*request.History, out, err);
   }
   TStoredPayTable table;
   if (request.GivenPayTable) {
@@ -345,9 +393,10 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out,
 }  // namespace
 
 int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const TPayTableLoader& loadPayTable, const TProgressOptions& progress) {
+               const TPayTableLoader& loadPayTable, const TProgressOptions& progress,
+               const THistoryPrinter& printHistory) {
   try {
-    return Dispatch(args, out, loadPayTable, progress);
+    return Dispatch(args, out, err, loadPayTable, progress, printHistory);
   } catch (const TUsageError& e) {
     err << kProgram << ": " << e.what() << "\n";
     return kExitUsage;
@@ -366,7 +415,8 @@ std::optional<std::string> CommandLineProblem(const std::vector<std::string>& ar
 std::string AnalyzeHelpText() {
   return R"(Usage: lumaro-analyze COMMAND [OPTIONS]
 
-Exact odds, best holds and session simulation for Lumaro's pay table.
+Exact odds, best holds and session simulation for Lumaro's pay table, and the summary of
+the hands the game recorded.
 
 Commands:
   return                   The return of the pay table under optimal play (every deal
@@ -388,6 +438,17 @@ Commands:
                            A run that takes over a second shows its progress (percentage,
                            hands per second, time left) on standard error when that is a
                            terminal, unless --json lines go to that terminal too.
+  history [--since DATE] [--json]
+                           The hand history the game records: the totals, each session
+                           (hands, best play rate, cost of the mistakes per 100 hands)
+                           and the ten costliest situations of the hands played for money
+                           (the pattern held against the pattern that was best), from
+                           history.sqlite in $XDG_DATA_HOME/lumaro (or
+                           ~/.local/share/lumaro). --since keeps the sessions started on
+                           or after DATE, YYYY-MM-DD at local midnight (any other text is
+                           bad input). --json prints one JSON document instead. The file
+                           is only read, never created or changed; without one the
+                           summary is empty, with a note.
   help                     This text.
 
 Options:

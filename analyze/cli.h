@@ -1,5 +1,5 @@
 #pragma once
-// The lumaro-analyze command line: return, advise and simulate.
+// The lumaro-analyze command line: return, advise, simulate and history.
 
 #include <cstdint>
 #include <functional>
@@ -31,10 +31,22 @@ struct TProgressOptions {
   std::function<double()> Seconds;   // a monotonic clock; the steady clock when empty
 };
 
+// `history`, checked: the hand history's summary is printed by the history library, which
+// the program links (the analysis itself needs no Qt).
+struct THistoryRequest {
+  std::optional<std::int64_t> Since;  // --since DATE: its local midnight, seconds since 1970
+  std::string SinceText;              // DATE as given
+  bool Json = false;
+};
+// Prints the summary; returns the exit code.
+using THistoryPrinter =
+    std::function<int(const THistoryRequest& request, std::ostream& out, std::ostream& err)>;
+
 // Runs one command (args without the program name); returns the exit code. Problems with
 // the input give a one-line message on `err` and kExitUsage.
 int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const TPayTableLoader& loadPayTable, const TProgressOptions& progress = {});
+               const TPayTableLoader& loadPayTable, const TProgressOptions& progress = {},
+               const THistoryPrinter& printHistory = {});
 
 // The message RunAnalyze would give for this command line, or nothing when it would run it.
 // Reads no file and computes nothing.

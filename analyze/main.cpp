@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli.h"
+#include "hand_history.h"
+#include "history_report.h"
 #include "stored_paytable.h"
 
 int main(int argc, char** argv) {
@@ -14,7 +16,13 @@ int main(int argc, char** argv) {
   if (isatty(STDERR_FILENO)) progress.Terminal = &std::cerr;
   progress.OutputIsTerminal = isatty(STDOUT_FILENO);
   try {
-    const int code = RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable, progress);
+    const auto printHistory = [](const THistoryRequest& request, std::ostream& out,
+                                 std::ostream& err) {
+      return PrintHistorySummary(HistoryFilePath(), request.Since, request.SinceText, request.Json,
+                                 out, err);
+    };
+    const int code =
+        RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable, progress, printHistory);
     // A full disk or a closed pipe must not pass for a finished run.
     std::cout.flush();
     if (!std::cout) {

@@ -29,8 +29,8 @@ std::uint8_t TSimulator::ChooseHold(const THandCards& dealt) const {
   return BestHold(*FTables, dealt, FPays);
 }
 
-const THandRecord& TSimulator::PlayHand() {
-  THandRecord& r = FRecord;
+const TSimulatedHand& TSimulator::PlayHand() {
+  TSimulatedHand& r = FRecord;
   LowerBetAtDeal(FTotal, FBet, FBetMaximum);
   r.SeedBefore = FRandom.Seed;
   DealFive(FDeck, FRandom, r.Dealt);

@@ -18,7 +18,7 @@ struct TSimulationSetup {
   TPayTable PayTable;
 };
 
-struct THandRecord {
+struct TSimulatedHand {
   std::uint32_t SeedBefore = 0;  // generator state before the shuffle
   THandCards Dealt{};
   std::uint8_t HeldMask = 0;  // bit i set: position i + 1 held
@@ -33,7 +33,7 @@ class TSimulator {
   // `tables` is needed only for the optimal strategy.
   TSimulator(const TSimulationSetup& setup, std::shared_ptr<const TDrawTables> tables);
 
-  const THandRecord& PlayHand();
+  const TSimulatedHand& PlayHand();
 
   const TPlayStats& Stats() const { return FStats; }
   std::int32_t Total() const { return FTotal; }
@@ -52,5 +52,5 @@ class TSimulator {
   std::int32_t FBet;
   std::int32_t FBetMaximum = kMaxBet;
   TPlayStats FStats;
-  THandRecord FRecord;
+  TSimulatedHand FRecord;
 };

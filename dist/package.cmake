@@ -21,11 +21,13 @@ a dealt hand, and simulates sessions played by a fixed strategy.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries the programs link are found by dpkg-shlibdeps; these three are used at run
+# Libraries the programs link are found by dpkg-shlibdeps; these four are used at run
 # time without linking: SDL2_mixer is opened with dlopen at the first win, Qt needs its
-# X11 platform plugin, and the window's texts are set in Liberation Sans.
+# X11 platform plugin and, for the hand history, its SQLite driver, and the window's texts
+# are set in Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libsdl2-mixer-2.0-0, qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

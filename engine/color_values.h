@@ -23,6 +23,9 @@ inline constexpr TColorValue clWindow = static_cast<TColorValue>(0x80000005u);
 inline constexpr TColorValue clBestHoldShade = 0x00C8F0C8;
 inline constexpr TColorValue clRedSuit = 0x000000C8;
 inline constexpr TColorValue clQuietText = 0x006E6E6E;
+// The hand history's chart: the best-play rate, and its guide lines at 50 % and 100 %.
+inline constexpr TColorValue clBestRateLine = 0x00307A1E;
+inline constexpr TColorValue clChartGuide = 0x00D8D8D8;
 
 // Black (0) and system colours (negative as signed numbers) are neither stored nor applied
 // from the store, so a control keeps its own colour for them.

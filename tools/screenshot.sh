@@ -44,15 +44,23 @@ import -window root "$out"
 echo "saved $out"
 close_game
 
-# The advisor, stored open, beside a 16:9 game; the design is scaled by 1080 / 480 = 9/4 and
-# stands at the left, clear of the advisor.
+# The advisor, stored open, over the right part of a maximised 16:9 game: the game draws its
+# design at the scale that fits the part left of the advisor, centred there both ways, below
+# its menu bar (34 pixels high at this screen's scale) and above its status bar (56).
 stop_x_session
 printf '[Advisor]\nOpen=1\n[Bet]\nAmount=10\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
 start_x_session 1920x1080 || { echo "the X session did not start"; exit 1; }
 start_game "$prog" >/dev/null 2>&1 || { echo "no game window"; exit 1; }
 sleep 1  # the advisor's tables
-wide_click() {
-  xdotool mousemove $((ox + $1 * 9 / 4)) $((oy + $2 * 9 / 4)) click 1
+advisor_left=$(xwininfo -name "Lumaro Strategy Advisor" | sed -n 's/.*Absolute upper-left X: *//p')
+height=$(xwininfo -id "$wid" | sed -n 's/.*Height: *//p')
+wide_click() {  # a point of the design, scaled by (advisor_left - 1) / 632
+  local at
+  at=$(awk -v x="$1" -v y="$2" -v free=$((advisor_left - 1 - ox)) -v h="$height" 'BEGIN {
+    s = free / 632; if (s > 9 / 4) s = 9 / 4
+    top = (h + 34 - 56 - 409 * s) / 2
+    printf "%d %d", (free - 632 * s) / 2 + x * s, top + y * s }')
+  xdotool mousemove $((ox + ${at% *})) $((menu_y + ${at#* })) click 1
   sleep 0.5
 }
 for _ in 1 2 3; do

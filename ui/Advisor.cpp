@@ -52,6 +52,7 @@ TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdviso
   setWindowTitle(QStringLiteral("Lumaro Strategy Advisor"));
   // The game keeps the keyboard; the advisor only takes clicks.
   setAttribute(Qt::WA_ShowWithoutActivating);
+  if (parent) parent->installEventFilter(this);
   BuildControls();
   Advice->Practice->setChecked(stored.Practice);
   Advice->WarnBeforeDraw->setChecked(stored.WarnBeforeDraw);
@@ -89,10 +90,8 @@ void TAdvisor::BuildControls() {
   PageTabs->addTab(QStringLiteral("Advice"));
   const QSize page = Advice->PlaceControls(MulDivRound(kDesignWidth, FScaleM, FScaleD));
   const int frame = Pages->frameWidth();
-  const int tabs = PageTabs->sizeHint().height();
-  PageTabs->setGeometry(0, 0, page.width() + 2 * frame, tabs);
-  Pages->setGeometry(0, tabs, page.width() + 2 * frame, page.height() + 2 * frame);
-  resize(Pages->width(), Pages->geometry().bottom() + 1);
+  resize(page.width() + 2 * frame, PageTabs->sizeHint().height() + page.height() + 2 * frame);
+  PlacePages();
 
   connect(Advice->HoldBest, &QPushButton::clicked, this, [this] { HoldBestClick(); });
   connect(Advice->ShowAll, &QCheckBox::toggled, Advice->HoldList, &THoldList::SetShowAll);
@@ -100,6 +99,19 @@ void TAdvisor::BuildControls() {
     Advice->WarnBeforeDraw->setEnabled(on);
     FollowingChanged();
   });
+}
+
+void TAdvisor::PlacePages() {
+  // Made wider for its title, the advisor gives the room to its pages.
+  const int tabs = PageTabs->sizeHint().height();
+  PageTabs->setGeometry(0, 0, width(), tabs);
+  Pages->setGeometry(0, tabs, width(), height() - tabs);
+  Advice->PlaceControls(width() - 2 * Pages->frameWidth());
+}
+
+void TAdvisor::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlacePages();
 }
 
 int TAdvisor::AddPage(QWidget* page, const QString& title) {
@@ -126,9 +138,91 @@ void TAdvisor::hideEvent(QHideEvent* event) {
   RunGuarded(this, [this] { FollowingChanged(); });
 }
 
+QMargins TAdvisor::KnownFrame() const {
+  // Known once the window manager has framed us; until then the game window's frame is as
+  // good, once it is known.
+  const QMargins frame = FrameMargins(this);
+  return frame.isNull() && parentWidget() ? FrameMargins(parentWidget()) : frame;
+}
+
+void TAdvisor::GiveTitleRoom(const QMargins& frame) {
+  // A window manager centres the title in the title bar, between buttons at both ends: the
+  // window is made wide enough for the title in bold and room for three buttons either side.
+  QFont bold = font();
+  bold.setBold(true);
+  const int bar = std::max(frame.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  const int needed =
+      QFontMetrics(bold).horizontalAdvance(windowTitle()) + 6 * bar - frame.left() - frame.right();
+  if (width() < needed) resize(needed, height());
+}
+
+void TAdvisor::PlaceBesideParent() {
+  const QWidget* game = parentWidget();
+  if (!game) return;
+  const QScreen* screen = game->screen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), FScreen);
+  // A window that is to be maximised may not be yet: it is going to fill the screen.
+  const QRect beside = game->isMaximized() || game->isFullScreen() ? area : FramedGeometry(game);
+  // With no frame known yet, room for a title bar, so the title never lands above the screen.
+  QMargins frame = KnownFrame();
+  if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  FPlacedWith = frame;
+  GiveTitleRoom(frame);
+  QRect place(QPoint(), size().grownBy(frame));
+  if (beside.right() + place.width() <= area.right())
+    place.moveTopLeft({beside.right() + 1, beside.top()});
+  else if (beside.left() - place.width() >= area.left())
+    place.moveTopRight({beside.left() - 1, beside.top()});
+  else
+    place = OverTheGame(beside.intersected(area), place.size());
+  place.moveLeft(std::clamp(place.left(), area.left(),
+                            std::max(area.left(), area.right() + 1 - place.width())));
+  place.moveTop(std::clamp(place.top(), area.top(),
+                           std::max(area.top(), area.bottom() + 1 - place.height())));
+  setGeometry(QRect(place.topLeft() + QPoint(frame.left(), frame.top()), size()));
+}
+
+QRect TAdvisor::OverTheGame(const QRect& game, const QSize& outer) {
+  // No room beside the game: over its right edge, or on a screen taller than wide over its
+  // bottom right corner, wherever the game keeps the larger part for its drawing, which it
+  // then draws smaller in that part.
+  const QSize design(DesignScreenWidth, DesignScreenHeight);
+  const QRect right(QPoint(game.right() + 1 - outer.width(), game.top()), outer);
+  const QRect bottom(game.bottomRight() + QPoint(1, 1) - QPoint(outer.width(), outer.height()),
+                     outer);
+  const auto kept = [&](const QRect& cover) {
+    return FitScale(RoomBeside(game, cover, design).size(), design);
+  };
+  return kept(right) < kept(bottom) ? bottom : right;
+}
+
+void TAdvisor::PlaceOnceFramed() {
+  // We are placed before the window manager frames us: by the game window's frame, or
+  // reopened as the game starts, before either window is framed, by a guessed title bar.
+  // Placed again by our own frame once it is known, the advisor stands in the same place
+  // whichever way it was opened.
+  if (FFramed || !FPlaced || !isVisible()) return;
+  const QMargins known = KnownFrame();
+  if (known.isNull()) return;
+  FFramed = !FrameMargins(this).isNull();
+  if (known != FPlacedWith) RunGuarded(this, [this] { PlaceBesideParent(); });
+}
+
+bool TAdvisor::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  const QEvent::Type type = event->type();
+  if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint) PlaceOnceFramed();
+  return handled;
+}
+
 bool TAdvisor::eventFilter(QObject* watched, QEvent* event) {
-  // B anywhere in the game window, whichever of its controls has the focus.
-  if (event->type() == QEvent::KeyPress && parentWidget()) {
+  const QEvent::Type type = event->type();
+  if (watched == parentWidget() &&
+      (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate))
+    PlaceOnceFramed();
+  // B anywhere in the game window, whichever of its controls has the focus: we watch the
+  // whole application while we are open.
+  if (type == QEvent::KeyPress && parentWidget()) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const auto* target = qobject_cast<QWidget*>(watched);
     if (key->key() == Qt::Key_B && !key->isAutoRepeat() &&
@@ -139,34 +233,6 @@ bool TAdvisor::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void TAdvisor::PlaceBesideParent() {
-  const QWidget* game = parentWidget();
-  if (!game) return;
-  const QScreen* screen = game->screen();
-  const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), FScreen);
-  // A window that is to be maximised may not be yet: it is going to fill the screen.
-  const QRect beside = game->isMaximized() || game->isFullScreen() ? area : game->frameGeometry();
-  // Our own frame is not known before the first show: take the game window's, or while
-  // that is not known either, room for a title bar, so the title never lands above the screen.
-  const QRect gameFrame = game->frameGeometry();
-  const QRect gameClient = game->geometry();
-  QMargins frame(gameClient.left() - gameFrame.left(), gameClient.top() - gameFrame.top(),
-                 gameFrame.right() - gameClient.right(), gameFrame.bottom() - gameClient.bottom());
-  if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
-  const QSize outer = size().grownBy(frame);
-  int x;
-  if (beside.right() + outer.width() <= area.right())
-    x = beside.right() + 1;
-  else if (beside.left() - outer.width() >= area.left())
-    x = beside.left() - outer.width();
-  else  // no room beside it: over its right part
-    x = std::min(beside.right(), area.right()) + 1 - outer.width();
-  x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
-  const int y = std::clamp(beside.top(), area.top(),
-                           std::max(area.top(), area.bottom() + 1 - outer.height()));
-  setGeometry(QRect(QPoint(x + frame.left(), y + frame.top()), size()));
 }
 
 bool TAdvisor::Practice() const {

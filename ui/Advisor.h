@@ -14,6 +14,7 @@
 // advisor stops following the hands. The window waits for a running worker when it is
 // destroyed.
 
+#include <QMargins>
 #include <QSize>
 #include <QWidget>
 #include <cstdint>
@@ -82,9 +83,11 @@ class TAdvisor : public QWidget {
   void ReplayRequested(const THandCards& cards, const TPayTable& table, std::int32_t bet);
 
  protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // The hand the advisor follows, from its deal (or from the advisor's opening during it).
@@ -106,7 +109,12 @@ class TAdvisor : public QWidget {
   };
 
   void BuildControls();
+  void PlacePages();
   void PlaceBesideParent();
+  QMargins KnownFrame() const;
+  void GiveTitleRoom(const QMargins& frame);
+  static QRect OverTheGame(const QRect& game, const QSize& outer);
+  void PlaceOnceFramed();
   void FollowingChanged();
   void StartWork();
   void TablesBuilt(std::shared_ptr<const TDrawTables> tables);
@@ -129,6 +137,9 @@ class TAdvisor : public QWidget {
   int FScaleM = 1;
   int FScaleD = 1;
   bool FPlaced = false;
+  // The frame we were placed by, and whether it was our own.
+  QMargins FPlacedWith;
+  bool FFramed = false;
 
   std::shared_ptr<const TDrawTables> FTables;
   std::thread FWorker;

@@ -4,12 +4,11 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
@@ -23,6 +22,7 @@
 #include "HelpViewer.h"
 #include "KeyboardPlay.h"
 #include "MessageBoxes.h"
+#include "Readable.h"
 #include "Scaling.h"
 #include "Sleeper.h"
 #include "SpinEdit.h"
@@ -79,11 +79,6 @@ void SetTextColor(QWidget* w, TColorValue color) {
   w->setPalette(palette);
 }
 
-// White text on a dark panel, black on a light one.
-QColor ReadableOn(const QColor& background) {
-  return background.lightness() < 140 ? QColor(Qt::white) : QColor(Qt::black);
-}
-
 TCustomPanel* MakePanel(QWidget* parent, const char* name, TBevelCut outer, TBevelCut inner) {
   auto* panel = new TCustomPanel(parent);
   panel->setObjectName(QString::fromLatin1(name));
@@ -96,9 +91,7 @@ TCustomPanel* MakePanel(QWidget* parent, const char* name, TBevelCut outer, TBev
 
 TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
     : QMainWindow(parent),
-      // The room a maximised window can take: a desktop's panels are not ours to cover.
-      FScreen(screen.isEmpty() ? QGuiApplication::primaryScreen()->availableGeometry().size()
-                               : screen),
+      FScreen(screen.isEmpty() ? ScreenRoom() : screen),
       FEngine(std::move(clock)) {
   setObjectName(QStringLiteral("GameWindow"));
   BuildControls();
@@ -136,6 +129,7 @@ void TGameWindow::BuildControls() {
   Sleeper = new TSleeper(this);
   Sleeper->setObjectName(QStringLiteral("Sleeper"));
   Sleeper->SetInterval(1000);
+  ShowTextReadable();
   resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
 }
 
@@ -348,41 +342,91 @@ void TGameWindow::ScaleToScreen() {
   // The window is drawn for 640 x 480 including its frame; our size is the client part,
   // so the frame is added before scaling and taken off again after.
   const QSize frame = kDesignWindow - size();
-  resize(kDesignWindow);
-  ::ScaleToScreen(this, FScreen);
-  resize(size() - frame);
-  // Cards and the win icon drawn at their own size would stand small in a scaled layout.
-  const TScale scale = ScreenScale(FScreen);
-  if (scale.M != scale.D) {
-    for (TCardDeck* card : Cards) card->SetStretch(true);
-    const QPixmap icon = WinIcon->pixmap();
-    const bool whole = scale.M % scale.D == 0;
-    WinIcon->setPixmap(icon.scaled(icon.size() * scale.M / scale.D, Qt::KeepAspectRatio,
-                                   whole ? Qt::FastTransformation : Qt::SmoothTransformation));
-  }
-  // Every bet from 5 to 1000 must be readable whole in the field.
-  BetField->FitFontToRange();
+  FScreenScale = ScreenScale(FScreen);
+  resize(kDesignWindow.width() * FScreenScale.M / FScreenScale.D - frame.width(),
+         kDesignWindow.height() * FScreenScale.M / FScreenScale.D - frame.height());
+  // Scaled from the drawing itself, so that the controls can make room for the strategy
+  // advisor and take it back exactly. The design's part gets a font of its own, as it may
+  // stand at another scale than the status bar.
+  Design->setFont(Client->font());
+  FWinIconDesign = WinIcon->pixmap();
+  FDesignRecord.Record(Client);
+  FDesignScale = FScreenScale;
+  FitStyleToScale();
+  FDesignRecord.ScaleTo(FScreenScale);
+  FitPicturesToScale();
   // Smaller than the design, the status bar would cover the hold panels.
   Client->setMinimumSize(Design->width(), Design->height() + StatusBar->height());
-  CentreDesign();
+  FitDesign();
 }
 
-void TGameWindow::CentreDesign() {
-  // Centred in what the strategy advisor leaves free where it stands over our right part.
-  int free = Client->width();
-  if (FAdvisor && FAdvisor->isVisible()) {
-    const int advisorLeft = Client->mapFromGlobal(FAdvisor->frameGeometry().topLeft()).x();
-    if (advisorLeft > 0 && advisorLeft < free) free = advisorLeft;
+void TGameWindow::FitPicturesToScale() {
+  // Cards and the win icon drawn at their own size would stand small in a scaled layout.
+  const TScale scale = FDesignScale;
+  for (TCardDeck* card : Cards) card->SetStretch(!scale.IsOne());
+  const bool whole = scale.M % scale.D == 0;
+  WinIcon->setPixmap(
+      scale.IsOne()
+          ? FWinIconDesign
+          : FWinIconDesign.scaled(FWinIconDesign.size() * scale.M / scale.D, Qt::KeepAspectRatio,
+                                  whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+  // Every bet from 5 to 1000 must be readable whole in the field.
+  BetField->FitFontToRange();
+}
+
+void TGameWindow::FitStyleToScale() {
+  // What the style draws at sizes of its own (the radio buttons' indicators, the grid's
+  // scroll bar) takes the design's scale too, also where it is smaller than the screen's.
+  const TScale scale = FDesignScale;
+  if (!FDesignStyle) {
+    if (scale.IsOne()) return;
+    FDesignStyle = new TScaledStyle(scale);
+    FDesignStyle->setParent(this);
   }
-  Design->move(std::max(0, (free - Design->width()) / 2), 0);
+  FDesignStyle->SetScale(scale);
+  for (QWidget* control :
+       {static_cast<QWidget*>(SoundOnButton), static_cast<QWidget*>(SoundOffButton),
+        static_cast<QWidget*>(StatsGrid->horizontalScrollBar())}) {
+    control->setStyle(scale.IsOne() ? nullptr : FDesignStyle);
+    control->updateGeometry();
+    control->update();
+  }
+}
+
+bool TGameWindow::AdvisorShown() const {
+  return FAdvisor && FAdvisor->isVisible() && !FAdvisor->isMinimized();
+}
+
+void TGameWindow::FitDesign() {
+  // Everything above the status bar, less what the strategy advisor covers of it where it
+  // stands over us: there the design is drawn smaller, in the largest part left free.
+  const QRect room(0, 0, Client->width(), std::max(0, Client->height() - StatusBar->height()));
+  QRect free = room;
+  TScale scale = FScreenScale;
+  if (AdvisorShown()) {
+    const QRect advisor = FramedGeometry(FAdvisor);
+    free = RoomBeside(room, QRect(Client->mapFromGlobal(advisor.topLeft()), advisor.size()),
+                      kDesign.size());
+    if (free != room) scale = std::min(scale, FitScale(free.size(), kDesign.size()));
+  }
+  if (!(scale == FDesignScale)) {
+    FDesignScale = scale;
+    FitStyleToScale();
+    FDesignRecord.ScaleTo(scale, Design);
+    FitPicturesToScale();
+  }
+  // Centred both ways in what is free.
+  Design->move(free.left() + std::max(0, (free.width() - Design->width()) / 2),
+               free.top() + std::max(0, (free.height() - Design->height()) / 2));
 }
 
 bool TGameWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if ((watched == Client && type == QEvent::Resize) ||
       (watched == FAdvisor &&
-       (type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide)))
-    CentreDesign();
+       (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+        type == QEvent::Hide || type == QEvent::WindowStateChange)))
+    FitDesign();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -605,9 +649,18 @@ void TGameWindow::SetWindowBackground(TColorValue value) {
   QPalette palette = Client->palette();
   palette.setColor(QPalette::Window, ToQColor(value));
   Client->setPalette(palette);
+  ShowTextReadable();
   // The cards cut their corners in the colour behind them.
   for (TCardDeck* card : Cards)
     if (card) card->update();
+}
+
+void TGameWindow::ShowTextReadable() {
+  // The texts drawn straight on the background; the panels and buttons have their own.
+  const QColor background = Client->palette().color(QPalette::Window);
+  for (QWidget* control : {static_cast<QWidget*>(BetLabel), static_cast<QWidget*>(TotalLabel),
+                           static_cast<QWidget*>(SoundGroup)})
+    if (control) ShowReadableOn(control, background);
 }
 
 void TGameWindow::SetBetColor(TColorValue value) {

@@ -4,12 +4,14 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QSize>
 #include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
 
+#include "Scaling.h"
 #include "advisor_settings.h"
 #include "game_engine.h"
 #include "media_player.h"
@@ -115,7 +117,10 @@ class TGameWindow : public QMainWindow {
   void BuildStatusBar();
   void BuildMenu();
   void ApplyStoredColors(const TGameSettings& settings);
-  void CentreDesign();
+  void FitDesign();
+  void FitPicturesToScale();
+  void FitStyleToScale();
+  bool AdvisorShown() const;
   void TakeTypedBet();
   void ApplyView();
   std::filesystem::path SlotFile(int slot) const;
@@ -123,6 +128,7 @@ class TGameWindow : public QMainWindow {
   std::optional<QColor> RunColorDialog();
   void ControlColorCommand(TControlColor& color, void (TGameWindow::*set)(TColorValue));
   void SetWindowBackground(TColorValue value);
+  void ShowTextReadable();
   void SetBetColor(TColorValue value);
   void SetTotalPanelColor(TColorValue value);
   void SetPieColor(TColorValue value);
@@ -137,6 +143,13 @@ class TGameWindow : public QMainWindow {
   void SaveAdvisor();
 
   QSize FScreen;
+  // The scale the screen gives the design, and the one it is drawn at: smaller while the
+  // strategy advisor stands over part of the window.
+  TScale FScreenScale;
+  TScale FDesignScale;
+  TDesignRecord FDesignRecord;
+  TScaledStyle* FDesignStyle = nullptr;
+  QPixmap FWinIconDesign;
   TGameEngine FEngine;
   TSoundSlots FSoundSlots;
   TMediaPlayer FMediaPlayer;
@@ -154,8 +167,8 @@ class TGameWindow : public QMainWindow {
   QColor FDialogColor = Qt::black;
 
  public:
-  // The controls. Client is the window's client area; Design holds
-  // every control but the status bar at the design's places, centred across a wider client.
+  // The controls. Client is the window's client area; Design holds every control but the
+  // status bar at the design's places, centred both ways in a larger client.
   QWidget* Client = nullptr;
   QWidget* Design = nullptr;
   QLabel* BetLabel = nullptr;

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -29,17 +28,10 @@ constexpr QSize kFrameAllowance(16, 48);
 THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpViewer"));
   setWindowTitle(QStringLiteral("Lumaro Help"));
-  const QSize room =
-      screen.isEmpty() ? QGuiApplication::primaryScreen()->availableGeometry().size() : screen;
-  const TScale scale = ScreenScale(room);
+  // The text, the buttons and the margins take the application's font and style, which the
+  // program scales to the screen as it scales the game; the window's size is ours.
+  const TScale scale = ScreenScale(screen.isEmpty() ? ScreenRoom() : screen);
   resize(kDesignSize * scale.M / scale.D);
-  // A font of its own, its size set explicitly, so that scaling reaches the text too.
-  QFont own = font();
-  if (own.pixelSize() > 0)
-    own.setPixelSize(own.pixelSize());
-  else
-    own.setPointSizeF(own.pointSizeF());
-  setFont(own);
   FBrowser = new QTextBrowser(this);
   FBrowser->setOpenExternalLinks(false);
   auto* contents = new QPushButton(QStringLiteral("Contents"), this);
@@ -58,7 +50,6 @@ THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent,
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(FBrowser);
-  ScaleBy(this, scale.M, scale.D);
   StayAboveGame();
 }
 

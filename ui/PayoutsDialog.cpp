@@ -89,13 +89,6 @@ constexpr QRect ButtonPlace(int n) {
   return QRect(296, 8 + 24 * (n - 1), 57, 25);
 }
 
-QMargins FrameMargins(const QWidget* window) {
-  const QRect outer = window->frameGeometry();
-  const QRect inner = window->geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
-}
-
 // Enter in the chooser's file name box can accept the chooser while its completion list is
 // still showing; left up, the list would take the next click in this dialog just to close.
 void CloseCompletionLists(QFileDialog& chooser) {

@@ -22,16 +22,40 @@ void TSessionChart::SetTotals(const std::vector<std::int32_t>& totals) {
   update();
 }
 
+bool PaintChartFrame(QPainter& painter, const QWidget& chart, bool empty,
+                     const QString& emptyText) {
+  painter.fillRect(chart.rect(), chart.palette().color(QPalette::Base));
+  painter.setPen(chart.palette().color(QPalette::Mid));
+  painter.drawRect(chart.rect().adjusted(0, 0, -1, -1));
+  if (!empty) return true;
+  painter.setPen(kQuiet);
+  painter.drawText(chart.rect(), Qt::AlignCenter, emptyText);
+  return false;
+}
+
+void PaintChartLine(QPainter& painter, const QRectF& plot, const std::vector<double>& shares,
+                    const QColor& color, int fontHeight, bool dotEveryPoint) {
+  if (shares.empty()) return;
+  const auto pointAt = [&](std::size_t i) {
+    const double x = shares.size() == 1 ? plot.right()
+                                        : plot.left() + plot.width() * static_cast<double>(i) /
+                                                            static_cast<double>(shares.size() - 1);
+    return QPointF(x, plot.bottom() - plot.height() * shares[i]);
+  };
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath path(pointAt(0));
+  for (std::size_t i = 1; i < shares.size(); ++i) path.lineTo(pointAt(i));
+  painter.setPen(QPen(color, std::max(1, fontHeight / 8)));
+  painter.drawPath(path);
+  painter.setBrush(color);
+  const double dot = ChartDotRadius(fontHeight);
+  for (std::size_t i = dotEveryPoint ? 0 : shares.size() - 1; i < shares.size(); ++i)
+    painter.drawEllipse(pointAt(i), dot, dot);
+}
+
 void TSessionChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().color(QPalette::Base));
-  painter.setPen(palette().color(QPalette::Mid));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  if (FTotals.empty()) {
-    painter.setPen(kQuiet);
-    painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No hands yet"));
-    return;
-  }
+  if (!PaintChartFrame(painter, *this, FTotals.empty(), QStringLiteral("No hands yet"))) return;
   const auto extremes = std::minmax_element(FTotals.begin(), FTotals.end());
   const auto lowest = extremes.first;
   const auto highest = extremes.second;
@@ -51,21 +75,8 @@ void TSessionChart::paintEvent(QPaintEvent*) {
                                               -margin, -margin - metrics.height() / 2.0);
   // 64-bit differences: totals may span the whole 32-bit range.
   const double span = static_cast<double>(std::int64_t{*highest} - *lowest);
-  const auto pointAt = [&](std::size_t i) {
-    const double x = FTotals.size() == 1
-                         ? plot.right()
-                         : plot.left() + plot.width() * static_cast<double>(i) /
-                                             static_cast<double>(FTotals.size() - 1);
-    const double share =
-        span > 0 ? static_cast<double>(std::int64_t{FTotals[i]} - *lowest) / span : 0.5;
-    return QPointF(x, plot.bottom() - plot.height() * share);
-  };
-  painter.setRenderHint(QPainter::Antialiasing);
-  QPainterPath path(pointAt(0));
-  for (std::size_t i = 1; i < FTotals.size(); ++i) path.lineTo(pointAt(i));
-  painter.setPen(QPen(kLine, std::max(1, metrics.height() / 8)));
-  painter.drawPath(path);
-  painter.setBrush(kLine);
-  const double dot = std::max(2, metrics.height() / 6);
-  painter.drawEllipse(pointAt(FTotals.size() - 1), dot, dot);
+  std::vector<double> shares;
+  for (const std::int32_t total : FTotals)
+    shares.push_back(span > 0 ? static_cast<double>(std::int64_t{total} - *lowest) / span : 0.5);
+  PaintChartLine(painter, plot, shares, kLine, metrics.height(), false);
 }

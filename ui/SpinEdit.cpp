@@ -5,11 +5,15 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOptionSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
+
+#include "Scaling.h"
 
 namespace {
 
@@ -19,7 +23,8 @@ class TNarrowSpinStyle : public QProxyStyle {
                        const QWidget* widget) const override {
     if (control != CC_SpinBox) return QProxyStyle::subControlRect(control, option, sub, widget);
     const QRect r = option->rect;
-    constexpr int frame = 2;
+    const TScale scale = FDrawingDesign ? TScale{} : ApplicationScale();
+    const int frame = MulDivRound(2, scale.M, scale.D);
     const int arrows = (r.height() + 1) / 2;
     const int half = r.height() / 2;
     switch (sub) {
@@ -34,6 +39,39 @@ class TNarrowSpinStyle : public QProxyStyle {
         return QProxyStyle::subControlRect(control, option, sub, widget);
     }
   }
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget) const override {
+    const auto* spin = qstyleoption_cast<const QStyleOptionSpinBox*>(option);
+    const TScale scale = ApplicationScale();
+    if (control != CC_SpinBox || !spin || scale.IsOne()) {
+      QProxyStyle::drawComplexControl(control, option, painter, widget);
+      return;
+    }
+    // The desktop style draws its arrows at one size whatever the field's: the frame and
+    // the arrows are drawn at the design's size and magnified, so they grow with the game.
+    QStyleOptionSpinBox design = *spin;
+    design.rect = QRect(0, 0, MulDivRound(spin->rect.width(), scale.D, scale.M),
+                        MulDivRound(spin->rect.height(), scale.D, scale.M));
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    QPixmap picture(design.rect.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    {
+      QPainter designPainter(&picture);
+      FDrawingDesign = true;
+      QProxyStyle::drawComplexControl(control, &design, &designPainter, widget);
+      FDrawingDesign = false;
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, scale.M % scale.D != 0);
+    painter->drawPixmap(spin->rect, picture);
+    painter->restore();
+  }
+
+ private:
+  // While the field is drawn at the design's size, its places are the design's.
+  mutable bool FDrawingDesign = false;
 };
 
 // One style object serves every narrow field; it lives as long as the application.

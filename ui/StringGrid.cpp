@@ -26,18 +26,17 @@ void TStringGrid::SetSize(int colCount, int rowCount) {
   FColCount = std::max(kFixedCols + 1, colCount);
   FRowCount = std::max(kFixedRows + 1, rowCount);
   FCells.assign(static_cast<std::size_t>(FColCount * FRowCount), QString());
-  UpdateScrollBars();
-  viewport()->update();
+  FitColumns();
 }
 
 void TStringGrid::SetDefaultColWidth(int width) {
-  FColWidth = std::max(1, width);
-  UpdateScrollBars();
-  viewport()->update();
+  FDesignColWidth = std::max(1, width);
+  FitColumns();
 }
 
 void TStringGrid::SetDefaultRowHeight(int height) {
-  FRowHeight = std::max(1, height);
+  FDesignRowHeight = std::max(1, height);
+  FRowHeight = std::max(1, MulDivRound(FDesignRowHeight, FScale.M, FScale.D));
   viewport()->update();
 }
 
@@ -81,12 +80,30 @@ QRect TStringGrid::CellRect(int col, int row) const {
   if (col < 0 || row < 0 || col >= FColCount || row >= FRowCount) return {};
   if (col >= kFixedCols && col < LeftCol()) return {};
   const QRect cell(ColumnLeft(col), row * (FRowHeight + kGridLine), FColWidth, FRowHeight);
+  if (col >= kFixedCols && cell.right() >= ViewWidth()) return {};
   return cell.intersects(viewport()->rect()) ? cell : QRect();
+}
+
+int TStringGrid::ViewWidth() const {
+  // The vertical scroll bar never shows: every row is in view.
+  const QMargins margins = viewportMargins();
+  return contentsRect().width() - margins.left() - margins.right();
+}
+
+void TStringGrid::FitColumns() {
+  // Frames and grid lines keep their width when the grid is scaled, so scaled columns no
+  // longer fill the view as drawn: a sliver of the next one would show beside them.
+  const int scaled = std::max(1, MulDivRound(FDesignColWidth, FScale.M, FScale.D));
+  const int whole = std::max(1, (ViewWidth() + kGridLine) / (scaled + kGridLine));
+  FColWidth =
+      whole >= FColCount ? scaled : std::max(scaled, (ViewWidth() + kGridLine) / whole - kGridLine);
+  UpdateScrollBars();
+  viewport()->update();
 }
 
 void TStringGrid::UpdateScrollBars() {
   // Scroll until the last column is wholly in view, never further.
-  const int scrollable = viewport()->width() - kFixedCols * (FColWidth + kGridLine);
+  const int scrollable = ViewWidth() - kFixedCols * (FColWidth + kGridLine);
   const int inView = std::max(1, (scrollable + kGridLine) / (FColWidth + kGridLine));
   const int maxLeft = std::max(0, FColCount - kFixedCols - inView);
   horizontalScrollBar()->setRange(0, maxLeft);
@@ -94,15 +111,16 @@ void TStringGrid::UpdateScrollBars() {
 }
 
 void TStringGrid::ChangeScale(int m, int d) {
-  FColWidth = std::max(1, MulDivRound(FColWidth, m, d));
-  FRowHeight = std::max(1, MulDivRound(FRowHeight, m, d));
-  UpdateScrollBars();
-  viewport()->update();
+  // Kept as one ratio from the sizes as set, so that scaling back and forth comes back to
+  // them exactly.
+  FScale = ScaledAgain(FScale, m, d);
+  FRowHeight = std::max(1, MulDivRound(FDesignRowHeight, FScale.M, FScale.D));
+  FitColumns();
 }
 
 void TStringGrid::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  UpdateScrollBars();
+  FitColumns();
 }
 
 void TStringGrid::scrollContentsBy(int, int) {

@@ -18,6 +18,8 @@ class TStringGrid : public QAbstractScrollArea, public TScalable {
   int ColCount() const { return FColCount; }
   int RowCount() const { return FRowCount; }
   void SetSize(int colCount, int rowCount);
+  // The columns' width as set, scaled, and widened so that the columns wholly in view fill
+  // it: no part of a column beyond them shows.
   int DefaultColWidth() const { return FColWidth; }
   void SetDefaultColWidth(int width);
   int DefaultRowHeight() const { return FRowHeight; }
@@ -35,7 +37,8 @@ class TStringGrid : public QAbstractScrollArea, public TScalable {
   // The first scrollable column in view.
   int LeftCol() const;
   void SetLeftCol(int col);
-  // Where a cell is drawn in the viewport; empty when it is scrolled out of view.
+  // Where a cell is drawn in the viewport; empty when it is scrolled out of view, or for a
+  // scrolling column, not wholly in view.
   QRect CellRect(int col, int row) const;
 
   void ChangeScale(int m, int d) override;
@@ -48,11 +51,17 @@ class TStringGrid : public QAbstractScrollArea, public TScalable {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void FitColumns();
   void UpdateScrollBars();
   int ColumnLeft(int col) const;
+  // The viewport's width, also before the viewport has been laid out.
+  int ViewWidth() const;
 
   int FColCount = 5;
   int FRowCount = 5;
+  int FDesignColWidth = 64;
+  int FDesignRowHeight = 24;
+  TScale FScale;
   int FColWidth = 64;
   int FRowHeight = 24;
   QColor FFixedColor = Qt::lightGray;

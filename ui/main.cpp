@@ -6,6 +6,7 @@
 #include "GameWindow.h"
 #include "IdleCaret.h"
 #include "PayoutsDialog.h"
+#include "Scaling.h"
 #include "ShutdownSignals.h"
 
 int main(int argc, char* argv[]) {
@@ -19,10 +20,11 @@ int main(int argc, char* argv[]) {
   for (int size : {16, 32, 48, 64})
     icon.addFile(QStringLiteral(":/icons/lumaro-%1.png").arg(size), QSize(size, size));
   QApplication::setWindowIcon(icon);
-  // One face for the menus and dialogs too, the one the window's own texts use.
+  // One face for the menus and dialogs too, the one the window's own texts use; on a larger
+  // screen they grow with the game, as do the indicators, arrows and margins the style draws.
   QFont font(QStringLiteral("Liberation Sans"), QApplication::font().pointSize());
   font.setStyleHint(QFont::SansSerif);
-  QApplication::setFont(font);
+  ScaleApplication(font, ScreenRoom());
   TGameWindow window;
   // Made after the window and hidden until "Payouts Options" shows it.
   TPayoutsDialog payouts(window.Engine(), window.SoundSlots(), &window);

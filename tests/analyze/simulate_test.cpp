@@ -42,7 +42,7 @@ void PlaySideBySide(const TCase& c) {
     SCOPED_TRACE("hand " + std::to_string(hand));
     const std::uint32_t seed = engine.Random().Seed;
     const TPlayStats before = engine.Stats();
-    const THandRecord& r = simulator.PlayHand();
+    const TSimulatedHand& r = simulator.PlayHand();
     ASSERT_EQ(r.SeedBefore, seed);
 
     engine.Deal();
@@ -95,7 +95,7 @@ TEST(Simulator, FirstHandFromSeedZeroIsTheKnownDeal) {
   TSimulationSetup setup;
   setup.Strategy = stAll;
   TSimulator simulator(setup, nullptr);
-  const THandRecord& r = simulator.PlayHand();
+  const TSimulatedHand& r = simulator.PlayHand();
   EXPECT_EQ(r.Dealt, (THandCards{33, 39, 45, 5, 4}));
   EXPECT_EQ(r.Final, r.Dealt);
   EXPECT_EQ(r.Result.Category, hcNoPair);

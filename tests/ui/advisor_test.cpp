@@ -447,15 +447,24 @@ class TAdvisorTest : public TGameTestCase {
 
     auto full = MakeWindow();
     full->showMaximized();
+    QCoreApplication::processEvents();
+    QList<QRect> before;
+    for (const QWidget* control : full->Design->findChildren<QWidget*>())
+      before.push_back(control->geometry());
     ToggleAdvisor(*full);
     const QRect advisor = full->Advisor()->frameGeometry();
     QVERIFY(screen.contains(advisor));
     QCOMPARE(advisor.right(), screen.right());
-    // The game's controls give it what room they can, and take it back when it closes.
-    const auto centred = [&] { return (full->Client->width() - full->Design->width()) / 2; };
-    QVERIFY(full->Design->x() < centred() || centred() <= 0);
+    // The game's controls make room: drawn smaller beside it, none under it.
+    for (const QWidget* control : full->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      QVERIFY2(!QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).intersects(advisor),
+               qPrintable(control->objectName()));
+    // And take it back when it closes.
     ToggleAdvisor(*full);
-    QCOMPARE(full->Design->x(), std::max(0, centred()));
+    QList<QRect> after;
+    for (const QWidget* control : full->Design->findChildren<QWidget*>())
+      after.push_back(control->geometry());
+    QCOMPARE(after, before);
   }
 
   void payoutsChangeRecomputesTheReturn() {

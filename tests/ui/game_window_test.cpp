@@ -3,16 +3,20 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <csignal>
 #include <memory>
 
+#include "Advisor.h"
 #include "CardDeck.h"
 #include "Colors.h"
 #include "CustomPanel.h"
@@ -21,6 +25,7 @@
 #include "HelpViewer.h"
 #include "MessageBoxes.h"
 #include "PayoutsDialog.h"
+#include "Readable.h"
 #include "Scaling.h"
 #include "ShutdownSignals.h"
 #include "Sleeper.h"
@@ -39,6 +44,29 @@ constexpr std::uint32_t kSeedThreeOfAKind = 25;
 // A control's place in the coordinates of another widget it lies in.
 QRect PlaceIn(const QWidget* control, const QWidget* in) {
   return QRect(control->mapTo(in, QPoint(0, 0)), control->size());
+}
+
+// Where every control of the design stands, nested ones included, and its font's size.
+QList<QRect> DesignPlaces(const TGameWindow& window) {
+  QList<QRect> places;
+  for (const QWidget* control : window.Design->findChildren<QWidget*>()) {
+    places.push_back(control->geometry());
+    places.push_back(QRect(0, 0, control->font().pixelSize(), 0));
+  }
+  return places;
+}
+
+// Every control of the design lies in the room, and none overlaps another.
+void CheckLaidOut(const TGameWindow& window, const QRect& room) {
+  QList<QRect> places;
+  for (QWidget* control : window.Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (control == window.DrawButton) continue;  // shares "Deal"'s place, shown in turn
+    const QRect place = PlaceIn(control, window.Client);
+    QVERIFY2(room.contains(place), qPrintable(control->objectName()));
+    for (const QRect& other : places)
+      QVERIFY2(!place.intersects(other), qPrintable(control->objectName()));
+    places.push_back(place);
+  }
 }
 
 // Types into the bet field without leaving it, as a player who then clicks elsewhere.
@@ -374,7 +402,6 @@ class TGameWindowTest : public TGameTestCase {
     big->HelpClick();
     const QRect room = big->HelpViewer()->screen()->availableGeometry();
     QVERIFY(room.contains(big->HelpViewer()->geometry()));
-    QVERIFY(big->HelpViewer()->font().pointSizeF() > window->HelpViewer()->font().pointSizeF());
     window->HelpViewer()->ShowContext(QStringLiteral("/no/such/QUORVEL.hlp"), 1);
     QVERIFY(window->HelpViewer()->ShownText().contains(QStringLiteral("could not be opened")));
     QVERIFY(FMessages.isEmpty());
@@ -382,9 +409,9 @@ class TGameWindowTest : public TGameTestCase {
 
   void everyControlFitsTheScreen_data() {
     QTest::addColumn<QSize>("screen");
-    for (QSize size :
-         {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
-          QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)})
+    for (QSize size : {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1280, 1024),
+                       QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440),
+                       QSize(3840, 2160), QSize(1080, 1920)})
       QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())))
           << size;
   }
@@ -395,28 +422,54 @@ class TGameWindowTest : public TGameTestCase {
       QCOMPARE(scale.M * 640, screen.width() * scale.D);
     auto window = MakeWindow(screen);
     window->show();
-    // Maximised, less a title bar: as wide as the screen.
-    window->resize(screen.width(), window->height());
+    // Maximised: the whole screen, less a title bar.
+    window->resize(screen.width(), screen.height() - 20);
     QCoreApplication::processEvents();
     const QRect client = window->Client->rect();
     const QRect bar = PlaceIn(window->StatusBar, window->Client);
     QCOMPARE(bar.bottom(), client.bottom());
     QCOMPARE(bar.width(), client.width());
-    QCOMPARE(window->Design->x(), (client.width() - window->Design->width()) / 2);
-    QList<QRect> places;
-    for (QWidget* control : window->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (control == window->DrawButton) continue;  // shares "Deal"'s place, shown in turn
-      const QRect place = PlaceIn(control, window->Client);
-      QVERIFY2(client.contains(place) && place.bottom() < bar.top(),
-               qPrintable(control->objectName()));
-      for (const QRect& other : places)
-        QVERIFY2(!place.intersects(other), qPrintable(control->objectName()));
-      places.push_back(place);
-    }
+    const QRect room(0, 0, client.width(), bar.top());
+    QCOMPARE(window->Design->x(), (room.width() - window->Design->width()) / 2);
+    QCOMPARE(window->Design->y(), (room.height() - window->Design->height()) / 2);
+    CheckLaidOut(*window, room);
     // Every bet up to 1000 is readable whole.
     window->BetField->setValue(1000);
     const QLineEdit* betText = window->BetField->findChild<QLineEdit*>();
     QVERIFY(betText->fontMetrics().horizontalAdvance(betText->text()) <= betText->width() - 4);
+    // The statistics show five whole columns, and nothing of the next.
+    const TStringGrid* grid = window->StatsGrid;
+    int whole = 0;
+    for (int col = 0; col < grid->ColCount(); ++col) {
+      const QRect cell = grid->CellRect(col, 0);
+      if (cell.isEmpty()) continue;
+      QVERIFY(cell.right() < grid->viewport()->width());
+      ++whole;
+    }
+    QCOMPARE(whole, 5);
+    QVERIFY(grid->viewport()->width() - 5 * (grid->DefaultColWidth() + 1) < 5);
+
+    // The strategy advisor over the right part of the window, as on a maximised 4:3 screen,
+    // or over its bottom on a tall one: the controls make room for it, and take it back
+    // exactly when it closes.
+    const QList<QRect> before = DesignPlaces(*window);
+    window->StrategyAdvisorClick();
+    TAdvisor* advisor = window->Advisor();
+    const QRect onScreen(window->Client->mapToGlobal(QPoint(0, 0)), client.size());
+    advisor->move(screen.height() > screen.width()
+                      ? onScreen.bottomRight() + QPoint(1, 1) -
+                            QPoint(advisor->width(), advisor->height())
+                      : QPoint(onScreen.right() + 1 - advisor->width(), onScreen.top()));
+    QCoreApplication::processEvents();
+    const QRect cover(window->Client->mapFromGlobal(advisor->frameGeometry().topLeft()),
+                      advisor->frameGeometry().size());
+    QVERIFY(cover.intersects(room));
+    CheckLaidOut(*window, room);
+    for (QWidget* control : window->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      QVERIFY2(!PlaceIn(control, window->Client).intersects(cover),
+               qPrintable(control->objectName()));
+    window->StrategyAdvisorClick();
+    QCOMPARE(DesignPlaces(*window), before);
 
     // Shrunk as far as it goes, the window still keeps the status bar off the controls.
     window->showNormal();
@@ -427,6 +480,62 @@ class TGameWindowTest : public TGameTestCase {
     TPayoutsDialog dialog(window->Engine(), window->SoundSlots(), nullptr, screen);
     for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       QVERIFY2(dialog.rect().contains(control->geometry()), qPrintable(control->objectName()));
+  }
+
+  void textOnTheBackgroundStaysReadable() {
+    auto window = MakeWindow();
+    const QWidget* texts[] = {window->BetLabel, window->TotalLabel, window->SoundOnButton,
+                              window->SoundOffButton};
+    for (const QColor background :
+         {QColor(0x20, 0x20, 0x20), QColor(Qt::black), QColor(0, 0, 128), QColor(128, 128, 128),
+          QColor(Qt::yellow), QColor(Qt::green), QColor(Qt::white)}) {
+      window->ColorChooser = [background](const QColor&) { return background; };
+      Trigger(*window, "BackgroundColor");
+      for (const QWidget* text : texts)
+        QVERIFY2(ContrastRatio(text->palette().color(QPalette::WindowText), background) >= 4.5,
+                 qPrintable(text->objectName() + QLatin1Char(' ') + background.name()));
+    }
+    // The hold panels in each of their colours.
+    window->DealClick();
+    Click(window->HoldPanels[0]);
+    window->DrawClick();
+    Click(window->Cards[1]);
+    Click(window->Cards[2]);
+    Click(window->Cards[2]);
+    for (const TCustomPanel* hold : window->HoldPanels)
+      QVERIFY2(ContrastRatio(hold->FontColor(), hold->Color()) >= 4.5, qPrintable(hold->Caption()));
+  }
+
+  void theToolkitsOwnPartsGrowWithTheGame() {
+    const QFont design = QApplication::font();
+    QStyle* desktop = QApplication::style();
+    const int indicator = desktop->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    ScaleApplication(design, QSize(640, 480));
+    QCOMPARE(QApplication::style(), desktop);
+    QCOMPARE(QApplication::font(), design);
+    auto small = MakeWindow();
+    const int menuHeight = small->menuBar()->sizeHint().height();
+    small->HelpClick();
+    const int margin = small->HelpViewer()->layout()->contentsMargins().left();
+    small.reset();
+    const auto boxIcon = [] {
+      return QMessageBox(QMessageBox::Information, QString(), QString()).iconPixmap().width();
+    };
+    const int icon = boxIcon();
+
+    ScaleApplication(design, QSize(2560, 1440));
+    QCOMPARE(QApplication::font().pointSizeF(), design.pointSizeF() * 3);
+    QCOMPARE(QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), indicator * 3);
+    auto window = MakeWindow(QSize(2560, 1440));
+    QVERIFY(window->menuBar()->sizeHint().height() >= 2 * menuHeight);
+    window->HelpClick();
+    QCOMPARE(window->HelpViewer()->layout()->contentsMargins().left(), margin * 3);
+    window.reset();
+    QCOMPARE(boxIcon(), icon * 3);
+
+    ScaleApplication(design, QSize(640, 480));
+    QCOMPARE(QApplication::font(), design);
+    QCOMPARE(QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), indicator);
   }
 
   void aTypedBetCountsWhereverTheBetIsRead() {
@@ -567,7 +676,7 @@ class TGameWindowTest : public TGameTestCase {
     QCOMPARE(window->Cards[0]->Stretch(), scale.M != scale.D);
     // Fonts are scaled once, by the screen's ratio, never multiplied again.
     QCOMPARE(window->Client->font().pixelSize(), MulDivRound(13, scale.M, scale.D));
-    QCOMPARE(window->StatsGrid->DefaultColWidth(), MulDivRound(90, scale.M, scale.D));
+    QVERIFY(window->StatsGrid->DefaultColWidth() >= MulDivRound(90, scale.M, scale.D));
     // The bet's font gives up what it must for "1000" to show whole.
     QVERIFY(window->BetField->font().pixelSize() <= MulDivRound(19, scale.M, scale.D));
   }

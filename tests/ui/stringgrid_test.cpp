@@ -51,6 +51,11 @@ class TStringGridTest : public QObject {
     grid.ChangeScale(800, 640);
     QCOMPARE(grid.DefaultColWidth(), 113);  // 112.5 rounds away from zero
     QCOMPARE(grid.DefaultRowHeight(), 30);
+    // Scaled down and back, exactly the sizes as set.
+    grid.ChangeScale(7, 9);
+    grid.ChangeScale(640 * 9, 800 * 7);
+    QCOMPARE(grid.DefaultColWidth(), 90);
+    QCOMPARE(grid.DefaultRowHeight(), 24);
   }
 
   void gaugeProgressStaysInItsRange() {

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#pragma once
+// THandHistory: every hand the game records, kept in an SQLite database in the user's data
+// folder, and the summaries the history page and `lumaro-analyze history` show.
+//
+// Each Record is one transaction in WAL mode with synchronous=NORMAL: a committed hand is in
+// the file the moment Record returns, so a game killed at any point loses at most the hand it
+// was recording (a power cut may lose the last few hands, never the file). The summaries the
+// page reads are kept up to date by Record in the same transaction, so opening the page costs
+// the same for ten hands as for a million.
+//
+// Failures never stop the game. Each is logged under lumaro.history and handed out once as a
+// report (TakeReport), which the window shows with its general error report:
+//  - a file that is not a database, fails SQLite's quick check or has a schema we don't
+//    know is moved aside (renamed with a time stamp, never deleted) and a new one started;
+//  - a file written by a newer Lumaro is left as it is, and nothing is recorded;
+//  - a folder or file that can't be opened or written (no SQLite driver, no permission,
+//    a full disk) leaves recording off, or skips the hand; what was stored stays intact.
+//
+// A THandHistory and its connection belong to the thread that made it.
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "hand_record.h"
+
+// $XDG_DATA_HOME/lumaro, or ~/.local/share/lumaro when that is unset, empty or relative.
+QString HistoryFolderPath();
+// HistoryFolderPath()/history.sqlite.
+QString HistoryFilePath();
+
+// The schema this program writes (PRAGMA user_version). Older files are brought up to it
+// step by step; newer ones are not touched.
+inline constexpr int kHistorySchemaVersion = 2;
+
+// Part of a game played for money, or its practice hands (practice mode and replays), from
+// its start. A game with both has two sessions of the same start.
+struct THistorySession {
+  std::int64_t Start = 0;     // THandRecord::SessionStart
+  std::int64_t LastTime = 0;  // the newest hand's Time
+  bool Practice = false;
+  std::int64_t Hands = 0;
+  std::int64_t BestHolds = 0;
+  double Cost = 0;  // summed cost of the mistakes, in coins
+
+  // 0..1; 0 for no hands.
+  double BestRate() const;
+  double CostPer100Hands() const;
+};
+
+// One kind of mistake: the pattern held against the pattern that was best.
+struct THistorySituation {
+  std::string HeldPattern;
+  std::string BestPattern;
+  std::int64_t Count = 0;
+  double Cost = 0;
+  double AverageCost() const;
+};
+
+struct THistoryTotals {
+  std::int64_t Sessions = 0;  // played ones
+  std::int64_t Hands = 0;     // played hands only, as Cost and BestHolds
+  std::int64_t BestHolds = 0;
+  double Cost = 0;
+  std::int64_t PracticeHands = 0;
+
+  double BestRate() const;
+  double CostPer100Hands() const;
+};
+
+enum class THistoryState {
+  Open,         // recording, or readable when read-only
+  Missing,      // read-only and there is no file: every summary is empty
+  Unavailable,  // not recording: Problem() says why
+};
+
+struct THistoryConnection;
+
+class THandHistory {
+ public:
+  enum TMode {
+    omRecord,    // opens the file, creating folder and file, and brings it up to date
+    omReadOnly,  // reads a file as it is: never creates, migrates or moves it
+  };
+
+  explicit THandHistory(TMode mode = omRecord, const QString& filePath = HistoryFilePath());
+  ~THandHistory();
+  THandHistory(const THandHistory&) = delete;
+  THandHistory& operator=(const THandHistory&) = delete;
+
+  THistoryState State() const { return FState; }
+  const QString& FilePath() const { return FFilePath; }
+  // Why the history is unavailable, in a few words.
+  const QString& Problem() const { return FProblem; }
+  // A failure not yet shown to the player, at most once per kind of failure and history;
+  // the text reads as an error report (no final full stop).
+  std::optional<QString> TakeReport();
+
+  // Stores one hand and updates the summaries, all or nothing. False when the hand was not
+  // stored (the history is unavailable or the write failed: see TakeReport). Throws
+  // std::invalid_argument for a record that is not a hand (cards outside 1..52, coin
+  // values that are not finite).
+  bool Record(const THandRecord& hand);
+
+  // Sessions started at or after `since` (seconds since 1970; 0 or less: all of them),
+  // newest first; limit < 0: no limit.
+  std::vector<THistorySession> Sessions(std::int64_t since = 0, int limit = -1);
+  // The played hands' mistakes grouped by situation, the costliest first.
+  std::vector<THistorySituation> CostlySituations(std::int64_t since = 0, int limit = 10);
+  THistoryTotals Totals(std::int64_t since = 0);
+  // The mistakes (hands whose cost is above 0), played and practice, newest first; each
+  // record holds what a replay needs: dealt cards, pay table and bet.
+  std::vector<THandRecord> Mistakes(int limit, int offset = 0);
+  // The best-play rate (0..1) of the last `sessions` sessions, oldest first.
+  std::vector<double> BestRateSeries(int sessions);
+
+ private:
+  void Open();
+  void OpenReadOnly();
+  // False when it could not be moved: the history is then unavailable.
+  bool MoveAside(const QString& why);
+  void Fail(const QString& problem, const QString& report);
+  // The query run on the history's connection; on failure (reported once) or without an
+  // open file, an inactive query, which gives no rows.
+  QSqlQuery Select(const char* sql, std::initializer_list<QVariant> values, const QString& what);
+
+  TMode FMode;
+  QString FFilePath;
+  QString FConnectionName;
+  std::unique_ptr<THistoryConnection> FConnection;
+  THistoryState FState = THistoryState::Unavailable;
+  QString FProblem;
+  std::optional<QString> FReport;
+  bool FWriteReported = false;
+  bool FReadReported = false;
+};

@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+// The hand history's figures on a small history made by hand, its folder, and what it does
+// with files it did not write: older schemas are brought up to date, damaged files are
+// moved aside, newer ones are left alone.
+
+#include "hand_history.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include "history_test_support.h"
+
+namespace {
+
+using history_test::FileBytes;
+using history_test::NumberedHand;
+using history_test::Value;
+using history_test::WithDatabase;
+
+class HistoryFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Temp.isValid()); }
+  QString Path(const QString& name = QStringLiteral("history.sqlite")) const {
+    return Temp.filePath(name);
+  }
+  // The files in the folder other than `path`'s own.
+  QStringList OtherFiles() const {
+    QStringList names = QDir(Temp.path()).entryList(QDir::Files);
+    names.removeAll(QStringLiteral("history.sqlite"));
+    names.removeAll(QStringLiteral("history.sqlite-wal"));
+    names.removeAll(QStringLiteral("history.sqlite-shm"));
+    return names;
+  }
+  static void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+  }
+  QTemporaryDir Temp;
+};
+
+THandRecord Hand(std::int64_t session, std::int64_t time, bool practice, double cost,
+                 const char* held = "", const char* best = "") {
+  THandRecord hand = NumberedHand(time);
+  hand.SessionStart = session;
+  hand.Time = time;
+  hand.Practice = practice;
+  hand.Cost = cost;
+  hand.HeldCoins = hand.BestCoins - cost;
+  hand.HeldPattern = held;
+  hand.BestPattern = best;
+  return hand;
+}
+
+TEST_F(HistoryFolderTest, SummaryOfAHandMadeHistory) {
+  constexpr std::int64_t kMonday = 1'900'000'000;
+  constexpr std::int64_t kTuesday = kMonday + 86'400;
+  const std::vector<THandRecord> hands = {
+      Hand(kMonday, kMonday + 10, false, 0),
+      Hand(kMonday, kMonday + 20, false, 1.5, "low pair", "four to a flush"),
+      Hand(kMonday, kMonday + 30, false, 0.5, "low pair", "four to a flush"),
+      Hand(kMonday, kMonday + 40, false, 0),
+      Hand(kMonday, kMonday + 50, true, 4.0, "nothing", "three to a royal"),  // practice
+      Hand(kTuesday, kTuesday + 10, false, 2.5, "two high cards", "high pair"),
+      Hand(kTuesday, kTuesday + 20, false, 0.25, "low pair", "four to a flush"),
+      Hand(kTuesday, kTuesday + 30, false, 0),
+  };
+  {
+    THandHistory history(THandHistory::omRecord, Path());
+    ASSERT_EQ(history.State(), THistoryState::Open);
+    for (const THandRecord& hand : hands) ASSERT_TRUE(history.Record(hand));
+    EXPECT_FALSE(history.TakeReport());
+  }
+  // What a later game and the command read back.
+  for (const THandHistory::TMode mode : {THandHistory::omRecord, THandHistory::omReadOnly}) {
+    THandHistory history(mode, Path());
+    ASSERT_EQ(history.State(), THistoryState::Open);
+
+    const THistoryTotals totals = history.Totals();
+    EXPECT_EQ(totals.Sessions, 2);
+    EXPECT_EQ(totals.Hands, 7);
+    EXPECT_EQ(totals.BestHolds, 3);
+    EXPECT_DOUBLE_EQ(totals.Cost, 4.75);
+    EXPECT_DOUBLE_EQ(totals.CostPer100Hands(), 475.0 / 7);
+    EXPECT_EQ(totals.PracticeHands, 1);
+
+    const std::vector<THistorySession> sessions = history.Sessions();
+    ASSERT_EQ(sessions.size(), 3u);
+    EXPECT_EQ(sessions[0].Start, kTuesday);
+    EXPECT_EQ(sessions[0].LastTime, kTuesday + 30);
+    EXPECT_EQ(sessions[0].Hands, 3);
+    EXPECT_DOUBLE_EQ(sessions[0].BestRate(), 1.0 / 3);
+    EXPECT_DOUBLE_EQ(sessions[0].CostPer100Hands(), 275.0 / 3);
+    EXPECT_FALSE(sessions[1].Practice);
+    EXPECT_EQ(sessions[1].Hands, 4);
+    EXPECT_EQ(sessions[1].BestHolds, 2);
+    EXPECT_DOUBLE_EQ(sessions[1].Cost, 2.0);
+    EXPECT_TRUE(sessions[2].Practice);
+    EXPECT_EQ(sessions[2].Start, kMonday);
+    EXPECT_EQ(sessions[2].Hands, 1);
+    EXPECT_EQ(history.Sessions(0, 1).size(), 1u);
+
+    // Played hands only: the practice mistake costs nothing in these.
+    const std::vector<THistorySituation> situations = history.CostlySituations();
+    ASSERT_EQ(situations.size(), 2u);
+    EXPECT_EQ(situations[0].HeldPattern, "two high cards");
+    EXPECT_DOUBLE_EQ(situations[0].Cost, 2.5);
+    EXPECT_EQ(situations[1].HeldPattern, "low pair");
+    EXPECT_EQ(situations[1].BestPattern, "four to a flush");
+    EXPECT_EQ(situations[1].Count, 3);
+    EXPECT_DOUBLE_EQ(situations[1].Cost, 2.25);
+    EXPECT_DOUBLE_EQ(situations[1].AverageCost(), 0.75);
+    EXPECT_EQ(history.CostlySituations(0, 1).size(), 1u);
+
+    // Since Tuesday: its session alone, its situations counted from the per-session rows.
+    EXPECT_EQ(history.Sessions(kTuesday).size(), 1u);
+    EXPECT_EQ(history.Totals(kTuesday).Hands, 3);
+    EXPECT_EQ(history.Totals(kTuesday).PracticeHands, 0);
+    const std::vector<THistorySituation> tuesday = history.CostlySituations(kTuesday);
+    ASSERT_EQ(tuesday.size(), 2u);
+    EXPECT_EQ(tuesday[1].Count, 1);
+    EXPECT_DOUBLE_EQ(tuesday[1].Cost, 0.25);
+
+    // Every mistake, practice too, newest first, with all a replay needs.
+    const std::vector<THandRecord> mistakes = history.Mistakes(10);
+    ASSERT_EQ(mistakes.size(), 5u);
+    const THandRecord& newest = mistakes[0];
+    const THandRecord& original = hands[6];
+    EXPECT_EQ(newest.Time, original.Time);
+    EXPECT_EQ(newest.Dealt, original.Dealt);
+    EXPECT_EQ(newest.Final, original.Final);
+    EXPECT_EQ(newest.PayTable, original.PayTable);
+    EXPECT_EQ(newest.Bet, original.Bet);
+    EXPECT_EQ(newest.HeldMask, original.HeldMask);
+    EXPECT_EQ(newest.BestMask, original.BestMask);
+    EXPECT_DOUBLE_EQ(newest.HeldCoins, original.HeldCoins);
+    EXPECT_DOUBLE_EQ(newest.BestCoins, original.BestCoins);
+    EXPECT_EQ(newest.Outcome, original.Outcome);
+    EXPECT_EQ(newest.Win, original.Win);
+    EXPECT_EQ(newest.BestPattern, original.BestPattern);
+    EXPECT_TRUE(mistakes[2].Practice);
+    EXPECT_EQ(mistakes[4].Time, kMonday + 20);
+    const std::vector<THandRecord> page = history.Mistakes(2, 3);
+    ASSERT_EQ(page.size(), 2u);
+    EXPECT_EQ(page[0].Time, mistakes[3].Time);
+
+    EXPECT_EQ(history.BestRateSeries(2), (std::vector<double>{1.0 / 2, 1.0 / 3}));
+    EXPECT_EQ(history.BestRateSeries(10).size(), 3u);
+    EXPECT_FALSE(history.TakeReport());
+  }
+}
+
+TEST_F(HistoryFolderTest, TheFileLivesInTheUsersDataFolder) {
+  const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("XDG_DATA_HOME", QFile::encodeName(Temp.filePath(QStringLiteral("data"))));
+  EXPECT_EQ(HistoryFilePath(), Temp.filePath(QStringLiteral("data/lumaro/history.sqlite")));
+  {
+    THandHistory history;  // makes the missing folders
+    EXPECT_EQ(history.State(), THistoryState::Open);
+    EXPECT_TRUE(history.Record(NumberedHand(1)));
+  }
+  EXPECT_TRUE(QFileInfo::exists(Temp.filePath(QStringLiteral("data/lumaro/history.sqlite"))));
+  for (const char* invalid : {"", "relative/data"}) {
+    qputenv("XDG_DATA_HOME", invalid);
+    qputenv("HOME", QFile::encodeName(Temp.path()));
+    EXPECT_EQ(HistoryFilePath(),
+              Temp.filePath(QStringLiteral(".local/share/lumaro/history.sqlite")));
+  }
+  qputenv("XDG_DATA_HOME", savedData);
+  qputenv("HOME", savedHome);
+}
+
+// The first schema, as the first version of the program wrote it, with two of its hands.
+void WriteVersionOneFile(const QString& path, const std::vector<THandRecord>& hands) {
+  WithDatabase(path, [&](QSqlDatabase& db) {
+    QSqlQuery query(db);
+    ASSERT_TRUE(query.exec(QStringLiteral(
+        "CREATE TABLE hands (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, "
+        "session_start INTEGER NOT NULL, practice INTEGER NOT NULL, pay_table TEXT NOT NULL, "
+        "bet INTEGER NOT NULL, dealt TEXT NOT NULL, final TEXT NOT NULL, "
+        "held_mask INTEGER NOT NULL, best_mask INTEGER NOT NULL, held_coins REAL NOT NULL, "
+        "best_coins REAL NOT NULL, cost REAL NOT NULL, outcome INTEGER NOT NULL, "
+        "win INTEGER NOT NULL, held_pattern TEXT NOT NULL, best_pattern TEXT NOT NULL)")));
+    for (const THandRecord& h : hands) {
+      ASSERT_TRUE(query.prepare(QStringLiteral(
+          "INSERT INTO hands VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")));
+      const auto cards = [](const THandCards& c) {
+        return QStringLiteral("%1,%2,%3,%4,%5").arg(c[0]).arg(c[1]).arg(c[2]).arg(c[3]).arg(c[4]);
+      };
+      QStringList table;
+      for (const std::int32_t m : h.PayTable) table << QString::number(m);
+      for (const QVariant& v :
+           {QVariant::fromValue<qint64>(h.Time), QVariant::fromValue<qint64>(h.SessionStart),
+            QVariant(h.Practice ? 1 : 0), QVariant(table.join(QLatin1Char(','))), QVariant(h.Bet),
+            QVariant(cards(h.Dealt)), QVariant(cards(h.Final)), QVariant(h.HeldMask),
+            QVariant(h.BestMask), QVariant(h.HeldCoins), QVariant(h.BestCoins), QVariant(h.Cost),
+            QVariant(h.Outcome), QVariant(h.Win), QVariant(QString::fromStdString(h.HeldPattern)),
+            QVariant(QString::fromStdString(h.BestPattern))})
+        query.addBindValue(v);
+      ASSERT_TRUE(query.exec());
+    }
+    ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+  });
+}
+
+TEST_F(HistoryFolderTest, AnOlderSchemaIsBroughtUpToDateWithItsHandsSummarised) {
+  std::vector<THandRecord> hands;
+  for (int n = 0; n < 40; ++n) hands.push_back(NumberedHand(n));
+  hands[7].Practice = true;
+  WriteVersionOneFile(Path(QStringLiteral("old.sqlite")), hands);
+  THandHistory fresh(THandHistory::omRecord, Path(QStringLiteral("fresh.sqlite")));
+  for (const THandRecord& hand : hands) ASSERT_TRUE(fresh.Record(hand));
+
+  THandHistory migrated(THandHistory::omRecord, Path(QStringLiteral("old.sqlite")));
+  ASSERT_EQ(migrated.State(), THistoryState::Open);
+  EXPECT_FALSE(migrated.TakeReport());
+  // The same hands give the same summaries whether they were recorded now or migrated.
+  const auto same = [&](std::int64_t since) {
+    const THistoryTotals a = migrated.Totals(since);
+    const THistoryTotals b = fresh.Totals(since);
+    EXPECT_EQ(a.Hands, b.Hands);
+    EXPECT_EQ(a.BestHolds, b.BestHolds);
+    EXPECT_DOUBLE_EQ(a.Cost, b.Cost);
+    EXPECT_EQ(a.PracticeHands, b.PracticeHands);
+    const auto sa = migrated.Sessions(since);
+    const auto sb = fresh.Sessions(since);
+    ASSERT_EQ(sa.size(), sb.size());
+    for (std::size_t i = 0; i < sa.size(); ++i) {
+      EXPECT_EQ(sa[i].Start, sb[i].Start);
+      EXPECT_EQ(sa[i].Hands, sb[i].Hands);
+      EXPECT_EQ(sa[i].BestHolds, sb[i].BestHolds);
+      EXPECT_EQ(sa[i].LastTime, sb[i].LastTime);
+      EXPECT_DOUBLE_EQ(sa[i].Cost, sb[i].Cost);
+    }
+    const auto ca = migrated.CostlySituations(since);
+    const auto cb = fresh.CostlySituations(since);
+    ASSERT_EQ(ca.size(), cb.size());
+    for (std::size_t i = 0; i < ca.size(); ++i) {
+      EXPECT_EQ(ca[i].HeldPattern, cb[i].HeldPattern);
+      EXPECT_EQ(ca[i].Count, cb[i].Count);
+      EXPECT_DOUBLE_EQ(ca[i].Cost, cb[i].Cost);
+    }
+  };
+  same(0);
+  same(hands[20].SessionStart);
+  EXPECT_EQ(migrated.Totals().Hands, 39);
+  ASSERT_EQ(migrated.Mistakes(100).size(), fresh.Mistakes(100).size());
+  EXPECT_EQ(migrated.Mistakes(1)[0].Dealt, hands[39].Dealt);
+  // And it records on top of them.
+  EXPECT_TRUE(migrated.Record(NumberedHand(40)));
+  EXPECT_EQ(migrated.Totals().Hands, 40);
+}
+
+TEST_F(HistoryFolderTest, AFileOfANewerVersionIsLeftAloneAndReportedOnce) {
+  WithDatabase(Path(), [](QSqlDatabase& db) {
+    QSqlQuery query(db);
+    ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE hands_v9 (x)")));
+    ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version = 9")));
+  });
+  const QByteArray before = FileBytes(Path());
+  {
+    THandHistory history(THandHistory::omRecord, Path());
+    EXPECT_EQ(history.State(), THistoryState::Unavailable);
+    const std::optional<QString> report = history.TakeReport();
+    ASSERT_TRUE(report);
+    EXPECT_TRUE(report->contains(QStringLiteral("newer version of Lumaro")))
+        << report->toStdString();
+    EXPECT_TRUE(report->contains(Path())) << report->toStdString();
+    EXPECT_FALSE(history.Record(NumberedHand(1)));
+    EXPECT_FALSE(history.TakeReport());
+    EXPECT_TRUE(history.Sessions().empty());
+  }
+  EXPECT_EQ(FileBytes(Path()), before);
+  EXPECT_TRUE(OtherFiles().isEmpty()) << OtherFiles().join(' ').toStdString();
+}
+
+// A file after `count` hands, closed again.
+void RecordHands(const QString& path, int count) {
+  THandHistory history(THandHistory::omRecord, path);
+  for (int n = 0; n < count; ++n) ASSERT_TRUE(history.Record(NumberedHand(n)));
+}
+
+TEST_F(HistoryFolderTest, ADamagedFileIsMovedAsideOnceAndAFreshOneUsed) {
+  struct TCase {
+    const char* Name;
+    std::function<void(const QString& path)> Damage;
+    const char* Why;
+  };
+  const std::vector<TCase> cases = {
+      {"text", [](const QString& path) { WriteBytes(path, QByteArray("hands: 12\n", 10)); },
+       "file is not a database"},
+      {"torn pages",
+       [](const QString& path) {
+         RecordHands(path, 3000);
+         QFile file(path);
+         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+         ASSERT_GT(file.size(), 40 * 4096);
+         // Pages in the middle of the hands' tree overwritten: the header still reads.
+         ASSERT_TRUE(file.seek(20 * 4096));
+         file.write(QByteArray(6 * 4096, '\x5a'));
+       },
+       "quick check"},
+      {"another program's database",
+       [](const QString& path) {
+         WithDatabase(path, [](QSqlDatabase& db) {
+           QSqlQuery(db).exec(QStringLiteral("CREATE TABLE scores (name TEXT, points INTEGER)"));
+         });
+       },
+       "not a hand history"},
+      {"our version with other tables",
+       [](const QString& path) {
+         WithDatabase(path, [](QSqlDatabase& db) {
+           QSqlQuery query(db);
+           query.exec(QStringLiteral("CREATE TABLE hands (id INTEGER PRIMARY KEY)"));
+           query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kHistorySchemaVersion));
+         });
+       },
+       "not a hand history's"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    for (const QString& name : QDir(Temp.path()).entryList(QDir::Files))
+      QFile::remove(Temp.filePath(name));
+    c.Damage(Path());
+    const QByteArray damaged = FileBytes(Path());
+    {
+      THandHistory history(THandHistory::omRecord, Path());
+      ASSERT_EQ(history.State(), THistoryState::Open);
+      const std::optional<QString> report = history.TakeReport();
+      ASSERT_TRUE(report);
+      EXPECT_TRUE(report->contains(QLatin1String(c.Why))) << report->toStdString();
+      const QStringList moved = OtherFiles().filter(QStringLiteral(".sqlite"));
+      ASSERT_EQ(moved.size(), 1) << OtherFiles().join(' ').toStdString();
+      EXPECT_TRUE(moved[0].startsWith(QStringLiteral("history.damaged-")));
+      EXPECT_TRUE(moved[0].endsWith(QStringLiteral(".sqlite")));
+      EXPECT_TRUE(report->contains(Temp.filePath(moved[0]))) << report->toStdString();
+      EXPECT_EQ(FileBytes(Temp.filePath(moved[0])), damaged);
+      EXPECT_FALSE(history.TakeReport());
+      EXPECT_TRUE(history.Record(NumberedHand(1)));
+      EXPECT_EQ(history.Totals().Hands, 1);
+    }
+    THandHistory again(THandHistory::omRecord, Path());
+    EXPECT_EQ(again.State(), THistoryState::Open);
+    EXPECT_FALSE(again.TakeReport());
+    EXPECT_EQ(again.Totals().Hands, 1);
+  }
+}
+
+TEST_F(HistoryFolderTest, ReadingOnlyNeverCreatesMigratesOrMovesTheFile) {
+  {
+    THandHistory missing(THandHistory::omReadOnly, Path());
+    EXPECT_EQ(missing.State(), THistoryState::Missing);
+    EXPECT_TRUE(missing.Sessions().empty());
+    EXPECT_FALSE(missing.Record(NumberedHand(1)));
+  }
+  EXPECT_FALSE(QFileInfo::exists(Path()));
+
+  WriteVersionOneFile(Path(), {NumberedHand(1)});
+  const QByteArray old = FileBytes(Path());
+  {
+    THandHistory older(THandHistory::omReadOnly, Path());
+    EXPECT_EQ(older.State(), THistoryState::Unavailable);
+    EXPECT_TRUE(older.Problem().contains(QStringLiteral("older form")));
+  }
+  EXPECT_EQ(FileBytes(Path()), old);
+
+  WriteBytes(Path(), "not a database at all, not even close to one......................");
+  {
+    THandHistory damaged(THandHistory::omReadOnly, Path());
+    EXPECT_EQ(damaged.State(), THistoryState::Unavailable);
+    EXPECT_FALSE(damaged.TakeReport());  // the command says why, from Problem()
+  }
+  EXPECT_TRUE(OtherFiles().isEmpty());
+}
+
+TEST_F(HistoryFolderTest, ARecordThatIsNoHandIsRefused) {
+  THandHistory history(THandHistory::omRecord, Path());
+  THandRecord hand = NumberedHand(1);
+  hand.Dealt[2] = 0;
+  EXPECT_THROW(history.Record(hand), std::invalid_argument);
+  hand = NumberedHand(1);
+  hand.Cost = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_THROW(history.Record(hand), std::invalid_argument);
+  EXPECT_EQ(history.Totals().Hands, 0);
+}
+
+}  // namespace

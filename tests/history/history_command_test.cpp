@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+// `lumaro-analyze history` as a player runs it: the summary of the player's history file as
+// text and as one JSON document, --since by local date, and a file it may only read.
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "hand_history.h"
+#include "history_test_support.h"
+
+namespace {
+
+using history_test::FileBytes;
+using history_test::NumberedHand;
+
+struct TRun {
+  int Code = -1;
+  QString Out;
+  QString Err;
+};
+
+class HistoryCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Temp.isValid()); }
+
+  QString DataFolder() const { return Temp.filePath(QStringLiteral("data")); }
+  QString FilePath() const { return DataFolder() + QStringLiteral("/lumaro/history.sqlite"); }
+
+  TRun Run(const QStringList& arguments) const {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), DataFolder());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Temp.filePath(QStringLiteral("config")));
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(LUMARO_ANALYZE_PATH), arguments);
+    EXPECT_TRUE(tool.waitForFinished(30000));
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+            QString::fromUtf8(tool.readAllStandardError())};
+  }
+
+  // Two played sessions, on 1 and 3 March 2026 at noon local time, and practice on the 3rd.
+  void RecordSessions() {
+    THandHistory history(THandHistory::omRecord, FilePath());
+    ASSERT_EQ(history.State(), THistoryState::Open);
+    const auto noon = [](int day) {
+      return QDateTime(QDate(2026, 3, day), QTime(12, 0)).toSecsSinceEpoch();
+    };
+    for (int n = 0; n < 30; ++n) {
+      THandRecord hand = NumberedHand(n);
+      hand.SessionStart = noon(n < 20 ? 1 : 3);
+      hand.Time = hand.SessionStart + n;
+      hand.Practice = n >= 25;
+      ASSERT_TRUE(history.Record(hand));
+    }
+  }
+
+  QTemporaryDir Temp;
+};
+
+TEST_F(HistoryCommandTest, TheSummaryAsTextAndAsOneJsonDocument) {
+  RecordSessions();
+  const TRun text = Run({QStringLiteral("history")});
+  ASSERT_EQ(text.Code, 0) << text.Err.toStdString();
+  EXPECT_EQ(text.Err, QString());
+  EXPECT_TRUE(text.Out.startsWith(QStringLiteral("Hand history: ") + FilePath() + '\n'))
+      << text.Out.toStdString();
+  // Hands 0..24 played: 9 mistakes (every third), costing 0.25 x (1 + n % 4), 5.25 in all;
+  // "low pair" for odd n (4 of them, 3.00), "nothing" for even n (5, 2.25).
+  EXPECT_TRUE(text.Out.contains(QStringLiteral(
+      "Played hands: 25 in 2 sessions, best play 64.0 %, cost 5.25 coins (21.00 per 100 hands)\n"
+      "Practice hands: 5\n")))
+      << text.Out.toStdString();
+  EXPECT_TRUE(text.Out.contains(QStringLiteral("2026-03-03 12:00  practice         5")))
+      << text.Out.toStdString();
+  EXPECT_TRUE(text.Out.contains(QStringLiteral("2026-03-01 12:00  played          20")))
+      << text.Out.toStdString();
+  EXPECT_TRUE(text.Out.contains(
+      QStringLiteral("  low pair  four to a flush        4       3.00     0.75\n")))
+      << text.Out.toStdString();
+
+  const TRun json = Run({QStringLiteral("history"), QStringLiteral("--json")});
+  ASSERT_EQ(json.Code, 0) << json.Err.toStdString();
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(json.Out.toUtf8(), &error);
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << json.Out.toStdString();
+  const QJsonObject root = document.object();
+  EXPECT_EQ(root[QStringLiteral("file")].toString(), FilePath());
+  EXPECT_TRUE(root[QStringLiteral("since")].isNull());
+  EXPECT_TRUE(root[QStringLiteral("note")].isNull());
+  const QJsonObject totals = root[QStringLiteral("totals")].toObject();
+  EXPECT_EQ(totals[QStringLiteral("hands")].toInteger(), 25);
+  EXPECT_EQ(totals[QStringLiteral("best_holds")].toInteger(), 16);
+  EXPECT_EQ(totals[QStringLiteral("practice_hands")].toInteger(), 5);
+  EXPECT_DOUBLE_EQ(totals[QStringLiteral("cost")].toDouble(), 5.25);
+  EXPECT_DOUBLE_EQ(totals[QStringLiteral("best_play_rate")].toDouble(), 0.64);
+  const QJsonArray sessions = root[QStringLiteral("sessions")].toArray();
+  ASSERT_EQ(sessions.size(), 3);
+  // Newest first; the game's played hands before its practice.
+  EXPECT_FALSE(sessions[0].toObject()[QStringLiteral("practice")].toBool());
+  const QJsonObject newest = sessions[1].toObject();
+  for (const char* key : {"start", "start_local", "last_hand", "practice", "hands", "best_holds",
+                          "best_play_rate", "cost", "cost_per_100_hands"})
+    EXPECT_TRUE(newest.contains(QLatin1String(key))) << key;
+  EXPECT_TRUE(newest[QStringLiteral("practice")].toBool());
+  EXPECT_EQ(newest[QStringLiteral("start_local")].toString(), QStringLiteral("2026-03-03 12:00"));
+  const QJsonArray situations = root[QStringLiteral("costly_situations")].toArray();
+  ASSERT_EQ(situations.size(), 2);
+  const QJsonObject costliest = situations[0].toObject();
+  EXPECT_EQ(costliest[QStringLiteral("held")].toString(), QStringLiteral("low pair"));
+  EXPECT_EQ(costliest[QStringLiteral("best")].toString(), QStringLiteral("four to a flush"));
+  EXPECT_EQ(costliest[QStringLiteral("count")].toInteger(), 4);
+  EXPECT_TRUE(costliest.contains(QStringLiteral("average_cost")));
+
+  // --since by local date: the sessions started that day or later.
+  const TRun since = Run({QStringLiteral("history"), QStringLiteral("--since"),
+                          QStringLiteral("2026-03-02"), QStringLiteral("--json")});
+  ASSERT_EQ(since.Code, 0) << since.Err.toStdString();
+  const QJsonObject later = QJsonDocument::fromJson(since.Out.toUtf8()).object();
+  EXPECT_EQ(later[QStringLiteral("since")].toString(), QStringLiteral("2026-03-02"));
+  EXPECT_EQ(later[QStringLiteral("sessions")].toArray().size(), 2);
+  EXPECT_EQ(later[QStringLiteral("totals")].toObject()[QStringLiteral("hands")].toInteger(), 5);
+  const TRun sameDay = Run({QStringLiteral("history"), QStringLiteral("--since=2026-03-03")});
+  EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("Played hands: 5 in 1 sessions")))
+      << sameDay.Out.toStdString();
+  EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("on or after 2026-03-03")));
+}
+
+TEST_F(HistoryCommandTest, WithoutAFileTheSummaryIsEmptyWithANoteAndNothingIsCreated) {
+  const TRun text = Run({QStringLiteral("history")});
+  EXPECT_EQ(text.Code, 0);
+  EXPECT_TRUE(text.Out.contains(QStringLiteral("Note: no hands recorded yet")));
+  EXPECT_TRUE(text.Out.contains(QStringLiteral("Played hands: 0 in 0 sessions")));
+  const TRun json = Run({QStringLiteral("history"), QStringLiteral("--json")});
+  EXPECT_EQ(json.Code, 0);
+  const QJsonObject root = QJsonDocument::fromJson(json.Out.toUtf8()).object();
+  EXPECT_TRUE(root[QStringLiteral("note")].isString());
+  EXPECT_TRUE(root[QStringLiteral("sessions")].toArray().isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(DataFolder()));
+}
+
+TEST_F(HistoryCommandTest, BadInputAndFilesItMayNotChange) {
+  for (const char* date : {"2026-02-30", "2026-13-01", "26-03-01", "2026-3-1", "yesterday", ""}) {
+    const TRun run =
+        Run({QStringLiteral("history"), QStringLiteral("--since"), QString::fromLatin1(date)});
+    EXPECT_EQ(run.Code, 2) << date;
+    EXPECT_EQ(run.Err, QStringLiteral("lumaro-analyze: bad --since '%1': expected a date "
+                                      "YYYY-MM-DD\n")
+                           .arg(QLatin1String(date)));
+  }
+  EXPECT_EQ(Run({QStringLiteral("return"), QStringLiteral("--since=2026-01-01")}).Err,
+            QStringLiteral("lumaro-analyze: --since does not apply to return\n"));
+  EXPECT_EQ(
+      Run({QStringLiteral("history"), QStringLiteral("--paytable=0,1,2,3,4,7,11,49,99")}).Code, 2);
+
+  // A newer file is read by nobody but its own version; the command says so and exits 1.
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(FilePath()).absolutePath()));
+  history_test::WithDatabase(FilePath(), [](QSqlDatabase& db) {
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 7"));
+  });
+  const QByteArray before = FileBytes(FilePath());
+  const TRun newer = Run({QStringLiteral("history")});
+  EXPECT_EQ(newer.Code, 1);
+  EXPECT_TRUE(newer.Err.contains(QStringLiteral("newer version of Lumaro")))
+      << newer.Err.toStdString();
+  EXPECT_EQ(newer.Out, QString());
+  EXPECT_EQ(FileBytes(FilePath()), before);
+}
+
+}  // namespace

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#include "HistoryPage.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Colors.h"
+#include "MessageBoxes.h"
+#include "SessionChart.h"
+#include "advice.h"
+#include "history_report.h"
+
+namespace {
+
+const QColor kLine = ToQColor(clBestRateLine);
+const QColor kGuide = ToQColor(clChartGuide);
+const QColor kQuiet = ToQColor(clQuietText);
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// A heading in the page's own font, bold by markup: a font of its own would be scaled
+// twice when the window scales its controls.
+QLabel* MakeHeading(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(QStringLiteral("<b>%1</b>").arg(text.toHtmlEscaped()), parent);
+  label->setTextFormat(Qt::RichText);
+  return label;
+}
+
+QTableWidget* MakeTable(const char* name, const QStringList& headings, QWidget* parent) {
+  auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+  table->setObjectName(QString::fromLatin1(name));
+  table->setHorizontalHeaderLabels(headings);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  table->setWordWrap(false);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  return table;
+}
+
+// A heading over its table, as one part of the page's splitter.
+QWidget* MakeSection(const QString& heading, QTableWidget* table) {
+  auto* section = new QWidget;
+  auto* layout = new QVBoxLayout(section);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(MakeHeading(heading, section));
+  layout->addWidget(table, 1);
+  return section;
+}
+
+QTableWidgetItem* Cell(const QString& text, bool number = false) {
+  auto* item = new QTableWidgetItem(text);
+  item->setTextAlignment(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+  return item;
+}
+
+QString CardsText(const THandCards& cards) {
+  return Text(HeldCardsText(cards, 0x1F));
+}
+
+}  // namespace
+
+TBestPlayChart::TBestPlayChart(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("BestPlayChart"));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void TBestPlayChart::SetRates(const std::vector<double>& rates) {
+  FRates = rates;
+  for (double& rate : FRates) rate = std::clamp(rate, 0.0, 1.0);
+  update();
+}
+
+QSize TBestPlayChart::sizeHint() const {
+  const QFontMetrics metrics = fontMetrics();
+  return {metrics.horizontalAdvance(QStringLiteral("100 %")) * 4, metrics.height() * 4};
+}
+
+QSize TBestPlayChart::minimumSizeHint() const {
+  return sizeHint();
+}
+
+void TBestPlayChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!PaintChartFrame(painter, *this, FRates.empty(), QStringLiteral("No sessions yet"))) return;
+  const QFontMetrics metrics = fontMetrics();
+  const int margin = std::max(2, metrics.height() / 4);
+  const QString top = QStringLiteral("100 %");
+  const int labels = metrics.horizontalAdvance(top);
+  const int dot = ChartDotRadius(metrics.height());
+  // Room for the dots at both ends.
+  const QRectF plot =
+      QRectF(rect()).adjusted(2 * margin + labels + dot, margin + metrics.height() / 2.0,
+                              -margin - dot, -margin - metrics.height() / 2.0);
+  const auto yAt = [&](double rate) { return plot.bottom() - plot.height() * rate; };
+  painter.setPen(kQuiet);
+  for (const double rate : {1.0, 0.5, 0.0}) {
+    const QString label = QString::number(static_cast<int>(rate * 100)) + QStringLiteral(" %");
+    painter.drawText(QRectF(margin, yAt(rate) - metrics.height() / 2.0, labels, metrics.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, label);
+  }
+  painter.setPen(QPen(kGuide, 1));
+  for (const double rate : {1.0, 0.5})
+    painter.drawLine(QPointF(plot.left(), yAt(rate)), QPointF(plot.right(), yAt(rate)));
+
+  PaintChartLine(painter, plot, FRates, kLine, metrics.height(), true);
+}
+
+THistoryPage::THistoryPage(THandHistory& history, QWidget* parent)
+    : QWidget(parent), FHistory(history) {
+  setObjectName(QStringLiteral("HistoryPage"));
+  BuildControls();
+  RunGuarded(this, [this] { ShowHistory(); });
+}
+
+void THistoryPage::BuildControls() {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  MessageLabel = new QLabel(this);
+  MessageLabel->setObjectName(QStringLiteral("HistoryMessage"));
+  MessageLabel->setTextFormat(Qt::PlainText);
+  MessageLabel->setAlignment(Qt::AlignCenter);
+  MessageLabel->setWordWrap(true);
+  layout->addWidget(MessageLabel);
+
+  Contents = new QWidget(this);
+  Contents->setObjectName(QStringLiteral("HistoryContents"));
+  layout->addWidget(Contents);
+  auto* column = new QVBoxLayout(Contents);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  TotalsLabel = new QLabel(Contents);
+  TotalsLabel->setObjectName(QStringLiteral("HistoryTotals"));
+  TotalsLabel->setTextFormat(Qt::PlainText);
+  TotalsLabel->setWordWrap(true);
+  column->addWidget(TotalsLabel);
+
+  column->addWidget(MakeHeading(QStringLiteral("Best play, last sessions"), Contents));
+  Chart = new TBestPlayChart(Contents);
+  column->addWidget(Chart);
+
+  // The three lists share what height there is; the player can drag the share.
+  auto* lists = new QSplitter(Qt::Vertical, Contents);
+  lists->setObjectName(QStringLiteral("HistoryLists"));
+  lists->setChildrenCollapsible(false);
+  column->addWidget(lists, 1);
+  SessionTable =
+      MakeTable("SessionTable",
+                {QStringLiteral("Started"), QStringLiteral("Hands"), QStringLiteral("Best play"),
+                 QStringLiteral("Cost/100"), QStringLiteral("Kind")},
+                nullptr);
+  lists->addWidget(MakeSection(QStringLiteral("Sessions"), SessionTable));
+  SituationTable = MakeTable("SituationTable",
+                             {QStringLiteral("Held"), QStringLiteral("Best"),
+                              QStringLiteral("Count"), QStringLiteral("Cost")},
+                             nullptr);
+  lists->addWidget(MakeSection(QStringLiteral("Costliest situations"), SituationTable));
+  MistakeTable = MakeTable("MistakeTable",
+                           {QString(), QStringLiteral("Cost"), QStringLiteral("Dealt"),
+                            QStringLiteral("Held"), QStringLiteral("Best")},
+                           nullptr);
+  lists->addWidget(MakeSection(QStringLiteral("Mistakes, newest first"), MistakeTable));
+  lists->setStretchFactor(0, 2);
+  lists->setStretchFactor(1, 2);
+  lists->setStretchFactor(2, 3);
+}
+
+void THistoryPage::ShowMessage(const QString& text) {
+  MessageLabel->setText(text);
+  MessageLabel->show();
+  Contents->hide();
+}
+
+void THistoryPage::Refresh() {
+  RunGuarded(this, [this] {
+    ShowHistory();
+    if (const std::optional<QString> report = FHistory.TakeReport()) ShowErrorReport(this, *report);
+  });
+}
+
+void THistoryPage::ShowHistory() {
+  FMistakes.clear();
+  if (FHistory.State() != THistoryState::Open) {
+    ShowMessage(
+        QStringLiteral("The hand history could not be opened: %1.").arg(FHistory.Problem()));
+    return;
+  }
+  const THistoryTotals totals = FHistory.Totals();
+  if (totals.Hands + totals.PracticeHands == 0) {
+    ShowMessage(QStringLiteral("No hands recorded yet."));
+    return;
+  }
+  TotalsLabel->setText(QStringLiteral("Played: %1 hands, best play %2, cost %3 per 100 hands. "
+                                      "Practice: %4 hands.")
+                           .arg(totals.Hands)
+                           .arg(BestRateText(totals.BestRate()), CostText(totals.CostPer100Hands()))
+                           .arg(totals.PracticeHands));
+  Chart->SetRates(FHistory.BestRateSeries(kChartSessions));
+  FillSessions(FHistory.Sessions(0, kShownSessions));
+  FillSituations(FHistory.CostlySituations(0, kShownSituations));
+  FMistakes = FHistory.Mistakes(kShownMistakes);
+  FillMistakes(FMistakes);
+  FitTables();
+  MessageLabel->hide();
+  Contents->show();
+}
+
+void THistoryPage::FillSessions(const std::vector<THistorySession>& sessions) {
+  SessionTable->setRowCount(static_cast<int>(sessions.size()));
+  for (int row = 0; row < SessionTable->rowCount(); ++row) {
+    const THistorySession& s = sessions[static_cast<std::size_t>(row)];
+    SessionTable->setItem(row, 0, Cell(SessionStartText(s.Start)));
+    SessionTable->setItem(row, 1, Cell(QString::number(s.Hands), true));
+    SessionTable->setItem(row, 2, Cell(BestRateText(s.BestRate()), true));
+    SessionTable->setItem(row, 3, Cell(CostText(s.CostPer100Hands()), true));
+    SessionTable->setItem(row, 4,
+                          Cell(s.Practice ? QStringLiteral("practice") : QStringLiteral("played")));
+  }
+}
+
+void THistoryPage::FillSituations(const std::vector<THistorySituation>& situations) {
+  SituationTable->setRowCount(static_cast<int>(situations.size()));
+  for (int row = 0; row < SituationTable->rowCount(); ++row) {
+    const THistorySituation& s = situations[static_cast<std::size_t>(row)];
+    SituationTable->setItem(row, 0, Cell(PatternText(s.HeldPattern)));
+    SituationTable->setItem(row, 1, Cell(PatternText(s.BestPattern)));
+    SituationTable->setItem(row, 2, Cell(QString::number(s.Count), true));
+    SituationTable->setItem(row, 3, Cell(CostText(s.Cost), true));
+    SituationTable->item(row, 3)->setToolTip(
+        QStringLiteral("%1 on average").arg(CostText(s.AverageCost())));
+  }
+}
+
+void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
+  MistakeTable->setRowCount(static_cast<int>(mistakes.size()));
+  for (int row = 0; row < MistakeTable->rowCount(); ++row) {
+    const THandRecord& hand = mistakes[static_cast<std::size_t>(row)];
+    auto* replay = new QToolButton;
+    replay->setObjectName(QStringLiteral("ReplayButton"));
+    replay->setText(QStringLiteral("Replay"));
+    replay->setFocusPolicy(Qt::NoFocus);
+    connect(replay, &QToolButton::clicked, this, [this, row] { ReplayClick(row); });
+    MistakeTable->setCellWidget(row, 0, replay);
+    MistakeTable->setItem(row, 1, Cell(CostText(hand.Cost), true));
+    MistakeTable->setItem(row, 2, Cell(CardsText(hand.Dealt)));
+    MistakeTable->setItem(row, 3, Cell(Text(HeldCardsText(hand.Dealt, hand.HeldMask))));
+    MistakeTable->setItem(row, 4, Cell(Text(HeldCardsText(hand.Dealt, hand.BestMask))));
+    const QString details = QStringLiteral("%1, bet %2%3: %4 instead of %5")
+                                .arg(SessionStartText(hand.Time))
+                                .arg(hand.Bet)
+                                .arg(hand.Practice ? QStringLiteral(", practice") : QString(),
+                                     PatternText(hand.HeldPattern), PatternText(hand.BestPattern));
+    for (int column = 1; column < MistakeTable->columnCount(); ++column)
+      MistakeTable->item(row, column)->setToolTip(details);
+  }
+}
+
+void THistoryPage::FitTables() {
+  // Once filled rather than ResizeToContents, which measures every row again on each cell
+  // set: row heights and column widths follow the text, whatever the font size.
+  for (QTableWidget* table : {SessionTable, SituationTable, MistakeTable}) {
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+  }
+}
+
+void THistoryPage::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitTables();
+}
+
+void THistoryPage::ReplayClick(int row) {
+  RunGuarded(this, [this, row] {
+    if (row < 0 || static_cast<std::size_t>(row) >= FMistakes.size()) return;
+    const THandRecord& hand = FMistakes[static_cast<std::size_t>(row)];
+    TPayTable table;
+    table.H = hand.PayTable;
+    emit ReplayRequested(hand.Dealt, table, hand.Bet);
+  });
+}
