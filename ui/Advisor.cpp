@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,6 +15,8 @@
 #include <exception>
 
 #include "AdvicePage.h"
+#include "HandRecording.h"
+#include "HistoryPage.h"
 #include "HoldList.h"
 #include "MessageBoxes.h"
 #include "Scaling.h"
@@ -43,11 +46,12 @@ void GiveBackFreedMemory() {
 }  // namespace
 
 TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
-                   QWidget* parent)
+                   std::int64_t sessionStart, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowDoesNotAcceptFocus),
       FEngine(engine),
-      FScreen(screen) {
+      FScreen(screen),
+      FSessionStart(sessionStart) {
   setObjectName(QStringLiteral("Advisor"));
   setWindowTitle(QStringLiteral("Lumaro Strategy Advisor"));
   // The game keeps the keyboard; the advisor only takes clicks.
@@ -69,10 +73,8 @@ TAdvisor::~TAdvisor() {
 
 void TAdvisor::BuildControls() {
   const TScale scale = ScreenScale(FScreen);
-  FScaleM = scale.M;
-  FScaleD = scale.D;
   QFont font = QApplication::font();
-  font.setPixelSize(MulDivRound(kFontPixels, FScaleM, FScaleD));
+  font.setPixelSize(MulDivRound(kFontPixels, scale.M, scale.D));
   setFont(font);
 
   PageTabs = new QTabBar(this);
@@ -83,12 +85,16 @@ void TAdvisor::BuildControls() {
   Pages = new QStackedWidget(this);
   Pages->setObjectName(QStringLiteral("Pages"));
   Pages->setFrameShape(QFrame::StyledPanel);
-  connect(PageTabs, &QTabBar::currentChanged, Pages, &QStackedWidget::setCurrentIndex);
+  connect(PageTabs, &QTabBar::currentChanged, this, [this](int index) {
+    if (index == FHistoryTab) RunGuarded(this, [this] { ShowHistoryPage(); });
+    Pages->setCurrentIndex(index);
+  });
 
   Advice = new TAdvicePage;
-  Pages->addWidget(Advice);
-  PageTabs->addTab(QStringLiteral("Advice"));
-  const QSize page = Advice->PlaceControls(MulDivRound(kDesignWidth, FScaleM, FScaleD));
+  AddPage(Advice, QStringLiteral("Advice"));
+  // The history page stands in for itself until it is first wanted.
+  FHistoryTab = AddPage(new QWidget, QStringLiteral("History"));
+  const QSize page = Advice->PlaceControls(MulDivRound(kDesignWidth, scale.M, scale.D));
   const int frame = Pages->frameWidth();
   resize(page.width() + 2 * frame, PageTabs->sizeHint().height() + page.height() + 2 * frame);
   PlacePages();
@@ -115,9 +121,33 @@ void TAdvisor::resizeEvent(QResizeEvent* event) {
 }
 
 int TAdvisor::AddPage(QWidget* page, const QString& title) {
-  ScaleBy(page, FScaleM, FScaleD);
   Pages->addWidget(page);
   return PageTabs->addTab(title);
+}
+
+THandHistory& TAdvisor::History() {
+  if (!FHistory) FHistory = std::make_unique<THandHistory>(THandHistory::omRecord);
+  return *FHistory;
+}
+
+void TAdvisor::ReportHistoryFailure() {
+  // Said once: the game goes on without the history.
+  if (const auto report = History().TakeReport()) ShowErrorReport(parentWidget(), *report);
+}
+
+void TAdvisor::ShowHistoryPage() {
+  if (!HistoryPage) {
+    QWidget* standIn = Pages->widget(FHistoryTab);
+    HistoryPage = new THistoryPage(History());
+    HistoryPage->setObjectName(QStringLiteral("HistoryPage"));
+    Pages->insertWidget(FHistoryTab, HistoryPage);
+    Pages->removeWidget(standIn);
+    delete standIn;
+    connect(HistoryPage, &THistoryPage::ReplayRequested, this, &TAdvisor::ReplayRequested);
+    FHistoryStale = true;
+  }
+  if (FHistoryStale) HistoryPage->Refresh();
+  FHistoryStale = false;
 }
 
 void TAdvisor::showEvent(QShowEvent* event) {
@@ -312,6 +342,9 @@ void TAdvisor::HandDrawn() {
   RunGuarded(this, [this] {
     if (CurrentHand() && !FHand->Drawn && FEngine.Phase() == gpSettled) {
       FHand->Drawn = true;
+      FHand->Final = FEngine.Hand().Cards;
+      FHand->PracticeHand = FEngine.PracticeHand();
+      FHand->DrawnAt = QDateTime::currentSecsSinceEpoch();
       FHand->TotalAfter = FEngine.Total();
     }
     ReadGame();
@@ -370,6 +403,22 @@ void TAdvisor::JudgeHand() {
   FHand->Verdict = VerdictText(*FHand->Advice, FHand->Held);
   FSession.AddHand(*FHand->Advice, FHand->Held, FHand->TotalAfter);
   ShowSession();
+  RecordHand();
+}
+
+void TAdvisor::RecordHand() {
+  TPlayedHand played;
+  played.HeldMask = FHand->Held;
+  played.Final = FHand->Final;
+  played.Practice = FHand->PracticeHand;
+  played.Time = FHand->DrawnAt;
+  played.SessionStart = FSessionStart;
+  History().Record(HandRecordOf(*FHand->Advice, FHand->Table, played));
+  ReportHistoryFailure();
+  if (HistoryPage && HistoryPage->isVisible())
+    HistoryPage->Refresh();
+  else
+    FHistoryStale = true;
 }
 
 void TAdvisor::StartWork() {

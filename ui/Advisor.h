@@ -30,6 +30,8 @@
 class QStackedWidget;
 class QTabBar;
 class TAdvicePage;
+class THandHistory;
+class THistoryPage;
 
 class TAdvisor : public QWidget {
   Q_OBJECT
@@ -37,9 +39,10 @@ class TAdvisor : public QWidget {
  public:
   // The screen size decides the scaling, as for the game window; the parent is the game
   // window, beside which the advisor places itself when shown. `stored` gives the practice
-  // switches their first state.
+  // switches their first state; the hands recorded in the hand history belong to the game
+  // session started at `sessionStart` (seconds since 1970).
   TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
-           QWidget* parent);
+           std::int64_t sessionStart, QWidget* parent);
   ~TAdvisor() override;
 
   // Told by the game window after each of its handlers, once its controls show the change.
@@ -66,8 +69,11 @@ class TAdvisor : public QWidget {
   bool HoldsTables() const { return FTables != nullptr; }
   const TAdvisorSession& Session() const { return FSession; }
 
-  // Adds a page after the others, scaled as the advisor is; returns its index.
+  // Adds a page after the others; returns its index. A page follows the font it inherits,
+  // which is the advisor's, scaled for the screen.
   int AddPage(QWidget* page, const QString& title);
+  // The hand history, opened for recording when first needed.
+  THandHistory& History();
 
   // Replaces the draw warning's question box (tests): given its text, true for "Draw anyway".
   std::function<bool(const QString& text)> DrawQuestion;
@@ -75,6 +81,8 @@ class TAdvisor : public QWidget {
   QTabBar* PageTabs = nullptr;
   QStackedWidget* Pages = nullptr;
   TAdvicePage* Advice = nullptr;
+  // Made when its tab is first chosen: the history is read only then.
+  THistoryPage* HistoryPage = nullptr;
 
  signals:
   // A click on the hold panel of position 1..5, as the player would make it.
@@ -99,6 +107,9 @@ class TAdvisor : public QWidget {
     std::uint8_t Held = 0;  // as the last click left it: the draw turns the panels to "Over"
     bool Warned = false;    // the draw warning has named the best hold
     bool Drawn = false;
+    THandCards Final{};
+    bool PracticeHand = false;
+    std::int64_t DrawnAt = 0;
     std::int32_t TotalAfter = 0;
     bool Judged = false;
     // The pay table changed after the draw: the holds' values are out of date.
@@ -126,6 +137,9 @@ class TAdvisor : public QWidget {
   void FollowDealtHand();
   void AdviseHand();
   void JudgeHand();
+  void RecordHand();
+  void ShowHistoryPage();
+  void ReportHistoryFailure();
   bool AskBeforeDraw(const QString& text);
   bool CurrentHand() const;
   void ShowHand();
@@ -134,8 +148,6 @@ class TAdvisor : public QWidget {
 
   const TGameEngine& FEngine;
   QSize FScreen;
-  int FScaleM = 1;
-  int FScaleD = 1;
   bool FPlaced = false;
   // The frame we were placed by, and whether it was our own.
   QMargins FPlacedWith;
@@ -154,4 +166,10 @@ class TAdvisor : public QWidget {
   std::uint64_t FAdviceSerial = 0;
   std::uint64_t FListed = 0;  // the serial of the advice in the hold list, 0 for none
   TAdvisorSession FSession;
+
+  std::int64_t FSessionStart = 0;
+  std::unique_ptr<THandHistory> FHistory;
+  int FHistoryTab = -1;
+  // A hand was recorded while the history page was out of sight.
+  bool FHistoryStale = false;
 };

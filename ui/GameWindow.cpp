@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDateTime>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -94,6 +95,7 @@ TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
       FScreen(screen.isEmpty() ? ScreenRoom() : screen),
       FEngine(std::move(clock)) {
   setObjectName(QStringLiteral("GameWindow"));
+  FStartTime = QDateTime::currentSecsSinceEpoch();
   BuildControls();
   BuildMenu();
   InstallAccessibleControls();
@@ -592,7 +594,7 @@ void TGameWindow::StrategyAdvisorClick() {
 
 TAdvisor* TGameWindow::MakeAdvisor() {
   if (!FAdvisor) {
-    FAdvisor = new TAdvisor(FEngine, FScreen, FStoredAdvisor, this);
+    FAdvisor = new TAdvisor(FEngine, FScreen, FStoredAdvisor, FStartTime, this);
     connect(FAdvisor, &TAdvisor::HoldClicked, this,
             [this](int position) { HoldPanelClick(position); });
     connect(FAdvisor, &TAdvisor::ReplayRequested, this,

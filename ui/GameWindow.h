@@ -158,6 +158,8 @@ class TGameWindow : public QMainWindow {
   TAdvisor* FAdvisor = nullptr;
   // As stored: what the close writes back while the advisor was never made.
   TAdvisorState FStoredAdvisor;
+  // When this game started, seconds since 1970: the session its recorded hands belong to.
+  std::int64_t FStartTime = 0;
   bool FUpdatingControls = false;
   bool FClosed = false;
   TControlColor FBackground{clBtnFace};

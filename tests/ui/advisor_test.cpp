@@ -2,6 +2,7 @@
 // settings file in a temporary config folder.
 #include "Advisor.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -19,6 +21,7 @@
 #include "CardDeck.h"
 #include "CustomPanel.h"
 #include "GameWindow.h"
+#include "HistoryPage.h"
 #include "HoldList.h"
 #include "MessageBoxes.h"
 #include "PayoutsDialog.h"
@@ -27,6 +30,7 @@
 #include "card_text.h"
 #include "cli.h"
 #include "game_test_support.h"
+#include "hand_history.h"
 #include "stored_values.h"
 
 namespace {
@@ -341,6 +345,82 @@ class TAdvisorTest : public TGameTestCase {
     window->DrawClick();
     QCOMPARE(asked.size(), 2);
     QVERIFY(FMessages.isEmpty());
+  }
+
+  void handsAreRecordedAndAMistakeIsReplayed() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    TAdvisor& advisor = *window->Advisor();
+    Deal(*window, kSeedNoPair);
+    Click(advisor.Advice->HoldBest);
+    window->DrawClick();
+    window->BetField->setValue(10);
+    Deal(*window, kSeedNoPair);
+    Click(window->HoldPanels[1]);  // K♣: a mistake
+    window->DrawClick();
+    const THandCards final = window->Engine().Hand().Cards;
+    ToggleAdvisor(*window);  // closed, not practising: not recorded
+    Deal(*window, kSeedTwoPair);
+    window->DrawClick();
+
+    THandHistory reader(THandHistory::omReadOnly);
+    QCOMPARE(reader.Totals().Hands, 2);
+    std::vector<THandRecord> mistakes = reader.Mistakes(10);
+    QCOMPARE(mistakes.size(), std::size_t{1});
+    const THandRecord& mistake = mistakes[0];
+    QCOMPARE(mistake.Bet, 10);
+    QCOMPARE(mistake.PayTable, kDefaultMultipliers);
+    QCOMPARE(mistake.Dealt, (THandCards{33, 39, 45, 5, 4}));
+    QCOMPARE(mistake.Final, final);
+    QCOMPARE(mistake.HeldMask, Mask({2}));
+    QCOMPARE(mistake.BestMask, Mask({1, 3, 4, 5}));
+    QCOMPARE(QString::number(mistake.HeldCoins, 'f', 2), QStringLiteral("4.61"));
+    QCOMPARE(QString::number(mistake.BestCoins, 'f', 2), QStringLiteral("6.81"));
+    QCOMPARE(QString::number(mistake.Cost, 'f', 2), QStringLiteral("2.20"));
+    const TOutcome outcome = OutcomeOf(EvaluateHand(final));
+    QCOMPARE(mistake.Outcome, static_cast<std::uint8_t>(outcome));
+    QCOMPARE(mistake.Win, IsWin(outcome) ? kDefaultMultipliers[PayLineOf(outcome) - 1] * 10 : -10);
+    QVERIFY(!mistake.Practice);
+    QVERIFY(mistake.SessionStart > 0 && mistake.SessionStart <= mistake.Time);
+
+    // The history page lists it; its Replay deals the same cards for the same bet, as a
+    // practice hand whose holds wait for the draw.
+    OpenAdvisor(*window);
+    QVERIFY(!advisor.HistoryPage);  // read only when wanted
+    advisor.PageTabs->setCurrentIndex(1);
+    QVERIFY(advisor.HistoryPage && advisor.HistoryPage->isVisible());
+    QCOMPARE(advisor.HistoryPage->MistakeTable->rowCount(), 1);
+    const TPlayStats stats = window->Engine().Stats();
+    const std::int32_t before = window->Engine().Total();
+    auto* replay =
+        qobject_cast<QAbstractButton*>(advisor.HistoryPage->MistakeTable->cellWidget(0, 0));
+    QVERIFY(replay);
+    replay->click();
+    QCOMPARE(window->Engine().Phase(), gpDealt);
+    QVERIFY(window->Engine().PracticeHand());
+    QCOMPARE(window->Engine().Hand().Cards, mistake.Dealt);
+    QCOMPARE(window->BetField->value(), 10);
+    QCOMPARE(window->SecondMessagePanel->Caption(),
+             QStringLiteral("Practice hand: no money moves"));
+    QVERIFY(!advisor.Advice->HoldList->Advice());
+    replay->click();  // a hand is open: not dealt over it
+    QCOMPARE(FMessages.size(), 1);
+    QCOMPARE(FMessages[0].Text, QStringLiteral("Draw the hand in play first, then replay."));
+    int asked = 0;
+    advisor.DrawQuestion = [&](const QString&) { return ++asked > 0; };
+    window->DrawClick();  // nothing held: the same mistake again, drawn anyway
+    QCOMPARE(asked, 1);
+    QCOMPARE(window->Engine().Total(), before);
+    QCOMPARE(window->Engine().Stats().HandsWon, stats.HandsWon);
+    QCOMPARE(window->Engine().Stats().HandsLost, stats.HandsLost);
+    QCOMPARE(advisor.HistoryPage->MistakeTable->rowCount(), 2);  // seen at once
+    mistakes = reader.Mistakes(10);
+    QVERIFY(mistakes[0].Practice && !mistakes[1].Practice);
+    QCOMPARE(mistakes[0].Dealt, mistake.Dealt);
+    QCOMPARE(mistakes[0].Bet, 10);
+
+    Deal(*window, kSeedNoPair);  // the next hand is for money again
+    QVERIFY(!window->Engine().PracticeHand());
   }
 
   void everyValueFitsItsRoomAtEveryScale() {
