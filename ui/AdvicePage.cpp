@@ -114,12 +114,6 @@ QSize TAdvicePage::PlaceControls(int minimumWidth) {
   place(HandLabel, LinesHeight(HandLabel, 1));
   place(HoldList, HoldList->HeightForRows(kListRows));
 
-  // The player's hold until the draw, then in its place the verdict on it.
-  const int judged =
-      std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()), LinesHeight(CurrentLabel, 2));
-  CurrentLabel->setGeometry(margin, y, inner, judged);
-  place(VerdictLabel, judged);
-
   // Two rows of two: the button and the list's switch, the practice switches.
   const int half = (inner - gap) / 2;
   const int buttonHeight = HoldBest->sizeHint().height();
@@ -132,6 +126,12 @@ QSize TAdvicePage::PlaceControls(int minimumWidth) {
   Practice->setGeometry(margin, y, right - gap - margin, boxHeight);
   WarnBeforeDraw->setGeometry(right, y, width - margin - right, boxHeight);
   y += boxHeight + gap;
+
+  // The player's hold until the draw, then in its place the verdict on it.
+  const int judged = std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()),
+                              LinesHeight(CurrentLabel, 2));
+  CurrentLabel->setGeometry(margin, y, inner, judged);
+  place(VerdictLabel, judged);
 
   // The session's four lines and its chart inside the box's frame.
   const int title = metrics.height();
