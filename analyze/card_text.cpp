@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -97,8 +98,31 @@ std::optional<long long> ParseWhole(std::string_view text, long long lo, long lo
   return value;
 }
 
+std::string Fixed(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+std::string Padded(std::string text, std::size_t width) {
+  if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : " " + text;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
 TPayTable ParsePayTable(std::string_view text) {
-  constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max() - 1;
+  // Whatever a pay table holds: the game's start-up takes any stored multiplier up to the
+  // 32-bit limit.
+  constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max();
   const std::string problem = "malformed pay table " + Quoted(text) +
                               ": expected nine whole multipliers 0.." +
                               std::to_string(kMaxMultiplier) + " separated by commas";
@@ -107,10 +131,8 @@ TPayTable ParsePayTable(std::string_view text) {
   std::size_t from = 0;
   while (true) {
     const std::size_t comma = text.find(',', from);
-    std::string_view field =
-        text.substr(from, comma == std::string_view::npos ? text.npos : comma - from);
-    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+    const std::string_view field =
+        TrimBlanks(text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
     const auto value = ParseWhole(field, 0, kMaxMultiplier);
     if (!value || line >= table.H.size()) throw TUsageError(problem);
     table.H[line++] = static_cast<std::int32_t>(*value);

@@ -33,9 +33,19 @@ std::string HeldCardsText(const THandCards& cards, std::uint8_t mask, std::strin
 // for a card it can't read, a card given twice, or other than five cards.
 THandCards ParseHand(const std::vector<std::string>& words);
 
-// "H1,...,H9": nine whole multipliers 0..2147483646; throws TUsageError otherwise.
+// "H1,...,H9": nine whole multipliers 0..2147483647, blanks around each allowed; throws
+// TUsageError otherwise.
 TPayTable ParsePayTable(std::string_view text);
 std::string PayTableText(const TPayTable& table);
 
+// Columns of the command's tables: a number with `decimals` places ("%.*f"), a text
+// padded on the right, and one right-aligned that still gets a blank before it when it is
+// longer than the column, so columns never run together.
+std::string Fixed(double value, int decimals);
+std::string Padded(std::string text, std::size_t width);
+std::string PadLeft(const std::string& text, std::size_t width);
+
+// The text without the blanks (spaces, tabs) around it.
+std::string_view TrimBlanks(std::string_view text);
 // A whole decimal number in [lo, hi], one optional sign, with nothing else around it.
 std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi);

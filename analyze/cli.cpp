@@ -1,10 +1,14 @@
 #include "cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <fstream>
+#include <iostream>
 #include <limits>
 #include <map>
 #include <optional>
@@ -16,6 +20,8 @@
 #include "odds.h"
 #include "play_stats.h"
 #include "simulate.h"
+#include "strategy_chart.h"
+#include "strategy_report.h"
 
 namespace {
 
@@ -29,32 +35,38 @@ struct TOptions {
   bool Help = false;
 };
 
-const std::set<std::string> kValueOptions = {"--paytable", "--seed",  "--hands", "--strategy",
-                                             "--bet",      "--total", "--since"};
+const std::set<std::string> kValueOptions = {"--paytable",  "--seed", "--hands", "--strategy",
+                                             "--bet",       "--total", "--since", "--max-lines",
+                                             "--hand"};
+const std::set<std::string> kFlagOptions = {"--json", "--help"};
 
+// Every option is taken once at most, in either form ("--seed 5" or "--seed=5").
 TOptions ParseOptions(const std::vector<std::string>& args) {
   TOptions options;
+  std::set<std::string> seen;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      options.Help = true;
-    } else if (arg == "--json") {
-      options.Json = true;
-    } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-      std::string name = arg;
-      std::string value;
+    if ((arg.size() > 2 && arg.compare(0, 2, "--") == 0) || arg == "-h") {
+      std::string name = arg == "-h" ? "--help" : arg;
+      std::optional<std::string> value;
       const auto eq = arg.find('=');
       if (eq != std::string::npos) {
         name = arg.substr(0, eq);
         value = arg.substr(eq + 1);
       }
-      if (!kValueOptions.count(name)) throw TUsageError("unknown option " + Quoted(name));
-      if (eq == std::string::npos) {
+      const bool flag = kFlagOptions.count(name) != 0;
+      if (!flag && !kValueOptions.count(name)) throw TUsageError("unknown option " + Quoted(name));
+      if (!seen.insert(name).second) throw TUsageError(name + " given twice");
+      if (flag) {
+        if (value) throw TUsageError(name + " takes no value");
+        (name == "--json" ? options.Json : options.Help) = true;
+        continue;
+      }
+      if (!value) {
         if (i + 1 >= args.size()) throw TUsageError(name + " needs a value");
         value = args[++i];
       }
-      if (options.Values.count(name)) throw TUsageError(name + " given twice");
-      options.Values[name] = value;
+      options.Values[name] = *value;
     } else if (options.Command.empty()) {
       options.Command = arg;
     } else {
@@ -64,6 +76,7 @@ TOptions ParseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+// Blanks around a number or a name are ignored, for every option alike.
 long long NumberOption(const TOptions& options, const std::string& name, long long lo, long long hi,
                        std::optional<long long> fallback) {
   const auto it = options.Values.find(name);
@@ -71,7 +84,7 @@ long long NumberOption(const TOptions& options, const std::string& name, long lo
     if (!fallback) throw TUsageError(name + " is required");
     return *fallback;
   }
-  const auto value = ParseWhole(it->second, lo, hi);
+  const auto value = ParseWhole(TrimBlanks(it->second), lo, hi);
   if (!value)
     throw TUsageError("bad " + name + " " + Quoted(it->second) + ": expected a whole number " +
                       std::to_string(lo) + ".." + std::to_string(hi));
@@ -82,21 +95,6 @@ void RejectOptions(const TOptions& options, std::initializer_list<const char*> n
   for (const char* name : names)
     if (options.Values.count(name))
       throw TUsageError(std::string(name) + " does not apply to " + options.Command);
-}
-
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
-
-std::string Padded(std::string text, std::size_t width) {
-  if (text.size() < width) text.append(width - text.size(), ' ');
-  return text;
-}
-
-std::string PadLeft(const std::string& text, std::size_t width) {
-  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
 void PrintPayTable(std::ostream& out, const TStoredPayTable& table) {
@@ -192,7 +190,8 @@ TSimulationRequest ParseSimulation(const TOptions& options) {
       NumberOption(options, "--total", std::numeric_limits<std::int32_t>::min(),
                    std::numeric_limits<std::int32_t>::max(), kStartTotal));
   const auto strategy = options.Values.find("--strategy");
-  const std::string name = strategy == options.Values.end() ? "optimal" : strategy->second;
+  const std::string name(
+      TrimBlanks(strategy == options.Values.end() ? "optimal" : strategy->second));
   if (name == "optimal")
     setup.Strategy = stOptimal;
   else if (name == "none")
@@ -328,13 +327,88 @@ THistoryRequest ParseHistory(const TOptions& options) {
 }
 
 // A command line checked in full, before any file is read or anything computed.
+struct TStrategyRequest {
+  int MaxLines = 0;
+  std::optional<THandCards> Hand;
+  std::optional<std::string> HandsFile;  // "-": standard input
+  bool Json = false;
+};
+
+TStrategyRequest ParseStrategy(const TOptions& options) {
+  TStrategyRequest request;
+  request.MaxLines = static_cast<int>(NumberOption(options, "--max-lines", 1, 999, 0));
+  const auto hand = options.Values.find("--hand");
+  const auto hands = options.Values.find("--hands");
+  if (hand != options.Values.end() && hands != options.Values.end())
+    throw TUsageError("--hand and --hands do not go together");
+  if (hand != options.Values.end()) request.Hand = ParseHand({hand->second});
+  if (hands != options.Values.end()) {
+    if (hands->second.empty())
+      throw TUsageError("--hands needs a file name (- for standard input)");
+    request.HandsFile = hands->second;
+  }
+  request.Json = options.Json;
+  return request;
+}
+
 struct TRequest {
-  std::string Command;  // help, return, advise, simulate or history
+  std::string Command;  // help, return, advise, simulate, strategy or history
   std::optional<THandCards> Cards;
   std::optional<TSimulationRequest> Simulation;
+  std::optional<TStrategyRequest> Strategy;
   std::optional<THistoryRequest> History;
   std::optional<TPayTable> GivenPayTable;
 };
+
+// One hand a line; blank lines are skipped. A line that is not a hand stops everything.
+std::vector<THandCards> ReadHands(const std::string& name, std::istream* input) {
+  std::ifstream file;
+  std::istream* in = input ? input : &std::cin;
+  if (name != "-") {
+    file.open(name);
+    if (!file) throw TUsageError("could not read " + Quoted(name) + ": " + std::strerror(errno));
+    in = &file;
+  }
+  std::vector<THandCards> hands;
+  std::string text;
+  for (long long line = 1; std::getline(*in, text); ++line) {
+    if (TrimBlanks(text).empty()) continue;
+    try {
+      hands.push_back(ParseHand({text}));
+    } catch (const TUsageError& e) {
+      throw TUsageError((name == "-" ? std::string("standard input") : Quoted(name)) + " line " +
+                        std::to_string(line) + ": " + e.what());
+    }
+  }
+  if (in->bad())
+    throw TUsageError("could not read " +
+                      (name == "-" ? std::string("standard input") : Quoted(name)));
+  return hands;
+}
+
+int RunStrategy(const TStoredPayTable& table, const TStrategyRequest& request, std::istream* input,
+                std::ostream& out) {
+  std::vector<THandCards> hands;
+  if (request.Hand) hands.push_back(*request.Hand);
+  if (request.HandsFile) hands = ReadHands(*request.HandsFile, input);
+  const auto tables = TDrawTables::Build(2);
+  TChartOptions options;
+  options.MaxLines = request.MaxLines;
+  const TStrategyChart chart = BuildStrategyChart(*tables, table.Table, options);
+  std::vector<THandVerdict> verdicts;
+  for (const auto& hand : hands) verdicts.push_back(JudgeHand(*tables, chart, hand));
+  const bool judged = request.Hand || request.HandsFile;
+  if (request.Json) {
+    WriteChartJson(out, chart, table.Origin, judged ? &verdicts : nullptr);
+    return kExitOk;
+  }
+  PrintPayTable(out, table);
+  if (judged)
+    WriteHandsText(out, chart, verdicts);
+  else
+    WriteChartText(out, chart);
+  return kExitOk;
+}
 
 TRequest ParseRequest(const std::vector<std::string>& args) {
   const TOptions options = ParseOptions(args);
@@ -346,20 +420,21 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   const std::string& command = options.Command;
   if (command.empty()) throw TUsageError("no command given (try --help)");
   if (command != "help" && command != "return" && command != "advise" && command != "simulate" &&
-      command != "history")
+      command != "strategy" && command != "history")
     throw TUsageError("unknown command " + Quoted(command) + " (try --help)");
   if (command != "advise" && !options.Words.empty())
     throw TUsageError("unexpected argument " + Quoted(options.Words.front()));
-  if (command != "simulate") {
-    RejectOptions(options, {"--seed", "--hands", "--strategy", "--bet", "--total"});
-    if (options.Json && command != "history")
-      throw TUsageError("--json does not apply to " + command);
-  }
+  if (command != "simulate") RejectOptions(options, {"--seed", "--strategy", "--bet", "--total"});
+  if (command != "simulate" && command != "strategy") RejectOptions(options, {"--hands"});
+  if (options.Json && command != "simulate" && command != "strategy" && command != "history")
+    throw TUsageError("--json does not apply to " + command);
+  if (command != "strategy") RejectOptions(options, {"--max-lines", "--hand"});
   if (command != "history") RejectOptions(options, {"--since"});
   if (command == "help" || command == "history") RejectOptions(options, {"--paytable"});
   request.Command = command;
   if (command == "advise") request.Cards = ParseHand(options.Words);
   if (command == "simulate") request.Simulation = ParseSimulation(options);
+  if (command == "strategy") request.Strategy = ParseStrategy(options);
   if (command == "history") request.History = ParseHistory(options);
   const auto given = options.Values.find("--paytable");
   if (given != options.Values.end()) request.GivenPayTable = ParsePayTable(given->second);
@@ -368,7 +443,7 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
 
 int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              const TPayTableLoader& loadPayTable, const TProgressOptions& progress,
-             const THistoryPrinter& printHistory) {
+             const THistoryPrinter& printHistory, std::istream* input) {
   const TRequest request = ParseRequest(args);
   if (request.Command == "help") {
     out << AnalyzeHelpText();
@@ -387,6 +462,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
   if (request.Command == "return") return RunReturn(table, out);
   if (request.Command == "advise") return RunAdvise(table, *request.Cards, out);
+  if (request.Command == "strategy") return RunStrategy(table, *request.Strategy, input, out);
   return RunSimulate(table, *request.Simulation, progress, out);
 }
 
@@ -394,9 +470,9 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
 int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const TPayTableLoader& loadPayTable, const TProgressOptions& progress,
-               const THistoryPrinter& printHistory) {
+               const THistoryPrinter& printHistory, std::istream* input) {
   try {
-    return Dispatch(args, out, err, loadPayTable, progress, printHistory);
+    return Dispatch(args, out, err, loadPayTable, progress, printHistory, input);
   } catch (const TUsageError& e) {
     err << kProgram << ": " << e.what() << "\n";
     return kExitUsage;
@@ -415,8 +491,8 @@ std::optional<std::string> CommandLineProblem(const std::vector<std::string>& ar
 std::string AnalyzeHelpText() {
   return R"(Usage: lumaro-analyze COMMAND [OPTIONS]
 
-Exact odds, best holds and session simulation for Lumaro's pay table, and the summary of
-the hands the game recorded.
+Exact odds, best holds, session simulation and strategy charts for Lumaro's pay table, and
+the summary of the hands the game recorded.
 
 Commands:
   return                   The return of the pay table under optimal play (every deal
@@ -438,6 +514,21 @@ Commands:
                            A run that takes over a second shows its progress (percentage,
                            hands per second, time left) on standard error when that is a
                            terminal, unless --json lines go to that terminal too.
+  strategy [--max-lines N] [--hand CARDS | --hands FILE] [--json]
+                           The strategy chart of the pay table: hold the first line
+                           that fits the hand. Each line shows how many deals it
+                           decides and an example; below, the chart's exact return,
+                           the return of optimal play and what the chart gives up.
+                           The chart is built from the exact value of every hold of
+                           every deal. --max-lines N (1..999) keeps the N lines above
+                           the closing "discard everything" that lose least.
+                           --hand CARDS, or --hands FILE with one hand a line (- for
+                           standard input), shows for each hand the line that fits,
+                           the hold it gives, the best hold and what the chart's hold
+                           gives up there. --json prints all of it as one JSON
+                           document: the lines, the returns and, for each hand, the
+                           line, the chart's hold and the best hold (cards in the
+                           order given).
   history [--since DATE] [--json]
                            The hand history the game records: the totals, each session
                            (hands, best play rate, cost of the mistakes per 100 hands)
@@ -458,6 +549,9 @@ Options:
                            the player's pay table is read from Quorvel.ini in
                            $XDG_CONFIG_HOME (or ~/.config), as the game reads it.
   --help                   This text.
+
+Blanks around a number, a name or a multiplier are ignored; every option may be given
+once.
 
 Exit status: 0 on success, 2 for bad input (with a one-line message), 1 when the run
 fails otherwise (the output can't be written, for one).

@@ -1,5 +1,5 @@
 #pragma once
-// The lumaro-analyze command line: return, advise, simulate and history.
+// The lumaro-analyze command line: return, advise, simulate, strategy and history.
 
 #include <cstdint>
 #include <functional>
@@ -43,10 +43,11 @@ using THistoryPrinter =
     std::function<int(const THistoryRequest& request, std::ostream& out, std::ostream& err)>;
 
 // Runs one command (args without the program name); returns the exit code. Problems with
-// the input give a one-line message on `err` and kExitUsage.
+// the input give a one-line message on `err` and kExitUsage. `input` is what "--hands -"
+// reads (null: standard input).
 int RunAnalyze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const TPayTableLoader& loadPayTable, const TProgressOptions& progress = {},
-               const THistoryPrinter& printHistory = {});
+               const THistoryPrinter& printHistory = {}, std::istream* input = nullptr);
 
 // The message RunAnalyze would give for this command line, or nothing when it would run it.
 // Reads no file and computes nothing.

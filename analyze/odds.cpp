@@ -32,7 +32,13 @@ inline std::uint32_t Choose(int n, int k) {
 struct TMaskInfo {
   std::array<int, 32> Top{};
   std::array<int, 32> Size{};
+  // The masks of one to four positions.
+  std::array<int, 5> OfSize1{};
+  std::array<int, 10> OfSize2{};
+  std::array<int, 10> OfSize3{};
+  std::array<int, 5> OfSize4{};
   constexpr TMaskInfo() {
+    std::array<int, 6> filled{};
     for (int m = 1; m < 32; ++m) {
       int top = 0;
       int size = 0;
@@ -43,6 +49,11 @@ struct TMaskInfo {
         }
       Top[m] = top;
       Size[m] = size;
+      const auto at = static_cast<std::size_t>(filled[static_cast<std::size_t>(size)]++);
+      if (size == 1) OfSize1[at] = m;
+      if (size == 2) OfSize2[at] = m;
+      if (size == 3) OfSize3[at] = m;
+      if (size == 4) OfSize4[at] = m;
     }
   }
 };
@@ -57,19 +68,52 @@ inline void SubsetRanks(const std::array<int, 5>& p, std::array<std::uint32_t, 3
   }
 }
 
-// Every subset count a0 - a1 + ... turns into "contains exactly this subset of the dealt
-// cards": superset Moebius transform over the five positions.
-inline void ExcludeSupersets(std::array<TOutcomeCounts, 32>& n) {
-  for (int bit = 1; bit < 32; bit <<= 1)
-    for (int base = 0; base < 32; base += 2 * bit)
-      for (int m = base; m < base + bit; ++m)
-        for (int c = 0; c < kOutcomeCount; ++c) n[m][c] -= n[m + bit][c];
+// Every subset's count a0 - a1 + ... turns into "contains exactly this subset of the dealt
+// cards": superset Moebius transform over the five positions, one position at a time.
+inline void TakeAway(std::int64_t& a, std::int64_t b) {
+  a -= b;
 }
 
-std::int64_t LcmOfDrawCounts() {
-  std::int64_t l = 1;
-  for (int k = 0; k <= 5; ++k) l = std::lcm(l, DrawCount(k));
-  return l;
+inline void TakeAway(TOutcomeCounts& a, const TOutcomeCounts& b) {
+  for (std::size_t c = 0; c < a.size(); ++c) a[c] -= b[c];
+}
+
+template <std::size_t Bit, typename T>
+inline void ExcludeSupersetsOf(std::array<T, 32>& n) {
+  for (std::size_t base = 0; base < 32; base += 2 * Bit)
+    for (std::size_t m = base; m < base + Bit; ++m) TakeAway(n[m], n[m + Bit]);
+}
+
+template <typename T>
+inline void ExcludeSupersets(std::array<T, 32>& n) {
+  ExcludeSupersetsOf<1>(n);
+  ExcludeSupersetsOf<2>(n);
+  ExcludeSupersetsOf<4>(n);
+  ExcludeSupersetsOf<8>(n);
+  ExcludeSupersetsOf<16>(n);
+}
+constexpr bool ScaleFitsEveryDrawCount() {
+  for (std::size_t k = 0; k <= 5; ++k)
+    if (kHoldValueScale % kBinom.C[47][k] != 0) return false;
+  return true;
+}
+static_assert(ScaleFitsEveryDrawCount());
+
+// kHoldValueScale over the draws of a hold of each size.
+struct TScaleBySize {
+  std::array<std::int64_t, 6> Factor{};
+  constexpr TScaleBySize() {
+    for (std::size_t held = 0; held <= 5; ++held)
+      Factor[held] = kHoldValueScale / kBinom.C[47][5 - held];
+  }
+};
+constexpr TScaleBySize kScaleBySize;
+
+// The outcome of the five cards with these indexes.
+TOutcome OutcomeOfIndexes(const std::array<int, 5>& index) {
+  THandCards hand{};
+  for (std::size_t j = 0; j < 5; ++j) hand[j] = static_cast<cdCardDeck>(index[j] + 1);
+  return OutcomeOf(EvaluateHand(hand));
 }
 
 std::string Int128Text(__int128 v) {
@@ -102,162 +146,214 @@ std::int64_t DrawCount(int replaced) {
   return kBinom.C[47][static_cast<std::size_t>(std::clamp(replaced, 0, 5))];
 }
 
+// The 24 ways of renaming the four suits.
+struct TSuitRenamings {
+  std::array<std::array<int, 4>, 24> To{};
+  constexpr TSuitRenamings() {
+    int n = 0;
+    for (int a = 0; a < 4; ++a)
+      for (int b = 0; b < 4; ++b)
+        for (int c = 0; c < 4; ++c)
+          for (int d = 0; d < 4; ++d)
+            if (a != b && a != c && a != d && b != c && b != d && c != d) To[n++] = {a, b, c, d};
+  }
+};
+constexpr TSuitRenamings kRenamings;
+
+// Card index: suit x 13 + rank - 1, so a code is its index + 1.
+using TCardSet = std::array<int, 5>;
+
+// Calls emit(cards, weight) once for every class of `size`-card sets under renaming the
+// suits: the cards in ascending index order and the number of sets the class stands for.
+// A set is four rank sets, one per suit; a class is a multiset of four rank sets, listed
+// here with its suits' rank sets in descending order so every multiset comes up once.
+template <typename F>
+void ForEachSuitClass(int size, F&& emit) {
+  static const std::array<std::vector<int>, 6> bySize = [] {
+    std::array<std::vector<int>, 6> lists;
+    for (int m = (1 << 13) - 1; m >= 0; --m) {
+      const int n = std::popcount(static_cast<unsigned>(m));
+      if (n <= 5) lists[static_cast<std::size_t>(n)].push_back(m);
+    }
+    return lists;
+  }();
+  std::array<int, 4> chosen{};
+  auto pick = [&](auto&& self, int suit, int limit, int left) -> void {
+    for (int n = suit == 3 ? left : 0; n <= left; ++n) {
+      const auto& list = bySize[static_cast<std::size_t>(n)];
+      // First set not above the previous suit's.
+      auto it = std::lower_bound(list.begin(), list.end(), limit, std::greater<int>());
+      for (; it != list.end(); ++it) {
+        chosen[static_cast<std::size_t>(suit)] = *it;
+        if (suit < 3) {
+          self(self, suit + 1, *it, left - n);
+          continue;
+        }
+        TCardSet cards{};
+        int k = 0;
+        for (int s = 0; s < 4; ++s)
+          for (auto bits = static_cast<unsigned>(chosen[static_cast<std::size_t>(s)]); bits != 0;
+               bits &= bits - 1)
+            cards[static_cast<std::size_t>(k++)] = s * 13 + std::countr_zero(bits);
+        int weight = 24;
+        for (int s = 0; s < 4;) {
+          int run = 1;
+          while (s + run < 4 &&
+                 chosen[static_cast<std::size_t>(s + run)] == chosen[static_cast<std::size_t>(s)])
+            ++run;
+          for (int f = 2; f <= run; ++f) weight /= f;
+          s += run;
+        }
+        emit(cards, weight);
+      }
+    }
+  };
+  pick(pick, 0, (1 << 13) - 1, size);
+}
+
+inline std::uint32_t ColexRank(const TCardSet& sorted, int size) {
+  std::uint32_t rank = 0;
+  for (int j = 0; j < size; ++j) rank += Choose(sorted[static_cast<std::size_t>(j)], j + 1);
+  return rank;
+}
+
+// The counts of a set of cards are those of every set its suits can be renamed into, so
+// each class is counted once and its row copied to the rest of the class.
 struct TTableBuilder {
   using THistogram = std::array<std::uint32_t, kOutcomeCount>;
 
-  template <typename T>
-  static void AddRow(std::vector<T>& table, std::uint32_t rank, const THistogram& h) {
-    T* row = table.data() + std::size_t{rank} * kOutcomeCount;
-    for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<T>(row[o] + h[o]);
-  }
-
-  static void AddRow(TDrawTables& t, int size, std::uint32_t rank, const THistogram& h) {
-    switch (size) {
-      case 1:
-        AddRow(t.FCount1, rank, h);
-        break;
-      case 2:
-        AddRow(t.FCount2, rank, h);
-        break;
-      case 3:
-        AddRow(t.FCount3, rank, h);
-        break;
-      default:
-        AddRow(t.FCount4, rank, h);
-        break;
-    }
-  }
-
-  static void Accumulate(THistogram& into, const THistogram& from) {
-    for (std::size_t o = 0; o < kOutcomeCount; ++o) into[o] += from[o];
-  }
-
-  // Counts every hand a < b < c < d < e whose highest card e lies in [eFrom, eTo) into `t`
-  // and writes its outcome into `outcomes`. Only the sets that contain the lowest card a
-  // are counted hand by hand; the others are the same for a whole loop, so each loop's
-  // outcome histogram is added to them once.
-  static void Count(TDrawTables& t, std::uint8_t* outcomes, int eFrom, int eTo) {
-    std::array<int, 5> p{};
-    std::array<std::uint32_t, 32> rank{};
-    // shifted[m]: colex rank of the set m of {b, c, d, e} with every member one place up,
-    // so the rank of {a} + m is a + shifted[m].
-    std::array<std::uint32_t, 32> shifted{};
-    std::array<std::uint32_t, 4> with1{};
-    std::array<std::uint32_t, 6> with2{};
-    std::array<std::uint32_t, 4> with3{};
-    for (int e = eFrom; e < eTo; ++e) {
-      p[4] = e;
-      THistogram histE{};
-      for (int d = 3; d < e; ++d) {
-        p[3] = d;
-        THistogram histD{};
-        for (int c = 2; c < d; ++c) {
-          p[2] = c;
-          THistogram histC{};
-          for (int b = 1; b < c; ++b) {
-            p[1] = b;
-            p[0] = 0;
-            SubsetRanks(p, rank);
-            int n1 = 0, n2 = 0, n3 = 0;
-            for (int m = 2; m < 32; m += 2) {
-              const int top = kMasks.Top[m];
-              shifted[m] = shifted[m ^ (1 << top)] + Choose(p[top], kMasks.Size[m] + 1);
-              switch (kMasks.Size[m]) {
-                case 1:
-                  with1[n1++] = shifted[m];
-                  break;
-                case 2:
-                  with2[n2++] = shifted[m];
-                  break;
-                case 3:
-                  with3[n3++] = shifted[m];
-                  break;
-                default:
-                  break;
-              }
-            }
-            THistogram histB{};
-            for (int a = 0; a < b; ++a) {
-              const THandCards codes = {
-                  static_cast<cdCardDeck>(a + 1), static_cast<cdCardDeck>(b + 1),
-                  static_cast<cdCardDeck>(c + 1), static_cast<cdCardDeck>(d + 1),
-                  static_cast<cdCardDeck>(e + 1)};
-              const auto o = static_cast<std::uint32_t>(OutcomeOf(EvaluateHand(codes)));
-              const auto ua = static_cast<std::uint32_t>(a);
-              outcomes[ua + shifted[30]] = static_cast<std::uint8_t>(o);
-              ++histB[o];
-              ++t.FCount1[ua * kOutcomeCount + o];
-              for (const auto r : with1) ++t.FCount2[(ua + r) * kOutcomeCount + o];
-              for (const auto r : with2) ++t.FCount3[(ua + r) * kOutcomeCount + o];
-              for (const auto r : with3) ++t.FCount4[(ua + r) * kOutcomeCount + o];
-            }
-            // Sets whose lowest card is b: {b} with any part of {c, d, e}.
-            for (int m = 2; m < 32; m += 4) AddRow(t, kMasks.Size[m], rank[m], histB);
-            Accumulate(histC, histB);
-          }
-          for (int m = 4; m < 32; m += 8) AddRow(t, kMasks.Size[m], rank[m], histC);
-          Accumulate(histD, histC);
-        }
-        for (int m = 8; m < 32; m += 16) AddRow(t, kMasks.Size[m], rank[m], histD);
-        Accumulate(histE, histD);
+  // Calls f(rank) with the colex rank of every set the class's suits can be renamed into
+  // (some more than once).
+  template <typename F>
+  static void ForEachRenaming(const TCardSet& cards, int size, F&& f) {
+    // The cards come sorted, so by suit: a renaming moves whole suits, each keeping its ranks.
+    std::array<int, 5> suitStart{};
+    for (int j = 0; j < size; ++j)
+      ++suitStart[static_cast<std::size_t>(cards[static_cast<std::size_t>(j)] / 13) + 1];
+    for (std::size_t s = 1; s < 5; ++s) suitStart[s] += suitStart[s - 1];
+    for (const auto& from : kRenamings.To) {
+      std::uint32_t rank = 0;
+      int place = 0;
+      for (int to = 0; to < 4; ++to) {
+        const auto s = static_cast<std::size_t>(from[static_cast<std::size_t>(to)]);
+        for (int j = suitStart[s]; j < suitStart[s + 1]; ++j)
+          rank += Choose(to * 13 + cards[static_cast<std::size_t>(j)] % 13, ++place);
       }
-      AddRow(t, 1, static_cast<std::uint32_t>(e), histE);
-      for (std::size_t o = 0; o < kOutcomeCount; ++o) t.FCount0[o] += histE[o];
+      f(rank);
     }
+  }
+
+  template <typename T>
+  static void WriteClassRows(std::vector<T>& table, const TCardSet& cards, int size,
+                             const THistogram& h) {
+    ForEachRenaming(cards, size, [&](std::uint32_t rank) {
+      T* row = table.data() + std::size_t{rank} * kOutcomeCount;
+      for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<T>(h[o]);
+    });
+  }
+
+  // The hands that hold four given cards: the four with each of the other 48 cards. Only a
+  // fifth card of the four's one suit can make a flush, so the other cards of one rank all
+  // end alike and one of them is evaluated for all.
+  static void CountFours(TDrawTables& t, const std::vector<TCardSet>& fours, std::size_t first,
+                         std::size_t step) {
+    for (std::size_t i = first; i < fours.size(); i += step) {
+      const TCardSet& s = fours[i];
+      THandCards hand{};
+      std::array<int, 13> taken{};  // bit per suit of the four's cards of each rank
+      for (std::size_t j = 0; j < 4; ++j) {
+        hand[j] = static_cast<cdCardDeck>(s[j] + 1);
+        taken[static_cast<std::size_t>(s[j] % 13)] |= 1 << (s[j] / 13);
+      }
+      const int suit = s[0] / 13;
+      const bool suited = s[3] / 13 == suit;
+      const int flushSuitBit = suited ? 1 << suit : 0;
+      THistogram h{};
+      for (int r = 0; r < 13; ++r) {
+        const int free = 15 & ~taken[static_cast<std::size_t>(r)];
+        const int plain = free & ~flushSuitBit;
+        if (plain != 0) {
+          hand[4] =
+              static_cast<cdCardDeck>(std::countr_zero(static_cast<unsigned>(plain)) * 13 + r + 1);
+          h[OutcomeOf(EvaluateHand(hand))] +=
+              static_cast<std::uint32_t>(std::popcount(static_cast<unsigned>(plain)));
+        }
+        if (free & flushSuitBit) {
+          hand[4] = static_cast<cdCardDeck>(suit * 13 + r + 1);
+          ++h[OutcomeOf(EvaluateHand(hand))];
+        }
+      }
+      std::uint8_t* row = t.FClassCount4.data() + i * kOutcomeCount;
+      for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<std::uint8_t>(h[o]);
+      ForEachRenaming(
+          s, 4, [&](std::uint32_t rank) { t.FClassOf4[rank] = static_cast<std::uint16_t>(i); });
+    }
+  }
+
+  // A hand holding `size` given cards holds 5 - size others, so adding the rows of the set
+  // with each other card counts every hand 5 - size times.
+  // rowOf(rank) gives the counts of the larger set with that rank.
+  template <typename T, typename F>
+  static void CountFromLarger(std::vector<T>& table, F&& rowOf, int size) {
+    ForEachSuitClass(size, [&](const TCardSet& s, int) {
+      THistogram h{};
+      for (int c = 0, j = 0; c < kCards; ++c) {
+        if (j < size && s[static_cast<std::size_t>(j)] == c) {
+          ++j;
+          continue;
+        }
+        TCardSet with{};
+        int n = 0;
+        for (int k = 0; k < size; ++k) {
+          if (k == j) with[static_cast<std::size_t>(n++)] = c;
+          with[static_cast<std::size_t>(n++)] = s[static_cast<std::size_t>(k)];
+        }
+        if (j == size) with[static_cast<std::size_t>(n)] = c;
+        const auto* row = rowOf(ColexRank(with, size + 1));
+        for (std::size_t o = 0; o < kOutcomeCount; ++o) h[o] += row[o];
+      }
+      for (auto& count : h) count /= static_cast<std::uint32_t>(5 - size);
+      WriteClassRows(table, s, size, h);
+    });
   }
 
   static void Allocate(TDrawTables& t) {
     t.FCount1.assign(std::size_t{Choose(kCards, 1)} * kOutcomeCount, 0);
     t.FCount2.assign(std::size_t{Choose(kCards, 2)} * kOutcomeCount, 0);
     t.FCount3.assign(std::size_t{Choose(kCards, 3)} * kOutcomeCount, 0);
-    t.FCount4.assign(std::size_t{Choose(kCards, 4)} * kOutcomeCount, 0);
-  }
-
-  template <typename T>
-  static void AddInto(std::vector<T>& into, const std::vector<T>& from) {
-    for (std::size_t i = 0; i < into.size(); ++i) into[i] = static_cast<T>(into[i] + from[i]);
-  }
-
-  static void Merge(TDrawTables& into, const TDrawTables& from) {
-    for (int o = 0; o < kOutcomeCount; ++o)
-      into.FCount0[static_cast<std::size_t>(o)] += from.FCount0[static_cast<std::size_t>(o)];
-    AddInto(into.FCount1, from.FCount1);
-    AddInto(into.FCount2, from.FCount2);
-    AddInto(into.FCount3, from.FCount3);
-    AddInto(into.FCount4, from.FCount4);
+    t.FClassOf4.assign(Choose(kCards, 4), 0);
   }
 };
 
 std::shared_ptr<const TDrawTables> TDrawTables::Build(int threads) {
   auto tables = std::make_shared<TDrawTables>();
-  tables->FOutcomes.assign(static_cast<std::size_t>(kAllHands), 0);
-  TTableBuilder::Allocate(*tables);
+  TDrawTables& t = *tables;
+  TTableBuilder::Allocate(t);
+  std::vector<TCardSet> fours;
+  fours.reserve(17000);
+  ForEachSuitClass(4, [&](const TCardSet& s, int) { fours.push_back(s); });
+  t.FClassCount4.assign(fours.size() * kOutcomeCount, 0);
 
-  threads = std::clamp(threads, 1, 8);
-  // Split the highest card so every worker counts about the same number of hands.
-  std::vector<int> bounds = {4};
-  std::int64_t done = 0;
-  for (int e = 4; e < kCards; ++e) {
-    done += kBinom.C[static_cast<std::size_t>(e)][4];
-    if (static_cast<int>(bounds.size()) < threads &&
-        done * threads >= kAllHands * static_cast<std::int64_t>(bounds.size()))
-      bounds.push_back(e + 1);
-  }
-  bounds.push_back(kCards);
-  const int parts = static_cast<int>(bounds.size()) - 1;
-
-  std::vector<TDrawTables> partial(static_cast<std::size_t>(parts > 1 ? parts - 1 : 0));
+  // Different classes write different rows, so the workers share the tables.
+  const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
   std::vector<std::thread> workers;
-  for (int i = 1; i < parts; ++i) {
-    TDrawTables& t = partial[static_cast<std::size_t>(i - 1)];
-    TTableBuilder::Allocate(t);
-    workers.emplace_back(TTableBuilder::Count, std::ref(t), tables->FOutcomes.data(),
-                         bounds[static_cast<std::size_t>(i)],
-                         bounds[static_cast<std::size_t>(i) + 1]);
-  }
-  TTableBuilder::Count(*tables, tables->FOutcomes.data(), bounds[0], bounds[1]);
+  for (std::size_t i = 1; i < parts; ++i)
+    workers.emplace_back(TTableBuilder::CountFours, std::ref(t), std::cref(fours), i, parts);
+  TTableBuilder::CountFours(t, fours, 0, parts);
   for (auto& w : workers) w.join();
-  for (const auto& t : partial) TTableBuilder::Merge(*tables, t);
+
+  auto rowsOf = [](const auto& table) {
+    return
+        [&table](std::uint32_t rank) { return table.data() + std::size_t{rank} * kOutcomeCount; };
+  };
+  TTableBuilder::CountFromLarger(
+      t.FCount3, [&t](std::uint32_t rank) { return t.Row4(rank); }, 3);
+  TTableBuilder::CountFromLarger(t.FCount2, rowsOf(t.FCount3), 2);
+  TTableBuilder::CountFromLarger(t.FCount1, rowsOf(t.FCount2), 1);
+  for (int c = 0; c < kCards; ++c)
+    for (std::size_t o = 0; o < kOutcomeCount; ++o)
+      t.FCount0[o] += t.FCount1[static_cast<std::size_t>(c) * kOutcomeCount + o];
+  for (auto& count : t.FCount0) count /= 5;
   return tables;
 }
 
@@ -284,13 +380,12 @@ void TDrawTables::LoadSubsetCounts(const std::array<int, 5>& sorted,
           n[static_cast<std::size_t>(c)] = FCount3[at + static_cast<std::size_t>(c)];
         break;
       default:
-        for (int c = 0; c < kOutcomeCount; ++c)
-          n[static_cast<std::size_t>(c)] = FCount4[at + static_cast<std::size_t>(c)];
+        for (int c = 0; c < kOutcomeCount; ++c) n[static_cast<std::size_t>(c)] = Row4(rank[m])[c];
         break;
     }
   }
   counts[31].fill(0);
-  counts[31][FOutcomes[rank[31]]] = 1;
+  counts[31][OutcomeOfIndexes(sorted)] = 1;
 }
 
 bool PaysMore(const THoldOdds& a, const THoldOdds& b) {
@@ -380,205 +475,202 @@ std::string TReturnReport::ReturnPercentText(int decimals) const {
 
 const std::vector<TDealClass>& DealClasses() {
   static const std::vector<TDealClass> classes = [] {
-    // A deal is four rank sets, one per suit; renaming suits permutes them, so a class is
-    // a multiset of four rank sets with five ranks in all.
-    // Rank sets by size, each list in descending order; a class lists its suits' sets in
-    // descending order so every multiset comes up once.
-    std::array<std::vector<int>, 6> bySize;
-    for (int m = (1 << 13) - 1; m >= 0; --m) {
-      const int size = std::popcount(static_cast<unsigned>(m));
-      if (size <= 5) bySize[static_cast<std::size_t>(size)].push_back(m);
-    }
     std::vector<TDealClass> out;
     out.reserve(134459);
-    std::array<int, 4> chosen{};
-    auto emit = [&] {
+    ForEachSuitClass(5, [&out](const TCardSet& cards, int weight) {
       TDealClass k;
-      int n = 0;
-      for (int s = 0; s < 4; ++s)
-        for (int r = 0; r < 13; ++r)
-          if (chosen[s] & (1 << r)) k.Cards[n++] = static_cast<cdCardDeck>(s * 13 + r + 1);
-      int weight = 24;
-      for (int s = 0; s < 4;) {
-        int run = 1;
-        while (s + run < 4 && chosen[s + run] == chosen[s]) ++run;
-        for (int f = 2; f <= run; ++f) weight /= f;
-        s += run;
-      }
+      for (std::size_t j = 0; j < 5; ++j) k.Cards[j] = static_cast<cdCardDeck>(cards[j] + 1);
       k.Weight = static_cast<std::uint8_t>(weight);
       out.push_back(k);
-    };
-    auto pick = [&](auto&& self, int suit, int limit, int left) -> void {
-      for (int size = suit == 3 ? left : 0; size <= left; ++size) {
-        const auto& list = bySize[static_cast<std::size_t>(size)];
-        // First set not above the previous suit's.
-        auto it = std::lower_bound(list.begin(), list.end(), limit, std::greater<int>());
-        for (; it != list.end(); ++it) {
-          chosen[static_cast<std::size_t>(suit)] = *it;
-          if (suit == 3)
-            emit();
-          else
-            self(self, suit + 1, *it, left - size);
-        }
-      }
-    };
-    pick(pick, 0, (1 << 13) - 1, 5);
+    });
     return out;
   }();
   return classes;
 }
 
-struct TPartialSums {
-  __int128 Pay = 0;
-  std::array<__int128, kOutcomeCount> Outcomes{};
-};
-
-// Sums over deal classes. The value of a hold is linear in the counts, so the superset
-// transform runs on pay-weighted sums; only the chosen hold needs its outcome counts.
-struct TReturnWorker {
-  const TDrawTables& Tables;
+struct TClassValueData {
   TUnitPays Pays;
-  std::int64_t Lcm;
   std::array<std::int64_t, kOutcomeCount> Weighted0{};
   std::vector<std::int64_t> Weighted1, Weighted2, Weighted3, Weighted4;
-
-  template <typename T>
-  void Weigh(const std::vector<T>& counts, std::vector<std::int64_t>& into) const {
-    into.resize(counts.size() / kOutcomeCount);
-    for (std::size_t i = 0; i < into.size(); ++i) {
-      std::int64_t s = 0;
-      for (std::size_t c = 0; c < kOutcomeCount; ++c)
-        s += std::int64_t{counts[i * kOutcomeCount + c]} * Pays[c];
-      into[i] = s;
-    }
-  }
-
-  TReturnWorker(const TDrawTables& tables, const TUnitPays& pays, std::int64_t lcm)
-      : Tables(tables), Pays(pays), Lcm(lcm) {
-    for (std::size_t c = 0; c < kOutcomeCount; ++c)
-      Weighted0[0] += std::int64_t{tables.FCount0[c]} * pays[c];
-    Weigh(tables.FCount1, Weighted1);
-    Weigh(tables.FCount2, Weighted2);
-    Weigh(tables.FCount3, Weighted3);
-    Weigh(tables.FCount4, Weighted4);
-  }
-
-  void AddCounts(int mask, std::uint32_t rank, std::int64_t sign, TOutcomeCounts& out) const {
-    const std::size_t at = std::size_t{rank} * kOutcomeCount;
-    switch (kMasks.Size[mask]) {
-      case 0:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount0[c];
-        break;
-      case 1:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount1[at + c];
-        break;
-      case 2:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount2[at + c];
-        break;
-      case 3:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount3[at + c];
-        break;
-      case 4:
-        for (std::size_t c = 0; c < kOutcomeCount; ++c) out[c] += sign * Tables.FCount4[at + c];
-        break;
-      default:
-        out[Tables.FOutcomes[rank]] += sign;
-        break;
-    }
-  }
-
-  void Sum(const TDealClass* first, const TDealClass* last, TPartialSums& sums) const {
-    std::array<std::uint32_t, 32> rank{};
-    std::array<std::int64_t, 32> pay{};
-    std::array<double, 32> value{};
-    std::array<double, 6> inverseDraws{};
-    for (int held = 0; held <= 5; ++held)
-      inverseDraws[static_cast<std::size_t>(held)] = 1.0 / static_cast<double>(DrawCount(5 - held));
-    for (const TDealClass* k = first; k != last; ++k) {
-      // Class cards come in ascending code order already.
-      std::array<int, 5> sorted{};
-      for (int j = 0; j < 5; ++j) sorted[j] = k->Cards[j] - 1;
-      SubsetRanks(sorted, rank);
-      pay[0] = Weighted0[0];
-      for (int m = 1; m < 31; ++m) {
-        switch (kMasks.Size[m]) {
-          case 1:
-            pay[m] = Weighted1[rank[m]];
-            break;
-          case 2:
-            pay[m] = Weighted2[rank[m]];
-            break;
-          case 3:
-            pay[m] = Weighted3[rank[m]];
-            break;
-          default:
-            pay[m] = Weighted4[rank[m]];
-            break;
-        }
-      }
-      pay[31] = Pays[Tables.FOutcomes[rank[31]]];
-      for (int bit = 1; bit < 32; bit <<= 1)
-        for (int base = 0; base < 32; base += 2 * bit)
-          for (int m = base; m < base + bit; ++m) pay[m] -= pay[m + bit];
-
-      // Doubles find the best value; exact arithmetic decides among the holds that come
-      // within rounding of it, so ties break the same way on every machine.
-      for (int m = 0; m < 32; ++m)
-        value[m] = static_cast<double>(pay[m]) * inverseDraws[kMasks.Size[m]];
-      const double top = *std::max_element(value.begin(), value.end());
-      const double near = top - std::abs(top) * 1e-9;
-      int best = -1;
-      for (int m = 0; m < 32; ++m) {
-        if (value[m] < near) continue;
-        if (best < 0 || static_cast<__int128>(pay[m]) * DrawCount(5 - kMasks.Size[best]) >
-                            static_cast<__int128>(pay[best]) * DrawCount(5 - kMasks.Size[m]))
-          best = m;
-      }
-
-      TOutcomeCounts counts{};
-      const int free = 31 & ~best;
-      for (int sub = free;; sub = (sub - 1) & free) {
-        const int s = best | sub;
-        AddCounts(s, rank[s], (kMasks.Size[sub] & 1) ? -1 : 1, counts);
-        if (sub == 0) break;
-      }
-      const __int128 factor =
-          static_cast<__int128>(k->Weight) * (Lcm / DrawCount(5 - kMasks.Size[best]));
-      sums.Pay += factor * pay[best];
-      for (std::size_t c = 0; c < kOutcomeCount; ++c) sums.Outcomes[c] += factor * counts[c];
-    }
-  }
 };
 
-TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, int threads) {
-  const TUnitPays pays = UnitPaysOf(table);
-  const auto& classes = DealClasses();
-  const std::int64_t lcm = LcmOfDrawCounts();
-  threads = std::clamp(threads, 1, 8);
+namespace {
 
-  const TReturnWorker worker(tables, pays, lcm);
-  std::vector<TPartialSums> sums(static_cast<std::size_t>(threads));
+template <typename T>
+void Weigh(const std::vector<T>& counts, const TUnitPays& pays, std::vector<std::int64_t>& into) {
+  into.resize(counts.size() / kOutcomeCount);
+  for (std::size_t i = 0; i < into.size(); ++i) {
+    std::int64_t s = 0;
+    for (std::size_t c = 0; c < kOutcomeCount; ++c)
+      s += std::int64_t{counts[i * kOutcomeCount + c]} * pays[c];
+    into[i] = s;
+  }
+}
+
+}  // namespace
+
+// The value of a hold is linear in the counts, so the tables are weighed by the pays once
+// and the superset transform runs on pay sums.
+THoldValueCounter::THoldValueCounter(const TDrawTables& tables, const TUnitPays& pays)
+    : FTables(tables), FData(std::make_unique<TClassValueData>()) {
+  TClassValueData& d = *FData;
+  d.Pays = pays;
+  for (std::size_t c = 0; c < kOutcomeCount; ++c)
+    d.Weighted0[0] += std::int64_t{tables.FCount0[c]} * pays[c];
+  Weigh(tables.FCount1, pays, d.Weighted1);
+  Weigh(tables.FCount2, pays, d.Weighted2);
+  Weigh(tables.FCount3, pays, d.Weighted3);
+  Weigh(tables.FClassCount4, pays, d.Weighted4);
+}
+
+THoldValueCounter::~THoldValueCounter() = default;
+
+TClassSubsets::TClassSubsets(const TDealClass& k) {
+  // Class cards come in ascending code order already.
+  std::array<int, 5> sorted{};
+  for (std::size_t j = 0; j < 5; ++j) sorted[j] = k.Cards[j] - 1;
+  SubsetRanks(sorted, Rank);
+  Dealt = OutcomeOfIndexes(sorted);
+}
+
+void THoldValueCounter::Values(const TClassSubsets& k, THoldValues& values) const {
+  const TClassValueData& d = *FData;
+  const auto& rank = k.Rank;
+  auto& pay = values;
+  pay[0] = d.Weighted0[0];
+  for (const int m : kMasks.OfSize1) pay[m] = d.Weighted1[rank[m]];
+  for (const int m : kMasks.OfSize2) pay[m] = d.Weighted2[rank[m]];
+  for (const int m : kMasks.OfSize3) pay[m] = d.Weighted3[rank[m]];
+  for (const int m : kMasks.OfSize4) pay[m] = d.Weighted4[FTables.FClassOf4[rank[m]]];
+  pay[31] = d.Pays[k.Dealt];
+  ExcludeSupersets(pay);
+  for (int m = 0; m < 32; ++m) pay[m] *= kScaleBySize.Factor[kMasks.Size[m]];
+}
+
+TOutcomeTally::TOutcomeTally(const TDrawTables& tables)
+    : FTables(tables),
+      FWeight1(Choose(kCards, 1), 0),
+      FWeight2(Choose(kCards, 2), 0),
+      FWeight3(Choose(kCards, 3), 0),
+      FWeight4(tables.FClassCount4.size() / kOutcomeCount, 0) {}
+
+void TOutcomeTally::Add(const TClassSubsets& k, int held, std::int64_t weight) {
+  const auto& rank = k.Rank;
+  // Exactly the held cards: inclusion and exclusion over the counts of their supersets.
+  const int free = 31 & ~held;
+  for (int sub = free;; sub = (sub - 1) & free) {
+    const int s = held | sub;
+    const std::int64_t w = (kMasks.Size[sub] & 1) ? -weight : weight;
+    switch (kMasks.Size[s]) {
+      case 0:
+        FWeight0 += w;
+        break;
+      case 1:
+        FWeight1[rank[s]] += w;
+        break;
+      case 2:
+        FWeight2[rank[s]] += w;
+        break;
+      case 3:
+        FWeight3[rank[s]] += w;
+        break;
+      case 4:
+        FWeight4[FTables.FClassOf4[rank[s]]] += w;
+        break;
+      default:
+        FFive[k.Dealt] += w;
+        break;
+    }
+    if (sub == 0) break;
+  }
+}
+
+void TOutcomeTally::Merge(const TOutcomeTally& other) {
+  FWeight0 += other.FWeight0;
+  auto add = [](std::vector<std::int64_t>& into, const std::vector<std::int64_t>& from) {
+    for (std::size_t i = 0; i < into.size(); ++i) into[i] += from[i];
+  };
+  add(FWeight1, other.FWeight1);
+  add(FWeight2, other.FWeight2);
+  add(FWeight3, other.FWeight3);
+  add(FWeight4, other.FWeight4);
+  for (std::size_t c = 0; c < kOutcomeCount; ++c) FFive[c] += other.FFive[c];
+}
+
+std::array<__int128, kOutcomeCount> TOutcomeTally::Sum() const {
+  std::array<__int128, kOutcomeCount> sum{};
+  auto addRows = [&sum](const std::vector<std::int64_t>& weights, const auto& rows) {
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+      if (weights[i] == 0) continue;
+      for (std::size_t c = 0; c < kOutcomeCount; ++c)
+        sum[c] += static_cast<__int128>(weights[i]) * rows[i * kOutcomeCount + c];
+    }
+  };
+  for (std::size_t c = 0; c < kOutcomeCount; ++c)
+    sum[c] += static_cast<__int128>(FWeight0) * FTables.FCount0[c] + FFive[c];
+  addRows(FWeight1, FTables.FCount1);
+  addRows(FWeight2, FTables.FCount2);
+  addRows(FWeight3, FTables.FCount3);
+  addRows(FWeight4, FTables.FClassCount4);
+  return sum;
+}
+
+int BestOf(const THoldValues& values) {
+  int best = 0;
+  for (int m = 1; m < 32; ++m)
+    if (values[static_cast<std::size_t>(m)] > values[static_cast<std::size_t>(best)]) best = m;
+  return best;
+}
+
+namespace {
+
+struct TPartialSums {
+  __int128 Pay = 0;
+  TOutcomeTally Outcomes;
+};
+
+void SumClasses(const THoldValueCounter& counter, std::size_t first, std::size_t last,
+                TPartialSums& sums) {
+  const auto& classes = DealClasses();
+  THoldValues values{};
+  for (std::size_t i = first; i < last; ++i) {
+    const TDealClass& k = classes[i];
+    const TClassSubsets subsets(k);
+    counter.Values(subsets, values);
+    const int best = BestOf(values);
+    sums.Pay += static_cast<__int128>(k.Weight) * values[static_cast<std::size_t>(best)];
+    sums.Outcomes.Add(subsets, best,
+                      std::int64_t{k.Weight} * kScaleBySize.Factor[kMasks.Size[best]]);
+  }
+}
+
+}  // namespace
+
+TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, int threads) {
+  const auto& classes = DealClasses();
+  const THoldValueCounter counter(tables, UnitPaysOf(table));
+  const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+  std::vector<TPartialSums> sums(parts, TPartialSums{0, TOutcomeTally(tables)});
   std::vector<std::thread> workers;
-  const std::size_t per =
-      (classes.size() + static_cast<std::size_t>(threads) - 1) / static_cast<std::size_t>(threads);
-  for (int i = 0; i < threads; ++i) {
-    const std::size_t from = std::min(classes.size(), per * static_cast<std::size_t>(i));
+  const std::size_t per = (classes.size() + parts - 1) / parts;
+  for (std::size_t i = 0; i < parts; ++i) {
+    const std::size_t from = std::min(classes.size(), per * i);
     const std::size_t to = std::min(classes.size(), from + per);
-    TPartialSums& part = sums[static_cast<std::size_t>(i)];
-    if (i + 1 == threads)
-      worker.Sum(classes.data() + from, classes.data() + to, part);
+    TPartialSums& part = sums[i];
+    if (i + 1 == parts)
+      SumClasses(counter, from, to, part);
     else
-      workers.emplace_back([&worker, &classes, from, to, &part] {
-        worker.Sum(classes.data() + from, classes.data() + to, part);
-      });
+      workers.emplace_back([&counter, from, to, &part] { SumClasses(counter, from, to, part); });
   }
   for (auto& w : workers) w.join();
 
   TReturnReport report;
-  report.Denominator = static_cast<__int128>(kAllHands) * lcm;
-  for (const auto& s : sums) {
-    report.PayNumerator += s.Pay;
-    for (int c = 0; c < kOutcomeCount; ++c) report.OutcomeNumerators[c] += s.Outcomes[c];
+  report.Denominator = static_cast<__int128>(kAllHands) * kHoldValueScale;
+  for (std::size_t i = 0; i < sums.size(); ++i) {
+    report.PayNumerator += sums[i].Pay;
+    if (i > 0) sums[0].Outcomes.Merge(sums[i].Outcomes);
   }
+  const auto outcomes = sums[0].Outcomes.Sum();
+  for (int c = 0; c < kOutcomeCount; ++c) report.OutcomeNumerators[c] = outcomes[c];
   return report;
 }

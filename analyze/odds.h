@@ -37,14 +37,22 @@ class TDrawTables {
   TDrawTables() = default;
 
  private:
-  std::vector<std::uint8_t> FOutcomes;  // by colex rank of all five-card hands
-  std::vector<std::uint8_t> FCount4;
+  const std::uint8_t* Row4(std::uint32_t rank) const {
+    return FClassCount4.data() + std::size_t{FClassOf4[rank]} * kOutcomeCount;
+  }
+
+  // By colex rank of the cards' indexes; a five-card set is evaluated when asked for. A set
+  // of four counts as its suit class, whose counts its suits can't change: the class's
+  // rows are few enough to stay in the processor's cache.
+  std::vector<std::uint16_t> FClassOf4;
+  std::vector<std::uint8_t> FClassCount4;
   std::vector<std::uint16_t> FCount3;
   std::vector<std::uint16_t> FCount2;
   std::vector<std::uint32_t> FCount1;
   std::array<std::uint32_t, kOutcomeCount> FCount0{};
   friend struct TTableBuilder;
-  friend struct TReturnWorker;
+  friend class THoldValueCounter;
+  friend class TOutcomeTally;
 };
 
 // One hold of a dealt hand with the outcome counts over all its draws.
@@ -87,3 +95,54 @@ struct TDealClass {
 const std::vector<TDealClass>& DealClasses();
 
 TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, int threads = 2);
+
+// Hold values over one denominator that every DrawCount divides: a hold's value is its
+// expected pay for a stake of 1 times kHoldValueScale, a whole number, so values compare and
+// add up exactly.
+inline constexpr std::int64_t kHoldValueScale = 7669695;
+// The values of the 32 holds of a deal class: bit j of the index holds the class's card j.
+using THoldValues = std::array<std::int64_t, 32>;
+
+// Where a deal class's subsets stand in the draw tables, and what its five cards make.
+struct TClassSubsets {
+  std::array<std::uint32_t, 32> Rank{};  // colex rank of the cards of each mask
+  TOutcome Dealt = ocNoPair;
+  explicit TClassSubsets(const TDealClass& k);
+};
+
+// Values every hold of every deal class under one pay table. Values() may run on several
+// threads at once.
+class THoldValueCounter {
+ public:
+  THoldValueCounter(const TDrawTables& tables, const TUnitPays& pays);
+  ~THoldValueCounter();
+  THoldValueCounter(const THoldValueCounter&) = delete;
+  THoldValueCounter& operator=(const THoldValueCounter&) = delete;
+
+  void Values(const TClassSubsets& k, THoldValues& values) const;
+  void Values(const TDealClass& k, THoldValues& values) const { Values(TClassSubsets(k), values); }
+
+ private:
+  const TDrawTables& FTables;
+  std::unique_ptr<struct TClassValueData> FData;
+};
+
+// The outcome counts of many holds, each times a weight, summed. A hold's counts are a
+// signed sum of table rows, so the tally keeps one weight per row and multiplies out once.
+class TOutcomeTally {
+ public:
+  explicit TOutcomeTally(const TDrawTables& tables);
+  // Adds weight x the outcome counts over all draws of hold `held` (bit j: card j) of k.
+  void Add(const TClassSubsets& k, int held, std::int64_t weight);
+  void Merge(const TOutcomeTally& other);
+  std::array<__int128, kOutcomeCount> Sum() const;
+
+ private:
+  const TDrawTables& FTables;
+  std::int64_t FWeight0 = 0;
+  std::vector<std::int64_t> FWeight1, FWeight2, FWeight3, FWeight4;  // FWeight4 by class
+  std::array<std::int64_t, kOutcomeCount> FFive{};                   // holds of all five cards
+};
+
+// The hold play picks: the highest value, the lowest index among equals.
+int BestOf(const THoldValues& values);

@@ -1,16 +1,23 @@
 // Targets on the 2-core machine: `return` for an arbitrary pay table under 0.5 s with the
-// tables built (BM_ReturnFromScratch), `advise` under 2 ms per hand (BM_AdviseHand, and
-// BM_AdviseFromScratch for a whole one-hand run), `simulate --strategy none` at least
-// 2 million hands per second (BM_SimulateNone, items per second).
+// tables built (BM_ReturnFromScratch), and the whole `lumaro-analyze return` process under
+// 0.1 s (BM_ReturnCommand); a strategy chart and its return for a new pay table under 1 s,
+// tables included (BM_ChartFromScratch; BM_ChartWithBuiltTables without them); `advise`
+// under 2 ms per hand (BM_AdviseHand, and BM_AdviseFromScratch for a whole one-hand run);
+// `simulate --strategy none` at least 2 million hands per second (BM_SimulateNone, items
+// per second).
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
+#include "card_text.h"
 #include "odds.h"
 #include "simulate.h"
+#include "strategy_chart.h"
 
 namespace {
 
@@ -63,6 +70,48 @@ void BM_ReturnWithBuiltTables(benchmark::State& state) {
             .PayNumerator);
 }
 BENCHMARK(BM_ReturnWithBuiltTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole command as a player runs it: start-up, tables, return, output.
+void BM_ReturnCommand(benchmark::State& state) {
+  std::mt19937 random(5);
+  for (auto _ : state) {
+    const std::string command = std::string(LUMARO_ANALYZE_PROGRAM) + " return --paytable " +
+                                PayTableText(ArbitraryTable(random)) + " >/dev/null";
+    if (std::system(command.c_str()) != 0) state.SkipWithError("lumaro-analyze failed");
+  }
+}
+BENCHMARK(BM_ReturnCommand)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Fastest);
+
+void BM_ChartWithBuiltTables(benchmark::State& state) {
+  std::mt19937 random(6);
+  Tables();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        BuildStrategyChart(Tables(), ArbitraryTable(random), {static_cast<int>(state.range(0)), 2})
+            .ChartReturn.Numerator);
+}
+// 0: the full chart; 15: --max-lines 15.
+BENCHMARK(BM_ChartWithBuiltTables)->Arg(0)->Arg(15)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ChartFromScratch(benchmark::State& state) {
+  std::mt19937 random(7);
+  for (auto _ : state) {
+    const auto tables = TDrawTables::Build(2);
+    benchmark::DoNotOptimize(
+        BuildStrategyChart(*tables, ArbitraryTable(random)).ChartReturn.Numerator);
+  }
+}
+BENCHMARK(BM_ChartFromScratch)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2)
+    ->Repetitions(3)
+    ->ComputeStatistics("min", Fastest);
 
 THandCards RandomHand(std::mt19937& random) {
   std::array<cdCardDeck, 52> deck{};

@@ -49,10 +49,11 @@ TEST(ParsePayTable, AcceptsNineMultipliersAndNothingElse) {
             (std::array<std::int32_t, 9>{0, 1, 2, 3, 5, 8, 24, 49, 799}));
   EXPECT_EQ(ParsePayTable(" 0, 1,2,3,4,7,11,49, +99 ").H,
             (std::array<std::int32_t, 9>{0, 1, 2, 3, 4, 7, 11, 49, 99}));
-  EXPECT_EQ(ParsePayTable("0,0,0,0,0,0,0,0,2147483646").H[8], 2147483646);
+  // As far as the game's start-up takes a stored multiplier: the 32-bit limit.
+  EXPECT_EQ(ParsePayTable("0,0,0,0,0,0,0,0,2147483647").H[8], 2147483647);
   EXPECT_EQ(PayTableText(ParsePayTable("0,1,2,3,4,7,11,49,99")), "0,1,2,3,4,7,11,49,99");
   for (const char* bad : {"", "0,1,2,3,4,7,11,49", "0,1,2,3,4,7,11,49,99,5", "0,1,2,3,4,7,11,49,-1",
-                          "0,1,2,3,4,7,11,49,2147483647", "0,1,2,3,4,7,11,49,99999999999999999999",
+                          "0,1,2,3,4,7,11,49,2147483648", "0,1,2,3,4,7,11,49,99999999999999999999",
                           "0,1,2,3,4,7,11,,99", "0,1,2,3,4,7,11,49,99,", "0;1;2;3;4;7;11;49;99",
                           "0,1,2,3,4,7.5,11,49,99", "0,1,2,3,4,7,11,49,0x10"}) {
     EXPECT_THROW(ParsePayTable(bad), TUsageError) << '"' << bad << '"';

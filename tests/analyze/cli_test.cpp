@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "card_text.h"
@@ -15,10 +16,12 @@ struct TRun {
   int Loads = 0;
 };
 
-TRun RunTool(std::vector<std::string> args, const TProgressOptions& progress = {}) {
+TRun RunTool(std::vector<std::string> args, const TProgressOptions& progress = {},
+             const std::string& input = "") {
   TRun run;
   std::ostringstream out;
   std::ostringstream err;
+  std::istringstream in(input);
   run.Code = RunAnalyze(
       args, out, err,
       [&run] {
@@ -28,7 +31,7 @@ TRun RunTool(std::vector<std::string> args, const TProgressOptions& progress = {
         stored.Origin = "player's file";
         return stored;
       },
-      progress);
+      progress, &in);
   run.Out = out.str();
   run.Err = err.str();
   return run;
@@ -70,6 +73,20 @@ TEST(Cli, BadInputGivesOneLineAndExitCodeTwo) {
       {{"simulate", "--seed", "1", "--hands", "2147483648"}, "bad --hands '2147483648'"},
       {{"help", "extra"}, "unexpected argument 'extra'"},
       {{"help", "--json"}, "--json does not apply to help"},
+      {{"strategy", "--json", "--json"}, "--json given twice"},
+      {{"strategy", "--json=yes"}, "--json takes no value"},
+      {{"--help", "-h"}, "--help given twice"},
+      {{"strategy", "--max-lines", "0"}, "bad --max-lines '0'"},
+      {{"strategy", "--max-lines", "1000"}, "bad --max-lines '1000'"},
+      {{"strategy", "--hand", "AS KS"}, "expected five cards, got 2"},
+      {{"strategy", "--hand", "AS KS QS JS TS", "--hands", "-"}, "--hand and --hands do not go"},
+      {{"strategy", "--hands", ""}, "--hands needs a file name"},
+      {{"strategy", "--seed", "1"}, "--seed does not apply to strategy"},
+      {{"strategy", "AS"}, "unexpected argument 'AS'"},
+      {{"return", "--max-lines", "5"}, "--max-lines does not apply to return"},
+      {{"return", "--hands", "5"}, "--hands does not apply to return"},
+      {{"advise", "AS KH TD 2C 9S", "--hand", "AS KH TD 2C 9S"}, "--hand does not apply to advise"},
+      {{"return", "--paytable", "0,1,2,3,4,7,11,49,2147483648"}, "malformed pay table"},
   };
   for (const auto& [args, message] : cases) {
     const TRun run = RunTool(args);
@@ -180,6 +197,87 @@ TEST(Cli, SimulateShowsProgressOnATerminalOnlyWhenSlow) {
   EXPECT_EQ(runWithClock(0.1, {}, false).second, "");
   EXPECT_EQ(runWithClock(0.5, {"--json"}, true).second, "");
   EXPECT_NE(runWithClock(0.5, {"--json"}, false).second, "");
+}
+
+// Blanks around numbers and names count for nothing, whichever the option.
+TEST(Cli, BlanksAroundValuesAreIgnoredForEveryOption) {
+  const TRun blanks =
+      RunTool({"simulate", "--seed", " 0", "--hands=2 ", "--strategy", "\tall ", "--bet", " 10",
+               "--total", "500 ", "--paytable", " 0, 1,2,3,4,7,11,49,99"});
+  const TRun plain =
+      RunTool({"simulate", "--seed", "0", "--hands", "2", "--strategy", "all", "--bet", "10",
+               "--total", "500", "--paytable", "0,1,2,3,4,7,11,49,99"});
+  ASSERT_EQ(blanks.Code, kExitOk) << blanks.Err;
+  EXPECT_EQ(blanks.Out, plain.Out);
+}
+
+// The table keeps a blank between its columns for the largest multipliers too.
+TEST(Cli, ReturnColumnsStayApartForTheLargestMultipliers) {
+  const TRun run = RunTool({"return", "--paytable",
+                            "2147483647,2147483647,2147483647,1,1,1,1,1,"
+                            "2147483647"});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err;
+  const auto lines = Lines(run.Out);
+  ASSERT_EQ(lines.size(), 4u + 12u);
+  EXPECT_EQ(lines[11].rfind("2 Pair", 0), 0u);
+  EXPECT_NE(lines[11].find(" 2147483648 "), std::string::npos) << lines[11];
+}
+
+TEST(Cli, StrategyPrintsTheChartWithItsCost) {
+  const TRun run = RunTool({"strategy", "--max-lines", "15"});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err;
+  const auto lines = Lines(run.Out);
+  ASSERT_GE(lines.size(), 3u + 16u + 4u);
+  EXPECT_EQ(lines[0], "Pay table H1..H9: 0,1,2,3,5,8,24,49,799 (player's file)");
+  EXPECT_EQ(lines[2], "Line   Deals  Example (held | drawn)  Pattern");
+  EXPECT_EQ(lines[3].rfind("   1  ", 0), 0u) << lines[3];
+  EXPECT_EQ(lines[18].rfind("  16  ", 0), 0u) << lines[18];
+  EXPECT_NE(lines[18].find("  | 5D 6D 8C 9H TS "), std::string::npos) << lines[18];
+  EXPECT_EQ(lines[18].substr(lines[18].size() - 20), "  discard everything");
+  const std::size_t n = lines.size();
+  EXPECT_EQ(lines[n - 3].rfind("Return holding by the chart: 99.5", 0), 0u) << lines[n - 3];
+  EXPECT_NE(lines[n - 3].find("% (16 lines)"), std::string::npos);
+  EXPECT_EQ(lines[n - 2], "Return under optimal play:   99.5439%");
+  EXPECT_EQ(lines[n - 1].rfind("The chart gives up 0.0", 0), 0u) << lines[n - 1];
+}
+
+TEST(Cli, StrategyJudgesHandsAsTextOrOneJsonDocument) {
+  const TRun text = RunTool({"strategy", "--paytable", "0,1,2,3,5,8,24,49,799", "--hands", "-"}, {},
+                            "AS KS QS JS 9H\n\n  2c 3d 4h 5s 7c\n");
+  ASSERT_EQ(text.Code, kExitOk) << text.Err;
+  EXPECT_EQ(text.Loads, 0);
+  const auto lines = Lines(text.Out);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(
+      lines[3],
+      "AS KS QS JS 9H     2  AS KS QS JS     AS KS QS JS      0.000000  four to a royal flush");
+  EXPECT_EQ(lines[4].rfind("2C 3D 4H 5S 7C", 0), 0u);
+
+  const TRun bad = RunTool({"strategy", "--hands", "-"}, {}, "AS KS QS JS 9H\nAS KS\n");
+  EXPECT_EQ(bad.Code, kExitUsage);
+  EXPECT_EQ(bad.Err, "lumaro-analyze: standard input line 2: expected five cards, got 2\n");
+  EXPECT_EQ(bad.Out, "");
+
+  // The chart's hold gives up something against the best one: a high pair over a royal draw.
+  const TRun json = RunTool({"strategy", "--json", "--hand", "QS JS 9S QH 3C"});
+  ASSERT_EQ(json.Code, kExitOk) << json.Err;
+  const std::string& doc = json.Out;
+  EXPECT_EQ(doc.rfind("{\"paytable\":[0,1,2,3,5,8,24,49,799],\"origin\":\"player's file\","
+                      "\"lines\":[{\"line\":1,\"pattern\":",
+                      0),
+            0u)
+      << doc;
+  EXPECT_NE(doc.find(",\"chartReturn\":99.5"), std::string::npos);
+  EXPECT_NE(doc.find(",\"bestReturn\":99.543904,"), std::string::npos);
+  EXPECT_NE(doc.find(",\"hands\":[{\"hand\":[\"QS\",\"JS\",\"9S\",\"QH\",\"3C\"],\"line\":"),
+            std::string::npos);
+  EXPECT_NE(doc.find(",\"chartHold\":[\"QS\",\"QH\"],\"bestHold\":[\"QS\",\"QH\"],"),
+            std::string::npos)
+      << doc;
+  EXPECT_EQ(doc.back(), '\n');
+  EXPECT_EQ(std::count(doc.begin(), doc.end(), '\n'), 1);
+  EXPECT_EQ(std::count(doc.begin(), doc.end(), '{'), std::count(doc.begin(), doc.end(), '}'));
+  EXPECT_EQ(std::count(doc.begin(), doc.end(), '['), std::count(doc.begin(), doc.end(), ']'));
 }
 
 TEST(Cli, ReturnPrintsTheExactReturnAndEveryCategory) {

@@ -56,6 +56,14 @@ TEST_F(StoredPayTable, StoredMultipliersApplyAsAtTheGamesStart) {
   EXPECT_EQ(stored.Origin, IniPath().toStdString());
 }
 
+TEST_F(StoredPayTable, UnreadableFileGivesTheDefaultsAndSaysWhy) {
+  ASSERT_TRUE(QDir().mkpath(IniPath()));
+  const TStoredPayTable stored = LoadPlayerPayTable();
+  EXPECT_EQ(stored.Table, TPayTable{});
+  EXPECT_EQ(stored.Origin,
+            "game defaults: " + IniPath().toStdString() + " could not be read: not a regular file");
+}
+
 TEST_F(StoredPayTable, CorruptFileGivesTheDefaults) {
   WriteIni(QByteArray("\x00\xff[Payouts\nH1=\x01\x02", 16));
   EXPECT_EQ(LoadPlayerPayTable().Table, TPayTable{});

@@ -1,0 +1,862 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#include "strategy_chart.h"
+
+#include <algorithm>
+#include <limits>
+#include <thread>
+
+namespace {
+
+constexpr std::int64_t kNoValue = std::numeric_limits<std::int64_t>::min();
+constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+
+// For every deal class, the leaves that fit some hold of it and what the best hold of each
+// is worth, times the class's weight: all the chart building needs to know.
+struct TClassPatterns {
+  std::vector<std::uint32_t> Start;  // entries of class c: Start[c] .. Start[c + 1]
+  std::vector<TPatternId> Pattern;
+  std::vector<std::int64_t> Value;
+  std::vector<std::int64_t> Best;  // the class's best hold
+
+  std::size_t Classes() const { return Best.size(); }
+};
+
+struct TClassChunk {
+  std::vector<std::uint32_t> Count;
+  std::vector<TPatternId> Pattern;
+  std::vector<std::int64_t> Value;
+  std::vector<std::int64_t> Best;
+};
+
+void FillChunk(const THoldValueCounter& counter, std::size_t first, std::size_t last,
+               TClassChunk& chunk) {
+  const auto& classes = DealClasses();
+  THoldValues values{};
+  std::vector<std::int64_t> best(static_cast<std::size_t>(LeafCount()), kNoValue);
+  std::vector<TPatternId> touched;
+  for (std::size_t i = first; i < last; ++i) {
+    const TDealClass& k = classes[i];
+    counter.Values(k, values);
+    touched.clear();
+    const THandShape shape(k.Cards);
+    for (int m = 0; m < 32; ++m) {
+      const std::int64_t v = values[static_cast<std::size_t>(m)];
+      for (const TPatternId p : LeavesOfHold(shape, static_cast<std::uint8_t>(m))) {
+        if (best[p] == kNoValue) touched.push_back(p);
+        best[p] = std::max(best[p], v);
+      }
+    }
+    std::sort(touched.begin(), touched.end());
+    for (const TPatternId p : touched) {
+      chunk.Pattern.push_back(p);
+      chunk.Value.push_back(best[p] * k.Weight);
+      best[p] = kNoValue;
+    }
+    chunk.Count.push_back(static_cast<std::uint32_t>(touched.size()));
+    chunk.Best.push_back(values[static_cast<std::size_t>(BestOf(values))] * k.Weight);
+  }
+}
+
+TClassPatterns CountClassPatterns(const THoldValueCounter& counter, int threads) {
+  const std::size_t total = DealClasses().size();
+  const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+  std::vector<TClassChunk> chunks(parts);
+  std::vector<std::thread> workers;
+  const std::size_t per = (total + parts - 1) / parts;
+  for (std::size_t i = 0; i < parts; ++i) {
+    const std::size_t from = std::min(total, per * i);
+    const std::size_t to = std::min(total, from + per);
+    if (i + 1 == parts)
+      FillChunk(counter, from, to, chunks[i]);
+    else
+      workers.emplace_back(
+          [&counter, from, to, &chunks, i] { FillChunk(counter, from, to, chunks[i]); });
+  }
+  for (auto& w : workers) w.join();
+
+  TClassPatterns out;
+  std::size_t entries = 0;
+  for (const auto& chunk : chunks) entries += chunk.Pattern.size();
+  out.Pattern.reserve(entries);
+  out.Value.reserve(entries);
+  out.Best.reserve(total);
+  out.Start.reserve(total + 1);
+  out.Start.push_back(0);
+  for (auto& chunk : chunks) {
+    for (const auto n : chunk.Count) out.Start.push_back(out.Start.back() + n);
+    out.Pattern.insert(out.Pattern.end(), chunk.Pattern.begin(), chunk.Pattern.end());
+    out.Value.insert(out.Value.end(), chunk.Value.begin(), chunk.Value.end());
+    out.Best.insert(out.Best.end(), chunk.Best.begin(), chunk.Best.end());
+    chunk = {};
+  }
+  return out;
+}
+
+// A candidate chart line: a set of leaves; it fits a class when any of them does and is
+// worth the best of their holds.
+using TUnit = std::vector<TPatternId>;
+
+// Orders units so that holding the first that fits plays best. Each class keeps the first
+// two active units that fit it, so what a unit adds at every place in the order comes from
+// one pass over the classes it fits, and moving it touches only those.
+class TOrderSearch {
+ public:
+  TOrderSearch(const TClassPatterns& data, std::vector<TUnit> units) : FUnits(std::move(units)) {
+    const std::size_t classes = data.Classes();
+    std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(LeafCount()));
+    for (std::uint32_t u = 0; u < FUnits.size(); ++u)
+      for (const TPatternId p : FUnits[u]) unitsOf[p].push_back(u);
+    std::vector<std::int64_t> best(FUnits.size(), kNoValue);
+    std::vector<std::uint32_t> touched;
+    FStart.reserve(classes + 1);
+    FStart.push_back(0);
+    FUnitOf.reserve(data.Pattern.size());
+    FValue.reserve(data.Pattern.size());
+    std::vector<std::uint32_t> fitCount(FUnits.size() + 1, 0);
+    for (std::size_t c = 0; c < classes; ++c) {
+      touched.clear();
+      // Entries come in leaf order, so the first leaf of a unit that fits is met first.
+      for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
+        for (const std::uint32_t u : unitsOf[data.Pattern[e]])
+          if (best[u] == kNoValue) {
+            touched.push_back(u);
+            best[u] = data.Value[e];
+          }
+      for (const std::uint32_t u : touched) {
+        FUnitOf.push_back(u);
+        FValue.push_back(best[u]);
+        ++fitCount[u + 1];
+        best[u] = kNoValue;
+      }
+      FStart.push_back(static_cast<std::uint32_t>(FUnitOf.size()));
+    }
+    // The classes each unit fits, all in one array.
+    for (std::size_t u = 1; u < fitCount.size(); ++u) fitCount[u] += fitCount[u - 1];
+    FFitStart = fitCount;
+    FFitClass.resize(FUnitOf.size());
+    FFitEntry.resize(FUnitOf.size());
+    for (std::uint32_t c = 0; c < classes; ++c)
+      for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
+        const std::uint32_t at = fitCount[FUnitOf[e]]++;
+        FFitClass[at] = c;
+        FFitEntry[at] = e;
+      }
+    FActive.assign(FUnits.size(), false);
+    FFirst.assign(classes, kNone);
+    FSecond.assign(classes, kNone);
+  }
+
+  std::uint32_t Units() const { return static_cast<std::uint32_t>(FUnits.size()); }
+  const TUnit& Unit(std::uint32_t u) const { return FUnits[u]; }
+  const std::vector<std::uint32_t>& Order() const { return FOrder; }
+  bool Active(std::uint32_t u) const { return FActive[u]; }
+  std::uint32_t Position(std::uint32_t u) const { return FPosition[u]; }
+
+  // Every unit in `order`, the first `active` of them in play.
+  void Start(std::vector<std::uint32_t> order, std::size_t active) {
+    FOrder = std::move(order);
+    FPosition.assign(FUnits.size(), kNone);
+    for (std::uint32_t i = 0; i < FOrder.size(); ++i) {
+      FPosition[FOrder[i]] = i;
+      FActive[FOrder[i]] = i < active;
+    }
+    for (std::uint32_t c = 0; c < FFirst.size(); ++c) Rescan(c);
+  }
+
+  __int128 Total() const {
+    __int128 total = 0;
+    for (const std::uint32_t e : FFirst)
+      if (e != kNone) total += FValue[e];
+    return total;
+  }
+
+  // Each unit's value per deal where it fits, on average.
+  std::vector<double> AverageValues() const {
+    const auto& classes = DealClasses();
+    std::vector<double> average(FUnits.size(), 0);
+    for (std::uint32_t u = 0; u < FUnits.size(); ++u) {
+      double weight = 0;
+      for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+        average[u] += static_cast<double>(FValue[FFitEntry[f]]);
+        weight += classes[FFitClass[f]].Weight;
+      }
+      if (weight > 0) average[u] /= weight;
+    }
+    return average;
+  }
+
+  // Moves every unit to its best place, round after round, until a round changes nothing.
+  // With `bringIn`, units out of play come in where they add something.
+  void Improve(bool bringIn = false, int rounds = 50) {
+    for (int round = 0; round < rounds; ++round) {
+      bool moved = false;
+      const std::vector<std::uint32_t> snapshot = FOrder;
+      for (const std::uint32_t u : snapshot)
+        if ((FActive[u] || bringIn) && TryMove(u)) moved = true;
+      if (!moved) break;
+    }
+  }
+
+  // What the total loses when unit u goes; its classes fall to their next unit.
+  __int128 RemovalCost(std::uint32_t u) const {
+    __int128 cost = 0;
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      if (FFirst[c] == FFitEntry[f] && FSecond[c] != kNone)
+        cost += FValue[FFirst[c]] - FValue[FSecond[c]];
+    }
+    return cost;
+  }
+
+  // Whether taking unit u out changes the value of any class (or leaves one without a unit).
+  bool Decides(std::uint32_t u) const {
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      if (FFirst[c] == FFitEntry[f] &&
+          (FSecond[c] == kNone || FValue[FFirst[c]] != FValue[FSecond[c]]))
+        return true;
+    }
+    return false;
+  }
+
+  void SetActive(std::uint32_t u, bool active) {
+    if (FActive[u] == active) return;
+    FActive[u] = active;
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) Rescan(FFitClass[f]);
+  }
+
+  // Takes out every unit whose going changes no class's value, the last units first: of
+  // two that play alike the one earlier in the list of units stays.
+  void DropIdleUnits() {
+    for (bool dropped = true; dropped;) {
+      dropped = false;
+      std::vector<bool> decides(FUnits.size(), false);
+      for (std::uint32_t c = 0; c < FFirst.size(); ++c)
+        if (FFirst[c] != kNone && (FSecond[c] == kNone || FValue[FFirst[c]] != FValue[FSecond[c]]))
+          decides[FUnitOf[FFirst[c]]] = true;
+      for (std::uint32_t u = Units(); u-- > 0;)
+        if (FActive[u] && !decides[u] && !Decides(u)) {
+          SetActive(u, false);
+          dropped = true;
+        }
+    }
+  }
+
+  // What unit u adds at the best of `slots` (positions in the order: just before the unit
+  // there; the order's length: after all), the unit's own place left out, and that slot.
+  std::pair<__int128, std::uint32_t> BestSlot(std::uint32_t u,
+                                              const std::vector<std::uint32_t>& slots) {
+    ComputeGains(u);
+    std::uint32_t at = kNone;
+    for (const std::uint32_t j : slots)
+      if (at == kNone || FGain[j] > FGain[at]) at = j;
+    return {at == kNone ? 0 : FGain[at], at};
+  }
+
+  // What unit u adds where it is now.
+  __int128 CurrentGain(std::uint32_t u) {
+    ComputeGains(u);
+    return FActive[u] ? FGain[FPosition[u] + 1] : 0;
+  }
+
+  // Puts unit u (in play from then on) just before the unit at position `slot`.
+  void MoveTo(std::uint32_t u, std::uint32_t slot) {
+    const std::uint32_t from = FPosition[u];
+    const std::uint32_t to = slot > from ? slot - 1 : slot;
+    FOrder.erase(FOrder.begin() + from);
+    FOrder.insert(FOrder.begin() + to, u);
+    for (std::uint32_t i = std::min(from, to); i <= std::max(from, to); ++i)
+      FPosition[FOrder[i]] = i;
+    FActive[u] = true;
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      const std::uint32_t e = FFitEntry[f];
+      if (FFirst[c] == e || FSecond[c] == e) {
+        Rescan(c);
+      } else if (FFirst[c] == kNone || FPosition[u] < FPosition[FUnitOf[FFirst[c]]]) {
+        FSecond[c] = FFirst[c];
+        FFirst[c] = e;
+      } else if (FSecond[c] == kNone || FPosition[u] < FPosition[FUnitOf[FSecond[c]]]) {
+        FSecond[c] = e;
+      }
+    }
+  }
+
+  // Puts unit u at the best of `slots` when it adds there at least what it adds now
+  // (nothing, for a unit out of play); returns whether it moved.
+  bool PlaceNoWorse(std::uint32_t u, const std::vector<std::uint32_t>& slots) {
+    const __int128 now = CurrentGain(u);
+    std::uint32_t at = kNone;
+    for (const std::uint32_t j : slots)
+      if (FGain[j] >= now && (at == kNone || FGain[j] > FGain[at])) at = j;
+    if (at == kNone) return false;
+    MoveTo(u, at);
+    return true;
+  }
+
+ private:
+  void Rescan(std::uint32_t c) {
+    std::uint32_t first = kNone;
+    std::uint32_t second = kNone;
+    std::uint32_t firstAt = kNone;
+    std::uint32_t secondAt = kNone;
+    for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
+      const std::uint32_t u = FUnitOf[e];
+      if (!FActive[u]) continue;
+      const std::uint32_t at = FPosition[u];
+      if (at < firstAt) {
+        second = first;
+        secondAt = firstAt;
+        first = e;
+        firstAt = at;
+      } else if (at < secondAt) {
+        second = e;
+        secondAt = at;
+      }
+    }
+    FFirst[c] = first;
+    FSecond[c] = second;
+  }
+
+  // FGain[j]: what unit u adds placed just before position j (the order's length: last).
+  void ComputeGains(std::uint32_t u) {
+    const std::size_t n = FOrder.size();
+    FGain.assign(n + 1, 0);
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      const std::uint32_t e = FFitEntry[f];
+      // A class only u fits stays u's wherever it goes.
+      const std::uint32_t other = FFirst[c] == e ? FSecond[c] : FFirst[c];
+      if (other != kNone) FGain[FPosition[FUnitOf[other]]] += FValue[e] - FValue[other];
+    }
+    // Just before position j, u plays every class whose next unit is at j or later.
+    for (std::size_t j = n; j-- > 0;) FGain[j] += FGain[j + 1];
+  }
+
+  bool TryMove(std::uint32_t u) {
+    __int128 best = CurrentGain(u);
+    std::uint32_t at = kNone;
+    for (std::uint32_t j = 0; j < FGain.size(); ++j)
+      if (FGain[j] > best) {
+        best = FGain[j];
+        at = j;
+      }
+    if (at == kNone) return false;
+    MoveTo(u, at);
+    return true;
+  }
+
+  std::vector<TUnit> FUnits;
+  // The units that fit each class (FStart[c] .. FStart[c + 1]) and what they give there.
+  std::vector<std::uint32_t> FStart;
+  std::vector<std::uint32_t> FUnitOf;
+  std::vector<std::int64_t> FValue;
+  // The classes each unit fits, and its entry there.
+  std::vector<std::uint32_t> FFitStart;
+  std::vector<std::uint32_t> FFitClass;
+  std::vector<std::uint32_t> FFitEntry;
+  std::vector<bool> FActive;
+  std::vector<std::uint32_t> FOrder;
+  std::vector<std::uint32_t> FPosition;
+  std::vector<std::uint32_t> FFirst;
+  std::vector<std::uint32_t> FSecond;
+  std::vector<__int128> FGain;
+};
+
+TPatternId FamilyOfUnit(const TOrderSearch& search, std::uint32_t u) {
+  return FamilyOf(search.Unit(u).front());
+}
+
+// Slots just before and just after each unit in play for which `wanted` holds.
+template <typename F>
+std::vector<std::uint32_t> SlotsBeside(const TOrderSearch& search, F&& wanted) {
+  std::vector<std::uint32_t> slots;
+  for (const std::uint32_t v : search.Order())
+    if (search.Active(v) && wanted(v)) {
+      slots.push_back(search.Position(v));
+      slots.push_back(search.Position(v) + 1);
+    }
+  return slots;
+}
+
+// For every unit in play, the run of neighbouring units in play of its family it is in.
+std::vector<std::uint32_t> FamilyRuns(const TOrderSearch& search,
+                                      std::vector<std::uint32_t>& size) {
+  std::vector<std::uint32_t> run(search.Units(), kNone);
+  size.clear();
+  TPatternId last = 0;
+  for (const std::uint32_t u : search.Order()) {
+    if (!search.Active(u)) continue;
+    const TPatternId family = FamilyOfUnit(search, u);
+    if (size.empty() || family != last) size.push_back(0);
+    run[u] = static_cast<std::uint32_t>(size.size() - 1);
+    ++size.back();
+    last = family;
+  }
+  return run;
+}
+
+// A chart reads better with each family in one line: a unit joins another run of its
+// family at least as long as its own where that costs nothing, and a family's unused
+// leaves join it where they cost nothing. Runs only grow, so this ends.
+void GatherFamilies(TOrderSearch& search) {
+  for (int round = 0; round < 8; ++round) {
+    bool moved = false;
+    for (std::uint32_t u = 0; u < search.Units(); ++u) {
+      std::vector<std::uint32_t> size;
+      const std::vector<std::uint32_t> run = FamilyRuns(search, size);
+      const TPatternId family = FamilyOfUnit(search, u);
+      const std::uint32_t own = search.Active(u) ? size[run[u]] : 0;
+      const auto slots = SlotsBeside(search, [&](std::uint32_t v) {
+        return v != u && run[v] != run[u] && FamilyOfUnit(search, v) == family &&
+               size[run[v]] >= own;
+      });
+      if (!slots.empty() && search.PlaceNoWorse(u, slots)) moved = true;
+    }
+    if (!moved) break;
+  }
+}
+
+std::vector<TUnit> LinesInPlay(const TOrderSearch& search) {
+  std::vector<TUnit> lines;
+  for (const std::uint32_t u : search.Order())
+    if (search.Active(u)) lines.push_back(search.Unit(u));
+  return lines;
+}
+
+// The leaves of neighbouring lines as one line: in family order, with the leaves its name
+// covers.
+TUnit Joined(std::vector<TUnit>::const_iterator first, std::vector<TUnit>::const_iterator last) {
+  TUnit joined;
+  for (auto it = first; it != last; ++it) joined.insert(joined.end(), it->begin(), it->end());
+  std::sort(joined.begin(), joined.end());
+  joined.erase(std::unique(joined.begin(), joined.end()), joined.end());
+  return ImpliedLeaves(joined);
+}
+
+// How a list of lines plays every class: the first line that fits and what it gives, and
+// the same for the next line that fits.
+struct TLinePlay {
+  std::vector<std::uint32_t> First, Second;
+  std::vector<std::int64_t> FirstValue, SecondValue;
+};
+
+TLinePlay PlayLines(const TClassPatterns& data, const std::vector<TUnit>& lines) {
+  std::vector<std::uint32_t> lineOf(static_cast<std::size_t>(LeafCount()), kNone);
+  for (auto i = static_cast<std::uint32_t>(lines.size()); i-- > 0;)
+    for (const TPatternId p : lines[i]) lineOf[p] = i;
+  TLinePlay play;
+  const std::size_t classes = data.Classes();
+  play.First.assign(classes, kNone);
+  play.Second.assign(classes, kNone);
+  play.FirstValue.assign(classes, kNoValue);
+  play.SecondValue.assign(classes, kNoValue);
+  for (std::size_t c = 0; c < classes; ++c) {
+    auto& first = play.First[c];
+    auto& second = play.Second[c];
+    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e) {
+      const std::uint32_t line = lineOf[data.Pattern[e]];
+      const std::int64_t v = data.Value[e];
+      if (line == kNone) continue;
+      // Entries come in leaf order: a line's first leaf that fits is met first.
+      if (line == first || line == second) continue;
+      if (first == kNone || line < first) {
+        second = first;
+        play.SecondValue[c] = play.FirstValue[c];
+        first = line;
+        play.FirstValue[c] = v;
+      } else if (second == kNone || line < second) {
+        second = line;
+        play.SecondValue[c] = v;
+      }
+    }
+  }
+  return play;
+}
+
+// What joining lines [first, last] into one line adds: it changes only the classes one of
+// them plays, which then take the first leaf of the joined line that fits.
+__int128 JoinGain(const TClassPatterns& data, const std::vector<TUnit>& lines,
+                  const TLinePlay& play, const std::vector<std::vector<std::uint32_t>>& classesOf,
+                  std::uint32_t first, std::uint32_t last) {
+  std::vector<bool> joined(static_cast<std::size_t>(LeafCount()), false);
+  for (const TPatternId leaf : Joined(lines.begin() + first, lines.begin() + last + 1))
+    joined[leaf] = true;
+  __int128 gain = 0;
+  for (std::uint32_t line = first; line <= last; ++line)
+    for (const std::uint32_t c : classesOf[line])
+      for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
+        if (joined[data.Pattern[e]]) {
+          gain += data.Value[e] - play.FirstValue[c];
+          break;
+        }
+  return gain;
+}
+
+// Neighbouring lines of one family read as one line ("Q J or K Q suited") that takes the
+// first of its leaves that fits in family order: they are joined where that loses nothing.
+// Then lines that change no class's value go, the lowest first, until every line counts.
+std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    lines[i] = Joined(lines.begin() + static_cast<std::ptrdiff_t>(i),
+                      lines.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+  for (;;) {
+    const TLinePlay play = PlayLines(data, lines);
+    std::vector<std::vector<std::uint32_t>> classesOf(lines.size());
+    for (std::uint32_t c = 0; c < play.First.size(); ++c)
+      if (play.First[c] != kNone) classesOf[play.First[c]].push_back(c);
+    // A whole run of one family's lines, else its first two. Runs change different classes,
+    // so every run is weighed on this one play.
+    bool joined = false;
+    std::vector<TUnit> next;
+    for (std::uint32_t i = 0; i < lines.size();) {
+      std::uint32_t end = i;
+      while (end + 1 < lines.size() &&
+             FamilyOf(lines[end + 1].front()) == FamilyOf(lines[i].front()))
+        ++end;
+      std::uint32_t last = i;
+      if (end > i && JoinGain(data, lines, play, classesOf, i, end) >= 0)
+        last = end;
+      else if (end > i && JoinGain(data, lines, play, classesOf, i, i + 1) >= 0)
+        last = i + 1;
+      next.push_back(Joined(lines.begin() + i, lines.begin() + last + 1));
+      joined = joined || last > i;
+      i = last + 1;
+    }
+    lines = std::move(next);
+    if (joined) continue;
+    std::vector<bool> decides(lines.size(), false);
+    for (std::size_t c = 0; c < data.Classes(); ++c)
+      if (play.First[c] != kNone &&
+          (play.Second[c] == kNone || play.FirstValue[c] != play.SecondValue[c]))
+        decides[play.First[c]] = true;
+    const auto idle = std::find(decides.rbegin(), decides.rend(), false);
+    if (idle == decides.rend()) return lines;
+    lines.erase(lines.begin() + (decides.rend() - idle - 1));
+  }
+}
+
+// A chart's lines, then other lines its families could have: each family whole, and each
+// family's lines of the chart taken together (all of them, the first few, the last few).
+std::vector<TUnit> CandidateLines(const std::vector<TUnit>& lines) {
+  std::vector<TUnit> pool = lines;
+  auto add = [&pool](TUnit unit) {
+    std::sort(unit.begin(), unit.end());
+    if (std::find(pool.begin(), pool.end(), unit) == pool.end()) pool.push_back(unit);
+  };
+  for (const auto& line : lines) {
+    const TPatternId family = FamilyOf(line.front());
+    if (!IsFamily(family)) continue;
+    add(ImpliedLeaves(LeavesOf(family)));
+    std::vector<const TUnit*> own;
+    for (const auto& other : lines)
+      if (FamilyOf(other.front()) == family) own.push_back(&other);
+    for (std::size_t from = 0; from < own.size(); ++from)
+      for (std::size_t to = from + 2; to <= own.size(); ++to) {
+        if (from != 0 && to != own.size()) continue;
+        TUnit joined;
+        for (std::size_t i = from; i < to; ++i)
+          joined.insert(joined.end(), own[i]->begin(), own[i]->end());
+        add(ImpliedLeaves(joined));
+      }
+  }
+  return pool;
+}
+
+// Lines moved as wholes, and other lines of their families brought in, while the return
+// rises: a family's leaves can move together where one leaf at a time would lose first.
+std::vector<TUnit> PolishChart(const TClassPatterns& data, const std::vector<TUnit>& lines) {
+  const std::vector<TUnit> pool = CandidateLines(lines);
+  TOrderSearch search(data, pool);
+  std::vector<std::uint32_t> order(pool.size());
+  for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
+  search.Start(order, lines.size());
+  search.Improve(true);
+  return SettleLines(data, LinesInPlay(search));
+}
+
+// The ordered leaves that play best: each leaf that is the best description of some hold
+// is a unit; start from the units' average values and move units while the return rises.
+std::vector<TUnit> FullChart(const TClassPatterns& data) {
+  std::vector<TUnit> units;
+  for (int p = 0; p < LeafCount(); ++p)
+    if (DescribesAHold(static_cast<TPatternId>(p))) units.push_back({static_cast<TPatternId>(p)});
+  TOrderSearch search(data, units);
+  std::vector<std::uint32_t> order(units.size());
+  for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
+  const std::vector<double> average = search.AverageValues();
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::uint32_t a, std::uint32_t b) { return average[a] > average[b]; });
+  search.Start(order, order.size());
+  search.Improve();
+  search.DropIdleUnits();
+  GatherFamilies(search);
+  return PolishChart(data, SettleLines(data, LinesInPlay(search)));
+}
+
+// How many lines a chart has above its closing "discard everything". Neighbouring lines of
+// one family may still be joined into one.
+std::size_t ShownLines(const std::vector<TUnit>& lines) {
+  std::size_t shown = lines.size();
+  if (!lines.empty() && lines.back() == TUnit{DiscardEverything()}) --shown;
+  return shown;
+}
+
+// The lines in play after taking unit `out` from play and putting unit `in` before the
+// unit at position `slot` (kNone: no such change).
+std::vector<TUnit> LinesAfter(const TOrderSearch& search, std::uint32_t out, std::uint32_t in,
+                              std::uint32_t slot) {
+  std::vector<TUnit> lines;
+  const auto& order = search.Order();
+  for (std::uint32_t j = 0; j <= order.size(); ++j) {
+    if (j == slot && in != kNone) lines.push_back(search.Unit(in));
+    if (j == order.size()) break;
+    const std::uint32_t u = order[j];
+    if (search.Active(u) && u != out && u != in) lines.push_back(search.Unit(u));
+  }
+  return lines;
+}
+
+// A chart of at most `most` shown lines from the full chart's lines and whole families:
+// first, step by step, the change that loses least return per line saved (a line out, or
+// all lines of a family replaced by one line for them at its best place); then, while it
+// pays, one line swapped for another. The lines move to their best places after each step.
+std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUnit>& full,
+                              std::size_t most) {
+  if (ShownLines(full) <= most) return full;
+  const TUnit discard = {DiscardEverything()};
+  std::vector<TUnit> lines = full;
+  if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
+  const std::vector<TUnit> pool = CandidateLines(lines);
+  TOrderSearch search(data, pool);
+  std::vector<std::uint32_t> order(pool.size());
+  for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
+  search.Start(order, lines.size());
+  const auto discardUnit =
+      static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
+  std::vector<std::uint32_t> slots(pool.size() + 1);
+  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
+
+  // Loss per line saved.
+  while (ShownLines(LinesInPlay(search)) > most) {
+    const std::size_t shown = ShownLines(LinesInPlay(search));
+    const __int128 total = search.Total();
+    __int128 bestLoss = 0;
+    std::size_t bestSaved = 0;
+    std::vector<std::uint32_t> bestOut;
+    std::uint32_t bestIn = kNone;
+    std::uint32_t bestSlot = kNone;
+    auto consider = [&](__int128 loss, std::size_t saved, const std::vector<std::uint32_t>& out,
+                        std::uint32_t in, std::uint32_t slot) {
+      if (saved == 0) return;
+      if (bestSaved == 0 ||
+          loss * static_cast<__int128>(bestSaved) < bestLoss * static_cast<__int128>(saved)) {
+        bestLoss = loss;
+        bestSaved = saved;
+        bestOut = out;
+        bestIn = in;
+        bestSlot = slot;
+      }
+    };
+    for (std::uint32_t u = 0; u < search.Units(); ++u)
+      if (search.Active(u) && u != discardUnit)
+        consider(search.RemovalCost(u), shown - ShownLines(LinesAfter(search, u, kNone, kNone)),
+                 {u}, kNone, kNone);
+    for (std::uint32_t v = 0; v < search.Units(); ++v) {
+      if (search.Active(v)) continue;
+      const TPatternId family = FamilyOfUnit(search, v);
+      std::vector<std::uint32_t> out;
+      for (std::uint32_t u = 0; u < search.Units(); ++u)
+        if (search.Active(u) && FamilyOfUnit(search, u) == family) out.push_back(u);
+      if (out.size() < 2) continue;
+      for (const std::uint32_t u : out) search.SetActive(u, false);
+      const auto [gain, slot] = search.BestSlot(v, slots);
+      const __int128 loss = total - search.Total() - gain;
+      const std::size_t after = ShownLines(LinesAfter(search, kNone, v, slot));
+      for (const std::uint32_t u : out) search.SetActive(u, true);
+      if (after < shown) consider(loss, shown - after, out, v, slot);
+    }
+    if (bestSaved == 0) break;
+    for (const std::uint32_t u : bestOut) search.SetActive(u, false);
+    if (bestIn != kNone) search.MoveTo(bestIn, bestSlot);
+    search.Improve();
+  }
+
+  // One line for another, while that gains.
+  for (int pass = 0; pass < 20; ++pass) {
+    __int128 bestGain = 0;
+    std::uint32_t bestOut = kNone;
+    std::uint32_t bestIn = kNone;
+    std::uint32_t bestSlot = kNone;
+    for (std::uint32_t u = 0; u < search.Units(); ++u) {
+      if (!search.Active(u) || u == discardUnit) continue;
+      const __int128 cost = search.RemovalCost(u);
+      search.SetActive(u, false);
+      for (std::uint32_t v = 0; v < search.Units(); ++v) {
+        if (search.Active(v) || v == u) continue;
+        const auto [gain, slot] = search.BestSlot(v, slots);
+        if (gain - cost > bestGain && ShownLines(LinesAfter(search, kNone, v, slot)) <= most) {
+          bestGain = gain - cost;
+          bestOut = u;
+          bestIn = v;
+          bestSlot = slot;
+        }
+      }
+      search.SetActive(u, true);
+    }
+    if (bestOut == kNone) break;
+    search.SetActive(bestOut, false);
+    search.MoveTo(bestIn, bestSlot);
+    search.Improve();
+  }
+  return SettleLines(data, LinesInPlay(search));
+}
+
+// Fills in the chart from its lines: names, returns, shares and an example for each line.
+void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
+                   const std::vector<TUnit>& lines, TStrategyChart& chart) {
+  const TLinePlay play = PlayLines(data, lines);
+  const auto& classes = DealClasses();
+  chart.Lines.clear();
+  for (const auto& leaves : lines) {
+    TChartLine line;
+    line.Leaves = leaves;
+    line.Text = GroupName(leaves);
+    chart.Lines.push_back(line);
+  }
+  const __int128 denominator = static_cast<__int128>(2598960) * kHoldValueScale;
+  __int128 total = 0;
+  __int128 best = 0;
+  std::vector<std::uint32_t> example(lines.size(), kNone);
+  for (std::uint32_t c = 0; c < data.Classes(); ++c) {
+    best += data.Best[c];
+    // A class no line fits holds nothing (only when the chart has no "discard everything").
+    if (play.First[c] == kNone) {
+      THoldValues values{};
+      counter.Values(classes[c], values);
+      total += values[0] * classes[c].Weight;
+      continue;
+    }
+    total += play.FirstValue[c];
+    TChartLine& first = chart.Lines[play.First[c]];
+    first.Share += classes[c].Weight / 2598960.0;
+    int fitting = 0;
+    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
+      fitting += DescribesAHold(data.Pattern[e]) &&
+                 std::binary_search(first.Leaves.begin(), first.Leaves.end(), data.Pattern[e]);
+    first.OrderMatters = first.OrderMatters || fitting > 1;
+    std::uint32_t& ex = example[play.First[c]];
+    if (ex == kNone || classes[c].Weight > classes[ex].Weight) ex = c;
+  }
+  chart.ChartReturn = {total, denominator};
+  chart.BestReturn = {best, denominator};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (example[i] == kNone) continue;
+    const TDealClass& k = classes[example[i]];
+    TChartLine& line = chart.Lines[i];
+    line.Example = k.Cards;
+    THoldValues values{};
+    counter.Values(k, values);
+    const std::uint32_t fits = LineHolds(line, k.Cards);
+    std::int64_t top = kNoValue;
+    for (int m = 0; m < 32; ++m)
+      if ((fits >> m & 1) && values[static_cast<std::size_t>(m)] > top) {
+        top = values[static_cast<std::size_t>(m)];
+        line.ExampleHold = static_cast<std::uint8_t>(m);
+      }
+  }
+}
+
+}  // namespace
+
+double TExactReturn::Value() const {
+  return static_cast<double>(Numerator) / static_cast<double>(Denominator);
+}
+
+std::string TExactReturn::PercentText(int decimals) const {
+  TReturnReport report;
+  report.PayNumerator = Numerator;
+  report.Denominator = Denominator;
+  return report.ReturnPercentText(decimals);
+}
+
+double TStrategyChart::CostPoints() const {
+  return 100.0 * (BestReturn.Value() - ChartReturn.Value());
+}
+
+std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards) {
+  const THandShape shape(cards);
+  // The holds of each of the line's leaves; the first leaf with any counts.
+  std::vector<std::uint32_t> fits(line.Leaves.size(), 0);
+  for (int m = 0; m < 32; ++m)
+    for (const TPatternId p : LeavesOfHold(shape, static_cast<std::uint8_t>(m))) {
+      const auto at = std::lower_bound(line.Leaves.begin(), line.Leaves.end(), p);
+      if (at != line.Leaves.end() && *at == p)
+        fits[static_cast<std::size_t>(at - line.Leaves.begin())] |= std::uint32_t{1} << m;
+    }
+  for (const std::uint32_t f : fits)
+    if (f != 0) return f;
+  return 0;
+}
+
+namespace {
+
+// The first line that fits the hand (Lines.size(): none) and the holds of its first leaf
+// that fits.
+std::pair<int, std::uint32_t> FirstFit(const TStrategyChart& chart, const THandCards& cards) {
+  const auto none = static_cast<int>(chart.Lines.size());
+  std::array<int, 256> lineOf{};
+  lineOf.fill(none);
+  for (int i = none; i-- > 0;)
+    for (const TPatternId leaf : chart.Lines[static_cast<std::size_t>(i)].Leaves) lineOf[leaf] = i;
+  const THandShape shape(cards);
+  int line = none;
+  TPatternId first = 0;
+  std::uint32_t holds = 0;
+  for (int m = 0; m < 32; ++m)
+    for (const TPatternId p : LeavesOfHold(shape, static_cast<std::uint8_t>(m))) {
+      const int at = lineOf[p];
+      if (at < line || (at == line && at != none && p < first)) {
+        line = at;
+        first = p;
+        holds = 0;
+      }
+      if (at == line && at != none && p == first) holds |= std::uint32_t{1} << m;
+    }
+  return {line, holds};
+}
+
+}  // namespace
+
+int MatchingLine(const TStrategyChart& chart, const THandCards& cards) {
+  return FirstFit(chart, cards).first;
+}
+
+TChartPlay PlayChart(const TStrategyChart& chart, const THandCards& cards,
+                     const std::array<THoldOdds, 32>& holds) {
+  TChartPlay play;
+  const auto [line, fits] = FirstFit(chart, cards);
+  play.Line = line;
+  if (fits == 0) return play;
+  const THoldOdds* best = nullptr;
+  for (const THoldOdds& h : holds) {
+    if (!(fits >> h.Mask & 1)) continue;
+    if (!best || PaysMore(h, *best) || (!PaysMore(*best, h) && h.Mask < best->Mask)) best = &h;
+  }
+  play.Hold = best->Mask;
+  return play;
+}
+
+TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
+                                  const TChartOptions& options) {
+  TStrategyChart chart;
+  chart.Table = table;
+  const THoldValueCounter counter(tables, UnitPaysOf(table));
+  const TClassPatterns data = CountClassPatterns(counter, options.Threads);
+  std::vector<TUnit> lines = FullChart(data);
+  if (options.MaxLines > 0)
+    lines = ShortChart(data, lines, static_cast<std::size_t>(options.MaxLines));
+  DescribeChart(counter, data, lines, chart);
+  return chart;
+}

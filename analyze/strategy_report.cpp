@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#include "strategy_report.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+#include "card_text.h"
+
+namespace {
+
+// The held cards by rank, ace high, then the drawn ones: "TS JS QS KS | 3D".
+std::string ExampleText(const TChartLine& line) {
+  std::array<int, 5> order = {0, 1, 2, 3, 4};
+  auto rank = [&](int i) {
+    const int r = CardRank(line.Example[static_cast<std::size_t>(i)]);
+    return r == 1 ? 14 : r;
+  };
+  std::sort(order.begin(), order.end(), [&](int a, int b) { return rank(a) < rank(b); });
+  std::string held;
+  std::string drawn;
+  for (const int i : order) {
+    std::string& into = line.ExampleHold & (1 << i) ? held : drawn;
+    if (!into.empty()) into += ' ';
+    into += CardText(line.Example[static_cast<std::size_t>(i)]);
+  }
+  if (held.empty()) return "| " + drawn;
+  return held + " |" + (drawn.empty() ? "" : " ") + drawn;
+}
+
+std::string CostText(const TStrategyChart& chart) {
+  const TExactReturn cost = {chart.BestReturn.Numerator - chart.ChartReturn.Numerator,
+                             chart.BestReturn.Denominator};
+  return cost.PercentText(4);
+}
+
+std::string LinesText(const TStrategyChart& chart) {
+  return std::to_string(chart.Lines.size()) + (chart.Lines.size() == 1 ? " line" : " lines");
+}
+
+// A line that names a whole family takes its members in the family's order; where a deal
+// can fit two of them the chart says which order that is.
+std::vector<std::string> FamilyOrders(const TStrategyChart& chart) {
+  std::vector<std::string> notes;
+  for (const TChartLine& line : chart.Lines) {
+    if (!line.OrderMatters || line.Text != PatternName(FamilyOf(line.Leaves.front()))) continue;
+    std::string note = line.Text + ": ";
+    bool first = true;
+    for (const TPatternId leaf : line.Leaves) {
+      if (!DescribesAHold(leaf)) continue;
+      note += (first ? "" : ", ") + VariantName(leaf);
+      first = false;
+    }
+    notes.push_back(note);
+  }
+  return notes;
+}
+
+std::string JsonString(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+      quoted += buffer;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
+void WriteCardsJson(std::ostream& out, const THandCards& cards, std::uint8_t mask) {
+  out << '[';
+  bool first = true;
+  for (std::size_t i = 0; i < cards.size(); ++i) {
+    if (!(mask & (1 << i))) continue;
+    out << (first ? "" : ",") << JsonString(CardText(cards[i]));
+    first = false;
+  }
+  out << ']';
+}
+
+}  // namespace
+
+THandVerdict JudgeHand(const TDrawTables& tables, const TStrategyChart& chart,
+                       const THandCards& cards) {
+  THandVerdict verdict;
+  verdict.Cards = cards;
+  const auto holds = RankHolds(tables, cards, UnitPaysOf(chart.Table));
+  const TChartPlay play = PlayChart(chart, cards, holds);
+  verdict.Line = play.Line;
+  verdict.ChartHold = play.Hold;
+  const THoldOdds& best = holds[0];
+  const THoldOdds& held = *std::find_if(holds.begin(), holds.end(),
+                                        [&](const THoldOdds& h) { return h.Mask == play.Hold; });
+  verdict.BestHold = best.Mask;
+  verdict.BestPay = best.ExpectedPay();
+  verdict.ChartPay = held.ExpectedPay();
+  // Exact difference first, so a hold as good as the best gives up exactly nothing.
+  const __int128 numerator = static_cast<__int128>(best.PaySum) * held.Draws -
+                             static_cast<__int128>(held.PaySum) * best.Draws;
+  verdict.GivesUp = numerator <= 0
+                        ? 0
+                        : static_cast<double>(numerator) /
+                              (static_cast<double>(best.Draws) * static_cast<double>(held.Draws));
+  return verdict;
+}
+
+void WriteChartText(std::ostream& out, const TStrategyChart& chart) {
+  out << "Hold the first line that fits the hand; of the holds a line names, the first that "
+         "fits.\n";
+  out << "Line   Deals  " << Padded("Example (held | drawn)", 24) << "Pattern\n";
+  for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
+    const TChartLine& line = chart.Lines[i];
+    out << PadLeft(std::to_string(i + 1), 4) << PadLeft(Fixed(100 * line.Share, 3) + "%", 8) << "  "
+        << Padded(ExampleText(line), 24) << line.Text << "\n";
+  }
+  const auto notes = FamilyOrders(chart);
+  if (!notes.empty()) {
+    out << "\nA line naming a whole family takes the first that fits, in this order:\n";
+    for (const auto& note : notes) out << "  " << note << "\n";
+  }
+  out << "\nReturn holding by the chart: " << chart.ChartReturn.PercentText(4) << "% ("
+      << LinesText(chart) << ")\n"
+      << "Return under optimal play:   " << chart.BestReturn.PercentText(4) << "%\n"
+      << "The chart gives up " << CostText(chart) << " points of return.\n";
+}
+
+void WriteHandsText(std::ostream& out, const TStrategyChart& chart,
+                    const std::vector<THandVerdict>& hands) {
+  out << "Chart: " << LinesText(chart) << ", return " << chart.ChartReturn.PercentText(4)
+      << "% (optimal play " << chart.BestReturn.PercentText(4) << "%)\n";
+  out << Padded("Hand", 16) << "Line  " << Padded("Chart holds", 16) << Padded("Best hold", 16)
+      << PadLeft("Gives up", 9) << "  Pattern\n";
+  for (const THandVerdict& h : hands) {
+    const bool fits = h.Line < static_cast<int>(chart.Lines.size());
+    out << Padded(HeldCardsText(h.Cards, 31, CardText, " ", ""), 16)
+        << PadLeft(fits ? std::to_string(h.Line + 1) : "-", 4) << "  "
+        << Padded(HeldCardsText(h.Cards, h.ChartHold, CardText, " ", "nothing"), 16)
+        << Padded(HeldCardsText(h.Cards, h.BestHold, CardText, " ", "nothing"), 16)
+        << PadLeft(Fixed(h.GivesUp, 6), 9) << "  "
+        << (fits ? chart.Lines[static_cast<std::size_t>(h.Line)].Text : "(no line fits)") << "\n";
+  }
+}
+
+void WriteChartJson(std::ostream& out, const TStrategyChart& chart, const std::string& origin,
+                    const std::vector<THandVerdict>* hands) {
+  out << "{\"paytable\":[";
+  for (std::size_t i = 0; i < chart.Table.H.size(); ++i) out << (i ? "," : "") << chart.Table.H[i];
+  out << "],\"origin\":" << JsonString(origin) << ",\"lines\":[";
+  for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
+    const TChartLine& line = chart.Lines[i];
+    out << (i ? "," : "") << "{\"line\":" << i + 1 << ",\"pattern\":" << JsonString(line.Text)
+        << ",\"holds\":[";
+    bool first = true;
+    for (const TPatternId leaf : line.Leaves) {
+      if (!DescribesAHold(leaf)) continue;
+      out << (first ? "" : ",") << JsonString(PatternName(leaf));
+      first = false;
+    }
+    out << "],\"share\":" << Fixed(line.Share, 9) << ",\"example\":";
+    WriteCardsJson(out, line.Example, 31);
+    out << ",\"exampleHold\":";
+    WriteCardsJson(out, line.Example, line.ExampleHold);
+    out << "}";
+  }
+  out << "],\"chartReturn\":" << chart.ChartReturn.PercentText(6)
+      << ",\"bestReturn\":" << chart.BestReturn.PercentText(6) << ",\"cost\":"
+      << TExactReturn{chart.BestReturn.Numerator - chart.ChartReturn.Numerator,
+                      chart.BestReturn.Denominator}
+             .PercentText(6);
+  if (hands) {
+    out << ",\"hands\":[";
+    for (std::size_t i = 0; i < hands->size(); ++i) {
+      const THandVerdict& h = (*hands)[i];
+      const bool fits = h.Line < static_cast<int>(chart.Lines.size());
+      out << (i ? "," : "") << "{\"hand\":";
+      WriteCardsJson(out, h.Cards, 31);
+      out << ",\"line\":" << (fits ? std::to_string(h.Line + 1) : "null") << ",\"chartHold\":";
+      WriteCardsJson(out, h.Cards, h.ChartHold);
+      out << ",\"bestHold\":";
+      WriteCardsJson(out, h.Cards, h.BestHold);
+      out << ",\"chartPay\":" << Fixed(h.ChartPay, 6) << ",\"bestPay\":" << Fixed(h.BestPay, 6)
+          << ",\"givesUp\":" << Fixed(h.GivesUp, 6) << "}";
+    }
+    out << "]";
+  }
+  out << "}\n";
+}

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#include "hold_patterns.h"
+
+#include <gtest/gtest.h>
+
+#include "card_text.h"
+#include "test_support.h"
+
+namespace {
+
+THandCards Hand(const char* text) {
+  return ParseHand({text});
+}
+
+// The mask of the given cards of the hand, "KS QH" in hand positions.
+std::uint8_t Held(const THandCards& hand, const char* cards) {
+  std::uint8_t mask = 0;
+  std::string word;
+  for (const char c : std::string(cards) + " ") {
+    if (c != ' ') {
+      word += c;
+      continue;
+    }
+    if (word.empty()) continue;
+    for (std::size_t i = 0; i < hand.size(); ++i)
+      if (hand[i] == *ParseCard(word)) mask |= static_cast<std::uint8_t>(1 << i);
+    word.clear();
+  }
+  return mask;
+}
+
+std::vector<std::string> Names(const THoldPatterns& patterns) {
+  std::vector<std::string> names;
+  for (const TPatternId p : patterns) names.push_back(PatternName(p));
+  return names;
+}
+
+TEST(HoldPatterns, AHoldFitsEveryPatternItIsAndIsNamedByTheBest) {
+  const THandCards hand = Hand("KS QS JS TS 3H");
+  const std::uint8_t royalDraw = Held(hand, "KS QS JS TS");
+  EXPECT_EQ(
+      Names(PatternsOfHold(hand, royalDraw)),
+      (std::vector<std::string>{
+          "four to a royal flush (K Q J T)", "four to a straight flush, open with 3 high cards",
+          "four to a flush with 3 high cards", "four to an outside straight with 3 high cards",
+          "four to a royal flush", "four to a straight flush", "four to a flush",
+          "four to an outside straight"}));
+  EXPECT_EQ(PatternName(DescribeHold(hand, royalDraw)), "four to a royal flush (K Q J T)");
+  EXPECT_EQ(PatternName(DescribeHold(hand, 0)), "discard everything");
+  EXPECT_EQ(PatternName(DescribeHold(hand, Held(hand, "3H"))), "one low card");
+  EXPECT_EQ(PatternName(DescribeHold(hand, Held(hand, "QS TS"))), "Q T suited");
+  EXPECT_EQ(PatternName(DescribeHold(hand, Held(hand, "KS QS JS TS 3H"))), "five cards, no pair");
+
+  // Made hands and matched ranks, with and without the other cards.
+  const THandCards house = Hand("7S 7H 7D 2C 2S");
+  EXPECT_EQ(PatternName(DescribeHold(house, 31)), "full house");
+  EXPECT_EQ(PatternName(DescribeHold(house, Held(house, "7S 7H 7D"))), "three of a kind");
+  EXPECT_EQ(PatternName(DescribeHold(house, Held(house, "7S 7H 2C 2S"))), "two pair");
+  EXPECT_EQ(PatternName(DescribeHold(house, Held(house, "7S 7H 2C"))), "low pair and a kicker");
+  EXPECT_EQ(PatternName(DescribeHold(house, Held(house, "2C 2S"))), "pair of twos");
+  const THandCards aces = Hand("AS AH 9D 5C 2S");
+  EXPECT_EQ(PatternName(DescribeHold(aces, 31)), "high pair and three kickers");
+  EXPECT_EQ(PatternName(DescribeHold(Hand("5D 6D 7D 8D 9D"), 31)), "straight flush");
+  EXPECT_EQ(PatternName(DescribeHold(Hand("AC 2D 3H 4S 5S"), 31)), "straight");
+
+  // Straight flush draws by the stretches of five ranks they lie in and their high cards.
+  const THandCards draws = Hand("AH 2H 3H 9S JS");
+  EXPECT_EQ(PatternName(DescribeHold(draws, Held(draws, "AH 2H 3H"))),
+            "three to a straight flush, double inside with 1 high card");
+  const THandCards low = Hand("5C 6C 7C 9S JD");
+  EXPECT_EQ(PatternName(DescribeHold(low, Held(low, "5C 6C 7C"))),
+            "three to a straight flush, open with no high card");
+  EXPECT_EQ(PatternName(DescribeHold(low, Held(low, "5C 6C 7C 9S"))),
+            "four to an inside straight with no high card");
+  EXPECT_EQ(PatternName(DescribeHold(low, Held(low, "9S JD"))), "two other cards");
+}
+
+TEST(HoldPatterns, NamesForGroupsOfLeaves) {
+  auto group = [](std::initializer_list<const char*> names) {
+    std::vector<TPatternId> leaves;
+    for (const char* name : names) {
+      TPatternId id = 0;
+      EXPECT_TRUE(FindPattern(name, id)) << name;
+      leaves.push_back(id);
+    }
+    return GroupName(leaves);
+  };
+  EXPECT_EQ(group({"K J suited", "K Q suited"}), "K Q or K J suited");
+  EXPECT_EQ(
+      group({"Q J suited", "K Q suited", "K J suited", "A K suited", "A Q suited", "A J suited"}),
+      "two suited high cards");
+  EXPECT_EQ(group({"pair of kings", "pair of aces"}), "pair of aces or kings");
+  EXPECT_EQ(group({"four to an outside straight with no high card",
+                   "four to an outside straight with 1 high card",
+                   "four to an outside straight with 2 high cards"}),
+            "four to an outside straight with 0-2 high cards");
+  // Open draws with every count they can have are just "open"; K Q J T suited, open with
+  // three high cards, is named as a royal draw and goes without saying.
+  EXPECT_EQ(group({"four to a straight flush, open with no high card",
+                   "four to a straight flush, open with 1 high card",
+                   "four to a straight flush, open with 2 high cards",
+                   "four to a straight flush, inside with 1 high card"}),
+            "four to a straight flush, open or inside with 1 high card");
+  EXPECT_EQ(group({"royal flush", "straight flush", "four of a kind"}),
+            "royal flush, straight flush or four of a kind");
+  TPatternId id = 0;
+  ASSERT_TRUE(FindPattern("four to a straight flush, open with 3 high cards", id));
+  EXPECT_FALSE(DescribesAHold(id));
+  EXPECT_TRUE(IsFamily(FamilyOf(id)));
+  EXPECT_EQ(PatternName(FamilyOf(id)), "four to a straight flush");
+}
+
+TEST(ClassifyMistake, NamesThePlayersHoldAgainstTheBestOne) {
+  const TUnitPays nineSix = UnitPaysOf(ParsePayTable("0,1,2,3,5,8,24,49,799"));
+  struct TCase {
+    const char* Hand;
+    const char* Held;
+    const char* Best;
+    const char* Text;
+  };
+  // Each best hold is the best under 9/6 (checked against the exact tables below).
+  const std::vector<TCase> cases = {
+      {"7S 7H 2S 9S JS", "7S 7H", "7S 2S 9S JS", "low pair against four to a flush"},
+      {"KS QH TC 8D 9D", "KS", "KS QH", "one high card against two unsuited high cards"},
+      {"KS KH TC JC QC", "TC JC QC", "KS KH", "three to a royal flush against high pair"},
+      {"TH JH QH KH 3H", "TH JH QH KH 3H", "TH JH QH KH", "flush against four to a royal flush"},
+      {"KS QH JD 8C 3D", "KS QH", "KS QH JD",
+       "two unsuited high cards against three unsuited high cards"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Hand);
+    const THandCards hand = Hand(c.Hand);
+    const std::uint8_t best = Held(hand, c.Best);
+    EXPECT_EQ(BestHold(SharedTables(), hand, nineSix), best);
+    const TMistakeClass mistake = ClassifyMistake(hand, Held(hand, c.Held), best);
+    EXPECT_TRUE(mistake.IsMistake());
+    EXPECT_EQ(MistakeText(mistake), c.Text);
+  }
+  // Another kicker or suit is no other kind of hold.
+  const THandCards pair = Hand("7S 7H 2S 9D JC");
+  EXPECT_FALSE(ClassifyMistake(pair, Held(pair, "7S 7H 2S"), Held(pair, "7S 7H 9D")).IsMistake());
+}
+
+}  // namespace
