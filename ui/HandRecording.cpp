@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "HandRecording.h"
 
+#include "hold_patterns.h"
+
 THandRecord HandRecordOf(const THandAdvice& advice, const TPayTable& table,
                          const TPlayedHand& played) {
   THandRecord record;
@@ -23,5 +25,11 @@ THandRecord HandRecordOf(const THandAdvice& advice, const TPayTable& table,
                    ? ClampMoney(std::int64_t{table.Line(PayLineOf(outcome))} * advice.Bet)
                    : -advice.Bet;
   record.Practice = played.Practice;
+  if (!advice.IsBest(played.HeldMask)) {
+    const TMistakeNames names =
+        MistakeNames(ClassifyMistake(advice.Cards, played.HeldMask, record.BestMask));
+    record.HeldPattern = names.Held;
+    record.BestPattern = names.Best;
+  }
   return record;
 }

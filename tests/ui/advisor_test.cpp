@@ -31,6 +31,7 @@
 #include "cli.h"
 #include "game_test_support.h"
 #include "hand_history.h"
+#include "hold_patterns.h"
 #include "stored_values.h"
 
 namespace {
@@ -382,6 +383,10 @@ class TAdvisorTest : public TGameTestCase {
     QCOMPARE(mistake.Win, IsWin(outcome) ? kDefaultMultipliers[PayLineOf(outcome) - 1] * 10 : -10);
     QVERIFY(!mistake.Practice);
     QVERIFY(mistake.SessionStart > 0 && mistake.SessionStart <= mistake.Time);
+    // In the strategy chart's words, as its mistake classifier names it.
+    QCOMPARE(mistake.HeldPattern + " against " + mistake.BestPattern,
+             MistakeText(ClassifyMistake(mistake.Dealt, mistake.HeldMask, mistake.BestMask)));
+    QCOMPARE(QString::fromStdString(mistake.HeldPattern), QStringLiteral("one high card"));
 
     // The history page lists it; its Replay deals the same cards for the same bet, as a
     // practice hand whose holds wait for the draw.
