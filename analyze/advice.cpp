@@ -132,7 +132,11 @@ std::string DrawWarningText(const THandAdvice& advice, std::uint8_t heldMask) {
 }
 
 std::string ReturnLineText(const TReturnReport& report) {
-  return "Return with best play: " + report.ReturnPercentText(2) + " %";
+  return ReturnLineText(report.ReturnPercentText(2));
+}
+
+std::string ReturnLineText(const std::string& percent) {
+  return "Return with best play: " + percent + " %";
 }
 
 void TAdvisorSession::AddHand(const THandAdvice& advice, std::uint8_t heldMask,

@@ -58,8 +58,9 @@ std::string DealtHandText(const THandAdvice& advice);
 std::string DrawWarningText(const THandAdvice& advice, std::uint8_t heldMask);
 
 inline constexpr const char* kReturnComputingText = "Return with best play: computing...";
-// "Return with best play: 92.70 %".
+// "Return with best play: 92.70 %", from the report or from its two-decimal percentage.
 std::string ReturnLineText(const TReturnReport& report);
+std::string ReturnLineText(const std::string& percent);
 
 // The hands judged while the advisor was open.
 class TAdvisorSession {

@@ -51,6 +51,7 @@ TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdviso
                           Qt::WindowCloseButtonHint | Qt::WindowDoesNotAcceptFocus),
       FEngine(engine),
       FScreen(screen),
+      FKnownReturn(stored.Return),
       FSessionStart(sessionStart) {
   setObjectName(QStringLiteral("Advisor"));
   setWindowTitle(QStringLiteral("Lumaro Strategy Advisor"));
@@ -278,7 +279,7 @@ bool TAdvisor::Following() const {
 }
 
 TAdvisorState TAdvisor::State() const {
-  return {isVisible(), Practice(), Advice->WarnBeforeDraw->isChecked()};
+  return {isVisible(), Practice(), Advice->WarnBeforeDraw->isChecked(), FKnownReturn};
 }
 
 bool TAdvisor::Ready() const {
@@ -424,12 +425,12 @@ void TAdvisor::RecordHand() {
 void TAdvisor::StartWork() {
   const TPayTable table = FEngine.PayTable();
   const bool computeReturn = FReturnTable != table;
-  if (computeReturn) Advice->ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
+  if (computeReturn) ShowKnownReturn(table);
   // The tables come back as soon as they are built, so the hand is advised while the
   // return is still being counted.
   auto work = [this, tables = FTables, table, computeReturn] {
     std::shared_ptr<const TDrawTables> built = tables;
-    std::string line;
+    std::string percent;
     std::string error;
     try {
       if (!built) {
@@ -437,7 +438,7 @@ void TAdvisor::StartWork() {
         QMetaObject::invokeMethod(
             this, [this, built] { TablesBuilt(built); }, Qt::QueuedConnection);
       }
-      if (computeReturn) line = ReturnLineText(ComputeReturn(*built, table, 2));
+      if (computeReturn) percent = ComputeReturn(*built, table, 2).ReturnPercentText(2);
     } catch (const std::exception& e) {
       error = e.what();
     } catch (...) {
@@ -445,7 +446,9 @@ void TAdvisor::StartWork() {
     }
     QMetaObject::invokeMethod(
         this,
-        [this, table, computeReturn, line, error] { WorkDone(table, computeReturn, line, error); },
+        [this, table, computeReturn, percent, error] {
+          WorkDone(table, computeReturn, percent, error);
+        },
         Qt::QueuedConnection);
   };
   FWorking = true;
@@ -464,7 +467,18 @@ void TAdvisor::TablesBuilt(std::shared_ptr<const TDrawTables> tables) {
   RunGuarded(this, [this] { ReadGame(); });
 }
 
-void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::string& returnLine,
+void TAdvisor::ShowKnownReturn(const TPayTable& table) {
+  // The return stored from an earlier count shows at once; the count confirms it.
+  if (FKnownReturn && FKnownReturn->Table == table) {
+    Advice->ReturnLabel->setText(Text(ReturnLineText(FKnownReturn->Percent)));
+    FShownReturn = table;
+  } else {
+    Advice->ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
+    FShownReturn.reset();
+  }
+}
+
+void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::string& percent,
                         const std::string& error) {
   RunGuarded(this, [&] {
     FWorker.join();
@@ -474,10 +488,15 @@ void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::
     if (computedReturn || !error.empty()) {
       // A failure is shown and not tried again until the pay table changes.
       FReturnTable = table;
-      Advice->ReturnLabel->setText(error.empty()
-                                       ? Text(returnLine)
-                                       : QStringLiteral("Return with best play: not available (") +
-                                             Text(error) + QStringLiteral(")"));
+      if (error.empty()) {
+        FKnownReturn = TKnownReturn{table, percent};
+        FShownReturn = table;
+        Advice->ReturnLabel->setText(Text(ReturnLineText(percent)));
+      } else {
+        FShownReturn.reset();
+        Advice->ReturnLabel->setText(QStringLiteral("Return with best play: not available (") +
+                                     Text(error) + QStringLiteral(")"));
+      }
     }
     ReadGame();
   });

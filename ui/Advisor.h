@@ -64,8 +64,11 @@ class TAdvisor : public QWidget {
   bool Following() const;
   // What the close stores: open, and the two practice switches.
   TAdvisorState State() const;
-  // The tables are built and the return is known for the pay table in force.
+  // The tables are built and the return is counted for the pay table in force.
   bool Ready() const;
+  // A return for the pay table in force is on screen: counted, or the one stored from an
+  // earlier count while it is counted again.
+  bool ReturnShown() const { return FShownReturn == FEngine.PayTable(); }
   bool HoldsTables() const { return FTables != nullptr; }
   const TAdvisorSession& Session() const { return FSession; }
 
@@ -129,8 +132,9 @@ class TAdvisor : public QWidget {
   void FollowingChanged();
   void StartWork();
   void TablesBuilt(std::shared_ptr<const TDrawTables> tables);
-  void WorkDone(const TPayTable& table, bool computedReturn, const std::string& returnLine,
+  void WorkDone(const TPayTable& table, bool computedReturn, const std::string& percent,
                 const std::string& error);
+  void ShowKnownReturn(const TPayTable& table);
   void ReleaseTables();
   // Brings the advisor up to the engine's hand and pay table.
   void ReadGame();
@@ -157,8 +161,11 @@ class TAdvisor : public QWidget {
   std::thread FWorker;
   bool FWorking = false;
   bool FBuildFailed = false;
-  // The pay table the shown return belongs to.
+  // The pay table the counted return belongs to, and the one the return on screen does.
   std::optional<TPayTable> FReturnTable;
+  std::optional<TPayTable> FShownReturn;
+  // The last return counted, stored at the close.
+  std::optional<TKnownReturn> FKnownReturn;
 
   // Counts every deal, seen or not, so a hand is advised and judged once.
   std::uint64_t FDeal = 0;

@@ -520,6 +520,36 @@ class TAdvisorTest : public TGameTestCase {
     QVERIFY(FMessages.isEmpty());
   }
 
+  void theLastReturnShowsAtOnceAndIsCountedAgain() {
+    // Stored for the pay table in force: on screen as the advisor opens, then the count's.
+    WriteIni("[Advisor]\nReturn=12.34\nReturnTable=0 1 2 3 4 7 11 49 99\n");
+    auto window = MakeWindow();
+    ToggleAdvisor(*window);
+    QLabel* line = window->Advisor()->Advice->ReturnLabel;
+    QCOMPARE(line->text(), QStringLiteral("Return with best play: 12.34 %"));
+    QVERIFY(window->Advisor()->ReturnShown());
+    QTRY_VERIFY_WITH_TIMEOUT(window->Advisor()->Ready(), kReadyTimeout);
+    QCOMPARE(line->text(), QStringLiteral("Return with best play: 92.70 %"));
+    window->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Advisor/Return").toString(), QStringLiteral("92.70"));
+    QCOMPARE(ini.value("Advisor/ReturnTable").toString(), QStringLiteral("0 1 2 3 4 7 11 49 99"));
+
+    // Another pay table, or stored values that don't read as written: counted first.
+    for (const QByteArray& stored :
+         {QByteArray("[Advisor]\nReturn=92.70\nReturnTable=0 1 2 3 4 7 11 49 98\n"),
+          QByteArray("[Advisor]\nReturn=92.7\nReturnTable=0 1 2 3 4 7 11 49 99\n"),
+          QByteArray("[Advisor]\nReturn=92.70\nReturnTable=0 1 2 3 4 7 11 49\n")}) {
+      WriteIni(stored);
+      auto other = MakeWindow();
+      ToggleAdvisor(*other);
+      QCOMPARE(other->Advisor()->Advice->ReturnLabel->text(),
+               QString::fromLatin1(kReturnComputingText));
+      QVERIFY(!other->Advisor()->ReturnShown());
+    }
+    QVERIFY(FMessages.isEmpty());
+  }
+
   void placedBesideTheGameOrOverItsRightPart() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // Drawn for a small screen, so that the game window can be small enough to leave room.
