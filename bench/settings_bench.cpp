@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "game_settings.h"
 #include "settings_store.h"
@@ -41,6 +42,28 @@ void BM_LoadSoundSlots(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(LoadSoundSlots());
 }
 BENCHMARK(BM_LoadSoundSlots)->Unit(benchmark::kMicrosecond);
+
+// A window activation with a large file that has not changed (60 MB of another program's
+// values): read once, then kept.
+void BM_LoadSoundSlotsUnchangedLargeFile(benchmark::State& state) {
+  static const struct TLargeFile {
+    TLargeFile() {
+      qputenv("XDG_CONFIG_HOME", QFile::encodeName(Temp.path()));
+      QFile file(SettingsFilePath());
+      if (!file.open(QIODevice::WriteOnly)) return;
+      file.write("[Sound]\nWAVFILE1=/home/player/Sounds/win.wav\n[Other]\n");
+      const QByteArray line = "value=" + QByteArray(94, 'v') + '\n';
+      for (qint64 size = 0; size < 60LL * 1024 * 1024; size += line.size()) file.write(line);
+      file.close();
+      // Only a file last changed a while ago is kept between reads.
+      QThread::msleep(2100);
+    }
+    QTemporaryDir Temp;
+  } large;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(large.Temp.path()));
+  for (auto _ : state) benchmark::DoNotOptimize(LoadSoundSlots());
+}
+BENCHMARK(BM_LoadSoundSlotsUnchangedLargeFile)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveSoundSlot(benchmark::State& state) {
   TFilledFolder folder;

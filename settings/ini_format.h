@@ -5,7 +5,7 @@
 //
 // Only text values are ever decoded. Every other value is recognised from its stored form
 // and kept exactly as stored: a value claiming 2^31 list entries is never unpacked. Bytes
-// that are not UTF-8 go through file_names.h's codec both ways, and lines the game doesn't
+// that are not UTF-8 go through file_names.h's codec both ways, and values the game doesn't
 // write are written back as they were read, so another program's values survive a save
 // byte for byte.
 
@@ -15,11 +15,13 @@
 #include <QStringView>
 #include <map>
 #include <optional>
+#include <vector>
 
 // The text a stored value holds; nothing when it is not plain text (a comma list,
 // @Variant(...), @ByteArray(...), @Rect(...), @Invalid(), ...).
 std::optional<QString> DecodeStoredText(QByteArrayView stored);
-// The stored form of a text, as QSettings writes a string.
+// The stored form of a text, as QSettings writes a string. Unlike QSettings it keeps every
+// UTF-16 text whole, unpaired surrogates included.
 QByteArray EncodeStoredText(QStringView text);
 
 class TIniDocument {
@@ -32,19 +34,35 @@ class TIniDocument {
   // The stored form of section/key, valid while the document lives and is unchanged.
   std::optional<QByteArrayView> Find(const QString& section, const QString& key) const;
   void SetText(const QString& section, const QString& key, QStringView text);
-  // Sections and keys sorted by name, as QSettings writes them; one value per key.
+  // Sections in the order they first appear in the file, new ones last; the keys of each
+  // sorted by name, as QSettings writes them; one value per key.
   QByteArray Serialize() const;
 
  private:
+  struct TSection {
+    QString Name;       // as QSettings names it; empty for [General]
+    bool Root = false;  // [General]: its keys have no section part
+    QByteArray Header;  // what goes between "[" and "]"
+  };
   struct TEntry {
-    QString Prefix;  // "Section/", or empty for [General]
-    QString Key;
-    QByteArray Line;  // "key=value", one whole line as stored
-    qsizetype ValueStart = 0;
+    int Section = 0;
+    QString Path;        // "Section/key", or "key" in [General]
+    QByteArray Key;      // the key as written
+    QByteArray Value;    // the stored form
+    bool Counts = true;  // false once a later line gave the same path a value
   };
 
-  QByteArray FBytes;                       // what the stored lines point into
-  std::map<QString, TEntry> FEntries;      // by "Section/key"
-  std::map<QString, QByteArray> FHeaders;  // by prefix: the name as stored, when it can be kept
+  // The section a section line opens, by its name as it stands in the file.
+  int OpenSection(QByteArrayView raw);
+  int SectionNamed(const QString& name);
+  int RootSection();
+  void AddValue(int section, QByteArrayView rawKey, QByteArray value);
+
+  QByteArray FBytes;  // the file as read: entries share its memory
+  std::vector<TSection> FSections;
+  std::map<QString, int> FSectionByName;  // all but [General]
+  int FRoot = -1;
+  std::vector<TEntry> FEntries;
+  std::map<QString, int> FByPath;  // the entry that counts for each path
   bool FWellFormed = true;
 };

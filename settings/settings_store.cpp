@@ -1,17 +1,17 @@
 #include "settings_store.h"
 
 #include <pwd.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include <QSysInfo>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
@@ -19,11 +19,9 @@
 #include <vector>
 
 #include "settings_log.h"
+#include "store_file.h"
 
 namespace {
-
-// Anything bigger is not a settings file we wrote; reading it whole would only hurt.
-constexpr qint64 kMaxStoreBytes = 64LL * 1024 * 1024;
 
 bool IsPlainName(const QString& name) {
   return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
@@ -32,33 +30,6 @@ bool IsPlainName(const QString& name) {
 
 bool IsUsableKeyName(const QString& name) {
   return IsPlainName(name) && name != QLatin1String(".") && name != QLatin1String("..");
-}
-
-enum class TFileAccess { Missing, Readable, Unreadable };
-
-struct TStoreFile {
-  TFileAccess Access = TFileAccess::Missing;
-  QByteArray Bytes;
-  QString Problem;  // why it is unreadable
-};
-
-TStoreFile ProbeFile(const QString& path, bool read) {
-  const QFileInfo info(path);
-  if (!info.exists()) return {};
-  // A directory, a FIFO or a device would make the reader fail, block or never finish.
-  if (!info.isFile()) return {TFileAccess::Unreadable, {}, QStringLiteral("not a regular file")};
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {TFileAccess::Unreadable, {}, file.errorString()};
-  // The size of what we opened: another file may have been put in its place meanwhile.
-  const QString tooLarge = QStringLiteral("larger than 64 MB");
-  if (file.size() > kMaxStoreBytes) return {TFileAccess::Unreadable, {}, tooLarge};
-  TStoreFile result{TFileAccess::Readable, {}, {}};
-  if (!read) return result;
-  result.Bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError)
-    return {TFileAccess::Unreadable, {}, file.errorString()};
-  if (result.Bytes.size() > kMaxStoreBytes) return {TFileAccess::Unreadable, {}, tooLarge};
-  return result;
 }
 
 int RemainingMilliseconds(const QDeadlineTimer& deadline) {
@@ -87,38 +58,56 @@ void ClearAbandonedLock(const QString& lockPath, const QDeadlineTimer& deadline)
   }
 }
 
-// A save killed between writing its temporary file and renaming it over the settings file
-// leaves "<name>.XXXXXX" (QSaveFile's pattern) beside the file it saves to. One that young
-// may be another copy's save in progress.
-constexpr qint64 kLeftoverSaveSeconds = 60;
-
-bool IsLeftoverSaveName(const QString& name, const QString& savedName) {
-  constexpr qsizetype kRandomLength = 6;
-  if (name.size() != savedName.size() + 1 + kRandomLength || !name.startsWith(savedName) ||
-      name[savedName.size()] != QLatin1Char('.'))
-    return false;
-  for (const QChar c : QStringView(name).sliced(savedName.size() + 1)) {
-    const char16_t u = c.unicode();
-    if (!((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')))
-      return false;
-  }
-  return true;
+// What a value that is not plain text holds, for the error report.
+QString StoredKind(QByteArrayView stored) {
+  const QByteArrayView value = stored.trimmed();
+  const qsizetype opening = value.indexOf('(');
+  if (value.startsWith('@') && opening > 1)
+    return QString::fromLatin1(value.first(opening)) + QStringLiteral("(...)");
+  return QStringLiteral("a list");
 }
 
-void RemoveLeftoverSaves(const QString& filePath) {
-  // The temporary file sits beside the file a link leads to.
-  const QFileInfo saved(QFileInfo(filePath).canonicalFilePath());
-  if (saved.fileName().isEmpty()) return;
-  const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverSaveSeconds);
-  QDirIterator entries(saved.absolutePath(),
-                       QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-  while (entries.hasNext()) {
-    entries.next();
-    const QFileInfo entry = entries.fileInfo();
-    if (!IsLeftoverSaveName(entry.fileName(), saved.fileName()) || entry.lastModified() > cutoff)
-      continue;
-    if (!QFile::remove(entry.filePath()))
-      qCWarning(lcSettings, "could not remove %s", qUtf8Printable(entry.filePath()));
+// The name a running process has on this machine.
+QString RunningProgramName(qint64 pid) {
+  QFile name(QStringLiteral("/proc/%1/comm").arg(pid));
+  if (!name.open(QIODevice::ReadOnly)) return QStringLiteral("process %1").arg(pid);
+  return QString::fromLocal8Bit(name.readAll()).trimmed();
+}
+
+// Why the lock of the file at filePath could not be taken. QLockFile keeps the locking
+// program's file name in the lock: "lumaro" for the game.
+TFileProblem LockProblem(const QLockFile& lock, const QString& lockPath, const QString& filePath) {
+  const QString waited = QStringLiteral("%1 s").arg(kSaveWaitMilliseconds / 1000);
+  if (QFileInfo(lockPath).isDir()) return {lockPath, QStringLiteral("it is a folder, not a file")};
+  const QString folder = QFileInfo(lockPath).absolutePath();
+  switch (lock.error()) {
+    case QLockFile::LockFailedError: {
+      qint64 pid = 0;
+      QString host;
+      QString program;
+      if (!lock.getLockInfo(&pid, &host, &program))
+        return {lockPath, QStringLiteral("it is not a lock this program can read, and it stayed "
+                                         "for %1")
+                              .arg(waited)};
+      const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
+      const bool running = pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+      if (here && !running)
+        return {lockPath,
+                QStringLiteral("a program that has ended left it, and it can't be removed")};
+      if (program.isEmpty() && here) program = RunningProgramName(pid);
+      const QString who = program.compare(QLatin1String("lumaro"), Qt::CaseInsensitive) == 0
+                              ? QStringLiteral("another Lumaro")
+                              : QStringLiteral("another program (%1)").arg(program);
+      const QString where = here ? QString() : QStringLiteral(" on ") + host;
+      return {filePath,
+              QStringLiteral("%1%2 is saving (lock held for %3)").arg(who, where, waited)};
+    }
+    case QLockFile::PermissionError:
+      if (std::optional<TFileProblem> problem = FolderWriteProblem(folder)) return *problem;
+      return {folder, QStringLiteral("no lock file can be created in it")};
+    default:
+      if (IsDiskFull(lockPath)) return {folder, QStringLiteral("the disk is full")};
+      return {lockPath, QStringLiteral("the lock file can't be written")};
   }
 }
 
@@ -152,8 +141,8 @@ int HexDigitValue(QChar c) {
 
 }  // namespace
 
-ESettingsError::ESettingsError(const QString& message)
-    : std::runtime_error(message.toStdString()) {}
+ESettingsError::ESettingsError(const QString& message, QString detail)
+    : std::runtime_error(message.toStdString()), FDetail(std::move(detail)) {}
 
 QString HomeFolderPath() {
   const QString home = qEnvironmentVariable("HOME");
@@ -227,7 +216,8 @@ std::int32_t StoredTextToInteger(QStringView text, std::int32_t def) {
 
 TSettingsStore TSettingsStore::OpenSettingsStore(const QString& keyName) {
   if (!IsUsableKeyName(keyName))
-    throw ESettingsError(QStringLiteral("Failed to create key ") + keyName);
+    throw ESettingsError(QStringLiteral("Failed to create key ") + keyName,
+                         keyName + QStringLiteral(": not a plain file name"));
   return TSettingsStore(keyName, SettingsFolderPath() + QLatin1Char('/') + keyName);
 }
 
@@ -238,15 +228,16 @@ TSettingsStore::TSettingsStore(QString keyName, QString filePath)
   const QString folder = QFileInfo(FFilePath).absolutePath();
   if (!QDir().mkpath(folder))
     qCWarning(lcSettings, "could not create %s; using the defaults", qUtf8Printable(folder));
-  TStoreFile file = ProbeFile(FFilePath, true);
+  TStoreFile file = ReadStoreFile(FFilePath, true);
   if (file.Access == TFileAccess::Missing && !QFileInfo(FFilePath).isSymLink()) {
     QFile created(FFilePath);
     // NewOnly: never truncate a file another copy of the game has just put in place.
-    if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) file = ProbeFile(FFilePath, true);
+    if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+      file = ReadStoreFile(FFilePath, true);
   }
   if (file.Access == TFileAccess::Unreadable)
-    qCWarning(lcSettings, "could not read %s (%s); using the defaults", qUtf8Printable(FFilePath),
-              qUtf8Printable(file.Problem));
+    qCWarning(lcSettings, "could not read %s; using the defaults",
+              qUtf8Printable(file.Problem.Detail()));
   FDocument = TIniDocument::Parse(std::move(file.Bytes));
   if (!FDocument.IsWellFormed())
     qCWarning(lcSettings, "%s has lines that are not settings; they were skipped",
@@ -278,7 +269,10 @@ std::optional<QString> TSettingsStore::ReadStoredText(const QString& section,
   if (!stored) return std::nullopt;
   std::optional<QString> text = DecodeStoredText(*stored);
   if (!text)
-    throw ESettingsError(QStringLiteral("Invalid data type for '") + key + QLatin1Char('\''));
+    throw ESettingsError(
+        QStringLiteral("Invalid data type for '") + key + QLatin1Char('\''),
+        FFilePath +
+            QStringLiteral(": [%1] %2 holds %3, not text").arg(section, key, StoredKind(*stored)));
   return text;
 }
 QString TSettingsStore::ReadTextValue(const QString& section, const QString& key,
@@ -299,10 +293,12 @@ bool TSettingsStore::ReadBooleanValue(const QString& section, const QString& key
 void TSettingsStore::WriteTextValue(const QString& section, const QString& key,
                                     const QString& text) {
   RequireOpen();
+  const QString rule = QStringLiteral(": a name must not be empty nor hold '/' or '\\'");
   if (!IsPlainName(section))
-    throw ESettingsError(QStringLiteral("Failed to create key ") + section);
+    throw ESettingsError(QStringLiteral("Failed to create key ") + section, section + rule);
   if (!IsPlainName(key))
-    throw ESettingsError(QStringLiteral("Failed to set data for '") + key + QLatin1Char('\''));
+    throw ESettingsError(QStringLiteral("Failed to set data for '") + key + QLatin1Char('\''),
+                         key + rule);
   FPending.push_back({section, key, text});
 }
 
@@ -325,23 +321,27 @@ void TSettingsStore::CloseSettingsStore() {
 }
 
 void TSettingsStore::Commit() {
-  const QString firstKey = FPending.front().Key;
-  const auto setFailed = [&] {
-    return ESettingsError(QStringLiteral("Failed to set data for '") + firstKey +
-                          QLatin1Char('\''));
-  };
-  const auto getFailed = [&] {
-    return ESettingsError(QStringLiteral("Failed to get data for '") + firstKey +
-                          QLatin1Char('\''));
+  const QString firstKey = QLatin1Char('\'') + FPending.front().Key + QLatin1Char('\'');
+  const QString setFailed = QStringLiteral("Failed to set data for ") + firstKey;
+  const QString getFailed = QStringLiteral("Failed to get data for ") + firstKey;
+  const auto failure = [](const QString& message, const TFileProblem& problem) {
+    qCWarning(lcSettings, "%s: %s", qUtf8Printable(message), qUtf8Printable(problem.Detail()));
+    return ESettingsError(message, problem.Detail());
   };
   const QDeadlineTimer deadline(kSaveWaitMilliseconds);
-  if (!QDir().mkpath(QFileInfo(FFilePath).absolutePath()))
-    throw ESettingsError(QStringLiteral("Failed to create key ") + FKeyName);
+  const QString folder = QFileInfo(FFilePath).absolutePath();
+  if (std::optional<TFileProblem> problem = MakeFolder(folder))
+    throw failure(QStringLiteral("Failed to create key ") + FKeyName, *problem);
+  // Through a link the file is replaced where it lies, and the link kept.
+  const QString target = SaveTargetPath(FFilePath);
   // Saving would replace settings we could not read.
-  const TStoreFile probe = ProbeFile(FFilePath, false);
-  if (probe.Access == TFileAccess::Unreadable) throw getFailed();
-  if (probe.Access == TFileAccess::Readable && !QFileInfo(FFilePath).isWritable())
-    throw setFailed();
+  const TStoreFile probe = ReadStoreFile(target, false);
+  if (probe.Access == TFileAccess::Unreadable) throw failure(getFailed, probe.Problem);
+  if (probe.Access == TFileAccess::Readable)
+    if (std::optional<TFileProblem> problem = FileWriteProblem(target))
+      throw failure(setFailed, *problem);
+  TFileReplacement replacement(target);
+  if (replacement.Problem()) throw failure(setFailed, *replacement.Problem());
 
   const QString lockPath = FFilePath + QStringLiteral(".lock");
   // QLockFile guards the removal of a stale lock with a lock of the same kind.
@@ -350,27 +350,18 @@ void TSettingsStore::Commit() {
   // QSettings would wait for ever: for a lock that is a folder, for a stale one in a
   // read-only folder, for another writer that hangs.
   QLockFile lock(lockPath);
-  if (!lock.tryLock(RemainingMilliseconds(deadline))) {
-    qCWarning(lcSettings, "could not lock %s (QLockFile error %d)", qUtf8Printable(lockPath),
-              static_cast<int>(lock.error()));
-    throw setFailed();
-  }
+  if (!lock.tryLock(RemainingMilliseconds(deadline)))
+    throw failure(setFailed, LockProblem(lock, lockPath, FFilePath));
 
   // What other copies of the game saved since we read the file, with our writes on top.
-  TStoreFile current = ProbeFile(FFilePath, true);
-  if (current.Access == TFileAccess::Unreadable) throw getFailed();
+  TStoreFile current = ReadStoreFile(target, true);
+  if (current.Access == TFileAccess::Unreadable) throw failure(getFailed, current.Problem);
   TIniDocument document = TIniDocument::Parse(std::move(current.Bytes));
   for (const TPendingWrite& write : FPending)
     document.SetText(write.Section, write.Key, write.Text);
-  const QByteArray bytes = document.Serialize();
-  // A new file renamed over the old one: a save killed at any moment leaves one or the other.
-  QSaveFile file(FFilePath);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    qCWarning(lcSettings, "could not save %s: %s", qUtf8Printable(FFilePath),
-              qUtf8Printable(file.errorString()));
-    throw setFailed();
-  }
-  RemoveLeftoverSaves(FFilePath);
+  if (std::optional<TFileProblem> problem = replacement.Commit(document.Serialize()))
+    throw failure(setFailed, *problem);
+  RemoveLeftoverSaves(target);
 }
 
 void TSettingsStore::Release() noexcept {

@@ -2,7 +2,8 @@
 // The per-user settings store: one INI file in the user's config folder, in the syntax
 // QSettings writes (ini_format.h), every value kept as text.
 //
-// Failures and their messages:
+// Failures and their messages. Each also tells, in Detail(), the file it concerns and why:
+// "<file>: <reason>".
 //  "Invalid data type for '%s'"  a stored value that is not plain text (a comma list,
 //                                @Variant(...), @Rect(...), @ByteArray(...), @Invalid()).
 //  "Failed to create key %s"     the store's folder is missing and can't be created (%s is
@@ -29,8 +30,13 @@
 
 class ESettingsError : public std::runtime_error {
  public:
-  explicit ESettingsError(const QString& message);
+  explicit ESettingsError(const QString& message, QString detail = {});
   QString Message() const { return QString::fromUtf8(what()); }
+  // What failed and why, "<file>: <reason>"; empty when the message says it all.
+  const QString& Detail() const { return FDetail; }
+
+ private:
+  QString FDetail;
 };
 
 inline const QString kSettingsKeyName = QStringLiteral("Quorvel.ini");
@@ -82,9 +88,10 @@ class TSettingsStore {
   void WriteBooleanValue(const QString& section, const QString& key, bool value);
 
   // Saves this opening's writes and releases the store. Throws ESettingsError when they
-  // could not be saved; the store is released either way. Never waits much longer than
-  // kSaveWaitMilliseconds. A successful save also removes temporary files of the file's
-  // own that a save killed midway left behind, once they are a minute old.
+  // could not be saved; the store is released either way, and the file is as it was. Never
+  // waits much longer than kSaveWaitMilliseconds. A successful save also removes the
+  // temporary files of its own kind that a save killed midway left behind, once they are a
+  // minute old (store_file.h).
   void CloseSettingsStore();
 
   bool IsOpen() const { return FOpen; }

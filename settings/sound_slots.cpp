@@ -5,6 +5,7 @@
 
 #include "settings_log.h"
 #include "settings_store.h"
+#include "store_file.h"
 
 namespace {
 
@@ -14,16 +15,20 @@ QString SlotKey(int slot) {
   return QStringLiteral("WAVFILE%1").arg(slot);
 }
 
-}  // namespace
+// The slots are read at every activation of the window; a large file is read again only
+// when it changed.
+struct TSlotsRead {
+  QString Path;
+  TFileStamp Stamp;
+  TSoundSlots Slots;
+};
 
-TSoundSlot SoundSlotFromPath(const QString& path) {
-  qsizetype length = std::min<qsizetype>(path.size(), kSoundSlotMaxLength);
-  // Half a surrogate pair would turn the last letter into garbage.
-  if (length < path.size() && length > 0 && path[length - 1].isHighSurrogate()) --length;
-  return path.left(length);
+std::optional<TSlotsRead>& LastRead() {
+  static std::optional<TSlotsRead> last;
+  return last;
 }
 
-TSoundSlots LoadSoundSlots() {
+TSoundSlots ReadSoundSlots() {
   TSoundSlots result;
   TSettingsStore store = TSettingsStore::OpenSettingsStore();
   for (int slot = 1; slot <= kSoundSlotCount; ++slot) {
@@ -39,6 +44,29 @@ TSoundSlots LoadSoundSlots() {
   }
   store.CloseSettingsStore();
   return result;
+}
+
+}  // namespace
+
+TSoundSlot SoundSlotFromPath(const QString& path) {
+  qsizetype length = std::min<qsizetype>(path.size(), kSoundSlotMaxLength);
+  // Half a surrogate pair would turn the last letter into garbage.
+  if (length < path.size() && length > 0 && path[length - 1].isHighSurrogate()) --length;
+  return path.left(length);
+}
+
+TSoundSlots LoadSoundSlots() {
+  const QString path = SettingsFilePath();
+  // Taken before the read, so that a change while reading shows next time.
+  const std::optional<TFileStamp> stamp = StampOf(path);
+  std::optional<TSlotsRead>& last = LastRead();
+  if (stamp && last && last->Path == path && last->Stamp == *stamp) return last->Slots;
+  TSoundSlots read = ReadSoundSlots();
+  if (stamp && IsSettled(*stamp))
+    last = TSlotsRead{path, *stamp, read};
+  else
+    last.reset();
+  return read;
 }
 
 void SaveSoundSlot(int slot, const QString& path) {

@@ -17,6 +17,7 @@ using TSoundSlots = std::array<TSoundSlot, kSoundSlotCount>;
 // The first kSoundSlotMaxLength characters of a path.
 TSoundSlot SoundSlotFromPath(const QString& path);
 // Reads WAVFILE1..WAVFILE9 of section [Sound]; "Error" for a missing key, each cut to 80.
+// Reads the file again only when it changed since the last call (store_file.h, TFileStamp).
 TSoundSlots LoadSoundSlots();
 // Writes the whole path under WAVFILE<slot> (slot 1..9) of section [Sound] at once.
 // Throws ESettingsError (settings_store.h) when the store can't be written.

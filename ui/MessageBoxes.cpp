@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "settings_store.h"
+
 namespace {
 TMessageHook& Hook() {
   static TMessageHook hook;
@@ -21,6 +23,14 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption
   box.exec();
 }
 
-void ShowErrorReport(QWidget* parent, const QString& message) {
-  ShowMessage(parent, QMessageBox::Critical, kAppTitle, message + QLatin1Char('.'));
+void ShowErrorReport(QWidget* parent, const QString& message, const QString& detail) {
+  QString text = message + QLatin1Char('.');
+  if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
+  ShowMessage(parent, QMessageBox::Critical, kAppTitle, text);
+}
+
+void ShowErrorReport(QWidget* parent, const std::exception& error) {
+  const auto* settingsError = dynamic_cast<const ESettingsError*>(&error);
+  ShowErrorReport(parent, QString::fromUtf8(error.what()),
+                  settingsError ? settingsError->Detail() : QString());
 }

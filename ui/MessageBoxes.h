@@ -19,8 +19,11 @@ void SetMessageHook(TMessageHook hook);
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                  const QString& text);
 
-// The general error report: "Lumaro", the error's text followed by ".", the error icon.
-void ShowErrorReport(QWidget* parent, const QString& message);
+// The general error report: "Lumaro", the error's text followed by ".", the error icon;
+// what failed and why, when known, on a second line.
+void ShowErrorReport(QWidget* parent, const QString& message, const QString& detail = {});
+// The report of an error raised: a settings error with its detail.
+void ShowErrorReport(QWidget* parent, const std::exception& error);
 
 // Runs one event handler; an error it raises ends it and is shown by the general error
 // report, so nothing ever propagates into Qt's event loop. Returns false after an error.
@@ -30,7 +33,7 @@ bool RunGuarded(QWidget* parent, Handler&& handler) {
     handler();
     return true;
   } catch (const std::exception& e) {
-    ShowErrorReport(parent, QString::fromUtf8(e.what()));
+    ShowErrorReport(parent, e);
   } catch (...) {
     ShowErrorReport(parent, QStringLiteral("Unknown error"));
   }

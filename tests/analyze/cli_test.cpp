@@ -31,7 +31,7 @@ TRun RunTool(std::vector<std::string> args, const TProgressOptions& progress = {
         stored.Origin = "player's file";
         return stored;
       },
-      progress, &in);
+      progress, {}, &in);
   run.Out = out.str();
   run.Err = err.str();
   return run;

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 #include "file_names.h"
 #include "game_engine.h"
@@ -241,6 +242,16 @@ TEST_F(GameSettingsTest, SoundPathIsStoredWholeAndTheSlotKeepsItsFirst80Characte
 
   EXPECT_THROW(SaveSoundSlot(0, QStringLiteral("x")), std::out_of_range);
   EXPECT_THROW(SaveSoundSlot(10, QStringLiteral("x")), std::out_of_range);
+}
+
+TEST_F(GameSettingsTest, SoundSlotsKeptBetweenReadsFollowTheFile) {
+  // Only a file last changed seconds ago is kept between reads.
+  WriteRaw("[Sound]\nWAVFILE1=/a.wav\n");
+  QThread::msleep(2100);
+  EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("/a.wav"));
+  // Rewritten in place at the same size: only its times tell.
+  WriteRaw("[Sound]\nWAVFILE1=/b.wav\n");
+  EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("/b.wav"));
 }
 
 TEST_F(GameSettingsTest, SlotCutDoesNotSplitALetter) {

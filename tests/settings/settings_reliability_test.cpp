@@ -5,18 +5,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
 #include <functional>
 #include <iostream>
 #include <thread>
 
+#include "advisor_settings.h"
 #include "game_settings.h"
 #include "settings_store.h"
 #include "settings_test_support.h"
@@ -51,7 +54,28 @@ class ReliabilityTest : public ConfigFolderTest {
   QStringList LeftoverFiles() const {
     return QDir(ConfigFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
   }
+  // The new files of saves that did not finish.
+  QStringList NewFilesLeft() const {
+    return LeftoverFiles().filter(
+        QRegularExpression(QStringLiteral("^\\.Quorvel\\.ini\\.lumaro-")));
+  }
+
+  // What the writer prints for a save that failed.
+  static QString Failed(const QString& message, const QString& file, const QString& reason) {
+    return QStringLiteral("error: ") + message + QStringLiteral("\ndetail: ") + file +
+           QStringLiteral(": ") + reason + QLatin1Char('\n');
+  }
 };
+
+// The message and the detail of the error an action throws.
+QString ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const ESettingsError& error) {
+    return error.Message() + QLatin1Char('\n') + error.Detail();
+  }
+  return QStringLiteral("(no error)");
+}
 
 TEST_F(ReliabilityTest, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
   {
@@ -193,22 +217,20 @@ TEST_F(ReliabilityTest, ALockThatCanNotBeTakenFailsTheSaveWithinSeconds) {
   WriteRaw(stored);
   const QString lockPath = FilePath() + QStringLiteral(".lock");
   // About two seconds each; QSettings waited for ever, or 32 s for the garbage.
-  const auto expectFailedSave = [&](const std::function<void()>& save, const char* message) {
+  const auto expectFailedSave = [&](const std::function<void()>& save, const QString& error) {
     QElapsedTimer clock;
     clock.start();
-    try {
-      save();
-      ADD_FAILURE() << "saved without the lock";
-    } catch (const ESettingsError& error) {
-      EXPECT_STREQ(error.what(), message);
-    }
+    EXPECT_EQ(ErrorOf(save), error);
     EXPECT_LT(clock.elapsed(), 12000);
     EXPECT_EQ(ReadRaw(), stored);
+    EXPECT_EQ(NewFilesLeft(), QStringList());
   };
   {
     SCOPED_TRACE("a folder named like the lock");
     ASSERT_TRUE(QDir().mkpath(lockPath));
-    expectFailedSave([] { SaveGameSettings(TGameSettings{}); }, "Failed to set data for 'Amount'");
+    expectFailedSave([] { SaveGameSettings(TGameSettings{}); },
+                     QStringLiteral("Failed to set data for 'Amount'\n") + lockPath +
+                         QStringLiteral(": it is a folder, not a file"));
     ASSERT_TRUE(QDir().rmdir(lockPath));
   }
   {
@@ -218,8 +240,19 @@ TEST_F(ReliabilityTest, ALockThatCanNotBeTakenFailsTheSaveWithinSeconds) {
     lock.write("not a lock at all\n");
     lock.close();
     expectFailedSave([] { SaveSoundSlot(2, QStringLiteral("/b.wav")); },
-                     "Failed to set data for 'WAVFILE2'");
+                     QStringLiteral("Failed to set data for 'WAVFILE2'\n") + lockPath +
+                         QStringLiteral(": it is not a lock this program can read, and it "
+                                        "stayed for 2 s"));
     ASSERT_TRUE(QFile::remove(lockPath));
+  }
+  {
+    SCOPED_TRACE("another program saving all the while");
+    QLockFile held(lockPath);
+    ASSERT_TRUE(held.tryLock(0));
+    expectFailedSave([] { SaveAdvisorOpen(true); },
+                     QStringLiteral("Failed to set data for 'Open'\n") + FilePath() +
+                         QStringLiteral(": another program (settings_tests) is saving (lock "
+                                        "held for 2 s)"));
   }
   {
     SCOPED_TRACE("the stale lock of a finished process, in a folder nobody may write");
@@ -236,42 +269,63 @@ TEST_F(ReliabilityTest, ALockThatCanNotBeTakenFailsTheSaveWithinSeconds) {
         RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
     chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
     if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
-    EXPECT_EQ(result.Output,
-              QStringLiteral("loaded 4000 -1 1\nerror: Failed to set data for 'Amount'\n"));
+    // The folder is what stands in the way first.
+    EXPECT_EQ(result.Output, QStringLiteral("loaded 4000 -1 1\n") +
+                                 Failed(QStringLiteral("Failed to set data for 'Amount'"),
+                                        ConfigFolder, QStringLiteral("the folder is read-only")));
     EXPECT_LT(clock.elapsed(), 12000);
     EXPECT_EQ(ReadRaw(), stored);
   }
 }
 
-TEST_F(ReliabilityTest, LeftoversOfKilledSavesAreRemovedOnceAMinuteOld) {
+TEST_F(ReliabilityTest, OnlyOurOwnLeftoversOfKilledSavesAreRemovedOnceAMinuteOld) {
   const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-300);
-  const auto makeFile = [&](const QString& name, bool old) {
-    QFile file(ConfigFolder + QLatin1Char('/') + name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  const auto makeFile = [&](const QString& path, bool old) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write("[Bet]\nTotal=1\n");
     ASSERT_TRUE(file.flush());  // or the close would make it new again
     if (old) {
       ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
   };
-  const QStringList removed = {QStringLiteral("Quorvel.ini.a1B2c3"),
-                               QStringLiteral("Quorvel.ini.ZZZZZZ")};
-  const QStringList kept = {
-      QStringLiteral("Quorvel.ini.Fresh1"),   // perhaps another copy's save in progress
-      QStringLiteral("Quorvel.ini.bak"),      // not the pattern
-      QStringLiteral("Quorvel.ini.a1B2c3d"),  // nor this
-      QStringLiteral("Quorvel.ini.a1-2c3"),   // nor this
-      QStringLiteral("Other.ini.a1B2c3"),     // not ours
-  };
-  for (const QString& name : removed) makeFile(name, true);
-  for (const QString& name : kept) makeFile(name, name != QLatin1String("Quorvel.ini.Fresh1"));
+  // The player's own copies, named as a person would; ours are hidden and say whose they are.
+  const QStringList players = {
+      QStringLiteral("Quorvel.ini.backup"), QStringLiteral("Quorvel.ini.before"),
+      QStringLiteral("Quorvel.ini.orig12"), QStringLiteral("Quorvel.ini.bak")};
+  const QString ours = QStringLiteral(".Quorvel.ini.lumaro-a1B2c3");
+  const QString oursFresh = QStringLiteral(".Quorvel.ini.lumaro-Fresh1");  // a save in progress
+  // Saved here directly, and through a link to a file kept in another folder.
+  const QString dotfiles = Temp.path() + QStringLiteral("/dotfiles");
+  ASSERT_TRUE(QDir().mkpath(dotfiles));
+  for (const QString& folder : {ConfigFolder, dotfiles}) {
+    for (const QString& name : players) makeFile(folder + QLatin1Char('/') + name, true);
+    makeFile(folder + QLatin1Char('/') + ours, true);
+    makeFile(folder + QLatin1Char('/') + oursFresh, false);
+  }
+  // Named like ours but a link: not ours to follow or remove.
+  const QString linkedAway = dotfiles + QStringLiteral("/elsewhere.txt");
+  makeFile(linkedAway, true);
+  ASSERT_TRUE(
+      QFile::link(linkedAway, ConfigFolder + QStringLiteral("/.Quorvel.ini.lumaro-Link12")));
 
   SaveSoundSlot(1, QStringLiteral("/a.wav"));
-  for (const QString& name : removed)
-    EXPECT_FALSE(QFile::exists(ConfigFolder + '/' + name)) << name.toStdString();
-  for (const QString& name : kept)
-    EXPECT_TRUE(QFile::exists(ConfigFolder + '/' + name)) << name.toStdString();
-  EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("/a.wav"));
+  const auto sorted = [](QStringList names) {
+    names.sort();
+    return names;
+  };
+  EXPECT_EQ(sorted(LeftoverFiles()),
+            sorted(players + QStringList{QStringLiteral(".Quorvel.ini.lumaro-Link12"), oursFresh,
+                                         QStringLiteral("Quorvel.ini")}));
+  EXPECT_TRUE(QFile::exists(linkedAway));
+
+  ASSERT_TRUE(QFile::remove(FilePath()));
+  ASSERT_TRUE(QFile::link(dotfiles + QStringLiteral("/Quorvel.ini"), FilePath()));
+  SaveSoundSlot(2, QStringLiteral("/b.wav"));
+  EXPECT_EQ(sorted(QDir(dotfiles).entryList(QDir::Files | QDir::Hidden)),
+            sorted(players + QStringList{oursFresh, QStringLiteral("Quorvel.ini"),
+                                         QStringLiteral("elsewhere.txt")}));
+  EXPECT_EQ(LoadSoundSlots()[1], QStringLiteral("/b.wav"));
 }
 
 struct TCorruptCase {
@@ -342,29 +396,24 @@ TEST_F(ReliabilityTest, AFolderThatCannotBeMadeGivesDefaultsAndASaveError) {
 
   EXPECT_EQ(LoadGameSettings(), TGameSettings{});
   EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("Error"));
-  try {
-    SaveGameSettings(TGameSettings{});
-    FAIL() << "saved into a folder that can't exist";
-  } catch (const ESettingsError& error) {
-    EXPECT_STREQ(error.what(), "Failed to create key Quorvel.ini");
-  }
+  EXPECT_EQ(ErrorOf([] { SaveGameSettings(TGameSettings{}); }),
+            QStringLiteral("Failed to create key Quorvel.ini\n") + blocker.fileName() +
+                QStringLiteral(": it is a file, not a folder"));
 }
 
 TEST_F(ReliabilityTest, AFolderNobodyMayWriteGivesDefaultsAndASaveError) {
   // Even root can't create files in /proc/self.
   UseConfigFolder(QStringLiteral("/proc/self"));
   EXPECT_EQ(LoadGameSettings(), TGameSettings{});
-  try {
-    SaveSoundSlot(4, QStringLiteral("/x.wav"));
-    FAIL() << "saved into an unwritable folder";
-  } catch (const ESettingsError& error) {
-    EXPECT_STREQ(error.what(), "Failed to set data for 'WAVFILE4'");
-  }
+  EXPECT_EQ(ErrorOf([] { SaveSoundSlot(4, QStringLiteral("/x.wav")); }),
+            QStringLiteral("Failed to set data for 'WAVFILE4'\n/proc/self: no file can be "
+                           "created in it"));
 }
 
 TEST_F(ReliabilityTest, AReadOnlyFolderOrFileIsKeptAndTheSaveFails) {
   const QByteArray stored = "[Bet]\nTotal=4000\nAmount=20\n[Sound]\nWAVFILE1=/keep.wav\n";
-  const std::pair<mode_t, mode_t> cases[] = {{0555, 0644}, {0777, 0444}};  // folder, file
+  // Folder, file: the file is root's, so "writable" is writable for all.
+  const std::pair<mode_t, mode_t> cases[] = {{0555, 0666}, {0777, 0444}};
   for (const auto& [folderMode, fileMode] : cases) {
     SCOPED_TRACE(folderMode == 0555 ? "read-only folder" : "read-only file");
     WriteRaw(stored);
@@ -377,9 +426,14 @@ TEST_F(ReliabilityTest, AReadOnlyFolderOrFileIsKeptAndTheSaveFails) {
     chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
     chmod(QFile::encodeName(FilePath()).constData(), 0644);
     if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
+    const auto [file, reason] =
+        folderMode == 0555 ? std::pair(ConfigFolder, QStringLiteral("the folder is read-only"))
+                           : std::pair(FilePath(), QStringLiteral("the file is read-only"));
     EXPECT_EQ(result.Output,
-              QStringLiteral("loaded 4000 20 1\nerror: Failed to set data for 'Amount'\n"));
-    EXPECT_EQ(slot.Output, QStringLiteral("error: Failed to set data for 'WAVFILE1'\n"));
+              QStringLiteral("loaded 4000 20 1\n") +
+                  Failed(QStringLiteral("Failed to set data for 'Amount'"), file, reason));
+    EXPECT_EQ(slot.Output,
+              Failed(QStringLiteral("Failed to set data for 'WAVFILE1'"), file, reason));
     EXPECT_EQ(ReadRaw(), stored);
   }
 }
@@ -389,6 +443,7 @@ TEST_F(ReliabilityTest, ACorruptFileInAReadOnlyFolderStillReportsTheFailedSave) 
   // hide the failed write. A sound choice is the first opening in a fresh process.
   const QByteArray stored = "[Bet\nTotal=4000\n";
   WriteRaw(stored);
+  chmod(QFile::encodeName(FilePath()).constData(), 0666);
   chmod(QFile::encodeName(ConfigFolder).constData(), 0555);
   const TWriterResult slot = RunRestrictedWriter(
       {QStringLiteral("slot"), QStringLiteral("7"), QStringLiteral("/new.wav")});
@@ -396,9 +451,12 @@ TEST_F(ReliabilityTest, ACorruptFileInAReadOnlyFolderStillReportsTheFailedSave) 
       RunRestrictedWriter({QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")});
   chmod(QFile::encodeName(ConfigFolder).constData(), 0755);
   if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
-  EXPECT_EQ(slot.Output, QStringLiteral("error: Failed to set data for 'WAVFILE7'\n"));
+  const QString readOnly = QStringLiteral("the folder is read-only");
+  EXPECT_EQ(slot.Output,
+            Failed(QStringLiteral("Failed to set data for 'WAVFILE7'"), ConfigFolder, readOnly));
   EXPECT_EQ(result.Output,
-            QStringLiteral("loaded 4000 -1 1\nerror: Failed to set data for 'Amount'\n"));
+            QStringLiteral("loaded 4000 -1 1\n") +
+                Failed(QStringLiteral("Failed to set data for 'Amount'"), ConfigFolder, readOnly));
   EXPECT_EQ(ReadRaw(), stored);
 }
 
@@ -413,9 +471,12 @@ TEST_F(ReliabilityTest, AnUnreadableFileGivesDefaultsAndIsNeverReplaced) {
       RunRestrictedWriter({QStringLiteral("slot"), QStringLiteral("2"), QStringLiteral("/b.wav")});
   chmod(QFile::encodeName(FilePath()).constData(), 0644);
   if (result.ExitCode == 3) GTEST_SKIP() << "could not give up root to test permissions";
-  EXPECT_EQ(result.Output,
-            QStringLiteral("loaded -1 -1 1\nerror: Failed to get data for 'Amount'\n"));
-  EXPECT_EQ(slot.Output, QStringLiteral("error: Failed to get data for 'WAVFILE2'\n"));
+  const QString noPermission = QStringLiteral("you have no permission to read it");
+  EXPECT_EQ(result.Output, QStringLiteral("loaded -1 -1 1\n") +
+                               Failed(QStringLiteral("Failed to get data for 'Amount'"), FilePath(),
+                                      noPermission));
+  EXPECT_EQ(slot.Output,
+            Failed(QStringLiteral("Failed to get data for 'WAVFILE2'"), FilePath(), noPermission));
   EXPECT_EQ(ReadRaw(), stored);
 }
 
@@ -424,24 +485,69 @@ TEST_F(ReliabilityTest, SomethingOtherThanAFileInItsPlaceIsLeftAlone) {
   // ends.
   QDir().mkpath(FilePath());
   EXPECT_EQ(LoadGameSettings(), TGameSettings{});
-  try {
-    SaveGameSettings(TGameSettings{});
-    FAIL() << "saved over a directory";
-  } catch (const ESettingsError& error) {
-    EXPECT_STREQ(error.what(), "Failed to get data for 'Amount'");
-  }
+  EXPECT_EQ(ErrorOf([] { SaveGameSettings(TGameSettings{}); }),
+            QStringLiteral("Failed to get data for 'Amount'\n") + FilePath() +
+                QStringLiteral(": it is a folder, not a file"));
   EXPECT_TRUE(QFileInfo(FilePath()).isDir());
   ASSERT_TRUE(QDir().rmdir(FilePath()));
 
   ASSERT_EQ(mkfifo(QFile::encodeName(FilePath()).constData(), 0644), 0);
   EXPECT_EQ(LoadGameSettings(), TGameSettings{});
-  EXPECT_THROW(SaveSoundSlot(1, QStringLiteral("/a.wav")), ESettingsError);
+  EXPECT_EQ(ErrorOf([] { SaveSoundSlot(1, QStringLiteral("/a.wav")); }),
+            QStringLiteral("Failed to get data for 'WAVFILE1'\n") + FilePath() +
+                QStringLiteral(": it is not a regular file"));
   ASSERT_TRUE(QFile::remove(FilePath()));
 
   ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), FilePath()));
   EXPECT_EQ(LoadSoundSlots()[0], QStringLiteral("Error"));
-  EXPECT_THROW(SaveGameSettings(TGameSettings{}), ESettingsError);
+  EXPECT_EQ(ErrorOf([] { SaveGameSettings(TGameSettings{}); }),
+            QStringLiteral("Failed to get data for 'Amount'\n/dev/zero: it is not a regular file"));
   EXPECT_EQ(QFileInfo(FilePath()).symLinkTarget(), QStringLiteral("/dev/zero"));
+  ASSERT_TRUE(QFile::remove(FilePath()));
+
+  // Sparse: 65 MB that take no room.
+  {
+    QFile huge(FilePath());
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(65LL * 1024 * 1024));
+  }
+  EXPECT_EQ(LoadGameSettings(), TGameSettings{});
+  EXPECT_EQ(ErrorOf([] { SaveGameSettings(TGameSettings{}); }),
+            QStringLiteral("Failed to get data for 'Amount'\n") + FilePath() +
+                QStringLiteral(": it is larger than 64 MB"));
+  EXPECT_EQ(QFileInfo(FilePath()).size(), 65LL * 1024 * 1024);
+}
+
+TEST_F(ReliabilityTest, ASaveOnAFullDiskFailsAndLeavesTheFileExactlyAsItWas) {
+  // Another program's sections too, and more than the writer may write: past 1 KB every
+  // write fails with EFBIG, as on a full disk with ENOSPC.
+  QByteArray stored = "[Bet]\nTotal=4000\nAmount=20\n[Sound]\nWAVFILE1=/keep.wav\n";
+  for (int i = 0; i < 40; ++i)
+    stored += "[Other" + QByteArray::number(i) + "]\nvalue=" + QByteArray(40, 'x') + "\n";
+  WriteRaw(stored);
+  const QString limit = QStringLiteral("1024");
+  const QString reason = QStringLiteral("the file would be larger than the system allows");
+  const struct {
+    QStringList Arguments;
+    QString Output;
+  } saves[] = {
+      {{QStringLiteral("close"), QStringLiteral("3000"), QStringLiteral("0")},
+       QStringLiteral("loaded 4000 20 1\n") +
+           Failed(QStringLiteral("Failed to set data for 'Amount'"), FilePath(), reason)},
+      {{QStringLiteral("slot"), QStringLiteral("1"), QStringLiteral("/new.wav")},
+       Failed(QStringLiteral("Failed to set data for 'WAVFILE1'"), FilePath(), reason)},
+      {{QStringLiteral("advisor"), QStringLiteral("1")},
+       Failed(QStringLiteral("Failed to set data for 'Open'"), FilePath(), reason)},
+  };
+  for (const auto& save : saves) {
+    SCOPED_TRACE(save.Arguments.join(' ').toStdString());
+    const TWriterResult result =
+        RunWriter(QStringList{QStringLiteral("--file-size-limit"), limit} + save.Arguments);
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output, save.Output);
+    EXPECT_EQ(ReadRaw(), stored);
+    EXPECT_EQ(NewFilesLeft(), QStringList());
+  }
 }
 
 TEST_F(ReliabilityTest, AFileReachedThroughALinkIsUpdatedWhereItLies) {

@@ -232,6 +232,19 @@ TEST_F(StoreTest, ValuesThatAreNotPlainTextAreReportedByName) {
   EXPECT_EQ(ErrorText([&] { store.ReadTextValue(kBet, QStringLiteral("Date"), {}); }),
             "Invalid data type for 'Date'");
   EXPECT_EQ(store.ReadTextValue(kBet, QStringLiteral("Quoted"), {}), QStringLiteral("1,2"));
+  // The detail says what the value holds.
+  for (const auto& [key, holds] :
+       {std::pair(QStringLiteral("Total"), QStringLiteral("a list")),
+        std::pair(QStringLiteral("Amount"), QStringLiteral("@Rect(...)"))}) {
+    try {
+      store.ReadTextValue(kBet, key, {});
+      ADD_FAILURE() << key.toStdString() << " read as text";
+    } catch (const ESettingsError& error) {
+      EXPECT_EQ(error.Detail(), FilePath() + QStringLiteral(": [Bet] ") + key +
+                                    QStringLiteral(" holds ") + holds +
+                                    QStringLiteral(", not text"));
+    }
+  }
   store.CloseSettingsStore();
 }
 

@@ -308,7 +308,9 @@ class TGameWindowTest : public TGameTestCase {
     QCOMPARE(FMessages.size(), 1);
     QCOMPARE(FMessages[0].Icon, QMessageBox::Critical);
     QCOMPARE(FMessages[0].Caption, QStringLiteral("Lumaro"));
-    QVERIFY(FMessages[0].Text.endsWith(QLatin1Char('.')));
+    // The message, its full stop, and on a second line the file and what is wrong with it.
+    QCOMPARE(FMessages[0].Text, QStringLiteral("Failed to get data for 'Amount'.\n") + IniPath() +
+                                    QStringLiteral(": it is a folder, not a file"));
     QVERIFY(window->isHidden());
   }
 

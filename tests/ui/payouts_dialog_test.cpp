@@ -347,7 +347,8 @@ class TPayoutsDialogTest : public QObject {
     QCOMPARE(FBoxes.size(), std::size_t{1});
     QCOMPARE(FBoxes[0].Icon, QMessageBox::Critical);
     QCOMPARE(FBoxes[0].Caption, QStringLiteral("Lumaro"));
-    QVERIFY(FBoxes[0].Text.endsWith('.'));
+    QCOMPARE(FBoxes[0].Text, QStringLiteral("Failed to create key Quorvel.ini.\n") + blocker +
+                                 QStringLiteral(": it is a file, not a folder"));
     QVERIFY(dialog.isVisible());  // the dialog itself carries on
   }
 };
