@@ -6,7 +6,7 @@ and the mistake found again in the history after the game is started anew.
 
     trainer_play.py LUMARO
 
-Run by trainer_play_test.sh inside an X session with an accessibility bus; the game's
+Run by accessible_play_test.sh (mode trainer) inside an X session with an accessibility bus; the game's
 settings are in $XDG_CONFIG_HOME (the advisor stored open, practice on) and its hand history
 in $XDG_DATA_HOME. The windows are read through AT-SPI and played with xdotool: Enter deals
 and draws, B holds the best hold, Alt+D and Alt+C answer the warning, and the history's
