@@ -141,7 +141,7 @@ QSize TAdvicePage::PlaceControls(int minimumWidth) {
     label->setGeometry(margin, row, boxInner, line);
     row += line;
   }
-  const int chartHeight = line * 2;
+  const int chartHeight = line * 5 / 2;
   Chart->setGeometry(margin, row + gap, boxInner, chartHeight);
   const int sessionHeight = row + gap + chartHeight + margin;
   SessionBox->setGeometry(margin, y, inner, sessionHeight);
