@@ -33,6 +33,27 @@ class TAdvicePage;
 class THandHistory;
 class THistoryPage;
 
+// The hand the advisor follows, from its deal (or from the advisor's opening during it).
+struct TFollowedHand {
+  std::uint64_t Deal = 0;  // the advisor's count of deals at its deal
+  THandCards Dealt{};
+  TPayTable Table;
+  std::int32_t Bet = kMinBet;
+  std::uint8_t Held = 0;  // as the last click left it: the draw turns the panels to "Over"
+  bool Warned = false;    // the draw warning has named the best hold
+  bool Drawn = false;
+  THandCards Final{};
+  bool PracticeHand = false;
+  std::int64_t DrawnAt = 0;
+  std::int32_t TotalAfter = 0;
+  bool Judged = false;
+  // The pay table changed after the draw: the holds' values are out of date.
+  bool TableChanged = false;
+  std::optional<THandAdvice> Advice;
+  std::uint64_t AdviceSerial = 0;
+  std::string Verdict;
+};
+
 class TAdvisor : public QWidget {
   Q_OBJECT
 
@@ -101,27 +122,6 @@ class TAdvisor : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // The hand the advisor follows, from its deal (or from the advisor's opening during it).
-  struct TFollowedHand {
-    std::uint64_t Deal = 0;  // FDeal at its deal
-    THandCards Dealt{};
-    TPayTable Table;
-    std::int32_t Bet = kMinBet;
-    std::uint8_t Held = 0;  // as the last click left it: the draw turns the panels to "Over"
-    bool Warned = false;    // the draw warning has named the best hold
-    bool Drawn = false;
-    THandCards Final{};
-    bool PracticeHand = false;
-    std::int64_t DrawnAt = 0;
-    std::int32_t TotalAfter = 0;
-    bool Judged = false;
-    // The pay table changed after the draw: the holds' values are out of date.
-    bool TableChanged = false;
-    std::optional<THandAdvice> Advice;
-    std::uint64_t AdviceSerial = 0;
-    std::string Verdict;
-  };
-
   void BuildControls();
   void PlacePages();
   void PlaceBesideParent();
