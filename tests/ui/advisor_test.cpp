@@ -368,7 +368,7 @@ class TAdvisorTest : public TGameTestCase {
     QCOMPARE(reader.Totals().Hands, 2);
     std::vector<THandRecord> mistakes = reader.Mistakes(10);
     QCOMPARE(mistakes.size(), std::size_t{1});
-    const THandRecord& mistake = mistakes[0];
+    const THandRecord mistake = mistakes[0];  // a copy: the list is read again below
     QCOMPARE(mistake.Bet, 10);
     QCOMPARE(mistake.PayTable, kDefaultMultipliers);
     QCOMPARE(mistake.Dealt, (THandCards{33, 39, 45, 5, 4}));
