@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <limits>
+
+#include "whole_number.h"
 
 namespace {
 
@@ -85,19 +86,6 @@ THandCards ParseHand(const std::vector<std::string>& words) {
   return hand;
 }
 
-std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi) {
-  // One sign only: from_chars would take the minus of "+-5".
-  if (!text.empty() && text[0] == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text[0] == '-') return std::nullopt;
-  }
-  long long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  if (value < lo || value > hi) return std::nullopt;
-  return value;
-}
-
 std::string Fixed(double value, int decimals) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
@@ -133,7 +121,7 @@ TPayTable ParsePayTable(std::string_view text) {
     const std::size_t comma = text.find(',', from);
     const std::string_view field =
         TrimBlanks(text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
-    const auto value = ParseWhole(field, 0, kMaxMultiplier);
+    const auto value = ParseSignedDecimal(field, 0, kMaxMultiplier);
     if (!value || line >= table.H.size()) throw TUsageError(problem);
     table.H[line++] = static_cast<std::int32_t>(*value);
     if (comma == std::string_view::npos) break;

@@ -47,5 +47,3 @@ std::string PadLeft(const std::string& text, std::size_t width);
 
 // The text without the blanks (spaces, tabs) around it.
 std::string_view TrimBlanks(std::string_view text);
-// A whole decimal number in [lo, hi], one optional sign, with nothing else around it.
-std::optional<long long> ParseWhole(std::string_view text, long long lo, long long hi);

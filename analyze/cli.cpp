@@ -22,6 +22,7 @@
 #include "simulate.h"
 #include "strategy_chart.h"
 #include "strategy_report.h"
+#include "whole_number.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ long long NumberOption(const TOptions& options, const std::string& name, long lo
     if (!fallback) throw TUsageError(name + " is required");
     return *fallback;
   }
-  const auto value = ParseWhole(TrimBlanks(it->second), lo, hi);
+  const auto value = ParseSignedDecimal(TrimBlanks(it->second), lo, hi);
   if (!value)
     throw TUsageError("bad " + name + " " + Quoted(it->second) + ": expected a whole number " +
                       std::to_string(lo) + ".." + std::to_string(hi));

@@ -234,29 +234,6 @@ bool TGameEngine::StepBet(int steps) {
   return SetBet(ClampMoney(std::int64_t{FBet} + std::int64_t{steps} * kBetStep));
 }
 
-bool TGameEngine::SetBetText(std::string_view text) {
-  return SetBet(ParseBetText(text));
-}
-
-std::int32_t TGameEngine::ParseBetText(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) return kMinBet;
-  std::int64_t value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return kMinBet;
-    value = value * 10 + (text[i] - '0');
-    if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) return kMinBet;
-  }
-  if (negative) value = -value;
-  if (value < std::numeric_limits<std::int32_t>::min() ||
-      value > std::numeric_limits<std::int32_t>::max())
-    return kMinBet;
-  return static_cast<std::int32_t>(value);
-}
-
 void TGameEngine::SetTotal(std::int32_t total) {
   FTotal = total;
   ShowTotal();

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 
 #include "cards.h"
 #include "color_values.h"
@@ -112,9 +111,6 @@ class TGameEngine {
   // otherwise the value is moved into kMinBet..BetMaximum().
   bool SetBet(std::int32_t value);
   bool StepBet(int steps);
-  bool SetBetText(std::string_view text);
-  // The number a typed bet spells, or kMinBet when it is not a whole number.
-  static std::int32_t ParseBetText(std::string_view text);
 
   std::int32_t Total() const { return FTotal; }
   // "Set Total": the bankroll and its panel, nothing else.

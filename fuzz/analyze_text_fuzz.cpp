@@ -12,6 +12,7 @@
 #include "card_text.h"
 #include "cli.h"
 #include "fuzz_check.h"
+#include "whole_number.h"
 
 namespace {
 
@@ -62,14 +63,14 @@ void CheckPayTable(const std::string& word) {
 void CheckWhole(const std::string& word) {
   constexpr long long lo = std::numeric_limits<long long>::min();
   constexpr long long hi = std::numeric_limits<long long>::max();
-  const auto value = ParseWhole(word, lo, hi);
+  const auto value = ParseSignedDecimal(word, lo, hi);
   if (!value) return;
   const std::size_t digits = word.find_first_not_of("+-") == 1 ? 1 : 0;
   Require(word.find_first_not_of("0123456789", digits) == std::string::npos && digits < word.size(),
           "a whole number is a sign and digits");
-  Require(ParseWhole(std::to_string(*value), lo, hi) == value, "a number reads back");
+  Require(ParseSignedDecimal(std::to_string(*value), lo, hi) == value, "a number reads back");
   if (*value < hi)
-    Require(!ParseWhole(word, *value + 1, hi), "a number below the range is refused");
+    Require(!ParseSignedDecimal(word, *value + 1, hi), "a number below the range is refused");
 }
 
 void CheckCommandLine(const std::vector<std::string>& args) {

@@ -16,10 +16,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "settings_log.h"
 #include "store_file.h"
+#include "whole_number.h"
 
 namespace {
 
@@ -191,23 +193,16 @@ std::optional<std::int32_t> ParseStoredInteger(QStringView text) {
     return static_cast<std::int32_t>(value);
   }
 
-  bool negative = false;
-  if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-    negative = text[i] == QLatin1Char('-');
-    ++i;
-  }
-  if (i == text.size()) return std::nullopt;
-  // Magnitude of the most negative value; the positive limit is one less.
-  constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-  std::int64_t magnitude = 0;
+  // Decimal as everywhere else in the game; only ASCII digits are stored digits.
+  std::string ascii;
   for (; i < text.size(); ++i) {
-    const char16_t u = text[i].unicode();
-    if (u < u'0' || u > u'9') return std::nullopt;
-    magnitude = magnitude * 10 + (u - u'0');
-    if (magnitude > kLimit) return std::nullopt;
+    if (text[i].unicode() > 0x7F) return std::nullopt;
+    ascii.push_back(static_cast<char>(text[i].unicode()));
   }
-  if (!negative && magnitude == kLimit) return std::nullopt;
-  return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+  const auto value = ParseSignedDecimal(ascii, std::numeric_limits<std::int32_t>::min(),
+                                        std::numeric_limits<std::int32_t>::max());
+  if (!value) return std::nullopt;
+  return static_cast<std::int32_t>(*value);
 }
 
 std::int32_t StoredTextToInteger(QStringView text, std::int32_t def) {

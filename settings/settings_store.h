@@ -55,6 +55,9 @@ QString SettingsFilePath();
 // or "$" and one to eight hex digits, up to the end of the text; "0x"/"0X" counts as "$"
 // when the text is longer than two characters. Nothing for any other text or a decimal
 // number outside the signed 32-bit range. Eight hex digits wrap ("$FFFFFFFF" is -1).
+// The decimal part is the game's one reading of a number (engine/whole_number.h); the
+// blanks and the hexadecimal spellings are the stored values' own, so that files other
+// tools wrote read as they always have.
 std::optional<std::int32_t> ParseStoredInteger(QStringView text);
 // The default when the text isn't a stored integer.
 std::int32_t StoredTextToInteger(QStringView text, std::int32_t def);

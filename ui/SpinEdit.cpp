@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "Scaling.h"
+#include "whole_number.h"
 
 namespace {
 
@@ -118,22 +119,25 @@ void TSpinEdit::FitFontToRange() {
 }
 
 bool TSpinEdit::ParseWhole(const QString& text, int& value) {
+  // Every script's decimal digits count, so text shown or typed in the locale's own digits
+  // reads back as the number it shows; leading blanks are what a player may type first.
+  // The rest is the game's one reading of a number.
   qsizetype i = 0;
   while (i < text.size() && text[i] == QLatin1Char(' ')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-    negative = text[i++] == QLatin1Char('-');
-  if (i == text.size()) return false;
-  long long v = 0;
+  std::string ascii;
   for (; i < text.size(); ++i) {
-    // Every script's decimal digits count, so text shown or typed in the locale's own
-    // digits reads back as the number it shows.
-    const int digit = text[i].isDigit() ? text[i].digitValue() : -1;
-    if (digit < 0) return false;
-    v = v * 10 + digit;
-    if (v > std::numeric_limits<int>::max()) return false;
+    const QChar c = text[i];
+    if (c == QLatin1Char('+') || c == QLatin1Char('-'))
+      ascii.push_back(static_cast<char>(c.unicode()));
+    else if (c.isDigit() && c.digitValue() >= 0)
+      ascii.push_back(static_cast<char>('0' + c.digitValue()));
+    else
+      return false;
   }
-  value = static_cast<int>(negative ? -v : v);
+  const auto v =
+      ParseSignedDecimal(ascii, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+  if (!v) return false;
+  value = static_cast<int>(*v);
   return true;
 }
 

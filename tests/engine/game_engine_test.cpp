@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "stored_values.h"
+#include "whole_number.h"
 
 namespace {
 
@@ -283,7 +284,7 @@ TEST_F(TEngineFixture, ALowBankrollLowersTheBetMaximumUntilTheNextStart) {
   engine.SetTotal(100000);
   EXPECT_FALSE(engine.StepBet(1) && engine.Bet() != 5);
   EXPECT_EQ(engine.Bet(), 5);
-  engine.SetBetText("500");
+  engine.SetBet(500);
   EXPECT_EQ(engine.Bet(), 5);
   PlayKept(kSeedRoyal);
   EXPECT_EQ(engine.BetMaximum(), 5);
@@ -309,20 +310,28 @@ TEST_F(TEngineFixture, BetStepsByFiveWithinItsBounds) {
   EXPECT_EQ(view().BetValue, 5);
 }
 
-TEST_F(TEngineFixture, TypedBets) {
-  EXPECT_EQ(TGameEngine::ParseBetText("250"), 250);
-  EXPECT_EQ(TGameEngine::ParseBetText("  -15"), -15);
-  EXPECT_EQ(TGameEngine::ParseBetText("+40"), 40);
-  for (const char* junk : {"", " ", "abc", "12a", "1.5", "-", "99999999999", "0x10", "12 "})
-    EXPECT_EQ(TGameEngine::ParseBetText(junk), 5) << junk;
-  engine.SetBetText("1003");
+// The game's one reading of a typed or stored number (bet field, payouts fields, settings
+// file, analyzer): each caller adds its own blanks and range around it.
+TEST(WholeNumber, OneSignThenDigitsToTheEnd) {
+  EXPECT_EQ(ParseSignedDecimal("250"), 250);
+  EXPECT_EQ(ParseSignedDecimal("-15"), -15);
+  EXPECT_EQ(ParseSignedDecimal("+40"), 40);
+  EXPECT_EQ(ParseSignedDecimal("-9223372036854775807"), std::nullopt);  // beyond every range
+  EXPECT_EQ(ParseSignedDecimal("999999999999999999"), 999999999999999999);
+  for (const char* junk :
+       {"", " ", "+", "-", "+-5", "--5", "abc", "12a", "1.5", "0x10", "12 ", " 12"})
+    EXPECT_EQ(ParseSignedDecimal(junk), std::nullopt) << junk;
+  EXPECT_EQ(ParseSignedDecimal("1000", 5, 1000), 1000);
+  EXPECT_EQ(ParseSignedDecimal("1001", 5, 1000), std::nullopt);
+}
+
+TEST_F(TEngineFixture, BetsOutsideTheRangeAreMovedIntoIt) {
+  engine.SetBet(1003);
   EXPECT_EQ(engine.Bet(), 1000);
-  engine.SetBetText("2");
+  engine.SetBet(2);
   EXPECT_EQ(engine.Bet(), 5);
-  engine.SetBetText("85");
+  engine.SetBet(85);
   EXPECT_EQ(engine.Bet(), 85);
-  engine.SetBetText("eighty");
-  EXPECT_EQ(engine.Bet(), 5);
 }
 
 TEST_F(TEngineFixture, TheBetIsReadOnlyWhileAHandIsOpen) {
@@ -330,7 +339,6 @@ TEST_F(TEngineFixture, TheBetIsReadOnlyWhileAHandIsOpen) {
   DealFrom(kSeedNoPair);
   EXPECT_FALSE(engine.StepBet(1));
   EXPECT_FALSE(engine.SetBet(100));
-  EXPECT_FALSE(engine.SetBetText("100"));
   EXPECT_EQ(engine.Bet(), 50);
   engine.DrawAndSettle();
   EXPECT_EQ(engine.Total(), 950);
