@@ -93,22 +93,50 @@ std::string CurrentHoldText(const THandAdvice& advice, std::uint8_t heldMask) {
 std::string VerdictText(const THandAdvice& advice, std::uint8_t heldMask) {
   if (advice.IsBest(heldMask)) return "Best play";
   const THoldOdds& best = advice.Best();
+  return VerdictText(HeldCardsText(advice.Cards, heldMask), advice.Coins(advice.Of(heldMask)),
+                     HeldCardsText(advice.Cards, best.Mask), advice.Coins(best),
+                     advice.CostOf(heldMask));
+}
+
+std::string VerdictText(const std::string& held, double heldCoins, const std::string& best,
+                        double bestCoins, double cost) {
   std::string text = "You held ";
-  text += HeldCardsText(advice.Cards, heldMask);
+  text += held;
   text += " (expected ";
-  text += CoinsText(advice.Coins(advice.Of(heldMask)));
+  text += CoinsText(heldCoins);
   text += "), best was ";
-  text += HeldCardsText(advice.Cards, best.Mask);
+  text += best;
   text += " (expected ";
-  text += CoinsText(advice.Coins(best));
+  text += CoinsText(bestCoins);
   text += "): this choice cost ";
-  text += CoinsText(advice.CostOf(heldMask));
+  text += CoinsText(cost);
   text += " coins on average";
   return text;
 }
 
+std::string DealtHandText(const THandAdvice& advice) {
+  return "Dealt " + HeldCardsText(advice.Cards, 31) + ", bet " + std::to_string(advice.Bet) + ":";
+}
+
+std::string DrawWarningText(const THandAdvice& advice, std::uint8_t heldMask) {
+  std::string text = "Holding " + HeldCardsText(advice.Cards, heldMask) + " gives up ";
+  text += CoinsText(advice.CostOf(heldMask));
+  text += " coins on average. The best hold is ";
+  text += HeldCardsText(advice.Cards, advice.Best().Mask);
+  text += " (expected ";
+  text += CoinsText(advice.Coins(advice.Best()));
+  text += " against ";
+  text += CoinsText(advice.Coins(advice.Of(heldMask)));
+  text += ").";
+  return text;
+}
+
 std::string ReturnLineText(const TReturnReport& report) {
-  return "Return with best play: " + report.ReturnPercentText(2) + " %";
+  return ReturnLineText(report.ReturnPercentText(2));
+}
+
+std::string ReturnLineText(const std::string& percent) {
+  return "Return with best play: " + percent + " %";
 }
 
 void TAdvisorSession::AddHand(const THandAdvice& advice, std::uint8_t heldMask,

@@ -47,10 +47,20 @@ std::string CoinsText(double value);
 std::string CurrentHoldText(const THandAdvice& advice, std::uint8_t heldMask);
 // After the draw: "Best play", or what the hold cost against the best.
 std::string VerdictText(const THandAdvice& advice, std::uint8_t heldMask);
+// The verdict on a mistake from its pieces: the held and the best cards as HeldCardsText
+// writes them, their expected pay and the cost, in coins.
+std::string VerdictText(const std::string& held, double heldCoins, const std::string& best,
+                        double bestCoins, double cost);
+// After the draw, over the list of the dealt hand's holds: "Dealt 7♣ K♣ 6♦ 5♠ 4♠, bet 25:".
+std::string DealtHandText(const THandAdvice& advice);
+// Practice asks this before a draw with a hold that is not a best one: what it gives up
+// and which hold is best.
+std::string DrawWarningText(const THandAdvice& advice, std::uint8_t heldMask);
 
 inline constexpr const char* kReturnComputingText = "Return with best play: computing...";
-// "Return with best play: 92.70 %".
+// "Return with best play: 92.70 %", from the report or from its two-decimal percentage.
 std::string ReturnLineText(const TReturnReport& report);
+std::string ReturnLineText(const std::string& percent);
 
 // The hands judged while the advisor was open.
 class TAdvisorSession {

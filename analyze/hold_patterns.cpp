@@ -703,6 +703,11 @@ TMistakeClass ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
 }
 
 std::string MistakeText(const TMistakeClass& mistake) {
+  const TMistakeNames names = MistakeNames(mistake);
+  return names.Held + " against " + names.Best;
+}
+
+TMistakeNames MistakeNames(const TMistakeClass& mistake) {
   auto named = [](TPatternId leaf) {
     return kFamilies[kIds.FamilyOfPattern[leaf]].LeafNamesMistakes ? leaf : FamilyOf(leaf);
   };
@@ -712,5 +717,5 @@ std::string MistakeText(const TMistakeClass& mistake) {
     held = mistake.Held;
     best = mistake.Best;
   }
-  return PatternName(held) + " against " + PatternName(best);
+  return {PatternName(held), PatternName(best)};
 }

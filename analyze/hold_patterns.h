@@ -94,3 +94,9 @@ TMistakeClass ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
 // "low pair against four to a flush": the families' names, or the leaves' for made hands
 // ("flush against four to a royal flush") and for two holds of one family.
 std::string MistakeText(const TMistakeClass& mistake);
+// The two names MistakeText joins: the held pattern's and the best one's.
+struct TMistakeNames {
+  std::string Held;
+  std::string Best;
+};
+TMistakeNames MistakeNames(const TMistakeClass& mistake);

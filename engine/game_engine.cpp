@@ -19,6 +19,45 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
 
 const std::string kBlank = " ";
 const std::string kTwoBlanks = "  ";
+const std::string kPracticeText = "Practice hand: no money moves";
+
+// Five different playing cards.
+bool IsDealableHand(const THandCards& cards) {
+  std::uint64_t seen = 0;
+  for (const cdCardDeck card : cards) {
+    if (card < 1 || card > 52 || (seen >> card & 1u)) return false;
+    seen |= std::uint64_t{1} << card;
+  }
+  return true;
+}
+
+// The deck of a replay: the given five first, in hand order, then the other 47 in the order
+// a fresh shuffle leaves them.
+void DealGivenFive(TDeck& deck, TRandomSource& random, const THandCards& cards) {
+  deck.Position = 0;
+  deck.Fill();
+  deck.Shuffle(random);
+  const auto given = [&cards](std::int32_t entry) {
+    return std::find(cards.begin(), cards.end(), entry) != cards.end();
+  };
+  std::stable_partition(deck.Entries.begin(), deck.Entries.end(), given);
+  std::copy(cards.begin(), cards.end(), deck.Entries.begin());
+  deck.Position = kHandSize;
+}
+
+// What a settled practice hand would have done to the total, which stays as it is.
+std::string PracticeMoneyText(const TSettledHand& hand, std::int32_t bet, const TPayTable& table,
+                              std::int32_t total) {
+  std::string text = "Practice hand: ";
+  if (!hand.Won) {
+    text += Joined({"it would cost ", std::to_string(bet)});
+  } else if (const std::int64_t multiplier = table.Line(PayLineOf(hand.Outcome)); multiplier != 0) {
+    text += Joined({"it would pay ", std::to_string(multiplier * bet)});
+  } else {
+    text += "the bet would come back";
+  }
+  return Joined({text, ". Total stays ", std::to_string(total)});
+}
 
 }  // namespace
 
@@ -62,8 +101,30 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
 
 void TGameEngine::Deal() {
   if (FPhase == gpDealt) return;
+  FPractice.Active = false;
   LowerBetAtDeal(FTotal, FBet, FBetMaximum);
   DealFive(FDeck, FRandom, FHand.Cards);
+  ShowDealtHand();
+}
+
+void TGameEngine::DealPractice() {
+  if (FPhase == gpDealt) return;
+  // No money is at stake, so a low total doesn't fix the bet.
+  FPractice = {true, FBet, FPayTable};
+  DealFive(FDeck, FRandom, FHand.Cards);
+  ShowDealtHand();
+}
+
+bool TGameEngine::DealReplay(const THandCards& cards, const TPayTable& table, std::int32_t bet) {
+  if (FPhase == gpDealt || !IsDealableHand(cards)) return false;
+  FPractice = {true, std::clamp(bet, kMinBet, kMaxBet), table};
+  DealGivenFive(FDeck, FRandom, cards);
+  FHand.Cards = cards;
+  ShowDealtHand();
+  return true;
+}
+
+void TGameEngine::ShowDealtHand() {
   FView.Cards = FHand.Cards;
   FPhase = gpDealt;
   FView.DrawVisible = true;
@@ -71,7 +132,7 @@ void TGameEngine::Deal() {
   FView.DealVisible = false;
   FView.WinIconVisible = false;
   FView.HandText = kTwoBlanks;
-  FView.SecondMessage = kTwoBlanks;
+  FView.SecondMessage = FPractice.Active ? kPracticeText : kTwoBlanks;
   for (int i = 0; i < kHandSize; ++i) {
     FView.HoldPanels[i].Enabled = true;
     SetMark(i, hmDraw);
@@ -94,6 +155,10 @@ void TGameEngine::DrawAndSettle() {
   DrawReplacements(FHand.Cards, FHand.KeptMask(), FDeck);
   FView.Cards = FHand.Cards;
   for (auto& panel : FView.HoldPanels) panel.Enabled = false;
+  if (FPractice.Active) {
+    SettlePractice();
+    return;
+  }
 
   const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FBet, FPayTable);
   FView.HandText = OutcomeText(hand.Outcome);
@@ -118,6 +183,17 @@ void TGameEngine::DrawAndSettle() {
   if (OnUpdateDisplay) OnUpdateDisplay();
 }
 
+void TGameEngine::SettlePractice() {
+  // Judged as any hand, but the total, the statistics and the sound are left alone.
+  const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FPractice.Bet, FPractice.PayTable);
+  FView.HandText = OutcomeText(hand.Outcome);
+  FView.WinIconVisible = hand.Won;
+  FView.MoneyMessage = PracticeMoneyText(hand, FPractice.Bet, FPractice.PayTable, FTotal);
+  ShowTotal();
+  MarkOver();
+  if (OnUpdateDisplay) OnUpdateDisplay();
+}
+
 void TGameEngine::ResetStats() {
   FStats.Reset();
 }
@@ -131,6 +207,10 @@ void TGameEngine::UpdateDisplay() {
   FView.GridFilled = true;
   FView.GridCounts = FStats.CategoryCount;
   if (const auto percent = FStats.WinningPercentage()) FView.GaugeProgress = *percent;
+  MarkOver();
+}
+
+void TGameEngine::MarkOver() {
   for (int i = 0; i < kHandSize; ++i) {
     SetMark(i, hmOver);
     FView.HoldPanels[i].Enabled = false;
@@ -179,7 +259,9 @@ void TGameEngine::SetMark(int index, THoldMark mark) {
 }
 
 void TGameEngine::ShowBet() {
-  FView.BetValue = FBet;
+  // A practice hand shows the bet it is played for until its draw; the player's own bet
+  // stays as it was.
+  FView.BetValue = FPhase == gpDealt ? HandBet() : FBet;
   FView.BetMaximum = FBetMaximum;
   FView.BetReadOnly = BetReadOnly();
 }

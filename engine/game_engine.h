@@ -60,6 +60,14 @@ struct TGameView {
   int GaugeProgress = 0;
 };
 
+// A hand played for practice: dealt and drawn like any other and judged by the pay table
+// and the bet it is played for, but no money moves and the statistics don't count it.
+struct TPracticeHand {
+  bool Active = false;  // the open or the last settled hand is one
+  std::int32_t Bet = kMinBet;
+  TPayTable PayTable;
+};
+
 class TGameEngine {
  public:
   // Asked for after a win, before it is credited, with the sound slot 1..9.
@@ -77,6 +85,14 @@ class TGameEngine {
                const std::array<std::int32_t, kPayLines>& storedPayouts);
   // Refills, shuffles and deals five cards. Does nothing while a hand is open.
   void Deal();
+  // Deals a practice hand from a fresh shuffle, for the bet and pay table in force. Does
+  // nothing while a hand is open.
+  void DealPractice();
+  // Deals these five cards again as a practice hand for this pay table and bet (brought into
+  // kMinBet..kMaxBet); the draw takes the other 47 cards in a fresh shuffle's order. False,
+  // and nothing changes, while a hand is open or when the cards are not five different
+  // playing cards.
+  bool DealReplay(const THandCards& cards, const TPayTable& table, std::int32_t bet);
   // Flips position 1..5 between "Draw" and "Hold" ("Over" turns into "Draw"), in any phase.
   void ToggleHold(int position);
   // Replaces the cards marked "Draw", classifies and settles the hand. Only in gpDealt.
@@ -101,6 +117,12 @@ class TGameEngine {
   void SetTotal(std::int32_t total);
 
   TGamePhase Phase() const { return FPhase; }
+  // Whether the open or the last settled hand is a practice hand, and what it is played for.
+  bool PracticeHand() const { return FPractice.Active; }
+  std::int32_t HandBet() const { return FPractice.Active ? FPractice.Bet : FBet; }
+  const TPayTable& HandPayTable() const {
+    return FPractice.Active ? FPractice.PayTable : FPayTable;
+  }
   const TDeck& Deck() const { return FDeck; }
   const THand& Hand() const { return FHand; }
   const TPayTable& PayTable() const { return FPayTable; }
@@ -112,6 +134,9 @@ class TGameEngine {
   const TGameView& View() const { return FView; }
 
  private:
+  void ShowDealtHand();
+  void SettlePractice();
+  void MarkOver();
   void SetMark(int index, THoldMark mark);
   void ShowBet();
   void ShowTotal();
@@ -124,6 +149,7 @@ class TGameEngine {
   TDeck FDeck;
   THand FHand;
   TPayTable FPayTable;
+  TPracticeHand FPractice;
   TPlayStats FStats;
   TRandomSource FRandom;
   TGameView FView;

@@ -2,118 +2,153 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
+#include <QDateTime>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QStyle>
+#include <QTabBar>
 #include <exception>
 
+#include "AdvicePage.h"
+#include "HandRecording.h"
+#include "HistoryPage.h"
 #include "HoldList.h"
 #include "MessageBoxes.h"
 #include "Scaling.h"
 #include "SessionChart.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
-// Where every control stands on the window drawn for a 640 x 480 screen.
-constexpr QSize kDesignClient(250, 444);
-constexpr QRect kReturnLabel(8, 6, 234, 18);
-constexpr QRect kHandLabel(8, 28, 234, 16);
-constexpr QRect kHoldList(8, 46, 234, 130);
-constexpr QRect kCurrentLabel(8, 180, 234, 30);
-constexpr QRect kHoldBest(8, 214, 104, 24);
-constexpr QRect kShowAll(124, 217, 118, 18);
-constexpr QRect kVerdictLabel(8, 244, 234, 64);
-constexpr QRect kSessionBox(4, 312, 242, 128);
-constexpr QRect kHandsLabel(8, 18, 226, 16);
-constexpr QRect kBestHoldsLabel(8, 34, 226, 16);
-constexpr QRect kCostLabel(8, 50, 226, 16);
-constexpr QRect kSessionReturnLabel(8, 66, 226, 16);
-constexpr QRect kChart(8, 84, 226, 38);
+// The advisor as drawn for a 640 x 480 screen: its width and font size.
+constexpr int kDesignWidth = 250;
 constexpr int kFontPixels = 12;
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(place);
-  return label;
-}
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// Freed tables go back to the system at once, not when the heap next shrinks by itself.
+void GiveBackFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
+
 }  // namespace
 
-TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, QWidget* parent)
+TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
+                   std::int64_t sessionStart, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowDoesNotAcceptFocus),
       FEngine(engine),
-      FScreen(screen) {
+      FScreen(screen),
+      FKnownReturn(stored.Return),
+      FSessionStart(sessionStart) {
   setObjectName(QStringLiteral("Advisor"));
   setWindowTitle(QStringLiteral("Lumaro Strategy Advisor"));
   // The game keeps the keyboard; the advisor only takes clicks.
   setAttribute(Qt::WA_ShowWithoutActivating);
   if (parent) parent->installEventFilter(this);
   BuildControls();
+  Advice->Practice->setChecked(stored.Practice);
+  Advice->WarnBeforeDraw->setChecked(stored.WarnBeforeDraw);
+  Advice->WarnBeforeDraw->setEnabled(stored.Practice);
   ShowHand();
   ShowSession();
+  FollowingChanged();
 }
 
 TAdvisor::~TAdvisor() {
-  // The worker posts its result to this object; it must be done before the object goes.
+  // The worker posts its results to this object; it must be done before the object goes.
   if (FWorker.joinable()) FWorker.join();
 }
 
 void TAdvisor::BuildControls() {
-  QFont font = QApplication::font();
-  font.setPixelSize(kFontPixels);
-  setFont(font);
-  QFont bold = font;
-  bold.setBold(true);
-
-  ReturnLabel = MakeLabel(this, "ReturnLabel", kReturnLabel);
-  ReturnLabel->setFont(bold);
-  ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
-  HandLabel = MakeLabel(this, "HandLabel", kHandLabel);
-  HoldList = new THoldList(this);
-  HoldList->setGeometry(kHoldList);
-  CurrentLabel = MakeLabel(this, "CurrentLabel", kCurrentLabel);
-  CurrentLabel->setWordWrap(true);
-  CurrentLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-  HoldBest = new QPushButton(QStringLiteral("Hold best"), this);
-  HoldBest->setObjectName(QStringLiteral("HoldBest"));
-  HoldBest->setFocusPolicy(Qt::NoFocus);
-  HoldBest->setGeometry(kHoldBest);
-  connect(HoldBest, &QPushButton::clicked, this, [this] { HoldBestClick(); });
-  ShowAll = new QCheckBox(QStringLiteral("Show all 32"), this);
-  ShowAll->setObjectName(QStringLiteral("ShowAll"));
-  ShowAll->setFocusPolicy(Qt::NoFocus);
-  ShowAll->setGeometry(kShowAll);
-  connect(ShowAll, &QCheckBox::toggled, HoldList, &THoldList::SetShowAll);
-
-  VerdictLabel = MakeLabel(this, "VerdictLabel", kVerdictLabel);
-  VerdictLabel->setWordWrap(true);
-  VerdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  VerdictLabel->setFont(bold);
-
-  SessionBox = new QGroupBox(QStringLiteral("Session"), this);
-  SessionBox->setObjectName(QStringLiteral("SessionBox"));
-  SessionBox->setGeometry(kSessionBox);
-  HandsLabel = MakeLabel(SessionBox, "HandsLabel", kHandsLabel);
-  BestHoldsLabel = MakeLabel(SessionBox, "BestHoldsLabel", kBestHoldsLabel);
-  CostLabel = MakeLabel(SessionBox, "CostLabel", kCostLabel);
-  SessionReturnLabel = MakeLabel(SessionBox, "SessionReturnLabel", kSessionReturnLabel);
-  Chart = new TSessionChart(SessionBox);
-  Chart->setGeometry(kChart);
-
   const TScale scale = ScreenScale(FScreen);
-  ScaleBy(this, scale.M, scale.D);
-  resize(MulDivRound(kDesignClient.width(), scale.M, scale.D),
-         MulDivRound(kDesignClient.height(), scale.M, scale.D));
+  QFont font = QApplication::font();
+  font.setPixelSize(MulDivRound(kFontPixels, scale.M, scale.D));
+  setFont(font);
+
+  PageTabs = new QTabBar(this);
+  PageTabs->setObjectName(QStringLiteral("PageTabs"));
+  PageTabs->setFocusPolicy(Qt::NoFocus);
+  PageTabs->setDrawBase(false);
+  PageTabs->setExpanding(false);
+  Pages = new QStackedWidget(this);
+  Pages->setObjectName(QStringLiteral("Pages"));
+  Pages->setFrameShape(QFrame::StyledPanel);
+  connect(PageTabs, &QTabBar::currentChanged, this, [this](int index) {
+    if (index == FHistoryTab) RunGuarded(this, [this] { ShowHistoryPage(); });
+    Pages->setCurrentIndex(index);
+  });
+
+  Advice = new TAdvicePage;
+  AddPage(Advice, QStringLiteral("Advice"));
+  // The history page stands in for itself until it is first wanted.
+  FHistoryTab = AddPage(new QWidget, QStringLiteral("History"));
+  const QSize page = Advice->PlaceControls(MulDivRound(kDesignWidth, scale.M, scale.D));
+  const int frame = Pages->frameWidth();
+  resize(page.width() + 2 * frame, PageTabs->sizeHint().height() + page.height() + 2 * frame);
+  PlacePages();
+
+  connect(Advice->HoldBest, &QPushButton::clicked, this, [this] { HoldBestClick(); });
+  connect(Advice->ShowAll, &QCheckBox::toggled, Advice->HoldList, &THoldList::SetShowAll);
+  connect(Advice->Practice, &QCheckBox::toggled, this, [this](bool on) {
+    Advice->WarnBeforeDraw->setEnabled(on);
+    FollowingChanged();
+  });
+}
+
+void TAdvisor::PlacePages() {
+  // Made wider for its title, the advisor gives the room to its pages.
+  const int tabs = PageTabs->sizeHint().height();
+  PageTabs->setGeometry(0, 0, width(), tabs);
+  Pages->setGeometry(0, tabs, width(), height() - tabs);
+  Advice->PlaceControls(width() - 2 * Pages->frameWidth());
+}
+
+void TAdvisor::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlacePages();
+}
+
+int TAdvisor::AddPage(QWidget* page, const QString& title) {
+  Pages->addWidget(page);
+  return PageTabs->addTab(title);
+}
+
+THandHistory& TAdvisor::History() {
+  if (!FHistory) FHistory = std::make_unique<THandHistory>(THandHistory::omRecord);
+  return *FHistory;
+}
+
+void TAdvisor::ReportHistoryFailure() {
+  // Said once: the game goes on without the history.
+  if (const auto report = History().TakeReport()) ShowErrorReport(parentWidget(), *report);
+}
+
+void TAdvisor::ShowHistoryPage() {
+  if (!HistoryPage) {
+    QWidget* standIn = Pages->widget(FHistoryTab);
+    HistoryPage = new THistoryPage(History());
+    HistoryPage->setObjectName(QStringLiteral("HistoryPage"));
+    Pages->insertWidget(FHistoryTab, HistoryPage);
+    Pages->removeWidget(standIn);
+    delete standIn;
+    connect(HistoryPage, &THistoryPage::ReplayRequested, this, &TAdvisor::ReplayRequested);
+    FHistoryStale = true;
+  }
+  if (FHistoryStale) HistoryPage->Refresh();
+  FHistoryStale = false;
 }
 
 void TAdvisor::showEvent(QShowEvent* event) {
@@ -122,8 +157,16 @@ void TAdvisor::showEvent(QShowEvent* event) {
   RunGuarded(this, [this] {
     if (!FPlaced) PlaceBesideParent();
     FPlaced = true;
-    ReadGame();
+    qApp->installEventFilter(this);
+    FollowingChanged();
   });
+}
+
+void TAdvisor::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous()) return;
+  qApp->removeEventFilter(this);
+  RunGuarded(this, [this] { FollowingChanged(); });
 }
 
 QMargins TAdvisor::KnownFrame() const {
@@ -208,77 +251,204 @@ bool TAdvisor::eventFilter(QObject* watched, QEvent* event) {
   if (watched == parentWidget() &&
       (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate))
     PlaceOnceFramed();
+  // B anywhere in the game window, whichever of its controls has the focus: we watch the
+  // whole application while we are open.
+  if (type == QEvent::KeyPress && parentWidget()) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto* target = qobject_cast<QWidget*>(watched);
+    if (key->key() == Qt::Key_B && !key->isAutoRepeat() &&
+        (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && target &&
+        target->window() == parentWidget()) {
+      HoldBestClick();
+      return true;
+    }
+  }
   return QWidget::eventFilter(watched, event);
+}
+
+bool TAdvisor::Practice() const {
+  return Advice->Practice->isChecked();
+}
+
+bool TAdvisor::Practising() const {
+  return Practice() || FEngine.PracticeHand();
+}
+
+bool TAdvisor::Following() const {
+  return isVisible() || Practice();
+}
+
+TAdvisorState TAdvisor::State() const {
+  return {isVisible(), Practice(), Advice->WarnBeforeDraw->isChecked(), FKnownReturn};
 }
 
 bool TAdvisor::Ready() const {
   return FTables && !FWorking && FReturnTable == FEngine.PayTable();
 }
 
+void TAdvisor::FollowingChanged() {
+  if (Following())
+    ReadGame();
+  else
+    ReleaseTables();
+  ShowHand();
+}
+
 void TAdvisor::HandDealt() {
   ++FDeal;
-  FHeld = 0;
-  if (isVisible()) RunGuarded(this, [this] { ReadGame(); });
+  if (Following()) RunGuarded(this, [this] { ReadGame(); });
 }
 
 void TAdvisor::HoldsChanged() {
-  if (isVisible()) RunGuarded(this, [this] { ReadGame(); });
+  if (Following()) RunGuarded(this, [this] { ReadGame(); });
 }
 
 void TAdvisor::PayTableChanged() {
-  if (isVisible()) RunGuarded(this, [this] { ReadGame(); });
-}
-
-void TAdvisor::HandDrawn() {
-  if (!isVisible()) return;
+  if (!Following()) return;
   RunGuarded(this, [this] {
-    // FHeld is the hold as the last click left it: the draw has turned the panels to "Over".
-    if (FAdvice && FAdvisedDeal == FDeal && !FJudged && FEngine.Phase() == gpSettled) {
-      FJudged = true;
-      FVerdict = VerdictText(*FAdvice, FHeld);
-      FSession.AddHand(*FAdvice, FHeld, FEngine.Total());
-    }
-    ShowHand();
-    ShowSession();
+    if (FHand && FHand->Drawn && FHand->Table != FEngine.PayTable()) FHand->TableChanged = true;
+    ReadGame();
   });
 }
 
-void TAdvisor::ReadGame() {
-  if (!FWorking && FReturnTable != FEngine.PayTable()) StartWork();
-  if (FEngine.Phase() == gpDealt) {
-    FHeld = HeldMaskOf(FEngine.Hand());
-    const bool stale = !FAdvice || FAdvisedDeal != FDeal || FAdviceTable != FEngine.PayTable();
-    if (FTables && stale) {
-      if (FAdvisedDeal != FDeal) {
-        FJudged = false;
-        FVerdict.clear();
-      }
-      FAdvice = AdviseHand(*FTables, FEngine.Hand().Cards, FEngine.PayTable(), FEngine.Bet());
-      FAdviceTable = FEngine.PayTable();
-      FAdvisedDeal = FDeal;
-      HoldList->SetAdvice(FAdvice);
+bool TAdvisor::ConfirmDraw() {
+  bool draw = true;
+  RunGuarded(this, [&] {
+    if (!Following() || FEngine.Phase() != gpDealt) return;
+    ReadGame();
+    if (!Practising() || !Advice->WarnBeforeDraw->isChecked() || !FHand || !FHand->Advice) return;
+    const THandAdvice& advice = *FHand->Advice;
+    if (advice.IsBest(FHand->Held)) return;
+    FHand->Warned = true;
+    draw = AskBeforeDraw(Text(DrawWarningText(advice, FHand->Held)));
+    ShowHand();
+  });
+  return draw;
+}
+
+bool TAdvisor::AskBeforeDraw(const QString& text) {
+  if (DrawQuestion) return DrawQuestion(text);
+  QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::NoButton, parentWidget());
+  QPushButton* draw = box.addButton(QStringLiteral("&Draw anyway"), QMessageBox::AcceptRole);
+  QPushButton* change = box.addButton(QStringLiteral("&Change hold"), QMessageBox::RejectRole);
+  // A second Enter meant for the game changes nothing: the hand stays open.
+  box.setDefaultButton(change);
+  box.setEscapeButton(change);
+  box.exec();
+  return box.clickedButton() == draw;
+}
+
+void TAdvisor::HandDrawn() {
+  if (!Following()) return;
+  RunGuarded(this, [this] {
+    if (CurrentHand() && !FHand->Drawn && FEngine.Phase() == gpSettled) {
+      FHand->Drawn = true;
+      FHand->Final = FEngine.Hand().Cards;
+      FHand->PracticeHand = FEngine.PracticeHand();
+      FHand->DrawnAt = QDateTime::currentSecsSinceEpoch();
+      FHand->TotalAfter = FEngine.Total();
     }
-  }
+    ReadGame();
+  });
+}
+
+void TAdvisor::HoldBestClick() {
+  RunGuarded(this, [this] {
+    if (!Advice->HoldBest->isEnabled() || FEngine.Phase() != gpDealt || !CurrentHand() ||
+        !FHand->Advice)
+      return;
+    const std::uint8_t change = FHand->Advice->Best().Mask ^ HeldMaskOf(FEngine.Hand());
+    for (int position = 1; position <= kHandSize; ++position)
+      if (change & (1 << (position - 1))) emit HoldClicked(position);
+  });
+}
+
+bool TAdvisor::CurrentHand() const {
+  return FHand && FHand->Deal == FDeal;
+}
+
+void TAdvisor::ReadGame() {
+  if (!Following()) return;
+  if (!FWorking && (FReturnTable != FEngine.PayTable() || (!FTables && !FBuildFailed))) StartWork();
+  if (FEngine.Phase() == gpDealt) FollowDealtHand();
+  AdviseHand();
+  JudgeHand();
   ShowHand();
+}
+
+void TAdvisor::FollowDealtHand() {
+  if (!CurrentHand()) {
+    FHand.emplace();
+    FHand->Deal = FDeal;
+    FHand->Dealt = FEngine.Hand().Cards;
+    FHand->Bet = FEngine.HandBet();
+    FHand->Table = FEngine.HandPayTable();
+  }
+  FHand->Held = HeldMaskOf(FEngine.Hand());
+  // Until the draw a hand for money is played under the pay table in force.
+  if (FHand->Table != FEngine.HandPayTable()) {
+    FHand->Table = FEngine.HandPayTable();
+    FHand->Advice.reset();
+  }
+}
+
+void TAdvisor::AdviseHand() {
+  if (!FTables || !CurrentHand() || FHand->Advice) return;
+  FHand->Advice = ::AdviseHand(*FTables, FHand->Dealt, FHand->Table, FHand->Bet);
+  FHand->AdviceSerial = ++FAdviceSerial;
+}
+
+void TAdvisor::JudgeHand() {
+  if (!CurrentHand() || !FHand->Drawn || FHand->Judged || !FHand->Advice) return;
+  FHand->Judged = true;
+  FHand->Verdict = VerdictText(*FHand->Advice, FHand->Held);
+  FSession.AddHand(*FHand->Advice, FHand->Held, FHand->TotalAfter);
+  ShowSession();
+  RecordHand();
+}
+
+void TAdvisor::RecordHand() {
+  TPlayedHand played;
+  played.HeldMask = FHand->Held;
+  played.Final = FHand->Final;
+  played.Practice = FHand->PracticeHand;
+  played.Time = FHand->DrawnAt;
+  played.SessionStart = FSessionStart;
+  History().Record(HandRecordOf(*FHand->Advice, FHand->Table, played));
+  ReportHistoryFailure();
+  if (HistoryPage && HistoryPage->isVisible())
+    HistoryPage->Refresh();
+  else
+    FHistoryStale = true;
 }
 
 void TAdvisor::StartWork() {
   const TPayTable table = FEngine.PayTable();
-  ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
-  auto work = [this, tables = FTables, table] {
+  const bool computeReturn = FReturnTable != table;
+  if (computeReturn) ShowKnownReturn(table);
+  // The tables come back as soon as they are built, so the hand is advised while the
+  // return is still being counted.
+  auto work = [this, tables = FTables, table, computeReturn] {
     std::shared_ptr<const TDrawTables> built = tables;
-    std::string line;
+    std::string percent;
     std::string error;
     try {
-      if (!built) built = TDrawTables::Build(2);
-      line = ReturnLineText(ComputeReturn(*built, table, 2));
+      if (!built) {
+        built = TDrawTables::Build(2);
+        QMetaObject::invokeMethod(
+            this, [this, built] { TablesBuilt(built); }, Qt::QueuedConnection);
+      }
+      if (computeReturn) percent = ComputeReturn(*built, table, 2).ReturnPercentText(2);
     } catch (const std::exception& e) {
       error = e.what();
     } catch (...) {
       error = "unknown error";
     }
     QMetaObject::invokeMethod(
-        this, [this, built, table, line, error] { WorkDone(built, table, line, error); },
+        this,
+        [this, table, computeReturn, percent, error] {
+          WorkDone(table, computeReturn, percent, error);
+        },
         Qt::QueuedConnection);
   };
   FWorking = true;
@@ -290,52 +460,113 @@ void TAdvisor::StartWork() {
   }
 }
 
-void TAdvisor::WorkDone(std::shared_ptr<const TDrawTables> tables, const TPayTable& table,
-                        const std::string& returnLine, const std::string& error) {
+void TAdvisor::TablesBuilt(std::shared_ptr<const TDrawTables> tables) {
+  // Closed meanwhile: the tables go as soon as the worker lets go of them too.
+  if (!Following()) return;
+  FTables = std::move(tables);
+  RunGuarded(this, [this] { ReadGame(); });
+}
+
+void TAdvisor::ShowKnownReturn(const TPayTable& table) {
+  // The return stored from an earlier count shows at once; the count confirms it.
+  if (FKnownReturn && FKnownReturn->Table == table) {
+    Advice->ReturnLabel->setText(Text(ReturnLineText(FKnownReturn->Percent)));
+    FShownReturn = table;
+  } else {
+    Advice->ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
+    FShownReturn.reset();
+  }
+}
+
+void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::string& percent,
+                        const std::string& error) {
   RunGuarded(this, [&] {
     FWorker.join();
     FWorking = false;
-    if (tables) FTables = std::move(tables);
-    // A failure is shown and not retried until the pay table changes again.
-    FReturnTable = table;
-    ReturnLabel->setText(error.empty() ? Text(returnLine)
-                                       : QStringLiteral("Return with best play: not available (") +
-                                             Text(error) + QStringLiteral(")"));
-    if (isVisible()) ReadGame();
+    if (!Following()) GiveBackFreedMemory();
+    FBuildFailed = !error.empty() && !FTables;
+    if (computedReturn || !error.empty()) {
+      // A failure is shown and not tried again until the pay table changes.
+      FReturnTable = table;
+      if (error.empty()) {
+        FKnownReturn = TKnownReturn{table, percent};
+        FShownReturn = table;
+        Advice->ReturnLabel->setText(Text(ReturnLineText(percent)));
+      } else {
+        FShownReturn.reset();
+        Advice->ReturnLabel->setText(QStringLiteral("Return with best play: not available (") +
+                                     Text(error) + QStringLiteral(")"));
+      }
+    }
+    ReadGame();
   });
+}
+
+void TAdvisor::ReleaseTables() {
+  if (!FTables) return;
+  FTables.reset();
+  GiveBackFreedMemory();
+}
+
+void TAdvisor::ShowList(const THandAdvice* advice, const QString& message) {
+  const std::uint64_t listed = advice ? FHand->AdviceSerial : 0;
+  if (listed != FListed) {
+    FListed = listed;
+    Advice->HoldList->SetAdvice(advice ? std::optional<THandAdvice>(*advice) : std::nullopt);
+  }
+  Advice->HoldList->SetMessage(message);
 }
 
 void TAdvisor::ShowHand() {
-  const bool advised = FAdvice && FAdvisedDeal == FDeal;
-  const bool open = FEngine.Phase() == gpDealt;
-  if (advised) {
-    HandLabel->setText(QStringLiteral("Holds for a bet of %1, best first:").arg(FAdvice->Bet));
-    HoldList->SetCurrent(FHeld);
-    CurrentLabel->setText(Text(CurrentHoldText(*FAdvice, FHeld)));
+  TAdvicePage& page = *Advice;
+  page.HoldList->SetPayTable(FEngine.PayTable());
+  const bool current = CurrentHand() && !FHand->TableChanged;
+  const bool open = current && !FHand->Drawn;
+  const THandAdvice* advice = current && FHand->Advice ? &*FHand->Advice : nullptr;
+  const bool hidden = open && Practising();
+  const QString computing = QStringLiteral("computing...");
+
+  if (!current) {
+    ShowList(nullptr, QStringLiteral("Deal a hand to see its best holds."));
+    page.HandLabel->setText(QStringLiteral("Holds, best first:"));
+    page.CurrentLabel->clear();
+  } else if (hidden) {
+    ShowList(nullptr, QStringLiteral("Practice: the best holds are shown after the draw."));
+    page.HandLabel->setText(QStringLiteral("Holds, best first:"));
+    page.CurrentLabel->setText(QStringLiteral("Your hold: ") +
+                               Text(HeldCardsText(FHand->Dealt, FHand->Held)));
+  } else if (!advice) {
+    ShowList(nullptr, computing);
+    page.HandLabel->setText(QStringLiteral("Holds, best first:"));
+    page.CurrentLabel->clear();
   } else {
-    if (HoldList->Advice()) HoldList->SetAdvice(std::nullopt);
-    HoldList->SetMessage(open ? QStringLiteral("computing...")
-                              : QStringLiteral("Deal a hand to see its best holds."));
-    HandLabel->setText(QStringLiteral("Holds, best first:"));
-    CurrentLabel->clear();
+    ShowList(advice, computing);
+    page.HoldList->SetCurrent(FHand->Held);
+    if (open) {
+      page.HandLabel->setText(
+          QStringLiteral("Holds for a bet of %1, best first:").arg(advice->Bet));
+      page.CurrentLabel->setText(Text(CurrentHoldText(*advice, FHand->Held)));
+    } else {
+      // The cards on the table are the final ones now: say which the list is about.
+      page.HandLabel->setText(Text(DealtHandText(*advice)));
+      page.CurrentLabel->clear();
+    }
   }
-  HoldBest->setEnabled(advised && open);
-  VerdictLabel->setText(advised && FJudged ? Text(FVerdict) : QString());
+  // In practice the best hold is there to take once the warning has named it.
+  page.HoldBest->setEnabled(open && advice && FEngine.Phase() == gpDealt &&
+                            (!Practising() || FHand->Warned));
+  const bool judged = current && FHand->Judged;
+  page.VerdictLabel->setText(judged ? Text(FHand->Verdict) : QString());
+  // The verdict takes the place of the player's hold.
+  page.CurrentLabel->setVisible(!judged);
+  page.VerdictLabel->setVisible(judged);
 }
 
 void TAdvisor::ShowSession() {
-  HandsLabel->setText(Text(FSession.HandsText()));
-  BestHoldsLabel->setText(Text(FSession.BestHoldsText()));
-  CostLabel->setText(Text(FSession.CostText()));
-  SessionReturnLabel->setText(Text(FSession.ReturnText()));
-  Chart->SetTotals(FSession.Totals());
-}
-
-void TAdvisor::HoldBestClick() {
-  RunGuarded(this, [this] {
-    if (FEngine.Phase() != gpDealt || !FAdvice || FAdvisedDeal != FDeal) return;
-    const std::uint8_t change = FAdvice->Best().Mask ^ HeldMaskOf(FEngine.Hand());
-    for (int position = 1; position <= kHandSize; ++position)
-      if (change & (1 << (position - 1))) emit HoldClicked(position);
-  });
+  TAdvicePage& page = *Advice;
+  page.HandsLabel->setText(Text(FSession.HandsText()));
+  page.BestHoldsLabel->setText(Text(FSession.BestHoldsText()));
+  page.CostLabel->setText(Text(FSession.CostText()));
+  page.SessionReturnLabel->setText(Text(FSession.ReturnText()));
+  page.Chart->SetTotals(FSession.Totals());
 }

@@ -1,39 +1,69 @@
 #pragma once
-// TAdvisor: the "Lumaro Strategy Advisor" tool window. It shows the return of the pay table
-// in force under best play, the holds of the dealt hand ranked by expected pay, the verdict
-// on the hold drawn with, and the session so far. It only reads the engine; its "Hold best"
-// asks the game window to click the hold panels, so the hand changes only as a player's
-// clicks would change it.
+// TAdvisor: the "Lumaro Strategy Advisor" tool window, a trainer in pages. Its "Advice" page
+// shows the return of the pay table in force under best play, the holds of the dealt hand
+// ranked by expected pay, the verdict on the hold drawn with, and the session so far; other
+// pages are added after it (AddPage).
 //
-// The counting tables are built, and the return computed, on a worker thread; the result
-// comes back to the window thread as a queued call. The window waits for a running worker
-// when it is destroyed.
+// In practice mode the ranked holds stay hidden until the draw, and a draw with a hold that
+// is not a best one may first be questioned. The advisor follows the hands while it is open
+// or practice is on; it only reads the engine, and its "Hold best" asks the game window to
+// click the hold panels, so the hand changes only as a player's clicks would change it.
+//
+// The counting tables are built, and the return computed, on a worker thread; the results
+// come back to the window thread as queued calls. The tables are let go again when the
+// advisor stops following the hands. The window waits for a running worker when it is
+// destroyed.
 
 #include <QMargins>
 #include <QSize>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "advice.h"
+#include "advisor_settings.h"
 
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class THoldList;
-class TSessionChart;
+class QStackedWidget;
+class QTabBar;
+class TAdvicePage;
+class THandHistory;
+class THistoryPage;
+
+// The hand the advisor follows, from its deal (or from the advisor's opening during it).
+struct TFollowedHand {
+  std::uint64_t Deal = 0;  // the advisor's count of deals at its deal
+  THandCards Dealt{};
+  TPayTable Table;
+  std::int32_t Bet = kMinBet;
+  std::uint8_t Held = 0;  // as the last click left it: the draw turns the panels to "Over"
+  bool Warned = false;    // the draw warning has named the best hold
+  bool Drawn = false;
+  THandCards Final{};
+  bool PracticeHand = false;
+  std::int64_t DrawnAt = 0;
+  std::int32_t TotalAfter = 0;
+  bool Judged = false;
+  // The pay table changed after the draw: the holds' values are out of date.
+  bool TableChanged = false;
+  std::optional<THandAdvice> Advice;
+  std::uint64_t AdviceSerial = 0;
+  std::string Verdict;
+};
 
 class TAdvisor : public QWidget {
   Q_OBJECT
 
  public:
   // The screen size decides the scaling, as for the game window; the parent is the game
-  // window, beside which the advisor places itself when shown.
-  TAdvisor(const TGameEngine& engine, const QSize& screen, QWidget* parent);
+  // window, beside which the advisor places itself when shown. `stored` gives the practice
+  // switches their first state; the hands recorded in the hand history belong to the game
+  // session started at `sessionStart` (seconds since 1970).
+  TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
+           std::int64_t sessionStart, QWidget* parent);
   ~TAdvisor() override;
 
   // Told by the game window after each of its handlers, once its controls show the change.
@@ -41,49 +71,84 @@ class TAdvisor : public QWidget {
   void HoldsChanged();
   void HandDrawn();
   void PayTableChanged();
+  // Asked by the game window before a draw: false when the player, told what the hold
+  // gives up, chose to change it. The hand is then left as it is.
+  bool ConfirmDraw();
+  // "Hold best": the button, or the B key anywhere in the game window while we are open.
+  void HoldBestClick();
 
-  // The tables are built and the return is known for the pay table in force.
+  bool Practice() const;
+  // Practice mode, or a practice hand (a replay) is open or settled: the holds wait for the
+  // draw and a draw that gives coins away may be questioned.
+  bool Practising() const;
+  // Hands are followed (advised, judged) while the advisor is open or practice is on.
+  bool Following() const;
+  // What the close stores: open, and the two practice switches.
+  TAdvisorState State() const;
+  // The tables are built and the return is counted for the pay table in force.
   bool Ready() const;
+  // A return for the pay table in force is on screen: counted, or the one stored from an
+  // earlier count while it is counted again.
+  bool ReturnShown() const { return FShownReturn == FEngine.PayTable(); }
+  bool HoldsTables() const { return FTables != nullptr; }
   const TAdvisorSession& Session() const { return FSession; }
 
-  QLabel* ReturnLabel = nullptr;
-  QLabel* HandLabel = nullptr;
-  THoldList* HoldList = nullptr;
-  QLabel* CurrentLabel = nullptr;
-  QPushButton* HoldBest = nullptr;
-  QCheckBox* ShowAll = nullptr;
-  QLabel* VerdictLabel = nullptr;
-  QGroupBox* SessionBox = nullptr;
-  QLabel* HandsLabel = nullptr;
-  QLabel* BestHoldsLabel = nullptr;
-  QLabel* CostLabel = nullptr;
-  QLabel* SessionReturnLabel = nullptr;
-  TSessionChart* Chart = nullptr;
+  // Adds a page after the others; returns its index. A page follows the font it inherits,
+  // which is the advisor's, scaled for the screen.
+  int AddPage(QWidget* page, const QString& title);
+  // The hand history, opened for recording when first needed.
+  THandHistory& History();
+
+  // Replaces the draw warning's question box (tests): given its text, true for "Draw anyway".
+  std::function<bool(const QString& text)> DrawQuestion;
+
+  QTabBar* PageTabs = nullptr;
+  QStackedWidget* Pages = nullptr;
+  TAdvicePage* Advice = nullptr;
+  // Made when its tab is first chosen: the history is read only then.
+  THistoryPage* HistoryPage = nullptr;
 
  signals:
   // A click on the hold panel of position 1..5, as the player would make it.
   void HoldClicked(int position);
+  // A past hand to deal again as a practice hand: its cards, pay table and bet.
+  void ReplayRequested(const THandCards& cards, const TPayTable& table, std::int32_t bet);
 
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildControls();
+  void PlacePages();
   void PlaceBesideParent();
   QMargins KnownFrame() const;
   void GiveTitleRoom(const QMargins& frame);
   static QRect OverTheGame(const QRect& game, const QSize& outer);
   void PlaceOnceFramed();
+  void FollowingChanged();
   void StartWork();
-  void WorkDone(std::shared_ptr<const TDrawTables> tables, const TPayTable& table,
-                const std::string& returnLine, const std::string& error);
-  // Brings the window up to the engine's hand and pay table.
+  void TablesBuilt(std::shared_ptr<const TDrawTables> tables);
+  void WorkDone(const TPayTable& table, bool computedReturn, const std::string& percent,
+                const std::string& error);
+  void ShowKnownReturn(const TPayTable& table);
+  void ReleaseTables();
+  // Brings the advisor up to the engine's hand and pay table.
   void ReadGame();
+  void FollowDealtHand();
+  void AdviseHand();
+  void JudgeHand();
+  void RecordHand();
+  void ShowHistoryPage();
+  void ReportHistoryFailure();
+  bool AskBeforeDraw(const QString& text);
+  bool CurrentHand() const;
   void ShowHand();
+  void ShowList(const THandAdvice* advice, const QString& message);
   void ShowSession();
-  void HoldBestClick();
 
   const TGameEngine& FEngine;
   QSize FScreen;
@@ -95,16 +160,23 @@ class TAdvisor : public QWidget {
   std::shared_ptr<const TDrawTables> FTables;
   std::thread FWorker;
   bool FWorking = false;
-  // The pay table the shown return belongs to.
+  bool FBuildFailed = false;
+  // The pay table the counted return belongs to, and the one the return on screen does.
   std::optional<TPayTable> FReturnTable;
+  std::optional<TPayTable> FShownReturn;
+  // The last return counted, stored at the close.
+  std::optional<TKnownReturn> FKnownReturn;
 
   // Counts every deal, seen or not, so a hand is advised and judged once.
   std::uint64_t FDeal = 0;
-  std::uint64_t FAdvisedDeal = 0;
-  bool FJudged = false;
-  std::optional<THandAdvice> FAdvice;
-  TPayTable FAdviceTable;
-  std::uint8_t FHeld = 0;
-  std::string FVerdict;
+  std::optional<TFollowedHand> FHand;
+  std::uint64_t FAdviceSerial = 0;
+  std::uint64_t FListed = 0;  // the serial of the advice in the hold list, 0 for none
   TAdvisorSession FSession;
+
+  std::int64_t FSessionStart = 0;
+  std::unique_ptr<THandHistory> FHistory;
+  int FHistoryTab = -1;
+  // A hand was recorded while the history page was out of sight.
+  bool FHistoryStale = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDateTime>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <stdexcept>
 
 #include "Accessibility.h"
 #include "Advisor.h"
@@ -93,6 +95,7 @@ TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
       FScreen(screen.isEmpty() ? ScreenRoom() : screen),
       FEngine(std::move(clock)) {
   setObjectName(QStringLiteral("GameWindow"));
+  FStartTime = QDateTime::currentSecsSinceEpoch();
   BuildControls();
   BuildMenu();
   InstallAccessibleControls();
@@ -320,8 +323,7 @@ void TGameWindow::WindowCreate() {
     ApplyStoredColors(settings);
     setWindowTitle(QStringLiteral("Lumaro for Windows 95 Version ") + ProgramVersion);
     StartEngine(FEngine, settings);
-    // Opened again once the event loop runs, after the window is shown.
-    if (LoadAdvisorOpen()) QTimer::singleShot(0, this, [this] { StrategyAdvisorClick(); });
+    RestoreAdvisor();
   });
   ApplyView();
 }
@@ -441,7 +443,7 @@ void TGameWindow::WindowClose() {
   Guard([this] {
     TakeTypedBet();
     SaveGameSettings(CurrentSettings());
-    SaveAdvisorOpen(FAdvisor && FAdvisor->isVisible());
+    SaveAdvisor();
   });
 }
 
@@ -471,13 +473,14 @@ void TGameWindow::closeEvent(QCloseEvent* event) {
 void TGameWindow::DealClick() {
   Guard([this] {
     TakeTypedBet();
-    FEngine.Deal();
+    DealHand();
   });
   ApplyView();
   if (FAdvisor) FAdvisor->HandDealt();
 }
 
 void TGameWindow::DrawClick() {
+  if (!AdvisorAllowsDraw()) return;
   Guard([this] { FEngine.DrawAndSettle(); });
   ApplyView();
   if (FAdvisor) FAdvisor->HandDrawn();
@@ -584,14 +587,63 @@ void TGameWindow::PayoutsOptionsClick() {
 
 void TGameWindow::StrategyAdvisorClick() {
   Guard([this] {
-    if (!FAdvisor) {
-      FAdvisor = new TAdvisor(FEngine, FScreen, this);
-      connect(FAdvisor, &TAdvisor::HoldClicked, this,
-              [this](int position) { HoldPanelClick(position); });
-      FAdvisor->installEventFilter(this);
-    }
-    FAdvisor->setVisible(!FAdvisor->isVisible());
+    TAdvisor* advisor = MakeAdvisor();
+    advisor->setVisible(!advisor->isVisible());
   });
+}
+
+TAdvisor* TGameWindow::MakeAdvisor() {
+  if (!FAdvisor) {
+    FAdvisor = new TAdvisor(FEngine, FScreen, FStoredAdvisor, FStartTime, this);
+    connect(FAdvisor, &TAdvisor::HoldClicked, this,
+            [this](int position) { HoldPanelClick(position); });
+    connect(FAdvisor, &TAdvisor::ReplayRequested, this,
+            [this](const THandCards& cards, const TPayTable& table, std::int32_t bet) {
+              ReplayHand(cards, table, bet);
+            });
+    FAdvisor->installEventFilter(this);
+  }
+  return FAdvisor;
+}
+
+void TGameWindow::RestoreAdvisor() {
+  FStoredAdvisor = LoadAdvisorState();
+  // Opened again once the event loop runs, after the window is shown; practice follows
+  // the hands with the advisor closed too.
+  if (FStoredAdvisor.Open)
+    QTimer::singleShot(0, this, [this] { StrategyAdvisorClick(); });
+  else if (FStoredAdvisor.Practice)
+    MakeAdvisor();
+}
+
+void TGameWindow::DealHand() {
+  if (FAdvisor && FAdvisor->Practice())
+    FEngine.DealPractice();
+  else
+    FEngine.Deal();
+}
+
+void TGameWindow::ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet) {
+  Guard([&] {
+    if (FEngine.Phase() == gpDealt) {
+      ShowMessage(this, QMessageBox::Information, kAppTitle,
+                  QStringLiteral("Draw the hand in play first, then replay."));
+      return;
+    }
+    TakeTypedBet();
+    if (!FEngine.DealReplay(cards, table, bet))
+      throw std::invalid_argument("The hand to replay is not five different cards");
+  });
+  ApplyView();
+  if (FAdvisor) FAdvisor->HandDealt();
+}
+
+bool TGameWindow::AdvisorAllowsDraw() {
+  return !FAdvisor || FAdvisor->ConfirmDraw();
+}
+
+void TGameWindow::SaveAdvisor() {
+  SaveAdvisorState(FAdvisor ? FAdvisor->State() : FStoredAdvisor);
 }
 
 void TGameWindow::SetWindowBackground(TColorValue value) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "Scaling.h"
+#include "advisor_settings.h"
 #include "game_engine.h"
 #include "media_player.h"
 #include "sound_slots.h"
@@ -83,9 +84,12 @@ class TGameWindow : public QMainWindow {
   void BetColorClick();
   void PayoutsOptionsClick();
   void StrategyAdvisorClick();
+  // The advisor's "Replay": these cards dealt again as a practice hand, between hands.
+  void ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet);
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }
-  // Made when the advisor is first opened; null until then.
+  // Made when the advisor is first opened (or at the start, hidden, when practice is on);
+  // null until then.
   TAdvisor* Advisor() const { return FAdvisor; }
   // The settings as they stand now, as the close writes them.
   TGameSettings CurrentSettings() const;
@@ -129,6 +133,14 @@ class TGameWindow : public QMainWindow {
   void SetTotalPanelColor(TColorValue value);
   void SetPieColor(TColorValue value);
   void Guard(const std::function<void()>& handler);
+  // The strategy advisor's hooks: made hidden at the start when practice is on, asked
+  // before a draw, and its state stored at the close.
+  void RestoreAdvisor();
+  TAdvisor* MakeAdvisor();
+  // A practice hand while the advisor's practice is on, else a hand for money.
+  void DealHand();
+  bool AdvisorAllowsDraw();
+  void SaveAdvisor();
 
   QSize FScreen;
   // The scale the screen gives the design, and the one it is drawn at: smaller while the
@@ -144,6 +156,10 @@ class TGameWindow : public QMainWindow {
   QDialog* FPayoutsDialog = nullptr;
   THelpViewer* FHelpViewer = nullptr;
   TAdvisor* FAdvisor = nullptr;
+  // As stored: what the close writes back while the advisor was never made.
+  TAdvisorState FStoredAdvisor;
+  // When this game started, seconds since 1970: the session its recorded hands belong to.
+  std::int64_t FStartTime = 0;
   bool FUpdatingControls = false;
   bool FClosed = false;
   TControlColor FBackground{clBtnFace};

@@ -3,8 +3,11 @@
 #include <QEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
 #include "Colors.h"
+#include "stored_values.h"
 
 namespace {
 
@@ -18,11 +21,48 @@ bool IsRedSuit(int code) {
   return suit == 2 || suit == 4;  // hearts, diamonds
 }
 
+QString CardSymbol(int code) {
+  return QString::fromStdString(CardSymbolText(code));
+}
+
+QString PerCoinText(double pay) {
+  return QString::number(pay, 'f', 4);
+}
+
+// The highest a stake of 1 can come back: the top multiplier plus the stake, the top one the
+// dialog offers or a higher one a settings file brought in.
+std::int64_t HighestUnitPay(const TPayTable& table) {
+  std::int64_t top = 0;
+  for (int line = 1; line <= kPayLines; ++line)
+    top = std::max<std::int64_t>(
+        {top, table.Line(line), kStoredValues[PayoutKey(line)].DialogMaximum});
+  return top + 1;
+}
+
+// The widest hold: four tens (the widest rank) and the widest card of another rank.
+QString WidestHold(const QFontMetrics& metrics) {
+  QString widestTen;
+  QString widestOther;
+  for (int code = 1; code <= 52; ++code) {
+    QString& widest = CardRank(code) == 10 ? widestTen : widestOther;
+    const QString card = CardSymbol(code);
+    if (metrics.horizontalAdvance(card) > metrics.horizontalAdvance(widest)) widest = card;
+  }
+  QStringList cards(4, widestTen);
+  cards << widestOther;
+  return cards.join(QLatin1Char(' '));
+}
+
+QFont BoldOf(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
 }  // namespace
 
 THoldList::THoldList(QWidget* parent) : QAbstractScrollArea(parent), FHeader(new QWidget(this)) {
   setObjectName(QStringLiteral("HoldList"));
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFrameShape(QFrame::StyledPanel);
   viewport()->setAutoFillBackground(true);
@@ -52,6 +92,12 @@ void THoldList::SetShowAll(bool showAll) {
   Relayout();
 }
 
+void THoldList::SetPayTable(const TPayTable& table) {
+  if (HighestUnitPay(table) == HighestUnitPay(FPayTable)) return;
+  FPayTable = table;
+  Relayout();
+}
+
 std::vector<int> THoldList::ShownRanks() const {
   std::vector<int> ranks;
   if (!FAdvice) return ranks;
@@ -68,6 +114,57 @@ int THoldList::RowHeight() const {
   return fontMetrics().height() + 4;
 }
 
+int THoldList::Pad() const {
+  return fontMetrics().horizontalAdvance(QLatin1Char(' '));
+}
+
+std::array<QString, 4> THoldList::WidestTexts() const {
+  const QFontMetrics bold(BoldOf(font()));
+  const auto top = static_cast<double>(HighestUnitPay(FPayTable));
+  return {QStringLiteral("32"), WidestHold(bold), QString::fromStdString(CoinsText(top * kMaxBet)),
+          PerCoinText(top)};
+}
+
+std::array<int, 4> THoldList::NeededWidths() const {
+  // Rows of the player's own hold are bold; the header is not, but may be wider.
+  const QFontMetrics bold(BoldOf(font()));
+  const QFontMetrics plain = fontMetrics();
+  const std::array<QString, 4> headers = {QStringLiteral("#"), QStringLiteral("Hold"),
+                                          QStringLiteral("Coins"), QStringLiteral("Per coin")};
+  const auto widest = WidestTexts();
+  std::array<int, 4> widths{};
+  for (std::size_t c = 0; c < widths.size(); ++c)
+    widths[c] = std::max(bold.horizontalAdvance(widest[c]), plain.horizontalAdvance(headers[c])) +
+                2 * Pad();
+  return widths;
+}
+
+int THoldList::ContentWidth() const {
+  const auto widths = NeededWidths();
+  return widths[0] + widths[1] + widths[2] + widths[3];
+}
+
+int THoldList::WidthForContent() const {
+  return ContentWidth() + 2 * frameWidth() +
+         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+}
+
+int THoldList::HeightForRows(int rows) const {
+  return (rows + 1) * RowHeight() + 2 * frameWidth();
+}
+
+std::array<int, 5> THoldList::ColumnEdges() const {
+  const auto widths = NeededWidths();
+  // The hold column takes whatever room is left over.
+  const int spare = std::max(0, viewport()->width() - ContentWidth());
+  std::array<int, 5> edges{};
+  edges[1] = widths[0];
+  edges[2] = edges[1] + widths[1] + spare;
+  edges[3] = edges[2] + widths[2];
+  edges[4] = edges[3] + widths[3];
+  return edges;
+}
+
 void THoldList::Relayout() {
   const int row = RowHeight();
   setViewportMargins(0, row, 0, 0);
@@ -78,6 +175,10 @@ void THoldList::Relayout() {
   bar->setSingleStep(row);
   bar->setPageStep(viewport()->height());
   bar->setRange(0, std::max(0, content - viewport()->height()));
+  QScrollBar* across = horizontalScrollBar();
+  across->setSingleStep(Pad());
+  across->setPageStep(viewport()->width());
+  across->setRange(0, std::max(0, ContentWidth() - viewport()->width()));
   FHeader->update();
   viewport()->update();
 }
@@ -92,6 +193,11 @@ void THoldList::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) Relayout();
 }
 
+void THoldList::scrollContentsBy(int, int) {
+  FHeader->update();
+  viewport()->update();
+}
+
 bool THoldList::eventFilter(QObject* watched, QEvent* event) {
   if (watched == FHeader && event->type() == QEvent::Paint) {
     PaintHeader(FHeader);
@@ -100,24 +206,19 @@ bool THoldList::eventFilter(QObject* watched, QEvent* event) {
   return QAbstractScrollArea::eventFilter(watched, event);
 }
 
-std::vector<int> THoldList::ColumnEdges() const {
-  const int width = viewport()->width();
-  // Rank, held cards, coins, per coin.
-  return {0, width * 10 / 100, width * 56 / 100, width * 78 / 100, width};
-}
-
 void THoldList::PaintHeader(QWidget* header) {
   QPainter painter(header);
   painter.fillRect(header->rect(), palette().color(QPalette::Button));
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawLine(0, header->height() - 1, header->width(), header->height() - 1);
   painter.setPen(palette().color(QPalette::ButtonText));
+  painter.translate(-horizontalScrollBar()->value(), 0);
   const auto edges = ColumnEdges();
-  const int pad = fontMetrics().horizontalAdvance(QLatin1Char(' '));
+  const int pad = Pad();
   const int h = header->height();
   painter.drawText(QRect(edges[0], 0, edges[1] - edges[0] - pad, h),
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("#"));
-  painter.drawText(QRect(edges[1] + pad, 0, edges[2] - edges[1], h),
+  painter.drawText(QRect(edges[1] + pad, 0, edges[2] - edges[1] - pad, h),
                    Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Hold"));
   painter.drawText(QRect(edges[2], 0, edges[3] - edges[2] - pad, h),
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Coins"));
@@ -134,10 +235,12 @@ void THoldList::paintEvent(QPaintEvent*) {
     return;
   }
   const int row = RowHeight();
+  const int width = std::max(viewport()->width(), ContentWidth());
+  painter.translate(-horizontalScrollBar()->value(), 0);
   int top = -verticalScrollBar()->value();
   int previous = 0;
   for (const int rank : ShownRanks()) {
-    const QRect rect(0, top, viewport()->width(), row);
+    const QRect rect(0, top, width, row);
     if (rank != previous + 1) {  // the player's hold, set apart from the best five
       painter.setPen(palette().color(QPalette::Mid));
       painter.drawLine(rect.topLeft(), rect.topRight());
@@ -156,9 +259,10 @@ void THoldList::PaintRow(QPainter& painter, const QRect& rect, int rank) {
   QFont font = this->font();
   font.setBold(current);
   painter.setFont(font);
+  const QFontMetrics metrics(font);
   const QColor text = palette().color(QPalette::Text);
   const auto edges = ColumnEdges();
-  const int pad = fontMetrics().horizontalAdvance(QLatin1Char(' '));
+  const int pad = Pad();
   const int top = rect.top();
   const int h = rect.height();
 
@@ -166,22 +270,22 @@ void THoldList::PaintRow(QPainter& painter, const QRect& rect, int rank) {
   painter.drawText(QRect(edges[0], top, edges[1] - edges[0] - pad, h),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(rank));
   int x = edges[1] + pad;
+  const int holdRight = edges[2] - pad;
   if (hold.Mask == 0) {
     QFont quiet = font;
     quiet.setItalic(true);
     painter.setFont(quiet);
     painter.setPen(kQuiet);
-    painter.drawText(QRect(x, top, edges[2] - x, h), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(x, top, holdRight - x, h), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromStdString(HeldCardsText(advice.Cards, 0)));
     painter.setFont(font);
   }
-  const QFontMetrics metrics(font);
   for (int i = 0; i < kHandSize; ++i) {
     if (!(hold.Mask & (1 << i))) continue;
     const int code = advice.Cards[static_cast<std::size_t>(i)];
-    const QString card = QString::fromStdString(CardSymbolText(code));
+    const QString card = CardSymbol(code);
     painter.setPen(IsRedSuit(code) ? kRedSuit : text);
-    painter.drawText(QRect(x, top, edges[2] - x, h), Qt::AlignLeft | Qt::AlignVCenter, card);
+    painter.drawText(QRect(x, top, holdRight - x, h), Qt::AlignLeft | Qt::AlignVCenter, card);
     x += metrics.horizontalAdvance(card) + metrics.horizontalAdvance(QLatin1Char(' '));
   }
   painter.setPen(text);
@@ -189,7 +293,7 @@ void THoldList::PaintRow(QPainter& painter, const QRect& rect, int rank) {
                    Qt::AlignRight | Qt::AlignVCenter,
                    QString::fromStdString(CoinsText(advice.Coins(hold))));
   painter.drawText(QRect(edges[3], top, edges[4] - edges[3] - pad, h),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(hold.ExpectedPay(), 'f', 4));
+                   Qt::AlignRight | Qt::AlignVCenter, PerCoinText(hold.ExpectedPay()));
   if (current) {
     painter.setPen(QPen(kCurrentFrame, 2));
     painter.setBrush(Qt::NoBrush);

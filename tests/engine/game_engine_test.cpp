@@ -440,6 +440,85 @@ TEST_F(TEngineFixture, ManyHandsKeepTheStatisticsInvariant) {
   EXPECT_EQ(static_cast<int>(sounds.size()), s.HandsWon);
 }
 
+TEST_F(TEngineFixture, PracticeHandsMoveNoMoneyAndCountNoStatistics) {
+  engine.SetBet(20);
+  engine.SetTotal(10);  // low, but nothing is at stake: the bet stays
+  const auto practise = [this](std::uint32_t seed) {
+    engine.Random().Seed = seed;
+    engine.DealPractice();
+    EXPECT_TRUE(engine.PracticeHand());
+    EXPECT_EQ(view().SecondMessage, "Practice hand: no money moves");
+    for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
+    engine.DrawAndSettle();
+  };
+  practise(kSeedTwoPair);
+  EXPECT_EQ(view().HandText, "Player has Two Pair");
+  EXPECT_EQ(view().MoneyMessage, "Practice hand: it would pay 20. Total stays 10");
+  EXPECT_TRUE(view().WinIconVisible);
+  practise(kSeedNines);
+  EXPECT_EQ(view().MoneyMessage, "Practice hand: it would cost 20. Total stays 10");
+  EXPECT_FALSE(view().WinIconVisible);
+  practise(kSeedAces);  // H1 = 0
+  EXPECT_EQ(view().MoneyMessage, "Practice hand: the bet would come back. Total stays 10");
+
+  EXPECT_EQ(engine.Total(), 10);
+  EXPECT_EQ(engine.Bet(), 20);
+  EXPECT_EQ(engine.BetMaximum(), 1000);
+  EXPECT_EQ(engine.Stats().HandsWon + engine.Stats().HandsLost, 0);
+  EXPECT_FALSE(view().GridFilled);
+  EXPECT_TRUE(sounds.empty());
+  EXPECT_EQ(refreshes, 3);
+  for (const THoldPanelView& panel : view().HoldPanels) EXPECT_EQ(panel.Caption, "Over");
+
+  // The next hand for money is the machine's as ever.
+  DealFrom(kSeedNoPair);
+  EXPECT_FALSE(engine.PracticeHand());
+  EXPECT_EQ(view().SecondMessage, "  ");
+  EXPECT_EQ(engine.BetMaximum(), 5);
+}
+
+TEST_F(TEngineFixture, AReplayDealsTheSameCardsUnderItsOwnTableAndBet) {
+  PlayKept(kSeedNoPair);
+  const TPlayStats stats = engine.Stats();
+  const std::int32_t total = engine.Total();
+  const THandCards cards = {9, 22, 35, 48, 1};  // four nines and the ace of spades
+  TPayTable table;
+  table.SetLine(7, 30);
+  ASSERT_TRUE(engine.DealReplay(cards, table, 50));
+  EXPECT_EQ(view().Cards, cards);
+  EXPECT_EQ(view().SecondMessage, "Practice hand: no money moves");
+  EXPECT_EQ(view().BetValue, 50);  // shown while it lasts
+  EXPECT_EQ(engine.Bet(), 5);
+  EXPECT_EQ(engine.HandBet(), 50);
+  EXPECT_EQ(engine.HandPayTable(), table);
+  // The draw comes from the other 47 cards, each once.
+  std::set<std::int32_t> rest(engine.Deck().Entries.begin() + kHandSize,
+                              engine.Deck().Entries.end());
+  EXPECT_EQ(rest.size(), 47u);
+  for (const cdCardDeck card : cards) EXPECT_EQ(rest.count(card), 0u);
+  EXPECT_EQ(engine.Deck().Position, kHandSize);
+  EXPECT_FALSE(engine.DealReplay(cards, table, 50));  // a hand is open
+
+  for (int p = 1; p <= 4; ++p) engine.ToggleHold(p);
+  engine.DrawAndSettle();
+  EXPECT_EQ(view().HandText, "Wow! Four of a Kind");
+  EXPECT_EQ(view().MoneyMessage,
+            "Practice hand: it would pay 1500. Total stays " + std::to_string(total));
+  EXPECT_EQ(view().BetValue, 5);  // the player's own bet again
+  EXPECT_EQ(engine.Total(), total);
+  EXPECT_EQ(engine.Stats().HandsWon, stats.HandsWon);
+  EXPECT_EQ(engine.Stats().HandsLost, stats.HandsLost);
+
+  // Only five different playing cards can be dealt again.
+  for (const THandCards bad :
+       {THandCards{9, 9, 35, 48, 1}, THandCards{0, 22, 35, 48, 1}, THandCards{53, 22, 35, 48, 1}}) {
+    EXPECT_FALSE(engine.DealReplay(bad, table, 50));
+    EXPECT_EQ(engine.Phase(), gpSettled);
+  }
+  DealFrom(kSeedNoPair);
+  EXPECT_FALSE(engine.PracticeHand());
+}
+
 TEST(EngineBeforeStartUp, AFreshEngineCanAlreadyPlay) {
   TGameEngine engine;
   EXPECT_EQ(engine.View().TotalText, "1000");

@@ -249,7 +249,7 @@ TEST_F(ReliabilityTest, ALockThatCanNotBeTakenFailsTheSaveWithinSeconds) {
     SCOPED_TRACE("another program saving all the while");
     QLockFile held(lockPath);
     ASSERT_TRUE(held.tryLock(0));
-    expectFailedSave([] { SaveAdvisorOpen(true); },
+    expectFailedSave([] { SaveAdvisorState({.Open = true, .Return = std::nullopt}); },
                      QStringLiteral("Failed to set data for 'Open'\n") + FilePath() +
                          QStringLiteral(": another program (settings_tests) is saving (lock "
                                         "held for 2 s)"));

@@ -94,7 +94,11 @@ int main(int argc, char** argv) {
   if (left == 3 && std::strcmp(argv[arg], "slot") == 0)
     return Save([&] { SaveSoundSlot(std::atoi(argv[arg + 1]), QString::fromUtf8(argv[arg + 2])); });
   if (left == 2 && std::strcmp(argv[arg], "advisor") == 0)
-    return Save([&] { SaveAdvisorOpen(std::atoi(argv[arg + 1]) != 0); });
+    return Save([&] {
+      TAdvisorState state;
+      state.Open = std::atoi(argv[arg + 1]) != 0;
+      SaveAdvisorState(state);
+    });
   std::fprintf(stderr,
                "usage: settings_writer [--as-nobody] [--file-size-limit BYTES] loop START | "
                "close TOTAL COLOR | slot N PATH | advisor 0|1\n");

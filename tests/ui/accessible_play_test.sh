@@ -4,12 +4,13 @@
 #
 # The built game in a real X server with a window manager and an accessibility bus, read
 # through AT-SPI as a screen reader reads it and played either through the controls'
-# accessible actions or with keys only (accessible_play.py says how):
+# accessible actions or with keys only (accessible_play.py says how), or the strategy
+# advisor played as a trainer (trainer_play.py says how):
 #   accessible_play_test.sh screen-reader|keyboard LUMARO DEAL_ORACLE
+#   accessible_play_test.sh trainer LUMARO
 set -euo pipefail
 mode=$1
 prog=$(realpath "$2")
-oracle=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 for tool in Xvfb openbox xdotool xdpyinfo dbus-daemon dbus-send; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
@@ -30,15 +31,24 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-# A stored total and bet; jacks or better pays 2X, so most hands move the total.
-printf '[Bet]\nTotal=5000\nAmount=5\n[Payouts]\nH1=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+if [ "$mode" = trainer ]; then
+  # The advisor stored open with practice on, as a player left it; room beside the game.
+  printf '[Bet]\nTotal=5000\nAmount=25\n[Advisor]\nOpen=1\nPractice=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+  screen=1024x768
+  play=("$here/trainer_play.py" "$prog")
+else
+  # A stored total and bet; jacks or better pays 2X, so most hands move the total.
+  printf '[Bet]\nTotal=5000\nAmount=5\n[Payouts]\nH1=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+  screen=640x480
+  play=("$here/accessible_play.py" "$mode" "$prog" "$(realpath "$3")")
+fi
 export SDL_AUDIODRIVER=dummy
 export LSAN_OPTIONS="suppressions=$here/../lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 unset QT_QPA_PLATFORM
-start_x_session 640x480 || { echo "FAIL: the X session did not start"; exit 1; }
+start_x_session "$screen" || { echo "FAIL: the X session did not start"; exit 1; }
 start_atspi_session || { echo "FAIL: the accessibility bus did not start"; exit 1; }
 cd "$work"
-"$python" "$here/accessible_play.py" "$mode" "$prog" "$oracle"
+PYTHONPATH=$here "$python" "${play[@]}"

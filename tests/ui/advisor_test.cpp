@@ -2,6 +2,7 @@
 // settings file in a temporary config folder.
 #include "Advisor.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -9,15 +10,18 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <sstream>
 
+#include "AdvicePage.h"
 #include "CardDeck.h"
 #include "CustomPanel.h"
 #include "GameWindow.h"
+#include "HistoryPage.h"
 #include "HoldList.h"
 #include "MessageBoxes.h"
 #include "PayoutsDialog.h"
@@ -26,6 +30,9 @@
 #include "card_text.h"
 #include "cli.h"
 #include "game_test_support.h"
+#include "hand_history.h"
+#include "hold_patterns.h"
+#include "stored_values.h"
 
 namespace {
 
@@ -80,6 +87,11 @@ class TAdvisorTest : public TGameTestCase {
     QVERIFY(window.Advisor() && window.Advisor()->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(window.Advisor()->Ready(), kReadyTimeout);
   }
+  static void SetPractice(TGameWindow& window, bool on) {
+    QCheckBox* practice = window.Advisor()->Advice->Practice;
+    if (practice->isChecked() != on) practice->click();
+    QCOMPARE(practice->isChecked(), on);
+  }
   static void Deal(TGameWindow& window, std::uint32_t seed) {
     window.Engine().Random().Seed = seed;
     window.DealClick();
@@ -88,10 +100,10 @@ class TAdvisorTest : public TGameTestCase {
   // The list, all 32 rows, against the command-line tool for the same cards and pay table.
   static void CompareWithAnalyzer(TGameWindow& window) {
     TAdvisor& advisor = *window.Advisor();
-    advisor.ShowAll->setChecked(true);
-    const auto& advice = advisor.HoldList->Advice();
+    advisor.Advice->ShowAll->setChecked(true);
+    const auto& advice = advisor.Advice->HoldList->Advice();
     QVERIFY(advice);
-    QCOMPARE(advisor.HoldList->ShownRanks().size(), std::size_t{32});
+    QCOMPARE(advisor.Advice->HoldList->ShownRanks().size(), std::size_t{32});
     const auto expected = AnalyzerRanking(window.Engine().Hand().Cards, window.Engine().PayTable());
     QCOMPARE(expected.size(), 32);
     for (int i = 0; i < 32; ++i) {
@@ -100,7 +112,7 @@ class TAdvisorTest : public TGameTestCase {
       QVERIFY(std::abs(hold.ExpectedPay() - expected[i].second) < 5e-7);
       QCOMPARE(advice->Coins(hold), hold.ExpectedPay() * window.Engine().Bet());
     }
-    advisor.ShowAll->setChecked(false);
+    advisor.Advice->ShowAll->setChecked(false);
   }
 
  private slots:
@@ -115,27 +127,29 @@ class TAdvisorTest : public TGameTestCase {
     Deal(*window, kSeedNoPair);
     TAdvisor& advisor = *window->Advisor();
     CompareWithAnalyzer(*window);
-    QCOMPARE(advisor.HandLabel->text(), QStringLiteral("Holds for a bet of 25, best first:"));
+    QCOMPARE(advisor.Advice->HandLabel->text(),
+             QStringLiteral("Holds for a bet of 25, best first:"));
 
     // The short list keeps the player's own hold in view as it changes: drawing five ranks
     // 7th for this table.
-    QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 7}));
+    QCOMPARE(advisor.Advice->HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 7}));
     for (TCustomPanel* hold : window->HoldPanels) Click(hold);
-    QCOMPARE(advisor.HoldList->Current(), Mask({1, 2, 3, 4, 5}));
-    QCOMPARE(advisor.HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 32}));
-    QVERIFY(advisor.CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
-    const std::uint8_t best = advisor.HoldList->Advice()->Best().Mask;
+    QCOMPARE(advisor.Advice->HoldList->Current(), Mask({1, 2, 3, 4, 5}));
+    QCOMPARE(advisor.Advice->HoldList->ShownRanks(), (std::vector<int>{1, 2, 3, 4, 5, 32}));
+    QVERIFY(
+        advisor.Advice->CurrentLabel->text().contains(QStringLiteral("rank 32 of 32, gives up")));
+    const std::uint8_t best = advisor.Advice->HoldList->Advice()->Best().Mask;
     for (int k = 0; k < kHandSize; ++k)
       if (!(best & (1 << k))) Click(window->Cards[k]);
-    QCOMPARE(advisor.HoldList->Current(), best);
-    QVERIFY(advisor.CurrentLabel->text().endsWith(QStringLiteral(", a best hold")));
+    QCOMPARE(advisor.Advice->HoldList->Current(), best);
+    QVERIFY(advisor.Advice->CurrentLabel->text().endsWith(QStringLiteral(", a best hold")));
     QVERIFY(FMessages.isEmpty());
   }
 
   void holdBestClicksLikeThePlayer() {
     auto window = MakeWindow();
     OpenAdvisor(*window);
-    QPushButton* holdBest = window->Advisor()->HoldBest;
+    QPushButton* holdBest = window->Advisor()->Advice->HoldBest;
     QVERIFY(!holdBest->isEnabled());  // no hand yet
     Deal(*window, kSeedNoPair);
     QVERIFY(holdBest->isEnabled());
@@ -154,7 +168,7 @@ class TAdvisorTest : public TGameTestCase {
       QCOMPARE(ours->isEnabled(), theirs->isEnabled());
     }
     QCOMPARE(window->Engine().Hand().Marks, player->Engine().Hand().Marks);
-    QCOMPARE(window->Advisor()->HoldList->Current(), Mask({1, 3, 4, 5}));
+    QCOMPARE(window->Advisor()->Advice->HoldList->Current(), Mask({1, 3, 4, 5}));
     window->DrawClick();
     QVERIFY(!holdBest->isEnabled());
   }
@@ -163,23 +177,23 @@ class TAdvisorTest : public TGameTestCase {
     auto window = MakeWindow();
     OpenAdvisor(*window);
     TAdvisor& advisor = *window->Advisor();
-    QCOMPARE(advisor.VerdictLabel->text(), QString());
+    QCOMPARE(advisor.Advice->VerdictLabel->text(), QString());
 
     Deal(*window, kSeedNoPair);
-    const THandAdvice first = *advisor.HoldList->Advice();
-    Click(advisor.HoldBest);
+    const THandAdvice first = *advisor.Advice->HoldList->Advice();
+    Click(advisor.Advice->HoldBest);
     window->DrawClick();
-    QCOMPARE(advisor.VerdictLabel->text(), QStringLiteral("Best play"));
+    QCOMPARE(advisor.Advice->VerdictLabel->text(), QStringLiteral("Best play"));
     const std::int32_t afterFirst = window->Engine().Total();
 
     // Same cards at a bet of 10, K♣ held: 0.461234 against 0.680851 for a stake of 1.
     window->BetField->setValue(10);
     Deal(*window, kSeedNoPair);
     Click(window->HoldPanels[1]);
-    const THandAdvice second = *advisor.HoldList->Advice();
+    const THandAdvice second = *advisor.Advice->HoldList->Advice();
     window->DrawClick();
     QCOMPARE(
-        advisor.VerdictLabel->text(),
+        advisor.Advice->VerdictLabel->text(),
         QStringLiteral(
             "You held K♣ (expected 4.61), best was 7♣\u00A06♦\u00A05♠\u00A04♠ (expected 6.81): "
             "this choice cost 2.20 coins on average"));
@@ -191,30 +205,295 @@ class TAdvisorTest : public TGameTestCase {
     ToggleAdvisor(*window);
     Deal(*window, kSeedTwoPair);
     window->DrawClick();
-    ToggleAdvisor(*window);
-    QCOMPARE(advisor.VerdictLabel->text(), QString());
-    QVERIFY(advisor.HoldList->Advice() == std::nullopt);
+    OpenAdvisor(*window);
+    QCOMPARE(advisor.Advice->VerdictLabel->text(), QString());
+    QVERIFY(advisor.Advice->HoldList->Advice() == std::nullopt);
 
     Deal(*window, kSeedTwoPair);  // nothing held: draw five
-    const THandAdvice third = *advisor.HoldList->Advice();
+    const THandAdvice third = *advisor.Advice->HoldList->Advice();
     QVERIFY(!third.IsBest(0));
     window->DrawClick();
     const double thirdCost = (third.Best().ExpectedPay() - third.Of(0).ExpectedPay()) * 10;
 
     const TAdvisorSession& session = advisor.Session();
     QCOMPARE(session.Hands(), 3);
-    QCOMPARE(advisor.HandsLabel->text(), QStringLiteral("Hands: 3"));
-    QCOMPARE(advisor.BestHoldsLabel->text(), QStringLiteral("Best holds: 1 of 3 (33 %)"));
+    QCOMPARE(advisor.Advice->HandsLabel->text(), QStringLiteral("Hands: 3"));
+    QCOMPARE(advisor.Advice->BestHoldsLabel->text(), QStringLiteral("Best holds: 1 of 3 (33 %)"));
     QVERIFY(std::abs(session.MistakeCost() - (secondCost + thirdCost)) < 1e-9);
-    QCOMPARE(advisor.CostLabel->text(),
+    QCOMPARE(advisor.Advice->CostLabel->text(),
              QStringLiteral("Cost of mistakes: %1 coins").arg(secondCost + thirdCost, 0, 'f', 2));
     const double staked = 5 + 10 + 10;
     const double held = first.Best().ExpectedPay() * 5 + second.Of(Mask({2})).ExpectedPay() * 10 +
                         third.Of(0).ExpectedPay() * 10;
     QVERIFY(std::abs(session.PlayerReturnPercent() - 100 * held / staked) < 1e-3);
-    QCOMPARE(advisor.Chart->Totals(),
+    QCOMPARE(advisor.Advice->Chart->Totals(),
              (std::vector<std::int32_t>{afterFirst, afterSecond, window->Engine().Total()}));
     QVERIFY(FMessages.isEmpty());
+  }
+
+  void practiceHidesTheHoldsUntilTheDraw() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    TAdvisor& advisor = *window->Advisor();
+    TAdvicePage& page = *advisor.Advice;
+    QVERIFY(!page.WarnBeforeDraw->isEnabled());  // it belongs to practice
+    SetPractice(*window, true);
+    QVERIFY(page.WarnBeforeDraw->isEnabled() && page.WarnBeforeDraw->isChecked());
+    page.WarnBeforeDraw->setChecked(false);
+
+    Deal(*window, kSeedNoPair);
+    QCOMPARE(window->SecondMessagePanel->Caption(),
+             QStringLiteral("Practice hand: no money moves"));
+    Click(window->HoldPanels[1]);
+    QVERIFY(!page.HoldList->Advice());
+    QCOMPARE(page.HoldList->Message(),
+             QStringLiteral("Practice: the best holds are shown after the draw."));
+    QCOMPARE(page.CurrentLabel->text(), QStringLiteral("Your hold: K♣"));
+    QVERIFY(!page.HoldBest->isEnabled());
+    QTest::keyClick(window->BetField, Qt::Key_B);  // gives nothing away either
+    QCOMPARE(HeldMaskOf(window->Engine().Hand()), Mask({2}));
+
+    // After the draw the list is back, about the dealt cards, and the verdict replaces the hold.
+    window->DrawClick();
+    QVERIFY(page.HoldList->Advice());
+    QCOMPARE(page.HoldList->Current(), Mask({2}));
+    QCOMPARE(page.HandLabel->text(),
+             QStringLiteral("Dealt 7♣\u00A0K♣\u00A06♦\u00A05♠\u00A04♠, bet 5:"));
+    QVERIFY(page.VerdictLabel->text().startsWith(QStringLiteral("You held K♣ (expected")));
+    QVERIFY(page.VerdictLabel->isVisibleTo(&advisor) && !page.CurrentLabel->isVisibleTo(&advisor));
+    QCOMPARE(advisor.Session().Hands(), 1);
+    QCOMPARE(window->Engine().Total(), 1000);  // practice: no money moved
+
+    // Stored at the close, written because it changed; the warning's switch was changed too.
+    window->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Advisor/Practice").toString(), QStringLiteral("1"));
+    QCOMPARE(ini.value("Advisor/WarnBeforeDraw").toString(), QStringLiteral("0"));
+
+    // Closed but practising, the advisor follows the hands and keeps its tables.
+    WriteIni("[Advisor]\nOpen=0\nPractice=1\n");
+    auto again = MakeWindow();
+    QVERIFY(again->Advisor() && !again->Advisor()->isVisible());
+    QVERIFY(again->Advisor()->Practice() && again->Advisor()->Advice->WarnBeforeDraw->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(again->Advisor()->Ready(), kReadyTimeout);
+    int asked = 0;
+    again->Advisor()->DrawQuestion = [&](const QString&) { return ++asked > 0; };
+    Deal(*again, kSeedNoPair);
+    again->DrawClick();
+    QCOMPARE(asked, 1);
+    QCOMPARE(again->Advisor()->Session().Hands(), 1);
+    ToggleAdvisor(*again);
+    SetPractice(*again, false);
+    ToggleAdvisor(*again);
+    QVERIFY(!again->Advisor()->HoldsTables());  // closed and not practising: given back
+    again->close();
+    ini.sync();
+    QCOMPARE(ini.value("Advisor/Practice").toString(), QStringLiteral("0"));
+    QVERIFY(!ini.contains("Advisor/WarnBeforeDraw"));  // never changed, never written
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void warningBeforeADrawThatGivesCoinsAway() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    SetPractice(*window, true);
+    TAdvicePage& page = *window->Advisor()->Advice;
+    QStringList asked;
+    bool drawAnyway = false;
+    window->Advisor()->DrawQuestion = [&](const QString& text) {
+      asked << text;
+      return drawAnyway;
+    };
+
+    // "Change hold": the hand stays as it was, and the best hold it named can be taken.
+    Deal(*window, kSeedNoPair);
+    Click(window->HoldPanels[1]);
+    const THand dealt = window->Engine().Hand();
+    window->DrawClick();
+    QCOMPARE(asked, QStringList(QStringLiteral(
+                        "Holding K♣ gives up 1.10 coins on average. The best hold is "
+                        "7♣\u00A06♦\u00A05♠\u00A04♠ (expected 3.40 against 2.31).")));
+    QCOMPARE(window->Engine().Phase(), gpDealt);
+    QCOMPARE(window->Engine().Hand().Cards, dealt.Cards);
+    QCOMPARE(window->Engine().Hand().Marks, dealt.Marks);
+    QVERIFY(window->DrawButton->isVisibleTo(window.get()));
+    QVERIFY(!page.HoldList->Advice());  // still practice: the list waits for the draw
+    QVERIFY(page.HoldBest->isEnabled());
+    QTest::keyClick(window->BetField, Qt::Key_B);  // wherever the focus is in the game
+    QCOMPARE(HeldMaskOf(window->Engine().Hand()), Mask({1, 3, 4, 5}));
+    window->DrawClick();  // a best hold: no question
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(window->Engine().Phase(), gpSettled);
+    QCOMPARE(page.VerdictLabel->text(), QStringLiteral("Best play"));
+
+    // "Draw anyway": drawn and judged as the mistake it is.
+    drawAnyway = true;
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked[1].startsWith(QStringLiteral("Holding nothing gives up ")));
+    QCOMPARE(window->Engine().Phase(), gpSettled);
+    QVERIFY(page.VerdictLabel->text().startsWith(QStringLiteral("You held nothing")));
+    QCOMPARE(window->Advisor()->Session().BestHolds(), 1);
+
+    // Without practice, or with the warning off, nothing is asked.
+    page.WarnBeforeDraw->setChecked(false);
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    page.WarnBeforeDraw->setChecked(true);
+    SetPractice(*window, false);
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void handsAreRecordedAndAMistakeIsReplayed() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    TAdvisor& advisor = *window->Advisor();
+    Deal(*window, kSeedNoPair);
+    Click(advisor.Advice->HoldBest);
+    window->DrawClick();
+    window->BetField->setValue(10);
+    Deal(*window, kSeedNoPair);
+    Click(window->HoldPanels[1]);  // K♣: a mistake
+    window->DrawClick();
+    const THandCards final = window->Engine().Hand().Cards;
+    ToggleAdvisor(*window);  // closed, not practising: not recorded
+    Deal(*window, kSeedTwoPair);
+    window->DrawClick();
+
+    THandHistory reader(THandHistory::omReadOnly);
+    QCOMPARE(reader.Totals().Hands, 2);
+    std::vector<THandRecord> mistakes = reader.Mistakes(10);
+    QCOMPARE(mistakes.size(), std::size_t{1});
+    const THandRecord mistake = mistakes[0];  // a copy: the list is read again below
+    QCOMPARE(mistake.Bet, 10);
+    QCOMPARE(mistake.PayTable, kDefaultMultipliers);
+    QCOMPARE(mistake.Dealt, (THandCards{33, 39, 45, 5, 4}));
+    QCOMPARE(mistake.Final, final);
+    QCOMPARE(mistake.HeldMask, Mask({2}));
+    QCOMPARE(mistake.BestMask, Mask({1, 3, 4, 5}));
+    QCOMPARE(QString::number(mistake.HeldCoins, 'f', 2), QStringLiteral("4.61"));
+    QCOMPARE(QString::number(mistake.BestCoins, 'f', 2), QStringLiteral("6.81"));
+    QCOMPARE(QString::number(mistake.Cost, 'f', 2), QStringLiteral("2.20"));
+    const TOutcome outcome = OutcomeOf(EvaluateHand(final));
+    QCOMPARE(mistake.Outcome, static_cast<std::uint8_t>(outcome));
+    QCOMPARE(mistake.Win, IsWin(outcome) ? kDefaultMultipliers[PayLineOf(outcome) - 1] * 10 : -10);
+    QVERIFY(!mistake.Practice);
+    QVERIFY(mistake.SessionStart > 0 && mistake.SessionStart <= mistake.Time);
+    // In the strategy chart's words, as its mistake classifier names it.
+    QCOMPARE(mistake.HeldPattern + " against " + mistake.BestPattern,
+             MistakeText(ClassifyMistake(mistake.Dealt, mistake.HeldMask, mistake.BestMask)));
+    QCOMPARE(QString::fromStdString(mistake.HeldPattern), QStringLiteral("one high card"));
+
+    // The history page lists it; its Replay deals the same cards for the same bet, as a
+    // practice hand whose holds wait for the draw.
+    OpenAdvisor(*window);
+    QVERIFY(!advisor.HistoryPage);  // read only when wanted
+    advisor.PageTabs->setCurrentIndex(1);
+    QVERIFY(advisor.HistoryPage && advisor.HistoryPage->isVisible());
+    QCOMPARE(advisor.HistoryPage->MistakeTable->rowCount(), 1);
+    const TPlayStats stats = window->Engine().Stats();
+    const std::int32_t before = window->Engine().Total();
+    auto* replay =
+        qobject_cast<QAbstractButton*>(advisor.HistoryPage->MistakeTable->cellWidget(0, 0));
+    QVERIFY(replay);
+    replay->click();
+    QCOMPARE(window->Engine().Phase(), gpDealt);
+    QVERIFY(window->Engine().PracticeHand());
+    QCOMPARE(window->Engine().Hand().Cards, mistake.Dealt);
+    QCOMPARE(window->BetField->value(), 10);
+    QCOMPARE(window->SecondMessagePanel->Caption(),
+             QStringLiteral("Practice hand: no money moves"));
+    QVERIFY(!advisor.Advice->HoldList->Advice());
+    replay->click();  // a hand is open: not dealt over it
+    QCOMPARE(FMessages.size(), 1);
+    QCOMPARE(FMessages[0].Text, QStringLiteral("Draw the hand in play first, then replay."));
+    int asked = 0;
+    advisor.DrawQuestion = [&](const QString&) { return ++asked > 0; };
+    window->DrawClick();  // nothing held: the same mistake again, drawn anyway
+    QCOMPARE(asked, 1);
+    QCOMPARE(window->Engine().Total(), before);
+    QCOMPARE(window->Engine().Stats().HandsWon, stats.HandsWon);
+    QCOMPARE(window->Engine().Stats().HandsLost, stats.HandsLost);
+    QCOMPARE(advisor.HistoryPage->MistakeTable->rowCount(), 2);  // seen at once
+    mistakes = reader.Mistakes(10);
+    QVERIFY(mistakes[0].Practice && !mistakes[1].Practice);
+    QCOMPARE(mistakes[0].Dealt, mistake.Dealt);
+    QCOMPARE(mistakes[0].Bet, 10);
+
+    Deal(*window, kSeedNoPair);  // the next hand is for money again
+    QVERIFY(!window->Engine().PracticeHand());
+  }
+
+  void everyValueFitsItsRoomAtEveryScale() {
+    // Four of a kind dealt at bet 1000 under the highest multipliers the dialog offers.
+    TPayTable table;
+    for (int line = 1; line <= kPayLines; ++line)
+      table.SetLine(line, kStoredValues[PayoutKey(line)].DialogMaximum);
+    const auto tables = TDrawTables::Build(2);
+    THandCards cards{};
+    for (std::size_t i = 0; i < cards.size(); ++i)
+      cards[i] = static_cast<cdCardDeck>(i < 4 ? 10 + 13 * i : 12);  // four tens, Q♠
+    const THandAdvice advice = AdviseHand(*tables, cards, table, kMaxBet);
+    for (const QSize screen : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+      auto window = MakeWindow(screen);
+      window->Engine().SetPayTable(table);
+      ToggleAdvisor(*window);
+      TAdvicePage& page = *window->Advisor()->Advice;
+      THoldList& list = *page.HoldList;
+      list.SetPayTable(table);
+      list.SetAdvice(advice);
+      list.SetCurrent(31);
+      list.SetShowAll(true);
+      QVERIFY2(list.ContentWidth() <= list.viewport()->width(),
+               qPrintable(QString::number(screen.width())));
+      QFont bold = list.font();
+      bold.setBold(true);
+      const QFontMetrics metrics(bold);
+      const int pad = list.fontMetrics().horizontalAdvance(QLatin1Char(' '));
+      const auto edges = list.ColumnEdges();
+      const auto fits = [&](int column, const QString& text) {
+        return metrics.horizontalAdvance(text) <= edges[column + 1] - edges[column] - 2 * pad;
+      };
+      for (const THoldOdds& hold : advice.Holds) {
+        QStringList held;
+        for (int i = 0; i < kHandSize; ++i)
+          if (hold.Mask & (1 << i)) held << QString::fromStdString(CardSymbolText(cards[i]));
+        QVERIFY(fits(1, held.join(QLatin1Char(' '))));
+        QVERIFY(fits(2, QString::fromStdString(CoinsText(advice.Coins(hold)))));
+        QVERIFY(fits(3, QString::number(hold.ExpectedPay(), 'f', 4)));
+      }
+      QVERIFY(fits(2, QStringLiteral("1000000.00")) && fits(3, QStringLiteral("1000.0000")));
+      // The longest verdict of this hand: the four tens drawn to instead of all five.
+      page.VerdictLabel->setText(QString::fromStdString(VerdictText(advice, 15)));
+      QVERIFY(page.VerdictLabel->heightForWidth(page.VerdictLabel->width()) <=
+              page.VerdictLabel->height());
+      // And the page fits the screen.
+      QVERIFY(window->Advisor()->height() < screen.height());
+    }
+  }
+
+  void aPayTableChangedBetweenHandsLeavesNoStaleHolds() {
+    auto window = MakeWindow();
+    TPayoutsDialog payouts(window->Engine(), window->SoundSlots(), window.get(), QSize(640, 480));
+    window->SetPayoutsDialog(&payouts);
+    OpenAdvisor(*window);
+    TAdvicePage& page = *window->Advisor()->Advice;
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();
+    QVERIFY(page.HoldList->Advice());
+    QTimer::singleShot(0, &payouts, [&payouts] {
+      payouts.MultiplierFields[0]->setValue(1);
+      payouts.OkClick();
+    });
+    window->PayoutsOptionsClick();
+    QVERIFY(!page.HoldList->Advice());
+    QCOMPARE(page.HoldList->Message(), QStringLiteral("Deal a hand to see its best holds."));
+    QCOMPARE(page.VerdictLabel->text(), QString());
+    QCOMPARE(window->Advisor()->Session().Hands(), 1);  // the hand was judged all the same
   }
 
   void openStateSavedAndRestored() {
@@ -238,6 +517,36 @@ class TAdvisorTest : public TGameTestCase {
     auto third = MakeWindow();
     QCoreApplication::processEvents();
     QVERIFY(!third->Advisor());
+    QVERIFY(FMessages.isEmpty());
+  }
+
+  void theLastReturnShowsAtOnceAndIsCountedAgain() {
+    // Stored for the pay table in force: on screen as the advisor opens, then the count's.
+    WriteIni("[Advisor]\nReturn=12.34\nReturnTable=0 1 2 3 4 7 11 49 99\n");
+    auto window = MakeWindow();
+    ToggleAdvisor(*window);
+    QLabel* line = window->Advisor()->Advice->ReturnLabel;
+    QCOMPARE(line->text(), QStringLiteral("Return with best play: 12.34 %"));
+    QVERIFY(window->Advisor()->ReturnShown());
+    QTRY_VERIFY_WITH_TIMEOUT(window->Advisor()->Ready(), kReadyTimeout);
+    QCOMPARE(line->text(), QStringLiteral("Return with best play: 92.70 %"));
+    window->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Advisor/Return").toString(), QStringLiteral("92.70"));
+    QCOMPARE(ini.value("Advisor/ReturnTable").toString(), QStringLiteral("0 1 2 3 4 7 11 49 99"));
+
+    // Another pay table, or stored values that don't read as written: counted first.
+    for (const QByteArray& stored :
+         {QByteArray("[Advisor]\nReturn=92.70\nReturnTable=0 1 2 3 4 7 11 49 98\n"),
+          QByteArray("[Advisor]\nReturn=92.7\nReturnTable=0 1 2 3 4 7 11 49 99\n"),
+          QByteArray("[Advisor]\nReturn=92.70\nReturnTable=0 1 2 3 4 7 11 49\n")}) {
+      WriteIni(stored);
+      auto other = MakeWindow();
+      ToggleAdvisor(*other);
+      QCOMPARE(other->Advisor()->Advice->ReturnLabel->text(),
+               QString::fromLatin1(kReturnComputingText));
+      QVERIFY(!other->Advisor()->ReturnShown());
+    }
     QVERIFY(FMessages.isEmpty());
   }
 
@@ -278,7 +587,7 @@ class TAdvisorTest : public TGameTestCase {
     TPayoutsDialog payouts(window->Engine(), window->SoundSlots(), window.get(), QSize(640, 480));
     window->SetPayoutsDialog(&payouts);
     OpenAdvisor(*window);
-    QLabel* line = window->Advisor()->ReturnLabel;
+    QLabel* line = window->Advisor()->Advice->ReturnLabel;
     QCOMPARE(line->text(), QStringLiteral("Return with best play: 92.70 %"));
     Deal(*window, kSeedNoPair);
     QTimer::singleShot(0, &payouts, [&payouts] {

@@ -33,6 +33,8 @@ class TGameTestCase : public QObject {
   void StartTest() {
     FConfig = std::make_unique<QTemporaryDir>();
     qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    // The hand history the advisor records goes there too.
+    qputenv("XDG_DATA_HOME", FConfig->path().toUtf8());
     FMessages.clear();
     SetMessageHook([this](QMessageBox::Icon icon, const QString& caption, const QString& text) {
       FMessages.push_back({icon, caption, text});
