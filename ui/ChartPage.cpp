@@ -110,8 +110,10 @@ TChartList::TChartList(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void TChartList::SetChart(std::shared_ptr<const TStrategyChart> chart) {
+  if (chart == FChart) return;
   FChart = std::move(chart);
-  if (!FChart) FMarked = -1;
+  FMarked = -1;
+  setAccessibleDescription(QString());
   verticalScrollBar()->setValue(0);
   Relayout();
 }
@@ -123,7 +125,9 @@ void TChartList::SetMessage(const QString& message) {
 
 void TChartList::SetMarked(int line) {
   const int lines = FChart ? static_cast<int>(FChart->Lines.size()) : 0;
-  FMarked = line >= 0 && line < lines ? line : -1;
+  line = line >= 0 && line < lines ? line : -1;
+  if (line == FMarked) return;
+  FMarked = line;
   setAccessibleDescription(FMarked < 0 ? QString()
                                        : QStringLiteral("Marked: line %1, %2")
                                              .arg(FMarked + 1)
@@ -419,11 +423,14 @@ void TChartPage::ShowChart() {
 }
 
 void TChartPage::MarkHand(const THandCards& dealt) {
+  // Told again for the same hand (a hold changed), the page stays as the player left it.
+  if (FHand == dealt) return;
   FHand = dealt;
   ShowMark();
 }
 
 void TChartPage::ClearHand(const QString& message) {
+  if (!FHand && FHandMessage == message) return;
   FHand.reset();
   FHandMessage = message;
   ShowMark();
