@@ -29,7 +29,6 @@ namespace {
 
 const QColor kMarkShade = ToQColor(clBestHoldShade);
 const QColor kMarkFrame = ToQColor(clNavy);
-const QColor kRedSuit = ToQColor(clRedSuit);
 const QColor kQuiet = ToQColor(clQuietText);
 const QColor kRule = ToQColor(clChartGuide);
 
@@ -37,11 +36,6 @@ constexpr char kBuildingText[] = "building...";
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-bool IsRedSuit(int code) {
-  const int suit = CardSuit(code);
-  return suit == 2 || suit == 4;  // hearts, diamonds
 }
 
 QString PayTableLine(const TPayTable& table) {
@@ -72,7 +66,7 @@ void PaintExample(QPainter& painter, const TChartLine& line, int left, int right
     const int code = line.Example[static_cast<std::size_t>(i)];
     const QString card = Text(CardSymbolText(code));
     if (x + metrics.horizontalAdvance(card) > right) break;
-    painter.setPen(IsRedSuit(code) ? kRedSuit : text);
+    painter.setPen(CardTextColor(code, text));
     painter.drawText(QRect(x, top, right - x, height), Qt::AlignLeft | Qt::AlignVCenter, card);
     x += metrics.horizontalAdvance(card) + space;
   }
