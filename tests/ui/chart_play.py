@@ -19,8 +19,7 @@ import sys
 
 import pyatspi
 
-from accessible_play import (Failure, Game, check, describe_windows, fresh, showing, walk,
-                             wait_for)
+from accessible_play import Game, check, fresh, run_game, showing, walk, wait_for
 
 ADVISOR_TITLE = "Lumaro Strategy Advisor"
 HANDS = 5
@@ -88,36 +87,31 @@ def analyzer_line(analyzer, paytable, cards):
     return line, doc["lines"][line - 1]["pattern"]
 
 
+def play_hands(game, analyzer, paytable):
+    page = ChartPage(game)
+    for hand in range(HANDS):
+        # Only the new deal's mark counts: the page must name these cards.
+        game.keys("Return")
+        dealt = game.wait_dealt()
+        cards = [card_text(c) for c in dealt]
+        number, words = wait_for("the marked line", lambda: page.marked(dealt))
+        expected, pattern = analyzer_line(analyzer, paytable, cards)
+        check(number == expected and words == pattern,
+              "%s: the page marks line %d (%s), lumaro-analyze names line %d (%s)" %
+              (" ".join(cards), number, words, expected, pattern))
+        print("hand %d: %s: line %d, %s" % (hand + 1, " ".join(cards), number, words))
+        game.keys("Return")
+        game.wait_settled()
+    game.close()
+
+
 def main():
     program, analyzer, paytable = sys.argv[1:4]
-    game = None
-    try:
-        game = Game(program, None)
-        page = ChartPage(game)
-        for hand in range(HANDS):
-            # Only the new deal's mark counts: wait for the cards, then for a mark.
-            game.keys("Return")
-            dealt = game.wait_dealt()
-            cards = [card_text(c) for c in dealt]
-            number, words = wait_for("the marked line", lambda: page.marked(dealt))
-            expected, pattern = analyzer_line(analyzer, paytable, cards)
-            check(number == expected and words == pattern,
-                  "%s: the page marks line %d (%s), lumaro-analyze names line %d (%s)" %
-                  (" ".join(cards), number, words, expected, pattern))
-            print("hand %d: %s: line %d, %s" % (hand + 1, " ".join(cards), number, words))
-            game.keys("Return")
-            game.wait_settled()
-        game.close()
-    except Failure as failure:
-        print("FAIL: %s" % failure)
-        if game is not None:
-            describe_windows(game)
-        return 1
-    finally:
-        if game is not None and game.process.poll() is None:
-            game.process.kill()
-    print("chart: %d hands, the page and lumaro-analyze agree" % HANDS)
-    return 0
+    status = run_game(lambda: Game(program, None),
+                      lambda game: play_hands(game, analyzer, paytable))
+    if status == 0:
+        print("chart: %d hands, the page and lumaro-analyze agree" % HANDS)
+    return status
 
 
 if __name__ == "__main__":
