@@ -131,15 +131,20 @@ xvfb=${x_session_pids[0]}
 kill -STOP "$xvfb"
 "${game_cmd[@]}" >"$work/out" 2>"$work/err" &
 game=$!
+connected=no
 for _ in $(seq 300); do
-  [ "$(sockets "$game")" -gt "$inherited" ] && break
+  if [ "$(sockets "$game")" -gt "$inherited" ]; then
+    connected=yes
+    break
+  fi
   sleep 0.1
 done
 kill -TERM "$game"
 kill -CONT "$xvfb"
 xvfb=
 if ended 30; then
-  echo "SIGTERM while connecting to the display: status $status"
+  echo "SIGTERM while connecting to the display (connected: $connected): status $status"
+  [ "$connected" = yes ] || fail "the game never connected to the display"
   [ "$status" = 0 ] || fail "SIGTERM while connecting to the display ended with status $status"
   quiet || fail "SIGTERM while connecting to the display: an error was reported"
   unchanged || fail "SIGTERM while connecting to the display: Quorvel.ini changed"
