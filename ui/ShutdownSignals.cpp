@@ -100,7 +100,6 @@ void TShutdownSignals::ReportUnattended(const QString& text) {
 }
 
 void TShutdownSignals::CloseWhenIdle() {
-  if (FWindow.isNull()) return;
   // Each dismissed dialog returns to the handler that opened it, which finishes first: a
   // colour command, say, still records its colour before the close saves it.
   if (QWidget* popup = QApplication::activePopupWidget()) {
@@ -110,6 +109,8 @@ void TShutdownSignals::CloseWhenIdle() {
       dialog->reject();
     else
       modal->close();
+  } else if (FWindow.isNull()) {
+    return;  // nothing is there to close yet
   } else if (QThread::currentThread()->loopLevel() <= 1) {
     FWindow->close();
     return;

@@ -27,11 +27,13 @@ class TShutdownSignals : public QObject {
 
  public:
   // One at a time. Signals that arrived since CatchShutdownSignals close the window too.
-  explicit TShutdownSignals(QWidget* window);
+  explicit TShutdownSignals(QWidget* window = nullptr);
   ~TShutdownSignals() override;
   TShutdownSignals(const TShutdownSignals&) = delete;
   TShutdownSignals& operator=(const TShutdownSignals&) = delete;
 
+  // The window a signal closes; until there is one, a signal only dismisses open dialogs.
+  void SetWindow(QWidget* window) { FWindow = window; }
   // Dismisses the open dialogs, then closes the window once back in the main event loop.
   void RequestClose();
   // 1 once an error was reported after a close was requested (the session was not saved),

@@ -28,12 +28,15 @@ int main(int argc, char* argv[]) {
   ScaleApplication(font, ScreenRoom());
   // Asked to end before the window is there: nothing has changed, so nothing is saved.
   if (ShutdownSignalArrived()) return 0;
+  // Made first so that, once a signal has come, no error report waits for a click until the
+  // very end, the window's destruction included.
+  TShutdownSignals shutdown;
   TGameWindow window;
   // Made after the window and hidden until "Payouts Options" shows it.
   TPayoutsDialog payouts(window.Engine(), window.SoundSlots(), &window);
   window.SetPayoutsDialog(&payouts);
   if (ShutdownSignalArrived()) return 0;
-  TShutdownSignals shutdown(&window);
+  shutdown.SetWindow(&window);
   TIdleCaret caret;
   window.showMaximized();
   const int status = QApplication::exec();
