@@ -7,7 +7,15 @@ TMessageHook& Hook() {
   static TMessageHook hook;
   return hook;
 }
+TErrorReportSink& Sink() {
+  static TErrorReportSink sink;
+  return sink;
+}
 }  // namespace
+
+void SetErrorReportSink(TErrorReportSink sink) {
+  Sink() = std::move(sink);
+}
 
 void SetMessageHook(TMessageHook hook) {
   Hook() = std::move(hook);
@@ -26,6 +34,10 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption
 void ShowErrorReport(QWidget* parent, const QString& message, const QString& detail) {
   QString text = message + QLatin1Char('.');
   if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
+  if (Sink()) {
+    Sink()(text);
+    return;
+  }
   ShowMessage(parent, QMessageBox::Critical, kAppTitle, text);
 }
 

@@ -15,6 +15,11 @@ using TMessageHook =
     std::function<void(QMessageBox::Icon icon, const QString& caption, const QString& text)>;
 void SetMessageHook(TMessageHook hook);
 
+// While a sink is set, the general error report hands it the box's text instead of showing a
+// box: the program is ending with no one there to click OK.
+using TErrorReportSink = std::function<void(const QString& text)>;
+void SetErrorReportSink(TErrorReportSink sink);
+
 // A modal box with the given icon and a single OK button.
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                  const QString& text);

@@ -5,58 +5,77 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <array>
+#include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <stdexcept>
+
+#include "MessageBoxes.h"
 
 namespace {
 
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
 
-// A signal handler may only do async-signal-safe things: it writes a byte, and the event
-// loop reads it.
+// A signal handler may only do async-signal-safe things: it notes the signal and writes a
+// byte, which the event loop reads. The pipe is never closed, so the handler, which stays
+// for good, never writes into a descriptor reused for something else.
 int gWakeWrite = -1;
 int gWakeRead = -1;
+std::atomic<bool> gSignalArrived{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+const TShutdownSignals* gReader = nullptr;  // the one that reads the pipe
 
 extern "C" void OnShutdownSignal(int) {
   const int saved = errno;
+  gSignalArrived.store(true, std::memory_order_relaxed);
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(gWakeWrite, &byte, 1);
   errno = saved;
 }
 
-void SetHandler(void (*handler)(int)) {
-  struct sigaction action {};
-  action.sa_handler = handler;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  for (int signal : kSignals) ::sigaction(signal, &action, nullptr);
-}
-
 }  // namespace
 
-TShutdownSignals::TShutdownSignals(QWidget* window) : FWindow(window) {
-  if (gWakeWrite >= 0) throw std::logic_error("shutdown signals are already handled");
+void CatchShutdownSignals() {
+  if (gWakeWrite >= 0) return;
   int ends[2];
   if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) throw std::runtime_error("no pipe for signals");
   gWakeRead = ends[0];
   gWakeWrite = ends[1];
+  struct sigaction action {};
+  action.sa_handler = OnShutdownSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : kSignals) {
+    struct sigaction inherited {};
+    ::sigaction(signal, nullptr, &inherited);
+    if (inherited.sa_handler != SIG_IGN) ::sigaction(signal, &action, nullptr);
+  }
+}
+
+bool ShutdownSignalArrived() {
+  return gSignalArrived.load(std::memory_order_relaxed);
+}
+
+TShutdownSignals::TShutdownSignals(QWidget* window) : FWindow(window) {
+  CatchShutdownSignals();
+  if (gReader) throw std::logic_error("shutdown signals are already handled");
+  gReader = this;
   FNotifier = new QSocketNotifier(gWakeRead, QSocketNotifier::Read, this);
   connect(FNotifier, &QSocketNotifier::activated, this, &TShutdownSignals::SignalArrived);
-  SetHandler(OnShutdownSignal);
   if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     connect(app, &QGuiApplication::commitDataRequest, this, &TShutdownSignals::RequestClose);
 }
 
 TShutdownSignals::~TShutdownSignals() {
-  SetHandler(SIG_DFL);
-  delete FNotifier;
-  ::close(gWakeRead);
-  ::close(gWakeWrite);
-  gWakeRead = gWakeWrite = -1;
+  // The handlers stay: a signal from here until the process is gone is only noted.
+  SetErrorReportSink(nullptr);
+  gReader = nullptr;
 }
 
 void TShutdownSignals::SignalArrived() {
@@ -67,12 +86,20 @@ void TShutdownSignals::SignalArrived() {
 }
 
 void TShutdownSignals::RequestClose() {
-  // Asked again, it tries again: a box the close itself raised is dismissed too.
+  SetErrorReportSink([this](const QString& text) { ReportUnattended(text); });
+  // Asked again, it tries again.
   CloseWhenIdle();
 }
 
+void TShutdownSignals::ReportUnattended(const QString& text) {
+  FErrorReported = true;
+  const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  std::fprintf(stderr, "%s: %s\n", program.toLocal8Bit().constData(),
+               text.toLocal8Bit().constData());
+  std::fflush(stderr);
+}
+
 void TShutdownSignals::CloseWhenIdle() {
-  if (FWindow.isNull()) return;
   // Each dismissed dialog returns to the handler that opened it, which finishes first: a
   // colour command, say, still records its colour before the close saves it.
   if (QWidget* popup = QApplication::activePopupWidget()) {
@@ -82,6 +109,8 @@ void TShutdownSignals::CloseWhenIdle() {
       dialog->reject();
     else
       modal->close();
+  } else if (FWindow.isNull()) {
+    return;  // nothing is there to close yet
   } else if (QThread::currentThread()->loopLevel() <= 1) {
     FWindow->close();
     return;

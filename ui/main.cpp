@@ -10,6 +10,7 @@
 #include "ShutdownSignals.h"
 
 int main(int argc, char* argv[]) {
+  CatchShutdownSignals();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumaro"));
   // The desktop entry's name, so the desktop groups the window under its menu entry.
@@ -25,12 +26,20 @@ int main(int argc, char* argv[]) {
   QFont font(QStringLiteral("Liberation Sans"), QApplication::font().pointSize());
   font.setStyleHint(QFont::SansSerif);
   ScaleApplication(font, ScreenRoom());
+  // Asked to end before the window is there: nothing has changed, so nothing is saved.
+  if (ShutdownSignalArrived()) return 0;
+  // Made first so that, once a signal has come, no error report waits for a click until the
+  // very end, the window's destruction included.
+  TShutdownSignals shutdown;
   TGameWindow window;
   // Made after the window and hidden until "Payouts Options" shows it.
   TPayoutsDialog payouts(window.Engine(), window.SoundSlots(), &window);
   window.SetPayoutsDialog(&payouts);
-  TShutdownSignals shutdown(&window);
+  if (ShutdownSignalArrived()) return 0;
+  shutdown.SetWindow(&window);
   TIdleCaret caret;
   window.showMaximized();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // 1 when a close no one watched could not save the session, after saying why on stderr.
+  return status != 0 ? status : shutdown.ExitStatus();
 }
