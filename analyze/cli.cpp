@@ -521,8 +521,9 @@ Commands:
                            decides and an example; below, the chart's exact return,
                            the return of optimal play and what the chart gives up.
                            The chart is built from the exact value of every hold of
-                           every deal. --max-lines N (1..999) keeps the N lines above
-                           the closing "discard everything" that lose least.
+                           every deal. --max-lines N (1..999) keeps it to N lines in
+                           all, the closing "discard everything" among them, that lose
+                           least.
                            --hand CARDS, or --hands FILE with one hand a line (- for
                            standard input), shows for each hand the line that fits,
                            the hold it gives, the best hold and what the chart's hold

@@ -272,6 +272,27 @@ constexpr TPatternId MadeHand(TMadeHand hand) {
   return LeafId(fmMadeHand, hand);
 }
 
+// What a draw family aims at, on THandShape::Made's scale; 0 for holds that are no draw.
+constexpr int DrawTarget(TFamily family) {
+  switch (family) {
+    case fmFourToRoyal:
+    case fmThreeToRoyal:
+      return 4;
+    case fmFourToStraightFlush:
+    case fmThreeToStraightFlush:
+      return 3;
+    case fmFourToFlush:
+    case fmThreeToFlush:
+      return 2;
+    case fmFourToOutsideStraight:
+    case fmFourToInsideStraight:
+    case fmThreeToStraight:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
 // Ranks as bits: bit r - 1 for rank r (ace = bit 0).
 constexpr int kHighRanks = (1 << 0) | (1 << 10) | (1 << 11) | (1 << 12);  // A, J, Q, K
 constexpr int kRoyalRanks = kHighRanks | (1 << 9);                        // and T
@@ -591,11 +612,40 @@ bool FindPattern(std::string_view name, TPatternId& pattern) {
 }
 
 THandShape::THandShape(const THandCards& cards) {
+  int ranks = 0;
+  int suits = 0;
   for (std::size_t i = 0; i < cards.size(); ++i) {
     RankBit[i] = static_cast<std::uint16_t>(1 << (CardRank(cards[i]) - 1));
     SuitBit[i] = static_cast<std::uint8_t>(1 << CardSuit(cards[i]));
+    ranks |= RankBit[i];
+    suits |= SuitBit[i];
+  }
+  if (std::popcount(static_cast<unsigned>(ranks)) != 5) return;
+  const bool straight = kWindows.Count[static_cast<std::size_t>(ranks)] > 0;
+  const bool flush = std::popcount(static_cast<unsigned>(suits)) == 1;
+  if (straight && flush)
+    Made = ranks == kRoyalRanks ? 4 : 3;
+  else
+    Made = flush ? 2 : straight ? 1 : 0;
+}
+
+namespace {
+
+// Takes out the draws to what the hand already makes; the hold is then four or three other
+// cards unless a draw to more is left.
+void DropMadeDraws(const THandShape& hand, int held, THoldPatterns& leaves) {
+  int kept = 0;
+  for (const TPatternId leaf : leaves)
+    if (DrawTarget(kLeaves[leaf].Family) == 0 || DrawTarget(kLeaves[leaf].Family) > hand.Made)
+      leaves.Ids[static_cast<std::size_t>(kept++)] = leaf;
+  leaves.Count = kept;
+  if (kept == 0) {
+    leaves.Ids[0] = LeafId(held == 4 ? fmFourOther : fmThreeOther);
+    leaves.Count = 1;
   }
 }
+
+}  // namespace
 
 THoldPatterns LeavesOfHold(const THandShape& hand, std::uint8_t mask) {
   THoldPatterns out;
@@ -617,6 +667,7 @@ THoldPatterns LeavesOfHold(const THandShape& hand, std::uint8_t mask) {
     const auto r = static_cast<std::size_t>(ranks);
     out.Count = table.Count[s][r];
     std::copy_n(table.Ids[s][r].begin(), out.Count, out.Ids.begin());
+    if (hand.Made > 0 && (held == 3 || held == 4)) DropMadeDraws(hand, held, out);
     return out;
   }
   std::array<int, 13> count{};

@@ -50,7 +50,10 @@ std::string VariantName(TPatternId leaf);
 bool FindPattern(std::string_view name, TPatternId& pattern);
 
 // The leaves a hold fits (bit i of mask: cards[i] is held), best description first, and
-// then their families. At most kMostPatternsOfHold of them.
+// then their families. At most kMostPatternsOfHold of them. A draw ("four to a flush",
+// "three to a royal flush") names only holds that draw to more than the hand already
+// makes: four cards of a dealt flush are "four other cards", not four to a flush, and
+// none of a dealt royal flush is four to one.
 inline constexpr int kMostPatternsOfHold = 8;
 struct THoldPatterns {
   std::array<TPatternId, kMostPatternsOfHold> Ids{};
@@ -64,6 +67,9 @@ THoldPatterns PatternsOfHold(const THandCards& cards, std::uint8_t mask);
 struct THandShape {
   std::array<std::uint16_t, 5> RankBit{};  // 1 << (rank - 1)
   std::array<std::uint8_t, 5> SuitBit{};   // 1 << suit
+  // What the five cards make of what draws aim at: 0 nothing, 1 a straight, 2 a flush,
+  // 3 a straight flush, 4 a royal flush.
+  std::uint8_t Made = 0;
   explicit THandShape(const THandCards& cards);
 };
 // Only the leaves of PatternsOfHold.

@@ -595,36 +595,138 @@ std::vector<TUnit> FullChart(const TClassPatterns& data) {
   return PolishChart(data, SettleLines(data, LinesInPlay(search)));
 }
 
-// How many lines a chart has above its closing "discard everything". Neighbouring lines of
-// one family may still be joined into one.
-std::size_t ShownLines(const std::vector<TUnit>& lines) {
-  std::size_t shown = lines.size();
-  if (!lines.empty() && lines.back() == TUnit{DiscardEverything()}) --shown;
-  return shown;
+// Counts the units in play.
+std::size_t InPlay(const TOrderSearch& search) {
+  std::size_t n = 0;
+  for (std::uint32_t u = 0; u < search.Units(); ++u) n += search.Active(u);
+  return n;
 }
 
-// The lines in play after taking unit `out` from play and putting unit `in` before the
-// unit at position `slot` (kNone: no such change).
-std::vector<TUnit> LinesAfter(const TOrderSearch& search, std::uint32_t out, std::uint32_t in,
-                              std::uint32_t slot) {
-  std::vector<TUnit> lines;
-  const auto& order = search.Order();
-  for (std::uint32_t j = 0; j <= order.size(); ++j) {
-    if (j == slot && in != kNone) lines.push_back(search.Unit(in));
-    if (j == order.size()) break;
-    const std::uint32_t u = order[j];
-    if (search.Active(u) && u != out && u != in) lines.push_back(search.Unit(u));
+// Brings the lines in play down to `most`: step by step, the change that loses least return
+// per line saved (a line out, or all lines of a family replaced by one line for them at its
+// best place). The lines move to their best places after each step.
+void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
+  std::vector<std::uint32_t> slots(search.Units() + 1);
+  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
+  while (InPlay(search) > most) {
+    const __int128 total = search.Total();
+    __int128 bestLoss = 0;
+    std::size_t bestSaved = 0;
+    std::vector<std::uint32_t> bestOut;
+    std::uint32_t bestIn = kNone;
+    std::uint32_t bestSlot = kNone;
+    auto consider = [&](__int128 loss, std::size_t saved, const std::vector<std::uint32_t>& out,
+                        std::uint32_t in, std::uint32_t slot) {
+      if (bestSaved == 0 ||
+          loss * static_cast<__int128>(bestSaved) < bestLoss * static_cast<__int128>(saved)) {
+        bestLoss = loss;
+        bestSaved = saved;
+        bestOut = out;
+        bestIn = in;
+        bestSlot = slot;
+      }
+    };
+    std::vector<std::vector<std::uint32_t>> inFamily(static_cast<std::size_t>(PatternCount()));
+    std::vector<std::vector<std::uint32_t>> outOfPlay(inFamily.size());
+    for (std::uint32_t u = 0; u < search.Units(); ++u) {
+      if (u == keep) continue;
+      if (search.Active(u)) consider(search.RemovalCost(u), 1, {u}, kNone, kNone);
+      (search.Active(u) ? inFamily : outOfPlay)[FamilyOfUnit(search, u)].push_back(u);
+    }
+    for (std::size_t family = 0; family < inFamily.size(); ++family) {
+      const std::vector<std::uint32_t>& out = inFamily[family];
+      if (out.size() < 2 || outOfPlay[family].empty()) continue;
+      for (const std::uint32_t u : out) search.SetActive(u, false);
+      const __int128 without = search.Total();
+      for (const std::uint32_t v : outOfPlay[family]) {
+        const auto [gain, slot] = search.BestSlot(v, slots);
+        consider(total - without - gain, out.size() - 1, out, v, slot);
+      }
+      for (const std::uint32_t u : out) search.SetActive(u, true);
+    }
+    if (bestSaved == 0) break;
+    for (const std::uint32_t u : bestOut) search.SetActive(u, false);
+    if (bestIn != kNone) search.MoveTo(bestIn, bestSlot);
+    search.Improve();
   }
-  return lines;
 }
 
-// A chart of at most `most` shown lines from the full chart's lines and whole families:
-// first, step by step, the change that loses least return per line saved (a line out, or
-// all lines of a family replaced by one line for them at its best place); then, while it
-// pays, one line swapped for another. The lines move to their best places after each step.
+// While the return rises: a line added where the chart has room for one, or one line
+// exchanged for another (with `withinFamily`, only for one of its family), whichever gains
+// most; the lines move to their best places after each step.
+void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
+                   bool withinFamily = false) {
+  std::vector<std::uint32_t> slots(search.Units() + 1);
+  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
+  for (int pass = 0; pass < 40; ++pass) {
+    __int128 bestGain = 0;
+    std::uint32_t bestOut = kNone;
+    std::uint32_t bestIn = kNone;
+    std::uint32_t bestSlot = kNone;
+    auto consider = [&](std::uint32_t out, __int128 cost) {
+      for (std::uint32_t v = 0; v < search.Units(); ++v) {
+        if (search.Active(v) || v == out) continue;
+        if (withinFamily && out != kNone && FamilyOfUnit(search, v) != FamilyOfUnit(search, out))
+          continue;
+        const auto [gain, slot] = search.BestSlot(v, slots);
+        if (gain - cost > bestGain) {
+          bestGain = gain - cost;
+          bestOut = out;
+          bestIn = v;
+          bestSlot = slot;
+        }
+      }
+    };
+    if (InPlay(search) < most && !withinFamily) consider(kNone, 0);
+    for (std::uint32_t u = 0; u < search.Units(); ++u) {
+      if (!search.Active(u) || u == keep) continue;
+      const __int128 cost = search.RemovalCost(u);
+      search.SetActive(u, false);
+      consider(u, cost);
+      search.SetActive(u, true);
+    }
+    if (bestIn == kNone) break;
+    if (bestOut != kNone) search.SetActive(bestOut, false);
+    search.MoveTo(bestIn, bestSlot);
+    search.Improve();
+  }
+}
+
+// Each line of a chart exchanged, while the return rises, for any group of neighbouring
+// leaves of its family ("four to an outside straight with 1-2 high cards").
+std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TUnit>& lines,
+                                std::size_t most) {
+  std::vector<TUnit> pool = lines;
+  std::vector<bool> seen(static_cast<std::size_t>(PatternCount()), false);
+  for (const TUnit& line : lines) {
+    const TPatternId family = FamilyOf(line.front());
+    if (!IsFamily(family) || seen[family]) continue;
+    seen[family] = true;
+    std::vector<TPatternId> leaves;
+    for (const TPatternId leaf : LeavesOf(family))
+      if (DescribesAHold(leaf)) leaves.push_back(leaf);
+    for (std::size_t from = 0; from < leaves.size(); ++from)
+      for (std::size_t to = from + 1; to <= leaves.size(); ++to) {
+        const TUnit group = ImpliedLeaves({leaves.begin() + static_cast<std::ptrdiff_t>(from),
+                                           leaves.begin() + static_cast<std::ptrdiff_t>(to)});
+        if (std::find(pool.begin(), pool.end(), group) == pool.end()) pool.push_back(group);
+      }
+  }
+  TOrderSearch search(data, pool);
+  std::vector<std::uint32_t> order(pool.size());
+  for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
+  search.Start(order, lines.size());
+  const auto discard = static_cast<std::uint32_t>(
+      std::find(pool.begin(), pool.end(), TUnit{DiscardEverything()}) - pool.begin());
+  ExchangeLines(search, discard, most, true);
+  return SettleLines(data, LinesInPlay(search));
+}
+
+// A chart of at most `most` lines, "discard everything" among them, from the full chart's
+// lines and other lines of their families: cut down to size, then improved by exchanges.
 std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUnit>& full,
                               std::size_t most) {
-  if (ShownLines(full) <= most) return full;
+  if (full.size() <= most) return full;
   const TUnit discard = {DiscardEverything()};
   std::vector<TUnit> lines = full;
   if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
@@ -635,82 +737,9 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
   search.Start(order, lines.size());
   const auto discardUnit =
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
-  std::vector<std::uint32_t> slots(pool.size() + 1);
-  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
-
-  // Loss per line saved.
-  while (ShownLines(LinesInPlay(search)) > most) {
-    const std::size_t shown = ShownLines(LinesInPlay(search));
-    const __int128 total = search.Total();
-    __int128 bestLoss = 0;
-    std::size_t bestSaved = 0;
-    std::vector<std::uint32_t> bestOut;
-    std::uint32_t bestIn = kNone;
-    std::uint32_t bestSlot = kNone;
-    auto consider = [&](__int128 loss, std::size_t saved, const std::vector<std::uint32_t>& out,
-                        std::uint32_t in, std::uint32_t slot) {
-      if (saved == 0) return;
-      if (bestSaved == 0 ||
-          loss * static_cast<__int128>(bestSaved) < bestLoss * static_cast<__int128>(saved)) {
-        bestLoss = loss;
-        bestSaved = saved;
-        bestOut = out;
-        bestIn = in;
-        bestSlot = slot;
-      }
-    };
-    for (std::uint32_t u = 0; u < search.Units(); ++u)
-      if (search.Active(u) && u != discardUnit)
-        consider(search.RemovalCost(u), shown - ShownLines(LinesAfter(search, u, kNone, kNone)),
-                 {u}, kNone, kNone);
-    for (std::uint32_t v = 0; v < search.Units(); ++v) {
-      if (search.Active(v)) continue;
-      const TPatternId family = FamilyOfUnit(search, v);
-      std::vector<std::uint32_t> out;
-      for (std::uint32_t u = 0; u < search.Units(); ++u)
-        if (search.Active(u) && FamilyOfUnit(search, u) == family) out.push_back(u);
-      if (out.size() < 2) continue;
-      for (const std::uint32_t u : out) search.SetActive(u, false);
-      const auto [gain, slot] = search.BestSlot(v, slots);
-      const __int128 loss = total - search.Total() - gain;
-      const std::size_t after = ShownLines(LinesAfter(search, kNone, v, slot));
-      for (const std::uint32_t u : out) search.SetActive(u, true);
-      if (after < shown) consider(loss, shown - after, out, v, slot);
-    }
-    if (bestSaved == 0) break;
-    for (const std::uint32_t u : bestOut) search.SetActive(u, false);
-    if (bestIn != kNone) search.MoveTo(bestIn, bestSlot);
-    search.Improve();
-  }
-
-  // One line for another, while that gains.
-  for (int pass = 0; pass < 20; ++pass) {
-    __int128 bestGain = 0;
-    std::uint32_t bestOut = kNone;
-    std::uint32_t bestIn = kNone;
-    std::uint32_t bestSlot = kNone;
-    for (std::uint32_t u = 0; u < search.Units(); ++u) {
-      if (!search.Active(u) || u == discardUnit) continue;
-      const __int128 cost = search.RemovalCost(u);
-      search.SetActive(u, false);
-      for (std::uint32_t v = 0; v < search.Units(); ++v) {
-        if (search.Active(v) || v == u) continue;
-        const auto [gain, slot] = search.BestSlot(v, slots);
-        if (gain - cost > bestGain && ShownLines(LinesAfter(search, kNone, v, slot)) <= most) {
-          bestGain = gain - cost;
-          bestOut = u;
-          bestIn = v;
-          bestSlot = slot;
-        }
-      }
-      search.SetActive(u, true);
-    }
-    if (bestOut == kNone) break;
-    search.SetActive(bestOut, false);
-    search.MoveTo(bestIn, bestSlot);
-    search.Improve();
-  }
-  return SettleLines(data, LinesInPlay(search));
+  CutToSize(search, discardUnit, most);
+  ExchangeLines(search, discardUnit, most);
+  return RefineGroups(data, LinesInPlay(search), most);
 }
 
 // Fills in the chart from its lines: names, returns, shares and an example for each line.

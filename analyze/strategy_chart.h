@@ -51,15 +51,16 @@ struct TStrategyChart {
 };
 
 struct TChartOptions {
-  // At most this many lines above the closing "discard everything"; 0: as many as improve
-  // the return.
+  // At most this many lines, the closing "discard everything" among them, as published
+  // charts count; 0: as many as improve the return.
   int MaxLines = 0;
   int Threads = 2;
 };
 
 // Builds the chart for a pay table: about 0.2 s of processor time with the draw tables built
-// (a short chart about twice that), on `Threads` threads for the counting. Safe to run on a
-// worker thread: it only reads the tables, and any number may run at once.
+// and 80 MB while it runs (a short chart two to four times the time), on `Threads` threads
+// for the counting. Safe to run on a worker thread: it only reads the tables, and any number
+// may run at once.
 TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
                                   const TChartOptions& options = {});
 

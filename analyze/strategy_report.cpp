@@ -12,49 +12,15 @@ namespace {
 
 // The held cards by rank, ace high, then the drawn ones: "TS JS QS KS | 3D".
 std::string ExampleText(const TChartLine& line) {
-  std::array<int, 5> order = {0, 1, 2, 3, 4};
-  auto rank = [&](int i) {
-    const int r = CardRank(line.Example[static_cast<std::size_t>(i)]);
-    return r == 1 ? 14 : r;
-  };
-  std::sort(order.begin(), order.end(), [&](int a, int b) { return rank(a) < rank(b); });
   std::string held;
   std::string drawn;
-  for (const int i : order) {
+  for (const int i : ExampleOrder(line)) {
     std::string& into = line.ExampleHold & (1 << i) ? held : drawn;
     if (!into.empty()) into += ' ';
     into += CardText(line.Example[static_cast<std::size_t>(i)]);
   }
   if (held.empty()) return "| " + drawn;
   return held + " |" + (drawn.empty() ? "" : " ") + drawn;
-}
-
-std::string CostText(const TStrategyChart& chart) {
-  const TExactReturn cost = {chart.BestReturn.Numerator - chart.ChartReturn.Numerator,
-                             chart.BestReturn.Denominator};
-  return cost.PercentText(4);
-}
-
-std::string LinesText(const TStrategyChart& chart) {
-  return std::to_string(chart.Lines.size()) + (chart.Lines.size() == 1 ? " line" : " lines");
-}
-
-// A line that names a whole family takes its members in the family's order; where a deal
-// can fit two of them the chart says which order that is.
-std::vector<std::string> FamilyOrders(const TStrategyChart& chart) {
-  std::vector<std::string> notes;
-  for (const TChartLine& line : chart.Lines) {
-    if (!line.OrderMatters || line.Text != PatternName(FamilyOf(line.Leaves.front()))) continue;
-    std::string note = line.Text + ": ";
-    bool first = true;
-    for (const TPatternId leaf : line.Leaves) {
-      if (!DescribesAHold(leaf)) continue;
-      note += (first ? "" : ", ") + VariantName(leaf);
-      first = false;
-    }
-    notes.push_back(note);
-  }
-  return notes;
 }
 
 std::string JsonString(const std::string& text) {
@@ -87,6 +53,52 @@ void WriteCardsJson(std::ostream& out, const THandCards& cards, std::uint8_t mas
 
 }  // namespace
 
+std::array<int, 5> ExampleOrder(const TChartLine& line) {
+  std::array<int, 5> order = {0, 1, 2, 3, 4};
+  auto key = [&](int i) {
+    const int r = CardRank(line.Example[static_cast<std::size_t>(i)]);
+    const bool held = line.ExampleHold & (1 << i);
+    return (held ? 0 : 100) + (r == 1 ? 14 : r);
+  };
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+  return order;
+}
+
+std::string ChartCostText(const TStrategyChart& chart) {
+  const TExactReturn cost = {chart.BestReturn.Numerator - chart.ChartReturn.Numerator,
+                             chart.BestReturn.Denominator};
+  return cost.PercentText(4);
+}
+
+std::string ChartLinesText(const TStrategyChart& chart) {
+  return std::to_string(chart.Lines.size()) + (chart.Lines.size() == 1 ? " line" : " lines");
+}
+
+std::vector<std::string> ChartReturnLines(const TStrategyChart& chart) {
+  return {"Return holding by the chart: " + chart.ChartReturn.PercentText(4) + "% (" +
+              ChartLinesText(chart) + ")",
+          "Return under optimal play:   " + chart.BestReturn.PercentText(4) + "%",
+          "The chart gives up " + ChartCostText(chart) + " points of return."};
+}
+
+// A line that names a whole family takes its members in the family's order; where a deal
+// can fit two of them the chart says which order that is.
+std::vector<std::string> FamilyOrderNotes(const TStrategyChart& chart) {
+  std::vector<std::string> notes;
+  for (const TChartLine& line : chart.Lines) {
+    if (!line.OrderMatters || line.Text != PatternName(FamilyOf(line.Leaves.front()))) continue;
+    std::string note = line.Text + ": ";
+    bool first = true;
+    for (const TPatternId leaf : line.Leaves) {
+      if (!DescribesAHold(leaf)) continue;
+      note += (first ? "" : ", ") + VariantName(leaf);
+      first = false;
+    }
+    notes.push_back(note);
+  }
+  return notes;
+}
+
 THandVerdict JudgeHand(const TDrawTables& tables, const TStrategyChart& chart,
                        const THandCards& cards) {
   THandVerdict verdict;
@@ -112,28 +124,25 @@ THandVerdict JudgeHand(const TDrawTables& tables, const TStrategyChart& chart,
 }
 
 void WriteChartText(std::ostream& out, const TStrategyChart& chart) {
-  out << "Hold the first line that fits the hand; of the holds a line names, the first that "
-         "fits.\n";
+  out << kChartRuleText << "\n";
   out << "Line   Deals  " << Padded("Example (held | drawn)", 24) << "Pattern\n";
   for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
     const TChartLine& line = chart.Lines[i];
     out << PadLeft(std::to_string(i + 1), 4) << PadLeft(Fixed(100 * line.Share, 3) + "%", 8) << "  "
         << Padded(ExampleText(line), 24) << line.Text << "\n";
   }
-  const auto notes = FamilyOrders(chart);
+  const auto notes = FamilyOrderNotes(chart);
   if (!notes.empty()) {
-    out << "\nA line naming a whole family takes the first that fits, in this order:\n";
+    out << "\n" << kFamilyOrderHeading << "\n";
     for (const auto& note : notes) out << "  " << note << "\n";
   }
-  out << "\nReturn holding by the chart: " << chart.ChartReturn.PercentText(4) << "% ("
-      << LinesText(chart) << ")\n"
-      << "Return under optimal play:   " << chart.BestReturn.PercentText(4) << "%\n"
-      << "The chart gives up " << CostText(chart) << " points of return.\n";
+  out << "\n";
+  for (const auto& line : ChartReturnLines(chart)) out << line << "\n";
 }
 
 void WriteHandsText(std::ostream& out, const TStrategyChart& chart,
                     const std::vector<THandVerdict>& hands) {
-  out << "Chart: " << LinesText(chart) << ", return " << chart.ChartReturn.PercentText(4)
+  out << "Chart: " << ChartLinesText(chart) << ", return " << chart.ChartReturn.PercentText(4)
       << "% (optimal play " << chart.BestReturn.PercentText(4) << "%)\n";
   out << Padded("Hand", 16) << "Line  " << Padded("Chart holds", 16) << Padded("Best hold", 16)
       << PadLeft("Gives up", 9) << "  Pattern\n";

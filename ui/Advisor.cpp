@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "AdvicePage.h"
+#include "ChartPage.h"
 #include "HandRecording.h"
 #include "HistoryPage.h"
 #include "HoldList.h"
@@ -95,6 +96,8 @@ void TAdvisor::BuildControls() {
   AddPage(Advice, QStringLiteral("Advice"));
   // The history page stands in for itself until it is first wanted.
   FHistoryTab = AddPage(new QWidget, QStringLiteral("History"));
+  ChartPage = new TChartPage;
+  AddPage(ChartPage, QStringLiteral("Chart"));
   const QSize page = Advice->PlaceControls(MulDivRound(kDesignWidth, scale.M, scale.D));
   const int frame = Pages->frameWidth();
   resize(page.width() + 2 * frame, PageTabs->sizeHint().height() + page.height() + 2 * frame);
@@ -560,6 +563,18 @@ void TAdvisor::ShowHand() {
   // The verdict takes the place of the player's hold.
   page.CurrentLabel->setVisible(!judged);
   page.VerdictLabel->setVisible(judged);
+  ShowChartPage();
+}
+
+void TAdvisor::ShowChartPage() {
+  ChartPage->ShowPayTable(FTables, FEngine.PayTable());
+  // The line the dealt hand fits; in practice, as the holds, only once it is drawn.
+  if (!CurrentHand())
+    ChartPage->ClearHand(QStringLiteral("Deal a hand to see the line it fits."));
+  else if (!FHand->Drawn && Practising())
+    ChartPage->ClearHand(QStringLiteral("Practice: the line is shown after the draw."));
+  else
+    ChartPage->MarkHand(FHand->Dealt);
 }
 
 void TAdvisor::ShowSession() {

@@ -31,6 +31,7 @@ class QStackedWidget;
 class QTabBar;
 class TAdvicePage;
 class THandHistory;
+class TChartPage;
 class THistoryPage;
 
 // The hand the advisor follows, from its deal (or from the advisor's opening during it).
@@ -107,6 +108,7 @@ class TAdvisor : public QWidget {
   TAdvicePage* Advice = nullptr;
   // Made when its tab is first chosen: the history is read only then.
   THistoryPage* HistoryPage = nullptr;
+  TChartPage* ChartPage = nullptr;
 
  signals:
   // A click on the hold panel of position 1..5, as the player would make it.
@@ -149,6 +151,7 @@ class TAdvisor : public QWidget {
   void ShowHand();
   void ShowList(const THandAdvice* advice, const QString& message);
   void ShowSession();
+  void ShowChartPage();
 
   const TGameEngine& FEngine;
   QSize FScreen;

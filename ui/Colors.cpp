@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "cards.h"
+
 QColor ToQColor(TColorValue value) {
   if (value < 0) {
     const QPalette palette = QApplication::palette();
@@ -16,6 +18,11 @@ QColor ToQColor(TColorValue value) {
     }
   }
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QColor CardTextColor(int code, const QColor& black) {
+  const int suit = CardSuit(code);
+  return suit == 2 || suit == 4 ? ToQColor(clRedSuit) : black;  // hearts, diamonds
 }
 
 TColorValue FromQColor(const QColor& color) {

@@ -8,3 +8,6 @@
 
 QColor ToQColor(TColorValue value);
 TColorValue FromQColor(const QColor& color);
+
+// The colour a card is written in: red for hearts and diamonds, `black` for the others.
+QColor CardTextColor(int code, const QColor& black);

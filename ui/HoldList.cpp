@@ -13,13 +13,7 @@ namespace {
 
 const QColor kBestShade = ToQColor(clBestHoldShade);
 const QColor kCurrentFrame = ToQColor(clNavy);
-const QColor kRedSuit = ToQColor(clRedSuit);
 const QColor kQuiet = ToQColor(clQuietText);
-
-bool IsRedSuit(int code) {
-  const int suit = CardSuit(code);
-  return suit == 2 || suit == 4;  // hearts, diamonds
-}
 
 QString CardSymbol(int code) {
   return QString::fromStdString(CardSymbolText(code));
@@ -284,7 +278,7 @@ void THoldList::PaintRow(QPainter& painter, const QRect& rect, int rank) {
     if (!(hold.Mask & (1 << i))) continue;
     const int code = advice.Cards[static_cast<std::size_t>(i)];
     const QString card = CardSymbol(code);
-    painter.setPen(IsRedSuit(code) ? kRedSuit : text);
+    painter.setPen(CardTextColor(code, text));
     painter.drawText(QRect(x, top, holdRight - x, h), Qt::AlignLeft | Qt::AlignVCenter, card);
     x += metrics.horizontalAdvance(card) + metrics.horizontalAdvance(QLatin1Char(' '));
   }

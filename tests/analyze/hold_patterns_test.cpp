@@ -76,6 +76,33 @@ TEST(HoldPatterns, AHoldFitsEveryPatternItIsAndIsNamedByTheBest) {
   EXPECT_EQ(PatternName(DescribeHold(low, Held(low, "9S JD"))), "two other cards");
 }
 
+// A draw names only holds that draw to more than the dealt hand already is; breaking a made
+// hand for what it already makes is holding other cards.
+TEST(HoldPatterns, DrawsToWhatTheHandAlreadyMakesAreOtherCards) {
+  const THandCards royal = Hand("AH KH QH JH TH");
+  EXPECT_EQ(PatternName(DescribeHold(royal, Held(royal, "KH QH JH TH"))), "four other cards");
+  EXPECT_EQ(PatternName(DescribeHold(royal, Held(royal, "AH KH QH"))), "three other cards");
+  EXPECT_EQ(PatternName(DescribeHold(royal, Held(royal, "QH JH"))), "Q J suited");
+  // Four of a straight flush that are four to a royal still draw to more.
+  const THandCards nineHigh = Hand("9S TS JS QS KS");
+  EXPECT_EQ(PatternName(DescribeHold(nineHigh, Held(nineHigh, "TS JS QS KS"))),
+            "four to a royal flush (K Q J T)");
+  EXPECT_EQ(PatternName(DescribeHold(nineHigh, Held(nineHigh, "9S TS JS QS"))),
+            "four other cards");
+  // Four of a flush may draw to a straight flush, never to a flush or a straight.
+  const THandCards flush = Hand("5D 6D 7D 8D KD");
+  EXPECT_EQ(PatternName(DescribeHold(flush, Held(flush, "5D 6D 7D 8D"))),
+            "four to a straight flush, open with no high card");
+  EXPECT_EQ(PatternName(DescribeHold(flush, Held(flush, "5D 6D 7D KD"))), "four other cards");
+  const THandCards straight = Hand("5C 6D 7D 8D 9D");
+  EXPECT_EQ(PatternName(DescribeHold(straight, Held(straight, "6D 7D 8D 9D"))),
+            "four to a straight flush, open with no high card");
+  EXPECT_EQ(PatternName(DescribeHold(straight, Held(straight, "5C 6D 7D 8D"))),
+            "four other cards");
+  EXPECT_EQ(PatternName(DescribeHold(straight, Held(straight, "7D 8D 9D"))),
+            "three to a straight flush, open with no high card");
+}
+
 TEST(HoldPatterns, NamesForGroupsOfLeaves) {
   auto group = [](std::initializer_list<const char*> names) {
     std::vector<TPatternId> leaves;

@@ -125,11 +125,12 @@ TEST(StrategyChart, MeetsItsTargetsForThreePayTables) {
     TPayTable Table;
     const char* Best;
     int FullCost;   // ten-thousandths of a point, at most
-    int ShortCost;  // with --max-lines 15
+    int ShortCost;  // with --max-lines 15: 15 lines, "discard everything" among them
   };
+  // The 15-line simple strategy published for 9/6 gives up 0.08 points.
   const std::vector<TTarget> targets = {
       {kNineSix, "99.5439", 50, 500},
-      {TPayTable{}, "92.7049", 50, 500},
+      {TPayTable{}, "92.7049", 50, 100},
       {kAllOnes, "95.6665", 1000, 1000},
   };
   // Sanitizer builds check one table.
@@ -141,7 +142,7 @@ TEST(StrategyChart, MeetsItsTargetsForThreePayTables) {
     EXPECT_LE(CostInTenThousandths(full), t.FullCost);
     EXPECT_GE(full.ChartReturn.Numerator, 0);
     const TStrategyChart brief = BuildStrategyChart(SharedTables(), t.Table, {15, 2});
-    EXPECT_LE(brief.Lines.size(), 16u);
+    EXPECT_LE(brief.Lines.size(), 15u);
     EXPECT_LE(CostInTenThousandths(brief), t.ShortCost);
     EXPECT_LE(brief.ChartReturn.Numerator, full.ChartReturn.Numerator);
   }
@@ -199,6 +200,9 @@ TEST(StrategyChart, PlaysAHandByItsFirstFittingLine) {
   const TChartPlay play = PlayChart(chart, flush, RankHolds(SharedTables(), flush, pays));
   EXPECT_EQ(chart.Lines[static_cast<std::size_t>(play.Line)].Text, "four to a royal flush");
   EXPECT_EQ(play.Hold, 0b01111);
+  // A dealt royal flush is no draw to one.
+  const THandCards royal = ParseHand({"TH JH QH KH AH"});
+  EXPECT_EQ(PlayChart(chart, royal, RankHolds(SharedTables(), royal, pays)).Hold, 0b11111);
   const THandCards highs = ParseHand({"KS QH JD 8C 3C"});
   const TChartPlay kqj = PlayChart(chart, highs, RankHolds(SharedTables(), highs, pays));
   EXPECT_EQ(chart.Lines[static_cast<std::size_t>(kqj.Line)].Text, "K Q J unsuited");

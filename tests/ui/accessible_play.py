@@ -387,15 +387,13 @@ def describe_windows(game):
         print("(windows unreadable: %s)" % error)
 
 
-def main():
-    mode, program, oracle = sys.argv[1:4]
+def run_game(start, play):
+    """Plays play(game) on the game start() starts: 0 when it passes, 1 when it fails, with
+    the failure and the game's windows told. The game is ended either way."""
     game = None
     try:
-        game = Game(program, oracle)
-        if mode == "screen-reader":
-            play_by_screen_reader(game)
-        else:
-            play_by_keyboard(game)
+        game = start()
+        play(game)
     except Failure as failure:
         print("FAIL: %s" % failure)
         if game is not None:
@@ -404,8 +402,16 @@ def main():
     finally:
         if game is not None and game.process.poll() is None:
             game.process.kill()
-    print("%s: 1 passed, 0 failed" % mode)
     return 0
+
+
+def main():
+    mode, program, oracle = sys.argv[1:4]
+    play = play_by_screen_reader if mode == "screen-reader" else play_by_keyboard
+    status = run_game(lambda: Game(program, oracle), play)
+    if status == 0:
+        print("%s: 1 passed, 0 failed" % mode)
+    return status
 
 
 if __name__ == "__main__":

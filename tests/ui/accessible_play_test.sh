@@ -5,9 +5,11 @@
 # The built game in a real X server with a window manager and an accessibility bus, read
 # through AT-SPI as a screen reader reads it and played either through the controls'
 # accessible actions or with keys only (accessible_play.py says how), or the strategy
-# advisor played as a trainer (trainer_play.py says how):
+# advisor played as a trainer (trainer_play.py says how), or its Chart page checked against
+# lumaro-analyze (chart_play.py says how):
 #   accessible_play_test.sh screen-reader|keyboard LUMARO DEAL_ORACLE
 #   accessible_play_test.sh trainer LUMARO
+#   accessible_play_test.sh chart LUMARO LUMARO_ANALYZE
 set -euo pipefail
 mode=$1
 prog=$(realpath "$2")
@@ -39,6 +41,14 @@ if [ "$mode" = trainer ]; then
   printf '[Bet]\nTotal=5000\nAmount=25\n[Advisor]\nOpen=1\nPractice=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
   screen=1024x768
   play=("$here/trainer_play.py" "$prog")
+elif [ "$mode" = chart ]; then
+  # The advisor stored open, 9/6 Jacks or Better: the chart every book prints.
+  paytable=0,1,2,3,5,8,24,49,799
+  IFS=, read -r -a h <<<"$paytable"
+  printf '[Advisor]\nOpen=1\n[Payouts]\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+  for i in "${!h[@]}"; do printf 'H%d=%s\n' $((i + 1)) "${h[$i]}" >>"$XDG_CONFIG_HOME/Quorvel.ini"; done
+  screen=1024x768
+  play=("$here/chart_play.py" "$prog" "$(realpath "$3")" "$paytable")
 else
   # A stored total and bet; jacks or better pays 2X, so most hands move the total.
   printf '[Bet]\nTotal=5000\nAmount=5\n[Payouts]\nH1=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"

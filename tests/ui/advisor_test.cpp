@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +21,7 @@
 
 #include "AdvicePage.h"
 #include "CardDeck.h"
+#include "ChartPage.h"
 #include "CustomPanel.h"
 #include "GameWindow.h"
 #include "HistoryPage.h"
@@ -62,6 +65,22 @@ QList<QPair<QString, double>> AnalyzerRanking(const THandCards& cards, const TPa
     if (match.hasMatch()) ranking.push_back({match.captured(2), match.captured(1).toDouble()});
   }
   return ranking;
+}
+
+// The chart line `lumaro-analyze strategy --hand` names for the cards, counted from 1.
+int AnalyzerChartLine(const THandCards& cards, const TPayTable& table) {
+  std::vector<std::string> args = {"strategy", "--paytable", PayTableText(table), "--json",
+                                   "--hand"};
+  std::string hand;
+  for (const auto card : cards) hand += CardText(card) + " ";
+  args.push_back(hand);
+  std::ostringstream out;
+  std::ostringstream err;
+  if (RunAnalyze(args, out, err, [] { return TStoredPayTable{}; }) != kExitOk) return -1;
+  static const QRegularExpression line(
+      QStringLiteral("\"hands\":\\[\\{\"hand\":[^}]*\"line\":(\\d+)"));
+  const auto match = line.match(QString::fromStdString(out.str()));
+  return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 QString HeldAsAnalyzerWrites(const THandCards& cards, std::uint8_t mask) {
@@ -580,6 +599,66 @@ class TAdvisorTest : public TGameTestCase {
     for (const QWidget* control : full->Design->findChildren<QWidget*>())
       after.push_back(control->geometry());
     QCOMPARE(after, before);
+  }
+
+  // The chart page: built once its tab is chosen, for the pay table in force and again after
+  // Payouts Options; the dealt hand's line marked as `lumaro-analyze strategy --hand` names
+  // it, left alone by the holds; in practice only after the draw.
+  void theChartPageMarksTheDealtHandsLine() {
+    auto window = MakeWindow();
+    TPayoutsDialog payouts(window->Engine(), window->SoundSlots(), window.get(), QSize(640, 480));
+    window->SetPayoutsDialog(&payouts);
+    OpenAdvisor(*window);
+    TAdvisor& advisor = *window->Advisor();
+    TChartPage& chart = *advisor.ChartPage;
+    QCOMPARE(advisor.PageTabs->tabText(2), QStringLiteral("Chart"));
+    QVERIFY(!chart.Building() && !chart.Chart());  // nothing is built out of sight
+    advisor.PageTabs->setCurrentIndex(2);
+    QVERIFY(chart.isVisible() && chart.Building());
+    QTRY_VERIFY_WITH_TIMEOUT(chart.Ready(), kReadyTimeout);
+    QCOMPARE(chart.Chart()->Table, TPayTable{});
+
+    Deal(*window, kSeedNoPair);
+    const THandCards dealt = window->Engine().Hand().Cards;
+    QCOMPARE(chart.MarkedLine() + 1, AnalyzerChartLine(dealt, TPayTable{}));
+    QScrollBar* scroll = chart.Lines->verticalScrollBar();
+    scroll->setValue(0);
+    Click(window->HoldPanels[1]);
+    QCOMPARE(chart.MarkedLine() + 1, AnalyzerChartLine(dealt, TPayTable{}));
+    QCOMPARE(scroll->value(), 0);  // the player's scrolling stands
+
+    // 9/6: built again in the background, the same hand marked in the new chart.
+    QTimer::singleShot(0, &payouts, [&payouts] {
+      for (const auto& [field, value] : {std::pair{4, 5}, {5, 8}, {6, 24}, {8, 799}})
+        payouts.MultiplierFields[static_cast<std::size_t>(field)]->setValue(value);
+      payouts.OkClick();
+    });
+    window->PayoutsOptionsClick();
+    const TPayTable nineSix = ParsePayTable("0,1,2,3,5,8,24,49,799");
+    QCOMPARE(window->Engine().PayTable(), nineSix);
+    QVERIFY(chart.Building());
+    QCOMPARE(chart.MarkedLine(), -1);
+    QTRY_VERIFY_WITH_TIMEOUT(chart.Ready(), kReadyTimeout);
+    QCOMPARE(chart.Chart()->Table, nineSix);
+    QCOMPARE(chart.MarkedLine() + 1, AnalyzerChartLine(dealt, nineSix));
+    window->DrawClick();
+    QCOMPARE(chart.MarkedLine() + 1, AnalyzerChartLine(dealt, nineSix));
+
+    // Practice: the line waits for the draw, as the holds do.
+    SetPractice(*window, true);
+    advisor.Advice->WarnBeforeDraw->setChecked(false);
+    Deal(*window, kSeedTwoPair);
+    const THandCards practice = window->Engine().Hand().Cards;
+    QCOMPARE(chart.MarkedLine(), -1);
+    QCOMPARE(chart.HandLabel->text(),
+             QStringLiteral("Practice: the line is shown after the draw."));
+    window->DrawClick();
+    QCOMPARE(chart.MarkedLine() + 1, AnalyzerChartLine(practice, nineSix));
+    QVERIFY(
+        chart.HandLabel->text().endsWith(QStringLiteral(": line %1").arg(chart.MarkedLine() + 1)));
+    // "Payout values have been updated" and nothing else.
+    QCOMPARE(FMessages.size(), 1);
+    QCOMPARE(FMessages[0].Icon, QMessageBox::Information);
   }
 
   void payoutsChangeRecomputesTheReturn() {

@@ -1,0 +1,624 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#include "ChartPage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+#include "Colors.h"
+#include "MessageBoxes.h"
+#include "advice.h"
+#include "card_text.h"
+#include "strategy_report.h"
+
+namespace {
+
+const QColor kMarkShade = ToQColor(clBestHoldShade);
+const QColor kMarkFrame = ToQColor(clNavy);
+const QColor kQuiet = ToQColor(clQuietText);
+const QColor kRule = ToQColor(clChartGuide);
+
+constexpr char kBuildingText[] = "building...";
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString PayTableLine(const TPayTable& table) {
+  return QStringLiteral("Pay table, Jacks or Better to Royal Flush: ") + Text(PayTableText(table));
+}
+
+QString ShareText(const TChartLine& line) {
+  return Text(Fixed(100 * line.Share, 3)) + QStringLiteral(" %");
+}
+
+// The example deal in one line: the held cards in their suit colours, a bar, the drawn
+// ones; left to right from `left`, cut at `right`.
+void PaintExample(QPainter& painter, const TChartLine& line, int left, int right, int top,
+                  int height, const QColor& text) {
+  const QFontMetrics metrics = painter.fontMetrics();
+  const int space = metrics.horizontalAdvance(QLatin1Char(' '));
+  int x = left;
+  bool bar = false;
+  for (const int i : ExampleOrder(line)) {
+    const bool held = line.ExampleHold & (1 << i);
+    if (!held && !bar) {
+      bar = true;
+      painter.setPen(kQuiet);
+      painter.drawText(QRect(x, top, right - x, height), Qt::AlignLeft | Qt::AlignVCenter,
+                       QStringLiteral("|"));
+      x += metrics.horizontalAdvance(QLatin1Char('|')) + space;
+    }
+    const int code = line.Example[static_cast<std::size_t>(i)];
+    const QString card = Text(CardSymbolText(code));
+    if (x + metrics.horizontalAdvance(card) > right) break;
+    painter.setPen(CardTextColor(code, text));
+    painter.drawText(QRect(x, top, right - x, height), Qt::AlignLeft | Qt::AlignVCenter, card);
+    x += metrics.horizontalAdvance(card) + space;
+  }
+}
+
+int WrappedHeight(const QFontMetrics& metrics, int width, const QString& text) {
+  return metrics
+      .boundingRect(QRect(0, 0, std::max(1, width), 1 << 20), Qt::TextWordWrap | Qt::AlignLeft,
+                    text)
+      .height();
+}
+
+// The notes under the lines: the heading and each family's order.
+QStringList NotesOf(const TStrategyChart& chart) {
+  QStringList notes;
+  for (const auto& note : FamilyOrderNotes(chart)) notes << Text(note);
+  if (!notes.isEmpty()) notes.prepend(QString::fromLatin1(kFamilyOrderHeading));
+  return notes;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+TChartList::TChartList(QWidget* parent) : QAbstractScrollArea(parent) {
+  setObjectName(QStringLiteral("ChartLines"));
+  setAccessibleName(QStringLiteral("Chart lines"));
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setFrameShape(QFrame::StyledPanel);
+  setFocusPolicy(Qt::NoFocus);  // the game keeps the keyboard
+  viewport()->setAutoFillBackground(true);
+  viewport()->setBackgroundRole(QPalette::Base);
+  Relayout();
+}
+
+void TChartList::SetChart(std::shared_ptr<const TStrategyChart> chart) {
+  if (chart == FChart) return;
+  FChart = std::move(chart);
+  FMarked = -1;
+  setAccessibleDescription(QString());
+  verticalScrollBar()->setValue(0);
+  Relayout();
+}
+
+void TChartList::SetMessage(const QString& message) {
+  FMessage = message;
+  viewport()->update();
+}
+
+void TChartList::SetMarked(int line) {
+  const int lines = FChart ? static_cast<int>(FChart->Lines.size()) : 0;
+  line = line >= 0 && line < lines ? line : -1;
+  if (line == FMarked) return;
+  FMarked = line;
+  setAccessibleDescription(FMarked < 0 ? QString()
+                                       : QStringLiteral("Marked: line %1, %2")
+                                             .arg(FMarked + 1)
+                                             .arg(Text(FChart->Lines[FMarked].Text)));
+  BringIntoSight(FMarked);
+  viewport()->update();
+}
+
+QRect TChartList::RowRect(int line) const {
+  if (line < 0 || static_cast<std::size_t>(line) + 1 >= FTops.size()) return {};
+  const auto at = static_cast<std::size_t>(line);
+  return {0, FTops[at] - verticalScrollBar()->value(), viewport()->width(),
+          FTops[at + 1] - FTops[at]};
+}
+
+void TChartList::BringIntoSight(int line) {
+  if (line < 0 || static_cast<std::size_t>(line) + 1 >= FTops.size()) return;
+  QScrollBar* bar = verticalScrollBar();
+  const int top = FTops[static_cast<std::size_t>(line)];
+  const int bottom = FTops[static_cast<std::size_t>(line) + 1];
+  if (top < bar->value())
+    bar->setValue(top);
+  else if (bottom > bar->value() + viewport()->height())
+    bar->setValue(std::min(top, bottom - viewport()->height()));
+}
+
+void TChartList::Relayout() {
+  FTops.clear();
+  const int width = viewport()->width();
+  int content = 0;
+  if (FChart) {
+    const QFontMetrics metrics = fontMetrics();
+    const int pad = std::max(2, metrics.height() / 4);
+    // Measured in bold, the marked line's face, so a row has room whether marked or not.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const int number = boldMetrics.horizontalAdvance(QStringLiteral("00")) + 2 * pad;
+    const int text = width - number - pad;
+    int y = 0;
+    for (const TChartLine& line : FChart->Lines) {
+      FTops.push_back(y);
+      y += pad + WrappedHeight(boldMetrics, text, Text(line.Text)) + metrics.height() + pad;
+    }
+    FTops.push_back(y);
+    for (const QString& note : NotesOf(*FChart))
+      y += WrappedHeight(metrics, width - 2 * pad, note) + pad;
+    FTops.push_back(y);
+    content = y;
+  }
+  QScrollBar* bar = verticalScrollBar();
+  bar->setSingleStep(fontMetrics().height());
+  bar->setPageStep(viewport()->height());
+  bar->setRange(0, std::max(0, content - viewport()->height()));
+  viewport()->update();
+}
+
+void TChartList::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  Relayout();
+  BringIntoSight(FMarked);
+}
+
+void TChartList::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange) Relayout();
+}
+
+void TChartList::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  if (!FChart) {
+    painter.setPen(kQuiet);
+    painter.drawText(viewport()->rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
+                     FMessage);
+    return;
+  }
+  const QFontMetrics metrics = fontMetrics();
+  const int pad = std::max(2, metrics.height() / 4);
+  QFont bold = font();
+  bold.setBold(true);
+  const int number = QFontMetrics(bold).horizontalAdvance(QStringLiteral("00")) + 2 * pad;
+  const int width = viewport()->width();
+  const int scroll = verticalScrollBar()->value();
+  const QColor text = palette().color(QPalette::Text);
+  for (std::size_t i = 0; i < FChart->Lines.size(); ++i) {
+    const TChartLine& line = FChart->Lines[i];
+    const QRect row(0, FTops[i] - scroll, width, FTops[i + 1] - FTops[i]);
+    if (row.bottom() < 0 || row.top() > viewport()->height()) continue;
+    const bool marked = static_cast<int>(i) == FMarked;
+    if (marked) painter.fillRect(row, kMarkShade);
+    QFont font = this->font();
+    font.setBold(marked);
+    painter.setFont(font);
+    painter.setPen(text);
+    painter.drawText(QRect(0, row.top() + pad, number - pad, metrics.height()),
+                     Qt::AlignRight | Qt::AlignTop, QString::number(i + 1));
+    const int textHeight = row.height() - 2 * pad - metrics.height();
+    painter.drawText(QRect(number, row.top() + pad, width - number - pad, textHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(line.Text));
+    painter.setFont(this->font());
+    const int exampleTop = row.top() + pad + textHeight;
+    const QString share = ShareText(line);
+    const int shareWidth = metrics.horizontalAdvance(share);
+    PaintExample(painter, line, number, width - pad - shareWidth - pad, exampleTop,
+                 metrics.height(), text);
+    painter.setPen(kQuiet);
+    painter.drawText(QRect(width - pad - shareWidth, exampleTop, shareWidth, metrics.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, share);
+    painter.setPen(kRule);
+    painter.drawLine(row.bottomLeft(), row.bottomRight());
+    if (marked) {
+      painter.setPen(QPen(kMarkFrame, 2));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(row.adjusted(1, 1, -1, -1));
+    }
+  }
+  painter.setFont(font());
+  int y = FTops[FChart->Lines.size()] - scroll + pad;
+  bool heading = true;
+  for (const QString& note : NotesOf(*FChart)) {
+    const int h = WrappedHeight(metrics, width - 2 * pad, note);
+    painter.setPen(heading ? kQuiet : palette().color(QPalette::Text));
+    painter.drawText(QRect(pad, y, width - 2 * pad, h), Qt::AlignLeft | Qt::TextWordWrap, note);
+    y += h + pad;
+    heading = false;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TChartPage::TChartPage(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("ChartPage"));
+  BuildControls();
+  ShowChart();
+}
+
+TChartPage::~TChartPage() {
+  // The worker posts its chart to this object; it must be done before the object goes.
+  if (FWorker.joinable()) FWorker.join();
+}
+
+void TChartPage::BuildControls() {
+  auto label = [this](const char* name) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+  };
+  TitleLabel = label("ChartTitleLabel");
+  // Bold by markup: a font of its own would be scaled twice when the window scales.
+  TitleLabel->setTextFormat(Qt::RichText);
+  ReturnLabel = label("ChartReturnLabel");
+  HandLabel = label("ChartHandLabel");
+  Lines = new TChartList(this);
+  auto button = [this](const char* name, const QString& text, const QString& tip) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(tip);
+    return b;
+  };
+  PrintButton = button("PrintChart", QStringLiteral("Print\u2026"),
+                       QStringLiteral("Prints the chart, laid out for paper"));
+  PdfButton = button("SaveChartPdf", QStringLiteral("Save as PDF\u2026"),
+                     QStringLiteral("Writes the chart, laid out for paper, to a PDF file"));
+  connect(PrintButton, &QPushButton::clicked, this, [this] { PrintClick(); });
+  connect(PdfButton, &QPushButton::clicked, this, [this] { SavePdfClick(); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(TitleLabel);
+  layout->addWidget(ReturnLabel);
+  layout->addWidget(HandLabel);
+  layout->addWidget(Lines, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(PrintButton);
+  buttons->addWidget(PdfButton);
+  layout->addLayout(buttons);
+  ClearHand(QStringLiteral("Deal a hand to see the line it fits."));
+  FitToFont();
+}
+
+void TChartPage::FitToFont() {
+  // Margins and spacing follow the font the page inherits, so they grow with the window.
+  const int line = fontMetrics().lineSpacing();
+  if (QLayout* l = layout()) {
+    const int margin = std::max(2, line / 2);
+    l->setContentsMargins(margin, margin, margin, margin);
+    l->setSpacing(std::max(2, line / 4));
+  }
+}
+
+void TChartPage::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitToFont();
+}
+
+void TChartPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RunGuarded(this, [this] { BuildIfWanted(); });
+}
+
+void TChartPage::ShowPayTable(const std::shared_ptr<const TDrawTables>& tables,
+                              const TPayTable& table) {
+  FTables = tables;
+  FWanted = table;
+  if (isVisible()) BuildIfWanted();
+  ShowChart();
+}
+
+bool TChartPage::Ready() const {
+  return FChart && FWanted && FChart->Table == *FWanted;
+}
+
+void TChartPage::BuildIfWanted() {
+  if (!FWanted || Ready() || FBuilding || FFailedTable == FWanted) return;
+  if (std::shared_ptr<const TDrawTables> tables = FTables.lock())
+    StartBuild(std::move(tables), *FWanted);
+}
+
+void TChartPage::StartBuild(std::shared_ptr<const TDrawTables> tables, const TPayTable& table) {
+  auto work = [this, tables = std::move(tables), table]() mutable {
+    std::shared_ptr<const TStrategyChart> chart;
+    std::string error;
+    try {
+      chart = std::make_shared<const TStrategyChart>(BuildStrategyChart(*tables, table));
+    } catch (const std::exception& e) {
+      error = e.what();
+    } catch (...) {
+      error = "unknown error";
+    }
+    // The tables are the advisor's to let go: the worker keeps them no longer than it needs.
+    tables.reset();
+    QMetaObject::invokeMethod(
+        this, [this, chart, table, error] { BuildDone(chart, table, error); },
+        Qt::QueuedConnection);
+  };
+  FBuilding = true;
+  try {
+    FWorker = std::thread(std::move(work));
+  } catch (...) {
+    FBuilding = false;
+    throw;
+  }
+  ShowChart();
+}
+
+void TChartPage::BuildDone(std::shared_ptr<const TStrategyChart> chart, const TPayTable& table,
+                           const std::string& error) {
+  RunGuarded(this, [&] {
+    FWorker.join();
+    FBuilding = false;
+    if (chart) {
+      FChart = std::move(chart);
+      FFailedTable.reset();
+      FError.clear();
+    } else {
+      FFailedTable = table;
+      FError = error;
+    }
+    ShowChart();
+    // The pay table may have changed again meanwhile.
+    if (isVisible()) BuildIfWanted();
+    if (Ready()) emit ChartShown();
+  });
+}
+
+void TChartPage::ShowChart() {
+  const bool failed = FFailedTable && FFailedTable == FWanted;
+  if (FWanted)
+    TitleLabel->setText(
+        QStringLiteral("<b>Chart for %1</b>").arg(Text(PayTableText(*FWanted)).toHtmlEscaped()));
+  else
+    TitleLabel->setText(QStringLiteral("<b>Strategy chart</b>"));
+  if (Ready()) {
+    ReturnLabel->setText(
+        QStringLiteral("Chart: %1 %, %2\n"
+                       "Best play: %3 %\n"
+                       "The chart gives up %4 points")
+            .arg(Text(FChart->ChartReturn.PercentText(4)), Text(ChartLinesText(*FChart)),
+                 Text(FChart->BestReturn.PercentText(4)), Text(ChartCostText(*FChart))));
+  } else if (failed) {
+    ReturnLabel->setText(QStringLiteral("Chart: not available (%1)").arg(Text(FError)));
+  } else {
+    ReturnLabel->setText(QStringLiteral("Chart: ") + QString::fromLatin1(kBuildingText));
+  }
+  // An earlier pay table's chart is not shown as if it were this one's.
+  Lines->SetChart(Ready() ? FChart : nullptr);
+  Lines->SetMessage(failed ? QStringLiteral("not available") : QString::fromLatin1(kBuildingText));
+  PrintButton->setEnabled(Ready());
+  PdfButton->setEnabled(Ready());
+  ShowMark();
+}
+
+void TChartPage::MarkHand(const THandCards& dealt) {
+  // Told again for the same hand (a hold changed), the page stays as the player left it.
+  if (FHand == dealt) return;
+  FHand = dealt;
+  ShowMark();
+}
+
+void TChartPage::ClearHand(const QString& message) {
+  if (!FHand && FHandMessage == message) return;
+  FHand.reset();
+  FHandMessage = message;
+  ShowMark();
+}
+
+int TChartPage::MarkedLine() const {
+  return Lines->Marked();
+}
+
+void TChartPage::ShowMark() {
+  if (!FHand) {
+    Lines->SetMarked(-1);
+    HandLabel->setText(FHandMessage);
+    return;
+  }
+  const QString cards = Text(HeldCardsText(*FHand, 31));
+  if (!Ready()) {
+    Lines->SetMarked(-1);
+    HandLabel->setText(
+        QStringLiteral("Dealt %1: %2").arg(cards, QString::fromLatin1(kBuildingText)));
+    return;
+  }
+  const int line = MatchingLine(*FChart, *FHand);
+  Lines->SetMarked(line);
+  if (line >= static_cast<int>(FChart->Lines.size()))
+    HandLabel->setText(QStringLiteral("Dealt %1: no line fits, hold nothing").arg(cards));
+  else
+    HandLabel->setText(QStringLiteral("Dealt %1: line %2").arg(cards).arg(line + 1));
+}
+
+QString TChartPage::SuggestedPdfName() const {
+  QString table = FChart ? Text(PayTableText(FChart->Table)) : QString();
+  table.replace(QLatin1Char(','), QLatin1Char('-'));
+  return QDir::home().filePath(QStringLiteral("lumaro-chart-%1.pdf").arg(table));
+}
+
+void TChartPage::SaveAsPdf(const QString& fileName) const {
+  if (!FChart) throw std::runtime_error("There is no chart to save yet");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(fileName);
+  printer.setDocName(QStringLiteral("Lumaro strategy chart"));
+  printer.setCreator(QStringLiteral("Lumaro"));
+  if (!PrintChartPages(*FChart, printer))
+    throw std::runtime_error("Cannot write the PDF file " + fileName.toStdString());
+}
+
+void TChartPage::SavePdfClick() {
+  RunGuarded(this, [this] {
+    if (!Ready()) return;
+    const QString suggested = SuggestedPdfName();
+    const QString file =
+        AskPdfFile ? AskPdfFile(suggested)
+                   : QFileDialog::getSaveFileName(this, QStringLiteral("Save the chart as PDF"),
+                                                  suggested, QStringLiteral("PDF files (*.pdf)"));
+    if (file.isEmpty()) return;
+    SaveAsPdf(file);
+  });
+}
+
+void TChartPage::PrintClick() {
+  RunGuarded(this, [this] {
+    if (!Ready()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Lumaro strategy chart"));
+    printer.setCreator(QStringLiteral("Lumaro"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print the strategy chart"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!PrintChartPages(*FChart, printer))
+      throw std::runtime_error("The chart could not be printed");
+  });
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+// Paper in points: the painter turns them into the device's pixels.
+struct TPaper {
+  QPainter& Painter;
+  QPagedPaintDevice& Device;
+  QRect Page;  // the printable part, in device pixels from its top left
+  QFont Body;
+  QFont Bold;
+  QFont Title;
+  int Number = 1;
+  int Y = 0;
+
+  int Points(double points) const { return static_cast<int>(points * Device.logicalDpiY() / 72.0); }
+  int FooterTop() const { return Page.height() - QFontMetrics(Body, &Device).height(); }
+
+  void Footer() {
+    Painter.setFont(Body);
+    Painter.setPen(kQuiet);
+    Painter.drawText(QRect(0, FooterTop(), Page.width(), Page.height() - FooterTop()),
+                     Qt::AlignRight | Qt::AlignBottom,
+                     QStringLiteral("Lumaro strategy chart, page %1").arg(Number));
+  }
+
+  // A new page when `height` more does not fit above the footer; returns whether it began one.
+  bool Room(int height) {
+    if (Y + height <= FooterTop() - Points(6) || Y == 0) return false;
+    Footer();
+    Device.newPage();
+    ++Number;
+    Y = 0;
+    return true;
+  }
+
+  void Paragraph(const QString& text, const QFont& font, const QColor& color, double after) {
+    const QFontMetrics metrics(font, &Device);
+    const int h = WrappedHeight(metrics, Page.width(), text);
+    Room(h);
+    Painter.setFont(font);
+    Painter.setPen(color);
+    Painter.drawText(QRect(0, Y, Page.width(), h), Qt::AlignLeft | Qt::TextWordWrap, text);
+    Y += h + Points(after);
+  }
+};
+
+}  // namespace
+
+bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  const int dpi = device.logicalDpiX();
+  TPaper paper{painter, device, device.pageLayout().paintRectPixels(dpi), {}, {}, {}};
+  // The game's own typeface, in sizes for reading on paper.
+  paper.Body = QFont(QApplication::font().family());
+  paper.Body.setPointSizeF(10);
+  paper.Bold = paper.Body;
+  paper.Bold.setBold(true);
+  paper.Title = paper.Bold;
+  paper.Title.setPointSizeF(16);
+  const QColor ink(Qt::black);
+
+  paper.Paragraph(QStringLiteral("Lumaro strategy chart"), paper.Title, ink, 4);
+  paper.Paragraph(PayTableLine(chart.Table), paper.Bold, ink, 4);
+  paper.Paragraph(QString::fromLatin1(kChartRuleText), paper.Body, ink, 8);
+
+  // Columns: number, pattern, example, share of deals.
+  const QFontMetrics metrics(paper.Body, &device);
+  const int pad = paper.Points(4);
+  const int width = paper.Page.width();
+  const int number =
+      QFontMetrics(paper.Bold, &device).horizontalAdvance(QStringLiteral("Line")) + pad;
+  const int share = metrics.horizontalAdvance(QStringLiteral("100.000 %")) + pad;
+  const int example =
+      metrics.horizontalAdvance(QStringLiteral("10\u2660 10\u2665 10\u2666 10\u2663 | 10\u2660")) +
+      pad;
+  const int pattern = width - number - example - share;
+  const auto header = [&] {
+    painter.setFont(paper.Bold);
+    painter.setPen(ink);
+    const int h = metrics.height();
+    painter.drawText(QRect(0, paper.Y, number - pad, h), Qt::AlignRight, QStringLiteral("Line"));
+    painter.drawText(QRect(number, paper.Y, pattern - pad, h), Qt::AlignLeft,
+                     QStringLiteral("Hold"));
+    painter.drawText(QRect(number + pattern, paper.Y, example, h), Qt::AlignLeft,
+                     QStringLiteral("Example (held | drawn)"));
+    painter.drawText(QRect(width - share, paper.Y, share, h), Qt::AlignRight,
+                     QStringLiteral("Deals"));
+    paper.Y += h + pad / 2;
+    painter.setPen(QPen(ink, paper.Points(0.5)));
+    painter.drawLine(0, paper.Y, width, paper.Y);
+    paper.Y += pad / 2;
+  };
+  header();
+  for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
+    const TChartLine& line = chart.Lines[i];
+    const QString text = Text(line.Text);
+    const int h = std::max(WrappedHeight(metrics, pattern - pad, text), metrics.height()) + pad;
+    if (paper.Room(h)) header();
+    painter.setFont(paper.Body);
+    painter.setPen(ink);
+    painter.drawText(QRect(0, paper.Y, number - pad, h), Qt::AlignRight | Qt::AlignTop,
+                     QString::number(i + 1));
+    painter.drawText(QRect(number, paper.Y, pattern - pad, h),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    PaintExample(painter, line, number + pattern, width - share, paper.Y, metrics.height(), ink);
+    painter.setPen(ink);
+    painter.drawText(QRect(width - share, paper.Y, share, metrics.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, ShareText(line));
+    paper.Y += h;
+    painter.setPen(QPen(kRule, paper.Points(0.5)));
+    painter.drawLine(0, paper.Y - pad / 2, width, paper.Y - pad / 2);
+  }
+  paper.Y += paper.Points(8);
+  const QStringList notes = NotesOf(chart);
+  for (int i = 0; i < notes.size(); ++i)
+    paper.Paragraph(notes[i], paper.Body, ink, i + 1 == notes.size() ? 8 : 2);
+  for (const auto& line : ChartReturnLines(chart))
+    paper.Paragraph(Text(line).simplified(), paper.Bold, ink, 2);
+  paper.Footer();
+  return painter.end();
+}
