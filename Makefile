@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # make run   - install missing Debian packages, build, start the game
 # make test  - the same set-up, then every test in a normal and a sanitizer build, and a
 #              short fuzz run of each fuzz target (clang and libFuzzer; that build makes

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The strategy advisor's plain rules: a dealt hand's holds ranked for the bet in play, the
 // verdict on the hold the player drew with, and the tally of a session. The game's advisor

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Cards and pay tables as the player types them on the command line.
 

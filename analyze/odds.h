@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Exact draw odds: for any five dealt cards, the count of every final outcome for each of
 // the 32 holds, and the return of a pay table under optimal play over all deals.

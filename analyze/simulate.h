@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Plays hands exactly as the game does, through the engine's steps of a hand (hand_cycle.h),
 // with the holds chosen by a strategy.

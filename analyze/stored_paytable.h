@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The player's pay table as the game would start with it, from the game's settings file.
 

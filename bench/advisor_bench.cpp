@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Targets on the 2-core machine: the advice for a dealt hand painted within 50 ms of the Deal,
 // the tables already built (BM_DealToAdvice); opening the advisor for the first time with a
 // hand dealt, the return and the hand's advice on screen within 150 ms (BM_FirstOpening: /0

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # advisor_cost.sh: start-up time (to the first window on screen) and resident memory of the
 # game with the strategy advisor closed and with it stored open, under the same Xvfb and
 # window manager in the same run, and the bare Qt window beside them for scale.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # lumaro-analyze speed: exact return with table building and as a whole command, strategy
 # charts, advice per hand, simulation.
 add_executable(analyze_bench ${CMAKE_CURRENT_LIST_DIR}/analyze_bench.cpp)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Targets on the 2-core machine: `return` for an arbitrary pay table under 0.5 s with the
 // tables built (BM_ReturnFromScratch), and the whole `lumaro-analyze return` process under
 // 0.1 s (BM_ReturnCommand); a strategy chart and its return for a new pay table under 1 s,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The control loads its face from the resources on every paint, without a cache; these
 // show what that costs per card and per deal of five.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Evaluator throughput over every hand of one deck, and the cost of one full hand cycle.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # idle_cost.sh: how much CPU a desktop program uses, and how often it wakes, while it sits idle
 # on screen.
 #

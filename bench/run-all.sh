@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Runs every benchmark program of a build: bench/run-all.sh [BUILD_DIR]
 set -euo pipefail
 build=${1:-build}

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The settings store's costs at its four moments: window creation (LoadGameSettings), every
 // window activation (LoadSoundSlots), a sound choice (SaveSoundSlot) and the close
 // (SaveGameSettings), against a real file in a private config folder.

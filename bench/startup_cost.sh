@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # startup_cost.sh: time from start to a window on screen, and resident memory, of the game
 # against a bare Qt window, both under the same Xvfb and window manager in the same run.
 #

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // window_watch: starts a program and reports how long it took until its first top-level
 // window was mapped on screen, and its resident memory a moment later.
 //

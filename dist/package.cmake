@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # The Debian package, made by `make package` (cpack -G DEB in a build configured for /usr).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumaro)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Colour values as the window toolkit spells them, and as they are stored: 32-bit
 // 0x00BBGGRR for a plain colour; the top bit set names a system colour. The window

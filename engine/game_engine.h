@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The play cycle of the draw-poker machine: bankroll, bet, pay table, deal, hold, draw and
 // settlement. It decides every caption, colour and visibility the window shows for the

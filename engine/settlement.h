@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // What a settled hand is worth, in one place for the game, the simulator and the odds
 // counter: the hand's outcome and its pay line, the pay table, money held at the 32-bit

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The values the game keeps between runs, in one table: where each is stored, what a read
 // gives when it is missing, which stored values the start-up takes, which values the close

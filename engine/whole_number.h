@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The one reading of a whole number the game uses wherever a number is typed or stored: an
 // optional "+" or "-", then decimal digits up to the end of the text. What comes around it

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // lumaro-analyze's reading of what a player types: the input is a command line, arguments
 // separated by NUL bytes. Every piece is also tried as a card, a hand, a pay table and a
 // number, and whatever is accepted must mean what it says.

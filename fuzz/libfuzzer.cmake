@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # The fuzzing build: Debian's clang 14, every library instrumented for libFuzzer's coverage.
 # make test builds every target here, so the whole tree is known to build with clang too.
 # fuzz/CMakeLists.txt links the fuzz programs with libFuzzer itself. Used as

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Feeds inputs to a fuzz target once each, without libFuzzer, so that every build replays
 // the corpus and the inputs that once failed. Arguments are files or folders of files; a
 // folder that doesn't exist counts as empty (a target may have no failed inputs yet).

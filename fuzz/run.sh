@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Fuzzes the targets of a build made with fuzz/libfuzzer.cmake:
 #
 #   fuzz/run.sh [--fresh] BUILD_DIR SECONDS [NAME...]     (default: every target, in turn)

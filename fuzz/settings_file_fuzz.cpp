@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Any bytes as Quorvel.ini: the game's loads must give sane values without throwing, and a
 // save over the file must succeed and read back as written.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The stored-integer conversion on any text, and on every 32-bit value in the spellings a
 // settings file may hold.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Any bytes as a winning hand's sound file, opened and played the way a win does, on SDL's
 // silent dummy driver: a file that won't open gives a reason, never a crash.
 

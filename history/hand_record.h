@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // One hand as the hand history keeps it: what was dealt under which pay table and bet, what
 // the player held against the best hold with their exact values, how the hand ended, and the

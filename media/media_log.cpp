@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "media_log.h"
 
 // Warnings are what we log; they stay quiet unless QT_LOGGING_RULES asks for them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The invisible media player of the main window: opens one sound file at a time on the
 // program's audio device and plays it in the background.

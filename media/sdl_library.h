@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // SDL2 and SDL2_mixer, loaded when the first sound is wanted instead of when the program
 // starts: they bring some forty libraries of their own, which would otherwise slow every

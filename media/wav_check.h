@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // What keeps a sound file from being played, found before the audio layer loads it. SDL's
 // loader reads the whole file and converts it to the device's rate in memory; for a huge

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The strategy advisor's stored state, section Advisor, apart from the game's own values so
 // those are written as before: whether it was open when the game last closed (key Open),

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // File names as text. Linux file names are bytes, usually but not always UTF-8; a name
 // with a stray Latin-1 byte must still reach the file it names after a trip through the

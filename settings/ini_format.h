@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The settings file's syntax: the INI dialect QSettings writes, so that files written by
 // either read the same. "[Section]" lines, "key=value" lines, quoting, backslash escapes,

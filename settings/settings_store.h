@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The per-user settings store: one INI file in the user's config folder, in the syntax
 // QSettings writes (ini_format.h), every value kept as text.

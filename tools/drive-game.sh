@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Sourced by scripts that play the real game window under tools/x-session.sh:
 #   start_game CMD [ARGS...]   starts the game in the background (pid in $game) and waits
 #                              for its window ($wid); fails if none comes up in 30 s

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Remakes the README's pictures of the game: the real program under Xvfb at 640 x 480, a
 # few hands played and a new one dealt with two cards held; and at 1920 x 1080 with the
 # strategy advisor open, after a hand drawn with nothing held. Whole screens are saved.

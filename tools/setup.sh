@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Installs the Debian packages listed in debian-packages.txt that are not installed yet.
 # Safe to run again and again: with nothing missing it does nothing.
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Sourced by the scripts that run the game in a real X server (tests and benchmarks):
 #   start_x_session [WIDTHxHEIGHT]   Xvfb on a free display with the openbox window manager;
 #                                    exports DISPLAY; returns non-zero if Xvfb or the window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // TAdvisor: the "Lumaro Strategy Advisor" tool window, a trainer in pages. Its "Advice" page
 // shows the return of the pay table in force under best play, the holds of the dealt hand

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The card face control: shows the face image named by a card code, 71 x 96 pixels, with its
 // cut corners in the colour of whatever it sits on.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The window's side of colour values (engine/color_values.h): conversion to and from Qt's
 // colours; system colours come from the application palette.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The bevelled panel every panel of the game is made of: a filled rectangle with an outer
 // bevel, a border and an inner bevel, a one-line caption, and edge docking of its children.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // TGameWindow: the game window. It builds the controls at their design places, forwards every
 // event to the game engine and copies the engine's view back into the controls.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // TGauge: a pie gauge showing a share of a disc and the share as "N%" in its centre.
 

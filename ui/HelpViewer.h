@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The help viewer: a small window that shows the program's help file at a topic chosen
 // by its context number. The help file is HTML; topic N starts at the anchor "context-N".

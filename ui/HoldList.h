@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // THoldList: the holds of a dealt hand, best first, one row each: rank, the held cards in
 // their suit colours, the expected pay in coins and per coin. The best holds are shaded

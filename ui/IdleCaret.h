@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The text caret blinks only while the player is at the keyboard or the mouse: after some
 // seconds without input it stays lit, so an idle game doesn't wake twice a second to redraw

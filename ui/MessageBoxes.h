@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The program's message boxes and its general error report, in one place so that every
 // handler reports the same way and tests can watch the boxes instead of clicking them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // TPayoutsDialog: the "Payouts Options" dialog. Nine multipliers of the pay table, taken only by
 // OK, and a WAV file for each of the nine winning sounds, stored the moment it is chosen.

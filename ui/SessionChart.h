@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // TSessionChart: a small line chart of the total after each hand of the advisor's session,
 // with the lowest and highest total written at its left edge.

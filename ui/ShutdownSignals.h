@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Ends the game as its close command does when the system asks it to end: on SIGTERM (a
 // desktop's session end, systemd, kill), SIGINT (Ctrl+C in a terminal), SIGHUP (the terminal

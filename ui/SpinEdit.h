@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // TSpinEdit: a number field with arrow buttons. The arrows and the up/down keys step
 // within the range; typed text is brought into the range when the field loses the focus,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The status bar at the bottom of the game window: its own caption centred across the bar,
 // and two sections docked inside its bevels that a clock keeps showing the date and the time.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // TStringGrid: a grid of text cells whose first row and first column are fixed: they
 // keep their place while the other columns scroll sideways, a whole column at a time.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Runs the installed-style binary the way a player would and checks exit codes and output.
 # -DTOOL=<path to lumaro-analyze> -DWORK=<scratch folder>
 file(REMOVE_RECURSE ${WORK})

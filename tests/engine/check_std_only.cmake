@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Fails when a file under DIR includes anything but the standard library or its own headers.
 file(GLOB sources ${DIR}/*.h ${DIR}/*.cpp)
 foreach(f ${sources})

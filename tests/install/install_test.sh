@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Installs the build to a scratch prefix, as far from the build tree as a player's copy,
 # checks what lands there and validates the desktop files, then starts the installed game
 # from its menu entry's command under Xvfb: the help must show the installed help file and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # lumaro-analyze's manual page and its --help must not drift apart: every command, option
 # and number range of --help is in the page, and the page names no option --help lacks.
 #   manual_matches_help.sh LUMARO_ANALYZE MANUAL_PAGE

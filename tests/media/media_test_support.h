@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Scoped process state for the sound tests: environment variables, the current directory
 // and small WAV files written into temporary folders.

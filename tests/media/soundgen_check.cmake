@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Runs the sound generator into a scratch folder and demands the committed files back,
 # byte for byte:  cmake -DGENERATOR=... -DSOURCE=... -DSCRATCH=... -P soundgen_check.cmake
 file(REMOVE_RECURSE ${SCRATCH})

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // What the game reads at start-up and writes at close, and the sound slots, through real
 // files and a real engine.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Random input against the integer conversion and against whole settings files: no crash,
 // no sanitizer report, the conversion agrees with a plain grammar, files read as QSettings
 // reads them, and a save keeps every value it doesn't write byte for byte.

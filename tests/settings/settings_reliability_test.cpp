@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The settings file is the game's only persistent data: saves are atomic, two copies of the
 // game don't undo each other, and no bad file or folder crashes the game or loses the file.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The store itself: where the file lives, the text format, the integer conversion, and
 // every failure message.
 

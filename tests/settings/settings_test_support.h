@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Shared by the settings tests and their writer helper: a private config folder per test,
 // raw file access, and the "generation" record the kill test writes and checks.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // A second copy of the game for the settings tests, working on the store named by
 // XDG_CONFIG_HOME:
 //   settings_writer [--as-nobody] loop START    saves generation START, START+1, ... until killed

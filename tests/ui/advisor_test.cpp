@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The strategy advisor driven from the game window as a player drives it, against a
 // settings file in a temporary config folder.
 #include "Advisor.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The card face control painted over a parent, the way the main window uses it.
 
 #include "CardDeck.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The bevelled panel: where its children go, what it paints, when it reports a click.
 
 #include "CustomPanel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // What the tests of the game window share: a private config folder for Quorvel.ini, the
 // message boxes the game showed instead of showing them, and the ways a player drives the

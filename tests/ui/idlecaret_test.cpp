@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The caret rests after a while without input and blinks again at the next key or click.
 #include "IdleCaret.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The payouts and sounds dialog: what OK, Cancel, Escape and the close box do to the pay
 // table, how the fields show it, and how the sound buttons drive the shared chooser.
 

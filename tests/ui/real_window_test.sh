@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # The built game in a real X server with a window manager, driven by xdotool as a player:
 # deal, hold two cards, draw, more hands until one wins (its sound must reach the disk
 # audio driver), then close the window and check that Quorvel.ini holds the new total.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The sleeper keeps its timer's period and never lets it run.
 
 #include "Sleeper.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The status bar: its make-up, where its sections sit, its clock, the presses it passes on,
 // and the date and time texts.
 

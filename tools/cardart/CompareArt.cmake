@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Runs the generator into a scratch folder and fails unless every file it writes matches the
 # committed one byte for byte, and nothing committed is left unproduced.
 file(REMOVE_RECURSE ${OUT})

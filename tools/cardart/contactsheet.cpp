@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Paints every face through TCardDeck on the table green and saves one PNG, so the whole
 // deck can be looked at at once:  contactsheet <out.png> [zoom]
 // The zoom (nearest neighbour) is for inspecting single pixels.

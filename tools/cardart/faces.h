@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Draws every card face, the win icon and the program icon. Pure functions of their arguments: no
 // fonts, no antialiasing, no randomness, so the same build draws the same pixels anywhere.

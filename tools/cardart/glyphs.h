@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Hand-drawn bitmaps: the index font, the small suit pips and the letters of the title.
 // 'X' is ink, anything else is left alone. Every row of a bitmap has the same width.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // The court heads, drawn pixel by pixel. Letters name colours chosen per court and suit
 // (see CourtLegend in faces.cpp); '.' is left transparent.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Writes the card faces to <dir>/cards, and the win icon and the program's icon (PNG at
 // each size the desktop asks for, and SVG) to <dir>/icons. Run it on resources/ after
 // changing the drawing; the output is committed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // A small indexed-PNG encoder. Qt's own writer always produces 8-bit palettes and may add
 // chunks of its own; ours writes 1-bit images for two colours and 4-bit ones otherwise,

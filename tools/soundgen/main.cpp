@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 // Writes the stock sounds into the folder given on the command line:
 //   soundgen resources/sounds
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // Synthesiser for the game's two stock sounds: the coin clinks of a win and the system
 // chime. Everything is plain IEEE arithmetic (no libm transcendental calls), so the same
