@@ -14,12 +14,18 @@ set(CPACK_PACKAGE_DESCRIPTION
 deal five cards, keep the ones you like and draw new cards for the others; the
 hand is paid at once by a nine-line pay table, from Jacks or Better up to a
 Royal Flush. The multipliers, a sound for each winning hand and the colours
-can be changed, and the game keeps statistics of the session. A strategy
-advisor ranks every hold of a deal by its exact expected pay and tells what
-each mistake cost.
+can be changed, and the game keeps statistics of the session. It plays from
+the keyboard alone and through a screen reader.
+
+The strategy advisor trains your play: it ranks every hold of a deal by its
+exact expected pay, hides the answer until the draw in practice mode, warns
+before a mistaken draw, keeps a hand history with your mistakes by situation
+and replays them, and makes a strategy chart for any pay table with its exact
+cost, to print or save as PDF.
 
 lumaro-analyze works out the exact return of any pay table, the best hold for
-a dealt hand, and simulates sessions played by a fixed strategy.")
+a dealt hand and the strategy chart, simulates sessions played by a fixed
+strategy, and sums up the hand history.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
