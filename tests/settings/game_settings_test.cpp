@@ -28,10 +28,6 @@ class GameSettingsTest : public ConfigFolderTest {
  protected:
   // Stores raw text values, then starts an engine the way the window does.
   TGameEngine StartWith(const QByteArray& iniText) {
-    // A new folder each time: QSettings may take a rewrite of the same size within the same
-    // millisecond for the file it has already read.
-    UseConfigFolder(Temp.path() + QStringLiteral("/start%1").arg(++Starts));
-    QDir().mkpath(ConfigFolder);
     WriteRaw(iniText);
     Loaded = LoadGameSettings();
     TGameEngine engine;
@@ -40,7 +36,6 @@ class GameSettingsTest : public ConfigFolderTest {
   }
 
   TGameSettings Loaded;
-  int Starts = 0;
 };
 
 const std::array<std::int32_t, kPayLines> kDefaultPayTable = {0, 1, 2, 3, 4, 7, 11, 49, 99};
