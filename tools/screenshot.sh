@@ -11,11 +11,9 @@ root=$(dirname "$(realpath "$0")")/..
 prog=$(realpath "${1:-$root/build/bin/lumaro}")
 out=${2:-$root/dist/lumaro-window.png}
 advisor_out=${3:-$root/dist/lumaro-advisor.png}
-for tool in Xvfb openbox xdotool xdpyinfo xwininfo import; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
 # shellcheck source=x-session.sh
 . "$root/tools/x-session.sh"
+require_tools Xvfb openbox xdotool xdpyinfo xwininfo import
 # shellcheck source=drive-game.sh
 . "$root/tools/drive-game.sh"
 work=$(mktemp -d)

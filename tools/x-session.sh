@@ -5,7 +5,15 @@
 #                                    exports DISPLAY; returns non-zero if Xvfb or the window
 #                                    manager won't start
 #   stop_x_session                   ends both (call it from the script's EXIT trap)
+#   require_tools TOOL...            ends the script, naming the first tool not installed
 x_session_pids=()
+
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+  done
+}
 
 start_x_session() {
   local size=${1:-800x600} d=90

@@ -10,12 +10,10 @@ set -euo pipefail
 build=$(realpath "$1")
 id=$2
 cmake=${3:-cmake}
-for tool in Xvfb openbox xdotool xdpyinfo xwininfo xclip desktop-file-validate appstreamcli man; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=../../tools/x-session.sh
 . "$here/../../tools/x-session.sh"
+require_tools Xvfb openbox xdotool xdpyinfo xwininfo xclip desktop-file-validate appstreamcli man
 # shellcheck source=../../tools/drive-game.sh
 . "$here/../../tools/drive-game.sh"
 work=$(mktemp -d)

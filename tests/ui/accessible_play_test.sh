@@ -14,15 +14,13 @@ set -euo pipefail
 mode=$1
 prog=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in Xvfb openbox xdotool xdpyinfo dbus-daemon dbus-send; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
 # Debian's own Python: pyatspi is a Debian package, not on any other Python's path.
 python=/usr/bin/python3
 "$python" -c 'import pyatspi' 2>/dev/null || { echo "missing python3-pyatspi"; exit 1; }
 
 # shellcheck source=../../tools/x-session.sh
 . "$here/../../tools/x-session.sh"
+require_tools Xvfb openbox xdotool xdpyinfo dbus-daemon dbus-send
 # shellcheck source=../../tools/atspi-session.sh
 . "$here/../../tools/atspi-session.sh"
 work=$(mktemp -d)

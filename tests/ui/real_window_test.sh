@@ -6,12 +6,10 @@
 # audio driver), then close the window and check that Quorvel.ini holds the new total.
 set -euo pipefail
 prog=$(realpath "$1")
-for tool in Xvfb openbox xdotool xdpyinfo xwininfo; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
 
 # shellcheck source=../../tools/x-session.sh
 . "$(dirname "$0")/../../tools/x-session.sh"
+require_tools Xvfb openbox xdotool xdpyinfo xwininfo
 work=$(mktemp -d)
 game=
 cleanup() {

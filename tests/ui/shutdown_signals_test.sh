@@ -12,12 +12,10 @@
 #    yet) ends the game quietly with status 0 and saves nothing.
 set -euo pipefail
 prog=$(realpath "$1")
-for tool in Xvfb openbox xdotool xdpyinfo xwininfo; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
 
 # shellcheck source=../../tools/x-session.sh
 . "$(dirname "$0")/../../tools/x-session.sh"
+require_tools Xvfb openbox xdotool xdpyinfo xwininfo
 # shellcheck source=../../tools/drive-game.sh
 . "$(dirname "$0")/../../tools/drive-game.sh"
 work=$(mktemp -d)
