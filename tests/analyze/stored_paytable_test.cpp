@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "store_file.h"
+
 namespace {
 
 // Points $XDG_CONFIG_HOME at a private folder for the test's lifetime.
@@ -58,12 +60,21 @@ TEST_F(StoredPayTable, StoredMultipliersApplyAsAtTheGamesStart) {
   EXPECT_EQ(stored.Origin, IniPath().toStdString());
 }
 
-TEST_F(StoredPayTable, UnreadableFileGivesTheDefaultsAndSaysWhy) {
+TEST_F(StoredPayTable, UnreadableFileGivesTheDefaultsAndSaysWhyAsTheGameDoes) {
   ASSERT_TRUE(QDir().mkpath(IniPath()));
-  const TStoredPayTable stored = LoadPlayerPayTable();
+  TStoredPayTable stored = LoadPlayerPayTable();
   EXPECT_EQ(stored.Table, TPayTable{});
-  EXPECT_EQ(stored.Origin,
-            "game defaults: " + IniPath().toStdString() + " could not be read: not a regular file");
+  EXPECT_EQ(stored.Origin, "game defaults: " + IniPath().toStdString() +
+                               " could not be read: it is a folder, not a file");
+
+  // Too large to be ours: the game refuses it, so its pay table is not the player's.
+  ASSERT_TRUE(QDir(IniPath()).removeRecursively());
+  WriteIni("[Payouts]\nH1=1\n");
+  ASSERT_TRUE(QFile::resize(IniPath(), kMaxStoreBytes + 1));
+  stored = LoadPlayerPayTable();
+  EXPECT_EQ(stored.Table, TPayTable{});
+  EXPECT_EQ(stored.Origin, "game defaults: " + IniPath().toStdString() +
+                               " could not be read: it is larger than 64 MB");
 }
 
 TEST_F(StoredPayTable, CorruptFileGivesTheDefaults) {
