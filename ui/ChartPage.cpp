@@ -126,8 +126,8 @@ void TChartList::SetMarked(int line) {
                                        : QStringLiteral("Marked: line %1, %2")
                                              .arg(FMarked + 1)
                                              .arg(Text(FChart->Lines[FMarked].Text)));
+  Relayout();
   BringIntoSight(FMarked);
-  viewport()->update();
 }
 
 QRect TChartList::RowRect(int line) const {
@@ -155,16 +155,18 @@ void TChartList::Relayout() {
   if (FChart) {
     const QFontMetrics metrics = fontMetrics();
     const int pad = std::max(2, metrics.height() / 4);
-    // Measured in bold, the marked line's face, so a row has room whether marked or not.
+    // Each row measured in the face it is drawn in: the marked line's is bold, so marking
+    // another line lays the list out again.
     QFont bold = font();
     bold.setBold(true);
     const QFontMetrics boldMetrics(bold);
     const int number = boldMetrics.horizontalAdvance(QStringLiteral("00")) + 2 * pad;
     const int text = width - number - pad;
     int y = 0;
-    for (const TChartLine& line : FChart->Lines) {
+    for (std::size_t i = 0; i < FChart->Lines.size(); ++i) {
       FTops.push_back(y);
-      y += pad + WrappedHeight(boldMetrics, text, Text(line.Text)) + metrics.height() + pad;
+      const QFontMetrics& face = static_cast<int>(i) == FMarked ? boldMetrics : metrics;
+      y += pad + WrappedHeight(face, text, Text(FChart->Lines[i].Text)) + metrics.height() + pad;
     }
     FTops.push_back(y);
     for (const QString& note : NotesOf(*FChart))

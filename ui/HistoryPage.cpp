@@ -126,7 +126,9 @@ THistoryPage::THistoryPage(THandHistory& history, QWidget* parent)
 
 void THistoryPage::BuildControls() {
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
+  // The same margin as the advisor's other pages, so the text doesn't touch the frame.
+  const int margin = std::max(2, fontMetrics().height() / 2);
+  layout->setContentsMargins(margin, margin, margin, margin);
   MessageLabel = new QLabel(this);
   MessageLabel->setObjectName(QStringLiteral("HistoryMessage"));
   MessageLabel->setTextFormat(Qt::PlainText);
