@@ -195,9 +195,7 @@ void TChartList::changeEvent(QEvent* event) {
 void TChartList::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   if (!FChart) {
-    painter.setPen(kQuiet);
-    painter.drawText(viewport()->rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
-                     FMessage);
+    PaintQuietMessage(painter, viewport()->rect(), FMessage);
     return;
   }
   const QFontMetrics metrics = fontMetrics();

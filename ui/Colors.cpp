@@ -3,6 +3,7 @@
 #include "Colors.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
 
 #include "cards.h"
@@ -30,4 +31,9 @@ QColor CardTextColor(int code, const QColor& black) {
 TColorValue FromQColor(const QColor& color) {
   const QColor rgb = color.toRgb();
   return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
+}
+
+void PaintQuietMessage(QPainter& painter, const QRect& area, const QString& message) {
+  painter.setPen(ToQColor(clQuietText));
+  painter.drawText(area.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, message);
 }

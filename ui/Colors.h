@@ -8,8 +8,15 @@
 
 #include "color_values.h"
 
+class QPainter;
+class QRect;
+
 QColor ToQColor(TColorValue value);
 TColorValue FromQColor(const QColor& color);
 
 // The colour a card is written in: red for hearts and diamonds, `black` for the others.
 QColor CardTextColor(int code, const QColor& black);
+
+// What a list says in place of its rows while it has none ("computing...", why not): in the
+// quiet text colour, wrapped and centred in the list's area.
+void PaintQuietMessage(QPainter& painter, const QRect& area, const QString& message);

@@ -225,9 +225,7 @@ void THoldList::PaintHeader(QWidget* header) {
 void THoldList::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   if (!FAdvice) {
-    painter.setPen(kQuiet);
-    painter.drawText(viewport()->rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
-                     FMessage);
+    PaintQuietMessage(painter, viewport()->rect(), FMessage);
     return;
   }
   const int row = RowHeight();
