@@ -173,7 +173,11 @@ TScaledStyle::TScaledStyle(const TScale& scale) : FScale(scale) {}
 int TScaledStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                               const QWidget* widget) const {
   const int size = QProxyStyle::pixelMetric(metric, option, widget);
-  return Grows(metric) && size > 0 ? MulDivRound(size, FScale.M, FScale.D) : size;
+  if (!Grows(metric) || size <= 0) return size;
+  const int scaled = MulDivRound(size, FScale.M, FScale.D);
+  // Drawn smaller, a chosen radio button's dot shrinks to nothing and its ring reads as the
+  // one not chosen: a game drawn small beside the advisor keeps indicators one can tell apart.
+  return IsIndicator(metric) ? std::max(std::min(size, kSmallestIndicator), scaled) : scaled;
 }
 
 QSize TScaledStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
@@ -194,6 +198,11 @@ QIcon TScaledStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
       desktop.pixmap(QProxyStyle::pixelMetric(PM_MessageBoxIconSize, option, widget));
   return QIcon(drawn.scaled(drawn.size() * FScale.M / FScale.D, Qt::KeepAspectRatio,
                             Qt::SmoothTransformation));
+}
+
+bool TScaledStyle::IsIndicator(PixelMetric metric) {
+  return metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight ||
+         metric == PM_IndicatorWidth || metric == PM_IndicatorHeight;
 }
 
 bool TScaledStyle::Grows(PixelMetric metric) {

@@ -93,6 +93,8 @@ class TScaledStyle : public QProxyStyle {
 
  private:
   static bool Grows(PixelMetric metric);
+  static bool IsIndicator(PixelMetric metric);
+  static constexpr int kSmallestIndicator = 11;
   TScale FScale;
 };
 
