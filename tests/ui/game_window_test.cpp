@@ -540,6 +540,13 @@ class TGameWindowTest : public TGameTestCase {
     ScaleApplication(design, QSize(640, 480));
     QCOMPARE(QApplication::font(), design);
     QCOMPARE(QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), indicator);
+
+    // Drawn small beside the advisor, the game keeps radio indicators one can tell apart.
+    TScaledStyle shrunk(TScale{11, 20});
+    QCOMPARE(shrunk.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, nullptr),
+             std::min(indicator, 11));
+    QVERIFY(shrunk.pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, nullptr) <
+            QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   }
 
   void aTypedBetCountsWhereverTheBetIsRead() {
