@@ -3,7 +3,7 @@
 #pragma once
 // Colour values as the window toolkit spells them, and as they are stored: 32-bit
 // 0x00BBGGRR for a plain colour; the top bit set names a system colour. The window
-// converts them to its own colours at its boundary (ui/Colors.h).
+// converts them to its own colours at its boundary (ui/controls/Colors.h).
 
 #include <cstdint>
 

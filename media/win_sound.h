@@ -11,7 +11,7 @@
 
 // Looked up in the current directory at the moment of each win, so a player can drop in a
 // coins.Wav of their own. Choosing a file with a Sound button of the payouts dialog moves
-// the current directory to that file's folder (ui/PayoutsDialog.cpp).
+// the current directory to that file's folder (ui/shell/PayoutsDialog.cpp).
 inline constexpr const char* kCoinsFileName = "coins.Wav";
 
 // The chime every installation has: the program's data folder + "/CHIMES.WAV".
