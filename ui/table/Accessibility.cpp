@@ -15,11 +15,12 @@
 
 #include "CardDeck.h"
 #include "CustomPanel.h"
-#include "GameWindow.h"
 #include "Gauge.h"
 #include "SpinEdit.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
+#include "TableControls.h"
+#include "game_engine.h"
 
 namespace {
 
@@ -355,9 +356,9 @@ class TAnnouncerAccessible : public QAccessibleWidget {
       : QAccessibleWidget(announcer, QAccessible::Notification) {}
 };
 
-QString CardsText(const TGameWindow& window) {
+QString CardsText(const TTableControls& controls) {
   QStringList names;
-  for (const TCardDeck* card : window.Cards) names << CardSpokenName(card->Value());
+  for (const TCardDeck* card : controls.Cards) names << CardSpokenName(card->Value());
   return names.join(QStringLiteral(", "));
 }
 
@@ -371,29 +372,29 @@ QString Sentences(std::initializer_list<QString> texts) {
 
 // What a player who can't see the table needs to hear after a change: the cards after a deal
 // or a draw, with the result; a hold; the statistics.
-void Announce(TGameWindow& window, TAnnouncer& announcer) {
+void Announce(const TTableControls& controls, const TGameEngine& engine, TAnnouncer& announcer) {
   TAnnouncer::TSeen now;
-  const THand& hand = window.Engine().Hand();
+  const THand& hand = engine.Hand();
   for (int k = 0; k < kHandSize; ++k)
-    now.Cards[k] = static_cast<cdCardDeck>(window.Cards[k]->Value());
+    now.Cards[k] = static_cast<cdCardDeck>(controls.Cards[k]->Value());
   now.Marks = hand.Marks;
-  now.MoneyMessage = window.MoneyMessagePanel->Caption();
-  now.SecondMessage = window.SecondMessagePanel->Caption();
+  now.MoneyMessage = controls.MoneyMessagePanel->Caption();
+  now.SecondMessage = controls.SecondMessagePanel->Caption();
   const std::optional<TAnnouncer::TSeen> before = std::exchange(announcer.Seen, now);
   if (!before) return;
   if (now.Cards != before->Cards) {
-    const bool settled = window.Engine().Phase() == gpSettled;
+    const bool settled = engine.Phase() == gpSettled;
     announcer.Say(
-        settled ? Sentences({CardsText(window), window.HandPanel->Caption(), now.MoneyMessage})
-                : Sentences({QStringLiteral("Dealt ") + CardsText(window)}));
+        settled ? Sentences({CardsText(controls), controls.HandPanel->Caption(), now.MoneyMessage})
+                : Sentences({QStringLiteral("Dealt ") + CardsText(controls)}));
     return;
   }
-  if (now.Marks != before->Marks && window.Engine().Phase() == gpDealt) {
+  if (now.Marks != before->Marks && engine.Phase() == gpDealt) {
     QStringList changes;
     for (int k = 0; k < kHandSize; ++k)
       if (now.Marks[k] != before->Marks[k])
         changes << CardSpokenName(now.Cards[k]) + QStringLiteral(": ") +
-                       window.HoldPanels[k]->Caption();
+                       controls.HoldPanels[k]->Caption();
     announcer.Say(changes.join(QStringLiteral(", ")));
     return;
   }
@@ -427,21 +428,21 @@ void InstallAccessibleControls() {
   (void)installed;
 }
 
-void NameGameControls(TGameWindow& window) {
-  window.BetLabel->setBuddy(window.BetField);
-  window.BetField->setAccessibleName(QStringLiteral("Bet"));
-  window.TotalLabel->setBuddy(window.TotalPanel);
-  window.TotalPanel->setAccessibleName(QStringLiteral("Total"));
-  window.StatsGrid->setAccessibleName(QStringLiteral("Statistics"));
-  window.WinIcon->setAccessibleName(QStringLiteral("Winning hand"));
-  window.SoundGroup->setAccessibleName(QStringLiteral("Sound"));
-  new TAnnouncer(window.Client);
+void NameGameControls(const TTableControls& controls) {
+  controls.BetLabel->setBuddy(controls.BetField);
+  controls.BetField->setAccessibleName(QStringLiteral("Bet"));
+  controls.TotalLabel->setBuddy(controls.TotalPanel);
+  controls.TotalPanel->setAccessibleName(QStringLiteral("Total"));
+  controls.StatsGrid->setAccessibleName(QStringLiteral("Statistics"));
+  controls.WinIcon->setAccessibleName(QStringLiteral("Winning hand"));
+  controls.SoundGroup->setAccessibleName(QStringLiteral("Sound"));
+  new TAnnouncer(controls.Client);
 }
 
-void DescribeHand(TGameWindow& window) {
-  const THand& hand = window.Engine().Hand();
+void DescribeHand(const TTableControls& controls, const TGameEngine& engine) {
+  const THand& hand = engine.Hand();
   for (int k = 0; k < kHandSize; ++k) {
-    TCardDeck* card = window.Cards[static_cast<std::size_t>(k)];
+    TCardDeck* card = controls.Cards[static_cast<std::size_t>(k)];
     const QString description = hand.Marks[static_cast<std::size_t>(k)] == hmHold
                                     ? QLatin1String(kHeldDescription)
                                     : QString();
@@ -455,8 +456,9 @@ void DescribeHand(TGameWindow& window) {
     }
   }
   if (auto* announcer =
-          window.Client->findChild<TAnnouncer*>(QString(), Qt::FindDirectChildrenOnly))
-    announcer->LookLater([&window, announcer] { Announce(window, *announcer); });
+          controls.Client->findChild<TAnnouncer*>(QString(), Qt::FindDirectChildrenOnly))
+    announcer->LookLater(
+        [&controls, &engine, announcer] { Announce(controls, engine, *announcer); });
 }
 
 #include "Accessibility.moc"

@@ -6,15 +6,17 @@
 // statistics grid, the pie gauge), names for the controls that show no text of their own,
 // the hold state of every card, and each new result announced as it appears.
 
-class TGameWindow;
+class TGameEngine;
+struct TTableControls;
 
 // Once per program, before the first window shows: Qt asks us for the accessible objects
 // of our own controls. Calling it again does nothing.
 void InstallAccessibleControls();
 // Names for the game window's controls, once they are built.
-void NameGameControls(TGameWindow& window);
+void NameGameControls(const TTableControls& controls);
 // The hold state of each card as screen readers tell it; after every change of the view.
-void DescribeHand(TGameWindow& window);
+// Both live as long as the controls do.
+void DescribeHand(const TTableControls& controls, const TGameEngine& engine);
 
 // A card's description while it is held.
 inline constexpr const char* kHeldDescription = "held";

@@ -102,7 +102,7 @@ TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
   BuildMenu();
   InstallAccessibleControls();
   NameGameControls(*this);
-  InstallKeyboardPlay(*this);
+  InstallKeyboardPlay(*this, *this, FEngine, [this](int position) { HoldPanelClick(position); });
   FEngine.OnWinSound = [this](int slot) { PlayWinSoundFor(slot); };
   FEngine.OnUpdateDisplay = [this] { UpdateDisplay(); };
   WindowCreate();
@@ -725,5 +725,5 @@ void TGameWindow::ApplyView() {
   }
   WinGauge->SetProgress(view.GaugeProgress);
   FUpdatingControls = false;
-  DescribeHand(*this);
+  DescribeHand(*this, FEngine);
 }

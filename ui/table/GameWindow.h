@@ -14,33 +14,22 @@
 #include <optional>
 
 #include "Scaling.h"
+#include "TableControls.h"
 #include "advisor_settings.h"
 #include "game_engine.h"
 #include "media_player.h"
 #include "sound_slots.h"
 #include "stored_values.h"
 
-class QColorDialog;
 class QDialog;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
 class TAdvisor;
-class TCardDeck;
-class TCustomPanel;
-class TStatusBar;
-class TGauge;
 class THelpViewer;
-class TSleeper;
-class TSpinEdit;
-class TStringGrid;
 struct TGameSettings;
 
 inline const QString kHelpFileName = QStringLiteral("QUORVEL.hlp");
 
-class TGameWindow : public QMainWindow {
+// The controls (TTableControls) are the window's own, public for its tests.
+class TGameWindow : public QMainWindow, public TTableControls {
   Q_OBJECT
 
  public:
@@ -169,31 +158,4 @@ class TGameWindow : public QMainWindow {
   TControlColor FTotalPanel{clBtnFace};
   TControlColor FBetField{clBtnFace};
   QColor FDialogColor = Qt::black;
-
- public:
-  // The controls. Client is the window's client area; Design holds every control but the
-  // status bar at the design's places, centred both ways in a larger client.
-  QWidget* Client = nullptr;
-  QWidget* Design = nullptr;
-  QLabel* BetLabel = nullptr;
-  TSpinEdit* BetField = nullptr;
-  QLabel* TotalLabel = nullptr;
-  TCustomPanel* TotalPanel = nullptr;
-  QPushButton* DealButton = nullptr;
-  QPushButton* DrawButton = nullptr;
-  TCustomPanel* MoneyMessagePanel = nullptr;
-  TCustomPanel* SecondMessagePanel = nullptr;
-  TCustomPanel* HandPanel = nullptr;
-  QToolButton* StatsButton = nullptr;
-  std::array<TCardDeck*, kHandSize> Cards{};
-  std::array<TCustomPanel*, kHandSize> HoldPanels{};
-  QLabel* WinIcon = nullptr;
-  TGauge* WinGauge = nullptr;
-  TStringGrid* StatsGrid = nullptr;
-  QGroupBox* SoundGroup = nullptr;
-  QRadioButton* SoundOnButton = nullptr;
-  QRadioButton* SoundOffButton = nullptr;
-  TStatusBar* StatusBar = nullptr;
-  TSleeper* Sleeper = nullptr;
-  QColorDialog* ColorDialog = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -13,9 +14,10 @@
 
 #include "CardDeck.h"
 #include "CustomPanel.h"
-#include "GameWindow.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
+#include "TableControls.h"
+#include "game_engine.h"
 
 namespace {
 
@@ -24,12 +26,18 @@ namespace {
 // digits while no hand is open.
 class TKeyboardPlay : public QObject {
  public:
-  explicit TKeyboardPlay(TGameWindow& window) : QObject(&window), FWindow(window) {
+  TKeyboardPlay(QMainWindow& window, const TTableControls& controls, const TGameEngine& engine,
+                std::function<void(int)> holdClick)
+      : QObject(&window),
+        FWindow(window),
+        FControls(controls),
+        FEngine(engine),
+        FHoldClick(std::move(holdClick)) {
     qApp->installEventFilter(this);
-    connect(window.DealButton, &QPushButton::clicked, this,
-            [this] { FocusNext(FWindow.DrawButton); });
-    connect(window.DrawButton, &QPushButton::clicked, this,
-            [this] { FocusNext(FWindow.DealButton); });
+    connect(controls.DealButton, &QPushButton::clicked, this,
+            [this] { FocusNext(FControls.DrawButton); });
+    connect(controls.DrawButton, &QPushButton::clicked, this,
+            [this] { FocusNext(FControls.DealButton); });
   }
 
  protected:
@@ -52,7 +60,10 @@ class TKeyboardPlay : public QObject {
   bool OpenMenu(QChar initial);
   void TakeKeyboardBack(const QWidget& closed);
 
-  TGameWindow& FWindow;
+  QMainWindow& FWindow;
+  const TTableControls& FControls;
+  const TGameEngine& FEngine;
+  std::function<void(int)> FHoldClick;
   bool FByKeyboard = false;
 };
 
@@ -65,9 +76,9 @@ bool TKeyboardPlay::PlayKey(const QKeyEvent& key) {
     return true;
   }
   if (code >= Qt::Key_1 && code <= Qt::Key_5 && (modifiers & ~Qt::ShiftModifier) == 0 &&
-      FWindow.Engine().Phase() == gpDealt) {
+      FEngine.Phase() == gpDealt) {
     // Shift counts too: on some layouts the digits are shifted keys.
-    if (!key.isAutoRepeat()) FWindow.HoldPanelClick(code - Qt::Key_0);
+    if (!key.isAutoRepeat()) FHoldClick(code - Qt::Key_0);
     return true;
   }
   if (code == Qt::Key_F10 && modifiers == Qt::NoModifier) return OpenMenu(QChar());
@@ -82,10 +93,10 @@ bool TKeyboardPlay::PlayKey(const QKeyEvent& key) {
 void TKeyboardPlay::DealOrDraw() {
   FByKeyboard = true;
   // The button's own click: a bet typed in the field is taken first, as with the mouse.
-  if (!FWindow.DealButton->isHidden())
-    FWindow.DealButton->click();
-  else if (!FWindow.DrawButton->isHidden())
-    FWindow.DrawButton->click();
+  if (!FControls.DealButton->isHidden())
+    FControls.DealButton->click();
+  else if (!FControls.DrawButton->isHidden())
+    FControls.DrawButton->click();
   FByKeyboard = false;
 }
 
@@ -133,25 +144,26 @@ void TKeyboardPlay::TakeKeyboardBack(const QWidget& closed) {
 
 }  // namespace
 
-void InstallKeyboardPlay(TGameWindow& window) {
+void InstallKeyboardPlay(QMainWindow& window, const TTableControls& controls,
+                         const TGameEngine& engine, std::function<void(int position)> holdClick) {
   // Tab reaches every control that takes input; clicks don't move the focus to the cards,
   // "Stats" or the grid, so a mouse player sees no focus marks there.
-  window.StatsButton->setFocusPolicy(Qt::TabFocus);
-  for (TCardDeck* card : window.Cards) card->setFocusPolicy(Qt::TabFocus);
-  window.StatsGrid->setFocusPolicy(Qt::TabFocus);
-  QWidget* previous = window.BetField;
+  controls.StatsButton->setFocusPolicy(Qt::TabFocus);
+  for (TCardDeck* card : controls.Cards) card->setFocusPolicy(Qt::TabFocus);
+  controls.StatsGrid->setFocusPolicy(Qt::TabFocus);
+  QWidget* previous = controls.BetField;
   const auto chain = [&previous](QWidget* next) {
     QWidget::setTabOrder(previous, next);
     previous = next;
   };
-  chain(window.DealButton);
-  chain(window.DrawButton);
-  chain(window.StatsButton);
-  for (TCardDeck* card : window.Cards) chain(card);
-  chain(window.StatsGrid);
-  chain(window.SoundOnButton);
-  chain(window.SoundOffButton);
+  chain(controls.DealButton);
+  chain(controls.DrawButton);
+  chain(controls.StatsButton);
+  for (TCardDeck* card : controls.Cards) chain(card);
+  chain(controls.StatsGrid);
+  chain(controls.SoundOnButton);
+  chain(controls.SoundOffButton);
   for (int k = 0; k < kHandSize; ++k)
-    window.HoldPanels[k]->setToolTip(QStringLiteral("Hold or draw card %1 (key %1)").arg(k + 1));
-  new TKeyboardPlay(window);
+    controls.HoldPanels[k]->setToolTip(QStringLiteral("Hold or draw card %1 (key %1)").arg(k + 1));
+  new TKeyboardPlay(window, controls, engine, std::move(holdClick));
 }

@@ -6,7 +6,13 @@
 // open the menus; the cards, "Stats" and the statistics grid are in the Tab chain, and the
 // focus follows the play from "Deal" to "Draw" and back.
 
-class TGameWindow;
+#include <functional>
 
-// Once, when the window's controls and menu are built; lives as long as the window.
-void InstallKeyboardPlay(TGameWindow& window);
+class QMainWindow;
+class TGameEngine;
+struct TTableControls;
+
+// Once, when the window's controls and menu are built; lives as long as the window. The
+// keys 1 to 5 click hold panel 1..5 through `holdClick`, as the mouse would.
+void InstallKeyboardPlay(QMainWindow& window, const TTableControls& controls,
+                         const TGameEngine& engine, std::function<void(int position)> holdClick);
