@@ -101,12 +101,35 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
   ShowBet();
 }
 
+int TGameEngine::Listen(TGameListener listener) {
+  FListeners.emplace_back(++FLastListener, std::move(listener));
+  return FLastListener;
+}
+
+void TGameEngine::StopListening(int id) {
+  std::erase_if(FListeners, [id](const auto& listener) { return listener.first == id; });
+}
+
+void TGameEngine::Tell(std::function<void()> TGameListener::*event) const {
+  // A copy: a listener may stop listening, or start another, while it is told.
+  const auto listeners = FListeners;
+  for (const auto& listener : listeners)
+    if (listener.second.*event) (listener.second.*event)();
+}
+
+void TGameEngine::SetPayTable(const TPayTable& table) {
+  if (table == FPayTable) return;
+  FPayTable = table;
+  Tell(&TGameListener::PayTableChanged);
+}
+
 void TGameEngine::Deal() {
   if (FPhase == gpDealt) return;
   FPractice.Active = false;
   LowerBetAtDeal(FTotal, FBet, FBetMaximum);
   DealFive(FDeck, FRandom, FHand.Cards);
   ShowDealtHand();
+  Tell(&TGameListener::Dealt);
 }
 
 void TGameEngine::DealPractice() {
@@ -115,6 +138,7 @@ void TGameEngine::DealPractice() {
   FPractice = {true, FBet, FPayTable};
   DealFive(FDeck, FRandom, FHand.Cards);
   ShowDealtHand();
+  Tell(&TGameListener::Dealt);
 }
 
 bool TGameEngine::DealReplay(const THandCards& cards, const TPayTable& table, std::int32_t bet) {
@@ -123,6 +147,7 @@ bool TGameEngine::DealReplay(const THandCards& cards, const TPayTable& table, st
   DealGivenFive(FDeck, FRandom, cards);
   FHand.Cards = cards;
   ShowDealtHand();
+  Tell(&TGameListener::Dealt);
   return true;
 }
 
@@ -146,6 +171,7 @@ void TGameEngine::ToggleHold(int position) {
   if (position < 1 || position > kHandSize) return;
   const int i = position - 1;
   SetMark(i, FHand.Marks[i] == hmDraw ? hmHold : hmDraw);
+  Tell(&TGameListener::HoldChanged);
 }
 
 void TGameEngine::DrawAndSettle() {
@@ -157,11 +183,14 @@ void TGameEngine::DrawAndSettle() {
   DrawReplacements(FHand.Cards, FHand.KeptMask(), FDeck);
   FView.Cards = FHand.Cards;
   for (auto& panel : FView.HoldPanels) panel.Enabled = false;
-  if (FPractice.Active) {
+  if (FPractice.Active)
     SettlePractice();
-    return;
-  }
+  else
+    SettleForMoney();
+  Tell(&TGameListener::Drawn);
+}
 
+void TGameEngine::SettleForMoney() {
   const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FBet, FPayTable);
   FView.HandText = OutcomeText(hand.Outcome);
   RecordResult(hand.Result.Category, hand.Won);

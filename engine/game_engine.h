@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cards.h"
 #include "color_values.h"
@@ -70,12 +72,25 @@ struct TPracticeHand {
   TPayTable PayTable;
 };
 
+// Whoever follows the game (the strategy advisor) is told after each step of play, once
+// the engine's state shows it. Any of the four may be left empty.
+struct TGameListener {
+  std::function<void()> Dealt;            // a hand dealt: for money, for practice or a replay
+  std::function<void()> HoldChanged;      // a card turned between "Hold" and "Draw"
+  std::function<void()> Drawn;            // the hand drawn and settled
+  std::function<void()> PayTableChanged;  // other multipliers in force
+};
+
 class TGameEngine {
  public:
   // Asked for after a win, before it is credited, with the sound slot 1..9.
   std::function<void(int slot)> OnWinSound;
   // The window's results refresh, at the very end of every settlement.
   std::function<void()> OnUpdateDisplay;
+
+  // Adds a listener; returns the number that takes it off again.
+  int Listen(TGameListener listener);
+  void StopListening(int id);
 
   // A fresh engine is already playable (seed 0, total 1000, bet 5, title faces), so a
   // window whose start-up failed half-way can still deal.
@@ -128,7 +143,7 @@ class TGameEngine {
   const TDeck& Deck() const { return FDeck; }
   const THand& Hand() const { return FHand; }
   const TPayTable& PayTable() const { return FPayTable; }
-  void SetPayTable(const TPayTable& table) { FPayTable = table; }
+  void SetPayTable(const TPayTable& table);
   const TPlayStats& Stats() const { return FStats; }
   TRandomSource& Random() { return FRandom; }
   const TRandomSource& Random() const { return FRandom; }
@@ -138,11 +153,15 @@ class TGameEngine {
  private:
   void ShowDealtHand();
   void SettlePractice();
+  void SettleForMoney();
   void MarkOver();
   void SetMark(int index, THoldMark mark);
   void ShowBet();
   void ShowTotal();
+  void Tell(std::function<void()> TGameListener::*event) const;
 
+  std::vector<std::pair<int, TGameListener>> FListeners;
+  int FLastListener = 0;
   TClock FClock;
   std::int32_t FTotal = kStartTotal;
   std::int32_t FBet = kMinBet;

@@ -521,6 +521,44 @@ TEST_F(TEngineFixture, AReplayDealsTheSameCardsUnderItsOwnTableAndBet) {
   EXPECT_FALSE(engine.PracticeHand());
 }
 
+TEST_F(TEngineFixture, ListenersHearEachStepOnceItShowsUntilTheyStop) {
+  std::string heard;
+  // Each step is told once the view shows it, whichever kind of hand it is.
+  const auto note = [&](char step) {
+    return [&heard, step, this] {
+      heard += step;
+      if (step == 'D') {
+        EXPECT_EQ(engine.Phase(), gpDealt);
+      }
+      if (step == 'S') {
+        EXPECT_EQ(engine.Phase(), gpSettled);
+      }
+    };
+  };
+  const int id = engine.Listen({note('D'), note('H'), note('S'), note('P')});
+  engine.Listen({});  // a listener may leave any of them empty
+  DealFrom(kSeedNoPair);
+  engine.Deal();  // a hand is open: nothing dealt, nothing told
+  engine.ToggleHold(2);
+  engine.ToggleHold(9);
+  engine.DrawAndSettle();
+  engine.DrawAndSettle();
+  EXPECT_EQ(heard, "DHS");
+  engine.DealPractice();
+  engine.DrawAndSettle();
+  ASSERT_TRUE(engine.DealReplay({9, 22, 35, 48, 1}, engine.PayTable(), 50));
+  engine.DrawAndSettle();
+  TPayTable table = engine.PayTable();
+  engine.SetPayTable(table);  // the same multipliers: nothing changed
+  table.SetLine(9, 250);
+  engine.SetPayTable(table);
+  EXPECT_EQ(heard, "DHSDSDSP");
+
+  engine.StopListening(id);
+  engine.Deal();
+  EXPECT_EQ(heard, "DHSDSDSP");
+}
+
 TEST(EngineBeforeStartUp, AFreshEngineCanAlreadyPlay) {
   TGameEngine engine;
   EXPECT_EQ(engine.View().TotalText, "1000");

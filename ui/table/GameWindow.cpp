@@ -478,20 +478,17 @@ void TGameWindow::DealClick() {
     DealHand();
   });
   ApplyView();
-  if (FAdvisor) FAdvisor->HandDealt();
 }
 
 void TGameWindow::DrawClick() {
   if (!AdvisorAllowsDraw()) return;
   Guard([this] { FEngine.DrawAndSettle(); });
   ApplyView();
-  if (FAdvisor) FAdvisor->HandDrawn();
 }
 
 void TGameWindow::HoldPanelClick(int position) {
   Guard([this, position] { FEngine.ToggleHold(position); });
   ApplyView();
-  if (FAdvisor) FAdvisor->HoldsChanged();
 }
 
 void TGameWindow::StatsButtonClick() {
@@ -584,7 +581,6 @@ void TGameWindow::PayoutsOptionsClick() {
     if (FPayoutsDialog) FPayoutsDialog->exec();
   });
   ApplyView();
-  if (FAdvisor) FAdvisor->PayTableChanged();
 }
 
 void TGameWindow::StrategyAdvisorClick() {
@@ -637,7 +633,6 @@ void TGameWindow::ReplayHand(const THandCards& cards, const TPayTable& table, st
       throw std::invalid_argument("The hand to replay is not five different cards");
   });
   ApplyView();
-  if (FAdvisor) FAdvisor->HandDealt();
 }
 
 bool TGameWindow::AdvisorAllowsDraw() {

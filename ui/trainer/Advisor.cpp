@@ -48,11 +48,12 @@ void GiveBackFreedMemory() {
 
 }  // namespace
 
-TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
+TAdvisor::TAdvisor(TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
                    std::int64_t sessionStart, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowDoesNotAcceptFocus),
       FEngine(engine),
+      FFollowed(engine),
       FScreen(screen),
       FKnownReturn(stored.Return),
       FSessionStart(sessionStart) {
@@ -68,9 +69,12 @@ TAdvisor::TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdviso
   ShowHand();
   ShowSession();
   FollowingChanged();
+  FListener = engine.Listen({[this] { HandDealt(); }, [this] { HoldsChanged(); },
+                             [this] { HandDrawn(); }, [this] { PayTableChanged(); }});
 }
 
 TAdvisor::~TAdvisor() {
+  FFollowed.StopListening(FListener);
   // The worker posts its results to this object; it must be done before the object goes.
   if (FWorker.joinable()) FWorker.join();
 }

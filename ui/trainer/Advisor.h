@@ -65,15 +65,11 @@ class TAdvisor : public QWidget {
   // window, beside which the advisor places itself when shown. `stored` gives the practice
   // switches their first state; the hands recorded in the hand history belong to the game
   // session started at `sessionStart` (seconds since 1970).
-  TAdvisor(const TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
+  // The advisor follows the engine's play through its listeners, as long as it lives.
+  TAdvisor(TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
            std::int64_t sessionStart, QWidget* parent);
   ~TAdvisor() override;
 
-  // Told by the game window after each of its handlers, once its controls show the change.
-  void HandDealt();
-  void HoldsChanged();
-  void HandDrawn();
-  void PayTableChanged();
   // Asked by the game window before a draw: false when the player, told what the hold
   // gives up, chose to change it. The hand is then left as it is.
   bool ConfirmDraw();
@@ -126,6 +122,11 @@ class TAdvisor : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Told by the engine after each step of play.
+  void HandDealt();
+  void HoldsChanged();
+  void HandDrawn();
+  void PayTableChanged();
   void BuildControls();
   void PlacePages();
   void PlaceBesideParent();
@@ -156,6 +157,9 @@ class TAdvisor : public QWidget {
   void ShowChartPage();
 
   const TGameEngine& FEngine;
+  // The engine we listen to, and the number our listener has there.
+  TGameEngine& FFollowed;
+  int FListener = 0;
   QSize FScreen;
   bool FPlaced = false;
   // The frame we were placed by, and whether it was our own.
