@@ -47,5 +47,8 @@ std::string Fixed(double value, int decimals);
 std::string Padded(std::string text, std::size_t width);
 std::string PadLeft(const std::string& text, std::size_t width);
 
+// The text as a JSON string, quotes and escapes included.
+std::string JsonString(std::string_view text);
+
 // The text without the blanks (spaces, tabs) around it.
 std::string_view TrimBlanks(std::string_view text);

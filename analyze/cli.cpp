@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -21,6 +22,8 @@
 #include "card_text.h"
 #include "odds.h"
 #include "play_stats.h"
+#include "risk.h"
+#include "risk_report.h"
 #include "simulate.h"
 #include "strategy_chart.h"
 #include "strategy_report.h"
@@ -38,9 +41,9 @@ struct TOptions {
   bool Help = false;
 };
 
-const std::set<std::string> kValueOptions = {"--paytable",  "--seed", "--hands", "--strategy",
-                                             "--bet",       "--total", "--since", "--max-lines",
-                                             "--hand"};
+const std::set<std::string> kValueOptions = {"--paytable", "--seed",     "--hands", "--strategy",
+                                             "--bet",      "--total",    "--since", "--max-lines",
+                                             "--hand",     "--bankroll", "--risk"};
 const std::set<std::string> kFlagOptions = {"--json", "--help"};
 
 // Every option is taken once at most, in either form ("--seed 5" or "--seed=5").
@@ -214,19 +217,24 @@ std::string DurationText(double seconds) {
   return std::to_string(s / 3600) + " h " + std::to_string(s / 60 % 60) + " min";
 }
 
-// The line that tells a player waiting at a terminal how far a simulation has got. Quiet for
-// the first second, so quick runs leave no trace; cleared at the end.
+// The line that tells a player waiting at a terminal how far a long run has got. Quiet for
+// the first second, so quick runs leave no trace; cleared at the end. The clock is read every
+// `every` steps; with a unit the line counts them ("40% of 20000 hands, 8192 hands/s"),
+// without one it gives the share done only.
 class TProgressLine {
  public:
-  TProgressLine(const TProgressOptions& options, long long hands, bool json)
+  TProgressLine(const TProgressOptions& options, long long total, bool json, long long every = 4096,
+                std::string unit = "hands")
       : FTerminal(json && options.OutputIsTerminal ? nullptr : options.Terminal),
         FSeconds(options.Seconds ? options.Seconds : SteadySeconds),
-        FHands(hands),
+        FTotal(std::max(total, 1LL)),
+        FEvery(std::max(every, 1LL)),
+        FUnit(std::move(unit)),
         FStart(FTerminal ? FSeconds() : 0) {}
 
   void Update(long long done) {
-    // The clock is read only every few thousand hands: a hand takes about a microsecond.
-    if (FTerminal && done % 4096 == 0) Redraw(done);
+    // A simulated hand takes about a microsecond: the clock is not read for every one.
+    if (FTerminal && done % FEvery == 0) Redraw(done);
   }
 
   void Finish() {
@@ -244,13 +252,16 @@ class TProgressLine {
   void Redraw(long long done) {
     const double now = FSeconds();
     const double elapsed = now - FStart;
-    if (elapsed < 1.0 || (FShown != 0 && now - FLastDraw < 0.25)) return;
+    if (elapsed < 1.0 || done <= 0 || (FShown != 0 && now - FLastDraw < 0.25)) return;
     FLastDraw = now;
     const double rate = static_cast<double>(done) / elapsed;
-    std::string text = std::string(kProgram) + ": " + std::to_string(100 * done / FHands) +
-                       "% of " + std::to_string(FHands) + " hands, " +
-                       std::to_string(std::llround(rate)) + " hands/s, " +
-                       DurationText(static_cast<double>(FHands - done) / rate) + " left";
+    std::string text = std::string(kProgram) + ": " + std::to_string(100 * done / FTotal) + "%";
+    if (FUnit.empty())
+      text += " counted, ";
+    else
+      text += " of " + std::to_string(FTotal) + " " + FUnit + ", " +
+              std::to_string(std::llround(rate)) + " " + FUnit + "/s, ";
+    text += DurationText(static_cast<double>(FTotal - done) / rate) + " left";
     const std::size_t length = text.size();
     if (length < FShown) text.append(FShown - length, ' ');
     *FTerminal << '\r' << text << std::flush;
@@ -259,7 +270,9 @@ class TProgressLine {
 
   std::ostream* FTerminal;
   std::function<double()> FSeconds;
-  long long FHands;
+  long long FTotal;
+  long long FEvery;
+  std::string FUnit;
   double FStart;
   double FLastDraw = 0;
   std::size_t FShown = 0;  // length of the line on the terminal, 0 when there is none
@@ -354,12 +367,123 @@ TStrategyRequest ParseStrategy(const TOptions& options) {
   return request;
 }
 
+// `risk`: a bankroll (--bankroll B) or the risk it may run (--risk R), over a number of hands
+// or playing on forever.
+struct TRiskRequest {
+  std::optional<long long> Bankroll;
+  std::optional<double> MaxRuin;
+  std::optional<long long> Hands;  // nothing: forever
+  bool Json = false;
+};
+
+// "0.05" or "5%", strictly between 0 and 1.
+double ParseRisk(const std::string& text) {
+  const auto bad = [&] {
+    return TUsageError("bad --risk " + Quoted(text) +
+                       ": expected a chance between 0 and 1, such as 0.05 or 5%");
+  };
+  std::string_view number = TrimBlanks(text);
+  const bool percent = !number.empty() && number.back() == '%';
+  if (percent) number = TrimBlanks(number.substr(0, number.size() - 1));
+  double value = 0;
+  const auto [end, problem] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (number.empty() || problem != std::errc() || end != number.data() + number.size() ||
+      !std::isfinite(value))
+    throw bad();
+  if (percent) value /= 100;
+  if (!(value > 0 && value < 1)) throw bad();
+  return value;
+}
+
+TRiskRequest ParseRiskRequest(const TOptions& options) {
+  TRiskRequest request;
+  const bool bankroll = options.Values.count("--bankroll") != 0;
+  const bool risk = options.Values.count("--risk") != 0;
+  if (bankroll && risk) throw TUsageError("--bankroll and --risk do not go together");
+  if (!bankroll && !risk) throw TUsageError("--bankroll or --risk is required");
+  if (bankroll)
+    request.Bankroll = NumberOption(options, "--bankroll", 1, kMaxRiskBankroll, std::nullopt);
+  if (risk) request.MaxRuin = ParseRisk(options.Values.at("--risk"));
+  const auto hands = options.Values.find("--hands");
+  if (hands == options.Values.end()) throw TUsageError("--hands is required");
+  if (TrimBlanks(hands->second) != "forever") {
+    const auto value = ParseSignedDecimal(TrimBlanks(hands->second), 1, kMaxRiskHands);
+    if (!value)
+      throw TUsageError("bad --hands " + Quoted(hands->second) + ": expected a whole number 1.." +
+                        std::to_string(kMaxRiskHands) + " or forever");
+    request.Hands = *value;
+  }
+  request.Json = options.Json;
+  return request;
+}
+
+// One hand's exact pay under best play, with the return report it comes from. Another game
+// (--game ID with --pays or --preset) brings its own report and pay table in here.
+struct THandPays {
+  TReturnReport Report;
+  TPayDistribution Pays;
+};
+
+THandPays HandPaysOf(const TStoredPayTable& table) {
+  const auto tables = TDrawTables::Build(2);
+  THandPays hand;
+  hand.Report = ComputeReturn(*tables, table.Table, 2);
+  hand.Pays = PayDistributionOf(hand.Report, table.Table);
+  return hand;
+}
+
+int RunRisk(const TStoredPayTable& table, const TRiskRequest& request,
+            const TProgressOptions& progressOptions, std::ostream& out) {
+  const THandPays hand = HandPaysOf(table);
+  TRiskAnswer answer;
+  answer.PayTable.assign(table.Table.H.begin(), table.Table.H.end());
+  answer.Origin = table.Origin;
+  answer.ReturnText = hand.Report.ReturnPercentText(4);
+  answer.ReturnJson = hand.Report.ReturnPercentText(6);
+  answer.ReturnsOverOne = ReturnsOverOne(hand.Pays);
+  answer.Hands = request.Hands;
+  answer.AskedRisk = request.MaxRuin;
+  answer.Bankroll = request.Bankroll;
+  if (request.Hands) {
+    // The bankroll's search counts the hands once backwards, the session once forwards.
+    const long long hands = *request.Hands;
+    TProgressLine progress(progressOptions, request.MaxRuin ? 2 * hands : hands, request.Json, 1,
+                           "");
+    long long counted = 0;
+    TRiskControl control;
+    control.Progress = [&](long long done, long long) { progress.Update(counted + done); };
+    if (request.MaxRuin) {
+      answer.Need = BankrollForRisk(hand.Pays, *request.MaxRuin, hands, control);
+      answer.Bankroll = answer.Need->Bankroll;
+      counted = hands;
+    }
+    answer.Session = SessionRisk(hand.Pays, *answer.Bankroll, hands, control);
+    progress.Finish();
+  } else if (request.MaxRuin) {
+    answer.Need = LongRunBankrollForRisk(hand.Pays, *request.MaxRuin);
+    if (answer.Need) {
+      answer.Bankroll = answer.Need->Bankroll;
+      answer.LongRunRuin = answer.Need->Ruin;
+    }
+  } else {
+    answer.LongRunRuin = LongRunRuin(hand.Pays, *answer.Bankroll);
+  }
+  if (request.Json) {
+    WriteRiskJson(out, answer);
+    return kExitOk;
+  }
+  PrintPayTable(out, table);
+  WriteRiskText(out, answer);
+  return kExitOk;
+}
+
 struct TRequest {
-  std::string Command;  // help, return, advise, simulate, strategy or history
+  std::string Command;  // help, return, advise, simulate, strategy, history or risk
   std::optional<THandCards> Cards;
   std::optional<TSimulationRequest> Simulation;
   std::optional<TStrategyRequest> Strategy;
   std::optional<THistoryRequest> History;
+  std::optional<TRiskRequest> Risk;
   std::optional<TPayTable> GivenPayTable;
 };
 
@@ -423,13 +547,16 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   const std::string& command = options.Command;
   if (command.empty()) throw TUsageError("no command given (try --help)");
   if (command != "help" && command != "return" && command != "advise" && command != "simulate" &&
-      command != "strategy" && command != "history")
+      command != "strategy" && command != "history" && command != "risk")
     throw TUsageError("unknown command " + Quoted(command) + " (try --help)");
   if (command != "advise" && !options.Words.empty())
     throw TUsageError("unexpected argument " + Quoted(options.Words.front()));
   if (command != "simulate") RejectOptions(options, {"--seed", "--strategy", "--bet", "--total"});
-  if (command != "simulate" && command != "strategy") RejectOptions(options, {"--hands"});
-  if (options.Json && command != "simulate" && command != "strategy" && command != "history")
+  if (command != "simulate" && command != "strategy" && command != "risk")
+    RejectOptions(options, {"--hands"});
+  if (command != "risk") RejectOptions(options, {"--bankroll", "--risk"});
+  if (options.Json && command != "simulate" && command != "strategy" && command != "history" &&
+      command != "risk")
     throw TUsageError("--json does not apply to " + command);
   if (command != "strategy") RejectOptions(options, {"--max-lines", "--hand"});
   if (command != "history") RejectOptions(options, {"--since"});
@@ -439,6 +566,7 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   if (command == "simulate") request.Simulation = ParseSimulation(options);
   if (command == "strategy") request.Strategy = ParseStrategy(options);
   if (command == "history") request.History = ParseHistory(options);
+  if (command == "risk") request.Risk = ParseRiskRequest(options);
   const auto given = options.Values.find("--paytable");
   if (given != options.Values.end()) request.GivenPayTable = ParsePayTable(given->second);
   return request;
@@ -466,6 +594,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (request.Command == "return") return RunReturn(table, out);
   if (request.Command == "advise") return RunAdvise(table, *request.Cards, out);
   if (request.Command == "strategy") return RunStrategy(table, *request.Strategy, input, out);
+  if (request.Command == "risk") return RunRisk(table, *request.Risk, progress, out);
   return RunSimulate(table, *request.Simulation, progress, out);
 }
 
@@ -544,6 +673,23 @@ Commands:
                            bad input). --json prints one JSON document instead. The file
                            is only read, never created or changed; without one the
                            summary is empty, with a note.
+  risk (--bankroll B | --risk R) --hands N|forever [--json]
+                           How a session of N hands from a bankroll of B bets goes
+                           (one bet = one hand's stake, best play throughout), counted
+                           exactly from the chance of every final hand: the chance of
+                           ruin (the bankroll falls below one bet before the N hands
+                           are played), the chances of being ahead, even and behind
+                           after them (ruined sessions are behind), the expected
+                           result, its standard deviation and its 5th, 50th and 95th
+                           percentiles. B is 1..1000000000, N 1..100000.
+                           --risk R (between 0 and 1, such as 0.05 or 5%) instead
+                           finds the smallest bankroll whose chance of ruin within N
+                           hands is at most R, and gives its session. --hands forever
+                           gives the chance of ever being ruined playing on: below 1
+                           only for a table that returns over 100%. --json prints
+                           one JSON object. A count that takes over a second shows its
+                           progress on standard error when that is a terminal, as
+                           simulate does.
   help                     This text.
 
 Options:

@@ -23,23 +23,6 @@ std::string ExampleText(const TChartLine& line) {
   return held + " |" + (drawn.empty() ? "" : " ") + drawn;
 }
 
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-      quoted += buffer;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
-
 void WriteCardsJson(std::ostream& out, const THandCards& cards, std::uint8_t mask) {
   out << '[';
   bool first = true;

@@ -6,7 +6,9 @@
 // tables included (BM_ChartFromScratch; BM_ChartWithBuiltTables without them); `advise`
 // under 2 ms per hand (BM_AdviseHand, and BM_AdviseFromScratch for a whole one-hand run);
 // `simulate --strategy none` at least 2 million hands per second (BM_SimulateNone, items
-// per second).
+// per second); `risk` over 10,000 hands from 2,000 bets under 1 s as a whole process
+// (BM_RiskCommand/0), and `risk --risk 5%` over 10,000 hands under 2 s (BM_RiskCommand/1);
+// BM_SessionRisk and BM_BankrollForRisk time the counts alone.
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +20,7 @@
 
 #include "card_text.h"
 #include "odds.h"
+#include "risk.h"
 #include "simulate.h"
 #include "strategy_chart.h"
 
@@ -160,6 +163,53 @@ void BM_SimulateOptimal(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SimulateOptimal);
+
+// 9/6 Jacks or Better: the table of the published risk figures.
+const TPayDistribution& NineSixPays() {
+  static const TPayDistribution pays = [] {
+    TPayTable table;
+    table.H = {0, 1, 2, 3, 5, 8, 24, 49, 799};
+    return PayDistributionOf(ComputeReturn(Tables(), table, 2), table);
+  }();
+  return pays;
+}
+
+// The whole command: start-up, tables, return, the count, output.
+void BM_RiskCommand(benchmark::State& state) {
+  const std::string command = std::string(LUMARO_ANALYZE_PROGRAM) +
+                              " risk --paytable 0,1,2,3,5,8,24,49,799 --hands 10000 " +
+                              (state.range(0) ? "--risk 5%" : "--bankroll 2000") + " >/dev/null";
+  for (auto _ : state)
+    if (std::system(command.c_str()) != 0) state.SkipWithError("lumaro-analyze failed");
+}
+BENCHMARK(BM_RiskCommand)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Fastest);
+
+// Session figures by hands and bankroll.
+void BM_SessionRisk(benchmark::State& state) {
+  NineSixPays();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(SessionRisk(NineSixPays(), state.range(1), state.range(0))->Ruin);
+}
+BENCHMARK(BM_SessionRisk)
+    ->Args({1600, 160})
+    ->Args({10000, 2000})
+    ->Args({100000, 2000})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_BankrollForRisk(benchmark::State& state) {
+  NineSixPays();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(BankrollForRisk(NineSixPays(), 0.05, state.range(0))->Bankroll);
+}
+BENCHMARK(BM_BankrollForRisk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

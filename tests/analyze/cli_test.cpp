@@ -89,6 +89,27 @@ TEST(Cli, BadInputGivesOneLineAndExitCodeTwo) {
       {{"return", "--hands", "5"}, "--hands does not apply to return"},
       {{"advise", "AS KH TD 2C 9S", "--hand", "AS KH TD 2C 9S"}, "--hand does not apply to advise"},
       {{"return", "--paytable", "0,1,2,3,4,7,11,49,2147483648"}, "malformed pay table"},
+      {{"risk", "--hands", "10"}, "--bankroll or --risk is required"},
+      {{"risk", "--bankroll", "10"}, "--hands is required"},
+      {{"risk", "--bankroll", "10", "--risk", "0.1", "--hands", "5"}, "--bankroll and --risk do"},
+      {{"risk", "--bankroll", "0", "--hands", "5"},
+       "bad --bankroll '0': expected a whole number 1.."},
+      {{"risk", "--bankroll", "1.5", "--hands", "5"}, "bad --bankroll '1.5'"},
+      {{"risk", "--bankroll", "1000000001", "--hands", "5"}, "bad --bankroll"},
+      {{"risk", "--bankroll", "5", "--hands", "0"},
+       "bad --hands '0': expected a whole number 1..100000 or forever"},
+      {{"risk", "--bankroll", "5", "--hands", "100001"}, "bad --hands '100001'"},
+      {{"risk", "--bankroll", "5", "--hands", "always"}, "bad --hands 'always'"},
+      {{"risk", "--risk", "1", "--hands", "5"},
+       "bad --risk '1': expected a chance between 0 and 1"},
+      {{"risk", "--risk", "0%", "--hands", "5"}, "bad --risk '0%'"},
+      {{"risk", "--risk", "120%", "--hands", "5"}, "bad --risk '120%'"},
+      {{"risk", "--risk", "nan", "--hands", "5"}, "bad --risk 'nan'"},
+      {{"risk", "--risk", "0.05x", "--hands", "5"}, "bad --risk '0.05x'"},
+      {{"risk", "--bankroll", "5", "--hands", "5", "--seed", "1"}, "--seed does not apply to risk"},
+      {{"return", "--bankroll", "5"}, "--bankroll does not apply to return"},
+      {{"simulate", "--seed", "1", "--hands", "1", "--risk", "0.1"},
+       "--risk does not apply to simulate"},
   };
   for (const auto& [args, message] : cases) {
     const TRun run = RunTool(args);
@@ -201,6 +222,24 @@ TEST(Cli, SimulateShowsProgressOnATerminalOnlyWhenSlow) {
   EXPECT_NE(runWithClock(0.5, {"--json"}, false).second, "");
 }
 
+// A count reads the clock after every hand it counts, and says how far it has got in percent.
+TEST(Cli, RiskShowsItsProgressOnATerminal) {
+  const std::vector<std::string> args = {"risk", "--risk", "0.1", "--hands", "40"};
+  std::ostringstream terminal;
+  double now = 0;
+  TProgressOptions progress;
+  progress.Terminal = &terminal;
+  progress.Seconds = [&now] { return now += 0.3; };
+  const TRun run = RunTool(args, progress);
+  ASSERT_EQ(run.Code, kExitOk) << run.Err;
+  EXPECT_EQ(run.Out, RunTool(args).Out);
+  const std::string shown = terminal.str();
+  // Both counts, 80 hands in all: the first frame after a second, at the fourth hand.
+  EXPECT_EQ(shown.rfind("\rlumaro-analyze: 5% counted, 23 s left\r", 0), 0u) << shown;
+  EXPECT_NE(shown.find("\rlumaro-analyze: 100% counted, 0 s left\r"), std::string::npos);
+  EXPECT_EQ(shown.back(), '\r');
+}
+
 // Blanks around numbers and names count for nothing, whichever the option.
 TEST(Cli, BlanksAroundValuesAreIgnoredForEveryOption) {
   const TRun blanks =
@@ -281,6 +320,68 @@ TEST(Cli, StrategyJudgesHandsAsTextOrOneJsonDocument) {
   EXPECT_EQ(std::count(doc.begin(), doc.end(), '\n'), 1);
   EXPECT_EQ(std::count(doc.begin(), doc.end(), '{'), std::count(doc.begin(), doc.end(), '}'));
   EXPECT_EQ(std::count(doc.begin(), doc.end(), '['), std::count(doc.begin(), doc.end(), ']'));
+}
+
+TEST(Cli, RiskPrintsTheSessionOrTheBankrollForARisk) {
+  const TRun text = RunTool({"risk", "--bankroll", "160", "--hands", "1600"});
+  ASSERT_EQ(text.Code, kExitOk) << text.Err;
+  EXPECT_EQ(text.Loads, 1);
+  const auto lines = Lines(text.Out);
+  ASSERT_EQ(lines.size(), 8u) << text.Out;
+  EXPECT_EQ(lines[0], "Pay table H1..H9: 0,1,2,3,5,8,24,49,799 (player's file)");
+  EXPECT_EQ(lines[2], "Bankroll 160 bets, 1600 hands, best play throughout");
+  EXPECT_EQ(lines[3], "Chance of ruin within 1600 hands: 8.15%");
+  EXPECT_EQ(lines[6].rfind("Percentiles of the result after 1600 hands: 5th -160 bets (ruined), "
+                           "50th -",
+                           0),
+            0u)
+      << lines[6];
+
+  const TRun json = RunTool(
+      {"risk", "--risk", "5%", "--hands=1000", "--json", "--paytable", "0,1,2,3,5,8,24,49,799"});
+  ASSERT_EQ(json.Code, kExitOk) << json.Err;
+  const std::string& doc = json.Out;
+  EXPECT_EQ(doc.rfind("{\"paytable\":[0,1,2,3,5,8,24,49,799],\"origin\":\"--paytable\","
+                      "\"return\":99.543904,\"returnsOver100\":false,\"hands\":1000,"
+                      "\"risk\":0.05,\"bankroll\":132,\"ruinOneBetLess\":0.05",
+                      0),
+            0u)
+      << doc;
+  for (const char* key : {"\"ruin\":0.049", "\"ahead\":", "\"even\":", "\"behind\":",
+                          "\"expected\":-", "\"standardDeviation\":", "\"percentiles\":{\"5\":-"})
+    EXPECT_NE(doc.find(key), std::string::npos) << key;
+  EXPECT_EQ(std::count(doc.begin(), doc.end(), '\n'), 1);
+}
+
+// Playing on forever: certain ruin said so under 100 %, a chance and a bankroll above it.
+TEST(Cli, RiskForeverSaysWhenRuinIsCertain) {
+  const TRun under = RunTool({"risk", "--bankroll", "5000", "--hands", "forever"});
+  ASSERT_EQ(under.Code, kExitOk) << under.Err;
+  EXPECT_NE(under.Out.find("Long-run chance of ruin: 100% (certain: the table returns 99.5439%, "
+                           "not over 100%"),
+            std::string::npos)
+      << under.Out;
+  const TRun none = RunTool({"risk", "--risk", "0.01", "--hands", "forever", "--json"});
+  ASSERT_EQ(none.Code, kExitOk) << none.Err;
+  EXPECT_NE(none.Out.find("\"hands\":\"forever\",\"risk\":0.01,\"bankroll\":null,\"ruin\":null}"),
+            std::string::npos)
+      << none.Out;
+
+  const std::vector<std::string> over = {"--paytable", "0,1,2,3,5,8,24,49,3999", "--hands",
+                                         "forever", "--json"};
+  std::vector<std::string> bankroll = {"risk", "--bankroll", "5336"};
+  bankroll.insert(bankroll.end(), over.begin(), over.end());
+  std::vector<std::string> risk = {"risk", "--risk", "0.01"};
+  risk.insert(risk.end(), over.begin(), over.end());
+  const TRun found = RunTool(risk);
+  ASSERT_EQ(found.Code, kExitOk) << found.Err;
+  const std::size_t at = found.Out.find("\"bankroll\":");
+  ASSERT_NE(at, std::string::npos) << found.Out;
+  EXPECT_EQ(found.Out.substr(at, 16), "\"bankroll\":5336,") << found.Out;
+  const TRun given = RunTool(bankroll);
+  ASSERT_EQ(given.Code, kExitOk) << given.Err;
+  EXPECT_NE(given.Out.find("\"returnsOver100\":true"), std::string::npos);
+  EXPECT_NE(given.Out.find("\"ruin\":0.0099"), std::string::npos) << given.Out;
 }
 
 TEST(Cli, ReturnPrintsTheExactReturnAndEveryCategory) {

@@ -32,3 +32,6 @@ if(EXISTS ${WORK}/Quorvel.ini)
 endif()
 file(WRITE ${WORK}/Quorvel.ini "[Payouts]\nH9=799\nH8=49\nH7=24\nH6=8\nH5=5\n")
 expect(0 "Return under optimal play: 99.5439%" "^$" return)
+# The player's table from Quorvel.ini, and a bankroll that is no whole number of bets.
+expect(0 "Chance of ruin within 1600 hands: 8.15%" "^$" risk --bankroll 160 --hands 1600)
+expect(2 "^$" "^lumaro-analyze: bad --bankroll '-3'[^\n]*\n$" risk --bankroll -3 --hands 1600)
