@@ -3,7 +3,6 @@
 #include "game_engine.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <limits>
 
 #include "hand_cycle.h"
@@ -11,17 +10,11 @@
 
 namespace {
 
-// Appended piece by piece: "literal" + std::string makes GCC 12 at -O3 warn falsely
-// (-Wrestrict) about the insert at the front.
-std::string Joined(std::initializer_list<std::string_view> pieces) {
-  std::string text;
-  for (std::string_view piece : pieces) text += piece;
-  return text;
+// A text of the view and its wording, always set together.
+void Say(std::string& text, TWording& wording, TWording said) {
+  text = EnglishText(said);
+  wording = std::move(said);
 }
-
-const std::string kBlank = " ";
-const std::string kTwoBlanks = "  ";
-const std::string kPracticeText = "Practice hand: no money moves";
 
 // Five different playing cards.
 bool IsDealableHand(const THandCards& cards) {
@@ -48,17 +41,12 @@ void DealGivenFive(TDeck& deck, TRandomSource& random, const THandCards& cards) 
 }
 
 // What a settled practice hand would have done to the total, which stays as it is.
-std::string PracticeMoneyText(const TSettledHand& hand, std::int32_t bet, const TPayTable& table,
-                              std::int32_t total) {
-  std::string text = "Practice hand: ";
-  if (!hand.Won) {
-    text += Joined({"it would cost ", std::to_string(bet)});
-  } else if (const std::int64_t multiplier = table.Line(PayLineOf(hand.Outcome)); multiplier != 0) {
-    text += Joined({"it would pay ", std::to_string(multiplier * bet)});
-  } else {
-    text += "the bet would come back";
-  }
-  return Joined({text, ". Total stays ", std::to_string(total)});
+TSentence PracticeMoneySentence(const TSettledHand& hand, std::int32_t bet, const TPayTable& table,
+                                std::int32_t total) {
+  if (!hand.Won) return {snPracticeCost, {bet, total}};
+  if (const std::int64_t multiplier = table.Line(PayLineOf(hand.Outcome)); multiplier != 0)
+    return {snPracticePay, {multiplier * bet, total}};
+  return {snPracticeEven, {total}};
 }
 
 }  // namespace
@@ -88,7 +76,7 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
   FDeck.Position = 0;
   ShowTotal();
   FDeck.Fill();
-  FView.MoneyMessage = kBlank;
+  Say(FView.MoneyMessage, FView.MoneyWording, {{snBlank}});
   FView.DrawVisible = false;
   FView.DealVisible = true;
   FView.WinIconVisible = false;
@@ -155,11 +143,12 @@ void TGameEngine::ShowDealtHand() {
   FView.Cards = FHand.Cards;
   FPhase = gpDealt;
   FView.DrawVisible = true;
-  FView.MoneyMessage = kBlank;
+  Say(FView.MoneyMessage, FView.MoneyWording, {{snBlank}});
   FView.DealVisible = false;
   FView.WinIconVisible = false;
-  FView.HandText = kTwoBlanks;
-  FView.SecondMessage = FPractice.Active ? kPracticeText : kTwoBlanks;
+  Say(FView.HandText, FView.HandWording, {{snTwoBlanks}});
+  Say(FView.SecondMessage, FView.SecondWording,
+      {{FPractice.Active ? snPracticeHand : snTwoBlanks}});
   for (int i = 0; i < kHandSize; ++i) {
     FView.HoldPanels[i].Enabled = true;
     SetMark(i, hmDraw);
@@ -192,12 +181,12 @@ void TGameEngine::DrawAndSettle() {
 
 void TGameEngine::SettleForMoney() {
   const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FBet, FPayTable);
-  FView.HandText = OutcomeText(hand.Outcome);
+  Say(FView.HandText, FView.HandWording, {{OutcomeSentence(hand.Outcome)}});
   RecordResult(hand.Result.Category, hand.Won);
 
   if (!hand.Won) {
     FTotal = hand.Total;
-    FView.MoneyMessage = Joined({"You Lost Total is now ", std::to_string(FTotal)});
+    Say(FView.MoneyMessage, FView.MoneyWording, {{snLost, {FTotal}}});
   } else {
     if (OnWinSound) OnWinSound(PayLineOf(hand.Outcome));
     FView.WinIconVisible = true;
@@ -205,10 +194,9 @@ void TGameEngine::SettleForMoney() {
     // Credited only after the sound: the window shows the hand before the money.
     FTotal = hand.Total;
     if (multiplier == 0)
-      FView.MoneyMessage = Joined({"You Win Total is now ", std::to_string(FTotal)});
+      Say(FView.MoneyMessage, FView.MoneyWording, {{snWin, {FTotal}}});
     else
-      FView.MoneyMessage = Joined({"*Bonus* ", std::to_string(multiplier + 1),
-                                   "X  Paid You Win! Total is now ", std::to_string(FTotal)});
+      Say(FView.MoneyMessage, FView.MoneyWording, {{snBonus, {multiplier + 1, FTotal}}});
   }
   UpdateDisplay();
   if (OnUpdateDisplay) OnUpdateDisplay();
@@ -217,9 +205,10 @@ void TGameEngine::SettleForMoney() {
 void TGameEngine::SettlePractice() {
   // Judged as any hand, but the total, the statistics and the sound are left alone.
   const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FPractice.Bet, FPractice.PayTable);
-  FView.HandText = OutcomeText(hand.Outcome);
+  Say(FView.HandText, FView.HandWording, {{OutcomeSentence(hand.Outcome)}});
   FView.WinIconVisible = hand.Won;
-  FView.MoneyMessage = PracticeMoneyText(hand, FPractice.Bet, FPractice.PayTable, FTotal);
+  Say(FView.MoneyMessage, FView.MoneyWording,
+      {PracticeMoneySentence(hand, FPractice.Bet, FPractice.PayTable, FTotal)});
   ShowTotal();
   MarkOver();
   if (OnUpdateDisplay) OnUpdateDisplay();
@@ -249,8 +238,8 @@ void TGameEngine::MarkOver() {
 }
 
 void TGameEngine::ShowStats() {
-  FView.MoneyMessage = FStats.SummaryText();
-  FView.SecondMessage = FStats.HighHandsText();
+  Say(FView.MoneyMessage, FView.MoneyWording, FStats.SummaryWording());
+  Say(FView.SecondMessage, FView.SecondWording, FStats.HighHandsWording());
 }
 
 bool TGameEngine::SetBet(std::int32_t value) {
@@ -275,15 +264,15 @@ void TGameEngine::SetMark(int index, THoldMark mark) {
   THoldPanelView& panel = FView.HoldPanels[index];
   switch (mark) {
     case hmDraw:
-      panel.Caption = "Draw";
+      Say(panel.Caption, panel.CaptionWording, {{snHoldDraw}});
       panel.Color = clBtnFace;
       break;
     case hmHold:
-      panel.Caption = "Hold";
+      Say(panel.Caption, panel.CaptionWording, {{snHoldHold}});
       panel.Color = clRed;
       break;
     case hmOver:
-      panel.Caption = "Over";
+      Say(panel.Caption, panel.CaptionWording, {{snHoldOver}});
       panel.Color = clBlue;
       break;
   }

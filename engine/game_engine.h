@@ -16,6 +16,7 @@
 #include "color_values.h"
 #include "evaluator.h"
 #include "play_stats.h"
+#include "sentences.h"
 #include "settlement.h"
 
 enum TGamePhase : std::uint8_t { gpIdle = 0, gpDealt = 1, gpSettled = 2 };
@@ -40,21 +41,27 @@ struct THand {
 
 struct THoldPanelView {
   std::string Caption;
+  TWording CaptionWording;  // what the caption says (sentences.h)
   TColorValue Color = clBtnFace;
   bool Enabled = true;
 };
 
-// Everything the window shows of the play cycle, control by control.
+// Everything the window shows of the play cycle, control by control. Each text comes with its
+// wording, the sentences it says and their numbers, from which the window shows it in the
+// player's language (sentences.h).
 struct TGameView {
   std::array<cdCardDeck, kHandSize> Cards{};         // the five cards, left to right
   std::array<THoldPanelView, kHandSize> HoldPanels;  // the panels under the cards
   std::string HandText;                              // the hand after the draw
-  std::string MoneyMessage;                          // first message line
-  std::string SecondMessage;                         // second message line
-  std::string TotalText;                             // the total
-  bool WinIconVisible = false;                       // the win picture
-  bool DealVisible = true;                           // "Deal"
-  bool DrawVisible = false;                          // "Draw"
+  TWording HandWording;
+  std::string MoneyMessage;  // first message line
+  TWording MoneyWording;
+  std::string SecondMessage;  // second message line
+  TWording SecondWording;
+  std::string TotalText;        // the total
+  bool WinIconVisible = false;  // the win picture
+  bool DealVisible = true;      // "Deal"
+  bool DrawVisible = false;     // "Draw"
   std::int32_t BetValue = kMinBet;
   std::int32_t BetMaximum = kMaxBet;
   bool BetReadOnly = false;

@@ -10,11 +10,6 @@ void CountOne(std::int32_t& counter) {
   if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
 }
 
-// Labels of categories 3..9 in the high-hands line.
-constexpr std::array<std::string_view, 7> kHighHandLabels = {
-    " 3 of a Kind=", " Straights=",      " Flushs=",     " Full House=",
-    " 4 of a Kind=", " Straight Flush=", " Royal Flush="};
-
 }  // namespace
 
 void TPlayStats::Record(THandCategory category, bool won) {
@@ -32,19 +27,28 @@ std::optional<int> TPlayStats::WinningPercentage() const {
 }
 
 std::string TPlayStats::SummaryText() const {
-  return "Player has Won " + std::to_string(HandsWon) + " hands and Lost " +
-         std::to_string(HandsLost) + " Total Pairs =" + std::to_string(CategoryCount[hcPair]);
+  return EnglishText(SummaryWording());
+}
+
+TWording TPlayStats::SummaryWording() const {
+  return {{snSummary, {HandsLost, CategoryCount[hcPair]}, HandsWon}};
 }
 
 std::string TPlayStats::HighHandsText() const {
-  std::string line = " ";
+  return EnglishText(HighHandsWording());
+}
+
+TWording TPlayStats::HighHandsWording() const {
+  // Two pair opens the line; without it the line starts with a blank. Each hand above it
+  // that has come up adds its item, in category order.
+  TWording line;
   if (CategoryCount[hcTwoPair] > 0)
-    line = "High Hands Two Pair=" + std::to_string(CategoryCount[hcTwoPair]);
-  for (int c = hcThreeOfAKind; c <= hcRoyalFlush; ++c) {
-    if (CategoryCount[c] > 0) {
-      line += kHighHandLabels[c - hcThreeOfAKind];
-      line += std::to_string(CategoryCount[c]);
-    }
-  }
+    line.push_back({snHighTwoPair, {CategoryCount[hcTwoPair]}});
+  else
+    line.push_back({snBlank});
+  for (int c = hcThreeOfAKind; c <= hcRoyalFlush; ++c)
+    if (CategoryCount[c] > 0)
+      line.push_back({static_cast<TSentenceId>(int{snHighThreeOfAKind} + (c - hcThreeOfAKind)),
+                      {CategoryCount[c]}});
   return line;
 }

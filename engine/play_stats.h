@@ -10,11 +10,31 @@
 #include <string_view>
 
 #include "evaluator.h"
+#include "sentences.h"
 
 // Headings of the statistics grid, one per hand category, in category order.
 inline constexpr std::array<std::string_view, kHandCategoryCount> kGridHeadings = {
-    "No Pair", "Pairs",      "2 Pair",      "3 of a Kind",    "Straight",
-    "Flush",   "Full House", "4 of a Kind", "Straight Flush", "Royal Flush"};
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "No Pair"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "Pairs"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "2 Pair"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "3 of a Kind"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "Straight"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "Flush"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "Full House"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "4 of a Kind"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "Straight Flush"),
+    //: A column heading of the statistics grid, over the count of these hands.
+    LUMARO_TEXT("TGameView", "Royal Flush"),
+};
 
 struct TPlayStats {
   std::int32_t HandsWon = 0;
@@ -29,6 +49,8 @@ struct TPlayStats {
   std::optional<int> WinningPercentage() const;
   // "Player has Won 3 hands and Lost 5 Total Pairs =4"
   std::string SummaryText() const;
+  TWording SummaryWording() const;
   // The hands above one pair that have come up, or " " when none has.
   std::string HighHandsText() const;
+  TWording HighHandsWording() const;
 };

@@ -25,14 +25,15 @@ int PayLineOf(TOutcome outcome) {
   return outcome < ocHighPair ? 0 : outcome - 1;
 }
 
+static_assert(int{snNoPair} + int{ocRoyalFlush} == int{snRoyalFlush},
+              "one sentence per outcome, in order");
+
+TSentenceId OutcomeSentence(TOutcome outcome) {
+  return static_cast<TSentenceId>(int{snNoPair} + (outcome < kOutcomeCount ? int{outcome} : 0));
+}
+
 std::string_view OutcomeText(TOutcome outcome) {
-  static constexpr std::array<std::string_view, kOutcomeCount> kTexts = {
-      "Player has No Pair ", "Player has One Pair",        "Player has pair of Jacks or Better",
-      "Player has Two Pair", "Player has Three of a Kind", "Player has a Straight",
-      "Player has a Flush",  "Player has a Full House",    "Wow! Four of a Kind",
-      "Wow! Straight Flush", "Wow! Royal Flush",
-  };
-  return kTexts[outcome < kOutcomeCount ? outcome : ocNoPair];
+  return SentenceTemplate(OutcomeSentence(outcome));
 }
 
 std::int32_t ClampMoney(std::int64_t value) {

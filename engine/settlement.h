@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "evaluator.h"
+#include "sentences.h"
 
 inline constexpr int kPayLines = 9;
 inline constexpr std::int32_t kMinBet = 5;
@@ -57,6 +58,7 @@ inline bool IsWin(TOutcome outcome) {
   return PayLineOf(outcome) != 0;
 }
 // What the machine says of the hand ("Player has a Flush").
+TSentenceId OutcomeSentence(TOutcome outcome);
 std::string_view OutcomeText(TOutcome outcome);
 
 // Money is 32-bit; anything beyond is held at the limit instead of wrapping.

@@ -10,6 +10,7 @@
 #include "PayoutsDialog.h"
 #include "Scaling.h"
 #include "ShutdownSignals.h"
+#include "Translations.h"
 
 int main(int argc, char* argv[]) {
   CatchShutdownSignals();
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Lumaro"));
   // The desktop entry's name, so the desktop groups the window under its menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral(LUMARO_APP_ID));
+  // The player's language for every text from here on; it outlives every window.
+  const TInstalledLanguage language(PlayersLanguage());
   // The window's own icon in the sizes a title bar and a task switcher show; the desktop
   // takes larger ones from the icon theme. Each size is copied into the window's X property.
   QIcon icon;

@@ -587,3 +587,43 @@ TEST(StoredValues, TheTableAgreesWithThePayTableAndNamesEachKeyOnce) {
   EXPECT_TRUE(WrittenAtClose(skH2, 0));
   EXPECT_FALSE(TakenAtStartUp(skH2, 0));
 }
+
+// The window shows each text of the view from its wording: whatever the engine does, the
+// wording must say what the text says, or a player in another language reads something else.
+TEST_F(TEngineFixture, EveryTextOfTheViewIsWhatItsWordingSays) {
+  const auto check = [this](const char* step) {
+    SCOPED_TRACE(step);
+    EXPECT_EQ(EnglishText(view().HandWording), view().HandText);
+    EXPECT_EQ(EnglishText(view().MoneyWording), view().MoneyMessage);
+    EXPECT_EQ(EnglishText(view().SecondWording), view().SecondMessage);
+    for (const THoldPanelView& panel : view().HoldPanels)
+      EXPECT_EQ(EnglishText(panel.CaptionWording), panel.Caption);
+  };
+  check("start");
+  for (const std::uint32_t seed :
+       {kSeedNoPair, kSeedNines, kSeedAces, kSeedTwoPair, kSeedTrips, kSeedStraight, kSeedFlush,
+        kSeedFullHouse, kSeedQuads, kSeedStraightFlush, kSeedRoyal}) {
+    DealFrom(seed);
+    check("deal");
+    engine.ToggleHold(2);
+    check("hold");
+    engine.ToggleHold(2);
+    for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
+    engine.DrawAndSettle();
+    check("draw");
+    engine.ShowStats();
+    check("stats");
+  }
+  // Lost, the bet back (a paying pair at multiplier 0) and a win.
+  for (const std::uint32_t seed : {kSeedNoPair, kSeedAces, kSeedFlush}) {
+    engine.Random().Seed = seed;
+    engine.DealPractice();
+    check("practice deal");
+    for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
+    engine.DrawAndSettle();
+    check("practice draw");
+  }
+  engine.SetTotal(-5);
+  PlayKept(kSeedNoPair);
+  check("below zero");
+}

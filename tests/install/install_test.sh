@@ -4,7 +4,8 @@
 # Installs the build to a scratch prefix, as far from the build tree as a player's copy,
 # checks what lands there and validates the desktop files, then starts the installed game
 # from its menu entry's command under Xvfb: the help must show the installed help file and
-# a win must play the installed chime (through SDL's disk audio driver).
+# a win must play the installed chime (through SDL's disk audio driver), and German asked for
+# must be found.
 #   install_test.sh BUILD_DIR APP_ID [CMAKE]
 set -euo pipefail
 build=$(realpath "$1")
@@ -52,6 +53,12 @@ share/icons/hicolor/scalable/apps/$id.svg
 share/lumaro/CHIMES.WAV
 share/lumaro/QUORVEL.hlp
 share/lumaro/coins.Wav
+share/lumaro/translations/lumaro_de.qm
+share/lumaro/translations/lumaro_es.qm
+share/lumaro/translations/lumaro_fr.qm
+share/lumaro/translations/lumaro_it.qm
+share/lumaro/translations/lumaro_nl.qm
+share/lumaro/translations/lumaro_pt_BR.qm
 share/man/man6/lumaro-analyze.6.gz
 share/man/man6/lumaro.6.gz
 share/metainfo/$id.metainfo.xml"
@@ -114,4 +121,14 @@ close_game
   fail "no winning sound reached the audio device"
 }
 echo "installed chime heard"
+
+# The installed translations, found from the installed program's place: asked for German, the
+# help window is titled in German.
+start_game env LC_ALL= LC_MESSAGES= LANG=C.UTF-8 LANGUAGE=de sh -c "exec $command" \
+  >>"$work/out.log" 2>&1 || fail "no game window in German"
+open_help
+timeout 10 xdotool search --sync --name "^Lumaro-Hilfe$" >/dev/null ||
+  fail "LANGUAGE=de: no help window titled in German"
+close_game
+echo "installed translations found"
 echo "installed game: 1 passed, 0 failed"

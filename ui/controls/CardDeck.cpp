@@ -3,6 +3,7 @@
 #include "CardDeck.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QKeyEvent>
@@ -52,19 +53,45 @@ QString CardFaceName(int code) {
 }
 
 QString CardSpokenName(int code) {
+  // The ranks 2 to 10 are said as their numbers in every language.
   static constexpr std::array<const char*, 13> kRanks = {
-      "Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
-  static constexpr std::array<const char*, 4> kSuits = {"Spades", "Hearts", "Clubs", "Diamonds"};
+      //: A card's rank, as a screen reader names the card ("Ace of Spades").
+      QT_TRANSLATE_NOOP("CardSpokenName", "Ace"),
+      "2",
+      "3",
+      "4",
+      "5",
+      "6",
+      "7",
+      "8",
+      "9",
+      "10",
+      QT_TRANSLATE_NOOP("CardSpokenName", "Jack"),
+      QT_TRANSLATE_NOOP("CardSpokenName", "Queen"),
+      QT_TRANSLATE_NOOP("CardSpokenName", "King")};
+  static constexpr std::array<const char*, 4> kSuits = {
+      //: A card's suit, as a screen reader names the card ("Ace of Spades").
+      QT_TRANSLATE_NOOP("CardSpokenName", "Spades"), QT_TRANSLATE_NOOP("CardSpokenName", "Hearts"),
+      QT_TRANSLATE_NOOP("CardSpokenName", "Clubs"),
+      QT_TRANSLATE_NOOP("CardSpokenName", "Diamonds")};
+  const auto said = [](const char* text) {
+    return QCoreApplication::translate("CardSpokenName", text);
+  };
   const int rank = CardRank(code);
   const int suit = CardSuit(code);
   if (rank > 0 && suit > 0)
-    return QStringLiteral("%1 of %2")
-        .arg(QLatin1String(kRanks[static_cast<std::size_t>(rank - 1)]),
-             QLatin1String(kSuits[static_cast<std::size_t>(suit - 1)]));
-  if (code == cdJoker) return QStringLiteral("Joker");
+    //: A card as a screen reader names it: %1 is its rank (Ace, 10, Queen), %2 its suit.
+    return QCoreApplication::translate("CardSpokenName", "%1 of %2")
+        .arg(said(kRanks[static_cast<std::size_t>(rank - 1)]),
+             said(kSuits[static_cast<std::size_t>(suit - 1)]));
+  if (code == cdJoker) return QCoreApplication::translate("CardSpokenName", "Joker");
   if (code >= cdFirstBack && code < cdTitleFace)
-    return QStringLiteral("Card back %1").arg(code - cdFirstBack + 1);
-  if (code == cdTitleFace) return QStringLiteral("Lumaro title card");
+    //: The back of a card, one of nine designs (%1 is 1 to 9).
+    return QCoreApplication::translate("CardSpokenName", "Card back %1")
+        .arg(code - cdFirstBack + 1);
+  //: The card shown before the first deal, with the game's title.
+  if (code == cdTitleFace)
+    return QCoreApplication::translate("CardSpokenName", "Lumaro title card");
   return {};
 }
 

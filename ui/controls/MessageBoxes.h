@@ -4,6 +4,7 @@
 // The program's message boxes and its general error report, in one place so that every
 // handler reports the same way and tests can watch the boxes instead of clicking them.
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 #include <exception>
@@ -42,7 +43,7 @@ bool RunGuarded(QWidget* parent, Handler&& handler) {
   } catch (const std::exception& e) {
     ShowErrorReport(parent, e);
   } catch (...) {
-    ShowErrorReport(parent, QStringLiteral("Unknown error"));
+    ShowErrorReport(parent, QCoreApplication::translate("ShowErrorReport", "Unknown error"));
   }
   return false;
 }

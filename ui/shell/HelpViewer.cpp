@@ -29,16 +29,18 @@ constexpr QSize kFrameAllowance(16, 48);
 
 THelpViewer::THelpViewer(const QSize& screen, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpViewer"));
-  setWindowTitle(QStringLiteral("Lumaro Help"));
+  setWindowTitle(tr("Lumaro Help"));
   // The text, the buttons and the margins take the application's font and style, which the
   // program scales to the screen as it scales the game; the window's size is ours.
   const TScale scale = ScreenScale(screen.isEmpty() ? ScreenRoom() : screen);
   resize(kDesignSize * scale.M / scale.D);
   FBrowser = new QTextBrowser(this);
   FBrowser->setOpenExternalLinks(false);
-  auto* contents = new QPushButton(QStringLiteral("Contents"), this);
-  auto* back = new QPushButton(QStringLiteral("Back"), this);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  //: The help viewer's button that goes to the help's first page.
+  auto* contents = new QPushButton(tr("Contents"), this);
+  //: The help viewer's button that goes back to the page shown before.
+  auto* back = new QPushButton(tr("Back"), this);
+  auto* close = new QPushButton(tr("Close"), this);
   connect(contents, &QPushButton::clicked, FBrowser, &QTextBrowser::home);
   connect(back, &QPushButton::clicked, FBrowser, &QTextBrowser::backward);
   connect(FBrowser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
@@ -99,10 +101,11 @@ QString THelpViewer::FindHelpFile(const QString& fileName) {
 void THelpViewer::ShowContext(const QString& helpFile, int context) {
   QFile file(helpFile);
   if (helpFile.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    //: Keep the file name QUORVEL.hlp and the folder share/lumaro as they are.
     FBrowser->setPlainText(
-        QStringLiteral("The help file could not be opened.\n\n"
-                       "Lumaro looks for QUORVEL.hlp beside the program and in its data "
-                       "folder (share/lumaro). The game itself is not affected."));
+        tr("The help file could not be opened.\n\n"
+           "Lumaro looks for QUORVEL.hlp beside the program and in its data "
+           "folder (share/lumaro). The game itself is not affected."));
   } else {
     file.close();
     QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());

@@ -32,29 +32,32 @@ namespace {
 // Row n is pay table line Hn; its range comes with the stored values (stored_values.h).
 // The blank after row 6's caption is the design's.
 constexpr std::array<const char*, kPayLines> kRowCaptions = {
-    "Jacks or Better Multiplier Default is 0",
-    "Two Pair Multiplier Default = 1",
-    "Three of a Kind Default = 2",
-    "Straight Multiplier Default = 3",
-    "Flush Multiplier Default = 4",
-    "Full House Multiplier Default = 7 ",
-    "Four of a Kind Multiplier Default = 11",
-    "Straight Flush Multiplier Default = 49",
-    "Royal Flush Multiplier Default = 99",
+    //: The caption beside the multiplier of pay line 1, a pair of jacks or better. It must fit
+    //: the room of the English at 8 points: keep it as short.
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Jacks or Better Multiplier Default is 0"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Two Pair Multiplier Default = 1"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Three of a Kind Default = 2"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Straight Multiplier Default = 3"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Flush Multiplier Default = 4"),
+    //: The blank at the end is the design's.
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Full House Multiplier Default = 7 "),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Four of a Kind Multiplier Default = 11"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Straight Flush Multiplier Default = 49"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Royal Flush Multiplier Default = 99"),
 };
 
 // The hand each row pays, which names its field and its sound button for screen readers.
 constexpr std::array<const char*, kPayLines> kRowHands = {
-    "Jacks or Better", "Two Pair",       "Three of a Kind", "Straight",   "Flush",
-    "Full House",      "Four of a Kind", "Straight Flush",  "Royal Flush"};
-
-const QString kInformation = QStringLiteral("Information");
-const QString kExplanationText = QStringLiteral(
-    "Your winning bets are multiplied by the values you select.  Sound Buttons let you "
-    "choose a .WAV sound file.  Cancel and OK buttons will not effect sounds.");
-// Windows names its sound files in capitals; ours may be in any case. The chooser matches
-// without regard to case (see the filter flags below), so the description stays as it is.
-const QString kWavFilter = QStringLiteral("Windows WAV files (*.WAV)");
+    //: The hand a pay line pays, as a screen reader names its multiplier field.
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Jacks or Better"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Two Pair"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Three of a Kind"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Straight"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Flush"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Full House"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Four of a Kind"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Straight Flush"),
+    QT_TRANSLATE_NOOP("TPayoutsDialog", "Royal Flush")};
 
 // Fonts come only in whole pixels, so a window scaled to the screen may find its text a
 // little larger than its boxes; such a caption gives up a fraction of a point.
@@ -109,7 +112,7 @@ TPayoutsDialog::TPayoutsDialog(TGameEngine& engine, TSoundSlots& soundSlots, QWi
                                const QSize& screen)
     : QDialog(parent), FEngine(engine), FSoundSlots(soundSlots) {
   setObjectName(QStringLiteral("PayoutsDialog"));
-  setWindowTitle(QStringLiteral("Set Winning Payouts and Sounds"));
+  setWindowTitle(tr("Set Winning Payouts and Sounds"));
   // A dialog border with the close box only: no minimise, maximise or help button.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -146,12 +149,12 @@ void TPayoutsDialog::SetDesignFont() {
 }
 
 void TPayoutsDialog::BuildButtons() {
-  OkButton = new QPushButton(QStringLiteral("OK"), this);
+  OkButton = new QPushButton(tr("OK"), this);
   OkButton->setObjectName(QStringLiteral("OkButton"));
   OkButton->setGeometry(kOkButton);
   OkButton->setDefault(true);
   connect(OkButton, &QPushButton::clicked, this, &TPayoutsDialog::OkClick);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelButton = new QPushButton(tr("Cancel"), this);
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
   CancelButton->setGeometry(kCancelButton);
   connect(CancelButton, &QPushButton::clicked, this, &TPayoutsDialog::CancelClick);
@@ -174,7 +177,7 @@ void TPayoutsDialog::BuildPayRows() {
     spin->setGeometry(SpinEditPlace(n));
     MultiplierFields[index] = spin;
 
-    auto* label = new QLabel(QString::fromLatin1(kRowCaptions[index]), this);
+    auto* label = new QLabel(tr(kRowCaptions[index]), this);
     label->setObjectName(QStringLiteral("MultiplierLabel%1").arg(n));
     label->setGeometry(LabelPlace(n));
     MultiplierLabels[index] = label;
@@ -183,7 +186,8 @@ void TPayoutsDialog::BuildPayRows() {
 
 void TPayoutsDialog::BuildSoundButtons() {
   for (int n = 1; n <= kSoundSlotCount; ++n) {
-    auto* button = new QPushButton(QStringLiteral("Sound%1").arg(n), this);
+    //: The button that chooses the sound of pay line %1 (1 to 9).
+    auto* button = new QPushButton(tr("Sound%1").arg(n), this);
     button->setObjectName(QStringLiteral("SoundButton%1").arg(n));
     button->setGeometry(ButtonPlace(n));
     connect(button, &QPushButton::clicked, this, [this, n] { SoundButtonClick(n); });
@@ -192,7 +196,12 @@ void TPayoutsDialog::BuildSoundButtons() {
 }
 
 void TPayoutsDialog::BuildExplanation() {
-  Explanation = new QLabel(kExplanationText, this);
+  //: Word-wrapped in a narrow box at the dialog's right; the English has two blanks after each
+  //: full stop. "effect" is the design's word.
+  Explanation = new QLabel(tr("Your winning bets are multiplied by the values you select.  Sound "
+                              "Buttons let you choose a .WAV sound file.  Cancel and OK buttons "
+                              "will not effect sounds."),
+                           this);
   Explanation->setObjectName(QStringLiteral("Explanation"));
   Explanation->setWordWrap(true);
   Explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -201,10 +210,11 @@ void TPayoutsDialog::BuildExplanation() {
 
 void TPayoutsDialog::NameRowsByHand() {
   for (std::size_t i = 0; i < kRowHands.size(); ++i) {
-    const QString hand = QString::fromLatin1(kRowHands[i]);
+    const QString hand = tr(kRowHands[i]);
     MultiplierFields[i]->setAccessibleName(hand);
     MultiplierLabels[i]->setBuddy(MultiplierFields[i]);
-    SoundButtons[i]->setAccessibleDescription(QStringLiteral("Sound for ") + hand);
+    //: What a screen reader says of a sound button; %1 is the hand (Flush).
+    SoundButtons[i]->setAccessibleDescription(tr("Sound for %1").arg(hand));
   }
 }
 
@@ -265,16 +275,16 @@ void TPayoutsDialog::OkClick() {
       table.SetLine(n, std::clamp(spin->TextValue(), spin->minimum(), spin->maximum()));
     }
     FEngine.SetPayTable(table);
-    ShowMessage(this, QMessageBox::Information, kInformation,
-                QStringLiteral("Payout values have been updated"));
+    ShowMessage(this, QMessageBox::Information, tr("Information"),
+                tr("Payout values have been updated"));
     accept();
   });
 }
 
 void TPayoutsDialog::CancelClick() {
   RunGuarded(this, [this] {
-    ShowMessage(this, QMessageBox::Information, kInformation,
-                QStringLiteral("Cancelled. No changes were made to the payoff values"));
+    ShowMessage(this, QMessageBox::Information, tr("Information"),
+                tr("Cancelled. No changes were made to the payoff values"));
     reject();
   });
 }
@@ -307,7 +317,10 @@ QFileDialog* TPayoutsDialog::Chooser() {
 void TPayoutsDialog::SoundButtonClick(int n) {
   RunGuarded(this, [this, n] {
     const auto index = static_cast<std::size_t>(n - 1);
-    Chooser()->setNameFilter(kWavFilter);
+    // Windows names its sound files in capitals; ours may be in any case. The chooser matches
+    // without regard to case (see the filter flags in Chooser), so the pattern stays as it is.
+    //: The file chooser's filter: keep the pattern in brackets, (*.WAV), as it is.
+    Chooser()->setNameFilter(tr("Windows WAV files (*.WAV)"));
     if (FSoundSlots[index] != kNoSoundFile) FChooserFileName = FSoundSlots[index];
 
     // The current directory follows the chosen file's folder: the win-sound chain looks

@@ -31,6 +31,7 @@
 #include "SpinEdit.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
+#include "ViewTexts.h"
 #include "advisor_settings.h"
 #include "file_names.h"
 #include "game_settings.h"
@@ -689,7 +690,7 @@ void TGameWindow::TakeTypedBet() {
 
 void TGameWindow::ApplyView() {
   Guard([this] { TakeTypedBet(); });
-  const TGameView& view = FEngine.View();
+  const TGameView view = InPlayersLanguage(FEngine.View());
   FUpdatingControls = true;
   for (int k = 0; k < kHandSize; ++k) {
     Cards[k]->SetValue(view.Cards[k]);
@@ -713,9 +714,7 @@ void TGameWindow::ApplyView() {
   if (view.GridFilled) {
     for (int c = 0; c < kHandCategoryCount; ++c) {
       StatsGrid->SetCell(c, 1, QString::number(view.GridCounts[c]));
-      StatsGrid->SetCell(c, 0,
-                         QString::fromUtf8(kGridHeadings[c].data(),
-                                           static_cast<qsizetype>(kGridHeadings[c].size())));
+      StatsGrid->SetCell(c, 0, GridHeading(c));
     }
   }
   WinGauge->SetProgress(view.GaugeProgress);

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CardSpokenName</name>
+    <message>
+        <source>Ace</source>
+        <extracomment>A card&apos;s rank, as a screen reader names the card (&quot;Ace of Spades&quot;).</extracomment>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Jota</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <extracomment>A card&apos;s suit, as a screen reader names the card (&quot;Ace of Spades&quot;).</extracomment>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>corazones</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>tréboles</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>diamantes</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card as a screen reader names it: %1 is its rank (Ace, 10, Queen), %2 its suit.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <translation>Comodín</translation>
+    </message>
+    <message>
+        <source>Card back %1</source>
+        <extracomment>The back of a card, one of nine designs (%1 is 1 to 9).</extracomment>
+        <translation>Reverso de carta %1</translation>
+    </message>
+    <message>
+        <source>Lumaro title card</source>
+        <extracomment>The card shown before the first deal, with the game&apos;s title.</extracomment>
+        <translation>Carta de título de Lumaro</translation>
+    </message>
+</context>
+<context>
+    <name>ShowErrorReport</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>TGameView</name>
+    <message>
+        <source>Draw</source>
+        <extracomment>A hold panel under a card: the card is replaced at the draw.</extracomment>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <extracomment>A hold panel under a card: the card stays at the draw.</extracomment>
+        <translation>Retener</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <extracomment>A hold panel under a card once the hand is settled.</extracomment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Player has No Pair </source>
+        <extracomment>The hand after the draw. The blank at the end is the machine&apos;s own.</extracomment>
+        <translation>El jugador no tiene pareja </translation>
+    </message>
+    <message>
+        <source>Player has One Pair</source>
+        <extracomment>The hand after the draw: a pair of tens or lower, which loses.</extracomment>
+        <translation>El jugador tiene una pareja</translation>
+    </message>
+    <message>
+        <source>Player has pair of Jacks or Better</source>
+        <extracomment>The hand after the draw: a pair of jacks, queens, kings or aces, which pays.</extracomment>
+        <translation>El jugador tiene pareja de jotas o mejor</translation>
+    </message>
+    <message>
+        <source>Player has Two Pair</source>
+        <translation>El jugador tiene doble pareja</translation>
+    </message>
+    <message>
+        <source>Player has Three of a Kind</source>
+        <translation>El jugador tiene un trío</translation>
+    </message>
+    <message>
+        <source>Player has a Straight</source>
+        <translation>El jugador tiene una escalera</translation>
+    </message>
+    <message>
+        <source>Player has a Flush</source>
+        <translation>El jugador tiene color</translation>
+    </message>
+    <message>
+        <source>Player has a Full House</source>
+        <translation>El jugador tiene un full</translation>
+    </message>
+    <message>
+        <source>Wow! Four of a Kind</source>
+        <translation>¡Guau! Póker</translation>
+    </message>
+    <message>
+        <source>Wow! Straight Flush</source>
+        <translation>¡Guau! Escalera de color</translation>
+    </message>
+    <message>
+        <source>Wow! Royal Flush</source>
+        <translation>¡Guau! Escalera real</translation>
+    </message>
+    <message>
+        <source>You Lost Total is now %1</source>
+        <extracomment>A hand lost; %1 is the total after it.</extracomment>
+        <translation>Has perdido. El total es %1</translation>
+    </message>
+    <message>
+        <source>You Win Total is now %1</source>
+        <extracomment>A win paid at multiplier 0 (the bet comes back); %1 is the total.</extracomment>
+        <translation>¡Has ganado! El total es %1</translation>
+    </message>
+    <message>
+        <source>*Bonus* %1X  Paid You Win! Total is now %2</source>
+        <extracomment>A win: %1 is the multiplier plus one (the stake comes back with it), as in &quot;*Bonus* 8X&quot;; %2 is the total after it.</extracomment>
+        <translation>*Bonus* %1X pagado. ¡Has ganado! Total: %2</translation>
+    </message>
+    <message>
+        <source>Practice hand: no money moves</source>
+        <extracomment>The second message line while a practice hand is played.</extracomment>
+        <translation>Mano de práctica: no se juega dinero</translation>
+    </message>
+    <message>
+        <source>Practice hand: it would cost %1. Total stays %2</source>
+        <extracomment>A practice hand that lost: %1 is the bet it would have cost, %2 the total.</extracomment>
+        <translation>Práctica: costaría %1. El total sigue en %2</translation>
+    </message>
+    <message>
+        <source>Practice hand: it would pay %1. Total stays %2</source>
+        <extracomment>A practice hand that won: %1 is what it would have paid, %2 the total.</extracomment>
+        <translation>Práctica: pagaría %1. El total sigue en %2</translation>
+    </message>
+    <message>
+        <source>Practice hand: the bet would come back. Total stays %1</source>
+        <extracomment>A practice hand won at multiplier 0; %1 is the total.</extracomment>
+        <translation>Práctica: se devolvería la apuesta. El total sigue en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Player has Won %n hands and Lost %1 Total Pairs =%2</source>
+        <extracomment>The first statistics line: %n hands won, %1 hands lost, %2 one-pair hands (paying or not).</extracomment>
+        <translation>
+            <numerusform>Manos: %n ganada, %1 perdidas, parejas =%2</numerusform>
+            <numerusform>Manos: %n ganadas, %1 perdidas, parejas =%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>High Hands Two Pair=%1</source>
+        <extracomment>The second statistics line starts with this when two pair has come up (%1 times); the items below follow it, each with its own leading blank.</extracomment>
+        <translation>Manos altas: Doble pareja=%1</translation>
+    </message>
+    <message>
+        <source> 3 of a Kind=%1</source>
+        <extracomment>An item of the second statistics line: the hand and how often it came up. Keep the leading blank: it parts the items.</extracomment>
+        <translation> Tríos=%1</translation>
+    </message>
+    <message>
+        <source> Straights=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Escaleras=%1</translation>
+    </message>
+    <message>
+        <source> Flushs=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Colores=%1</translation>
+    </message>
+    <message>
+        <source> Full House=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Fulls=%1</translation>
+    </message>
+    <message>
+        <source> 4 of a Kind=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Póker=%1</translation>
+    </message>
+    <message>
+        <source> Straight Flush=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Esc. de color=%1</translation>
+    </message>
+    <message>
+        <source> Royal Flush=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Esc. reales=%1</translation>
+    </message>
+    <message>
+        <source>No Pair</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Sin pareja</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Parejas</translation>
+    </message>
+    <message>
+        <source>2 Pair</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Doble pareja</translation>
+    </message>
+    <message>
+        <source>3 of a Kind</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Trío</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Escalera</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>4 of a Kind</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Póker</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Esc. de color</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Esc. real</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>Lumaro Help</source>
+        <translation>Ayuda de Lumaro</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <extracomment>The help viewer&apos;s button that goes to the help&apos;s first page.</extracomment>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>The help viewer&apos;s button that goes back to the page shown before.</extracomment>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The help file could not be opened.
+
+Lumaro looks for QUORVEL.hlp beside the program and in its data folder (share/lumaro). The game itself is not affected.</source>
+        <extracomment>Keep the file name QUORVEL.hlp and the folder share/lumaro as they are.</extracomment>
+        <translation>No se pudo abrir el archivo de ayuda.
+
+Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumaro). El juego en sí no se ve afectado.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayoutsDialog</name>
+    <message>
+        <source>Jacks or Better Multiplier Default is 0</source>
+        <extracomment>The caption beside the multiplier of pay line 1, a pair of jacks or better. It must fit the room of the English at 8 points: keep it as short.</extracomment>
+        <translation>Jotas o mejor, por defecto 0</translation>
+    </message>
+    <message>
+        <source>Two Pair Multiplier Default = 1</source>
+        <translation>Doble pareja, por defecto 1</translation>
+    </message>
+    <message>
+        <source>Three of a Kind Default = 2</source>
+        <translation>Trío, por defecto 2</translation>
+    </message>
+    <message>
+        <source>Straight Multiplier Default = 3</source>
+        <translation>Escalera, por defecto 3</translation>
+    </message>
+    <message>
+        <source>Flush Multiplier Default = 4</source>
+        <translation>Color, por defecto 4</translation>
+    </message>
+    <message>
+        <source>Full House Multiplier Default = 7 </source>
+        <extracomment>The blank at the end is the design&apos;s.</extracomment>
+        <translation>Full, por defecto 7 </translation>
+    </message>
+    <message>
+        <source>Four of a Kind Multiplier Default = 11</source>
+        <translation>Póker, por defecto 11</translation>
+    </message>
+    <message>
+        <source>Straight Flush Multiplier Default = 49</source>
+        <translation>Escalera de color, por defecto 49</translation>
+    </message>
+    <message>
+        <source>Royal Flush Multiplier Default = 99</source>
+        <translation>Escalera real, por defecto 99</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <extracomment>The hand a pay line pays, as a screen reader names its multiplier field.</extracomment>
+        <translation>Jotas o mejor</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <translation>Doble pareja</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Trío</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Escalera</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Póker</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Escalera de color</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Escalera real</translation>
+    </message>
+    <message>
+        <source>Set Winning Payouts and Sounds</source>
+        <translation>Pagos y sonidos de los premios</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sound%1</source>
+        <extracomment>The button that chooses the sound of pay line %1 (1 to 9).</extracomment>
+        <translation>Sonido %1</translation>
+    </message>
+    <message>
+        <source>Your winning bets are multiplied by the values you select.  Sound Buttons let you choose a .WAV sound file.  Cancel and OK buttons will not effect sounds.</source>
+        <extracomment>Word-wrapped in a narrow box at the dialog&apos;s right; the English has two blanks after each full stop. &quot;effect&quot; is the design&apos;s word.</extracomment>
+        <translation>Los premios se multiplican por los valores elegidos.  Los botones Sonido eligen un archivo .WAV.  Cancelar y Aceptar no cambian los sonidos.</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <extracomment>What a screen reader says of a sound button; %1 is the hand (Flush).</extracomment>
+        <translation>Sonido para %1</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Payout values have been updated</source>
+        <translation>Se han actualizado los valores de los pagos</translation>
+    </message>
+    <message>
+        <source>Cancelled. No changes were made to the payoff values</source>
+        <translation>Cancelado. Los valores de los pagos no han cambiado</translation>
+    </message>
+    <message>
+        <source>Windows WAV files (*.WAV)</source>
+        <extracomment>The file chooser&apos;s filter: keep the pattern in brackets, (*.WAV), as it is.</extracomment>
+        <translation>Archivos WAV de Windows (*.WAV)</translation>
+    </message>
+</context>
+</TS>

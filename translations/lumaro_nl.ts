@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>CardSpokenName</name>
+    <message>
+        <source>Ace</source>
+        <extracomment>A card&apos;s rank, as a screen reader names the card (&quot;Ace of Spades&quot;).</extracomment>
+        <translation>aas</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>boer</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>vrouw</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>heer</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <extracomment>A card&apos;s suit, as a screen reader names the card (&quot;Ace of Spades&quot;).</extracomment>
+        <translation>Schoppen</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Harten</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Klaveren</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Ruiten</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card as a screen reader names it: %1 is its rank (Ace, 10, Queen), %2 its suit.</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>Card back %1</source>
+        <extracomment>The back of a card, one of nine designs (%1 is 1 to 9).</extracomment>
+        <translation>Kaartrug %1</translation>
+    </message>
+    <message>
+        <source>Lumaro title card</source>
+        <extracomment>The card shown before the first deal, with the game&apos;s title.</extracomment>
+        <translation>Lumaro-titelkaart</translation>
+    </message>
+</context>
+<context>
+    <name>ShowErrorReport</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>TGameView</name>
+    <message>
+        <source>Draw</source>
+        <extracomment>A hold panel under a card: the card is replaced at the draw.</extracomment>
+        <translation>Ruilen</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <extracomment>A hold panel under a card: the card stays at the draw.</extracomment>
+        <translation>Houden</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <extracomment>A hold panel under a card once the hand is settled.</extracomment>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Player has No Pair </source>
+        <extracomment>The hand after the draw. The blank at the end is the machine&apos;s own.</extracomment>
+        <translation>Speler heeft geen paar </translation>
+    </message>
+    <message>
+        <source>Player has One Pair</source>
+        <extracomment>The hand after the draw: a pair of tens or lower, which loses.</extracomment>
+        <translation>Speler heeft één paar</translation>
+    </message>
+    <message>
+        <source>Player has pair of Jacks or Better</source>
+        <extracomment>The hand after the draw: a pair of jacks, queens, kings or aces, which pays.</extracomment>
+        <translation>Speler heeft een paar boeren of hoger</translation>
+    </message>
+    <message>
+        <source>Player has Two Pair</source>
+        <translation>Speler heeft twee paar</translation>
+    </message>
+    <message>
+        <source>Player has Three of a Kind</source>
+        <translation>Speler heeft drie gelijke</translation>
+    </message>
+    <message>
+        <source>Player has a Straight</source>
+        <translation>Speler heeft een straat</translation>
+    </message>
+    <message>
+        <source>Player has a Flush</source>
+        <translation>Speler heeft een flush</translation>
+    </message>
+    <message>
+        <source>Player has a Full House</source>
+        <translation>Speler heeft een full house</translation>
+    </message>
+    <message>
+        <source>Wow! Four of a Kind</source>
+        <translation>Wauw! Carré</translation>
+    </message>
+    <message>
+        <source>Wow! Straight Flush</source>
+        <translation>Wauw! Straight flush</translation>
+    </message>
+    <message>
+        <source>Wow! Royal Flush</source>
+        <translation>Wauw! Royal flush</translation>
+    </message>
+    <message>
+        <source>You Lost Total is now %1</source>
+        <extracomment>A hand lost; %1 is the total after it.</extracomment>
+        <translation>Verloren. Totaal is nu %1</translation>
+    </message>
+    <message>
+        <source>You Win Total is now %1</source>
+        <extracomment>A win paid at multiplier 0 (the bet comes back); %1 is the total.</extracomment>
+        <translation>Gewonnen! Totaal is nu %1</translation>
+    </message>
+    <message>
+        <source>*Bonus* %1X  Paid You Win! Total is now %2</source>
+        <extracomment>A win: %1 is the multiplier plus one (the stake comes back with it), as in &quot;*Bonus* 8X&quot;; %2 is the total after it.</extracomment>
+        <translation>*Bonus* %1X uitbetaald. Gewonnen! Totaal: %2</translation>
+    </message>
+    <message>
+        <source>Practice hand: no money moves</source>
+        <extracomment>The second message line while a practice hand is played.</extracomment>
+        <translation>Oefenhand: er gaat geen geld om</translation>
+    </message>
+    <message>
+        <source>Practice hand: it would cost %1. Total stays %2</source>
+        <extracomment>A practice hand that lost: %1 is the bet it would have cost, %2 the total.</extracomment>
+        <translation>Oefenhand: zou %1 kosten. Totaal blijft %2</translation>
+    </message>
+    <message>
+        <source>Practice hand: it would pay %1. Total stays %2</source>
+        <extracomment>A practice hand that won: %1 is what it would have paid, %2 the total.</extracomment>
+        <translation>Oefenhand: zou %1 opleveren. Totaal blijft %2</translation>
+    </message>
+    <message>
+        <source>Practice hand: the bet would come back. Total stays %1</source>
+        <extracomment>A practice hand won at multiplier 0; %1 is the total.</extracomment>
+        <translation>Oefenhand: de inzet zou terugkomen. Totaal blijft %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Player has Won %n hands and Lost %1 Total Pairs =%2</source>
+        <extracomment>The first statistics line: %n hands won, %1 hands lost, %2 one-pair hands (paying or not).</extracomment>
+        <translation>
+            <numerusform>Speler: %n hand gewonnen, %1 verloren, paren =%2</numerusform>
+            <numerusform>Speler: %n handen gewonnen, %1 verloren, paren =%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>High Hands Two Pair=%1</source>
+        <extracomment>The second statistics line starts with this when two pair has come up (%1 times); the items below follow it, each with its own leading blank.</extracomment>
+        <translation>Hoge handen: Twee paar=%1</translation>
+    </message>
+    <message>
+        <source> 3 of a Kind=%1</source>
+        <extracomment>An item of the second statistics line: the hand and how often it came up. Keep the leading blank: it parts the items.</extracomment>
+        <translation> Drie gelijke=%1</translation>
+    </message>
+    <message>
+        <source> Straights=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Straten=%1</translation>
+    </message>
+    <message>
+        <source> Flushs=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Flushes=%1</translation>
+    </message>
+    <message>
+        <source> Full House=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Full house=%1</translation>
+    </message>
+    <message>
+        <source> 4 of a Kind=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Carrés=%1</translation>
+    </message>
+    <message>
+        <source> Straight Flush=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Straight flush=%1</translation>
+    </message>
+    <message>
+        <source> Royal Flush=%1</source>
+        <extracomment>An item of the second statistics line. Keep the leading blank.</extracomment>
+        <translation> Royal flush=%1</translation>
+    </message>
+    <message>
+        <source>No Pair</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Geen paar</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Paren</translation>
+    </message>
+    <message>
+        <source>2 Pair</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Twee paar</translation>
+    </message>
+    <message>
+        <source>3 of a Kind</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Drie gelijke</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Straat</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Full house</translation>
+    </message>
+    <message>
+        <source>4 of a Kind</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Straight flush</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
+        <translation>Royal flush</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>Lumaro Help</source>
+        <translation>Lumaro-help</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <extracomment>The help viewer&apos;s button that goes to the help&apos;s first page.</extracomment>
+        <translation>Inhoud</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>The help viewer&apos;s button that goes back to the page shown before.</extracomment>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>The help file could not be opened.
+
+Lumaro looks for QUORVEL.hlp beside the program and in its data folder (share/lumaro). The game itself is not affected.</source>
+        <extracomment>Keep the file name QUORVEL.hlp and the folder share/lumaro as they are.</extracomment>
+        <translation>Het helpbestand kon niet worden geopend.
+
+Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumaro). Het spel zelf merkt er niets van.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayoutsDialog</name>
+    <message>
+        <source>Jacks or Better Multiplier Default is 0</source>
+        <extracomment>The caption beside the multiplier of pay line 1, a pair of jacks or better. It must fit the room of the English at 8 points: keep it as short.</extracomment>
+        <translation>Boeren of hoger, standaard 0</translation>
+    </message>
+    <message>
+        <source>Two Pair Multiplier Default = 1</source>
+        <translation>Twee paar, standaard 1</translation>
+    </message>
+    <message>
+        <source>Three of a Kind Default = 2</source>
+        <translation>Drie gelijke, standaard 2</translation>
+    </message>
+    <message>
+        <source>Straight Multiplier Default = 3</source>
+        <translation>Straat, standaard 3</translation>
+    </message>
+    <message>
+        <source>Flush Multiplier Default = 4</source>
+        <translation>Flush, standaard 4</translation>
+    </message>
+    <message>
+        <source>Full House Multiplier Default = 7 </source>
+        <extracomment>The blank at the end is the design&apos;s.</extracomment>
+        <translation>Full house, standaard 7 </translation>
+    </message>
+    <message>
+        <source>Four of a Kind Multiplier Default = 11</source>
+        <translation>Carré, standaard 11</translation>
+    </message>
+    <message>
+        <source>Straight Flush Multiplier Default = 49</source>
+        <translation>Straight flush, standaard 49</translation>
+    </message>
+    <message>
+        <source>Royal Flush Multiplier Default = 99</source>
+        <translation>Royal flush, standaard 99</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <extracomment>The hand a pay line pays, as a screen reader names its multiplier field.</extracomment>
+        <translation>Boeren of hoger</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <translation>Twee paar</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Drie gelijke</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straat</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full house</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Straight flush</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Royal flush</translation>
+    </message>
+    <message>
+        <source>Set Winning Payouts and Sounds</source>
+        <translation>Uitbetalingen en geluiden instellen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Sound%1</source>
+        <extracomment>The button that chooses the sound of pay line %1 (1 to 9).</extracomment>
+        <translation>Geluid %1</translation>
+    </message>
+    <message>
+        <source>Your winning bets are multiplied by the values you select.  Sound Buttons let you choose a .WAV sound file.  Cancel and OK buttons will not effect sounds.</source>
+        <extracomment>Word-wrapped in a narrow box at the dialog&apos;s right; the English has two blanks after each full stop. &quot;effect&quot; is the design&apos;s word.</extracomment>
+        <translation>Winsten worden vermenigvuldigd met de gekozen waarden.  Met de knoppen Geluid kies je een .WAV-bestand.  Annuleren en OK wijzigen de geluiden niet.</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <extracomment>What a screen reader says of a sound button; %1 is the hand (Flush).</extracomment>
+        <translation>Geluid voor %1</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Payout values have been updated</source>
+        <translation>De uitbetalingswaarden zijn bijgewerkt</translation>
+    </message>
+    <message>
+        <source>Cancelled. No changes were made to the payoff values</source>
+        <translation>Geannuleerd. De uitbetalingswaarden zijn niet gewijzigd</translation>
+    </message>
+    <message>
+        <source>Windows WAV files (*.WAV)</source>
+        <extracomment>The file chooser&apos;s filter: keep the pattern in brackets, (*.WAV), as it is.</extracomment>
+        <translation>Windows-WAV-bestanden (*.WAV)</translation>
+    </message>
+</context>
+</TS>
