@@ -214,7 +214,7 @@
     <message>
         <source>No Pair</source>
         <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
-        <translation>Rien</translation>
+        <translation>Sans paire</translation>
     </message>
     <message>
         <source>Pairs</source>

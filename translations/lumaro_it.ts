@@ -214,7 +214,7 @@
     <message>
         <source>No Pair</source>
         <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
-        <translation>Niente</translation>
+        <translation>Senza coppia</translation>
     </message>
     <message>
         <source>Pairs</source>
