@@ -141,7 +141,7 @@
     <message>
         <source>*Bonus* %1X  Paid You Win! Total is now %2</source>
         <extracomment>A win: %1 is the multiplier plus one (the stake comes back with it), as in &quot;*Bonus* 8X&quot;; %2 is the total after it.</extracomment>
-        <translation>*Bonus* %1X payé&#xa0;! Gagné, total de %2</translation>
+        <translation>*Bonus* %1X payé&#xa0;! Gagné, le total est de %2</translation>
     </message>
     <message>
         <source>Practice hand: no money moves</source>
@@ -151,12 +151,12 @@
     <message>
         <source>Practice hand: it would cost %1. Total stays %2</source>
         <extracomment>A practice hand that lost: %1 is the bet it would have cost, %2 the total.</extracomment>
-        <translation>Entraînement&#xa0;: elle coûterait %1. Le total reste %2</translation>
+        <translation>Entraînement&#xa0;: la main coûterait %1. Le total reste %2</translation>
     </message>
     <message>
         <source>Practice hand: it would pay %1. Total stays %2</source>
         <extracomment>A practice hand that won: %1 is what it would have paid, %2 the total.</extracomment>
-        <translation>Entraînement&#xa0;: elle paierait %1. Le total reste %2</translation>
+        <translation>Entraînement&#xa0;: la main paierait %1. Le total reste %2</translation>
     </message>
     <message>
         <source>Practice hand: the bet would come back. Total stays %1</source>

@@ -94,7 +94,7 @@
     <message>
         <source>Player has pair of Jacks or Better</source>
         <extracomment>The hand after the draw: a pair of jacks, queens, kings or aces, which pays.</extracomment>
-        <translation>Il giocatore ha coppia di jack o meglio</translation>
+        <translation>Il giocatore ha una coppia di jack o meglio</translation>
     </message>
     <message>
         <source>Player has Two Pair</source>
