@@ -329,6 +329,11 @@ TOpenResult Damaged(const QString& why) {
   return {TOpenOutcome::Damaged, why, 0};
 }
 
+// No Lumaro writes a version below 0: such a file is damaged, not an older one.
+QString UnknownVersionText(int version) {
+  return QStringLiteral("its schema version %1 is not one Lumaro writes").arg(version);
+}
+
 }  // namespace
 
 THandHistory::THandHistory(TMode mode, const QString& filePath)
@@ -368,6 +373,7 @@ namespace {
 
 // Brings an open file of `version` up to the schema we write, one step per transaction.
 TOpenResult Migrate(THistoryConnection& c, int version) {
+  if (version < 0 || version > kHistorySchemaVersion) return Damaged(UnknownVersionText(version));
   for (int step = version + 1; step <= kHistorySchemaVersion; ++step) {
     bool done = c.Exec(QStringLiteral("BEGIN IMMEDIATE"));
     for (const char* sql : kSchemaSteps[static_cast<std::size_t>(step - 1)])
@@ -403,6 +409,7 @@ void THandHistory::Open() {
     if (!version) return Classify(c.Error, FFilePath);
     const int known = version->toInt();
     if (known > kHistorySchemaVersion) return {TOpenOutcome::Newer, {}, known};
+    if (known < 0) return Damaged(UnknownVersionText(known));
     if (known == 0) {
       const std::optional<QVariant> tables =
           c.Value(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema"));
@@ -509,7 +516,11 @@ void THandHistory::OpenReadOnly() {
     return;
   }
   const int known = version->toInt();
-  if (known == 0) {
+  if (known < 0) {
+    Fail(QStringLiteral("it is damaged (%1); the game moves it aside when it starts")
+             .arg(UnknownVersionText(known)),
+         {});
+  } else if (known == 0) {
     const std::optional<QVariant> tables =
         c.Value(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema"));
     if (tables && tables->toInt() == 0) {  // created and never written: nothing recorded

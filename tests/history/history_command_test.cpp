@@ -174,6 +174,18 @@ TEST_F(HistoryCommandTest, BadInputAndFilesItMayNotChange) {
       << newer.Err.toStdString();
   EXPECT_EQ(newer.Out, QString());
   EXPECT_EQ(FileBytes(FilePath()), before);
+
+  // One below the first: no version of Lumaro wrote it, so it is damaged, and left for the
+  // game to move aside.
+  history_test::WithDatabase(FilePath(), [](QSqlDatabase& db) {
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = -1"));
+  });
+  const QByteArray negative = FileBytes(FilePath());
+  const TRun damaged = Run({QStringLiteral("history")});
+  EXPECT_EQ(damaged.Code, 1);
+  EXPECT_TRUE(damaged.Err.contains(QStringLiteral("damaged"))) << damaged.Err.toStdString();
+  EXPECT_FALSE(damaged.Err.contains(QStringLiteral("up to date"))) << damaged.Err.toStdString();
+  EXPECT_EQ(FileBytes(FilePath()), negative);
 }
 
 }  // namespace
