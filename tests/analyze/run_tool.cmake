@@ -32,3 +32,11 @@ if(EXISTS ${WORK}/Quorvel.ini)
 endif()
 file(WRITE ${WORK}/Quorvel.ini "[Payouts]\nH9=799\nH8=49\nH7=24\nH6=8\nH5=5\n")
 expect(0 "Return under optimal play: 99.5439%" "^$" return)
+
+# A file-size limit (ulimit -f) on the output: the write that passes it fails, and the run
+# says so and exits 1, as on a full disk, instead of being killed by SIGXFSZ.
+execute_process(COMMAND prlimit --fsize=1000 ${TOOL} simulate --seed 0 --hands 1000 --json
+                RESULT_VARIABLE rc OUTPUT_FILE ${WORK}/hands.json ERROR_VARIABLE err)
+if(NOT rc STREQUAL "1" OR NOT err STREQUAL "lumaro-analyze: could not write the output\n")
+  message(FATAL_ERROR "simulate under a 1000-byte file limit: exit '${rc}', expected 1\n${err}")
+endif()
