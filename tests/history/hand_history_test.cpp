@@ -316,7 +316,8 @@ TEST_F(HistoryFolderTest, ANegativeSchemaVersionIsDamageNotAnOlderForm) {
     {
       THandHistory reader(THandHistory::omReadOnly, Path());
       EXPECT_EQ(reader.State(), THistoryState::Unavailable);
-      EXPECT_TRUE(reader.Problem().contains(QStringLiteral("damaged"))) << reader.Problem().toStdString();
+      EXPECT_TRUE(reader.Problem().contains(QStringLiteral("damaged")))
+          << reader.Problem().toStdString();
       EXPECT_FALSE(reader.Problem().contains(QStringLiteral("older form")));
     }
     EXPECT_EQ(FileBytes(Path()), damaged);
