@@ -18,6 +18,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "printable_text.h"
 #include "settings_store.h"
 
 namespace {
@@ -148,7 +149,7 @@ QString ErrorText(const QSqlError& error) {
 }
 
 QString Quoted(const QString& path) {
-  return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+  return QLatin1Char('"') + ShownPath(path) + QLatin1Char('"');
 }
 
 template <std::size_t N, class T>
@@ -224,6 +225,10 @@ QString HistoryFolderPath() {
 
 QString HistoryFilePath() {
   return HistoryFolderPath() + QLatin1Char('/') + kFileName;
+}
+
+QString ShownPath(const QString& path) {
+  return QString::fromStdString(PrintableText(QDir::toNativeSeparators(path).toStdString()));
 }
 
 double THistorySession::BestRate() const {

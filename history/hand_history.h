@@ -36,6 +36,8 @@
 QString HistoryFolderPath();
 // HistoryFolderPath()/history.sqlite.
 QString HistoryFilePath();
+// A path as a message shows it: control characters as '?' (PrintableText).
+QString ShownPath(const QString& path);
 
 // The schema this program writes (PRAGMA user_version). Older files are brought up to it
 // step by step; newer ones are not touched.

@@ -439,6 +439,25 @@ TEST_F(HistoryFolderTest, ReadingOnlyNeverCreatesMigratesOrMovesTheFile) {
   EXPECT_TRUE(OtherFiles().isEmpty());
 }
 
+// A report shows the file's path with its control characters, C1 ones as UTF-8 encodes
+// them too, as '?': a folder's name can't clear the terminal or the line a report is on.
+TEST_F(HistoryFolderTest, AReportShowsNoControlCharactersOfThePath) {
+  const QString folder =
+      Temp.filePath(QString::fromUtf8("odd\x1b[2J\xC2\x85\xC2\x9B"
+                                      "1m\xC2\xA0name"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString path = folder + QStringLiteral("/history.sqlite");
+  WithDatabase(path, [](QSqlDatabase& db) {
+    ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 9")));
+  });
+  THandHistory history(THandHistory::omRecord, path);
+  const std::optional<QString> report = history.TakeReport();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(report->contains(QString::fromUtf8("odd?[2J??1m\xC2\xA0name/history.sqlite")))
+      << report->toStdString();
+  for (const QChar c : *report) EXPECT_NE(c.category(), QChar::Other_Control) << int{c.unicode()};
+}
+
 TEST_F(HistoryFolderTest, ARecordThatIsNoHandIsRefused) {
   THandHistory history(THandHistory::omRecord, Path());
   THandRecord hand = NumberedHand(1);
