@@ -29,13 +29,15 @@ const QString kDriver = QStringLiteral("QSQLITE");
 const QString kFileName = QStringLiteral("history.sqlite");
 // SQLite's own files beside a database in WAL mode.
 const QStringList kCompanionSuffixes = {QStringLiteral("-wal"), QStringLiteral("-shm")};
-// Another copy of the game may be writing a hand; it never takes long.
-const QString kBusyOption = QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000");
+// Reading waits for a writer that holds the whole file (a migration, a checkpoint) at most
+// this long; recording waits only a moment and tries again later.
+constexpr int kReadBusyMilliseconds = 3000;
 
 // Primary SQLite result codes (the driver gives extended ones).
 enum : int {
   kSqliteError = 1,
   kSqlitePerm = 3,
+  kSqliteBusy = 5,
   kSqliteCorrupt = 11,
   kSqliteCantOpen = 14,
   kSqliteNotADatabase = 26,
@@ -205,7 +207,7 @@ double Per100(double cost, std::int64_t hands) {
 }
 
 // How opening a file went.
-enum class TOpenOutcome { Opened, Damaged, Newer, Failed };
+enum class TOpenOutcome { Opened, Damaged, Newer, Busy, Failed };
 struct TOpenResult {
   TOpenOutcome Outcome = TOpenOutcome::Opened;
   QString Why;
@@ -253,8 +255,10 @@ struct THistoryConnection {
   THistoryConnection(const QString& name, const QString& path, bool readOnly) : Name(name) {
     Db = QSqlDatabase::addDatabase(kDriver, name);
     Db.setDatabaseName(path);
-    Db.setConnectOptions(readOnly ? kBusyOption + QStringLiteral(";QSQLITE_OPEN_READONLY")
-                                  : kBusyOption);
+    const QString busy =
+        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
+            .arg(readOnly ? kReadBusyMilliseconds : THandHistory::kRecordWaitMilliseconds);
+    Db.setConnectOptions(readOnly ? busy + QStringLiteral(";QSQLITE_OPEN_READONLY") : busy);
   }
   ~THistoryConnection() {
     InsertHand.reset();
@@ -318,6 +322,7 @@ std::atomic<int> gConnectionCount{0};
 // folder is left alone.
 TOpenResult Classify(const QSqlError& error, const QString& filePath) {
   const int code = PrimaryCode(error);
+  if (code == kSqliteBusy) return {TOpenOutcome::Busy, ErrorText(error), 0};
   const QFileInfo file(filePath);
   const bool there = file.exists() || file.isSymLink();
   if (code == kSqliteCorrupt || code == kSqliteNotADatabase ||
@@ -355,7 +360,11 @@ THandHistory::THandHistory(TMode mode, const QString& filePath)
     Open();
 }
 
-THandHistory::~THandHistory() = default;
+THandHistory::~THandHistory() {
+  if (!FWaiting.empty())
+    qCWarning(lcHistory, "%s: %zu hands were not recorded: %s", qUtf8Printable(FFilePath),
+              FWaiting.size(), qUtf8Printable(FBusyText));
+}
 
 std::optional<QString> THandHistory::TakeReport() {
   return std::exchange(FReport, std::nullopt);
@@ -392,6 +401,7 @@ TOpenResult Migrate(THistoryConnection& c, int version) {
       if (PrimaryCode(error) == kSqliteError)
         return Damaged(
             QStringLiteral("its tables are not a hand history's (%1)").arg(ErrorText(error)));
+      if (PrimaryCode(error) == kSqliteBusy) return {TOpenOutcome::Busy, ErrorText(error), 0};
       return {TOpenOutcome::Failed, ErrorText(error), 0};
     }
   }
@@ -458,9 +468,21 @@ void THandHistory::Open() {
     if (!MoveAside(result.Why)) return;
     result = tryOpen();
   }
+  FOpenWaiting = false;
   switch (result.Outcome) {
     case TOpenOutcome::Opened:
       FState = THistoryState::Open;
+      FBusyWait = kRecordWaitMilliseconds;
+      return;
+    case TOpenOutcome::Busy:
+      // Making or bringing up to date a file another program is writing: tried again with
+      // the next hand.
+      FConnection.reset();
+      FState = THistoryState::Unavailable;
+      FProblem = QStringLiteral("another program is writing it (%1)").arg(result.Why);
+      FBusyText = result.Why;
+      FOpenWaiting = true;
+      qCWarning(lcHistory, "%s: %s", qUtf8Printable(FFilePath), qUtf8Printable(FProblem));
       return;
     case TOpenOutcome::Newer:
       Fail(QStringLiteral("it was written by a newer version of Lumaro (schema version %1)")
@@ -553,8 +575,72 @@ void THandHistory::OpenReadOnly() {
 
 bool THandHistory::Record(const THandRecord& hand) {
   RequireHand(hand);
-  if (FState != THistoryState::Open || FMode != omRecord) return false;
+  if (FMode != omRecord || (FState != THistoryState::Open && !FOpenWaiting)) return false;
+  if (FWaiting.size() >= kMostWaitingHands) {
+    if (!FCrowdReported) {
+      FCrowdReported = true;
+      FReport = QStringLiteral(
+                    "Hands are not recorded in the hand history %1 while another program "
+                    "keeps it busy (%2); %3 hands wait for it")
+                    .arg(Quoted(FFilePath), FBusyText)
+                    .arg(FWaiting.size());
+    }
+    return false;
+  }
+  FWaiting.push_back(hand);
+  RecordWaiting();
+  return FWaiting.empty() && FLastStored;
+}
+
+void THandHistory::RecordWaiting(int waitMilliseconds) {
+  if (FWaiting.empty()) return;
+  if (FOpenWaiting) {
+    Open();
+    if (FOpenWaiting) return;
+    if (FState != THistoryState::Open) {
+      // Opening failed for good, and said so.
+      FWaiting.clear();
+      return;
+    }
+  }
+  SetBusyWait(waitMilliseconds);
+  while (!FWaiting.empty()) {
+    const TStoreOutcome outcome = Store(FWaiting.front());
+    if (outcome == TStoreOutcome::Busy) break;
+    FLastStored = outcome == TStoreOutcome::Stored;
+    FWaiting.pop_front();
+  }
+  SetBusyWait(kRecordWaitMilliseconds);
+}
+
+void THandHistory::FinishRecording(int waitMilliseconds) {
+  RecordWaiting(waitMilliseconds);
+  if (FWaiting.empty()) return;
+  const std::size_t lost = FWaiting.size();
+  FWaiting.clear();
+  qCWarning(lcHistory, "%s: %zu hands were not recorded: %s", qUtf8Printable(FFilePath), lost,
+            qUtf8Printable(FBusyText));
+  FReport = QStringLiteral(
+                "%1 could not be recorded in the hand history %2: another program kept it "
+                "busy (%3); the hands recorded before are kept")
+                .arg(lost == 1 ? QStringLiteral("1 hand") : QStringLiteral("%1 hands").arg(lost),
+                     Quoted(FFilePath), FBusyText);
+}
+
+void THandHistory::SetBusyWait(int milliseconds) {
+  if (milliseconds == FBusyWait || !FConnection) return;
+  if (FConnection->Exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds)))
+    FBusyWait = milliseconds;
+}
+
+THandHistory::TStoreOutcome THandHistory::Store(const THandRecord& hand) {
   THistoryConnection& c = *FConnection;
+  if (FCheckpointDue) {
+    // After a failed write the WAL may hold all the room there was: once its pages are in
+    // the file it is emptied (TRUNCATE gives its room back) and starts again.
+    const std::optional<QVariant> busy = c.Value(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    if (busy && busy->toInt() == 0) FCheckpointDue = false;
+  }
   const bool mistake = hand.Cost > 0;
   const double cost = mistake ? hand.Cost : 0.0;
   const auto bind = [](QSqlQuery& query, std::initializer_list<QVariant> values) {
@@ -585,11 +671,16 @@ bool THandHistory::Record(const THandRecord& hand) {
            bind(*c.UpsertSituationTotal, {practice, heldPattern, bestPattern, cost}) &&
            c.Run(*c.UpsertSituationTotal);
   done = done && c.Exec(QStringLiteral("COMMIT"));
-  if (done) return true;
+  if (done) return TStoreOutcome::Stored;
 
   // Nothing of the hand stays: a failed commit leaves its transaction open.
   const QSqlError error = c.Error;
   c.Exec(QStringLiteral("ROLLBACK"));
+  if (PrimaryCode(error) == kSqliteBusy) {
+    FBusyText = ErrorText(error);
+    return TStoreOutcome::Busy;
+  }
+  FCheckpointDue = true;
   qCWarning(lcHistory, "%s: a hand was not recorded: %s", qUtf8Printable(FFilePath),
             qUtf8Printable(ErrorText(error)));
   if (!FWriteReported) {
@@ -599,7 +690,7 @@ bool THandHistory::Record(const THandRecord& hand) {
                   "hands recorded before are kept")
                   .arg(Quoted(FFilePath), ErrorText(error));
   }
-  return false;
+  return TStoreOutcome::Failed;
 }
 
 QSqlQuery THandHistory::Select(const char* sql, std::initializer_list<QVariant> values,
