@@ -561,8 +561,12 @@ Commands:
                            ~/.local/share/lumaro). --since keeps the sessions started on
                            or after DATE, YYYY-MM-DD at local midnight (any other text is
                            bad input). --json prints one JSON document instead. The file
-                           is only read, never created or changed; without one the
-                           summary is empty, with a note.
+                           is only read, never created or changed, nothing is left beside
+                           it, and a game or another program writing it meanwhile is not
+                           waited for: what it has committed is read. Without a file the
+                           summary is empty, with a note; one it can't read (damaged, of
+                           another version, no regular file, not readable) gives the
+                           reason and exit status 1.
   help                     This text.
 
 Options:

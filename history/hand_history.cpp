@@ -18,8 +18,10 @@
 #include <limits>
 #include <stdexcept>
 
+#include "file_names.h"
 #include "printable_text.h"
 #include "settings_store.h"
+#include "store_file.h"
 
 namespace {
 
@@ -252,13 +254,29 @@ double THistoryTotals::CostPer100Hands() const {
 // One named Qt SQL connection and the statements Record uses, prepared once. Removed from
 // Qt's list of connections when destroyed, after every query on it is gone.
 struct THistoryConnection {
-  THistoryConnection(const QString& name, const QString& path, bool readOnly) : Name(name) {
+  enum TAccess {
+    acRecord,
+    acRead,           // read-only, through the -wal and -shm beside the file
+    acReadImmutable,  // read-only, the file alone: SQLite neither locks it nor makes companions
+  };
+
+  THistoryConnection(const QString& name, const QString& path, TAccess access) : Name(name) {
     Db = QSqlDatabase::addDatabase(kDriver, name);
-    Db.setDatabaseName(path);
-    const QString busy =
-        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
-            .arg(readOnly ? kReadBusyMilliseconds : THandHistory::kRecordWaitMilliseconds);
-    Db.setConnectOptions(readOnly ? busy + QStringLiteral(";QSQLITE_OPEN_READONLY") : busy);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
+                          .arg(access == acRecord ? THandHistory::kRecordWaitMilliseconds
+                                                  : kReadBusyMilliseconds);
+    if (access != acRecord) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (access == acReadImmutable) {
+      // A URI names the file byte for byte, whatever its name holds.
+      const QByteArray bytes = LocalBytesFromPath(QFileInfo(path).absoluteFilePath());
+      Db.setDatabaseName(QStringLiteral("file://") +
+                         QString::fromLatin1(bytes.toPercentEncoding("/")) +
+                         QStringLiteral("?mode=ro&immutable=1"));
+      options += QStringLiteral(";QSQLITE_OPEN_URI");
+    } else {
+      Db.setDatabaseName(path);
+    }
+    Db.setConnectOptions(options);
   }
   ~THistoryConnection() {
     InsertHand.reset();
@@ -417,7 +435,8 @@ void THandHistory::Open() {
     return;
   }
   const auto tryOpen = [this]() -> TOpenResult {
-    FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath, false);
+    FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath,
+                                                       THistoryConnection::acRecord);
     THistoryConnection& c = *FConnection;
     if (!c.Db.open()) return Classify(c.Db.lastError(), FFilePath);
     const std::optional<QVariant> version = c.Value(QStringLiteral("PRAGMA user_version"));
@@ -530,16 +549,73 @@ bool THandHistory::MoveAside(const QString& why) {
   return true;
 }
 
+namespace {
+
+// Whether the file's header says it is in WAL mode (file format versions 2 at bytes 18, 19).
+bool InWalMode(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray header = file.read(20);
+  return header.size() == 20 && header[18] == 2 && header[19] == 2;
+}
+
+struct TReaderAccess {
+  THistoryConnection::TAccess Access = THistoryConnection::acRead;
+  QString Problem;  // when the file can't be read as it is
+};
+
+// How a reader opens the file so that it changes nothing and leaves nothing behind, in a
+// folder it may write or not. A file in WAL mode whose -wal is there is being written, or was
+// left so by a game that was killed: SQLite reads it through that -wal and the -shm beside
+// it, which stay as they were. Without a -wal, or with an empty one, all there is is in the
+// file: it is read immutable, so SQLite makes no -wal and -shm (which a reader could not
+// remove again) and needs no folder it can write. A game that starts meanwhile writes into
+// a new -wal, which this read does not see; the file itself changes only when that game
+// checkpoints, after a thousand pages or at its close. A file in the older rollback mode is
+// read as it is: reading it makes nothing beside it.
+TReaderAccess ReaderAccess(const QString& path) {
+  if (!InWalMode(path)) return {};
+  // SQLite keeps the companions beside the file that links lead to.
+  const QString file = SaveTargetPath(path);
+  const QFileInfo wal(file + QStringLiteral("-wal"));
+  if (!wal.exists() || wal.size() == 0) return {THistoryConnection::acReadImmutable, {}};
+  if (QFileInfo::exists(file + QStringLiteral("-shm")) ||
+      !FolderWriteProblem(QFileInfo(file).absolutePath()))
+    return {};
+  return {THistoryConnection::acRead,
+          QStringLiteral("its newest hands are in %1, which can't be read without %2 in a "
+                         "folder that can't be written")
+              .arg(wal.fileName(), QFileInfo(file + QStringLiteral("-shm")).fileName())};
+}
+
+}  // namespace
+
 void THandHistory::OpenReadOnly() {
-  if (!QFileInfo::exists(FFilePath)) {
+  // What is in the file's place, before SQLite opens it: a FIFO would keep it waiting for a
+  // writer, a folder or a device would give a reason no one understands.
+  const TStoreFile file = ProbeFile(FFilePath);
+  if (file.Access == TFileAccess::Missing) {
     FState = THistoryState::Missing;
     return;
   }
-  FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath, true);
+  if (file.Access == TFileAccess::Unreadable) {
+    Fail(file.Problem.Reason, {});
+    return;
+  }
+  const TReaderAccess access = ReaderAccess(FFilePath);
+  if (!access.Problem.isEmpty()) {
+    Fail(access.Problem, {});
+    return;
+  }
+  FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath, access.Access);
   THistoryConnection& c = *FConnection;
   std::optional<QVariant> version;
   if (!c.Db.open() || !(version = c.Value(QStringLiteral("PRAGMA user_version")))) {
-    Fail(ErrorText(c.Db.isOpen() ? c.Error : c.Db.lastError()), {});
+    const QSqlError error = c.Db.isOpen() ? c.Error : c.Db.lastError();
+    if (PrimaryCode(error) == kSqliteBusy)
+      Fail(QStringLiteral("another program holds it locked (%1)").arg(ErrorText(error)), {});
+    else
+      Fail(ErrorText(error), {});
     return;
   }
   const int known = version->toInt();
