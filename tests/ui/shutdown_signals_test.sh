@@ -102,6 +102,21 @@ for sig in TERM HUP INT; do
   unchanged || fail "SIG$sig: Quorvel.ini changed although its save failed"
 done
 
+# The same with control characters in the folder's name (ESC, and NEL as UTF-8 writes it):
+# standard error shows them as '?', so a folder's name can't drive the terminal.
+config $'odd\e[2J\xc2\x85name' stuck
+if launch; then
+  kill -TERM "$game"
+  if ended 30; then
+    [ "$status" = 1 ] || fail "a save failed in an odd folder: status $status, not 1"
+    grep -q 'config-odd?\[2J?name/Quorvel.ini' "$work/err" ||
+      fail "the odd folder's name is not shown with '?' for its control characters"
+    ! LC_ALL=C grep -q $'\e\|\xc2\x85' "$work/err" || fail "a control character reached standard error"
+  else
+    fail "a save failed in an odd folder: the game is still running"
+  fi
+fi
+
 # A file-size limit (ulimit -f) that no save fits in: the save's write fails as on a full
 # disk, so the close reports it and ends with status 1, leaving neither a new file nor a
 # lock behind; the default action of SIGXFSZ would kill the game in the middle of it.
