@@ -51,7 +51,7 @@ QString TotalsText(const THistoryTotals& t) {
 
 void PrintText(const QString& filePath, const std::string& sinceText, const TSummary& s,
                std::ostream& out) {
-  out << "Hand history: " << QDir::toNativeSeparators(filePath) << "\n";
+  out << "Hand history: " << ShownPath(filePath) << "\n";
   if (!s.Note.isEmpty()) out << "Note: " << s.Note << "\n";
   if (!sinceText.empty()) out << "Sessions started on or after " << sinceText << " (local time)\n";
   out << "\n" << TotalsText(s.Totals) << "\n";
@@ -152,7 +152,7 @@ int PrintHistorySummary(const QString& filePath, std::optional<std::int64_t> sin
                         std::ostream& err) {
   THandHistory history(THandHistory::omReadOnly, filePath);
   if (history.State() == THistoryState::Unavailable) {
-    err << kProgram << ": the hand history " << QDir::toNativeSeparators(filePath)
+    err << kProgram << ": the hand history " << ShownPath(filePath)
         << " can't be read: " << history.Problem() << "\n";
     return 1;
   }

@@ -384,6 +384,34 @@ TEST(Cli, RiskForeverSaysWhenRuinIsCertain) {
   EXPECT_NE(given.Out.find("\"ruin\":0.0099"), std::string::npos) << given.Out;
 }
 
+// Refused before the chart is built: a line too long for a hand, on its line, however long
+// it is; a line with a NUL in it is a line with a bad card; and more hands than one run
+// keeps.
+TEST(Cli, StrategyHandsReaderHasBoundsOnALineAndOnTheHands) {
+  const std::string hand = "AS KH TD 2C 9S\n";
+  const std::string blanks(1024 - 14, ' ');
+  const TRun longest =
+      RunTool({"strategy", "--hands", "-"}, {}, hand + "AS KH TD 2C 9S" + blanks + "X\n");
+  EXPECT_EQ(longest.Err,
+            "lumaro-analyze: standard input line 2: longer than any hand (more than 1024 "
+            "characters)\n");
+  const TRun fits =
+      RunTool({"strategy", "--hands", "-"}, {}, hand + "AS KH TD 2C 9S" + blanks + "\nX");
+  EXPECT_EQ(
+      fits.Err,
+      "lumaro-analyze: standard input line 3: bad card 'X' (rank A K Q J T 9..2, suit S H C D)\n");
+  const TRun nul = RunTool({"strategy", "--hands", "-"}, {}, std::string("AS KH\0TD 2C 9S\n", 15));
+  EXPECT_EQ(nul.Err.rfind("lumaro-analyze: standard input line 1: bad card 'KH?TD'", 0), 0u)
+      << nul.Err;
+
+  std::string many;
+  for (int i = 0; i <= 1'000'000; ++i) many += hand;
+  const TRun tooMany = RunTool({"strategy", "--hands", "-"}, {}, many);
+  EXPECT_EQ(tooMany.Code, kExitUsage);
+  EXPECT_EQ(tooMany.Err,
+            "lumaro-analyze: standard input: more than 1000000 hands (judge them in parts)\n");
+}
+
 TEST(Cli, ReturnPrintsTheExactReturnAndEveryCategory) {
   const TRun run = RunTool({"return", "--paytable", "0,1,2,3,4,7,24,49,799"});
   ASSERT_EQ(run.Code, kExitOk) << run.Err;

@@ -7,12 +7,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -447,6 +450,52 @@ class TAdvisorTest : public TGameTestCase {
 
     Deal(*window, kSeedNoPair);  // the next hand is for money again
     QVERIFY(!window->Engine().PracticeHand());
+  }
+
+  // Another program holds the history's write lock: a draw never waits for it, the hands
+  // go in, in order, soon after it lets go, and a close while it still holds the lock ends
+  // at once, saying what was not recorded.
+  void aBusyHistoryNeverStopsTheWindow() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();  // the history made, with one hand
+    const QString name = QStringLiteral("advisor-test-holder");
+    {
+      QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+      holder.setDatabaseName(HistoryFilePath());
+      QVERIFY(holder.open());
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+      QElapsedTimer clock;
+      qint64 longest = 0;
+      for (std::uint32_t seed : {kSeedTwoPair, kSeedNoPair, kSeedTwoPair}) {
+        Deal(*window, seed);
+        clock.start();
+        window->DrawClick();
+        longest = std::max(longest, clock.elapsed());
+      }
+      QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));  // it was 3 s a hand
+      QVERIFY(FMessages.isEmpty());
+      THandHistory reader(THandHistory::omReadOnly);
+      QCOMPARE(reader.Totals().Hands, 1);
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("ROLLBACK")));
+      QTRY_COMPARE_WITH_TIMEOUT(reader.Totals().Hands, 4, 5000);
+      const std::vector<THandRecord> mistakes = reader.Mistakes(10);
+      QVERIFY(!mistakes.empty());
+
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+      Deal(*window, kSeedNoPair);
+      window->DrawClick();
+      clock.start();
+      window->close();
+      QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+      QCOMPARE(FMessages.size(), 1);
+      QVERIFY2(FMessages[0].Text.contains(QStringLiteral("1 hand could not be recorded")),
+               qPrintable(FMessages[0].Text));
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("ROLLBACK")));
+      QCOMPARE(reader.Totals().Hands, 4);
+    }
+    QSqlDatabase::removeDatabase(name);
   }
 
   void everyValueFitsItsRoomAtEveryScale() {

@@ -447,6 +447,10 @@ void TGameWindow::WindowClose() {
     SaveGameSettings(CurrentSettings());
     SaveAdvisor();
   });
+  // Whether or not the settings could be saved.
+  Guard([this] {
+    if (FAdvisor) FAdvisor->FinishRecording();
+  });
 }
 
 TGameSettings TGameWindow::CurrentSettings() const {

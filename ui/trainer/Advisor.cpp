@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <exception>
 
 #include "AdvicePage.h"
@@ -143,6 +144,51 @@ THandHistory& TAdvisor::History() {
 void TAdvisor::ReportHistoryFailure() {
   // Said once: the game goes on without the history.
   if (const auto report = History().TakeReport()) ShowErrorReport(parentWidget(), *report);
+}
+
+namespace {
+
+// While another program holds the history's lock, the hands that wait are tried again this
+// often, each try waiting for the lock only a moment.
+constexpr int kRecordRetryMilliseconds = 250;
+// The close's last try: a signal's close ends well within a second.
+constexpr int kCloseRecordWaitMilliseconds = 300;
+
+}  // namespace
+
+void TAdvisor::HistoryChanged() {
+  ReportHistoryFailure();
+  if (History().Waiting() > 0) RetryWaitingHands();
+  if (HistoryPage && HistoryPage->isVisible())
+    HistoryPage->Refresh();
+  else
+    FHistoryStale = true;
+}
+
+void TAdvisor::RetryWaitingHands() {
+  if (!FRecordRetry) {
+    FRecordRetry = new QTimer(this);
+    FRecordRetry->setInterval(kRecordRetryMilliseconds);
+    connect(FRecordRetry, &QTimer::timeout, this, [this] {
+      RunGuarded(this, [this] {
+        const std::size_t waiting = History().Waiting();
+        History().RecordWaiting();
+        if (History().Waiting() == 0) FRecordRetry->stop();
+        if (History().Waiting() != waiting)
+          HistoryChanged();
+        else
+          ReportHistoryFailure();
+      });
+    });
+  }
+  if (!FRecordRetry->isActive()) FRecordRetry->start();
+}
+
+void TAdvisor::FinishRecording() {
+  if (!FHistory) return;
+  if (FRecordRetry) FRecordRetry->stop();
+  FHistory->FinishRecording(kCloseRecordWaitMilliseconds);
+  ReportHistoryFailure();
 }
 
 void TAdvisor::ShowHistoryPage() {
@@ -424,11 +470,7 @@ void TAdvisor::RecordHand() {
   played.Time = FHand->DrawnAt;
   played.SessionStart = FSessionStart;
   History().Record(HandRecordOf(*FHand->Advice, FHand->Table, played));
-  ReportHistoryFailure();
-  if (HistoryPage && HistoryPage->isVisible())
-    HistoryPage->Refresh();
-  else
-    FHistoryStale = true;
+  HistoryChanged();
 }
 
 void TAdvisor::StartWork() {

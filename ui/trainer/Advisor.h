@@ -31,6 +31,7 @@
 
 class QStackedWidget;
 class QTabBar;
+class QTimer;
 class TAdvicePage;
 class THandHistory;
 class TChartPage;
@@ -97,6 +98,9 @@ class TAdvisor : public QWidget {
   int AddPage(QWidget* page, const QString& title);
   // The hand history, opened for recording when first needed.
   THandHistory& History();
+  // At the close: hands waiting for another program to let go of the history get a last
+  // short try; those still not recorded then are reported.
+  void FinishRecording();
 
   // Replaces the draw warning's question box (tests): given its text, true for "Draw anyway".
   std::function<bool(const QString& text)> DrawQuestion;
@@ -149,6 +153,8 @@ class TAdvisor : public QWidget {
   void RecordHand();
   void ShowHistoryPage();
   void ReportHistoryFailure();
+  void HistoryChanged();
+  void RetryWaitingHands();
   bool AskBeforeDraw(const QString& text);
   bool CurrentHand() const;
   void ShowHand();
@@ -188,4 +194,6 @@ class TAdvisor : public QWidget {
   int FHistoryTab = -1;
   // A hand was recorded while the history page was out of sight.
   bool FHistoryStale = false;
+  // Tries the hands that wait for the history's lock again while there are any.
+  QTimer* FRecordRetry = nullptr;
 };
