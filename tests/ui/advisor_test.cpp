@@ -581,10 +581,10 @@ class TAdvisorTest : public TGameTestCase {
       TGameWindow::TAdvisorPlace Place;
       int LeastCard;
     };
-    for (const TCase& c : {TCase{{640, 480}, TGameWindow::apPage, 57},
-                           TCase{{1024, 768}, TGameWindow::apBeside, 71},
-                           TCase{{1366, 768}, TGameWindow::apBeside, 71},
-                           TCase{{1920, 1080}, TGameWindow::apBeside, 71}}) {
+    for (const TCase& c :
+         {TCase{{640, 480}, TGameWindow::apPage, 57}, TCase{{1024, 768}, TGameWindow::apBeside, 71},
+          TCase{{1366, 768}, TGameWindow::apBeside, 71},
+          TCase{{1920, 1080}, TGameWindow::apBeside, 71}}) {
       const QString at = QStringLiteral("%1x%2").arg(c.Screen.width()).arg(c.Screen.height());
       auto window = MakeWindow(c.Screen);
       window->show();

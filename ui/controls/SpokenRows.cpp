@@ -11,13 +11,26 @@ std::optional<int> RowAfterKey(const QKeyEvent& key, int row, int count, int pag
   page = std::max(1, page);
   int to = row;
   switch (key.key()) {
-    case Qt::Key_Up: to = row - 1; break;
-    case Qt::Key_Down: to = row + 1; break;
-    case Qt::Key_PageUp: to = row - page; break;
-    case Qt::Key_PageDown: to = row + page; break;
-    case Qt::Key_Home: to = 0; break;
-    case Qt::Key_End: to = count - 1; break;
-    default: return std::nullopt;
+    case Qt::Key_Up:
+      to = row - 1;
+      break;
+    case Qt::Key_Down:
+      to = row + 1;
+      break;
+    case Qt::Key_PageUp:
+      to = row - page;
+      break;
+    case Qt::Key_PageDown:
+      to = row + page;
+      break;
+    case Qt::Key_Home:
+      to = 0;
+      break;
+    case Qt::Key_End:
+      to = count - 1;
+      break;
+    default:
+      return std::nullopt;
   }
   return std::clamp(to, 0, count - 1);
 }

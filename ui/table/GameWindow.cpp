@@ -107,9 +107,9 @@ TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
   BuildMenu();
   InstallAccessibleControls();
   NameGameControls(*this);
-  InstallKeyboardPlay(*this, *this, FEngine,
-                      {[this](int position) { HoldPanelClick(position); },
-                       [this] { SwitchPane(); }});
+  InstallKeyboardPlay(
+      *this, *this, FEngine,
+      {[this](int position) { HoldPanelClick(position); }, [this] { SwitchPane(); }});
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { FocusMoved(now); });
   FEngine.OnWinSound = [this](int slot) { PlayWinSoundFor(slot); };
@@ -432,8 +432,8 @@ std::optional<TScale> TGameWindow::BesideScale(const QSize& room) {
   const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
   // The game with its status bar, as tall as the room lets it be.
   const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
-  TScale scale = std::min(
-      FScreenScale, FitScale(QSize(whole.width() * FScreenScale.M, room.height()), whole));
+  TScale scale =
+      std::min(FScreenScale, FitScale(QSize(whole.width() * FScreenScale.M, room.height()), whole));
   const TScale least = LeastGameScale();
   for (int tries = 0; tries < 8 && !(scale < least); ++tries) {
     FAdvisor->SetScale(scale);
@@ -461,11 +461,11 @@ void TGameWindow::FitAdvisor() {
   // Docked, the game may be drawn smaller, down to its least scale: the window then needs no
   // more room than that beside the advisor, and never grows past the screen for it.
   const TScale least = LeastGameScale();
-  Client->setMinimumSize(open && !AdvisorDock->isFloating()
-                             ? QSize(MulDivRound(kDesign.width(), least.M, least.D),
-                                     MulDivRound(kDesign.height() + kStatusBar.height(), least.M,
-                                                 least.D))
-                             : FClientMinimum);
+  Client->setMinimumSize(
+      open && !AdvisorDock->isFloating()
+          ? QSize(MulDivRound(kDesign.width(), least.M, least.D),
+                  MulDivRound(kDesign.height() + kStatusBar.height(), least.M, least.D))
+          : FClientMinimum);
   if (!open) {
     AdvisorDock->hide();
   } else if (AdvisorDock->isFloating()) {

@@ -129,8 +129,8 @@ QSize TAdvicePage::PlaceControls(int minimumWidth) {
   y += boxHeight + gap;
 
   // The player's hold until the draw, then in its place the verdict on it.
-  const int judged = std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()),
-                              LinesHeight(CurrentLabel, 2));
+  const int judged =
+      std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()), LinesHeight(CurrentLabel, 2));
   CurrentLabel->setGeometry(margin, y, inner, judged);
   place(VerdictLabel, judged);
 

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QTabBar>
+#include <QTableWidget>
 #include <exception>
 
 #include "AdvicePage.h"

@@ -272,8 +272,8 @@ QString TChartList::SpokenRow(int row) const {
         << CardSpokenName(line.Example[static_cast<std::size_t>(i)]);
   QString example = held.isEmpty() ? QStringLiteral("nothing held")
                                    : held.join(QStringLiteral(", ")) + QStringLiteral(" held");
-  if (!drawn.isEmpty()) example += QStringLiteral(", ") + drawn.join(QStringLiteral(", ")) +
-                                   QStringLiteral(" drawn");
+  if (!drawn.isEmpty())
+    example += QStringLiteral(", ") + drawn.join(QStringLiteral(", ")) + QStringLiteral(" drawn");
   QString text = QStringLiteral("Line %1: %2. Example: %3. Decides %4 of deals")
                      .arg(row + 1)
                      .arg(Text(line.Text), example, ShareText(line));
@@ -656,8 +656,7 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
     painter.drawText(QRect(0, paper.Y, number - pad, h), Qt::AlignRight, QStringLiteral("Line"));
     painter.drawText(QRect(number, paper.Y, pattern - pad, h), Qt::AlignLeft,
                      QStringLiteral("Hold"));
-    painter.drawText(QRect(number + pattern, paper.Y, example, h), Qt::AlignLeft,
-                     exampleHeading);
+    painter.drawText(QRect(number + pattern, paper.Y, example, h), Qt::AlignLeft, exampleHeading);
     painter.drawText(QRect(width - share, paper.Y, share, h), Qt::AlignRight,
                      QStringLiteral("Deals"));
     paper.Y += h + pad / 2;

@@ -299,10 +299,11 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
                                      PatternText(hand.HeldPattern), PatternText(hand.BestPattern));
     for (int column = 1; column < MistakeTable->columnCount(); ++column)
       MistakeTable->item(row, column)->setToolTip(details);
-    SpeakRow(MistakeTable->item(row, 1),
-             QStringLiteral("Cost %1: dealt %2, held %3, best %4")
-                 .arg(CostText(hand.Cost), SpokenCards(hand.Dealt, 0x1F),
-                      SpokenCards(hand.Dealt, hand.HeldMask), SpokenCards(hand.Dealt, hand.BestMask)));
+    SpeakRow(
+        MistakeTable->item(row, 1),
+        QStringLiteral("Cost %1: dealt %2, held %3, best %4")
+            .arg(CostText(hand.Cost), SpokenCards(hand.Dealt, 0x1F),
+                 SpokenCards(hand.Dealt, hand.HeldMask), SpokenCards(hand.Dealt, hand.BestMask)));
   }
 }
 

@@ -327,8 +327,8 @@ QString THoldList::SpokenRow(int row) const {
   if (advice.IsBest(hold.Mask))
     text += QStringLiteral(", best");
   else
-    text += QStringLiteral(", costs %1").arg(QString::number(
-                advice.Best().ExpectedPay() - hold.ExpectedPay(), 'f', 2));
+    text += QStringLiteral(", costs %1")
+                .arg(QString::number(advice.Best().ExpectedPay() - hold.ExpectedPay(), 'f', 2));
   if (hold.Mask == FCurrent) text += QStringLiteral(", your hold");
   return text;
 }
