@@ -41,11 +41,11 @@ struct TSummary {
 
 QString TotalsText(const THistoryTotals& t) {
   return QStringLiteral(
-             "Played hands: %1 in %2 sessions, best play %3, cost %4 coins (%5 per "
+             "Played hands: %1 in %2, best play %3, cost %4 coins (%5 per "
              "100 hands)\nPractice hands: %6\n")
       .arg(t.Hands)
-      .arg(t.Sessions)
-      .arg(BestRateText(t.BestRate()), CostText(t.Cost), CostText(t.CostPer100Hands()))
+      .arg(CountText(t.Sessions, "session", "sessions"), BestRateText(t.BestRate()),
+           CostText(t.Cost), CostText(t.CostPer100Hands()))
       .arg(t.PracticeHands);
 }
 
@@ -141,6 +141,10 @@ QString BestRateText(double rate) {
 
 QString CostText(double coins) {
   return QString::number(coins, 'f', 2);
+}
+
+QString CountText(std::int64_t count, const char* one, const char* many) {
+  return QString::number(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
 }
 
 QString PatternText(const std::string& pattern) {

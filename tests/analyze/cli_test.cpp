@@ -283,6 +283,17 @@ TEST(Cli, StrategyPrintsTheChartWithItsCost) {
   EXPECT_EQ(lines[n - 1].rfind("The chart gives up 0.0", 0), 0u) << lines[n - 1];
 }
 
+TEST(Cli, AOneLineChartKeepsItsColumns) {
+  // Its one line decides every deal: "100.000%" is the widest share there is.
+  const TRun run = RunTool({"strategy", "--max-lines", "1"});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err;
+  const auto lines = Lines(run.Out);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[3].find("100.000%  |"), lines[2].find("Deals") - 3) << lines[3];
+  EXPECT_EQ(lines[3].find("| "), lines[2].find("Example")) << lines[2] << "\n" << lines[3];
+  EXPECT_EQ(lines[3].find("discard everything"), lines[2].find("Pattern")) << lines[3];
+}
+
 TEST(Cli, StrategyJudgesHandsAsTextOrOneJsonDocument) {
   const TRun text = RunTool({"strategy", "--paytable", "0,1,2,3,5,8,24,49,799", "--hands", "-"}, {},
                             "AS KS QS JS 9H\n\n  2c 3d 4h 5s 7c\n");

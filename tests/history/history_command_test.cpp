@@ -148,7 +148,7 @@ TEST_F(HistoryCommandTest, TheSummaryAsTextAndAsOneJsonDocument) {
   EXPECT_EQ(later[QStringLiteral("sessions")].toArray().size(), 2);
   EXPECT_EQ(later[QStringLiteral("totals")].toObject()[QStringLiteral("hands")].toInteger(), 5);
   const TRun sameDay = Run({QStringLiteral("history"), QStringLiteral("--since=2026-03-03")});
-  EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("Played hands: 5 in 1 sessions")))
+  EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("Played hands: 5 in 1 session,")))
       << sameDay.Out.toStdString();
   EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("on or after 2026-03-03")));
 }
