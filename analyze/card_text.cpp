@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "printable_text.h"
 #include "whole_number.h"
 
 namespace {
@@ -22,13 +23,8 @@ int Upper(char c) {
 
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kLongest = 40;
-  std::string quoted = "'";
-  for (std::size_t i = 0; i < text.size() && i < kLongest; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    quoted.push_back(c < 0x20 || c == 0x7F ? '?' : text[i]);
-  }
-  if (text.size() > kLongest) quoted += "...";
-  return quoted + "'";
+  if (text.size() <= kLongest) return "'" + PrintableText(text) + "'";
+  return "'" + PrintableText(text.substr(0, Utf8CutPoint(text, kLongest))) + "...'";
 }
 
 std::optional<cdCardDeck> ParseCard(std::string_view text) {

@@ -20,7 +20,7 @@ class TUsageError : public std::runtime_error {
 };
 
 // Text from the command line made safe for a one-line message: in single quotes, control
-// characters shown as '?', cut after 40 characters.
+// characters shown as '?' (PrintableText), cut after 40 bytes, between two characters.
 std::string Quoted(std::string_view text);
 
 // "AS", "th", "10d", "Qc": rank A K Q J T 9..2 (or 10), suit S H C D, any case.

@@ -487,6 +487,14 @@ struct TRequest {
   std::optional<TPayTable> GivenPayTable;
 };
 
+// No hand takes more than this, blanks and commas between its cards included. A longer line
+// is refused as soon as it is seen, so no input, not even /dev/zero, makes the reader hold
+// more than one such line.
+constexpr std::streamsize kLongestHandLine = 1024;
+// Every hand is kept for the report; more than this in one run is refused, which bounds the
+// memory of a file of valid hands too.
+constexpr std::size_t kMostHands = 1'000'000;
+
 // One hand a line; blank lines are skipped. A line that is not a hand stops everything.
 std::vector<THandCards> ReadHands(const std::string& name, std::istream* input) {
   std::ifstream file;
@@ -496,20 +504,30 @@ std::vector<THandCards> ReadHands(const std::string& name, std::istream* input) 
     if (!file) throw TUsageError("could not read " + Quoted(name) + ": " + std::strerror(errno));
     in = &file;
   }
+  const std::string source = name == "-" ? std::string("standard input") : Quoted(name);
   std::vector<THandCards> hands;
-  std::string text;
-  for (long long line = 1; std::getline(*in, text); ++line) {
-    if (TrimBlanks(text).empty()) continue;
+  char text[kLongestHandLine + 1];
+  for (long long line = 1;; ++line) {
+    // Stops after kLongestHandLine characters with failbit set and the line not finished.
+    in->getline(text, sizeof text);
+    if (in->fail() && !in->bad() && !in->eof() && in->gcount() == kLongestHandLine)
+      throw TUsageError(source + " line " + std::to_string(line) +
+                        ": longer than any hand (more than " + std::to_string(kLongestHandLine) +
+                        " characters)");
+    if (in->fail()) break;
+    // The count takes in the line break, when there was one.
+    const std::string_view hand(text, static_cast<std::size_t>(in->gcount() - (in->eof() ? 0 : 1)));
+    if (TrimBlanks(hand).empty()) continue;
+    if (hands.size() == kMostHands)
+      throw TUsageError(source + ": more than " + std::to_string(kMostHands) +
+                        " hands (judge them in parts)");
     try {
-      hands.push_back(ParseHand({text}));
+      hands.push_back(ParseHand({std::string(hand)}));
     } catch (const TUsageError& e) {
-      throw TUsageError((name == "-" ? std::string("standard input") : Quoted(name)) + " line " +
-                        std::to_string(line) + ": " + e.what());
+      throw TUsageError(source + " line " + std::to_string(line) + ": " + e.what());
     }
   }
-  if (in->bad())
-    throw TUsageError("could not read " +
-                      (name == "-" ? std::string("standard input") : Quoted(name)));
+  if (in->bad()) throw TUsageError("could not read " + source);
   return hands;
 }
 
@@ -656,7 +674,8 @@ Commands:
                            all, the closing "discard everything" among them, that lose
                            least.
                            --hand CARDS, or --hands FILE with one hand a line (- for
-                           standard input), shows for each hand the line that fits,
+                           standard input; a line of up to 1024 characters, up to
+                           1000000 hands), shows for each hand the line that fits,
                            the hold it gives, the best hold and what the chart's hold
                            gives up there. --json prints all of it as one JSON
                            document: the lines, the returns and, for each hand, the
@@ -671,8 +690,12 @@ Commands:
                            ~/.local/share/lumaro). --since keeps the sessions started on
                            or after DATE, YYYY-MM-DD at local midnight (any other text is
                            bad input). --json prints one JSON document instead. The file
-                           is only read, never created or changed; without one the
-                           summary is empty, with a note.
+                           is only read, never created or changed, nothing is left beside
+                           it, and a game or another program writing it meanwhile is not
+                           waited for: what it has committed is read. Without a file the
+                           summary is empty, with a note; one it can't read (damaged, of
+                           another version, no regular file, not readable) gives the
+                           reason and exit status 1.
   risk (--bankroll B | --risk R) --hands N|forever [--json]
                            How a session of N hands from a bankroll of B bets goes
                            (one bet = one hand's stake, best play throughout), counted

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include <unistd.h>
 
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "stored_paytable.h"
 
 int main(int argc, char** argv) {
+  // A write past a file-size limit (ulimit -f) fails, and is reported as a full disk is.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   TProgressOptions progress;

@@ -108,11 +108,16 @@ THandVerdict JudgeHand(const TDrawTables& tables, const TStrategyChart& chart,
 
 void WriteChartText(std::ostream& out, const TStrategyChart& chart) {
   out << kChartRuleText << "\n";
-  out << "Line   Deals  " << Padded("Example (held | drawn)", 24) << "Pattern\n";
+  // The share column keeps a blank before its widest value: "100.000%" in a one-line chart.
+  std::size_t share = 8;
+  for (const TChartLine& line : chart.Lines)
+    share = std::max(share, Fixed(100 * line.Share, 3).size() + 2);
+  out << "Line" << PadLeft("Deals", share) << "  " << Padded("Example (held | drawn)", 24)
+      << "Pattern\n";
   for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
     const TChartLine& line = chart.Lines[i];
-    out << PadLeft(std::to_string(i + 1), 4) << PadLeft(Fixed(100 * line.Share, 3) + "%", 8) << "  "
-        << Padded(ExampleText(line), 24) << line.Text << "\n";
+    out << PadLeft(std::to_string(i + 1), 4) << PadLeft(Fixed(100 * line.Share, 3) + "%", share)
+        << "  " << Padded(ExampleText(line), 24) << line.Text << "\n";
   }
   const auto notes = FamilyOrderNotes(chart);
   if (!notes.empty()) {

@@ -18,11 +18,16 @@
 
 namespace {
 
+// No C0 control, DEL or C1 control (0xC2 0x80..0x9F in UTF-8).
 bool IsPrintable(const std::string& text) {
-  return std::none_of(text.begin(), text.end(), [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
-  });
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) return false;
+    if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(text[i + 1]) <= 0x9F)
+      return false;
+  }
+  return true;
 }
 
 // A message for the player: one short line, whatever was typed.
@@ -53,8 +58,7 @@ void CheckHand(const std::string& word) {
 void CheckPayTable(const std::string& word) {
   try {
     const TPayTable table = ParsePayTable(word);
-    for (const std::int32_t h : table.H)
-      Require(h >= 0, "multipliers in range");
+    for (const std::int32_t h : table.H) Require(h >= 0, "multipliers in range");
     Require(ParsePayTable(PayTableText(table)).H == table.H, "a pay table's text reads back");
   } catch (const TUsageError& error) {
     CheckMessage(error.what());

@@ -18,7 +18,10 @@
 #include <limits>
 #include <stdexcept>
 
+#include "file_names.h"
+#include "printable_text.h"
 #include "settings_store.h"
+#include "store_file.h"
 
 namespace {
 
@@ -28,13 +31,15 @@ const QString kDriver = QStringLiteral("QSQLITE");
 const QString kFileName = QStringLiteral("history.sqlite");
 // SQLite's own files beside a database in WAL mode.
 const QStringList kCompanionSuffixes = {QStringLiteral("-wal"), QStringLiteral("-shm")};
-// Another copy of the game may be writing a hand; it never takes long.
-const QString kBusyOption = QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000");
+// Reading waits for a writer that holds the whole file (a migration, a checkpoint) at most
+// this long; recording waits only a moment and tries again later.
+constexpr int kReadBusyMilliseconds = 3000;
 
 // Primary SQLite result codes (the driver gives extended ones).
 enum : int {
   kSqliteError = 1,
   kSqlitePerm = 3,
+  kSqliteBusy = 5,
   kSqliteCorrupt = 11,
   kSqliteCantOpen = 14,
   kSqliteNotADatabase = 26,
@@ -148,7 +153,7 @@ QString ErrorText(const QSqlError& error) {
 }
 
 QString Quoted(const QString& path) {
-  return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+  return QLatin1Char('"') + ShownPath(path) + QLatin1Char('"');
 }
 
 template <std::size_t N, class T>
@@ -204,7 +209,7 @@ double Per100(double cost, std::int64_t hands) {
 }
 
 // How opening a file went.
-enum class TOpenOutcome { Opened, Damaged, Newer, Failed };
+enum class TOpenOutcome { Opened, Damaged, Newer, Busy, Failed };
 struct TOpenResult {
   TOpenOutcome Outcome = TOpenOutcome::Opened;
   QString Why;
@@ -226,6 +231,10 @@ QString HistoryFilePath() {
   return HistoryFolderPath() + QLatin1Char('/') + kFileName;
 }
 
+QString ShownPath(const QString& path) {
+  return QString::fromStdString(PrintableText(QDir::toNativeSeparators(path).toStdString()));
+}
+
 double THistorySession::BestRate() const {
   return Rate(BestHolds, Hands);
 }
@@ -245,11 +254,29 @@ double THistoryTotals::CostPer100Hands() const {
 // One named Qt SQL connection and the statements Record uses, prepared once. Removed from
 // Qt's list of connections when destroyed, after every query on it is gone.
 struct THistoryConnection {
-  THistoryConnection(const QString& name, const QString& path, bool readOnly) : Name(name) {
+  enum TAccess {
+    acRecord,
+    acRead,           // read-only, through the -wal and -shm beside the file
+    acReadImmutable,  // read-only, the file alone: SQLite neither locks it nor makes companions
+  };
+
+  THistoryConnection(const QString& name, const QString& path, TAccess access) : Name(name) {
     Db = QSqlDatabase::addDatabase(kDriver, name);
-    Db.setDatabaseName(path);
-    Db.setConnectOptions(readOnly ? kBusyOption + QStringLiteral(";QSQLITE_OPEN_READONLY")
-                                  : kBusyOption);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
+                          .arg(access == acRecord ? THandHistory::kRecordWaitMilliseconds
+                                                  : kReadBusyMilliseconds);
+    if (access != acRecord) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (access == acReadImmutable) {
+      // A URI names the file byte for byte, whatever its name holds.
+      const QByteArray bytes = LocalBytesFromPath(QFileInfo(path).absoluteFilePath());
+      Db.setDatabaseName(QStringLiteral("file://") +
+                         QString::fromLatin1(bytes.toPercentEncoding("/")) +
+                         QStringLiteral("?mode=ro&immutable=1"));
+      options += QStringLiteral(";QSQLITE_OPEN_URI");
+    } else {
+      Db.setDatabaseName(path);
+    }
+    Db.setConnectOptions(options);
   }
   ~THistoryConnection() {
     InsertHand.reset();
@@ -313,6 +340,7 @@ std::atomic<int> gConnectionCount{0};
 // folder is left alone.
 TOpenResult Classify(const QSqlError& error, const QString& filePath) {
   const int code = PrimaryCode(error);
+  if (code == kSqliteBusy) return {TOpenOutcome::Busy, ErrorText(error), 0};
   const QFileInfo file(filePath);
   const bool there = file.exists() || file.isSymLink();
   if (code == kSqliteCorrupt || code == kSqliteNotADatabase ||
@@ -327,6 +355,11 @@ TOpenResult Classify(const QSqlError& error, const QString& filePath) {
 
 TOpenResult Damaged(const QString& why) {
   return {TOpenOutcome::Damaged, why, 0};
+}
+
+// No Lumaro writes a version below 0: such a file is damaged, not an older one.
+QString UnknownVersionText(int version) {
+  return QStringLiteral("its schema version %1 is not one Lumaro writes").arg(version);
 }
 
 }  // namespace
@@ -345,7 +378,11 @@ THandHistory::THandHistory(TMode mode, const QString& filePath)
     Open();
 }
 
-THandHistory::~THandHistory() = default;
+THandHistory::~THandHistory() {
+  if (!FWaiting.empty())
+    qCWarning(lcHistory, "%s: %zu hands were not recorded: %s", qUtf8Printable(FFilePath),
+              FWaiting.size(), qUtf8Printable(FBusyText));
+}
 
 std::optional<QString> THandHistory::TakeReport() {
   return std::exchange(FReport, std::nullopt);
@@ -368,6 +405,7 @@ namespace {
 
 // Brings an open file of `version` up to the schema we write, one step per transaction.
 TOpenResult Migrate(THistoryConnection& c, int version) {
+  if (version < 0 || version > kHistorySchemaVersion) return Damaged(UnknownVersionText(version));
   for (int step = version + 1; step <= kHistorySchemaVersion; ++step) {
     bool done = c.Exec(QStringLiteral("BEGIN IMMEDIATE"));
     for (const char* sql : kSchemaSteps[static_cast<std::size_t>(step - 1)])
@@ -381,6 +419,7 @@ TOpenResult Migrate(THistoryConnection& c, int version) {
       if (PrimaryCode(error) == kSqliteError)
         return Damaged(
             QStringLiteral("its tables are not a hand history's (%1)").arg(ErrorText(error)));
+      if (PrimaryCode(error) == kSqliteBusy) return {TOpenOutcome::Busy, ErrorText(error), 0};
       return {TOpenOutcome::Failed, ErrorText(error), 0};
     }
   }
@@ -396,13 +435,15 @@ void THandHistory::Open() {
     return;
   }
   const auto tryOpen = [this]() -> TOpenResult {
-    FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath, false);
+    FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath,
+                                                       THistoryConnection::acRecord);
     THistoryConnection& c = *FConnection;
     if (!c.Db.open()) return Classify(c.Db.lastError(), FFilePath);
     const std::optional<QVariant> version = c.Value(QStringLiteral("PRAGMA user_version"));
     if (!version) return Classify(c.Error, FFilePath);
     const int known = version->toInt();
     if (known > kHistorySchemaVersion) return {TOpenOutcome::Newer, {}, known};
+    if (known < 0) return Damaged(UnknownVersionText(known));
     if (known == 0) {
       const std::optional<QVariant> tables =
           c.Value(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema"));
@@ -446,9 +487,21 @@ void THandHistory::Open() {
     if (!MoveAside(result.Why)) return;
     result = tryOpen();
   }
+  FOpenWaiting = false;
   switch (result.Outcome) {
     case TOpenOutcome::Opened:
       FState = THistoryState::Open;
+      FBusyWait = kRecordWaitMilliseconds;
+      return;
+    case TOpenOutcome::Busy:
+      // Making or bringing up to date a file another program is writing: tried again with
+      // the next hand.
+      FConnection.reset();
+      FState = THistoryState::Unavailable;
+      FProblem = QStringLiteral("another program is writing it (%1)").arg(result.Why);
+      FBusyText = result.Why;
+      FOpenWaiting = true;
+      qCWarning(lcHistory, "%s: %s", qUtf8Printable(FFilePath), qUtf8Printable(FProblem));
       return;
     case TOpenOutcome::Newer:
       Fail(QStringLiteral("it was written by a newer version of Lumaro (schema version %1)")
@@ -496,20 +549,81 @@ bool THandHistory::MoveAside(const QString& why) {
   return true;
 }
 
+namespace {
+
+// Whether the file's header says it is in WAL mode (file format versions 2 at bytes 18, 19).
+bool InWalMode(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray header = file.read(20);
+  return header.size() == 20 && header[18] == 2 && header[19] == 2;
+}
+
+struct TReaderAccess {
+  THistoryConnection::TAccess Access = THistoryConnection::acRead;
+  QString Problem;  // when the file can't be read as it is
+};
+
+// How a reader opens the file so that it changes nothing and leaves nothing behind, in a
+// folder it may write or not. A file in WAL mode whose -wal is there is being written, or was
+// left so by a game that was killed: SQLite reads it through that -wal and the -shm beside
+// it, which stay as they were. Without a -wal, or with an empty one, all there is is in the
+// file: it is read immutable, so SQLite makes no -wal and -shm (which a reader could not
+// remove again) and needs no folder it can write. A game that starts meanwhile writes into
+// a new -wal, which this read does not see; the file itself changes only when that game
+// checkpoints, after a thousand pages or at its close. A file in the older rollback mode is
+// read as it is: reading it makes nothing beside it.
+TReaderAccess ReaderAccess(const QString& path) {
+  if (!InWalMode(path)) return {};
+  // SQLite keeps the companions beside the file that links lead to.
+  const QString file = SaveTargetPath(path);
+  const QFileInfo wal(file + QStringLiteral("-wal"));
+  if (!wal.exists() || wal.size() == 0) return {THistoryConnection::acReadImmutable, {}};
+  if (QFileInfo::exists(file + QStringLiteral("-shm")) ||
+      !FolderWriteProblem(QFileInfo(file).absolutePath()))
+    return {};
+  return {THistoryConnection::acRead,
+          QStringLiteral("its newest hands are in %1, which can't be read without %2 in a "
+                         "folder that can't be written")
+              .arg(wal.fileName(), QFileInfo(file + QStringLiteral("-shm")).fileName())};
+}
+
+}  // namespace
+
 void THandHistory::OpenReadOnly() {
-  if (!QFileInfo::exists(FFilePath)) {
+  // What is in the file's place, before SQLite opens it: a FIFO would keep it waiting for a
+  // writer, a folder or a device would give a reason no one understands.
+  const TStoreFile file = ProbeFile(FFilePath);
+  if (file.Access == TFileAccess::Missing) {
     FState = THistoryState::Missing;
     return;
   }
-  FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath, true);
+  if (file.Access == TFileAccess::Unreadable) {
+    Fail(file.Problem.Reason, {});
+    return;
+  }
+  const TReaderAccess access = ReaderAccess(FFilePath);
+  if (!access.Problem.isEmpty()) {
+    Fail(access.Problem, {});
+    return;
+  }
+  FConnection = std::make_unique<THistoryConnection>(FConnectionName, FFilePath, access.Access);
   THistoryConnection& c = *FConnection;
   std::optional<QVariant> version;
   if (!c.Db.open() || !(version = c.Value(QStringLiteral("PRAGMA user_version")))) {
-    Fail(ErrorText(c.Db.isOpen() ? c.Error : c.Db.lastError()), {});
+    const QSqlError error = c.Db.isOpen() ? c.Error : c.Db.lastError();
+    if (PrimaryCode(error) == kSqliteBusy)
+      Fail(QStringLiteral("another program holds it locked (%1)").arg(ErrorText(error)), {});
+    else
+      Fail(ErrorText(error), {});
     return;
   }
   const int known = version->toInt();
-  if (known == 0) {
+  if (known < 0) {
+    Fail(QStringLiteral("it is damaged (%1); the game moves it aside when it starts")
+             .arg(UnknownVersionText(known)),
+         {});
+  } else if (known == 0) {
     const std::optional<QVariant> tables =
         c.Value(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema"));
     if (tables && tables->toInt() == 0) {  // created and never written: nothing recorded
@@ -537,8 +651,72 @@ void THandHistory::OpenReadOnly() {
 
 bool THandHistory::Record(const THandRecord& hand) {
   RequireHand(hand);
-  if (FState != THistoryState::Open || FMode != omRecord) return false;
+  if (FMode != omRecord || (FState != THistoryState::Open && !FOpenWaiting)) return false;
+  if (FWaiting.size() >= kMostWaitingHands) {
+    if (!FCrowdReported) {
+      FCrowdReported = true;
+      FReport = QStringLiteral(
+                    "Hands are not recorded in the hand history %1 while another program "
+                    "keeps it busy (%2); %3 hands wait for it")
+                    .arg(Quoted(FFilePath), FBusyText)
+                    .arg(FWaiting.size());
+    }
+    return false;
+  }
+  FWaiting.push_back(hand);
+  RecordWaiting();
+  return FWaiting.empty() && FLastStored;
+}
+
+void THandHistory::RecordWaiting(int waitMilliseconds) {
+  if (FWaiting.empty()) return;
+  if (FOpenWaiting) {
+    Open();
+    if (FOpenWaiting) return;
+    if (FState != THistoryState::Open) {
+      // Opening failed for good, and said so.
+      FWaiting.clear();
+      return;
+    }
+  }
+  SetBusyWait(waitMilliseconds);
+  while (!FWaiting.empty()) {
+    const TStoreOutcome outcome = Store(FWaiting.front());
+    if (outcome == TStoreOutcome::Busy) break;
+    FLastStored = outcome == TStoreOutcome::Stored;
+    FWaiting.pop_front();
+  }
+  SetBusyWait(kRecordWaitMilliseconds);
+}
+
+void THandHistory::FinishRecording(int waitMilliseconds) {
+  RecordWaiting(waitMilliseconds);
+  if (FWaiting.empty()) return;
+  const std::size_t lost = FWaiting.size();
+  FWaiting.clear();
+  qCWarning(lcHistory, "%s: %zu hands were not recorded: %s", qUtf8Printable(FFilePath), lost,
+            qUtf8Printable(FBusyText));
+  FReport = QStringLiteral(
+                "%1 could not be recorded in the hand history %2: another program kept it "
+                "busy (%3); the hands recorded before are kept")
+                .arg(lost == 1 ? QStringLiteral("1 hand") : QStringLiteral("%1 hands").arg(lost),
+                     Quoted(FFilePath), FBusyText);
+}
+
+void THandHistory::SetBusyWait(int milliseconds) {
+  if (milliseconds == FBusyWait || !FConnection) return;
+  if (FConnection->Exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds)))
+    FBusyWait = milliseconds;
+}
+
+THandHistory::TStoreOutcome THandHistory::Store(const THandRecord& hand) {
   THistoryConnection& c = *FConnection;
+  if (FCheckpointDue) {
+    // After a failed write the WAL may hold all the room there was: once its pages are in
+    // the file it is emptied (TRUNCATE gives its room back) and starts again.
+    const std::optional<QVariant> busy = c.Value(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    if (busy && busy->toInt() == 0) FCheckpointDue = false;
+  }
   const bool mistake = hand.Cost > 0;
   const double cost = mistake ? hand.Cost : 0.0;
   const auto bind = [](QSqlQuery& query, std::initializer_list<QVariant> values) {
@@ -569,11 +747,16 @@ bool THandHistory::Record(const THandRecord& hand) {
            bind(*c.UpsertSituationTotal, {practice, heldPattern, bestPattern, cost}) &&
            c.Run(*c.UpsertSituationTotal);
   done = done && c.Exec(QStringLiteral("COMMIT"));
-  if (done) return true;
+  if (done) return TStoreOutcome::Stored;
 
   // Nothing of the hand stays: a failed commit leaves its transaction open.
   const QSqlError error = c.Error;
   c.Exec(QStringLiteral("ROLLBACK"));
+  if (PrimaryCode(error) == kSqliteBusy) {
+    FBusyText = ErrorText(error);
+    return TStoreOutcome::Busy;
+  }
+  FCheckpointDue = true;
   qCWarning(lcHistory, "%s: a hand was not recorded: %s", qUtf8Printable(FFilePath),
             qUtf8Printable(ErrorText(error)));
   if (!FWriteReported) {
@@ -583,7 +766,7 @@ bool THandHistory::Record(const THandRecord& hand) {
                   "hands recorded before are kept")
                   .arg(Quoted(FFilePath), ErrorText(error));
   }
-  return false;
+  return TStoreOutcome::Failed;
 }
 
 QSqlQuery THandHistory::Select(const char* sql, std::initializer_list<QVariant> values,

@@ -10,6 +10,11 @@
 // page reads are kept up to date by Record in the same transaction, so opening the page costs
 // the same for ten hands as for a million.
 //
+// Another program (a second copy of the game, a database tool) may hold the write lock for
+// as long as it likes. A hand then waits, in order after the ones before it, and is stored
+// by a later Record or RecordWaiting once the lock is free; no call waits for the lock more
+// than a moment (kRecordWaitMilliseconds), so the window that records never stops for it.
+//
 // Failures never stop the game. Each is logged under lumaro.history and handed out once as a
 // report (TakeReport), which the window shows with its general error report:
 //  - a file that is not a database, fails SQLite's quick check or has a schema we don't
@@ -17,13 +22,18 @@
 //  - a file written by a newer Lumaro is left as it is, and nothing is recorded;
 //  - a folder or file that can't be opened or written (no SQLite driver, no permission,
 //    a full disk) leaves recording off, or skips the hand; what was stored stays intact.
+//    After a failed write the WAL is checkpointed before the next hand, so the room it had
+//    grown into is the file's again and recording takes up when there is room;
+//  - hands still waiting for the lock when the game closes are reported.
 //
 // A THandHistory and its connection belong to the thread that made it.
 
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -36,6 +46,8 @@
 QString HistoryFolderPath();
 // HistoryFolderPath()/history.sqlite.
 QString HistoryFilePath();
+// A path as a message shows it: control characters as '?' (PrintableText).
+QString ShownPath(const QString& path);
 
 // The schema this program writes (PRAGMA user_version). Older files are brought up to it
 // step by step; newer ones are not touched.
@@ -104,11 +116,25 @@ class THandHistory {
   // the text reads as an error report (no final full stop).
   std::optional<QString> TakeReport();
 
-  // Stores one hand and updates the summaries, all or nothing. False when the hand was not
-  // stored (the history is unavailable or the write failed: see TakeReport). Throws
-  // std::invalid_argument for a record that is not a hand (cards outside 1..52, coin
-  // values that are not finite).
+  // The longest a write waits for the lock another program holds, each time it tries.
+  static constexpr int kRecordWaitMilliseconds = 20;
+  // The most hands that wait; more are not recorded (reported once).
+  static constexpr std::size_t kMostWaitingHands = 10000;
+
+  // Stores one hand and updates the summaries, all or nothing, after the hands that wait.
+  // True when it is in the file on return. False when it is not: the history is unavailable
+  // or the write failed (see TakeReport), or another program holds the lock and the hand
+  // waits (Waiting). Throws std::invalid_argument for a record that is not a hand (cards
+  // outside 1..52, coin values that are not finite).
   bool Record(const THandRecord& hand);
+  // Hands waiting for another program to let go of the lock, oldest first.
+  std::size_t Waiting() const { return FWaiting.size(); }
+  // Stores the hands that wait, in order, as far as the lock lets it, waiting for the lock
+  // at most `waitMilliseconds`.
+  void RecordWaiting(int waitMilliseconds = kRecordWaitMilliseconds);
+  // At the close: RecordWaiting with the wait given; the hands still waiting then are not
+  // recorded, and a report says how many.
+  void FinishRecording(int waitMilliseconds);
 
   // Sessions started at or after `since` (seconds since 1970; 0 or less: all of them),
   // newest first; limit < 0: no limit.
@@ -123,8 +149,12 @@ class THandHistory {
   std::vector<double> BestRateSeries(int sessions);
 
  private:
+  enum class TStoreOutcome { Stored, Busy, Failed };
+
   void Open();
   void OpenReadOnly();
+  TStoreOutcome Store(const THandRecord& hand);
+  void SetBusyWait(int milliseconds);
   // False when it could not be moved: the history is then unavailable.
   bool MoveAside(const QString& why);
   void Fail(const QString& problem, const QString& report);
@@ -141,4 +171,13 @@ class THandHistory {
   std::optional<QString> FReport;
   bool FWriteReported = false;
   bool FReadReported = false;
+  // Recording: hands waiting for the lock; whether the open itself waits for it, whether
+  // the WAL waits for a checkpoint after a failed write, and the connection's busy wait.
+  std::deque<THandRecord> FWaiting;
+  bool FLastStored = false;
+  bool FOpenWaiting = false;
+  bool FCheckpointDue = false;
+  bool FCrowdReported = false;
+  int FBusyWait = kRecordWaitMilliseconds;
+  QString FBusyText;
 };

@@ -23,10 +23,10 @@ struct THandRecord {
   std::uint8_t BestMask = 0;  // the best hold (the first of equal ones)
   double HeldCoins = 0;       // expected pay of each hold for the bet, in coins
   double BestCoins = 0;
-  double Cost = 0;            // BestCoins - HeldCoins; 0 for a best hold
-  std::uint8_t Outcome = 0;   // TOutcome of the final hand
-  std::int32_t Win = 0;       // what the pay table paid for it: multiplier x bet, or -bet
-  bool Practice = false;      // practice mode or a replay: no money moved
+  double Cost = 0;           // BestCoins - HeldCoins; 0 for a best hold
+  std::uint8_t Outcome = 0;  // TOutcome of the final hand
+  std::int32_t Win = 0;      // what the pay table paid for it: multiplier x bet, or -bet
+  bool Practice = false;     // practice mode or a replay: no money moved
   // The situation of a mistake in the strategy chart's words: the pattern the player held
   // against the pattern that was best. Empty for a best hold.
   std::string HeldPattern;

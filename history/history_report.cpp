@@ -41,17 +41,17 @@ struct TSummary {
 
 QString TotalsText(const THistoryTotals& t) {
   return QStringLiteral(
-             "Played hands: %1 in %2 sessions, best play %3, cost %4 coins (%5 per "
+             "Played hands: %1 in %2, best play %3, cost %4 coins (%5 per "
              "100 hands)\nPractice hands: %6\n")
       .arg(t.Hands)
-      .arg(t.Sessions)
-      .arg(BestRateText(t.BestRate()), CostText(t.Cost), CostText(t.CostPer100Hands()))
+      .arg(CountText(t.Sessions, "session", "sessions"), BestRateText(t.BestRate()),
+           CostText(t.Cost), CostText(t.CostPer100Hands()))
       .arg(t.PracticeHands);
 }
 
 void PrintText(const QString& filePath, const std::string& sinceText, const TSummary& s,
                std::ostream& out) {
-  out << "Hand history: " << QDir::toNativeSeparators(filePath) << "\n";
+  out << "Hand history: " << ShownPath(filePath) << "\n";
   if (!s.Note.isEmpty()) out << "Note: " << s.Note << "\n";
   if (!sinceText.empty()) out << "Sessions started on or after " << sinceText << " (local time)\n";
   out << "\n" << TotalsText(s.Totals) << "\n";
@@ -143,6 +143,10 @@ QString CostText(double coins) {
   return QString::number(coins, 'f', 2);
 }
 
+QString CountText(std::int64_t count, const char* one, const char* many) {
+  return QString::number(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
+}
+
 QString PatternText(const std::string& pattern) {
   return pattern.empty() ? QStringLiteral("unnamed") : QString::fromStdString(pattern);
 }
@@ -152,7 +156,7 @@ int PrintHistorySummary(const QString& filePath, std::optional<std::int64_t> sin
                         std::ostream& err) {
   THandHistory history(THandHistory::omReadOnly, filePath);
   if (history.State() == THistoryState::Unavailable) {
-    err << kProgram << ": the hand history " << QDir::toNativeSeparators(filePath)
+    err << kProgram << ": the hand history " << ShownPath(filePath)
         << " can't be read: " << history.Problem() << "\n";
     return 1;
   }

@@ -18,6 +18,8 @@ QString SessionStartText(std::int64_t seconds);
 QString BestRateText(double rate);
 // Coins with two decimals and a point: "12.34".
 QString CostText(double coins);
+// A count with its noun, one or many: "1 hand", "21 hands".
+QString CountText(std::int64_t count, const char* one, const char* many);
 // A pattern as shown; an empty one (a mistake the classifier had no words for) as "unnamed".
 QString PatternText(const std::string& pattern);
 

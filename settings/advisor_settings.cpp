@@ -20,6 +20,7 @@ struct TAdvisorKey {
 
 constexpr TAdvisorKey kAdvisorKeys[] = {
     {"Open", &TAdvisorState::Open},
+    {"Docked", &TAdvisorState::Docked},
     {"Practice", &TAdvisorState::Practice},
     {"WarnBeforeDraw", &TAdvisorState::WarnBeforeDraw},
 };

@@ -3,6 +3,7 @@
 #pragma once
 // The strategy advisor's stored state, section Advisor, apart from the game's own values so
 // those are written as before: whether it was open when the game last closed (key Open),
+// docked in the game window or in a window of its own (key Docked),
 // whether practice mode is on (key Practice), whether practice asks before a draw that
 // gives coins away (key WarnBeforeDraw), each "1" or "0"; and the last return it counted
 // with the pay table it belongs to (keys Return, "92.70", and ReturnTable, the nine
@@ -24,6 +25,7 @@ struct TKnownReturn {
 
 struct TAdvisorState {
   bool Open = false;
+  bool Docked = true;
   bool Practice = false;
   bool WarnBeforeDraw = true;
   std::optional<TKnownReturn> Return;

@@ -74,6 +74,10 @@ class TDescriptor {
   TDescriptor(const TDescriptor&) = delete;
   TDescriptor& operator=(const TDescriptor&) = delete;
   int Get() const { return FFd; }
+  void Reset(int fd) {
+    if (FFd >= 0) close(FFd);
+    FFd = fd;
+  }
 
  private:
   int FFd;
@@ -126,22 +130,43 @@ void SyncFolder(const QString& folder) {
 
 }  // namespace
 
+namespace {
+
+// Opens what is at path for reading, without waiting: a FIFO put in its place would otherwise
+// wait for a writer. Missing or unreadable, the result says so; readable, it is left to the
+// caller, with `info` filled in.
+std::optional<TStoreFile> OpenRegularFile(const QString& path, TDescriptor& fd, struct stat& info) {
+  const auto unreadable = [&path](QString reason) {
+    return TStoreFile{TFileAccess::Unreadable, {}, {path, std::move(reason)}};
+  };
+  fd.Reset(open(NativeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (fd.Get() < 0) {
+    // A folder on the way that is a file: the save reports that folder.
+    if (errno == ENOENT || errno == ENOTDIR) return TStoreFile{};
+    return unreadable(ErrorReason(errno, TDoing::Reading));
+  }
+  if (fstat(fd.Get(), &info) != 0) return unreadable(ErrorReason(errno, TDoing::Reading));
+  if (S_ISDIR(info.st_mode)) return unreadable(QStringLiteral("it is a folder, not a file"));
+  if (!S_ISREG(info.st_mode)) return unreadable(QStringLiteral("it is not a regular file"));
+  return std::nullopt;
+}
+
+}  // namespace
+
+TStoreFile ProbeFile(const QString& path) {
+  TDescriptor fd(-1);
+  struct stat info {};
+  if (std::optional<TStoreFile> problem = OpenRegularFile(path, fd, info)) return *problem;
+  return TStoreFile{TFileAccess::Readable, {}, {}};
+}
+
 TStoreFile ReadStoreFile(const QString& path, bool read) {
   const auto unreadable = [&path](QString reason) {
     return TStoreFile{TFileAccess::Unreadable, {}, {path, std::move(reason)}};
   };
-  // Non-blocking: a FIFO put in its place would otherwise wait for a writer.
-  const TDescriptor fd(
-      open(NativeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (fd.Get() < 0) {
-    // A folder on the way that is a file: the save reports that folder.
-    if (errno == ENOENT || errno == ENOTDIR) return {};
-    return unreadable(ErrorReason(errno, TDoing::Reading));
-  }
+  TDescriptor fd(-1);
   struct stat info {};
-  if (fstat(fd.Get(), &info) != 0) return unreadable(ErrorReason(errno, TDoing::Reading));
-  if (S_ISDIR(info.st_mode)) return unreadable(QStringLiteral("it is a folder, not a file"));
-  if (!S_ISREG(info.st_mode)) return unreadable(QStringLiteral("it is not a regular file"));
+  if (std::optional<TStoreFile> problem = OpenRegularFile(path, fd, info)) return *problem;
   if (info.st_size > kMaxStoreBytes) return unreadable(kTooLarge);
   TStoreFile result{TFileAccess::Readable, {}, {}};
   if (!read) return result;

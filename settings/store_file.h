@@ -32,6 +32,10 @@ struct TStoreFile {
 // unreadable and why. Never blocks on a FIFO nor reads a device.
 TStoreFile ReadStoreFile(const QString& path, bool read);
 
+// The same checks without reading, and without a limit on the size: what a reader of
+// another kind of file (the hand history) checks before it opens one.
+TStoreFile ProbeFile(const QString& path);
+
 // Where a save of path writes: the file its links lead to, which need not exist yet.
 QString SaveTargetPath(const QString& path);
 

@@ -44,28 +44,19 @@ import -window root "$out"
 echo "saved $out"
 close_game
 
-# The advisor, stored open, over the right part of a maximised 16:9 game: the game draws its
-# design at the scale that fits the part left of the advisor, centred there both ways, below
-# its menu bar (34 pixels high at this screen's scale) and above its status bar (56).
+# The advisor, stored open, docked beside a maximised 16:9 game, both at the scale that lets
+# them stand side by side.
 stop_x_session
 printf '[Advisor]\nOpen=1\n[Bet]\nAmount=10\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
 start_x_session 1920x1080 || { echo "the X session did not start"; exit 1; }
 start_game "$prog" >/dev/null 2>&1 || { echo "no game window"; exit 1; }
 sleep 1  # the advisor's tables
-advisor_left=$(xwininfo -name "Lumaro Strategy Advisor" | sed -n 's/.*Absolute upper-left X: *//p')
-height=$(xwininfo -id "$wid" | sed -n 's/.*Height: *//p')
-wide_click() {  # a point of the design, scaled by (advisor_left - 1) / 632
-  local at
-  at=$(awk -v x="$1" -v y="$2" -v free=$((advisor_left - 1 - ox)) -v h="$height" 'BEGIN {
-    s = free / 632; if (s > 9 / 4) s = 9 / 4
-    top = (h + 34 - 56 - 409 * s) / 2
-    printf "%d %d", (free - 632 * s) / 2 + x * s, top + y * s }')
-  xdotool mousemove $((ox + ${at% *})) $((menu_y + ${at#* })) click 1
-  sleep 0.5
-}
+# Enter deals and draws wherever the focus is: three hands drawn with nothing held.
 for _ in 1 2 3; do
-  wide_click 64 116  # deal
-  wide_click 64 116  # draw five
+  xdotool key Return
+  sleep 0.5
+  xdotool key Return
+  sleep 0.5
 done
 xdotool mousemove 1919 1079
 sleep 1

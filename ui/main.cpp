@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <csignal>
 
 #include "GameWindow.h"
 #include "IdleCaret.h"
@@ -13,6 +14,9 @@
 #include "Translations.h"
 
 int main(int argc, char* argv[]) {
+  // Under a file-size limit (ulimit -f) a write past it fails with EFBIG, which every save
+  // reports as it reports a full disk, instead of ending the game in the middle of one.
+  std::signal(SIGXFSZ, SIG_IGN);
   CatchShutdownSignals();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumaro"));

@@ -66,4 +66,11 @@ TEST(Quoted, KeepsMessagesOnOneShortLine) {
   EXPECT_EQ(Quoted("AS"), "'AS'");
   EXPECT_EQ(Quoted(std::string("a\nb\x1b[2J\x7f", 8)), "'a?b?[2J?'");
   EXPECT_EQ(Quoted(std::string(41, 'x')), "'" + std::string(40, 'x') + "...'");
+  // C1 controls as UTF-8 encodes them (NEL, CSI, APC) are controls too; U+00A0 and on are not.
+  EXPECT_EQ(Quoted("a\xC2\x85"
+                   "b\xC2\x9B"
+                   "2J\xC2\x9F\xC2\xA0\xC3\xA9"),
+            "'a?b?2J?\xC2\xA0\xC3\xA9'");
+  // Cut between characters, never inside one.
+  EXPECT_EQ(Quoted(std::string(39, 'x') + "\xC3\xA9"), "'" + std::string(39, 'x') + "...'");
 }

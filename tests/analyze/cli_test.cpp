@@ -283,6 +283,17 @@ TEST(Cli, StrategyPrintsTheChartWithItsCost) {
   EXPECT_EQ(lines[n - 1].rfind("The chart gives up 0.0", 0), 0u) << lines[n - 1];
 }
 
+TEST(Cli, AOneLineChartKeepsItsColumns) {
+  // Its one line decides every deal: "100.000%" is the widest share there is.
+  const TRun run = RunTool({"strategy", "--max-lines", "1"});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err;
+  const auto lines = Lines(run.Out);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[3].find("100.000%  |"), lines[2].find("Deals") - 3) << lines[3];
+  EXPECT_EQ(lines[3].find("| "), lines[2].find("Example")) << lines[2] << "\n" << lines[3];
+  EXPECT_EQ(lines[3].find("discard everything"), lines[2].find("Pattern")) << lines[3];
+}
+
 TEST(Cli, StrategyJudgesHandsAsTextOrOneJsonDocument) {
   const TRun text = RunTool({"strategy", "--paytable", "0,1,2,3,5,8,24,49,799", "--hands", "-"}, {},
                             "AS KS QS JS 9H\n\n  2c 3d 4h 5s 7c\n");
@@ -382,6 +393,34 @@ TEST(Cli, RiskForeverSaysWhenRuinIsCertain) {
   ASSERT_EQ(given.Code, kExitOk) << given.Err;
   EXPECT_NE(given.Out.find("\"returnsOver100\":true"), std::string::npos);
   EXPECT_NE(given.Out.find("\"ruin\":0.0099"), std::string::npos) << given.Out;
+}
+
+// Refused before the chart is built: a line too long for a hand, on its line, however long
+// it is; a line with a NUL in it is a line with a bad card; and more hands than one run
+// keeps.
+TEST(Cli, StrategyHandsReaderHasBoundsOnALineAndOnTheHands) {
+  const std::string hand = "AS KH TD 2C 9S\n";
+  const std::string blanks(1024 - 14, ' ');
+  const TRun longest =
+      RunTool({"strategy", "--hands", "-"}, {}, hand + "AS KH TD 2C 9S" + blanks + "X\n");
+  EXPECT_EQ(longest.Err,
+            "lumaro-analyze: standard input line 2: longer than any hand (more than 1024 "
+            "characters)\n");
+  const TRun fits =
+      RunTool({"strategy", "--hands", "-"}, {}, hand + "AS KH TD 2C 9S" + blanks + "\nX");
+  EXPECT_EQ(
+      fits.Err,
+      "lumaro-analyze: standard input line 3: bad card 'X' (rank A K Q J T 9..2, suit S H C D)\n");
+  const TRun nul = RunTool({"strategy", "--hands", "-"}, {}, std::string("AS KH\0TD 2C 9S\n", 15));
+  EXPECT_EQ(nul.Err.rfind("lumaro-analyze: standard input line 1: bad card 'KH?TD'", 0), 0u)
+      << nul.Err;
+
+  std::string many;
+  for (int i = 0; i <= 1'000'000; ++i) many += hand;
+  const TRun tooMany = RunTool({"strategy", "--hands", "-"}, {}, many);
+  EXPECT_EQ(tooMany.Code, kExitUsage);
+  EXPECT_EQ(tooMany.Err,
+            "lumaro-analyze: standard input: more than 1000000 hands (judge them in parts)\n");
 }
 
 TEST(Cli, ReturnPrintsTheExactReturnAndEveryCategory) {

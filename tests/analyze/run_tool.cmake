@@ -35,3 +35,11 @@ expect(0 "Return under optimal play: 99.5439%" "^$" return)
 # The player's table from Quorvel.ini, and a bankroll that is no whole number of bets.
 expect(0 "Chance of ruin within 1600 hands: 8.15%" "^$" risk --bankroll 160 --hands 1600)
 expect(2 "^$" "^lumaro-analyze: bad --bankroll '-3'[^\n]*\n$" risk --bankroll -3 --hands 1600)
+
+# A file-size limit (ulimit -f) on the output: the write that passes it fails, and the run
+# says so and exits 1, as on a full disk, instead of being killed by SIGXFSZ.
+execute_process(COMMAND prlimit --fsize=1000 ${TOOL} simulate --seed 0 --hands 1000 --json
+                RESULT_VARIABLE rc OUTPUT_FILE ${WORK}/hands.json ERROR_VARIABLE err)
+if(NOT rc STREQUAL "1" OR NOT err STREQUAL "lumaro-analyze: could not write the output\n")
+  message(FATAL_ERROR "simulate under a 1000-byte file limit: exit '${rc}', expected 1\n${err}")
+endif()

@@ -281,6 +281,65 @@ TEST_F(HistoryFolderTest, AFileOfANewerVersionIsLeftAloneAndReportedOnce) {
   EXPECT_TRUE(OtherFiles().isEmpty()) << OtherFiles().join(' ').toStdString();
 }
 
+// A schema version no Lumaro writes, below the first: one damaged header field. The file is
+// moved aside as damaged files are, once, and a fresh history records; reading only, the
+// command says the file is damaged and leaves it alone.
+TEST_F(HistoryFolderTest, ANegativeSchemaVersionIsDamageNotAnOlderForm) {
+  const auto damage = [this](const std::function<void()>& how) {
+    for (const QString& name : QDir(Temp.path()).entryList(QDir::Files))
+      QFile::remove(Temp.filePath(name));
+    {
+      THandHistory history(THandHistory::omRecord, Path());
+      for (int n = 0; n < 5; ++n) ASSERT_TRUE(history.Record(NumberedHand(n)));
+    }
+    how();
+  };
+  const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+      {"pragma user_version = -1",
+       [this] {
+         WithDatabase(Path(), [](QSqlDatabase& db) {
+           ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = -1")));
+         });
+       }},
+      {"header byte 60 set to 0x80",
+       [this] {
+         QFile file(Path());
+         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+         ASSERT_TRUE(file.seek(60));
+         ASSERT_EQ(file.write("\x80", 1), 1);
+       }},
+  };
+  for (const auto& [name, how] : cases) {
+    SCOPED_TRACE(name);
+    damage(how);
+    const QByteArray damaged = FileBytes(Path());
+    {
+      THandHistory reader(THandHistory::omReadOnly, Path());
+      EXPECT_EQ(reader.State(), THistoryState::Unavailable);
+      EXPECT_TRUE(reader.Problem().contains(QStringLiteral("damaged")))
+          << reader.Problem().toStdString();
+      EXPECT_FALSE(reader.Problem().contains(QStringLiteral("older form")));
+    }
+    EXPECT_EQ(FileBytes(Path()), damaged);
+    {
+      THandHistory history(THandHistory::omRecord, Path());
+      ASSERT_EQ(history.State(), THistoryState::Open);
+      const std::optional<QString> report = history.TakeReport();
+      ASSERT_TRUE(report);
+      EXPECT_TRUE(report->contains(QStringLiteral("schema version"))) << report->toStdString();
+      const QStringList moved = OtherFiles().filter(QStringLiteral("history.damaged-"));
+      ASSERT_EQ(moved.size(), 1) << OtherFiles().join(' ').toStdString();
+      EXPECT_EQ(FileBytes(Temp.filePath(moved[0])), damaged);
+      EXPECT_FALSE(history.TakeReport());
+      EXPECT_TRUE(history.Record(NumberedHand(1)));
+      EXPECT_EQ(history.Totals().Hands, 1);
+    }
+    THandHistory again(THandHistory::omRecord, Path());
+    EXPECT_FALSE(again.TakeReport());
+    EXPECT_EQ(again.Totals().Hands, 1);
+  }
+}
+
 // A file after `count` hands, closed again.
 void RecordHands(const QString& path, int count) {
   THandHistory history(THandHistory::omRecord, path);
@@ -378,6 +437,25 @@ TEST_F(HistoryFolderTest, ReadingOnlyNeverCreatesMigratesOrMovesTheFile) {
     EXPECT_FALSE(damaged.TakeReport());  // the command says why, from Problem()
   }
   EXPECT_TRUE(OtherFiles().isEmpty());
+}
+
+// A report shows the file's path with its control characters, C1 ones as UTF-8 encodes
+// them too, as '?': a folder's name can't clear the terminal or the line a report is on.
+TEST_F(HistoryFolderTest, AReportShowsNoControlCharactersOfThePath) {
+  const QString folder =
+      Temp.filePath(QString::fromUtf8("odd\x1b[2J\xC2\x85\xC2\x9B"
+                                      "1m\xC2\xA0name"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString path = folder + QStringLiteral("/history.sqlite");
+  WithDatabase(path, [](QSqlDatabase& db) {
+    ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 9")));
+  });
+  THandHistory history(THandHistory::omRecord, path);
+  const std::optional<QString> report = history.TakeReport();
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(report->contains(QString::fromUtf8("odd?[2J??1m\xC2\xA0name/history.sqlite")))
+      << report->toStdString();
+  for (const QChar c : *report) EXPECT_NE(c.category(), QChar::Other_Control) << int{c.unicode()};
 }
 
 TEST_F(HistoryFolderTest, ARecordThatIsNoHandIsRefused) {

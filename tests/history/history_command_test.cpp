@@ -3,8 +3,12 @@
 // `lumaro-analyze history` as a player runs it: the summary of the player's history file as
 // text and as one JSON document, --since by local date, and a file it may only read.
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -13,6 +17,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "hand_history.h"
@@ -36,14 +41,27 @@ class HistoryCommandTest : public ::testing::Test {
   QString DataFolder() const { return Temp.filePath(QStringLiteral("data")); }
   QString FilePath() const { return DataFolder() + QStringLiteral("/lumaro/history.sqlite"); }
 
-  TRun Run(const QStringList& arguments) const {
+  // With asNobody, the tool runs without root's rights, so a folder's or a file's
+  // permissions hold for it as for a player.
+  TRun Run(const QStringList& arguments, bool asNobody = false,
+           const QString& dataFolder = {}) const {
     QProcess tool;
+    if (asNobody && geteuid() == 0)
+      tool.setChildProcessModifier([] {
+        constexpr uid_t kNobody = 65534;
+        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(99);
+      });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), DataFolder());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       dataFolder.isEmpty() ? DataFolder() : dataFolder);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Temp.filePath(QStringLiteral("config")));
     tool.setProcessEnvironment(environment);
     tool.start(QStringLiteral(LUMARO_ANALYZE_PATH), arguments);
-    EXPECT_TRUE(tool.waitForFinished(30000));
+    if (!tool.waitForFinished(20000)) {
+      ADD_FAILURE() << "lumaro-analyze " << arguments.join(' ').toStdString() << " hangs";
+      tool.kill();
+      tool.waitForFinished();
+    }
     return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
             QString::fromUtf8(tool.readAllStandardError())};
   }
@@ -130,7 +148,7 @@ TEST_F(HistoryCommandTest, TheSummaryAsTextAndAsOneJsonDocument) {
   EXPECT_EQ(later[QStringLiteral("sessions")].toArray().size(), 2);
   EXPECT_EQ(later[QStringLiteral("totals")].toObject()[QStringLiteral("hands")].toInteger(), 5);
   const TRun sameDay = Run({QStringLiteral("history"), QStringLiteral("--since=2026-03-03")});
-  EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("Played hands: 5 in 1 sessions")))
+  EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("Played hands: 5 in 1 session,")))
       << sameDay.Out.toStdString();
   EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("on or after 2026-03-03")));
 }
@@ -174,6 +192,135 @@ TEST_F(HistoryCommandTest, BadInputAndFilesItMayNotChange) {
       << newer.Err.toStdString();
   EXPECT_EQ(newer.Out, QString());
   EXPECT_EQ(FileBytes(FilePath()), before);
+
+  // One below the first: no version of Lumaro wrote it, so it is damaged, and left for the
+  // game to move aside.
+  history_test::WithDatabase(FilePath(), [](QSqlDatabase& db) {
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = -1"));
+  });
+  const QByteArray negative = FileBytes(FilePath());
+  const TRun damaged = Run({QStringLiteral("history")});
+  EXPECT_EQ(damaged.Code, 1);
+  EXPECT_TRUE(damaged.Err.contains(QStringLiteral("damaged"))) << damaged.Err.toStdString();
+  EXPECT_FALSE(damaged.Err.contains(QStringLiteral("up to date"))) << damaged.Err.toStdString();
+  EXPECT_EQ(FileBytes(FilePath()), negative);
+}
+
+// The folder's files, each as its name and a digest of its contents.
+QStringList FolderFiles(const QString& folder) {
+  QStringList files;
+  for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+    files << name + QLatin1Char(' ') +
+                 QString::fromLatin1(
+                     QCryptographicHash::hash(FileBytes(folder + QLatin1Char('/') + name),
+                                              QCryptographicHash::Sha256)
+                         .toHex());
+  return files;
+}
+
+// A reader leaves the folder as it found it, reads a folder it may not write, reads what
+// another program has committed while that program writes, and says why it can't read a
+// file that is no file, or one it may not read, without waiting for it.
+TEST_F(HistoryCommandTest, ItReadsAsAReaderMust) {
+  RecordSessions();
+  const QString folder = QFileInfo(FilePath()).absolutePath();
+  const QStringList before = FolderFiles(folder);
+  ASSERT_EQ(before.size(), 1);
+  ASSERT_TRUE(before[0].startsWith(QStringLiteral("history.sqlite "))) << before[0].toStdString();
+  const TRun plain = Run({QStringLiteral("history")});
+  ASSERT_EQ(plain.Code, 0) << plain.Err.toStdString();
+  EXPECT_TRUE(plain.Out.contains(QStringLiteral("Played hands: 25 in 2 sessions")));
+  EXPECT_EQ(FolderFiles(folder).join('\n').toStdString(), before.join('\n').toStdString());
+
+  // The folder can't be written: the file is still read, and left as it was.
+  for (const QString& path : {Temp.path(), DataFolder()})
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther |
+                                                QFile::ExeOther | QFile::ReadGroup |
+                                                QFile::ExeGroup));
+  const QFile::Permissions writable = QFile::permissions(folder);
+  const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+  ASSERT_TRUE(QFile::setPermissions(folder, readOnly));
+  const TRun locked = Run({QStringLiteral("history")}, true);
+  EXPECT_EQ(locked.Code, 0) << locked.Err.toStdString();
+  EXPECT_TRUE(locked.Out.contains(QStringLiteral("Played hands: 25 in 2 sessions")))
+      << locked.Out.toStdString();
+  EXPECT_EQ(FolderFiles(folder).join('\n').toStdString(), before.join('\n').toStdString());
+  ASSERT_TRUE(QFile::setPermissions(folder, writable));
+
+  {
+    // A game recording, and another program in the middle of writing: what is committed is
+    // read, without waiting for the writer, also in a folder that can't be written.
+    THandHistory game(THandHistory::omRecord, FilePath());
+    ASSERT_TRUE(game.Record(NumberedHand(100)));
+    const QString name = QStringLiteral("history-command-writer");
+    {
+      QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+      writer.setDatabaseName(FilePath());
+      ASSERT_TRUE(writer.open());
+      QSqlQuery(writer).exec(QStringLiteral("BEGIN IMMEDIATE"));
+      ASSERT_TRUE(QSqlQuery(writer).exec(QStringLiteral("DELETE FROM sessions")));
+      for (const bool asNobody : {false, true}) {
+        if (asNobody) {
+          ASSERT_TRUE(QFile::setPermissions(folder, readOnly));
+        }
+        const TRun busy = Run({QStringLiteral("history")}, asNobody);
+        EXPECT_EQ(busy.Code, 0) << busy.Err.toStdString();
+        EXPECT_TRUE(busy.Out.contains(QStringLiteral("Played hands: 26 in 3 sessions")))
+            << busy.Out.toStdString();
+      }
+      ASSERT_TRUE(QFile::setPermissions(folder, writable));
+      QSqlQuery(writer).exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(name);
+  }
+
+  // A game killed as it closed, leaving its -wal without the -shm: in a folder that can't be
+  // written the newest hands can't be read, and the command says so rather than leave them
+  // out.
+  {
+    THandHistory game(THandHistory::omRecord, FilePath());
+    ASSERT_TRUE(game.Record(NumberedHand(101)));
+    const QString copy = Temp.filePath(QStringLiteral("copy"));
+    ASSERT_TRUE(QDir().mkpath(copy + QStringLiteral("/lumaro")));
+    for (const char* suffix : {"", "-wal"})
+      ASSERT_TRUE(
+          QFile::copy(FilePath() + QLatin1String(suffix),
+                      copy + QStringLiteral("/lumaro/history.sqlite") + QLatin1String(suffix)));
+    ASSERT_TRUE(QFile::setPermissions(copy + QStringLiteral("/lumaro"), readOnly));
+    ASSERT_TRUE(QFile::setPermissions(copy, readOnly));
+    const TRun killed = Run({QStringLiteral("history")}, true, copy);
+    EXPECT_EQ(killed.Code, 1);
+    EXPECT_TRUE(killed.Err.contains(
+        QStringLiteral("its newest hands are in history.sqlite-wal, which can't be read without "
+                       "history.sqlite-shm in a folder that can't be written")))
+        << killed.Err.toStdString();
+    ASSERT_TRUE(QFile::setPermissions(copy + QStringLiteral("/lumaro"), writable));
+    const TRun writableCopy = Run({QStringLiteral("history")}, false, copy);
+    EXPECT_EQ(writableCopy.Code, 0) << writableCopy.Err.toStdString();
+    EXPECT_TRUE(writableCopy.Out.contains(QStringLiteral("Played hands: 27 in 3 sessions")))
+        << writableCopy.Out.toStdString();
+  }
+
+  // A file it may not read, and things that are no file: refused at once, with the reason.
+  ASSERT_TRUE(QFile::setPermissions(FilePath(), QFile::WriteOwner));
+  const TRun unreadable = Run({QStringLiteral("history")}, true);
+  EXPECT_EQ(unreadable.Code, 1);
+  EXPECT_TRUE(unreadable.Err.contains(QStringLiteral("no permission to read it")))
+      << unreadable.Err.toStdString();
+  ASSERT_TRUE(QFile::remove(FilePath()));
+  ASSERT_EQ(mkfifo(QFile::encodeName(FilePath()).constData(), 0644), 0);
+  const TRun fifo = Run({QStringLiteral("history")});
+  EXPECT_EQ(fifo.Code, 1);
+  EXPECT_EQ(fifo.Err, QStringLiteral("lumaro-analyze: the hand history %1 can't be read: it is "
+                                     "not a regular file\n")
+                          .arg(FilePath()));
+  ASSERT_TRUE(QFile::remove(FilePath()));
+  ASSERT_TRUE(QDir().mkdir(FilePath()));
+  const TRun directory = Run({QStringLiteral("history")});
+  EXPECT_EQ(directory.Code, 1);
+  EXPECT_TRUE(directory.Err.contains(QStringLiteral("it is a folder, not a file")))
+      << directory.Err.toStdString();
 }
 
 }  // namespace

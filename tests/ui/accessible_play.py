@@ -22,6 +22,8 @@ from gi.repository import GLib
 TIMEOUT = 60.0  # seconds for any one thing to happen: generous for a sanitizer build
 FRAME_TITLE = "Lumaro for Windows 95 Version 2.0"
 TITLE_CARD = "Lumaro title card"
+ADVISOR_NAME = "Strategy Advisor"
+ADVISOR_NAMESAKES = (pyatspi.ROLE_FRAME, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_PAGE_TAB)
 
 
 class Failure(Exception):
@@ -71,6 +73,17 @@ def walk(obj):
         child = obj.getChildAtIndex(i)
         if child is not None:
             yield from walk(child)
+
+
+def walk_game(obj):
+    """The window's objects but the strategy advisor's."""
+    if obj.name == ADVISOR_NAME and obj.getRole() not in ADVISOR_NAMESAKES:
+        return
+    yield obj
+    for i in range(obj.childCount):
+        child = obj.getChildAtIndex(i)
+        if child is not None:
+            yield from walk_game(child)
 
 
 def has_state(obj, state):
@@ -162,7 +175,9 @@ class Game:
         return None
 
     def _all(self, role, count=None):
-        found = [o for o in walk(self.frame) if o.getRole() == role]
+        """The game's own objects of the role: the advisor docked in the window is not the
+        game's table."""
+        found = [o for o in walk_game(self.frame) if o.getRole() == role]
         return found if count is None or len(found) == count else None
 
     def find_window(self, name):
@@ -170,6 +185,15 @@ class Game:
             window = self.app.getChildAtIndex(i)
             if window is not None and window.name == name and showing(window):
                 return window
+        return None
+
+    def find_advisor(self, shown=True):
+        """The strategy advisor docked in the game's window; as a page of it, also while the
+        game's page is shown (shown=False). Its menu command and page tab have its name too."""
+        for obj in walk(fresh(self.frame)):
+            if (obj.name == ADVISOR_NAME and obj.getRole() not in ADVISOR_NAMESAKES
+                    and (not shown or showing(obj))):
+                return obj
         return None
 
     def names(self):
@@ -220,8 +244,13 @@ class Game:
         check(table.nRows == 2 and table.nColumns == 10, "the grid is not 10 x 2")
         check(sorted(counts.values()) == ["0"] * 9 + ["1"], "grid counts %s" % counts)
         won = not outcome["money"].startswith("You Lost")
-        percent = self.gauge.queryValue().currentValue
-        check(percent == (100 if won else 0), "gauge %s after a %s" % (percent, "win" if won else "loss"))
+        percent = fresh(self.gauge).description
+        check(percent == ("100%" if won else "0%"), "gauge %s after a %s" % (percent, "win" if won else "loss"))
+        try:
+            actions = self.gauge.queryAction().nActions
+        except NotImplementedError:
+            actions = 0
+        check(actions == 0, "the gauge offers %d actions (it only shows)" % actions)
 
     def keys(self, *keys):
         """Keys for the game window, once it has the keyboard again (a dialog may just
@@ -258,8 +287,14 @@ def play_by_screen_reader(game):
     wait_for("cards 2 and 4 held", lambda: game.held() == "24")
     check(fresh(game.cards[1]).description == "held", "a held card says so")
     check(fresh(game.cards[0]).description == "", "a card to draw says nothing")
-    check([fresh(h).name for h in game.holds] == ["Draw", "Hold", "Draw", "Hold", "Draw"],
+    # Each panel's name says its card; its text is the caption the table shows.
+    check([fresh(h).name for h in game.holds] ==
+          ["Card 1: draw", "Card 2: hold", "Card 3: draw", "Card 4: hold", "Card 5: draw"],
           "hold panels %s" % [h.name for h in game.holds])
+    check([text(h) for h in game.holds] == ["Draw", "Hold", "Draw", "Hold", "Draw"],
+          "hold panel captions %s" % [text(h) for h in game.holds])
+    names = [o.name for o in game._all(pyatspi.ROLE_PUSH_BUTTON) if showing(o)]
+    check(len(names) == len(set(names)), "buttons that share a name: %s" % names)
     outcome = game.expected(dealt, "24")
     act(game.draw, "Press")
     game.wait_settled()
@@ -317,6 +352,19 @@ def play_by_keyboard(game):
     wait_for("the Set Total menu", lambda: menu_item(game, "10000"))
     key("Down", "Down", "Return")
     wait_for("the total of 10000", lambda: text(game.total) == "10000")
+    game.wait_announced("Total 10000")  # the message lines say nothing of it
+    # Escape out of a menu gives the keyboard back: the next Enter deals, and the one after
+    # draws, never choosing the closed menu's first entry (a total of 1000).
+    game.keys("alt+s")
+    wait_for("the Set Total menu", lambda: menu_item(game, "1000"))
+    key("Escape")
+    wait_for("the menu to close", lambda: not menu_item(game, "1000"))
+    game.keys("Return")
+    game.wait_dealt()
+    game.keys("Return")
+    game.wait_settled()
+    check(text(game.total) != "1000", "Escape, Enter and Enter set the total to 1000")
+    total = text(game.total)
     # The help, opened with Alt and its first letter, closed with Escape.
     game.keys("alt+h")
     wait_for("the help", lambda: active_window(game, "Lumaro Help"))
@@ -350,7 +398,7 @@ def play_by_keyboard(game):
     status = game.process.wait(timeout=TIMEOUT)
     check(status == 0, "the game ended with status %d" % status)
     check(read_ini("Amount") == "50", "saved bet %s" % read_ini("Amount"))
-    check(read_ini("Total") == "10000", "saved total %s" % read_ini("Total"))
+    check(read_ini("Total") == total, "saved total %s, not %s" % (read_ini("Total"), total))
 
 
 def menu_item(game, name):

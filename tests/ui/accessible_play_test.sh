@@ -5,10 +5,12 @@
 # The built game in a real X server with a window manager and an accessibility bus, read
 # through AT-SPI as a screen reader reads it and played either through the controls'
 # accessible actions or with keys only (accessible_play.py says how), or the strategy
-# advisor played as a trainer (trainer_play.py says how), or its Chart page checked against
+# advisor played as a trainer (trainer_play.py says how), or reached and read in the game's
+# window at two screen sizes (advisor_play.py says how), or its Chart page checked against
 # lumaro-analyze (chart_play.py says how):
 #   accessible_play_test.sh screen-reader|keyboard LUMARO DEAL_ORACLE
 #   accessible_play_test.sh trainer LUMARO
+#   accessible_play_test.sh advisor|advisor-small LUMARO
 #   accessible_play_test.sh chart LUMARO LUMARO_ANALYZE
 set -euo pipefail
 mode=$1
@@ -39,6 +41,12 @@ if [ "$mode" = trainer ]; then
   printf '[Bet]\nTotal=5000\nAmount=25\n[Advisor]\nOpen=1\nPractice=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
   screen=1024x768
   play=("$here/trainer_play.py" "$prog")
+elif [ "$mode" = advisor ] || [ "$mode" = advisor-small ]; then
+  # The advisor stored open: beside the game at 1024 x 768 (cards 71 pixels or more), a page
+  # of the window at 640 x 480 (57 or more).
+  printf '[Advisor]\nOpen=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+  if [ "$mode" = advisor ]; then screen=1024x768 least=71; else screen=640x480 least=57; fi
+  play=("$here/advisor_play.py" "$prog" "$least")
 elif [ "$mode" = chart ]; then
   # The advisor stored open, 9/6 Jacks or Better: the chart every book prints.
   paytable=0,1,2,3,5,8,24,49,799

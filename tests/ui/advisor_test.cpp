@@ -7,12 +7,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -105,7 +109,7 @@ class TAdvisorTest : public TGameTestCase {
   }
   static void OpenAdvisor(TGameWindow& window) {
     ToggleAdvisor(window);
-    QVERIFY(window.Advisor() && window.Advisor()->isVisible());
+    QVERIFY(window.Advisor() && window.Advisor()->IsOpen());
     QTRY_VERIFY_WITH_TIMEOUT(window.Advisor()->Ready(), kReadyTimeout);
   }
   static void SetPractice(TGameWindow& window, bool on) {
@@ -294,7 +298,7 @@ class TAdvisorTest : public TGameTestCase {
     // Closed but practising, the advisor follows the hands and keeps its tables.
     WriteIni("[Advisor]\nOpen=0\nPractice=1\n");
     auto again = MakeWindow();
-    QVERIFY(again->Advisor() && !again->Advisor()->isVisible());
+    QVERIFY(again->Advisor() && !again->Advisor()->IsOpen());
     QVERIFY(again->Advisor()->Practice() && again->Advisor()->Advice->WarnBeforeDraw->isChecked());
     QTRY_VERIFY_WITH_TIMEOUT(again->Advisor()->Ready(), kReadyTimeout);
     int asked = 0;
@@ -337,7 +341,7 @@ class TAdvisorTest : public TGameTestCase {
     QCOMPARE(window->Engine().Phase(), gpDealt);
     QCOMPARE(window->Engine().Hand().Cards, dealt.Cards);
     QCOMPARE(window->Engine().Hand().Marks, dealt.Marks);
-    QVERIFY(window->DrawButton->isVisibleTo(window.get()));
+    QVERIFY(!window->DrawButton->isHidden());
     QVERIFY(!page.HoldList->Advice());  // still practice: the list waits for the draw
     QVERIFY(page.HoldBest->isEnabled());
     QTest::keyClick(window->BetField, Qt::Key_B);  // wherever the focus is in the game
@@ -414,7 +418,7 @@ class TAdvisorTest : public TGameTestCase {
     OpenAdvisor(*window);
     QVERIFY(!advisor.HistoryPage);  // read only when wanted
     advisor.PageTabs->setCurrentIndex(1);
-    QVERIFY(advisor.HistoryPage && advisor.HistoryPage->isVisible());
+    QVERIFY(advisor.HistoryPage && advisor.HistoryPage->isVisibleTo(&advisor));
     QCOMPARE(advisor.HistoryPage->MistakeTable->rowCount(), 1);
     const TPlayStats stats = window->Engine().Stats();
     const std::int32_t before = window->Engine().Total();
@@ -447,6 +451,52 @@ class TAdvisorTest : public TGameTestCase {
 
     Deal(*window, kSeedNoPair);  // the next hand is for money again
     QVERIFY(!window->Engine().PracticeHand());
+  }
+
+  // Another program holds the history's write lock: a draw never waits for it, the hands
+  // go in, in order, soon after it lets go, and a close while it still holds the lock ends
+  // at once, saying what was not recorded.
+  void aBusyHistoryNeverStopsTheWindow() {
+    auto window = MakeWindow();
+    OpenAdvisor(*window);
+    Deal(*window, kSeedNoPair);
+    window->DrawClick();  // the history made, with one hand
+    const QString name = QStringLiteral("advisor-test-holder");
+    {
+      QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+      holder.setDatabaseName(HistoryFilePath());
+      QVERIFY(holder.open());
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+      QElapsedTimer clock;
+      qint64 longest = 0;
+      for (std::uint32_t seed : {kSeedTwoPair, kSeedNoPair, kSeedTwoPair}) {
+        Deal(*window, seed);
+        clock.start();
+        window->DrawClick();
+        longest = std::max(longest, clock.elapsed());
+      }
+      QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));  // it was 3 s a hand
+      QVERIFY(FMessages.isEmpty());
+      THandHistory reader(THandHistory::omReadOnly);
+      QCOMPARE(reader.Totals().Hands, 1);
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("ROLLBACK")));
+      QTRY_COMPARE_WITH_TIMEOUT(reader.Totals().Hands, 4, 5000);
+      const std::vector<THandRecord> mistakes = reader.Mistakes(10);
+      QVERIFY(!mistakes.empty());
+
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+      Deal(*window, kSeedNoPair);
+      window->DrawClick();
+      clock.start();
+      window->close();
+      QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+      QCOMPARE(FMessages.size(), 1);
+      QVERIFY2(FMessages[0].Text.contains(QStringLiteral("1 hand could not be recorded")),
+               qPrintable(FMessages[0].Text));
+      QVERIFY(QSqlQuery(holder).exec(QStringLiteral("ROLLBACK")));
+      QCOMPARE(reader.Totals().Hands, 4);
+    }
+    QSqlDatabase::removeDatabase(name);
   }
 
   void everyValueFitsItsRoomAtEveryScale() {
@@ -528,7 +578,7 @@ class TAdvisorTest : public TGameTestCase {
     QCOMPARE(ini.allKeys().size(), 3 + 9 + 1);  // the game's own keys, and Open
 
     auto second = MakeWindow();
-    QTRY_VERIFY(second->Advisor() && second->Advisor()->isVisible());
+    QTRY_VERIFY(second->Advisor() && second->Advisor()->IsOpen());
     ToggleAdvisor(*second);
     second->close();
     ini.sync();
@@ -571,36 +621,89 @@ class TAdvisorTest : public TGameTestCase {
     QVERIFY(FMessages.isEmpty());
   }
 
-  void placedBesideTheGameOrOverItsRightPart() {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    // Drawn for a small screen, so that the game window can be small enough to leave room.
-    auto small = MakeWindow(QSize(320, 240));
-    small->show();
-    small->setGeometry(screen.left() + 10, screen.top() + 20, 300, 200);
-    ToggleAdvisor(*small);
-    QCOMPARE(small->Advisor()->frameGeometry().left(), small->frameGeometry().right() + 1);
-    QCOMPARE(small->Advisor()->frameGeometry().top(), small->frameGeometry().top());
+  // Docked beside the game where both fit at a scale that keeps the cards at their design
+  // size (71 pixels) or more, else a page of the window, the game then at 0.8 of its design
+  // or more (57 pixels); never over the game; and the game takes its room back at the close.
+  void dockedBesideTheGameOrAPageOfTheWindow() {
+    struct TCase {
+      QSize Screen;
+      TGameWindow::TAdvisorPlace Place;
+      int LeastCard;
+    };
+    for (const TCase& c :
+         {TCase{{640, 480}, TGameWindow::apPage, 57}, TCase{{1024, 768}, TGameWindow::apBeside, 71},
+          TCase{{1366, 768}, TGameWindow::apBeside, 71},
+          TCase{{1920, 1080}, TGameWindow::apBeside, 71}}) {
+      const QString at = QStringLiteral("%1x%2").arg(c.Screen.width()).arg(c.Screen.height());
+      auto window = MakeWindow(c.Screen);
+      window->show();
+      // A maximised window under a title bar.
+      window->resize(c.Screen.width(), c.Screen.height() - 24);
+      QCoreApplication::processEvents();
+      QList<QRect> before;
+      for (const QWidget* control : window->Design->findChildren<QWidget*>())
+        before.push_back(control->geometry());
+      const int closedCard = window->Cards[0]->width();
+      ToggleAdvisor(*window);
+      QCoreApplication::processEvents();
+      TAdvisor& advisor = *window->Advisor();
+      QVERIFY2(window->AdvisorPlace() == c.Place, qPrintable(at));
+      QVERIFY2(advisor.window() == window.get(), qPrintable(at));  // in the game's window
+      if (c.Place == TGameWindow::apPage) {
+        QVERIFY2(advisor.isVisible() && !window->Design->isVisible(), qPrintable(at));
+        window->PageSwitch->setCurrentIndex(0);  // the game's page
+        QCoreApplication::processEvents();
+        QVERIFY2(window->Design->isVisible() && !advisor.isVisible(), qPrintable(at));
+      }
+      QVERIFY2(window->Cards[0]->width() >= c.LeastCard,
+               qPrintable(at + QStringLiteral(": cards %1 wide").arg(window->Cards[0]->width())));
+      // The advisor's text is never larger than the game's.
+      const double game = static_cast<double>(window->Cards[0]->width()) / 71;
+      QVERIFY2(advisor.Scale().M <= game * advisor.Scale().D + 0.01 * advisor.Scale().D,
+               qPrintable(at));
+      const QRect dock(window->AdvisorDock->mapToGlobal(QPoint(0, 0)), window->AdvisorDock->size());
+      if (advisor.isVisible()) {
+        for (const QWidget* control :
+             window->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+          if (!control->isVisible()) continue;
+          QVERIFY2(!QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).intersects(dock),
+                   qPrintable(at + QLatin1Char(' ') + control->objectName()));
+        }
+        // The hold list's columns fit without scrolling sideways.
+        QVERIFY2(advisor.Advice->HoldList->ContentWidth() <=
+                     advisor.Advice->HoldList->viewport()->width(),
+                 qPrintable(at));
+      }
+      ToggleAdvisor(*window);
+      QCoreApplication::processEvents();
+      QVERIFY2(!window->AdvisorDock->isVisible() && window->Design->isVisible(), qPrintable(at));
+      QList<QRect> after;
+      for (const QWidget* control : window->Design->findChildren<QWidget*>())
+        after.push_back(control->geometry());
+      QCOMPARE(after, before);
+      QCOMPARE(window->Cards[0]->width(), closedCard);
+    }
+  }
 
-    auto full = MakeWindow();
-    full->showMaximized();
+  // Undocked into a window of its own and docked again; kept for the next start.
+  void undockedAndKept() {
+    auto window = MakeWindow(QSize(1024, 768));
+    window->show();
+    window->resize(1024, 744);
+    ToggleAdvisor(*window);
+    window->AdvisorDock->setFloating(true);
     QCoreApplication::processEvents();
-    QList<QRect> before;
-    for (const QWidget* control : full->Design->findChildren<QWidget*>())
-      before.push_back(control->geometry());
-    ToggleAdvisor(*full);
-    const QRect advisor = full->Advisor()->frameGeometry();
-    QVERIFY(screen.contains(advisor));
-    QCOMPARE(advisor.right(), screen.right());
-    // The game's controls make room: drawn smaller beside it, none under it.
-    for (const QWidget* control : full->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      QVERIFY2(!QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).intersects(advisor),
-               qPrintable(control->objectName()));
-    // And take it back when it closes.
-    ToggleAdvisor(*full);
-    QList<QRect> after;
-    for (const QWidget* control : full->Design->findChildren<QWidget*>())
-      after.push_back(control->geometry());
-    QCOMPARE(after, before);
+    QCOMPARE(window->AdvisorPlace(), TGameWindow::apWindow);
+    window->close();
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Advisor/Docked").toString(), QStringLiteral("0"));
+    auto again = MakeWindow(QSize(1024, 768));
+    again->show();
+    QTRY_VERIFY(again->Advisor() && again->Advisor()->IsOpen());
+    QCOMPARE(again->AdvisorPlace(), TGameWindow::apWindow);
+    again->AdvisorDock->setFloating(false);
+    QCoreApplication::processEvents();
+    QCOMPARE(again->AdvisorPlace(), TGameWindow::apBeside);
   }
 
   // The chart page: built once its tab is chosen, for the pay table in force and again after
@@ -608,6 +711,7 @@ class TAdvisorTest : public TGameTestCase {
   // it, left alone by the holds; in practice only after the draw.
   void theChartPageMarksTheDealtHandsLine() {
     auto window = MakeWindow();
+    window->show();  // the chart is built only in sight
     TPayoutsDialog payouts(window->Engine(), window->SoundSlots(), window.get(), QSize(640, 480));
     window->SetPayoutsDialog(&payouts);
     OpenAdvisor(*window);

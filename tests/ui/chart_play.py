@@ -21,7 +21,6 @@ import pyatspi
 
 from accessible_play import Game, check, fresh, run_game, showing, walk, wait_for
 
-ADVISOR_TITLE = "Lumaro Strategy Advisor"
 HANDS = 5
 RANKS = {"Ace": "A", "Jack": "J", "Queen": "Q", "King": "K"}
 SUITS = {"Spades": "\u2660", "Hearts": "\u2665", "Clubs": "\u2663", "Diamonds": "\u2666"}
@@ -46,7 +45,7 @@ def card_symbols(spoken):
 class ChartPage:
     def __init__(self, game):
         self.game = game
-        self.advisor = wait_for("the advisor", lambda: game.find_window(ADVISOR_TITLE))
+        self.advisor = wait_for("the advisor", game.find_advisor)
         tab = wait_for("the Chart tab", lambda: next(
             (o for o in walk(fresh(self.advisor))
              if o.getRole() == pyatspi.ROLE_PAGE_TAB and o.name == "Chart"), None))

@@ -3,6 +3,7 @@
 // The game window driven as a player drives it, against a settings file in a temporary
 // config folder.
 #include <QAction>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -243,6 +244,8 @@ class TGameWindowTest : public TGameTestCase {
     // Cancelled without ever choosing: the pie keeps red, and red is what will be saved.
     Trigger(*window, "PieColor");
     QCOMPARE(window->PieColor(), 0x0000FF);
+    // Before any colour is chosen the dialog starts at the one in force, not at black.
+    QCOMPARE(offered.last(), QColor(Qt::red));
     Trigger(*window, "TotalColor");
     QCOMPARE(window->TotalColor(), clBtnFace);
     Trigger(*window, "BackgroundColor");
@@ -453,26 +456,18 @@ class TGameWindowTest : public TGameTestCase {
     QCOMPARE(whole, 5);
     QVERIFY(grid->viewport()->width() - 5 * (grid->DefaultColWidth() + 1) < 5);
 
-    // The strategy advisor over the right part of the window, as on a maximised 4:3 screen,
-    // or over its bottom on a tall one: the controls make room for it, and take it back
-    // exactly when it closes.
+    // The strategy advisor docked beside the game, or a page of the window: none of the
+    // game's controls under it, and they take their places back exactly when it closes.
     const QList<QRect> before = DesignPlaces(*window);
     window->StrategyAdvisorClick();
-    TAdvisor* advisor = window->Advisor();
-    const QRect onScreen(window->Client->mapToGlobal(QPoint(0, 0)), client.size());
-    advisor->move(screen.height() > screen.width()
-                      ? onScreen.bottomRight() + QPoint(1, 1) -
-                            QPoint(advisor->width(), advisor->height())
-                      : QPoint(onScreen.right() + 1 - advisor->width(), onScreen.top()));
     QCoreApplication::processEvents();
-    const QRect cover(window->Client->mapFromGlobal(advisor->frameGeometry().topLeft()),
-                      advisor->frameGeometry().size());
-    QVERIFY(cover.intersects(room));
-    CheckLaidOut(*window, room);
-    for (QWidget* control : window->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      QVERIFY2(!PlaceIn(control, window->Client).intersects(cover),
-               qPrintable(control->objectName()));
+    const QRect dock(window->AdvisorDock->mapToGlobal(QPoint(0, 0)), window->AdvisorDock->size());
+    if (window->AdvisorDock->isVisible() && window->Design->isVisible())
+      for (QWidget* control : window->Design->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(!QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).intersects(dock),
+                 qPrintable(control->objectName()));
     window->StrategyAdvisorClick();
+    QCoreApplication::processEvents();
     QCOMPARE(DesignPlaces(*window), before);
 
     // Shrunk as far as it goes, the window still keeps the status bar off the controls.
@@ -508,6 +503,20 @@ class TGameWindowTest : public TGameTestCase {
     Click(window->Cards[2]);
     for (const TCustomPanel* hold : window->HoldPanels)
       QVERIFY2(ContrastRatio(hold->FontColor(), hold->Color()) >= 4.5, qPrintable(hold->Caption()));
+
+    // The total's and the bet's digits on any colour of their boxes; the design's blue and
+    // navy where they read.
+    QCOMPARE(window->TotalPanel->FontColor(), QColor(Qt::blue));
+    for (const QColor box : {QColor(0, 0, 128), QColor(Qt::black), QColor(0x20, 0x20, 0x20),
+                             QColor(Qt::blue), QColor(Qt::white), QColor(Qt::yellow)}) {
+      window->ColorChooser = [box](const QColor&) { return box; };
+      Trigger(*window, "TotalColor");
+      Trigger(*window, "BetColor");
+      QVERIFY2(ContrastRatio(window->TotalPanel->FontColor(), box) >= 4.5, qPrintable(box.name()));
+      QVERIFY2(ContrastRatio(window->BetField->palette().color(QPalette::Text), box) >= 4.5,
+               qPrintable(box.name()));
+    }
+    QCOMPARE(window->TotalPanel->FontColor(), QColor(Qt::blue));  // yellow takes the blue
   }
 
   void theToolkitsOwnPartsGrowWithTheGame() {

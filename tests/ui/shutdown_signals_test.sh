@@ -102,6 +102,46 @@ for sig in TERM HUP INT; do
   unchanged || fail "SIG$sig: Quorvel.ini changed although its save failed"
 done
 
+# The same with control characters in the folder's name (ESC, and NEL as UTF-8 writes it):
+# standard error shows them as '?', so a folder's name can't drive the terminal.
+config $'odd\e[2J\xc2\x85name' stuck
+if launch; then
+  kill -TERM "$game"
+  if ended 30; then
+    [ "$status" = 1 ] || fail "a save failed in an odd folder: status $status, not 1"
+    grep -q 'config-odd?\[2J?name/Quorvel.ini' "$work/err" ||
+      fail "the odd folder's name is not shown with '?' for its control characters"
+    ! LC_ALL=C grep -q $'\e\|\xc2\x85' "$work/err" || fail "a control character reached standard error"
+  else
+    fail "a save failed in an odd folder: the game is still running"
+  fi
+fi
+
+# A file-size limit (ulimit -f) that no save fits in: the save's write fails as on a full
+# disk, so the close reports it and ends with status 1, leaving neither a new file nor a
+# lock behind; the default action of SIGXFSZ would kill the game in the middle of it.
+config fsize
+printf '[Bet]\nTotal=5000\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+cp "$XDG_CONFIG_HOME/Quorvel.ini" "$work/before.ini"
+# Standard error goes through a pipe, which no file-size limit cuts short.
+if start_game prlimit --fsize=60 "${game_cmd[@]}" >/dev/null 2> >(cat >"$work/err"); then
+  kill -TERM "$game"
+  if ended 30; then
+    sleep 0.5  # for cat to write the last of it
+    echo "SIGTERM under a 60-byte file-size limit: status $status; $(sed -n 2p "$work/err")"
+    [ "$status" = 1 ] || fail "under a file-size limit the close ended with status $status, not 1"
+    grep -q "^$XDG_CONFIG_HOME/Quorvel.ini[^:]*: ." "$work/err" ||
+      fail "under a file-size limit the file and the reason were not reported"
+    leftovers=$(find "$XDG_CONFIG_HOME" -mindepth 1 ! -name Quorvel.ini)
+    [ -z "$leftovers" ] || fail "under a file-size limit the close left: $leftovers"
+    unchanged || fail "under a file-size limit Quorvel.ini changed"
+  else
+    fail "under a file-size limit the game did not end"
+  fi
+else
+  fail "no game window under a file-size limit"
+fi
+
 # The first signal closes the window; more keep coming, a few milliseconds apart, until
 # the program is gone. None of them may end it before the close does.
 for run in 1 2 3; do

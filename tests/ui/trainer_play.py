@@ -21,7 +21,6 @@ import pyatspi
 from accessible_play import (Failure, Game, check, fresh, has_state, key, read_ini, showing,
                              text, wait_for, walk, describe_windows)
 
-ADVISOR_TITLE = "Lumaro Strategy Advisor"
 WARNING_TITLE = "Lumaro"
 PRACTICE_LINE = "Practice hand: no money moves"
 RANKS = {"Ace": "A", "Jack": "J", "Queen": "Q", "King": "K"}
@@ -47,7 +46,7 @@ class Trainer:
         # Its announcements are the keyboard test's business; the warning's objects vanish
         # while they are reported, which the listener would only complain about.
         pyatspi.Registry.deregisterEventListener(self.game._event, "object:state-changed:showing")
-        self.advisor = wait_for("the advisor", lambda: self.game.find_window(ADVISOR_TITLE))
+        self.advisor = wait_for("the advisor", self.game.find_advisor)
         # The tables are built and the return counted once this line shows a figure.
         wait_for("the advisor's return", lambda: self.label_starting("Return with best play: 9"))
 
@@ -179,7 +178,7 @@ def main():
         table = trainer.history_tab()
         rows = wait_for("the history's mistakes", lambda: trainer.mistake_rows(table) or None)
         check(symbols(mistake) in rows, "mistake %r not among %r" % (symbols(mistake), rows))
-        counted = "Practice: %d hands." % (hands + 1)
+        counted = "Practice: %d hand%s." % (hands + 1, "" if hands + 1 == 1 else "s")
         wait_for("the totals " + counted, lambda: trainer.label_starting("Played: 0 hands")
                  and counted in plain(trainer.label_starting("Played: 0 hands").name))
         print("after a new start: %r in the history, %s" % (symbols(mistake), counted))

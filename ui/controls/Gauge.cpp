@@ -20,7 +20,8 @@ void TGauge::SetProgress(int progress) {
   FProgress = clamped;
   update();
   if (QAccessible::isActive()) {
-    QAccessibleValueChangeEvent event(this, PercentDone());
+    // Readers hear the percentage as the gauge's description.
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
   }
 }

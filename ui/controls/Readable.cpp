@@ -70,6 +70,10 @@ QColor ReadableOn(const QColor& background) {
   return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
 }
 
+QColor TextReadableOn(const QColor& wanted, const QColor& background) {
+  return ContrastRatio(wanted, background) >= 4.5 ? wanted : ReadableOn(background);
+}
+
 void ShowReadableOn(QWidget* control, const QColor& background) {
   QPalette palette = control->palette();
   palette.setColor(QPalette::WindowText, ReadableOn(background));

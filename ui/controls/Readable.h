@@ -15,6 +15,10 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // Black or white, whichever contrasts more with the background (at least 4.5 : 1 either way).
 QColor ReadableOn(const QColor& background);
 
+// The text colour a control is drawn with where it is readable on the background (at least
+// 4.5 : 1), else ReadableOn(background).
+QColor TextReadableOn(const QColor& wanted, const QColor& background);
+
 // Gives a control drawn straight on the background (a label, a group box and the radio
 // buttons in it) the readable text colour; a group box also gets a frame that shows on a
 // dark background.

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QStringList>
 #include <QThread>
 #include <QTimer>
 #include <array>
@@ -19,6 +20,7 @@
 #include <stdexcept>
 
 #include "MessageBoxes.h"
+#include "printable_text.h"
 
 namespace {
 
@@ -96,8 +98,11 @@ void TShutdownSignals::RequestClose() {
 void TShutdownSignals::ReportUnattended(const QString& text) {
   FErrorReported = true;
   const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  // A report names files, whose names may hold control characters; its own lines stay.
+  QStringList lines = text.split(QLatin1Char('\n'));
+  for (QString& line : lines) line = QString::fromStdString(PrintableText(line.toStdString()));
   std::fprintf(stderr, "%s: %s\n", program.toLocal8Bit().constData(),
-               text.toLocal8Bit().constData());
+               lines.join(QLatin1Char('\n')).toLocal8Bit().constData());
   std::fflush(stderr);
 }
 

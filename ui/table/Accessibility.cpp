@@ -12,11 +12,13 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "CardDeck.h"
 #include "CustomPanel.h"
 #include "Gauge.h"
 #include "SpinEdit.h"
+#include "SpokenRows.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "TableControls.h"
@@ -89,7 +91,9 @@ class TPanelAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
       case QAccessible::Value:
         return Named() ? caption.trimmed() : QString();
       case QAccessible::Description:
-        if (widget()->accessibleDescription().isEmpty() && Named()) return caption.trimmed();
+        // A named label tells its caption here too; a button keeps its tip (what it does).
+        if (widget()->accessibleDescription().isEmpty() && Named() && !Panel()->Clickable())
+          return caption.trimmed();
         return QAccessibleWidget::text(t);
       default:
         return QAccessibleWidget::text(t);
@@ -141,25 +145,18 @@ class TPanelAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
   bool Named() const { return !widget()->accessibleName().isEmpty(); }
 };
 
-// The pie gauge: a progress bar whose value is the percentage it shows.
-class TGaugeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+// The pie gauge: a progress bar that says the percentage it shows. It offers no value to
+// set: readers would offer to increase or decrease what only the play changes.
+class TGaugeAccessible : public QAccessibleWidget {
  public:
   explicit TGaugeAccessible(TGauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value) return QStringLiteral("%1%").arg(Gauge()->PercentDone());
+    if (t == QAccessible::Value || t == QAccessible::Description)
+      return QStringLiteral("%1%").arg(Gauge()->PercentDone());
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return widget()->toolTip();
     return QAccessibleWidget::text(t);
   }
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
-  }
-  QVariant currentValue() const override { return Gauge()->PercentDone(); }
-  void setCurrentValue(const QVariant&) override {}
-  QVariant maximumValue() const override { return 100; }
-  QVariant minimumValue() const override { return 0; }
-  QVariant minimumStepSize() const override { return 1; }
 
  private:
   TGauge* Gauge() const { return static_cast<TGauge*>(widget()); }
@@ -305,6 +302,87 @@ QList<QAccessibleInterface*> TGridCellAccessible::columnHeaderCells() const {
   return {heading};
 }
 
+// One row of a control painted as rows (TSpokenRows): a list item named by what it says.
+class TRowAccessible : public QAccessibleInterface {
+ public:
+  TRowAccessible(QWidget* list, TSpokenRows* rows, int row) : FList(list), FRows(rows), FRow(row) {}
+
+  bool isValid() const override { return FList && FRow < FRows->SpokenRowCount(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return FList ? FList->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(FList.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    if (!isValid() || t != QAccessible::Name) return {};
+    return FRows->SpokenRow(FRow);
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect row = FRows->SpokenRowRect(FRow);
+    if (row.isEmpty()) return {};
+    return QRect(FList->mapToGlobal(row.topLeft()), row.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.readOnly = true;
+    s.focusable = true;
+    s.focused = isValid() && FList->hasFocus() && FRows->CurrentSpokenRow() == FRow;
+    if (rect().isEmpty()) {
+      s.invisible = true;  // scrolled out of view
+      s.offscreen = true;
+    }
+    return s;
+  }
+
+ private:
+  QPointer<QWidget> FList;
+  TSpokenRows* FRows;
+  int FRow;
+};
+
+// The control as a list of its rows.
+class TRowsAccessible : public QAccessibleWidget {
+ public:
+  TRowsAccessible(QWidget* list, TSpokenRows* rows)
+      : QAccessibleWidget(list, QAccessible::List), FRows(rows) {}
+  ~TRowsAccessible() override {
+    for (const QAccessible::Id id : FItems) QAccessible::deleteAccessibleInterface(id);
+  }
+  TRowsAccessible(const TRowsAccessible&) = delete;
+  TRowsAccessible& operator=(const TRowsAccessible&) = delete;
+
+  int childCount() const override { return FRows->SpokenRowCount(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    // Made on first request and kept, so that a reader gets the same object every time.
+    while (static_cast<int>(FItems.size()) <= index)
+      FItems.push_back(QAccessible::registerAccessibleInterface(
+          new TRowAccessible(widget(), FRows, static_cast<int>(FItems.size()))));
+    return QAccessible::accessibleInterface(FItems[static_cast<std::size_t>(index)]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (std::size_t i = 0; i < FItems.size(); ++i)
+      if (QAccessible::accessibleInterface(FItems[i]) == child) return static_cast<int>(i);
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    for (int i = 0; i < childCount(); ++i)
+      if (QAccessibleInterface* row = child(i); row->rect().contains(x, y)) return row;
+    return nullptr;
+  }
+
+ private:
+  TSpokenRows* FRows;
+  mutable std::vector<QAccessible::Id> FItems;
+};
+
 // Says what changed in the game to screen readers that are not looking at it: a
 // notification that shows with the new text. It draws nothing and takes no input.
 class TAnnouncer : public QWidget {
@@ -343,6 +421,7 @@ class TAnnouncer : public QWidget {
     std::array<THoldMark, kHandSize> Marks{};
     QString MoneyMessage;
     QString SecondMessage;
+    QString Total;
   };
   std::optional<TSeen> Seen;
 
@@ -380,6 +459,7 @@ void Announce(const TTableControls& controls, const TGameEngine& engine, TAnnoun
   now.Marks = hand.Marks;
   now.MoneyMessage = controls.MoneyMessagePanel->Caption();
   now.SecondMessage = controls.SecondMessagePanel->Caption();
+  now.Total = controls.TotalPanel->Caption();
   const std::optional<TAnnouncer::TSeen> before = std::exchange(announcer.Seen, now);
   if (!before) return;
   if (now.Cards != before->Cards) {
@@ -398,12 +478,18 @@ void Announce(const TTableControls& controls, const TGameEngine& engine, TAnnoun
     announcer.Say(changes.join(QStringLiteral(", ")));
     return;
   }
-  if (now.MoneyMessage != before->MoneyMessage || now.SecondMessage != before->SecondMessage)
+  if (now.MoneyMessage != before->MoneyMessage || now.SecondMessage != before->SecondMessage) {
     announcer.Say(Sentences({now.MoneyMessage, now.SecondMessage}));
+    return;
+  }
+  // "Set Total" changes the total alone, the message lines left as they were.
+  if (now.Total != before->Total) announcer.Say(QStringLiteral("Total ") + now.Total.trimmed());
 }
 
 QAccessibleInterface* LumaroControls(const QString& className, QObject* object) {
   if (object == nullptr || !object->isWidgetType()) return nullptr;
+  if (auto* rows = dynamic_cast<TSpokenRows*>(object))
+    return new TRowsAccessible(static_cast<QWidget*>(object), rows);
   // Asked for each class from the most derived up: the status bar gets here as a panel.
   if (className == QLatin1String("TCardDeck"))
     return new TCardAccessible(static_cast<TCardDeck*>(object));

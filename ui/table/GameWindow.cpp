@@ -2,16 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "GameWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDialog>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
@@ -103,15 +108,22 @@ TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
   BuildMenu();
   InstallAccessibleControls();
   NameGameControls(*this);
-  InstallKeyboardPlay(*this, *this, FEngine, [this](int position) { HoldPanelClick(position); });
+  InstallKeyboardPlay(
+      *this, *this, FEngine,
+      {[this](int position) { HoldPanelClick(position); }, [this] { SwitchPane(); }});
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { FocusMoved(now); });
   FEngine.OnWinSound = [this](int slot) { PlayWinSoundFor(slot); };
   FEngine.OnUpdateDisplay = [this] { UpdateDisplay(); };
   WindowCreate();
 }
 
 TGameWindow::~TGameWindow() {
+  // The focus moves as the window goes; nothing of it is followed any more.
+  disconnect(qApp, nullptr, this, nullptr);
   // The advisor reads the engine, which as a member goes before the child widgets do.
   delete FAdvisor;
+  FAdvisor = nullptr;
 }
 
 void TGameWindow::BuildControls() {
@@ -150,7 +162,6 @@ void TGameWindow::BuildBetAndTotal() {
   BetField->setValue(kMinBet);
   BetField->setFont(DesignFont(19, true));
   BetField->UseNarrowArrows();  // the room of the small field goes to the digits
-  SetTextColor(BetField, clNavy);
   SetBetColor(clBtnFace);
   connect(BetField, &QSpinBox::valueChanged, this, [this](int value) {
     if (FUpdatingControls) return;
@@ -361,7 +372,8 @@ void TGameWindow::ScaleToScreen() {
   FDesignRecord.ScaleTo(FScreenScale);
   FitPicturesToScale();
   // Smaller than the design, the status bar would cover the hold panels.
-  Client->setMinimumSize(Design->width(), Design->height() + StatusBar->height());
+  FClientMinimum = QSize(Design->width(), Design->height() + StatusBar->height());
+  Client->setMinimumSize(FClientMinimum);
   FitDesign();
 }
 
@@ -398,41 +410,177 @@ void TGameWindow::FitStyleToScale() {
   }
 }
 
-bool TGameWindow::AdvisorShown() const {
-  return FAdvisor && FAdvisor->isVisible() && !FAdvisor->isMinimized();
+bool TGameWindow::AdvisorOpen() const {
+  return FAdvisor && FAdvisor->IsOpen();
+}
+
+TGameWindow::TAdvisorPlace TGameWindow::AdvisorPlace() const {
+  if (!AdvisorOpen()) return apClosed;
+  if (AdvisorDock->isFloating()) return apWindow;
+  return FPageMode ? apPage : apBeside;
+}
+
+TScale TGameWindow::LeastGameScale() const {
+  // Beside the advisor the game keeps its design size on a screen of 1024 x 768 or more, and
+  // four fifths of the screen's scale on a smaller one; where that leaves the advisor no
+  // room, it becomes a page.
+  return std::min(TScale{1, 1}, ScaledAgain(FScreenScale, 4, 5));
+}
+
+std::optional<TScale> TGameWindow::BesideScale(const QSize& room) {
+  // The game and the advisor at one scale, the largest at which both fit side by side: the
+  // advisor's text is never larger than the game's, and grows with the room there is.
+  const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+  // The game with its status bar, as tall as the room lets it be.
+  const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
+  TScale scale =
+      std::min(FScreenScale, FitScale(QSize(whole.width() * FScreenScale.M, room.height()), whole));
+  const TScale least = LeastGameScale();
+  for (int tries = 0; tries < 8 && !(scale < least); ++tries) {
+    FAdvisor->SetScale(scale);
+    const QSize advisor = FAdvisor->NaturalSize() + FDockFrame;
+    const int game = MulDivRound(kDesign.width(), scale.M, scale.D);
+    if (advisor.width() + separator + game <= room.width() && advisor.height() <= room.height())
+      return scale;
+    // The advisor grows about as the game does: the scale at which both would just fit,
+    // a little less for the rounding of the fonts.
+    const double now = static_cast<double>(scale.M) / scale.D;
+    const double across =
+        now * (room.width() - separator) / std::max(1, advisor.width() + game) * 0.99;
+    const double down = now * room.height() / std::max(1, advisor.height()) * 0.99;
+    const double next = std::min({across, down, now * 0.97});
+    scale = {static_cast<int>(next * 1000), 1000};
+  }
+  return std::nullopt;
+}
+
+void TGameWindow::FitAdvisor() {
+  if (FFitting || !FAdvisor || !AdvisorDock) return;
+  FFitting = true;
+  const bool open = FAdvisor->IsOpen();
+  bool page = false;
+  // Docked, the game may be drawn smaller, down to its least scale: the window then needs no
+  // more room than that beside the advisor, and never grows past the screen for it.
+  const TScale least = LeastGameScale();
+  Client->setMinimumSize(
+      open && !AdvisorDock->isFloating()
+          ? QSize(MulDivRound(kDesign.width(), least.M, least.D),
+                  MulDivRound(kDesign.height() + kStatusBar.height(), least.M, least.D))
+          : FClientMinimum);
+  if (!open) {
+    AdvisorDock->hide();
+  } else if (AdvisorDock->isFloating()) {
+    FAdvisor->SetScale(FScreenScale);
+    AdvisorDock->show();
+  } else {
+    const QSize room(width(), height() - menuBar()->height());
+    if (const auto scale = BesideScale(room)) {
+      FAdvisor->SetScale(*scale);
+      const int natural = FAdvisor->NaturalSize().width() + FDockFrame.width();
+      const int separator =
+          style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+      // The player may widen the advisor, as far as the game keeps its least scale.
+      AdvisorDock->setMinimumWidth(natural);
+      AdvisorDock->setMaximumWidth(std::max(
+          natural, room.width() - separator - MulDivRound(kDesign.width(), least.M, least.D) - 1));
+      AdvisorDock->show();
+      resizeDocks({AdvisorDock}, {natural}, Qt::Horizontal);
+    } else {
+      page = true;
+      // The advisor has the window to itself: at the game's scale, smaller if it must be.
+      FAdvisor->SetScale(FScreenScale);
+      const QSize natural = FAdvisor->NaturalSize() + FDockFrame;
+      if (natural.height() > room.height() || natural.width() > room.width()) {
+        const TScale fit = std::min(FitScale(room, natural), TScale{1, 1});
+        FAdvisor->SetScale(ScaledAgain(FScreenScale, fit.M, fit.D));
+      }
+      AdvisorDock->setMinimumWidth(0);
+      AdvisorDock->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+  }
+  SetPageMode(page);
+  FFitting = false;
+  FitDesign();
+}
+
+void TGameWindow::SetPageMode(bool on) {
+  FPageMode = on;
+  // The menu bar shows the two pages only while the advisor is one of them.
+  if (on && !PageSwitch) {
+    PageSwitch = new QTabBar(this);
+    PageSwitch->setObjectName(QStringLiteral("PageSwitch"));
+    PageSwitch->setAccessibleName(QStringLiteral("Window pages"));
+    PageSwitch->setDrawBase(false);
+    PageSwitch->setExpanding(false);
+    PageSwitch->setFocusPolicy(Qt::TabFocus);
+    PageSwitch->addTab(QStringLiteral("Game"));
+    PageSwitch->addTab(QStringLiteral("Strategy Advisor"));
+    PageSwitch->setCurrentIndex(1);
+    connect(PageSwitch, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
+  }
+  if (PageSwitch) {
+    if (on && menuBar()->cornerWidget() != PageSwitch) {
+      menuBar()->setCornerWidget(PageSwitch, Qt::TopRightCorner);
+      PageSwitch->show();
+    } else if (!on && menuBar()->cornerWidget() == PageSwitch) {
+      menuBar()->setCornerWidget(nullptr, Qt::TopRightCorner);
+      PageSwitch->hide();
+    }
+  }
+  if (on)
+    ShowPage(PageSwitch->currentIndex());
+  else
+    Client->show();
+}
+
+void TGameWindow::ShowPage(int page) {
+  if (!FPageMode) return;
+  const bool advisor = page == 1;
+  if (PageSwitch->currentIndex() != page) PageSwitch->setCurrentIndex(page);
+  // The window shows one of them, never one over the other.
+  Client->setVisible(!advisor);
+  AdvisorDock->setVisible(advisor);
 }
 
 void TGameWindow::FitDesign() {
-  // Everything above the status bar, less what the strategy advisor covers of it where it
-  // stands over us: there the design is drawn smaller, in the largest part left free.
-  const QRect room(0, 0, Client->width(), std::max(0, Client->height() - StatusBar->height()));
-  QRect free = room;
+  // Beside the docked advisor, or below a menu bar that holds the page switch, the game
+  // (the design and the status bar under it) is drawn at the scale the room left takes,
+  // never larger than the screen's; else at the screen's.
+  const bool shared = AdvisorOpen() && !AdvisorDock->isFloating();
   TScale scale = FScreenScale;
-  if (AdvisorShown()) {
-    const QRect advisor = FramedGeometry(FAdvisor);
-    free = RoomBeside(room, QRect(Client->mapFromGlobal(advisor.topLeft()), advisor.size()),
-                      kDesign.size());
-    if (free != room) scale = std::min(scale, FitScale(free.size(), kDesign.size()));
+  if (shared) {
+    const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
+    scale = std::min(scale, FitScale(Client->size(), whole));
   }
   if (!(scale == FDesignScale)) {
     FDesignScale = scale;
     FitStyleToScale();
     FDesignRecord.ScaleTo(scale, Design);
+    FDesignRecord.ScaleTo(scale, StatusBar);
+    StatusBar->SetHeight(StatusBar->height());  // docked at the bottom again
     FitPicturesToScale();
   }
-  // Centred both ways in what is free.
-  Design->move(free.left() + std::max(0, (free.width() - Design->width()) / 2),
-               free.top() + std::max(0, (free.height() - Design->height()) / 2));
+  // Centred both ways in what the status bar leaves.
+  const QRect room(0, 0, Client->width(), std::max(0, Client->height() - StatusBar->height()));
+  Design->move(room.left() + std::max(0, (room.width() - Design->width()) / 2),
+               room.top() + std::max(0, (room.height() - Design->height()) / 2));
 }
 
 bool TGameWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if ((watched == Client && type == QEvent::Resize) ||
-      (watched == FAdvisor &&
-       (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
-        type == QEvent::Hide || type == QEvent::WindowStateChange)))
-    FitDesign();
+  if (watched == Client && type == QEvent::Resize) FitDesign();
+  // The dock's own close button closes the advisor, as the menu command does.
+  if (watched == AdvisorDock && type == QEvent::Close && !FFitting) {
+    QTimer::singleShot(0, this, [this] {
+      if (AdvisorOpen()) StrategyAdvisorClick();
+    });
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TGameWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (AdvisorOpen()) FitAdvisor();
 }
 
 void TGameWindow::WindowActivate() {
@@ -447,6 +595,10 @@ void TGameWindow::WindowClose() {
     TakeTypedBet();
     SaveGameSettings(CurrentSettings());
     SaveAdvisor();
+  });
+  // Whether or not the settings could be saved.
+  Guard([this] {
+    if (FAdvisor) FAdvisor->FinishRecording();
   });
 }
 
@@ -529,17 +681,19 @@ void TGameWindow::HelpClick() {
   ApplyView();
 }
 
-std::optional<QColor> TGameWindow::RunColorDialog() {
+std::optional<QColor> TGameWindow::RunColorDialog(const QColor& inForce) {
+  // At the colour last chosen, as the one dialog keeps it; before any, at the one in force.
+  const QColor start = FDialogColor.value_or(inForce);
   std::optional<QColor> chosen;
   if (ColorChooser) {
-    chosen = ColorChooser(FDialogColor);
+    chosen = ColorChooser(start);
   } else {
     // Made on first use; it is a sizeable dialog and most games never open it.
     if (!ColorDialog) {
       ColorDialog = new QColorDialog(this);
       ColorDialog->setObjectName(QStringLiteral("ColorDialog"));
     }
-    ColorDialog->setCurrentColor(FDialogColor);
+    ColorDialog->setCurrentColor(start);
     if (ColorDialog->exec() == QDialog::Accepted) chosen = ColorDialog->selectedColor();
   }
   if (chosen) FDialogColor = *chosen;
@@ -548,7 +702,7 @@ std::optional<QColor> TGameWindow::RunColorDialog() {
 
 void TGameWindow::BackgroundColorClick() {
   Guard([this] {
-    if (const auto color = RunColorDialog()) {
+    if (const auto color = RunColorDialog(ToQColor(FBackground.Shown))) {
       SetWindowBackground(FromQColor(*color));
       FBackground.Kept = true;
     }
@@ -571,7 +725,8 @@ void TGameWindow::BetColorClick() {
 // Unlike the background, these three keep the control's colour, chosen now or not.
 void TGameWindow::ControlColorCommand(TControlColor& color, void (TGameWindow::*set)(TColorValue)) {
   Guard([&] {
-    if (const auto chosen = RunColorDialog()) (this->*set)(FromQColor(*chosen));
+    if (const auto chosen = RunColorDialog(ToQColor(color.Shown)))
+      (this->*set)(FromQColor(*chosen));
     color.Kept = true;
   });
   ApplyView();
@@ -587,22 +742,98 @@ void TGameWindow::PayoutsOptionsClick() {
 void TGameWindow::StrategyAdvisorClick() {
   Guard([this] {
     TAdvisor* advisor = MakeAdvisor();
-    advisor->setVisible(!advisor->isVisible());
+    const bool open = !advisor->IsOpen();
+    advisor->SetOpen(open);
+    // Asked for, it comes to the front: its page where it is one.
+    if (open && FPageMode) ShowPage(1);
+    FitAdvisor();
+    if (open && FPageMode) ShowPage(1);
+    if (!open && FPageMode) SetPageMode(false);
+    if (!open) FitDesign();
   });
 }
 
 TAdvisor* TGameWindow::MakeAdvisor() {
   if (!FAdvisor) {
-    FAdvisor = new TAdvisor(FEngine, FScreen, FStoredAdvisor, FStartTime, this);
+    FAdvisor = new TAdvisor(FEngine, FStoredAdvisor, FStartTime, this);
     connect(FAdvisor, &TAdvisor::HoldClicked, this,
             [this](int position) { HoldPanelClick(position); });
     connect(FAdvisor, &TAdvisor::ReplayRequested, this,
             [this](const THandCards& cards, const TPayTable& table, std::int32_t bet) {
               ReplayHand(cards, table, bet);
             });
-    FAdvisor->installEventFilter(this);
+    FAdvisor->QuestionPlace = [this](const QSize& box) { return QuestionPlace(box); };
+    MakeAdvisorDock();
   }
   return FAdvisor;
+}
+
+void TGameWindow::MakeAdvisorDock() {
+  AdvisorDock = new QDockWidget(QStringLiteral("Lumaro Strategy Advisor"), this);
+  AdvisorDock->setObjectName(QStringLiteral("AdvisorDock"));
+  AdvisorDock->setAllowedAreas(Qt::RightDockWidgetArea);
+  AdvisorDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable);
+  AdvisorDock->setWidget(FAdvisor);
+  addDockWidget(Qt::RightDockWidgetArea, AdvisorDock);
+  AdvisorDock->hide();
+  // What the dock adds around the advisor: its frame, and its title bar above.
+  const QStyle* style = AdvisorDock->style();
+  const int frame = style->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, AdvisorDock);
+  const int title = std::max(AdvisorDock->fontMetrics().height(),
+                             style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, AdvisorDock)) +
+                    2 * style->pixelMetric(QStyle::PM_DockWidgetTitleMargin, nullptr, AdvisorDock);
+  FDockFrame = QSize(2 * frame, 2 * frame + title);
+  AdvisorDock->setFloating(!FStoredAdvisor.Docked);
+  AdvisorDock->installEventFilter(this);
+  connect(AdvisorDock, &QDockWidget::topLevelChanged, this, [this](bool) {
+    // Undocked or docked again by the player: the game takes the room, or gives it.
+    QTimer::singleShot(0, this, [this] { FitAdvisor(); });
+  });
+  // F6 from the advisor in a window of its own back to the game.
+  connect(FAdvisor, &TAdvisor::PaneKeyPressed, this, [this] { SwitchPane(); });
+}
+
+QPoint TGameWindow::QuestionPlace(const QSize& box) const {
+  // Under the hold panels, over the statistics: the cards, the buttons, the messages and the
+  // total stay in sight while the question is asked.
+  const QRect panels(HoldPanels.front()->mapToGlobal(QPoint(0, 0)),
+                     HoldPanels.back()->mapToGlobal(
+                         QPoint(HoldPanels.back()->width(), HoldPanels.back()->height())));
+  const QRect area = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), FScreen);
+  const int left = panels.center().x() - box.width() / 2;
+  // The box's own title bar stands above the place given, as tall as ours.
+  const int top = panels.bottom() + 4 + FrameMargins(this).top();
+  return {std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - box.width())),
+          std::clamp(top, area.top(), std::max(area.top(), area.bottom() + 1 - box.height()))};
+}
+
+void TGameWindow::SwitchPane() {
+  // F6: from the game into the advisor and back, as desktop programs move between panes.
+  if (!AdvisorOpen()) return;
+  QWidget* focus = QApplication::focusWidget();
+  // As a page, the advisor is where its page is shown.
+  const bool inAdvisor = FPageMode ? PageSwitch->currentIndex() == 1
+                                   : focus && (focus == FAdvisor || FAdvisor->isAncestorOf(focus));
+  if (inAdvisor) {
+    if (FPageMode) ShowPage(0);
+    activateWindow();
+    QWidget* target = FGameFocus && FGameFocus->isVisible() ? FGameFocus.data() : nullptr;
+    if (!target) target = DealButton->isVisible() ? DealButton : DrawButton;
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::ShortcutFocusReason);
+  } else {
+    if (FPageMode) ShowPage(1);
+    if (AdvisorDock->isFloating()) AdvisorDock->activateWindow();
+    // Always the page's list, so the reader starts where the advice is.
+    QWidget* target = FAdvisor->FocusTarget();
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::ShortcutFocusReason);
+  }
+}
+
+void TGameWindow::FocusMoved(QWidget* now) {
+  if (!now) return;
+  if (Client->isAncestorOf(now)) FGameFocus = now;
 }
 
 void TGameWindow::RestoreAdvisor() {
@@ -610,7 +841,11 @@ void TGameWindow::RestoreAdvisor() {
   // Opened again once the event loop runs, after the window is shown; practice follows
   // the hands with the advisor closed too.
   if (FStoredAdvisor.Open)
-    QTimer::singleShot(0, this, [this] { StrategyAdvisorClick(); });
+    QTimer::singleShot(0, this, [this] {
+      StrategyAdvisorClick();
+      // Where it is a page, the game comes first at the start; F6 goes to the advisor.
+      if (FPageMode) ShowPage(0);
+    });
   else if (FStoredAdvisor.Practice)
     MakeAdvisor();
 }
@@ -641,7 +876,12 @@ bool TGameWindow::AdvisorAllowsDraw() {
 }
 
 void TGameWindow::SaveAdvisor() {
-  SaveAdvisorState(FAdvisor ? FAdvisor->State() : FStoredAdvisor);
+  TAdvisorState state = FStoredAdvisor;
+  if (FAdvisor) {
+    state = FAdvisor->State();
+    state.Docked = !AdvisorDock->isFloating();
+  }
+  SaveAdvisorState(state);
 }
 
 void TGameWindow::SetWindowBackground(TColorValue value) {
@@ -665,14 +905,19 @@ void TGameWindow::ShowTextReadable() {
 
 void TGameWindow::SetBetColor(TColorValue value) {
   FBetField.Shown = value;
+  const QColor box = ToQColor(value);
   QPalette palette = BetField->palette();
-  palette.setColor(QPalette::Base, ToQColor(value));
+  palette.setColor(QPalette::Base, box);
   BetField->setPalette(palette);
+  // The design's navy digits, unless the box is too dark for them.
+  SetTextColor(BetField, FromQColor(TextReadableOn(ToQColor(clNavy), box)));
 }
 
 void TGameWindow::SetTotalPanelColor(TColorValue value) {
   FTotalPanel.Shown = value;
-  TotalPanel->SetColor(ToQColor(value));
+  const QColor box = ToQColor(value);
+  TotalPanel->SetColor(box);
+  TotalPanel->SetFontColor(TextReadableOn(ToQColor(clBlue), box));
 }
 
 void TGameWindow::SetPieColor(TColorValue value) {
@@ -696,7 +941,11 @@ void TGameWindow::ApplyView() {
     Cards[k]->SetValue(view.Cards[k]);
     const THoldPanelView& hold = view.HoldPanels[k];
     const QColor color = ToQColor(hold.Color);
-    HoldPanels[k]->SetCaption(QString::fromStdString(hold.Caption));
+    const QString caption = QString::fromStdString(hold.Caption);
+    HoldPanels[k]->SetCaption(caption);
+    // The caption says what happens to the card; the name which card: "Card 1: draw".
+    HoldPanels[k]->setAccessibleName(
+        QStringLiteral("Card %1: %2").arg(k + 1).arg(caption.trimmed().toLower()));
     HoldPanels[k]->SetColor(color);
     HoldPanels[k]->SetFontColor(ReadableOn(color));
     HoldPanels[k]->setEnabled(hold.Enabled);

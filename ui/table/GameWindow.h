@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QSize>
 #include <array>
 #include <filesystem>
@@ -22,6 +23,8 @@
 #include "stored_values.h"
 
 class QDialog;
+class QDockWidget;
+class QTabBar;
 class TAdvisor;
 class THelpViewer;
 struct TGameSettings;
@@ -78,6 +81,17 @@ class TGameWindow : public QMainWindow, public TTableControls {
   // The advisor's "Replay": these cards dealt again as a practice hand, between hands.
   void ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet);
 
+  // Where the strategy advisor shows while it is open: docked beside the game, in a window of
+  // its own (undocked by the player, kept in [Advisor]), or where the two don't fit side by
+  // side, as one of two pages of the window (the page switch in the menu bar's corner).
+  enum TAdvisorPlace { apClosed, apBeside, apWindow, apPage };
+  TAdvisorPlace AdvisorPlace() const;
+  // F6: the keyboard from the game into the advisor, or back.
+  void SwitchPane();
+  // The advisor's host (made with the advisor) and, in page mode, the page switch.
+  QDockWidget* AdvisorDock = nullptr;
+  QTabBar* PageSwitch = nullptr;
+
   THelpViewer* HelpViewer() const { return FHelpViewer; }
   // Made when the advisor is first opened (or at the start, hidden, when practice is on);
   // null until then.
@@ -89,6 +103,7 @@ class TGameWindow : public QMainWindow, public TTableControls {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // A colour the player can choose for a control: what the control shows, and whether the
@@ -111,12 +126,21 @@ class TGameWindow : public QMainWindow, public TTableControls {
   void FitDesign();
   void FitPicturesToScale();
   void FitStyleToScale();
-  bool AdvisorShown() const;
+  bool AdvisorOpen() const;
+  TScale LeastGameScale() const;
+  std::optional<TScale> BesideScale(const QSize& room);
+  void FitAdvisor();
+  void SetPageMode(bool on);
+  // 0 the game, 1 the advisor.
+  void ShowPage(int page);
+  void MakeAdvisorDock();
+  QPoint QuestionPlace(const QSize& box) const;
+  void FocusMoved(QWidget* now);
   void TakeTypedBet();
   void ApplyView();
   std::filesystem::path SlotFile(int slot) const;
   void PlayWinSoundFor(int slot);
-  std::optional<QColor> RunColorDialog();
+  std::optional<QColor> RunColorDialog(const QColor& inForce);
   void ControlColorCommand(TControlColor& color, void (TGameWindow::*set)(TColorValue));
   void SetWindowBackground(TColorValue value);
   void ShowTextReadable();
@@ -134,8 +158,8 @@ class TGameWindow : public QMainWindow, public TTableControls {
   void SaveAdvisor();
 
   QSize FScreen;
-  // The scale the screen gives the design, and the one it is drawn at: smaller while the
-  // strategy advisor stands over part of the window.
+  // The scale the screen gives the design, and the one it is drawn at: smaller where the
+  // strategy advisor takes part of the window.
   TScale FScreenScale;
   TScale FDesignScale;
   TDesignRecord FDesignRecord;
@@ -147,6 +171,14 @@ class TGameWindow : public QMainWindow, public TTableControls {
   QDialog* FPayoutsDialog = nullptr;
   THelpViewer* FHelpViewer = nullptr;
   TAdvisor* FAdvisor = nullptr;
+  // What the dock adds around the advisor; whether it is a page; a fit is under way.
+  QSize FDockFrame;
+  // The client's least size while the game has the window to itself.
+  QSize FClientMinimum;
+  bool FPageMode = false;
+  bool FFitting = false;
+  // Where the keyboard was last in the game, for F6 to go back to.
+  QPointer<QWidget> FGameFocus;
   // As stored: what the close writes back while the advisor was never made.
   TAdvisorState FStoredAdvisor;
   // When this game started, seconds since 1970: the session its recorded hands belong to.
@@ -157,5 +189,6 @@ class TGameWindow : public QMainWindow, public TTableControls {
   TControlColor FPie{clRed};
   TControlColor FTotalPanel{clBtnFace};
   TControlColor FBetField{clBtnFace};
-  QColor FDialogColor = Qt::black;
+  // The colour last chosen in the colour dialog; none before the first.
+  std::optional<QColor> FDialogColor;
 };

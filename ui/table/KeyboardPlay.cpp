@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -27,17 +28,24 @@ namespace {
 class TKeyboardPlay : public QObject {
  public:
   TKeyboardPlay(QMainWindow& window, const TTableControls& controls, const TGameEngine& engine,
-                std::function<void(int)> holdClick)
+                TKeyCommands commands)
       : QObject(&window),
         FWindow(window),
         FControls(controls),
         FEngine(engine),
-        FHoldClick(std::move(holdClick)) {
+        FCommands(std::move(commands)) {
     qApp->installEventFilter(this);
     connect(controls.DealButton, &QPushButton::clicked, this,
             [this] { FocusNext(FControls.DrawButton); });
     connect(controls.DrawButton, &QPushButton::clicked, this,
             [this] { FocusNext(FControls.DealButton); });
+    // Asks nothing of the window: this also runs while the window is being destroyed.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+      if (!qobject_cast<QMenuBar*>(now) || now->window() != &FWindow) return;
+      if (old && old->window() == &FWindow) FBeforeMenus = old;
+      // The bar takes the keyboard back as its menu closes by Escape: it goes on.
+      if (FEscaped) QTimer::singleShot(0, this, [this] { LeaveMenus(); });
+    });
   }
 
  protected:
@@ -46,7 +54,14 @@ class TKeyboardPlay : public QObject {
     auto* widget = static_cast<QWidget*>(watched);
     if (event->type() == QEvent::Hide) TakeKeyboardBack(*widget);
     if (event->type() != QEvent::KeyPress) return false;
-    // The menus keep their own keys: Enter there chooses an entry.
+    // The menus keep their own keys: Enter there chooses an entry. Escape out of them gives
+    // the keyboard back to the control that had it, so the next Enter plays there and never
+    // opens the closed menu again.
+    FEscaped = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && IsOurMenu(*widget);
+    if (IsOurMenu(*widget)) {
+      if (FEscaped) QTimer::singleShot(0, this, [this] { LeaveMenus(); });
+      return false;
+    }
     if (widget->window() != &FWindow || qobject_cast<QMenuBar*>(widget) != nullptr ||
         qobject_cast<QMenu*>(widget) != nullptr)
       return false;
@@ -59,11 +74,17 @@ class TKeyboardPlay : public QObject {
   void FocusNext(QWidget* button);
   bool OpenMenu(QChar initial);
   void TakeKeyboardBack(const QWidget& closed);
+  bool IsOurMenu(const QWidget& widget) const;
+  void LeaveMenus();
 
   QMainWindow& FWindow;
   const TTableControls& FControls;
   const TGameEngine& FEngine;
-  std::function<void(int)> FHoldClick;
+  TKeyCommands FCommands;
+  // The control that had the keyboard before the menu bar took it.
+  QPointer<QWidget> FBeforeMenus;
+  // The last key pressed was Escape in a menu or the menu bar.
+  bool FEscaped = false;
   bool FByKeyboard = false;
 };
 
@@ -78,10 +99,14 @@ bool TKeyboardPlay::PlayKey(const QKeyEvent& key) {
   if (code >= Qt::Key_1 && code <= Qt::Key_5 && (modifiers & ~Qt::ShiftModifier) == 0 &&
       FEngine.Phase() == gpDealt) {
     // Shift counts too: on some layouts the digits are shifted keys.
-    if (!key.isAutoRepeat()) FHoldClick(code - Qt::Key_0);
+    if (!key.isAutoRepeat()) FCommands.HoldClick(code - Qt::Key_0);
     return true;
   }
   if (code == Qt::Key_F10 && modifiers == Qt::NoModifier) return OpenMenu(QChar());
+  if (code == Qt::Key_F6 && modifiers == Qt::NoModifier) {
+    if (!key.isAutoRepeat() && FCommands.SwitchPane) FCommands.SwitchPane();
+    return true;
+  }
   if (modifiers == Qt::AltModifier) {
     if (code >= Qt::Key_A && code <= Qt::Key_Z)
       return OpenMenu(QChar(static_cast<char16_t>(u'a' + (code - Qt::Key_A))));
@@ -126,6 +151,23 @@ bool TKeyboardPlay::OpenMenu(QChar initial) {
   return false;
 }
 
+bool TKeyboardPlay::IsOurMenu(const QWidget& widget) const {
+  const QMenuBar* bar = FWindow.menuBar();
+  return &widget == bar || (qobject_cast<const QMenu*>(&widget) && widget.parentWidget() == bar);
+}
+
+void TKeyboardPlay::LeaveMenus() {
+  // Only once no menu is open: Escape in a submenu goes back to its menu.
+  if (QApplication::activePopupWidget() != nullptr) return;
+  QMenuBar* bar = FWindow.menuBar();
+  if (!FEscaped || !bar->hasFocus()) return;
+  FEscaped = false;
+  bar->setActiveAction(nullptr);
+  QWidget* back = FBeforeMenus && FBeforeMenus->isVisible() ? FBeforeMenus.data() : nullptr;
+  if (!back) back = FControls.DealButton->isHidden() ? FControls.DrawButton : FControls.DealButton;
+  back->setFocus(Qt::PopupFocusReason);
+}
+
 void TKeyboardPlay::TakeKeyboardBack(const QWidget& closed) {
   // A dialog or the help opened from the game has closed: the keyboard comes back to the
   // game. Window managers mostly see to that, but not all of them every time (one that
@@ -145,7 +187,7 @@ void TKeyboardPlay::TakeKeyboardBack(const QWidget& closed) {
 }  // namespace
 
 void InstallKeyboardPlay(QMainWindow& window, const TTableControls& controls,
-                         const TGameEngine& engine, std::function<void(int position)> holdClick) {
+                         const TGameEngine& engine, TKeyCommands commands) {
   // Tab reaches every control that takes input; clicks don't move the focus to the cards,
   // "Stats" or the grid, so a mouse player sees no focus marks there.
   controls.StatsButton->setFocusPolicy(Qt::TabFocus);
@@ -165,5 +207,5 @@ void InstallKeyboardPlay(QMainWindow& window, const TTableControls& controls,
   chain(controls.SoundOffButton);
   for (int k = 0; k < kHandSize; ++k)
     controls.HoldPanels[k]->setToolTip(QStringLiteral("Hold or draw card %1 (key %1)").arg(k + 1));
-  new TKeyboardPlay(window, controls, engine, std::move(holdClick));
+  new TKeyboardPlay(window, controls, engine, std::move(commands));
 }

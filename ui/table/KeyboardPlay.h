@@ -12,7 +12,13 @@ class QMainWindow;
 class TGameEngine;
 struct TTableControls;
 
-// Once, when the window's controls and menu are built; lives as long as the window. The
-// keys 1 to 5 click hold panel 1..5 through `holdClick`, as the mouse would.
+// What the keys do beyond the controls: 1 to 5 click hold panel 1..5, as the mouse would;
+// F6 moves between the game and the strategy advisor.
+struct TKeyCommands {
+  std::function<void(int position)> HoldClick;
+  std::function<void()> SwitchPane;
+};
+
+// Once, when the window's controls and menu are built; lives as long as the window.
 void InstallKeyboardPlay(QMainWindow& window, const TTableControls& controls,
-                         const TGameEngine& engine, std::function<void(int position)> holdClick);
+                         const TGameEngine& engine, TKeyCommands commands);

@@ -28,7 +28,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text) {
   auto* box = new QCheckBox(text, parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setFocusPolicy(Qt::NoFocus);  // the game keeps the keyboard
+  box->setFocusPolicy(Qt::TabFocus);  // reached by Tab; a click leaves the keyboard in the game
   return box;
 }
 
@@ -56,12 +56,13 @@ TAdvicePage::TAdvicePage(QWidget* parent) : QWidget(parent) {
   HandLabel = MakeLabel(this, "HandLabel");
   HandLabel->setWordWrap(true);
   HoldList = new THoldList(this);
+  HoldList->setAccessibleName(QStringLiteral("Holds, best first"));
   CurrentLabel = MakeLabel(this, "CurrentLabel");
   CurrentLabel->setWordWrap(true);
 
   HoldBest = new QPushButton(QStringLiteral("Hold best"), this);
   HoldBest->setObjectName(QStringLiteral("HoldBest"));
-  HoldBest->setFocusPolicy(Qt::NoFocus);
+  HoldBest->setFocusPolicy(Qt::TabFocus);
   HoldBest->setToolTip(QStringLiteral("Marks the best hold (key B)"));
   ShowAll = MakeCheckBox(this, "ShowAll", QStringLiteral("Show all 32"));
   Practice = MakeCheckBox(this, "Practice", QStringLiteral("Practice"));
@@ -128,8 +129,8 @@ QSize TAdvicePage::PlaceControls(int minimumWidth) {
   y += boxHeight + gap;
 
   // The player's hold until the draw, then in its place the verdict on it.
-  const int judged = std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()),
-                              LinesHeight(CurrentLabel, 2));
+  const int judged =
+      std::max(WrappedHeight(VerdictLabel, inner, LongestVerdict()), LinesHeight(CurrentLabel, 2));
   CurrentLabel->setGeometry(margin, y, inner, judged);
   place(VerdictLabel, judged);
 

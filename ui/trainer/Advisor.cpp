@@ -9,11 +9,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
+#include <QShortcut>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
 #include <exception>
 
 #include "AdvicePage.h"
@@ -48,20 +48,15 @@ void GiveBackFreedMemory() {
 
 }  // namespace
 
-TAdvisor::TAdvisor(TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
-                   std::int64_t sessionStart, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowDoesNotAcceptFocus),
-      FEngine(engine),
+TAdvisor::TAdvisor(TGameEngine& engine, const TAdvisorState& stored, std::int64_t sessionStart,
+                   QWidget* game)
+    : FEngine(engine),
       FFollowed(engine),
-      FScreen(screen),
+      FGame(game),
       FKnownReturn(stored.Return),
       FSessionStart(sessionStart) {
   setObjectName(QStringLiteral("Advisor"));
-  setWindowTitle(QStringLiteral("Lumaro Strategy Advisor"));
-  // The game keeps the keyboard; the advisor only takes clicks.
-  setAttribute(Qt::WA_ShowWithoutActivating);
-  if (parent) parent->installEventFilter(this);
+  setAccessibleName(QStringLiteral("Strategy Advisor"));
   BuildControls();
   Advice->Practice->setChecked(stored.Practice);
   Advice->WarnBeforeDraw->setChecked(stored.WarnBeforeDraw);
@@ -75,19 +70,17 @@ TAdvisor::TAdvisor(TGameEngine& engine, const QSize& screen, const TAdvisorState
 
 TAdvisor::~TAdvisor() {
   FFollowed.StopListening(FListener);
+  if (FOpen) qApp->removeEventFilter(this);
   // The worker posts its results to this object; it must be done before the object goes.
   if (FWorker.joinable()) FWorker.join();
 }
 
 void TAdvisor::BuildControls() {
-  const TScale scale = ScreenScale(FScreen);
-  QFont font = QApplication::font();
-  font.setPixelSize(MulDivRound(kFontPixels, scale.M, scale.D));
-  setFont(font);
-
   PageTabs = new QTabBar(this);
   PageTabs->setObjectName(QStringLiteral("PageTabs"));
-  PageTabs->setFocusPolicy(Qt::NoFocus);
+  PageTabs->setAccessibleName(QStringLiteral("Advisor pages"));
+  // Reached by Tab and F6; a click on a tab leaves the keyboard where it was.
+  PageTabs->setFocusPolicy(Qt::TabFocus);
   PageTabs->setDrawBase(false);
   PageTabs->setExpanding(false);
   Pages = new QStackedWidget(this);
@@ -104,10 +97,17 @@ void TAdvisor::BuildControls() {
   FHistoryTab = AddPage(new QWidget, QStringLiteral("History"));
   ChartPage = new TChartPage;
   AddPage(ChartPage, QStringLiteral("Chart"));
-  const QSize page = Advice->PlaceControls(MulDivRound(kDesignWidth, scale.M, scale.D));
-  const int frame = Pages->frameWidth();
-  resize(page.width() + 2 * frame, PageTabs->sizeHint().height() + page.height() + 2 * frame);
-  PlacePages();
+  SetScale({});
+
+  const auto pageKey = [this](const QKeySequence& keys, int step) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, step] { StepPage(step); });
+  };
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+  pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 
   connect(Advice->HoldBest, &QPushButton::clicked, this, [this] { HoldBestClick(); });
   connect(Advice->ShowAll, &QCheckBox::toggled, Advice->HoldList, &THoldList::SetShowAll);
@@ -117,17 +117,51 @@ void TAdvisor::BuildControls() {
   });
 }
 
+void TAdvisor::SetScale(const TScale& scale) {
+  FScale = scale;
+  QFont font = QApplication::font();
+  font.setPixelSize(std::max(1, MulDivRound(kFontPixels, scale.M, scale.D)));
+  setFont(font);
+  PlacePages();
+}
+
+QSize TAdvisor::NaturalSize() const {
+  const QSize page = Advice->PlaceControls(MulDivRound(kDesignWidth, FScale.M, FScale.D));
+  const int frame = Pages->frameWidth();
+  return {page.width() + 2 * frame, PageTabs->sizeHint().height() + page.height() + 2 * frame};
+}
+
+void TAdvisor::StepPage(int step) {
+  const int count = PageTabs->count();
+  if (count == 0) return;
+  PageTabs->setCurrentIndex((PageTabs->currentIndex() + step + count) % count);
+}
+
+QWidget* TAdvisor::FocusTarget() const {
+  const QWidget* page = Pages->currentWidget();
+  if (page == Advice) return Advice->HoldList;
+  if (page == ChartPage) return ChartPage->Lines;
+  if (HistoryPage && page == HistoryPage && HistoryPage->SessionTable->isVisibleTo(HistoryPage))
+    return HistoryPage->SessionTable;
+  return PageTabs;
+}
+
 void TAdvisor::PlacePages() {
-  // Made wider for its title, the advisor gives the room to its pages.
+  // The pages take whatever room the host gives beyond the advice page's own.
   const int tabs = PageTabs->sizeHint().height();
   PageTabs->setGeometry(0, 0, width(), tabs);
-  Pages->setGeometry(0, tabs, width(), height() - tabs);
-  Advice->PlaceControls(width() - 2 * Pages->frameWidth());
+  Pages->setGeometry(0, tabs, width(), std::max(0, height() - tabs));
+  Advice->PlaceControls(std::max(0, width() - 2 * Pages->frameWidth()));
 }
 
 void TAdvisor::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   PlacePages();
+}
+
+void TAdvisor::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) PlacePages();
 }
 
 int TAdvisor::AddPage(QWidget* page, const QString& title) {
@@ -142,7 +176,52 @@ THandHistory& TAdvisor::History() {
 
 void TAdvisor::ReportHistoryFailure() {
   // Said once: the game goes on without the history.
-  if (const auto report = History().TakeReport()) ShowErrorReport(parentWidget(), *report);
+  if (const auto report = History().TakeReport()) ShowErrorReport(FGame, *report);
+}
+
+namespace {
+
+// While another program holds the history's lock, the hands that wait are tried again this
+// often, each try waiting for the lock only a moment.
+constexpr int kRecordRetryMilliseconds = 250;
+// The close's last try: a signal's close ends well within a second.
+constexpr int kCloseRecordWaitMilliseconds = 300;
+
+}  // namespace
+
+void TAdvisor::HistoryChanged() {
+  ReportHistoryFailure();
+  if (History().Waiting() > 0) RetryWaitingHands();
+  if (HistoryPage && FOpen && Pages->currentWidget() == HistoryPage)
+    HistoryPage->Refresh();
+  else
+    FHistoryStale = true;
+}
+
+void TAdvisor::RetryWaitingHands() {
+  if (!FRecordRetry) {
+    FRecordRetry = new QTimer(this);
+    FRecordRetry->setInterval(kRecordRetryMilliseconds);
+    connect(FRecordRetry, &QTimer::timeout, this, [this] {
+      RunGuarded(this, [this] {
+        const std::size_t waiting = History().Waiting();
+        History().RecordWaiting();
+        if (History().Waiting() == 0) FRecordRetry->stop();
+        if (History().Waiting() != waiting)
+          HistoryChanged();
+        else
+          ReportHistoryFailure();
+      });
+    });
+  }
+  if (!FRecordRetry->isActive()) FRecordRetry->start();
+}
+
+void TAdvisor::FinishRecording() {
+  if (!FHistory) return;
+  if (FRecordRetry) FRecordRetry->stop();
+  FHistory->FinishRecording(kCloseRecordWaitMilliseconds);
+  ReportHistoryFailure();
 }
 
 void TAdvisor::ShowHistoryPage() {
@@ -160,115 +239,31 @@ void TAdvisor::ShowHistoryPage() {
   FHistoryStale = false;
 }
 
-void TAdvisor::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (event->spontaneous()) return;
-  RunGuarded(this, [this] {
-    if (!FPlaced) PlaceBesideParent();
-    FPlaced = true;
+void TAdvisor::SetOpen(bool open) {
+  if (open == FOpen) return;
+  FOpen = open;
+  // The B key is ours wherever the focus is in the game window while we are open.
+  if (open)
     qApp->installEventFilter(this);
-    FollowingChanged();
-  });
-}
-
-void TAdvisor::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (event->spontaneous()) return;
-  qApp->removeEventFilter(this);
+  else
+    qApp->removeEventFilter(this);
   RunGuarded(this, [this] { FollowingChanged(); });
 }
 
-QMargins TAdvisor::KnownFrame() const {
-  // Known once the window manager has framed us; until then the game window's frame is as
-  // good, once it is known.
-  const QMargins frame = FrameMargins(this);
-  return frame.isNull() && parentWidget() ? FrameMargins(parentWidget()) : frame;
-}
-
-void TAdvisor::GiveTitleRoom(const QMargins& frame) {
-  // A window manager centres the title in the title bar, between buttons at both ends: the
-  // window is made wide enough for the title in bold and room for three buttons either side.
-  QFont bold = font();
-  bold.setBold(true);
-  const int bar = std::max(frame.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
-  const int needed =
-      QFontMetrics(bold).horizontalAdvance(windowTitle()) + 6 * bar - frame.left() - frame.right();
-  if (width() < needed) resize(needed, height());
-}
-
-void TAdvisor::PlaceBesideParent() {
-  const QWidget* game = parentWidget();
-  if (!game) return;
-  const QScreen* screen = game->screen();
-  const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), FScreen);
-  // A window that is to be maximised may not be yet: it is going to fill the screen.
-  const QRect beside = game->isMaximized() || game->isFullScreen() ? area : FramedGeometry(game);
-  // With no frame known yet, room for a title bar, so the title never lands above the screen.
-  QMargins frame = KnownFrame();
-  if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
-  FPlacedWith = frame;
-  GiveTitleRoom(frame);
-  QRect place(QPoint(), size().grownBy(frame));
-  if (beside.right() + place.width() <= area.right())
-    place.moveTopLeft({beside.right() + 1, beside.top()});
-  else if (beside.left() - place.width() >= area.left())
-    place.moveTopRight({beside.left() - 1, beside.top()});
-  else
-    place = OverTheGame(beside.intersected(area), place.size());
-  place.moveLeft(std::clamp(place.left(), area.left(),
-                            std::max(area.left(), area.right() + 1 - place.width())));
-  place.moveTop(std::clamp(place.top(), area.top(),
-                           std::max(area.top(), area.bottom() + 1 - place.height())));
-  setGeometry(QRect(place.topLeft() + QPoint(frame.left(), frame.top()), size()));
-}
-
-QRect TAdvisor::OverTheGame(const QRect& game, const QSize& outer) {
-  // No room beside the game: over its right edge, or on a screen taller than wide over its
-  // bottom right corner, wherever the game keeps the larger part for its drawing, which it
-  // then draws smaller in that part.
-  const QSize design(DesignScreenWidth, DesignScreenHeight);
-  const QRect right(QPoint(game.right() + 1 - outer.width(), game.top()), outer);
-  const QRect bottom(game.bottomRight() + QPoint(1, 1) - QPoint(outer.width(), outer.height()),
-                     outer);
-  const auto kept = [&](const QRect& cover) {
-    return FitScale(RoomBeside(game, cover, design).size(), design);
-  };
-  return kept(right) < kept(bottom) ? bottom : right;
-}
-
-void TAdvisor::PlaceOnceFramed() {
-  // We are placed before the window manager frames us: by the game window's frame, or
-  // reopened as the game starts, before either window is framed, by a guessed title bar.
-  // Placed again by our own frame once it is known, the advisor stands in the same place
-  // whichever way it was opened.
-  if (FFramed || !FPlaced || !isVisible()) return;
-  const QMargins known = KnownFrame();
-  if (known.isNull()) return;
-  FFramed = !FrameMargins(this).isNull();
-  if (known != FPlacedWith) RunGuarded(this, [this] { PlaceBesideParent(); });
-}
-
-bool TAdvisor::event(QEvent* event) {
-  const bool handled = QWidget::event(event);
-  const QEvent::Type type = event->type();
-  if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint) PlaceOnceFramed();
-  return handled;
-}
-
 bool TAdvisor::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (watched == parentWidget() &&
-      (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate))
-    PlaceOnceFramed();
-  // B anywhere in the game window, whichever of its controls has the focus: we watch the
-  // whole application while we are open.
-  if (type == QEvent::KeyPress && parentWidget()) {
+  if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const auto* target = qobject_cast<QWidget*>(watched);
     if (key->key() == Qt::Key_B && !key->isAutoRepeat() &&
         (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && target &&
-        target->window() == parentWidget()) {
+        (target->window() == FGame || target->window() == window())) {
       HoldBestClick();
+      return true;
+    }
+    // Docked, the game window's keys see F6 themselves.
+    if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat() &&
+        target && target->window() == window() && window() != FGame) {
+      emit PaneKeyPressed();
       return true;
     }
   }
@@ -284,11 +279,16 @@ bool TAdvisor::Practising() const {
 }
 
 bool TAdvisor::Following() const {
-  return isVisible() || Practice();
+  return FOpen || Practice();
 }
 
 TAdvisorState TAdvisor::State() const {
-  return {isVisible(), Practice(), Advice->WarnBeforeDraw->isChecked(), FKnownReturn};
+  TAdvisorState state;
+  state.Open = FOpen;
+  state.Practice = Practice();
+  state.WarnBeforeDraw = Advice->WarnBeforeDraw->isChecked();
+  state.Return = FKnownReturn;
+  return state;
 }
 
 bool TAdvisor::Ready() const {
@@ -337,12 +337,15 @@ bool TAdvisor::ConfirmDraw() {
 
 bool TAdvisor::AskBeforeDraw(const QString& text) {
   if (DrawQuestion) return DrawQuestion(text);
-  QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::NoButton, parentWidget());
+  QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::NoButton, FGame);
   QPushButton* draw = box.addButton(QStringLiteral("&Draw anyway"), QMessageBox::AcceptRole);
   QPushButton* change = box.addButton(QStringLiteral("&Change hold"), QMessageBox::RejectRole);
   // A second Enter meant for the game changes nothing: the hand stays open.
   box.setDefaultButton(change);
   box.setEscapeButton(change);
+  // Read out as it comes up: its text is what the box is about.
+  box.setAccessibleDescription(text);
+  if (QuestionPlace) box.move(QuestionPlace(box.sizeHint()));
   box.exec();
   return box.clickedButton() == draw;
 }
@@ -424,11 +427,7 @@ void TAdvisor::RecordHand() {
   played.Time = FHand->DrawnAt;
   played.SessionStart = FSessionStart;
   History().Record(HandRecordOf(*FHand->Advice, FHand->Table, played));
-  ReportHistoryFailure();
-  if (HistoryPage && HistoryPage->isVisible())
-    HistoryPage->Refresh();
-  else
-    FHistoryStale = true;
+  HistoryChanged();
 }
 
 void TAdvisor::StartWork() {

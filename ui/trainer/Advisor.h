@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
-// TAdvisor: the "Lumaro Strategy Advisor" tool window, a trainer in pages. Its "Advice" page
-// shows the return of the pay table in force under best play, the holds of the dealt hand
-// ranked by expected pay, the verdict on the hold drawn with, and the session so far; other
-// pages are added after it (AddPage).
+// TAdvisor: the strategy advisor, a trainer in pages, docked in the game window or in a
+// window of its own as the game window hosts it. Its "Advice" page shows the return of the
+// pay table in force under best play, the holds of the dealt hand ranked by expected pay,
+// the verdict on the hold drawn with, and the session so far; other pages are added after it
+// (AddPage). Every control takes the keyboard focus by Tab (clicks leave it in the game),
+// and Ctrl+Tab, Ctrl+PageDown and Ctrl+PageUp change pages.
 //
 // In practice mode the ranked holds stay hidden until the draw, and a draw with a hold that
 // is not a best one may first be questioned. The advisor follows the hands while it is open
@@ -16,7 +18,7 @@
 // advisor stops following the hands. The window waits for a running worker when it is
 // destroyed.
 
-#include <QMargins>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
 #include <cstdint>
@@ -26,11 +28,13 @@
 #include <string>
 #include <thread>
 
+#include "Scaling.h"
 #include "advice.h"
 #include "advisor_settings.h"
 
 class QStackedWidget;
 class QTabBar;
+class QTimer;
 class TAdvicePage;
 class THandHistory;
 class TChartPage;
@@ -61,14 +65,28 @@ class TAdvisor : public QWidget {
   Q_OBJECT
 
  public:
-  // The screen size decides the scaling, as for the game window; the parent is the game
-  // window, beside which the advisor places itself when shown. `stored` gives the practice
-  // switches their first state; the hands recorded in the hand history belong to the game
-  // session started at `sessionStart` (seconds since 1970).
-  // The advisor follows the engine's play through its listeners, as long as it lives.
-  TAdvisor(TGameEngine& engine, const QSize& screen, const TAdvisorState& stored,
-           std::int64_t sessionStart, QWidget* parent);
+  // `game` is the game window: the advisor's boxes stand over it, and its B key works there.
+  // `stored` gives the practice switches their first state; the hands recorded in the hand
+  // history belong to the game session started at `sessionStart` (seconds since 1970). The
+  // advisor follows the engine's play through its listeners, as long as it lives; it is made
+  // closed, at the design's scale.
+  TAdvisor(TGameEngine& engine, const TAdvisorState& stored, std::int64_t sessionStart,
+           QWidget* game);
   ~TAdvisor() override;
+
+  // Opened or closed by the player (the menu command, the dock's close button). Open, it
+  // follows the hands; its host decides where it shows.
+  void SetOpen(bool open);
+  bool IsOpen() const { return FOpen; }
+  // The advisor's text at this scale of its design (a 12 pixel font at 1), and the size its
+  // pages take at it: the width the hold list's columns need, the height of the advice page.
+  void SetScale(const TScale& scale);
+  TScale Scale() const { return FScale; }
+  QSize NaturalSize() const;
+  // The next page (1) or the one before (-1), round.
+  void StepPage(int step);
+  // Where the keyboard goes as it comes into the advisor: the current page's list.
+  QWidget* FocusTarget() const;
 
   // Asked by the game window before a draw: false when the player, told what the hold
   // gives up, chose to change it. The hand is then left as it is.
@@ -97,9 +115,14 @@ class TAdvisor : public QWidget {
   int AddPage(QWidget* page, const QString& title);
   // The hand history, opened for recording when first needed.
   THandHistory& History();
+  // At the close: hands waiting for another program to let go of the history get a last
+  // short try; those still not recorded then are reported.
+  void FinishRecording();
 
   // Replaces the draw warning's question box (tests): given its text, true for "Draw anyway".
   std::function<bool(const QString& text)> DrawQuestion;
+  // Where the question box stands, given its size: its host keeps it off the cards.
+  std::function<QPoint(const QSize& box)> QuestionPlace;
 
   QTabBar* PageTabs = nullptr;
   QStackedWidget* Pages = nullptr;
@@ -113,13 +136,13 @@ class TAdvisor : public QWidget {
   void HoldClicked(int position);
   // A past hand to deal again as a practice hand: its cards, pay table and bet.
   void ReplayRequested(const THandCards& cards, const TPayTable& table, std::int32_t bet);
+  // F6 in the advisor's own window (undocked): the game's window takes the keyboard.
+  void PaneKeyPressed();
 
  protected:
-  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // Told by the engine after each step of play.
@@ -129,11 +152,7 @@ class TAdvisor : public QWidget {
   void PayTableChanged();
   void BuildControls();
   void PlacePages();
-  void PlaceBesideParent();
-  QMargins KnownFrame() const;
-  void GiveTitleRoom(const QMargins& frame);
-  static QRect OverTheGame(const QRect& game, const QSize& outer);
-  void PlaceOnceFramed();
+  void NamePages();
   void FollowingChanged();
   void StartWork();
   void TablesBuilt(std::shared_ptr<const TDrawTables> tables);
@@ -149,6 +168,8 @@ class TAdvisor : public QWidget {
   void RecordHand();
   void ShowHistoryPage();
   void ReportHistoryFailure();
+  void HistoryChanged();
+  void RetryWaitingHands();
   bool AskBeforeDraw(const QString& text);
   bool CurrentHand() const;
   void ShowHand();
@@ -160,11 +181,9 @@ class TAdvisor : public QWidget {
   // The engine we listen to, and the number our listener has there.
   TGameEngine& FFollowed;
   int FListener = 0;
-  QSize FScreen;
-  bool FPlaced = false;
-  // The frame we were placed by, and whether it was our own.
-  QMargins FPlacedWith;
-  bool FFramed = false;
+  QPointer<QWidget> FGame;
+  bool FOpen = false;
+  TScale FScale;
 
   std::shared_ptr<const TDrawTables> FTables;
   std::thread FWorker;
@@ -188,4 +207,6 @@ class TAdvisor : public QWidget {
   int FHistoryTab = -1;
   // A hand was recorded while the history page was out of sight.
   bool FHistoryStale = false;
+  // Tries the hands that wait for the history's lock again while there are any.
+  QTimer* FRecordRetry = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
@@ -19,7 +20,9 @@
 #include <exception>
 #include <stdexcept>
 
+#include "CardDeck.h"
 #include "Colors.h"
+#include "FocusMark.h"
 #include "MessageBoxes.h"
 #include "advice.h"
 #include "card_text.h"
@@ -97,7 +100,7 @@ TChartList::TChartList(QWidget* parent) : QAbstractScrollArea(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFrameShape(QFrame::StyledPanel);
-  setFocusPolicy(Qt::NoFocus);  // the game keeps the keyboard
+  setFocusPolicy(Qt::TabFocus);  // reached by Tab; a click leaves the keyboard in the game
   viewport()->setAutoFillBackground(true);
   viewport()->setBackgroundRole(QPalette::Base);
   Relayout();
@@ -107,9 +110,11 @@ void TChartList::SetChart(std::shared_ptr<const TStrategyChart> chart) {
   if (chart == FChart) return;
   FChart = std::move(chart);
   FMarked = -1;
+  FCursor = 0;
   setAccessibleDescription(QString());
   verticalScrollBar()->setValue(0);
   Relayout();
+  SpokenRowsChanged(this);
 }
 
 void TChartList::SetMessage(const QString& message) {
@@ -128,6 +133,7 @@ void TChartList::SetMarked(int line) {
                                              .arg(Text(FChart->Lines[FMarked].Text)));
   Relayout();
   BringIntoSight(FMarked);
+  SpokenRowsChanged(this);
 }
 
 QRect TChartList::RowRect(int line) const {
@@ -237,6 +243,8 @@ void TChartList::paintEvent(QPaintEvent*) {
       painter.setBrush(Qt::NoBrush);
       painter.drawRect(row.adjusted(1, 1, -1, -1));
     }
+    if (hasFocus() && static_cast<int>(i) == FCursor)
+      PaintFocusMark(painter, row.adjusted(2, 2, -2, -2));
   }
   painter.setFont(font());
   int y = FTops[FChart->Lines.size()] - scroll + pad;
@@ -248,6 +256,66 @@ void TChartList::paintEvent(QPaintEvent*) {
     y += h + pad;
     heading = false;
   }
+}
+
+int TChartList::SpokenRowCount() const {
+  return FChart ? static_cast<int>(FChart->Lines.size()) : 0;
+}
+
+QString TChartList::SpokenRow(int row) const {
+  if (row < 0 || row >= SpokenRowCount()) return {};
+  const TChartLine& line = FChart->Lines[static_cast<std::size_t>(row)];
+  QStringList held;
+  QStringList drawn;
+  for (const int i : ExampleOrder(line))
+    (line.ExampleHold & (1 << i) ? held : drawn)
+        << CardSpokenName(line.Example[static_cast<std::size_t>(i)]);
+  QString example = held.isEmpty() ? QStringLiteral("nothing held")
+                                   : held.join(QStringLiteral(", ")) + QStringLiteral(" held");
+  if (!drawn.isEmpty())
+    example += QStringLiteral(", ") + drawn.join(QStringLiteral(", ")) + QStringLiteral(" drawn");
+  QString text = QStringLiteral("Line %1: %2. Example: %3. Decides %4 of deals")
+                     .arg(row + 1)
+                     .arg(Text(line.Text), example, ShareText(line));
+  if (row == FMarked) text += QStringLiteral(". The dealt hand's line");
+  return text;
+}
+
+QRect TChartList::SpokenRowRect(int row) const {
+  const QRect rect = RowRect(row);
+  if (rect.isEmpty() || !viewport()->rect().intersects(rect)) return {};
+  return rect.translated(viewport()->pos());
+}
+
+int TChartList::CurrentSpokenRow() const {
+  return hasFocus() && FCursor < SpokenRowCount() ? FCursor : -1;
+}
+
+void TChartList::keyPressEvent(QKeyEvent* event) {
+  const int page = FTops.size() > 1 ? viewport()->height() / std::max(1, FTops[1] - FTops[0]) : 1;
+  const auto row = RowAfterKey(*event, FCursor, SpokenRowCount(), page);
+  if (!row) {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  FCursor = *row;
+  BringIntoSight(FCursor);
+  viewport()->update();
+  SpokenRowFocused(this, FCursor);
+  event->accept();
+}
+
+void TChartList::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  // The keyboard comes in on the dealt hand's line, when there is one.
+  if (FMarked >= 0) FCursor = FMarked;
+  viewport()->update();
+  SpokenRowFocused(this, CurrentSpokenRow());
+}
+
+void TChartList::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  viewport()->update();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -280,7 +348,7 @@ void TChartPage::BuildControls() {
   auto button = [this](const char* name, const QString& text, const QString& tip) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(QString::fromLatin1(name));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     b->setToolTip(tip);
     return b;
   };
@@ -573,8 +641,12 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
   const int number =
       QFontMetrics(paper.Bold, &device).horizontalAdvance(QStringLiteral("Line")) + pad;
   const int share = metrics.horizontalAdvance(QStringLiteral("100.000 %")) + pad;
+  const QString exampleHeading = QStringLiteral("Example (held | drawn)");
+  // As wide as the widest example, or as its heading in bold where that is wider.
   const int example =
-      metrics.horizontalAdvance(QStringLiteral("10\u2660 10\u2665 10\u2666 10\u2663 | 10\u2660")) +
+      std::max(metrics.horizontalAdvance(
+                   QStringLiteral("10\u2660 10\u2665 10\u2666 10\u2663 | 10\u2660")),
+               QFontMetrics(paper.Bold, &device).horizontalAdvance(exampleHeading)) +
       pad;
   const int pattern = width - number - example - share;
   const auto header = [&] {
@@ -584,8 +656,7 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
     painter.drawText(QRect(0, paper.Y, number - pad, h), Qt::AlignRight, QStringLiteral("Line"));
     painter.drawText(QRect(number, paper.Y, pattern - pad, h), Qt::AlignLeft,
                      QStringLiteral("Hold"));
-    painter.drawText(QRect(number + pattern, paper.Y, example, h), Qt::AlignLeft,
-                     QStringLiteral("Example (held | drawn)"));
+    painter.drawText(QRect(number + pattern, paper.Y, example, h), Qt::AlignLeft, exampleHeading);
     painter.drawText(QRect(width - share, paper.Y, share, h), Qt::AlignRight,
                      QStringLiteral("Deals"));
     paper.Y += h + pad / 2;

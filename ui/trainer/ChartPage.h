@@ -19,6 +19,7 @@
 #include <string>
 #include <thread>
 
+#include "SpokenRows.h"
 #include "strategy_chart.h"
 
 class QLabel;
@@ -29,7 +30,8 @@ class QPushButton;
 // The chart's lines, one row each: its number, its pattern (wrapped to the width) and below
 // it an example deal, the held cards before the bar, with the share of deals the line
 // decides; then the order of the families named whole. The marked line is shaded and framed.
-class TChartList : public QAbstractScrollArea {
+// Screen readers read the lines as a list ("Line 3: four to a royal flush. Example: ...").
+class TChartList : public QAbstractScrollArea, public TSpokenRows {
   Q_OBJECT
 
  public:
@@ -46,7 +48,15 @@ class TChartList : public QAbstractScrollArea {
   // Where a line's row lies in the viewport, scrolled as it is now.
   QRect RowRect(int line) const;
 
+  int SpokenRowCount() const override;
+  QString SpokenRow(int row) const override;
+  QRect SpokenRowRect(int row) const override;
+  int CurrentSpokenRow() const override;
+
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -58,6 +68,7 @@ class TChartList : public QAbstractScrollArea {
   std::shared_ptr<const TStrategyChart> FChart;
   QString FMessage;
   int FMarked = -1;
+  int FCursor = 0;  // the line the keyboard is on
   // Each row's top in the list's own coordinates, then the notes' top and the end.
   std::vector<int> FTops;
 };

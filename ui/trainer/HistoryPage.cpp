@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "CardDeck.h"
 #include "Colors.h"
 #include "MessageBoxes.h"
 #include "SessionChart.h"
@@ -36,13 +37,15 @@ QLabel* MakeHeading(const QString& text, QWidget* parent) {
   return label;
 }
 
-QTableWidget* MakeTable(const char* name, const QStringList& headings, QWidget* parent) {
+QTableWidget* MakeTable(const char* name, const QString& spoken, const QStringList& headings,
+                        QWidget* parent) {
   auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
   table->setObjectName(QString::fromLatin1(name));
+  table->setAccessibleName(spoken);
   table->setHorizontalHeaderLabels(headings);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->setFocusPolicy(Qt::NoFocus);
+  table->setFocusPolicy(Qt::TabFocus);
   table->setWordWrap(false);
   table->verticalHeader()->hide();
   table->horizontalHeader()->setStretchLastSection(true);
@@ -69,16 +72,36 @@ QString CardsText(const THandCards& cards) {
   return Text(HeldCardsText(cards, 0x1F));
 }
 
+// The cards of the mask in words, as screen readers say them.
+QString SpokenCards(const THandCards& cards, std::uint8_t mask) {
+  QStringList names;
+  for (std::size_t i = 0; i < cards.size(); ++i)
+    if (mask & (1u << i)) names << CardSpokenName(cards[i]);
+  return names.isEmpty() ? QStringLiteral("nothing") : names.join(QStringLiteral(", "));
+}
+
+// A row read out whole from its first cell: what a player needs to hear of it.
+void SpeakRow(QTableWidgetItem* first, const QString& words) {
+  first->setData(Qt::AccessibleTextRole, words);
+}
+
 }  // namespace
 
 TBestPlayChart::TBestPlayChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("BestPlayChart"));
+  setAccessibleName(QStringLiteral("Best play, last sessions"));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 void TBestPlayChart::SetRates(const std::vector<double>& rates) {
   FRates = rates;
-  for (double& rate : FRates) rate = std::clamp(rate, 0.0, 1.0);
+  QStringList said;
+  for (double& rate : FRates) {
+    rate = std::clamp(rate, 0.0, 1.0);
+    said << BestRateText(rate);
+  }
+  // What the line shows, oldest first, for those who can't see it.
+  setAccessibleDescription(said.join(QStringLiteral(", ")));
   update();
 }
 
@@ -158,17 +181,17 @@ void THistoryPage::BuildControls() {
   lists->setChildrenCollapsible(false);
   column->addWidget(lists, 1);
   SessionTable =
-      MakeTable("SessionTable",
+      MakeTable("SessionTable", QStringLiteral("Sessions"),
                 {QStringLiteral("Started"), QStringLiteral("Hands"), QStringLiteral("Best play"),
                  QStringLiteral("Cost/100"), QStringLiteral("Kind")},
                 nullptr);
   lists->addWidget(MakeSection(QStringLiteral("Sessions"), SessionTable));
-  SituationTable = MakeTable("SituationTable",
+  SituationTable = MakeTable("SituationTable", QStringLiteral("Costliest situations"),
                              {QStringLiteral("Held"), QStringLiteral("Best"),
                               QStringLiteral("Count"), QStringLiteral("Cost")},
                              nullptr);
   lists->addWidget(MakeSection(QStringLiteral("Costliest situations"), SituationTable));
-  MistakeTable = MakeTable("MistakeTable",
+  MistakeTable = MakeTable("MistakeTable", QStringLiteral("Mistakes, newest first"),
                            {QString(), QStringLiteral("Cost"), QStringLiteral("Dealt"),
                             QStringLiteral("Held"), QStringLiteral("Best")},
                            nullptr);
@@ -203,11 +226,11 @@ void THistoryPage::ShowHistory() {
     ShowMessage(QStringLiteral("No hands recorded yet."));
     return;
   }
-  TotalsLabel->setText(QStringLiteral("Played: %1 hands, best play %2, cost %3 per 100 hands. "
-                                      "Practice: %4 hands.")
-                           .arg(totals.Hands)
-                           .arg(BestRateText(totals.BestRate()), CostText(totals.CostPer100Hands()))
-                           .arg(totals.PracticeHands));
+  TotalsLabel->setText(QStringLiteral("Played: %1, best play %2, cost %3 per 100 hands. "
+                                      "Practice: %4.")
+                           .arg(CountText(totals.Hands, "hand", "hands"),
+                                BestRateText(totals.BestRate()), CostText(totals.CostPer100Hands()),
+                                CountText(totals.PracticeHands, "hand", "hands")));
   Chart->SetRates(FHistory.BestRateSeries(kChartSessions));
   FillSessions(FHistory.Sessions(0, kShownSessions));
   FillSituations(FHistory.CostlySituations(0, kShownSituations));
@@ -228,6 +251,11 @@ void THistoryPage::FillSessions(const std::vector<THistorySession>& sessions) {
     SessionTable->setItem(row, 3, Cell(CostText(s.CostPer100Hands()), true));
     SessionTable->setItem(row, 4,
                           Cell(s.Practice ? QStringLiteral("practice") : QStringLiteral("played")));
+    SpeakRow(SessionTable->item(row, 0),
+             QStringLiteral("%1 session started %2: %3, best play %4, cost %5 per 100 hands")
+                 .arg(s.Practice ? QStringLiteral("Practice") : QStringLiteral("Played"),
+                      SessionStartText(s.Start), CountText(s.Hands, "hand", "hands"),
+                      BestRateText(s.BestRate()), CostText(s.CostPer100Hands())));
   }
 }
 
@@ -241,6 +269,10 @@ void THistoryPage::FillSituations(const std::vector<THistorySituation>& situatio
     SituationTable->setItem(row, 3, Cell(CostText(s.Cost), true));
     SituationTable->item(row, 3)->setToolTip(
         QStringLiteral("%1 on average").arg(CostText(s.AverageCost())));
+    SpeakRow(SituationTable->item(row, 0),
+             QStringLiteral("Held %1 instead of %2: %3, cost %4")
+                 .arg(PatternText(s.HeldPattern), PatternText(s.BestPattern),
+                      CountText(s.Count, "time", "times"), CostText(s.Cost)));
   }
 }
 
@@ -251,7 +283,9 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
     auto* replay = new QToolButton;
     replay->setObjectName(QStringLiteral("ReplayButton"));
     replay->setText(QStringLiteral("Replay"));
-    replay->setFocusPolicy(Qt::NoFocus);
+    replay->setFocusPolicy(Qt::TabFocus);
+    // Each named by its hand: no two buttons of the window share a name.
+    replay->setAccessibleName(QStringLiteral("Replay %1").arg(SpokenCards(hand.Dealt, 0x1F)));
     connect(replay, &QToolButton::clicked, this, [this, row] { ReplayClick(row); });
     MistakeTable->setCellWidget(row, 0, replay);
     MistakeTable->setItem(row, 1, Cell(CostText(hand.Cost), true));
@@ -265,6 +299,11 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
                                      PatternText(hand.HeldPattern), PatternText(hand.BestPattern));
     for (int column = 1; column < MistakeTable->columnCount(); ++column)
       MistakeTable->item(row, column)->setToolTip(details);
+    SpeakRow(
+        MistakeTable->item(row, 1),
+        QStringLiteral("Cost %1: dealt %2, held %3, best %4")
+            .arg(CostText(hand.Cost), SpokenCards(hand.Dealt, 0x1F),
+                 SpokenCards(hand.Dealt, hand.HeldMask), SpokenCards(hand.Dealt, hand.BestMask)));
   }
 }
 

@@ -3,12 +3,15 @@
 #include "HoldList.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 
+#include "CardDeck.h"
 #include "Colors.h"
+#include "FocusMark.h"
 #include "stored_values.h"
 
 namespace {
@@ -69,23 +72,31 @@ THoldList::THoldList(QWidget* parent) : QAbstractScrollArea(parent), FHeader(new
 
 void THoldList::SetAdvice(const std::optional<THandAdvice>& advice) {
   FAdvice = advice;
+  FCursor = 0;
   verticalScrollBar()->setValue(0);
   Relayout();
+  SpokenRowsChanged(this);
 }
 
 void THoldList::SetMessage(const QString& message) {
   FMessage = message;
+  // Said in place of the rows while there are none.
+  setAccessibleDescription(FAdvice ? QString() : message);
   viewport()->update();
 }
 
 void THoldList::SetCurrent(std::uint8_t mask) {
+  if (FCurrent == (mask & 31)) return;
   FCurrent = mask & 31;
   Relayout();
+  SpokenRowsChanged(this);
 }
 
 void THoldList::SetShowAll(bool showAll) {
   FShowAll = showAll;
+  FCursor = 0;
   Relayout();
+  SpokenRowsChanged(this);
 }
 
 void THoldList::SetPayTable(const TPayTable& table) {
@@ -233,6 +244,7 @@ void THoldList::paintEvent(QPaintEvent*) {
   painter.translate(-horizontalScrollBar()->value(), 0);
   int top = -verticalScrollBar()->value();
   int previous = 0;
+  int index = 0;
   for (const int rank : ShownRanks()) {
     const QRect rect(0, top, width, row);
     if (rank != previous + 1) {  // the player's hold, set apart from the best five
@@ -240,6 +252,8 @@ void THoldList::paintEvent(QPaintEvent*) {
       painter.drawLine(rect.topLeft(), rect.topRight());
     }
     PaintRow(painter, rect, rank);
+    if (hasFocus() && index == FCursor) PaintFocusMark(painter, rect.adjusted(1, 1, -1, -1));
+    ++index;
     previous = rank;
     top += row;
   }
@@ -293,4 +307,77 @@ void THoldList::PaintRow(QPainter& painter, const QRect& rect, int rank) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(1, 1, -1, -1));
   }
+}
+
+int THoldList::SpokenRowCount() const {
+  return static_cast<int>(ShownRanks().size());
+}
+
+QString THoldList::SpokenRow(int row) const {
+  const std::vector<int> ranks = ShownRanks();
+  if (!FAdvice || row < 0 || row >= static_cast<int>(ranks.size())) return {};
+  const THandAdvice& advice = *FAdvice;
+  const THoldOdds& hold = advice.Holds[static_cast<std::size_t>(ranks[row] - 1)];
+  QStringList cards;
+  for (int i = 0; i < kHandSize; ++i)
+    if (hold.Mask & (1 << i)) cards << CardSpokenName(advice.Cards[static_cast<std::size_t>(i)]);
+  QString text = hold.Mask == 0 ? QStringLiteral("Discard everything")
+                                : QStringLiteral("Hold ") + cards.join(QStringLiteral(", "));
+  text += QStringLiteral(": %1 per coin").arg(QString::number(hold.ExpectedPay(), 'f', 2));
+  if (advice.IsBest(hold.Mask))
+    text += QStringLiteral(", best");
+  else
+    text += QStringLiteral(", costs %1")
+                .arg(QString::number(advice.Best().ExpectedPay() - hold.ExpectedPay(), 'f', 2));
+  if (hold.Mask == FCurrent) text += QStringLiteral(", your hold");
+  return text;
+}
+
+QRect THoldList::SpokenRowRect(int row) const {
+  if (row < 0 || row >= SpokenRowCount()) return {};
+  const QRect rect(0, row * RowHeight() - verticalScrollBar()->value(), viewport()->width(),
+                   RowHeight());
+  if (!viewport()->rect().intersects(rect)) return {};
+  return rect.translated(viewport()->pos());
+}
+
+int THoldList::CurrentSpokenRow() const {
+  return hasFocus() && FCursor < SpokenRowCount() ? FCursor : -1;
+}
+
+void THoldList::MoveCursor(int row) {
+  const int count = SpokenRowCount();
+  if (count == 0) return;
+  FCursor = std::clamp(row, 0, count - 1);
+  // Brought into sight, below the header.
+  QScrollBar* bar = verticalScrollBar();
+  const int top = FCursor * RowHeight();
+  if (top < bar->value())
+    bar->setValue(top);
+  else if (top + RowHeight() > bar->value() + viewport()->height())
+    bar->setValue(top + RowHeight() - viewport()->height());
+  viewport()->update();
+  SpokenRowFocused(this, FCursor);
+}
+
+void THoldList::keyPressEvent(QKeyEvent* event) {
+  const auto row =
+      RowAfterKey(*event, FCursor, SpokenRowCount(), viewport()->height() / RowHeight());
+  if (!row) {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  MoveCursor(*row);
+  event->accept();
+}
+
+void THoldList::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+  SpokenRowFocused(this, CurrentSpokenRow());
+}
+
+void THoldList::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  viewport()->update();
 }

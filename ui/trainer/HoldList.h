@@ -17,11 +17,14 @@
 #include <optional>
 #include <vector>
 
+#include "SpokenRows.h"
 #include "advice.h"
 
 class QPainter;
 
-class THoldList : public QAbstractScrollArea {
+// Screen readers read it as a list, one item a row ("Hold Ace of Spades, King of Spades:
+// 1.49 per coin, best"); the arrows move the keyboard from row to row.
+class THoldList : public QAbstractScrollArea, public TSpokenRows {
   Q_OBJECT
 
  public:
@@ -55,7 +58,15 @@ class THoldList : public QAbstractScrollArea {
   // column keeps a space's width free on either side of its text.
   std::array<int, 5> ColumnEdges() const;
 
+  int SpokenRowCount() const override;
+  QString SpokenRow(int row) const override;
+  QRect SpokenRowRect(int row) const override;
+  int CurrentSpokenRow() const override;
+
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -70,11 +81,13 @@ class THoldList : public QAbstractScrollArea {
   std::array<int, 4> NeededWidths() const;
   void PaintHeader(QWidget* header);
   void PaintRow(QPainter& painter, const QRect& rect, int rank);
+  void MoveCursor(int row);
 
   std::optional<THandAdvice> FAdvice;
   QString FMessage;
   std::uint8_t FCurrent = 0;
   bool FShowAll = false;
+  int FCursor = 0;  // the row the keyboard is on
   TPayTable FPayTable;
   QWidget* FHeader;
 };

@@ -16,6 +16,7 @@ const QColor kQuiet = ToQColor(clQuietText);
 }  // namespace
 
 TSessionChart::TSessionChart(QWidget* parent) : QWidget(parent) {
+  setAccessibleName(QStringLiteral("Total after each hand"));
   setObjectName(QStringLiteral("SessionChart"));
 }
 
