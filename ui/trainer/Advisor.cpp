@@ -17,6 +17,7 @@
 #include <exception>
 
 #include "AdvicePage.h"
+#include "BankrollPage.h"
 #include "ChartPage.h"
 #include "HandRecording.h"
 #include "HistoryPage.h"
@@ -97,6 +98,8 @@ void TAdvisor::BuildControls() {
   FHistoryTab = AddPage(new QWidget, QStringLiteral("History"));
   ChartPage = new TChartPage;
   AddPage(ChartPage, QStringLiteral("Chart"));
+  BankrollPage = new TBankrollPage;
+  AddPage(BankrollPage, tr("Bankroll"));
   SetScale({});
 
   const auto pageKey = [this](const QKeySequence& keys, int step) {
@@ -141,6 +144,7 @@ QWidget* TAdvisor::FocusTarget() const {
   const QWidget* page = Pages->currentWidget();
   if (page == Advice) return Advice->HoldList;
   if (page == ChartPage) return ChartPage->Lines;
+  if (page == BankrollPage) return BankrollPage->FocusTarget();
   if (HistoryPage && page == HistoryPage && HistoryPage->SessionTable->isVisibleTo(HistoryPage))
     return HistoryPage->SessionTable;
   return PageTabs;
@@ -569,6 +573,12 @@ void TAdvisor::ShowHand() {
   page.CurrentLabel->setVisible(!judged);
   page.VerdictLabel->setVisible(judged);
   ShowChartPage();
+  ShowBankrollPage();
+}
+
+void TAdvisor::ShowBankrollPage() {
+  // The session counted from the player's total and bet; its odds are the pay table's.
+  BankrollPage->ShowGame(FTables, FEngine.PayTable(), FEngine.Total(), FEngine.Bet());
 }
 
 void TAdvisor::ShowChartPage() {
