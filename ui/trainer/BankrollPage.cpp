@@ -181,10 +181,10 @@ void TBankrollPage::BuildControls() {
   auto* bankrollCaption = label("BankrollCaption");
   bankrollCaption->setText(tr("Bankroll:"));
   auto* betCaption = label("BetCaption");
-  betCaption->setText(tr("&Bet:"));
+  betCaption->setText(tr("Bet:"));
   betCaption->setBuddy(BetEdit);
   auto* handsCaption = label("HandsCaption");
-  handsCaption->setText(tr("&Hands:"));
+  handsCaption->setText(tr("Hands:"));
   handsCaption->setBuddy(HandsEdit);
   auto* coins = label("BetCoins");
   coins->setText(tr("coins"));
