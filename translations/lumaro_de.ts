@@ -65,6 +65,249 @@
     </message>
 </context>
 <context>
+    <name>TAdvisor</name>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>Die Bankroll ist eine ganze Zahl von Einsätzen, mindestens 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>Die Bankroll beträgt höchstens %1 Einsätze.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>Der Einsatz ist eine ganze Zahl von Münzen von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>Die Zahl der Hände ist eine ganze Zahl, mindestens 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>Es werden höchstens %1 Hände gezählt.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>keine Chance</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 von %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>fast sicher</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>Warten auf die Gewinnchancen des Spiels...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Einsätze:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll in Einsätzen</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Einsatz in Münzen</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Einsatz:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Hände:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>Münzen</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Zählen</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Mein Guthaben, %1 Münzen</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Ihr Guthaben von %1 Münzen ist weniger als ein Einsatz.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 Münzen</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>Die Zahlen warten auf die oben markierten Felder.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>Die Zahlen konnten nicht gezählt werden (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>Die Zahlen werden gezählt...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>Die Gewinnchancen des Spiels werden gezählt...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 Einsätze (%2 Münzen)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Buben oder besser mit Ihren Faktoren</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Buben oder besser mit Ihren Faktoren: %1% Auszahlungsquote bei bestem Spiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Eine Bankroll von %n Einsatz zu %1 Münzen (%2 Münzen), stets bestes Spiel:</numerusform>
+            <numerusform>Eine Bankroll von %n Einsätzen zu %1 Münzen (%2 Münzen), stets bestes Spiel:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>Die ganze Bankroll innerhalb von %n Hand verlieren: %1 (%2)</numerusform>
+            <numerusform>Die ganze Bankroll innerhalb von %n Händen verlieren: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Im Plus nach %n Hand: %1 (%2)</numerusform>
+            <numerusform>Im Plus nach %n Händen: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Ausgeglichen nach %n Hand: %1 (%2)</numerusform>
+            <numerusform>Ausgeglichen nach %n Händen: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>Im Minus nach %n Hand, Ruin eingeschlossen: %1 (%2)</numerusform>
+            <numerusform>Im Minus nach %n Händen, Ruin eingeschlossen: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Erwartetes Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>über %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 Sitzung von 20 endet bei %1 oder darunter (5. Perzentil)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>Die Hälfte der Sitzungen endet bei %1 oder darunter (Median)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 Sitzung von 20 endet bei %1 oder darüber (95. Perzentil)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Standardabweichung des Ergebnisses: %1 Einsätze (%2 Münzen)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Ruinwahrscheinlichkeit nach gespielten Händen</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Gespielte Hände</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Wahrscheinlichkeit jedes Ergebnisses</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Ergebnis in Einsätzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Nach %n Hand: %1 Ruinwahrscheinlichkeit</numerusform>
+            <numerusform>Nach %n Händen: %1 Ruinwahrscheinlichkeit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 Einsätze oder weniger: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 Einsätze oder mehr: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 Einsätze: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>%1 bis %2 Einsätze: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Ruiniert, die ganze Bankroll verloren: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Wahrscheinlichkeit jedes Ergebnisses nach %n Hand</numerusform>
+            <numerusform>Wahrscheinlichkeit jedes Ergebnisses nach %n Händen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>

@@ -65,6 +65,249 @@
     </message>
 </context>
 <context>
+    <name>TAdvisor</name>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>La bankroll es un número entero de apuestas, al menos 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>La bankroll es de %1 apuestas como máximo.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>La apuesta es un número entero de monedas de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>El número de manos es un número entero, al menos 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>Se cuentan como máximo %1 manos.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>ninguna posibilidad</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>seguro</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 posibilidad entre %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 posibilidades entre %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>casi seguro</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>Esperando las probabilidades del juego...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Apuestas:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll en apuestas</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Apuesta en monedas</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Apuesta:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Manos:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>monedas</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Mi total, %1 monedas</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Tu total de %1 monedas es menos de una apuesta.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 monedas</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>Las cifras esperan a los campos marcados arriba.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>No se pudieron calcular las cifras (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>Calculando las cifras...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>Calculando las probabilidades del juego...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 apuestas (%2 monedas)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Jotas o mejor con tus multiplicadores</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Jotas o mejor con tus multiplicadores: %1% de retorno con el mejor juego</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Una bankroll de %n apuesta de %1 monedas (%2 monedas), siempre con el mejor juego:</numerusform>
+            <numerusform>Una bankroll de %n apuestas de %1 monedas (%2 monedas), siempre con el mejor juego:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>Perder toda la bankroll en %n mano: %1 (%2)</numerusform>
+            <numerusform>Perder toda la bankroll en %n manos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Con ganancias tras %n mano: %1 (%2)</numerusform>
+            <numerusform>Con ganancias tras %n manos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Sin ganar ni perder tras %n mano: %1 (%2)</numerusform>
+            <numerusform>Sin ganar ni perder tras %n manos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>Con pérdidas tras %n mano, ruina incluida: %1 (%2)</numerusform>
+            <numerusform>Con pérdidas tras %n manos, ruina incluida: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Resultado esperado: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>por encima de %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 sesión de cada 20 termina en %1 o menos (percentil 5)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>La mitad de las sesiones termina en %1 o menos (mediana)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 sesión de cada 20 termina en %1 o más (percentil 95)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Desviación típica del resultado: %1 apuestas (%2 monedas)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Probabilidad de ruina según las manos jugadas</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Manos jugadas</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Probabilidad de cada resultado</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Resultado en apuestas</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Tras %n mano: %1 de probabilidad de ruina</numerusform>
+            <numerusform>Tras %n manos: %1 de probabilidad de ruina</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 apuestas o menos: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 apuestas o más: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 apuestas: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>%1 a %2 apuestas: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Arruinado, toda la bankroll perdida: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Probabilidad de cada resultado tras %n mano</numerusform>
+            <numerusform>Probabilidad de cada resultado tras %n manos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>

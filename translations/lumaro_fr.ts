@@ -65,6 +65,249 @@
     </message>
 </context>
 <context>
+    <name>TAdvisor</name>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>La bankroll est un nombre entier de mises, au moins 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>La bankroll est d&apos;au plus %1 mises.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>La mise est un nombre entier de pièces de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>Le nombre de mains est un nombre entier, au moins 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>Au plus %1 mains sont comptées.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>aucune chance</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>certain</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 chance sur %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 chances sur %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>presque certain</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>En attente des probabilités du jeu...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Mises&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll en mises</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Mise en pièces</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Mise&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Mains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>pièces</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Mon total, %1 pièces</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Votre total de %1 pièces est inférieur à une mise.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 pièces</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>Les chiffres attendent les champs signalés ci-dessus.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>Les chiffres n&apos;ont pas pu être calculés (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>Calcul des chiffres...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>Calcul des probabilités du jeu...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 mises (%2 pièces)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Valets ou mieux avec vos multiplicateurs</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Valets ou mieux avec vos multiplicateurs&#xa0;: taux de redistribution de %1&#xa0;% en jouant au mieux</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Une bankroll de %n mise de %1 pièces (%2 pièces), en jouant toujours au mieux&#xa0;:</numerusform>
+            <numerusform>Une bankroll de %n mises de %1 pièces (%2 pièces), en jouant toujours au mieux&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>Perdre toute la bankroll en %n main&#xa0;: %1 (%2)</numerusform>
+            <numerusform>Perdre toute la bankroll en %n mains&#xa0;: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Gagnant après %n main&#xa0;: %1 (%2)</numerusform>
+            <numerusform>Gagnant après %n mains&#xa0;: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>À égalité après %n main&#xa0;: %1 (%2)</numerusform>
+            <numerusform>À égalité après %n mains&#xa0;: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>Perdant après %n main, ruine comprise&#xa0;: %1 (%2)</numerusform>
+            <numerusform>Perdant après %n mains, ruine comprise&#xa0;: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Résultat attendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>au-dessus de %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 session sur 20 finit à %1 ou moins (5e centile)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>La moitié des sessions finit à %1 ou moins (médiane)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 session sur 20 finit à %1 ou plus (95e centile)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Écart type du résultat&#xa0;: %1 mises (%2 pièces)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Risque de ruine selon les mains jouées</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mains jouées</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Probabilité de chaque résultat</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Résultat en mises</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Après %n main&#xa0;: %1 de risque de ruine</numerusform>
+            <numerusform>Après %n mains&#xa0;: %1 de risque de ruine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 mises ou moins&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 mises ou plus&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 mises&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>%1 à %2 mises&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Ruiné, toute la bankroll perdue&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Probabilité de chaque résultat après %n main</numerusform>
+            <numerusform>Probabilité de chaque résultat après %n mains</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>

@@ -65,6 +65,249 @@
     </message>
 </context>
 <context>
+    <name>TAdvisor</name>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>Il bankroll è un numero intero di puntate, almeno 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>Il bankroll è al massimo di %1 puntate.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>La puntata è un numero intero di monete da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>Il numero di mani è un numero intero, almeno 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>Si contano al massimo %1 mani.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>nessuna probabilità</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>certo</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 probabilità su %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 probabilità su %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>quasi certo</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>In attesa delle probabilità del gioco...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Puntate:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll in puntate</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Puntata in monete</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Puntata:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Mani:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>monete</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Il mio totale, %1 monete</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Il tuo totale di %1 monete è meno di una puntata.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 monete</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>I numeri attendono i campi segnalati sopra.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>Non è stato possibile calcolare i numeri (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>Calcolo dei numeri...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>Calcolo delle probabilità del gioco...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 puntate (%2 monete)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Jack o meglio con i tuoi moltiplicatori</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Jack o meglio con i tuoi moltiplicatori: %1% di ritorno con il gioco migliore</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Un bankroll di %n puntata da %1 monete (%2 monete), sempre con il gioco migliore:</numerusform>
+            <numerusform>Un bankroll di %n puntate da %1 monete (%2 monete), sempre con il gioco migliore:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>Perdere tutto il bankroll entro %n mano: %1 (%2)</numerusform>
+            <numerusform>Perdere tutto il bankroll entro %n mani: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>In vantaggio dopo %n mano: %1 (%2)</numerusform>
+            <numerusform>In vantaggio dopo %n mani: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>In pari dopo %n mano: %1 (%2)</numerusform>
+            <numerusform>In pari dopo %n mani: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>In svantaggio dopo %n mano, rovina inclusa: %1 (%2)</numerusform>
+            <numerusform>In svantaggio dopo %n mani, rovina inclusa: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Risultato atteso: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>oltre %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 sessione su 20 finisce a %1 o meno (5° percentile)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>Metà delle sessioni finisce a %1 o meno (mediana)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 sessione su 20 finisce a %1 o più (95° percentile)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Deviazione standard del risultato: %1 puntate (%2 monete)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Probabilità di rovina per mani giocate</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mani giocate</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Probabilità di ogni risultato</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Risultato in puntate</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Dopo %n mano: %1 di probabilità di rovina</numerusform>
+            <numerusform>Dopo %n mani: %1 di probabilità di rovina</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 puntate o meno: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 puntate o più: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 puntate: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>da %1 a %2 puntate: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Rovinato, tutto il bankroll perso: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Probabilità di ogni risultato dopo %n mano</numerusform>
+            <numerusform>Probabilità di ogni risultato dopo %n mani</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>

@@ -65,6 +65,249 @@
     </message>
 </context>
 <context>
+    <name>TAdvisor</name>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>De bankroll is een geheel aantal inzetten, minstens 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>De bankroll is hoogstens %1 inzetten.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>De inzet is een geheel aantal munten van %1 tot %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>Het aantal handen is een geheel getal, minstens 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>Er worden hoogstens %1 handen geteld.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>geen kans</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>zeker</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 kans op %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 kansen op %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>vrijwel zeker</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>Wachten op de kansen van het spel...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Inzetten:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll in inzetten</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Inzet in munten</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Handen</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Inzet:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Handen:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>munten</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Berekenen</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Mijn totaal, %1 munten</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Je totaal van %1 munten is minder dan één inzet.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 munten</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>De cijfers wachten op de hierboven gemarkeerde velden.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>De cijfers konden niet worden berekend (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>De cijfers worden berekend...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>De kansen van het spel worden berekend...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 inzetten (%2 munten)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Boeren of hoger met je vermenigvuldigers</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Boeren of hoger met je vermenigvuldigers: %1% uitbetalingspercentage bij het beste spel</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Een bankroll van %n inzet van %1 munten (%2 munten), steeds het beste spel:</numerusform>
+            <numerusform>Een bankroll van %n inzetten van %1 munten (%2 munten), steeds het beste spel:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>De hele bankroll verliezen binnen %n hand: %1 (%2)</numerusform>
+            <numerusform>De hele bankroll verliezen binnen %n handen: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>In de plus na %n hand: %1 (%2)</numerusform>
+            <numerusform>In de plus na %n handen: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Quitte na %n hand: %1 (%2)</numerusform>
+            <numerusform>Quitte na %n handen: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>In de min na %n hand, ruïne inbegrepen: %1 (%2)</numerusform>
+            <numerusform>In de min na %n handen, ruïne inbegrepen: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Verwacht resultaat: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>boven %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 sessie op 20 eindigt op %1 of lager (5e percentiel)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>De helft van de sessies eindigt op %1 of lager (mediaan)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 sessie op 20 eindigt op %1 of hoger (95e percentiel)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Standaardafwijking van het resultaat: %1 inzetten (%2 munten)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Kans op ruïne per gespeelde handen</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Gespeelde handen</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Kans op elk resultaat</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Resultaat in inzetten</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Na %n hand: %1 kans op ruïne</numerusform>
+            <numerusform>Na %n handen: %1 kans op ruïne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 inzetten of minder: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 inzetten of meer: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 inzetten: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>%1 tot %2 inzetten: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Geruïneerd, de hele bankroll kwijt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Kans op elk resultaat na %n hand</numerusform>
+            <numerusform>Kans op elk resultaat na %n handen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>

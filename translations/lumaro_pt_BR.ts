@@ -65,6 +65,249 @@
     </message>
 </context>
 <context>
+    <name>TAdvisor</name>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>A bankroll é um número inteiro de apostas, no mínimo 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>A bankroll é de no máximo %1 apostas.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>A aposta é um número inteiro de moedas de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>O número de mãos é um número inteiro, no mínimo 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>São contadas no máximo %1 mãos.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>nenhuma chance</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>certo</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 chance em %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 chances em %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>quase certo</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>Aguardando as probabilidades do jogo...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Apostas:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll em apostas</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Aposta em moedas</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Aposta:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Mãos:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>moedas</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Meu total, %1 moedas</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Seu total de %1 moedas é menor que uma aposta.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 moedas</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>Os números aguardam os campos marcados acima.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>Não foi possível calcular os números (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>Calculando os números...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>Calculando as probabilidades do jogo...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 apostas (%2 moedas)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Valetes ou melhor com seus multiplicadores</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Valetes ou melhor com seus multiplicadores: %1% de retorno com o melhor jogo</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Uma bankroll de %n aposta de %1 moedas (%2 moedas), sempre com o melhor jogo:</numerusform>
+            <numerusform>Uma bankroll de %n apostas de %1 moedas (%2 moedas), sempre com o melhor jogo:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>Perder toda a bankroll em %n mão: %1 (%2)</numerusform>
+            <numerusform>Perder toda a bankroll em %n mãos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>No lucro após %n mão: %1 (%2)</numerusform>
+            <numerusform>No lucro após %n mãos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Empatado após %n mão: %1 (%2)</numerusform>
+            <numerusform>Empatado após %n mãos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>No prejuízo após %n mão, ruína incluída: %1 (%2)</numerusform>
+            <numerusform>No prejuízo após %n mãos, ruína incluída: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Resultado esperado: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>acima de %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 sessão em 20 termina em %1 ou menos (percentil 5)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>Metade das sessões termina em %1 ou menos (mediana)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 sessão em 20 termina em %1 ou mais (percentil 95)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Desvio padrão do resultado: %1 apostas (%2 moedas)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Chance de ruína pelas mãos jogadas</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mãos jogadas</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Chance de cada resultado</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Resultado em apostas</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Após %n mão: %1 de chance de ruína</numerusform>
+            <numerusform>Após %n mãos: %1 de chance de ruína</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 apostas ou menos: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 apostas ou mais: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 apostas: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>%1 a %2 apostas: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Quebrado, toda a bankroll perdida: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Chance de cada resultado após %n mão</numerusform>
+            <numerusform>Chance de cada resultado após %n mãos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>

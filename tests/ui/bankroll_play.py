@@ -26,9 +26,7 @@ RUIN_PLOT = "Chance of ruin against hands played"
 
 
 def plain(words):
-    """The words as said, digit groups joined: "1,600" reads as 1600."""
-    words = " ".join((words or "").replace("\u00a0", " ").split())
-    return re.sub(r"(?<=\d),(?=\d{3})", "", words)
+    return " ".join((words or "").replace("\u00a0", " ").split())
 
 
 def percent(words):

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -38,8 +37,9 @@ QString Chance(double chance) {
   return QString::fromStdString(ChanceText(chance));
 }
 
+// Counts as the game writes numbers in every language: plain digits, no grouping.
 QString Count(long long n) {
-  return QLocale().toString(n);
+  return QString::number(n);
 }
 
 // A signed figure of bets or coins: "+12", "-3.5", "0".
@@ -506,18 +506,18 @@ void TBankrollPage::ShowFigures() {
   if (!FShown) return;
   const TSessionRisk& s = *FShown;
   const int hands = static_cast<int>(s.Hands);
-  //: %Ln the bankroll in bets, %1 the bet, %2 the bankroll in coins
-  StatusLabel->setText(tr("A bankroll of %Ln bets of %1 coins (%2 coins), best play throughout:",
+  //: %n the bankroll in bets, %1 the bet, %2 the bankroll in coins
+  StatusLabel->setText(tr("A bankroll of %n bets of %1 coins (%2 coins), best play throughout:",
                           nullptr, static_cast<int>(s.Bankroll))
                            .arg(Count(FBet), Count(s.Bankroll * FBet)));
   //: %1 a chance in words ("1 chance in 12"), %2 the same in per cent
-  RuinLabel->setText(tr("Losing the whole bankroll within %Ln hands: %1 (%2)", nullptr, hands)
+  RuinLabel->setText(tr("Losing the whole bankroll within %n hands: %1 (%2)", nullptr, hands)
                          .arg(ChanceWords(s.Ruin), Chance(s.Ruin)));
-  AheadLabel->setText(tr("Ahead after %Ln hands: %1 (%2)", nullptr, hands)
+  AheadLabel->setText(tr("Ahead after %n hands: %1 (%2)", nullptr, hands)
                           .arg(ChanceWords(s.Ahead), Chance(s.Ahead)));
-  EvenLabel->setText(tr("Even after %Ln hands: %1 (%2)", nullptr, hands)
+  EvenLabel->setText(tr("Even after %n hands: %1 (%2)", nullptr, hands)
                          .arg(ChanceWords(s.Even), Chance(s.Even)));
-  BehindLabel->setText(tr("Behind after %Ln hands, ruin included: %1 (%2)", nullptr, hands)
+  BehindLabel->setText(tr("Behind after %n hands, ruin included: %1 (%2)", nullptr, hands)
                            .arg(ChanceWords(s.Behind), Chance(s.Behind)));
   ExpectedLabel->setText(tr("Expected result: %1").arg(BetsText(s.Expected, 1)));
   const long long ceiling =
@@ -570,7 +570,7 @@ void TBankrollPage::ShowPlots(const TSessionRisk& s) {
     if (!rows.empty() && rows.back().From == static_cast<double>(h)) continue;
     const double chance = s.RuinByHand[static_cast<std::size_t>(h)];
     rows.push_back({static_cast<double>(h), static_cast<double>(h),
-                    tr("After %Ln hands: %1 chance of ruin", nullptr, static_cast<int>(h))
+                    tr("After %n hands: %1 chance of ruin", nullptr, static_cast<int>(h))
                         .arg(Chance(chance))});
   }
   RuinPlot->SetTitles(tr("Chance of ruin against hands played"), tr("Hands played"), false);
@@ -644,7 +644,7 @@ void TBankrollPage::ShowPlots(const TSessionRisk& s) {
                                static_cast<double>(ruinAt),
                                tr("Ruined, the whole bankroll lost: %1").arg(Chance(s.Ruin))});
   }
-  ResultPlot->SetTitles(tr("Chance of each result after %Ln hands", nullptr, static_cast<int>(n)),
+  ResultPlot->SetTitles(tr("Chance of each result after %n hands", nullptr, static_cast<int>(n)),
                         tr("Result in bets"), true);
   ResultPlot->SetBars(std::move(bars));
   ResultPlot->SetRows(std::move(rows));
