@@ -26,7 +26,7 @@ namespace {
 
 constexpr long long kDefaultHands = 1000;
 // About this many bars across the plot of the results, and figures read along the curve.
-constexpr double kResultBars = 24;
+constexpr double kResultBars = 50;
 constexpr int kCurveRows = 10;
 // The curve is drawn through at most this many points.
 constexpr long long kCurvePoints = 400;
@@ -188,6 +188,9 @@ void TBankrollPage::BuildControls() {
   handsCaption->setBuddy(HandsEdit);
   auto* coins = label("BetCoins");
   coins->setText(tr("coins"));
+  // Captions and units stand level with their fields.
+  for (QLabel* l : {bankrollCaption, betCaption, handsCaption, coins, BankrollMoney})
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   fields->addWidget(bankrollCaption, 0, 0);
   fields->addWidget(UseTotal, 0, 1, 1, 2);
   fields->addWidget(TypeBankroll, 1, 1);

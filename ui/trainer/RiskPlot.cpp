@@ -145,7 +145,7 @@ TRiskPlot::TFrame TRiskPlot::Frame() const {
   const double bottom = height() - pad - 2 * metrics.height() - pad;
   f.Plot = QRectF(left, top_, std::max(1.0, right - left), std::max(1.0, bottom - top_));
   // Figures along the bottom as close as their widths allow.
-  const double room = xLabel + 2.0 * metrics.height();
+  const double room = xLabel + 1.5 * metrics.height();
   const double fit = std::max(1.0, std::floor(f.Plot.width() / room));
   f.XStep = NiceStep((f.XMax - f.XMin) / fit);
   return f;
