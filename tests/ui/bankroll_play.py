@@ -20,7 +20,8 @@ import sys
 
 import pyatspi
 
-from accessible_play import Game, check, fresh, key, run_game, showing, type_text, walk, wait_for
+from accessible_play import (Game, check, click_page_tab, fresh, key, run_game, showing,
+                             type_text, walk, wait_for)
 
 RUIN_PLOT = "Chance of ruin against hands played"
 
@@ -39,12 +40,7 @@ def percent(words):
 class BankrollPage:
     def __init__(self, game):
         self.advisor = wait_for("the advisor", game.find_advisor)
-        tab = wait_for("the Bankroll tab", lambda: next(
-            (o for o in walk(fresh(self.advisor))
-             if o.getRole() == pyatspi.ROLE_PAGE_TAB and o.name == "Bankroll"), None))
-        box = tab.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2), "click", "1"], check=True)
+        click_page_tab(self.advisor, "Bankroll")
 
     def find(self, role, pattern):
         for obj in walk(fresh(self.advisor)):
