@@ -90,8 +90,8 @@ class TBankrollPageTest : public QObject {
     QVERIFY2(page->MedianLabel->text().contains(QStringLiteral("-38 bets (-190 coins)")),
              qPrintable(page->MedianLabel->text()));
     const auto& rows = page->RuinPlot->Rows();
-    QVERIFY(rows.size() == 10 && rows.back().Text.contains(
-                                     QString::fromStdString(ChanceText(expected->Ruin))));
+    QVERIFY(rows.size() == 10 &&
+            rows.back().Text.contains(QString::fromStdString(ChanceText(expected->Ruin))));
     QVERIFY(page->ResultPlot->SpokenRow(0).startsWith(QStringLiteral("Ruined")));
 
     // A long count, taken over at once by a short one.

@@ -52,8 +52,8 @@ QString Signed(double value, int decimals) {
 // Digits only: no sign, no point, no separators.
 std::optional<long long> WholeNumber(const QString& text, long long limit) {
   const QString t = text.trimmed();
-  if (t.isEmpty() || t.size() > 18) return t.size() > 18 ? std::optional<long long>(limit + 1)
-                                                         : std::nullopt;
+  if (t.isEmpty() || t.size() > 18)
+    return t.size() > 18 ? std::optional<long long>(limit + 1) : std::nullopt;
   for (const QChar c : t)
     if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
   return t.toLongLong();
@@ -68,16 +68,21 @@ TPayDistribution GamePayDistribution(const TDrawTables& tables, const TPayTable&
 TFieldValue BankrollFieldValue(const QString& text) {
   const auto value = WholeNumber(text, kMaxRiskBankroll);
   if (!value || *value < 1)
-    return {std::nullopt, QCoreApplication::translate("TBankrollPage", "The bankroll is a whole number of bets, at least 1.")};
+    return {std::nullopt,
+            QCoreApplication::translate("TBankrollPage",
+                                        "The bankroll is a whole number of bets, at least 1.")};
   if (*value > kMaxRiskBankroll)
-    return {std::nullopt, QCoreApplication::translate("TBankrollPage", "The bankroll is at most %1 bets.").arg(Count(kMaxRiskBankroll))};
+    return {std::nullopt,
+            QCoreApplication::translate("TBankrollPage", "The bankroll is at most %1 bets.")
+                .arg(Count(kMaxRiskBankroll))};
   return {value, {}};
 }
 
 TFieldValue BetFieldValue(const QString& text) {
   const auto value = WholeNumber(text, kMaxBet);
   if (!value || *value < kMinBet || *value > kMaxBet)
-    return {std::nullopt, QCoreApplication::translate("TBankrollPage", "The bet is a whole number of coins from %1 to %2.")
+    return {std::nullopt, QCoreApplication::translate(
+                              "TBankrollPage", "The bet is a whole number of coins from %1 to %2.")
                               .arg(Count(kMinBet), Count(kMaxBet))};
   return {value, {}};
 }
@@ -85,9 +90,12 @@ TFieldValue BetFieldValue(const QString& text) {
 TFieldValue HandsFieldValue(const QString& text) {
   const auto value = WholeNumber(text, kMaxRiskHands);
   if (!value || *value < 1)
-    return {std::nullopt, QCoreApplication::translate("TBankrollPage", "The hands are a whole number, at least 1.")};
+    return {std::nullopt, QCoreApplication::translate("TBankrollPage",
+                                                      "The hands are a whole number, at least 1.")};
   if (*value > kMaxRiskHands)
-    return {std::nullopt, QCoreApplication::translate("TBankrollPage", "At most %1 hands are counted.").arg(Count(kMaxRiskHands))};
+    return {std::nullopt,
+            QCoreApplication::translate("TBankrollPage", "At most %1 hands are counted.")
+                .arg(Count(kMaxRiskHands))};
   return {value, {}};
 }
 
@@ -96,13 +104,16 @@ QString ChanceWords(double chance) {
   if (chance >= 1) return QCoreApplication::translate("TBankrollPage", "certain");
   // Small chances as one in so many; the others as a share of ten, a hundred... close
   // enough to the figure and to what it leaves.
-  if (chance < 0.2) return QCoreApplication::translate("TBankrollPage", "1 chance in %1").arg(Count(std::llround(1 / chance)));
+  if (chance < 0.2)
+    return QCoreApplication::translate("TBankrollPage", "1 chance in %1")
+        .arg(Count(std::llround(1 / chance)));
   const double rest = 1 - chance;
   for (long long of = 10; of <= 1000000; of *= 10) {
     const long long in = std::llround(chance * static_cast<double>(of));
     if (in < of && std::abs(static_cast<double>(in) / static_cast<double>(of) - chance) <=
                        0.05 * std::min(chance, rest))
-      return QCoreApplication::translate("TBankrollPage", "%1 chances in %2").arg(Count(in), Count(of));
+      return QCoreApplication::translate("TBankrollPage", "%1 chances in %2")
+          .arg(Count(in), Count(of));
   }
   return QCoreApplication::translate("TBankrollPage", "almost certain");
 }
@@ -129,6 +140,7 @@ void TBankrollPage::BuildControls() {
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setFocusPolicy(Qt::NoFocus);
   auto* contents = new QWidget;
+  FContents = contents;
   contents->setObjectName(QStringLiteral("BankrollContents"));
   scroll->setWidget(contents);
   auto* outer = new QVBoxLayout(this);
@@ -273,12 +285,10 @@ void TBankrollPage::BuildControls() {
 void TBankrollPage::FitToFont() {
   // Margins and spacing follow the font the page inherits, so they grow with the window.
   const int line = fontMetrics().lineSpacing();
-  if (auto* scroll = findChild<QScrollArea*>(); scroll && scroll->widget()) {
-    if (QLayout* l = scroll->widget()->layout()) {
-      const int margin = std::max(2, line / 2);
-      l->setContentsMargins(margin, margin, margin, margin);
-      l->setSpacing(std::max(2, line / 4));
-    }
+  if (QLayout* l = FContents->layout()) {
+    const int margin = std::max(2, line / 2);
+    l->setContentsMargins(margin, margin, margin, margin);
+    l->setSpacing(std::max(2, line / 4));
   }
   QFont bold = font();
   bold.setBold(true);
@@ -324,18 +334,19 @@ TBankrollPage::TFields TBankrollPage::ReadFields() {
   const TFieldValue hands = HandsFieldValue(HandsEdit->text());
   fields.Hands = hands.Value;
   QString bankrollReason;
+  UseTotal->setText(tr("Use my total, %1 coins").arg(Count(FTotal)));
   if (UseTotal->isChecked()) {
-    UseTotal->setText(tr("Use my total, %1 coins").arg(Count(FTotal)));
     if (bet.Value) {
       const long long bets = FTotal / *bet.Value;
-      if (bets < 1)
+      if (bets < 1) {
         bankrollReason = tr("Your total of %1 coins is less than one bet.").arg(Count(FTotal));
-      else
+      } else {
         fields.Bankroll = std::min<long long>(bets, kMaxRiskBankroll);
-      if (bets >= 1) BankrollEdit->setText(QString::number(bets));
+        // The typed bankroll starts from the total's, when the player turns to it.
+        BankrollEdit->setText(QString::number(*fields.Bankroll));
+      }
     }
   } else {
-    UseTotal->setText(tr("Use my total, %1 coins").arg(Count(FTotal)));
     const TFieldValue bankroll = BankrollFieldValue(BankrollEdit->text());
     fields.Bankroll = bankroll.Value;
     bankrollReason = bankroll.Reason;
@@ -351,8 +362,10 @@ TBankrollPage::TFields TBankrollPage::ReadFields() {
   };
   say(BankrollReason, UseTotal->isChecked() ? static_cast<QWidget*>(UseTotal) : BankrollEdit,
       bankrollReason);
-  if (UseTotal->isChecked()) BankrollEdit->setAccessibleDescription(QString());
-  else UseTotal->setAccessibleDescription(QString());
+  if (UseTotal->isChecked())
+    BankrollEdit->setAccessibleDescription(QString());
+  else
+    UseTotal->setAccessibleDescription(QString());
   say(BetReason, BetEdit, bet.Reason);
   say(HandsReason, HandsEdit, hands.Reason);
   return fields;
@@ -369,12 +382,12 @@ void TBankrollPage::FieldsChanged() {
   }
   FBet = *fields.Bet;
   FWanted = TRiskKey{*FTable, *fields.Bankroll, *fields.Hands};
+  // A count for other fields has nothing to give any more.
+  if (FWorking && FCounting != FWanted && FCancel) FCancel->store(true);
   if (FWanted == FShownKey) {
     ShowFigures();
     return;
   }
-  // A count for other fields has nothing to give any more.
-  if (FWorking && FCounting != FWanted && FCancel) FCancel->store(true);
   CountIfWanted();
   if (!FWorking && FWanted != FShownKey) {
     if (FFailed == FWanted)
@@ -410,8 +423,7 @@ void TBankrollPage::StartCount(const TRiskKey& key) {
     std::string error;
     try {
       if (!known) {
-        counted =
-            std::make_shared<const TPayDistribution>(GamePayDistribution(*tables, key.Table));
+        counted = std::make_shared<const TPayDistribution>(GamePayDistribution(*tables, key.Table));
         known = counted;
       }
       // The tables are the advisor's to let go: the worker keeps them no longer than it needs.
@@ -459,8 +471,7 @@ void TBankrollPage::StartCount(const TRiskKey& key) {
                                                : tr("Counting the game's odds..."));
 }
 
-void TBankrollPage::CountDone(const TRiskKey& key,
-                              std::shared_ptr<const TPayDistribution> pays,
+void TBankrollPage::CountDone(const TRiskKey& key, std::shared_ptr<const TPayDistribution> pays,
                               std::optional<TSessionRisk> risk, const std::string& error) {
   RunGuarded(this, [&] {
     FWorker.join();
@@ -474,7 +485,7 @@ void TBankrollPage::CountDone(const TRiskKey& key,
     if (!error.empty()) {
       FFailed = key;
       FError = QString::fromStdString(error);
-    } else if (risk) {
+    } else if (risk && key == FWanted) {
       FShownKey = key;
       FShown = std::move(risk);
     }
@@ -518,13 +529,12 @@ void TBankrollPage::ShowFigures() {
                          .arg(ChanceWords(s.Ruin), Chance(s.Ruin)));
   AheadLabel->setText(tr("Ahead after %n hands: %1 (%2)", nullptr, hands)
                           .arg(ChanceWords(s.Ahead), Chance(s.Ahead)));
-  EvenLabel->setText(tr("Even after %n hands: %1 (%2)", nullptr, hands)
-                         .arg(ChanceWords(s.Even), Chance(s.Even)));
+  EvenLabel->setText(
+      tr("Even after %n hands: %1 (%2)", nullptr, hands).arg(ChanceWords(s.Even), Chance(s.Even)));
   BehindLabel->setText(tr("Behind after %n hands, ruin included: %1 (%2)", nullptr, hands)
                            .arg(ChanceWords(s.Behind), Chance(s.Behind)));
   ExpectedLabel->setText(tr("Expected result: %1").arg(BetsText(s.Expected, 1)));
-  const long long ceiling =
-      s.LowestResult + static_cast<long long>(s.ResultChances.size()) - 1;
+  const long long ceiling = s.LowestResult + static_cast<long long>(s.ResultChances.size()) - 1;
   const auto percentile = [&](int i) {
     const TPercentile& p = s.Percentiles[static_cast<std::size_t>(i)];
     if (p.Result) return BetsText(static_cast<double>(*p.Result), 0);
@@ -605,13 +615,17 @@ void TBankrollPage::ShowPlots(const TSessionRisk& s) {
       break;
     }
   }
-  const long long width = std::max(
-      1LL, std::llround(NiceStep(static_cast<double>(hi - lo + 1) / kResultBars)));
+  const long long width =
+      std::max(1LL, std::llround(NiceStep(static_cast<double>(hi - lo + 1) / kResultBars)));
   const auto binOf = [width](long long r) {
     return r >= 0 ? r / width : -((-r + width - 1) / width);
   };
   const long long firstBin = binOf(lo);
   const long long lastBin = binOf(hi);
+  if (chances.empty()) {
+    ResultPlot->SetMessage(QString());
+    return;
+  }
   std::vector<TPlotBar> bars;
   for (long long b = firstBin; b <= lastBin; ++b)
     bars.push_back({static_cast<double>(std::max(b * width, ruinAt + 1)),
@@ -641,10 +655,9 @@ void TBankrollPage::ShowPlots(const TSessionRisk& s) {
   }
   // Ruin is drawn when it is likely enough to see or close to the other results.
   if (s.Ruin >= 0.001 || ruinAt + 3 * width >= firstBin * width) {
-    bars.insert(bars.begin(), {static_cast<double>(ruinAt - width + 1),
-                               static_cast<double>(ruinAt), s.Ruin, true});
-    rows.insert(rows.begin(), {static_cast<double>(ruinAt - width + 1),
-                               static_cast<double>(ruinAt),
+    bars.insert(bars.begin(), {static_cast<double>(ruinAt - width + 1), static_cast<double>(ruinAt),
+                               s.Ruin, true});
+    rows.insert(rows.begin(), {static_cast<double>(ruinAt - width + 1), static_cast<double>(ruinAt),
                                tr("Ruined, the whole bankroll lost: %1").arg(Chance(s.Ruin))});
   }
   ResultPlot->SetTitles(tr("Chance of each result after %n hands", nullptr, static_cast<int>(n)),

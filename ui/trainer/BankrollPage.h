@@ -31,7 +31,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QRadioButton;
-class QScrollArea;
 class TRiskPlot;
 
 // The pay of one hand of the game in force for a stake of 1 under best play, exactly: the
@@ -122,14 +121,15 @@ class TBankrollPage : public QWidget {
   void FieldsChanged();
   void CountIfWanted();
   void StartCount(const TRiskKey& key);
-  void CountDone(const TRiskKey& key, std::shared_ptr<const TPayDistribution> pays, std::optional<TSessionRisk> risk,
-                 const std::string& error);
+  void CountDone(const TRiskKey& key, std::shared_ptr<const TPayDistribution> pays,
+                 std::optional<TSessionRisk> risk, const std::string& error);
   void ShowGame();
   void ShowFigures();
   void ClearFigures(const QString& why);
   void ShowPlots(const TSessionRisk& risk);
   QString BetsText(double bets, int decimals) const;
 
+  QWidget* FContents = nullptr;  // the fields, figures and plots, in a scroll area
   std::weak_ptr<const TDrawTables> FTables;
   std::optional<TPayTable> FTable;
   std::int32_t FTotal = 0;

@@ -167,8 +167,8 @@ void TRiskPlot::paintEvent(QPaintEvent*) {
   const QColor text = palette().color(QPalette::Text);
   painter.setPen(text);
   painter.drawText(QRect(pad, pad, width() - 2 * pad, metrics.height()),
-                   Qt::AlignLeft | Qt::AlignTop, metrics.elidedText(FTitle, Qt::ElideRight,
-                                                                    width() - 2 * pad));
+                   Qt::AlignLeft | Qt::AlignTop,
+                   metrics.elidedText(FTitle, Qt::ElideRight, width() - 2 * pad));
 
   // Chance axis: a guide at each step, its figure at the left.
   for (double y = 0; y <= f.YMax * (1 + 1e-9); y += f.YStep) {
@@ -176,9 +176,9 @@ void TRiskPlot::paintEvent(QPaintEvent*) {
     painter.setPen(kGuide);
     painter.drawLine(QPointF(f.Plot.left(), at), QPointF(f.Plot.right(), at));
     painter.setPen(kQuiet);
-    painter.drawText(QRectF(pad, at - metrics.height() / 2.0, f.Plot.left() - 2 * pad,
-                            metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, PercentFigure(y));
+    painter.drawText(
+        QRectF(pad, at - metrics.height() / 2.0, f.Plot.left() - 2 * pad, metrics.height()),
+        Qt::AlignRight | Qt::AlignVCenter, PercentFigure(y));
   }
   // The counted axis: a figure at each step, the axis' name under them.
   const double first = std::ceil(f.XMin / f.XStep - 1e-9) * f.XStep;
@@ -193,8 +193,8 @@ void TRiskPlot::paintEvent(QPaintEvent*) {
                      Qt::AlignCenter, figure);
   }
   painter.setPen(text);
-  painter.drawText(QRectF(f.Plot.left(), f.Plot.bottom() + pad + metrics.height(),
-                          f.Plot.width(), metrics.height()),
+  painter.drawText(QRectF(f.Plot.left(), f.Plot.bottom() + pad + metrics.height(), f.Plot.width(),
+                          metrics.height()),
                    Qt::AlignHCenter | Qt::AlignTop,
                    metrics.elidedText(FAxis, Qt::ElideRight, static_cast<int>(f.Plot.width())));
 
@@ -233,11 +233,11 @@ void TRiskPlot::paintEvent(QPaintEvent*) {
     if (!row.isEmpty()) {
       painter.setPen(QPen(text, 1, Qt::DotLine));
       painter.drawLine(row.center().x(), row.top(), row.center().x(), row.bottom());
-      painter.drawText(QRectF(f.Plot.left() + pad, f.Plot.top(), f.Plot.width() - 2 * pad,
-                              metrics.height()),
-                       Qt::AlignRight | Qt::AlignTop,
-                       metrics.elidedText(SpokenRow(CurrentSpokenRow()), Qt::ElideRight,
-                                          static_cast<int>(f.Plot.width()) - 2 * pad));
+      painter.drawText(
+          QRectF(f.Plot.left() + pad, f.Plot.top(), f.Plot.width() - 2 * pad, metrics.height()),
+          Qt::AlignRight | Qt::AlignTop,
+          metrics.elidedText(SpokenRow(CurrentSpokenRow()), Qt::ElideRight,
+                             static_cast<int>(f.Plot.width()) - 2 * pad));
     }
   }
 }
@@ -247,8 +247,7 @@ int TRiskPlot::SpokenRowCount() const {
 }
 
 QString TRiskPlot::SpokenRow(int row) const {
-  return row >= 0 && row < SpokenRowCount() ? FRows[static_cast<std::size_t>(row)].Text
-                                            : QString();
+  return row >= 0 && row < SpokenRowCount() ? FRows[static_cast<std::size_t>(row)].Text : QString();
 }
 
 QRect TRiskPlot::SpokenRowRect(int row) const {
@@ -264,8 +263,7 @@ QRect TRiskPlot::SpokenRowRect(int row) const {
     x0 = mid - 2;
     x1 = mid + 2;
   }
-  return QRectF(QPointF(x0, f.Plot.top()), QPointF(x1, f.Plot.bottom())).toAlignedRect() &
-         rect();
+  return QRectF(QPointF(x0, f.Plot.top()), QPointF(x1, f.Plot.bottom())).toAlignedRect() & rect();
 }
 
 int TRiskPlot::CurrentSpokenRow() const {
