@@ -100,6 +100,8 @@ void TAdvisor::BuildControls() {
   AddPage(ChartPage, QStringLiteral("Chart"));
   BankrollPage = new TBankrollPage;
   AddPage(BankrollPage, tr("Bankroll"));
+  connect(BankrollPage, &TBankrollPage::GameWanted, this,
+          [this] { RunGuarded(this, [this] { ShowBankrollPage(); }); });
   SetScale({});
 
   const auto pageKey = [this](const QKeySequence& keys, int step) {

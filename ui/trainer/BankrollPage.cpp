@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -30,6 +31,8 @@ constexpr double kResultBars = 50;
 constexpr int kCurveRows = 10;
 // The curve is drawn through at most this many points.
 constexpr long long kCurvePoints = 400;
+// How often the page in sight looks at the game's total and bet again.
+constexpr int kLookAgainMilliseconds = 500;
 
 const QColor kReasonColour = ToQColor(clRedSuit);
 
@@ -279,6 +282,9 @@ void TBankrollPage::BuildControls() {
     changed();
   });
   connect(HandsEdit, &QLineEdit::textEdited, this, changed);
+  FLookAgain = new QTimer(this);
+  FLookAgain->setInterval(kLookAgainMilliseconds);
+  connect(FLookAgain, &QTimer::timeout, this, &TBankrollPage::GameWanted);
   FitToFont();
 }
 
@@ -306,7 +312,14 @@ void TBankrollPage::changeEvent(QEvent* event) {
 
 void TBankrollPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  emit GameWanted();
+  FLookAgain->start();
   RunGuarded(this, [this] { CountIfWanted(); });
+}
+
+void TBankrollPage::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  FLookAgain->stop();
 }
 
 QWidget* TBankrollPage::FocusTarget() const {

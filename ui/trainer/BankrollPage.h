@@ -31,6 +31,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QRadioButton;
+class QTimer;
 class TRiskPlot;
 
 // The pay of one hand of the game in force for a stake of 1 under best play, exactly: the
@@ -96,9 +97,13 @@ class TBankrollPage : public QWidget {
  signals:
   // Figures were counted and are shown (tests wait for it).
   void FiguresShown();
+  // Asked now and then while the page is in sight: the game's total and bet change between
+  // hands without a word to the advisor, so the page looks again (ShowGame).
+  void GameWanted();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -129,7 +134,8 @@ class TBankrollPage : public QWidget {
   void ShowPlots(const TSessionRisk& risk);
   QString BetsText(double bets, int decimals) const;
 
-  QWidget* FContents = nullptr;  // the fields, figures and plots, in a scroll area
+  QWidget* FContents = nullptr;
+  QTimer* FLookAgain = nullptr;  // the fields, figures and plots, in a scroll area
   std::weak_ptr<const TDrawTables> FTables;
   std::optional<TPayTable> FTable;
   std::int32_t FTotal = 0;
