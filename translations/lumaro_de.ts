@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Holds for a bet of %1, best first:</source>
-        <translation>Haltungen bei %1 Einsatz, beste zuerst:</translation>
+        <translation>Haltungen bei Einsatz %1, beste zuerst:</translation>
     </message>
     <message>
         <source>Deal a hand to see the line it fits.</source>
@@ -1109,6 +1109,340 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
     <message>
         <source>%1: %2 per coin, costs %3</source>
         <translation>%1: %2 je Münze, kostet %3</translation>
+    </message>
+</context>
+<context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>zwei Paare oder besser</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>hohes Paar</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>niedriges Paar</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>vier zum Royal Flush</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>vier zum Straight Flush</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>vier zum Flush</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>vier zur offenen Straße</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>vier zur Straße mit Lücke</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>drei zum Royal Flush</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>drei zum Straight Flush</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>drei zum Flush</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>drei hohe Karten, ungleichfarbig</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>drei zur Straße</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>zwei hohe Karten, gleichfarbig</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>Zehn mit gleichfarbiger hoher Karte</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>zwei hohe Karten, ungleichfarbig</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>eine hohe Karte</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>Drilling mit Beikarte</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>Drilling mit zwei Beikarten</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>zwei Paare mit Beikarte</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>hohes Paar mit Beikarte</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>hohes Paar mit zwei Beikarten</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>hohes Paar mit drei Beikarten</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>niedriges Paar mit Beikarte</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>niedriges Paar mit zwei Beikarten</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>niedriges Paar mit drei Beikarten</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>fünf Karten, kein Paar</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>vier andere Karten</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>drei andere Karten</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>zwei andere Karten</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>eine niedrige Karte</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>alles tauschen</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>Paar %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>vier zum Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>vier zum Straight Flush, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>vier zum Flush %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>vier zur offenen Straße %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>vier zur Straße mit Lücke %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>drei zum Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>drei zum Straight Flush, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>drei zum Flush %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 ungleichfarbig</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>drei zur Straße %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 gleichfarbig</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>nur %1</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>zwei Paare</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>Könige</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>Damen</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>Buben</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>Zehnen</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>Neunen</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>Achten</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>Siebenen</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>mit Lücke</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>mit zwei Lücken</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>keiner hohen Karte</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 hohen Karte</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1–%2 hohen Karten</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 hohen Karten</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>mit %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 mit %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n hohen Karte</numerusform>
+            <numerusform>%n hohen Karten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1112,6 +1112,340 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
     </message>
 </context>
 <context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>doble pareja o mejor</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>pareja alta</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>pareja baja</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>cuatro a escalera real</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>cuatro a escalera de color</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>cuatro a color</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>cuatro a escalera abierta</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>cuatro a escalera interna</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>tres a escalera real</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>tres a escalera de color</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>tres a color</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>tres cartas altas de distinto palo</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>tres a escalera</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>dos cartas altas del mismo palo</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>diez con una carta alta del mismo palo</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>dos cartas altas de distinto palo</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>una carta alta</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>trío y un kicker</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>trío y dos kickers</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>doble pareja y un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>pareja alta y un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>pareja alta y dos kickers</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>pareja alta y tres kickers</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>pareja baja y un kicker</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>pareja baja y dos kickers</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>pareja baja y tres kickers</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>cinco cartas sin pareja</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>otras cuatro cartas</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>otras tres cartas</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>otras dos cartas</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>una carta baja</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>cambiar todo</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>pareja de %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>cuatro a escalera real (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>cuatro a escalera de color, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>cuatro a color %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>cuatro a escalera abierta %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>cuatro a escalera interna %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>tres a escalera real (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>tres a escalera de color, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>tres a color %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 de distinto palo</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>tres a escalera %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 del mismo palo</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>solo %1</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>escalera real</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>escalera de color</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>póker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>color</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>escalera</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>trío</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doble pareja</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>ases</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>reyes</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>reinas</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>jotas</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dieces</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>nueves</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>ochos</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>sietes</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>seises</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cincos</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>cuatros</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>treses</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>doses</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>abierta</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>interna</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>doble interna</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>ninguna carta alta</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 carta alta</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1-%2 cartas altas</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 cartas altas</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>con %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 con %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n carta alta</numerusform>
+            <numerusform>%n cartas altas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMediaPlayer</name>
     <message>
         <source>Unknown error code</source>

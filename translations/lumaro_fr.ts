@@ -112,17 +112,17 @@
     </message>
     <message>
         <source>Return with best play: computing...</source>
-        <translation>Taux en jeu optimal: calcul...</translation>
+        <translation>Taux en jeu optimal&#xa0;: calcul...</translation>
     </message>
     <message>
         <source>Return with best play: %1 %</source>
         <extracomment>%1 is a percentage with two decimals, &quot;92.70&quot;.</extracomment>
-        <translation>Taux en jeu optimal: %1&#xa0;%</translation>
+        <translation>Taux en jeu optimal&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Return with best play: not available (%1)</source>
         <extracomment>%1 is why the return could not be counted.</extracomment>
-        <translation>Taux en jeu optimal: indisponible (%1)</translation>
+        <translation>Taux en jeu optimal&#xa0;: indisponible (%1)</translation>
     </message>
     <message>
         <source>Your hold: %1, a best hold</source>
@@ -1109,6 +1109,340 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
     <message>
         <source>%1: %2 per coin, costs %3</source>
         <translation>%1&#xa0;: %2 par jeton, coûte %3</translation>
+    </message>
+</context>
+<context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>double paire ou mieux</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>paire haute</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>petite paire</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>quatre cartes à la quinte flush royale</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>quatre cartes à la quinte flush</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>quatre cartes à la couleur</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>quatre cartes à la quinte ouverte</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>quatre cartes à la quinte ventrale</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>trois cartes à la quinte flush royale</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>trois cartes à la quinte flush</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>trois cartes à la couleur</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>trois hautes cartes dépareillées</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>trois cartes à la quinte</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>deux hautes cartes assorties</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>dix avec une haute carte assortie</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>deux hautes cartes dépareillées</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>une haute carte</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>brelan et un kicker</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>brelan et deux kickers</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>double paire et un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>paire haute et un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>paire haute et deux kickers</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>paire haute et trois kickers</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>petite paire et un kicker</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>petite paire et deux kickers</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>petite paire et trois kickers</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>cinq cartes sans paire</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>quatre autres cartes</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>trois autres cartes</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>deux autres cartes</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>une petite carte</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>tout changer</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>paire %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>quatre cartes à la quinte flush royale (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>quatre cartes à la quinte flush, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>quatre cartes à la couleur %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>quatre cartes à la quinte ouverte %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>quatre cartes à la quinte ventrale %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>trois cartes à la quinte flush royale (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>trois cartes à la quinte flush, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>trois cartes à la couleur %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 dépareillées</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>trois cartes à la quinte %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 assorties</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>%1 seul</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>quinte flush royale</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>quinte flush</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>quinte</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>brelan</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>double paire</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>d&apos;as</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>de rois</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>de dames</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>de valets</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>de dix</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>de neuf</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>de huit</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>de sept</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>de six</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>de cinq</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>de quatre</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>de trois</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>de deux</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>ouverte</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>ventrale</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>doublement ventrale</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>aucune haute carte</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 haute carte</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1 à %2 hautes cartes</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 hautes cartes</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>avec %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 avec %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n haute carte</numerusform>
+            <numerusform>%n hautes cartes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1112,6 +1112,340 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
     </message>
 </context>
 <context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>doppia coppia o meglio</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>coppia alta</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>coppia bassa</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>quattro per scala reale</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>quattro per scala colore</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>quattro per colore</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>quattro per scala aperta</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>quattro per scala interna</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>tre per scala reale</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>tre per scala colore</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>tre per colore</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>tre carte alte di semi diversi</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>tre per scala</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>due carte alte dello stesso seme</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>dieci con una carta alta dello stesso seme</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>due carte alte di semi diversi</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>una carta alta</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>tris e un kicker</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>tris e due kicker</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>doppia coppia e un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>coppia alta e un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>coppia alta e due kicker</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>coppia alta e tre kicker</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>coppia bassa e un kicker</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>coppia bassa e due kicker</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>coppia bassa e tre kicker</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>cinque carte senza coppia</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>altre quattro carte</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>altre tre carte</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>altre due carte</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>una carta bassa</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>cambia tutto</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>coppia di %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>quattro per scala reale (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>quattro per scala colore, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>quattro per colore %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>quattro per scala aperta %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>quattro per scala interna %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>tre per scala reale (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>tre per scala colore, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>tre per colore %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 di semi diversi</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>tre per scala %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 dello stesso seme</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>solo %1</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>scala reale</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>scala colore</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>poker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>colore</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>scala</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>tris</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doppia coppia</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>assi</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>re</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>donne</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>fanti</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dieci</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>nove</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>otto</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>sette</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>sei</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cinque</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>quattro</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>tre</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>due</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>aperta</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>interna</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>doppia interna</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>nessuna carta alta</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 carta alta</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1-%2 carte alte</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 carte alte</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>con %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 con %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n carta alta</numerusform>
+            <numerusform>%n carte alte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMediaPlayer</name>
     <message>
         <source>Unknown error code</source>

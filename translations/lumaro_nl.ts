@@ -1112,6 +1112,340 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
     </message>
 </context>
 <context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>twee paar of beter</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>hoog paar</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>laag paar</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>vier naar royal flush</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>vier naar straight flush</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>vier naar flush</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>vier naar open straat</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>vier naar binnenstraat</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>drie naar royal flush</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>drie naar straight flush</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>drie naar flush</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>drie hoge kaarten, niet in kleur</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>drie naar straat</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>twee hoge kaarten in kleur</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>tien met een hoge kaart in kleur</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>twee hoge kaarten, niet in kleur</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>één hoge kaart</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>drie gelijke en een kicker</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>drie gelijke en twee kickers</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>twee paar en een kicker</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>hoog paar en een kicker</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>hoog paar en twee kickers</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>hoog paar en drie kickers</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>laag paar en een kicker</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>laag paar en twee kickers</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>laag paar en drie kickers</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>vijf kaarten, geen paar</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>vier andere kaarten</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>drie andere kaarten</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>twee andere kaarten</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>één lage kaart</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>alles ruilen</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>paar %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>vier naar royal flush (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>vier naar straight flush, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>vier naar flush %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>vier naar open straat %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>vier naar binnenstraat %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>drie naar royal flush (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>drie naar straight flush, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>drie naar flush %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 niet in kleur</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>drie naar straat %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 in kleur</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>alleen %1</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>royal flush</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>straight flush</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full house</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>straat</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>drie gelijke</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>twee paar</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>azen</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>heren</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>vrouwen</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>boeren</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>tienen</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>negens</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>achten</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>zevens</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>zessen</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>vijven</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>vieren</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>drieën</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>tweeën</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>binnen</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>dubbel binnen</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>geen hoge kaart</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 hoge kaart</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1-%2 hoge kaarten</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 hoge kaarten</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>met %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 met %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n hoge kaart</numerusform>
+            <numerusform>%n hoge kaarten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMediaPlayer</name>
     <message>
         <source>Unknown error code</source>

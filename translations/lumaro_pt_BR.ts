@@ -1112,6 +1112,340 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
     </message>
 </context>
 <context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>dois pares ou melhor</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>par alto</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>par baixo</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>quatro para Royal Flush</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>quatro para Straight Flush</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>quatro para Flush</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>quatro para Straight aberto</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>quatro para Straight interno</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>três para Royal Flush</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>três para Straight Flush</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>três para Flush</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>três cartas altas de naipes diferentes</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>três para Straight</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>duas cartas altas do mesmo naipe</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>dez com uma carta alta do mesmo naipe</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>duas cartas altas de naipes diferentes</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>uma carta alta</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>trinca e um kicker</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>trinca e dois kickers</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>dois pares e um kicker</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>par alto e um kicker</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>par alto e dois kickers</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>par alto e três kickers</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>par baixo e um kicker</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>par baixo e dois kickers</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>par baixo e três kickers</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>cinco cartas, sem par</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>outras quatro cartas</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>outras três cartas</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>outras duas cartas</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>uma carta baixa</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>trocar tudo</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>par de %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>quatro para Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>quatro para Straight Flush, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>quatro para Flush %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>quatro para Straight aberto %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>quatro para Straight interno %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>três para Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>três para Straight Flush, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>três para Flush %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 de naipes diferentes</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>três para Straight %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 do mesmo naipe</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>só %1</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>quadra</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>trinca</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dois pares</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>ases</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>reis</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>damas</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>valetes</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dez</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>noves</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>oitos</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>setes</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>seis</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cincos</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>quatros</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>três</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>dois</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>aberto</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>interno</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>duplo interno</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>nenhuma carta alta</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 carta alta</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1 a %2 cartas altas</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 cartas altas</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>com %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 com %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n carta alta</numerusform>
+            <numerusform>%n cartas altas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMediaPlayer</name>
     <message>
         <source>Unknown error code</source>

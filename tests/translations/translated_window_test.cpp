@@ -33,11 +33,13 @@
 #include "GameWindow.h"
 #include "HelpViewer.h"
 #include "MessageBoxes.h"
+#include "PatternTexts.h"
 #include "PayoutsDialog.h"
 #include "Scaling.h"
 #include "StringGrid.h"
 #include "Translations.h"
 #include "ViewTexts.h"
+#include "strategy_report.h"
 
 namespace {
 
@@ -280,6 +282,36 @@ class TTranslatedWindowTest : public QObject {
     for (int c = 0; c < kHandCategoryCount; ++c)
       QCOMPARE(GridHeading(c),
                QString::fromUtf8(kGridHeadings[static_cast<std::size_t>(c)].data()));
+  }
+
+  // The window names holds from their patterns as the analysis does, word for word: every
+  // pattern, every group of leaves a chart line can name, and the notes on a family's order.
+  void englishHoldNamesAreTheAnalysis() {
+    TStrategyChart chart;
+    for (int id = 0; id < PatternCount(); ++id) {
+      const auto pattern = static_cast<TPatternId>(id);
+      QCOMPARE(ShownPatternName(pattern), QString::fromStdString(PatternName(pattern)));
+      QCOMPARE(ShownStoredPattern(PatternName(pattern)),
+               QString::fromStdString(PatternName(pattern)));
+      if (!IsFamily(pattern)) continue;
+      const std::vector<TPatternId> leaves = LeavesOf(pattern);
+      const std::uint32_t groups = std::min<std::uint32_t>(1u << leaves.size(), 1u << 12);
+      for (std::uint32_t mask = 1; mask < groups; ++mask) {
+        std::vector<TPatternId> group;
+        for (std::size_t i = 0; i < leaves.size(); ++i)
+          if (mask & (1u << i)) group.push_back(leaves[i]);
+        QCOMPARE(ShownGroupName(group), QString::fromStdString(GroupName(group)));
+      }
+      TChartLine line;
+      line.Leaves = leaves;
+      line.Text = GroupName(leaves);
+      line.OrderMatters = true;
+      chart.Lines.push_back(line);
+    }
+    QStringList notes;
+    for (const std::string& note : FamilyOrderNotes(chart)) notes << QString::fromStdString(note);
+    QCOMPARE(ShownFamilyOrderNotes(chart), notes);
+    QCOMPARE(ShownStoredPattern({}), QStringLiteral("unnamed"));
   }
 
   void eachLanguageLoadsAndIsUsed() {

@@ -26,6 +26,7 @@
 #include "Colors.h"
 #include "FocusMark.h"
 #include "MessageBoxes.h"
+#include "PatternTexts.h"
 #include "advice.h"
 #include "card_text.h"
 #include "strategy_report.h"
@@ -110,8 +111,7 @@ int WrappedHeight(const QFontMetrics& metrics, int width, const QString& text) {
 
 // The notes under the lines: the heading and each family's order.
 QStringList NotesOf(const TStrategyChart& chart) {
-  QStringList notes;
-  for (const auto& note : FamilyOrderNotes(chart)) notes << Text(note);
+  QStringList notes = ShownFamilyOrderNotes(chart);
   // The analysis's heading (kFamilyOrderHeading), in the player's language.
   if (!notes.isEmpty())
     notes.prepend(QCoreApplication::translate(
@@ -138,6 +138,12 @@ TChartList::TChartList(QWidget* parent) : QAbstractScrollArea(parent) {
 void TChartList::SetChart(std::shared_ptr<const TStrategyChart> chart) {
   if (chart == FChart) return;
   FChart = std::move(chart);
+  FLineTexts.clear();
+  FNotes.clear();
+  if (FChart) {
+    for (const TChartLine& line : FChart->Lines) FLineTexts << ShownGroupName(line.Leaves);
+    FNotes = NotesOf(*FChart);
+  }
   FMarked = -1;
   FCursor = 0;
   setAccessibleDescription(QString());
@@ -157,9 +163,8 @@ void TChartList::SetMarked(int line) {
   if (line == FMarked) return;
   FMarked = line;
   setAccessibleDescription(
-      FMarked < 0
-          ? QString()
-          : tr("Marked: line %1, %2").arg(FMarked + 1).arg(Text(FChart->Lines[FMarked].Text)));
+      FMarked < 0 ? QString()
+                  : tr("Marked: line %1, %2").arg(FMarked + 1).arg(FLineTexts.value(FMarked)));
   Relayout();
   BringIntoSight(FMarked);
   SpokenRowsChanged(this);
@@ -201,11 +206,11 @@ void TChartList::Relayout() {
     for (std::size_t i = 0; i < FChart->Lines.size(); ++i) {
       FTops.push_back(y);
       const QFontMetrics& face = static_cast<int>(i) == FMarked ? boldMetrics : metrics;
-      y += pad + WrappedHeight(face, text, Text(FChart->Lines[i].Text)) + metrics.height() + pad;
+      y += pad + WrappedHeight(face, text, FLineTexts.value(static_cast<int>(i))) +
+           metrics.height() + pad;
     }
     FTops.push_back(y);
-    for (const QString& note : NotesOf(*FChart))
-      y += WrappedHeight(metrics, width - 2 * pad, note) + pad;
+    for (const QString& note : FNotes) y += WrappedHeight(metrics, width - 2 * pad, note) + pad;
     FTops.push_back(y);
     content = y;
   }
@@ -255,7 +260,8 @@ void TChartList::paintEvent(QPaintEvent*) {
                      Qt::AlignRight | Qt::AlignTop, QString::number(i + 1));
     const int textHeight = row.height() - 2 * pad - metrics.height();
     painter.drawText(QRect(number, row.top() + pad, width - number - pad, textHeight),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(line.Text));
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     FLineTexts.value(static_cast<int>(i)));
     painter.setFont(this->font());
     const int exampleTop = row.top() + pad + textHeight;
     const QString share = ShareText(line);
@@ -278,7 +284,7 @@ void TChartList::paintEvent(QPaintEvent*) {
   painter.setFont(font());
   int y = FTops[FChart->Lines.size()] - scroll + pad;
   bool heading = true;
-  for (const QString& note : NotesOf(*FChart)) {
+  for (const QString& note : FNotes) {
     const int h = WrappedHeight(metrics, width - 2 * pad, note);
     painter.setPen(heading ? kQuiet : palette().color(QPalette::Text));
     painter.drawText(QRect(pad, y, width - 2 * pad, h), Qt::AlignLeft | Qt::TextWordWrap, note);
@@ -309,7 +315,7 @@ QString TChartList::SpokenRow(int row) const {
               ? tr("Line %1: %2. Example: %3. Decides %4 of deals. The dealt hand's line")
               : tr("Line %1: %2. Example: %3. Decides %4 of deals"))
       .arg(row + 1)
-      .arg(Text(line.Text), example, ShareText(line));
+      .arg(FLineTexts.value(row), example, ShareText(line));
 }
 
 QRect TChartList::SpokenRowRect(int row) const {
@@ -712,7 +718,7 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
   header();
   for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
     const TChartLine& line = chart.Lines[i];
-    const QString text = Text(line.Text);
+    const QString text = ShownGroupName(line.Leaves);
     const int h = std::max(WrappedHeight(metrics, pattern - pad, text), metrics.height()) + pad;
     if (paper.Room(h)) header();
     painter.setFont(paper.Body);

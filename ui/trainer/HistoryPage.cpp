@@ -18,6 +18,7 @@
 #include "CardDeck.h"
 #include "Colors.h"
 #include "MessageBoxes.h"
+#include "PatternTexts.h"
 #include "SessionChart.h"
 #include "advice.h"
 #include "history_report.h"
@@ -275,8 +276,8 @@ void THistoryPage::FillSituations(const std::vector<THistorySituation>& situatio
   SituationTable->setRowCount(static_cast<int>(situations.size()));
   for (int row = 0; row < SituationTable->rowCount(); ++row) {
     const THistorySituation& s = situations[static_cast<std::size_t>(row)];
-    SituationTable->setItem(row, 0, Cell(PatternText(s.HeldPattern)));
-    SituationTable->setItem(row, 1, Cell(PatternText(s.BestPattern)));
+    SituationTable->setItem(row, 0, Cell(ShownStoredPattern(s.HeldPattern)));
+    SituationTable->setItem(row, 1, Cell(ShownStoredPattern(s.BestPattern)));
     SituationTable->setItem(row, 2, Cell(QString::number(s.Count), true));
     SituationTable->setItem(row, 3, Cell(CostText(s.Cost), true));
     SituationTable->item(row, 3)->setToolTip(tr("%1 on average").arg(CostText(s.AverageCost())));
@@ -284,8 +285,8 @@ void THistoryPage::FillSituations(const std::vector<THistorySituation>& situatio
     //: %4 the coins it cost.
     SpeakRow(SituationTable->item(row, 0),
              tr("Held %1 instead of %2: %3, cost %4")
-                 .arg(PatternText(s.HeldPattern), PatternText(s.BestPattern), TimesText(s.Count),
-                      CostText(s.Cost)));
+                 .arg(ShownStoredPattern(s.HeldPattern), ShownStoredPattern(s.BestPattern),
+                      TimesText(s.Count), CostText(s.Cost)));
   }
 }
 
@@ -306,11 +307,12 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
     MistakeTable->setItem(row, 3, Cell(HeldCardsShown(hand.Dealt, hand.HeldMask)));
     MistakeTable->setItem(row, 4, Cell(HeldCardsShown(hand.Dealt, hand.BestMask)));
     //: %1 when the hand was played, %2 its bet, %3 and %4 the kinds of hold held and best.
-    const QString details = (hand.Practice ? tr("%1, bet %2, practice: %3 instead of %4")
-                                           : tr("%1, bet %2: %3 instead of %4"))
-                                .arg(SessionStartText(hand.Time))
-                                .arg(hand.Bet)
-                                .arg(PatternText(hand.HeldPattern), PatternText(hand.BestPattern));
+    const QString details =
+        (hand.Practice ? tr("%1, bet %2, practice: %3 instead of %4")
+                       : tr("%1, bet %2: %3 instead of %4"))
+            .arg(SessionStartText(hand.Time))
+            .arg(hand.Bet)
+            .arg(ShownStoredPattern(hand.HeldPattern), ShownStoredPattern(hand.BestPattern));
     for (int column = 1; column < MistakeTable->columnCount(); ++column)
       MistakeTable->item(row, column)->setToolTip(details);
     SpeakRow(
