@@ -150,7 +150,7 @@
     <message>
         <source>Holding %1 gives up %2 coins on average. The best hold is %3 (expected %4 against %5).</source>
         <extracomment>Asked before a draw in practice. %1 the cards held, %2 the coins that gives up, %3 the best hold, %4 what it is expected to pay, %5 what the player&apos;s hold is expected to pay.</extracomment>
-        <translation>%1 zu halten verschenkt im Schnitt %2 Münzen. Die beste Haltung ist %3 (erwartet %4 statt %5).</translation>
+        <translation>Diese Haltung (%1) verschenkt im Schnitt %2 Münzen. Die beste Haltung ist %3 (erwartet %4 statt %5).</translation>
     </message>
     <message>
         <source>Hands: %1</source>
@@ -1391,12 +1391,12 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
     <message>
         <source>inside</source>
         <extracomment>A straight draw missing one card inside.</extracomment>
-        <translation>mit Lücke</translation>
+        <translation>innen</translation>
     </message>
     <message>
         <source>double inside</source>
         <extracomment>A straight draw missing two cards inside.</extracomment>
-        <translation>mit zwei Lücken</translation>
+        <translation>doppelt innen</translation>
     </message>
     <message>
         <source>%1 or %2</source>

@@ -150,7 +150,7 @@
     <message>
         <source>Holding %1 gives up %2 coins on average. The best hold is %3 (expected %4 against %5).</source>
         <extracomment>Asked before a draw in practice. %1 the cards held, %2 the coins that gives up, %3 the best hold, %4 what it is expected to pay, %5 what the player&apos;s hold is expected to pay.</extracomment>
-        <translation>%1 houden kost gemiddeld %2 munten. De beste keuze is %3 (verwacht %4 tegen %5).</translation>
+        <translation>Deze keuze (%1) kost gemiddeld %2 munten. De beste keuze is %3 (verwacht %4 tegen %5).</translation>
     </message>
     <message>
         <source>Hands: %1</source>

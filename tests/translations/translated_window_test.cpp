@@ -28,6 +28,7 @@
 #include <memory>
 
 #include "AdvicePage.h"
+#include "AdviceTexts.h"
 #include "Advisor.h"
 #include "CustomPanel.h"
 #include "GameWindow.h"
@@ -282,6 +283,38 @@ class TTranslatedWindowTest : public QObject {
     for (int c = 0; c < kHandCategoryCount; ++c)
       QCOMPARE(GridHeading(c),
                QString::fromUtf8(kGridHeadings[static_cast<std::size_t>(c)].data()));
+  }
+
+  // The advisor's sentences, said by the window from the advice's numbers, are in English the
+  // analysis's own, for a best hold and for a costly one.
+  void englishAdviceIsTheAnalysis() {
+    THandAdvice advice;
+    advice.Cards = {11, 24, 37, 50, 10};  // J♠ J♥ J♣ J♦ 10♠
+    advice.Bet = 25;
+    for (int k = 0; k < 32; ++k) {
+      advice.Holds[static_cast<std::size_t>(k)].Mask = static_cast<std::uint8_t>(31 - k);
+      advice.Holds[static_cast<std::size_t>(k)].Draws = 7;
+      advice.Holds[static_cast<std::size_t>(k)].PaySum = 200 - 3 * k;
+    }
+    TAdvisorSession session;
+    QCOMPARE(SessionReturnShown(session), QString::fromStdString(session.ReturnText()));
+    for (const std::uint8_t held : {std::uint8_t{31}, std::uint8_t{0}, std::uint8_t{6}}) {
+      QCOMPARE(HeldCardsShown(advice.Cards, held),
+               QString::fromStdString(HeldCardsText(advice.Cards, held)));
+      QCOMPARE(CurrentHoldShown(advice, held),
+               QString::fromStdString(CurrentHoldText(advice, held)));
+      QCOMPARE(VerdictShown(advice, held), QString::fromStdString(VerdictText(advice, held)));
+      QCOMPARE(DrawWarningShown(advice, held),
+               QString::fromStdString(DrawWarningText(advice, held)));
+      session.AddHand(advice, held, 995);
+    }
+    QCOMPARE(DealtHandShown(advice), QString::fromStdString(DealtHandText(advice)));
+    QCOMPARE(ReturnLineShown("92.70"), QString::fromStdString(ReturnLineText("92.70")));
+    QCOMPARE(ReturnComputingShown(), QString::fromLatin1(kReturnComputingText));
+    QCOMPARE(SessionHandsShown(session), QString::fromStdString(session.HandsText()));
+    QCOMPARE(SessionBestHoldsShown(session), QString::fromStdString(session.BestHoldsText()));
+    QCOMPARE(SessionCostShown(session), QString::fromStdString(session.CostText()));
+    QCOMPARE(SessionReturnShown(session), QString::fromStdString(session.ReturnText()));
   }
 
   // The window names holds from their patterns as the analysis does, word for word: every
