@@ -88,14 +88,16 @@ void SetTextColor(QWidget* w, TColorValue color) {
   w->setPalette(palette);
 }
 
-// A caption in another language may be longer than the design's room: it takes what room
-// there is beside its control, up to `right` (a label before its field grows to the left, up
-// to `left`). The English captions fit as drawn and keep their places.
+// A caption in another language may be longer than the design's room: the control takes
+// what room there is beside it, up to `right`. The English captions fit as drawn and keep
+// their places.
 void FitCaption(QWidget* control, int right) {
   const int need = control->sizeHint().width();
   if (need > control->width())
     control->resize(std::min(need, right - control->x()), control->height());
 }
+// The same for a label before its field: it grows to the left, down to `left`, its text
+// ending just before the field.
 void FitLabelBefore(QLabel* label, int left) {
   const int need = label->sizeHint().width();
   if (need <= label->width()) return;
