@@ -1744,4 +1744,11 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <translation>es ist eine Datei, kein Ordner</translation>
     </message>
 </context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Steuerelement &apos;%1&apos; hat kein übergeordnetes Fenster</translation>
+    </message>
+</context>
 </TS>

@@ -1744,4 +1744,11 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <translation>es un archivo, no una carpeta</translation>
     </message>
 </context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>El control &apos;%1&apos; no tiene ventana padre</translation>
+    </message>
+</context>
 </TS>

@@ -1744,4 +1744,11 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <translation>c&apos;est un fichier, pas un dossier</translation>
     </message>
 </context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Le contrôle &apos;%1&apos; n&apos;a pas de fenêtre parente</translation>
+    </message>
+</context>
 </TS>

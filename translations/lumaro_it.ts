@@ -1744,4 +1744,11 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <translation>è un file, non una cartella</translation>
     </message>
 </context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Il controllo &apos;%1&apos; non ha una finestra padre</translation>
+    </message>
+</context>
 </TS>

@@ -1744,4 +1744,11 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <translation>het is een bestand, geen map</translation>
     </message>
 </context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Besturingselement &apos;%1&apos; heeft geen bovenliggend venster</translation>
+    </message>
+</context>
 </TS>

@@ -1744,4 +1744,11 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
         <translation>é um arquivo, não uma pasta</translation>
     </message>
 </context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>O controle &apos;%1&apos; não tem janela pai</translation>
+    </message>
+</context>
 </TS>
