@@ -60,7 +60,7 @@ TEST(Cli, BadInputGivesOneLineAndExitCodeTwo) {
       {{"return", "--paytable", std::string(100, '7')}, "malformed pay table '7777777777"},
       {{"return", "extra"}, "unexpected argument 'extra'"},
       {{"return", "--seed", "3"}, "--seed does not apply to return"},
-      {{"advise", "AS KH TD 2C 9S", "--json"}, "--json does not apply to advise"},
+      {{"advise", "AS KH TD 2C JK"}, "bad card 'JK': Jacks or Better has no joker"},
       {{"simulate", "--hands", "10"}, "--seed is required"},
       {{"simulate", "--seed", "1"}, "--hands is required"},
       {{"simulate", "--seed", "-1", "--hands", "1"}, "bad --seed '-1'"},
