@@ -789,19 +789,64 @@ std::optional<std::string> CommandLineProblem(const std::vector<std::string>& ar
   }
 }
 
+namespace {
+
+// Each game's id, name, deck and lines, from the game list itself.
+std::string GamesHelpText() {
+  std::string text;
+  for (const TGame* game : kGames) {
+    const TPreset& full = game->Presets[0];
+    std::string line = "  " + std::string(game->Id);
+    line.append(line.size() < 27 ? 27 - line.size() : 1, ' ');
+    line += std::string(game->Name) + ", " + std::string(DeckText(*game)) + ":";
+    for (int l = 0; l < game->LineCount(); ++l) {
+      const std::string part = " " + std::string(game->LineName(l)) + " (" +
+                               std::to_string(full.Pays[static_cast<std::size_t>(l)]) + ")" +
+                               (l + 1 < game->LineCount() ? "," : ".");
+      const std::size_t start = line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1;
+      if (line.size() - start + part.size() > 90) {
+        text += line + "\n";
+        line = std::string(26, ' ');
+      }
+      line += part;
+    }
+    text += line + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string AnalyzeHelpText() {
   return R"(Usage: lumaro-analyze COMMAND [OPTIONS]
 
-Exact odds, best holds, session simulation and strategy charts for Lumaro's pay table, and
-the summary of the hands the game recorded.
+Exact odds, best holds, session simulation and strategy charts for Lumaro's pay table or
+any of its games, and the summary of the hands the game recorded.
 
 Commands:
-  return                   The return of the pay table under optimal play (every deal
+  games [--json]           Every game: its id, name, deck and wild cards, its lines
+                           lowest first, and its presets with the return of each under
+                           optimal play, counted exactly. --json prints one JSON
+                           document.
+  return [--json]          The return of the pay table under optimal play (every deal
                            and every hold counted exactly) and how often each final
-                           hand comes up under that play.
-  advise CARDS             The expected pay of all 32 holds of five cards, best first.
+                           hand comes up under that play. With --game, also the
+                           variance, standard deviation and hit frequency (the chance
+                           that a hand pays anything) of one hand's pay for 1. --json
+                           prints one JSON object: game, pays, return (per cent, full
+                           precision), variance, standard_deviation, hit_frequency,
+                           lines (name, pays, probability, return_share in per cent of
+                           the stake; lowest line first) and losing_probability.
+  advise CARDS | --hands FILE [--json]
+                           The expected pay of all 32 holds of five cards, best first.
                            Cards like "AS KH TD 2C 9S": rank A K Q J T 9..2 (or 10),
-                           suit S H C D, any case.
+                           suit S H C D, any case; the joker is JK (or Joker), in Joker
+                           Poker only. --hands FILE judges one hand a line (- for
+                           standard input; a line of up to 1024 characters, up to
+                           1000000 hands). --json prints {"hands": [{"hand": [...],
+                           "holds": [{"held": [...], "value": V}, ...]}, ...]}: all 32
+                           holds best first, the held cards in the order given, V the
+                           expected pay for 1.
   simulate --seed N --hands K [--strategy optimal|none|all] [--bet B] [--total T] [--json]
                            Plays K hands exactly as the game does, its generator seeded
                            with N (0..4294967295), and prints the game's two statistics
@@ -867,15 +912,35 @@ Commands:
   help                     This text.
 
 Options:
+  --game ID                The game (ids below); jacks, the game's own, by default.
+                           Without --game every command prints what it always printed;
+                           with it, return, advise and risk name the game and its pays.
+                           simulate and strategy play Jacks or Better only, for now.
   --paytable H1,...,H9     The nine multipliers, Jacks or Better up to Royal Flush. A win
                            adds multiplier x bet and keeps the stake (pays multiplier + 1
                            for 1); no pair and pairs below jacks lose the bet. Without it
                            the player's pay table is read from Quorvel.ini in
-                           $XDG_CONFIG_HOME (or ~/.config), as the game reads it.
+                           $XDG_CONFIG_HOME (or ~/.config), as the game reads it. With
+                           --game, the game's multipliers M1,...,Mn, lowest line first,
+                           0..2147483647 each.
+  --pays P1,...,Pn         What the game's n lines pay for 1, as casinos print it,
+                           lowest line first, 0..2147483648 each (a royal of 4000 for 5
+                           coins is 800).
+  --preset NAME            One of the game's pay tables by name (games lists them), such
+                           as 9/6 or "Not So Ugly Ducks". Without --paytable, --pays or
+                           --preset a game other than jacks is counted with its first
+                           preset, its full-pay table.
   --help                   This text.
 
 Blanks around a number, a name or a multiplier are ignored; every option may be given
 once.
+
+Games (pays for 1 of the full-pay table in brackets):
+)" + GamesHelpText() + R"(
+Wild cards: a wild card stands for any card, so five of a kind exists, and a hand takes the
+highest line any choice of its wild cards reaches. In Deuces Wild the four 2s are wild; in
+Joker Poker the joker is, and it may stand for a card of a rank or suit the hand already
+holds. A Natural Royal Flush has no wild card, a Wild Royal Flush at least one.
 
 Exit status: 0 on success, 2 for bad input (with a one-line message), 1 when the run
 fails otherwise (the output can't be written, for one).
