@@ -146,27 +146,36 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-TPayTable ParsePayTable(std::string_view text) {
-  // Whatever a pay table holds: the game's start-up takes any stored multiplier up to the
-  // 32-bit limit.
-  constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max();
-  const std::string problem = "malformed pay table " + Quoted(text) +
-                              ": expected nine whole multipliers 0.." +
-                              std::to_string(kMaxMultiplier) + " separated by commas";
-  TPayTable table;
-  std::size_t line = 0;
+std::optional<std::vector<std::int64_t>> ParseWholeList(std::string_view text, std::size_t count,
+                                                        std::int64_t lo, std::int64_t hi) {
+  std::vector<std::int64_t> values;
   std::size_t from = 0;
   while (true) {
     const std::size_t comma = text.find(',', from);
     const std::string_view field =
         TrimBlanks(text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
-    const auto value = ParseSignedDecimal(field, 0, kMaxMultiplier);
-    if (!value || line >= table.H.size()) throw TUsageError(problem);
-    table.H[line++] = static_cast<std::int32_t>(*value);
+    const auto value = ParseSignedDecimal(field, lo, hi);
+    if (!value || values.size() >= count) return std::nullopt;
+    values.push_back(*value);
     if (comma == std::string_view::npos) break;
     from = comma + 1;
   }
-  if (line != table.H.size()) throw TUsageError(problem);
+  if (values.size() != count) return std::nullopt;
+  return values;
+}
+
+TPayTable ParsePayTable(std::string_view text) {
+  // Whatever a pay table holds: the game's start-up takes any stored multiplier up to the
+  // 32-bit limit.
+  constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max();
+  TPayTable table;
+  const auto values = ParseWholeList(text, table.H.size(), 0, kMaxMultiplier);
+  if (!values)
+    throw TUsageError("malformed pay table " + Quoted(text) +
+                      ": expected nine whole multipliers 0.." + std::to_string(kMaxMultiplier) +
+                      " separated by commas");
+  for (std::size_t k = 0; k < table.H.size(); ++k)
+    table.H[k] = static_cast<std::int32_t>((*values)[k]);
   return table;
 }
 

@@ -44,6 +44,10 @@ struct THandDeck {
 // than five cards.
 THandCards ParseHand(const std::vector<std::string>& words, const THandDeck& deck = {});
 
+// `count` whole numbers lo..hi separated by commas, blanks around each allowed; nothing for
+// anything else.
+std::optional<std::vector<std::int64_t>> ParseWholeList(std::string_view text, std::size_t count,
+                                                        std::int64_t lo, std::int64_t hi);
 // "H1,...,H9": nine whole multipliers 0..2147483647, blanks around each allowed; throws
 // TUsageError otherwise.
 TPayTable ParsePayTable(std::string_view text);

@@ -99,18 +99,9 @@ std::vector<std::int64_t> ParseGamePays(const TGame& game, std::string_view text
                               Quoted(text) + ": " + std::string(game.Name) + " takes " +
                               std::to_string(lines) + " whole " + what + " 0.." +
                               std::to_string(most) + ", separated by commas";
-  std::vector<std::int64_t> pays;
-  std::size_t from = 0;
-  while (true) {
-    const std::size_t comma = text.find(',', from);
-    const std::string_view field =
-        TrimBlanks(text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
-    const auto value = ParseSignedDecimal(field, 0, most);
-    if (!value || pays.size() >= lines) throw TUsageError(problem);
-    pays.push_back(multipliers ? *value + 1 : *value);
-    if (comma == std::string_view::npos) break;
-    from = comma + 1;
-  }
-  if (pays.size() != lines) throw TUsageError(problem);
-  return pays;
+  auto pays = ParseWholeList(text, lines, 0, most);
+  if (!pays) throw TUsageError(problem);
+  if (multipliers)
+    for (auto& pay : *pays) ++pay;
+  return *pays;
 }
