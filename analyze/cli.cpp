@@ -334,6 +334,58 @@ int RunSimulate(const TStoredPayTable& table, TSimulationRequest request,
   return kExitOk;
 }
 
+void PrintJsonGameHand(std::ostream& out, long long hand, const TGame& game,
+                       const TGameSimulatedHand& r) {
+  out << "{\"hand\":" << hand << ",\"seed\":" << r.SeedBefore << ",\"dealt\":";
+  PrintCodes(out, r.Dealt);
+  out << ",\"held\":[";
+  bool first = true;
+  for (int i = 0; i < kHandSize; ++i)
+    if (r.HeldMask & (1 << i)) {
+      out << (first ? "" : ",") << i + 1;
+      first = false;
+    }
+  out << "],\"final\":";
+  PrintCodes(out, r.Final);
+  out << ",\"outcome\":" << r.Outcome << ",\"name\":"
+      << JsonString(game.Outcomes[static_cast<std::size_t>(r.Outcome)].Name)
+      << ",\"won\":" << (r.Won ? "true" : "false") << ",\"total\":" << r.Total << "}\n";
+}
+
+// Any game picked with --game: the hands won and lost, how often each line came up, and the
+// final total.
+int RunGameSimulate(const TGamePays& table, const TSimulationRequest& request,
+                    const TProgressOptions& progressOptions, std::ostream& out) {
+  TGameSimulationSetup setup;
+  setup.Seed = request.Setup.Seed;
+  setup.Strategy = request.Setup.Strategy;
+  setup.Bet = request.Setup.Bet;
+  setup.Total = request.Setup.Total;
+  setup.Table = table;
+  const TGame& game = *table.Game;
+  TGameSimulator simulator(setup, setup.Strategy == stOptimal ? GameTables(game) : nullptr);
+  const long long hands = request.Hands;
+  TProgressLine progress(progressOptions, hands, request.Json);
+  for (long long h = 1; h <= hands; ++h) {
+    const TGameSimulatedHand& r = simulator.PlayHand();
+    if (request.Json) PrintJsonGameHand(out, h, game, r);
+    progress.Update(h);
+  }
+  progress.Finish();
+  if (request.Json) {
+    out.flush();
+    return kExitOk;
+  }
+  WriteGameHeader(out, table);
+  out << "Hands: " << hands << ", won " << simulator.Won() << ", lost " << simulator.Lost()
+      << "\n";
+  for (int l = game.LineCount(); l-- > 0;)
+    out << "  " << game.LineName(l) << ": "
+        << simulator.OutcomeCounts()[game.OutcomeOfLine(l)] << "\n";
+  out << "Final total: " << simulator.Total() << "\n";
+  return kExitOk;
+}
+
 // --since DATE: YYYY-MM-DD, a real day, at local midnight.
 std::int64_t ParseSinceDate(const std::string& text) {
   const auto bad = [&] {
@@ -670,9 +722,11 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   request.Json = options.Json;
   ParseGameOptions(options, request);
   const TGame& game = *request.Game;
-  if ((command == "strategy" || command == "simulate") && &game != &kJacksOrBetter)
+  if (command == "strategy" && &game != &kJacksOrBetter)
     throw TUsageError(command + " is for Jacks or Better only, not yet for " +
                       std::string(game.Name));
+  if (command == "simulate" && game.DeckSize != 52)
+    throw TUsageError("simulate deals 52 cards only, not yet the 53 of " + std::string(game.Name));
   if (command == "advise") {
     const auto hands = options.Values.find("--hands");
     if (hands != options.Values.end()) {
@@ -764,6 +818,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (request.Command == "strategy")
     return RunStrategy(table.Jacks, *request.Strategy, input, out);
   if (request.Command == "risk") return RunRisk(table, *request.Risk, progress, out);
+  if (request.GameGiven) return RunGameSimulate(table.Game, *request.Simulation, progress, out);
   return RunSimulate(table.Jacks, *request.Simulation, progress, out);
 }
 
@@ -857,6 +912,11 @@ Commands:
                            --json prints one line per hand instead: the seed before the
                            shuffle, the dealt card codes, the held positions, the final
                            codes, the category, won or lost, and the total after.
+                           With --game, any game of 52 cards (all but Joker Poker, for
+                           now) is played from a fresh shuffle each hand, and the hands
+                           won and lost and each line's count are printed;
+                           --json lines give the outcome's index and name instead of the
+                           category.
                            A run that takes over a second shows its progress (percentage,
                            hands per second, time left) on standard error when that is a
                            terminal, unless --json lines go to that terminal too.
@@ -914,8 +974,9 @@ Commands:
 Options:
   --game ID                The game (ids below); jacks, the game's own, by default.
                            Without --game every command prints what it always printed;
-                           with it, return, advise and risk name the game and its pays.
-                           simulate and strategy play Jacks or Better only, for now.
+                           with it, return, advise, risk and simulate name the game and
+                           its pays. strategy charts are for Jacks or Better only, for
+                           now.
   --paytable H1,...,H9     The nine multipliers, Jacks or Better up to Royal Flush. A win
                            adds multiplier x bet and keeps the stake (pays multiplier + 1
                            for 1); no pair and pairs below jacks lose the bet. Without it
