@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game.h"
+#include "hand_cycle.h"
 #include "settlement.h"
 
 namespace {
@@ -31,6 +32,12 @@ THandCards Hand(const std::string& text) {
     code = static_cast<cdCardDeck>(suit * 13 + rank);
   }
   return cards;
+}
+
+int OutcomeNamed(const TGame& game, std::string_view name) {
+  for (int o = 0; o < game.OutcomeCount(); ++o)
+    if (game.Outcomes[static_cast<std::size_t>(o)].Name == name) return o;
+  return -1;
 }
 
 std::string LineOf(const TGame& game, const std::string& hand) {
@@ -147,4 +154,30 @@ TEST(Games, JokerDeckShufflesWithTheSameGenerator) {
   EXPECT_EQ(random.Seed, steps.Seed);  // one draw per card, as the deck of 52
   for (int i = 0; i < 10; ++i) deck.TakeNext();
   EXPECT_EQ(deck.Position, 10);
+}
+
+TEST(Games, HandCycleWithTheJokersDeck) {
+  TJokerDeck deck;
+  TRandomSource random;
+  THandCards cards{};
+  DealFive(deck, random, cards);
+  DrawReplacements(cards, 0b10101, deck);
+  EXPECT_EQ(deck.Position, 7);
+  const std::array<std::int32_t, 5> expected = {deck.Entries[0], deck.Entries[5], deck.Entries[2],
+                                                deck.Entries[6], deck.Entries[4]};
+  EXPECT_TRUE(std::equal(cards.begin(), cards.end(), expected.begin()));
+  const TLinePays& fullPay = kDeucesWild.Presets[0].Pays;
+  const TGameSettledHand deuces =
+      SettleGameHand(kDeucesWild, Hand("2h 2c 2d 2s 9h"), 100, 5, fullPay);
+  EXPECT_EQ(deuces.Outcome, OutcomeNamed(kDeucesWild, "Four Deuces"));
+  EXPECT_TRUE(deuces.Won);
+  EXPECT_EQ(deuces.Total, 100 + 199 * 5);  // 200 for 1: the stake kept, 199 won
+  const TGameSettledHand loss =
+      SettleGameHand(kDeucesWild, Hand("Kh Kc 8d 8s 3h"), 100, 5, fullPay);
+  EXPECT_FALSE(loss.Won);
+  EXPECT_EQ(loss.Total, 95);
+  EXPECT_EQ(SettleGameHand(kJokerPoker, Hand("JK Kc 8d 5s 3h"), INT32_MAX - 1, 5,
+                           kJokerPoker.Presets[0].Pays)
+                .Total,
+            INT32_MAX - 1);  // Kings or Better pays 1 for 1: the stake back
 }
