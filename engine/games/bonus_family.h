@@ -12,38 +12,21 @@
 
 namespace bonus_family {
 
-// Outcome numbers shared by every game of the family: the losing pair, Jacks or Better and
-// the hands up to the full house as in Jacks or Better, then the four-of-a-kind lines.
-enum : std::uint8_t {
-  boNoPair,
-  boLowPair,
-  boHighPair,
-  boTwoPair,
-  boThreeOfAKind,
-  boStraight,
-  boFlush,
-  boFullHouse,
-  boFirstQuad,
-};
+// Up to the full house a bonus game's outcomes are Jacks or Better's; then come its
+// four-of-a-kind lines, each a column of its own, the straight flush and the royal.
+inline constexpr std::uint8_t boFirstQuad = ocFourOfAKind;
 
-// Columns: one per outcome, the two pairs in one as in Jacks or Better.
 template <std::size_t NQuads>
 constexpr std::array<TGameOutcome, 10 + NQuads> Outcomes(
     const std::array<std::string_view, NQuads>& quads) {
-  std::array<TGameOutcome, 10 + NQuads> o{{
-      {"No Pair", 0, kNoSound},
-      {"Low Pair", 1, kNoSound},
-      {"Jacks or Better", 1, 0},
-      {"Two Pair", 2, 1},
-      {"Three of a Kind", 3, 2},
-      {"Straight", 4, 3},
-      {"Flush", 5, 4},
-      {"Full House", 6, 5},
-  }};
+  std::array<TGameOutcome, 10 + NQuads> o{};
+  for (std::size_t k = 0; k < boFirstQuad; ++k) o[k] = jacks_family::kOutcomes[k];
   for (std::size_t q = 0; q < NQuads; ++q)
     o[boFirstQuad + q] = {quads[q], static_cast<std::uint8_t>(7 + q), 6};
-  o[boFirstQuad + NQuads] = {"Straight Flush", static_cast<std::uint8_t>(7 + NQuads), 7};
-  o[boFirstQuad + NQuads + 1] = {"Royal Flush", static_cast<std::uint8_t>(8 + NQuads), 8};
+  o[boFirstQuad + NQuads] = jacks_family::kOutcomes[ocStraightFlush];
+  o[boFirstQuad + NQuads + 1] = jacks_family::kOutcomes[ocRoyalFlush];
+  o[boFirstQuad + NQuads].Column = static_cast<std::uint8_t>(7 + NQuads);
+  o[boFirstQuad + NQuads + 1].Column = static_cast<std::uint8_t>(8 + NQuads);
   return o;
 }
 
@@ -60,21 +43,10 @@ constexpr std::array<std::string_view, 9 + NQuads> ColumnHeadings(
 }
 
 constexpr std::array<std::uint8_t, kMadeHandCount> OutcomeOfMade(int quadLines) {
-  const auto sf = static_cast<std::uint8_t>(boFirstQuad + quadLines);
-  return {boNoPair,
-          boLowPair,
-          boHighPair,
-          boTwoPair,
-          boThreeOfAKind,
-          boStraight,
-          boFlush,
-          boFullHouse,
-          boFirstQuad,
-          sf,
-          static_cast<std::uint8_t>(sf + 1),
-          kNoOutcome,
-          kNoOutcome,
-          kNoOutcome};
+  std::array<std::uint8_t, kMadeHandCount> m = jacks_family::kOutcomeOfMade;
+  m[mhStraightFlush] = static_cast<std::uint8_t>(boFirstQuad + quadLines);
+  m[mhRoyalFlush] = static_cast<std::uint8_t>(boFirstQuad + quadLines + 1);
+  return m;
 }
 
 // Bonus Poker and Double Bonus Poker.
