@@ -725,8 +725,6 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   if (command == "strategy" && &game != &kJacksOrBetter)
     throw TUsageError(command + " is for Jacks or Better only, not yet for " +
                       std::string(game.Name));
-  if (command == "simulate" && game.DeckSize != 52)
-    throw TUsageError("simulate deals 52 cards only, not yet the 53 of " + std::string(game.Name));
   if (command == "advise") {
     const auto hands = options.Values.find("--hands");
     if (hands != options.Values.end()) {
@@ -912,9 +910,9 @@ Commands:
                            --json prints one line per hand instead: the seed before the
                            shuffle, the dealt card codes, the held positions, the final
                            codes, the category, won or lost, and the total after.
-                           With --game, any game of 52 cards (all but Joker Poker, for
-                           now) is played from a fresh shuffle each hand, and the hands
-                           won and lost and each line's count are printed;
+                           With --game, any game is played from a fresh shuffle of its
+                           deck each hand (the joker's 53 cards for Joker Poker), and
+                           the hands won and lost and each line's count are printed;
                            --json lines give the outcome's index and name instead of the
                            category.
                            A run that takes over a second shows its progress (percentage,

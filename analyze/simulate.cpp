@@ -3,6 +3,7 @@
 #include "simulate.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "hand_cycle.h"
@@ -59,7 +60,10 @@ TGameSimulator::TGameSimulator(const TGameSimulationSetup& setup,
       FOutcomeCounts(static_cast<std::size_t>(FGame.OutcomeCount()), 0) {
   if (FStrategy == stOptimal && (!FTables || FTables->Cards() != FGame.DeckSize))
     throw std::invalid_argument("the optimal strategy needs the game's draw tables");
-  if (FGame.DeckSize != 52) throw std::invalid_argument("the simulator deals 52 cards only");
+  // The line pays as the settlement takes them: 32-bit, so a pay at kMostPay counts one less.
+  for (std::size_t k = 0; k < setup.Table.Pays.size() && k < FLinePays.size(); ++k)
+    FLinePays[k] = static_cast<std::int32_t>(
+        std::min<std::int64_t>(setup.Table.Pays[k], std::numeric_limits<std::int32_t>::max()));
   FRandom.Seed = setup.Seed;
 }
 
@@ -76,11 +80,17 @@ std::uint8_t TGameSimulator::ChooseHold(const THandCards& dealt) const {
 }
 
 void TGameSimulator::Deal(THandCards& cards) {
-  DealFive(FDeck, FRandom, cards);
+  if (FGame.DeckSize == 53)
+    DealFive(FJokerDeck, FRandom, cards);
+  else
+    DealFive(FDeck, FRandom, cards);
 }
 
 void TGameSimulator::Draw(THandCards& cards, std::uint8_t keptMask) {
-  DrawReplacements(cards, keptMask, FDeck);
+  if (FGame.DeckSize == 53)
+    DrawReplacements(cards, keptMask, FJokerDeck);
+  else
+    DrawReplacements(cards, keptMask, FDeck);
 }
 
 const TGameSimulatedHand& TGameSimulator::PlayHand() {
@@ -91,11 +101,10 @@ const TGameSimulatedHand& TGameSimulator::PlayHand() {
   r.HeldMask = ChooseHold(r.Dealt);
   r.Final = r.Dealt;
   Draw(r.Final, r.HeldMask);
-  r.Outcome = EvaluateOutcome(FGame, r.Final);
-  r.Won = FGame.IsWin(r.Outcome);
-  // A win adds (pays - 1) x bet and keeps the stake; a loss, paying 0, takes the bet.
-  r.Total = ClampMoney(std::int64_t{FTotal} +
-                       (FPays[static_cast<std::size_t>(r.Outcome)] - 1) * std::int64_t{FBet});
+  const TGameSettledHand hand = SettleGameHand(FGame, r.Final, FTotal, FBet, FLinePays);
+  r.Outcome = hand.Outcome;
+  r.Won = hand.Won;
+  r.Total = hand.Total;
   FTotal = r.Total;
   ++FOutcomeCounts[static_cast<std::size_t>(r.Outcome)];
   ++(r.Won ? FWon : FLost);

@@ -58,7 +58,7 @@ class TSimulator {
   TSimulatedHand FRecord;
 };
 
-// Any game of 52 cards played the same way: a freshly shuffled deck for each hand,
+// Any game played the same way: a freshly shuffled deck of the game's cards for each hand,
 // the holds chosen by the strategy, and the bankroll moved by (pays for 1 - 1) x bet.
 struct TGameSimulationSetup {
   std::uint32_t Seed = 0;
@@ -101,7 +101,9 @@ class TGameSimulator {
   const TGame& FGame;
   TUnitPays FPays{};
   TRandomSource FRandom;
+  TLinePays FLinePays{};
   TDeck FDeck;
+  TJokerDeck FJokerDeck;
   std::int32_t FTotal;
   std::int32_t FBet;
   std::int32_t FBetMaximum = kMaxBet;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game_engine.h"
 #include "hand_cycle.h"
 #include "test_support.h"
@@ -161,6 +163,35 @@ TEST(GameSimulator, PlaysJacksAsTodayAndOtherGamesByTheirLines) {
     }
     EXPECT_EQ(jacks.Won(), simulator.Stats().HandsWon);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GameSimulator, DealsJokerPokerFromTheDeckOfFiftyThree) {
+  const TGame& joker = *FindGame("joker-poker");
+  TGameSimulationSetup setup;
+  setup.Seed = 53;
+  setup.Strategy = stOptimal;
+  setup.Table = {&joker, PresetPays(joker, joker.Presets[0]), ""};
+  TGameSimulator simulator(setup, GameTables(joker));
+  int jokers = 0;
+  for (int hand = 0; hand < 300; ++hand) {
+    const TGameSimulatedHand& r = simulator.PlayHand();
+    THandCards seen = r.Final;
+    std::sort(seen.begin(), seen.end());
+    ASSERT_TRUE(std::adjacent_find(seen.begin(), seen.end()) == seen.end());
+    ASSERT_TRUE(seen.front() >= 1 && seen.back() <= 53);
+    for (int i = 0; i < 5; ++i)
+      if (r.Dealt[static_cast<std::size_t>(i)] == cdJoker) {
+        ++jokers;
+        // The joker is always worth keeping.
+        EXPECT_TRUE(r.HeldMask & (1 << i));
+      }
+    ASSERT_EQ(r.Outcome, EvaluateOutcome(joker, r.Final));
+  }
+  EXPECT_GT(jokers, 0);
 }
 
 }  // namespace
