@@ -43,9 +43,19 @@ void TDeckOf<N>::Fill() {
 
 template <int N>
 void TDeckOf<N>::Shuffle(TRandomSource& random) {
-  for (std::size_t i = 0; i < Entries.size(); ++i) {
-    const std::size_t j = random.NextInt(N);
-    std::swap(Entries[i], Entries[j]);
+  if constexpr (N == 52) {
+    // The machine's own shuffle: a seed must go on dealing the hands it always dealt.
+    for (std::size_t i = 0; i < Entries.size(); ++i) {
+      const std::size_t j = random.NextInt(N);
+      std::swap(Entries[i], Entries[j]);
+    }
+  } else {
+    // A partner from all N favours some orders: the joker, filled in last, would be dealt a
+    // quarter too rarely. A partner from the positions not yet visited deals every order alike.
+    for (std::size_t i = 0; i + 1 < Entries.size(); ++i) {
+      const std::size_t j = i + random.NextInt(static_cast<std::uint32_t>(N - i));
+      std::swap(Entries[i], Entries[j]);
+    }
   }
 }
 

@@ -55,7 +55,8 @@ struct TDeckOf {
 
   // Codes 1..N in ascending order; Position is left alone.
   void Fill();
-  // Swaps every position in turn with a partner drawn from all N: exactly N draws.
+  // The deck of 52 swaps every position in turn with a partner drawn from all 52: exactly 52
+  // draws. Larger decks draw the partner from the positions not yet visited: N - 1 draws.
   void Shuffle(TRandomSource& random);
   // Advances Position, then returns the card there. An exhausted deck gives 0, which
   // names no card (play never takes more than ten).
@@ -65,5 +66,6 @@ extern template struct TDeckOf<52>;
 extern template struct TDeckOf<53>;
 
 using TDeck = TDeckOf<52>;
-// Joker Poker's deck: the 52 cards and the joker, code 53, last before the shuffle.
+// Joker Poker's deck: the 52 cards and the joker, code 53, last before the shuffle, which
+// gives every order the same chance.
 using TJokerDeck = TDeckOf<53>;
