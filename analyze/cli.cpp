@@ -190,18 +190,25 @@ void PrintCodes(std::ostream& out, const THandCards& cards) {
   out << ']';
 }
 
-void PrintJsonHand(std::ostream& out, long long hand, const TSimulatedHand& r) {
-  out << "{\"hand\":" << hand << ",\"seed\":" << r.SeedBefore << ",\"dealt\":";
-  PrintCodes(out, r.Dealt);
+// The start of a simulated hand's JSON line: its number, the seed, the dealt and held cards
+// and the final ones.
+void PrintJsonDeal(std::ostream& out, long long hand, std::uint32_t seed, const THandCards& dealt,
+                   std::uint8_t heldMask, const THandCards& final) {
+  out << "{\"hand\":" << hand << ",\"seed\":" << seed << ",\"dealt\":";
+  PrintCodes(out, dealt);
   out << ",\"held\":[";
   bool first = true;
   for (int i = 0; i < kHandSize; ++i)
-    if (r.HeldMask & (1 << i)) {
+    if (heldMask & (1 << i)) {
       out << (first ? "" : ",") << i + 1;
       first = false;
     }
   out << "],\"final\":";
-  PrintCodes(out, r.Final);
+  PrintCodes(out, final);
+}
+
+void PrintJsonHand(std::ostream& out, long long hand, const TSimulatedHand& r) {
+  PrintJsonDeal(out, hand, r.SeedBefore, r.Dealt, r.HeldMask, r.Final);
   out << ",\"category\":" << int{r.Result.Category} << ",\"name\":\""
       << kGridHeadings[r.Result.Category] << "\",\"won\":" << (r.Won ? "true" : "false")
       << ",\"total\":" << r.Total << "}\n";
@@ -336,17 +343,7 @@ int RunSimulate(const TStoredPayTable& table, TSimulationRequest request,
 
 void PrintJsonGameHand(std::ostream& out, long long hand, const TGame& game,
                        const TGameSimulatedHand& r) {
-  out << "{\"hand\":" << hand << ",\"seed\":" << r.SeedBefore << ",\"dealt\":";
-  PrintCodes(out, r.Dealt);
-  out << ",\"held\":[";
-  bool first = true;
-  for (int i = 0; i < kHandSize; ++i)
-    if (r.HeldMask & (1 << i)) {
-      out << (first ? "" : ",") << i + 1;
-      first = false;
-    }
-  out << "],\"final\":";
-  PrintCodes(out, r.Final);
+  PrintJsonDeal(out, hand, r.SeedBefore, r.Dealt, r.HeldMask, r.Final);
   out << ",\"outcome\":" << r.Outcome << ",\"name\":"
       << JsonString(game.Outcomes[static_cast<std::size_t>(r.Outcome)].Name)
       << ",\"won\":" << (r.Won ? "true" : "false") << ",\"total\":" << r.Total << "}\n";

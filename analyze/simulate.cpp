@@ -20,8 +20,11 @@ TSimulator::TSimulator(const TSimulationSetup& setup, std::shared_ptr<const TDra
   FRandom.Seed = setup.Seed;
 }
 
-std::uint8_t TSimulator::ChooseHold(const THandCards& dealt) const {
-  switch (FStrategy) {
+namespace {
+
+std::uint8_t HoldOf(TStrategy strategy, const TDrawTables* tables, const THandCards& dealt,
+                    const TUnitPays& pays) {
+  switch (strategy) {
     case stNone:
       return 0;
     case stAll:
@@ -29,7 +32,13 @@ std::uint8_t TSimulator::ChooseHold(const THandCards& dealt) const {
     case stOptimal:
       break;
   }
-  return BestHold(*FTables, dealt, FPays);
+  return BestHold(*tables, dealt, pays);
+}
+
+}  // namespace
+
+std::uint8_t TSimulator::ChooseHold(const THandCards& dealt) const {
+  return HoldOf(FStrategy, FTables.get(), dealt, FPays);
 }
 
 const TSimulatedHand& TSimulator::PlayHand() {
@@ -68,15 +77,7 @@ TGameSimulator::TGameSimulator(const TGameSimulationSetup& setup,
 }
 
 std::uint8_t TGameSimulator::ChooseHold(const THandCards& dealt) const {
-  switch (FStrategy) {
-    case stNone:
-      return 0;
-    case stAll:
-      return 31;
-    case stOptimal:
-      break;
-  }
-  return BestHold(*FTables, dealt, FPays);
+  return HoldOf(FStrategy, FTables.get(), dealt, FPays);
 }
 
 void TGameSimulator::Deal(THandCards& cards) {
