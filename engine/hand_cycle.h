@@ -10,6 +10,7 @@
 
 #include "cards.h"
 #include "evaluator.h"
+#include "game.h"
 #include "settlement.h"
 
 // At a deal below kLowTotal the bet and its maximum drop to kMinBet. Nothing raises them
@@ -21,7 +22,8 @@ inline void LowerBetAtDeal(std::int32_t total, std::int32_t& bet, std::int32_t& 
 }
 
 // Refills the deck in order, shuffles it and deals its first five cards into cards.
-inline void DealFive(TDeck& deck, TRandomSource& random, THandCards& cards) {
+template <int N>
+void DealFive(TDeckOf<N>& deck, TRandomSource& random, THandCards& cards) {
   deck.Position = 0;
   deck.Fill();
   deck.Shuffle(random);
@@ -30,7 +32,8 @@ inline void DealFive(TDeck& deck, TRandomSource& random, THandCards& cards) {
 
 // Gives each position whose bit in keptMask is clear (bit i: position i + 1) the next card
 // of the deck, left to right, so replacements come from deck positions 6, 7, ... in hand order.
-inline void DrawReplacements(THandCards& cards, std::uint8_t keptMask, TDeck& deck) {
+template <int N>
+void DrawReplacements(THandCards& cards, std::uint8_t keptMask, TDeckOf<N>& deck) {
   for (std::size_t i = 0; i < cards.size(); ++i)
     if (!(keptMask & (1u << i))) cards[i] = deck.TakeNext();
 }
@@ -50,5 +53,27 @@ inline TSettledHand SettleHand(const THandCards& cards, std::int32_t total, std:
   hand.Outcome = OutcomeOf(hand.Result);
   hand.Won = IsWin(hand.Outcome);
   hand.Total = SettledTotal(total, bet, table, hand.Outcome);
+  return hand;
+}
+
+struct TGameSettledHand {
+  std::uint8_t Outcome = 0;  // index into the game's outcomes
+  bool Won = false;
+  std::int32_t Total = 0;  // the bankroll after the hand
+};
+
+// The same for any game, with its pays for 1 in line order (a win adds pays - 1 times the
+// bet, a loss takes the bet).
+inline TGameSettledHand SettleGameHand(const TGame& game, const THandCards& cards,
+                                       std::int32_t total, std::int32_t bet,
+                                       const TLinePays& paysFor1) {
+  TGameSettledHand hand;
+  hand.Outcome = EvaluateOutcome(game, cards);
+  hand.Won = game.IsWin(hand.Outcome);
+  const std::int32_t multiplier =
+      hand.Won
+          ? MultiplierOfPays(paysFor1[static_cast<std::size_t>(game.LineOfOutcome(hand.Outcome))])
+          : 0;
+  hand.Total = SettledTotal(total, bet, hand.Won, multiplier);
   return hand;
 }

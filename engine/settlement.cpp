@@ -45,6 +45,10 @@ std::int32_t ClampMoney(std::int64_t value) {
 std::int32_t SettledTotal(std::int32_t total, std::int32_t bet, const TPayTable& table,
                           TOutcome outcome) {
   const int line = PayLineOf(outcome);
-  if (line == 0) return ClampMoney(std::int64_t{total} - bet);
-  return ClampMoney(total + std::int64_t{table.Line(line)} * bet);
+  return SettledTotal(total, bet, line != 0, line == 0 ? 0 : table.Line(line));
+}
+
+std::int32_t SettledTotal(std::int32_t total, std::int32_t bet, bool won, std::int32_t multiplier) {
+  if (!won) return ClampMoney(std::int64_t{total} - bet);
+  return ClampMoney(total + std::int64_t{multiplier} * bet);
 }

@@ -67,6 +67,8 @@ std::int32_t ClampMoney(std::int64_t value);
 // bet for a loss.
 std::int32_t SettledTotal(std::int32_t total, std::int32_t bet, const TPayTable& table,
                           TOutcome outcome);
+// The same for any game's hand, given whether it won and its line's multiplier.
+std::int32_t SettledTotal(std::int32_t total, std::int32_t bet, bool won, std::int32_t multiplier);
 inline bool LowersBet(std::int32_t total) {
   return total < kLowTotal;
 }
