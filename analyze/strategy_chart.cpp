@@ -145,6 +145,7 @@ class TOrderSearch {
     FActive.assign(FUnits.size(), false);
     FFirst.assign(classes, kNone);
     FSecond.assign(classes, kNone);
+    FChangedMark.assign(classes, false);
   }
 
   std::uint32_t Units() const { return static_cast<std::uint32_t>(FUnits.size()); }
@@ -223,6 +224,7 @@ class TOrderSearch {
   void SetActive(std::uint32_t u, bool active) {
     if (FActive[u] == active) return;
     FActive[u] = active;
+    if (!FOutReady.empty()) FOutReady[u] = false;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) Rescan(FFitClass[f]);
   }
 
@@ -269,6 +271,7 @@ class TOrderSearch {
     for (std::uint32_t i = std::min(from, to); i <= std::max(from, to); ++i)
       FPosition[FOrder[i]] = i;
     FActive[u] = true;
+    if (!FOutReady.empty()) FOutReady[u] = false;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
       const std::uint32_t e = FFitEntry[f];
@@ -277,10 +280,87 @@ class TOrderSearch {
       } else if (FFirst[c] == kNone || FPosition[u] < FPosition[FUnitOf[FFirst[c]]]) {
         FSecond[c] = FFirst[c];
         FFirst[c] = e;
+        NoteFirstChanged(c);
       } else if (FSecond[c] == kNone || FPosition[u] < FPosition[FUnitOf[FSecond[c]]]) {
         FSecond[c] = e;
       }
     }
+  }
+
+  // What a unit out of play adds placed before each unit, kept up to date as the order
+  // changes so that weighing every exchange does not count every class again:
+  // OutGains(v)[w] is what v takes from the classes unit w plays.
+  const std::vector<__int128>& OutGains(std::uint32_t v) {
+    if (!FOutReady[v]) {
+      FOut[v].assign(FUnits.size(), 0);
+      for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
+        const std::uint32_t c = FFitClass[f];
+        if (FFirst[c] != kNone) FOut[v][FUnitOf[FFirst[c]]] += FValue[FFitEntry[f]] - FValue[FFirst[c]];
+      }
+      FOutReady[v] = true;
+    }
+    return FOut[v];
+  }
+  // Brings OutGains up to date with the classes whose first unit changed; call before
+  // OutGains after the order changed.
+  void SyncOutGains() {
+    if (FOutReady.empty()) {
+      FOut.resize(FUnits.size());
+      FOutReady.assign(FUnits.size(), false);
+      FSyncedFirst = FFirst;
+      for (const std::uint32_t c : FChanged) FChangedMark[c] = false;
+      FChanged.clear();
+      return;
+    }
+    for (const std::uint32_t c : FChanged) {
+      FChangedMark[c] = false;
+      const std::uint32_t was = FSyncedFirst[c];
+      const std::uint32_t now = FFirst[c];
+      if (was == now) continue;
+      for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
+        const std::uint32_t v = FUnitOf[o];
+        if (!FOutReady[v]) continue;
+        if (was != kNone) FOut[v][FUnitOf[was]] -= FValue[o] - FValue[was];
+        if (now != kNone) FOut[v][FUnitOf[now]] += FValue[o] - FValue[now];
+      }
+      FSyncedFirst[c] = now;
+    }
+    FChanged.clear();
+  }
+
+  // How OutGains of the units out of play would change if unit u (in play) went: in every
+  // class u plays, each of them takes from the next unit instead. Calls
+  // change(v, unit, amount) for each change.
+  template <typename F>
+  void ForEachRemovalChange(std::uint32_t u, F&& change) const {
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      const std::uint32_t e = FFitEntry[f];
+      if (FFirst[c] != e) continue;
+      const std::uint32_t next = FSecond[c];
+      for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
+        const std::uint32_t v = FUnitOf[o];
+        if (FActive[v]) continue;
+        change(v, u, -static_cast<__int128>(FValue[o] - FValue[e]));
+        if (next != kNone) change(v, FUnitOf[next], static_cast<__int128>(FValue[o] - FValue[next]));
+      }
+    }
+  }
+
+  // The best place for a unit out of play from gains by unit (OutGains, or changed from
+  // it): what it adds there and the slot, the first of equals, as BestSlot over all slots.
+  std::pair<__int128, std::uint32_t> BestOfOutGains(const std::vector<__int128>& byUnit) const {
+    __int128 sum = 0;
+    __int128 best = 0;
+    std::uint32_t at = kNone;
+    for (std::size_t j = FOrder.size() + 1; j-- > 0;) {
+      if (j < FOrder.size()) sum += byUnit[FOrder[j]];
+      if (at == kNone || sum >= best) {
+        best = sum;
+        at = static_cast<std::uint32_t>(j);
+      }
+    }
+    return {best, at};
   }
 
   // Puts unit u at the best of `slots` when it adds there at least what it adds now
@@ -315,8 +395,15 @@ class TOrderSearch {
         secondAt = at;
       }
     }
+    if (FFirst[c] != first) NoteFirstChanged(c);
     FFirst[c] = first;
     FSecond[c] = second;
+  }
+
+  void NoteFirstChanged(std::uint32_t c) {
+    if (FChangedMark[c]) return;
+    FChangedMark[c] = true;
+    FChanged.push_back(c);
   }
 
   // FGain[j]: what unit u adds placed just before position j (the order's length: last).
@@ -362,6 +449,12 @@ class TOrderSearch {
   std::vector<std::uint32_t> FFirst;
   std::vector<std::uint32_t> FSecond;
   std::vector<__int128> FGain;
+  // For OutGains: the classes whose first unit changed since the last sync.
+  std::vector<std::vector<__int128>> FOut;
+  std::vector<bool> FOutReady;
+  std::vector<std::uint32_t> FSyncedFirst;
+  std::vector<std::uint32_t> FChanged;
+  std::vector<bool> FChangedMark;
 };
 
 TPatternId FamilyOfUnit(const TOrderSearch& search, std::uint32_t u) {
@@ -653,22 +746,31 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
 
 // While the return rises: a line added where the chart has room for one, or one line
 // exchanged for another (with `withinFamily`, only for one of its family), whichever gains
-// most; the lines move to their best places after each step.
+// most; the lines move to their best places after each step. A line's going changes what
+// the lines out of play add only in the classes it plays, so each exchange is weighed from
+// what they add now and those changes.
 void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
                    bool withinFamily = false) {
-  std::vector<std::uint32_t> slots(search.Units() + 1);
-  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
+  const std::uint32_t units = search.Units();
+  std::vector<TPatternId> family(units);
+  for (std::uint32_t v = 0; v < units; ++v) family[v] = FamilyOfUnit(search, v);
+  std::vector<std::vector<__int128>> changed(units);
+  std::vector<bool> isChanged(units, false);
+  std::vector<std::uint32_t> changedUnits;
+  auto wanted = [&](std::uint32_t out, std::uint32_t v) {
+    return !search.Active(v) && (!withinFamily || out == kNone || family[v] == family[out]);
+  };
   for (int pass = 0; pass < 40; ++pass) {
+    search.SyncOutGains();
     __int128 bestGain = 0;
     std::uint32_t bestOut = kNone;
     std::uint32_t bestIn = kNone;
     std::uint32_t bestSlot = kNone;
     auto consider = [&](std::uint32_t out, __int128 cost) {
-      for (std::uint32_t v = 0; v < search.Units(); ++v) {
-        if (search.Active(v) || v == out) continue;
-        if (withinFamily && out != kNone && FamilyOfUnit(search, v) != FamilyOfUnit(search, out))
-          continue;
-        const auto [gain, slot] = search.BestSlot(v, slots);
+      for (std::uint32_t v = 0; v < units; ++v) {
+        if (!wanted(out, v)) continue;
+        const auto [gain, slot] =
+            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v));
         if (gain - cost > bestGain) {
           bestGain = gain - cost;
           bestOut = out;
@@ -678,12 +780,20 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
       }
     };
     if (InPlay(search) < most && !withinFamily) consider(kNone, 0);
-    for (std::uint32_t u = 0; u < search.Units(); ++u) {
+    for (std::uint32_t u = 0; u < units; ++u) {
       if (!search.Active(u) || u == keep) continue;
-      const __int128 cost = search.RemovalCost(u);
-      search.SetActive(u, false);
-      consider(u, cost);
-      search.SetActive(u, true);
+      search.ForEachRemovalChange(u, [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
+        if (!wanted(u, v)) return;
+        if (!isChanged[v]) {
+          isChanged[v] = true;
+          changed[v] = search.OutGains(v);
+          changedUnits.push_back(v);
+        }
+        changed[v][at] += amount;
+      });
+      consider(u, search.RemovalCost(u));
+      for (const std::uint32_t v : changedUnits) isChanged[v] = false;
+      changedUnits.clear();
     }
     if (bestIn == kNone) break;
     if (bestOut != kNone) search.SetActive(bestOut, false);
