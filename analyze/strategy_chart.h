@@ -42,6 +42,7 @@ struct TChartLine {
 
 struct TStrategyChart {
   TPayTable Table;
+  const THoldWords* Words = &JacksHoldWords();  // the game's, for its lines' leaves
   std::vector<TChartLine> Lines;
   TExactReturn ChartReturn;  // holding the first line that fits
   TExactReturn BestReturn;   // perfect play
@@ -55,6 +56,8 @@ struct TChartOptions {
   // charts count; 0: as many as improve the return.
   int MaxLines = 0;
   int Threads = 2;
+  // The words of the game's family; Jacks or Better's when none is given.
+  const THoldWords* Words = nullptr;
 };
 
 // Builds the chart for a pay table: about 0.2 s of processor time with the draw tables built
@@ -66,7 +69,7 @@ TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& ta
 
 // The holds of the hand (bit per hold mask, bit i of a mask: cards[i] held) that fit the
 // first leaf of the line that fits the hand at all.
-std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards);
+std::uint32_t LineHolds(const THoldWords& words, const TChartLine& line, const THandCards& cards);
 // The first line with a hold that fits the hand; Lines.size() when none does (then the
 // chart holds nothing). Needs no values.
 int MatchingLine(const TStrategyChart& chart, const THandCards& cards);

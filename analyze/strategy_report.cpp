@@ -69,12 +69,14 @@ std::vector<std::string> ChartReturnLines(const TStrategyChart& chart) {
 std::vector<std::string> FamilyOrderNotes(const TStrategyChart& chart) {
   std::vector<std::string> notes;
   for (const TChartLine& line : chart.Lines) {
-    if (!line.OrderMatters || line.Text != PatternName(FamilyOf(line.Leaves.front()))) continue;
+    if (!line.OrderMatters ||
+        line.Text != chart.Words->PatternName(chart.Words->FamilyOf(line.Leaves.front())))
+      continue;
     std::string note = line.Text + ": ";
     bool first = true;
     for (const TPatternId leaf : line.Leaves) {
-      if (!DescribesAHold(leaf)) continue;
-      note += (first ? "" : ", ") + VariantName(leaf);
+      if (!chart.Words->DescribesAHold(leaf)) continue;
+      note += (first ? "" : ", ") + chart.Words->VariantName(leaf);
       first = false;
     }
     notes.push_back(note);
@@ -156,8 +158,8 @@ void WriteChartJson(std::ostream& out, const TStrategyChart& chart, const std::s
         << ",\"holds\":[";
     bool first = true;
     for (const TPatternId leaf : line.Leaves) {
-      if (!DescribesAHold(leaf)) continue;
-      out << (first ? "" : ",") << JsonString(PatternName(leaf));
+      if (!chart.Words->DescribesAHold(leaf)) continue;
+      out << (first ? "" : ",") << JsonString(chart.Words->PatternName(leaf));
       first = false;
     }
     out << "],\"share\":" << Fixed(line.Share, 9) << ",\"example\":";

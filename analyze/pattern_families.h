@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+#pragma once
+// The hold words of each family of games, each made in its family's file.
+
+#include <memory>
+
+#include "hold_patterns.h"
+
+std::unique_ptr<const THoldFamily> MakeJacksFamily();
