@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "game.h"
 #include "pattern_families.h"
 
 namespace {
@@ -198,19 +199,16 @@ const THoldWords& JacksHoldWords() {
   return words;
 }
 
-const THoldWords& HoldWordsOf(TGameFamily family) {
-  switch (family) {
-    case gfJacks:
-    case gfBonus:
-    case gfDeuces:
-    case gfJoker:
-      break;
+const THoldWords& HoldWordsOf(const TGame& game) {
+  if (game.Wild == wcDeuces) {
+    static const THoldWords deuces(MakeWildFamily(kDeucesWild));
+    return deuces;
+  }
+  if (game.Wild == wcJoker) {
+    static const THoldWords joker(MakeWildFamily(kJokerPoker));
+    return joker;
   }
   return JacksHoldWords();
-}
-
-const THoldWords& HoldWordsOf(const TGame& game) {
-  return HoldWordsOf(game.Family);
 }
 
 int PatternCount() {

@@ -153,9 +153,8 @@ class THoldWords {
   TPatternId FDiscard = 0;
 };
 
-// The words of a family of games; Jacks or Better's is the family of every 52-card game
-// without wild cards.
-const THoldWords& HoldWordsOf(TGameFamily family);
+// The words of a game's family: Jacks or Better's for every game without wild cards, each
+// wild-card game its own.
 const THoldWords& HoldWordsOf(const TGame& game);
 const THoldWords& JacksHoldWords();
 

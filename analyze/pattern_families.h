@@ -8,3 +8,5 @@
 #include "hold_patterns.h"
 
 std::unique_ptr<const THoldFamily> MakeJacksFamily();
+// Deuces Wild's or Joker Poker's: the game names its outcomes and wild cards.
+std::unique_ptr<const THoldFamily> MakeWildFamily(const TGame& game);

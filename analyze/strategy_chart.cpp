@@ -19,6 +19,7 @@ struct TClassPatterns {
   std::vector<std::int64_t> Value;
   std::vector<std::int64_t> Best;  // the class's best hold
   const THoldWords* Words = nullptr;
+  const std::vector<TDealClass>* Deals = nullptr;  // the deck's deal classes
 
   std::size_t Classes() const { return Best.size(); }
 };
@@ -30,9 +31,9 @@ struct TClassChunk {
   std::vector<std::int64_t> Best;
 };
 
-void FillChunk(const THoldValueCounter& counter, const THoldWords& words, std::size_t first,
-               std::size_t last, TClassChunk& chunk) {
-  const auto& classes = DealClasses();
+void FillChunk(const THoldValueCounter& counter, const THoldWords& words,
+               const std::vector<TDealClass>& classes, std::size_t first, std::size_t last,
+               TClassChunk& chunk) {
   THoldValues values{};
   THandLeaves leaves;
   std::vector<std::int64_t> best(static_cast<std::size_t>(words.LeafCount()), kNoValue);
@@ -61,8 +62,8 @@ void FillChunk(const THoldValueCounter& counter, const THoldWords& words, std::s
 }
 
 TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldWords& words,
-                                  int threads) {
-  const std::size_t total = DealClasses().size();
+                                  const std::vector<TDealClass>& classes, int threads) {
+  const std::size_t total = classes.size();
   const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
   std::vector<TClassChunk> chunks(parts);
   std::vector<std::thread> workers;
@@ -71,16 +72,17 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldW
     const std::size_t from = std::min(total, per * i);
     const std::size_t to = std::min(total, from + per);
     if (i + 1 == parts)
-      FillChunk(counter, words, from, to, chunks[i]);
+      FillChunk(counter, words, classes, from, to, chunks[i]);
     else
-      workers.emplace_back([&counter, &words, from, to, &chunks, i] {
-        FillChunk(counter, words, from, to, chunks[i]);
+      workers.emplace_back([&counter, &words, &classes, from, to, &chunks, i] {
+        FillChunk(counter, words, classes, from, to, chunks[i]);
       });
   }
   for (auto& w : workers) w.join();
 
   TClassPatterns out;
   out.Words = &words;
+  out.Deals = &classes;
   std::size_t entries = 0;
   for (const auto& chunk : chunks) entries += chunk.Pattern.size();
   out.Pattern.reserve(entries);
@@ -108,7 +110,7 @@ using TUnit = std::vector<TPatternId>;
 class TOrderSearch {
  public:
   TOrderSearch(const TClassPatterns& data, std::vector<TUnit> units)
-      : FWords(*data.Words), FUnits(std::move(units)) {
+      : FWords(*data.Words), FDeals(*data.Deals), FUnits(std::move(units)) {
     const std::size_t classes = data.Classes();
     std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(FWords.LeafCount()));
     for (std::uint32_t u = 0; u < FUnits.size(); ++u)
@@ -181,7 +183,7 @@ class TOrderSearch {
 
   // Each unit's value per deal where it fits, on average.
   std::vector<double> AverageValues() const {
-    const auto& classes = DealClasses();
+    const auto& classes = FDeals;
     std::vector<double> average(FUnits.size(), 0);
     for (std::uint32_t u = 0; u < FUnits.size(); ++u) {
       double weight = 0;
@@ -442,6 +444,7 @@ class TOrderSearch {
   }
 
   const THoldWords& FWords;
+  const std::vector<TDealClass>& FDeals;
   std::vector<TUnit> FUnits;
   // The units that fit each class (FStart[c] .. FStart[c + 1]) and what they give there.
   std::vector<std::uint32_t> FStart;
@@ -870,7 +873,7 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
 void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
                    const std::vector<TUnit>& lines, TStrategyChart& chart) {
   const TLinePlay play = PlayLines(data, lines);
-  const auto& classes = DealClasses();
+  const auto& classes = *data.Deals;
   chart.Lines.clear();
   for (const auto& leaves : lines) {
     TChartLine line;
@@ -878,7 +881,9 @@ void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
     line.Text = data.Words->GroupName(leaves);
     chart.Lines.push_back(line);
   }
-  const __int128 denominator = static_cast<__int128>(2598960) * kHoldValueScale;
+  std::int64_t deals = 0;
+  for (const TDealClass& k : classes) deals += k.Weight;
+  const __int128 denominator = static_cast<__int128>(deals) * counter.Scale();
   __int128 total = 0;
   __int128 best = 0;
   std::vector<std::uint32_t> example(lines.size(), kNone);
@@ -893,7 +898,7 @@ void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
     }
     total += play.FirstValue[c];
     TChartLine& first = chart.Lines[play.First[c]];
-    first.Share += classes[c].Weight / 2598960.0;
+    first.Share += classes[c].Weight / static_cast<double>(deals);
     int fitting = 0;
     for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
       fitting += data.Words->DescribesAHold(data.Pattern[e]) &&
@@ -1005,11 +1010,19 @@ TChartPlay PlayChart(const TStrategyChart& chart, const THandCards& cards,
 
 TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
                                   const TChartOptions& options) {
-  TStrategyChart chart;
+  TStrategyChart chart = BuildStrategyChart(tables, UnitPaysOf(table), options);
   chart.Table = table;
+  return chart;
+}
+
+TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pays,
+                                  const TChartOptions& options) {
+  TStrategyChart chart;
+  chart.Pays = pays;
   chart.Words = options.Words ? options.Words : &JacksHoldWords();
-  const THoldValueCounter counter(tables, UnitPaysOf(table));
-  const TClassPatterns data = CountClassPatterns(counter, *chart.Words, options.Threads);
+  const THoldValueCounter counter(tables, pays);
+  const TClassPatterns data = CountClassPatterns(counter, *chart.Words,
+                                                 DealClasses(tables.Cards()), options.Threads);
   std::vector<TUnit> lines = FullChart(data);
   if (options.MaxLines > 0)
     lines = ShortChart(data, lines, static_cast<std::size_t>(options.MaxLines));

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "game_description.h"
 #include "hold_patterns.h"
 #include "odds.h"
 
@@ -41,7 +42,11 @@ struct TChartLine {
 };
 
 struct TStrategyChart {
-  TPayTable Table;
+  TPayTable Table;  // Jacks or Better's multipliers, when the chart was built from them
+  TUnitPays Pays{};  // what each outcome of the game pays for 1
+  // The game, when one was named, and its lines' pays for 1.
+  const TGame* Game = nullptr;
+  std::vector<std::int64_t> GamePays;
   const THoldWords* Words = &JacksHoldWords();  // the game's, for its lines' leaves
   std::vector<TChartLine> Lines;
   TExactReturn ChartReturn;  // holding the first line that fits
@@ -66,6 +71,10 @@ struct TChartOptions {
 // may run at once.
 TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
                                   const TChartOptions& options = {});
+// The same for any game: `tables` are the game's, `pays` what each of its outcomes pays for
+// 1, options.Words the words of its family.
+TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pays,
+                                  const TChartOptions& options);
 
 // The holds of the hand (bit per hold mask, bit i of a mask: cards[i] held) that fit the
 // first leaf of the line that fits the hand at all.

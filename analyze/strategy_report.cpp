@@ -88,7 +88,7 @@ THandVerdict JudgeHand(const TDrawTables& tables, const TStrategyChart& chart,
                        const THandCards& cards) {
   THandVerdict verdict;
   verdict.Cards = cards;
-  const auto holds = RankHolds(tables, cards, UnitPaysOf(chart.Table));
+  const auto holds = RankHolds(tables, cards, chart.Pays);
   const TChartPlay play = PlayChart(chart, cards, holds);
   verdict.Line = play.Line;
   verdict.ChartHold = play.Hold;
@@ -149,8 +149,20 @@ void WriteHandsText(std::ostream& out, const TStrategyChart& chart,
 
 void WriteChartJson(std::ostream& out, const TStrategyChart& chart, const std::string& origin,
                     const std::vector<THandVerdict>* hands) {
-  out << "{\"paytable\":[";
-  for (std::size_t i = 0; i < chart.Table.H.size(); ++i) out << (i ? "," : "") << chart.Table.H[i];
+  out << "{";
+  if (chart.Game) {
+    out << "\"game\":" << JsonString(std::string(chart.Game->Id)) << ",\"pays\":[";
+    for (std::size_t i = 0; i < chart.GamePays.size(); ++i)
+      out << (i ? "," : "") << chart.GamePays[i];
+    out << "],";
+  }
+  out << "\"paytable\":[";
+  if (chart.Game)
+    for (std::size_t i = 0; i < chart.GamePays.size(); ++i)
+      out << (i ? "," : "") << chart.GamePays[i] - 1;
+  else
+    for (std::size_t i = 0; i < chart.Table.H.size(); ++i)
+      out << (i ? "," : "") << chart.Table.H[i];
   out << "],\"origin\":" << JsonString(origin) << ",\"lines\":[";
   for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
     const TChartLine& line = chart.Lines[i];
