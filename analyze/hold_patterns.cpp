@@ -200,14 +200,21 @@ const THoldWords& JacksHoldWords() {
 }
 
 const THoldWords& HoldWordsOf(const TGame& game) {
-  if (game.Wild == wcDeuces) {
-    static const THoldWords deuces(MakeWildFamily(kDeucesWild));
-    return deuces;
-  }
-  if (game.Wild == wcJoker) {
-    static const THoldWords joker(MakeWildFamily(kJokerPoker));
-    return joker;
-  }
+  // Made once for each game that has words of its own, on whichever thread asks first.
+  struct TOwnWords {
+    std::array<std::unique_ptr<const THoldWords>, kGames.size()> Words;
+    TOwnWords() {
+      for (std::size_t g = 0; g < kGames.size(); ++g) {
+        const TGame& own = *kGames[g];
+        std::unique_ptr<const THoldFamily> family =
+            own.Wild == wcNone ? MakeBonusFamily(own) : MakeWildFamily(own);
+        if (family) Words[g] = std::make_unique<const THoldWords>(std::move(family));
+      }
+    }
+  };
+  static const TOwnWords own;
+  for (std::size_t g = 0; g < kGames.size(); ++g)
+    if (kGames[g] == &game && own.Words[g]) return *own.Words[g];
   return JacksHoldWords();
 }
 

@@ -4,6 +4,9 @@
 // extra four-of-a-kind lines change which holds are worth most, not what they are called.
 #include <algorithm>
 #include <bit>
+#include <deque>
+#include <string>
+#include <vector>
 
 #include "cards.h"
 #include "hold_patterns.h"
@@ -546,7 +549,144 @@ class TJacksFamily final : public THoldFamily {
   }
 };
 
+// "aces", "2s-4s", "5s-Ks": a run of ranks as a bonus game's quad lines name them.
+std::string RanksText(const std::vector<int>& ranks) {
+  static constexpr std::array<std::string_view, 14> kLetter = {
+      "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+  if (ranks.size() == 1 && ranks[0] == 1) return "aces";
+  const auto first = static_cast<std::size_t>(ranks.front());
+  const auto last = static_cast<std::size_t>(ranks.back());
+  if (ranks.size() == 1) return std::string(kLetter[first]) + "s";
+  return std::string(kLetter[first]) + "s-" + std::string(kLetter[last]) + "s";
+}
+
+// "a 2, 3 or 4 kicker", "an A, 2, 3 or 4 kicker".
+std::string KickerText(const std::vector<int>& ranks) {
+  static constexpr std::array<std::string_view, 14> kLetter = {
+      "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+  std::string text = ranks.front() == 1 || ranks.front() == 8 ? "an " : "a ";
+  for (std::size_t i = 0; i < ranks.size(); ++i) {
+    if (i > 0) text += i + 1 == ranks.size() ? " or " : ", ";
+    text += kLetter[static_cast<std::size_t>(ranks[i])];
+  }
+  return text + " kicker";
+}
+
+// The bonus games: their four of a kind pays by rank, and in some by kicker too, so three of
+// a kind is named by its rank ("three aces", "three 2s-4s") and with the kicker that may
+// make it pay more ("three aces with a 2, 3 or 4 kicker"). The rest are Jacks or Better's
+// words.
+class TBonusFamily final : public THoldFamily {
+ public:
+  explicit TBonusFamily(const TGame& game) {
+    // Ranks whose quads pay alike with every kicker form one group.
+    std::vector<std::array<std::uint8_t, 13>> rows;
+    for (int q = 1; q <= 13; ++q) {
+      std::array<std::uint8_t, 13> row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
+      row[static_cast<std::size_t>(q - 1)] = 0;
+      auto at = std::find(rows.begin(), rows.end(), row);
+      if (at == rows.end()) {
+        rows.push_back(row);
+        at = rows.end() - 1;
+      }
+      FGroupOf[static_cast<std::size_t>(q)] = static_cast<int>(at - rows.begin());
+    }
+    FFamilyTexts.assign(kFamilies.begin(), kFamilies.end());
+    FLeafTexts.assign(kLeaves.begin(), kLeaves.end());
+    FDescribing.assign(Describing().begin(), Describing().end());
+    FDescribing.resize(FDescribing.size() + 64, true);
+    FGroups = static_cast<int>(rows.size());
+    const auto trips = static_cast<std::uint8_t>(FFamilyTexts.size());
+    FFamilyTexts.push_back({"three of a kind", "", ""});
+    const auto kickers = static_cast<std::uint8_t>(FFamilyTexts.size());
+    FFamilyTexts.push_back({"three of a kind and a kicker", "", ""});
+    bool anyKicker = false;
+    for (int g = 0; g < FGroups; ++g) {
+      std::vector<int> ranks;
+      for (int q = 1; q <= 13; ++q)
+        if (FGroupOf[static_cast<std::size_t>(q)] == g) ranks.push_back(q);
+      const std::string name = "three " + RanksText(ranks);
+      FTrips[static_cast<std::size_t>(g)] = AddLeaf(trips, name);
+      // The kickers that change what the quads pay: those not paying the row's most common.
+      const auto& row = rows[static_cast<std::size_t>(g)];
+      std::array<int, 256> seen{};
+      for (int k = 0; k < 13; ++k)
+        if (k != ranks.front() - 1) ++seen[row[static_cast<std::size_t>(k)]];
+      const auto common = static_cast<std::uint8_t>(
+          std::max_element(seen.begin(), seen.end()) - seen.begin());
+      std::vector<int> special;
+      for (int k = 1; k <= 13; ++k)
+        if (k != ranks.front() && row[static_cast<std::size_t>(k - 1)] != common)
+          special.push_back(k);
+      FKicker[static_cast<std::size_t>(g)] = 0;
+      if (special.empty()) continue;
+      anyKicker = true;
+      int bits = 0;
+      for (const int k : special) bits |= 1 << k;
+      FKickerRanks[static_cast<std::size_t>(g)] = bits;
+      FKicker[static_cast<std::size_t>(g)] = AddLeaf(kickers, name + " with " + KickerText(special));
+    }
+    if (anyKicker) FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
+    FDescribing.resize(FLeafTexts.size());
+    FDescribing[MadeHand(mlThreeOfAKind)] = false;
+    if (anyKicker) FDescribing[LeafId(fmTripsAndKicker)] = false;
+  }
+
+  std::span<const TFamilyText> Families() const override { return FFamilyTexts; }
+  std::span<const TLeafText> Leaves() const override { return FLeafTexts; }
+  bool Describes(TPatternId leaf) const override { return FDescribing[leaf]; }
+  void LeavesOfHolds(const THandCards& cards, THandLeaves& holds) const override {
+    const THandShape shape(cards);
+    for (int m = 0; m < 32; ++m) {
+      THoldPatterns& out = holds[static_cast<std::size_t>(m)];
+      out = LeavesOfHold(shape, static_cast<std::uint8_t>(m));
+      const TPatternId leaf = out.Ids[0];
+      const bool three = leaf == MadeHand(mlThreeOfAKind);
+      if (!three && (FOtherKicker == 0 || leaf != LeafId(fmTripsAndKicker))) continue;
+      std::array<int, 14> count{};
+      for (std::size_t i = 0; i < 5; ++i)
+        if (m >> i & 1) ++count[static_cast<std::size_t>(CardRank(cards[i]))];
+      int tripRank = 0;
+      int kicker = 0;
+      for (int r = 1; r <= 13; ++r) {
+        if (count[static_cast<std::size_t>(r)] == 3) tripRank = r;
+        if (count[static_cast<std::size_t>(r)] == 1) kicker = r;
+      }
+      const auto g = static_cast<std::size_t>(FGroupOf[static_cast<std::size_t>(tripRank)]);
+      if (three)
+        out.Ids[0] = FTrips[g];
+      else
+        out.Ids[0] = FKicker[g] && (FKickerRanks[g] >> kicker & 1) ? FKicker[g] : FOtherKicker;
+    }
+  }
+  // Whether the game's quads pay by rank at all; if not, Jacks or Better's words say it all.
+  bool SplitsQuads() const { return FGroups > 1; }
+
+ private:
+  TPatternId AddLeaf(std::uint8_t family, std::string variant) {
+    FLeafTexts.push_back({family, FNames.emplace_back(std::move(variant)), -1});
+    return static_cast<TPatternId>(FLeafTexts.size() - 1);
+  }
+
+  std::deque<std::string> FNames;
+  std::vector<TFamilyText> FFamilyTexts;
+  std::vector<TLeafText> FLeafTexts;
+  std::vector<bool> FDescribing;
+  std::array<int, 14> FGroupOf{};
+  int FGroups = 1;
+  std::array<TPatternId, 13> FTrips{};
+  std::array<TPatternId, 13> FKicker{};
+  std::array<int, 13> FKickerRanks{};
+  TPatternId FOtherKicker = 0;
+};
+
 }  // namespace
+
+std::unique_ptr<const THoldFamily> MakeBonusFamily(const TGame& game) {
+  auto family = std::make_unique<TBonusFamily>(game);
+  if (!family->SplitsQuads()) return nullptr;
+  return family;
+}
 
 std::unique_ptr<const THoldFamily> MakeJacksFamily() {
   return std::make_unique<TJacksFamily>();
