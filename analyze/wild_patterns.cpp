@@ -26,21 +26,37 @@ constexpr int kMostWild = 4;
 constexpr int kRoyalRanks = (1 << 0) | (1 << 9) | (1 << 10) | (1 << 11) | (1 << 12);
 constexpr std::array<int, 10> kWindows = {0x1F,      0x1F << 1, 0x1F << 2, 0x1F << 3, 0x1F << 4,
                                           0x1F << 5, 0x1F << 6, 0x1F << 7, 0x1F << 8, kRoyalRanks};
-int WindowsHolding(int ranks) {
+// With deuces wild no natural card fills a straight's 2, so a window with a 2 in it needs a
+// wild card there: `twoDead` leaves such windows out.
+int WindowsHolding(int ranks, bool twoDead = false) {
   int n = 0;
-  for (const int w : kWindows) n += (ranks & ~w) == 0;
+  for (const int w : kWindows) n += (ranks & ~w) == 0 && !(twoDead && (w & 2));
   return n;
+}
+
+// Which of the eight kinds of straight flush draw distinct natural ranks are (some window
+// holds them all): the gaps between them, the ace high or low as fits, and whether fewer
+// windows hold them than their spread allows.
+int GapKind(int ranks, int windows) {
+  const int naturals = std::popcount(static_cast<unsigned>(ranks));
+  auto spread = [](int bits) {
+    const auto b = static_cast<unsigned>(bits);
+    return 32 - std::countl_zero(b) - std::countr_zero(b);
+  };
+  int span = spread(ranks);
+  if (ranks & 1) span = std::min(span, spread((ranks & ~1) | (1 << 13)));
+  const int gaps = std::min(3, span - naturals);
+  const bool end = windows < 6 - span;
+  return gaps * 2 + (end ? 1 : 0);
 }
 
 // What a hold is, given the number of wild cards it holds.
 enum TKind : std::uint8_t {
   kdFourToRoyal,
-  kdFourToStraightFlushOpen,
-  kdFourToStraightFlushInside,
-  kdThreeToRoyal,
-  kdThreeToStraightFlushOpen,
-  kdThreeToStraightFlushInside,
-  kdThreeToStraightFlushDoubleInside,
+  kdFourToStraightFlush,  // eight kinds: by the gaps between the cards, and at an end or not
+  kdThreeToRoyal = kdFourToStraightFlush + 8,
+  kdThreeToStraightFlush,  // eight kinds, as above
+  kdLastThreeToStraightFlush = kdThreeToStraightFlush + 7,
   kdFourToFlush,
   kdFourToStraightOpen,
   kdFourToStraightInside,
@@ -60,14 +76,30 @@ struct TKindText {
   std::string_view Variant;  // within the family
 };
 // Kinds of one family follow each other.
+// A straight flush draw by the gaps between its natural cards, and whether a straight it
+// makes can't reach past the ace: "one gap", "consecutive, at an end".
+constexpr std::array<std::string_view, 8> kGapTexts = {
+    "consecutive", "consecutive, at an end", "one gap",    "one gap, at an end",
+    "two gaps",    "two gaps, at an end",    "three gaps", "three gaps, at an end"};
 constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"four to a royal flush", ""},
-    {"four to a straight flush", "open"},
-    {"four to a straight flush", "inside"},
+    {"four to a straight flush", kGapTexts[0]},
+    {"four to a straight flush", kGapTexts[1]},
+    {"four to a straight flush", kGapTexts[2]},
+    {"four to a straight flush", kGapTexts[3]},
+    {"four to a straight flush", kGapTexts[4]},
+    {"four to a straight flush", kGapTexts[5]},
+    {"four to a straight flush", kGapTexts[6]},
+    {"four to a straight flush", kGapTexts[7]},
     {"three to a royal flush", ""},
-    {"three to a straight flush", "open"},
-    {"three to a straight flush", "inside"},
-    {"three to a straight flush", "double inside"},
+    {"three to a straight flush", kGapTexts[0]},
+    {"three to a straight flush", kGapTexts[1]},
+    {"three to a straight flush", kGapTexts[2]},
+    {"three to a straight flush", kGapTexts[3]},
+    {"three to a straight flush", kGapTexts[4]},
+    {"three to a straight flush", kGapTexts[5]},
+    {"three to a straight flush", kGapTexts[6]},
+    {"three to a straight flush", kGapTexts[7]},
     {"four to a flush", ""},
     {"four to a straight", "open"},
     {"four to a straight", "inside"},
@@ -166,20 +198,20 @@ class TWildFamily final : public THoldFamily {
       const bool suited = std::popcount(static_cast<unsigned>(suits)) == 1;
       const int held = n + w;
       const int windows = WindowsHolding(ranks);
+      // How many windows the draw really has, a window with a 2 in it weaker with deuces wild.
+      const int open = FGame.Wild == wcDeuces ? WindowsHolding(ranks, true) : windows;
       const bool royal = (ranks & ~kRoyalRanks) == 0;
       if (w > 0 && n == 1 && FPairs) add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
       if (held == 4) {
         if (suited && royal) add(FKind[wi][kdFourToRoyal]);
         if (suited && windows > 0)
-          add(FKind[wi][windows >= 2 ? kdFourToStraightFlushOpen : kdFourToStraightFlushInside]);
+          add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
         if (suited && n >= 2) add(FKind[wi][kdFourToFlush]);
-        if (windows > 0) add(FKind[wi][windows >= 2 ? kdFourToStraightOpen : kdFourToStraightInside]);
+        if (windows > 0) add(FKind[wi][open >= 2 ? kdFourToStraightOpen : kdFourToStraightInside]);
       } else if (held == 3) {
         if (suited && royal) add(FKind[wi][kdThreeToRoyal]);
         if (suited && windows > 0)
-          add(FKind[wi][windows >= 3   ? kdThreeToStraightFlushOpen
-                        : windows == 2 ? kdThreeToStraightFlushInside
-                                       : kdThreeToStraightFlushDoubleInside]);
+          add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
         if (suited && n >= 2) add(FKind[wi][kdThreeToFlush]);
         if (windows > 0) add(FKind[wi][kdThreeToStraight]);
       } else if (held == 2) {
