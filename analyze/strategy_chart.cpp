@@ -959,6 +959,10 @@ std::uint32_t LineHolds(const THoldWords& words, const TChartLine& line, const T
   return 0;
 }
 
+std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards) {
+  return LineHolds(JacksHoldWords(), line, cards);
+}
+
 namespace {
 
 // The first line that fits the hand (Lines.size(): none) and the holds of its first leaf
@@ -1024,8 +1028,10 @@ TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pa
   const TClassPatterns data = CountClassPatterns(counter, *chart.Words,
                                                  DealClasses(tables.Cards()), options.Threads);
   std::vector<TUnit> lines = FullChart(data);
-  if (options.MaxLines > 0)
-    lines = ShortChart(data, lines, static_cast<std::size_t>(options.MaxLines));
+  // A full chart stays one a player can learn: at most kMostFullChartLines lines.
+  const std::size_t most =
+      options.MaxLines > 0 ? static_cast<std::size_t>(options.MaxLines) : kMostFullChartLines;
+  if (options.MaxLines > 0 || lines.size() > most) lines = ShortChart(data, lines, most);
   DescribeChart(counter, data, lines, chart);
   return chart;
 }

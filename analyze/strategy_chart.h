@@ -56,9 +56,12 @@ struct TStrategyChart {
   double CostPoints() const;
 };
 
+// The most lines a full chart has; one that would play better with more is cut down.
+inline constexpr std::size_t kMostFullChartLines = 40;
+
 struct TChartOptions {
   // At most this many lines, the closing "discard everything" among them, as published
-  // charts count; 0: as many as improve the return.
+  // charts count; 0: as many as improve the return, up to kMostFullChartLines.
   int MaxLines = 0;
   int Threads = 2;
   // The words of the game's family; Jacks or Better's when none is given.
@@ -79,6 +82,8 @@ TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pa
 // The holds of the hand (bit per hold mask, bit i of a mask: cards[i] held) that fit the
 // first leaf of the line that fits the hand at all.
 std::uint32_t LineHolds(const THoldWords& words, const TChartLine& line, const THandCards& cards);
+// The same in Jacks or Better's words.
+std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards);
 // The first line with a hold that fits the hand; Lines.size() when none does (then the
 // chart holds nothing). Needs no values.
 int MatchingLine(const TStrategyChart& chart, const THandCards& cards);
