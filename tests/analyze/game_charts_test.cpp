@@ -81,9 +81,10 @@ TEST(GameCharts, EveryFullPayChartReturnsWhatItSaysWithinItsBounds) {
       EXPECT_EQ(chart->ChartReturn.Denominator,
                 static_cast<__int128>(DealCount(game.DeckSize)) * HoldValueScale(game.DeckSize));
       EXPECT_TRUE(PlayedReturn(*tables, pays, *chart) == chart->ChartReturn.Numerator);
-      if (preset->ReturnPercent.Known())
+      if (preset->ReturnPercent.Known()) {
         EXPECT_NEAR(chart->BestReturn.Value() * 100, preset->ReturnPercent.Value,
                     0.5 * std::pow(10.0, -preset->ReturnPercent.Decimals));
+      }
     }
     EXPECT_LE(full.Lines.size(), 40u);
     EXPECT_LE(brief.Lines.size(), 15u);
