@@ -549,25 +549,24 @@ class TJacksFamily final : public THoldFamily {
   }
 };
 
+constexpr std::array<std::string_view, 14> kRankLetter = {
+    "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+
 // "aces", "2s-4s", "5s-Ks": a run of ranks as a bonus game's quad lines name them.
 std::string RanksText(const std::vector<int>& ranks) {
-  static constexpr std::array<std::string_view, 14> kLetter = {
-      "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
   if (ranks.size() == 1 && ranks[0] == 1) return "aces";
   const auto first = static_cast<std::size_t>(ranks.front());
   const auto last = static_cast<std::size_t>(ranks.back());
-  if (ranks.size() == 1) return std::string(kLetter[first]) + "s";
-  return std::string(kLetter[first]) + "s-" + std::string(kLetter[last]) + "s";
+  if (ranks.size() == 1) return std::string(kRankLetter[first]) + "s";
+  return std::string(kRankLetter[first]) + "s-" + std::string(kRankLetter[last]) + "s";
 }
 
 // "a 2, 3 or 4 kicker", "an A, 2, 3 or 4 kicker".
 std::string KickerText(const std::vector<int>& ranks) {
-  static constexpr std::array<std::string_view, 14> kLetter = {
-      "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
   std::string text = ranks.front() == 1 || ranks.front() == 8 ? "an " : "a ";
   for (std::size_t i = 0; i < ranks.size(); ++i) {
     if (i > 0) text += i + 1 == ranks.size() ? " or " : ", ";
-    text += kLetter[static_cast<std::size_t>(ranks[i])];
+    text += kRankLetter[static_cast<std::size_t>(ranks[i])];
   }
   return text + " kicker";
 }

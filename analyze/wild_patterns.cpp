@@ -34,6 +34,16 @@ int WindowsHolding(int ranks, bool twoDead = false) {
   return n;
 }
 
+// Which of the ten kinds of two to a royal flush two royal ranks are, in kKindTexts' order.
+int RoyalPairKind(int ranks) {
+  // Ranks as bits: A 0, T 9, J 10, Q 11, K 12.
+  static constexpr std::array<int, 10> kPairs = {
+      (1 << 0) | (1 << 12),  (1 << 0) | (1 << 11),  (1 << 0) | (1 << 10),  (1 << 0) | (1 << 9),
+      (1 << 12) | (1 << 11), (1 << 12) | (1 << 10), (1 << 12) | (1 << 9),  (1 << 11) | (1 << 10),
+      (1 << 11) | (1 << 9),  (1 << 10) | (1 << 9)};
+  return static_cast<int>(std::find(kPairs.begin(), kPairs.end(), ranks) - kPairs.begin());
+}
+
 // Which of the eight kinds of straight flush draw distinct natural ranks are (some window
 // holds them all): the gaps between them, the ace high or low as fits, and whether fewer
 // windows hold them than their spread allows.
@@ -60,7 +70,8 @@ enum TKind : std::uint8_t {
   kdFourToFlush,
   kdFourToStraightOpen,
   kdFourToStraightInside,
-  kdTwoToRoyal,
+  kdTwoToRoyal,  // ten kinds where high cards pay (which two), one otherwise
+  kdLastTwoToRoyal = kdTwoToRoyal + 9,
   kdThreeToFlush,
   kdThreeToStraight,
   kdTwoHighUnsuited,
@@ -103,7 +114,16 @@ constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"four to a flush", ""},
     {"four to a straight", "open"},
     {"four to a straight", "inside"},
-    {"two to a royal flush", ""},
+    {"two to a royal flush", "A K"},
+    {"two to a royal flush", "A Q"},
+    {"two to a royal flush", "A J"},
+    {"two to a royal flush", "A T"},
+    {"two to a royal flush", "K Q"},
+    {"two to a royal flush", "K J"},
+    {"two to a royal flush", "K T"},
+    {"two to a royal flush", "Q J"},
+    {"two to a royal flush", "Q T"},
+    {"two to a royal flush", "J T"},
     {"three to a flush", ""},
     {"three to a straight", ""},
     {"high cards", "A K unsuited"},
@@ -215,7 +235,7 @@ class TWildFamily final : public THoldFamily {
         if (suited && n >= 2) add(FKind[wi][kdThreeToFlush]);
         if (windows > 0) add(FKind[wi][kdThreeToStraight]);
       } else if (held == 2) {
-        if (suited && royal) add(FKind[wi][kdTwoToRoyal]);
+        if (suited && royal) add(FKind[wi][kdTwoToRoyal + RoyalPairKind(ranks)]);
         if (!suited && (ranks & 1) && (ranks & (1 << 12)) && FPairs) add(FKind[wi][kdTwoHighUnsuited]);
       } else if (held == 1 && FPairs) {
         if (ranks & 1) add(FKind[wi][kdAceOnly]);
@@ -292,6 +312,11 @@ class TWildFamily final : public THoldFamily {
         FKind[wi][static_cast<std::size_t>(k)] = AddLeaf(AddFamily(words, "", ""), "");
         continue;
       }
+      // Where no high card pays, which two royal cards they are counts for little.
+      if (!FPairs && k > kdTwoToRoyal && k <= kdLastTwoToRoyal) {
+        FKind[wi][static_cast<std::size_t>(k)] = FKind[wi][kdTwoToRoyal];
+        continue;
+      }
       if (text.Family != family || k == 0) {
         family = text.Family;
         const std::string name = words + ": " + std::string(text.Family);
@@ -300,7 +325,13 @@ class TWildFamily final : public THoldFamily {
           FFamilies.back().Prefix = Keep(words + ": ");
         }
       }
-      FKind[wi][static_cast<std::size_t>(k)] = AddLeaf(familyId, std::string(text.Variant));
+      const bool oneKind = !FPairs && k == kdTwoToRoyal;
+      if (k == kdTwoToRoyal && !oneKind) {
+        FFamilies.back().Prefix = Keep(words + ": two to a royal flush (");
+        FFamilies.back().Suffix = ")";
+      }
+      FKind[wi][static_cast<std::size_t>(k)] =
+          AddLeaf(familyId, oneKind ? std::string() : std::string(text.Variant));
     }
   }
 
