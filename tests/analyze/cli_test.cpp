@@ -457,8 +457,10 @@ TEST(Cli, GameOptionsAreCheckedBeforeAnythingIsRead) {
       {{"advise", "--hands", "-", "AS KH TD 2C 9S"}, "advise takes CARDS or --hands FILE"},
       {{"games", "--game", "jacks"}, "--game does not apply to games"},
       {{"history", "--pays", "1"}, "--pays does not apply to history"},
-      {{"strategy", "--game", "deuces-wild"},
-       "strategy is for Jacks or Better only, not yet for Deuces Wild"},
+      {{"simulate", "--game", "deuces-wild", "--seed", "1", "--hands", "1"},
+       "simulate is for Jacks or Better only, not yet for Deuces Wild"},
+      {{"strategy", "--game", "deuces-wild", "--hand", "JK 2S 3S 4S 5S"},
+       "bad card 'JK': Deuces Wild has no joker"},
   };
   for (const auto& [args, message] : cases) {
     const TRun run = RunTool(args);
