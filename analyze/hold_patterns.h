@@ -23,7 +23,8 @@
 #include <vector>
 
 #include "evaluator.h"
-#include "game_description.h"
+
+struct TGame;
 
 using TPatternId = std::uint8_t;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cards.h"
+#include "game_description.h"
 #include "hold_patterns.h"
 #include "pattern_families.h"
 
@@ -578,23 +579,29 @@ std::string KickerText(const std::vector<int>& ranks) {
 class TBonusFamily final : public THoldFamily {
  public:
   explicit TBonusFamily(const TGame& game) {
-    // Ranks whose quads pay alike with every kicker form one group.
-    std::vector<std::array<std::uint8_t, 13>> rows;
+    // Ranks whose quads pay alike with every kicker (but the two ranks themselves) form one
+    // group, named by its first rank.
+    std::vector<int> first;
     for (int q = 1; q <= 13; ++q) {
-      std::array<std::uint8_t, 13> row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
-      row[static_cast<std::size_t>(q - 1)] = 0;
-      auto at = std::find(rows.begin(), rows.end(), row);
-      if (at == rows.end()) {
-        rows.push_back(row);
-        at = rows.end() - 1;
+      const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
+      std::size_t g = 0;
+      for (; g < first.size(); ++g) {
+        const int r = first[g];
+        const auto& other = game.QuadOutcome[static_cast<std::size_t>(r - 1)];
+        bool alike = true;
+        for (int k = 1; k <= 13; ++k)
+          alike = alike && (k == q || k == r ||
+                            row[static_cast<std::size_t>(k - 1)] == other[static_cast<std::size_t>(k - 1)]);
+        if (alike) break;
       }
-      FGroupOf[static_cast<std::size_t>(q)] = static_cast<int>(at - rows.begin());
+      if (g == first.size()) first.push_back(q);
+      FGroupOf[static_cast<std::size_t>(q)] = static_cast<int>(g);
     }
     FFamilyTexts.assign(kFamilies.begin(), kFamilies.end());
     FLeafTexts.assign(kLeaves.begin(), kLeaves.end());
     FDescribing.assign(Describing().begin(), Describing().end());
     FDescribing.resize(FDescribing.size() + 64, true);
-    FGroups = static_cast<int>(rows.size());
+    FGroups = static_cast<int>(first.size());
     const auto trips = static_cast<std::uint8_t>(FFamilyTexts.size());
     FFamilyTexts.push_back({"three of a kind", "", ""});
     const auto kickers = static_cast<std::uint8_t>(FFamilyTexts.size());
@@ -606,22 +613,25 @@ class TBonusFamily final : public THoldFamily {
         if (FGroupOf[static_cast<std::size_t>(q)] == g) ranks.push_back(q);
       const std::string name = "three " + RanksText(ranks);
       FTrips[static_cast<std::size_t>(g)] = AddLeaf(trips, name);
-      // The kickers that change what the quads pay: those not paying the row's most common.
-      const auto& row = rows[static_cast<std::size_t>(g)];
-      std::array<int, 256> seen{};
-      for (int k = 0; k < 13; ++k)
-        if (k != ranks.front() - 1) ++seen[row[static_cast<std::size_t>(k)]];
-      const auto common = static_cast<std::uint8_t>(
-          std::max_element(seen.begin(), seen.end()) - seen.begin());
+      // The kickers that change what the group's quads pay: those that don't pay what most
+      // kickers do.
+      int bits = 0;
+      for (const int q : ranks) {
+        const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
+        std::array<int, 256> seen{};
+        for (int k = 1; k <= 13; ++k)
+          if (k != q) ++seen[row[static_cast<std::size_t>(k - 1)]];
+        const auto common =
+            static_cast<std::uint8_t>(std::max_element(seen.begin(), seen.end()) - seen.begin());
+        for (int k = 1; k <= 13; ++k)
+          if (k != q && row[static_cast<std::size_t>(k - 1)] != common) bits |= 1 << k;
+      }
       std::vector<int> special;
       for (int k = 1; k <= 13; ++k)
-        if (k != ranks.front() && row[static_cast<std::size_t>(k - 1)] != common)
-          special.push_back(k);
+        if (bits >> k & 1) special.push_back(k);
       FKicker[static_cast<std::size_t>(g)] = 0;
       if (special.empty()) continue;
       anyKicker = true;
-      int bits = 0;
-      for (const int k : special) bits |= 1 << k;
       FKickerRanks[static_cast<std::size_t>(g)] = bits;
       FKicker[static_cast<std::size_t>(g)] = AddLeaf(kickers, name + " with " + KickerText(special));
     }

@@ -17,9 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "game_description.h"
 #include "hold_patterns.h"
 #include "odds.h"
+
+struct TGame;
 
 // An exact return: expected pay for a stake of 1 as a fraction.
 struct TExactReturn {

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "card_text.h"
+#include "game_description.h"
 
 namespace {
 
