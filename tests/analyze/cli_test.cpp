@@ -457,8 +457,8 @@ TEST(Cli, GameOptionsAreCheckedBeforeAnythingIsRead) {
       {{"advise", "--hands", "-", "AS KH TD 2C 9S"}, "advise takes CARDS or --hands FILE"},
       {{"games", "--game", "jacks"}, "--game does not apply to games"},
       {{"history", "--pays", "1"}, "--pays does not apply to history"},
-      {{"simulate", "--game", "deuces-wild", "--seed", "1", "--hands", "1"},
-       "simulate is for Jacks or Better only, not yet for Deuces Wild"},
+      {{"simulate", "--game", "bonus", "--seed", "1", "--hands", "1", "--pays", "1"},
+       "bad --pays '1'"},
       {{"strategy", "--game", "deuces-wild", "--hand", "JK 2S 3S 4S 5S"},
        "bad card 'JK': Deuces Wild has no joker"},
   };
