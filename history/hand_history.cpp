@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "hand_history.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -149,7 +150,7 @@ int PrimaryCode(const QSqlError& error) {
 
 QString ErrorText(const QSqlError& error) {
   const QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-  return text.isEmpty() ? QStringLiteral("unknown error") : text;
+  return text.isEmpty() ? QCoreApplication::translate("THandHistory", "unknown error") : text;
 }
 
 QString Quoted(const QString& path) {
@@ -349,7 +350,9 @@ TOpenResult Classify(const QSqlError& error, const QString& filePath) {
     return {TOpenOutcome::Damaged, ErrorText(error), 0};
   if (there && !QFileInfo(file.absolutePath()).isWritable())
     return {TOpenOutcome::Failed,
-            QStringLiteral("%1; its folder is read-only").arg(ErrorText(error)), 0};
+            QCoreApplication::translate("THandHistory", "%1; its folder is read-only")
+                .arg(ErrorText(error)),
+            0};
   return {TOpenOutcome::Failed, ErrorText(error), 0};
 }
 
@@ -359,7 +362,9 @@ TOpenResult Damaged(const QString& why) {
 
 // No Lumaro writes a version below 0: such a file is damaged, not an older one.
 QString UnknownVersionText(int version) {
-  return QStringLiteral("its schema version %1 is not one Lumaro writes").arg(version);
+  return QCoreApplication::translate("THandHistory",
+                                     "its schema version %1 is not one Lumaro writes")
+      .arg(version);
 }
 
 }  // namespace
@@ -369,7 +374,9 @@ THandHistory::THandHistory(TMode mode, const QString& filePath)
       FFilePath(filePath),
       FConnectionName(QStringLiteral("lumaro-history-%1").arg(++gConnectionCount)) {
   if (!QSqlDatabase::isDriverAvailable(kDriver)) {
-    Fail(QStringLiteral("Qt's SQLite driver is missing (package libqt6sql6-sqlite)"), {});
+    Fail(QCoreApplication::translate("THandHistory",
+                                     "Qt's SQLite driver is missing (package libqt6sql6-sqlite)"),
+         {});
     return;
   }
   if (mode == omReadOnly)
@@ -394,11 +401,12 @@ void THandHistory::Fail(const QString& problem, const QString& report) {
   FProblem = problem;
   qCWarning(lcHistory, "%s: %s", qUtf8Printable(FFilePath), qUtf8Printable(problem));
   if (FMode == omRecord)
-    FReport = report.isEmpty() ? QStringLiteral(
-                                     "The hand history %1 could not be opened (%2); "
-                                     "hands are not recorded")
-                                     .arg(Quoted(FFilePath), problem)
-                               : report;
+    FReport = report.isEmpty()
+                  ? QCoreApplication::translate("THandHistory",
+                                                "The hand history %1 could not be opened (%2); "
+                                                "hands are not recorded")
+                        .arg(Quoted(FFilePath), problem)
+                  : report;
 }
 
 namespace {
@@ -418,7 +426,8 @@ TOpenResult Migrate(THistoryConnection& c, int version) {
       // A table or column that is there already, or missing: not a schema of ours.
       if (PrimaryCode(error) == kSqliteError)
         return Damaged(
-            QStringLiteral("its tables are not a hand history's (%1)").arg(ErrorText(error)));
+            QCoreApplication::translate("THandHistory", "its tables are not a hand history's (%1)")
+                .arg(ErrorText(error)));
       if (PrimaryCode(error) == kSqliteBusy) return {TOpenOutcome::Busy, ErrorText(error), 0};
       return {TOpenOutcome::Failed, ErrorText(error), 0};
     }
@@ -431,7 +440,9 @@ TOpenResult Migrate(THistoryConnection& c, int version) {
 void THandHistory::Open() {
   const QString folder = QFileInfo(FFilePath).absolutePath();
   if (!QDir().mkpath(folder)) {
-    Fail(QStringLiteral("the folder %1 can't be created").arg(Quoted(folder)), {});
+    Fail(QCoreApplication::translate("THandHistory", "the folder %1 can't be created")
+             .arg(Quoted(folder)),
+         {});
     return;
   }
   const auto tryOpen = [this]() -> TOpenResult {
@@ -448,12 +459,15 @@ void THandHistory::Open() {
       const std::optional<QVariant> tables =
           c.Value(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema"));
       if (!tables) return Classify(c.Error, FFilePath);
-      if (tables->toInt() != 0) return Damaged(QStringLiteral("it is not a hand history"));
+      if (tables->toInt() != 0)
+        return Damaged(QCoreApplication::translate("THandHistory", "it is not a hand history"));
     }
     const std::optional<QVariant> check = c.Value(QStringLiteral("PRAGMA quick_check"));
     if (!check) return Classify(c.Error, FFilePath);
     if (check->toString() != QLatin1String("ok"))
-      return Damaged(QStringLiteral("it failed SQLite's quick check: %1").arg(check->toString()));
+      return Damaged(
+          QCoreApplication::translate("THandHistory", "it failed SQLite's quick check: %1")
+              .arg(check->toString()));
     // A file of our version is checked before anything in it changes, so a foreign one is
     // moved aside as it was found.
     const auto prepare = [&c] {
@@ -465,7 +479,8 @@ void THandHistory::Open() {
     };
     const auto foreignTables = [&c] {
       return Damaged(
-          QStringLiteral("its tables are not a hand history's (%1)").arg(ErrorText(c.Error)));
+          QCoreApplication::translate("THandHistory", "its tables are not a hand history's (%1)")
+              .arg(ErrorText(c.Error)));
     };
     if (known == kHistorySchemaVersion && !prepare()) return foreignTables();
     // Steps run before the switch to WAL: a step that fails is rolled back to the file as
@@ -475,7 +490,9 @@ void THandHistory::Open() {
     const std::optional<QVariant> journal = c.Value(QStringLiteral("PRAGMA journal_mode = WAL"));
     if (!journal) return Classify(c.Error, FFilePath);
     if (journal->toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-      return {TOpenOutcome::Failed, QStringLiteral("it can't be written (no WAL journal)"), 0};
+      return {TOpenOutcome::Failed,
+              QCoreApplication::translate("THandHistory", "it can't be written (no WAL journal)"),
+              0};
     // NORMAL: a commit is in the WAL file when Record returns, so a killed game keeps it.
     if (!c.Exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) return Classify(c.Error, FFilePath);
     if (!c.UpsertSituationTotal && !prepare()) return foreignTables();
@@ -498,16 +515,20 @@ void THandHistory::Open() {
       // the next hand.
       FConnection.reset();
       FState = THistoryState::Unavailable;
-      FProblem = QStringLiteral("another program is writing it (%1)").arg(result.Why);
+      FProblem = QCoreApplication::translate("THandHistory", "another program is writing it (%1)")
+                     .arg(result.Why);
       FBusyText = result.Why;
       FOpenWaiting = true;
       qCWarning(lcHistory, "%s: %s", qUtf8Printable(FFilePath), qUtf8Printable(FProblem));
       return;
     case TOpenOutcome::Newer:
-      Fail(QStringLiteral("it was written by a newer version of Lumaro (schema version %1)")
+      Fail(QCoreApplication::translate(
+               "THandHistory", "it was written by a newer version of Lumaro (schema version %1)")
                .arg(result.Version),
-           QStringLiteral("The hand history %1 was written by a newer version of Lumaro; it "
-                          "is left as it is and hands are not recorded")
+           QCoreApplication::translate(
+               "THandHistory",
+               "The hand history %1 was written by a newer version of Lumaro; it "
+               "is left as it is and hands are not recorded")
                .arg(Quoted(FFilePath)));
       return;
     case TOpenOutcome::Damaged:  // a fresh file that is damaged too: give up for this game
@@ -534,15 +555,19 @@ bool THandHistory::MoveAside(const QString& why) {
     if (moved && QFileInfo::exists(FFilePath + companion))
       moved = QFile::rename(FFilePath + companion, target + companion);
   if (!moved) {
-    Fail(QStringLiteral("%1, and it could not be moved aside").arg(why),
-         QStringLiteral("The hand history %1 is damaged (%2) and could not be moved aside; "
-                        "hands are not recorded")
-             .arg(Quoted(FFilePath), why));
+    Fail(
+        QCoreApplication::translate("THandHistory", "%1, and it could not be moved aside").arg(why),
+        QCoreApplication::translate(
+            "THandHistory",
+            "The hand history %1 is damaged (%2) and could not be moved aside; "
+            "hands are not recorded")
+            .arg(Quoted(FFilePath), why));
     return false;
   }
   qCWarning(lcHistory, "%s: %s; moved to %s", qUtf8Printable(FFilePath), qUtf8Printable(why),
             qUtf8Printable(target));
-  FReport = QStringLiteral(
+  FReport = QCoreApplication::translate(
+                "THandHistory",
                 "The hand history %1 is damaged (%2); it was moved to %3 and a new "
                 "history was started")
                 .arg(Quoted(FFilePath), why, Quoted(target));
@@ -582,10 +607,12 @@ TReaderAccess ReaderAccess(const QString& path) {
   if (QFileInfo::exists(file + QStringLiteral("-shm")) ||
       !FolderWriteProblem(QFileInfo(file).absolutePath()))
     return {};
-  return {THistoryConnection::acRead,
-          QStringLiteral("its newest hands are in %1, which can't be read without %2 in a "
-                         "folder that can't be written")
-              .arg(wal.fileName(), QFileInfo(file + QStringLiteral("-shm")).fileName())};
+  return {
+      THistoryConnection::acRead,
+      QCoreApplication::translate("THandHistory",
+                                  "its newest hands are in %1, which can't be read without %2 in a "
+                                  "folder that can't be written")
+          .arg(wal.fileName(), QFileInfo(file + QStringLiteral("-shm")).fileName())};
 }
 
 }  // namespace
@@ -613,14 +640,17 @@ void THandHistory::OpenReadOnly() {
   if (!c.Db.open() || !(version = c.Value(QStringLiteral("PRAGMA user_version")))) {
     const QSqlError error = c.Db.isOpen() ? c.Error : c.Db.lastError();
     if (PrimaryCode(error) == kSqliteBusy)
-      Fail(QStringLiteral("another program holds it locked (%1)").arg(ErrorText(error)), {});
+      Fail(QCoreApplication::translate("THandHistory", "another program holds it locked (%1)")
+               .arg(ErrorText(error)),
+           {});
     else
       Fail(ErrorText(error), {});
     return;
   }
   const int known = version->toInt();
   if (known < 0) {
-    Fail(QStringLiteral("it is damaged (%1); the game moves it aside when it starts")
+    Fail(QCoreApplication::translate("THandHistory",
+                                     "it is damaged (%1); the game moves it aside when it starts")
              .arg(UnknownVersionText(known)),
          {});
   } else if (known == 0) {
@@ -631,19 +661,24 @@ void THandHistory::OpenReadOnly() {
       FState = THistoryState::Missing;
       return;
     }
-    Fail(QStringLiteral("it is not a hand history"), {});
+    Fail(QCoreApplication::translate("THandHistory", "it is not a hand history"), {});
   } else if (known < kHistorySchemaVersion) {
-    Fail(QStringLiteral("it is in an older form (schema version %1): the game brings it up to "
-                        "date when it starts")
+    Fail(QCoreApplication::translate(
+             "THandHistory",
+             "it is in an older form (schema version %1): the game brings it up to "
+             "date when it starts")
              .arg(known),
          {});
   } else if (known > kHistorySchemaVersion) {
-    Fail(QStringLiteral("it was written by a newer version of Lumaro (schema version %1)")
+    Fail(QCoreApplication::translate(
+             "THandHistory", "it was written by a newer version of Lumaro (schema version %1)")
              .arg(known),
          {});
   } else if (!c.Prepared(kSelectSessions) || !c.Prepared(kSelectSituations) ||
              !c.Prepared(kSelectSituationsSince) || !c.Prepared(kSelectMistakes)) {
-    Fail(QStringLiteral("its tables are not a hand history's (%1)").arg(ErrorText(c.Error)), {});
+    Fail(QCoreApplication::translate("THandHistory", "its tables are not a hand history's (%1)")
+             .arg(ErrorText(c.Error)),
+         {});
   } else {
     FState = THistoryState::Open;
   }
@@ -655,11 +690,13 @@ bool THandHistory::Record(const THandRecord& hand) {
   if (FWaiting.size() >= kMostWaitingHands) {
     if (!FCrowdReported) {
       FCrowdReported = true;
-      FReport = QStringLiteral(
+      const int waiting = static_cast<int>(FWaiting.size());
+      FReport = QCoreApplication::translate(
+                    "THandHistory",
                     "Hands are not recorded in the hand history %1 while another program "
-                    "keeps it busy (%2); %3 hands wait for it")
-                    .arg(Quoted(FFilePath), FBusyText)
-                    .arg(FWaiting.size());
+                    "keeps it busy (%2); %n hands wait for it",
+                    nullptr, waiting)
+                    .arg(Quoted(FFilePath), FBusyText);
     }
     return false;
   }
@@ -693,13 +730,17 @@ void THandHistory::FinishRecording(int waitMilliseconds) {
   RecordWaiting(waitMilliseconds);
   if (FWaiting.empty()) return;
   const std::size_t lost = FWaiting.size();
+  const int lostCount = static_cast<int>(lost);
   FWaiting.clear();
   qCWarning(lcHistory, "%s: %zu hands were not recorded: %s", qUtf8Printable(FFilePath), lost,
             qUtf8Printable(FBusyText));
-  FReport = QStringLiteral(
+  FReport = QCoreApplication::translate(
+                "THandHistory",
                 "%1 could not be recorded in the hand history %2: another program kept it "
                 "busy (%3); the hands recorded before are kept")
-                .arg(lost == 1 ? QStringLiteral("1 hand") : QStringLiteral("%1 hands").arg(lost),
+                .arg(lost == 1 ? QCoreApplication::translate("THandHistory", "1 hand")
+                               : QCoreApplication::translate("THandHistory", "%n hands", nullptr,
+                                                             lostCount),
                      Quoted(FFilePath), FBusyText);
 }
 
@@ -761,10 +802,11 @@ THandHistory::TStoreOutcome THandHistory::Store(const THandRecord& hand) {
             qUtf8Printable(ErrorText(error)));
   if (!FWriteReported) {
     FWriteReported = true;
-    FReport = QStringLiteral(
-                  "A hand could not be recorded in the hand history %1 (%2); the "
-                  "hands recorded before are kept")
-                  .arg(Quoted(FFilePath), ErrorText(error));
+    FReport =
+        QCoreApplication::translate("THandHistory",
+                                    "A hand could not be recorded in the hand history %1 (%2); the "
+                                    "hands recorded before are kept")
+            .arg(Quoted(FFilePath), ErrorText(error));
   }
   return TStoreOutcome::Failed;
 }
@@ -784,7 +826,8 @@ QSqlQuery THandHistory::Select(const char* sql, std::initializer_list<QVariant> 
   if (!FReadReported) {
     FReadReported = true;
     FReport =
-        QStringLiteral("The hand history %1 could not be read (%2)").arg(Quoted(FFilePath), error);
+        QCoreApplication::translate("THandHistory", "The hand history %1 could not be read (%2)")
+            .arg(Quoted(FFilePath), error);
   }
   return QSqlQuery();
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "history_report.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QJsonArray>
@@ -148,7 +149,9 @@ QString CountText(std::int64_t count, const char* one, const char* many) {
 }
 
 QString PatternText(const std::string& pattern) {
-  return pattern.empty() ? QStringLiteral("unnamed") : QString::fromStdString(pattern);
+  // A kind of hold the game found no words for.
+  return pattern.empty() ? QCoreApplication::translate("THistoryPage", "unnamed")
+                         : QString::fromStdString(pattern);
 }
 
 int PrintHistorySummary(const QString& filePath, std::optional<std::int64_t> since,

@@ -3,6 +3,7 @@
 #include "media_player.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
 #include <algorithm>
@@ -41,7 +42,7 @@ QString AudioErrorText(const TSdlLibrary& sdl) {
   QString text = QString::fromUtf8(sdl.GetError()).trimmed();
   // The window's error report adds its own full stop.
   while (text.endsWith(QLatin1Char('.'))) text.chop(1);
-  if (text.isEmpty()) text = QStringLiteral("Unknown error code");
+  if (text.isEmpty()) text = QCoreApplication::translate("TMediaPlayer", "Unknown error code");
   return text;
 }
 
@@ -113,7 +114,7 @@ bool TMediaPlayer::Open(const std::filesystem::path& fileName, QString& errorTex
   const TSdlLibrary& sdl = FDevice->Sdl();
   sdl.ClearError();
   if (fileName.empty()) {
-    errorText = QStringLiteral("No sound file to play");
+    errorText = QCoreApplication::translate("TMediaPlayer", "No sound file to play");
     return false;
   }
   // Opened here rather than by Mix_LoadWAV, whose own message for a missing file names

@@ -4,6 +4,8 @@
 
 #include <dlfcn.h>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr const char* kMixerLibrary = "libSDL2_mixer-2.0.so.0";
@@ -19,7 +21,7 @@ bool Resolve(void* handle, const char* name, Function& function, QString& error)
   // The mixer's handle also finds the symbols of SDL itself, one of its dependencies.
   function = reinterpret_cast<Function>(dlsym(handle, name));
   if (function == nullptr && error.isEmpty())
-    error = QStringLiteral("%1 lacks %2")
+    error = QCoreApplication::translate("TMediaPlayer", "%1 lacks %2")
                 .arg(QString::fromLatin1(kMixerLibrary), QString::fromLatin1(name));
   return function != nullptr;
 }
@@ -29,7 +31,8 @@ TLoadResult Load() {
   void* handle = dlopen(kMixerLibrary, RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* why = dlerror();
-    result.Error = why ? QString::fromLocal8Bit(why) : QStringLiteral("Unknown error code");
+    result.Error = why ? QString::fromLocal8Bit(why)
+                       : QCoreApplication::translate("TMediaPlayer", "Unknown error code");
     return result;
   }
   TSdlLibrary& l = result.Library;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "wav_check.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <array>
@@ -70,7 +71,7 @@ std::optional<TWavFacts> ReadWavFacts(const std::filesystem::path& file, std::in
 QString SoundFileError(const std::filesystem::path& file, const QString& why) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-  return QStringLiteral("Couldn't play %1: %2")
+  return QCoreApplication::translate("TMediaPlayer", "Couldn't play %1: %2")
       .arg(QFile::decodeName((error ? file : absolute).c_str()), why);
 }
 
@@ -81,25 +82,32 @@ std::optional<QString> SoundFileProblem(const std::filesystem::path& file, int d
   if (error) return std::nullopt;  // the audio layer reports a file it can't open
   if (fileBytes > kMaxSoundFileBytes)
     return SoundFileError(file,
-                          QStringLiteral("it is larger than %1 MB").arg(kMaxSoundFileBytes >> 20));
+                          QCoreApplication::translate("TMediaPlayer", "it is larger than %1 MB")
+                              .arg(kMaxSoundFileBytes >> 20));
   // The mixer would also read AIFF, VOC, Ogg and more, but its readers for those leak on a
   // damaged file; a winning sound is a WAV file, as the chooser says.
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;  // unreadable: the audio layer's open says why
-  if (!IsRiffWave(in)) return SoundFileError(file, QStringLiteral("it is not a WAV file"));
+  if (!IsRiffWave(in))
+    return SoundFileError(file,
+                          QCoreApplication::translate("TMediaPlayer", "it is not a WAV file"));
   const std::optional<TWavFacts> facts = ReadWavFacts(file, fileBytes);
   if (!facts) return std::nullopt;
   if (facts->Rate < kMinSampleRate || facts->Rate > kMaxSampleRate)
-    return SoundFileError(
-        file, QStringLiteral("its sample rate of %1 Hz is not supported").arg(facts->Rate));
+    return SoundFileError(file, QCoreApplication::translate(
+                                    "TMediaPlayer", "its sample rate of %1 Hz is not supported")
+                                    .arg(facts->Rate));
   // The loader allocates what the header claims before it reads a byte of it.
   if (facts->DataBytes > kMaxSoundFileBytes && facts->DataBytes > facts->DataInFile)
-    return SoundFileError(file,
-                          QStringLiteral("its header claims far more sound than the file holds"));
+    return SoundFileError(
+        file, QCoreApplication::translate("TMediaPlayer",
+                                          "its header claims far more sound than the file holds"));
   if (facts->FrameBytes <= 0) return std::nullopt;
   const double converted = static_cast<double>(facts->DataBytes) / facts->FrameBytes * deviceRate /
                            facts->Rate * deviceFrameBytes;
   if (converted > static_cast<double>(kMaxConvertedBytes))
-    return SoundFileError(file, QStringLiteral("it is too long to hold in memory once converted"));
+    return SoundFileError(
+        file, QCoreApplication::translate("TMediaPlayer",
+                                          "it is too long to hold in memory once converted"));
   return std::nullopt;
 }

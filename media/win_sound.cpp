@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "win_sound.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <system_error>
@@ -28,7 +29,8 @@ std::filesystem::path ChooseWinSoundFile(const std::filesystem::path& wanted,
 }
 
 QString NoWinSoundText(const std::filesystem::path& chimePath) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "TMediaPlayer",
              "Couldn't play the win sound: %1 is missing from %2, and there is no %3 in %4")
       .arg(QFile::decodeName(chimePath.filename().c_str()),
            QFile::decodeName(chimePath.parent_path().c_str()), QString::fromLatin1(kCoinsFileName),

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -68,13 +69,14 @@ QString StoredKind(QByteArrayView stored) {
   const qsizetype opening = value.indexOf('(');
   if (value.startsWith('@') && opening > 1)
     return QString::fromLatin1(value.first(opening)) + QStringLiteral("(...)");
-  return QStringLiteral("a list");
+  return QCoreApplication::translate("TSettingsStore", "a list");
 }
 
 // The name a running process has on this machine.
 QString RunningProgramName(qint64 pid) {
   QFile name(QStringLiteral("/proc/%1/comm").arg(pid));
-  if (!name.open(QIODevice::ReadOnly)) return QStringLiteral("process %1").arg(pid);
+  if (!name.open(QIODevice::ReadOnly))
+    return QCoreApplication::translate("TSettingsStore", "process %1").arg(pid);
   return QString::fromLocal8Bit(name.readAll()).trimmed();
 }
 
@@ -82,7 +84,8 @@ QString RunningProgramName(qint64 pid) {
 // program's file name in the lock: "lumaro" for the game.
 TFileProblem LockProblem(const QLockFile& lock, const QString& lockPath, const QString& filePath) {
   const QString waited = QStringLiteral("%1 s").arg(kSaveWaitMilliseconds / 1000);
-  if (QFileInfo(lockPath).isDir()) return {lockPath, QStringLiteral("it is a folder, not a file")};
+  if (QFileInfo(lockPath).isDir())
+    return {lockPath, QCoreApplication::translate("TSettingsStore", "it is a folder, not a file")};
   const QString folder = QFileInfo(lockPath).absolutePath();
   switch (lock.error()) {
     case QLockFile::LockFailedError: {
@@ -90,28 +93,36 @@ TFileProblem LockProblem(const QLockFile& lock, const QString& lockPath, const Q
       QString host;
       QString program;
       if (!lock.getLockInfo(&pid, &host, &program))
-        return {lockPath, QStringLiteral("it is not a lock this program can read, and it stayed "
-                                         "for %1")
-                              .arg(waited)};
+        return {lockPath,
+                QCoreApplication::translate("TSettingsStore",
+                                            "it is not a lock this program can read, and it stayed "
+                                            "for %1")
+                    .arg(waited)};
       const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
       const bool running = pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
       if (here && !running)
         return {lockPath,
-                QStringLiteral("a program that has ended left it, and it can't be removed")};
+                QCoreApplication::translate(
+                    "TSettingsStore", "a program that has ended left it, and it can't be removed")};
       if (program.isEmpty() && here) program = RunningProgramName(pid);
-      const QString who = program.compare(QLatin1String("lumaro"), Qt::CaseInsensitive) == 0
-                              ? QStringLiteral("another Lumaro")
-                              : QStringLiteral("another program (%1)").arg(program);
+      const QString who =
+          program.compare(QLatin1String("lumaro"), Qt::CaseInsensitive) == 0
+              ? QCoreApplication::translate("TSettingsStore", "another Lumaro")
+              : QCoreApplication::translate("TSettingsStore", "another program (%1)").arg(program);
       const QString where = here ? QString() : QStringLiteral(" on ") + host;
       return {filePath,
-              QStringLiteral("%1%2 is saving (lock held for %3)").arg(who, where, waited)};
+              QCoreApplication::translate("TSettingsStore", "%1%2 is saving (lock held for %3)")
+                  .arg(who, where, waited)};
     }
     case QLockFile::PermissionError:
       if (std::optional<TFileProblem> problem = FolderWriteProblem(folder)) return *problem;
-      return {folder, QStringLiteral("no lock file can be created in it")};
+      return {folder,
+              QCoreApplication::translate("TSettingsStore", "no lock file can be created in it")};
     default:
-      if (IsDiskFull(lockPath)) return {folder, QStringLiteral("the disk is full")};
-      return {lockPath, QStringLiteral("the lock file can't be written")};
+      if (IsDiskFull(lockPath))
+        return {folder, QCoreApplication::translate("TSettingsStore", "the disk is full")};
+      return {lockPath,
+              QCoreApplication::translate("TSettingsStore", "the lock file can't be written")};
   }
 }
 
@@ -213,8 +224,9 @@ std::int32_t StoredTextToInteger(QStringView text, std::int32_t def) {
 
 TSettingsStore TSettingsStore::OpenSettingsStore(const QString& keyName) {
   if (!IsUsableKeyName(keyName))
-    throw ESettingsError(QStringLiteral("Failed to create key ") + keyName,
-                         keyName + QStringLiteral(": not a plain file name"));
+    throw ESettingsError(
+        QCoreApplication::translate("TSettingsStore", "Failed to create key %1").arg(keyName),
+        keyName + QStringLiteral(": not a plain file name"));
   return TSettingsStore(keyName, SettingsFolderPath() + QLatin1Char('/') + keyName);
 }
 
@@ -267,7 +279,7 @@ std::optional<QString> TSettingsStore::ReadStoredText(const QString& section,
   std::optional<QString> text = DecodeStoredText(*stored);
   if (!text)
     throw ESettingsError(
-        QStringLiteral("Invalid data type for '") + key + QLatin1Char('\''),
+        QCoreApplication::translate("TSettingsStore", "Invalid data type for '%1'").arg(key),
         FFilePath +
             QStringLiteral(": [%1] %2 holds %3, not text").arg(section, key, StoredKind(*stored)));
   return text;
@@ -292,10 +304,13 @@ void TSettingsStore::WriteTextValue(const QString& section, const QString& key,
   RequireOpen();
   const QString rule = QStringLiteral(": a name must not be empty nor hold '/' or '\\'");
   if (!IsPlainName(section))
-    throw ESettingsError(QStringLiteral("Failed to create key ") + section, section + rule);
+    throw ESettingsError(
+        QCoreApplication::translate("TSettingsStore", "Failed to create key %1").arg(section),
+        section + rule);
   if (!IsPlainName(key))
-    throw ESettingsError(QStringLiteral("Failed to set data for '") + key + QLatin1Char('\''),
-                         key + rule);
+    throw ESettingsError(
+        QCoreApplication::translate("TSettingsStore", "Failed to set data for '%1'").arg(key),
+        key + rule);
   FPending.push_back({section, key, text});
 }
 
@@ -319,8 +334,10 @@ void TSettingsStore::CloseSettingsStore() {
 
 void TSettingsStore::Commit() {
   const QString firstKey = QLatin1Char('\'') + FPending.front().Key + QLatin1Char('\'');
-  const QString setFailed = QStringLiteral("Failed to set data for ") + firstKey;
-  const QString getFailed = QStringLiteral("Failed to get data for ") + firstKey;
+  const QString setFailed =
+      QCoreApplication::translate("TSettingsStore", "Failed to set data for %1").arg(firstKey);
+  const QString getFailed =
+      QCoreApplication::translate("TSettingsStore", "Failed to get data for %1").arg(firstKey);
   const auto failure = [](const QString& message, const TFileProblem& problem) {
     qCWarning(lcSettings, "%s: %s", qUtf8Printable(message), qUtf8Printable(problem.Detail()));
     return ESettingsError(message, problem.Detail());
@@ -328,7 +345,9 @@ void TSettingsStore::Commit() {
   const QDeadlineTimer deadline(kSaveWaitMilliseconds);
   const QString folder = QFileInfo(FFilePath).absolutePath();
   if (std::optional<TFileProblem> problem = MakeFolder(folder))
-    throw failure(QStringLiteral("Failed to create key ") + FKeyName, *problem);
+    throw failure(
+        QCoreApplication::translate("TSettingsStore", "Failed to create key %1").arg(FKeyName),
+        *problem);
   // Through a link the file is replaced where it lies, and the link kept.
   const QString target = SaveTargetPath(FFilePath);
   // Saving would replace settings we could not read.

@@ -8,6 +8,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,30 +28,35 @@ QString ErrorReason(int error, TDoing doing) {
   switch (error) {
     case EACCES:
     case EPERM:
-      if (doing == TDoing::Reading) return QStringLiteral("you have no permission to read it");
-      if (doing == TDoing::WritingFile) return QStringLiteral("the file is read-only");
-      return QStringLiteral("the folder is read-only");
+      if (doing == TDoing::Reading)
+        return QCoreApplication::translate("TSettingsStore", "you have no permission to read it");
+      if (doing == TDoing::WritingFile)
+        return QCoreApplication::translate("TSettingsStore", "the file is read-only");
+      return QCoreApplication::translate("TSettingsStore", "the folder is read-only");
     case ENOSPC:
-      return QStringLiteral("the disk is full");
+      return QCoreApplication::translate("TSettingsStore", "the disk is full");
     case EDQUOT:
-      return QStringLiteral("your disk quota is used up");
+      return QCoreApplication::translate("TSettingsStore", "your disk quota is used up");
     case EFBIG:
-      return QStringLiteral("the file would be larger than the system allows");
+      return QCoreApplication::translate("TSettingsStore",
+                                         "the file would be larger than the system allows");
     case EROFS:
-      return QStringLiteral("the disk is read-only");
+      return QCoreApplication::translate("TSettingsStore", "the disk is read-only");
     case EIO:
-      return QStringLiteral("the disk reported an input/output error");
+      return QCoreApplication::translate("TSettingsStore",
+                                         "the disk reported an input/output error");
     case ENAMETOOLONG:
-      return QStringLiteral("its name is too long");
+      return QCoreApplication::translate("TSettingsStore", "its name is too long");
     case ELOOP:
-      return QStringLiteral("its links lead round in a circle");
+      return QCoreApplication::translate("TSettingsStore", "its links lead round in a circle");
     case EISDIR:
-      return QStringLiteral("it is a folder, not a file");
+      return QCoreApplication::translate("TSettingsStore", "it is a folder, not a file");
     case ENOTDIR:
-      return QStringLiteral("a folder on its path is a file");
+      return QCoreApplication::translate("TSettingsStore", "a folder on its path is a file");
     case ENOENT:
-      if (doing == TDoing::CreatingInFolder) return QStringLiteral("no file can be created in it");
-      return QStringLiteral("it does not exist");
+      if (doing == TDoing::CreatingInFolder)
+        return QCoreApplication::translate("TSettingsStore", "no file can be created in it");
+      return QCoreApplication::translate("TSettingsStore", "it does not exist");
     default:
       return qt_error_string(error);
   }
@@ -146,8 +152,10 @@ std::optional<TStoreFile> OpenRegularFile(const QString& path, TDescriptor& fd, 
     return unreadable(ErrorReason(errno, TDoing::Reading));
   }
   if (fstat(fd.Get(), &info) != 0) return unreadable(ErrorReason(errno, TDoing::Reading));
-  if (S_ISDIR(info.st_mode)) return unreadable(QStringLiteral("it is a folder, not a file"));
-  if (!S_ISREG(info.st_mode)) return unreadable(QStringLiteral("it is not a regular file"));
+  if (S_ISDIR(info.st_mode))
+    return unreadable(QCoreApplication::translate("TSettingsStore", "it is a folder, not a file"));
+  if (!S_ISREG(info.st_mode))
+    return unreadable(QCoreApplication::translate("TSettingsStore", "it is not a regular file"));
   return std::nullopt;
 }
 
@@ -214,7 +222,8 @@ std::optional<TFileProblem> MakeFolder(const QString& folder) {
     struct stat info {};
     if (stat(name.constData(), &info) == 0) {
       if (!S_ISDIR(info.st_mode))
-        return TFileProblem{part, QStringLiteral("it is a file, not a folder")};
+        return TFileProblem{
+            part, QCoreApplication::translate("TSettingsStore", "it is a file, not a folder")};
     } else if (errno != ENOENT) {
       return TFileProblem{part, ErrorReason(errno, TDoing::Reading)};
     } else if (mkdir(name.constData(), 0777) != 0 && errno != EEXIST) {
@@ -255,7 +264,8 @@ TFileReplacement::TFileReplacement(QString target) : FTarget(std::move(target)) 
   const QString folder = FolderOf(FTarget);
   // A link may lead into a folder that is gone.
   if (error == ENOENT && !QFileInfo(folder).isDir())
-    FProblem = TFileProblem{folder, QStringLiteral("it does not exist")};
+    FProblem =
+        TFileProblem{folder, QCoreApplication::translate("TSettingsStore", "it does not exist")};
   else
     FProblem = TFileProblem{folder, ErrorReason(error, TDoing::CreatingInFolder)};
 }

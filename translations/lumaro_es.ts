@@ -65,6 +65,614 @@
     </message>
 </context>
 <context>
+    <name>TAdvicePage</name>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Opciones, la mejor primero</translation>
+    </message>
+    <message>
+        <source>Hold best</source>
+        <translation>Retener lo mejor</translation>
+    </message>
+    <message>
+        <source>Marks the best hold (key B)</source>
+        <translation>Marca la mejor opción (tecla B)</translation>
+    </message>
+    <message>
+        <source>Show all 32</source>
+        <translation>Mostrar las 32</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Holds are shown after the draw; no money moves</source>
+        <translation>Las opciones se muestran después del cambio; no se mueve dinero</translation>
+    </message>
+    <message>
+        <source>Warn before Draw</source>
+        <translation>Avisar antes de cambiar</translation>
+    </message>
+    <message>
+        <source>In practice, asks before a draw with a hold that is not a best one</source>
+        <translation>En práctica, pregunta antes de cambiar con una opción que no es la mejor</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+</context>
+<context>
+    <name>TAdvisor</name>
+    <message>
+        <source>nothing</source>
+        <extracomment>What the player holds when no card is held: &quot;Your hold: nothing&quot;.</extracomment>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>Return with best play: computing...</source>
+        <translation>Retorno con la jugada óptima: calculando...</translation>
+    </message>
+    <message>
+        <source>Return with best play: %1 %</source>
+        <extracomment>%1 is a percentage with two decimals, &quot;92.70&quot;.</extracomment>
+        <translation>Retorno con la jugada óptima: %1 %</translation>
+    </message>
+    <message>
+        <source>Return with best play: not available (%1)</source>
+        <extracomment>%1 is why the return could not be counted.</extracomment>
+        <translation>Retorno con la jugada óptima: no disponible (%1)</translation>
+    </message>
+    <message>
+        <source>Your hold: %1, a best hold</source>
+        <translation>Tu opción: %1, una de las mejores</translation>
+    </message>
+    <message>
+        <source>Your hold: %1, rank %2 of %3, gives up %4 coins</source>
+        <extracomment>%1 the held cards, %2 the hold&apos;s rank among the %3 holds, %4 the coins it gives up.</extracomment>
+        <translation>Tu opción: %1, puesto %2 de %3, cede %4 monedas</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Jugada óptima</translation>
+    </message>
+    <message>
+        <source>You held %1 (expected %2), best was %3 (expected %4): this choice cost %5 coins on average</source>
+        <extracomment>After the draw. %1 the cards held and %2 what they were expected to pay, in coins; %3 and %4 the same for the best hold; %5 the coins the choice cost.</extracomment>
+        <translation>Retuviste %1 (esperado %2), lo mejor era %3 (esperado %4): esta elección costó %5 monedas de media</translation>
+    </message>
+    <message>
+        <source>Dealt %1, bet %2:</source>
+        <extracomment>Over the list of holds after the draw: %1 the five cards dealt, %2 the bet.</extracomment>
+        <translation>Repartido %1, apuesta %2:</translation>
+    </message>
+    <message>
+        <source>Holding %1 gives up %2 coins on average. The best hold is %3 (expected %4 against %5).</source>
+        <extracomment>Asked before a draw in practice. %1 the cards held, %2 the coins that gives up, %3 the best hold, %4 what it is expected to pay, %5 what the player&apos;s hold is expected to pay.</extracomment>
+        <translation>Retener %1 cede %2 monedas de media. La mejor opción es %3 (esperado %4 frente a %5).</translation>
+    </message>
+    <message>
+        <source>Hands: %1</source>
+        <translation>Manos: %1</translation>
+    </message>
+    <message>
+        <source>Best holds: %1 of %2 (%3 %)</source>
+        <extracomment>%1 of %2 holds were best ones, %3 per cent of them.</extracomment>
+        <translation>Mejores opciones: %1 de %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Cost of mistakes: %1 coins</source>
+        <translation>Coste de los errores: %1 monedas</translation>
+    </message>
+    <message>
+        <source>Return: no hands yet</source>
+        <translation>Retorno: aún no hay manos</translation>
+    </message>
+    <message>
+        <source>Return: yours %1 %, best %2 %</source>
+        <extracomment>The return of the player&apos;s holds and of the best ones, percentages with two decimals.</extracomment>
+        <translation>Retorno: el tuyo %1 %, óptimo %2 %</translation>
+    </message>
+    <message>
+        <source>Strategy Advisor</source>
+        <translation>Asesor de estrategia</translation>
+    </message>
+    <message>
+        <source>Advisor pages</source>
+        <translation>Páginas del asesor</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Draw anyway</source>
+        <translation>&amp;Cambiar igualmente</translation>
+    </message>
+    <message>
+        <source>&amp;Change hold</source>
+        <translation>&amp;Elegir otra opción</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>computing...</source>
+        <translation>calculando...</translation>
+    </message>
+    <message>
+        <source>Deal a hand to see its best holds.</source>
+        <translation>Reparte una mano para ver sus mejores opciones.</translation>
+    </message>
+    <message>
+        <source>Holds, best first:</source>
+        <translation>Opciones, la mejor primero:</translation>
+    </message>
+    <message>
+        <source>Practice: the best holds are shown after the draw.</source>
+        <translation>Práctica: las mejores opciones se muestran después del cambio.</translation>
+    </message>
+    <message>
+        <source>Your hold: %1</source>
+        <translation>Tu opción: %1</translation>
+    </message>
+    <message>
+        <source>Holds for a bet of %1, best first:</source>
+        <translation>Opciones para una apuesta de %1, la mejor primero:</translation>
+    </message>
+    <message>
+        <source>Deal a hand to see the line it fits.</source>
+        <translation>Reparte una mano para ver la línea que le corresponde.</translation>
+    </message>
+    <message>
+        <source>Practice: the line is shown after the draw.</source>
+        <translation>Práctica: la línea se muestra después del cambio.</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>La bankroll es un número entero de apuestas, al menos 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>La bankroll es de %1 apuestas como máximo.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>La apuesta es un número entero de monedas de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>El número de manos es un número entero, al menos 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>Se cuentan como máximo %1 manos.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>ninguna posibilidad</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>seguro</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 posibilidad entre %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 posibilidades entre %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>casi seguro</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>Esperando las probabilidades del juego...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Apuestas:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll en apuestas</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Apuesta en monedas</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Apuesta:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Manos:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>monedas</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Mi total, %1 monedas</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Tu total de %1 monedas es menos de una apuesta.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 monedas</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>Las cifras esperan a los campos marcados arriba.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>No se pudieron calcular las cifras (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>Calculando las cifras...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>Calculando las probabilidades del juego...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 apuestas (%2 monedas)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Jotas o mejor con tus multiplicadores</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Jotas o mejor con tus multiplicadores: %1% de retorno con la jugada óptima</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Una bankroll de %n apuesta de %1 monedas (%2 monedas), siempre con la jugada óptima:</numerusform>
+            <numerusform>Una bankroll de %n apuestas de %1 monedas (%2 monedas), siempre con la jugada óptima:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>Perder toda la bankroll en %n mano: %1 (%2)</numerusform>
+            <numerusform>Perder toda la bankroll en %n manos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Con ganancias tras %n mano: %1 (%2)</numerusform>
+            <numerusform>Con ganancias tras %n manos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Sin ganar ni perder tras %n mano: %1 (%2)</numerusform>
+            <numerusform>Sin ganar ni perder tras %n manos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>Con pérdidas tras %n mano, ruina incluida: %1 (%2)</numerusform>
+            <numerusform>Con pérdidas tras %n manos, ruina incluida: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Resultado esperado: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>por encima de %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 sesión de cada 20 termina en %1 o menos (percentil 5)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>La mitad de las sesiones termina en %1 o menos (mediana)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 sesión de cada 20 termina en %1 o más (percentil 95)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Desviación típica del resultado: %1 apuestas (%2 monedas)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Probabilidad de ruina según las manos jugadas</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Manos jugadas</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Probabilidad de cada resultado</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Resultado en apuestas</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Tras %n mano: %1 de probabilidad de ruina</numerusform>
+            <numerusform>Tras %n manos: %1 de probabilidad de ruina</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 apuestas o menos: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 apuestas o más: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 apuestas: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>%1 a %2 apuestas: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Arruinado, toda la bankroll perdida: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Probabilidad de cada resultado tras %n mano</numerusform>
+            <numerusform>Probabilidad de cada resultado tras %n manos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TChartList</name>
+    <message>
+        <source>Chart lines</source>
+        <translation>Líneas de la tabla</translation>
+    </message>
+    <message>
+        <source>Marked: line %1, %2</source>
+        <translation>Marcada: línea %1, %2</translation>
+    </message>
+    <message>
+        <source>nothing held</source>
+        <translation>nada retenido</translation>
+    </message>
+    <message>
+        <source>%1 held</source>
+        <translation>retenidas: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 drawn</source>
+        <extracomment>%1 the cards held (&quot;Ace of Spades, King of Spades held&quot;), %2 those drawn.</extracomment>
+        <translation>%1; cambiadas: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2. Example: %3. Decides %4 of deals. The dealt hand&apos;s line</source>
+        <extracomment>A line of the strategy chart as a screen reader says it: %1 its number, %2 the hold it names, %3 an example deal, %4 the share of all deals it decides (&quot;12.345 %&quot;).</extracomment>
+        <translation>Línea %1: %2. Ejemplo: %3. Decide el %4 de los repartos. La línea de la mano repartida</translation>
+    </message>
+    <message>
+        <source>Line %1: %2. Example: %3. Decides %4 of deals</source>
+        <translation>Línea %1: %2. Ejemplo: %3. Decide el %4 de los repartos</translation>
+    </message>
+</context>
+<context>
+    <name>TChartPage</name>
+    <message>
+        <source>building...</source>
+        <translation>generando...</translation>
+    </message>
+    <message>
+        <source>Pay table, Jacks or Better to Royal Flush: %1</source>
+        <extracomment>%1 the nine multipliers of the pay table, &quot;0,1,2,3,4,6,9,25,50,800&quot;.</extracomment>
+        <translation>Tabla de pagos, de Jotas o mejor a Escalera real: %1</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart</source>
+        <translation>Tabla de estrategia de Lumaro</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <extracomment>How many lines the chart has.</extracomment>
+        <translation>1 línea</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Return holding by the chart: %1% (%2)</source>
+        <extracomment>%1 a percentage with four decimals, %2 how many lines the chart has (&quot;24 lines&quot;).</extracomment>
+        <translation>Retorno siguiendo la tabla: %1 % (%2)</translation>
+    </message>
+    <message>
+        <source>Return under optimal play: %1%</source>
+        <translation>Retorno con juego óptimo: %1 %</translation>
+    </message>
+    <message>
+        <source>The chart gives up %1 points of return.</source>
+        <extracomment>%1 the points of return the chart gives up, &quot;0.0010&quot;.</extracomment>
+        <translation>La tabla cede %1 puntos de retorno.</translation>
+    </message>
+    <message>
+        <source>A line naming a whole family takes the first that fits, in this order:</source>
+        <translation>Una línea que nombra toda una familia toma la primera que encaja, en este orden:</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Prints the chart, laid out for paper</source>
+        <translation>Imprime la tabla, maquetada para papel</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>Writes the chart, laid out for paper, to a PDF file</source>
+        <translation>Escribe la tabla, maquetada para papel, en un archivo PDF</translation>
+    </message>
+    <message>
+        <source>Deal a hand to see the line it fits.</source>
+        <translation>Reparte una mano para ver la línea que le corresponde.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Chart for %1</source>
+        <translation>Tabla para %1</translation>
+    </message>
+    <message>
+        <source>Strategy chart</source>
+        <translation>Tabla de estrategia</translation>
+    </message>
+    <message>
+        <source>Chart: %1 %, %2
+Best play: %3 %
+The chart gives up %4 points</source>
+        <extracomment>Three lines: the chart&apos;s return (%1, a percentage with four decimals; %2 its lines, &quot;24 lines&quot;), the return of the best play (%3) and the difference (%4, &quot;0.0010&quot;).</extracomment>
+        <translation>Tabla: %1 %, %2
+Jugada óptima: %3 %
+La tabla cede %4 puntos</translation>
+    </message>
+    <message>
+        <source>Chart: not available (%1)</source>
+        <translation>Tabla: no disponible (%1)</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Tabla: %1</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>no disponible</translation>
+    </message>
+    <message>
+        <source>Dealt %1: %2</source>
+        <translation>Repartido %1: %2</translation>
+    </message>
+    <message>
+        <source>Dealt %1: no line fits, hold nothing</source>
+        <translation>Repartido %1: ninguna línea encaja, no retener nada</translation>
+    </message>
+    <message>
+        <source>Dealt %1: line %2</source>
+        <translation>Repartido %1: línea %2</translation>
+    </message>
+    <message>
+        <source>There is no chart to save yet</source>
+        <translation>Todavía no hay ninguna tabla que guardar</translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF file %1</source>
+        <translation>No se puede escribir el archivo PDF %1</translation>
+    </message>
+    <message>
+        <source>Save the chart as PDF</source>
+        <translation>Guardar la tabla como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print the strategy chart</source>
+        <translation>Imprimir la tabla de estrategia</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed</source>
+        <translation>No se pudo imprimir la tabla</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart, page %1</source>
+        <translation>Tabla de estrategia de Lumaro, página %1</translation>
+    </message>
+    <message>
+        <source>Hold the first line that fits the hand; of the holds a line names, the first that fits.</source>
+        <translation>Retén la primera línea que encaje con la mano; de las opciones que nombra una línea, la primera que encaje.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <extracomment>Column headings of the printed chart: the line&apos;s number, the hold it names, an example deal, and the share of all deals the line decides.</extracomment>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Retener</translation>
+    </message>
+    <message>
+        <source>Deals</source>
+        <translation>Repartos</translation>
+    </message>
+    <message>
+        <source>Example (held | drawn)</source>
+        <translation>Ejemplo (retenidas | cambiadas)</translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>
@@ -263,6 +871,265 @@
     </message>
 </context>
 <context>
+    <name>TGameWindow</name>
+    <message>
+        <source>Dealt %1</source>
+        <translation>Repartidas: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A card and what happens to it, as a screen reader says it: &quot;Ace of Spades: Hold&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Winning hand</source>
+        <translation>Mano ganadora</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>retenida</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Repartir</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Draw Additional Cards</source>
+        <translation>Cambiar las cartas</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Winning Percentage</source>
+        <translation>Porcentaje de victorias</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Sonido sí</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Sonido no</translation>
+    </message>
+    <message>
+        <source>Lumaro for Windows 95</source>
+        <translation>Lumaro for Windows 95</translation>
+    </message>
+    <message>
+        <source>Set Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Piechart</source>
+        <translation>Gráfico circular</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Payouts Options</source>
+        <translation>Pagos</translation>
+    </message>
+    <message>
+        <source>Strategy Advisor</source>
+        <translation>Asesor de estrategia</translation>
+    </message>
+    <message>
+        <source>Lumaro for Windows 95 Version %1</source>
+        <translation>Lumaro for Windows 95 versión %1</translation>
+    </message>
+    <message>
+        <source>Window pages</source>
+        <translation>Páginas de la ventana</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Lumaro Strategy Advisor</source>
+        <translation>Asesor de estrategia de Lumaro</translation>
+    </message>
+    <message>
+        <source>Draw the hand in play first, then replay.</source>
+        <translation>Primero cambia la mano en juego y luego repite.</translation>
+    </message>
+    <message>
+        <source>The hand to replay is not five different cards</source>
+        <translation>La mano que repetir no tiene cinco cartas distintas</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carta %1: %2</translation>
+    </message>
+    <message>
+        <source>Hold or draw card %1 (key %1)</source>
+        <translation>Retener o cambiar la carta %1 (tecla %1)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>label</comment>
+        <extracomment>The label beside the total&apos;s panel: room for about six letters.</extracomment>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>THandHistory</name>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>%1; its folder is read-only</source>
+        <translation>%1; su carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <source>its schema version %1 is not one Lumaro writes</source>
+        <translation>su versión de esquema %1 no es una que Lumaro escriba</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing (package libqt6sql6-sqlite)</source>
+        <translation>Falta el controlador SQLite de Qt (paquete libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>The hand history %1 could not be opened (%2); hands are not recorded</source>
+        <translation>No se pudo abrir el historial de manos %1 (%2); las manos no se registran</translation>
+    </message>
+    <message>
+        <source>its tables are not a hand history&apos;s (%1)</source>
+        <translation>sus tablas no son las de un historial de manos (%1)</translation>
+    </message>
+    <message>
+        <source>the folder %1 can&apos;t be created</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>it is not a hand history</source>
+        <translation>no es un historial de manos</translation>
+    </message>
+    <message>
+        <source>it failed SQLite&apos;s quick check: %1</source>
+        <translation>no supera la comprobación rápida de SQLite: %1</translation>
+    </message>
+    <message>
+        <source>it can&apos;t be written (no WAL journal)</source>
+        <translation>no se puede escribir (sin diario WAL)</translation>
+    </message>
+    <message>
+        <source>another program is writing it (%1)</source>
+        <translation>otro programa lo está escribiendo (%1)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Lumaro (schema version %1)</source>
+        <translation>lo escribió una versión más reciente de Lumaro (versión de esquema %1)</translation>
+    </message>
+    <message>
+        <source>The hand history %1 was written by a newer version of Lumaro; it is left as it is and hands are not recorded</source>
+        <translation>El historial de manos %1 lo escribió una versión más reciente de Lumaro; se deja como está y las manos no se registran</translation>
+    </message>
+    <message>
+        <source>%1, and it could not be moved aside</source>
+        <translation>%1, y no se pudo apartar</translation>
+    </message>
+    <message>
+        <source>The hand history %1 is damaged (%2) and could not be moved aside; hands are not recorded</source>
+        <translation>El historial de manos %1 está dañado (%2) y no se pudo apartar; las manos no se registran</translation>
+    </message>
+    <message>
+        <source>The hand history %1 is damaged (%2); it was moved to %3 and a new history was started</source>
+        <translation>El historial de manos %1 está dañado (%2); se movió a %3 y se empezó un historial nuevo</translation>
+    </message>
+    <message>
+        <source>its newest hands are in %1, which can&apos;t be read without %2 in a folder that can&apos;t be written</source>
+        <translation>sus manos más recientes están en %1, que no se puede leer sin %2 en una carpeta en la que no se puede escribir</translation>
+    </message>
+    <message>
+        <source>another program holds it locked (%1)</source>
+        <translation>otro programa lo mantiene bloqueado (%1)</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1); the game moves it aside when it starts</source>
+        <translation>está dañado (%1); el juego lo aparta al iniciarse</translation>
+    </message>
+    <message>
+        <source>it is in an older form (schema version %1): the game brings it up to date when it starts</source>
+        <translation>está en un formato antiguo (versión de esquema %1): el juego lo actualiza al iniciarse</translation>
+    </message>
+    <message>
+        <source>%1 could not be recorded in the hand history %2: another program kept it busy (%3); the hands recorded before are kept</source>
+        <translation>No se pudo registrar %1 en el historial de manos %2: otro programa lo mantenía ocupado (%3); las manos registradas antes se conservan</translation>
+    </message>
+    <message>
+        <source>1 hand</source>
+        <translation>1 mano</translation>
+    </message>
+    <message>
+        <source>A hand could not be recorded in the hand history %1 (%2); the hands recorded before are kept</source>
+        <translation>No se pudo registrar una mano en el historial de manos %1 (%2); las manos registradas antes se conservan</translation>
+    </message>
+    <message>
+        <source>The hand history %1 could not be read (%2)</source>
+        <translation>No se pudo leer el historial de manos %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hands are not recorded in the hand history %1 while another program keeps it busy (%2); %n hands wait for it</source>
+        <translation>
+            <numerusform>Las manos no se registran en el historial de manos %1 mientras otro programa lo mantiene ocupado (%2); %n mano espera</numerusform>
+            <numerusform>Las manos no se registran en el historial de manos %1 mientras otro programa lo mantiene ocupado (%2); %n manos esperan</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hands</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>THelpViewer</name>
     <message>
         <source>Lumaro Help</source>
@@ -290,6 +1157,575 @@ Lumaro looks for QUORVEL.hlp beside the program and in its data folder (share/lu
         <translation>No se pudo abrir el archivo de ayuda.
 
 Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumaro). El juego en sí no se ve afectado.</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryPage</name>
+    <message>
+        <source>unnamed</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>1 hand</source>
+        <translation>1 mano</translation>
+    </message>
+    <message>
+        <source>1 time</source>
+        <translation>1 vez</translation>
+    </message>
+    <message>
+        <source>Best play, last sessions</source>
+        <translation>Jugada óptima, últimas sesiones</translation>
+    </message>
+    <message>
+        <source>No sessions yet</source>
+        <translation>Aún no hay sesiones</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sesiones</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Jugada óptima</translation>
+    </message>
+    <message>
+        <source>Cost/100</source>
+        <translation>Coste/100</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Costliest situations</source>
+        <translation>Situaciones más costosas</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Retenido</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>Mistakes, newest first</source>
+        <translation>Errores, los más recientes primero</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Repartidas</translation>
+    </message>
+    <message>
+        <source>The hand history could not be opened: %1.</source>
+        <translation>No se pudo abrir el historial de manos: %1.</translation>
+    </message>
+    <message>
+        <source>No hands recorded yet.</source>
+        <translation>Aún no hay manos registradas.</translation>
+    </message>
+    <message>
+        <source>Played: %1, best play %2, cost %3 per 100 hands. Practice: %4.</source>
+        <extracomment>%1 and %4 the hands played for money and in practice (&quot;21 hands&quot;), %2 the share of best holds (&quot;93.2 %&quot;), %3 the coins lost to mistakes.</extracomment>
+        <translation>Jugadas: %1, jugada óptima %2, coste %3 por cada 100 manos. Práctica: %4.</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>played</source>
+        <translation>jugada</translation>
+    </message>
+    <message>
+        <source>Practice session started %1: %2, best play %3, cost %4 per 100 hands</source>
+        <extracomment>A session as a screen reader says it: %1 when it started, %2 its hands (&quot;21 hands&quot;), %3 the share of best holds, %4 the coins lost to mistakes.</extracomment>
+        <translation>Sesión de práctica iniciada el %1: %2, jugada óptima %3, coste %4 por cada 100 manos</translation>
+    </message>
+    <message>
+        <source>Played session started %1: %2, best play %3, cost %4 per 100 hands</source>
+        <translation>Sesión jugada iniciada el %1: %2, jugada óptima %3, coste %4 por cada 100 manos</translation>
+    </message>
+    <message>
+        <source>%1 on average</source>
+        <translation>%1 de media</translation>
+    </message>
+    <message>
+        <source>Held %1 instead of %2: %3, cost %4</source>
+        <extracomment>%1 and %2 the kinds of hold (&quot;low pair&quot;, &quot;four to a flush&quot;), %3 how often (&quot;3 times&quot;), %4 the coins it cost.</extracomment>
+        <translation>Retenido %1 en lugar de %2: %3, coste %4</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Replay %1</source>
+        <translation>Repetir %1</translation>
+    </message>
+    <message>
+        <source>%1, bet %2, practice: %3 instead of %4</source>
+        <extracomment>%1 when the hand was played, %2 its bet, %3 and %4 the kinds of hold held and best.</extracomment>
+        <translation>%1, apuesta %2, práctica: %3 en lugar de %4</translation>
+    </message>
+    <message>
+        <source>%1, bet %2: %3 instead of %4</source>
+        <translation>%1, apuesta %2: %3 en lugar de %4</translation>
+    </message>
+    <message>
+        <source>Cost %1: dealt %2, held %3, best %4</source>
+        <translation>Coste %1: repartidas %2, retenidas %3, mejor %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hands</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n vez</numerusform>
+            <numerusform>%n veces</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>THoldList</name>
+    <message>
+        <source>Hold</source>
+        <translation>Retener</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <translation>Monedas</translation>
+    </message>
+    <message>
+        <source>Per coin</source>
+        <translation>Por moneda</translation>
+    </message>
+    <message>
+        <source>Discard everything</source>
+        <translation>Cambiar todo</translation>
+    </message>
+    <message>
+        <source>Hold %1</source>
+        <translation>Retener %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, best, your hold</source>
+        <translation>%1: %2 por moneda, la mejor, tu opción</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, costs %3, your hold</source>
+        <translation>%1: %2 por moneda, cuesta %3, tu opción</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, best</source>
+        <translation>%1: %2 por moneda, la mejor</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, costs %3</source>
+        <translation>%1: %2 por moneda, cuesta %3</translation>
+    </message>
+</context>
+<context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>doble pareja o mejor</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>pareja alta</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>pareja baja</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>cuatro a escalera real</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>cuatro a escalera de color</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>cuatro a color</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>cuatro a escalera abierta</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>cuatro a escalera interna</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>tres a escalera real</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>tres a escalera de color</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>tres a color</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>tres cartas altas de distinto palo</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>tres a escalera</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>dos cartas altas del mismo palo</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>diez con una carta alta del mismo palo</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>dos cartas altas de distinto palo</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>una carta alta</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>trío y un kicker</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>trío y dos kickers</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>doble pareja y un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>pareja alta y un kicker</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>pareja alta y dos kickers</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>pareja alta y tres kickers</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>pareja baja y un kicker</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>pareja baja y dos kickers</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>pareja baja y tres kickers</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>cinco cartas sin pareja</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>otras cuatro cartas</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>otras tres cartas</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>otras dos cartas</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>una carta baja</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>cambiar todo</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>pareja de %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>cuatro a escalera real (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>cuatro a escalera de color, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>cuatro a color %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>cuatro a escalera abierta %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>cuatro a escalera interna %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>tres a escalera real (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>tres a escalera de color, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>tres a color %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 de distinto palo</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>tres a escalera %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 del mismo palo</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>solo %1</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>escalera real</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>escalera de color</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>póker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>color</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>escalera</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>trío</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doble pareja</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>ases</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>reyes</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>reinas</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>jotas</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dieces</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>nueves</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>ochos</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>sietes</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>seises</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cincos</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>cuatros</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>treses</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>doses</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>abierta</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>interna</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>doble interna</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>ninguna carta alta</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 carta alta</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1-%2 cartas altas</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 cartas altas</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>con %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 con %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n carta alta</numerusform>
+            <numerusform>%n cartas altas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TMediaPlayer</name>
+    <message>
+        <source>Unknown error code</source>
+        <translation>Código de error desconocido</translation>
+    </message>
+    <message>
+        <source>No sound file to play</source>
+        <translation>No hay ningún archivo de sonido que reproducir</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2</source>
+        <translation>a %1 le falta %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t play %1: %2</source>
+        <translation>No se pudo reproducir %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>no es un archivo WAV</translation>
+    </message>
+    <message>
+        <source>its sample rate of %1 Hz is not supported</source>
+        <translation>su frecuencia de muestreo de %1 Hz no es compatible</translation>
+    </message>
+    <message>
+        <source>its header claims far more sound than the file holds</source>
+        <translation>su cabecera declara mucho más sonido del que contiene el archivo</translation>
+    </message>
+    <message>
+        <source>it is too long to hold in memory once converted</source>
+        <translation>es demasiado largo para caber en memoria una vez convertido</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t play the win sound: %1 is missing from %2, and there is no %3 in %4</source>
+        <translation>No se pudo reproducir el sonido de premio: falta %1 en %2 y no hay ningún %3 en %4</translation>
     </message>
 </context>
 <context>
@@ -412,6 +1848,147 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <source>Windows WAV files (*.WAV)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in brackets, (*.WAV), as it is.</extracomment>
         <translation>Archivos WAV de Windows (*.WAV)</translation>
+    </message>
+</context>
+<context>
+    <name>TSessionChart</name>
+    <message>
+        <source>Total after each hand</source>
+        <translation>Total tras cada mano</translation>
+    </message>
+    <message>
+        <source>No hands yet</source>
+        <translation>Aún no hay manos</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsStore</name>
+    <message>
+        <source>a list</source>
+        <translation>una lista</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>proceso %1</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a lock this program can read, and it stayed for %1</source>
+        <translation>no es un bloqueo que este programa pueda leer, y permaneció %1</translation>
+    </message>
+    <message>
+        <source>a program that has ended left it, and it can&apos;t be removed</source>
+        <translation>lo dejó un programa que ya terminó, y no se puede eliminar</translation>
+    </message>
+    <message>
+        <source>another Lumaro</source>
+        <translation>otro Lumaro</translation>
+    </message>
+    <message>
+        <source>another program (%1)</source>
+        <translation>otro programa (%1)</translation>
+    </message>
+    <message>
+        <source>%1%2 is saving (lock held for %3)</source>
+        <translation>%1%2 está guardando (bloqueo mantenido durante %3)</translation>
+    </message>
+    <message>
+        <source>no lock file can be created in it</source>
+        <translation>no se puede crear ningún archivo de bloqueo en ella</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the lock file can&apos;t be written</source>
+        <translation>no se puede escribir el archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>No se pudo crear la clave %1</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de datos no válido para &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>No se pudieron guardar los datos de &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to set data for %1</source>
+        <translation>No se pudieron guardar los datos de %1</translation>
+    </message>
+    <message>
+        <source>Failed to get data for %1</source>
+        <translation>No se pudieron leer los datos de %1</translation>
+    </message>
+    <message>
+        <source>you have no permission to read it</source>
+        <translation>no tienes permiso para leerlo</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>la carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>tu cuota de disco está agotada</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>el archivo superaría el tamaño que permite el sistema</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>el disco informó de un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>su nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>sus enlaces forman un círculo</translation>
+    </message>
+    <message>
+        <source>a folder on its path is a file</source>
+        <translation>una carpeta de su ruta es un archivo</translation>
+    </message>
+    <message>
+        <source>no file can be created in it</source>
+        <translation>no se puede crear ningún archivo en ella</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a file, not a folder</source>
+        <translation>es un archivo, no una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>El control &apos;%1&apos; no tiene ventana padre</translation>
     </message>
 </context>
 </TS>

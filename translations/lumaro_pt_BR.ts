@@ -65,6 +65,614 @@
     </message>
 </context>
 <context>
+    <name>TAdvicePage</name>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Opções, a melhor primeiro</translation>
+    </message>
+    <message>
+        <source>Hold best</source>
+        <translation>Manter a melhor</translation>
+    </message>
+    <message>
+        <source>Marks the best hold (key B)</source>
+        <translation>Marca a melhor opção (tecla B)</translation>
+    </message>
+    <message>
+        <source>Show all 32</source>
+        <translation>Mostrar as 32</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Treino</translation>
+    </message>
+    <message>
+        <source>Holds are shown after the draw; no money moves</source>
+        <translation>As opções aparecem depois da troca; nenhum dinheiro é movimentado</translation>
+    </message>
+    <message>
+        <source>Warn before Draw</source>
+        <translation>Avisar antes de trocar</translation>
+    </message>
+    <message>
+        <source>In practice, asks before a draw with a hold that is not a best one</source>
+        <translation>No treino, pergunta antes de trocar com uma opção que não é a melhor</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessão</translation>
+    </message>
+</context>
+<context>
+    <name>TAdvisor</name>
+    <message>
+        <source>nothing</source>
+        <extracomment>What the player holds when no card is held: &quot;Your hold: nothing&quot;.</extracomment>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>Return with best play: computing...</source>
+        <translation>Retorno com a jogada ideal: calculando...</translation>
+    </message>
+    <message>
+        <source>Return with best play: %1 %</source>
+        <extracomment>%1 is a percentage with two decimals, &quot;92.70&quot;.</extracomment>
+        <translation>Retorno com a jogada ideal: %1 %</translation>
+    </message>
+    <message>
+        <source>Return with best play: not available (%1)</source>
+        <extracomment>%1 is why the return could not be counted.</extracomment>
+        <translation>Retorno com a jogada ideal: indisponível (%1)</translation>
+    </message>
+    <message>
+        <source>Your hold: %1, a best hold</source>
+        <translation>Sua opção: %1, uma das melhores</translation>
+    </message>
+    <message>
+        <source>Your hold: %1, rank %2 of %3, gives up %4 coins</source>
+        <extracomment>%1 the held cards, %2 the hold&apos;s rank among the %3 holds, %4 the coins it gives up.</extracomment>
+        <translation>Sua opção: %1, posição %2 de %3, perde %4 moedas</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Jogada ideal</translation>
+    </message>
+    <message>
+        <source>You held %1 (expected %2), best was %3 (expected %4): this choice cost %5 coins on average</source>
+        <extracomment>After the draw. %1 the cards held and %2 what they were expected to pay, in coins; %3 and %4 the same for the best hold; %5 the coins the choice cost.</extracomment>
+        <translation>Você manteve %1 (esperado %2), o melhor era %3 (esperado %4): essa escolha custou em média %5 moedas</translation>
+    </message>
+    <message>
+        <source>Dealt %1, bet %2:</source>
+        <extracomment>Over the list of holds after the draw: %1 the five cards dealt, %2 the bet.</extracomment>
+        <translation>Distribuídas %1, aposta %2:</translation>
+    </message>
+    <message>
+        <source>Holding %1 gives up %2 coins on average. The best hold is %3 (expected %4 against %5).</source>
+        <extracomment>Asked before a draw in practice. %1 the cards held, %2 the coins that gives up, %3 the best hold, %4 what it is expected to pay, %5 what the player&apos;s hold is expected to pay.</extracomment>
+        <translation>Manter %1 perde em média %2 moedas. A melhor opção é %3 (esperado %4 contra %5).</translation>
+    </message>
+    <message>
+        <source>Hands: %1</source>
+        <translation>Mãos: %1</translation>
+    </message>
+    <message>
+        <source>Best holds: %1 of %2 (%3 %)</source>
+        <extracomment>%1 of %2 holds were best ones, %3 per cent of them.</extracomment>
+        <translation>Melhores opções: %1 de %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Cost of mistakes: %1 coins</source>
+        <translation>Custo dos erros: %1 moedas</translation>
+    </message>
+    <message>
+        <source>Return: no hands yet</source>
+        <translation>Retorno: nenhuma mão ainda</translation>
+    </message>
+    <message>
+        <source>Return: yours %1 %, best %2 %</source>
+        <extracomment>The return of the player&apos;s holds and of the best ones, percentages with two decimals.</extracomment>
+        <translation>Retorno: o seu %1 %, ideal %2 %</translation>
+    </message>
+    <message>
+        <source>Strategy Advisor</source>
+        <translation>Conselheiro de estratégia</translation>
+    </message>
+    <message>
+        <source>Advisor pages</source>
+        <translation>Páginas do conselheiro</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conselho</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Tabela</translation>
+    </message>
+    <message>
+        <source>&amp;Draw anyway</source>
+        <translation>&amp;Trocar mesmo assim</translation>
+    </message>
+    <message>
+        <source>&amp;Change hold</source>
+        <translation>&amp;Mudar a opção</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>computing...</source>
+        <translation>calculando...</translation>
+    </message>
+    <message>
+        <source>Deal a hand to see its best holds.</source>
+        <translation>Distribua uma mão para ver as melhores opções.</translation>
+    </message>
+    <message>
+        <source>Holds, best first:</source>
+        <translation>Opções, a melhor primeiro:</translation>
+    </message>
+    <message>
+        <source>Practice: the best holds are shown after the draw.</source>
+        <translation>Treino: as melhores opções aparecem depois da troca.</translation>
+    </message>
+    <message>
+        <source>Your hold: %1</source>
+        <translation>Sua opção: %1</translation>
+    </message>
+    <message>
+        <source>Holds for a bet of %1, best first:</source>
+        <translation>Opções para uma aposta de %1, a melhor primeiro:</translation>
+    </message>
+    <message>
+        <source>Deal a hand to see the line it fits.</source>
+        <translation>Distribua uma mão para ver a linha que lhe corresponde.</translation>
+    </message>
+    <message>
+        <source>Practice: the line is shown after the draw.</source>
+        <translation>Treino: a linha aparece depois da troca.</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bankroll is a whole number of bets, at least 1.</source>
+        <translation>A bankroll é um número inteiro de apostas, no mínimo 1.</translation>
+    </message>
+    <message>
+        <source>The bankroll is at most %1 bets.</source>
+        <translation>A bankroll é de no máximo %1 apostas.</translation>
+    </message>
+    <message>
+        <source>The bet is a whole number of coins from %1 to %2.</source>
+        <translation>A aposta é um número inteiro de moedas de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The hands are a whole number, at least 1.</source>
+        <translation>O número de mãos é um número inteiro, no mínimo 1.</translation>
+    </message>
+    <message>
+        <source>At most %1 hands are counted.</source>
+        <translation>São contadas no máximo %1 mãos.</translation>
+    </message>
+    <message>
+        <source>no chance</source>
+        <translation>nenhuma chance</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <translation>certo</translation>
+    </message>
+    <message>
+        <source>1 chance in %1</source>
+        <translation>1 chance em %1</translation>
+    </message>
+    <message>
+        <source>%1 chances in %2</source>
+        <translation>%1 chances em %2</translation>
+    </message>
+    <message>
+        <source>almost certain</source>
+        <translation>quase certo</translation>
+    </message>
+    <message>
+        <source>Waiting for the game&apos;s odds...</source>
+        <translation>Aguardando as probabilidades do jogo...</translation>
+    </message>
+    <message>
+        <source>Bets:</source>
+        <translation>Apostas:</translation>
+    </message>
+    <message>
+        <source>Bankroll in bets</source>
+        <translation>Bankroll em apostas</translation>
+    </message>
+    <message>
+        <source>Bet in coins</source>
+        <translation>Aposta em moedas</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation>Bankroll:</translation>
+    </message>
+    <message>
+        <source>Bet:</source>
+        <translation>Aposta:</translation>
+    </message>
+    <message>
+        <source>Hands:</source>
+        <translation>Mãos:</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>moedas</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>Use my total, %1 coins</source>
+        <translation>Meu total, %1 moedas</translation>
+    </message>
+    <message>
+        <source>Your total of %1 coins is less than one bet.</source>
+        <translation>Seu total de %1 moedas é menor que uma aposta.</translation>
+    </message>
+    <message>
+        <source>= %1 coins</source>
+        <translation>= %1 moedas</translation>
+    </message>
+    <message>
+        <source>The figures wait for the fields marked above.</source>
+        <translation>Os números aguardam os campos marcados acima.</translation>
+    </message>
+    <message>
+        <source>The figures could not be counted (%1).</source>
+        <translation>Não foi possível calcular os números (%1).</translation>
+    </message>
+    <message>
+        <source>Counting the figures...</source>
+        <translation>Calculando os números...</translation>
+    </message>
+    <message>
+        <source>Counting the game&apos;s odds...</source>
+        <translation>Calculando as probabilidades do jogo...</translation>
+    </message>
+    <message>
+        <source>%1 bets (%2 coins)</source>
+        <extracomment>%1 a number of bets, %2 the same in coins, both signed: &quot;-12.5 bets (-62 coins)&quot;</extracomment>
+        <translation>%1 apostas (%2 moedas)</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers</source>
+        <translation>Valetes ou melhor com seus multiplicadores</translation>
+    </message>
+    <message>
+        <source>Jacks or Better with your multipliers: %1% return under best play</source>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <translation>Valetes ou melhor com seus multiplicadores: %1% de retorno com a jogada ideal</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bankroll of %n bets of %1 coins (%2 coins), best play throughout:</source>
+        <extracomment>%n the bankroll in bets, %1 the bet, %2 the bankroll in coins</extracomment>
+        <translation>
+            <numerusform>Uma bankroll de %n aposta de %1 moedas (%2 moedas), sempre com a jogada ideal:</numerusform>
+            <numerusform>Uma bankroll de %n apostas de %1 moedas (%2 moedas), sempre com a jogada ideal:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Losing the whole bankroll within %n hands: %1 (%2)</source>
+        <extracomment>%1 a chance in words (&quot;1 chance in 12&quot;), %2 the same in per cent</extracomment>
+        <translation>
+            <numerusform>Perder toda a bankroll em %n mão: %1 (%2)</numerusform>
+            <numerusform>Perder toda a bankroll em %n mãos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ahead after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>No lucro após %n mão: %1 (%2)</numerusform>
+            <numerusform>No lucro após %n mãos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Even after %n hands: %1 (%2)</source>
+        <translation>
+            <numerusform>Empatado após %n mão: %1 (%2)</numerusform>
+            <numerusform>Empatado após %n mãos: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Behind after %n hands, ruin included: %1 (%2)</source>
+        <translation>
+            <numerusform>No prejuízo após %n mão, ruína incluída: %1 (%2)</numerusform>
+            <numerusform>No prejuízo após %n mãos, ruína incluída: %1 (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Expected result: %1</source>
+        <translation>Resultado esperado: %1</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>acima de %1</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or lower (5th percentile)</source>
+        <translation>1 sessão em 20 termina em %1 ou menos (percentil 5)</translation>
+    </message>
+    <message>
+        <source>Half the sessions end at %1 or lower (median)</source>
+        <translation>Metade das sessões termina em %1 ou menos (mediana)</translation>
+    </message>
+    <message>
+        <source>1 session in 20 ends at %1 or higher (95th percentile)</source>
+        <translation>1 sessão em 20 termina em %1 ou mais (percentil 95)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the result: %1 bets (%2 coins)</source>
+        <translation>Desvio padrão do resultado: %1 apostas (%2 moedas)</translation>
+    </message>
+    <message>
+        <source>Chance of ruin against hands played</source>
+        <translation>Chance de ruína pelas mãos jogadas</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mãos jogadas</translation>
+    </message>
+    <message>
+        <source>Chance of each result</source>
+        <translation>Chance de cada resultado</translation>
+    </message>
+    <message>
+        <source>Result in bets</source>
+        <translation>Resultado em apostas</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n hands: %1 chance of ruin</source>
+        <translation>
+            <numerusform>Após %n mão: %1 de chance de ruína</numerusform>
+            <numerusform>Após %n mãos: %1 de chance de ruína</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bets or less: %2</source>
+        <translation>%1 apostas ou menos: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets or more: %2</source>
+        <translation>%1 apostas ou mais: %2</translation>
+    </message>
+    <message>
+        <source>%1 bets: %2</source>
+        <translation>%1 apostas: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 bets: %3</source>
+        <translation>%1 a %2 apostas: %3</translation>
+    </message>
+    <message>
+        <source>Ruined, the whole bankroll lost: %1</source>
+        <translation>Quebrado, toda a bankroll perdida: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chance of each result after %n hands</source>
+        <translation>
+            <numerusform>Chance de cada resultado após %n mão</numerusform>
+            <numerusform>Chance de cada resultado após %n mãos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TChartList</name>
+    <message>
+        <source>Chart lines</source>
+        <translation>Linhas da tabela</translation>
+    </message>
+    <message>
+        <source>Marked: line %1, %2</source>
+        <translation>Marcada: linha %1, %2</translation>
+    </message>
+    <message>
+        <source>nothing held</source>
+        <translation>nada mantido</translation>
+    </message>
+    <message>
+        <source>%1 held</source>
+        <translation>mantidas: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 drawn</source>
+        <extracomment>%1 the cards held (&quot;Ace of Spades, King of Spades held&quot;), %2 those drawn.</extracomment>
+        <translation>%1; trocadas: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2. Example: %3. Decides %4 of deals. The dealt hand&apos;s line</source>
+        <extracomment>A line of the strategy chart as a screen reader says it: %1 its number, %2 the hold it names, %3 an example deal, %4 the share of all deals it decides (&quot;12.345 %&quot;).</extracomment>
+        <translation>Linha %1: %2. Exemplo: %3. Decide %4 das mãos. A linha da mão distribuída</translation>
+    </message>
+    <message>
+        <source>Line %1: %2. Example: %3. Decides %4 of deals</source>
+        <translation>Linha %1: %2. Exemplo: %3. Decide %4 das mãos</translation>
+    </message>
+</context>
+<context>
+    <name>TChartPage</name>
+    <message>
+        <source>building...</source>
+        <translation>gerando...</translation>
+    </message>
+    <message>
+        <source>Pay table, Jacks or Better to Royal Flush: %1</source>
+        <extracomment>%1 the nine multipliers of the pay table, &quot;0,1,2,3,4,6,9,25,50,800&quot;.</extracomment>
+        <translation>Tabela de pagamentos, de Valetes ou melhor a Royal Flush: %1</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart</source>
+        <translation>Tabela de estratégia do Lumaro</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <extracomment>How many lines the chart has.</extracomment>
+        <translation>1 linha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n linha</numerusform>
+            <numerusform>%n linhas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Return holding by the chart: %1% (%2)</source>
+        <extracomment>%1 a percentage with four decimals, %2 how many lines the chart has (&quot;24 lines&quot;).</extracomment>
+        <translation>Retorno seguindo a tabela: %1 % (%2)</translation>
+    </message>
+    <message>
+        <source>Return under optimal play: %1%</source>
+        <translation>Retorno com jogo ideal: %1 %</translation>
+    </message>
+    <message>
+        <source>The chart gives up %1 points of return.</source>
+        <extracomment>%1 the points of return the chart gives up, &quot;0.0010&quot;.</extracomment>
+        <translation>A tabela perde %1 pontos de retorno.</translation>
+    </message>
+    <message>
+        <source>A line naming a whole family takes the first that fits, in this order:</source>
+        <translation>Uma linha que nomeia uma família inteira toma a primeira que se encaixa, nesta ordem:</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Prints the chart, laid out for paper</source>
+        <translation>Imprime a tabela, diagramada para papel</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Salvar como PDF…</translation>
+    </message>
+    <message>
+        <source>Writes the chart, laid out for paper, to a PDF file</source>
+        <translation>Grava a tabela, diagramada para papel, em um arquivo PDF</translation>
+    </message>
+    <message>
+        <source>Deal a hand to see the line it fits.</source>
+        <translation>Distribua uma mão para ver a linha que lhe corresponde.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Chart for %1</source>
+        <translation>Tabela para %1</translation>
+    </message>
+    <message>
+        <source>Strategy chart</source>
+        <translation>Tabela de estratégia</translation>
+    </message>
+    <message>
+        <source>Chart: %1 %, %2
+Best play: %3 %
+The chart gives up %4 points</source>
+        <extracomment>Three lines: the chart&apos;s return (%1, a percentage with four decimals; %2 its lines, &quot;24 lines&quot;), the return of the best play (%3) and the difference (%4, &quot;0.0010&quot;).</extracomment>
+        <translation>Tabela: %1 %, %2
+Jogada ideal: %3 %
+A tabela perde %4 pontos</translation>
+    </message>
+    <message>
+        <source>Chart: not available (%1)</source>
+        <translation>Tabela: indisponível (%1)</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Tabela: %1</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>indisponível</translation>
+    </message>
+    <message>
+        <source>Dealt %1: %2</source>
+        <translation>Distribuídas %1: %2</translation>
+    </message>
+    <message>
+        <source>Dealt %1: no line fits, hold nothing</source>
+        <translation>Distribuídas %1: nenhuma linha se encaixa, não manter nada</translation>
+    </message>
+    <message>
+        <source>Dealt %1: line %2</source>
+        <translation>Distribuídas %1: linha %2</translation>
+    </message>
+    <message>
+        <source>There is no chart to save yet</source>
+        <translation>Ainda não há tabela para salvar</translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF file %1</source>
+        <translation>Não é possível gravar o arquivo PDF %1</translation>
+    </message>
+    <message>
+        <source>Save the chart as PDF</source>
+        <translation>Salvar a tabela como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print the strategy chart</source>
+        <translation>Imprimir a tabela de estratégia</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed</source>
+        <translation>Não foi possível imprimir a tabela</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart, page %1</source>
+        <translation>Tabela de estratégia do Lumaro, página %1</translation>
+    </message>
+    <message>
+        <source>Hold the first line that fits the hand; of the holds a line names, the first that fits.</source>
+        <translation>Mantenha a primeira linha que se encaixa na mão; das opções que uma linha nomeia, a primeira que se encaixa.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <extracomment>Column headings of the printed chart: the line&apos;s number, the hold it names, an example deal, and the share of all deals the line decides.</extracomment>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Deals</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Example (held | drawn)</source>
+        <translation>Exemplo (mantidas | trocadas)</translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>
@@ -263,6 +871,265 @@
     </message>
 </context>
 <context>
+    <name>TGameWindow</name>
+    <message>
+        <source>Dealt %1</source>
+        <translation>Distribuídas: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A card and what happens to it, as a screen reader says it: &quot;Ace of Spades: Hold&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Aposta</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Winning hand</source>
+        <translation>Mão vencedora</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>mantida</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Distribuir</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Trocar</translation>
+    </message>
+    <message>
+        <source>Draw Additional Cards</source>
+        <translation>Trocar as cartas</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Winning Percentage</source>
+        <translation>Porcentagem de vitórias</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Com som</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Lumaro for Windows 95</source>
+        <translation>Lumaro for Windows 95</translation>
+    </message>
+    <message>
+        <source>Set Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>Piechart</source>
+        <translation>Gráfico de pizza</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Aposta</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Payouts Options</source>
+        <translation>Pagamentos</translation>
+    </message>
+    <message>
+        <source>Strategy Advisor</source>
+        <translation>Conselheiro de estratégia</translation>
+    </message>
+    <message>
+        <source>Lumaro for Windows 95 Version %1</source>
+        <translation>Lumaro for Windows 95 versão %1</translation>
+    </message>
+    <message>
+        <source>Window pages</source>
+        <translation>Páginas da janela</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Lumaro Strategy Advisor</source>
+        <translation>Conselheiro de estratégia</translation>
+    </message>
+    <message>
+        <source>Draw the hand in play first, then replay.</source>
+        <translation>Primeiro troque a mão em jogo, depois repita.</translation>
+    </message>
+    <message>
+        <source>The hand to replay is not five different cards</source>
+        <translation>A mão a repetir não tem cinco cartas diferentes</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carta %1: %2</translation>
+    </message>
+    <message>
+        <source>Hold or draw card %1 (key %1)</source>
+        <translation>Manter ou trocar a carta %1 (tecla %1)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>label</comment>
+        <extracomment>The label beside the total&apos;s panel: room for about six letters.</extracomment>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>THandHistory</name>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>%1; its folder is read-only</source>
+        <translation>%1; a pasta dele é somente leitura</translation>
+    </message>
+    <message>
+        <source>its schema version %1 is not one Lumaro writes</source>
+        <translation>a versão de esquema %1 não é uma que o Lumaro grava</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing (package libqt6sql6-sqlite)</source>
+        <translation>O driver SQLite do Qt não está instalado (pacote libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>The hand history %1 could not be opened (%2); hands are not recorded</source>
+        <translation>Não foi possível abrir o histórico de mãos %1 (%2); as mãos não são registradas</translation>
+    </message>
+    <message>
+        <source>its tables are not a hand history&apos;s (%1)</source>
+        <translation>as tabelas dele não são as de um histórico de mãos (%1)</translation>
+    </message>
+    <message>
+        <source>the folder %1 can&apos;t be created</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>it is not a hand history</source>
+        <translation>não é um histórico de mãos</translation>
+    </message>
+    <message>
+        <source>it failed SQLite&apos;s quick check: %1</source>
+        <translation>falhou na verificação rápida do SQLite: %1</translation>
+    </message>
+    <message>
+        <source>it can&apos;t be written (no WAL journal)</source>
+        <translation>não pode ser gravado (sem diário WAL)</translation>
+    </message>
+    <message>
+        <source>another program is writing it (%1)</source>
+        <translation>outro programa está gravando nele (%1)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Lumaro (schema version %1)</source>
+        <translation>foi gravado por uma versão mais nova do Lumaro (versão de esquema %1)</translation>
+    </message>
+    <message>
+        <source>The hand history %1 was written by a newer version of Lumaro; it is left as it is and hands are not recorded</source>
+        <translation>O histórico de mãos %1 foi gravado por uma versão mais nova do Lumaro; ele fica como está e as mãos não são registradas</translation>
+    </message>
+    <message>
+        <source>%1, and it could not be moved aside</source>
+        <translation>%1, e não foi possível colocá-lo de lado</translation>
+    </message>
+    <message>
+        <source>The hand history %1 is damaged (%2) and could not be moved aside; hands are not recorded</source>
+        <translation>O histórico de mãos %1 está danificado (%2) e não foi possível colocá-lo de lado; as mãos não são registradas</translation>
+    </message>
+    <message>
+        <source>The hand history %1 is damaged (%2); it was moved to %3 and a new history was started</source>
+        <translation>O histórico de mãos %1 está danificado (%2); ele foi movido para %3 e um novo histórico foi iniciado</translation>
+    </message>
+    <message>
+        <source>its newest hands are in %1, which can&apos;t be read without %2 in a folder that can&apos;t be written</source>
+        <translation>as mãos mais recentes estão em %1, que não pode ser lido sem %2 em uma pasta que não pode ser gravada</translation>
+    </message>
+    <message>
+        <source>another program holds it locked (%1)</source>
+        <translation>outro programa o mantém bloqueado (%1)</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1); the game moves it aside when it starts</source>
+        <translation>está danificado (%1); o jogo o coloca de lado ao iniciar</translation>
+    </message>
+    <message>
+        <source>it is in an older form (schema version %1): the game brings it up to date when it starts</source>
+        <translation>está em um formato antigo (versão de esquema %1): o jogo o atualiza ao iniciar</translation>
+    </message>
+    <message>
+        <source>%1 could not be recorded in the hand history %2: another program kept it busy (%3); the hands recorded before are kept</source>
+        <translation>Não foi possível registrar %1 no histórico de mãos %2: outro programa o mantinha ocupado (%3); as mãos registradas antes são mantidas</translation>
+    </message>
+    <message>
+        <source>1 hand</source>
+        <translation>1 mão</translation>
+    </message>
+    <message>
+        <source>A hand could not be recorded in the hand history %1 (%2); the hands recorded before are kept</source>
+        <translation>Não foi possível registrar uma mão no histórico de mãos %1 (%2); as mãos registradas antes são mantidas</translation>
+    </message>
+    <message>
+        <source>The hand history %1 could not be read (%2)</source>
+        <translation>Não foi possível ler o histórico de mãos %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hands are not recorded in the hand history %1 while another program keeps it busy (%2); %n hands wait for it</source>
+        <translation>
+            <numerusform>As mãos não são registradas no histórico de mãos %1 enquanto outro programa o mantém ocupado (%2); %n mão aguarda</numerusform>
+            <numerusform>As mãos não são registradas no histórico de mãos %1 enquanto outro programa o mantém ocupado (%2); %n mãos aguardam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hands</source>
+        <translation>
+            <numerusform>%n mão</numerusform>
+            <numerusform>%n mãos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>THelpViewer</name>
     <message>
         <source>Lumaro Help</source>
@@ -290,6 +1157,575 @@ Lumaro looks for QUORVEL.hlp beside the program and in its data folder (share/lu
         <translation>Não foi possível abrir o arquivo de ajuda.
 
 O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/lumaro). O jogo em si não é afetado.</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryPage</name>
+    <message>
+        <source>unnamed</source>
+        <translation>sem nome</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>1 hand</source>
+        <translation>1 mão</translation>
+    </message>
+    <message>
+        <source>1 time</source>
+        <translation>1 vez</translation>
+    </message>
+    <message>
+        <source>Best play, last sessions</source>
+        <translation>Jogada ideal, últimas sessões</translation>
+    </message>
+    <message>
+        <source>No sessions yet</source>
+        <translation>Nenhuma sessão ainda</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessões</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Jogada ideal</translation>
+    </message>
+    <message>
+        <source>Cost/100</source>
+        <translation>Custo/100</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Costliest situations</source>
+        <translation>Situações mais caras</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Mantido</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Melhor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Vezes</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Custo</translation>
+    </message>
+    <message>
+        <source>Mistakes, newest first</source>
+        <translation>Erros, os mais recentes primeiro</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Distribuídas</translation>
+    </message>
+    <message>
+        <source>The hand history could not be opened: %1.</source>
+        <translation>Não foi possível abrir o histórico de mãos: %1.</translation>
+    </message>
+    <message>
+        <source>No hands recorded yet.</source>
+        <translation>Nenhuma mão registrada ainda.</translation>
+    </message>
+    <message>
+        <source>Played: %1, best play %2, cost %3 per 100 hands. Practice: %4.</source>
+        <extracomment>%1 and %4 the hands played for money and in practice (&quot;21 hands&quot;), %2 the share of best holds (&quot;93.2 %&quot;), %3 the coins lost to mistakes.</extracomment>
+        <translation>Jogadas: %1, jogada ideal %2, custo %3 a cada 100 mãos. Treino: %4.</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>treino</translation>
+    </message>
+    <message>
+        <source>played</source>
+        <translation>jogada</translation>
+    </message>
+    <message>
+        <source>Practice session started %1: %2, best play %3, cost %4 per 100 hands</source>
+        <extracomment>A session as a screen reader says it: %1 when it started, %2 its hands (&quot;21 hands&quot;), %3 the share of best holds, %4 the coins lost to mistakes.</extracomment>
+        <translation>Sessão de treino iniciada em %1: %2, jogada ideal %3, custo %4 a cada 100 mãos</translation>
+    </message>
+    <message>
+        <source>Played session started %1: %2, best play %3, cost %4 per 100 hands</source>
+        <translation>Sessão jogada iniciada em %1: %2, jogada ideal %3, custo %4 a cada 100 mãos</translation>
+    </message>
+    <message>
+        <source>%1 on average</source>
+        <translation>%1 em média</translation>
+    </message>
+    <message>
+        <source>Held %1 instead of %2: %3, cost %4</source>
+        <extracomment>%1 and %2 the kinds of hold (&quot;low pair&quot;, &quot;four to a flush&quot;), %3 how often (&quot;3 times&quot;), %4 the coins it cost.</extracomment>
+        <translation>Mantido %1 em vez de %2: %3, custo %4</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Replay %1</source>
+        <translation>Repetir %1</translation>
+    </message>
+    <message>
+        <source>%1, bet %2, practice: %3 instead of %4</source>
+        <extracomment>%1 when the hand was played, %2 its bet, %3 and %4 the kinds of hold held and best.</extracomment>
+        <translation>%1, aposta %2, treino: %3 em vez de %4</translation>
+    </message>
+    <message>
+        <source>%1, bet %2: %3 instead of %4</source>
+        <translation>%1, aposta %2: %3 em vez de %4</translation>
+    </message>
+    <message>
+        <source>Cost %1: dealt %2, held %3, best %4</source>
+        <translation>Custo %1: distribuídas %2, mantidas %3, melhor %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hands</source>
+        <translation>
+            <numerusform>%n mão</numerusform>
+            <numerusform>%n mãos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n vez</numerusform>
+            <numerusform>%n vezes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>THoldList</name>
+    <message>
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <translation>Moedas</translation>
+    </message>
+    <message>
+        <source>Per coin</source>
+        <translation>Por moeda</translation>
+    </message>
+    <message>
+        <source>Discard everything</source>
+        <translation>Trocar tudo</translation>
+    </message>
+    <message>
+        <source>Hold %1</source>
+        <translation>Manter %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, best, your hold</source>
+        <translation>%1: %2 por moeda, a melhor, sua opção</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, costs %3, your hold</source>
+        <translation>%1: %2 por moeda, custa %3, sua opção</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, best</source>
+        <translation>%1: %2 por moeda, a melhor</translation>
+    </message>
+    <message>
+        <source>%1: %2 per coin, costs %3</source>
+        <translation>%1: %2 por moeda, custa %3</translation>
+    </message>
+</context>
+<context>
+    <name>THoldPattern</name>
+    <message>
+        <source>two pair or better</source>
+        <translation>dois pares ou melhor</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>par alto</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>par baixo</translation>
+    </message>
+    <message>
+        <source>four to a royal flush</source>
+        <translation>quatro para Royal Flush</translation>
+    </message>
+    <message>
+        <source>four to a straight flush</source>
+        <translation>quatro para Straight Flush</translation>
+    </message>
+    <message>
+        <source>four to a flush</source>
+        <translation>quatro para Flush</translation>
+    </message>
+    <message>
+        <source>four to an outside straight</source>
+        <translation>quatro para Straight aberto</translation>
+    </message>
+    <message>
+        <source>four to an inside straight</source>
+        <translation>quatro para Straight interno</translation>
+    </message>
+    <message>
+        <source>three to a royal flush</source>
+        <translation>três para Royal Flush</translation>
+    </message>
+    <message>
+        <source>three to a straight flush</source>
+        <translation>três para Straight Flush</translation>
+    </message>
+    <message>
+        <source>three to a flush</source>
+        <translation>três para Flush</translation>
+    </message>
+    <message>
+        <source>three unsuited high cards</source>
+        <translation>três cartas altas de naipes diferentes</translation>
+    </message>
+    <message>
+        <source>three to a straight</source>
+        <translation>três para Straight</translation>
+    </message>
+    <message>
+        <source>two suited high cards</source>
+        <translation>duas cartas altas do mesmo naipe</translation>
+    </message>
+    <message>
+        <source>ten with a suited high card</source>
+        <translation>dez com uma carta alta do mesmo naipe</translation>
+    </message>
+    <message>
+        <source>two unsuited high cards</source>
+        <translation>duas cartas altas de naipes diferentes</translation>
+    </message>
+    <message>
+        <source>one high card</source>
+        <translation>uma carta alta</translation>
+    </message>
+    <message>
+        <source>three of a kind and a kicker</source>
+        <translation>trinca e um kicker</translation>
+    </message>
+    <message>
+        <source>three of a kind and two kickers</source>
+        <translation>trinca e dois kickers</translation>
+    </message>
+    <message>
+        <source>two pair and a kicker</source>
+        <translation>dois pares e um kicker</translation>
+    </message>
+    <message>
+        <source>high pair and a kicker</source>
+        <translation>par alto e um kicker</translation>
+    </message>
+    <message>
+        <source>high pair and two kickers</source>
+        <translation>par alto e dois kickers</translation>
+    </message>
+    <message>
+        <source>high pair and three kickers</source>
+        <translation>par alto e três kickers</translation>
+    </message>
+    <message>
+        <source>low pair and a kicker</source>
+        <translation>par baixo e um kicker</translation>
+    </message>
+    <message>
+        <source>low pair and two kickers</source>
+        <translation>par baixo e dois kickers</translation>
+    </message>
+    <message>
+        <source>low pair and three kickers</source>
+        <translation>par baixo e três kickers</translation>
+    </message>
+    <message>
+        <source>five cards, no pair</source>
+        <translation>cinco cartas, sem par</translation>
+    </message>
+    <message>
+        <source>four other cards</source>
+        <translation>outras quatro cartas</translation>
+    </message>
+    <message>
+        <source>three other cards</source>
+        <translation>outras três cartas</translation>
+    </message>
+    <message>
+        <source>two other cards</source>
+        <translation>outras duas cartas</translation>
+    </message>
+    <message>
+        <source>one low card</source>
+        <translation>uma carta baixa</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>trocar tudo</translation>
+    </message>
+    <message>
+        <source>pair of %1</source>
+        <extracomment>A pair named by its rank: %1 is &quot;aces&quot;, &quot;kings&quot; ... &quot;twos&quot;.</extracomment>
+        <translation>par de %1</translation>
+    </message>
+    <message>
+        <source>four to a royal flush (%1)</source>
+        <extracomment>%1 names the cards held, &quot;A K Q J&quot;.</extracomment>
+        <translation>quatro para Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>four to a straight flush, %1</source>
+        <extracomment>%1 is how it draws (&quot;open&quot;, &quot;inside with 2 high cards&quot;).</extracomment>
+        <translation>quatro para Straight Flush, %1</translation>
+    </message>
+    <message>
+        <source>four to a flush %1</source>
+        <extracomment>%1 is how many high cards it holds (&quot;with 2 high cards&quot;).</extracomment>
+        <translation>quatro para Flush %1</translation>
+    </message>
+    <message>
+        <source>four to an outside straight %1</source>
+        <translation>quatro para Straight aberto %1</translation>
+    </message>
+    <message>
+        <source>four to an inside straight %1</source>
+        <translation>quatro para Straight interno %1</translation>
+    </message>
+    <message>
+        <source>three to a royal flush (%1)</source>
+        <translation>três para Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>three to a straight flush, %1</source>
+        <translation>três para Straight Flush, %1</translation>
+    </message>
+    <message>
+        <source>three to a flush %1</source>
+        <translation>três para Flush %1</translation>
+    </message>
+    <message>
+        <source>%1 unsuited</source>
+        <extracomment>%1 names the cards held, &quot;K Q J&quot;.</extracomment>
+        <translation>%1 de naipes diferentes</translation>
+    </message>
+    <message>
+        <source>three to a straight %1</source>
+        <translation>três para Straight %1</translation>
+    </message>
+    <message>
+        <source>%1 suited</source>
+        <translation>%1 do mesmo naipe</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <extracomment>%1 names the card held, &quot;K&quot;.</extracomment>
+        <translation>só %1</translation>
+    </message>
+    <message>
+        <source>royal flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>quadra</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>trinca</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dois pares</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>ases</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>reis</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>damas</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>valetes</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dez</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>noves</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>oitos</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>setes</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>seis</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cincos</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>quatros</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>três</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>dois</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>A straight draw whose two ends are open.</extracomment>
+        <translation>aberto</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <extracomment>A straight draw missing one card inside.</extracomment>
+        <translation>interno</translation>
+    </message>
+    <message>
+        <source>double inside</source>
+        <extracomment>A straight draw missing two cards inside.</extracomment>
+        <translation>duplo interno</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no high card</source>
+        <translation>nenhuma carta alta</translation>
+    </message>
+    <message>
+        <source>1 high card</source>
+        <translation>1 carta alta</translation>
+    </message>
+    <message>
+        <source>%1-%2 high cards</source>
+        <extracomment>A run of counts, &quot;0-2 high cards&quot;.</extracomment>
+        <translation>%1 a %2 cartas altas</translation>
+    </message>
+    <message>
+        <source>%1 high cards</source>
+        <extracomment>%1 lists the counts, &quot;1, 2 or 4&quot;.</extracomment>
+        <translation>%1 cartas altas</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>com %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 com %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A family and the order its members are taken in: &quot;two suited high cards: Q J, K Q&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n high cards</source>
+        <translation>
+            <numerusform>%n carta alta</numerusform>
+            <numerusform>%n cartas altas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TMediaPlayer</name>
+    <message>
+        <source>Unknown error code</source>
+        <translation>Código de erro desconhecido</translation>
+    </message>
+    <message>
+        <source>No sound file to play</source>
+        <translation>Nenhum arquivo de som para tocar</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2</source>
+        <translation>falta %2 em %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t play %1: %2</source>
+        <translation>Não foi possível tocar %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>é maior que %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>não é um arquivo WAV</translation>
+    </message>
+    <message>
+        <source>its sample rate of %1 Hz is not supported</source>
+        <translation>a taxa de amostragem de %1 Hz não é suportada</translation>
+    </message>
+    <message>
+        <source>its header claims far more sound than the file holds</source>
+        <translation>o cabeçalho declara muito mais som do que o arquivo contém</translation>
+    </message>
+    <message>
+        <source>it is too long to hold in memory once converted</source>
+        <translation>é longo demais para caber na memória depois de convertido</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t play the win sound: %1 is missing from %2, and there is no %3 in %4</source>
+        <translation>Não foi possível tocar o som de vitória: %1 não está em %2, e não há %3 em %4</translation>
     </message>
 </context>
 <context>
@@ -412,6 +1848,147 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
         <source>Windows WAV files (*.WAV)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in brackets, (*.WAV), as it is.</extracomment>
         <translation>Arquivos WAV do Windows (*.WAV)</translation>
+    </message>
+</context>
+<context>
+    <name>TSessionChart</name>
+    <message>
+        <source>Total after each hand</source>
+        <translation>Total após cada mão</translation>
+    </message>
+    <message>
+        <source>No hands yet</source>
+        <translation>Nenhuma mão ainda</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsStore</name>
+    <message>
+        <source>a list</source>
+        <translation>uma lista</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>processo %1</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>it is not a lock this program can read, and it stayed for %1</source>
+        <translation>não é uma trava que este programa consiga ler, e ela permaneceu por %1</translation>
+    </message>
+    <message>
+        <source>a program that has ended left it, and it can&apos;t be removed</source>
+        <translation>um programa que já terminou a deixou, e ela não pode ser removida</translation>
+    </message>
+    <message>
+        <source>another Lumaro</source>
+        <translation>outro Lumaro</translation>
+    </message>
+    <message>
+        <source>another program (%1)</source>
+        <translation>outro programa (%1)</translation>
+    </message>
+    <message>
+        <source>%1%2 is saving (lock held for %3)</source>
+        <translation>%1%2 está salvando (trava mantida por %3)</translation>
+    </message>
+    <message>
+        <source>no lock file can be created in it</source>
+        <translation>nenhum arquivo de trava pode ser criado nela</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the lock file can&apos;t be written</source>
+        <translation>o arquivo de trava não pode ser gravado</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Falha ao criar a chave %1</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de dados inválido para &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Falha ao definir os dados de &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to set data for %1</source>
+        <translation>Falha ao definir os dados de %1</translation>
+    </message>
+    <message>
+        <source>Failed to get data for %1</source>
+        <translation>Falha ao obter os dados de %1</translation>
+    </message>
+    <message>
+        <source>you have no permission to read it</source>
+        <translation>você não tem permissão para lê-lo</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>o arquivo é somente leitura</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>a pasta é somente leitura</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>sua cota de disco se esgotou</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>o arquivo ficaria maior do que o sistema permite</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>o disco é somente leitura</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>o disco relatou um erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>o nome é longo demais</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>os links dele formam um círculo</translation>
+    </message>
+    <message>
+        <source>a folder on its path is a file</source>
+        <translation>uma pasta no caminho dele é um arquivo</translation>
+    </message>
+    <message>
+        <source>no file can be created in it</source>
+        <translation>nenhum arquivo pode ser criado nela</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>não existe</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is a file, not a folder</source>
+        <translation>é um arquivo, não uma pasta</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>O controle &apos;%1&apos; não tem janela pai</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,16 @@ def act(obj, name):
     raise Failure("%s %r has no action %s" % (obj.getRoleName(), obj.name, name))
 
 
+def click_page_tab(advisor, name):
+    """A real click on the advisor's tab of this name, once it is there."""
+    tab = wait_for("the %s tab" % name, lambda: next(
+        (o for o in walk(fresh(advisor))
+         if o.getRole() == pyatspi.ROLE_PAGE_TAB and o.name == name), None))
+    box = tab.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                    str(box.y + box.height // 2), "click", "1"], check=True)
+
+
 def key(*keys):
     subprocess.run(["xdotool", "key", *keys], check=True)
 

@@ -7,11 +7,13 @@
 # accessible actions or with keys only (accessible_play.py says how), or the strategy
 # advisor played as a trainer (trainer_play.py says how), or reached and read in the game's
 # window at two screen sizes (advisor_play.py says how), or its Chart page checked against
-# lumaro-analyze (chart_play.py says how):
+# lumaro-analyze (chart_play.py says how), or its Bankroll page read against lumaro-analyze
+# (bankroll_play.py says how):
 #   accessible_play_test.sh screen-reader|keyboard LUMARO DEAL_ORACLE
 #   accessible_play_test.sh trainer LUMARO
 #   accessible_play_test.sh advisor|advisor-small LUMARO
 #   accessible_play_test.sh chart LUMARO LUMARO_ANALYZE
+#   accessible_play_test.sh bankroll LUMARO LUMARO_ANALYZE
 set -euo pipefail
 mode=$1
 prog=$(realpath "$2")
@@ -47,14 +49,19 @@ elif [ "$mode" = advisor ] || [ "$mode" = advisor-small ]; then
   printf '[Advisor]\nOpen=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
   if [ "$mode" = advisor ]; then screen=1024x768 least=71; else screen=640x480 least=57; fi
   play=("$here/advisor_play.py" "$prog" "$least")
-elif [ "$mode" = chart ]; then
-  # The advisor stored open, 9/6 Jacks or Better: the chart every book prints.
+elif [ "$mode" = chart ] || [ "$mode" = bankroll ]; then
+  # The advisor stored open, 9/6 Jacks or Better: the chart every book prints; for the
+  # bankroll, a total of 160 bets of 5.
   paytable=0,1,2,3,5,8,24,49,799
   IFS=, read -r -a h <<<"$paytable"
-  printf '[Advisor]\nOpen=1\n[Payouts]\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+  printf '[Advisor]\nOpen=1\n[Bet]\nTotal=800\nAmount=5\n[Payouts]\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
   for i in "${!h[@]}"; do printf 'H%d=%s\n' $((i + 1)) "${h[$i]}" >>"$XDG_CONFIG_HOME/Quorvel.ini"; done
   screen=1024x768
-  play=("$here/chart_play.py" "$prog" "$(realpath "$3")" "$paytable")
+  if [ "$mode" = chart ]; then
+    play=("$here/chart_play.py" "$prog" "$(realpath "$3")" "$paytable")
+  else
+    play=("$here/bankroll_play.py" "$prog" "$(realpath "$3")" "$paytable" 160)
+  fi
 else
   # A stored total and bet; jacks or better pays 2X, so most hands move the total.
   printf '[Bet]\nTotal=5000\nAmount=5\n[Payouts]\nH1=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"

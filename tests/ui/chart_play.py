@@ -19,7 +19,8 @@ import sys
 
 import pyatspi
 
-from accessible_play import Game, check, fresh, run_game, showing, walk, wait_for
+from accessible_play import (Game, check, click_page_tab, fresh, run_game, showing, walk,
+                             wait_for)
 
 HANDS = 5
 RANKS = {"Ace": "A", "Jack": "J", "Queen": "Q", "King": "K"}
@@ -46,12 +47,7 @@ class ChartPage:
     def __init__(self, game):
         self.game = game
         self.advisor = wait_for("the advisor", game.find_advisor)
-        tab = wait_for("the Chart tab", lambda: next(
-            (o for o in walk(fresh(self.advisor))
-             if o.getRole() == pyatspi.ROLE_PAGE_TAB and o.name == "Chart"), None))
-        box = tab.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2), "click", "1"], check=True)
+        click_page_tab(self.advisor, "Chart")
         # Built in the background once in sight: its return shows when it is there.
         self.returns = wait_for("the chart's return", lambda: self.label(r"^Chart: \d"))
         self.lines = wait_for("the chart's lines", lambda: next(

@@ -201,7 +201,9 @@ void TStatusBar::SetWidthDate(int value) {
 void TStatusBar::HandleNeeded() const {
   if (parentWidget() == nullptr) {
     throw EInvalidOperation(
-        QStringLiteral("Control '%1' has no parent window").arg(objectName()).toStdString());
+        QCoreApplication::translate("TStatusBar", "Control '%1' has no parent window")
+            .arg(objectName())
+            .toStdString());
   }
 }
 

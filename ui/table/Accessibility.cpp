@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
@@ -466,15 +467,17 @@ void Announce(const TTableControls& controls, const TGameEngine& engine, TAnnoun
     const bool settled = engine.Phase() == gpSettled;
     announcer.Say(
         settled ? Sentences({CardsText(controls), controls.HandPanel->Caption(), now.MoneyMessage})
-                : Sentences({QStringLiteral("Dealt ") + CardsText(controls)}));
+                : Sentences({QCoreApplication::translate("TGameWindow", "Dealt %1")
+                                 .arg(CardsText(controls))}));
     return;
   }
   if (now.Marks != before->Marks && engine.Phase() == gpDealt) {
     QStringList changes;
     for (int k = 0; k < kHandSize; ++k)
       if (now.Marks[k] != before->Marks[k])
-        changes << CardSpokenName(now.Cards[k]) + QStringLiteral(": ") +
-                       controls.HoldPanels[k]->Caption();
+        //: A card and what happens to it, as a screen reader says it: "Ace of Spades: Hold".
+        changes << QCoreApplication::translate("TGameWindow", "%1: %2")
+                       .arg(CardSpokenName(now.Cards[k]), controls.HoldPanels[k]->Caption());
     announcer.Say(changes.join(QStringLiteral(", ")));
     return;
   }
@@ -483,7 +486,8 @@ void Announce(const TTableControls& controls, const TGameEngine& engine, TAnnoun
     return;
   }
   // "Set Total" changes the total alone, the message lines left as they were.
-  if (now.Total != before->Total) announcer.Say(QStringLiteral("Total ") + now.Total.trimmed());
+  if (now.Total != before->Total)
+    announcer.Say(QCoreApplication::translate("TGameWindow", "Total %1").arg(now.Total.trimmed()));
 }
 
 QAccessibleInterface* LumaroControls(const QString& className, QObject* object) {
@@ -516,12 +520,12 @@ void InstallAccessibleControls() {
 
 void NameGameControls(const TTableControls& controls) {
   controls.BetLabel->setBuddy(controls.BetField);
-  controls.BetField->setAccessibleName(QStringLiteral("Bet"));
+  controls.BetField->setAccessibleName(QCoreApplication::translate("TGameWindow", "Bet"));
   controls.TotalLabel->setBuddy(controls.TotalPanel);
-  controls.TotalPanel->setAccessibleName(QStringLiteral("Total"));
-  controls.StatsGrid->setAccessibleName(QStringLiteral("Statistics"));
-  controls.WinIcon->setAccessibleName(QStringLiteral("Winning hand"));
-  controls.SoundGroup->setAccessibleName(QStringLiteral("Sound"));
+  controls.TotalPanel->setAccessibleName(QCoreApplication::translate("TGameWindow", "Total"));
+  controls.StatsGrid->setAccessibleName(QCoreApplication::translate("TGameWindow", "Statistics"));
+  controls.WinIcon->setAccessibleName(QCoreApplication::translate("TGameWindow", "Winning hand"));
+  controls.SoundGroup->setAccessibleName(QCoreApplication::translate("TGameWindow", "Sound"));
   new TAnnouncer(controls.Client);
 }
 
@@ -530,7 +534,7 @@ void DescribeHand(const TTableControls& controls, const TGameEngine& engine) {
   for (int k = 0; k < kHandSize; ++k) {
     TCardDeck* card = controls.Cards[static_cast<std::size_t>(k)];
     const QString description = hand.Marks[static_cast<std::size_t>(k)] == hmHold
-                                    ? QLatin1String(kHeldDescription)
+                                    ? QCoreApplication::translate("TGameWindow", kHeldDescription)
                                     : QString();
     if (card->accessibleDescription() == description) continue;
     card->setAccessibleDescription(description);  // tells the readers itself

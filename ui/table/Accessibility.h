@@ -6,6 +6,8 @@
 // statistics grid, the pie gauge), names for the controls that show no text of their own,
 // the hold state of every card, and each new result announced as it appears.
 
+#include <QtGlobal>
+
 class TGameEngine;
 struct TTableControls;
 
@@ -19,4 +21,4 @@ void NameGameControls(const TTableControls& controls);
 void DescribeHand(const TTableControls& controls, const TGameEngine& engine);
 
 // A card's description while it is held.
-inline constexpr const char* kHeldDescription = "held";
+inline constexpr const char* kHeldDescription = QT_TRANSLATE_NOOP("TGameWindow", "held");

@@ -88,6 +88,24 @@ void SetTextColor(QWidget* w, TColorValue color) {
   w->setPalette(palette);
 }
 
+// A caption in another language may be longer than the design's room: the control takes
+// what room there is beside it, up to `right`. The English captions fit as drawn and keep
+// their places.
+void FitCaption(QWidget* control, int right) {
+  const int need = control->sizeHint().width();
+  if (need > control->width())
+    control->resize(std::min(need, right - control->x()), control->height());
+}
+// The same for a label before its field: it grows to the left, down to `left`, its text
+// ending just before the field.
+void FitLabelBefore(QLabel* label, int left) {
+  const int need = label->sizeHint().width();
+  if (need <= label->width()) return;
+  const int end = label->x() + label->width() + 6;  // up to the blank before its field
+  const int width = std::min(need, end - left);
+  label->setGeometry(end - width, label->y(), width, label->height());
+}
+
 TCustomPanel* MakePanel(QWidget* parent, const char* name, TBevelCut outer, TBevelCut inner) {
   auto* panel = new TCustomPanel(parent);
   panel->setObjectName(QString::fromLatin1(name));
@@ -151,9 +169,10 @@ void TGameWindow::BuildControls() {
 }
 
 void TGameWindow::BuildBetAndTotal() {
-  BetLabel = new QLabel(QStringLiteral("Bet"), Design);
+  BetLabel = new QLabel(tr("Bet"), Design);
   BetLabel->setObjectName(QStringLiteral("BetLabel"));
   BetLabel->setGeometry(kBetLabel);
+  FitLabelBefore(BetLabel, 0);
   BetField = new TSpinEdit(Design);
   BetField->setObjectName(QStringLiteral("BetField"));
   BetField->setGeometry(kBetField);
@@ -168,22 +187,24 @@ void TGameWindow::BuildBetAndTotal() {
     Guard([&] { FEngine.SetBet(value); });
   });
 
-  TotalLabel = new QLabel(QStringLiteral("Total"), Design);
+  //: The label beside the total's panel: room for about six letters.
+  TotalLabel = new QLabel(tr("Total", "label"), Design);
   TotalLabel->setObjectName(QStringLiteral("TotalLabel"));
   TotalLabel->setGeometry(kTotalLabel);
+  FitLabelBefore(TotalLabel, 0);
   TotalPanel = MakePanel(Design, "TotalPanel", bvLowered, bvLowered);
   TotalPanel->setGeometry(kTotalPanel);
   TotalPanel->setFont(DesignFont(13, true));
   TotalPanel->SetFontColor(ToQColor(clBlue));
-  TotalPanel->setToolTip(QStringLiteral("Total"));
+  TotalPanel->setToolTip(tr("Total"));
 
-  DealButton = new QPushButton(QStringLiteral("Deal"), Design);
+  DealButton = new QPushButton(tr("Deal"), Design);
   DealButton->setObjectName(QStringLiteral("DealButton"));
   DealButton->setGeometry(kDealButton);
-  DrawButton = new QPushButton(QStringLiteral("Draw"), Design);
+  DrawButton = new QPushButton(tr("Draw"), Design);
   DrawButton->setObjectName(QStringLiteral("DrawButton"));
   DrawButton->setGeometry(kDrawButton);
-  DrawButton->setToolTip(QStringLiteral("Draw Additional Cards"));
+  DrawButton->setToolTip(tr("Draw Additional Cards"));
   for (QPushButton* button : {DealButton, DrawButton}) {
     button->setFont(DesignFont(13, true));
     SetTextColor(button, clBlack);
@@ -207,10 +228,11 @@ void TGameWindow::BuildMessages() {
 
   StatsButton = new QToolButton(Design);
   StatsButton->setObjectName(QStringLiteral("StatsButton"));
-  StatsButton->setText(QStringLiteral("Stats"));
+  StatsButton->setText(tr("Stats"));
   StatsButton->setAutoRaise(false);
   StatsButton->setFocusPolicy(Qt::NoFocus);
   StatsButton->setGeometry(kStatsButton);
+  FitCaption(StatsButton, kDesign.right() - 3);
   connect(StatsButton, &QToolButton::clicked, this, [this] { StatsButtonClick(); });
 }
 
@@ -246,7 +268,7 @@ void TGameWindow::BuildStatistics() {
   WinGauge->SetBackColor(ToQColor(clYellow));
   WinGauge->SetColor(ToQColor(clSilver));
   SetPieColor(clRed);
-  WinGauge->setToolTip(QStringLiteral("Winning Percentage"));
+  WinGauge->setToolTip(tr("Winning Percentage"));
 
   StatsGrid = new TStringGrid(Design);
   StatsGrid->setObjectName(QStringLiteral("StatsGrid"));
@@ -262,13 +284,15 @@ void TGameWindow::BuildSound() {
   SoundGroup = new QGroupBox(Design);
   SoundGroup->setObjectName(QStringLiteral("SoundGroup"));
   SoundGroup->setGeometry(kSoundGroup);
-  SoundOnButton = new QRadioButton(QStringLiteral("Sound On"), SoundGroup);
+  SoundOnButton = new QRadioButton(tr("Sound On"), SoundGroup);
   SoundOnButton->setObjectName(QStringLiteral("SoundOnButton"));
   SoundOnButton->setGeometry(kSoundOnButton);
+  FitCaption(SoundOnButton, kSoundOffButton.left() - 2);
   SoundOnButton->setChecked(true);
-  SoundOffButton = new QRadioButton(QStringLiteral("Sound Off"), SoundGroup);
+  SoundOffButton = new QRadioButton(tr("Sound Off"), SoundGroup);
   SoundOffButton->setObjectName(QStringLiteral("SoundOffButton"));
   SoundOffButton->setGeometry(kSoundOffButton);
+  FitCaption(SoundOffButton, kSoundGroup.width() - 4);
 }
 
 void TGameWindow::BuildStatusBar() {
@@ -283,7 +307,7 @@ void TGameWindow::BuildStatusBar() {
     StatusBar->SetAlignTime(alLeft);
     StatusBar->SetAlignDate(alLeft);
     StatusBar->SetAlign(alBottom);
-    StatusBar->SetCaption(QStringLiteral("Lumaro for Windows 95"));
+    StatusBar->SetCaption(tr("Lumaro for Windows 95"));
     StatusBar->SetEnabled(true);
     StatusBar->SetUpdateInterval(0);
   });
@@ -298,28 +322,26 @@ void TGameWindow::BuildMenu() {
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, std::move(handler));
   };
-  QMenu* setTotal = bar->addMenu(QStringLiteral("Set Total"));
+  QMenu* setTotal = bar->addMenu(tr("Set Total"));
   setTotal->setObjectName(QStringLiteral("SetTotalMenu"));
   for (const std::int32_t total : {1000, 10000, 100000}) {
     const QByteArray name = "SetTotal" + QByteArray::number(total);
     item(setTotal, name.constData(), QString::number(total),
          [this, total] { SetTotalClick(total); });
   }
-  QAction* help = bar->addAction(QStringLiteral("Help"));
+  QAction* help = bar->addAction(tr("Help"));
   help->setObjectName(QStringLiteral("HelpCommand"));
   connect(help, &QAction::triggered, this, [this] { HelpClick(); });
-  QMenu* colors = bar->addMenu(QStringLiteral("Colors"));
+  QMenu* colors = bar->addMenu(tr("Colors"));
   colors->setObjectName(QStringLiteral("ColorsMenu"));
-  item(colors, "BackgroundColor", QStringLiteral("Background"), [this] { BackgroundColorClick(); });
-  item(colors, "PieColor", QStringLiteral("Piechart"), [this] { PieColorClick(); });
-  item(colors, "TotalColor", QStringLiteral("Total"), [this] { TotalColorClick(); });
-  item(colors, "BetColor", QStringLiteral("Amount"), [this] { BetColorClick(); });
-  QMenu* advanced = bar->addMenu(QStringLiteral("Advanced"));
+  item(colors, "BackgroundColor", tr("Background"), [this] { BackgroundColorClick(); });
+  item(colors, "PieColor", tr("Piechart"), [this] { PieColorClick(); });
+  item(colors, "TotalColor", tr("Total"), [this] { TotalColorClick(); });
+  item(colors, "BetColor", tr("Amount"), [this] { BetColorClick(); });
+  QMenu* advanced = bar->addMenu(tr("Advanced"));
   advanced->setObjectName(QStringLiteral("AdvancedMenu"));
-  item(advanced, "PayoutsOptions", QStringLiteral("Payouts Options"),
-       [this] { PayoutsOptionsClick(); });
-  item(advanced, "StrategyAdvisor", QStringLiteral("Strategy Advisor"),
-       [this] { StrategyAdvisorClick(); });
+  item(advanced, "PayoutsOptions", tr("Payouts Options"), [this] { PayoutsOptionsClick(); });
+  item(advanced, "StrategyAdvisor", tr("Strategy Advisor"), [this] { StrategyAdvisorClick(); });
 }
 
 void TGameWindow::Guard(const std::function<void()>& handler) {
@@ -335,7 +357,7 @@ void TGameWindow::WindowCreate() {
     SoundOnButton->setChecked(settings.SoundOn);
     SoundOffButton->setChecked(!settings.SoundOn);
     ApplyStoredColors(settings);
-    setWindowTitle(QStringLiteral("Lumaro for Windows 95 Version ") + ProgramVersion);
+    setWindowTitle(tr("Lumaro for Windows 95 Version %1").arg(ProgramVersion));
     StartEngine(FEngine, settings);
     RestoreAdvisor();
   });
@@ -509,12 +531,12 @@ void TGameWindow::SetPageMode(bool on) {
   if (on && !PageSwitch) {
     PageSwitch = new QTabBar(this);
     PageSwitch->setObjectName(QStringLiteral("PageSwitch"));
-    PageSwitch->setAccessibleName(QStringLiteral("Window pages"));
+    PageSwitch->setAccessibleName(tr("Window pages"));
     PageSwitch->setDrawBase(false);
     PageSwitch->setExpanding(false);
     PageSwitch->setFocusPolicy(Qt::TabFocus);
-    PageSwitch->addTab(QStringLiteral("Game"));
-    PageSwitch->addTab(QStringLiteral("Strategy Advisor"));
+    PageSwitch->addTab(tr("Game"));
+    PageSwitch->addTab(tr("Strategy Advisor"));
     PageSwitch->setCurrentIndex(1);
     connect(PageSwitch, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
   }
@@ -769,7 +791,7 @@ TAdvisor* TGameWindow::MakeAdvisor() {
 }
 
 void TGameWindow::MakeAdvisorDock() {
-  AdvisorDock = new QDockWidget(QStringLiteral("Lumaro Strategy Advisor"), this);
+  AdvisorDock = new QDockWidget(tr("Lumaro Strategy Advisor"), this);
   AdvisorDock->setObjectName(QStringLiteral("AdvisorDock"));
   AdvisorDock->setAllowedAreas(Qt::RightDockWidgetArea);
   AdvisorDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable);
@@ -861,12 +883,13 @@ void TGameWindow::ReplayHand(const THandCards& cards, const TPayTable& table, st
   Guard([&] {
     if (FEngine.Phase() == gpDealt) {
       ShowMessage(this, QMessageBox::Information, kAppTitle,
-                  QStringLiteral("Draw the hand in play first, then replay."));
+                  tr("Draw the hand in play first, then replay."));
       return;
     }
     TakeTypedBet();
     if (!FEngine.DealReplay(cards, table, bet))
-      throw std::invalid_argument("The hand to replay is not five different cards");
+      throw std::invalid_argument(
+          tr("The hand to replay is not five different cards").toStdString());
   });
   ApplyView();
 }
@@ -944,8 +967,7 @@ void TGameWindow::ApplyView() {
     const QString caption = QString::fromStdString(hold.Caption);
     HoldPanels[k]->SetCaption(caption);
     // The caption says what happens to the card; the name which card: "Card 1: draw".
-    HoldPanels[k]->setAccessibleName(
-        QStringLiteral("Card %1: %2").arg(k + 1).arg(caption.trimmed().toLower()));
+    HoldPanels[k]->setAccessibleName(tr("Card %1: %2").arg(k + 1).arg(caption.trimmed().toLower()));
     HoldPanels[k]->SetColor(color);
     HoldPanels[k]->SetFontColor(ReadableOn(color));
     HoldPanels[k]->setEnabled(hold.Enabled);

@@ -206,6 +206,7 @@ void InstallKeyboardPlay(QMainWindow& window, const TTableControls& controls,
   chain(controls.SoundOnButton);
   chain(controls.SoundOffButton);
   for (int k = 0; k < kHandSize; ++k)
-    controls.HoldPanels[k]->setToolTip(QStringLiteral("Hold or draw card %1 (key %1)").arg(k + 1));
+    controls.HoldPanels[k]->setToolTip(
+        QCoreApplication::translate("TGameWindow", "Hold or draw card %1 (key %1)").arg(k + 1));
   new TKeyboardPlay(window, controls, engine, std::move(commands));
 }

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "AdviceTexts.h"
 #include "HoldList.h"
 #include "SessionChart.h"
 #include "advice.h"
@@ -52,30 +53,30 @@ int WrappedHeight(const QWidget* w, int width, const QString& text) {
 TAdvicePage::TAdvicePage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("AdvicePage"));
   ReturnLabel = MakeLabel(this, "ReturnLabel");
-  ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
+  ReturnLabel->setText(ReturnComputingShown());
   HandLabel = MakeLabel(this, "HandLabel");
   HandLabel->setWordWrap(true);
   HoldList = new THoldList(this);
-  HoldList->setAccessibleName(QStringLiteral("Holds, best first"));
+  HoldList->setAccessibleName(tr("Holds, best first"));
   CurrentLabel = MakeLabel(this, "CurrentLabel");
   CurrentLabel->setWordWrap(true);
 
-  HoldBest = new QPushButton(QStringLiteral("Hold best"), this);
+  HoldBest = new QPushButton(tr("Hold best"), this);
   HoldBest->setObjectName(QStringLiteral("HoldBest"));
   HoldBest->setFocusPolicy(Qt::TabFocus);
-  HoldBest->setToolTip(QStringLiteral("Marks the best hold (key B)"));
-  ShowAll = MakeCheckBox(this, "ShowAll", QStringLiteral("Show all 32"));
-  Practice = MakeCheckBox(this, "Practice", QStringLiteral("Practice"));
-  Practice->setToolTip(QStringLiteral("Holds are shown after the draw; no money moves"));
-  WarnBeforeDraw = MakeCheckBox(this, "WarnBeforeDraw", QStringLiteral("Warn before Draw"));
+  HoldBest->setToolTip(tr("Marks the best hold (key B)"));
+  ShowAll = MakeCheckBox(this, "ShowAll", tr("Show all 32"));
+  Practice = MakeCheckBox(this, "Practice", tr("Practice"));
+  Practice->setToolTip(tr("Holds are shown after the draw; no money moves"));
+  WarnBeforeDraw = MakeCheckBox(this, "WarnBeforeDraw", tr("Warn before Draw"));
   WarnBeforeDraw->setToolTip(
-      QStringLiteral("In practice, asks before a draw with a hold "
-                     "that is not a best one"));
+      tr("In practice, asks before a draw with a hold "
+         "that is not a best one"));
 
   VerdictLabel = MakeLabel(this, "VerdictLabel");
   VerdictLabel->setWordWrap(true);
 
-  SessionBox = new QGroupBox(QStringLiteral("Session"), this);
+  SessionBox = new QGroupBox(tr("Session"), this);
   SessionBox->setObjectName(QStringLiteral("SessionBox"));
   HandsLabel = MakeLabel(SessionBox, "HandsLabel");
   BestHoldsLabel = MakeLabel(SessionBox, "BestHoldsLabel");
@@ -91,8 +92,7 @@ QString TAdvicePage::LongestVerdict() const {
   five.replace(QLatin1Char(' '), QChar(0xA0));
   const QString four = five.left(five.lastIndexOf(QChar(0xA0)));
   const double coins = widest[2].toDouble();
-  return QString::fromStdString(
-      VerdictText(four.toStdString(), coins, five.toStdString(), coins, coins));
+  return VerdictShown(four, coins, five, coins, coins);
 }
 
 QSize TAdvicePage::PlaceControls(int minimumWidth) {
@@ -103,7 +103,17 @@ QSize TAdvicePage::PlaceControls(int minimumWidth) {
   const int line = metrics.lineSpacing();
   const int margin = std::max(2, line / 2);
   const int gap = std::max(2, line / 4);
-  const int width = std::max(minimumWidth, HoldList->WidthForContent() + 2 * margin);
+  // As wide as the hold list needs, or as the captions beside each other need where a
+  // language's are longer: the return line and the two rows of two below the list.
+  int captions = 0;
+  for (const QWidget* w :
+       std::initializer_list<const QWidget*>{HoldBest, ShowAll, Practice, WarnBeforeDraw})
+    captions = std::max(captions, w->sizeHint().width());
+  const int texts =
+      std::max(QFontMetrics(ReturnLabel->font()).horizontalAdvance(ReturnComputingShown()),
+               2 * captions + gap);
+  const int width =
+      std::max({minimumWidth, HoldList->WidthForContent() + 2 * margin, texts + 2 * margin});
   const int inner = width - 2 * margin;
 
   int y = margin;

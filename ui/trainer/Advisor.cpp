@@ -17,6 +17,8 @@
 #include <exception>
 
 #include "AdvicePage.h"
+#include "AdviceTexts.h"
+#include "BankrollPage.h"
 #include "ChartPage.h"
 #include "HandRecording.h"
 #include "HistoryPage.h"
@@ -56,7 +58,7 @@ TAdvisor::TAdvisor(TGameEngine& engine, const TAdvisorState& stored, std::int64_
       FKnownReturn(stored.Return),
       FSessionStart(sessionStart) {
   setObjectName(QStringLiteral("Advisor"));
-  setAccessibleName(QStringLiteral("Strategy Advisor"));
+  setAccessibleName(tr("Strategy Advisor"));
   BuildControls();
   Advice->Practice->setChecked(stored.Practice);
   Advice->WarnBeforeDraw->setChecked(stored.WarnBeforeDraw);
@@ -78,7 +80,7 @@ TAdvisor::~TAdvisor() {
 void TAdvisor::BuildControls() {
   PageTabs = new QTabBar(this);
   PageTabs->setObjectName(QStringLiteral("PageTabs"));
-  PageTabs->setAccessibleName(QStringLiteral("Advisor pages"));
+  PageTabs->setAccessibleName(tr("Advisor pages"));
   // Reached by Tab and F6; a click on a tab leaves the keyboard where it was.
   PageTabs->setFocusPolicy(Qt::TabFocus);
   PageTabs->setDrawBase(false);
@@ -92,11 +94,15 @@ void TAdvisor::BuildControls() {
   });
 
   Advice = new TAdvicePage;
-  AddPage(Advice, QStringLiteral("Advice"));
+  AddPage(Advice, tr("Advice"));
   // The history page stands in for itself until it is first wanted.
-  FHistoryTab = AddPage(new QWidget, QStringLiteral("History"));
+  FHistoryTab = AddPage(new QWidget, tr("History"));
   ChartPage = new TChartPage;
-  AddPage(ChartPage, QStringLiteral("Chart"));
+  AddPage(ChartPage, tr("Chart"));
+  BankrollPage = new TBankrollPage;
+  AddPage(BankrollPage, tr("Bankroll"));
+  connect(BankrollPage, &TBankrollPage::GameWanted, this,
+          [this] { RunGuarded(this, [this] { ShowBankrollPage(); }); });
   SetScale({});
 
   const auto pageKey = [this](const QKeySequence& keys, int step) {
@@ -141,6 +147,7 @@ QWidget* TAdvisor::FocusTarget() const {
   const QWidget* page = Pages->currentWidget();
   if (page == Advice) return Advice->HoldList;
   if (page == ChartPage) return ChartPage->Lines;
+  if (page == BankrollPage) return BankrollPage->FocusTarget();
   if (HistoryPage && page == HistoryPage && HistoryPage->SessionTable->isVisibleTo(HistoryPage))
     return HistoryPage->SessionTable;
   return PageTabs;
@@ -329,7 +336,7 @@ bool TAdvisor::ConfirmDraw() {
     const THandAdvice& advice = *FHand->Advice;
     if (advice.IsBest(FHand->Held)) return;
     FHand->Warned = true;
-    draw = AskBeforeDraw(Text(DrawWarningText(advice, FHand->Held)));
+    draw = AskBeforeDraw(DrawWarningShown(advice, FHand->Held));
     ShowHand();
   });
   return draw;
@@ -338,8 +345,8 @@ bool TAdvisor::ConfirmDraw() {
 bool TAdvisor::AskBeforeDraw(const QString& text) {
   if (DrawQuestion) return DrawQuestion(text);
   QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::NoButton, FGame);
-  QPushButton* draw = box.addButton(QStringLiteral("&Draw anyway"), QMessageBox::AcceptRole);
-  QPushButton* change = box.addButton(QStringLiteral("&Change hold"), QMessageBox::RejectRole);
+  QPushButton* draw = box.addButton(tr("&Draw anyway"), QMessageBox::AcceptRole);
+  QPushButton* change = box.addButton(tr("&Change hold"), QMessageBox::RejectRole);
   // A second Enter meant for the game changes nothing: the hand stays open.
   box.setDefaultButton(change);
   box.setEscapeButton(change);
@@ -413,7 +420,7 @@ void TAdvisor::AdviseHand() {
 void TAdvisor::JudgeHand() {
   if (!CurrentHand() || !FHand->Drawn || FHand->Judged || !FHand->Advice) return;
   FHand->Judged = true;
-  FHand->Verdict = VerdictText(*FHand->Advice, FHand->Held);
+  FHand->Verdict = VerdictShown(*FHand->Advice, FHand->Held).toStdString();
   FSession.AddHand(*FHand->Advice, FHand->Held, FHand->TotalAfter);
   ShowSession();
   RecordHand();
@@ -450,7 +457,7 @@ void TAdvisor::StartWork() {
     } catch (const std::exception& e) {
       error = e.what();
     } catch (...) {
-      error = "unknown error";
+      error = tr("unknown error").toStdString();
     }
     QMetaObject::invokeMethod(
         this,
@@ -478,10 +485,10 @@ void TAdvisor::TablesBuilt(std::shared_ptr<const TDrawTables> tables) {
 void TAdvisor::ShowKnownReturn(const TPayTable& table) {
   // The return stored from an earlier count shows at once; the count confirms it.
   if (FKnownReturn && FKnownReturn->Table == table) {
-    Advice->ReturnLabel->setText(Text(ReturnLineText(FKnownReturn->Percent)));
+    Advice->ReturnLabel->setText(ReturnLineShown(FKnownReturn->Percent));
     FShownReturn = table;
   } else {
-    Advice->ReturnLabel->setText(QString::fromLatin1(kReturnComputingText));
+    Advice->ReturnLabel->setText(ReturnComputingShown());
     FShownReturn.reset();
   }
 }
@@ -499,11 +506,10 @@ void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::
       if (error.empty()) {
         FKnownReturn = TKnownReturn{table, percent};
         FShownReturn = table;
-        Advice->ReturnLabel->setText(Text(ReturnLineText(percent)));
+        Advice->ReturnLabel->setText(ReturnLineShown(percent));
       } else {
         FShownReturn.reset();
-        Advice->ReturnLabel->setText(QStringLiteral("Return with best play: not available (") +
-                                     Text(error) + QStringLiteral(")"));
+        Advice->ReturnLabel->setText(ReturnUnavailableShown(Text(error)));
       }
     }
     ReadGame();
@@ -532,31 +538,29 @@ void TAdvisor::ShowHand() {
   const bool open = current && !FHand->Drawn;
   const THandAdvice* advice = current && FHand->Advice ? &*FHand->Advice : nullptr;
   const bool hidden = open && Practising();
-  const QString computing = QStringLiteral("computing...");
+  const QString computing = tr("computing...");
 
   if (!current) {
-    ShowList(nullptr, QStringLiteral("Deal a hand to see its best holds."));
-    page.HandLabel->setText(QStringLiteral("Holds, best first:"));
+    ShowList(nullptr, tr("Deal a hand to see its best holds."));
+    page.HandLabel->setText(tr("Holds, best first:"));
     page.CurrentLabel->clear();
   } else if (hidden) {
-    ShowList(nullptr, QStringLiteral("Practice: the best holds are shown after the draw."));
-    page.HandLabel->setText(QStringLiteral("Holds, best first:"));
-    page.CurrentLabel->setText(QStringLiteral("Your hold: ") +
-                               Text(HeldCardsText(FHand->Dealt, FHand->Held)));
+    ShowList(nullptr, tr("Practice: the best holds are shown after the draw."));
+    page.HandLabel->setText(tr("Holds, best first:"));
+    page.CurrentLabel->setText(tr("Your hold: %1").arg(HeldCardsShown(FHand->Dealt, FHand->Held)));
   } else if (!advice) {
     ShowList(nullptr, computing);
-    page.HandLabel->setText(QStringLiteral("Holds, best first:"));
+    page.HandLabel->setText(tr("Holds, best first:"));
     page.CurrentLabel->clear();
   } else {
     ShowList(advice, computing);
     page.HoldList->SetCurrent(FHand->Held);
     if (open) {
-      page.HandLabel->setText(
-          QStringLiteral("Holds for a bet of %1, best first:").arg(advice->Bet));
-      page.CurrentLabel->setText(Text(CurrentHoldText(*advice, FHand->Held)));
+      page.HandLabel->setText(tr("Holds for a bet of %1, best first:").arg(advice->Bet));
+      page.CurrentLabel->setText(CurrentHoldShown(*advice, FHand->Held));
     } else {
       // The cards on the table are the final ones now: say which the list is about.
-      page.HandLabel->setText(Text(DealtHandText(*advice)));
+      page.HandLabel->setText(DealtHandShown(*advice));
       page.CurrentLabel->clear();
     }
   }
@@ -569,24 +573,30 @@ void TAdvisor::ShowHand() {
   page.CurrentLabel->setVisible(!judged);
   page.VerdictLabel->setVisible(judged);
   ShowChartPage();
+  ShowBankrollPage();
+}
+
+void TAdvisor::ShowBankrollPage() {
+  // The session counted from the player's total and bet; its odds are the pay table's.
+  BankrollPage->ShowGame(FTables, FEngine.PayTable(), FEngine.Total(), FEngine.Bet());
 }
 
 void TAdvisor::ShowChartPage() {
   ChartPage->ShowPayTable(FTables, FEngine.PayTable());
   // The line the dealt hand fits; in practice, as the holds, only once it is drawn.
   if (!CurrentHand())
-    ChartPage->ClearHand(QStringLiteral("Deal a hand to see the line it fits."));
+    ChartPage->ClearHand(tr("Deal a hand to see the line it fits."));
   else if (!FHand->Drawn && Practising())
-    ChartPage->ClearHand(QStringLiteral("Practice: the line is shown after the draw."));
+    ChartPage->ClearHand(tr("Practice: the line is shown after the draw."));
   else
     ChartPage->MarkHand(FHand->Dealt);
 }
 
 void TAdvisor::ShowSession() {
   TAdvicePage& page = *Advice;
-  page.HandsLabel->setText(Text(FSession.HandsText()));
-  page.BestHoldsLabel->setText(Text(FSession.BestHoldsText()));
-  page.CostLabel->setText(Text(FSession.CostText()));
-  page.SessionReturnLabel->setText(Text(FSession.ReturnText()));
+  page.HandsLabel->setText(SessionHandsShown(FSession));
+  page.BestHoldsLabel->setText(SessionBestHoldsShown(FSession));
+  page.CostLabel->setText(SessionCostShown(FSession));
+  page.SessionReturnLabel->setText(SessionReturnShown(FSession));
   page.Chart->SetTotals(FSession.Totals());
 }

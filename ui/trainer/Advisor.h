@@ -36,6 +36,7 @@ class QStackedWidget;
 class QTabBar;
 class QTimer;
 class TAdvicePage;
+class TBankrollPage;
 class THandHistory;
 class TChartPage;
 class THistoryPage;
@@ -130,6 +131,7 @@ class TAdvisor : public QWidget {
   // Made when its tab is first chosen: the history is read only then.
   THistoryPage* HistoryPage = nullptr;
   TChartPage* ChartPage = nullptr;
+  TBankrollPage* BankrollPage = nullptr;
 
  signals:
   // A click on the hold panel of position 1..5, as the player would make it.
@@ -176,6 +178,7 @@ class TAdvisor : public QWidget {
   void ShowList(const THandAdvice* advice, const QString& message);
   void ShowSession();
   void ShowChartPage();
+  void ShowBankrollPage();
 
   const TGameEngine& FEngine;
   // The engine we listen to, and the number our listener has there.

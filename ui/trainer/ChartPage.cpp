@@ -3,6 +3,7 @@
 #include "ChartPage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -20,10 +21,12 @@
 #include <exception>
 #include <stdexcept>
 
+#include "AdviceTexts.h"
 #include "CardDeck.h"
 #include "Colors.h"
 #include "FocusMark.h"
 #include "MessageBoxes.h"
+#include "PatternTexts.h"
 #include "advice.h"
 #include "card_text.h"
 #include "strategy_report.h"
@@ -35,18 +38,42 @@ const QColor kMarkFrame = ToQColor(clNavy);
 const QColor kQuiet = ToQColor(clQuietText);
 const QColor kRule = ToQColor(clChartGuide);
 
-constexpr char kBuildingText[] = "building...";
+QString BuildingText() {
+  return QCoreApplication::translate("TChartPage", "building...");
+}
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
 QString PayTableLine(const TPayTable& table) {
-  return QStringLiteral("Pay table, Jacks or Better to Royal Flush: ") + Text(PayTableText(table));
+  //: %1 the nine multipliers of the pay table, "0,1,2,3,4,6,9,25,50,800".
+  return QCoreApplication::translate("TChartPage", "Pay table, Jacks or Better to Royal Flush: %1")
+      .arg(Text(PayTableText(table)));
 }
 
 QString ShareText(const TChartLine& line) {
   return Text(Fixed(100 * line.Share, 3)) + QStringLiteral(" %");
+}
+
+QString ChartDocumentName() {
+  return QCoreApplication::translate("TChartPage", "Lumaro strategy chart");
+}
+
+// The analysis's three return lines (ChartReturnLines), in the player's language.
+QStringList ChartReturnShown(const TStrategyChart& chart) {
+  const int count = static_cast<int>(chart.Lines.size());
+  const QString lines = count == 1
+                            ? QCoreApplication::translate("TChartPage", "1 line")
+                            : QCoreApplication::translate("TChartPage", "%n lines", nullptr, count);
+  //: %1 a percentage with four decimals, %2 how many lines the chart has ("24 lines").
+  return {QCoreApplication::translate("TChartPage", "Return holding by the chart: %1% (%2)")
+              .arg(Text(chart.ChartReturn.PercentText(4)), lines),
+          QCoreApplication::translate("TChartPage", "Return under optimal play: %1%")
+              .arg(Text(chart.BestReturn.PercentText(4))),
+          //: %1 the points of return the chart gives up, "0.0010".
+          QCoreApplication::translate("TChartPage", "The chart gives up %1 points of return.")
+              .arg(Text(ChartCostText(chart)))};
 }
 
 // The example deal in one line: the held cards in their suit colours, a bar, the drawn
@@ -84,9 +111,11 @@ int WrappedHeight(const QFontMetrics& metrics, int width, const QString& text) {
 
 // The notes under the lines: the heading and each family's order.
 QStringList NotesOf(const TStrategyChart& chart) {
-  QStringList notes;
-  for (const auto& note : FamilyOrderNotes(chart)) notes << Text(note);
-  if (!notes.isEmpty()) notes.prepend(QString::fromLatin1(kFamilyOrderHeading));
+  QStringList notes = ShownFamilyOrderNotes(chart);
+  // The analysis's heading (kFamilyOrderHeading), in the player's language.
+  if (!notes.isEmpty())
+    notes.prepend(QCoreApplication::translate(
+        "TChartPage", "A line naming a whole family takes the first that fits, in this order:"));
   return notes;
 }
 
@@ -96,7 +125,7 @@ QStringList NotesOf(const TStrategyChart& chart) {
 
 TChartList::TChartList(QWidget* parent) : QAbstractScrollArea(parent) {
   setObjectName(QStringLiteral("ChartLines"));
-  setAccessibleName(QStringLiteral("Chart lines"));
+  setAccessibleName(tr("Chart lines"));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFrameShape(QFrame::StyledPanel);
@@ -109,6 +138,12 @@ TChartList::TChartList(QWidget* parent) : QAbstractScrollArea(parent) {
 void TChartList::SetChart(std::shared_ptr<const TStrategyChart> chart) {
   if (chart == FChart) return;
   FChart = std::move(chart);
+  FLineTexts.clear();
+  FNotes.clear();
+  if (FChart) {
+    for (const TChartLine& line : FChart->Lines) FLineTexts << ShownGroupName(line.Leaves);
+    FNotes = NotesOf(*FChart);
+  }
   FMarked = -1;
   FCursor = 0;
   setAccessibleDescription(QString());
@@ -127,10 +162,9 @@ void TChartList::SetMarked(int line) {
   line = line >= 0 && line < lines ? line : -1;
   if (line == FMarked) return;
   FMarked = line;
-  setAccessibleDescription(FMarked < 0 ? QString()
-                                       : QStringLiteral("Marked: line %1, %2")
-                                             .arg(FMarked + 1)
-                                             .arg(Text(FChart->Lines[FMarked].Text)));
+  setAccessibleDescription(
+      FMarked < 0 ? QString()
+                  : tr("Marked: line %1, %2").arg(FMarked + 1).arg(FLineTexts.value(FMarked)));
   Relayout();
   BringIntoSight(FMarked);
   SpokenRowsChanged(this);
@@ -172,11 +206,11 @@ void TChartList::Relayout() {
     for (std::size_t i = 0; i < FChart->Lines.size(); ++i) {
       FTops.push_back(y);
       const QFontMetrics& face = static_cast<int>(i) == FMarked ? boldMetrics : metrics;
-      y += pad + WrappedHeight(face, text, Text(FChart->Lines[i].Text)) + metrics.height() + pad;
+      y += pad + WrappedHeight(face, text, FLineTexts.value(static_cast<int>(i))) +
+           metrics.height() + pad;
     }
     FTops.push_back(y);
-    for (const QString& note : NotesOf(*FChart))
-      y += WrappedHeight(metrics, width - 2 * pad, note) + pad;
+    for (const QString& note : FNotes) y += WrappedHeight(metrics, width - 2 * pad, note) + pad;
     FTops.push_back(y);
     content = y;
   }
@@ -226,7 +260,8 @@ void TChartList::paintEvent(QPaintEvent*) {
                      Qt::AlignRight | Qt::AlignTop, QString::number(i + 1));
     const int textHeight = row.height() - 2 * pad - metrics.height();
     painter.drawText(QRect(number, row.top() + pad, width - number - pad, textHeight),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(line.Text));
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     FLineTexts.value(static_cast<int>(i)));
     painter.setFont(this->font());
     const int exampleTop = row.top() + pad + textHeight;
     const QString share = ShareText(line);
@@ -249,7 +284,7 @@ void TChartList::paintEvent(QPaintEvent*) {
   painter.setFont(font());
   int y = FTops[FChart->Lines.size()] - scroll + pad;
   bool heading = true;
-  for (const QString& note : NotesOf(*FChart)) {
+  for (const QString& note : FNotes) {
     const int h = WrappedHeight(metrics, width - 2 * pad, note);
     painter.setPen(heading ? kQuiet : palette().color(QPalette::Text));
     painter.drawText(QRect(pad, y, width - 2 * pad, h), Qt::AlignLeft | Qt::TextWordWrap, note);
@@ -270,15 +305,17 @@ QString TChartList::SpokenRow(int row) const {
   for (const int i : ExampleOrder(line))
     (line.ExampleHold & (1 << i) ? held : drawn)
         << CardSpokenName(line.Example[static_cast<std::size_t>(i)]);
-  QString example = held.isEmpty() ? QStringLiteral("nothing held")
-                                   : held.join(QStringLiteral(", ")) + QStringLiteral(" held");
-  if (!drawn.isEmpty())
-    example += QStringLiteral(", ") + drawn.join(QStringLiteral(", ")) + QStringLiteral(" drawn");
-  QString text = QStringLiteral("Line %1: %2. Example: %3. Decides %4 of deals")
-                     .arg(row + 1)
-                     .arg(Text(line.Text), example, ShareText(line));
-  if (row == FMarked) text += QStringLiteral(". The dealt hand's line");
-  return text;
+  QString example =
+      held.isEmpty() ? tr("nothing held") : tr("%1 held").arg(held.join(QStringLiteral(", ")));
+  //: %1 the cards held ("Ace of Spades, King of Spades held"), %2 those drawn.
+  if (!drawn.isEmpty()) example = tr("%1, %2 drawn").arg(example, drawn.join(QStringLiteral(", ")));
+  //: A line of the strategy chart as a screen reader says it: %1 its number, %2 the hold it
+  //: names, %3 an example deal, %4 the share of all deals it decides ("12.345 %").
+  return (row == FMarked
+              ? tr("Line %1: %2. Example: %3. Decides %4 of deals. The dealt hand's line")
+              : tr("Line %1: %2. Example: %3. Decides %4 of deals"))
+      .arg(row + 1)
+      .arg(FLineTexts.value(row), example, ShareText(line));
 }
 
 QRect TChartList::SpokenRowRect(int row) const {
@@ -352,10 +389,9 @@ void TChartPage::BuildControls() {
     b->setToolTip(tip);
     return b;
   };
-  PrintButton = button("PrintChart", QStringLiteral("Print\u2026"),
-                       QStringLiteral("Prints the chart, laid out for paper"));
-  PdfButton = button("SaveChartPdf", QStringLiteral("Save as PDF\u2026"),
-                     QStringLiteral("Writes the chart, laid out for paper, to a PDF file"));
+  PrintButton = button("PrintChart", tr("Print\u2026"), tr("Prints the chart, laid out for paper"));
+  PdfButton = button("SaveChartPdf", tr("Save as PDF\u2026"),
+                     tr("Writes the chart, laid out for paper, to a PDF file"));
   connect(PrintButton, &QPushButton::clicked, this, [this] { PrintClick(); });
   connect(PdfButton, &QPushButton::clicked, this, [this] { SavePdfClick(); });
 
@@ -368,7 +404,7 @@ void TChartPage::BuildControls() {
   buttons->addWidget(PrintButton);
   buttons->addWidget(PdfButton);
   layout->addLayout(buttons);
-  ClearHand(QStringLiteral("Deal a hand to see the line it fits."));
+  ClearHand(tr("Deal a hand to see the line it fits."));
   FitToFont();
 }
 
@@ -419,7 +455,7 @@ void TChartPage::StartBuild(std::shared_ptr<const TDrawTables> tables, const TPa
     } catch (const std::exception& e) {
       error = e.what();
     } catch (...) {
-      error = "unknown error";
+      error = tr("unknown error").toStdString();
     }
     // The tables are the advisor's to let go: the worker keeps them no longer than it needs.
     tables.reset();
@@ -461,24 +497,30 @@ void TChartPage::ShowChart() {
   const bool failed = FFailedTable && FFailedTable == FWanted;
   if (FWanted)
     TitleLabel->setText(
-        QStringLiteral("<b>Chart for %1</b>").arg(Text(PayTableText(*FWanted)).toHtmlEscaped()));
+        QStringLiteral("<b>%1</b>")
+            .arg(tr("Chart for %1").arg(Text(PayTableText(*FWanted))).toHtmlEscaped()));
   else
-    TitleLabel->setText(QStringLiteral("<b>Strategy chart</b>"));
+    TitleLabel->setText(QStringLiteral("<b>%1</b>").arg(tr("Strategy chart").toHtmlEscaped()));
   if (Ready()) {
-    ReturnLabel->setText(
-        QStringLiteral("Chart: %1 %, %2\n"
-                       "Best play: %3 %\n"
-                       "The chart gives up %4 points")
-            .arg(Text(FChart->ChartReturn.PercentText(4)), Text(ChartLinesText(*FChart)),
-                 Text(FChart->BestReturn.PercentText(4)), Text(ChartCostText(*FChart))));
+    const int count = static_cast<int>(FChart->Lines.size());
+    //: How many lines the chart has.
+    const QString lines = count == 1 ? tr("1 line") : tr("%n lines", nullptr, count);
+    //: Three lines: the chart's return (%1, a percentage with four decimals; %2 its lines,
+    //: "24 lines"), the return of the best play (%3) and the difference (%4, "0.0010").
+    ReturnLabel->setText(tr("Chart: %1 %, %2\n"
+                            "Best play: %3 %\n"
+                            "The chart gives up %4 points")
+                             .arg(Text(FChart->ChartReturn.PercentText(4)), lines,
+                                  Text(FChart->BestReturn.PercentText(4)),
+                                  Text(ChartCostText(*FChart))));
   } else if (failed) {
-    ReturnLabel->setText(QStringLiteral("Chart: not available (%1)").arg(Text(FError)));
+    ReturnLabel->setText(tr("Chart: not available (%1)").arg(Text(FError)));
   } else {
-    ReturnLabel->setText(QStringLiteral("Chart: ") + QString::fromLatin1(kBuildingText));
+    ReturnLabel->setText(tr("Chart: %1").arg(BuildingText()));
   }
   // An earlier pay table's chart is not shown as if it were this one's.
   Lines->SetChart(Ready() ? FChart : nullptr);
-  Lines->SetMessage(failed ? QStringLiteral("not available") : QString::fromLatin1(kBuildingText));
+  Lines->SetMessage(failed ? tr("not available") : BuildingText());
   PrintButton->setEnabled(Ready());
   PdfButton->setEnabled(Ready());
   ShowMark();
@@ -508,19 +550,18 @@ void TChartPage::ShowMark() {
     HandLabel->setText(FHandMessage);
     return;
   }
-  const QString cards = Text(HeldCardsText(*FHand, 31));
+  const QString cards = HeldCardsShown(*FHand, 31);
   if (!Ready()) {
     Lines->SetMarked(-1);
-    HandLabel->setText(
-        QStringLiteral("Dealt %1: %2").arg(cards, QString::fromLatin1(kBuildingText)));
+    HandLabel->setText(tr("Dealt %1: %2").arg(cards, BuildingText()));
     return;
   }
   const int line = MatchingLine(*FChart, *FHand);
   Lines->SetMarked(line);
   if (line >= static_cast<int>(FChart->Lines.size()))
-    HandLabel->setText(QStringLiteral("Dealt %1: no line fits, hold nothing").arg(cards));
+    HandLabel->setText(tr("Dealt %1: no line fits, hold nothing").arg(cards));
   else
-    HandLabel->setText(QStringLiteral("Dealt %1: line %2").arg(cards).arg(line + 1));
+    HandLabel->setText(tr("Dealt %1: line %2").arg(cards).arg(line + 1));
 }
 
 QString TChartPage::SuggestedPdfName() const {
@@ -530,24 +571,24 @@ QString TChartPage::SuggestedPdfName() const {
 }
 
 void TChartPage::SaveAsPdf(const QString& fileName) const {
-  if (!FChart) throw std::runtime_error("There is no chart to save yet");
+  if (!FChart) throw std::runtime_error(tr("There is no chart to save yet").toStdString());
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(fileName);
-  printer.setDocName(QStringLiteral("Lumaro strategy chart"));
+  printer.setDocName(ChartDocumentName());
   printer.setCreator(QStringLiteral("Lumaro"));
   if (!PrintChartPages(*FChart, printer))
-    throw std::runtime_error("Cannot write the PDF file " + fileName.toStdString());
+    throw std::runtime_error(tr("Cannot write the PDF file %1").arg(fileName).toStdString());
 }
 
 void TChartPage::SavePdfClick() {
   RunGuarded(this, [this] {
     if (!Ready()) return;
     const QString suggested = SuggestedPdfName();
-    const QString file =
-        AskPdfFile ? AskPdfFile(suggested)
-                   : QFileDialog::getSaveFileName(this, QStringLiteral("Save the chart as PDF"),
-                                                  suggested, QStringLiteral("PDF files (*.pdf)"));
+    const QString file = AskPdfFile
+                             ? AskPdfFile(suggested)
+                             : QFileDialog::getSaveFileName(this, tr("Save the chart as PDF"),
+                                                            suggested, tr("PDF files (*.pdf)"));
     if (file.isEmpty()) return;
     SaveAsPdf(file);
   });
@@ -557,13 +598,13 @@ void TChartPage::PrintClick() {
   RunGuarded(this, [this] {
     if (!Ready()) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Lumaro strategy chart"));
+    printer.setDocName(ChartDocumentName());
     printer.setCreator(QStringLiteral("Lumaro"));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print the strategy chart"));
+    dialog.setWindowTitle(tr("Print the strategy chart"));
     if (dialog.exec() != QDialog::Accepted) return;
     if (!PrintChartPages(*FChart, printer))
-      throw std::runtime_error("The chart could not be printed");
+      throw std::runtime_error(tr("The chart could not be printed").toStdString());
   });
 }
 
@@ -588,9 +629,10 @@ struct TPaper {
   void Footer() {
     Painter.setFont(Body);
     Painter.setPen(kQuiet);
-    Painter.drawText(QRect(0, FooterTop(), Page.width(), Page.height() - FooterTop()),
-                     Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("Lumaro strategy chart, page %1").arg(Number));
+    Painter.drawText(
+        QRect(0, FooterTop(), Page.width(), Page.height() - FooterTop()),
+        Qt::AlignRight | Qt::AlignBottom,
+        QCoreApplication::translate("TChartPage", "Lumaro strategy chart, page %1").arg(Number));
   }
 
   // A new page when `height` more does not fit above the footer; returns whether it began one.
@@ -630,18 +672,29 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
   paper.Title.setPointSizeF(16);
   const QColor ink(Qt::black);
 
-  paper.Paragraph(QStringLiteral("Lumaro strategy chart"), paper.Title, ink, 4);
+  paper.Paragraph(ChartDocumentName(), paper.Title, ink, 4);
   paper.Paragraph(PayTableLine(chart.Table), paper.Bold, ink, 4);
-  paper.Paragraph(QString::fromLatin1(kChartRuleText), paper.Body, ink, 8);
+  // The analysis's rule (kChartRuleText), in the player's language.
+  paper.Paragraph(QCoreApplication::translate("TChartPage",
+                                              "Hold the first line that fits the hand; of the "
+                                              "holds a line names, the first that fits."),
+                  paper.Body, ink, 8);
 
   // Columns: number, pattern, example, share of deals.
   const QFontMetrics metrics(paper.Body, &device);
   const int pad = paper.Points(4);
   const int width = paper.Page.width();
-  const int number =
-      QFontMetrics(paper.Bold, &device).horizontalAdvance(QStringLiteral("Line")) + pad;
-  const int share = metrics.horizontalAdvance(QStringLiteral("100.000 %")) + pad;
-  const QString exampleHeading = QStringLiteral("Example (held | drawn)");
+  //: Column headings of the printed chart: the line's number, the hold it names, an example
+  //: deal, and the share of all deals the line decides.
+  const QString lineHeading = QCoreApplication::translate("TChartPage", "Line");
+  const QString holdHeading = QCoreApplication::translate("TChartPage", "Hold");
+  const QString dealsHeading = QCoreApplication::translate("TChartPage", "Deals");
+  const int number = QFontMetrics(paper.Bold, &device).horizontalAdvance(lineHeading) + pad;
+  const int share = std::max(metrics.horizontalAdvance(QStringLiteral("100.000 %")),
+                             QFontMetrics(paper.Bold, &device).horizontalAdvance(dealsHeading)) +
+                    pad;
+  const QString exampleHeading =
+      QCoreApplication::translate("TChartPage", "Example (held | drawn)");
   // As wide as the widest example, or as its heading in bold where that is wider.
   const int example =
       std::max(metrics.horizontalAdvance(
@@ -653,12 +706,10 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
     painter.setFont(paper.Bold);
     painter.setPen(ink);
     const int h = metrics.height();
-    painter.drawText(QRect(0, paper.Y, number - pad, h), Qt::AlignRight, QStringLiteral("Line"));
-    painter.drawText(QRect(number, paper.Y, pattern - pad, h), Qt::AlignLeft,
-                     QStringLiteral("Hold"));
+    painter.drawText(QRect(0, paper.Y, number - pad, h), Qt::AlignRight, lineHeading);
+    painter.drawText(QRect(number, paper.Y, pattern - pad, h), Qt::AlignLeft, holdHeading);
     painter.drawText(QRect(number + pattern, paper.Y, example, h), Qt::AlignLeft, exampleHeading);
-    painter.drawText(QRect(width - share, paper.Y, share, h), Qt::AlignRight,
-                     QStringLiteral("Deals"));
+    painter.drawText(QRect(width - share, paper.Y, share, h), Qt::AlignRight, dealsHeading);
     paper.Y += h + pad / 2;
     painter.setPen(QPen(ink, paper.Points(0.5)));
     painter.drawLine(0, paper.Y, width, paper.Y);
@@ -667,7 +718,7 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
   header();
   for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
     const TChartLine& line = chart.Lines[i];
-    const QString text = Text(line.Text);
+    const QString text = ShownGroupName(line.Leaves);
     const int h = std::max(WrappedHeight(metrics, pattern - pad, text), metrics.height()) + pad;
     if (paper.Room(h)) header();
     painter.setFont(paper.Body);
@@ -688,8 +739,7 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
   const QStringList notes = NotesOf(chart);
   for (int i = 0; i < notes.size(); ++i)
     paper.Paragraph(notes[i], paper.Body, ink, i + 1 == notes.size() ? 8 : 2);
-  for (const auto& line : ChartReturnLines(chart))
-    paper.Paragraph(Text(line).simplified(), paper.Bold, ink, 2);
+  for (const QString& line : ChartReturnShown(chart)) paper.Paragraph(line, paper.Bold, ink, 2);
   paper.Footer();
   return painter.end();
 }

@@ -12,6 +12,7 @@
 
 #include <QAbstractScrollArea>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -66,6 +67,9 @@ class TChartList : public QAbstractScrollArea, public TSpokenRows {
   void BringIntoSight(int line);
 
   std::shared_ptr<const TStrategyChart> FChart;
+  // The lines' names and the family notes in the player's language, made with the chart.
+  QStringList FLineTexts;
+  QStringList FNotes;
   QString FMessage;
   int FMarked = -1;
   int FCursor = 0;  // the line the keyboard is on

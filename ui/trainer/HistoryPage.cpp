@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #include "HistoryPage.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,10 +12,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
+#include "AdviceTexts.h"
 #include "CardDeck.h"
 #include "Colors.h"
 #include "MessageBoxes.h"
+#include "PatternTexts.h"
 #include "SessionChart.h"
 #include "advice.h"
 #include "history_report.h"
@@ -24,10 +28,6 @@ namespace {
 const QColor kLine = ToQColor(clBestRateLine);
 const QColor kGuide = ToQColor(clChartGuide);
 const QColor kQuiet = ToQColor(clQuietText);
-
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 // A heading in the page's own font, bold by markup: a font of its own would be scaled
 // twice when the window scales its controls.
@@ -69,7 +69,7 @@ QTableWidgetItem* Cell(const QString& text, bool number = false) {
 }
 
 QString CardsText(const THandCards& cards) {
-  return Text(HeldCardsText(cards, 0x1F));
+  return HeldCardsShown(cards, 0x1F);
 }
 
 // The cards of the mask in words, as screen readers say them.
@@ -77,7 +77,24 @@ QString SpokenCards(const THandCards& cards, std::uint8_t mask) {
   QStringList names;
   for (std::size_t i = 0; i < cards.size(); ++i)
     if (mask & (1u << i)) names << CardSpokenName(cards[i]);
-  return names.isEmpty() ? QStringLiteral("nothing") : names.join(QStringLiteral(", "));
+  return names.isEmpty() ? QCoreApplication::translate("THistoryPage", "nothing")
+                         : names.join(QStringLiteral(", "));
+}
+
+// "1 hand", "21 hands"; "1 time", "3 times".
+QString HandsText(std::int64_t count) {
+  if (count == 1) return QCoreApplication::translate("THistoryPage", "1 hand");
+  if (count < 0 || count > std::numeric_limits<int>::max())
+    return CountText(count, "hand", "hands");
+  const int n = static_cast<int>(count);
+  return QCoreApplication::translate("THistoryPage", "%n hands", nullptr, n);
+}
+QString TimesText(std::int64_t count) {
+  if (count == 1) return QCoreApplication::translate("THistoryPage", "1 time");
+  if (count < 0 || count > std::numeric_limits<int>::max())
+    return CountText(count, "time", "times");
+  const int n = static_cast<int>(count);
+  return QCoreApplication::translate("THistoryPage", "%n times", nullptr, n);
 }
 
 // A row read out whole from its first cell: what a player needs to hear of it.
@@ -89,7 +106,7 @@ void SpeakRow(QTableWidgetItem* first, const QString& words) {
 
 TBestPlayChart::TBestPlayChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("BestPlayChart"));
-  setAccessibleName(QStringLiteral("Best play, last sessions"));
+  setAccessibleName(THistoryPage::tr("Best play, last sessions"));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -116,7 +133,7 @@ QSize TBestPlayChart::minimumSizeHint() const {
 
 void TBestPlayChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (!PaintChartFrame(painter, *this, FRates.empty(), QStringLiteral("No sessions yet"))) return;
+  if (!PaintChartFrame(painter, *this, FRates.empty(), THistoryPage::tr("No sessions yet"))) return;
   const QFontMetrics metrics = fontMetrics();
   const int margin = std::max(2, metrics.height() / 4);
   const QString top = QStringLiteral("100 %");
@@ -171,7 +188,7 @@ void THistoryPage::BuildControls() {
   TotalsLabel->setWordWrap(true);
   column->addWidget(TotalsLabel);
 
-  column->addWidget(MakeHeading(QStringLiteral("Best play, last sessions"), Contents));
+  column->addWidget(MakeHeading(tr("Best play, last sessions"), Contents));
   Chart = new TBestPlayChart(Contents);
   column->addWidget(Chart);
 
@@ -181,21 +198,15 @@ void THistoryPage::BuildControls() {
   lists->setChildrenCollapsible(false);
   column->addWidget(lists, 1);
   SessionTable =
-      MakeTable("SessionTable", QStringLiteral("Sessions"),
-                {QStringLiteral("Started"), QStringLiteral("Hands"), QStringLiteral("Best play"),
-                 QStringLiteral("Cost/100"), QStringLiteral("Kind")},
-                nullptr);
-  lists->addWidget(MakeSection(QStringLiteral("Sessions"), SessionTable));
-  SituationTable = MakeTable("SituationTable", QStringLiteral("Costliest situations"),
-                             {QStringLiteral("Held"), QStringLiteral("Best"),
-                              QStringLiteral("Count"), QStringLiteral("Cost")},
-                             nullptr);
-  lists->addWidget(MakeSection(QStringLiteral("Costliest situations"), SituationTable));
-  MistakeTable = MakeTable("MistakeTable", QStringLiteral("Mistakes, newest first"),
-                           {QString(), QStringLiteral("Cost"), QStringLiteral("Dealt"),
-                            QStringLiteral("Held"), QStringLiteral("Best")},
-                           nullptr);
-  lists->addWidget(MakeSection(QStringLiteral("Mistakes, newest first"), MistakeTable));
+      MakeTable("SessionTable", tr("Sessions"),
+                {tr("Started"), tr("Hands"), tr("Best play"), tr("Cost/100"), tr("Kind")}, nullptr);
+  lists->addWidget(MakeSection(tr("Sessions"), SessionTable));
+  SituationTable = MakeTable("SituationTable", tr("Costliest situations"),
+                             {tr("Held"), tr("Best"), tr("Count"), tr("Cost")}, nullptr);
+  lists->addWidget(MakeSection(tr("Costliest situations"), SituationTable));
+  MistakeTable = MakeTable("MistakeTable", tr("Mistakes, newest first"),
+                           {QString(), tr("Cost"), tr("Dealt"), tr("Held"), tr("Best")}, nullptr);
+  lists->addWidget(MakeSection(tr("Mistakes, newest first"), MistakeTable));
   lists->setStretchFactor(0, 2);
   lists->setStretchFactor(1, 2);
   lists->setStretchFactor(2, 3);
@@ -217,20 +228,20 @@ void THistoryPage::Refresh() {
 void THistoryPage::ShowHistory() {
   FMistakes.clear();
   if (FHistory.State() != THistoryState::Open) {
-    ShowMessage(
-        QStringLiteral("The hand history could not be opened: %1.").arg(FHistory.Problem()));
+    ShowMessage(tr("The hand history could not be opened: %1.").arg(FHistory.Problem()));
     return;
   }
   const THistoryTotals totals = FHistory.Totals();
   if (totals.Hands + totals.PracticeHands == 0) {
-    ShowMessage(QStringLiteral("No hands recorded yet."));
+    ShowMessage(tr("No hands recorded yet."));
     return;
   }
-  TotalsLabel->setText(QStringLiteral("Played: %1, best play %2, cost %3 per 100 hands. "
-                                      "Practice: %4.")
-                           .arg(CountText(totals.Hands, "hand", "hands"),
-                                BestRateText(totals.BestRate()), CostText(totals.CostPer100Hands()),
-                                CountText(totals.PracticeHands, "hand", "hands")));
+  //: %1 and %4 the hands played for money and in practice ("21 hands"), %2 the share of
+  //: best holds ("93.2 %"), %3 the coins lost to mistakes.
+  TotalsLabel->setText(tr("Played: %1, best play %2, cost %3 per 100 hands. Practice: %4.")
+                           .arg(HandsText(totals.Hands), BestRateText(totals.BestRate()),
+                                CostText(totals.CostPer100Hands()),
+                                HandsText(totals.PracticeHands)));
   Chart->SetRates(FHistory.BestRateSeries(kChartSessions));
   FillSessions(FHistory.Sessions(0, kShownSessions));
   FillSituations(FHistory.CostlySituations(0, kShownSituations));
@@ -249,13 +260,15 @@ void THistoryPage::FillSessions(const std::vector<THistorySession>& sessions) {
     SessionTable->setItem(row, 1, Cell(QString::number(s.Hands), true));
     SessionTable->setItem(row, 2, Cell(BestRateText(s.BestRate()), true));
     SessionTable->setItem(row, 3, Cell(CostText(s.CostPer100Hands()), true));
-    SessionTable->setItem(row, 4,
-                          Cell(s.Practice ? QStringLiteral("practice") : QStringLiteral("played")));
-    SpeakRow(SessionTable->item(row, 0),
-             QStringLiteral("%1 session started %2: %3, best play %4, cost %5 per 100 hands")
-                 .arg(s.Practice ? QStringLiteral("Practice") : QStringLiteral("Played"),
-                      SessionStartText(s.Start), CountText(s.Hands, "hand", "hands"),
-                      BestRateText(s.BestRate()), CostText(s.CostPer100Hands())));
+    SessionTable->setItem(row, 4, Cell(s.Practice ? tr("practice") : tr("played")));
+    //: A session as a screen reader says it: %1 when it started, %2 its hands ("21 hands"),
+    //: %3 the share of best holds, %4 the coins lost to mistakes.
+    SpeakRow(
+        SessionTable->item(row, 0),
+        (s.Practice ? tr("Practice session started %1: %2, best play %3, cost %4 per 100 hands")
+                    : tr("Played session started %1: %2, best play %3, cost %4 per 100 hands"))
+            .arg(SessionStartText(s.Start), HandsText(s.Hands), BestRateText(s.BestRate()),
+                 CostText(s.CostPer100Hands())));
   }
 }
 
@@ -263,16 +276,17 @@ void THistoryPage::FillSituations(const std::vector<THistorySituation>& situatio
   SituationTable->setRowCount(static_cast<int>(situations.size()));
   for (int row = 0; row < SituationTable->rowCount(); ++row) {
     const THistorySituation& s = situations[static_cast<std::size_t>(row)];
-    SituationTable->setItem(row, 0, Cell(PatternText(s.HeldPattern)));
-    SituationTable->setItem(row, 1, Cell(PatternText(s.BestPattern)));
+    SituationTable->setItem(row, 0, Cell(ShownStoredPattern(s.HeldPattern)));
+    SituationTable->setItem(row, 1, Cell(ShownStoredPattern(s.BestPattern)));
     SituationTable->setItem(row, 2, Cell(QString::number(s.Count), true));
     SituationTable->setItem(row, 3, Cell(CostText(s.Cost), true));
-    SituationTable->item(row, 3)->setToolTip(
-        QStringLiteral("%1 on average").arg(CostText(s.AverageCost())));
+    SituationTable->item(row, 3)->setToolTip(tr("%1 on average").arg(CostText(s.AverageCost())));
+    //: %1 and %2 the kinds of hold ("low pair", "four to a flush"), %3 how often ("3 times"),
+    //: %4 the coins it cost.
     SpeakRow(SituationTable->item(row, 0),
-             QStringLiteral("Held %1 instead of %2: %3, cost %4")
-                 .arg(PatternText(s.HeldPattern), PatternText(s.BestPattern),
-                      CountText(s.Count, "time", "times"), CostText(s.Cost)));
+             tr("Held %1 instead of %2: %3, cost %4")
+                 .arg(ShownStoredPattern(s.HeldPattern), ShownStoredPattern(s.BestPattern),
+                      TimesText(s.Count), CostText(s.Cost)));
   }
 }
 
@@ -282,26 +296,28 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
     const THandRecord& hand = mistakes[static_cast<std::size_t>(row)];
     auto* replay = new QToolButton;
     replay->setObjectName(QStringLiteral("ReplayButton"));
-    replay->setText(QStringLiteral("Replay"));
+    replay->setText(tr("Replay"));
     replay->setFocusPolicy(Qt::TabFocus);
     // Each named by its hand: no two buttons of the window share a name.
-    replay->setAccessibleName(QStringLiteral("Replay %1").arg(SpokenCards(hand.Dealt, 0x1F)));
+    replay->setAccessibleName(tr("Replay %1").arg(SpokenCards(hand.Dealt, 0x1F)));
     connect(replay, &QToolButton::clicked, this, [this, row] { ReplayClick(row); });
     MistakeTable->setCellWidget(row, 0, replay);
     MistakeTable->setItem(row, 1, Cell(CostText(hand.Cost), true));
     MistakeTable->setItem(row, 2, Cell(CardsText(hand.Dealt)));
-    MistakeTable->setItem(row, 3, Cell(Text(HeldCardsText(hand.Dealt, hand.HeldMask))));
-    MistakeTable->setItem(row, 4, Cell(Text(HeldCardsText(hand.Dealt, hand.BestMask))));
-    const QString details = QStringLiteral("%1, bet %2%3: %4 instead of %5")
-                                .arg(SessionStartText(hand.Time))
-                                .arg(hand.Bet)
-                                .arg(hand.Practice ? QStringLiteral(", practice") : QString(),
-                                     PatternText(hand.HeldPattern), PatternText(hand.BestPattern));
+    MistakeTable->setItem(row, 3, Cell(HeldCardsShown(hand.Dealt, hand.HeldMask)));
+    MistakeTable->setItem(row, 4, Cell(HeldCardsShown(hand.Dealt, hand.BestMask)));
+    //: %1 when the hand was played, %2 its bet, %3 and %4 the kinds of hold held and best.
+    const QString details =
+        (hand.Practice ? tr("%1, bet %2, practice: %3 instead of %4")
+                       : tr("%1, bet %2: %3 instead of %4"))
+            .arg(SessionStartText(hand.Time))
+            .arg(hand.Bet)
+            .arg(ShownStoredPattern(hand.HeldPattern), ShownStoredPattern(hand.BestPattern));
     for (int column = 1; column < MistakeTable->columnCount(); ++column)
       MistakeTable->item(row, column)->setToolTip(details);
     SpeakRow(
         MistakeTable->item(row, 1),
-        QStringLiteral("Cost %1: dealt %2, held %3, best %4")
+        tr("Cost %1: dealt %2, held %3, best %4")
             .arg(CostText(hand.Cost), SpokenCards(hand.Dealt, 0x1F),
                  SpokenCards(hand.Dealt, hand.HeldMask), SpokenCards(hand.Dealt, hand.BestMask)));
   }

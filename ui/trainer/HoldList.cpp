@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "AdviceTexts.h"
 #include "CardDeck.h"
 #include "Colors.h"
 #include "FocusMark.h"
@@ -136,8 +137,8 @@ std::array<int, 4> THoldList::NeededWidths() const {
   // Rows of the player's own hold are bold; the header is not, but may be wider.
   const QFontMetrics bold(BoldOf(font()));
   const QFontMetrics plain = fontMetrics();
-  const std::array<QString, 4> headers = {QStringLiteral("#"), QStringLiteral("Hold"),
-                                          QStringLiteral("Coins"), QStringLiteral("Per coin")};
+  const std::array<QString, 4> headers = {QStringLiteral("#"), tr("Hold"), tr("Coins"),
+                                          tr("Per coin")};
   const auto widest = WidestTexts();
   std::array<int, 4> widths{};
   for (std::size_t c = 0; c < widths.size(); ++c)
@@ -226,11 +227,11 @@ void THoldList::PaintHeader(QWidget* header) {
   painter.drawText(QRect(edges[0], 0, edges[1] - edges[0] - pad, h),
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("#"));
   painter.drawText(QRect(edges[1] + pad, 0, edges[2] - edges[1] - pad, h),
-                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Hold"));
+                   Qt::AlignLeft | Qt::AlignVCenter, tr("Hold"));
   painter.drawText(QRect(edges[2], 0, edges[3] - edges[2] - pad, h),
-                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Coins"));
+                   Qt::AlignRight | Qt::AlignVCenter, tr("Coins"));
   painter.drawText(QRect(edges[3], 0, edges[4] - edges[3] - pad, h),
-                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Per coin"));
+                   Qt::AlignRight | Qt::AlignVCenter, tr("Per coin"));
 }
 
 void THoldList::paintEvent(QPaintEvent*) {
@@ -285,7 +286,7 @@ void THoldList::PaintRow(QPainter& painter, const QRect& rect, int rank) {
     painter.setFont(quiet);
     painter.setPen(kQuiet);
     painter.drawText(QRect(x, top, holdRight - x, h), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromStdString(HeldCardsText(advice.Cards, 0)));
+                     HeldCardsShown(advice.Cards, 0));
     painter.setFont(font);
   }
   for (int i = 0; i < kHandSize; ++i) {
@@ -321,16 +322,17 @@ QString THoldList::SpokenRow(int row) const {
   QStringList cards;
   for (int i = 0; i < kHandSize; ++i)
     if (hold.Mask & (1 << i)) cards << CardSpokenName(advice.Cards[static_cast<std::size_t>(i)]);
-  QString text = hold.Mask == 0 ? QStringLiteral("Discard everything")
-                                : QStringLiteral("Hold ") + cards.join(QStringLiteral(", "));
-  text += QStringLiteral(": %1 per coin").arg(QString::number(hold.ExpectedPay(), 'f', 2));
-  if (advice.IsBest(hold.Mask))
-    text += QStringLiteral(", best");
-  else
-    text += QStringLiteral(", costs %1")
-                .arg(QString::number(advice.Best().ExpectedPay() - hold.ExpectedPay(), 'f', 2));
-  if (hold.Mask == FCurrent) text += QStringLiteral(", your hold");
-  return text;
+  const QString what = hold.Mask == 0 ? tr("Discard everything")
+                                      : tr("Hold %1").arg(cards.join(QStringLiteral(", ")));
+  const QString pay = QString::number(hold.ExpectedPay(), 'f', 2);
+  const QString cost = QString::number(advice.Best().ExpectedPay() - hold.ExpectedPay(), 'f', 2);
+  // As a screen reader says a row: what is held, its pay, and how it stands to the best.
+  const bool best = advice.IsBest(hold.Mask);
+  if (hold.Mask == FCurrent)
+    return best ? tr("%1: %2 per coin, best, your hold").arg(what, pay)
+                : tr("%1: %2 per coin, costs %3, your hold").arg(what, pay, cost);
+  return best ? tr("%1: %2 per coin, best").arg(what, pay)
+              : tr("%1: %2 per coin, costs %3").arg(what, pay, cost);
 }
 
 QRect THoldList::SpokenRowRect(int row) const {

@@ -16,7 +16,7 @@ const QColor kQuiet = ToQColor(clQuietText);
 }  // namespace
 
 TSessionChart::TSessionChart(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(QStringLiteral("Total after each hand"));
+  setAccessibleName(tr("Total after each hand"));
   setObjectName(QStringLiteral("SessionChart"));
 }
 
@@ -58,7 +58,7 @@ void PaintChartLine(QPainter& painter, const QRectF& plot, const std::vector<dou
 
 void TSessionChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (!PaintChartFrame(painter, *this, FTotals.empty(), QStringLiteral("No hands yet"))) return;
+  if (!PaintChartFrame(painter, *this, FTotals.empty(), tr("No hands yet"))) return;
   const auto extremes = std::minmax_element(FTotals.begin(), FTotals.end());
   const auto lowest = extremes.first;
   const auto highest = extremes.second;
