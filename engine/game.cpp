@@ -27,7 +27,7 @@ constexpr bool Sound(const TGame& g) {
   for (int o = 0; o < g.OutcomeCount(); ++o) {
     const TGameOutcome& out = g.Outcomes[static_cast<std::size_t>(o)];
     if (out.Column >= g.ColumnCount() || out.Name.empty()) return false;
-    if (g.IsWin(o) ? (out.Sound < 0 || out.Sound >= kSoundSlotCount) : out.Sound != kNoSound)
+    if (g.IsWin(o) ? (out.Sound < 0 || out.Sound >= kWinSoundSlots) : out.Sound != kNoSound)
       return false;
   }
   for (const std::uint8_t o : g.OutcomeOfMade)

@@ -14,8 +14,9 @@
 // The most outcomes and pay lines any game has (Double Double Bonus: 2 losing, 13 lines).
 inline constexpr int kMaxOutcomes = 15;
 inline constexpr int kMaxPayLines = 13;
-// The window's nine sound slots, 0 (Jacks or Better) .. 8 (Royal Flush).
-inline constexpr int kSoundSlotCount = 9;
+// The window's nine win sounds, slot 0 (Jacks or Better) .. 8 (Royal Flush); settings/ keeps
+// their files under slot numbers 1..9.
+inline constexpr int kWinSoundSlots = 9;
 inline constexpr std::int8_t kNoSound = -1;
 
 enum TWildCards : std::uint8_t {
