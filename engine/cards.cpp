@@ -36,19 +36,25 @@ void TRandomSource::SeedFromClock(const TClock& clock) {
          static_cast<std::uint32_t>(t.Millisecond);
 }
 
-void TDeck::Fill() {
-  for (int i = 0; i < 52; ++i) Entries[i] = i + 1;
+template <int N>
+void TDeckOf<N>::Fill() {
+  for (int i = 0; i < N; ++i) Entries[static_cast<std::size_t>(i)] = i + 1;
 }
 
-void TDeck::Shuffle(TRandomSource& random) {
+template <int N>
+void TDeckOf<N>::Shuffle(TRandomSource& random) {
   for (std::size_t i = 0; i < Entries.size(); ++i) {
-    const std::size_t j = random.NextInt(52);
+    const std::size_t j = random.NextInt(N);
     std::swap(Entries[i], Entries[j]);
   }
 }
 
-cdCardDeck TDeck::TakeNext() {
+template <int N>
+cdCardDeck TDeckOf<N>::TakeNext() {
   if (Position >= Entries.size()) return 0;
   ++Position;
   return static_cast<cdCardDeck>(Entries[Position - 1] & 0xFF);
 }
+
+template struct TDeckOf<52>;
+template struct TDeckOf<53>;

@@ -45,17 +45,25 @@ struct TRandomSource {
   }
 };
 
-struct TDeck {
-  // Entries[i - 1] holds the card at deck position i (1..52), in dealing order.
-  std::array<std::int32_t, 52> Entries{};
+// A deck of N cards: the codes 1..N, so 52 for most games and 53 with the joker.
+template <int N>
+struct TDeckOf {
+  // Entries[i - 1] holds the card at deck position i (1..N), in dealing order.
+  std::array<std::int32_t, N> Entries{};
   // Cards taken since the last reset; the next card comes from position Position + 1.
   std::uint8_t Position = 0;
 
-  // Codes 1..52 in ascending order; Position is left alone.
+  // Codes 1..N in ascending order; Position is left alone.
   void Fill();
-  // Swaps every position in turn with a partner drawn from all 52: exactly 52 draws.
+  // Swaps every position in turn with a partner drawn from all N: exactly N draws.
   void Shuffle(TRandomSource& random);
   // Advances Position, then returns the card there. An exhausted deck gives 0, which
   // names no card (play never takes more than ten).
   cdCardDeck TakeNext();
 };
+extern template struct TDeckOf<52>;
+extern template struct TDeckOf<53>;
+
+using TDeck = TDeckOf<52>;
+// Joker Poker's deck: the 52 cards and the joker, code 53, last before the shuffle.
+using TJokerDeck = TDeckOf<53>;

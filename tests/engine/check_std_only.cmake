@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Lumaro developers
 # Fails when a file under DIR includes anything but the standard library or its own headers.
-file(GLOB sources ${DIR}/*.h ${DIR}/*.cpp)
+file(GLOB_RECURSE sources ${DIR}/*.h ${DIR}/*.cpp)
 foreach(f ${sources})
   file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include")
   foreach(line ${includes})
