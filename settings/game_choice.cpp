@@ -99,3 +99,23 @@ void SaveGameChoice(const std::string& id, const std::vector<std::int32_t>& mult
                          QString::fromStdString(MultipliersText(multipliers)));
   store.CloseSettingsStore();
 }
+
+TGameTable StoredTableOf(const TGame& game) {
+  if (const auto stored = LoadGameMultipliers(std::string(game.Id)))
+    if (const auto table = TableFromMultipliers(game, *stored)) return *table;
+  return DefaultTable(game);
+}
+
+std::optional<TGameTable> LoadChosenGame() {
+  const auto id = LoadCurrentGameId();
+  const TGame* game = id ? FindGame(*id) : nullptr;
+  if (!game || game == &kJacksOrBetter) return std::nullopt;
+  return StoredTableOf(*game);
+}
+
+void SaveChosenGame(const TGameTable& table) {
+  const TGame& game = *table.Game;
+  const std::vector<std::int32_t> lines(table.Multipliers.begin(),
+                                        table.Multipliers.begin() + game.LineCount());
+  SaveGameChoice(std::string(game.Id), lines, std::string(kJacksOrBetter.Id));
+}

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "game_table.h"
+
 // The id under [Games] Current, or nothing when it is missing, empty or not a plain id
 // (lower-case letters, digits and '-').
 std::optional<std::string> LoadCurrentGameId();
@@ -32,3 +34,12 @@ void SaveGameChoice(const std::string& id, const std::vector<std::int32_t>& mult
 // The stored text of a table, and back; the reading refuses what LoadGameMultipliers refuses.
 std::string MultipliersText(const std::vector<std::int32_t>& multipliers);
 std::optional<std::vector<std::int32_t>> ParseMultipliers(const std::string& text);
+
+// The game the store names with its stored table, or the game's default preset when that table
+// is missing or damaged; nothing when no other game than today's is chosen (the game then
+// stays today's with its own keys).
+std::optional<TGameTable> LoadChosenGame();
+// A game's table as the player last set it (its stored table), or its default preset.
+TGameTable StoredTableOf(const TGame& game);
+// The game in force and its table, stored (jacks: only Current; its table is H1..H9).
+void SaveChosenGame(const TGameTable& table);

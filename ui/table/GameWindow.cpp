@@ -39,6 +39,7 @@
 #include "ViewTexts.h"
 #include "advisor_settings.h"
 #include "file_names.h"
+#include "game_choice.h"
 #include "game_settings.h"
 #include "win_sound.h"
 
@@ -337,6 +338,8 @@ void TGameWindow::WindowCreate() {
     ApplyStoredColors(settings);
     setWindowTitle(QStringLiteral("Lumaro for Windows 95 Version ") + ProgramVersion);
     StartEngine(FEngine, settings);
+    // Another game than today's only when the player chose one.
+    if (const auto chosen = LoadChosenGame()) FEngine.SetGame(*chosen);
     RestoreAdvisor();
   });
   ApplyView();
@@ -594,6 +597,7 @@ void TGameWindow::WindowClose() {
   Guard([this] {
     TakeTypedBet();
     SaveGameSettings(CurrentSettings());
+    if (!FEngine.TableInForce().IsJacks()) SaveChosenGame(FEngine.TableInForce());
     SaveAdvisor();
   });
   // Whether or not the settings could be saved.
@@ -960,10 +964,16 @@ void TGameWindow::ApplyView() {
   BetField->setMaximum(view.BetMaximum);
   BetField->setValue(view.BetValue);
   BetField->setReadOnly(view.BetReadOnly);
+  if (StatsGrid->ColCount() != view.GridColumns) {
+    // Another game: its own columns, blank until its first hand is settled.
+    StatsGrid->SetSize(view.GridColumns, 2);
+    for (int c = 0; c < view.GridColumns; ++c)
+      for (int row = 0; row < 2; ++row) StatsGrid->SetCell(c, row, QString());
+  }
   if (view.GridFilled) {
-    for (int c = 0; c < kHandCategoryCount; ++c) {
+    for (int c = 0; c < view.GridColumns; ++c) {
       StatsGrid->SetCell(c, 1, QString::number(view.GridCounts[c]));
-      StatsGrid->SetCell(c, 0, GridHeading(c));
+      StatsGrid->SetCell(c, 0, ShownTerm(view.GridHeadings[c]));
     }
   }
   WinGauge->SetProgress(view.GaugeProgress);
