@@ -26,7 +26,7 @@ constexpr bool Sound(const TGame& g) {
   if (g.DeckSize != (g.Wild == wcJoker ? 53 : 52)) return false;
   for (int o = 0; o < g.OutcomeCount(); ++o) {
     const TGameOutcome& out = g.Outcomes[static_cast<std::size_t>(o)];
-    if (out.Column >= g.Columns || out.Name.empty()) return false;
+    if (out.Column >= g.ColumnCount() || out.Name.empty()) return false;
     if (g.IsWin(o) ? (out.Sound < 0 || out.Sound >= kSoundSlotCount) : out.Sound != kNoSound)
       return false;
   }

@@ -97,7 +97,8 @@ struct TGame {
   // LosingOutcomes + k.
   std::span<const TGameOutcome> Outcomes;
   int LosingOutcomes = 0;
-  int Columns = 0;  // statistics columns; every outcome's Column is below this
+  // Headings of the statistics columns; every outcome's Column indexes this.
+  std::span<const std::string_view> ColumnHeadings;
   // Pairs of these ranks are mhHighPair (jacks or better, kings or better), others mhLowPair.
   std::uint16_t PayingPairRanks = 0;
   std::array<std::uint8_t, kMadeHandCount> OutcomeOfMade{};  // kNoOutcome where not made
@@ -106,6 +107,11 @@ struct TGame {
   int DefaultPreset = 0;  // the table a new player of this game meets
 
   constexpr int OutcomeCount() const { return static_cast<int>(Outcomes.size()); }
+  constexpr int ColumnCount() const { return static_cast<int>(ColumnHeadings.size()); }
+  // The window's sound slot number 1..9 of an outcome, 0 for a loss.
+  constexpr int SoundSlotNumber(int outcome) const {
+    return Outcomes[static_cast<std::size_t>(outcome)].Sound + 1;
+  }
   constexpr int LineCount() const { return OutcomeCount() - LosingOutcomes; }
   constexpr std::string_view LineName(int line) const { return Outcomes[OutcomeOfLine(line)].Name; }
   constexpr std::size_t OutcomeOfLine(int line) const {

@@ -262,7 +262,7 @@ void TGameEngine::SettleForMoney() {
     FTotal = hand.Total;
     Say(FView.MoneyMessage, FView.MoneyWording, {{snLost, {FTotal}}});
   } else {
-    if (OnWinSound) OnWinSound(SoundSlotOf(*table.Game, hand.Outcome));
+    if (OnWinSound) OnWinSound(table.Game->SoundSlotNumber(hand.Outcome));
     FView.WinIconVisible = true;
     const std::int64_t multiplier = *hand.Multiplier;
     // Credited only after the sound: the window shows the hand before the money.
@@ -298,7 +298,7 @@ void TGameEngine::RecordResult(THandCategory category, bool won) {
 void TGameEngine::UpdateDisplay() {
   ShowTotal();
   FView.GridFilled = true;
-  FView.GridColumns = FGame->Columns;
+  FView.GridColumns = FGame->ColumnCount();
   FView.GridCounts = FStats.CategoryCount;
   for (int c = 0; c < kMaxColumns; ++c)
     FView.GridHeadings[static_cast<std::size_t>(c)] = ColumnHeading(*FGame, c);

@@ -57,11 +57,6 @@ TSentence OutcomeSaying(const TGame& game, int outcome) {
   return said;
 }
 
-int SoundSlotOf(const TGame& game, int outcome) {
-  if (outcome < 0 || outcome >= game.OutcomeCount() || !game.IsWin(outcome)) return 0;
-  return game.Outcomes[static_cast<std::size_t>(outcome)].Sound + 1;
-}
-
 std::int32_t SettledTotal(std::int32_t total, std::int32_t bet, const TGameTable& table,
                           int outcome) {
   const auto multiplier = table.MultiplierOf(outcome);

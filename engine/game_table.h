@@ -49,8 +49,6 @@ std::optional<TGameTable> TableFromMultipliers(const TGame& game,
 // Kind"), else the line's name after "Player has " or, for the hands that sound as four of a
 // kind or better, after "Wow! ".
 TSentence OutcomeSaying(const TGame& game, int outcome);
-// The sound slot 1..9 of a winning outcome, 0 for a losing one.
-int SoundSlotOf(const TGame& game, int outcome);
 // The bankroll after a hand of this outcome: plus multiplier x bet for a win (the stake is
 // kept), minus the bet for a loss.
 std::int32_t SettledTotal(std::int32_t total, std::int32_t bet, const TGameTable& table,

@@ -29,16 +29,8 @@ bool OnlyWins(const TGame& game, int column) {
 }  // namespace
 
 std::string_view ColumnHeading(const TGame& game, int column) {
-  const TGameOutcome* counted = nullptr;
-  for (const TGameOutcome& o : game.Outcomes)
-    if (o.Column == column) {
-      if (counted) return kGridHeadings[hcPair];
-      counted = &o;
-    }
-  if (!counted) return {};
-  for (const TGameOutcome& jacks : jacks_family::kOutcomes)
-    if (jacks.Name == counted->Name) return kGridHeadings[jacks.Column];
-  return counted->Name;
+  if (column < 0 || column >= game.ColumnCount()) return {};
+  return game.ColumnHeadings[static_cast<std::size_t>(column)];
 }
 
 void TPlayStats::Record(int column, bool won) {
@@ -93,7 +85,7 @@ TWording TPlayStats::SummaryWording(const TGame& game) const {
 TWording TPlayStats::HighHandsWording(const TGame& game) const {
   if (&game == &kJacksOrBetter) return HighHandsWording();
   TWording line;
-  for (int c = 0; c < game.Columns; ++c) {
+  for (int c = 0; c < game.ColumnCount(); ++c) {
     const std::int32_t count = CategoryCount[static_cast<std::size_t>(c)];
     if (count <= 0 || !OnlyWins(game, c)) continue;
     if (line.empty()) line.push_back({snGameHighHands});

@@ -40,9 +40,7 @@ inline constexpr std::array<std::string_view, kHandCategoryCount> kGridHeadings 
     LUMARO_TEXT("TGameView", "Royal Flush"),
 };
 
-// The heading of a game's statistics column: the name of the one outcome it counts, in the
-// grid's words where Jacks or Better has the hand ("4 of a Kind"), or "Pairs" for the
-// column of the pairs that lose and the pairs that pay.
+// The heading of a game's statistics column; empty past its columns.
 std::string_view ColumnHeading(const TGame& game, int column);
 
 struct TPlayStats {

@@ -47,6 +47,18 @@ constexpr std::array<TGameOutcome, 10 + NQuads> Outcomes(
   return o;
 }
 
+// The statistics headings: Jacks or Better's, with its "4 of a Kind" split as the lines are.
+template <std::size_t NQuads>
+constexpr std::array<std::string_view, 9 + NQuads> ColumnHeadings(
+    const std::array<std::string_view, NQuads>& quads) {
+  std::array<std::string_view, 9 + NQuads> h{};
+  for (std::size_t c = 0; c < 7; ++c) h[c] = kGridHeadings[c];
+  for (std::size_t q = 0; q < NQuads; ++q) h[7 + q] = quads[q];
+  h[7 + NQuads] = kGridHeadings[hcStraightFlush];
+  h[8 + NQuads] = kGridHeadings[hcRoyalFlush];
+  return h;
+}
+
 constexpr std::array<std::uint8_t, kMadeHandCount> OutcomeOfMade(int quadLines) {
   const auto sf = static_cast<std::uint8_t>(boFirstQuad + quadLines);
   return {boNoPair,
@@ -66,8 +78,10 @@ constexpr std::array<std::uint8_t, kMadeHandCount> OutcomeOfMade(int quadLines) 
 }
 
 // Bonus Poker and Double Bonus Poker.
-inline constexpr std::array<TGameOutcome, 13> kBonusOutcomes =
-    Outcomes<3>({"Four 5s-Ks", "Four 2s-4s", "Four Aces"});
+inline constexpr std::array<std::string_view, 3> kBonusQuadNames = {"Four 5s-Ks", "Four 2s-4s",
+                                                                    "Four Aces"};
+inline constexpr auto kBonusOutcomes = Outcomes(kBonusQuadNames);
+inline constexpr auto kBonusHeadings = ColumnHeadings(kBonusQuadNames);
 inline constexpr std::array<TQuadLine, 2> kBonusQuads = {{
     {boFirstQuad + 1, RankBits(2, 4), kAllRanks},
     {boFirstQuad + 2, RankBit(1), kAllRanks},
@@ -75,9 +89,11 @@ inline constexpr std::array<TQuadLine, 2> kBonusQuads = {{
 
 // Double Double and Triple Double Bonus Poker: the low quads and the aces pay more still
 // with a low kicker.
-inline constexpr std::array<TGameOutcome, 15> kDoubleDoubleOutcomes =
-    Outcomes<5>({"Four 5s-Ks", "Four 2s-4s", "Four Aces", "Four 2s-4s with an A, 2, 3 or 4 kicker",
-                 "Four Aces with a 2, 3 or 4 kicker"});
+inline constexpr std::array<std::string_view, 5> kDoubleDoubleQuadNames = {
+    "Four 5s-Ks", "Four 2s-4s", "Four Aces", "Four 2s-4s with an A, 2, 3 or 4 kicker",
+    "Four Aces with a 2, 3 or 4 kicker"};
+inline constexpr auto kDoubleDoubleOutcomes = Outcomes(kDoubleDoubleQuadNames);
+inline constexpr auto kDoubleDoubleHeadings = ColumnHeadings(kDoubleDoubleQuadNames);
 inline constexpr std::array<TQuadLine, 4> kDoubleDoubleQuads = {{
     {boFirstQuad + 1, RankBits(2, 4), kAllRanks},
     {boFirstQuad + 2, RankBit(1), kAllRanks},
@@ -86,8 +102,10 @@ inline constexpr std::array<TQuadLine, 4> kDoubleDoubleQuads = {{
 }};
 
 // Aces and Faces.
-inline constexpr std::array<TGameOutcome, 13> kAcesAndFacesOutcomes =
-    Outcomes<3>({"Four 2s-10s", "Four Jacks-Kings", "Four Aces"});
+inline constexpr std::array<std::string_view, 3> kAcesAndFacesQuadNames = {
+    "Four 2s-10s", "Four Jacks-Kings", "Four Aces"};
+inline constexpr auto kAcesAndFacesOutcomes = Outcomes(kAcesAndFacesQuadNames);
+inline constexpr auto kAcesAndFacesHeadings = ColumnHeadings(kAcesAndFacesQuadNames);
 inline constexpr std::array<TQuadLine, 2> kAcesAndFacesQuads = {{
     {boFirstQuad + 1, RankBits(11, 13), kAllRanks},
     {boFirstQuad + 2, RankBit(1), kAllRanks},
@@ -116,6 +134,7 @@ inline constexpr std::array<TPreset, 1> kAcesAndFacesPresets = {{
 template <std::size_t NQuadLines>
 constexpr TGame MakeGame(std::string_view id, std::string_view name,
                          std::span<const TGameOutcome> outcomes,
+                         std::span<const std::string_view> headings,
                          const std::array<TQuadLine, NQuadLines>& quads,
                          std::span<const TPreset> presets, int defaultPreset) {
   const int quadOutcomes = static_cast<int>(outcomes.size()) - 10;
@@ -126,7 +145,7 @@ constexpr TGame MakeGame(std::string_view id, std::string_view name,
                .Family = gfBonus,
                .Outcomes = outcomes,
                .LosingOutcomes = 2,
-               .Columns = static_cast<int>(outcomes.size()) - 1,
+               .ColumnHeadings = headings,
                .PayingPairRanks = RankBits(11, 13) | RankBit(1),
                .OutcomeOfMade = OutcomeOfMade(quadOutcomes),
                .QuadOutcome = SplitQuads(boFirstQuad, quads),
@@ -136,18 +155,21 @@ constexpr TGame MakeGame(std::string_view id, std::string_view name,
 
 }  // namespace bonus_family
 
-inline constexpr TGame kBonusPoker =
-    bonus_family::MakeGame("bonus", "Bonus Poker", bonus_family::kBonusOutcomes,
-                           bonus_family::kBonusQuads, bonus_family::kBonusPresets, 0);
-inline constexpr TGame kDoubleBonusPoker =
-    bonus_family::MakeGame("double-bonus", "Double Bonus Poker", bonus_family::kBonusOutcomes,
-                           bonus_family::kBonusQuads, bonus_family::kDoubleBonusPresets, 0);
-inline constexpr TGame kDoubleDoubleBonusPoker = bonus_family::MakeGame(
-    "double-double-bonus", "Double Double Bonus Poker", bonus_family::kDoubleDoubleOutcomes,
-    bonus_family::kDoubleDoubleQuads, bonus_family::kDoubleDoublePresets, 1);
-inline constexpr TGame kTripleDoubleBonusPoker = bonus_family::MakeGame(
-    "triple-double-bonus", "Triple Double Bonus Poker", bonus_family::kDoubleDoubleOutcomes,
-    bonus_family::kDoubleDoubleQuads, bonus_family::kTripleDoublePresets, 0);
+inline constexpr TGame kBonusPoker = bonus_family::MakeGame(
+    "bonus", "Bonus Poker", bonus_family::kBonusOutcomes, bonus_family::kBonusHeadings,
+    bonus_family::kBonusQuads, bonus_family::kBonusPresets, 0);
+inline constexpr TGame kDoubleBonusPoker = bonus_family::MakeGame(
+    "double-bonus", "Double Bonus Poker", bonus_family::kBonusOutcomes,
+    bonus_family::kBonusHeadings, bonus_family::kBonusQuads, bonus_family::kDoubleBonusPresets, 0);
+inline constexpr TGame kDoubleDoubleBonusPoker =
+    bonus_family::MakeGame("double-double-bonus", "Double Double Bonus Poker",
+                           bonus_family::kDoubleDoubleOutcomes, bonus_family::kDoubleDoubleHeadings,
+                           bonus_family::kDoubleDoubleQuads, bonus_family::kDoubleDoublePresets, 1);
+inline constexpr TGame kTripleDoubleBonusPoker =
+    bonus_family::MakeGame("triple-double-bonus", "Triple Double Bonus Poker",
+                           bonus_family::kDoubleDoubleOutcomes, bonus_family::kDoubleDoubleHeadings,
+                           bonus_family::kDoubleDoubleQuads, bonus_family::kTripleDoublePresets, 0);
 inline constexpr TGame kAcesAndFaces =
     bonus_family::MakeGame("aces-and-faces", "Aces and Faces", bonus_family::kAcesAndFacesOutcomes,
-                           bonus_family::kAcesAndFacesQuads, bonus_family::kAcesAndFacesPresets, 0);
+                           bonus_family::kAcesAndFacesHeadings, bonus_family::kAcesAndFacesQuads,
+                           bonus_family::kAcesAndFacesPresets, 0);

@@ -41,6 +41,11 @@ inline constexpr std::array<TGameOutcome, 11> kOutcomes = {{
     {"Natural Royal Flush", 10, 8},
 }};
 
+inline constexpr std::array<std::string_view, 11> kColumnHeadings = {
+    "No Win",           "3 of a Kind", "Straight",           "Flush",
+    "Full House",       "4 of a Kind", "Straight Flush",     "5 of a Kind",
+    "Wild Royal Flush", "Four Deuces", "Natural Royal Flush"};
+
 inline constexpr std::array<std::uint8_t, kMadeHandCount> kOutcomeOfMade = {doNoWin,
                                                                             doNoWin,
                                                                             doNoWin,
@@ -71,7 +76,7 @@ inline constexpr TGame kDeucesWild{.Id = "deuces-wild",
                                    .Family = gfDeuces,
                                    .Outcomes = deuces_family::kOutcomes,
                                    .LosingOutcomes = 1,
-                                   .Columns = 11,
+                                   .ColumnHeadings = deuces_family::kColumnHeadings,
                                    .PayingPairRanks = 0,
                                    .OutcomeOfMade = deuces_family::kOutcomeOfMade,
                                    .QuadOutcome = SplitQuads(deuces_family::doFourOfAKind),

@@ -5,6 +5,7 @@
 // with table look-ups and bit operations only, and the classification of a hand without a
 // wild card, which every family shares.
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -38,22 +39,25 @@ inline constexpr TCardWords kJokerWords = MakeCardWords(wcJoker);
 inline constexpr std::uint16_t kRoyalRanks = RankBits(10, 13) | RankBit(1);
 
 struct THandWords {
-  std::array<std::uint32_t, 5> Card{};
-  std::uint32_t Ranks = 0;   // rank bits of the natural cards
-  std::uint32_t Odd = 0;     // ranks held an odd number of times
-  std::uint32_t Suited = 0;  // nonzero when every card (wilds included) suits one suit
+  std::uint32_t Ranks = 0;    // rank bits of the natural cards
+  std::uint32_t Odd = 0;      // ranks held an odd number of times
+  std::uint32_t RankSum = 0;  // the rank bits added up: a rank held k times adds k x its bit
+  std::uint32_t Suited = 0;   // nonzero when every card (wilds included) suits one suit
   int Wilds = 0;
 };
 
+// Plain locals, not an array: the words stay in registers.
 inline THandWords HandWordsOf(const TCardWords& words, const THandCards& cards) {
+  const std::uint32_t c0 = words[cards[0]], c1 = words[cards[1]], c2 = words[cards[2]],
+                      c3 = words[cards[3]], c4 = words[cards[4]];
+  constexpr std::uint32_t kRankMask = 0x1FFFu;
   THandWords h;
-  for (std::size_t i = 0; i < 5; ++i) h.Card[i] = words[cards[i]];
-  const auto& c = h.Card;
-  h.Ranks = (c[0] | c[1] | c[2] | c[3] | c[4]) & 0x1FFFu;
-  h.Odd = (c[0] ^ c[1] ^ c[2] ^ c[3] ^ c[4]) & 0x1FFFu;
-  h.Suited = c[0] & c[1] & c[2] & c[3] & c[4] & 0xF0000u;
-  h.Wilds =
-      static_cast<int>((c[0] >> 24) + (c[1] >> 24) + (c[2] >> 24) + (c[3] >> 24) + (c[4] >> 24));
+  h.Ranks = (c0 | c1 | c2 | c3 | c4) & kRankMask;
+  h.Odd = (c0 ^ c1 ^ c2 ^ c3 ^ c4) & kRankMask;
+  h.RankSum =
+      (c0 & kRankMask) + (c1 & kRankMask) + (c2 & kRankMask) + (c3 & kRankMask) + (c4 & kRankMask);
+  h.Suited = c0 & c1 & c2 & c3 & c4 & 0xF0000u;
+  h.Wilds = static_cast<int>((c0 >> 24) + (c1 >> 24) + (c2 >> 24) + (c3 >> 24) + (c4 >> 24));
   return h;
 }
 
@@ -74,24 +78,26 @@ inline bool IsRun(std::uint32_t ranks) {
 inline std::uint8_t NaturalOutcome(const THandWords& h,
                                    const std::array<std::uint8_t, kMadeHandCount>& outcomeOf,
                                    const TQuadTable& quads, std::uint32_t payingPairs) {
-  switch (std::popcount(h.Ranks)) {
-    case 5:
-      if (IsRun(h.Ranks)) {
-        if (!h.Suited) return outcomeOf[mhStraight];
-        return outcomeOf[h.Ranks == kRoyalRanks ? mhRoyalFlush : mhStraightFlush];
-      }
-      return outcomeOf[h.Suited ? mhFlush : mhNoPair];
-    case 4:  // the pair is the one rank held an even number of times
-      return outcomeOf[(h.Ranks ^ h.Odd) & payingPairs ? mhHighPair : mhLowPair];
-    case 3:  // two pair leave one odd rank, three of a kind three
-      return outcomeOf[std::popcount(h.Odd) == 1 ? mhTwoPair : mhThreeOfAKind];
-    default: {  // full house or four of a kind: the odd rank is the trips or the kicker
-      int held = 0;
-      for (const std::uint32_t c : h.Card) held += (c & h.Odd) != 0;
-      if (held == 3) return outcomeOf[mhFullHouse];
-      const int quad = std::countr_zero(h.Ranks ^ h.Odd);
-      const int kicker = std::countr_zero(h.Odd);
-      return quads[static_cast<std::size_t>(quad)][static_cast<std::size_t>(kicker)];
+  // Most hands have five ranks or one pair: test those first.
+  const int ranks = std::popcount(h.Ranks);
+  if (ranks == 5) {
+    if (IsRun(h.Ranks)) {
+      if (!h.Suited) return outcomeOf[mhStraight];
+      return outcomeOf[h.Ranks == kRoyalRanks ? mhRoyalFlush : mhStraightFlush];
     }
+    return outcomeOf[h.Suited ? mhFlush : mhNoPair];
   }
+  // The pair is the one rank held an even number of times.
+  if (ranks == 4) return outcomeOf[(h.Ranks ^ h.Odd) & payingPairs ? mhHighPair : mhLowPair];
+  // Two pair leave one odd rank, three of a kind three.
+  if (ranks == 3) return outcomeOf[std::popcount(h.Odd) == 1 ? mhTwoPair : mhThreeOfAKind];
+  // Two ranks, both odd in a full house (three and two: the two is even, so Odd is the
+  // three) and in four of a kind (Odd is the kicker): the sum tells which.
+  const std::uint32_t other = h.Ranks ^ h.Odd;
+  if (h.RankSum == 3 * h.Odd + 2 * other) return outcomeOf[mhFullHouse];
+  // Codes that are no cards of the deck (or repeated ones) leave a mask empty here; they
+  // stay in the table rather than read past it.
+  const auto quad = static_cast<std::size_t>(std::min(std::countr_zero(other), 12));
+  const auto kicker = static_cast<std::size_t>(std::min(std::countr_zero(h.Odd), 12));
+  return quads[quad][kicker];
 }

@@ -9,6 +9,7 @@
 
 #include "game_description.h"
 #include "games/hand_words.h"
+#include "play_stats.h"
 #include "settlement.h"
 
 namespace jacks_family {
@@ -57,7 +58,7 @@ constexpr TGame MakeGame(std::string_view id, std::string_view name,
                .Family = gfJacks,
                .Outcomes = kOutcomes,
                .LosingOutcomes = 2,
-               .Columns = 10,
+               .ColumnHeadings = kGridHeadings,
                .PayingPairRanks = RankBits(11, 13) | RankBit(1),
                .OutcomeOfMade = kOutcomeOfMade,
                .QuadOutcome = SplitQuads(ocFourOfAKind),

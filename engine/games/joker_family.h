@@ -46,6 +46,12 @@ inline constexpr std::array<TGameOutcome, 13> kOutcomes = {{
     {"Natural Royal Flush", 11, 8},
 }};
 
+inline constexpr std::array<std::string_view, 12> kColumnHeadings = {
+    "No Pair",          "Pairs",       "2 Pair",
+    "3 of a Kind",      "Straight",    "Flush",
+    "Full House",       "4 of a Kind", "Straight Flush",
+    "Wild Royal Flush", "5 of a Kind", "Natural Royal Flush"};
+
 inline constexpr std::array<std::uint8_t, kMadeHandCount> kOutcomeOfMade = {
     joNoPair,        joLowPair,           joKingsOrBetter,
     joTwoPair,       joThreeOfAKind,      joStraight,
@@ -66,7 +72,7 @@ inline constexpr TGame kJokerPoker{.Id = "joker-poker",
                                    .Family = gfJoker,
                                    .Outcomes = joker_family::kOutcomes,
                                    .LosingOutcomes = 2,
-                                   .Columns = 12,
+                                   .ColumnHeadings = joker_family::kColumnHeadings,
                                    .PayingPairRanks = RankBit(13) | RankBit(1),
                                    .OutcomeOfMade = joker_family::kOutcomeOfMade,
                                    .QuadOutcome = SplitQuads(joker_family::joFourOfAKind),

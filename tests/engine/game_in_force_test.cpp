@@ -57,7 +57,7 @@ TEST(GameTable, JacksKeepsItsNineLinesAndOtherTablesNeedOneNumberPerLine) {
 TEST(GameTable, EveryLineOfEveryGameSoundsOneOfTheNineSlots) {
   for (const TGame* game : kGames) {
     for (int o = 0; o < game->OutcomeCount(); ++o) {
-      const int slot = SoundSlotOf(*game, o);
+      const int slot = game->SoundSlotNumber(o);
       if (!game->IsWin(o)) {
         EXPECT_EQ(slot, 0) << game->Id << " " << o;
         continue;
@@ -71,7 +71,7 @@ TEST(GameTable, EveryLineOfEveryGameSoundsOneOfTheNineSlots) {
       }
     }
   }
-  EXPECT_EQ(SoundSlotOf(kJokerPoker, OutcomeNamed(kJokerPoker, "Kings or Better")), 1);
+  EXPECT_EQ(kJokerPoker.SoundSlotNumber(OutcomeNamed(kJokerPoker, "Kings or Better")), 1);
 }
 
 TEST(GameTable, CaptionsAreTodaysWordsWhereTheGameHasTheHand) {
@@ -91,7 +91,10 @@ TEST(GameTable, CaptionsAreTodaysWordsWhereTheGameHasTheHand) {
 }
 
 TEST(GameStats, ColumnsAndLinesOfTheOtherGames) {
-  EXPECT_EQ(ColumnHeading(kJacksOrBetter, 1), "Pairs");
+  // Today's grid keeps its headings.
+  for (int c = 0; c < kHandCategoryCount; ++c)
+    EXPECT_EQ(ColumnHeading(kJacksOrBetter, c), kGridHeadings[static_cast<std::size_t>(c)]);
+  EXPECT_EQ(ColumnHeading(kJacksOrBetter, 10), "");
   EXPECT_EQ(ColumnHeading(kJacksOrBetter, 7), "4 of a Kind");
   EXPECT_EQ(ColumnHeading(kDeucesWild, 0), "No Win");
   EXPECT_EQ(ColumnHeading(kDeucesWild, 1), "3 of a Kind");
@@ -107,7 +110,7 @@ TEST(GameStats, ColumnsAndLinesOfTheOtherGames) {
   stats.Record(7, true);
   EXPECT_EQ(EnglishText(stats.SummaryWording(kDeucesWild)), "Player has Won 3 hands and Lost 1");
   EXPECT_EQ(EnglishText(stats.HighHandsWording(kDeucesWild)),
-            "High Hands 3 of a Kind=2 Five of a Kind=1");
+            "High Hands 3 of a Kind=2 5 of a Kind=1");
   // Where pairs have a column, the first line counts them as Jacks or Better's does, and
   // the pairs (some of which pay) are no high hand.
   EXPECT_EQ(EnglishText(stats.SummaryWording(kJokerPoker)),
@@ -129,7 +132,7 @@ TEST_F(TGameFixture, DeucesWildIsPlayedWithItsEvaluatorTableSoundsAndColumns) {
     const auto multiplier = table.MultiplierOf(outcome);
     EXPECT_EQ(engine.Total(), multiplier ? before + *multiplier * 25 : before - 25);
     EXPECT_EQ(engine.View().HandText, EnglishText(OutcomeSaying(kDeucesWild, outcome)));
-    EXPECT_EQ(sounds, multiplier ? std::vector<int>{SoundSlotOf(kDeucesWild, outcome)}
+    EXPECT_EQ(sounds, multiplier ? std::vector<int>{kDeucesWild.SoundSlotNumber(outcome)}
                                  : std::vector<int>{});
     ++columns[kDeucesWild.Outcomes[static_cast<std::size_t>(outcome)].Column];
     won += multiplier.has_value();
