@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -46,7 +48,18 @@ std::optional<cdCardDeck> ParseCard(std::string_view text) {
   return static_cast<cdCardDeck>(static_cast<int>(suit) * 13 + rank);
 }
 
+std::optional<cdCardDeck> ParseCardOrJoker(std::string_view text) {
+  auto upper = [](std::string_view t) {
+    std::string u;
+    for (const char c : t) u.push_back(static_cast<char>(Upper(c)));
+    return u;
+  };
+  if (text.size() <= 5 && (upper(text) == "JK" || upper(text) == "JOKER")) return cdJoker;
+  return ParseCard(text);
+}
+
 std::string CardText(int code) {
+  if (code == cdJoker) return "JK";
   const int suit = CardSuit(code);
   if (suit == 0) return "??";
   std::string text;
@@ -55,7 +68,7 @@ std::string CardText(int code) {
   return text;
 }
 
-THandCards ParseHand(const std::vector<std::string>& words) {
+THandCards ParseHand(const std::vector<std::string>& words, const THandDeck& deck) {
   std::vector<std::string> tokens;
   for (const auto& word : words) {
     std::string token;
@@ -70,9 +83,13 @@ THandCards ParseHand(const std::vector<std::string>& words) {
   }
   std::vector<cdCardDeck> cards;
   for (const auto& token : tokens) {
-    const auto card = ParseCard(token);
+    const auto card = ParseCardOrJoker(token);
     if (!card)
-      throw TUsageError("bad card " + Quoted(token) + " (rank A K Q J T 9..2, suit S H C D)");
+      throw TUsageError("bad card " + Quoted(token) + " (rank A K Q J T 9..2, suit S H C D" +
+                        (deck.Joker ? ", or JK for the joker)" : ")"));
+    if (*card == cdJoker && !deck.Joker)
+      throw TUsageError("bad card " + Quoted(token) + ": " + std::string(deck.Game) +
+                        " has no joker (only Joker Poker has)");
     if (std::find(cards.begin(), cards.end(), *card) != cards.end())
       throw TUsageError("duplicated card " + CardText(*card));
     cards.push_back(*card);
@@ -116,33 +133,49 @@ std::string JsonString(std::string_view text) {
   return quoted + "\"";
 }
 
+std::string JsonDouble(double value) {
+  if (!std::isfinite(value)) return "null";
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("null");
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
 }
 
-TPayTable ParsePayTable(std::string_view text) {
-  // Whatever a pay table holds: the game's start-up takes any stored multiplier up to the
-  // 32-bit limit.
-  constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max();
-  const std::string problem = "malformed pay table " + Quoted(text) +
-                              ": expected nine whole multipliers 0.." +
-                              std::to_string(kMaxMultiplier) + " separated by commas";
-  TPayTable table;
-  std::size_t line = 0;
+std::optional<std::vector<std::int64_t>> ParseWholeList(std::string_view text, std::size_t count,
+                                                        std::int64_t lo, std::int64_t hi) {
+  std::vector<std::int64_t> values;
   std::size_t from = 0;
   while (true) {
     const std::size_t comma = text.find(',', from);
     const std::string_view field =
         TrimBlanks(text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
-    const auto value = ParseSignedDecimal(field, 0, kMaxMultiplier);
-    if (!value || line >= table.H.size()) throw TUsageError(problem);
-    table.H[line++] = static_cast<std::int32_t>(*value);
+    const auto value = ParseSignedDecimal(field, lo, hi);
+    if (!value || values.size() >= count) return std::nullopt;
+    values.push_back(*value);
     if (comma == std::string_view::npos) break;
     from = comma + 1;
   }
-  if (line != table.H.size()) throw TUsageError(problem);
+  if (values.size() != count) return std::nullopt;
+  return values;
+}
+
+TPayTable ParsePayTable(std::string_view text) {
+  // Whatever a pay table holds: the game's start-up takes any stored multiplier up to the
+  // 32-bit limit.
+  constexpr long long kMaxMultiplier = std::numeric_limits<std::int32_t>::max();
+  TPayTable table;
+  const auto values = ParseWholeList(text, table.H.size(), 0, kMaxMultiplier);
+  if (!values)
+    throw TUsageError("malformed pay table " + Quoted(text) +
+                      ": expected nine whole multipliers 0.." + std::to_string(kMaxMultiplier) +
+                      " separated by commas");
+  for (std::size_t k = 0; k < table.H.size(); ++k)
+    table.H[k] = static_cast<std::int32_t>((*values)[k]);
   return table;
 }
 

@@ -25,16 +25,29 @@ std::string Quoted(std::string_view text);
 
 // "AS", "th", "10d", "Qc": rank A K Q J T 9..2 (or 10), suit S H C D, any case.
 std::optional<cdCardDeck> ParseCard(std::string_view text);
-// Two characters, rank then suit: "AS", "TD", "2C".
+// ParseCard, and the joker too: "JK" or "Joker", any case.
+std::optional<cdCardDeck> ParseCardOrJoker(std::string_view text);
+// Two characters, rank then suit: "AS", "TD", "2C"; the joker is "JK".
 std::string CardText(int code);
 // The held cards of a hand (bit i of mask: position i + 1), each written by cardText and
 // separated by separator; nothingHeld when no card is held.
 std::string HeldCardsText(const THandCards& cards, std::uint8_t mask, std::string (*cardText)(int),
                           std::string_view separator, std::string_view nothingHeld);
+// The deck a hand is read against: whether it holds the joker, and the game's name for the
+// message that refuses one.
+struct THandDeck {
+  bool Joker = false;
+  std::string_view Game = "Jacks or Better";
+};
 // Five cards from any mix of arguments separated by blanks or commas; throws TUsageError
-// for a card it can't read, a card given twice, or other than five cards.
-THandCards ParseHand(const std::vector<std::string>& words);
+// for a card it can't read, a card given twice, a joker outside a deck with one, or other
+// than five cards.
+THandCards ParseHand(const std::vector<std::string>& words, const THandDeck& deck = {});
 
+// `count` whole numbers lo..hi separated by commas, blanks around each allowed; nothing for
+// anything else.
+std::optional<std::vector<std::int64_t>> ParseWholeList(std::string_view text, std::size_t count,
+                                                        std::int64_t lo, std::int64_t hi);
 // "H1,...,H9": nine whole multipliers 0..2147483647, blanks around each allowed; throws
 // TUsageError otherwise.
 TPayTable ParsePayTable(std::string_view text);
@@ -49,6 +62,8 @@ std::string PadLeft(const std::string& text, std::size_t width);
 
 // The text as a JSON string, quotes and escapes included.
 std::string JsonString(std::string_view text);
+// A number as JSON at full precision: the shortest text that reads back as the same double.
+std::string JsonDouble(double value);
 
 // The text without the blanks (spaces, tabs) around it.
 std::string_view TrimBlanks(std::string_view text);

@@ -20,6 +20,8 @@
 #include <stdexcept>
 
 #include "card_text.h"
+#include "game_odds.h"
+#include "game_report.h"
 #include "odds.h"
 #include "play_stats.h"
 #include "risk.h"
@@ -41,9 +43,9 @@ struct TOptions {
   bool Help = false;
 };
 
-const std::set<std::string> kValueOptions = {"--paytable", "--seed",     "--hands", "--strategy",
-                                             "--bet",      "--total",    "--since", "--max-lines",
-                                             "--hand",     "--bankroll", "--risk"};
+const std::set<std::string> kValueOptions = {
+    "--paytable", "--seed",     "--hands", "--strategy", "--bet",  "--total", "--since",
+    "--max-lines", "--hand",    "--bankroll", "--risk",  "--game", "--pays",  "--preset"};
 const std::set<std::string> kFlagOptions = {"--json", "--help"};
 
 // Every option is taken once at most, in either form ("--seed 5" or "--seed=5").
@@ -107,7 +109,36 @@ void PrintPayTable(std::ostream& out, const TStoredPayTable& table) {
   out << "Pay table H1..H9: " << PayTableText(table.Table) << " (" << table.Origin << ")\n";
 }
 
-int RunReturn(const TStoredPayTable& table, std::ostream& out) {
+// The pays a command counts with, in both forms: the game's pays for 1, and for Jacks or
+// Better without --game today's nine multipliers, whose output stays as it was.
+struct TTableInForce {
+  TGamePays Game;
+  TStoredPayTable Jacks;
+  bool GameGiven = false;
+};
+
+void PrintTable(std::ostream& out, const TTableInForce& table) {
+  if (table.GameGiven)
+    WriteGameHeader(out, table.Game);
+  else
+    PrintPayTable(out, table.Jacks);
+}
+
+std::shared_ptr<const TDrawTables> TablesFor(const TTableInForce& table) {
+  return table.GameGiven ? GameTables(*table.Game.Game) : TDrawTables::Build(2);
+}
+
+int RunReturn(const TTableInForce& inForce, bool json, std::ostream& out) {
+  if (json || inForce.GameGiven) {
+    const TReturnReport report =
+        ComputeReturn(*TablesFor(inForce), UnitPaysOf(inForce.Game), 2);
+    if (json)
+      WriteReturnJson(out, inForce.Game, report);
+    else
+      WriteReturnText(out, inForce.Game, report);
+    return kExitOk;
+  }
+  const TStoredPayTable& table = inForce.Jacks;
   const auto tables = TDrawTables::Build(2);
   const TReturnReport report = ComputeReturn(*tables, table.Table, 2);
   const TUnitPays pays = UnitPaysOf(table.Table);
@@ -135,24 +166,21 @@ int RunReturn(const TStoredPayTable& table, std::ostream& out) {
   return kExitOk;
 }
 
-std::string HeldText(const THandCards& cards, std::uint8_t mask) {
-  return HeldCardsText(cards, mask, CardText, " ", "(nothing, draw five)");
-}
-
-int RunAdvise(const TStoredPayTable& table, const THandCards& cards, std::ostream& out) {
-  const auto tables = TDrawTables::Build(2);
-  const auto holds = RankHolds(*tables, cards, UnitPaysOf(table.Table));
-  PrintPayTable(out, table);
-  std::string hand;
-  for (const auto card : cards) {
-    if (!hand.empty()) hand += ' ';
-    hand += CardText(card);
+int RunAdvise(const TTableInForce& table, const std::vector<THandCards>& hands, bool json,
+              std::ostream& out) {
+  const auto tables = TablesFor(table);
+  const TUnitPays pays = UnitPaysOf(table.Game);
+  std::vector<TAdvisedHand> advised(hands.size());
+  for (std::size_t i = 0; i < hands.size(); ++i) {
+    advised[i].Cards = hands[i];
+    advised[i].Holds = RankHolds(*tables, hands[i], pays);
   }
-  out << "Hand: " << hand << "\n";
-  out << "Expected pay for a stake of 1 (multiplier + 1 on a win), best hold first:\n";
-  for (std::size_t i = 0; i < holds.size(); ++i)
-    out << PadLeft(std::to_string(i + 1), 2) << "  " << Fixed(holds[i].ExpectedPay(), 6) << "  "
-        << HeldText(cards, holds[i].Mask) << "\n";
+  if (json) {
+    WriteAdviceJson(out, table.Game, advised);
+    return kExitOk;
+  }
+  PrintTable(out, table);
+  WriteAdviceText(out, advised);
   return kExitOk;
 }
 
@@ -306,6 +334,58 @@ int RunSimulate(const TStoredPayTable& table, TSimulationRequest request,
   return kExitOk;
 }
 
+void PrintJsonGameHand(std::ostream& out, long long hand, const TGame& game,
+                       const TGameSimulatedHand& r) {
+  out << "{\"hand\":" << hand << ",\"seed\":" << r.SeedBefore << ",\"dealt\":";
+  PrintCodes(out, r.Dealt);
+  out << ",\"held\":[";
+  bool first = true;
+  for (int i = 0; i < kHandSize; ++i)
+    if (r.HeldMask & (1 << i)) {
+      out << (first ? "" : ",") << i + 1;
+      first = false;
+    }
+  out << "],\"final\":";
+  PrintCodes(out, r.Final);
+  out << ",\"outcome\":" << r.Outcome << ",\"name\":"
+      << JsonString(game.Outcomes[static_cast<std::size_t>(r.Outcome)].Name)
+      << ",\"won\":" << (r.Won ? "true" : "false") << ",\"total\":" << r.Total << "}\n";
+}
+
+// Any game picked with --game: the hands won and lost, how often each line came up, and the
+// final total.
+int RunGameSimulate(const TGamePays& table, const TSimulationRequest& request,
+                    const TProgressOptions& progressOptions, std::ostream& out) {
+  TGameSimulationSetup setup;
+  setup.Seed = request.Setup.Seed;
+  setup.Strategy = request.Setup.Strategy;
+  setup.Bet = request.Setup.Bet;
+  setup.Total = request.Setup.Total;
+  setup.Table = table;
+  const TGame& game = *table.Game;
+  TGameSimulator simulator(setup, setup.Strategy == stOptimal ? GameTables(game) : nullptr);
+  const long long hands = request.Hands;
+  TProgressLine progress(progressOptions, hands, request.Json);
+  for (long long h = 1; h <= hands; ++h) {
+    const TGameSimulatedHand& r = simulator.PlayHand();
+    if (request.Json) PrintJsonGameHand(out, h, game, r);
+    progress.Update(h);
+  }
+  progress.Finish();
+  if (request.Json) {
+    out.flush();
+    return kExitOk;
+  }
+  WriteGameHeader(out, table);
+  out << "Hands: " << hands << ", won " << simulator.Won() << ", lost " << simulator.Lost()
+      << "\n";
+  for (int l = game.LineCount(); l-- > 0;)
+    out << "  " << game.LineName(l) << ": "
+        << simulator.OutcomeCounts()[game.OutcomeOfLine(l)] << "\n";
+  out << "Final total: " << simulator.Total() << "\n";
+  return kExitOk;
+}
+
 // --since DATE: YYYY-MM-DD, a real day, at local midnight.
 std::int64_t ParseSinceDate(const std::string& text) {
   const auto bad = [&] {
@@ -417,27 +497,31 @@ TRiskRequest ParseRiskRequest(const TOptions& options) {
   return request;
 }
 
-// One hand's exact pay under best play, with the return report it comes from. Another game
-// (--game ID with --pays or --preset) brings its own report and pay table in here.
+// One hand's exact pay under best play, with the return report it comes from.
 struct THandPays {
   TReturnReport Report;
   TPayDistribution Pays;
 };
 
-THandPays HandPaysOf(const TStoredPayTable& table) {
-  const auto tables = TDrawTables::Build(2);
+THandPays HandPaysOf(const TTableInForce& table) {
   THandPays hand;
-  hand.Report = ComputeReturn(*tables, table.Table, 2);
-  hand.Pays = PayDistributionOf(hand.Report, table.Table);
+  hand.Report = ComputeReturn(*TablesFor(table), UnitPaysOf(table.Game), 2);
+  hand.Pays = PayDistributionOf(hand.Report);
   return hand;
 }
 
-int RunRisk(const TStoredPayTable& table, const TRiskRequest& request,
+int RunRisk(const TTableInForce& table, const TRiskRequest& request,
             const TProgressOptions& progressOptions, std::ostream& out) {
   const THandPays hand = HandPaysOf(table);
   TRiskAnswer answer;
-  answer.PayTable.assign(table.Table.H.begin(), table.Table.H.end());
-  answer.Origin = table.Origin;
+  if (table.GameGiven) {
+    answer.Game = std::string(table.Game.Game->Id);
+    answer.Pays = table.Game.Pays;
+    for (const std::int64_t pay : table.Game.Pays) answer.PayTable.push_back(pay - 1);
+  } else {
+    answer.PayTable.assign(table.Jacks.Table.H.begin(), table.Jacks.Table.H.end());
+  }
+  answer.Origin = table.GameGiven ? table.Game.Origin : table.Jacks.Origin;
   answer.ReturnText = hand.Report.ReturnPercentText(4);
   answer.ReturnJson = hand.Report.ReturnPercentText(6);
   answer.ReturnsOverOne = ReturnsOverOne(hand.Pays);
@@ -472,19 +556,23 @@ int RunRisk(const TStoredPayTable& table, const TRiskRequest& request,
     WriteRiskJson(out, answer);
     return kExitOk;
   }
-  PrintPayTable(out, table);
+  PrintTable(out, table);
   WriteRiskText(out, answer);
   return kExitOk;
 }
 
 struct TRequest {
-  std::string Command;  // help, return, advise, simulate, strategy, history or risk
+  std::string Command;  // help, games, return, advise, simulate, strategy, history or risk
   std::optional<THandCards> Cards;
+  std::optional<std::string> HandsFile;  // advise --hands; "-": standard input
   std::optional<TSimulationRequest> Simulation;
   std::optional<TStrategyRequest> Strategy;
   std::optional<THistoryRequest> History;
   std::optional<TRiskRequest> Risk;
-  std::optional<TPayTable> GivenPayTable;
+  const TGame* Game = &kJacksOrBetter;
+  bool GameGiven = false;
+  std::optional<TGamePays> GivenPays;  // --pays, --paytable or --preset
+  bool Json = false;
 };
 
 // No hand takes more than this, blanks and commas between its cards included. A longer line
@@ -496,7 +584,8 @@ constexpr std::streamsize kLongestHandLine = 1024;
 constexpr std::size_t kMostHands = 1'000'000;
 
 // One hand a line; blank lines are skipped. A line that is not a hand stops everything.
-std::vector<THandCards> ReadHands(const std::string& name, std::istream* input) {
+std::vector<THandCards> ReadHands(const std::string& name, std::istream* input,
+                                  const THandDeck& deck = {}) {
   std::ifstream file;
   std::istream* in = input ? input : &std::cin;
   if (name != "-") {
@@ -522,7 +611,7 @@ std::vector<THandCards> ReadHands(const std::string& name, std::istream* input) 
       throw TUsageError(source + ": more than " + std::to_string(kMostHands) +
                         " hands (judge them in parts)");
     try {
-      hands.push_back(ParseHand({std::string(hand)}));
+      hands.push_back(ParseHand({std::string(hand)}, deck));
     } catch (const TUsageError& e) {
       throw TUsageError(source + " line " + std::to_string(line) + ": " + e.what());
     }
@@ -555,6 +644,57 @@ int RunStrategy(const TStoredPayTable& table, const TStrategyRequest& request, s
   return kExitOk;
 }
 
+THandDeck DeckOf(const TGame& game) {
+  return {game.DeckSize == 53, game.Name};
+}
+
+// --game, and the pays of --pays, --paytable or --preset checked against the game's lines.
+void ParseGameOptions(const TOptions& options, TRequest& request) {
+  const auto game = options.Values.find("--game");
+  if (game != options.Values.end()) {
+    request.Game = FindGame(TrimBlanks(game->second));
+    if (!request.Game)
+      throw TUsageError("unknown game " + Quoted(game->second) +
+                        " (lumaro-analyze games lists them)");
+    request.GameGiven = true;
+  }
+  const auto paytable = options.Values.find("--paytable");
+  const auto pays = options.Values.find("--pays");
+  const auto preset = options.Values.find("--preset");
+  const int given = (paytable != options.Values.end()) + (pays != options.Values.end()) +
+                    (preset != options.Values.end());
+  if (given > 1) throw TUsageError("--pays, --paytable and --preset do not go together");
+  const TGame& g = *request.Game;
+  TGamePays table;
+  table.Game = &g;
+  if (paytable != options.Values.end()) {
+    table.Origin = "--paytable";
+    if (request.GameGiven) {
+      table.Pays = ParseGamePays(g, paytable->second, true);
+    } else {
+      // Today's option, its messages included.
+      for (const std::int32_t m : ParsePayTable(paytable->second).H)
+        table.Pays.push_back(PaysOfMultiplier(m));
+    }
+  } else if (pays != options.Values.end()) {
+    table.Origin = "--pays";
+    table.Pays = ParseGamePays(g, pays->second, false);
+  } else if (preset != options.Values.end()) {
+    const TPreset* found = FindPreset(g, preset->second);
+    if (!found) {
+      std::string names;
+      for (const TPreset& p : g.Presets) names += (names.empty() ? "" : ", ") + std::string(p.Name);
+      throw TUsageError("unknown preset " + Quoted(preset->second) + " of " +
+                        std::string(g.Name) + " (" + names + ")");
+    }
+    table.Origin = "preset " + std::string(found->Name);
+    table.Pays = PresetPays(g, *found);
+  } else {
+    return;
+  }
+  request.GivenPays = table;
+}
+
 TRequest ParseRequest(const std::vector<std::string>& args) {
   const TOptions options = ParseOptions(args);
   TRequest request;
@@ -565,29 +705,93 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   const std::string& command = options.Command;
   if (command.empty()) throw TUsageError("no command given (try --help)");
   if (command != "help" && command != "return" && command != "advise" && command != "simulate" &&
-      command != "strategy" && command != "history" && command != "risk")
+      command != "strategy" && command != "history" && command != "risk" && command != "games")
     throw TUsageError("unknown command " + Quoted(command) + " (try --help)");
   if (command != "advise" && !options.Words.empty())
     throw TUsageError("unexpected argument " + Quoted(options.Words.front()));
   if (command != "simulate") RejectOptions(options, {"--seed", "--strategy", "--bet", "--total"});
-  if (command != "simulate" && command != "strategy" && command != "risk")
+  if (command != "simulate" && command != "strategy" && command != "risk" && command != "advise")
     RejectOptions(options, {"--hands"});
   if (command != "risk") RejectOptions(options, {"--bankroll", "--risk"});
-  if (options.Json && command != "simulate" && command != "strategy" && command != "history" &&
-      command != "risk")
-    throw TUsageError("--json does not apply to " + command);
+  if (options.Json && command == "help") throw TUsageError("--json does not apply to " + command);
   if (command != "strategy") RejectOptions(options, {"--max-lines", "--hand"});
   if (command != "history") RejectOptions(options, {"--since"});
-  if (command == "help" || command == "history") RejectOptions(options, {"--paytable"});
+  if (command == "help" || command == "history" || command == "games")
+    RejectOptions(options, {"--paytable", "--pays", "--preset", "--game"});
   request.Command = command;
-  if (command == "advise") request.Cards = ParseHand(options.Words);
+  request.Json = options.Json;
+  ParseGameOptions(options, request);
+  const TGame& game = *request.Game;
+  if (command == "strategy" && &game != &kJacksOrBetter)
+    throw TUsageError(command + " is for Jacks or Better only, not yet for " +
+                      std::string(game.Name));
+  if (command == "simulate" && game.DeckSize != 52)
+    throw TUsageError("simulate deals 52 cards only, not yet the 53 of " + std::string(game.Name));
+  if (command == "advise") {
+    const auto hands = options.Values.find("--hands");
+    if (hands != options.Values.end()) {
+      if (!options.Words.empty())
+        throw TUsageError("advise takes CARDS or --hands FILE, not both");
+      if (hands->second.empty())
+        throw TUsageError("--hands needs a file name (- for standard input)");
+      request.HandsFile = hands->second;
+    } else {
+      request.Cards = ParseHand(options.Words, DeckOf(game));
+    }
+  }
   if (command == "simulate") request.Simulation = ParseSimulation(options);
   if (command == "strategy") request.Strategy = ParseStrategy(options);
   if (command == "history") request.History = ParseHistory(options);
   if (command == "risk") request.Risk = ParseRiskRequest(options);
-  const auto given = options.Values.find("--paytable");
-  if (given != options.Values.end()) request.GivenPayTable = ParsePayTable(given->second);
   return request;
+}
+
+int RunGames(bool json, std::ostream& out) {
+  std::vector<TGameListing> listing;
+  for (const TGame* game : kGames) {
+    TGameListing entry;
+    entry.Game = game;
+    const auto tables = GameTables(*game);
+    for (const TPreset& preset : game->Presets) {
+      TGamePays pays;
+      pays.Game = game;
+      pays.Pays = PresetPays(*game, preset);
+      entry.Presets.push_back({&preset, ComputeReturn(*tables, UnitPaysOf(pays), 2)});
+    }
+    listing.push_back(std::move(entry));
+  }
+  if (json)
+    WriteGamesJson(out, listing);
+  else
+    WriteGamesText(out, listing);
+  return kExitOk;
+}
+
+// The pays given on the command line; otherwise the player's table for Jacks or Better and
+// the game's default preset for the others.
+TTableInForce TableInForce(const TRequest& request, const TPayTableLoader& loadPayTable) {
+  TTableInForce table;
+  table.GameGiven = request.GameGiven;
+  const TGame& game = *request.Game;
+  if (request.GivenPays) {
+    table.Game = *request.GivenPays;
+  } else if (&game == &kJacksOrBetter) {
+    const TStoredPayTable stored = loadPayTable();
+    table.Game.Game = &game;
+    table.Game.Origin = stored.Origin;
+    for (const std::int32_t m : stored.Table.H) table.Game.Pays.push_back(PaysOfMultiplier(m));
+  } else {
+    const TPreset& preset = game.Presets[static_cast<std::size_t>(game.DefaultPreset)];
+    table.Game.Game = &game;
+    table.Game.Origin = "preset " + std::string(preset.Name);
+    table.Game.Pays = PresetPays(game, preset);
+  }
+  if (&game == &kJacksOrBetter) {
+    for (std::size_t k = 0; k < table.Jacks.Table.H.size(); ++k)
+      table.Jacks.Table.H[k] = MultiplierOfPays(table.Game.Pays[k]);
+    table.Jacks.Origin = table.Game.Origin;
+  }
+  return table;
 }
 
 int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -602,18 +806,20 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!printHistory) throw std::logic_error("no hand history in this build");
     return printHistory(*request.History, out, err);
   }
-  TStoredPayTable table;
-  if (request.GivenPayTable) {
-    table.Table = *request.GivenPayTable;
-    table.Origin = "--paytable";
-  } else {
-    table = loadPayTable();
+  if (request.Command == "games") return RunGames(request.Json, out);
+  const TTableInForce table = TableInForce(request, loadPayTable);
+  if (request.Command == "return") return RunReturn(table, request.Json, out);
+  if (request.Command == "advise") {
+    const std::vector<THandCards> hands =
+        request.HandsFile ? ReadHands(*request.HandsFile, input, DeckOf(*request.Game))
+                          : std::vector<THandCards>{*request.Cards};
+    return RunAdvise(table, hands, request.Json, out);
   }
-  if (request.Command == "return") return RunReturn(table, out);
-  if (request.Command == "advise") return RunAdvise(table, *request.Cards, out);
-  if (request.Command == "strategy") return RunStrategy(table, *request.Strategy, input, out);
+  if (request.Command == "strategy")
+    return RunStrategy(table.Jacks, *request.Strategy, input, out);
   if (request.Command == "risk") return RunRisk(table, *request.Risk, progress, out);
-  return RunSimulate(table, *request.Simulation, progress, out);
+  if (request.GameGiven) return RunGameSimulate(table.Game, *request.Simulation, progress, out);
+  return RunSimulate(table.Jacks, *request.Simulation, progress, out);
 }
 
 }  // namespace
@@ -638,19 +844,64 @@ std::optional<std::string> CommandLineProblem(const std::vector<std::string>& ar
   }
 }
 
+namespace {
+
+// Each game's id, name, deck and lines, from the game list itself.
+std::string GamesHelpText() {
+  std::string text;
+  for (const TGame* game : kGames) {
+    const TPreset& full = game->Presets[0];
+    std::string line = "  " + std::string(game->Id);
+    line.append(line.size() < 27 ? 27 - line.size() : 1, ' ');
+    line += std::string(game->Name) + ", " + std::string(DeckText(*game)) + ":";
+    for (int l = 0; l < game->LineCount(); ++l) {
+      const std::string part = " " + std::string(game->LineName(l)) + " (" +
+                               std::to_string(full.Pays[static_cast<std::size_t>(l)]) + ")" +
+                               (l + 1 < game->LineCount() ? "," : ".");
+      const std::size_t start = line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1;
+      if (line.size() - start + part.size() > 90) {
+        text += line + "\n";
+        line = std::string(26, ' ');
+      }
+      line += part;
+    }
+    text += line + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string AnalyzeHelpText() {
   return R"(Usage: lumaro-analyze COMMAND [OPTIONS]
 
-Exact odds, best holds, session simulation and strategy charts for Lumaro's pay table, and
-the summary of the hands the game recorded.
+Exact odds, best holds, session simulation and strategy charts for Lumaro's pay table or
+any of its games, and the summary of the hands the game recorded.
 
 Commands:
-  return                   The return of the pay table under optimal play (every deal
+  games [--json]           Every game: its id, name, deck and wild cards, its lines
+                           lowest first, and its presets with the return of each under
+                           optimal play, counted exactly. --json prints one JSON
+                           document.
+  return [--json]          The return of the pay table under optimal play (every deal
                            and every hold counted exactly) and how often each final
-                           hand comes up under that play.
-  advise CARDS             The expected pay of all 32 holds of five cards, best first.
+                           hand comes up under that play. With --game, also the
+                           variance, standard deviation and hit frequency (the chance
+                           that a hand pays anything) of one hand's pay for 1. --json
+                           prints one JSON object: game, pays, return (per cent, full
+                           precision), variance, standard_deviation, hit_frequency,
+                           lines (name, pays, probability, return_share in per cent of
+                           the stake; lowest line first) and losing_probability.
+  advise CARDS | --hands FILE [--json]
+                           The expected pay of all 32 holds of five cards, best first.
                            Cards like "AS KH TD 2C 9S": rank A K Q J T 9..2 (or 10),
-                           suit S H C D, any case.
+                           suit S H C D, any case; the joker is JK (or Joker), in Joker
+                           Poker only. --hands FILE judges one hand a line (- for
+                           standard input; a line of up to 1024 characters, up to
+                           1000000 hands). --json prints {"hands": [{"hand": [...],
+                           "holds": [{"held": [...], "value": V}, ...]}, ...]}: all 32
+                           holds best first, the held cards in the order given, V the
+                           expected pay for 1.
   simulate --seed N --hands K [--strategy optimal|none|all] [--bet B] [--total T] [--json]
                            Plays K hands exactly as the game does, its generator seeded
                            with N (0..4294967295), and prints the game's two statistics
@@ -661,6 +912,11 @@ Commands:
                            --json prints one line per hand instead: the seed before the
                            shuffle, the dealt card codes, the held positions, the final
                            codes, the category, won or lost, and the total after.
+                           With --game, any game of 52 cards (all but Joker Poker, for
+                           now) is played from a fresh shuffle each hand, and the hands
+                           won and lost and each line's count are printed;
+                           --json lines give the outcome's index and name instead of the
+                           category.
                            A run that takes over a second shows its progress (percentage,
                            hands per second, time left) on standard error when that is a
                            terminal, unless --json lines go to that terminal too.
@@ -716,15 +972,36 @@ Commands:
   help                     This text.
 
 Options:
+  --game ID                The game (ids below); jacks, the game's own, by default.
+                           Without --game every command prints what it always printed;
+                           with it, return, advise, risk and simulate name the game and
+                           its pays. strategy charts are for Jacks or Better only, for
+                           now.
   --paytable H1,...,H9     The nine multipliers, Jacks or Better up to Royal Flush. A win
                            adds multiplier x bet and keeps the stake (pays multiplier + 1
                            for 1); no pair and pairs below jacks lose the bet. Without it
                            the player's pay table is read from Quorvel.ini in
-                           $XDG_CONFIG_HOME (or ~/.config), as the game reads it.
+                           $XDG_CONFIG_HOME (or ~/.config), as the game reads it. With
+                           --game, the game's multipliers M1,...,Mn, lowest line first,
+                           0..2147483647 each.
+  --pays P1,...,Pn         What the game's n lines pay for 1, as casinos print it,
+                           lowest line first, 0..2147483648 each (a royal of 4000 for 5
+                           coins is 800).
+  --preset NAME            One of the game's pay tables by name (games lists them), such
+                           as 9/6 or "Not So Ugly Ducks". Without --paytable, --pays or
+                           --preset a game other than jacks is counted with its first
+                           preset, its full-pay table.
   --help                   This text.
 
 Blanks around a number, a name or a multiplier are ignored; every option may be given
 once.
+
+Games (pays for 1 of the full-pay table in brackets):
+)" + GamesHelpText() + R"(
+Wild cards: a wild card stands for any card, so five of a kind exists, and a hand takes the
+highest line any choice of its wild cards reaches. In Deuces Wild the four 2s are wild; in
+Joker Poker the joker is, and it may stand for a card of a rank or suit the hand already
+holds. A Natural Royal Flush has no wild card, a Wild Royal Flush at least one.
 
 Exit status: 0 on success, 2 for bad input (with a one-line message), 1 when the run
 fails otherwise (the output can't be written, for one).

@@ -7,17 +7,19 @@
 #include <cmath>
 #include <functional>
 #include <numeric>
+#include <stdexcept>
 #include <thread>
 
 namespace {
 
-constexpr int kCards = 52;
-constexpr std::int64_t kAllHands = 2598960;
+// The largest deck: 52 cards and the joker.
+constexpr int kMostCards = 53;
+constexpr int kJokerIndex = 52;
 
 struct TBinomials {
-  std::array<std::array<std::int64_t, 6>, kCards + 1> C{};
+  std::array<std::array<std::int64_t, 6>, kMostCards + 1> C{};
   constexpr TBinomials() {
-    for (int n = 0; n <= kCards; ++n) {
+    for (int n = 0; n <= kMostCards; ++n) {
       C[n][0] = 1;
       for (int k = 1; k <= 5; ++k) C[n][k] = n == 0 ? 0 : C[n - 1][k - 1] + C[n - 1][k];
     }
@@ -94,28 +96,32 @@ inline void ExcludeSupersets(std::array<T, 32>& n) {
   ExcludeSupersetsOf<8>(n);
   ExcludeSupersetsOf<16>(n);
 }
-constexpr bool ScaleFitsEveryDrawCount() {
-  for (std::size_t k = 0; k <= 5; ++k)
-    if (kHoldValueScale % kBinom.C[47][k] != 0) return false;
+constexpr bool ScaleFitsEveryDrawCount(int cards) {
+  for (int k = 0; k <= 5; ++k)
+    if (HoldValueScale(cards) % DrawCount(cards, k) != 0) return false;
   return true;
 }
-static_assert(ScaleFitsEveryDrawCount());
+static_assert(ScaleFitsEveryDrawCount(52) && ScaleFitsEveryDrawCount(53));
+static_assert(DrawCount(52, 5) == 1533939 && DealCount(53) == 2869685);
 
-// kHoldValueScale over the draws of a hold of each size.
+// The deck's hold value scale over the draws of a hold of each size.
 struct TScaleBySize {
   std::array<std::int64_t, 6> Factor{};
-  constexpr TScaleBySize() {
-    for (std::size_t held = 0; held <= 5; ++held)
-      Factor[held] = kHoldValueScale / kBinom.C[47][5 - held];
+  constexpr explicit TScaleBySize(int cards) {
+    for (int held = 0; held <= 5; ++held)
+      Factor[static_cast<std::size_t>(held)] = HoldValueScale(cards) / DrawCount(cards, 5 - held);
   }
 };
-constexpr TScaleBySize kScaleBySize;
+constexpr TScaleBySize kScaleBy52(52);
+constexpr TScaleBySize kScaleBy53(53);
+const TScaleBySize& ScaleBySize(int cards) {
+  return cards == 53 ? kScaleBy53 : kScaleBy52;
+}
 
-// The outcome of the five cards with these indexes.
-TOutcome OutcomeOfIndexes(const std::array<int, 5>& index) {
+THandCards CodesOf(const std::array<int, 5>& index) {
   THandCards hand{};
   for (std::size_t j = 0; j < 5; ++j) hand[j] = static_cast<cdCardDeck>(index[j] + 1);
-  return OutcomeOf(EvaluateHand(hand));
+  return hand;
 }
 
 std::string Int128Text(__int128 v) {
@@ -145,7 +151,20 @@ TUnitPays UnitPaysOf(const TPayTable& table) {
 }
 
 std::int64_t DrawCount(int replaced) {
-  return kBinom.C[47][static_cast<std::size_t>(std::clamp(replaced, 0, 5))];
+  return DrawCount(52, replaced);
+}
+
+const TCountedGame& JacksOrBetterCount() {
+  static const TCountedGame game = [] {
+    TCountedGame g;
+    g.Cards = 52;
+    g.Outcomes = kOutcomeCount;
+    g.Evaluate = [](const THandCards* hands, std::size_t n, std::uint8_t* outcomes) {
+      for (std::size_t i = 0; i < n; ++i) outcomes[i] = OutcomeOf(EvaluateHand(hands[i]));
+    };
+    return g;
+  }();
+  return game;
 }
 
 // The 24 ways of renaming the four suits.
@@ -162,15 +181,17 @@ struct TSuitRenamings {
 };
 constexpr TSuitRenamings kRenamings;
 
-// Card index: suit x 13 + rank - 1, so a code is its index + 1.
+// Card index: suit x 13 + rank - 1, so a code is its index + 1; the joker is index 52.
 using TCardSet = std::array<int, 5>;
 
-// Calls emit(cards, weight) once for every class of `size`-card sets under renaming the
-// suits: the cards in ascending index order and the number of sets the class stands for.
-// A set is four rank sets, one per suit; a class is a multiset of four rank sets, listed
-// here with its suits' rank sets in descending order so every multiset comes up once.
+// Calls emit(cards, weight) once for every class of `size`-card sets of the deck of `cards`
+// cards under renaming the suits: the cards in ascending index order and the number of sets
+// the class stands for. A set of suited cards is four rank sets, one per suit; a class is a
+// multiset of four rank sets, listed here with its suits' rank sets in descending order so
+// every multiset comes up once. The joker has no suit: the classes with it are those of one
+// card fewer with the joker added, after all the classes without it.
 template <typename F>
-void ForEachSuitClass(int size, F&& emit) {
+void ForEachSuitClass(int size, int cards, F&& emit) {
   static const std::array<std::vector<int>, 6> bySize = [] {
     std::array<std::vector<int>, 6> lists;
     for (int m = (1 << 13) - 1; m >= 0; --m) {
@@ -180,6 +201,8 @@ void ForEachSuitClass(int size, F&& emit) {
     return lists;
   }();
   std::array<int, 4> chosen{};
+  bool joker = false;
+  int suited = size;
   auto pick = [&](auto&& self, int suit, int limit, int left) -> void {
     for (int n = suit == 3 ? left : 0; n <= left; ++n) {
       const auto& list = bySize[static_cast<std::size_t>(n)];
@@ -191,12 +214,13 @@ void ForEachSuitClass(int size, F&& emit) {
           self(self, suit + 1, *it, left - n);
           continue;
         }
-        TCardSet cards{};
+        TCardSet set{};
         int k = 0;
         for (int s = 0; s < 4; ++s)
           for (auto bits = static_cast<unsigned>(chosen[static_cast<std::size_t>(s)]); bits != 0;
                bits &= bits - 1)
-            cards[static_cast<std::size_t>(k++)] = s * 13 + std::countr_zero(bits);
+            set[static_cast<std::size_t>(k++)] = s * 13 + std::countr_zero(bits);
+        if (joker) set[static_cast<std::size_t>(k)] = kJokerIndex;
         int weight = 24;
         for (int s = 0; s < 4;) {
           int run = 1;
@@ -206,11 +230,16 @@ void ForEachSuitClass(int size, F&& emit) {
           for (int f = 2; f <= run; ++f) weight /= f;
           s += run;
         }
-        emit(cards, weight);
+        emit(set, weight);
       }
     }
   };
-  pick(pick, 0, (1 << 13) - 1, size);
+  pick(pick, 0, (1 << 13) - 1, suited);
+  if (cards == 53 && size > 0) {
+    joker = true;
+    suited = size - 1;
+    pick(pick, 0, (1 << 13) - 1, suited);
+  }
 }
 
 inline std::uint32_t ColexRank(const TCardSet& sorted, int size) {
@@ -222,19 +251,23 @@ inline std::uint32_t ColexRank(const TCardSet& sorted, int size) {
 // The counts of a set of cards are those of every set its suits can be renamed into, so
 // each class is counted once and its row copied to the rest of the class.
 struct TTableBuilder {
-  using THistogram = std::array<std::uint32_t, kOutcomeCount>;
+  using THistogram = std::array<std::uint32_t, kMostOutcomes>;
 
   // Calls f(rank) with the colex rank of every set the class's suits can be renamed into
   // (some more than once).
   template <typename F>
   static void ForEachRenaming(const TCardSet& cards, int size, F&& f) {
+    // The joker comes last, where every renaming leaves it.
+    const bool joker = size > 0 && cards[static_cast<std::size_t>(size - 1)] == kJokerIndex;
+    const int suited = joker ? size - 1 : size;
     // The cards come sorted, so by suit: a renaming moves whole suits, each keeping its ranks.
     std::array<int, 5> suitStart{};
-    for (int j = 0; j < size; ++j)
+    for (int j = 0; j < suited; ++j)
       ++suitStart[static_cast<std::size_t>(cards[static_cast<std::size_t>(j)] / 13) + 1];
     for (std::size_t s = 1; s < 5; ++s) suitStart[s] += suitStart[s - 1];
+    const std::uint32_t jokerTerm = joker ? Choose(kJokerIndex, size) : 0;
     for (const auto& from : kRenamings.To) {
-      std::uint32_t rank = 0;
+      std::uint32_t rank = jokerTerm;
       int place = 0;
       for (int to = 0; to < 4; ++to) {
         const auto s = static_cast<std::size_t>(from[static_cast<std::size_t>(to)]);
@@ -246,47 +279,40 @@ struct TTableBuilder {
   }
 
   template <typename T>
-  static void WriteClassRows(std::vector<T>& table, const TCardSet& cards, int size,
-                             const THistogram& h) {
+  static void WriteClassRows(std::vector<T>& table, std::size_t stride, const TCardSet& cards,
+                             int size, const THistogram& h) {
     ForEachRenaming(cards, size, [&](std::uint32_t rank) {
-      T* row = table.data() + std::size_t{rank} * kOutcomeCount;
-      for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<T>(h[o]);
+      T* row = table.data() + std::size_t{rank} * stride;
+      for (std::size_t o = 0; o < stride; ++o) row[o] = static_cast<T>(h[o]);
     });
   }
 
-  // The hands that hold four given cards: the four with each of the other 48 cards. Only a
-  // fifth card of the four's one suit can make a flush, so the other cards of one rank all
-  // end alike and one of them is evaluated for all.
+  // The hands that hold four given cards: the four with each other card of the deck, all
+  // evaluated at once.
   static void CountFours(TDrawTables& t, const std::vector<TCardSet>& fours, std::size_t first,
                          std::size_t step) {
+    const std::size_t stride = t.Stride();
+    std::vector<THandCards> hands;
+    std::vector<std::uint8_t> outcomes;
     for (std::size_t i = first; i < fours.size(); i += step) {
       const TCardSet& s = fours[i];
+      hands.clear();
       THandCards hand{};
-      std::array<int, 13> taken{};  // bit per suit of the four's cards of each rank
-      for (std::size_t j = 0; j < 4; ++j) {
-        hand[j] = static_cast<cdCardDeck>(s[j] + 1);
-        taken[static_cast<std::size_t>(s[j] % 13)] |= 1 << (s[j] / 13);
+      for (std::size_t j = 0; j < 4; ++j) hand[j] = static_cast<cdCardDeck>(s[j] + 1);
+      for (int c = 0, j = 0; c < t.FGame.Cards; ++c) {
+        if (j < 4 && s[static_cast<std::size_t>(j)] == c) {
+          ++j;
+          continue;
+        }
+        hand[4] = static_cast<cdCardDeck>(c + 1);
+        hands.push_back(hand);
       }
-      const int suit = s[0] / 13;
-      const bool suited = s[3] / 13 == suit;
-      const int flushSuitBit = suited ? 1 << suit : 0;
+      outcomes.resize(hands.size());
+      t.FGame.Evaluate(hands.data(), hands.size(), outcomes.data());
       THistogram h{};
-      for (int r = 0; r < 13; ++r) {
-        const int free = 15 & ~taken[static_cast<std::size_t>(r)];
-        const int plain = free & ~flushSuitBit;
-        if (plain != 0) {
-          hand[4] =
-              static_cast<cdCardDeck>(std::countr_zero(static_cast<unsigned>(plain)) * 13 + r + 1);
-          h[OutcomeOf(EvaluateHand(hand))] +=
-              static_cast<std::uint32_t>(std::popcount(static_cast<unsigned>(plain)));
-        }
-        if (free & flushSuitBit) {
-          hand[4] = static_cast<cdCardDeck>(suit * 13 + r + 1);
-          ++h[OutcomeOf(EvaluateHand(hand))];
-        }
-      }
-      std::uint8_t* row = t.FClassCount4.data() + i * kOutcomeCount;
-      for (std::size_t o = 0; o < kOutcomeCount; ++o) row[o] = static_cast<std::uint8_t>(h[o]);
+      for (const auto o : outcomes) ++h[o];
+      std::uint8_t* row = t.FClassCount4.data() + i * stride;
+      for (std::size_t o = 0; o < stride; ++o) row[o] = static_cast<std::uint8_t>(h[o]);
       ForEachRenaming(
           s, 4, [&](std::uint32_t rank) { t.FClassOf4[rank] = static_cast<std::uint16_t>(i); });
     }
@@ -296,10 +322,11 @@ struct TTableBuilder {
   // with each other card counts every hand 5 - size times.
   // rowOf(rank) gives the counts of the larger set with that rank.
   template <typename T, typename F>
-  static void CountFromLarger(std::vector<T>& table, F&& rowOf, int size) {
-    ForEachSuitClass(size, [&](const TCardSet& s, int) {
+  static void CountFromLarger(const TDrawTables& t, std::vector<T>& table, F&& rowOf, int size) {
+    const std::size_t stride = t.Stride();
+    ForEachSuitClass(size, t.FGame.Cards, [&](const TCardSet& s, int) {
       THistogram h{};
-      for (int c = 0, j = 0; c < kCards; ++c) {
+      for (int c = 0, j = 0; c < t.FGame.Cards; ++c) {
         if (j < size && s[static_cast<std::size_t>(j)] == c) {
           ++j;
           continue;
@@ -312,29 +339,38 @@ struct TTableBuilder {
         }
         if (j == size) with[static_cast<std::size_t>(n)] = c;
         const auto* row = rowOf(ColexRank(with, size + 1));
-        for (std::size_t o = 0; o < kOutcomeCount; ++o) h[o] += row[o];
+        for (std::size_t o = 0; o < stride; ++o) h[o] += row[o];
       }
       for (auto& count : h) count /= static_cast<std::uint32_t>(5 - size);
-      WriteClassRows(table, s, size, h);
+      WriteClassRows(table, stride, s, size, h);
     });
   }
 
   static void Allocate(TDrawTables& t) {
-    t.FCount1.assign(std::size_t{Choose(kCards, 1)} * kOutcomeCount, 0);
-    t.FCount2.assign(std::size_t{Choose(kCards, 2)} * kOutcomeCount, 0);
-    t.FCount3.assign(std::size_t{Choose(kCards, 3)} * kOutcomeCount, 0);
-    t.FClassOf4.assign(Choose(kCards, 4), 0);
+    const int cards = t.FGame.Cards;
+    t.FCount1.assign(std::size_t{Choose(cards, 1)} * t.Stride(), 0);
+    t.FCount2.assign(std::size_t{Choose(cards, 2)} * t.Stride(), 0);
+    t.FCount3.assign(std::size_t{Choose(cards, 3)} * t.Stride(), 0);
+    t.FClassOf4.assign(Choose(cards, 4), 0);
   }
 };
 
 std::shared_ptr<const TDrawTables> TDrawTables::Build(int threads) {
+  return Build(JacksOrBetterCount(), threads);
+}
+
+std::shared_ptr<const TDrawTables> TDrawTables::Build(const TCountedGame& game, int threads) {
+  if ((game.Cards != 52 && game.Cards != 53) || game.Outcomes < 1 ||
+      game.Outcomes > kMostOutcomes || !game.Evaluate)
+    throw std::invalid_argument("a counted game needs 52 or 53 cards, outcomes and an evaluator");
   auto tables = std::make_shared<TDrawTables>();
   TDrawTables& t = *tables;
+  t.FGame = game;
   TTableBuilder::Allocate(t);
   std::vector<TCardSet> fours;
-  fours.reserve(17000);
-  ForEachSuitClass(4, [&](const TCardSet& s, int) { fours.push_back(s); });
-  t.FClassCount4.assign(fours.size() * kOutcomeCount, 0);
+  fours.reserve(20000);
+  ForEachSuitClass(4, game.Cards, [&](const TCardSet& s, int) { fours.push_back(s); });
+  t.FClassCount4.assign(fours.size() * t.Stride(), 0);
 
   // Different classes write different rows, so the workers share the tables.
   const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
@@ -344,50 +380,57 @@ std::shared_ptr<const TDrawTables> TDrawTables::Build(int threads) {
   TTableBuilder::CountFours(t, fours, 0, parts);
   for (auto& w : workers) w.join();
 
-  auto rowsOf = [](const auto& table) {
-    return
-        [&table](std::uint32_t rank) { return table.data() + std::size_t{rank} * kOutcomeCount; };
+  const std::size_t stride = t.Stride();
+  auto rowsOf = [stride](const auto& table) {
+    return [&table, stride](std::uint32_t rank) {
+      return table.data() + std::size_t{rank} * stride;
+    };
   };
   TTableBuilder::CountFromLarger(
-      t.FCount3, [&t](std::uint32_t rank) { return t.Row4(rank); }, 3);
-  TTableBuilder::CountFromLarger(t.FCount2, rowsOf(t.FCount3), 2);
-  TTableBuilder::CountFromLarger(t.FCount1, rowsOf(t.FCount2), 1);
-  for (int c = 0; c < kCards; ++c)
-    for (std::size_t o = 0; o < kOutcomeCount; ++o)
-      t.FCount0[o] += t.FCount1[static_cast<std::size_t>(c) * kOutcomeCount + o];
+      t, t.FCount3, [&t](std::uint32_t rank) { return t.Row4(rank); }, 3);
+  TTableBuilder::CountFromLarger(t, t.FCount2, rowsOf(t.FCount3), 2);
+  TTableBuilder::CountFromLarger(t, t.FCount1, rowsOf(t.FCount2), 1);
+  for (int c = 0; c < game.Cards; ++c)
+    for (std::size_t o = 0; o < stride; ++o)
+      t.FCount0[o] += t.FCount1[static_cast<std::size_t>(c) * stride + o];
   for (auto& count : t.FCount0) count /= 5;
   return tables;
+}
+
+int TDrawTables::OutcomeOf(const THandCards& cards) const {
+  std::uint8_t outcome = 0;
+  FGame.Evaluate(&cards, 1, &outcome);
+  return outcome;
 }
 
 void TDrawTables::LoadSubsetCounts(const std::array<int, 5>& sorted,
                                    std::array<TOutcomeCounts, 32>& counts) const {
   std::array<std::uint32_t, 32> rank{};
   SubsetRanks(sorted, rank);
-  for (int c = 0; c < kOutcomeCount; ++c)
-    counts[0][static_cast<std::size_t>(c)] = FCount0[static_cast<std::size_t>(c)];
+  const std::size_t stride = Stride();
+  counts[0].fill(0);
+  for (std::size_t c = 0; c < stride; ++c) counts[0][c] = FCount0[c];
   for (int m = 1; m < 31; ++m) {
-    const std::size_t at = std::size_t{rank[m]} * kOutcomeCount;
+    const std::size_t at = std::size_t{rank[m]} * stride;
     auto& n = counts[static_cast<std::size_t>(m)];
+    n.fill(0);
     switch (kMasks.Size[m]) {
       case 1:
-        for (int c = 0; c < kOutcomeCount; ++c)
-          n[static_cast<std::size_t>(c)] = FCount1[at + static_cast<std::size_t>(c)];
+        for (std::size_t c = 0; c < stride; ++c) n[c] = FCount1[at + c];
         break;
       case 2:
-        for (int c = 0; c < kOutcomeCount; ++c)
-          n[static_cast<std::size_t>(c)] = FCount2[at + static_cast<std::size_t>(c)];
+        for (std::size_t c = 0; c < stride; ++c) n[c] = FCount2[at + c];
         break;
       case 3:
-        for (int c = 0; c < kOutcomeCount; ++c)
-          n[static_cast<std::size_t>(c)] = FCount3[at + static_cast<std::size_t>(c)];
+        for (std::size_t c = 0; c < stride; ++c) n[c] = FCount3[at + c];
         break;
       default:
-        for (int c = 0; c < kOutcomeCount; ++c) n[static_cast<std::size_t>(c)] = Row4(rank[m])[c];
+        for (std::size_t c = 0; c < stride; ++c) n[c] = Row4(rank[m])[c];
         break;
     }
   }
   counts[31].fill(0);
-  counts[31][OutcomeOfIndexes(sorted)] = 1;
+  counts[31][static_cast<std::size_t>(OutcomeOf(CodesOf(sorted)))] = 1;
 }
 
 bool PaysMore(const THoldOdds& a, const THoldOdds& b) {
@@ -424,9 +467,9 @@ std::array<THoldOdds, 32> AllHolds(const TDrawTables& tables, const THandCards& 
     THoldOdds& h = holds[static_cast<std::size_t>(mask)];
     h.Mask = static_cast<std::uint8_t>(mask);
     h.Counts = n[static_cast<std::size_t>(sm)];
-    h.Draws = DrawCount(5 - kMasks.Size[sm]);
+    h.Draws = DrawCount(tables.Cards(), 5 - kMasks.Size[sm]);
     h.PaySum = 0;
-    for (int c = 0; c < kOutcomeCount; ++c) h.PaySum += h.Counts[c] * pays[c];
+    for (int c = 0; c < tables.Outcomes(); ++c) h.PaySum += h.Counts[c] * pays[c];
   }
   return holds;
 }
@@ -452,8 +495,34 @@ double TReturnReport::Return() const {
   return static_cast<double>(PayNumerator) / static_cast<double>(Denominator);
 }
 
-double TReturnReport::Probability(TOutcome outcome) const {
-  return static_cast<double>(OutcomeNumerators[outcome]) / static_cast<double>(Denominator);
+double TReturnReport::Probability(int outcome) const {
+  if (outcome < 0 || outcome >= kMostOutcomes) return 0;
+  return static_cast<double>(OutcomeNumerators[static_cast<std::size_t>(outcome)]) /
+         static_cast<double>(Denominator);
+}
+
+double TReturnReport::Variance() const {
+  // Around the mean, outcome by outcome: no large sums that cancel.
+  const long double mean =
+      static_cast<long double>(PayNumerator) / static_cast<long double>(Denominator);
+  long double variance = 0;
+  for (int o = 0; o < Outcomes; ++o) {
+    const long double d = static_cast<long double>(Pays[static_cast<std::size_t>(o)]) - mean;
+    variance += static_cast<long double>(OutcomeNumerators[static_cast<std::size_t>(o)]) /
+                static_cast<long double>(Denominator) * d * d;
+  }
+  return static_cast<double>(variance);
+}
+
+double TReturnReport::StandardDeviation() const {
+  return std::sqrt(Variance());
+}
+
+double TReturnReport::HitFrequency() const {
+  __int128 hits = 0;
+  for (int o = 0; o < Outcomes; ++o)
+    if (Pays[static_cast<std::size_t>(o)] > 0) hits += OutcomeNumerators[static_cast<std::size_t>(o)];
+  return static_cast<double>(hits) / static_cast<double>(Denominator);
 }
 
 std::string TReturnReport::ReturnPercentText(int decimals) const {
@@ -475,36 +544,49 @@ std::string TReturnReport::ReturnPercentText(int decimals) const {
   return text;
 }
 
+namespace {
+
+std::vector<TDealClass> ListDealClasses(int cards) {
+  std::vector<TDealClass> out;
+  out.reserve(cards == 53 ? 154000 : 134459);
+  ForEachSuitClass(5, cards, [&out](const TCardSet& set, int weight) {
+    TDealClass k;
+    for (std::size_t j = 0; j < 5; ++j) k.Cards[j] = static_cast<cdCardDeck>(set[j] + 1);
+    k.Weight = static_cast<std::uint8_t>(weight);
+    out.push_back(k);
+  });
+  return out;
+}
+
+}  // namespace
+
 const std::vector<TDealClass>& DealClasses() {
-  static const std::vector<TDealClass> classes = [] {
-    std::vector<TDealClass> out;
-    out.reserve(134459);
-    ForEachSuitClass(5, [&out](const TCardSet& cards, int weight) {
-      TDealClass k;
-      for (std::size_t j = 0; j < 5; ++j) k.Cards[j] = static_cast<cdCardDeck>(cards[j] + 1);
-      k.Weight = static_cast<std::uint8_t>(weight);
-      out.push_back(k);
-    });
-    return out;
-  }();
-  return classes;
+  return DealClasses(52);
+}
+
+const std::vector<TDealClass>& DealClasses(int cards) {
+  static const std::vector<TDealClass> fiftyTwo = ListDealClasses(52);
+  if (cards != 53) return fiftyTwo;
+  static const std::vector<TDealClass> withJoker = ListDealClasses(53);
+  return withJoker;
 }
 
 struct TClassValueData {
   TUnitPays Pays;
-  std::array<std::int64_t, kOutcomeCount> Weighted0{};
+  TScaleBySize Scale{52};
+  std::int64_t Weighted0 = 0;
   std::vector<std::int64_t> Weighted1, Weighted2, Weighted3, Weighted4;
 };
 
 namespace {
 
 template <typename T>
-void Weigh(const std::vector<T>& counts, const TUnitPays& pays, std::vector<std::int64_t>& into) {
-  into.resize(counts.size() / kOutcomeCount);
+void Weigh(const std::vector<T>& counts, std::size_t stride, const TUnitPays& pays,
+           std::vector<std::int64_t>& into) {
+  into.resize(counts.size() / stride);
   for (std::size_t i = 0; i < into.size(); ++i) {
     std::int64_t s = 0;
-    for (std::size_t c = 0; c < kOutcomeCount; ++c)
-      s += std::int64_t{counts[i * kOutcomeCount + c]} * pays[c];
+    for (std::size_t c = 0; c < stride; ++c) s += std::int64_t{counts[i * stride + c]} * pays[c];
     into[i] = s;
   }
 }
@@ -516,45 +598,53 @@ void Weigh(const std::vector<T>& counts, const TUnitPays& pays, std::vector<std:
 THoldValueCounter::THoldValueCounter(const TDrawTables& tables, const TUnitPays& pays)
     : FTables(tables), FData(std::make_unique<TClassValueData>()) {
   TClassValueData& d = *FData;
+  const std::size_t stride = tables.Stride();
   d.Pays = pays;
-  for (std::size_t c = 0; c < kOutcomeCount; ++c)
-    d.Weighted0[0] += std::int64_t{tables.FCount0[c]} * pays[c];
-  Weigh(tables.FCount1, pays, d.Weighted1);
-  Weigh(tables.FCount2, pays, d.Weighted2);
-  Weigh(tables.FCount3, pays, d.Weighted3);
-  Weigh(tables.FClassCount4, pays, d.Weighted4);
+  d.Scale = ScaleBySize(tables.Cards());
+  for (std::size_t c = 0; c < stride; ++c) d.Weighted0 += std::int64_t{tables.FCount0[c]} * pays[c];
+  Weigh(tables.FCount1, stride, pays, d.Weighted1);
+  Weigh(tables.FCount2, stride, pays, d.Weighted2);
+  Weigh(tables.FCount3, stride, pays, d.Weighted3);
+  Weigh(tables.FClassCount4, stride, pays, d.Weighted4);
 }
 
 THoldValueCounter::~THoldValueCounter() = default;
 
-TClassSubsets::TClassSubsets(const TDealClass& k) {
+std::int64_t THoldValueCounter::Scale() const {
+  return HoldValueScale(FTables.Cards());
+}
+
+TClassSubsets::TClassSubsets(const TDealClass& k, int dealt) : Dealt(dealt) {
   // Class cards come in ascending code order already.
   std::array<int, 5> sorted{};
   for (std::size_t j = 0; j < 5; ++j) sorted[j] = k.Cards[j] - 1;
   SubsetRanks(sorted, Rank);
-  Dealt = OutcomeOfIndexes(sorted);
+}
+
+void THoldValueCounter::Values(const TDealClass& k, THoldValues& values) const {
+  Values(TClassSubsets(k, FTables.OutcomeOf(k.Cards)), values);
 }
 
 void THoldValueCounter::Values(const TClassSubsets& k, THoldValues& values) const {
   const TClassValueData& d = *FData;
   const auto& rank = k.Rank;
   auto& pay = values;
-  pay[0] = d.Weighted0[0];
+  pay[0] = d.Weighted0;
   for (const int m : kMasks.OfSize1) pay[m] = d.Weighted1[rank[m]];
   for (const int m : kMasks.OfSize2) pay[m] = d.Weighted2[rank[m]];
   for (const int m : kMasks.OfSize3) pay[m] = d.Weighted3[rank[m]];
   for (const int m : kMasks.OfSize4) pay[m] = d.Weighted4[FTables.FClassOf4[rank[m]]];
-  pay[31] = d.Pays[k.Dealt];
+  pay[31] = d.Pays[static_cast<std::size_t>(k.Dealt)];
   ExcludeSupersets(pay);
-  for (int m = 0; m < 32; ++m) pay[m] *= kScaleBySize.Factor[kMasks.Size[m]];
+  for (int m = 0; m < 32; ++m) pay[m] *= d.Scale.Factor[static_cast<std::size_t>(kMasks.Size[m])];
 }
 
 TOutcomeTally::TOutcomeTally(const TDrawTables& tables)
     : FTables(tables),
-      FWeight1(Choose(kCards, 1), 0),
-      FWeight2(Choose(kCards, 2), 0),
-      FWeight3(Choose(kCards, 3), 0),
-      FWeight4(tables.FClassCount4.size() / kOutcomeCount, 0) {}
+      FWeight1(Choose(tables.Cards(), 1), 0),
+      FWeight2(Choose(tables.Cards(), 2), 0),
+      FWeight3(Choose(tables.Cards(), 3), 0),
+      FWeight4(tables.FClassCount4.size() / tables.Stride(), 0) {}
 
 void TOutcomeTally::Add(const TClassSubsets& k, int held, std::int64_t weight) {
   const auto& rank = k.Rank;
@@ -580,7 +670,7 @@ void TOutcomeTally::Add(const TClassSubsets& k, int held, std::int64_t weight) {
         FWeight4[FTables.FClassOf4[rank[s]]] += w;
         break;
       default:
-        FFive[k.Dealt] += w;
+        FFive[static_cast<std::size_t>(k.Dealt)] += w;
         break;
     }
     if (sub == 0) break;
@@ -596,19 +686,20 @@ void TOutcomeTally::Merge(const TOutcomeTally& other) {
   add(FWeight2, other.FWeight2);
   add(FWeight3, other.FWeight3);
   add(FWeight4, other.FWeight4);
-  for (std::size_t c = 0; c < kOutcomeCount; ++c) FFive[c] += other.FFive[c];
+  for (std::size_t c = 0; c < FFive.size(); ++c) FFive[c] += other.FFive[c];
 }
 
-std::array<__int128, kOutcomeCount> TOutcomeTally::Sum() const {
-  std::array<__int128, kOutcomeCount> sum{};
-  auto addRows = [&sum](const std::vector<std::int64_t>& weights, const auto& rows) {
+std::array<__int128, kMostOutcomes> TOutcomeTally::Sum() const {
+  std::array<__int128, kMostOutcomes> sum{};
+  const std::size_t stride = FTables.Stride();
+  auto addRows = [&sum, stride](const std::vector<std::int64_t>& weights, const auto& rows) {
     for (std::size_t i = 0; i < weights.size(); ++i) {
       if (weights[i] == 0) continue;
-      for (std::size_t c = 0; c < kOutcomeCount; ++c)
-        sum[c] += static_cast<__int128>(weights[i]) * rows[i * kOutcomeCount + c];
+      for (std::size_t c = 0; c < stride; ++c)
+        sum[c] += static_cast<__int128>(weights[i]) * rows[i * stride + c];
     }
   };
-  for (std::size_t c = 0; c < kOutcomeCount; ++c)
+  for (std::size_t c = 0; c < stride; ++c)
     sum[c] += static_cast<__int128>(FWeight0) * FTables.FCount0[c] + FFive[c];
   addRows(FWeight1, FTables.FCount1);
   addRows(FWeight2, FTables.FCount2);
@@ -631,26 +722,41 @@ struct TPartialSums {
   TOutcomeTally Outcomes;
 };
 
-void SumClasses(const THoldValueCounter& counter, std::size_t first, std::size_t last,
-                TPartialSums& sums) {
-  const auto& classes = DealClasses();
+// The deal classes first..last, their dealt hands evaluated a block at a time.
+void SumClasses(const TDrawTables& tables, const THoldValueCounter& counter, std::size_t first,
+                std::size_t last, TPartialSums& sums) {
+  constexpr std::size_t kBlock = 1024;
+  const auto& classes = DealClasses(tables.Cards());
+  const TScaleBySize& scale = ScaleBySize(tables.Cards());
+  std::array<THandCards, kBlock> dealt{};
+  std::array<std::uint8_t, kBlock> outcomes{};
   THoldValues values{};
-  for (std::size_t i = first; i < last; ++i) {
-    const TDealClass& k = classes[i];
-    const TClassSubsets subsets(k);
-    counter.Values(subsets, values);
-    const int best = BestOf(values);
-    sums.Pay += static_cast<__int128>(k.Weight) * values[static_cast<std::size_t>(best)];
-    sums.Outcomes.Add(subsets, best,
-                      std::int64_t{k.Weight} * kScaleBySize.Factor[kMasks.Size[best]]);
+  for (std::size_t from = first; from < last; from += kBlock) {
+    const std::size_t n = std::min(kBlock, last - from);
+    for (std::size_t i = 0; i < n; ++i) dealt[i] = classes[from + i].Cards;
+    tables.Game().Evaluate(dealt.data(), n, outcomes.data());
+    for (std::size_t i = 0; i < n; ++i) {
+      const TDealClass& k = classes[from + i];
+      const TClassSubsets subsets(k, outcomes[i]);
+      counter.Values(subsets, values);
+      const int best = BestOf(values);
+      sums.Pay += static_cast<__int128>(k.Weight) * values[static_cast<std::size_t>(best)];
+      sums.Outcomes.Add(subsets, best,
+                        std::int64_t{k.Weight} *
+                            scale.Factor[static_cast<std::size_t>(kMasks.Size[best])]);
+    }
   }
 }
 
 }  // namespace
 
 TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, int threads) {
-  const auto& classes = DealClasses();
-  const THoldValueCounter counter(tables, UnitPaysOf(table));
+  return ComputeReturn(tables, UnitPaysOf(table), threads);
+}
+
+TReturnReport ComputeReturn(const TDrawTables& tables, const TUnitPays& pays, int threads) {
+  const auto& classes = DealClasses(tables.Cards());
+  const THoldValueCounter counter(tables, pays);
   const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
   std::vector<TPartialSums> sums(parts, TPartialSums{0, TOutcomeTally(tables)});
   std::vector<std::thread> workers;
@@ -660,19 +766,22 @@ TReturnReport ComputeReturn(const TDrawTables& tables, const TPayTable& table, i
     const std::size_t to = std::min(classes.size(), from + per);
     TPartialSums& part = sums[i];
     if (i + 1 == parts)
-      SumClasses(counter, from, to, part);
+      SumClasses(tables, counter, from, to, part);
     else
-      workers.emplace_back([&counter, from, to, &part] { SumClasses(counter, from, to, part); });
+      workers.emplace_back(
+          [&tables, &counter, from, to, &part] { SumClasses(tables, counter, from, to, part); });
   }
   for (auto& w : workers) w.join();
 
   TReturnReport report;
-  report.Denominator = static_cast<__int128>(kAllHands) * kHoldValueScale;
+  report.Denominator =
+      static_cast<__int128>(DealCount(tables.Cards())) * HoldValueScale(tables.Cards());
+  report.Pays = pays;
+  report.Outcomes = tables.Outcomes();
   for (std::size_t i = 0; i < sums.size(); ++i) {
     report.PayNumerator += sums[i].Pay;
     if (i > 0) sums[0].Outcomes.Merge(sums[i].Outcomes);
   }
-  const auto outcomes = sums[0].Outcomes.Sum();
-  for (int c = 0; c < kOutcomeCount; ++c) report.OutcomeNumerators[c] = outcomes[c];
+  report.OutcomeNumerators = sums[0].Outcomes.Sum();
   return report;
 }

@@ -122,9 +122,16 @@ constexpr double kUnitRoundoff = 0x1p-53;
 }  // namespace
 
 TPayDistribution PayDistributionOf(const TReturnReport& report, const TPayTable& table) {
-  const TUnitPays unit = UnitPaysOf(table);
+  TReturnReport withPays = report;
+  withPays.Pays = UnitPaysOf(table);
+  withPays.Outcomes = kOutcomeCount;
+  return PayDistributionOf(withPays);
+}
+
+TPayDistribution PayDistributionOf(const TReturnReport& report) {
+  const TUnitPays& unit = report.Pays;
   std::map<std::int64_t, __int128> byPay;
-  for (int o = 0; o < kOutcomeCount; ++o)
+  for (int o = 0; o < report.Outcomes; ++o)
     if (report.OutcomeNumerators[static_cast<std::size_t>(o)] > 0)
       byPay[unit[static_cast<std::size_t>(o)]] +=
           report.OutcomeNumerators[static_cast<std::size_t>(o)];

@@ -37,6 +37,8 @@ struct TPayDistribution {
 
 // The pay of one hand of Jacks or Better under `table`, from its exact return report.
 TPayDistribution PayDistributionOf(const TReturnReport& report, const TPayTable& table);
+// The pay of one hand of any game, from the pays its exact return report was counted for.
+TPayDistribution PayDistributionOf(const TReturnReport& report);
 
 // The largest inputs counted: the time grows with hands x (hands + bankroll).
 inline constexpr long long kMaxRiskHands = 100000;

@@ -115,7 +115,13 @@ void WriteRiskText(std::ostream& out, const TRiskAnswer& a) {
 }
 
 void WriteRiskJson(std::ostream& out, const TRiskAnswer& a) {
-  out << "{\"paytable\":[";
+  out << "{";
+  if (!a.Game.empty()) {
+    out << "\"game\":" << JsonString(a.Game) << ",\"pays\":[";
+    for (std::size_t i = 0; i < a.Pays.size(); ++i) out << (i ? "," : "") << a.Pays[i];
+    out << "],";
+  }
+  out << "\"paytable\":[";
   for (std::size_t i = 0; i < a.PayTable.size(); ++i) out << (i ? "," : "") << a.PayTable[i];
   out << "],\"origin\":" << JsonString(a.Origin) << ",\"return\":" << a.ReturnJson
       << ",\"returnsOver100\":" << (a.ReturnsOverOne ? "true" : "false") << ",\"hands\":";

@@ -15,6 +15,8 @@
 struct TRiskAnswer {
   // The table asked about.
   std::vector<std::int64_t> PayTable;  // the multipliers, as the command takes them
+  std::string Game;                    // the game's id, when one was picked with --game
+  std::vector<std::int64_t> Pays;      // then its pays for 1 too
   std::string Origin;
   std::string ReturnText;  // percent under best play, 4 decimals: "99.5439"
   std::string ReturnJson;  // the same with 6

@@ -9,16 +9,23 @@
 // per second); `risk` over 10,000 hands from 2,000 bets under 1 s as a whole process
 // (BM_RiskCommand/0), and `risk --risk 5%` over 10,000 hands under 2 s (BM_RiskCommand/1);
 // BM_SessionRisk and BM_BankrollForRisk time the counts alone.
+// Every game (argument: its place in the game list): `return --game ID` for an arbitrary table
+// at most 0.1 s as a whole process for a 52-card game and 0.2 s for Joker Poker
+// (BM_GameReturnCommand); `advise --game ID --hands FILE` at least 2,000 hands a second as a
+// whole process (BM_AdviseHandsCommand, items per second); BM_BuildGameTables and
+// BM_GameReturnWithBuiltTables split the first.
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "card_text.h"
+#include "game_odds.h"
 #include "odds.h"
 #include "risk.h"
 #include "simulate.h"
@@ -210,6 +217,101 @@ void BM_BankrollForRisk(benchmark::State& state) {
     benchmark::DoNotOptimize(BankrollForRisk(NineSixPays(), 0.05, state.range(0))->Bankroll);
 }
 BENCHMARK(BM_BankrollForRisk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+const TGame& GameAt(const benchmark::State& state) {
+  return *kGames[static_cast<std::size_t>(state.range(0))];
+}
+
+// The game's default table with each line moved a little, differently every call.
+std::vector<std::int64_t> ArbitraryPays(const TGame& game, std::mt19937& random) {
+  std::vector<std::int64_t> pays =
+      PresetPays(game, game.Presets[static_cast<std::size_t>(game.DefaultPreset)]);
+  for (auto& pay : pays) pay += std::uniform_int_distribution<int>(0, 2)(random);
+  return pays;
+}
+
+void BM_BuildGameTables(benchmark::State& state) {
+  const TCountedGame game = CountedGameOf(GameAt(state));
+  for (auto _ : state) benchmark::DoNotOptimize(TDrawTables::Build(game, 2));
+  state.SetLabel(std::string(GameAt(state).Id));
+}
+BENCHMARK(BM_BuildGameTables)->DenseRange(0, 8)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_GameReturnWithBuiltTables(benchmark::State& state) {
+  const TGame& game = GameAt(state);
+  std::mt19937 random(8);
+  const auto tables = GameTables(game);
+  for (auto _ : state) {
+    const TGamePays table{&game, ArbitraryPays(game, random), ""};
+    benchmark::DoNotOptimize(ComputeReturn(*tables, UnitPaysOf(table), 2).PayNumerator);
+  }
+  state.SetLabel(std::string(game.Id));
+}
+BENCHMARK(BM_GameReturnWithBuiltTables)
+    ->DenseRange(0, 8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_GameReturnCommand(benchmark::State& state) {
+  const TGame& game = GameAt(state);
+  std::mt19937 random(9);
+  for (auto _ : state) {
+    const std::string command = std::string(LUMARO_ANALYZE_PROGRAM) + " return --game " +
+                                std::string(game.Id) + " --pays " +
+                                PaysText(ArbitraryPays(game, random)) + " >/dev/null";
+    if (std::system(command.c_str()) != 0) state.SkipWithError("lumaro-analyze failed");
+  }
+  state.SetLabel(std::string(game.Id));
+}
+BENCHMARK(BM_GameReturnCommand)
+    ->DenseRange(0, 8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ComputeStatistics("min", Fastest);
+
+// A file of random hands of the game's deck, judged whole by the program.
+void BM_AdviseHandsCommand(benchmark::State& state) {
+  const TGame& game = GameAt(state);
+  constexpr int kHands = 20000;
+  const std::string file = "/tmp/lumaro-bench-hands-" + std::string(game.Id) + ".txt";
+  {
+    std::mt19937 random(10);
+    std::vector<cdCardDeck> deck(static_cast<std::size_t>(game.DeckSize));
+    for (std::size_t i = 0; i < deck.size(); ++i) deck[i] = static_cast<cdCardDeck>(i + 1);
+    std::FILE* out = std::fopen(file.c_str(), "w");
+    if (!out) {
+      state.SkipWithError("can't write the hands");
+      return;
+    }
+    for (int h = 0; h < kHands; ++h) {
+      for (std::size_t i = 0; i < 5; ++i)
+        std::swap(deck[i], deck[std::uniform_int_distribution<std::size_t>(i, deck.size() - 1)(
+                               random)]);
+      std::fprintf(out, "%s %s %s %s %s\n", CardText(deck[0]).c_str(), CardText(deck[1]).c_str(),
+                   CardText(deck[2]).c_str(), CardText(deck[3]).c_str(),
+                   CardText(deck[4]).c_str());
+    }
+    std::fclose(out);
+  }
+  const std::string command = std::string(LUMARO_ANALYZE_PROGRAM) + " advise --game " +
+                              std::string(game.Id) + " --json --hands " + file + " >/dev/null";
+  for (auto _ : state)
+    if (std::system(command.c_str()) != 0) state.SkipWithError("lumaro-analyze failed");
+  state.SetItemsProcessed(state.iterations() * kHands);
+  state.SetLabel(std::string(game.Id));
+  std::remove(file.c_str());
+}
+BENCHMARK(BM_AdviseHandsCommand)
+    ->Arg(0)
+    ->Arg(7)
+    ->Arg(8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ComputeStatistics("min", Fastest);
 
 }  // namespace
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 // lumaro-analyze's reading of what a player types: the input is a command line, arguments
-// separated by NUL bytes. Every piece is also tried as a card, a hand, a pay table and a
-// number, and whatever is accepted must mean what it says.
+// separated by NUL bytes. Every piece is also tried as a card, a hand (with and without the
+// joker), a pay table, every game's pays and multipliers and a number, and whatever is
+// accepted must mean what it says; the input as a whole, NUL bytes read as line breaks, is
+// also a file of hands for advise.
 
 #include <algorithm>
 #include <cstdint>
@@ -14,6 +16,7 @@
 #include "card_text.h"
 #include "cli.h"
 #include "fuzz_check.h"
+#include "game_odds.h"
 #include "whole_number.h"
 
 namespace {
@@ -53,6 +56,61 @@ void CheckHand(const std::string& word) {
   } catch (const TUsageError& error) {
     CheckMessage(error.what());
   }
+}
+
+void CheckJokerHand(const std::string& word) {
+  try {
+    THandCards hand = ParseHand({word}, {true, "Joker Poker"});
+    Require(std::all_of(hand.begin(), hand.end(), [](int c) { return c >= 1 && c <= 53; }),
+            "a hand holds cards of the joker's deck");
+    std::sort(hand.begin(), hand.end());
+    Require(std::adjacent_find(hand.begin(), hand.end()) == hand.end(), "no card twice");
+  } catch (const TUsageError& error) {
+    CheckMessage(error.what());
+  }
+}
+
+void CheckGamePays(const std::string& word) {
+  for (const TGame* game : kGames)
+    for (const bool multipliers : {false, true}) {
+      try {
+        const auto pays = ParseGamePays(*game, word, multipliers);
+        Require(pays.size() == static_cast<std::size_t>(game->LineCount()), "a pay per line");
+        for (const std::int64_t pay : pays)
+          Require(pay >= (multipliers ? 1 : 0) && pay <= kMostPay, "pays in range");
+        Require(ParseGamePays(*game, PaysText(pays), false) == pays, "pays read back");
+      } catch (const TUsageError& error) {
+        CheckMessage(error.what());
+      }
+    }
+}
+
+// The input as a file of hands: judged whole, or refused with one line.
+void CheckHandsFile(std::string text) {
+  std::replace(text.begin(), text.end(), '\0', '\n');
+  std::istringstream in(text);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int code = RunAnalyze({"advise", "--game", "joker-poker", "--hands", "-", "--json"}, out,
+                              err, [] { return TStoredPayTable{}; }, {}, {}, &in);
+  if (code == kExitUsage) {
+    const std::string message = err.str();
+    Require(message.rfind("lumaro-analyze: ", 0) == 0 && message.back() == '\n' &&
+                message.find('\n') == message.size() - 1,
+            "a bad file of hands is one line");
+    Require(out.str().empty(), "a bad file of hands prints nothing");
+    return;
+  }
+  Require(code == kExitOk && err.str().empty(), "a file of hands is judged or refused");
+  std::size_t hands = 0;
+  for (std::size_t at = out.str().find("{\"hand\":"); at != std::string::npos;
+       at = out.str().find("{\"hand\":", at + 1))
+    ++hands;
+  std::size_t lines = 0;
+  std::istringstream again(text);
+  for (std::string line; std::getline(again, line);)
+    lines += TrimBlanks(line).empty() ? 0 : 1;
+  Require(hands == lines, "every hand of the file is judged");
 }
 
 void CheckPayTable(const std::string& word) {
@@ -111,11 +169,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& word : args) {
     CheckCard(word);
     CheckHand(word);
+    CheckJokerHand(word);
     CheckPayTable(word);
+    CheckGamePays(word);
     CheckWhole(word);
     const std::string quoted = Quoted(word);
     Require(IsPrintable(quoted) && quoted.size() <= 45, "quoted text is short and printable");
   }
   CheckCommandLine(args);
+  CheckHandsFile(text);
   return 0;
 }

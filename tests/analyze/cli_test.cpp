@@ -60,7 +60,7 @@ TEST(Cli, BadInputGivesOneLineAndExitCodeTwo) {
       {{"return", "--paytable", std::string(100, '7')}, "malformed pay table '7777777777"},
       {{"return", "extra"}, "unexpected argument 'extra'"},
       {{"return", "--seed", "3"}, "--seed does not apply to return"},
-      {{"advise", "AS KH TD 2C 9S", "--json"}, "--json does not apply to advise"},
+      {{"advise", "AS KH TD 2C JK"}, "bad card 'JK': Jacks or Better has no joker"},
       {{"simulate", "--hands", "10"}, "--seed is required"},
       {{"simulate", "--seed", "1"}, "--hands is required"},
       {{"simulate", "--seed", "-1", "--hands", "1"}, "bad --seed '-1'"},
@@ -431,6 +431,121 @@ TEST(Cli, ReturnPrintsTheExactReturnAndEveryCategory) {
   EXPECT_EQ(lines[1], "Return under optimal play: 97.2984%");
   EXPECT_EQ(lines[4].rfind("Royal Flush", 0), 0u);
   EXPECT_EQ(lines.back().rfind("No Pair", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Cli, GameOptionsAreCheckedBeforeAnythingIsRead) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"return", "--game", "poker"}, "unknown game 'poker' (lumaro-analyze games lists them)"},
+      {{"return", "--game", "deuces-wild", "--pays", "1,2,3"},
+       "bad --pays '1,2,3': Deuces Wild takes 10 whole pays for 1"},
+      {{"return", "--game", "bonus", "--paytable", "0,1,2,3,4,7,24,39,79,49,x"},
+       "bad --paytable '0,1,2,3,4,7,24,39,79,49,x': Bonus Poker takes 11 whole multipliers"},
+      {{"return", "--pays", "1,2,3,4,6,9,25,50,-800"}, "bad --pays"},
+      {{"return", "--game", "bonus", "--preset", "9/6"},
+       "unknown preset '9/6' of Bonus Poker (8/5, 7/5)"},
+      {{"return", "--preset", "9/6", "--paytable", "0,1,2,3,5,8,24,49,799"},
+       "--pays, --paytable and --preset do not go together"},
+      {{"advise", "--game", "deuces-wild", "JK 2S 3S 4S 5S"},
+       "bad card 'JK': Deuces Wild has no joker"},
+      {{"advise", "--game", "joker-poker", "JK joker 2S 3S 4S"}, "duplicated card JK"},
+      {{"advise", "--hands", "-", "AS KH TD 2C 9S"}, "advise takes CARDS or --hands FILE"},
+      {{"games", "--game", "jacks"}, "--game does not apply to games"},
+      {{"history", "--pays", "1"}, "--pays does not apply to history"},
+      {{"strategy", "--game", "deuces-wild"},
+       "strategy is for Jacks or Better only, not yet for Deuces Wild"},
+  };
+  for (const auto& [args, message] : cases) {
+    const TRun run = RunTool(args);
+    SCOPED_TRACE(run.Err);
+    EXPECT_EQ(run.Code, kExitUsage);
+    EXPECT_EQ(run.Err.rfind("lumaro-analyze: " + message, 0), 0u);
+    EXPECT_EQ(Lines(run.Err).size(), 1u);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Loads, 0);
+  }
+}
+
+TEST(Cli, ReturnOfAnyGameShowsItsLinesAsTextOrJson) {
+  const TRun text = RunTool({"return", "--game", "deuces-wild"});
+  ASSERT_EQ(text.Code, kExitOk) << text.Err;
+  EXPECT_EQ(text.Loads, 0);
+  const auto lines = Lines(text.Out);
+  ASSERT_EQ(lines.size(), 6u + 10u + 1u);
+  EXPECT_EQ(lines[0], "Game: Deuces Wild (deuces-wild), 52 cards, the four 2s wild");
+  EXPECT_EQ(lines[1], "Pays for 1: 1,2,2,3,5,9,15,25,200,800 (preset Full Pay)");
+  EXPECT_EQ(lines[2], "Return under optimal play: 100.7620%");
+  EXPECT_EQ(lines[3].rfind("Variance 25.8378, standard deviation 5.0831, hit frequency ", 0), 0u);
+  EXPECT_EQ(lines[6].rfind("Natural Royal Flush ", 0), 0u);
+  EXPECT_EQ(lines.back().rfind("Losing hands ", 0), 0u);
+
+  // Today's game and the player's table, in the game's form.
+  const TRun json = RunTool({"return", "--game", "jacks", "--json"});
+  ASSERT_EQ(json.Code, kExitOk) << json.Err;
+  EXPECT_EQ(json.Loads, 1);
+  for (const char* part :
+       {"{\"game\":\"jacks\",\"name\":\"Jacks or Better\",\"pays\":[1,2,3,4,6,9,25,50,800],"
+        "\"origin\":\"player's file\",\"return\":99.543904369512,\"variance\":19.5146",
+        ",\"standard_deviation\":4.4175", ",\"hit_frequency\":0.4545",
+        ",\"lines\":[{\"name\":\"Jacks or Better\",\"pays\":1,\"probability\":0.2145",
+        "{\"name\":\"Royal Flush\",\"pays\":800,\"probability\":2.4758", "\"losing_probability\":"})
+    EXPECT_NE(json.Out.find(part), std::string::npos) << part << "\n" << json.Out;
+  EXPECT_EQ(Lines(json.Out).size(), 1u);
+}
+
+TEST(Cli, AdviseJudgesEveryHandOfAFileBestHoldFirst) {
+  const TRun run = RunTool({"advise", "--game", "joker-poker", "--hands", "-", "--json"}, {},
+                           "JK AS KS QS 3D\n\n qh,joker,2c 7d 9s\n");
+  ASSERT_EQ(run.Code, kExitOk) << run.Err;
+  EXPECT_EQ(run.Out.rfind("{\"game\":\"joker-poker\",\"pays\":[1,1,2,3,5,7,20,50,100,200,800],"
+                          "\"origin\":\"preset Full Pay\",\"hands\":[\n"
+                          "{\"hand\":[\"JK\",\"AS\",\"KS\",\"QS\",\"3D\"],\"holds\":[{\"held\":"
+                          "[\"JK\",\"AS\",\"KS\",\"QS\"],\"value\":6.229166666666667}",
+                          0),
+            0u)
+      << run.Out;
+  EXPECT_NE(run.Out.find("{\"hand\":[\"QH\",\"JK\",\"2C\",\"7D\",\"9S\"]"), std::string::npos);
+  // All 32 holds of each hand, the values never rising.
+  std::size_t holds = 0;
+  double previous = 1e9;
+  for (std::size_t at = run.Out.find("\"value\":"); at != std::string::npos;
+       at = run.Out.find("\"value\":", at + 1)) {
+    const double value = std::stod(run.Out.substr(at + 8));
+    if (holds % 32 == 0) previous = 1e9;
+    EXPECT_LE(value, previous);
+    previous = value;
+    ++holds;
+  }
+  EXPECT_EQ(holds, 64u);
+
+  // Without --json, today's lines for each hand, a blank line between them.
+  const TRun text = RunTool({"advise", "--hands", "-"}, {}, "AS KH TD 2C 9S\nTS JS QS KS 3S\n");
+  ASSERT_EQ(text.Code, kExitOk) << text.Err;
+  const auto lines = Lines(text.Out);
+  ASSERT_EQ(lines.size(), 1u + 2 * 34u + 1u);
+  EXPECT_EQ(lines[0], "Pay table H1..H9: 0,1,2,3,5,8,24,49,799 (player's file)");
+  EXPECT_EQ(lines[35], "");
+  EXPECT_EQ(lines[36], "Hand: TS JS QS KS 3S");
+}
+
+TEST(Cli, GamesListsEveryGameWithItsLinesAndPresets) {
+  const TRun run = RunTool({"games"});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err;
+  EXPECT_EQ(run.Loads, 0);
+  for (const char* part : {"jacks: Jacks or Better, 52 cards, nothing wild\n",
+                           "joker-poker: Joker Poker, 53 cards, the joker wild\n",
+                           "  Lines, lowest first: Three of a Kind, Straight, Flush,",
+                           "Not So Ugly Ducks  1,2,3,4,4,10,16,25,200,800", " 99.7283%\n",
+                           " 100.0670%\n", " 92.7049%\n"})
+    EXPECT_NE(run.Out.find(part), std::string::npos) << part;
+  const TRun json = RunTool({"games", "--json"});
+  ASSERT_EQ(json.Code, kExitOk) << json.Err;
+  EXPECT_NE(json.Out.find("{\"name\":\"10/7\",\"pays\":[1,1,3,5,7,10,50,80,160,50,800],"
+                          "\"return\":100.1725"),
+            std::string::npos);
 }
 
 }  // namespace

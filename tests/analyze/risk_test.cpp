@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 
+#include "game_odds.h"
 #include "test_support.h"
 
 namespace {
@@ -265,6 +266,68 @@ TEST_F(TJacksOrBetterRisk, ReportsProgressAndStopsWhenCancelled) {
   EXPECT_TRUE(BankrollForRisk(NineSix(), 0.5, 500, control));
   EXPECT_EQ(done.size(), 500u);
   EXPECT_EQ(done.back(), 500);
+}
+
+}  // namespace
+
+namespace {
+
+// Every session of a few hands of a real game, played out hand by hand in long double from
+// the exact chance of each pay.
+struct TSessionsPlayedOut {
+  long double Ruin = 0, Ahead = 0, Even = 0, Behind = 0, Sum = 0, Squares = 0;
+
+  TSessionsPlayedOut(const TPayDistribution& pays, long long bankroll, int hands) {
+    Play(pays, bankroll, bankroll, hands, 1.0L);
+  }
+
+  void Play(const TPayDistribution& pays, long long start, long long bankroll, int left,
+            long double chance) {
+    if (bankroll == 0 || left == 0) {
+      const long double result = static_cast<long double>(bankroll - start);
+      if (bankroll == 0) Ruin += chance;
+      (result > 0 ? Ahead : result < 0 ? Behind : Even) += chance;
+      Sum += chance * result;
+      Squares += chance * result * result;
+      return;
+    }
+    for (const TPayChance& c : pays.Chances)
+      Play(pays, start, bankroll + c.Pay - 1, left - 1,
+           chance * static_cast<long double>(c.Numerator) /
+               static_cast<long double>(pays.Denominator));
+  }
+};
+
+TPayDistribution GamePaysOf(std::string_view id) {
+  const TGame& game = *FindGame(id);
+  const TGamePays table{&game, PresetPays(game, game.Presets[0]), ""};
+  return PayDistributionOf(ComputeReturn(*GameTables(game), UnitPaysOf(table), 2));
+}
+
+// Deuces Wild pays two lines alike; Double Double Bonus has the most lines of all.
+TEST(Risk, SessionsOfOtherGamesMatchEverySequencePlayedOut) {
+  for (const char* id : {"deuces-wild", "double-double-bonus"}) {
+    const TPayDistribution pays = GamePaysOf(id);
+    __int128 total = 0;
+    for (const TPayChance& c : pays.Chances) total += c.Numerator;
+    ASSERT_TRUE(total == pays.Denominator);
+    for (const int hands : {1, 2, 4})
+      for (const long long bankroll : {1, 2, 3}) {
+        SCOPED_TRACE(std::string(id) + ", bankroll " + std::to_string(bankroll) + ", hands " +
+                     std::to_string(hands));
+        const TSessionsPlayedOut exact(pays, bankroll, hands);
+        const auto risk = SessionRisk(pays, bankroll, hands);
+        ASSERT_TRUE(risk);
+        const auto mean = static_cast<double>(exact.Sum);
+        ExpectClose(risk->Ruin, static_cast<double>(exact.Ruin), "ruin");
+        ExpectClose(risk->Ahead, static_cast<double>(exact.Ahead), "ahead");
+        ExpectClose(risk->Even, static_cast<double>(exact.Even), "even");
+        ExpectClose(risk->Behind, static_cast<double>(exact.Behind), "behind");
+        ExpectClose(risk->Expected, mean, "expected");
+        ExpectClose(risk->StandardDeviation,
+                    std::sqrt(static_cast<double>(exact.Squares) - mean * mean), "deviation");
+      }
+  }
 }
 
 }  // namespace

@@ -24,6 +24,11 @@ expect(2 "^$" "^lumaro-analyze: bad card 'QQ'[^\n]*\n$" advise "AS KH TD 2C QQ")
 expect(2 "^$" "^lumaro-analyze: duplicated card KH\n$" advise "AS KH TD 2C kh")
 expect(2 "^$" "^lumaro-analyze: expected five cards, got 3\n$" advise "AS KH TD")
 expect(2 "^$" "^lumaro-analyze: malformed pay table[^\n]*\n$" return --paytable "1,2")
+expect(2 "^$" "^lumaro-analyze: unknown game 'poker'[^\n]*\n$" return --game poker)
+expect(2 "^$" "^lumaro-analyze: bad --pays '1,2'[^\n]*\n$" return --game bonus --pays "1,2")
+expect(0 "Return under optimal play: 100.7620%" "^$" return --game deuces-wild)
+expect(0 "^\\{\"game\":\"joker-poker\",[^\n]*\"return\":100.6462" "^$"
+       return --game joker-poker --json)
 expect(0 "\\(game defaults, no [^\n]*Quorvel.ini\\)\nPlayer has Won 0 hands and Lost 1 Total Pairs =0\n \nFinal total: 995\n$" "^$"
        simulate --seed 0 --hands 1 --strategy all)
 # Looking at the odds leaves no settings file behind.

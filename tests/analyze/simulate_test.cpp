@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "game_engine.h"
+#include "hand_cycle.h"
 #include "test_support.h"
 
 namespace {
@@ -103,6 +104,63 @@ TEST(Simulator, FirstHandFromSeedZeroIsTheKnownDeal) {
   EXPECT_EQ(r.Result.Category, hcNoPair);
   EXPECT_FALSE(r.Won);
   EXPECT_EQ(r.Total, 995);
+}
+
+}  // namespace
+
+namespace {
+
+// Jacks or Better from the game list plays the very hands today's simulator plays; another
+// game deals the same cards and settles them by its own lines.
+TEST(GameSimulator, PlaysJacksAsTodayAndOtherGamesByTheirLines) {
+  const TGame& deuces = *FindGame("deuces-wild");
+  for (const TStrategy strategy : {stOptimal, stNone}) {
+    TSimulationSetup today;
+    today.Seed = 2026;
+    today.Strategy = strategy;
+    today.Bet = 10;
+    today.Total = 40;
+    today.PayTable.H = {0, 1, 2, 3, 5, 8, 24, 49, 799};
+    TSimulator simulator(today, strategy == stOptimal ? TDrawTables::Build(2) : nullptr);
+    TGameSimulationSetup setup;
+    setup.Seed = today.Seed;
+    setup.Strategy = strategy;
+    setup.Bet = today.Bet;
+    setup.Total = today.Total;
+    setup.Table = {&kJacksOrBetter, {1, 2, 3, 4, 6, 9, 25, 50, 800}, ""};
+    TGameSimulator jacks(setup, GameTables(kJacksOrBetter));
+    setup.Strategy = stNone;
+    setup.Table = {&deuces, {1, 2, 2, 3, 5, 9, 15, 25, 200, 800}, ""};
+    TGameSimulator wild(setup, nullptr);
+    std::int32_t wildTotal = setup.Total;
+    std::int32_t bet = setup.Bet;
+    std::int32_t betMaximum = kMaxBet;
+    for (int hand = 1; hand <= kHands / 3; ++hand) {
+      SCOPED_TRACE("hand " + std::to_string(hand));
+      const TSimulatedHand& expected = simulator.PlayHand();
+      const TGameSimulatedHand& r = jacks.PlayHand();
+      ASSERT_EQ(r.SeedBefore, expected.SeedBefore);
+      ASSERT_EQ(r.Dealt, expected.Dealt);
+      ASSERT_EQ(r.HeldMask, expected.HeldMask);
+      ASSERT_EQ(r.Final, expected.Final);
+      ASSERT_EQ(r.Outcome, OutcomeOf(expected.Result));
+      ASSERT_EQ(r.Won, expected.Won);
+      ASSERT_EQ(r.Total, expected.Total);
+      const TGameSimulatedHand& w = wild.PlayHand();
+      if (strategy == stNone) {
+        ASSERT_EQ(w.Final, expected.Final);
+      }
+      LowerBetAtDeal(wildTotal, bet, betMaximum);
+      ASSERT_EQ(w.Outcome, EvaluateOutcome(deuces, w.Final));
+      const std::int64_t pays = deuces.IsWin(w.Outcome)
+                                    ? setup.Table.Pays[static_cast<std::size_t>(
+                                          deuces.LineOfOutcome(w.Outcome))]
+                                    : 0;
+      wildTotal = ClampMoney(wildTotal + (pays - 1) * bet);
+      ASSERT_EQ(w.Total, wildTotal);
+    }
+    EXPECT_EQ(jacks.Won(), simulator.Stats().HandsWon);
+  }
 }
 
 }  // namespace
