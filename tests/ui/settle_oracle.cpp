@@ -40,8 +40,7 @@ int main(int argc, char* argv[]) {
   const int outcome = EvaluateOutcome(*table.Game, cards);
   const int line = table.Game->LineOfOutcome(outcome);
   std::printf("game=%s\n", std::string(table.Game->Id).c_str());
-  std::printf("line=%s\n",
-              line < 0 ? "none" : std::string(table.Game->LineName(line)).c_str());
+  std::printf("line=%s\n", line < 0 ? "none" : std::string(table.Game->LineName(line)).c_str());
   std::printf("hand=%s\n", EnglishText(OutcomeSaying(*table.Game, outcome)).c_str());
   std::printf("column=%d\n", table.Game->Outcomes[static_cast<std::size_t>(outcome)].Column);
   std::printf("total=%d\n", SettledTotal(total, bet, table, outcome));

@@ -24,6 +24,7 @@
 #include "Accessibility.h"
 #include "Advisor.h"
 #include "CardDeck.h"
+#include "ChooseGameDialog.h"
 #include "Colors.h"
 #include "CustomPanel.h"
 #include "Gauge.h"
@@ -321,6 +322,7 @@ void TGameWindow::BuildMenu() {
        [this] { PayoutsOptionsClick(); });
   item(advanced, "StrategyAdvisor", QStringLiteral("Strategy Advisor"),
        [this] { StrategyAdvisorClick(); });
+  item(advanced, "ChooseGame", tr("Choose Game\u2026"), [this] { ChooseGameClick(); });
 }
 
 void TGameWindow::Guard(const std::function<void()>& handler) {
@@ -739,6 +741,38 @@ void TGameWindow::ControlColorCommand(TControlColor& color, void (TGameWindow::*
 void TGameWindow::PayoutsOptionsClick() {
   Guard([this] {
     if (FPayoutsDialog) FPayoutsDialog->exec();
+  });
+  ApplyView();
+}
+
+void TGameWindow::ChooseGameClick() {
+  Guard([this] {
+    if (FEngine.Phase() == gpDealt) {
+      ShowMessage(this, QMessageBox::Information, kAppTitle,
+                  tr("Draw the hand in play first, then choose a game."));
+      return;
+    }
+    const TGameTable inForce = FEngine.TableInForce();
+    std::optional<TGameTable> chosen;
+    if (GameChooser) {
+      chosen = GameChooser(inForce);
+    } else {
+      const TPayTable jacks = FEngine.PayTable();
+      TChooseGameDialog dialog(
+          inForce,
+          [&jacks](const TGame& game) {
+            return &game == &kJacksOrBetter ? JacksTable(jacks) : StoredTableOf(game);
+          },
+          this);
+      if (dialog.exec() == QDialog::Accepted) chosen = dialog.Chosen();
+    }
+    if (!chosen || !FEngine.SetGame(*chosen)) return;
+    // The game left keeps its table for the next time it is chosen; today's game keeps its
+    // own in H1..H9, written at the close.
+    if (chosen->Game != inForce.Game && !inForce.IsJacks()) SaveChosenGame(inForce);
+    SaveChosenGame(*chosen);
+    // A session is one game: the hands recorded from now on are a new one's.
+    if (chosen->Game != inForce.Game) FStartTime = QDateTime::currentSecsSinceEpoch();
   });
   ApplyView();
 }

@@ -77,6 +77,10 @@ class TGameWindow : public QMainWindow, public TTableControls {
   void TotalColorClick();
   void BetColorClick();
   void PayoutsOptionsClick();
+  // Advanced > "Choose Game…": another game, or another table of the game in force.
+  void ChooseGameClick();
+  // Replaces the Choose Game dialog (tests): given the table in force, the chosen one or nothing.
+  std::function<std::optional<TGameTable>(const TGameTable&)> GameChooser;
   void StrategyAdvisorClick();
   // The advisor's "Replay": these cards dealt again as a practice hand, between hands.
   void ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet);
