@@ -101,6 +101,7 @@ void TGameEngine::ShowIdleTable() {
   FPhase = gpIdle;
   FDeck.Position = 0;
   FJokerDeck.Position = 0;
+  FView.LitPayLine = -1;
   ShowTotal();
   FDeck.Fill();
   FJokerDeck.Fill();
@@ -216,6 +217,7 @@ void TGameEngine::ShowDealtHand() {
   FView.DealVisible = false;
   FView.WinIconVisible = false;
   Say(FView.HandText, FView.HandWording, {{snTwoBlanks}});
+  FView.LitPayLine = -1;
   Say(FView.SecondMessage, FView.SecondWording,
       {{FPractice.Active ? snPracticeHand : snTwoBlanks}});
   for (int i = 0; i < kHandSize; ++i) {
@@ -256,6 +258,7 @@ void TGameEngine::SettleForMoney() {
   const TGameSettledHand hand = SettleGameHand(FHand.Cards, FTotal, FBet, table);
   const TGameOutcome& outcome = table.Game->Outcomes[static_cast<std::size_t>(hand.Outcome)];
   Say(FView.HandText, FView.HandWording, {OutcomeSaying(*table.Game, hand.Outcome)});
+  FView.LitPayLine = table.Game->LineOfOutcome(hand.Outcome);
   FStats.Record(int{outcome.Column}, hand.Won());
 
   if (!hand.Won()) {
@@ -280,6 +283,7 @@ void TGameEngine::SettlePractice() {
   // Judged as any hand, but the total, the statistics and the sound are left alone.
   const TGameSettledHand hand = SettleGameHand(FHand.Cards, FTotal, FPractice.Bet, FPractice.Table);
   Say(FView.HandText, FView.HandWording, {OutcomeSaying(*FPractice.Table.Game, hand.Outcome)});
+  FView.LitPayLine = FPractice.Table.Game->LineOfOutcome(hand.Outcome);
   FView.WinIconVisible = hand.Won();
   Say(FView.MoneyMessage, FView.MoneyWording, {PracticeMoneySentence(hand, FPractice.Bet, FTotal)});
   ShowTotal();

@@ -59,7 +59,10 @@ struct TGameView {
   TWording MoneyWording;
   std::string SecondMessage;  // second message line
   TWording SecondWording;
-  std::string TotalText;        // the total
+  std::string TotalText;  // the total
+  // The pay line (0, lowest first) of the hand just settled, lit in the pay table; -1 when
+  // no hand is settled or it lost.
+  int LitPayLine = -1;
   bool WinIconVisible = false;  // the win picture
   bool DealVisible = true;      // "Deal"
   bool DrawVisible = false;     // "Draw"

@@ -195,8 +195,9 @@ void TPayoutsDialog::FitRowsTo(const TGame& game) {
     const auto design = static_cast<std::size_t>(std::min(n, kPayLines) - 1);
     const int below = std::max(0, n - kPayLines) * step;
     QRect field = FDesign.Fields[design].translated(0, below);
-    if (!jacks) field = QRect(FDesign.Fields[8].left(), field.top(), FDesign.Fields[8].width(),
-                              field.height());
+    if (!jacks)
+      field =
+          QRect(FDesign.Fields[8].left(), field.top(), FDesign.Fields[8].width(), field.height());
     spin->setGeometry(field);
     label->setGeometry(FDesign.Labels[design].translated(0, below));
     // Today's captions at the sizes they were fitted at; another game's fitted anew.
@@ -220,9 +221,8 @@ void TPayoutsDialog::FitRowsTo(const TGame& game) {
       spin->setRange(0, kMostGameMultiplier);
       //: The caption beside the multiplier of a pay line of a game other than Jacks or Better:
       //: %1 is the line's name, %2 its multiplier in the game's default table.
-      label->setText(tr("%1 Multiplier Default = %2")
-                         .arg(name)
-                         .arg(DefaultTable(game).Multipliers[index]));
+      label->setText(
+          tr("%1 Multiplier Default = %2").arg(name).arg(DefaultTable(game).Multipliers[index]));
       spin->setAccessibleName(name);
     }
     ShrinkToFit(label);

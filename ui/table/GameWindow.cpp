@@ -31,6 +31,7 @@
 #include "HelpViewer.h"
 #include "KeyboardPlay.h"
 #include "MessageBoxes.h"
+#include "PayTablePanel.h"
 #include "Readable.h"
 #include "Scaling.h"
 #include "Sleeper.h"
@@ -145,6 +146,8 @@ void TGameWindow::BuildControls() {
   BuildStatistics();
   BuildSound();
   BuildStatusBar();
+  PayTablePanel = new TPayTablePanel(Client);
+  PayTablePanel->hide();
   Sleeper = new TSleeper(this);
   Sleeper->setObjectName(QStringLiteral("Sleeper"));
   Sleeper->SetInterval(1000);
@@ -323,6 +326,12 @@ void TGameWindow::BuildMenu() {
   item(advanced, "StrategyAdvisor", QStringLiteral("Strategy Advisor"),
        [this] { StrategyAdvisorClick(); });
   item(advanced, "ChooseGame", tr("Choose Game\u2026"), [this] { ChooseGameClick(); });
+  //: Shows the pay table beside the game also where the screen has no room to spare (the game
+  //: is drawn smaller then).
+  PayTableCommand = advanced->addAction(tr("Pay Table"));
+  PayTableCommand->setObjectName(QStringLiteral("PayTableCommand"));
+  PayTableCommand->setCheckable(true);
+  connect(PayTableCommand, &QAction::triggered, this, [this] { PayTableClick(); });
 }
 
 void TGameWindow::Guard(const std::function<void()>& handler) {
@@ -553,10 +562,12 @@ void TGameWindow::FitDesign() {
   // never larger than the screen's; else at the screen's.
   const bool shared = AdvisorOpen() && !AdvisorDock->isFloating();
   TScale scale = FScreenScale;
-  if (shared) {
-    const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
-    scale = std::min(scale, FitScale(Client->size(), whole));
-  }
+  const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
+  if (shared) scale = std::min(scale, FitScale(Client->size(), whole));
+  // Asked for, the pay table takes a fifth of the design's width more.
+  const bool tableAsked = PayTableCommand && PayTableCommand->isChecked() && !shared;
+  if (tableAsked)
+    scale = std::min(scale, FitScale(Client->size(), whole + QSize(whole.width() / 5, 0)));
   if (!(scale == FDesignScale)) {
     FDesignScale = scale;
     FitStyleToScale();
@@ -565,10 +576,32 @@ void TGameWindow::FitDesign() {
     StatusBar->SetHeight(StatusBar->height());  // docked at the bottom again
     FitPicturesToScale();
   }
-  // Centred both ways in what the status bar leaves.
+  // Centred both ways in what the status bar leaves, or beside the pay table where the
+  // room beside the design takes it.
   const QRect room(0, 0, Client->width(), std::max(0, Client->height() - StatusBar->height()));
-  Design->move(room.left() + std::max(0, (room.width() - Design->width()) / 2),
+  const int gap = 8 * scale.M / scale.D;
+  const int tableWidth = room.width() - Design->width() - 3 * gap;
+  const bool beside = !shared && tableWidth >= Design->width() * 19 / 100;
+  const int width = Design->width() + (beside ? tableWidth + gap : 0);
+  Design->move(room.left() + std::max(0, (room.width() - width) / 2),
                room.top() + std::max(0, (room.height() - Design->height()) / 2));
+  PayTablePanel->setVisible(beside);
+  if (beside) {
+    QFont font = Design->font();
+    font.setPixelSize(std::max(1, 11 * scale.M / scale.D));
+    font.setBold(true);
+    PayTablePanel->SetTextFont(font);
+    const int height = std::min(PayTablePanel->heightForWidth(tableWidth) > 0
+                                    ? PayTablePanel->heightForWidth(tableWidth)
+                                    : PayTablePanel->sizeHint().height(),
+                                Design->height());
+    PayTablePanel->setGeometry(Design->geometry().right() + 1 + gap, Design->y() + gap, tableWidth,
+                               height);
+  }
+}
+
+void TGameWindow::PayTableClick() {
+  Guard([this] { FitDesign(); });
 }
 
 bool TGameWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -1011,6 +1044,11 @@ void TGameWindow::ApplyView() {
     }
   }
   WinGauge->SetProgress(view.GaugeProgress);
+  const bool tableChanged = PayTablePanel->Names.size() !=
+                            static_cast<std::size_t>(FEngine.HandTable().Game->LineCount());
+  PayTablePanel->Show(FEngine.HandTable(), view.LitPayLine);
   FUpdatingControls = false;
+  // Another game's table may want another height.
+  if (tableChanged && PayTablePanel->isVisible()) FitDesign();
   DescribeHand(*this, FEngine);
 }

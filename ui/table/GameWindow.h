@@ -26,6 +26,8 @@ class QDialog;
 class QDockWidget;
 class QTabBar;
 class TAdvisor;
+class TPayTablePanel;
+class QAction;
 class THelpViewer;
 struct TGameSettings;
 
@@ -95,6 +97,12 @@ class TGameWindow : public QMainWindow, public TTableControls {
   // The advisor's host (made with the advisor) and, in page mode, the page switch.
   QDockWidget* AdvisorDock = nullptr;
   QTabBar* PageSwitch = nullptr;
+  // The pay table of the game in force, beside the design where the screen has room for it
+  // (every screen wider than 4:3), and on any screen when the player asks for it (Advanced >
+  // "Pay Table"; the design then gives it room). Hidden otherwise.
+  TPayTablePanel* PayTablePanel = nullptr;
+  QAction* PayTableCommand = nullptr;
+  void PayTableClick();
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }
   // Made when the advisor is first opened (or at the start, hidden, when practice is on);

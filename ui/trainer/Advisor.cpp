@@ -553,9 +553,10 @@ void TAdvisor::ShowHand() {
   if (!CountsHandGame()) {
     const std::string_view game = FEngine.Game().Name;
     //: The advisor's list while a game other than Jacks or Better is played; %1 is its name.
-    ShowList(nullptr, tr("The advisor counts Jacks or Better only: it stands aside while you "
-                         "play %1.")
-                          .arg(QString::fromUtf8(game.data(), static_cast<qsizetype>(game.size()))));
+    ShowList(nullptr,
+             tr("The advisor counts Jacks or Better only: it stands aside while you "
+                "play %1.")
+                 .arg(QString::fromUtf8(game.data(), static_cast<qsizetype>(game.size()))));
     page.HandLabel->setText(QStringLiteral("Holds, best first:"));
     page.CurrentLabel->clear();
     //: The advisor's return line while a game other than Jacks or Better is played.
