@@ -38,7 +38,7 @@ TPayTablePanel::TPayTablePanel(QWidget* parent) : QFrame(parent) {
   //: The name screen readers give the pay table shown beside the game.
   setAccessibleName(tr("Pay table"));
   FLayout = new QGridLayout(this);
-  FLayout->setHorizontalSpacing(8);
+  FLayout->setHorizontalSpacing(0);  // a lit line is one bar across
   FLayout->setVerticalSpacing(0);
   Title = new QLabel(this);
   Title->setObjectName(QStringLiteral("PayTableTitle"));
@@ -66,7 +66,9 @@ void TPayTablePanel::Rebuild(const TGame& game) {
     auto* name = new QLabel(ShownTerm(game.LineName(k)), this);
     name->setObjectName(QStringLiteral("PayLineName%1").arg(k + 1));
     name->setWordWrap(true);
+    name->setIndent(2);
     auto* pays = new QLabel(this);
+    pays->setIndent(2);
     pays->setObjectName(QStringLiteral("PayLinePays%1").arg(k + 1));
     pays->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FLayout->addWidget(name, row, 0);

@@ -560,7 +560,7 @@ void TAdvisor::ShowHand() {
     page.HandLabel->setText(QStringLiteral("Holds, best first:"));
     page.CurrentLabel->clear();
     //: The advisor's return line while a game other than Jacks or Better is played.
-    page.ReturnLabel->setText(tr("Return with best play: see Advanced > Choose Game"));
+    page.ReturnLabel->setText(tr("Return with best play: see Choose Game"));
   } else if (!current) {
     ShowList(nullptr, QStringLiteral("Deal a hand to see its best holds."));
     page.HandLabel->setText(QStringLiteral("Holds, best first:"));
