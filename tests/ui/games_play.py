@@ -107,7 +107,7 @@ def play_choose(game, oracle):
     check(expected["game"] == "jacks", "today's game before the choice")
     game.keys("alt+a")
     wait_for("the Advanced menu", lambda: menu_item(game, "Choose Game\u2026"))
-    key("Up", "Return")  # the last entry
+    key("Down", "Down", "Down", "Return")  # after Payouts Options and Strategy Advisor
     dialog = wait_for("the Choose Game dialog", lambda: active(game, "Choose Game"))
     games = wait_for("the list of games", lambda: next(
         (o for o in walk(dialog) if o.getRole() in (pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE,

@@ -581,12 +581,18 @@ void TGameWindow::FitDesign() {
   const QRect room(0, 0, Client->width(), std::max(0, Client->height() - StatusBar->height()));
   const int gap = 8 * scale.M / scale.D;
   const int tableWidth = room.width() - Design->width() - 3 * gap;
-  const bool beside = !shared && tableWidth >= Design->width() * 19 / 100;
+  // Today's game keeps the design where the Parts place it unless the player asks for its
+  // table; the other games show theirs wherever the room beside the design takes it.
+  const bool wanted = tableAsked || !FEngine.TableInForce().IsJacks();
+  const bool beside = !shared && wanted && tableWidth >= Design->width() * 19 / 100;
   const int width = Design->width() + (beside ? tableWidth + gap : 0);
   Design->move(room.left() + std::max(0, (room.width() - width) / 2),
                room.top() + std::max(0, (room.height() - Design->height()) / 2));
+  FPayTableGame = FEngine.HandTable().Game;
   PayTablePanel->setVisible(beside);
+  if (!beside) PayTablePanel->Clear();
   if (beside) {
+    PayTablePanel->Show(FEngine.HandTable(), FEngine.View().LitPayLine);
     QFont font = Design->font();
     font.setPixelSize(std::max(1, 11 * scale.M / scale.D));
     font.setBold(true);
@@ -1044,11 +1050,9 @@ void TGameWindow::ApplyView() {
     }
   }
   WinGauge->SetProgress(view.GaugeProgress);
-  const bool tableChanged = PayTablePanel->Names.size() !=
-                            static_cast<std::size_t>(FEngine.HandTable().Game->LineCount());
-  PayTablePanel->Show(FEngine.HandTable(), view.LitPayLine);
+  if (PayTablePanel->isVisible()) PayTablePanel->Show(FEngine.HandTable(), view.LitPayLine);
   FUpdatingControls = false;
-  // Another game's table may want another height.
-  if (tableChanged && PayTablePanel->isVisible()) FitDesign();
+  // Another game's table may want another height, or today's game none.
+  if (FEngine.HandTable().Game != FPayTableGame) FitDesign();
   DescribeHand(*this, FEngine);
 }

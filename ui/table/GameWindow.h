@@ -97,11 +97,13 @@ class TGameWindow : public QMainWindow, public TTableControls {
   // The advisor's host (made with the advisor) and, in page mode, the page switch.
   QDockWidget* AdvisorDock = nullptr;
   QTabBar* PageSwitch = nullptr;
-  // The pay table of the game in force, beside the design where the screen has room for it
-  // (every screen wider than 4:3), and on any screen when the player asks for it (Advanced >
-  // "Pay Table"; the design then gives it room). Hidden otherwise.
+  // The pay table of the game in force: beside the design where the screen has room for it
+  // (every screen wider than 4:3) while another game than today's is played, and on any screen
+  // when the player asks for it (Advanced > "Pay Table"; the design then gives it room).
   TPayTablePanel* PayTablePanel = nullptr;
   QAction* PayTableCommand = nullptr;
+  // The game whose table the panel was last fitted to.
+  const TGame* FPayTableGame = nullptr;
   void PayTableClick();
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }

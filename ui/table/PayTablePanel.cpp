@@ -52,11 +52,17 @@ void TPayTablePanel::SetTextFont(const QFont& font) {
                               font.pixelSize() / 3);
 }
 
-void TPayTablePanel::Rebuild(const TGame& game) {
+void TPayTablePanel::Clear() {
   for (QLabel* label : Names) delete label;
   for (QLabel* label : Pays) delete label;
   Names.clear();
   Pays.clear();
+  Title->clear();
+  FGame = nullptr;
+}
+
+void TPayTablePanel::Rebuild(const TGame& game) {
+  Clear();
   FGame = &game;
   Title->setText(ShownTerm(game.Name));
   const int lines = game.LineCount();

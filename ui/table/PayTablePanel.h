@@ -23,6 +23,8 @@ class TPayTablePanel : public QFrame {
   void Show(const TGameTable& table, int litLine);
   // Fits the text to this font (the design's, scaled).
   void SetTextFont(const QFont& font);
+  // No lines: the panel is out of sight.
+  void Clear();
 
   QLabel* Title = nullptr;
   // Line k (lowest first) at index k: its name and its pay.
