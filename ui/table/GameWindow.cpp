@@ -10,6 +10,7 @@
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -597,6 +598,9 @@ void TGameWindow::FitDesign() {
     font.setPixelSize(std::max(1, 11 * scale.M / scale.D));
     font.setBold(true);
     PayTablePanel->SetTextFont(font);
+    // New lines and a new font: the layout sizes them before it is asked for a height.
+    PayTablePanel->layout()->invalidate();
+    PayTablePanel->layout()->activate();
     const int height = std::min(PayTablePanel->heightForWidth(tableWidth) > 0
                                     ? PayTablePanel->heightForWidth(tableWidth)
                                     : PayTablePanel->sizeHint().height(),

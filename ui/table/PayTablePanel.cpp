@@ -79,6 +79,9 @@ void TPayTablePanel::Rebuild(const TGame& game) {
     pays->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FLayout->addWidget(name, row, 0);
     FLayout->addWidget(pays, row, 1);
+    // Made while the panel may be in sight already.
+    name->show();
+    pays->show();
     Names.push_back(name);
     Pays.push_back(pays);
   }
