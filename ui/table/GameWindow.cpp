@@ -565,10 +565,10 @@ void TGameWindow::FitDesign() {
   TScale scale = FScreenScale;
   const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
   if (shared) scale = std::min(scale, FitScale(Client->size(), whole));
-  // Asked for, the pay table takes a fifth of the design's width more.
+  // Asked for, the pay table takes a quarter of the design's width more.
   const bool tableAsked = PayTableCommand && PayTableCommand->isChecked() && !shared;
   if (tableAsked)
-    scale = std::min(scale, FitScale(Client->size(), whole + QSize(whole.width() / 5, 0)));
+    scale = std::min(scale, FitScale(Client->size(), whole + QSize(whole.width() / 4, 0)));
   if (!(scale == FDesignScale)) {
     FDesignScale = scale;
     FitStyleToScale();
@@ -585,7 +585,8 @@ void TGameWindow::FitDesign() {
   // Today's game keeps the design where the Parts place it unless the player asks for its
   // table; the other games show theirs wherever the room beside the design takes it.
   const bool wanted = tableAsked || !FEngine.TableInForce().IsJacks();
-  const bool beside = !shared && wanted && tableWidth >= Design->width() * 19 / 100;
+  const bool beside =
+      !shared && wanted && tableWidth >= Design->width() * (tableAsked ? 10 : 19) / 100;
   const int width = Design->width() + (beside ? tableWidth + gap : 0);
   Design->move(room.left() + std::max(0, (room.width() - width) / 2),
                room.top() + std::max(0, (room.height() - Design->height()) / 2));
