@@ -430,14 +430,18 @@ struct TStrategyRequest {
   bool Json = false;
 };
 
-TStrategyRequest ParseStrategy(const TOptions& options) {
+THandDeck DeckOf(const TGame& game) {
+  return {game.DeckSize == 53, game.Name};
+}
+
+TStrategyRequest ParseStrategy(const TOptions& options, const TGame& game) {
   TStrategyRequest request;
   request.MaxLines = static_cast<int>(NumberOption(options, "--max-lines", 1, 999, 0));
   const auto hand = options.Values.find("--hand");
   const auto hands = options.Values.find("--hands");
   if (hand != options.Values.end() && hands != options.Values.end())
     throw TUsageError("--hand and --hands do not go together");
-  if (hand != options.Values.end()) request.Hand = ParseHand({hand->second});
+  if (hand != options.Values.end()) request.Hand = ParseHand({hand->second}, DeckOf(game));
   if (hands != options.Values.end()) {
     if (hands->second.empty())
       throw TUsageError("--hands needs a file name (- for standard input)");
@@ -620,15 +624,24 @@ std::vector<THandCards> ReadHands(const std::string& name, std::istream* input,
   return hands;
 }
 
-int RunStrategy(const TStoredPayTable& table, const TStrategyRequest& request, std::istream* input,
-                std::ostream& out) {
+int RunStrategy(const TTableInForce& inForce, const TStrategyRequest& request,
+                std::istream* input, std::ostream& out) {
+  const TStoredPayTable& table = inForce.Jacks;
+  const TGame& game = *inForce.Game.Game;
   std::vector<THandCards> hands;
   if (request.Hand) hands.push_back(*request.Hand);
-  if (request.HandsFile) hands = ReadHands(*request.HandsFile, input);
-  const auto tables = TDrawTables::Build(2);
+  if (request.HandsFile) hands = ReadHands(*request.HandsFile, input, DeckOf(game));
+  const auto tables = TablesFor(inForce);
   TChartOptions options;
   options.MaxLines = request.MaxLines;
-  const TStrategyChart chart = BuildStrategyChart(*tables, table.Table, options);
+  options.Words = &HoldWordsOf(game);
+  TStrategyChart chart = inForce.GameGiven
+                             ? BuildStrategyChart(*tables, UnitPaysOf(inForce.Game), options)
+                             : BuildStrategyChart(*tables, table.Table, options);
+  if (inForce.GameGiven) {
+    chart.Game = &game;
+    chart.GamePays = inForce.Game.Pays;
+  }
   std::vector<THandVerdict> verdicts;
   for (const auto& hand : hands) verdicts.push_back(JudgeHand(*tables, chart, hand));
   const bool judged = request.Hand || request.HandsFile;
@@ -636,7 +649,7 @@ int RunStrategy(const TStoredPayTable& table, const TStrategyRequest& request, s
     WriteChartJson(out, chart, table.Origin, judged ? &verdicts : nullptr);
     return kExitOk;
   }
-  PrintPayTable(out, table);
+  PrintTable(out, inForce);
   if (judged)
     WriteHandsText(out, chart, verdicts);
   else
@@ -644,9 +657,6 @@ int RunStrategy(const TStoredPayTable& table, const TStrategyRequest& request, s
   return kExitOk;
 }
 
-THandDeck DeckOf(const TGame& game) {
-  return {game.DeckSize == 53, game.Name};
-}
 
 // --game, and the pays of --pays, --paytable or --preset checked against the game's lines.
 void ParseGameOptions(const TOptions& options, TRequest& request) {
@@ -722,9 +732,6 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   request.Json = options.Json;
   ParseGameOptions(options, request);
   const TGame& game = *request.Game;
-  if (command == "strategy" && &game != &kJacksOrBetter)
-    throw TUsageError(command + " is for Jacks or Better only, not yet for " +
-                      std::string(game.Name));
   if (command == "simulate" && game.DeckSize != 52)
     throw TUsageError("simulate deals 52 cards only, not yet the 53 of " + std::string(game.Name));
   if (command == "advise") {
@@ -740,7 +747,7 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
     }
   }
   if (command == "simulate") request.Simulation = ParseSimulation(options);
-  if (command == "strategy") request.Strategy = ParseStrategy(options);
+  if (command == "strategy") request.Strategy = ParseStrategy(options, game);
   if (command == "history") request.History = ParseHistory(options);
   if (command == "risk") request.Risk = ParseRiskRequest(options);
   return request;
@@ -816,7 +823,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return RunAdvise(table, hands, request.Json, out);
   }
   if (request.Command == "strategy")
-    return RunStrategy(table.Jacks, *request.Strategy, input, out);
+    return RunStrategy(table, *request.Strategy, input, out);
   if (request.Command == "risk") return RunRisk(table, *request.Risk, progress, out);
   if (request.GameGiven) return RunGameSimulate(table.Game, *request.Simulation, progress, out);
   return RunSimulate(table.Jacks, *request.Simulation, progress, out);
@@ -929,6 +936,11 @@ Commands:
                            every deal. --max-lines N (1..999) keeps it to N lines in
                            all, the closing "discard everything" among them, that lose
                            least.
+                           Any game (--game with --pays, --paytable or --preset) has
+                           its chart in its own words: a Deuces Wild line begins with
+                           the deuces held, a Joker Poker line with the joker or not,
+                           a bonus game names three of a kind by rank and kicker. A
+                           full chart has at most 40 lines.
                            --hand CARDS, or --hands FILE with one hand a line (- for
                            standard input; a line of up to 1024 characters, up to
                            1000000 hands), shows for each hand the line that fits,

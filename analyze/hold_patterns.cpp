@@ -3,481 +3,12 @@
 #include "hold_patterns.h"
 
 #include <algorithm>
-#include <bit>
+#include <stdexcept>
 
-#include "cards.h"
+#include "game.h"
+#include "pattern_families.h"
 
 namespace {
-
-// A group of leaves and how a chart line names some of them: Prefix, then what the leaves
-// have in common, then Suffix; or Name for all of them.
-struct TFamilyText {
-  std::string_view Name;
-  std::string_view Prefix;
-  std::string_view Suffix;
-  // A mistake names the leaf, not the family: "flush against four to a royal flush".
-  bool LeafNamesMistakes = false;
-};
-
-enum TFamily : std::uint8_t {
-  fmMadeHand,
-  fmHighPair,
-  fmLowPair,
-  fmFourToRoyal,
-  fmFourToStraightFlush,
-  fmFourToFlush,
-  fmFourToOutsideStraight,
-  fmFourToInsideStraight,
-  fmThreeToRoyal,
-  fmThreeToStraightFlush,
-  fmThreeToFlush,
-  fmThreeUnsuitedHigh,
-  fmThreeToStraight,
-  fmTwoSuitedHigh,
-  fmSuitedTen,
-  fmTwoUnsuitedHigh,
-  fmOneHighCard,
-  fmTripsAndKicker,
-  fmTripsAndTwoKickers,
-  fmTwoPairAndKicker,
-  fmHighPairAndKicker,
-  fmHighPairAndTwoKickers,
-  fmHighPairAndThreeKickers,
-  fmLowPairAndKicker,
-  fmLowPairAndTwoKickers,
-  fmLowPairAndThreeKickers,
-  fmFiveNoPair,
-  fmFourOther,
-  fmThreeOther,
-  fmTwoOther,
-  fmOneLowCard,
-  fmDiscardEverything,
-  kFamilyCount
-};
-
-// Every name of every pattern is made from these texts and the leaves' variants below.
-constexpr std::array<TFamilyText, kFamilyCount> kFamilies = {{
-    {"two pair or better", "", "", true},
-    {"high pair", "pair of ", ""},
-    {"low pair", "pair of ", ""},
-    {"four to a royal flush", "four to a royal flush (", ")"},
-    {"four to a straight flush", "four to a straight flush, ", ""},
-    {"four to a flush", "four to a flush ", ""},
-    {"four to an outside straight", "four to an outside straight ", ""},
-    {"four to an inside straight", "four to an inside straight ", ""},
-    {"three to a royal flush", "three to a royal flush (", ")"},
-    {"three to a straight flush", "three to a straight flush, ", ""},
-    {"three to a flush", "three to a flush ", ""},
-    {"three unsuited high cards", "", " unsuited"},
-    {"three to a straight", "three to a straight ", ""},
-    {"two suited high cards", "", " suited"},
-    {"ten with a suited high card", "", " suited"},
-    {"two unsuited high cards", "", " unsuited"},
-    {"one high card", "", " only"},
-    {"three of a kind and a kicker", "", ""},
-    {"three of a kind and two kickers", "", ""},
-    {"two pair and a kicker", "", ""},
-    {"high pair and a kicker", "", ""},
-    {"high pair and two kickers", "", ""},
-    {"high pair and three kickers", "", ""},
-    {"low pair and a kicker", "", ""},
-    {"low pair and two kickers", "", ""},
-    {"low pair and three kickers", "", ""},
-    {"five cards, no pair", "", ""},
-    {"four other cards", "", ""},
-    {"three other cards", "", ""},
-    {"two other cards", "", ""},
-    {"one low card", "", ""},
-    {"discard everything", "", ""},
-}};
-
-// One exact kind of hold: its family, what sets it apart there ("K Q", "open", "tens"), and
-// for the families counted by them, how many high cards (jacks or better) it holds.
-struct TLeaf {
-  TFamily Family;
-  std::string_view Variant;
-  int High = -1;
-};
-
-constexpr TLeaf L(TFamily f, std::string_view variant = "", int high = -1) {
-  return {f, variant, high};
-}
-
-// In order of description (see the header); within a family, in the order a chart line that
-// names several of them takes them: the first that fits the hand.
-constexpr std::array kLeaves = {
-    L(fmMadeHand, "royal flush"),
-    L(fmMadeHand, "straight flush"),
-    L(fmMadeHand, "four of a kind"),
-    L(fmMadeHand, "full house"),
-    L(fmMadeHand, "flush"),
-    L(fmMadeHand, "straight"),
-    L(fmMadeHand, "three of a kind"),
-    L(fmMadeHand, "two pair"),
-    L(fmHighPair, "aces"),
-    L(fmHighPair, "kings"),
-    L(fmHighPair, "queens"),
-    L(fmHighPair, "jacks"),
-    L(fmLowPair, "tens"),
-    L(fmLowPair, "nines"),
-    L(fmLowPair, "eights"),
-    L(fmLowPair, "sevens"),
-    L(fmLowPair, "sixes"),
-    L(fmLowPair, "fives"),
-    L(fmLowPair, "fours"),
-    L(fmLowPair, "threes"),
-    L(fmLowPair, "twos"),
-    L(fmFourToRoyal, "A K Q J"),
-    L(fmFourToRoyal, "A K Q T"),
-    L(fmFourToRoyal, "A K J T"),
-    L(fmFourToRoyal, "A Q J T"),
-    L(fmFourToRoyal, "K Q J T"),
-    L(fmFourToStraightFlush, "open", 3),
-    L(fmFourToStraightFlush, "open", 2),
-    L(fmFourToStraightFlush, "open", 1),
-    L(fmFourToStraightFlush, "open", 0),
-    L(fmFourToStraightFlush, "inside", 4),
-    L(fmFourToStraightFlush, "inside", 3),
-    L(fmFourToStraightFlush, "inside", 2),
-    L(fmFourToStraightFlush, "inside", 1),
-    L(fmFourToStraightFlush, "inside", 0),
-    L(fmFourToFlush, "", 4),
-    L(fmFourToFlush, "", 3),
-    L(fmFourToFlush, "", 2),
-    L(fmFourToFlush, "", 1),
-    L(fmFourToFlush, "", 0),
-    L(fmFourToOutsideStraight, "", 3),
-    L(fmFourToOutsideStraight, "", 2),
-    L(fmFourToOutsideStraight, "", 1),
-    L(fmFourToOutsideStraight, "", 0),
-    L(fmFourToInsideStraight, "", 4),
-    L(fmFourToInsideStraight, "", 3),
-    L(fmFourToInsideStraight, "", 2),
-    L(fmFourToInsideStraight, "", 1),
-    L(fmFourToInsideStraight, "", 0),
-    L(fmThreeToRoyal, "K Q J"),
-    L(fmThreeToRoyal, "Q J T"),
-    L(fmThreeToRoyal, "K Q T"),
-    L(fmThreeToRoyal, "K J T"),
-    L(fmThreeToRoyal, "A Q J"),
-    L(fmThreeToRoyal, "A K Q"),
-    L(fmThreeToRoyal, "A K J"),
-    L(fmThreeToRoyal, "A Q T"),
-    L(fmThreeToRoyal, "A J T"),
-    L(fmThreeToRoyal, "A K T"),
-    L(fmThreeToStraightFlush, "open", 2),
-    L(fmThreeToStraightFlush, "open", 1),
-    L(fmThreeToStraightFlush, "open", 0),
-    L(fmThreeToStraightFlush, "inside", 3),
-    L(fmThreeToStraightFlush, "inside", 2),
-    L(fmThreeToStraightFlush, "inside", 1),
-    L(fmThreeToStraightFlush, "inside", 0),
-    L(fmThreeToStraightFlush, "double inside", 3),
-    L(fmThreeToStraightFlush, "double inside", 2),
-    L(fmThreeToStraightFlush, "double inside", 1),
-    L(fmThreeToStraightFlush, "double inside", 0),
-    L(fmThreeToFlush, "", 3),
-    L(fmThreeToFlush, "", 2),
-    L(fmThreeToFlush, "", 1),
-    L(fmThreeToFlush, "", 0),
-    L(fmThreeUnsuitedHigh, "K Q J"),
-    L(fmThreeUnsuitedHigh, "A Q J"),
-    L(fmThreeUnsuitedHigh, "A K J"),
-    L(fmThreeUnsuitedHigh, "A K Q"),
-    L(fmThreeToStraight, "", 3),
-    L(fmThreeToStraight, "", 2),
-    L(fmThreeToStraight, "", 1),
-    L(fmThreeToStraight, "", 0),
-    L(fmTwoSuitedHigh, "Q J"),
-    L(fmTwoSuitedHigh, "K Q"),
-    L(fmTwoSuitedHigh, "K J"),
-    L(fmTwoSuitedHigh, "A K"),
-    L(fmTwoSuitedHigh, "A Q"),
-    L(fmTwoSuitedHigh, "A J"),
-    L(fmSuitedTen, "J T"),
-    L(fmSuitedTen, "Q T"),
-    L(fmSuitedTen, "K T"),
-    L(fmSuitedTen, "A T"),
-    L(fmTwoUnsuitedHigh, "Q J"),
-    L(fmTwoUnsuitedHigh, "K Q"),
-    L(fmTwoUnsuitedHigh, "K J"),
-    L(fmTwoUnsuitedHigh, "A K"),
-    L(fmTwoUnsuitedHigh, "A Q"),
-    L(fmTwoUnsuitedHigh, "A J"),
-    L(fmOneHighCard, "J"),
-    L(fmOneHighCard, "Q"),
-    L(fmOneHighCard, "K"),
-    L(fmOneHighCard, "A"),
-    L(fmTripsAndKicker),
-    L(fmTripsAndTwoKickers),
-    L(fmTwoPairAndKicker),
-    L(fmHighPairAndKicker),
-    L(fmHighPairAndTwoKickers),
-    L(fmHighPairAndThreeKickers),
-    L(fmLowPairAndKicker),
-    L(fmLowPairAndTwoKickers),
-    L(fmLowPairAndThreeKickers),
-    L(fmFiveNoPair),
-    L(fmFourOther),
-    L(fmThreeOther),
-    L(fmTwoOther),
-    L(fmOneLowCard),
-    L(fmDiscardEverything),
-};
-constexpr int kLeafCount = static_cast<int>(kLeaves.size());
-
-// Pattern ids: the leaves, then one id for every family of more than one leaf.
-struct TIds {
-  std::array<int, kFamilyCount> FamilyPattern{};  // the family's own id, or its one leaf
-  std::array<int, kFamilyCount> FirstLeaf{};
-  std::array<int, kFamilyCount> LeafTotal{};
-  std::array<TFamily, 256> FamilyOfPattern{};
-  int Count = 0;
-  constexpr TIds() {
-    for (int i = kLeafCount - 1; i >= 0; --i) {
-      const TFamily f = kLeaves[static_cast<std::size_t>(i)].Family;
-      FirstLeaf[f] = i;
-      ++LeafTotal[f];
-      FamilyOfPattern[static_cast<std::size_t>(i)] = f;
-    }
-    Count = kLeafCount;
-    for (int f = 0; f < kFamilyCount; ++f) {
-      if (LeafTotal[static_cast<std::size_t>(f)] == 1) {
-        FamilyPattern[static_cast<std::size_t>(f)] = FirstLeaf[static_cast<std::size_t>(f)];
-        continue;
-      }
-      FamilyPattern[static_cast<std::size_t>(f)] = Count;
-      FamilyOfPattern[static_cast<std::size_t>(Count++)] = static_cast<TFamily>(f);
-    }
-  }
-};
-constexpr TIds kIds;
-static_assert(kIds.Count <= 256, "pattern ids are one byte");
-
-constexpr TPatternId LeafId(TFamily family, int within = 0) {
-  return static_cast<TPatternId>(kIds.FirstLeaf[family] + within);
-}
-
-enum TMadeHand {
-  mhRoyalFlush,
-  mhStraightFlush,
-  mhFourOfAKind,
-  mhFullHouse,
-  mhFlush,
-  mhStraight,
-  mhThreeOfAKind,
-  mhTwoPair
-};
-constexpr TPatternId MadeHand(TMadeHand hand) {
-  return LeafId(fmMadeHand, hand);
-}
-
-// What a draw family aims at, on THandShape::Made's scale; 0 for holds that are no draw.
-constexpr int DrawTarget(TFamily family) {
-  switch (family) {
-    case fmFourToRoyal:
-    case fmThreeToRoyal:
-      return 4;
-    case fmFourToStraightFlush:
-    case fmThreeToStraightFlush:
-      return 3;
-    case fmFourToFlush:
-    case fmThreeToFlush:
-      return 2;
-    case fmFourToOutsideStraight:
-    case fmFourToInsideStraight:
-    case fmThreeToStraight:
-      return 1;
-    default:
-      return 0;
-  }
-}
-
-// Ranks as bits: bit r - 1 for rank r (ace = bit 0).
-constexpr int kHighRanks = (1 << 0) | (1 << 10) | (1 << 11) | (1 << 12);  // A, J, Q, K
-constexpr int kRoyalRanks = kHighRanks | (1 << 9);                        // and T
-
-// The five-rank stretches a straight can fill: A-5, 2-6, ..., 9-K, T-A.
-struct TStraightWindows {
-  std::array<std::uint8_t, 1 << 13> Count{};
-  constexpr TStraightWindows() {
-    std::array<int, 10> windows{};
-    windows[0] = 0x1F;
-    for (int low = 1; low <= 8; ++low) windows[static_cast<std::size_t>(low)] = 0x1F << low;
-    windows[9] = kRoyalRanks;
-    for (int ranks = 1; ranks < (1 << 13); ++ranks)
-      for (const int w : windows)
-        if ((ranks & ~w) == 0) ++Count[static_cast<std::size_t>(ranks)];
-  }
-};
-constexpr TStraightWindows kWindows;
-
-int HighCount(int ranks) {
-  return std::popcount(static_cast<unsigned>(ranks & kHighRanks));
-}
-
-// Index of a leaf of family `f` by its high-card count and kind (the leaves of a kind run
-// in ascending counts from the kind's first).
-TPatternId ByHigh(TFamily f, std::string_view kind, int high) {
-  int at = kIds.FirstLeaf[f];
-  while (kLeaves[static_cast<std::size_t>(at)].Variant != kind) ++at;
-  while (kLeaves[static_cast<std::size_t>(at)].High != high) ++at;
-  return static_cast<TPatternId>(at);
-}
-
-// The variant text of a set of ranks, highest first, ace high: "K Q J", "A T".
-std::string RankLetters(int ranks) {
-  static constexpr std::string_view kOrder = "AKQJT98765432";
-  static constexpr std::array<int, 13> kBit = {0, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-  std::string text;
-  for (std::size_t i = 0; i < kOrder.size(); ++i)
-    if (ranks & (1 << kBit[i])) {
-      if (!text.empty()) text += ' ';
-      text += kOrder[i];
-    }
-  return text;
-}
-
-TPatternId ByVariant(TFamily f, const std::string& variant) {
-  int at = kIds.FirstLeaf[f];
-  while (kLeaves[static_cast<std::size_t>(at)].Variant != variant) ++at;
-  return static_cast<TPatternId>(at);
-}
-
-// The leaves a hold of distinct ranks fits depend only on its ranks and whether its cards
-// share one suit: worked out once for every rank set.
-struct TDistinctRankLeaves {
-  std::array<std::array<std::array<TPatternId, 4>, 1 << 13>, 2> Ids{};
-  std::array<std::array<std::uint8_t, 1 << 13>, 2> Count{};
-
-  static int Fit(int ranks, bool suited, std::array<TPatternId, 4>& out) {
-    const int n = std::popcount(static_cast<unsigned>(ranks));
-    const int high = HighCount(ranks);
-    const int windows = kWindows.Count[static_cast<std::size_t>(ranks)];
-    const bool royal = (ranks & ~kRoyalRanks) == 0;
-    int k = 0;
-    auto add = [&](TPatternId id) { out[static_cast<std::size_t>(k++)] = id; };
-    switch (n) {
-      case 0:
-        add(LeafId(fmDiscardEverything));
-        break;
-      case 1:
-        add(high ? ByVariant(fmOneHighCard, RankLetters(ranks)) : LeafId(fmOneLowCard));
-        break;
-      case 2:
-        if (suited && high == 2)
-          add(ByVariant(fmTwoSuitedHigh, RankLetters(ranks)));
-        else if (suited && high == 1 && royal)
-          add(ByVariant(fmSuitedTen, RankLetters(ranks)));
-        else if (!suited && high == 2)
-          add(ByVariant(fmTwoUnsuitedHigh, RankLetters(ranks)));
-        else
-          add(LeafId(fmTwoOther));
-        break;
-      case 3: {
-        static constexpr std::array<std::string_view, 4> kKinds = {"", "double inside", "inside",
-                                                                   "open"};
-        if (suited && royal) add(ByVariant(fmThreeToRoyal, RankLetters(ranks)));
-        if (suited && windows > 0)
-          add(ByHigh(fmThreeToStraightFlush, kKinds[static_cast<std::size_t>(windows)], high));
-        if (suited) add(ByHigh(fmThreeToFlush, "", high));
-        if (!suited && high == 3) add(ByVariant(fmThreeUnsuitedHigh, RankLetters(ranks)));
-        if (windows > 0) add(ByHigh(fmThreeToStraight, "", high));
-        if (k == 0) add(LeafId(fmThreeOther));
-        break;
-      }
-      case 4:
-        if (suited && royal) add(ByVariant(fmFourToRoyal, RankLetters(ranks)));
-        if (suited && windows > 0)
-          add(ByHigh(fmFourToStraightFlush, windows == 2 ? "open" : "inside", high));
-        if (suited) add(ByHigh(fmFourToFlush, "", high));
-        if (windows == 2) add(ByHigh(fmFourToOutsideStraight, "", high));
-        if (windows == 1) add(ByHigh(fmFourToInsideStraight, "", high));
-        if (k == 0) add(LeafId(fmFourOther));
-        break;
-      default:
-        if (windows > 0)
-          add(MadeHand(suited ? (royal ? mhRoyalFlush : mhStraightFlush) : mhStraight));
-        else
-          add(suited ? MadeHand(mhFlush) : LeafId(fmFiveNoPair));
-        break;
-    }
-    return k;
-  }
-
-  TDistinctRankLeaves() {
-    for (int suited = 0; suited < 2; ++suited)
-      for (int ranks = 0; ranks < (1 << 13); ++ranks) {
-        if (std::popcount(static_cast<unsigned>(ranks)) > 5) continue;
-        Count[static_cast<std::size_t>(suited)][static_cast<std::size_t>(ranks)] =
-            static_cast<std::uint8_t>(
-                Fit(ranks, suited != 0,
-                    Ids[static_cast<std::size_t>(suited)][static_cast<std::size_t>(ranks)]));
-      }
-  }
-};
-
-const TDistinctRankLeaves& DistinctRankLeaves() {
-  static const TDistinctRankLeaves table;
-  return table;
-}
-
-// Leaves that are the best description of some hold. The others ("four to a flush with 4
-// high cards") only ever fit holds a better leaf names (four to a royal flush).
-const std::array<bool, kLeafCount>& Describing() {
-  static const std::array<bool, kLeafCount> describing = [] {
-    std::array<bool, kLeafCount> d{};
-    const auto& table = DistinctRankLeaves();
-    for (std::size_t suited = 0; suited < 2; ++suited)
-      for (std::size_t ranks = 0; ranks < table.Count[suited].size(); ++ranks)
-        if (table.Count[suited][ranks] > 0 && (suited == 0 || std::popcount(ranks) >= 2))
-          d[table.Ids[suited][ranks][0]] = true;
-    // Holds with cards of one rank have one leaf each.
-    for (int i = 0; i < kLeafCount; ++i) {
-      const TFamily f = kLeaves[static_cast<std::size_t>(i)].Family;
-      if (f == fmHighPair || f == fmLowPair ||
-          (f >= fmTripsAndKicker && f <= fmLowPairAndThreeKickers))
-        d[static_cast<std::size_t>(i)] = true;
-    }
-    d[MadeHand(mhFourOfAKind)] = d[MadeHand(mhFullHouse)] = d[MadeHand(mhThreeOfAKind)] =
-        d[MadeHand(mhTwoPair)] = true;
-    return d;
-  }();
-  return describing;
-}
-
-// Leaves of holds with two or more cards of one rank.
-TPatternId MatchedRankLeaf(const std::array<int, 13>& count, int held) {
-  int pairs = 0;
-  int trips = 0;
-  int pairRank = 0;
-  for (int r = 0; r < 13; ++r) {
-    const int c = count[static_cast<std::size_t>(r)];
-    if (c == 4) return MadeHand(mhFourOfAKind);
-    if (c == 3) ++trips;
-    if (c == 2) {
-      ++pairs;
-      pairRank = r;
-    }
-  }
-  if (trips) {
-    if (held == 3) return MadeHand(mhThreeOfAKind);
-    if (held == 4) return LeafId(fmTripsAndKicker);
-    return pairs ? MadeHand(mhFullHouse) : LeafId(fmTripsAndTwoKickers);
-  }
-  if (pairs == 2) return held == 4 ? MadeHand(mhTwoPair) : LeafId(fmTwoPairAndKicker);
-  // Ranks 1 (ace) and 11..13 pay; the family lists aces, kings, queens, jacks.
-  const bool high = pairRank == 0 || pairRank >= 10;
-  if (held == 2)
-    return high ? LeafId(fmHighPair, pairRank == 0 ? 0 : 13 - pairRank)
-                : LeafId(fmLowPair, 9 - pairRank);
-  static constexpr std::array<TFamily, 3> kHighKickers = {
-      fmHighPairAndKicker, fmHighPairAndTwoKickers, fmHighPairAndThreeKickers};
-  static constexpr std::array<TFamily, 3> kLowKickers = {fmLowPairAndKicker, fmLowPairAndTwoKickers,
-                                                         fmLowPairAndThreeKickers};
-  const auto kickers = static_cast<std::size_t>(held - 3);
-  return LeafId(high ? kHighKickers[kickers] : kLowKickers[kickers]);
-}
 
 std::string HighText(std::vector<int> highs) {
   std::sort(highs.begin(), highs.end());
@@ -508,39 +39,60 @@ std::string JoinAlternatives(const std::vector<std::string>& parts) {
 
 }  // namespace
 
-int PatternCount() {
-  return kIds.Count;
+THoldWords::THoldWords(std::unique_ptr<const THoldFamily> family)
+    : FFamily(std::move(family)), FFamilies(FFamily->Families()), FLeaves(FFamily->Leaves()) {
+  const std::size_t families = FFamilies.size();
+  FFamilyPattern.assign(families, 0);
+  FFirstLeaf.assign(families, 0);
+  FLeafTotal.assign(families, 0);
+  const int leaves = static_cast<int>(FLeaves.size());
+  FFamilyOfPattern.assign(static_cast<std::size_t>(leaves), 0);
+  for (int i = leaves - 1; i >= 0; --i) {
+    const std::uint8_t f = FLeaves[static_cast<std::size_t>(i)].Family;
+    FFirstLeaf[f] = i;
+    ++FLeafTotal[f];
+    FFamilyOfPattern[static_cast<std::size_t>(i)] = f;
+  }
+  for (std::size_t f = 0; f < families; ++f) {
+    if (FLeafTotal[f] == 1) {
+      FFamilyPattern[f] = static_cast<TPatternId>(FFirstLeaf[f]);
+      continue;
+    }
+    FFamilyPattern[f] = static_cast<TPatternId>(FFamilyOfPattern.size());
+    FFamilyOfPattern.push_back(static_cast<std::uint8_t>(f));
+  }
+  if (FFamilyOfPattern.size() > 256) throw std::logic_error("pattern ids are one byte");
+  FDescribes.resize(static_cast<std::size_t>(leaves));
+  for (int i = 0; i < leaves; ++i)
+    FDescribes[static_cast<std::size_t>(i)] = FFamily->Describes(static_cast<TPatternId>(i));
+  for (std::size_t f = 0; f < families; ++f)
+    if (FFamilies[f].Name == "discard everything")
+      FDiscard = static_cast<TPatternId>(FFirstLeaf[f]);
 }
 
-int LeafCount() {
-  return kLeafCount;
-}
-
-bool IsFamily(TPatternId pattern) {
-  return pattern >= kLeafCount;
-}
-
-bool DescribesAHold(TPatternId leaf) {
-  return leaf < kLeafCount && Describing()[leaf];
-}
-
-TPatternId FamilyOf(TPatternId pattern) {
-  return static_cast<TPatternId>(kIds.FamilyPattern[kIds.FamilyOfPattern[pattern]]);
-}
-
-std::vector<TPatternId> LeavesOf(TPatternId pattern) {
+std::vector<TPatternId> THoldWords::LeavesOf(TPatternId pattern) const {
   if (!IsFamily(pattern)) return {pattern};
-  const TFamily f = kIds.FamilyOfPattern[pattern];
+  const std::uint8_t f = FFamilyOfPattern[pattern];
   std::vector<TPatternId> leaves;
-  for (int i = 0; i < kIds.LeafTotal[f]; ++i) leaves.push_back(LeafId(f, i));
+  for (int i = 0; i < FLeafTotal[f]; ++i) leaves.push_back(static_cast<TPatternId>(FFirstLeaf[f] + i));
   return leaves;
 }
 
-std::string PatternName(TPatternId pattern) {
+std::string THoldWords::PatternName(TPatternId pattern) const {
   return GroupName(LeavesOf(pattern));
 }
 
-std::string GroupName(const std::vector<TPatternId>& leaves) {
+// The leaves of family f that describe a hold; with `kind`, only those of that variant.
+int THoldWords::DescribingInFamily(int family, const std::string_view* kind) const {
+  const auto f = static_cast<std::size_t>(family);
+  int n = 0;
+  for (int at = FFirstLeaf[f]; at < FFirstLeaf[f] + FLeafTotal[f]; ++at)
+    n += DescribesAHold(static_cast<TPatternId>(at)) &&
+         (!kind || FLeaves[static_cast<std::size_t>(at)].Variant == *kind);
+  return n;
+}
+
+std::string THoldWords::GroupName(const std::vector<TPatternId>& leaves) const {
   std::vector<TPatternId> sorted;
   for (const TPatternId leaf : leaves)
     if (DescribesAHold(leaf)) sorted.push_back(leaf);
@@ -548,30 +100,21 @@ std::string GroupName(const std::vector<TPatternId>& leaves) {
   if (sorted.empty()) return {};
   std::sort(sorted.begin(), sorted.end());
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-  const TFamily f = kIds.FamilyOfPattern[sorted.front()];
-  const TFamilyText& family = kFamilies[f];
-  auto describingOfKind = [f](std::string_view kind) {
-    int n = 0;
-    for (int at = kIds.FirstLeaf[f]; at < kIds.FirstLeaf[f] + kIds.LeafTotal[f]; ++at)
-      n += DescribesAHold(static_cast<TPatternId>(at)) &&
-           kLeaves[static_cast<std::size_t>(at)].Variant == kind;
-    return n;
-  };
-  int describing = 0;
-  for (int at = kIds.FirstLeaf[f]; at < kIds.FirstLeaf[f] + kIds.LeafTotal[f]; ++at)
-    describing += DescribesAHold(static_cast<TPatternId>(at));
-  if (static_cast<int>(sorted.size()) >= describing) return std::string(family.Name);
+  const std::uint8_t f = FFamilyOfPattern[sorted.front()];
+  const TFamilyText& family = FFamilies[f];
+  if (static_cast<int>(sorted.size()) >= DescribingInFamily(f, nullptr))
+    return std::string(family.Name);
   // The leaves in family order, grouped by kind; a kind with every one of its high-card
   // counts is named by itself.
   std::vector<std::string> parts;
   for (std::size_t i = 0; i < sorted.size();) {
-    const TLeaf& first = kLeaves[sorted[i]];
+    const TLeafText& first = FLeaves[sorted[i]];
     std::vector<int> highs;
     std::size_t j = i;
-    for (; j < sorted.size() && kLeaves[sorted[j]].Variant == first.Variant; ++j)
-      highs.push_back(kLeaves[sorted[j]].High);
+    for (; j < sorted.size() && FLeaves[sorted[j]].Variant == first.Variant; ++j)
+      highs.push_back(FLeaves[sorted[j]].High);
     std::string part(first.Variant);
-    if (first.High >= 0 && static_cast<int>(highs.size()) < describingOfKind(first.Variant))
+    if (first.High >= 0 && static_cast<int>(highs.size()) < DescribingInFamily(f, &first.Variant))
       part += (part.empty() ? "with " : " with ") + HighText(highs);
     parts.push_back(part);
     i = j;
@@ -579,19 +122,19 @@ std::string GroupName(const std::vector<TPatternId>& leaves) {
   return std::string(family.Prefix) + JoinAlternatives(parts) + std::string(family.Suffix);
 }
 
-std::string VariantName(TPatternId leaf) {
-  const TLeaf& l = kLeaves[leaf];
+std::string THoldWords::VariantName(TPatternId leaf) const {
+  const TLeafText& l = FLeaves[leaf];
   std::string name(l.Variant);
   if (l.High >= 0) name += (name.empty() ? "with " : " with ") + HighText({l.High});
   return name.empty() ? PatternName(leaf) : name;
 }
 
-std::vector<TPatternId> ImpliedLeaves(const std::vector<TPatternId>& leaves) {
+std::vector<TPatternId> THoldWords::ImpliedLeaves(const std::vector<TPatternId>& leaves) const {
   std::vector<TPatternId> out = leaves;
   if (leaves.empty()) return out;
-  const TFamily f = kIds.FamilyOfPattern[leaves.front()];
+  const std::uint8_t f = FFamilyOfPattern[leaves.front()];
   const std::string name = GroupName(leaves);
-  for (int at = kIds.FirstLeaf[f]; at < kIds.FirstLeaf[f] + kIds.LeafTotal[f]; ++at) {
+  for (int at = FFirstLeaf[f]; at < FFirstLeaf[f] + FLeafTotal[f]; ++at) {
     const auto leaf = static_cast<TPatternId>(at);
     if (DescribesAHold(leaf) || std::find(out.begin(), out.end(), leaf) != out.end()) continue;
     std::vector<TPatternId> with = out;
@@ -602,8 +145,8 @@ std::vector<TPatternId> ImpliedLeaves(const std::vector<TPatternId>& leaves) {
   return out;
 }
 
-bool FindPattern(std::string_view name, TPatternId& pattern) {
-  for (int id = 0; id < kIds.Count; ++id)
+bool THoldWords::FindPattern(std::string_view name, TPatternId& pattern) const {
+  for (int id = 0; id < PatternCount(); ++id)
     if (PatternName(static_cast<TPatternId>(id)) == name) {
       pattern = static_cast<TPatternId>(id);
       return true;
@@ -611,105 +154,36 @@ bool FindPattern(std::string_view name, TPatternId& pattern) {
   return false;
 }
 
-THandShape::THandShape(const THandCards& cards) {
-  int ranks = 0;
-  int suits = 0;
-  for (std::size_t i = 0; i < cards.size(); ++i) {
-    RankBit[i] = static_cast<std::uint16_t>(1 << (CardRank(cards[i]) - 1));
-    SuitBit[i] = static_cast<std::uint8_t>(1 << CardSuit(cards[i]));
-    ranks |= RankBit[i];
-    suits |= SuitBit[i];
-  }
-  if (std::popcount(static_cast<unsigned>(ranks)) != 5) return;
-  const bool straight = kWindows.Count[static_cast<std::size_t>(ranks)] > 0;
-  const bool flush = std::popcount(static_cast<unsigned>(suits)) == 1;
-  if (straight && flush)
-    Made = ranks == kRoyalRanks ? 4 : 3;
-  else
-    Made = flush ? 2 : straight ? 1 : 0;
-}
-
-namespace {
-
-// Takes out the draws to what the hand already makes; the hold is then four or three other
-// cards unless a draw to more is left.
-void DropMadeDraws(const THandShape& hand, int held, THoldPatterns& leaves) {
-  int kept = 0;
-  for (const TPatternId leaf : leaves)
-    if (DrawTarget(kLeaves[leaf].Family) == 0 || DrawTarget(kLeaves[leaf].Family) > hand.Made)
-      leaves.Ids[static_cast<std::size_t>(kept++)] = leaf;
-  leaves.Count = kept;
-  if (kept == 0) {
-    leaves.Ids[0] = LeafId(held == 4 ? fmFourOther : fmThreeOther);
-    leaves.Count = 1;
-  }
-}
-
-}  // namespace
-
-THoldPatterns LeavesOfHold(const THandShape& hand, std::uint8_t mask) {
-  THoldPatterns out;
-  int ranks = 0;
-  int suits = 0;
-  int held = 0;
-  bool matched = false;
-  for (std::size_t i = 0; i < hand.RankBit.size(); ++i) {
-    if (!(mask & (1 << i))) continue;
-    matched = matched || (ranks & hand.RankBit[i]) != 0;
-    ranks |= hand.RankBit[i];
-    suits |= hand.SuitBit[i];
-    ++held;
-  }
-  if (!matched) {
-    const int suited = held >= 2 && std::popcount(static_cast<unsigned>(suits)) == 1;
-    const auto& table = DistinctRankLeaves();
-    const auto s = static_cast<std::size_t>(suited);
-    const auto r = static_cast<std::size_t>(ranks);
-    out.Count = table.Count[s][r];
-    std::copy_n(table.Ids[s][r].begin(), out.Count, out.Ids.begin());
-    if (hand.Made > 0 && (held == 3 || held == 4)) DropMadeDraws(hand, held, out);
-    return out;
-  }
-  std::array<int, 13> count{};
-  for (std::size_t i = 0; i < hand.RankBit.size(); ++i)
-    if (mask & (1 << i)) ++count[static_cast<std::size_t>(std::countr_zero(hand.RankBit[i]))];
-  out.Ids[0] = MatchedRankLeaf(count, held);
-  out.Count = 1;
-  return out;
-}
-
-THoldPatterns PatternsOfHold(const THandCards& cards, std::uint8_t mask) {
-  THoldPatterns out = LeavesOfHold(THandShape(cards), mask);
+THoldPatterns THoldWords::PatternsOfHold(const THandCards& cards, std::uint8_t mask) const {
+  THandLeaves holds;
+  FFamily->LeavesOfHolds(cards, holds);
+  THoldPatterns out = holds[mask & 31];
   const int leaves = out.Count;
   for (int i = 0; i < leaves; ++i) {
     const TPatternId family = FamilyOf(out.Ids[static_cast<std::size_t>(i)]);
-    if (family != out.Ids[static_cast<std::size_t>(i)])
+    if (family != out.Ids[static_cast<std::size_t>(i)] && out.Count < kMostPatternsOfHold)
       out.Ids[static_cast<std::size_t>(out.Count++)] = family;
   }
   return out;
 }
 
-TPatternId DiscardEverything() {
-  return LeafId(fmDiscardEverything);
-}
-
-TPatternId DescribeHold(const THandCards& cards, std::uint8_t mask) {
+TPatternId THoldWords::DescribeHold(const THandCards& cards, std::uint8_t mask) const {
   return PatternsOfHold(cards, mask).Ids[0];
 }
 
-TMistakeClass ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
-                              std::uint8_t bestMask) {
+TMistakeClass THoldWords::ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
+                                          std::uint8_t bestMask) const {
   return {DescribeHold(cards, heldMask), DescribeHold(cards, bestMask)};
 }
 
-std::string MistakeText(const TMistakeClass& mistake) {
+std::string THoldWords::MistakeText(const TMistakeClass& mistake) const {
   const TMistakeNames names = MistakeNames(mistake);
   return names.Held + " against " + names.Best;
 }
 
-TMistakeNames MistakeNames(const TMistakeClass& mistake) {
-  auto named = [](TPatternId leaf) {
-    return kFamilies[kIds.FamilyOfPattern[leaf]].LeafNamesMistakes ? leaf : FamilyOf(leaf);
+TMistakeNames THoldWords::MistakeNames(const TMistakeClass& mistake) const {
+  auto named = [this](TPatternId leaf) {
+    return FFamilies[FFamilyOfPattern[leaf]].LeafNamesMistakes ? leaf : FamilyOf(leaf);
   };
   TPatternId held = named(mistake.Held);
   TPatternId best = named(mistake.Best);
@@ -718,4 +192,81 @@ TMistakeNames MistakeNames(const TMistakeClass& mistake) {
     best = mistake.Best;
   }
   return {PatternName(held), PatternName(best)};
+}
+
+const THoldWords& JacksHoldWords() {
+  static const THoldWords words(MakeJacksFamily());
+  return words;
+}
+
+const THoldWords& HoldWordsOf(const TGame& game) {
+  // Made once for each game that has words of its own, on whichever thread asks first.
+  struct TOwnWords {
+    std::array<std::unique_ptr<const THoldWords>, kGames.size()> Words;
+    TOwnWords() {
+      for (std::size_t g = 0; g < kGames.size(); ++g) {
+        const TGame& own = *kGames[g];
+        std::unique_ptr<const THoldFamily> family =
+            own.Wild == wcNone ? MakeBonusFamily(own) : MakeWildFamily(own);
+        if (family) Words[g] = std::make_unique<const THoldWords>(std::move(family));
+      }
+    }
+  };
+  static const TOwnWords own;
+  for (std::size_t g = 0; g < kGames.size(); ++g)
+    if (kGames[g] == &game && own.Words[g]) return *own.Words[g];
+  return JacksHoldWords();
+}
+
+int PatternCount() {
+  return JacksHoldWords().PatternCount();
+}
+int LeafCount() {
+  return JacksHoldWords().LeafCount();
+}
+bool IsFamily(TPatternId pattern) {
+  return JacksHoldWords().IsFamily(pattern);
+}
+bool DescribesAHold(TPatternId leaf) {
+  return JacksHoldWords().DescribesAHold(leaf);
+}
+std::string PatternName(TPatternId pattern) {
+  return JacksHoldWords().PatternName(pattern);
+}
+TPatternId FamilyOf(TPatternId pattern) {
+  return JacksHoldWords().FamilyOf(pattern);
+}
+std::vector<TPatternId> LeavesOf(TPatternId pattern) {
+  return JacksHoldWords().LeavesOf(pattern);
+}
+std::string GroupName(const std::vector<TPatternId>& leaves) {
+  return JacksHoldWords().GroupName(leaves);
+}
+std::vector<TPatternId> ImpliedLeaves(const std::vector<TPatternId>& leaves) {
+  return JacksHoldWords().ImpliedLeaves(leaves);
+}
+std::string VariantName(TPatternId leaf) {
+  return JacksHoldWords().VariantName(leaf);
+}
+bool FindPattern(std::string_view name, TPatternId& pattern) {
+  return JacksHoldWords().FindPattern(name, pattern);
+}
+THoldPatterns PatternsOfHold(const THandCards& cards, std::uint8_t mask) {
+  return JacksHoldWords().PatternsOfHold(cards, mask);
+}
+TPatternId DiscardEverything() {
+  return JacksHoldWords().DiscardEverything();
+}
+TPatternId DescribeHold(const THandCards& cards, std::uint8_t mask) {
+  return JacksHoldWords().DescribeHold(cards, mask);
+}
+TMistakeClass ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
+                              std::uint8_t bestMask) {
+  return JacksHoldWords().ClassifyMistake(cards, heldMask, bestMask);
+}
+std::string MistakeText(const TMistakeClass& mistake) {
+  return JacksHoldWords().MistakeText(mistake);
+}
+TMistakeNames MistakeNames(const TMistakeClass& mistake) {
+  return JacksHoldWords().MistakeNames(mistake);
 }

@@ -18,6 +18,8 @@ struct TClassPatterns {
   std::vector<TPatternId> Pattern;
   std::vector<std::int64_t> Value;
   std::vector<std::int64_t> Best;  // the class's best hold
+  const THoldWords* Words = nullptr;
+  const std::vector<TDealClass>* Deals = nullptr;  // the deck's deal classes
 
   std::size_t Classes() const { return Best.size(); }
 };
@@ -29,20 +31,21 @@ struct TClassChunk {
   std::vector<std::int64_t> Best;
 };
 
-void FillChunk(const THoldValueCounter& counter, std::size_t first, std::size_t last,
+void FillChunk(const THoldValueCounter& counter, const THoldWords& words,
+               const std::vector<TDealClass>& classes, std::size_t first, std::size_t last,
                TClassChunk& chunk) {
-  const auto& classes = DealClasses();
   THoldValues values{};
-  std::vector<std::int64_t> best(static_cast<std::size_t>(LeafCount()), kNoValue);
+  THandLeaves leaves;
+  std::vector<std::int64_t> best(static_cast<std::size_t>(words.LeafCount()), kNoValue);
   std::vector<TPatternId> touched;
   for (std::size_t i = first; i < last; ++i) {
     const TDealClass& k = classes[i];
     counter.Values(k, values);
     touched.clear();
-    const THandShape shape(k.Cards);
+    words.LeavesOfHolds(k.Cards, leaves);
     for (int m = 0; m < 32; ++m) {
       const std::int64_t v = values[static_cast<std::size_t>(m)];
-      for (const TPatternId p : LeavesOfHold(shape, static_cast<std::uint8_t>(m))) {
+      for (const TPatternId p : leaves[static_cast<std::size_t>(m)]) {
         if (best[p] == kNoValue) touched.push_back(p);
         best[p] = std::max(best[p], v);
       }
@@ -58,8 +61,9 @@ void FillChunk(const THoldValueCounter& counter, std::size_t first, std::size_t 
   }
 }
 
-TClassPatterns CountClassPatterns(const THoldValueCounter& counter, int threads) {
-  const std::size_t total = DealClasses().size();
+TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldWords& words,
+                                  const std::vector<TDealClass>& classes, int threads) {
+  const std::size_t total = classes.size();
   const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
   std::vector<TClassChunk> chunks(parts);
   std::vector<std::thread> workers;
@@ -68,14 +72,17 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, int threads)
     const std::size_t from = std::min(total, per * i);
     const std::size_t to = std::min(total, from + per);
     if (i + 1 == parts)
-      FillChunk(counter, from, to, chunks[i]);
+      FillChunk(counter, words, classes, from, to, chunks[i]);
     else
-      workers.emplace_back(
-          [&counter, from, to, &chunks, i] { FillChunk(counter, from, to, chunks[i]); });
+      workers.emplace_back([&counter, &words, &classes, from, to, &chunks, i] {
+        FillChunk(counter, words, classes, from, to, chunks[i]);
+      });
   }
   for (auto& w : workers) w.join();
 
   TClassPatterns out;
+  out.Words = &words;
+  out.Deals = &classes;
   std::size_t entries = 0;
   for (const auto& chunk : chunks) entries += chunk.Pattern.size();
   out.Pattern.reserve(entries);
@@ -102,9 +109,10 @@ using TUnit = std::vector<TPatternId>;
 // one pass over the classes it fits, and moving it touches only those.
 class TOrderSearch {
  public:
-  TOrderSearch(const TClassPatterns& data, std::vector<TUnit> units) : FUnits(std::move(units)) {
+  TOrderSearch(const TClassPatterns& data, std::vector<TUnit> units)
+      : FWords(*data.Words), FDeals(*data.Deals), FUnits(std::move(units)) {
     const std::size_t classes = data.Classes();
-    std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(LeafCount()));
+    std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(FWords.LeafCount()));
     for (std::uint32_t u = 0; u < FUnits.size(); ++u)
       for (const TPatternId p : FUnits[u]) unitsOf[p].push_back(u);
     std::vector<std::int64_t> best(FUnits.size(), kNoValue);
@@ -145,8 +153,10 @@ class TOrderSearch {
     FActive.assign(FUnits.size(), false);
     FFirst.assign(classes, kNone);
     FSecond.assign(classes, kNone);
+    FChangedMark.assign(classes, false);
   }
 
+  const THoldWords& Words() const { return FWords; }
   std::uint32_t Units() const { return static_cast<std::uint32_t>(FUnits.size()); }
   const TUnit& Unit(std::uint32_t u) const { return FUnits[u]; }
   const std::vector<std::uint32_t>& Order() const { return FOrder; }
@@ -173,7 +183,7 @@ class TOrderSearch {
 
   // Each unit's value per deal where it fits, on average.
   std::vector<double> AverageValues() const {
-    const auto& classes = DealClasses();
+    const auto& classes = FDeals;
     std::vector<double> average(FUnits.size(), 0);
     for (std::uint32_t u = 0; u < FUnits.size(); ++u) {
       double weight = 0;
@@ -223,6 +233,7 @@ class TOrderSearch {
   void SetActive(std::uint32_t u, bool active) {
     if (FActive[u] == active) return;
     FActive[u] = active;
+    if (!FOutReady.empty()) FOutReady[u] = false;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) Rescan(FFitClass[f]);
   }
 
@@ -269,6 +280,7 @@ class TOrderSearch {
     for (std::uint32_t i = std::min(from, to); i <= std::max(from, to); ++i)
       FPosition[FOrder[i]] = i;
     FActive[u] = true;
+    if (!FOutReady.empty()) FOutReady[u] = false;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
       const std::uint32_t e = FFitEntry[f];
@@ -277,10 +289,87 @@ class TOrderSearch {
       } else if (FFirst[c] == kNone || FPosition[u] < FPosition[FUnitOf[FFirst[c]]]) {
         FSecond[c] = FFirst[c];
         FFirst[c] = e;
+        NoteFirstChanged(c);
       } else if (FSecond[c] == kNone || FPosition[u] < FPosition[FUnitOf[FSecond[c]]]) {
         FSecond[c] = e;
       }
     }
+  }
+
+  // What a unit out of play adds placed before each unit, kept up to date as the order
+  // changes so that weighing every exchange does not count every class again:
+  // OutGains(v)[w] is what v takes from the classes unit w plays.
+  const std::vector<__int128>& OutGains(std::uint32_t v) {
+    if (!FOutReady[v]) {
+      FOut[v].assign(FUnits.size(), 0);
+      for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
+        const std::uint32_t c = FFitClass[f];
+        if (FFirst[c] != kNone) FOut[v][FUnitOf[FFirst[c]]] += FValue[FFitEntry[f]] - FValue[FFirst[c]];
+      }
+      FOutReady[v] = true;
+    }
+    return FOut[v];
+  }
+  // Brings OutGains up to date with the classes whose first unit changed; call before
+  // OutGains after the order changed.
+  void SyncOutGains() {
+    if (FOutReady.empty()) {
+      FOut.resize(FUnits.size());
+      FOutReady.assign(FUnits.size(), false);
+      FSyncedFirst = FFirst;
+      for (const std::uint32_t c : FChanged) FChangedMark[c] = false;
+      FChanged.clear();
+      return;
+    }
+    for (const std::uint32_t c : FChanged) {
+      FChangedMark[c] = false;
+      const std::uint32_t was = FSyncedFirst[c];
+      const std::uint32_t now = FFirst[c];
+      if (was == now) continue;
+      for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
+        const std::uint32_t v = FUnitOf[o];
+        if (!FOutReady[v]) continue;
+        if (was != kNone) FOut[v][FUnitOf[was]] -= FValue[o] - FValue[was];
+        if (now != kNone) FOut[v][FUnitOf[now]] += FValue[o] - FValue[now];
+      }
+      FSyncedFirst[c] = now;
+    }
+    FChanged.clear();
+  }
+
+  // How OutGains of the units out of play would change if unit u (in play) went: in every
+  // class u plays, each of them takes from the next unit instead. Calls
+  // change(v, unit, amount) for each change.
+  template <typename F>
+  void ForEachRemovalChange(std::uint32_t u, F&& change) const {
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      const std::uint32_t e = FFitEntry[f];
+      if (FFirst[c] != e) continue;
+      const std::uint32_t next = FSecond[c];
+      for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
+        const std::uint32_t v = FUnitOf[o];
+        if (FActive[v]) continue;
+        change(v, u, -static_cast<__int128>(FValue[o] - FValue[e]));
+        if (next != kNone) change(v, FUnitOf[next], static_cast<__int128>(FValue[o] - FValue[next]));
+      }
+    }
+  }
+
+  // The best place for a unit out of play from gains by unit (OutGains, or changed from
+  // it): what it adds there and the slot, the first of equals, as BestSlot over all slots.
+  std::pair<__int128, std::uint32_t> BestOfOutGains(const std::vector<__int128>& byUnit) const {
+    __int128 sum = 0;
+    __int128 best = 0;
+    std::uint32_t at = kNone;
+    for (std::size_t j = FOrder.size() + 1; j-- > 0;) {
+      if (j < FOrder.size()) sum += byUnit[FOrder[j]];
+      if (at == kNone || sum >= best) {
+        best = sum;
+        at = static_cast<std::uint32_t>(j);
+      }
+    }
+    return {best, at};
   }
 
   // Puts unit u at the best of `slots` when it adds there at least what it adds now
@@ -315,8 +404,15 @@ class TOrderSearch {
         secondAt = at;
       }
     }
+    if (FFirst[c] != first) NoteFirstChanged(c);
     FFirst[c] = first;
     FSecond[c] = second;
+  }
+
+  void NoteFirstChanged(std::uint32_t c) {
+    if (FChangedMark[c]) return;
+    FChangedMark[c] = true;
+    FChanged.push_back(c);
   }
 
   // FGain[j]: what unit u adds placed just before position j (the order's length: last).
@@ -347,6 +443,8 @@ class TOrderSearch {
     return true;
   }
 
+  const THoldWords& FWords;
+  const std::vector<TDealClass>& FDeals;
   std::vector<TUnit> FUnits;
   // The units that fit each class (FStart[c] .. FStart[c + 1]) and what they give there.
   std::vector<std::uint32_t> FStart;
@@ -362,10 +460,16 @@ class TOrderSearch {
   std::vector<std::uint32_t> FFirst;
   std::vector<std::uint32_t> FSecond;
   std::vector<__int128> FGain;
+  // For OutGains: the classes whose first unit changed since the last sync.
+  std::vector<std::vector<__int128>> FOut;
+  std::vector<bool> FOutReady;
+  std::vector<std::uint32_t> FSyncedFirst;
+  std::vector<std::uint32_t> FChanged;
+  std::vector<bool> FChangedMark;
 };
 
 TPatternId FamilyOfUnit(const TOrderSearch& search, std::uint32_t u) {
-  return FamilyOf(search.Unit(u).front());
+  return search.Words().FamilyOf(search.Unit(u).front());
 }
 
 // Slots just before and just after each unit in play for which `wanted` holds.
@@ -427,12 +531,13 @@ std::vector<TUnit> LinesInPlay(const TOrderSearch& search) {
 
 // The leaves of neighbouring lines as one line: in family order, with the leaves its name
 // covers.
-TUnit Joined(std::vector<TUnit>::const_iterator first, std::vector<TUnit>::const_iterator last) {
+TUnit Joined(const THoldWords& words, std::vector<TUnit>::const_iterator first,
+             std::vector<TUnit>::const_iterator last) {
   TUnit joined;
   for (auto it = first; it != last; ++it) joined.insert(joined.end(), it->begin(), it->end());
   std::sort(joined.begin(), joined.end());
   joined.erase(std::unique(joined.begin(), joined.end()), joined.end());
-  return ImpliedLeaves(joined);
+  return words.ImpliedLeaves(joined);
 }
 
 // How a list of lines plays every class: the first line that fits and what it gives, and
@@ -443,7 +548,7 @@ struct TLinePlay {
 };
 
 TLinePlay PlayLines(const TClassPatterns& data, const std::vector<TUnit>& lines) {
-  std::vector<std::uint32_t> lineOf(static_cast<std::size_t>(LeafCount()), kNone);
+  std::vector<std::uint32_t> lineOf(static_cast<std::size_t>(data.Words->LeafCount()), kNone);
   for (auto i = static_cast<std::uint32_t>(lines.size()); i-- > 0;)
     for (const TPatternId p : lines[i]) lineOf[p] = i;
   TLinePlay play;
@@ -480,8 +585,9 @@ TLinePlay PlayLines(const TClassPatterns& data, const std::vector<TUnit>& lines)
 __int128 JoinGain(const TClassPatterns& data, const std::vector<TUnit>& lines,
                   const TLinePlay& play, const std::vector<std::vector<std::uint32_t>>& classesOf,
                   std::uint32_t first, std::uint32_t last) {
-  std::vector<bool> joined(static_cast<std::size_t>(LeafCount()), false);
-  for (const TPatternId leaf : Joined(lines.begin() + first, lines.begin() + last + 1))
+  std::vector<bool> joined(static_cast<std::size_t>(data.Words->LeafCount()), false);
+  for (const TPatternId leaf :
+       Joined(*data.Words, lines.begin() + first, lines.begin() + last + 1))
     joined[leaf] = true;
   __int128 gain = 0;
   for (std::uint32_t line = first; line <= last; ++line)
@@ -498,8 +604,9 @@ __int128 JoinGain(const TClassPatterns& data, const std::vector<TUnit>& lines,
 // first of its leaves that fits in family order: they are joined where that loses nothing.
 // Then lines that change no class's value go, the lowest first, until every line counts.
 std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> lines) {
+  const THoldWords& words = *data.Words;
   for (std::size_t i = 0; i < lines.size(); ++i)
-    lines[i] = Joined(lines.begin() + static_cast<std::ptrdiff_t>(i),
+    lines[i] = Joined(words, lines.begin() + static_cast<std::ptrdiff_t>(i),
                       lines.begin() + static_cast<std::ptrdiff_t>(i) + 1);
   for (;;) {
     const TLinePlay play = PlayLines(data, lines);
@@ -513,14 +620,14 @@ std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> li
     for (std::uint32_t i = 0; i < lines.size();) {
       std::uint32_t end = i;
       while (end + 1 < lines.size() &&
-             FamilyOf(lines[end + 1].front()) == FamilyOf(lines[i].front()))
+             words.FamilyOf(lines[end + 1].front()) == words.FamilyOf(lines[i].front()))
         ++end;
       std::uint32_t last = i;
       if (end > i && JoinGain(data, lines, play, classesOf, i, end) >= 0)
         last = end;
       else if (end > i && JoinGain(data, lines, play, classesOf, i, i + 1) >= 0)
         last = i + 1;
-      next.push_back(Joined(lines.begin() + i, lines.begin() + last + 1));
+      next.push_back(Joined(words, lines.begin() + i, lines.begin() + last + 1));
       joined = joined || last > i;
       i = last + 1;
     }
@@ -539,26 +646,26 @@ std::vector<TUnit> SettleLines(const TClassPatterns& data, std::vector<TUnit> li
 
 // A chart's lines, then other lines its families could have: each family whole, and each
 // family's lines of the chart taken together (all of them, the first few, the last few).
-std::vector<TUnit> CandidateLines(const std::vector<TUnit>& lines) {
+std::vector<TUnit> CandidateLines(const THoldWords& words, const std::vector<TUnit>& lines) {
   std::vector<TUnit> pool = lines;
   auto add = [&pool](TUnit unit) {
     std::sort(unit.begin(), unit.end());
     if (std::find(pool.begin(), pool.end(), unit) == pool.end()) pool.push_back(unit);
   };
   for (const auto& line : lines) {
-    const TPatternId family = FamilyOf(line.front());
-    if (!IsFamily(family)) continue;
-    add(ImpliedLeaves(LeavesOf(family)));
+    const TPatternId family = words.FamilyOf(line.front());
+    if (!words.IsFamily(family)) continue;
+    add(words.ImpliedLeaves(words.LeavesOf(family)));
     std::vector<const TUnit*> own;
     for (const auto& other : lines)
-      if (FamilyOf(other.front()) == family) own.push_back(&other);
+      if (words.FamilyOf(other.front()) == family) own.push_back(&other);
     for (std::size_t from = 0; from < own.size(); ++from)
       for (std::size_t to = from + 2; to <= own.size(); ++to) {
         if (from != 0 && to != own.size()) continue;
         TUnit joined;
         for (std::size_t i = from; i < to; ++i)
           joined.insert(joined.end(), own[i]->begin(), own[i]->end());
-        add(ImpliedLeaves(joined));
+        add(words.ImpliedLeaves(joined));
       }
   }
   return pool;
@@ -567,7 +674,7 @@ std::vector<TUnit> CandidateLines(const std::vector<TUnit>& lines) {
 // Lines moved as wholes, and other lines of their families brought in, while the return
 // rises: a family's leaves can move together where one leaf at a time would lose first.
 std::vector<TUnit> PolishChart(const TClassPatterns& data, const std::vector<TUnit>& lines) {
-  const std::vector<TUnit> pool = CandidateLines(lines);
+  const std::vector<TUnit> pool = CandidateLines(*data.Words, lines);
   TOrderSearch search(data, pool);
   std::vector<std::uint32_t> order(pool.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
@@ -580,8 +687,9 @@ std::vector<TUnit> PolishChart(const TClassPatterns& data, const std::vector<TUn
 // is a unit; start from the units' average values and move units while the return rises.
 std::vector<TUnit> FullChart(const TClassPatterns& data) {
   std::vector<TUnit> units;
-  for (int p = 0; p < LeafCount(); ++p)
-    if (DescribesAHold(static_cast<TPatternId>(p))) units.push_back({static_cast<TPatternId>(p)});
+  for (int p = 0; p < data.Words->LeafCount(); ++p)
+    if (data.Words->DescribesAHold(static_cast<TPatternId>(p)))
+      units.push_back({static_cast<TPatternId>(p)});
   TOrderSearch search(data, units);
   std::vector<std::uint32_t> order(units.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
@@ -626,7 +734,8 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
         bestSlot = slot;
       }
     };
-    std::vector<std::vector<std::uint32_t>> inFamily(static_cast<std::size_t>(PatternCount()));
+    std::vector<std::vector<std::uint32_t>> inFamily(
+        static_cast<std::size_t>(search.Words().PatternCount()));
     std::vector<std::vector<std::uint32_t>> outOfPlay(inFamily.size());
     for (std::uint32_t u = 0; u < search.Units(); ++u) {
       if (u == keep) continue;
@@ -653,22 +762,31 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
 
 // While the return rises: a line added where the chart has room for one, or one line
 // exchanged for another (with `withinFamily`, only for one of its family), whichever gains
-// most; the lines move to their best places after each step.
+// most; the lines move to their best places after each step. A line's going changes what
+// the lines out of play add only in the classes it plays, so each exchange is weighed from
+// what they add now and those changes.
 void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
                    bool withinFamily = false) {
-  std::vector<std::uint32_t> slots(search.Units() + 1);
-  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
+  const std::uint32_t units = search.Units();
+  std::vector<TPatternId> family(units);
+  for (std::uint32_t v = 0; v < units; ++v) family[v] = FamilyOfUnit(search, v);
+  std::vector<std::vector<__int128>> changed(units);
+  std::vector<bool> isChanged(units, false);
+  std::vector<std::uint32_t> changedUnits;
+  auto wanted = [&](std::uint32_t out, std::uint32_t v) {
+    return !search.Active(v) && (!withinFamily || out == kNone || family[v] == family[out]);
+  };
   for (int pass = 0; pass < 40; ++pass) {
+    search.SyncOutGains();
     __int128 bestGain = 0;
     std::uint32_t bestOut = kNone;
     std::uint32_t bestIn = kNone;
     std::uint32_t bestSlot = kNone;
     auto consider = [&](std::uint32_t out, __int128 cost) {
-      for (std::uint32_t v = 0; v < search.Units(); ++v) {
-        if (search.Active(v) || v == out) continue;
-        if (withinFamily && out != kNone && FamilyOfUnit(search, v) != FamilyOfUnit(search, out))
-          continue;
-        const auto [gain, slot] = search.BestSlot(v, slots);
+      for (std::uint32_t v = 0; v < units; ++v) {
+        if (!wanted(out, v)) continue;
+        const auto [gain, slot] =
+            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v));
         if (gain - cost > bestGain) {
           bestGain = gain - cost;
           bestOut = out;
@@ -678,12 +796,20 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
       }
     };
     if (InPlay(search) < most && !withinFamily) consider(kNone, 0);
-    for (std::uint32_t u = 0; u < search.Units(); ++u) {
+    for (std::uint32_t u = 0; u < units; ++u) {
       if (!search.Active(u) || u == keep) continue;
-      const __int128 cost = search.RemovalCost(u);
-      search.SetActive(u, false);
-      consider(u, cost);
-      search.SetActive(u, true);
+      search.ForEachRemovalChange(u, [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
+        if (!wanted(u, v)) return;
+        if (!isChanged[v]) {
+          isChanged[v] = true;
+          changed[v] = search.OutGains(v);
+          changedUnits.push_back(v);
+        }
+        changed[v][at] += amount;
+      });
+      consider(u, search.RemovalCost(u));
+      for (const std::uint32_t v : changedUnits) isChanged[v] = false;
+      changedUnits.clear();
     }
     if (bestIn == kNone) break;
     if (bestOut != kNone) search.SetActive(bestOut, false);
@@ -696,18 +822,19 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
 // leaves of its family ("four to an outside straight with 1-2 high cards").
 std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TUnit>& lines,
                                 std::size_t most) {
+  const THoldWords& words = *data.Words;
   std::vector<TUnit> pool = lines;
-  std::vector<bool> seen(static_cast<std::size_t>(PatternCount()), false);
+  std::vector<bool> seen(static_cast<std::size_t>(words.PatternCount()), false);
   for (const TUnit& line : lines) {
-    const TPatternId family = FamilyOf(line.front());
-    if (!IsFamily(family) || seen[family]) continue;
+    const TPatternId family = words.FamilyOf(line.front());
+    if (!words.IsFamily(family) || seen[family]) continue;
     seen[family] = true;
     std::vector<TPatternId> leaves;
-    for (const TPatternId leaf : LeavesOf(family))
-      if (DescribesAHold(leaf)) leaves.push_back(leaf);
+    for (const TPatternId leaf : words.LeavesOf(family))
+      if (words.DescribesAHold(leaf)) leaves.push_back(leaf);
     for (std::size_t from = 0; from < leaves.size(); ++from)
       for (std::size_t to = from + 1; to <= leaves.size(); ++to) {
-        const TUnit group = ImpliedLeaves({leaves.begin() + static_cast<std::ptrdiff_t>(from),
+        const TUnit group = words.ImpliedLeaves({leaves.begin() + static_cast<std::ptrdiff_t>(from),
                                            leaves.begin() + static_cast<std::ptrdiff_t>(to)});
         if (std::find(pool.begin(), pool.end(), group) == pool.end()) pool.push_back(group);
       }
@@ -717,7 +844,7 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
   search.Start(order, lines.size());
   const auto discard = static_cast<std::uint32_t>(
-      std::find(pool.begin(), pool.end(), TUnit{DiscardEverything()}) - pool.begin());
+      std::find(pool.begin(), pool.end(), TUnit{words.DiscardEverything()}) - pool.begin());
   ExchangeLines(search, discard, most, true);
   return SettleLines(data, LinesInPlay(search));
 }
@@ -727,10 +854,10 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
 std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUnit>& full,
                               std::size_t most) {
   if (full.size() <= most) return full;
-  const TUnit discard = {DiscardEverything()};
+  const TUnit discard = {data.Words->DiscardEverything()};
   std::vector<TUnit> lines = full;
   if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
-  const std::vector<TUnit> pool = CandidateLines(lines);
+  const std::vector<TUnit> pool = CandidateLines(*data.Words, lines);
   TOrderSearch search(data, pool);
   std::vector<std::uint32_t> order(pool.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
@@ -746,15 +873,17 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
 void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
                    const std::vector<TUnit>& lines, TStrategyChart& chart) {
   const TLinePlay play = PlayLines(data, lines);
-  const auto& classes = DealClasses();
+  const auto& classes = *data.Deals;
   chart.Lines.clear();
   for (const auto& leaves : lines) {
     TChartLine line;
     line.Leaves = leaves;
-    line.Text = GroupName(leaves);
+    line.Text = data.Words->GroupName(leaves);
     chart.Lines.push_back(line);
   }
-  const __int128 denominator = static_cast<__int128>(2598960) * kHoldValueScale;
+  std::int64_t deals = 0;
+  for (const TDealClass& k : classes) deals += k.Weight;
+  const __int128 denominator = static_cast<__int128>(deals) * counter.Scale();
   __int128 total = 0;
   __int128 best = 0;
   std::vector<std::uint32_t> example(lines.size(), kNone);
@@ -769,10 +898,10 @@ void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
     }
     total += play.FirstValue[c];
     TChartLine& first = chart.Lines[play.First[c]];
-    first.Share += classes[c].Weight / 2598960.0;
+    first.Share += classes[c].Weight / static_cast<double>(deals);
     int fitting = 0;
     for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
-      fitting += DescribesAHold(data.Pattern[e]) &&
+      fitting += data.Words->DescribesAHold(data.Pattern[e]) &&
                  std::binary_search(first.Leaves.begin(), first.Leaves.end(), data.Pattern[e]);
     first.OrderMatters = first.OrderMatters || fitting > 1;
     std::uint32_t& ex = example[play.First[c]];
@@ -787,7 +916,7 @@ void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
     line.Example = k.Cards;
     THoldValues values{};
     counter.Values(k, values);
-    const std::uint32_t fits = LineHolds(line, k.Cards);
+    const std::uint32_t fits = LineHolds(*data.Words, line, k.Cards);
     std::int64_t top = kNoValue;
     for (int m = 0; m < 32; ++m)
       if ((fits >> m & 1) && values[static_cast<std::size_t>(m)] > top) {
@@ -814,12 +943,13 @@ double TStrategyChart::CostPoints() const {
   return 100.0 * (BestReturn.Value() - ChartReturn.Value());
 }
 
-std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards) {
-  const THandShape shape(cards);
+std::uint32_t LineHolds(const THoldWords& words, const TChartLine& line, const THandCards& cards) {
+  THandLeaves leaves;
+  words.LeavesOfHolds(cards, leaves);
   // The holds of each of the line's leaves; the first leaf with any counts.
   std::vector<std::uint32_t> fits(line.Leaves.size(), 0);
   for (int m = 0; m < 32; ++m)
-    for (const TPatternId p : LeavesOfHold(shape, static_cast<std::uint8_t>(m))) {
+    for (const TPatternId p : leaves[static_cast<std::size_t>(m)]) {
       const auto at = std::lower_bound(line.Leaves.begin(), line.Leaves.end(), p);
       if (at != line.Leaves.end() && *at == p)
         fits[static_cast<std::size_t>(at - line.Leaves.begin())] |= std::uint32_t{1} << m;
@@ -827,6 +957,10 @@ std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards) {
   for (const std::uint32_t f : fits)
     if (f != 0) return f;
   return 0;
+}
+
+std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards) {
+  return LineHolds(JacksHoldWords(), line, cards);
 }
 
 namespace {
@@ -839,12 +973,13 @@ std::pair<int, std::uint32_t> FirstFit(const TStrategyChart& chart, const THandC
   lineOf.fill(none);
   for (int i = none; i-- > 0;)
     for (const TPatternId leaf : chart.Lines[static_cast<std::size_t>(i)].Leaves) lineOf[leaf] = i;
-  const THandShape shape(cards);
+  THandLeaves leaves;
+  chart.Words->LeavesOfHolds(cards, leaves);
   int line = none;
   TPatternId first = 0;
   std::uint32_t holds = 0;
   for (int m = 0; m < 32; ++m)
-    for (const TPatternId p : LeavesOfHold(shape, static_cast<std::uint8_t>(m))) {
+    for (const TPatternId p : leaves[static_cast<std::size_t>(m)]) {
       const int at = lineOf[p];
       if (at < line || (at == line && at != none && p < first)) {
         line = at;
@@ -879,13 +1014,24 @@ TChartPlay PlayChart(const TStrategyChart& chart, const THandCards& cards,
 
 TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
                                   const TChartOptions& options) {
-  TStrategyChart chart;
+  TStrategyChart chart = BuildStrategyChart(tables, UnitPaysOf(table), options);
   chart.Table = table;
-  const THoldValueCounter counter(tables, UnitPaysOf(table));
-  const TClassPatterns data = CountClassPatterns(counter, options.Threads);
+  return chart;
+}
+
+TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pays,
+                                  const TChartOptions& options) {
+  TStrategyChart chart;
+  chart.Pays = pays;
+  chart.Words = options.Words ? options.Words : &JacksHoldWords();
+  const THoldValueCounter counter(tables, pays);
+  const TClassPatterns data = CountClassPatterns(counter, *chart.Words,
+                                                 DealClasses(tables.Cards()), options.Threads);
   std::vector<TUnit> lines = FullChart(data);
-  if (options.MaxLines > 0)
-    lines = ShortChart(data, lines, static_cast<std::size_t>(options.MaxLines));
+  // A full chart stays one a player can learn: at most kMostFullChartLines lines.
+  const std::size_t most =
+      options.MaxLines > 0 ? static_cast<std::size_t>(options.MaxLines) : kMostFullChartLines;
+  if (options.MaxLines > 0 || lines.size() > most) lines = ShortChart(data, lines, most);
   DescribeChart(counter, data, lines, chart);
   return chart;
 }

@@ -20,6 +20,8 @@
 #include "hold_patterns.h"
 #include "odds.h"
 
+struct TGame;
+
 // An exact return: expected pay for a stake of 1 as a fraction.
 struct TExactReturn {
   __int128 Numerator = 0;
@@ -41,7 +43,12 @@ struct TChartLine {
 };
 
 struct TStrategyChart {
-  TPayTable Table;
+  TPayTable Table;  // Jacks or Better's multipliers, when the chart was built from them
+  TUnitPays Pays{};  // what each outcome of the game pays for 1
+  // The game, when one was named, and its lines' pays for 1.
+  const TGame* Game = nullptr;
+  std::vector<std::int64_t> GamePays;
+  const THoldWords* Words = &JacksHoldWords();  // the game's, for its lines' leaves
   std::vector<TChartLine> Lines;
   TExactReturn ChartReturn;  // holding the first line that fits
   TExactReturn BestReturn;   // perfect play
@@ -50,11 +57,16 @@ struct TStrategyChart {
   double CostPoints() const;
 };
 
+// The most lines a full chart has; one that would play better with more is cut down.
+inline constexpr std::size_t kMostFullChartLines = 40;
+
 struct TChartOptions {
   // At most this many lines, the closing "discard everything" among them, as published
-  // charts count; 0: as many as improve the return.
+  // charts count; 0: as many as improve the return, up to kMostFullChartLines.
   int MaxLines = 0;
   int Threads = 2;
+  // The words of the game's family; Jacks or Better's when none is given.
+  const THoldWords* Words = nullptr;
 };
 
 // Builds the chart for a pay table: about 0.2 s of processor time with the draw tables built
@@ -63,9 +75,15 @@ struct TChartOptions {
 // may run at once.
 TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
                                   const TChartOptions& options = {});
+// The same for any game: `tables` are the game's, `pays` what each of its outcomes pays for
+// 1, options.Words the words of its family.
+TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pays,
+                                  const TChartOptions& options);
 
 // The holds of the hand (bit per hold mask, bit i of a mask: cards[i] held) that fit the
 // first leaf of the line that fits the hand at all.
+std::uint32_t LineHolds(const THoldWords& words, const TChartLine& line, const THandCards& cards);
+// The same in Jacks or Better's words.
 std::uint32_t LineHolds(const TChartLine& line, const THandCards& cards);
 // The first line with a hold that fits the hand; Lines.size() when none does (then the
 // chart holds nothing). Needs no values.

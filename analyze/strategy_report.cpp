@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "card_text.h"
+#include "game_description.h"
 
 namespace {
 
@@ -69,12 +70,14 @@ std::vector<std::string> ChartReturnLines(const TStrategyChart& chart) {
 std::vector<std::string> FamilyOrderNotes(const TStrategyChart& chart) {
   std::vector<std::string> notes;
   for (const TChartLine& line : chart.Lines) {
-    if (!line.OrderMatters || line.Text != PatternName(FamilyOf(line.Leaves.front()))) continue;
+    if (!line.OrderMatters ||
+        line.Text != chart.Words->PatternName(chart.Words->FamilyOf(line.Leaves.front())))
+      continue;
     std::string note = line.Text + ": ";
     bool first = true;
     for (const TPatternId leaf : line.Leaves) {
-      if (!DescribesAHold(leaf)) continue;
-      note += (first ? "" : ", ") + VariantName(leaf);
+      if (!chart.Words->DescribesAHold(leaf)) continue;
+      note += (first ? "" : ", ") + chart.Words->VariantName(leaf);
       first = false;
     }
     notes.push_back(note);
@@ -86,7 +89,7 @@ THandVerdict JudgeHand(const TDrawTables& tables, const TStrategyChart& chart,
                        const THandCards& cards) {
   THandVerdict verdict;
   verdict.Cards = cards;
-  const auto holds = RankHolds(tables, cards, UnitPaysOf(chart.Table));
+  const auto holds = RankHolds(tables, cards, chart.Pays);
   const TChartPlay play = PlayChart(chart, cards, holds);
   verdict.Line = play.Line;
   verdict.ChartHold = play.Hold;
@@ -147,8 +150,20 @@ void WriteHandsText(std::ostream& out, const TStrategyChart& chart,
 
 void WriteChartJson(std::ostream& out, const TStrategyChart& chart, const std::string& origin,
                     const std::vector<THandVerdict>* hands) {
-  out << "{\"paytable\":[";
-  for (std::size_t i = 0; i < chart.Table.H.size(); ++i) out << (i ? "," : "") << chart.Table.H[i];
+  out << "{";
+  if (chart.Game) {
+    out << "\"game\":" << JsonString(std::string(chart.Game->Id)) << ",\"pays\":[";
+    for (std::size_t i = 0; i < chart.GamePays.size(); ++i)
+      out << (i ? "," : "") << chart.GamePays[i];
+    out << "],";
+  }
+  out << "\"paytable\":[";
+  if (chart.Game)
+    for (std::size_t i = 0; i < chart.GamePays.size(); ++i)
+      out << (i ? "," : "") << chart.GamePays[i] - 1;
+  else
+    for (std::size_t i = 0; i < chart.Table.H.size(); ++i)
+      out << (i ? "," : "") << chart.Table.H[i];
   out << "],\"origin\":" << JsonString(origin) << ",\"lines\":[";
   for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
     const TChartLine& line = chart.Lines[i];
@@ -156,8 +171,8 @@ void WriteChartJson(std::ostream& out, const TStrategyChart& chart, const std::s
         << ",\"holds\":[";
     bool first = true;
     for (const TPatternId leaf : line.Leaves) {
-      if (!DescribesAHold(leaf)) continue;
-      out << (first ? "" : ",") << JsonString(PatternName(leaf));
+      if (!chart.Words->DescribesAHold(leaf)) continue;
+      out << (first ? "" : ",") << JsonString(chart.Words->PatternName(leaf));
       first = false;
     }
     out << "],\"share\":" << Fixed(line.Share, 9) << ",\"example\":";

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <sstream>
 
 #include "card_text.h"
+#include "game.h"
 
 namespace {
 
@@ -455,8 +457,10 @@ TEST(Cli, GameOptionsAreCheckedBeforeAnythingIsRead) {
       {{"advise", "--hands", "-", "AS KH TD 2C 9S"}, "advise takes CARDS or --hands FILE"},
       {{"games", "--game", "jacks"}, "--game does not apply to games"},
       {{"history", "--pays", "1"}, "--pays does not apply to history"},
-      {{"strategy", "--game", "deuces-wild"},
-       "strategy is for Jacks or Better only, not yet for Deuces Wild"},
+      {{"simulate", "--game", "bonus", "--seed", "1", "--hands", "1", "--pays", "1"},
+       "bad --pays '1'"},
+      {{"strategy", "--game", "deuces-wild", "--hand", "JK 2S 3S 4S 5S"},
+       "bad card 'JK': Deuces Wild has no joker"},
   };
   for (const auto& [args, message] : cases) {
     const TRun run = RunTool(args);
@@ -549,3 +553,51 @@ TEST(Cli, GamesListsEveryGameWithItsLinesAndPresets) {
 }
 
 }  // namespace
+
+namespace {
+
+// The cards of every "key":[...] list in a JSON document, in order.
+std::vector<std::string> CardLists(const std::string& json, const std::string& key) {
+  std::vector<std::string> lists;
+  const std::string start = "\"" + key + "\":[";
+  for (std::size_t at = json.find(start); at != std::string::npos; at = json.find(start, at + 1)) {
+    const std::size_t from = at + start.size();
+    lists.push_back(json.substr(from, json.find(']', from) - from));
+  }
+  return lists;
+}
+
+// What `advise --json` writes first for each hand: the best hold.
+std::vector<std::string> BestHolds(const std::string& json) {
+  std::vector<std::string> best;
+  const std::string start = "\"holds\":[{\"held\":[";
+  for (std::size_t at = json.find(start); at != std::string::npos; at = json.find(start, at + 1)) {
+    const std::size_t from = at + start.size();
+    best.push_back(json.substr(from, json.find(']', from) - from));
+  }
+  return best;
+}
+
+}  // namespace
+
+TEST(Cli, StrategyHandsAgreeWithAdviseOnTheBestHoldOfEveryGame) {
+  std::mt19937 random(29);
+  for (const TGame* game : kGames) {
+    SCOPED_TRACE(std::string(game->Id));
+    std::vector<std::string> deck;
+    for (int code = 1; code <= game->DeckSize; ++code) deck.push_back(CardText(code));
+    std::string hands;
+    for (int h = 0; h < 1000; ++h) {
+      std::shuffle(deck.begin(), deck.end(), random);
+      for (int i = 0; i < 5; ++i) hands += deck[static_cast<std::size_t>(i)] + (i < 4 ? " " : "\n");
+    }
+    const std::string id(game->Id);
+    const TRun chart = RunTool({"strategy", "--game", id, "--hands", "-", "--json"}, {}, hands);
+    const TRun advice = RunTool({"advise", "--game", id, "--hands", "-", "--json"}, {}, hands);
+    ASSERT_EQ(chart.Code, kExitOk) << chart.Err;
+    ASSERT_EQ(advice.Code, kExitOk) << advice.Err;
+    const auto fromChart = CardLists(chart.Out, "bestHold");
+    ASSERT_EQ(fromChart.size(), 1000u);
+    EXPECT_EQ(fromChart, BestHolds(advice.Out));
+  }
+}

@@ -1,0 +1,702 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Lumaro developers
+// The words of the games without wild cards: Jacks or Better, and the bonus games, whose
+// extra four-of-a-kind lines change which holds are worth most, not what they are called.
+#include <algorithm>
+#include <bit>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "cards.h"
+#include "game_description.h"
+#include "hold_patterns.h"
+#include "pattern_families.h"
+
+namespace {
+enum TFamily : std::uint8_t {
+  fmMadeHand,
+  fmHighPair,
+  fmLowPair,
+  fmFourToRoyal,
+  fmFourToStraightFlush,
+  fmFourToFlush,
+  fmFourToOutsideStraight,
+  fmFourToInsideStraight,
+  fmThreeToRoyal,
+  fmThreeToStraightFlush,
+  fmThreeToFlush,
+  fmThreeUnsuitedHigh,
+  fmThreeToStraight,
+  fmTwoSuitedHigh,
+  fmSuitedTen,
+  fmTwoUnsuitedHigh,
+  fmOneHighCard,
+  fmTripsAndKicker,
+  fmTripsAndTwoKickers,
+  fmTwoPairAndKicker,
+  fmHighPairAndKicker,
+  fmHighPairAndTwoKickers,
+  fmHighPairAndThreeKickers,
+  fmLowPairAndKicker,
+  fmLowPairAndTwoKickers,
+  fmLowPairAndThreeKickers,
+  fmFiveNoPair,
+  fmFourOther,
+  fmThreeOther,
+  fmTwoOther,
+  fmOneLowCard,
+  fmDiscardEverything,
+  kFamilyCount
+};
+
+// Every name of every pattern is made from these texts and the leaves' variants below.
+constexpr std::array<TFamilyText, kFamilyCount> kFamilies = {{
+    {"two pair or better", "", "", true},
+    {"high pair", "pair of ", ""},
+    {"low pair", "pair of ", ""},
+    {"four to a royal flush", "four to a royal flush (", ")"},
+    {"four to a straight flush", "four to a straight flush, ", ""},
+    {"four to a flush", "four to a flush ", ""},
+    {"four to an outside straight", "four to an outside straight ", ""},
+    {"four to an inside straight", "four to an inside straight ", ""},
+    {"three to a royal flush", "three to a royal flush (", ")"},
+    {"three to a straight flush", "three to a straight flush, ", ""},
+    {"three to a flush", "three to a flush ", ""},
+    {"three unsuited high cards", "", " unsuited"},
+    {"three to a straight", "three to a straight ", ""},
+    {"two suited high cards", "", " suited"},
+    {"ten with a suited high card", "", " suited"},
+    {"two unsuited high cards", "", " unsuited"},
+    {"one high card", "", " only"},
+    {"three of a kind and a kicker", "", ""},
+    {"three of a kind and two kickers", "", ""},
+    {"two pair and a kicker", "", ""},
+    {"high pair and a kicker", "", ""},
+    {"high pair and two kickers", "", ""},
+    {"high pair and three kickers", "", ""},
+    {"low pair and a kicker", "", ""},
+    {"low pair and two kickers", "", ""},
+    {"low pair and three kickers", "", ""},
+    {"five cards, no pair", "", ""},
+    {"four other cards", "", ""},
+    {"three other cards", "", ""},
+    {"two other cards", "", ""},
+    {"one low card", "", ""},
+    {"discard everything", "", ""},
+}};
+
+
+constexpr TLeafText L(TFamily f, std::string_view variant = "", int high = -1) {
+  return {f, variant, high};
+}
+
+// names several of them takes them: the first that fits the hand.
+constexpr std::array kLeaves = {
+    L(fmMadeHand, "royal flush"),
+    L(fmMadeHand, "straight flush"),
+    L(fmMadeHand, "four of a kind"),
+    L(fmMadeHand, "full house"),
+    L(fmMadeHand, "flush"),
+    L(fmMadeHand, "straight"),
+    L(fmMadeHand, "three of a kind"),
+    L(fmMadeHand, "two pair"),
+    L(fmHighPair, "aces"),
+    L(fmHighPair, "kings"),
+    L(fmHighPair, "queens"),
+    L(fmHighPair, "jacks"),
+    L(fmLowPair, "tens"),
+    L(fmLowPair, "nines"),
+    L(fmLowPair, "eights"),
+    L(fmLowPair, "sevens"),
+    L(fmLowPair, "sixes"),
+    L(fmLowPair, "fives"),
+    L(fmLowPair, "fours"),
+    L(fmLowPair, "threes"),
+    L(fmLowPair, "twos"),
+    L(fmFourToRoyal, "A K Q J"),
+    L(fmFourToRoyal, "A K Q T"),
+    L(fmFourToRoyal, "A K J T"),
+    L(fmFourToRoyal, "A Q J T"),
+    L(fmFourToRoyal, "K Q J T"),
+    L(fmFourToStraightFlush, "open", 3),
+    L(fmFourToStraightFlush, "open", 2),
+    L(fmFourToStraightFlush, "open", 1),
+    L(fmFourToStraightFlush, "open", 0),
+    L(fmFourToStraightFlush, "inside", 4),
+    L(fmFourToStraightFlush, "inside", 3),
+    L(fmFourToStraightFlush, "inside", 2),
+    L(fmFourToStraightFlush, "inside", 1),
+    L(fmFourToStraightFlush, "inside", 0),
+    L(fmFourToFlush, "", 4),
+    L(fmFourToFlush, "", 3),
+    L(fmFourToFlush, "", 2),
+    L(fmFourToFlush, "", 1),
+    L(fmFourToFlush, "", 0),
+    L(fmFourToOutsideStraight, "", 3),
+    L(fmFourToOutsideStraight, "", 2),
+    L(fmFourToOutsideStraight, "", 1),
+    L(fmFourToOutsideStraight, "", 0),
+    L(fmFourToInsideStraight, "", 4),
+    L(fmFourToInsideStraight, "", 3),
+    L(fmFourToInsideStraight, "", 2),
+    L(fmFourToInsideStraight, "", 1),
+    L(fmFourToInsideStraight, "", 0),
+    L(fmThreeToRoyal, "K Q J"),
+    L(fmThreeToRoyal, "Q J T"),
+    L(fmThreeToRoyal, "K Q T"),
+    L(fmThreeToRoyal, "K J T"),
+    L(fmThreeToRoyal, "A Q J"),
+    L(fmThreeToRoyal, "A K Q"),
+    L(fmThreeToRoyal, "A K J"),
+    L(fmThreeToRoyal, "A Q T"),
+    L(fmThreeToRoyal, "A J T"),
+    L(fmThreeToRoyal, "A K T"),
+    L(fmThreeToStraightFlush, "open", 2),
+    L(fmThreeToStraightFlush, "open", 1),
+    L(fmThreeToStraightFlush, "open", 0),
+    L(fmThreeToStraightFlush, "inside", 3),
+    L(fmThreeToStraightFlush, "inside", 2),
+    L(fmThreeToStraightFlush, "inside", 1),
+    L(fmThreeToStraightFlush, "inside", 0),
+    L(fmThreeToStraightFlush, "double inside", 3),
+    L(fmThreeToStraightFlush, "double inside", 2),
+    L(fmThreeToStraightFlush, "double inside", 1),
+    L(fmThreeToStraightFlush, "double inside", 0),
+    L(fmThreeToFlush, "", 3),
+    L(fmThreeToFlush, "", 2),
+    L(fmThreeToFlush, "", 1),
+    L(fmThreeToFlush, "", 0),
+    L(fmThreeUnsuitedHigh, "K Q J"),
+    L(fmThreeUnsuitedHigh, "A Q J"),
+    L(fmThreeUnsuitedHigh, "A K J"),
+    L(fmThreeUnsuitedHigh, "A K Q"),
+    L(fmThreeToStraight, "", 3),
+    L(fmThreeToStraight, "", 2),
+    L(fmThreeToStraight, "", 1),
+    L(fmThreeToStraight, "", 0),
+    L(fmTwoSuitedHigh, "Q J"),
+    L(fmTwoSuitedHigh, "K Q"),
+    L(fmTwoSuitedHigh, "K J"),
+    L(fmTwoSuitedHigh, "A K"),
+    L(fmTwoSuitedHigh, "A Q"),
+    L(fmTwoSuitedHigh, "A J"),
+    L(fmSuitedTen, "J T"),
+    L(fmSuitedTen, "Q T"),
+    L(fmSuitedTen, "K T"),
+    L(fmSuitedTen, "A T"),
+    L(fmTwoUnsuitedHigh, "Q J"),
+    L(fmTwoUnsuitedHigh, "K Q"),
+    L(fmTwoUnsuitedHigh, "K J"),
+    L(fmTwoUnsuitedHigh, "A K"),
+    L(fmTwoUnsuitedHigh, "A Q"),
+    L(fmTwoUnsuitedHigh, "A J"),
+    L(fmOneHighCard, "J"),
+    L(fmOneHighCard, "Q"),
+    L(fmOneHighCard, "K"),
+    L(fmOneHighCard, "A"),
+    L(fmTripsAndKicker),
+    L(fmTripsAndTwoKickers),
+    L(fmTwoPairAndKicker),
+    L(fmHighPairAndKicker),
+    L(fmHighPairAndTwoKickers),
+    L(fmHighPairAndThreeKickers),
+    L(fmLowPairAndKicker),
+    L(fmLowPairAndTwoKickers),
+    L(fmLowPairAndThreeKickers),
+    L(fmFiveNoPair),
+    L(fmFourOther),
+    L(fmThreeOther),
+    L(fmTwoOther),
+    L(fmOneLowCard),
+    L(fmDiscardEverything),
+};
+constexpr int kLeafCount = static_cast<int>(kLeaves.size());
+
+// Pattern ids: the leaves, then one id for every family of more than one leaf.
+struct TIds {
+  std::array<int, kFamilyCount> FamilyPattern{};  // the family's own id, or its one leaf
+  std::array<int, kFamilyCount> FirstLeaf{};
+  std::array<int, kFamilyCount> LeafTotal{};
+  std::array<TFamily, 256> FamilyOfPattern{};
+  int Count = 0;
+  constexpr TIds() {
+    for (int i = kLeafCount - 1; i >= 0; --i) {
+      const TFamily f = static_cast<TFamily>(kLeaves[static_cast<std::size_t>(i)].Family);
+      FirstLeaf[f] = i;
+      ++LeafTotal[f];
+      FamilyOfPattern[static_cast<std::size_t>(i)] = f;
+    }
+    Count = kLeafCount;
+    for (int f = 0; f < kFamilyCount; ++f) {
+      if (LeafTotal[static_cast<std::size_t>(f)] == 1) {
+        FamilyPattern[static_cast<std::size_t>(f)] = FirstLeaf[static_cast<std::size_t>(f)];
+        continue;
+      }
+      FamilyPattern[static_cast<std::size_t>(f)] = Count;
+      FamilyOfPattern[static_cast<std::size_t>(Count++)] = static_cast<TFamily>(f);
+    }
+  }
+};
+constexpr TIds kIds;
+static_assert(kIds.Count <= 256, "pattern ids are one byte");
+
+constexpr TPatternId LeafId(TFamily family, int within = 0) {
+  return static_cast<TPatternId>(kIds.FirstLeaf[family] + within);
+}
+
+enum TMadeLeaf {
+  mlRoyalFlush,
+  mlStraightFlush,
+  mlFourOfAKind,
+  mlFullHouse,
+  mlFlush,
+  mlStraight,
+  mlThreeOfAKind,
+  mlTwoPair
+};
+constexpr TPatternId MadeHand(TMadeLeaf hand) {
+  return LeafId(fmMadeHand, hand);
+}
+
+// What a draw family aims at, on THandShape::Made's scale; 0 for holds that are no draw.
+constexpr int DrawTarget(TFamily family) {
+  switch (family) {
+    case fmFourToRoyal:
+    case fmThreeToRoyal:
+      return 4;
+    case fmFourToStraightFlush:
+    case fmThreeToStraightFlush:
+      return 3;
+    case fmFourToFlush:
+    case fmThreeToFlush:
+      return 2;
+    case fmFourToOutsideStraight:
+    case fmFourToInsideStraight:
+    case fmThreeToStraight:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+// Ranks as bits: bit r - 1 for rank r (ace = bit 0).
+constexpr int kHighRanks = (1 << 0) | (1 << 10) | (1 << 11) | (1 << 12);  // A, J, Q, K
+constexpr int kRoyalRanks = kHighRanks | (1 << 9);                        // and T
+
+// The five-rank stretches a straight can fill: A-5, 2-6, ..., 9-K, T-A.
+struct TStraightWindows {
+  std::array<std::uint8_t, 1 << 13> Count{};
+  constexpr TStraightWindows() {
+    std::array<int, 10> windows{};
+    windows[0] = 0x1F;
+    for (int low = 1; low <= 8; ++low) windows[static_cast<std::size_t>(low)] = 0x1F << low;
+    windows[9] = kRoyalRanks;
+    for (int ranks = 1; ranks < (1 << 13); ++ranks)
+      for (const int w : windows)
+        if ((ranks & ~w) == 0) ++Count[static_cast<std::size_t>(ranks)];
+  }
+};
+constexpr TStraightWindows kWindows;
+
+int HighCount(int ranks) {
+  return std::popcount(static_cast<unsigned>(ranks & kHighRanks));
+}
+
+// Index of a leaf of family `f` by its high-card count and kind (the leaves of a kind run
+// in ascending counts from the kind's first).
+TPatternId ByHigh(TFamily f, std::string_view kind, int high) {
+  int at = kIds.FirstLeaf[f];
+  while (kLeaves[static_cast<std::size_t>(at)].Variant != kind) ++at;
+  while (kLeaves[static_cast<std::size_t>(at)].High != high) ++at;
+  return static_cast<TPatternId>(at);
+}
+
+// The variant text of a set of ranks, highest first, ace high: "K Q J", "A T".
+std::string RankLetters(int ranks) {
+  static constexpr std::string_view kOrder = "AKQJT98765432";
+  static constexpr std::array<int, 13> kBit = {0, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+  std::string text;
+  for (std::size_t i = 0; i < kOrder.size(); ++i)
+    if (ranks & (1 << kBit[i])) {
+      if (!text.empty()) text += ' ';
+      text += kOrder[i];
+    }
+  return text;
+}
+
+TPatternId ByVariant(TFamily f, const std::string& variant) {
+  int at = kIds.FirstLeaf[f];
+  while (kLeaves[static_cast<std::size_t>(at)].Variant != variant) ++at;
+  return static_cast<TPatternId>(at);
+}
+
+// The leaves a hold of distinct ranks fits depend only on its ranks and whether its cards
+// share one suit: worked out once for every rank set.
+struct TDistinctRankLeaves {
+  std::array<std::array<std::array<TPatternId, 4>, 1 << 13>, 2> Ids{};
+  std::array<std::array<std::uint8_t, 1 << 13>, 2> Count{};
+
+  static int Fit(int ranks, bool suited, std::array<TPatternId, 4>& out) {
+    const int n = std::popcount(static_cast<unsigned>(ranks));
+    const int high = HighCount(ranks);
+    const int windows = kWindows.Count[static_cast<std::size_t>(ranks)];
+    const bool royal = (ranks & ~kRoyalRanks) == 0;
+    int k = 0;
+    auto add = [&](TPatternId id) { out[static_cast<std::size_t>(k++)] = id; };
+    switch (n) {
+      case 0:
+        add(LeafId(fmDiscardEverything));
+        break;
+      case 1:
+        add(high ? ByVariant(fmOneHighCard, RankLetters(ranks)) : LeafId(fmOneLowCard));
+        break;
+      case 2:
+        if (suited && high == 2)
+          add(ByVariant(fmTwoSuitedHigh, RankLetters(ranks)));
+        else if (suited && high == 1 && royal)
+          add(ByVariant(fmSuitedTen, RankLetters(ranks)));
+        else if (!suited && high == 2)
+          add(ByVariant(fmTwoUnsuitedHigh, RankLetters(ranks)));
+        else
+          add(LeafId(fmTwoOther));
+        break;
+      case 3: {
+        static constexpr std::array<std::string_view, 4> kKinds = {"", "double inside", "inside",
+                                                                   "open"};
+        if (suited && royal) add(ByVariant(fmThreeToRoyal, RankLetters(ranks)));
+        if (suited && windows > 0)
+          add(ByHigh(fmThreeToStraightFlush, kKinds[static_cast<std::size_t>(windows)], high));
+        if (suited) add(ByHigh(fmThreeToFlush, "", high));
+        if (!suited && high == 3) add(ByVariant(fmThreeUnsuitedHigh, RankLetters(ranks)));
+        if (windows > 0) add(ByHigh(fmThreeToStraight, "", high));
+        if (k == 0) add(LeafId(fmThreeOther));
+        break;
+      }
+      case 4:
+        if (suited && royal) add(ByVariant(fmFourToRoyal, RankLetters(ranks)));
+        if (suited && windows > 0)
+          add(ByHigh(fmFourToStraightFlush, windows == 2 ? "open" : "inside", high));
+        if (suited) add(ByHigh(fmFourToFlush, "", high));
+        if (windows == 2) add(ByHigh(fmFourToOutsideStraight, "", high));
+        if (windows == 1) add(ByHigh(fmFourToInsideStraight, "", high));
+        if (k == 0) add(LeafId(fmFourOther));
+        break;
+      default:
+        if (windows > 0)
+          add(MadeHand(suited ? (royal ? mlRoyalFlush : mlStraightFlush) : mlStraight));
+        else
+          add(suited ? MadeHand(mlFlush) : LeafId(fmFiveNoPair));
+        break;
+    }
+    return k;
+  }
+
+  TDistinctRankLeaves() {
+    for (int suited = 0; suited < 2; ++suited)
+      for (int ranks = 0; ranks < (1 << 13); ++ranks) {
+        if (std::popcount(static_cast<unsigned>(ranks)) > 5) continue;
+        Count[static_cast<std::size_t>(suited)][static_cast<std::size_t>(ranks)] =
+            static_cast<std::uint8_t>(
+                Fit(ranks, suited != 0,
+                    Ids[static_cast<std::size_t>(suited)][static_cast<std::size_t>(ranks)]));
+      }
+  }
+};
+
+const TDistinctRankLeaves& DistinctRankLeaves() {
+  static const TDistinctRankLeaves table;
+  return table;
+}
+
+// Leaves that are the best description of some hold. The others ("four to a flush with 4
+// high cards") only ever fit holds a better leaf names (four to a royal flush).
+const std::array<bool, kLeafCount>& Describing() {
+  static const std::array<bool, kLeafCount> describing = [] {
+    std::array<bool, kLeafCount> d{};
+    const auto& table = DistinctRankLeaves();
+    for (std::size_t suited = 0; suited < 2; ++suited)
+      for (std::size_t ranks = 0; ranks < table.Count[suited].size(); ++ranks)
+        if (table.Count[suited][ranks] > 0 && (suited == 0 || std::popcount(ranks) >= 2))
+          d[table.Ids[suited][ranks][0]] = true;
+    // Holds with cards of one rank have one leaf each.
+    for (int i = 0; i < kLeafCount; ++i) {
+      const TFamily f = static_cast<TFamily>(kLeaves[static_cast<std::size_t>(i)].Family);
+      if (f == fmHighPair || f == fmLowPair ||
+          (f >= fmTripsAndKicker && f <= fmLowPairAndThreeKickers))
+        d[static_cast<std::size_t>(i)] = true;
+    }
+    d[MadeHand(mlFourOfAKind)] = d[MadeHand(mlFullHouse)] = d[MadeHand(mlThreeOfAKind)] =
+        d[MadeHand(mlTwoPair)] = true;
+    return d;
+  }();
+  return describing;
+}
+
+// Leaves of holds with two or more cards of one rank.
+TPatternId MatchedRankLeaf(const std::array<int, 13>& count, int held) {
+  int pairs = 0;
+  int trips = 0;
+  int pairRank = 0;
+  for (int r = 0; r < 13; ++r) {
+    const int c = count[static_cast<std::size_t>(r)];
+    if (c == 4) return MadeHand(mlFourOfAKind);
+    if (c == 3) ++trips;
+    if (c == 2) {
+      ++pairs;
+      pairRank = r;
+    }
+  }
+  if (trips) {
+    if (held == 3) return MadeHand(mlThreeOfAKind);
+    if (held == 4) return LeafId(fmTripsAndKicker);
+    return pairs ? MadeHand(mlFullHouse) : LeafId(fmTripsAndTwoKickers);
+  }
+  if (pairs == 2) return held == 4 ? MadeHand(mlTwoPair) : LeafId(fmTwoPairAndKicker);
+  // Ranks 1 (ace) and 11..13 pay; the family lists aces, kings, queens, jacks.
+  const bool high = pairRank == 0 || pairRank >= 10;
+  if (held == 2)
+    return high ? LeafId(fmHighPair, pairRank == 0 ? 0 : 13 - pairRank)
+                : LeafId(fmLowPair, 9 - pairRank);
+  static constexpr std::array<TFamily, 3> kHighKickers = {
+      fmHighPairAndKicker, fmHighPairAndTwoKickers, fmHighPairAndThreeKickers};
+  static constexpr std::array<TFamily, 3> kLowKickers = {fmLowPairAndKicker, fmLowPairAndTwoKickers,
+                                                         fmLowPairAndThreeKickers};
+  const auto kickers = static_cast<std::size_t>(held - 3);
+  return LeafId(high ? kHighKickers[kickers] : kLowKickers[kickers]);
+}
+
+}  // namespace
+
+THandShape::THandShape(const THandCards& cards) {
+  int ranks = 0;
+  int suits = 0;
+  for (std::size_t i = 0; i < cards.size(); ++i) {
+    RankBit[i] = static_cast<std::uint16_t>(1 << (CardRank(cards[i]) - 1));
+    SuitBit[i] = static_cast<std::uint8_t>(1 << CardSuit(cards[i]));
+    ranks |= RankBit[i];
+    suits |= SuitBit[i];
+  }
+  if (std::popcount(static_cast<unsigned>(ranks)) != 5) return;
+  const bool straight = kWindows.Count[static_cast<std::size_t>(ranks)] > 0;
+  const bool flush = std::popcount(static_cast<unsigned>(suits)) == 1;
+  if (straight && flush)
+    Made = ranks == kRoyalRanks ? 4 : 3;
+  else
+    Made = flush ? 2 : straight ? 1 : 0;
+}
+
+namespace {
+
+// Takes out the draws to what the hand already makes; the hold is then four or three other
+// cards unless a draw to more is left.
+void DropMadeDraws(const THandShape& hand, int held, THoldPatterns& leaves) {
+  int kept = 0;
+  for (const TPatternId leaf : leaves)
+    if (DrawTarget(static_cast<TFamily>(kLeaves[leaf].Family)) == 0 || DrawTarget(static_cast<TFamily>(kLeaves[leaf].Family)) > hand.Made)
+      leaves.Ids[static_cast<std::size_t>(kept++)] = leaf;
+  leaves.Count = kept;
+  if (kept == 0) {
+    leaves.Ids[0] = LeafId(held == 4 ? fmFourOther : fmThreeOther);
+    leaves.Count = 1;
+  }
+}
+
+}  // namespace
+
+THoldPatterns LeavesOfHold(const THandShape& hand, std::uint8_t mask) {
+  THoldPatterns out;
+  int ranks = 0;
+  int suits = 0;
+  int held = 0;
+  bool matched = false;
+  for (std::size_t i = 0; i < hand.RankBit.size(); ++i) {
+    if (!(mask & (1 << i))) continue;
+    matched = matched || (ranks & hand.RankBit[i]) != 0;
+    ranks |= hand.RankBit[i];
+    suits |= hand.SuitBit[i];
+    ++held;
+  }
+  if (!matched) {
+    const int suited = held >= 2 && std::popcount(static_cast<unsigned>(suits)) == 1;
+    const auto& table = DistinctRankLeaves();
+    const auto s = static_cast<std::size_t>(suited);
+    const auto r = static_cast<std::size_t>(ranks);
+    out.Count = table.Count[s][r];
+    std::copy_n(table.Ids[s][r].begin(), out.Count, out.Ids.begin());
+    if (hand.Made > 0 && (held == 3 || held == 4)) DropMadeDraws(hand, held, out);
+    return out;
+  }
+  std::array<int, 13> count{};
+  for (std::size_t i = 0; i < hand.RankBit.size(); ++i)
+    if (mask & (1 << i)) ++count[static_cast<std::size_t>(std::countr_zero(hand.RankBit[i]))];
+  out.Ids[0] = MatchedRankLeaf(count, held);
+  out.Count = 1;
+  return out;
+}
+
+
+namespace {
+
+class TJacksFamily final : public THoldFamily {
+ public:
+  std::span<const TFamilyText> Families() const override { return kFamilies; }
+  std::span<const TLeafText> Leaves() const override { return kLeaves; }
+  bool Describes(TPatternId leaf) const override { return Describing()[leaf]; }
+  void LeavesOfHolds(const THandCards& cards, THandLeaves& holds) const override {
+    const THandShape shape(cards);
+    for (int m = 0; m < 32; ++m)
+      holds[static_cast<std::size_t>(m)] = LeavesOfHold(shape, static_cast<std::uint8_t>(m));
+  }
+};
+
+constexpr std::array<std::string_view, 14> kRankLetter = {
+    "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+
+// "aces", "2s-4s", "5s-Ks": a run of ranks as a bonus game's quad lines name them.
+std::string RanksText(const std::vector<int>& ranks) {
+  if (ranks.size() == 1 && ranks[0] == 1) return "aces";
+  const auto first = static_cast<std::size_t>(ranks.front());
+  const auto last = static_cast<std::size_t>(ranks.back());
+  if (ranks.size() == 1) return std::string(kRankLetter[first]) + "s";
+  return std::string(kRankLetter[first]) + "s-" + std::string(kRankLetter[last]) + "s";
+}
+
+// "a 2, 3 or 4 kicker", "an A, 2, 3 or 4 kicker".
+std::string KickerText(const std::vector<int>& ranks) {
+  std::string text = ranks.front() == 1 || ranks.front() == 8 ? "an " : "a ";
+  for (std::size_t i = 0; i < ranks.size(); ++i) {
+    if (i > 0) text += i + 1 == ranks.size() ? " or " : ", ";
+    text += kRankLetter[static_cast<std::size_t>(ranks[i])];
+  }
+  return text + " kicker";
+}
+
+// The bonus games: their four of a kind pays by rank, and in some by kicker too, so three of
+// a kind is named by its rank ("three aces", "three 2s-4s") and with the kicker that may
+// make it pay more ("three aces with a 2, 3 or 4 kicker"). The rest are Jacks or Better's
+// words.
+class TBonusFamily final : public THoldFamily {
+ public:
+  explicit TBonusFamily(const TGame& game) {
+    // Ranks whose quads pay alike with every kicker (but the two ranks themselves) form one
+    // group, named by its first rank.
+    std::vector<int> first;
+    for (int q = 1; q <= 13; ++q) {
+      const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
+      std::size_t g = 0;
+      for (; g < first.size(); ++g) {
+        const int r = first[g];
+        const auto& other = game.QuadOutcome[static_cast<std::size_t>(r - 1)];
+        bool alike = true;
+        for (int k = 1; k <= 13; ++k)
+          alike = alike && (k == q || k == r ||
+                            row[static_cast<std::size_t>(k - 1)] == other[static_cast<std::size_t>(k - 1)]);
+        if (alike) break;
+      }
+      if (g == first.size()) first.push_back(q);
+      FGroupOf[static_cast<std::size_t>(q)] = static_cast<int>(g);
+    }
+    FFamilyTexts.assign(kFamilies.begin(), kFamilies.end());
+    FLeafTexts.assign(kLeaves.begin(), kLeaves.end());
+    FDescribing.assign(Describing().begin(), Describing().end());
+    FDescribing.resize(FDescribing.size() + 64, true);
+    FGroups = static_cast<int>(first.size());
+    const auto trips = static_cast<std::uint8_t>(FFamilyTexts.size());
+    FFamilyTexts.push_back({"three of a kind", "", ""});
+    const auto kickers = static_cast<std::uint8_t>(FFamilyTexts.size());
+    FFamilyTexts.push_back({"three of a kind and a kicker", "", ""});
+    bool anyKicker = false;
+    for (int g = 0; g < FGroups; ++g) {
+      std::vector<int> ranks;
+      for (int q = 1; q <= 13; ++q)
+        if (FGroupOf[static_cast<std::size_t>(q)] == g) ranks.push_back(q);
+      const std::string name = "three " + RanksText(ranks);
+      FTrips[static_cast<std::size_t>(g)] = AddLeaf(trips, name);
+      // The kickers that change what the group's quads pay: those that don't pay what most
+      // kickers do.
+      int bits = 0;
+      for (const int q : ranks) {
+        const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
+        std::array<int, 256> seen{};
+        for (int k = 1; k <= 13; ++k)
+          if (k != q) ++seen[row[static_cast<std::size_t>(k - 1)]];
+        const auto common =
+            static_cast<std::uint8_t>(std::max_element(seen.begin(), seen.end()) - seen.begin());
+        for (int k = 1; k <= 13; ++k)
+          if (k != q && row[static_cast<std::size_t>(k - 1)] != common) bits |= 1 << k;
+      }
+      std::vector<int> special;
+      for (int k = 1; k <= 13; ++k)
+        if (bits >> k & 1) special.push_back(k);
+      FKicker[static_cast<std::size_t>(g)] = 0;
+      if (special.empty()) continue;
+      anyKicker = true;
+      FKickerRanks[static_cast<std::size_t>(g)] = bits;
+      FKicker[static_cast<std::size_t>(g)] = AddLeaf(kickers, name + " with " + KickerText(special));
+    }
+    if (anyKicker) FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
+    FDescribing.resize(FLeafTexts.size());
+    FDescribing[MadeHand(mlThreeOfAKind)] = false;
+    if (anyKicker) FDescribing[LeafId(fmTripsAndKicker)] = false;
+  }
+
+  std::span<const TFamilyText> Families() const override { return FFamilyTexts; }
+  std::span<const TLeafText> Leaves() const override { return FLeafTexts; }
+  bool Describes(TPatternId leaf) const override { return FDescribing[leaf]; }
+  void LeavesOfHolds(const THandCards& cards, THandLeaves& holds) const override {
+    const THandShape shape(cards);
+    for (int m = 0; m < 32; ++m) {
+      THoldPatterns& out = holds[static_cast<std::size_t>(m)];
+      out = LeavesOfHold(shape, static_cast<std::uint8_t>(m));
+      const TPatternId leaf = out.Ids[0];
+      const bool three = leaf == MadeHand(mlThreeOfAKind);
+      if (!three && (FOtherKicker == 0 || leaf != LeafId(fmTripsAndKicker))) continue;
+      std::array<int, 14> count{};
+      for (std::size_t i = 0; i < 5; ++i)
+        if (m >> i & 1) ++count[static_cast<std::size_t>(CardRank(cards[i]))];
+      int tripRank = 0;
+      int kicker = 0;
+      for (int r = 1; r <= 13; ++r) {
+        if (count[static_cast<std::size_t>(r)] == 3) tripRank = r;
+        if (count[static_cast<std::size_t>(r)] == 1) kicker = r;
+      }
+      const auto g = static_cast<std::size_t>(FGroupOf[static_cast<std::size_t>(tripRank)]);
+      if (three)
+        out.Ids[0] = FTrips[g];
+      else
+        out.Ids[0] = FKicker[g] && (FKickerRanks[g] >> kicker & 1) ? FKicker[g] : FOtherKicker;
+    }
+  }
+  // Whether the game's quads pay by rank at all; if not, Jacks or Better's words say it all.
+  bool SplitsQuads() const { return FGroups > 1; }
+
+ private:
+  TPatternId AddLeaf(std::uint8_t family, std::string variant) {
+    FLeafTexts.push_back({family, FNames.emplace_back(std::move(variant)), -1});
+    return static_cast<TPatternId>(FLeafTexts.size() - 1);
+  }
+
+  std::deque<std::string> FNames;
+  std::vector<TFamilyText> FFamilyTexts;
+  std::vector<TLeafText> FLeafTexts;
+  std::vector<bool> FDescribing;
+  std::array<int, 14> FGroupOf{};
+  int FGroups = 1;
+  std::array<TPatternId, 13> FTrips{};
+  std::array<TPatternId, 13> FKicker{};
+  std::array<int, 13> FKickerRanks{};
+  TPatternId FOtherKicker = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<const THoldFamily> MakeBonusFamily(const TGame& game) {
+  auto family = std::make_unique<TBonusFamily>(game);
+  if (!family->SplitsQuads()) return nullptr;
+  return family;
+}
+
+std::unique_ptr<const THoldFamily> MakeJacksFamily() {
+  return std::make_unique<TJacksFamily>();
+}
