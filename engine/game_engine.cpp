@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "hand_cycle.h"
 #include "stored_values.h"
@@ -40,11 +41,32 @@ void DealGivenFive(TDeck& deck, TRandomSource& random, const THandCards& cards) 
   deck.Position = kHandSize;
 }
 
+bool PlaysJokerDeck(const TGame& game) {
+  return game.DeckSize == static_cast<int>(TJokerDeck{}.Entries.size());
+}
+
+// A hand of the game in force classified and settled against the bankroll with its table.
+struct TGameSettledHand {
+  int Outcome = 0;
+  std::optional<std::int32_t> Multiplier;  // a win's
+  std::int32_t Total = 0;                  // the bankroll after the hand
+  bool Won() const { return Multiplier.has_value(); }
+};
+
+TGameSettledHand SettleGameHand(const THandCards& cards, std::int32_t total, std::int32_t bet,
+                                const TGameTable& table) {
+  TGameSettledHand hand;
+  hand.Outcome = EvaluateOutcome(*table.Game, cards);
+  hand.Multiplier = table.MultiplierOf(hand.Outcome);
+  hand.Total = SettledTotal(total, bet, table, hand.Outcome);
+  return hand;
+}
+
 // What a settled practice hand would have done to the total, which stays as it is.
-TSentence PracticeMoneySentence(const TSettledHand& hand, std::int32_t bet, const TPayTable& table,
+TSentence PracticeMoneySentence(const TGameSettledHand& hand, std::int32_t bet,
                                 std::int32_t total) {
-  if (!hand.Won) return {snPracticeCost, {bet, total}};
-  if (const std::int64_t multiplier = table.Line(PayLineOf(hand.Outcome)); multiplier != 0)
+  if (!hand.Won()) return {snPracticeCost, {bet, total}};
+  if (const std::int64_t multiplier = *hand.Multiplier; multiplier != 0)
     return {snPracticePay, {multiplier * bet, total}};
   return {snPracticeEven, {total}};
 }
@@ -72,10 +94,17 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
 
   ResetStats();
   FRandom.SeedFromClock(FClock);
+  ShowIdleTable();
+}
+
+void TGameEngine::ShowIdleTable() {
   FPhase = gpIdle;
   FDeck.Position = 0;
+  FJokerDeck.Position = 0;
+  FView.LitPayLine = -1;
   ShowTotal();
   FDeck.Fill();
+  FJokerDeck.Fill();
   Say(FView.MoneyMessage, FView.MoneyWording, {{snBlank}});
   FView.DrawVisible = false;
   FView.DealVisible = true;
@@ -87,6 +116,38 @@ void TGameEngine::StartUp(std::int32_t storedTotal, std::int32_t storedBet,
   FHand.Cards.fill(cdTitleFace);
   FView.Cards = FHand.Cards;
   ShowBet();
+}
+
+TGameTable TGameEngine::TableInForce() const {
+  if (FGame == &kJacksOrBetter) return JacksTable(FPayTable);
+  return {FGame, FGameLines};
+}
+
+TGameTable TGameEngine::HandTable() const {
+  return FPractice.Active ? FPractice.Table : TableInForce();
+}
+
+bool TGameEngine::SetGame(const TGameTable& table) {
+  if (FPhase == gpDealt) return false;
+  const bool otherGame = table.Game != FGame;
+  const bool otherTable = table != TableInForce();
+  FGame = table.Game;
+  if (table.IsJacks())
+    FPayTable = PayTableOf(table);
+  else
+    FGameLines = table.Multipliers;
+  if (otherGame) {
+    // A session is one game: its statistics and its last hand go with it.
+    FPractice.Active = false;
+    ResetStats();
+    FView.GridFilled = false;
+    FView.GaugeProgress = 0;
+    Say(FView.HandText, FView.HandWording, {{snTwoBlanks}});
+    Say(FView.SecondMessage, FView.SecondWording, {{snTwoBlanks}});
+    ShowIdleTable();
+  }
+  if (otherGame || otherTable) Tell(&TGameListener::PayTableChanged);
+  return true;
 }
 
 int TGameEngine::Listen(TGameListener listener) {
@@ -108,14 +169,22 @@ void TGameEngine::Tell(std::function<void()> TGameListener::*event) const {
 void TGameEngine::SetPayTable(const TPayTable& table) {
   if (table == FPayTable) return;
   FPayTable = table;
-  Tell(&TGameListener::PayTableChanged);
+  // Kept for Jacks or Better while another game is in force; in force only with it.
+  if (FGame == &kJacksOrBetter) Tell(&TGameListener::PayTableChanged);
+}
+
+void TGameEngine::DealFromGameDeck(const TGame& game) {
+  if (PlaysJokerDeck(game))
+    DealFive(FJokerDeck, FRandom, FHand.Cards);
+  else
+    DealFive(FDeck, FRandom, FHand.Cards);
 }
 
 void TGameEngine::Deal() {
   if (FPhase == gpDealt) return;
   FPractice.Active = false;
   LowerBetAtDeal(FTotal, FBet, FBetMaximum);
-  DealFive(FDeck, FRandom, FHand.Cards);
+  DealFromGameDeck(*FGame);
   ShowDealtHand();
   Tell(&TGameListener::Dealt);
 }
@@ -123,15 +192,16 @@ void TGameEngine::Deal() {
 void TGameEngine::DealPractice() {
   if (FPhase == gpDealt) return;
   // No money is at stake, so a low total doesn't fix the bet.
-  FPractice = {true, FBet, FPayTable};
-  DealFive(FDeck, FRandom, FHand.Cards);
+  FPractice = {true, FBet, TableInForce(), FPayTable};
+  DealFromGameDeck(*FGame);
   ShowDealtHand();
   Tell(&TGameListener::Dealt);
 }
 
 bool TGameEngine::DealReplay(const THandCards& cards, const TPayTable& table, std::int32_t bet) {
   if (FPhase == gpDealt || !IsDealableHand(cards)) return false;
-  FPractice = {true, std::clamp(bet, kMinBet, kMaxBet), table};
+  // Hands are replayed as Jacks or Better, the game the hand history keeps.
+  FPractice = {true, std::clamp(bet, kMinBet, kMaxBet), JacksTable(table), table};
   DealGivenFive(FDeck, FRandom, cards);
   FHand.Cards = cards;
   ShowDealtHand();
@@ -147,6 +217,7 @@ void TGameEngine::ShowDealtHand() {
   FView.DealVisible = false;
   FView.WinIconVisible = false;
   Say(FView.HandText, FView.HandWording, {{snTwoBlanks}});
+  FView.LitPayLine = -1;
   Say(FView.SecondMessage, FView.SecondWording,
       {{FPractice.Active ? snPracticeHand : snTwoBlanks}});
   for (int i = 0; i < kHandSize; ++i) {
@@ -169,7 +240,10 @@ void TGameEngine::DrawAndSettle() {
   FView.DrawVisible = false;
   FView.DealVisible = true;
   ShowBet();
-  DrawReplacements(FHand.Cards, FHand.KeptMask(), FDeck);
+  if (PlaysJokerDeck(*HandTable().Game))
+    DrawReplacements(FHand.Cards, FHand.KeptMask(), FJokerDeck);
+  else
+    DrawReplacements(FHand.Cards, FHand.KeptMask(), FDeck);
   FView.Cards = FHand.Cards;
   for (auto& panel : FView.HoldPanels) panel.Enabled = false;
   if (FPractice.Active)
@@ -180,17 +254,20 @@ void TGameEngine::DrawAndSettle() {
 }
 
 void TGameEngine::SettleForMoney() {
-  const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FBet, FPayTable);
-  Say(FView.HandText, FView.HandWording, {{OutcomeSentence(hand.Outcome)}});
-  RecordResult(hand.Result.Category, hand.Won);
+  const TGameTable table = TableInForce();
+  const TGameSettledHand hand = SettleGameHand(FHand.Cards, FTotal, FBet, table);
+  const TGameOutcome& outcome = table.Game->Outcomes[static_cast<std::size_t>(hand.Outcome)];
+  Say(FView.HandText, FView.HandWording, {OutcomeSaying(*table.Game, hand.Outcome)});
+  FView.LitPayLine = table.Game->LineOfOutcome(hand.Outcome);
+  FStats.Record(int{outcome.Column}, hand.Won());
 
-  if (!hand.Won) {
+  if (!hand.Won()) {
     FTotal = hand.Total;
     Say(FView.MoneyMessage, FView.MoneyWording, {{snLost, {FTotal}}});
   } else {
-    if (OnWinSound) OnWinSound(PayLineOf(hand.Outcome));
+    if (OnWinSound) OnWinSound(table.Game->SoundSlotNumber(hand.Outcome));
     FView.WinIconVisible = true;
-    const std::int64_t multiplier = FPayTable.Line(PayLineOf(hand.Outcome));
+    const std::int64_t multiplier = *hand.Multiplier;
     // Credited only after the sound: the window shows the hand before the money.
     FTotal = hand.Total;
     if (multiplier == 0)
@@ -204,11 +281,11 @@ void TGameEngine::SettleForMoney() {
 
 void TGameEngine::SettlePractice() {
   // Judged as any hand, but the total, the statistics and the sound are left alone.
-  const TSettledHand hand = SettleHand(FHand.Cards, FTotal, FPractice.Bet, FPractice.PayTable);
-  Say(FView.HandText, FView.HandWording, {{OutcomeSentence(hand.Outcome)}});
-  FView.WinIconVisible = hand.Won;
-  Say(FView.MoneyMessage, FView.MoneyWording,
-      {PracticeMoneySentence(hand, FPractice.Bet, FPractice.PayTable, FTotal)});
+  const TGameSettledHand hand = SettleGameHand(FHand.Cards, FTotal, FPractice.Bet, FPractice.Table);
+  Say(FView.HandText, FView.HandWording, {OutcomeSaying(*FPractice.Table.Game, hand.Outcome)});
+  FView.LitPayLine = FPractice.Table.Game->LineOfOutcome(hand.Outcome);
+  FView.WinIconVisible = hand.Won();
+  Say(FView.MoneyMessage, FView.MoneyWording, {PracticeMoneySentence(hand, FPractice.Bet, FTotal)});
   ShowTotal();
   MarkOver();
   if (OnUpdateDisplay) OnUpdateDisplay();
@@ -225,7 +302,10 @@ void TGameEngine::RecordResult(THandCategory category, bool won) {
 void TGameEngine::UpdateDisplay() {
   ShowTotal();
   FView.GridFilled = true;
+  FView.GridColumns = FGame->ColumnCount();
   FView.GridCounts = FStats.CategoryCount;
+  for (int c = 0; c < kMaxColumns; ++c)
+    FView.GridHeadings[static_cast<std::size_t>(c)] = ColumnHeading(*FGame, c);
   if (const auto percent = FStats.WinningPercentage()) FView.GaugeProgress = *percent;
   MarkOver();
 }
@@ -238,8 +318,8 @@ void TGameEngine::MarkOver() {
 }
 
 void TGameEngine::ShowStats() {
-  Say(FView.MoneyMessage, FView.MoneyWording, FStats.SummaryWording());
-  Say(FView.SecondMessage, FView.SecondWording, FStats.HighHandsWording());
+  Say(FView.MoneyMessage, FView.MoneyWording, FStats.SummaryWording(*FGame));
+  Say(FView.SecondMessage, FView.SecondWording, FStats.HighHandsWording(*FGame));
 }
 
 bool TGameEngine::SetBet(std::int32_t value) {

@@ -15,6 +15,7 @@
 #include "cards.h"
 #include "color_values.h"
 #include "evaluator.h"
+#include "game_table.h"
 #include "play_stats.h"
 #include "sentences.h"
 #include "settlement.h"
@@ -58,16 +59,22 @@ struct TGameView {
   TWording MoneyWording;
   std::string SecondMessage;  // second message line
   TWording SecondWording;
-  std::string TotalText;        // the total
+  std::string TotalText;  // the total
+  // The pay line (0, lowest first) of the hand just settled, lit in the pay table; -1 when
+  // no hand is settled or it lost.
+  int LitPayLine = -1;
   bool WinIconVisible = false;  // the win picture
   bool DealVisible = true;      // "Deal"
   bool DrawVisible = false;     // "Draw"
   std::int32_t BetValue = kMinBet;
   std::int32_t BetMaximum = kMaxBet;
   bool BetReadOnly = false;
-  // The statistics grid stays blank until the first settled hand.
+  // The statistics grid stays blank until the first settled hand. One column per statistics
+  // column of the game in force, each with its heading (ColumnHeading).
   bool GridFilled = false;
-  std::array<std::int32_t, kHandCategoryCount> GridCounts{};
+  int GridColumns = kHandCategoryCount;
+  std::array<std::int32_t, kMaxColumns> GridCounts{};
+  std::array<std::string_view, kMaxColumns> GridHeadings{};
   int GaugeProgress = 0;
 };
 
@@ -76,16 +83,18 @@ struct TGameView {
 struct TPracticeHand {
   bool Active = false;  // the open or the last settled hand is one
   std::int32_t Bet = kMinBet;
-  TPayTable PayTable;
+  TGameTable Table;
+  TPayTable PayTable;  // Table's, when it is Jacks or Better's
 };
 
 // Whoever follows the game (the strategy advisor) is told after each step of play, once
 // the engine's state shows it. Any of the four may be left empty.
 struct TGameListener {
-  std::function<void()> Dealt;            // a hand dealt: for money, for practice or a replay
-  std::function<void()> HoldChanged;      // a card turned between "Hold" and "Draw"
-  std::function<void()> Drawn;            // the hand drawn and settled
-  std::function<void()> PayTableChanged;  // other multipliers in force
+  std::function<void()> Dealt;        // a hand dealt: for money, for practice or a replay
+  std::function<void()> HoldChanged;  // a card turned between "Hold" and "Draw"
+  std::function<void()> Drawn;        // the hand drawn and settled
+  // Other multipliers in force, or another game (a new session: Game() tells).
+  std::function<void()> PayTableChanged;
 };
 
 class TGameEngine {
@@ -147,10 +156,22 @@ class TGameEngine {
   const TPayTable& HandPayTable() const {
     return FPractice.Active ? FPractice.PayTable : FPayTable;
   }
+  // The deck of the 52-card games, and Joker Poker's.
   const TDeck& Deck() const { return FDeck; }
+  const TJokerDeck& JokerDeck() const { return FJokerDeck; }
   const THand& Hand() const { return FHand; }
+  // Jacks or Better's table, kept (and stored in H1..H9) while another game is in force.
   const TPayTable& PayTable() const { return FPayTable; }
   void SetPayTable(const TPayTable& table);
+  // The game in force and its table; the game and table of the open or last settled hand
+  // (a practice hand's or a replay's own).
+  const TGame& Game() const { return *FGame; }
+  TGameTable TableInForce() const;
+  TGameTable HandTable() const;
+  // Puts a game and its table in force between hands; false, and nothing changes, while a
+  // hand is open. Another game than the one in force starts a new session: the statistics
+  // start again and the table is shown as at the start, the title faces on the cards.
+  bool SetGame(const TGameTable& table);
   const TPlayStats& Stats() const { return FStats; }
   TRandomSource& Random() { return FRandom; }
   const TRandomSource& Random() const { return FRandom; }
@@ -163,6 +184,8 @@ class TGameEngine {
   void SettleForMoney();
   void MarkOver();
   void SetMark(int index, THoldMark mark);
+  void ShowIdleTable();
+  void DealFromGameDeck(const TGame& game);
   void ShowBet();
   void ShowTotal();
   void Tell(std::function<void()> TGameListener::*event) const;
@@ -175,8 +198,11 @@ class TGameEngine {
   std::int32_t FBetMaximum = kMaxBet;
   TGamePhase FPhase = gpIdle;
   TDeck FDeck;
+  TJokerDeck FJokerDeck;  // Joker Poker's
   THand FHand;
   TPayTable FPayTable;
+  const TGame* FGame = &kJacksOrBetter;
+  TLinePays FGameLines{};  // the multipliers of a game in force other than Jacks or Better
   TPracticeHand FPractice;
   TPlayStats FStats;
   TRandomSource FRandom;

@@ -21,9 +21,10 @@ inline void LowerBetAtDeal(std::int32_t total, std::int32_t& bet, std::int32_t& 
   bet = kMinBet;
 }
 
-// Refills the deck in order, shuffles it and deals its first five cards into cards.
+// Refills the deck (of 52 or of 53) in order, shuffles it and deals its first five cards
+// into cards.
 template <int N>
-void DealFive(TDeckOf<N>& deck, TRandomSource& random, THandCards& cards) {
+inline void DealFive(TDeckOf<N>& deck, TRandomSource& random, THandCards& cards) {
   deck.Position = 0;
   deck.Fill();
   deck.Shuffle(random);
@@ -33,7 +34,7 @@ void DealFive(TDeckOf<N>& deck, TRandomSource& random, THandCards& cards) {
 // Gives each position whose bit in keptMask is clear (bit i: position i + 1) the next card
 // of the deck, left to right, so replacements come from deck positions 6, 7, ... in hand order.
 template <int N>
-void DrawReplacements(THandCards& cards, std::uint8_t keptMask, TDeckOf<N>& deck) {
+inline void DrawReplacements(THandCards& cards, std::uint8_t keptMask, TDeckOf<N>& deck) {
   for (std::size_t i = 0; i < cards.size(); ++i)
     if (!(keptMask & (1u << i))) cards[i] = deck.TakeNext();
 }

@@ -61,6 +61,19 @@ constexpr std::array<std::string_view, kSentenceCount> kTemplates = {
     LUMARO_TEXT("TGameView", " Straight Flush=%1"),
     //: An item of the second statistics line. Keep the leading blank.
     LUMARO_TEXT("TGameView", " Royal Flush=%1"),
+    //: The hand after the draw in a game other than Jacks or Better; %t is the pay line's name
+    //: ("Kings or Better", "Four Aces").
+    LUMARO_TEXT("TGameView", "Player has %t"),
+    //: The hand after the draw, a big one (four of a kind or better); %t is the pay line's name.
+    LUMARO_TEXT("TGameView", "Wow! %t"),
+    //: The first statistics line of a game other than Jacks or Better: %n hands won, %1 lost.
+    LUMARO_COUNTED_TEXT("TGameView", "Player has Won %n hands and Lost %1"),
+    //: The second statistics line of a game other than Jacks or Better starts with this when a
+    //: winning hand has come up; its items follow.
+    LUMARO_TEXT("TGameView", "High Hands"),
+    //: An item of the second statistics line: the pay line's name (%t) and how often it came
+    //: up (%1). Keep the leading blank: it parts the items.
+    LUMARO_TEXT("TGameView", " %t=%1"),
     " ",
     "  ",
 };
@@ -83,6 +96,9 @@ std::string EnglishText(const TSentence& sentence) {
     const char next = i + 1 < text.size() ? text[i + 1] : '\0';
     if (text[i] == '%' && next == 'n') {
       filled += std::to_string(sentence.Count);
+      ++i;
+    } else if (text[i] == '%' && next == 't') {
+      filled += sentence.Term;
       ++i;
     } else if (text[i] == '%' && next >= '1' && next <= '3') {
       filled += std::to_string(sentence.Numbers[static_cast<std::size_t>(next - '1')]);

@@ -58,17 +58,28 @@ enum TSentenceId : std::uint8_t {
   snHighFourOfAKind,
   snHighStraightFlush,
   snHighRoyalFlush,
+  // The hand after the draw in the other games, %t its line's name; "Wow!" for the hands that
+  // sound as four of a kind or better.
+  snGameHand,
+  snBigGameHand,
+  // The statistics lines of the other games: won (%n) and lost; the high hands, each line's
+  // name (%t) with its count.
+  snGameSummary,
+  snGameHighHands,
+  snGameHighItem,
   // Blanks where a text is cleared or a line has nothing to say; not translated.
   snBlank,
   snTwoBlanks,
 };
 inline constexpr int kSentenceCount = snTwoBlanks + 1;
 
-// One sentence with the numbers it says: Numbers fill %1, %2, %3 and Count fills %n.
+// One sentence with the numbers it says: Numbers fill %1, %2, %3 and Count fills %n; Term,
+// a name of the engine's own (a pay line's), fills %t.
 struct TSentence {
   TSentenceId Id = snBlank;
   std::array<std::int64_t, 3> Numbers{};
   std::int64_t Count = 0;
+  std::string_view Term{};
   friend bool operator==(const TSentence&, const TSentence&) = default;
 };
 

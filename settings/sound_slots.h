@@ -6,7 +6,8 @@
 #include <QString>
 #include <array>
 
-inline constexpr int kSoundSlotCount = 9;
+#include "game_description.h"  // kSoundSlotCount, the slots every game's lines sound
+
 // A slot keeps at most this many characters of its path; the store keeps it whole.
 inline constexpr int kSoundSlotMaxLength = 80;
 // What a slot holds when it has never been given a file.

@@ -242,6 +242,16 @@
         <source>Bankroll</source>
         <translation>Bankroll</translation>
     </message>
+    <message>
+        <source>The advisor counts Jacks or Better only: it stands aside while you play %1.</source>
+        <extracomment>The advisor&apos;s list while a game other than Jacks or Better is played; %1 is its name.</extracomment>
+        <translation>Le conseiller ne compte que le Jacks or Better : il se tient à l’écart pendant que vous jouez au %1.</translation>
+    </message>
+    <message>
+        <source>Return with best play: see Choose Game</source>
+        <extracomment>The advisor&apos;s return line while a game other than Jacks or Better is played.</extracomment>
+        <translation>Retour avec le meilleur jeu : voir Choisir le jeu</translation>
+    </message>
 </context>
 <context>
     <name>TBankrollPage</name>
@@ -673,6 +683,48 @@ La grille perd %4 points</translation>
     </message>
 </context>
 <context>
+    <name>TChooseGameDialog</name>
+    <message>
+        <source>Choose Game</source>
+        <translation>Choisir le jeu</translation>
+    </message>
+    <message>
+        <source>Choose a game and its pay table. Each table shows what it pays for 1 coin, lowest hand first, and its return under best play. A new game starts a new session.</source>
+        <translation>Choisissez un jeu et sa table de gains. Chaque table montre ce qu’elle paie pour 1 jeton, la main la plus basse d’abord, et son retour avec le meilleur jeu. Un nouveau jeu commence une nouvelle session.</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <source>Game and table</source>
+        <translation>Jeu et table</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Pays for 1</source>
+        <translation>Paie pour 1</translation>
+    </message>
+    <message>
+        <source>counting…</source>
+        <extracomment>The return of a table while it is being counted.</extracomment>
+        <translation>calcul…</translation>
+    </message>
+    <message>
+        <source>my own table</source>
+        <extracomment>The row of the player&apos;s own pay table of a game (for Jacks or Better, the one set in Payouts Options).</extracomment>
+        <translation>ma propre table</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <extracomment>The return of a table that could not be counted (out of memory).</extracomment>
+        <translation>non calculé</translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>
@@ -869,6 +921,34 @@ La grille perd %4 points</translation>
         <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
         <translation>Quinte royale</translation>
     </message>
+    <message>
+        <source>Player has %t</source>
+        <extracomment>The hand after the draw in a game other than Jacks or Better; %t is the pay line&apos;s name (&quot;Kings or Better&quot;, &quot;Four Aces&quot;).</extracomment>
+        <translation>Le joueur a %t</translation>
+    </message>
+    <message>
+        <source>Wow! %t</source>
+        <extracomment>The hand after the draw, a big one (four of a kind or better); %t is the pay line&apos;s name.</extracomment>
+        <translation>Waouh&#xa0;! %t</translation>
+    </message>
+    <message numerus="yes">
+        <source>Player has Won %n hands and Lost %1</source>
+        <extracomment>The first statistics line of a game other than Jacks or Better: %n hands won, %1 lost.</extracomment>
+        <translation>
+            <numerusform>Le joueur a gagné %n main et perdu %1</numerusform>
+            <numerusform>Le joueur a gagné %n mains et perdu %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>High Hands</source>
+        <extracomment>The second statistics line of a game other than Jacks or Better starts with this when a winning hand has come up; its items follow.</extracomment>
+        <translation>Belles mains&#xa0;:</translation>
+    </message>
+    <message>
+        <source> %t=%1</source>
+        <extracomment>An item of the second statistics line: the pay line&apos;s name (%t) and how often it came up (%1). Keep the leading blank: it parts the items.</extracomment>
+        <translation> %t=%1</translation>
+    </message>
 </context>
 <context>
     <name>TGameWindow</name>
@@ -1014,6 +1094,19 @@ La grille perd %4 points</translation>
         <comment>label</comment>
         <extracomment>The label beside the total&apos;s panel: room for about six letters.</extracomment>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>Choose Game…</source>
+        <translation>Choisir le jeu…</translation>
+    </message>
+    <message>
+        <source>Pay Table</source>
+        <extracomment>Shows the pay table beside the game also where the screen has no room to spare (the game is drawn smaller then).</extracomment>
+        <translation>Table de gains</translation>
+    </message>
+    <message>
+        <source>Draw the hand in play first, then choose a game.</source>
+        <translation>Tirez d’abord la main en cours, puis choisissez un jeu.</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1822,24 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
     </message>
 </context>
 <context>
+    <name>TPayTablePanel</name>
+    <message>
+        <source>Pay table</source>
+        <extracomment>The name screen readers give the pay table shown beside the game.</extracomment>
+        <translation>Table de gains</translation>
+    </message>
+    <message>
+        <source>%1 pays %2</source>
+        <extracomment>How a screen reader reads a line of the pay table: %1 the hand, %2 what it pays for 1.</extracomment>
+        <translation>%1 paie %2</translation>
+    </message>
+    <message>
+        <source>the last hand</source>
+        <extracomment>What a screen reader adds to the pay table&apos;s line of the hand just settled.</extracomment>
+        <translation>la dernière main</translation>
+    </message>
+</context>
+<context>
     <name>TPayoutsDialog</name>
     <message>
         <source>Jacks or Better Multiplier Default is 0</source>
@@ -1848,6 +1959,11 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <source>Windows WAV files (*.WAV)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in brackets, (*.WAV), as it is.</extracomment>
         <translation>Fichiers WAV de Windows (*.WAV)</translation>
+    </message>
+    <message>
+        <source>%1 Multiplier Default = %2</source>
+        <extracomment>The caption beside the multiplier of a pay line of a game other than Jacks or Better: %1 is the line&apos;s name, %2 its multiplier in the game&apos;s default table.</extracomment>
+        <translation>%1 Multiplicateur défaut = %2</translation>
     </message>
 </context>
 <context>

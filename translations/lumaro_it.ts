@@ -242,6 +242,16 @@
         <source>Bankroll</source>
         <translation>Bankroll</translation>
     </message>
+    <message>
+        <source>The advisor counts Jacks or Better only: it stands aside while you play %1.</source>
+        <extracomment>The advisor&apos;s list while a game other than Jacks or Better is played; %1 is its name.</extracomment>
+        <translation>Il consigliere conta solo Jacks or Better: resta in disparte mentre giochi a %1.</translation>
+    </message>
+    <message>
+        <source>Return with best play: see Choose Game</source>
+        <extracomment>The advisor&apos;s return line while a game other than Jacks or Better is played.</extracomment>
+        <translation>Ritorno con il gioco migliore: vedi Scegli il gioco</translation>
+    </message>
 </context>
 <context>
     <name>TBankrollPage</name>
@@ -673,6 +683,48 @@ La tabella perde %4 punti</translation>
     </message>
 </context>
 <context>
+    <name>TChooseGameDialog</name>
+    <message>
+        <source>Choose Game</source>
+        <translation>Scegli il gioco</translation>
+    </message>
+    <message>
+        <source>Choose a game and its pay table. Each table shows what it pays for 1 coin, lowest hand first, and its return under best play. A new game starts a new session.</source>
+        <translation>Scegli un gioco e la sua tabella dei pagamenti. Ogni tabella mostra quanto paga per 1 gettone, la mano più bassa per prima, e il suo ritorno con il gioco migliore. Un nuovo gioco apre una nuova sessione.</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>Game and table</source>
+        <translation>Gioco e tabella</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Ritorno</translation>
+    </message>
+    <message>
+        <source>Pays for 1</source>
+        <translation>Paga per 1</translation>
+    </message>
+    <message>
+        <source>counting…</source>
+        <extracomment>The return of a table while it is being counted.</extracomment>
+        <translation>calcolo…</translation>
+    </message>
+    <message>
+        <source>my own table</source>
+        <extracomment>The row of the player&apos;s own pay table of a game (for Jacks or Better, the one set in Payouts Options).</extracomment>
+        <translation>la mia tabella</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <extracomment>The return of a table that could not be counted (out of memory).</extracomment>
+        <translation>non calcolato</translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>
@@ -869,6 +921,34 @@ La tabella perde %4 punti</translation>
         <extracomment>A column heading of the statistics grid, over the count of these hands.</extracomment>
         <translation>Scala reale</translation>
     </message>
+    <message>
+        <source>Player has %t</source>
+        <extracomment>The hand after the draw in a game other than Jacks or Better; %t is the pay line&apos;s name (&quot;Kings or Better&quot;, &quot;Four Aces&quot;).</extracomment>
+        <translation>Il giocatore ha %t</translation>
+    </message>
+    <message>
+        <source>Wow! %t</source>
+        <extracomment>The hand after the draw, a big one (four of a kind or better); %t is the pay line&apos;s name.</extracomment>
+        <translation>Wow! %t</translation>
+    </message>
+    <message numerus="yes">
+        <source>Player has Won %n hands and Lost %1</source>
+        <extracomment>The first statistics line of a game other than Jacks or Better: %n hands won, %1 lost.</extracomment>
+        <translation>
+            <numerusform>Il giocatore ha vinto %n mano e perso %1</numerusform>
+            <numerusform>Il giocatore ha vinto %n mani e perso %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>High Hands</source>
+        <extracomment>The second statistics line of a game other than Jacks or Better starts with this when a winning hand has come up; its items follow.</extracomment>
+        <translation>Mani alte:</translation>
+    </message>
+    <message>
+        <source> %t=%1</source>
+        <extracomment>An item of the second statistics line: the pay line&apos;s name (%t) and how often it came up (%1). Keep the leading blank: it parts the items.</extracomment>
+        <translation> %t=%1</translation>
+    </message>
 </context>
 <context>
     <name>TGameWindow</name>
@@ -1014,6 +1094,19 @@ La tabella perde %4 punti</translation>
         <comment>label</comment>
         <extracomment>The label beside the total&apos;s panel: room for about six letters.</extracomment>
         <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Choose Game…</source>
+        <translation>Scegli il gioco…</translation>
+    </message>
+    <message>
+        <source>Pay Table</source>
+        <extracomment>Shows the pay table beside the game also where the screen has no room to spare (the game is drawn smaller then).</extracomment>
+        <translation>Tabella dei pagamenti</translation>
+    </message>
+    <message>
+        <source>Draw the hand in play first, then choose a game.</source>
+        <translation>Pesca prima la mano in gioco, poi scegli un gioco.</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1822,24 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
     </message>
 </context>
 <context>
+    <name>TPayTablePanel</name>
+    <message>
+        <source>Pay table</source>
+        <extracomment>The name screen readers give the pay table shown beside the game.</extracomment>
+        <translation>Tabella dei pagamenti</translation>
+    </message>
+    <message>
+        <source>%1 pays %2</source>
+        <extracomment>How a screen reader reads a line of the pay table: %1 the hand, %2 what it pays for 1.</extracomment>
+        <translation>%1 paga %2</translation>
+    </message>
+    <message>
+        <source>the last hand</source>
+        <extracomment>What a screen reader adds to the pay table&apos;s line of the hand just settled.</extracomment>
+        <translation>l’ultima mano</translation>
+    </message>
+</context>
+<context>
     <name>TPayoutsDialog</name>
     <message>
         <source>Jacks or Better Multiplier Default is 0</source>
@@ -1848,6 +1959,11 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <source>Windows WAV files (*.WAV)</source>
         <extracomment>The file chooser&apos;s filter: keep the pattern in brackets, (*.WAV), as it is.</extracomment>
         <translation>File WAV di Windows (*.WAV)</translation>
+    </message>
+    <message>
+        <source>%1 Multiplier Default = %2</source>
+        <extracomment>The caption beside the multiplier of a pay line of a game other than Jacks or Better: %1 is the line&apos;s name, %2 its multiplier in the game&apos;s default table.</extracomment>
+        <translation>%1 Moltiplicatore predef. = %2</translation>
     </message>
 </context>
 <context>

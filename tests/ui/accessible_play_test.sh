@@ -7,13 +7,14 @@
 # accessible actions or with keys only (accessible_play.py says how), or the strategy
 # advisor played as a trainer (trainer_play.py says how), or reached and read in the game's
 # window at two screen sizes (advisor_play.py says how), or its Chart page checked against
-# lumaro-analyze (chart_play.py says how), or its Bankroll page read against lumaro-analyze
-# (bankroll_play.py says how):
+# lumaro-analyze (chart_play.py says how), its Bankroll page read against lumaro-analyze
+# (bankroll_play.py says how), or another game than today's played (games_play.py says how):
 #   accessible_play_test.sh screen-reader|keyboard LUMARO DEAL_ORACLE
 #   accessible_play_test.sh trainer LUMARO
 #   accessible_play_test.sh advisor|advisor-small LUMARO
 #   accessible_play_test.sh chart LUMARO LUMARO_ANALYZE
 #   accessible_play_test.sh bankroll LUMARO LUMARO_ANALYZE
+#   accessible_play_test.sh games-deuces|games-choose LUMARO SETTLE_ORACLE
 set -euo pipefail
 mode=$1
 prog=$(realpath "$2")
@@ -49,6 +50,15 @@ elif [ "$mode" = advisor ] || [ "$mode" = advisor-small ]; then
   printf '[Advisor]\nOpen=1\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
   if [ "$mode" = advisor ]; then screen=1024x768 least=71; else screen=640x480 least=57; fi
   play=("$here/advisor_play.py" "$prog" "$least")
+elif [ "$mode" = games-deuces ] || [ "$mode" = games-choose ]; then
+  # Deuces Wild chosen in the settings, with no table of its own stored: its full pay table.
+  if [ "$mode" = games-deuces ]; then
+    printf '[Bet]\nTotal=5000\nAmount=5\n[Games]\nCurrent=deuces-wild\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+  else
+    printf '[Bet]\nTotal=5000\nAmount=5\n' >"$XDG_CONFIG_HOME/Quorvel.ini"
+  fi
+  screen=1024x768
+  play=("$here/games_play.py" "${mode#games-}" "$prog" "$(realpath "$3")")
 elif [ "$mode" = chart ] || [ "$mode" = bankroll ]; then
   # The advisor stored open, 9/6 Jacks or Better: the chart every book prints; for the
   # bankroll, a total of 160 bets of 5.

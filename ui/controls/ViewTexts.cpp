@@ -23,6 +23,7 @@ QString ShownText(const TSentence& sentence) {
   QString text = QCoreApplication::translate(kViewTextContext, source.data(), nullptr,
                                              counted ? static_cast<int>(sentence.Count) : -1);
   if (!counted) text.replace(QStringLiteral("%n"), QString::number(sentence.Count));
+  text.replace(QStringLiteral("%t"), sentence.Term.empty() ? QString() : ShownTerm(sentence.Term));
   // Each mark by its number, wherever the translation puts it (QString::arg would fill the
   // lowest mark present, whichever number it has).
   for (std::size_t i = 0; i < sentence.Numbers.size(); ++i)
@@ -34,6 +35,12 @@ QString ShownText(const TWording& wording) {
   QString text;
   for (const TSentence& sentence : wording) text += ShownText(sentence);
   return text;
+}
+
+QString ShownTerm(std::string_view term) {
+  // The engine's names are literals; a copy ends with the NUL the translator's lookup needs.
+  const std::string source(term);
+  return QCoreApplication::translate(kViewTextContext, source.c_str());
 }
 
 QString GridHeading(int category) {

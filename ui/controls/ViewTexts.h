@@ -14,6 +14,8 @@ QString ShownText(const TSentence& sentence);
 QString ShownText(const TWording& wording);
 // The heading of the statistics grid's column for a hand category.
 QString GridHeading(int category);
+// A name of the engine's own (a pay line's, a statistics column's) in the player's language.
+QString ShownTerm(std::string_view term);
 // The view with every text that has a wording in the player's language (as UTF-8, the form
 // the window reads the view's texts in).
 TGameView InPlayersLanguage(const TGameView& view);

@@ -24,6 +24,7 @@
 #include "MessageBoxes.h"
 #include "Scaling.h"
 #include "SpinEdit.h"
+#include "ViewTexts.h"
 #include "file_names.h"
 #include "stored_values.h"
 
@@ -72,6 +73,9 @@ void ShrinkToFit(QLabel* label) {
     label->setFont(font);
   }
 }
+
+// The most another game's line takes: four digits fit the widest field.
+constexpr int kMostGameMultiplier = 9999;
 
 // Where everything stands on the design's 455 x 242 client area.
 constexpr QSize kDesignSize(455, 242);
@@ -131,6 +135,98 @@ TPayoutsDialog::TPayoutsDialog(TGameEngine& engine, TSoundSlots& soundSlots, QWi
   setFixedSize(size());
   for (QLabel* label : MultiplierLabels) ShrinkToFit(label);
   ShrinkToFit(Explanation);
+  RecordDesign();
+}
+
+void TPayoutsDialog::RecordDesign() {
+  FDesign.Dialog = size();
+  FDesign.Frame = MultiplierFrame->geometry();
+  for (std::size_t i = 0; i < MultiplierFields.size(); ++i) {
+    FDesign.Fields[i] = MultiplierFields[i]->geometry();
+    FDesign.Labels[i] = MultiplierLabels[i]->geometry();
+    FDesign.LabelFonts[i] = MultiplierLabels[i]->font();
+  }
+}
+
+TSpinEdit* TPayoutsDialog::Field(int n) const {
+  if (n >= 1 && n <= kPayLines) return MultiplierFields[static_cast<std::size_t>(n - 1)];
+  const auto more = static_cast<std::size_t>(n - kPayLines - 1);
+  return more < MoreFields.size() ? MoreFields[more] : nullptr;
+}
+
+QLabel* TPayoutsDialog::Label(int n) const {
+  if (n >= 1 && n <= kPayLines) return MultiplierLabels[static_cast<std::size_t>(n - 1)];
+  const auto more = static_cast<std::size_t>(n - kPayLines - 1);
+  return more < MoreLabels.size() ? MoreLabels[more] : nullptr;
+}
+
+void TPayoutsDialog::AddRow() {
+  const int n = kPayLines + static_cast<int>(MoreFields.size()) + 1;
+  auto* spin = new TSpinEdit(this);
+  spin->setObjectName(QStringLiteral("Multiplier%1").arg(n));
+  spin->UseNarrowArrows();
+  spin->setSingleStep(1);
+  spin->setFont(MultiplierFields.back()->font());
+  QWidget::setTabOrder(Field(n - 1), spin);
+  QWidget::setTabOrder(spin, SoundButtons.front());
+  auto* label = new QLabel(this);
+  label->setObjectName(QStringLiteral("MultiplierLabel%1").arg(n));
+  label->setBuddy(spin);
+  MoreFields.push_back(spin);
+  MoreLabels.push_back(label);
+}
+
+void TPayoutsDialog::FitRowsTo(const TGame& game) {
+  const bool jacks = &game == &kJacksOrBetter;
+  if (jacks && FShownGame == &game) return;  // as built: the design, untouched
+  FShownGame = &game;
+  const int rows = game.LineCount();
+  while (kPayLines + static_cast<int>(MoreFields.size()) < rows) AddRow();
+  // Rows stand one step apart; another game's fields all take the widest numbers.
+  const int step = FDesign.Fields[8].top() - FDesign.Fields[7].top();
+  const int extra = std::max(0, rows - kPayLines) * step;
+  for (int n = 1; n <= kPayLines + static_cast<int>(MoreFields.size()); ++n) {
+    TSpinEdit* spin = Field(n);
+    QLabel* label = Label(n);
+    const bool shown = n <= rows;
+    spin->setVisible(shown);
+    label->setVisible(shown);
+    spin->setFocusPolicy(shown ? Qt::WheelFocus : Qt::NoFocus);
+    const auto design = static_cast<std::size_t>(std::min(n, kPayLines) - 1);
+    const int below = std::max(0, n - kPayLines) * step;
+    QRect field = FDesign.Fields[design].translated(0, below);
+    if (!jacks)
+      field =
+          QRect(FDesign.Fields[8].left(), field.top(), FDesign.Fields[8].width(), field.height());
+    spin->setGeometry(field);
+    label->setGeometry(FDesign.Labels[design].translated(0, below));
+    // Today's captions at the sizes they were fitted at; another game's fitted anew.
+    label->setFont(jacks ? FDesign.LabelFonts[design] : font());
+  }
+  MultiplierFrame->setGeometry(FDesign.Frame.adjusted(0, 0, 0, extra));
+  setFixedSize(FDesign.Dialog + QSize(0, extra));
+  for (int n = 1; n <= rows; ++n) {
+    const auto index = static_cast<std::size_t>(n - 1);
+    TSpinEdit* spin = Field(n);
+    QLabel* label = Label(n);
+    if (jacks) {
+      spin->setRange(0, kStoredValues[PayoutKey(n)].DialogMaximum);
+      label->setText(tr(kRowCaptions[index]));
+      spin->setAccessibleName(tr(kRowHands[index]));
+      continue;
+    }
+    {
+      const std::string_view line = game.LineName(n - 1);
+      const QString name = ShownTerm(line);
+      spin->setRange(0, kMostGameMultiplier);
+      //: The caption beside the multiplier of a pay line of a game other than Jacks or Better:
+      //: %1 is the line's name, %2 its multiplier in the game's default table.
+      label->setText(
+          tr("%1 Multiplier Default = %2").arg(name).arg(DefaultTable(game).Multipliers[index]));
+      spin->setAccessibleName(name);
+    }
+    ShrinkToFit(label);
+  }
 }
 
 void TPayoutsDialog::SetDesignFont() {
@@ -261,20 +357,25 @@ void TPayoutsDialog::CentreOnScreen() {
 }
 
 void TPayoutsDialog::FillFromPayTable() {
-  const TPayTable& table = FEngine.PayTable();
-  for (int n = 1; n <= kPayLines; ++n)
-    MultiplierFields[static_cast<std::size_t>(n - 1)]->setValue(table.Line(n));
+  const TGameTable table = FEngine.TableInForce();
+  FitRowsTo(*table.Game);
+  for (int n = 1; n <= table.Game->LineCount(); ++n)
+    Field(n)->setValue(table.Multipliers[static_cast<std::size_t>(n - 1)]);
 }
 
 void TPayoutsDialog::OkClick() {
   RunGuarded(this, [this] {
-    TPayTable table = FEngine.PayTable();
-    for (int n = 1; n <= kPayLines; ++n) {
-      const TSpinEdit* spin = MultiplierFields[static_cast<std::size_t>(n - 1)];
+    TGameTable table = FEngine.TableInForce();
+    for (int n = 1; n <= table.Game->LineCount(); ++n) {
+      const TSpinEdit* spin = Field(n);
       // Text confirmed with Enter has not been brought into range yet.
-      table.SetLine(n, std::clamp(spin->TextValue(), spin->minimum(), spin->maximum()));
+      table.Multipliers[static_cast<std::size_t>(n - 1)] =
+          std::clamp(spin->TextValue(), spin->minimum(), spin->maximum());
     }
-    FEngine.SetPayTable(table);
+    if (table.IsJacks())
+      FEngine.SetPayTable(PayTableOf(table));
+    else
+      FEngine.SetGame(table);
     ShowMessage(this, QMessageBox::Information, tr("Information"),
                 tr("Payout values have been updated"));
     accept();

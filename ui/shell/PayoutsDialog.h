@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
-// TPayoutsDialog: the "Payouts Options" dialog. Nine multipliers of the pay table, taken only by
-// OK, and a WAV file for each of the nine winning sounds, stored the moment it is chosen.
+// TPayoutsDialog: the "Payouts Options" dialog. The multipliers of the pay table in force, taken
+// only by OK, and a WAV file for each of the nine winning sounds, stored the moment it is
+// chosen. Jacks or Better shows its nine lines as designed; another game shows its own lines,
+// one row each, with their defaults from the game's default table, the dialog taller where
+// the game has more than nine.
 
 #include <QDialog>
 #include <QMargins>
 #include <QSize>
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "game_engine.h"
 #include "sound_slots.h"
@@ -35,9 +39,14 @@ class TPayoutsDialog : public QDialog {
   // "Sound1" .. "Sound9": chooses the file of sound slot n.
   void SoundButtonClick(int n);
 
-  // The controls, row n at index n - 1.
+  // The controls, row n at index n - 1; rows past the ninth are made when a game needs them.
   std::array<TSpinEdit*, kPayLines> MultiplierFields{};
   std::array<QLabel*, kPayLines> MultiplierLabels{};
+  std::vector<TSpinEdit*> MoreFields;
+  std::vector<QLabel*> MoreLabels;
+  // Row 1..n of the game in force's lines.
+  TSpinEdit* Field(int n) const;
+  QLabel* Label(int n) const;
   std::array<QPushButton*, kSoundSlotCount> SoundButtons{};
   QLabel* Explanation = nullptr;
   QPushButton* OkButton = nullptr;
@@ -63,11 +72,24 @@ class TPayoutsDialog : public QDialog {
   void NameRowsByHand();
   void ChainTabOrder();
   void CentreOnScreen();
+  void RecordDesign();
+  void FitRowsTo(const TGame& game);
+  void AddRow();
   QFileDialog* Chooser();
 
   TGameEngine& FEngine;
   TSoundSlots& FSoundSlots;
   QString FChooserFileName;
+  // As scaled for the screen: the geometry Jacks or Better's nine rows show in.
+  struct TDesignPlace {
+    QSize Dialog;
+    QRect Frame;
+    std::array<QRect, kPayLines> Fields;
+    std::array<QRect, kPayLines> Labels;
+    std::array<QFont, kPayLines> LabelFonts;
+  };
+  TDesignPlace FDesign;
+  const TGame* FShownGame = &kJacksOrBetter;
   // Centred before the window manager had framed the dialog: centre again once it has.
   bool FCentring = false;
   QMargins FCentredWith;

@@ -10,6 +10,7 @@
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,12 +25,14 @@
 #include "Accessibility.h"
 #include "Advisor.h"
 #include "CardDeck.h"
+#include "ChooseGameDialog.h"
 #include "Colors.h"
 #include "CustomPanel.h"
 #include "Gauge.h"
 #include "HelpViewer.h"
 #include "KeyboardPlay.h"
 #include "MessageBoxes.h"
+#include "PayTablePanel.h"
 #include "Readable.h"
 #include "Scaling.h"
 #include "Sleeper.h"
@@ -39,6 +42,7 @@
 #include "ViewTexts.h"
 #include "advisor_settings.h"
 #include "file_names.h"
+#include "game_choice.h"
 #include "game_settings.h"
 #include "win_sound.h"
 
@@ -161,6 +165,8 @@ void TGameWindow::BuildControls() {
   BuildStatistics();
   BuildSound();
   BuildStatusBar();
+  PayTablePanel = new TPayTablePanel(Client);
+  PayTablePanel->hide();
   Sleeper = new TSleeper(this);
   Sleeper->setObjectName(QStringLiteral("Sleeper"));
   Sleeper->SetInterval(1000);
@@ -342,6 +348,13 @@ void TGameWindow::BuildMenu() {
   advanced->setObjectName(QStringLiteral("AdvancedMenu"));
   item(advanced, "PayoutsOptions", tr("Payouts Options"), [this] { PayoutsOptionsClick(); });
   item(advanced, "StrategyAdvisor", tr("Strategy Advisor"), [this] { StrategyAdvisorClick(); });
+  item(advanced, "ChooseGame", tr("Choose Game\u2026"), [this] { ChooseGameClick(); });
+  //: Shows the pay table beside the game also where the screen has no room to spare (the game
+  //: is drawn smaller then).
+  PayTableCommand = advanced->addAction(tr("Pay Table"));
+  PayTableCommand->setObjectName(QStringLiteral("PayTableCommand"));
+  PayTableCommand->setCheckable(true);
+  connect(PayTableCommand, &QAction::triggered, this, [this] { PayTableClick(); });
 }
 
 void TGameWindow::Guard(const std::function<void()>& handler) {
@@ -359,6 +372,8 @@ void TGameWindow::WindowCreate() {
     ApplyStoredColors(settings);
     setWindowTitle(tr("Lumaro for Windows 95 Version %1").arg(ProgramVersion));
     StartEngine(FEngine, settings);
+    // Another game than today's only when the player chose one.
+    if (const auto chosen = LoadChosenGame()) FEngine.SetGame(*chosen);
     RestoreAdvisor();
   });
   ApplyView();
@@ -570,10 +585,12 @@ void TGameWindow::FitDesign() {
   // never larger than the screen's; else at the screen's.
   const bool shared = AdvisorOpen() && !AdvisorDock->isFloating();
   TScale scale = FScreenScale;
-  if (shared) {
-    const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
-    scale = std::min(scale, FitScale(Client->size(), whole));
-  }
+  const QSize whole(kDesign.width(), kDesign.height() + kStatusBar.height());
+  if (shared) scale = std::min(scale, FitScale(Client->size(), whole));
+  // Asked for, the pay table takes a quarter of the design's width more.
+  const bool tableAsked = PayTableCommand && PayTableCommand->isChecked() && !shared;
+  if (tableAsked)
+    scale = std::min(scale, FitScale(Client->size(), whole + QSize(whole.width() / 4, 0)));
   if (!(scale == FDesignScale)) {
     FDesignScale = scale;
     FitStyleToScale();
@@ -582,10 +599,42 @@ void TGameWindow::FitDesign() {
     StatusBar->SetHeight(StatusBar->height());  // docked at the bottom again
     FitPicturesToScale();
   }
-  // Centred both ways in what the status bar leaves.
+  // Centred both ways in what the status bar leaves, or beside the pay table where the
+  // room beside the design takes it.
   const QRect room(0, 0, Client->width(), std::max(0, Client->height() - StatusBar->height()));
-  Design->move(room.left() + std::max(0, (room.width() - Design->width()) / 2),
+  const int gap = 8 * scale.M / scale.D;
+  const int tableWidth = room.width() - Design->width() - 3 * gap;
+  // Today's game keeps the design where the Parts place it unless the player asks for its
+  // table; the other games show theirs wherever the room beside the design takes it.
+  const bool wanted = tableAsked || !FEngine.TableInForce().IsJacks();
+  const bool beside =
+      !shared && wanted && tableWidth >= Design->width() * (tableAsked ? 10 : 19) / 100;
+  const int width = Design->width() + (beside ? tableWidth + gap : 0);
+  Design->move(room.left() + std::max(0, (room.width() - width) / 2),
                room.top() + std::max(0, (room.height() - Design->height()) / 2));
+  FPayTableGame = FEngine.HandTable().Game;
+  PayTablePanel->setVisible(beside);
+  if (!beside) PayTablePanel->Clear();
+  if (beside) {
+    PayTablePanel->Show(FEngine.HandTable(), FEngine.View().LitPayLine);
+    QFont font = Design->font();
+    font.setPixelSize(std::max(1, 11 * scale.M / scale.D));
+    font.setBold(true);
+    PayTablePanel->SetTextFont(font);
+    // New lines and a new font: the layout sizes them before it is asked for a height.
+    PayTablePanel->layout()->invalidate();
+    PayTablePanel->layout()->activate();
+    const int height = std::min(PayTablePanel->heightForWidth(tableWidth) > 0
+                                    ? PayTablePanel->heightForWidth(tableWidth)
+                                    : PayTablePanel->sizeHint().height(),
+                                Design->height());
+    PayTablePanel->setGeometry(Design->geometry().right() + 1 + gap, Design->y() + gap, tableWidth,
+                               height);
+  }
+}
+
+void TGameWindow::PayTableClick() {
+  Guard([this] { FitDesign(); });
 }
 
 bool TGameWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -616,6 +665,7 @@ void TGameWindow::WindowClose() {
   Guard([this] {
     TakeTypedBet();
     SaveGameSettings(CurrentSettings());
+    if (!FEngine.TableInForce().IsJacks()) SaveChosenGame(FEngine.TableInForce());
     SaveAdvisor();
   });
   // Whether or not the settings could be saved.
@@ -757,6 +807,38 @@ void TGameWindow::ControlColorCommand(TControlColor& color, void (TGameWindow::*
 void TGameWindow::PayoutsOptionsClick() {
   Guard([this] {
     if (FPayoutsDialog) FPayoutsDialog->exec();
+  });
+  ApplyView();
+}
+
+void TGameWindow::ChooseGameClick() {
+  Guard([this] {
+    if (FEngine.Phase() == gpDealt) {
+      ShowMessage(this, QMessageBox::Information, kAppTitle,
+                  tr("Draw the hand in play first, then choose a game."));
+      return;
+    }
+    const TGameTable inForce = FEngine.TableInForce();
+    std::optional<TGameTable> chosen;
+    if (GameChooser) {
+      chosen = GameChooser(inForce);
+    } else {
+      const TPayTable jacks = FEngine.PayTable();
+      TChooseGameDialog dialog(
+          inForce,
+          [&jacks](const TGame& game) {
+            return &game == &kJacksOrBetter ? JacksTable(jacks) : StoredTableOf(game);
+          },
+          this);
+      if (dialog.exec() == QDialog::Accepted) chosen = dialog.Chosen();
+    }
+    if (!chosen || !FEngine.SetGame(*chosen)) return;
+    // The game left keeps its table for the next time it is chosen; today's game keeps its
+    // own in H1..H9, written at the close.
+    if (chosen->Game != inForce.Game && !inForce.IsJacks()) SaveChosenGame(inForce);
+    SaveChosenGame(*chosen);
+    // A session is one game: the hands recorded from now on are a new one's.
+    if (chosen->Game != inForce.Game) FStartTime = QDateTime::currentSecsSinceEpoch();
   });
   ApplyView();
 }
@@ -982,13 +1064,22 @@ void TGameWindow::ApplyView() {
   BetField->setMaximum(view.BetMaximum);
   BetField->setValue(view.BetValue);
   BetField->setReadOnly(view.BetReadOnly);
+  if (StatsGrid->ColCount() != view.GridColumns) {
+    // Another game: its own columns, blank until its first hand is settled.
+    StatsGrid->SetSize(view.GridColumns, 2);
+    for (int c = 0; c < view.GridColumns; ++c)
+      for (int row = 0; row < 2; ++row) StatsGrid->SetCell(c, row, QString());
+  }
   if (view.GridFilled) {
-    for (int c = 0; c < kHandCategoryCount; ++c) {
+    for (int c = 0; c < view.GridColumns; ++c) {
       StatsGrid->SetCell(c, 1, QString::number(view.GridCounts[c]));
-      StatsGrid->SetCell(c, 0, GridHeading(c));
+      StatsGrid->SetCell(c, 0, ShownTerm(view.GridHeadings[c]));
     }
   }
   WinGauge->SetProgress(view.GaugeProgress);
+  if (PayTablePanel->isVisible()) PayTablePanel->Show(FEngine.HandTable(), view.LitPayLine);
   FUpdatingControls = false;
+  // Another game's table may want another height, or today's game none.
+  if (FEngine.HandTable().Game != FPayTableGame) FitDesign();
   DescribeHand(*this, FEngine);
 }

@@ -26,6 +26,8 @@ class QDialog;
 class QDockWidget;
 class QTabBar;
 class TAdvisor;
+class TPayTablePanel;
+class QAction;
 class THelpViewer;
 struct TGameSettings;
 
@@ -77,6 +79,10 @@ class TGameWindow : public QMainWindow, public TTableControls {
   void TotalColorClick();
   void BetColorClick();
   void PayoutsOptionsClick();
+  // Advanced > "Choose Game…": another game, or another table of the game in force.
+  void ChooseGameClick();
+  // Replaces the Choose Game dialog (tests): given the table in force, the chosen one or nothing.
+  std::function<std::optional<TGameTable>(const TGameTable&)> GameChooser;
   void StrategyAdvisorClick();
   // The advisor's "Replay": these cards dealt again as a practice hand, between hands.
   void ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet);
@@ -91,6 +97,14 @@ class TGameWindow : public QMainWindow, public TTableControls {
   // The advisor's host (made with the advisor) and, in page mode, the page switch.
   QDockWidget* AdvisorDock = nullptr;
   QTabBar* PageSwitch = nullptr;
+  // The pay table of the game in force: beside the design where the screen has room for it
+  // (every screen wider than 4:3) while another game than today's is played, and on any screen
+  // when the player asks for it (Advanced > "Pay Table"; the design then gives it room).
+  TPayTablePanel* PayTablePanel = nullptr;
+  QAction* PayTableCommand = nullptr;
+  // The game whose table the panel was last fitted to.
+  const TGame* FPayTableGame = nullptr;
+  void PayTableClick();
 
   THelpViewer* HelpViewer() const { return FHelpViewer; }
   // Made when the advisor is first opened (or at the start, hidden, when practice is on);

@@ -386,8 +386,24 @@ bool TAdvisor::CurrentHand() const {
   return FHand && FHand->Deal == FDeal;
 }
 
+bool TAdvisor::CountsHandGame() const {
+  return FEngine.HandTable().IsJacks();
+}
+
 void TAdvisor::ReadGame() {
   if (!Following()) return;
+  // Another game's hands are neither advised, judged nor recorded as Jacks or Better's.
+  if (!CountsHandGame()) {
+    FHand.reset();
+    FStoodAside = true;
+    ShowHand();
+    return;
+  }
+  if (FStoodAside) {
+    // Back to Jacks or Better: its return as last counted, or counted again below.
+    FStoodAside = false;
+    ShowKnownReturn(FEngine.PayTable());
+  }
   if (!FWorking && (FReturnTable != FEngine.PayTable() || (!FTables && !FBuildFailed))) StartWork();
   if (FEngine.Phase() == gpDealt) FollowDealtHand();
   AdviseHand();
@@ -540,7 +556,18 @@ void TAdvisor::ShowHand() {
   const bool hidden = open && Practising();
   const QString computing = tr("computing...");
 
-  if (!current) {
+  if (!CountsHandGame()) {
+    const std::string_view game = FEngine.Game().Name;
+    //: The advisor's list while a game other than Jacks or Better is played; %1 is its name.
+    ShowList(nullptr,
+             tr("The advisor counts Jacks or Better only: it stands aside while you "
+                "play %1.")
+                 .arg(QString::fromUtf8(game.data(), static_cast<qsizetype>(game.size()))));
+    page.HandLabel->setText(tr("Holds, best first:"));
+    page.CurrentLabel->clear();
+    //: The advisor's return line while a game other than Jacks or Better is played.
+    page.ReturnLabel->setText(tr("Return with best play: see Choose Game"));
+  } else if (!current) {
     ShowList(nullptr, tr("Deal a hand to see its best holds."));
     page.HandLabel->setText(tr("Holds, best first:"));
     page.CurrentLabel->clear();

@@ -174,6 +174,8 @@ class TAdvisor : public QWidget {
   void RetryWaitingHands();
   bool AskBeforeDraw(const QString& text);
   bool CurrentHand() const;
+  // Whether the advisor counts the game of the open or last hand (Jacks or Better).
+  bool CountsHandGame() const;
   void ShowHand();
   void ShowList(const THandAdvice* advice, const QString& message);
   void ShowSession();
@@ -197,6 +199,8 @@ class TAdvisor : public QWidget {
   std::optional<TPayTable> FShownReturn;
   // The last return counted, stored at the close.
   std::optional<TKnownReturn> FKnownReturn;
+  // Another game than Jacks or Better was played: the return line said so.
+  bool FStoodAside = false;
 
   // Counts every deal, seen or not, so a hand is advised and judged once.
   std::uint64_t FDeal = 0;
