@@ -27,7 +27,7 @@ struct TFilledFolder {
     settings.BetAmount = 25;
     settings.Payouts = {0, 1, 2, 3, 4, 7, 11, 49, 99};
     SaveGameSettings(settings);
-    for (int slot = 1; slot <= kSoundSlotCount; ++slot)
+    for (int slot = 1; slot <= kWinSoundSlots; ++slot)
       SaveSoundSlot(slot, QStringLiteral("/home/player/Sounds/win number %1.wav").arg(slot));
   }
   QTemporaryDir Temp;
@@ -70,7 +70,7 @@ BENCHMARK(BM_LoadSoundSlotsUnchangedLargeFile)->Unit(benchmark::kMicrosecond);
 void BM_SaveSoundSlot(benchmark::State& state) {
   TFilledFolder folder;
   int round = 0;
-  for (auto _ : state) SaveSoundSlot(1 + round++ % kSoundSlotCount, QStringLiteral("/a/b.wav"));
+  for (auto _ : state) SaveSoundSlot(1 + round++ % kWinSoundSlots, QStringLiteral("/a/b.wav"));
 }
 BENCHMARK(BM_SaveSoundSlot)->Unit(benchmark::kMillisecond);
 

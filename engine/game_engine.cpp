@@ -45,28 +45,11 @@ bool PlaysJokerDeck(const TGame& game) {
   return game.DeckSize == static_cast<int>(TJokerDeck{}.Entries.size());
 }
 
-// A hand of the game in force classified and settled against the bankroll with its table.
-struct TGameSettledHand {
-  int Outcome = 0;
-  std::optional<std::int32_t> Multiplier;  // a win's
-  std::int32_t Total = 0;                  // the bankroll after the hand
-  bool Won() const { return Multiplier.has_value(); }
-};
-
-TGameSettledHand SettleGameHand(const THandCards& cards, std::int32_t total, std::int32_t bet,
-                                const TGameTable& table) {
-  TGameSettledHand hand;
-  hand.Outcome = EvaluateOutcome(*table.Game, cards);
-  hand.Multiplier = table.MultiplierOf(hand.Outcome);
-  hand.Total = SettledTotal(total, bet, table, hand.Outcome);
-  return hand;
-}
-
 // What a settled practice hand would have done to the total, which stays as it is.
 TSentence PracticeMoneySentence(const TGameSettledHand& hand, std::int32_t bet,
                                 std::int32_t total) {
-  if (!hand.Won()) return {snPracticeCost, {bet, total}};
-  if (const std::int64_t multiplier = *hand.Multiplier; multiplier != 0)
+  if (!hand.Won) return {snPracticeCost, {bet, total}};
+  if (const std::int64_t multiplier = hand.Multiplier; multiplier != 0)
     return {snPracticePay, {multiplier * bet, total}};
   return {snPracticeEven, {total}};
 }
@@ -255,19 +238,19 @@ void TGameEngine::DrawAndSettle() {
 
 void TGameEngine::SettleForMoney() {
   const TGameTable table = TableInForce();
-  const TGameSettledHand hand = SettleGameHand(FHand.Cards, FTotal, FBet, table);
+  const TGameSettledHand hand = SettleGameHand(table, FHand.Cards, FTotal, FBet);
   const TGameOutcome& outcome = table.Game->Outcomes[static_cast<std::size_t>(hand.Outcome)];
   Say(FView.HandText, FView.HandWording, {OutcomeSaying(*table.Game, hand.Outcome)});
   FView.LitPayLine = table.Game->LineOfOutcome(hand.Outcome);
-  FStats.Record(int{outcome.Column}, hand.Won());
+  FStats.Record(int{outcome.Column}, hand.Won);
 
-  if (!hand.Won()) {
+  if (!hand.Won) {
     FTotal = hand.Total;
     Say(FView.MoneyMessage, FView.MoneyWording, {{snLost, {FTotal}}});
   } else {
     if (OnWinSound) OnWinSound(table.Game->SoundSlotNumber(hand.Outcome));
     FView.WinIconVisible = true;
-    const std::int64_t multiplier = *hand.Multiplier;
+    const std::int64_t multiplier = hand.Multiplier;
     // Credited only after the sound: the window shows the hand before the money.
     FTotal = hand.Total;
     if (multiplier == 0)
@@ -281,10 +264,10 @@ void TGameEngine::SettleForMoney() {
 
 void TGameEngine::SettlePractice() {
   // Judged as any hand, but the total, the statistics and the sound are left alone.
-  const TGameSettledHand hand = SettleGameHand(FHand.Cards, FTotal, FPractice.Bet, FPractice.Table);
+  const TGameSettledHand hand = SettleGameHand(FPractice.Table, FHand.Cards, FTotal, FPractice.Bet);
   Say(FView.HandText, FView.HandWording, {OutcomeSaying(*FPractice.Table.Game, hand.Outcome)});
   FView.LitPayLine = FPractice.Table.Game->LineOfOutcome(hand.Outcome);
-  FView.WinIconVisible = hand.Won();
+  FView.WinIconVisible = hand.Won;
   Say(FView.MoneyMessage, FView.MoneyWording, {PracticeMoneySentence(hand, FPractice.Bet, FTotal)});
   ShowTotal();
   MarkOver();

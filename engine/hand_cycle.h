@@ -11,6 +11,7 @@
 #include "cards.h"
 #include "evaluator.h"
 #include "game.h"
+#include "game_table.h"
 #include "settlement.h"
 
 // At a deal below kLowTotal the bet and its maximum drop to kMinBet. Nothing raises them
@@ -60,6 +61,7 @@ inline TSettledHand SettleHand(const THandCards& cards, std::int32_t total, std:
 struct TGameSettledHand {
   std::uint8_t Outcome = 0;  // index into the game's outcomes
   bool Won = false;
+  std::int32_t Multiplier = 0;  // a win's
   std::int32_t Total = 0;  // the bankroll after the hand
 };
 
@@ -75,6 +77,18 @@ inline TGameSettledHand SettleGameHand(const TGame& game, const THandCards& card
       hand.Won
           ? MultiplierOfPays(paysFor1[static_cast<std::size_t>(game.LineOfOutcome(hand.Outcome))])
           : 0;
+  hand.Multiplier = multiplier;
   hand.Total = SettledTotal(total, bet, hand.Won, multiplier);
+  return hand;
+}
+
+// The same with the game's own multipliers, as the play cycle keeps its table.
+inline TGameSettledHand SettleGameHand(const TGameTable& table, const THandCards& cards,
+                                       std::int32_t total, std::int32_t bet) {
+  TGameSettledHand hand;
+  hand.Outcome = EvaluateOutcome(*table.Game, cards);
+  hand.Won = table.Game->IsWin(hand.Outcome);
+  hand.Multiplier = table.MultiplierOf(hand.Outcome).value_or(0);
+  hand.Total = SettledTotal(total, bet, table, hand.Outcome);
   return hand;
 }

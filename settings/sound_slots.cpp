@@ -33,7 +33,7 @@ std::optional<TSlotsRead>& LastRead() {
 TSoundSlots ReadSoundSlots() {
   TSoundSlots result;
   TSettingsStore store = TSettingsStore::OpenSettingsStore();
-  for (int slot = 1; slot <= kSoundSlotCount; ++slot) {
+  for (int slot = 1; slot <= kWinSoundSlots; ++slot) {
     QString path;
     try {
       path = store.ReadTextValue(kSoundSection, SlotKey(slot), kNoSoundFile);
@@ -72,7 +72,7 @@ TSoundSlots LoadSoundSlots() {
 }
 
 void SaveSoundSlot(int slot, const QString& path) {
-  if (slot < 1 || slot > kSoundSlotCount) throw std::out_of_range("sound slot out of range");
+  if (slot < 1 || slot > kWinSoundSlots) throw std::out_of_range("sound slot out of range");
   TSettingsStore store = TSettingsStore::OpenSettingsStore();
   store.WriteTextValue(kSoundSection, SlotKey(slot), path);
   store.CloseSettingsStore();

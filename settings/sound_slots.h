@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-#include "game_description.h"  // kSoundSlotCount, the slots every game's lines sound
+#include "game_description.h"  // kWinSoundSlots, the slots every game's lines sound
 
 // A slot keeps at most this many characters of its path; the store keeps it whole.
 inline constexpr int kSoundSlotMaxLength = 80;
@@ -15,7 +15,7 @@ inline const QString kNoSoundFile = QStringLiteral("Error");
 
 using TSoundSlot = QString;
 // Index 0 is slot 1 (jacks or better) ... index 8 is slot 9 (royal flush).
-using TSoundSlots = std::array<TSoundSlot, kSoundSlotCount>;
+using TSoundSlots = std::array<TSoundSlot, kWinSoundSlots>;
 
 // The first kSoundSlotMaxLength characters of a path.
 TSoundSlot SoundSlotFromPath(const QString& path);

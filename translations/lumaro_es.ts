@@ -370,11 +370,12 @@
     </message>
     <message>
         <source>Jacks or Better with your multipliers</source>
+        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;</extracomment>
         <translation>Jotas o mejor con tus multiplicadores</translation>
     </message>
     <message>
         <source>Jacks or Better with your multipliers: %1% return under best play</source>
-        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
+        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;; %2 the return in per cent with two decimals: &quot;100.76&quot;</extracomment>
         <translation>Jotas o mejor con tus multiplicadores: %1% de retorno con la jugada óptima</translation>
     </message>
     <message numerus="yes">
@@ -487,6 +488,14 @@
             <numerusform>Probabilidad de cada resultado tras %n mano</numerusform>
             <numerusform>Probabilidad de cada resultado tras %n manos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 with your multipliers</source>
+        <translation>%1 con tus multiplicadores</translation>
+    </message>
+    <message>
+        <source>%1 with your multipliers: %2% return under best play</source>
+        <translation>%1 con tus multiplicadores: %2% de retorno con la jugada óptima</translation>
     </message>
 </context>
 <context>

@@ -281,7 +281,7 @@ void TPayoutsDialog::BuildPayRows() {
 }
 
 void TPayoutsDialog::BuildSoundButtons() {
-  for (int n = 1; n <= kSoundSlotCount; ++n) {
+  for (int n = 1; n <= kWinSoundSlots; ++n) {
     //: The button that chooses the sound of pay line %1 (1 to 9).
     auto* button = new QPushButton(tr("Sound%1").arg(n), this);
     button->setObjectName(QStringLiteral("SoundButton%1").arg(n));

@@ -47,7 +47,7 @@ class TPayoutsDialog : public QDialog {
   // Row 1..n of the game in force's lines.
   TSpinEdit* Field(int n) const;
   QLabel* Label(int n) const;
-  std::array<QPushButton*, kSoundSlotCount> SoundButtons{};
+  std::array<QPushButton*, kWinSoundSlots> SoundButtons{};
   QLabel* Explanation = nullptr;
   QPushButton* OkButton = nullptr;
   QPushButton* CancelButton = nullptr;

@@ -731,7 +731,7 @@ void TGameWindow::SetTotalClick(std::int32_t total) {
 }
 
 std::filesystem::path TGameWindow::SlotFile(int slot) const {
-  if (slot < 1 || slot > kSoundSlotCount) return {};
+  if (slot < 1 || slot > kWinSoundSlots) return {};
   // The bytes the slot's path names on disk, whatever their encoding.
   return LocalBytesFromPath(FSoundSlots[static_cast<std::size_t>(slot - 1)]).toStdString();
 }

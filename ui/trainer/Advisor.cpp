@@ -605,7 +605,7 @@ void TAdvisor::ShowHand() {
 
 void TAdvisor::ShowBankrollPage() {
   // The session counted from the player's total and bet; its odds are the pay table's.
-  BankrollPage->ShowGame(FTables, FEngine.PayTable(), FEngine.Total(), FEngine.Bet());
+  BankrollPage->ShowGame(FTables, FEngine.TableInForce(), FEngine.Total(), FEngine.Bet());
 }
 
 void TAdvisor::ShowChartPage() {

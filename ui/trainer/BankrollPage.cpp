@@ -21,6 +21,7 @@
 #include "Colors.h"
 #include "MessageBoxes.h"
 #include "RiskPlot.h"
+#include "game_odds.h"
 #include "risk_report.h"
 
 namespace {
@@ -64,8 +65,15 @@ std::optional<long long> WholeNumber(const QString& text, long long limit) {
 
 }  // namespace
 
-TPayDistribution GamePayDistribution(const TDrawTables& tables, const TPayTable& table) {
-  return PayDistributionOf(ComputeReturn(tables, table, 2), table);
+TPayDistribution GamePayDistribution(const TDrawTables* jacksTables, const TGameTable& table) {
+  if (table.IsJacks() && jacksTables) {
+    const TPayTable jacks = PayTableOf(table);
+    return PayDistributionOf(ComputeReturn(*jacksTables, jacks, 2), jacks);
+  }
+  TGamePays pays{table.Game, {}, {}};
+  for (int line = 0; line < table.Game->LineCount(); ++line)
+    pays.Pays.push_back(PaysOfMultiplier(table.Multipliers[static_cast<std::size_t>(line)]));
+  return PayDistributionOf(ComputeReturn(*GameTables(*table.Game), UnitPaysOf(pays), 2));
 }
 
 TFieldValue BankrollFieldValue(const QString& text) {
@@ -328,6 +336,11 @@ QWidget* TBankrollPage::FocusTarget() const {
 
 void TBankrollPage::ShowGame(const std::shared_ptr<const TDrawTables>& tables,
                              const TPayTable& table, std::int32_t total, std::int32_t bet) {
+  ShowGame(tables, JacksTable(table), total, bet);
+}
+
+void TBankrollPage::ShowGame(const std::shared_ptr<const TDrawTables>& tables,
+                             const TGameTable& table, std::int32_t total, std::int32_t bet) {
   FTables = tables;
   const bool same = FTable == table && FTotal == total && FGameBet == bet;
   FTable = table;
@@ -416,7 +429,7 @@ bool TBankrollPage::Ready() const {
 
 void TBankrollPage::CountIfWanted() {
   if (!FWanted || FWorking || FShownKey == FWanted || FFailed == FWanted || !isVisible()) return;
-  if (FPaysTable != FWanted->Table && FTables.expired()) return;
+  if (FPaysTable != FWanted->Table && FWanted->Table.IsJacks() && FTables.expired()) return;
   StartCount(*FWanted);
 }
 
@@ -436,7 +449,7 @@ void TBankrollPage::StartCount(const TRiskKey& key) {
     std::string error;
     try {
       if (!known) {
-        counted = std::make_shared<const TPayDistribution>(GamePayDistribution(*tables, key.Table));
+        counted = std::make_shared<const TPayDistribution>(GamePayDistribution(tables.get(), key.Table));
         known = counted;
       }
       // The tables are the advisor's to let go: the worker keeps them no longer than it needs.
@@ -515,8 +528,14 @@ QString TBankrollPage::BetsText(double bets, int decimals) const {
 }
 
 void TBankrollPage::ShowGame() {
+  const QString game = FTable ? QString::fromUtf8(FTable->Game->Name.data(),
+                                                   static_cast<qsizetype>(FTable->Game->Name.size()))
+                               : QString();
+  const bool jacks = !FTable || FTable->IsJacks();
   if (!FPays || FPaysTable != FTable) {
-    GameLabel->setText(tr("Jacks or Better with your multipliers"));
+    //: %1 the game's name: "Deuces Wild"
+    GameLabel->setText(jacks ? tr("Jacks or Better with your multipliers")
+                             : tr("%1 with your multipliers").arg(game));
     return;
   }
   double pay = 0;
@@ -524,8 +543,11 @@ void TBankrollPage::ShowGame() {
     pay += static_cast<double>(c.Pay) * static_cast<double>(c.Numerator);
   pay /= static_cast<double>(FPays->Denominator);
   //: %1 the return in per cent with two decimals: "99.54"
-  GameLabel->setText(tr("Jacks or Better with your multipliers: %1% return under best play")
-                         .arg(QString::number(100 * pay, 'f', 2)));
+  const QString percent = QString::number(100 * pay, 'f', 2);
+  //: %1 the game's name: "Deuces Wild"; %2 the return in per cent with two decimals: "100.76"
+  GameLabel->setText(
+      jacks ? tr("Jacks or Better with your multipliers: %1% return under best play").arg(percent)
+            : tr("%1 with your multipliers: %2% return under best play").arg(game, percent));
 }
 
 void TBankrollPage::ShowFigures() {

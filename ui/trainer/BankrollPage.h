@@ -24,6 +24,7 @@
 #include <string>
 #include <thread>
 
+#include "game_table.h"
 #include "odds.h"
 #include "risk.h"
 
@@ -35,8 +36,9 @@ class QTimer;
 class TRiskPlot;
 
 // The pay of one hand of the game in force for a stake of 1 under best play, exactly: the
-// only place the page learns the game's odds from.
-TPayDistribution GamePayDistribution(const TDrawTables& tables, const TPayTable& table);
+// only place the page learns the game's odds from. Jacks or Better is counted with the
+// advisor's draw tables (jacksTables); another game with its own, built once for the run.
+TPayDistribution GamePayDistribution(const TDrawTables* jacksTables, const TGameTable& table);
 
 // A field's figure, or why it has none: whole numbers only, within the limits counted.
 struct TFieldValue {
@@ -59,6 +61,9 @@ class TBankrollPage : public QWidget {
 
   // The game in force: the draw tables to count its odds with (null while the advisor builds
   // them), its pay table, the player's total and the bet in force, in coins.
+  void ShowGame(const std::shared_ptr<const TDrawTables>& tables, const TGameTable& table,
+                std::int32_t total, std::int32_t bet);
+  // Jacks or Better with this table.
   void ShowGame(const std::shared_ptr<const TDrawTables>& tables, const TPayTable& table,
                 std::int32_t total, std::int32_t bet);
   // Where the keyboard goes as it comes into the page.
@@ -109,7 +114,7 @@ class TBankrollPage : public QWidget {
  private:
   // What a count is of: the same key, the same figures.
   struct TRiskKey {
-    TPayTable Table;
+    TGameTable Table;
     long long Bankroll = 0;
     long long Hands = 0;
     friend bool operator==(const TRiskKey&, const TRiskKey&) = default;
@@ -137,12 +142,12 @@ class TBankrollPage : public QWidget {
   QWidget* FContents = nullptr;
   QTimer* FLookAgain = nullptr;  // the fields, figures and plots, in a scroll area
   std::weak_ptr<const TDrawTables> FTables;
-  std::optional<TPayTable> FTable;
+  std::optional<TGameTable> FTable;
   std::int32_t FTotal = 0;
   std::int32_t FGameBet = 0;
   bool FBetTyped = false;
   // The odds counted last, and the pay table they belong to.
-  std::optional<TPayTable> FPaysTable;
+  std::optional<TGameTable> FPaysTable;
   std::shared_ptr<const TPayDistribution> FPays;
   // What the fields ask for now, nothing while one of them says why not.
   std::optional<TRiskKey> FWanted;
