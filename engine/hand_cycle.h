@@ -62,7 +62,7 @@ struct TGameSettledHand {
   std::uint8_t Outcome = 0;  // index into the game's outcomes
   bool Won = false;
   std::int32_t Multiplier = 0;  // a win's
-  std::int32_t Total = 0;  // the bankroll after the hand
+  std::int32_t Total = 0;       // the bankroll after the hand
 };
 
 // The same for any game, with its pays for 1 in line order (a win adds pays - 1 times the

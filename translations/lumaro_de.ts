@@ -370,12 +370,11 @@
     </message>
     <message>
         <source>Jacks or Better with your multipliers</source>
-        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;</extracomment>
         <translation>Buben oder besser mit Ihren Faktoren</translation>
     </message>
     <message>
         <source>Jacks or Better with your multipliers: %1% return under best play</source>
-        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;; %2 the return in per cent with two decimals: &quot;100.76&quot;</extracomment>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
         <translation>Buben oder besser mit Ihren Faktoren: %1% Auszahlungsquote bei optimalem Spiel</translation>
     </message>
     <message numerus="yes">
@@ -491,11 +490,17 @@
     </message>
     <message>
         <source>%1 with your multipliers</source>
+        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;</extracomment>
         <translation>%1 mit Ihren Faktoren</translation>
     </message>
     <message>
         <source>%1 with your multipliers: %2% return under best play</source>
+        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;; %2 the return in per cent with two decimals: &quot;100.76&quot;</extracomment>
         <translation>%1 mit Ihren Faktoren: %2% Auszahlungsquote bei optimalem Spiel</translation>
+    </message>
+    <message>
+        <source>almost no chance</source>
+        <translation>so gut wie keine Chance</translation>
     </message>
 </context>
 <context>

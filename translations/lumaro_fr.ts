@@ -370,12 +370,11 @@
     </message>
     <message>
         <source>Jacks or Better with your multipliers</source>
-        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;</extracomment>
         <translation>Valets ou mieux avec vos multiplicateurs</translation>
     </message>
     <message>
         <source>Jacks or Better with your multipliers: %1% return under best play</source>
-        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;; %2 the return in per cent with two decimals: &quot;100.76&quot;</extracomment>
+        <extracomment>%1 the return in per cent with two decimals: &quot;99.54&quot;</extracomment>
         <translation>Valets ou mieux avec vos multiplicateurs&#xa0;: taux de redistribution de %1&#xa0;% en jeu optimal</translation>
     </message>
     <message numerus="yes">
@@ -491,11 +490,17 @@
     </message>
     <message>
         <source>%1 with your multipliers</source>
+        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;</extracomment>
         <translation>%1 avec vos multiplicateurs</translation>
     </message>
     <message>
         <source>%1 with your multipliers: %2% return under best play</source>
+        <extracomment>%1 the game&apos;s name: &quot;Deuces Wild&quot;; %2 the return in per cent with two decimals: &quot;100.76&quot;</extracomment>
         <translation>%1 avec vos multiplicateurs&#xa0;: taux de redistribution de %2&#xa0;% en jeu optimal</translation>
+    </message>
+    <message>
+        <source>almost no chance</source>
+        <translation>presque aucune chance</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,14 @@ class TBankrollPageTest : public QObject {
     QVERIFY2(FReports.isEmpty(), qPrintable(FReports.join(QLatin1Char('\n'))));
   }
 
+  // A chance too small to count as one in so many (a big bankroll over few hands) is said in
+  // words, never as an overflowed count.
+  void aVanishingChanceIsSaidInWords() {
+    QCOMPARE(ChanceWords(0.05), QStringLiteral("1 chance in 20"));
+    QCOMPARE(ChanceWords(8.16e-263), QStringLiteral("almost no chance"));
+    QCOMPARE(ChanceWords(0), QStringLiteral("no chance"));
+  }
+
   // 160 bets (the total over the bet) over 1,600 hands of 9/6 Jacks: the command's figures,
   // about 8 % ruin, in words, per cent and coins, the curve's last figure the same; typed
   // fields then count again, the count under way given up for the newer one.

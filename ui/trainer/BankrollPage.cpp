@@ -115,6 +115,9 @@ QString ChanceWords(double chance) {
   if (chance >= 1) return QCoreApplication::translate("TBankrollPage", "certain");
   // Small chances as one in so many; the others as a share of ten, a hundred... close
   // enough to the figure and to what it leaves.
+  // Beyond one in a billion the count of chances says nothing more (and 1 / chance may not fit
+  // a whole number at all).
+  if (chance < 1e-9) return QCoreApplication::translate("TBankrollPage", "almost no chance");
   if (chance < 0.2)
     return QCoreApplication::translate("TBankrollPage", "1 chance in %1")
         .arg(Count(std::llround(1 / chance)));
@@ -449,7 +452,8 @@ void TBankrollPage::StartCount(const TRiskKey& key) {
     std::string error;
     try {
       if (!known) {
-        counted = std::make_shared<const TPayDistribution>(GamePayDistribution(tables.get(), key.Table));
+        counted =
+            std::make_shared<const TPayDistribution>(GamePayDistribution(tables.get(), key.Table));
         known = counted;
       }
       // The tables are the advisor's to let go: the worker keeps them no longer than it needs.
@@ -528,26 +532,33 @@ QString TBankrollPage::BetsText(double bets, int decimals) const {
 }
 
 void TBankrollPage::ShowGame() {
-  const QString game = FTable ? QString::fromUtf8(FTable->Game->Name.data(),
-                                                   static_cast<qsizetype>(FTable->Game->Name.size()))
-                               : QString();
   const bool jacks = !FTable || FTable->IsJacks();
+  const QString game = jacks ? QString()
+                             : QString::fromUtf8(FTable->Game->Name.data(),
+                                                 static_cast<qsizetype>(FTable->Game->Name.size()));
   if (!FPays || FPaysTable != FTable) {
-    //: %1 the game's name: "Deuces Wild"
-    GameLabel->setText(jacks ? tr("Jacks or Better with your multipliers")
-                             : tr("%1 with your multipliers").arg(game));
+    if (jacks) {
+      GameLabel->setText(tr("Jacks or Better with your multipliers"));
+    } else {
+      //: %1 the game's name: "Deuces Wild"
+      GameLabel->setText(tr("%1 with your multipliers").arg(game));
+    }
     return;
   }
   double pay = 0;
   for (const TPayChance& c : FPays->Chances)
     pay += static_cast<double>(c.Pay) * static_cast<double>(c.Numerator);
   pay /= static_cast<double>(FPays->Denominator);
-  //: %1 the return in per cent with two decimals: "99.54"
   const QString percent = QString::number(100 * pay, 'f', 2);
-  //: %1 the game's name: "Deuces Wild"; %2 the return in per cent with two decimals: "100.76"
-  GameLabel->setText(
-      jacks ? tr("Jacks or Better with your multipliers: %1% return under best play").arg(percent)
-            : tr("%1 with your multipliers: %2% return under best play").arg(game, percent));
+  if (jacks) {
+    //: %1 the return in per cent with two decimals: "99.54"
+    GameLabel->setText(
+        tr("Jacks or Better with your multipliers: %1% return under best play").arg(percent));
+  } else {
+    //: %1 the game's name: "Deuces Wild"; %2 the return in per cent with two decimals: "100.76"
+    GameLabel->setText(
+        tr("%1 with your multipliers: %2% return under best play").arg(game, percent));
+  }
 }
 
 void TBankrollPage::ShowFigures() {
