@@ -44,8 +44,8 @@ struct TOptions {
 };
 
 const std::set<std::string> kValueOptions = {
-    "--paytable", "--seed",     "--hands", "--strategy", "--bet",  "--total", "--since",
-    "--max-lines", "--hand",    "--bankroll", "--risk",  "--game", "--pays",  "--preset"};
+    "--paytable",  "--seed", "--hands",    "--strategy", "--bet",  "--total", "--since",
+    "--max-lines", "--hand", "--bankroll", "--risk",     "--game", "--pays",  "--preset"};
 const std::set<std::string> kFlagOptions = {"--json", "--help"};
 
 // Every option is taken once at most, in either form ("--seed 5" or "--seed=5").
@@ -130,8 +130,7 @@ std::shared_ptr<const TDrawTables> TablesFor(const TTableInForce& table) {
 
 int RunReturn(const TTableInForce& inForce, bool json, std::ostream& out) {
   if (json || inForce.GameGiven) {
-    const TReturnReport report =
-        ComputeReturn(*TablesFor(inForce), UnitPaysOf(inForce.Game), 2);
+    const TReturnReport report = ComputeReturn(*TablesFor(inForce), UnitPaysOf(inForce.Game), 2);
     if (json)
       WriteReturnJson(out, inForce.Game, report);
     else
@@ -344,8 +343,8 @@ int RunSimulate(const TStoredPayTable& table, TSimulationRequest request,
 void PrintJsonGameHand(std::ostream& out, long long hand, const TGame& game,
                        const TGameSimulatedHand& r) {
   PrintJsonDeal(out, hand, r.SeedBefore, r.Dealt, r.HeldMask, r.Final);
-  out << ",\"outcome\":" << r.Outcome << ",\"name\":"
-      << JsonString(game.Outcomes[static_cast<std::size_t>(r.Outcome)].Name)
+  out << ",\"outcome\":" << r.Outcome
+      << ",\"name\":" << JsonString(game.Outcomes[static_cast<std::size_t>(r.Outcome)].Name)
       << ",\"won\":" << (r.Won ? "true" : "false") << ",\"total\":" << r.Total << "}\n";
 }
 
@@ -374,11 +373,10 @@ int RunGameSimulate(const TGamePays& table, const TSimulationRequest& request,
     return kExitOk;
   }
   WriteGameHeader(out, table);
-  out << "Hands: " << hands << ", won " << simulator.Won() << ", lost " << simulator.Lost()
-      << "\n";
+  out << "Hands: " << hands << ", won " << simulator.Won() << ", lost " << simulator.Lost() << "\n";
   for (int l = game.LineCount(); l-- > 0;)
-    out << "  " << game.LineName(l) << ": "
-        << simulator.OutcomeCounts()[game.OutcomeOfLine(l)] << "\n";
+    out << "  " << game.LineName(l) << ": " << simulator.OutcomeCounts()[game.OutcomeOfLine(l)]
+        << "\n";
   out << "Final total: " << simulator.Total() << "\n";
   return kExitOk;
 }
@@ -621,8 +619,8 @@ std::vector<THandCards> ReadHands(const std::string& name, std::istream* input,
   return hands;
 }
 
-int RunStrategy(const TTableInForce& inForce, const TStrategyRequest& request,
-                std::istream* input, std::ostream& out) {
+int RunStrategy(const TTableInForce& inForce, const TStrategyRequest& request, std::istream* input,
+                std::ostream& out) {
   const TStoredPayTable& table = inForce.Jacks;
   const TGame& game = *inForce.Game.Game;
   std::vector<THandCards> hands;
@@ -653,7 +651,6 @@ int RunStrategy(const TTableInForce& inForce, const TStrategyRequest& request,
     WriteChartText(out, chart);
   return kExitOk;
 }
-
 
 // --game, and the pays of --pays, --paytable or --preset checked against the game's lines.
 void ParseGameOptions(const TOptions& options, TRequest& request) {
@@ -691,8 +688,8 @@ void ParseGameOptions(const TOptions& options, TRequest& request) {
     if (!found) {
       std::string names;
       for (const TPreset& p : g.Presets) names += (names.empty() ? "" : ", ") + std::string(p.Name);
-      throw TUsageError("unknown preset " + Quoted(preset->second) + " of " +
-                        std::string(g.Name) + " (" + names + ")");
+      throw TUsageError("unknown preset " + Quoted(preset->second) + " of " + std::string(g.Name) +
+                        " (" + names + ")");
     }
     table.Origin = "preset " + std::string(found->Name);
     table.Pays = PresetPays(g, *found);
@@ -732,8 +729,7 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   if (command == "advise") {
     const auto hands = options.Values.find("--hands");
     if (hands != options.Values.end()) {
-      if (!options.Words.empty())
-        throw TUsageError("advise takes CARDS or --hands FILE, not both");
+      if (!options.Words.empty()) throw TUsageError("advise takes CARDS or --hands FILE, not both");
       if (hands->second.empty())
         throw TUsageError("--hands needs a file name (- for standard input)");
       request.HandsFile = hands->second;
@@ -817,8 +813,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                           : std::vector<THandCards>{*request.Cards};
     return RunAdvise(table, hands, request.Json, out);
   }
-  if (request.Command == "strategy")
-    return RunStrategy(table, *request.Strategy, input, out);
+  if (request.Command == "strategy") return RunStrategy(table, *request.Strategy, input, out);
   if (request.Command == "risk") return RunRisk(table, *request.Risk, progress, out);
   if (request.GameGiven) return RunGameSimulate(table.Game, *request.Simulation, progress, out);
   return RunSimulate(table.Jacks, *request.Simulation, progress, out);
@@ -1003,7 +998,8 @@ Blanks around a number, a name or a multiplier are ignored; every option may be 
 once.
 
 Games (pays for 1 of the full-pay table in brackets):
-)" + GamesHelpText() + R"(
+)" + GamesHelpText() +
+         R"(
 Wild cards: a wild card stands for any card, so five of a kind exists, and a hand takes the
 highest line any choice of its wild cards reaches. In Deuces Wild the four 2s are wild; in
 Joker Poker the joker is, and it may stand for a card of a rank or suit the hand already

@@ -43,5 +43,4 @@ inline constexpr std::int64_t kMostPay = 2147483648LL;
 // "--pays P1,...,Pn" (pays for 1, 0..kMostPay) or "--paytable M1,...,Mn" (multipliers, pays
 // minus 1, 0..kMostPay - 1) for the game's n lines; throws TUsageError for a wrong count or a
 // bad number.
-std::vector<std::int64_t> ParseGamePays(const TGame& game, std::string_view text,
-                                        bool multipliers);
+std::vector<std::int64_t> ParseGamePays(const TGame& game, std::string_view text, bool multipliers);

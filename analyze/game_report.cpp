@@ -77,12 +77,12 @@ void WriteReturnText(std::ostream& out, const TGamePays& table, const TReturnRep
   for (std::size_t l = n.Line.size(); l-- > 0;) {
     const double p = Ratio(n.Line[l], report.Denominator);
     const std::int64_t pay = table.Pays[l];
-    out << Padded(std::string(game.LineName(static_cast<int>(l))), width) << PadLeft(Fixed(p, 10), 14)
-        << PadLeft(std::to_string(pay), 13)
+    out << Padded(std::string(game.LineName(static_cast<int>(l))), width)
+        << PadLeft(Fixed(p, 10), 14) << PadLeft(std::to_string(pay), 13)
         << PadLeft(Fixed(100.0 * p * static_cast<double>(pay), 4) + "%", 15) << "\n";
   }
-  out << Padded("Losing hands", width) << PadLeft(Fixed(Ratio(n.Losing, report.Denominator), 10), 14)
-      << PadLeft("0", 13) << "\n";
+  out << Padded("Losing hands", width)
+      << PadLeft(Fixed(Ratio(n.Losing, report.Denominator), 10), 14) << PadLeft("0", 13) << "\n";
 }
 
 void WriteReturnJson(std::ostream& out, const TGamePays& table, const TReturnReport& report) {
@@ -91,8 +91,9 @@ void WriteReturnJson(std::ostream& out, const TGamePays& table, const TReturnRep
   out << "{\"game\":" << JsonString(game.Id) << ",\"name\":" << JsonString(game.Name)
       << ",\"pays\":";
   WritePaysJson(out, table.Pays);
-  out << ",\"origin\":" << JsonString(table.Origin) << ",\"return\":"
-      << report.ReturnPercentText(12) << ",\"variance\":" << JsonDouble(report.Variance())
+  out << ",\"origin\":" << JsonString(table.Origin)
+      << ",\"return\":" << report.ReturnPercentText(12)
+      << ",\"variance\":" << JsonDouble(report.Variance())
       << ",\"standard_deviation\":" << JsonDouble(report.StandardDeviation())
       << ",\"hit_frequency\":" << JsonDouble(report.HitFrequency()) << ",\"lines\":[";
   for (std::size_t l = 0; l < n.Line.size(); ++l) {
@@ -102,8 +103,7 @@ void WriteReturnJson(std::ostream& out, const TGamePays& table, const TReturnRep
         << ",\"return_share\":" << JsonDouble(100.0 * p * static_cast<double>(table.Pays[l]))
         << "}";
   }
-  out << "],\"losing_probability\":" << JsonDouble(Ratio(n.Losing, report.Denominator))
-      << "}\n";
+  out << "],\"losing_probability\":" << JsonDouble(Ratio(n.Losing, report.Denominator)) << "}\n";
 }
 
 void WriteAdviceText(std::ostream& out, const std::vector<TAdvisedHand>& hands) {
@@ -164,7 +164,8 @@ void WriteGamesJson(std::ostream& out, const std::vector<TGameListing>& games) {
     out << (g ? ",\n" : "\n") << "{\"id\":" << JsonString(game.Id)
         << ",\"name\":" << JsonString(game.Name) << ",\"deck\":" << JsonString(DeckText(game))
         << ",\"cards\":" << game.DeckSize << ",\"lines\":[";
-    for (int l = 0; l < game.LineCount(); ++l) out << (l ? "," : "") << JsonString(game.LineName(l));
+    for (int l = 0; l < game.LineCount(); ++l)
+      out << (l ? "," : "") << JsonString(game.LineName(l));
     out << "],\"presets\":[";
     for (std::size_t i = 0; i < games[g].Presets.size(); ++i) {
       const TPresetReturn& p = games[g].Presets[i];

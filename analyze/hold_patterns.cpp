@@ -74,7 +74,8 @@ std::vector<TPatternId> THoldWords::LeavesOf(TPatternId pattern) const {
   if (!IsFamily(pattern)) return {pattern};
   const std::uint8_t f = FFamilyOfPattern[pattern];
   std::vector<TPatternId> leaves;
-  for (int i = 0; i < FLeafTotal[f]; ++i) leaves.push_back(static_cast<TPatternId>(FFirstLeaf[f] + i));
+  for (int i = 0; i < FLeafTotal[f]; ++i)
+    leaves.push_back(static_cast<TPatternId>(FFirstLeaf[f] + i));
   return leaves;
 }
 

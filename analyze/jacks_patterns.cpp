@@ -86,7 +86,6 @@ constexpr std::array<TFamilyText, kFamilyCount> kFamilies = {{
     {"discard everything", "", ""},
 }};
 
-
 constexpr TLeafText L(TFamily f, std::string_view variant = "", int high = -1) {
   return {f, variant, high};
 }
@@ -493,7 +492,8 @@ namespace {
 void DropMadeDraws(const THandShape& hand, int held, THoldPatterns& leaves) {
   int kept = 0;
   for (const TPatternId leaf : leaves)
-    if (DrawTarget(static_cast<TFamily>(kLeaves[leaf].Family)) == 0 || DrawTarget(static_cast<TFamily>(kLeaves[leaf].Family)) > hand.Made)
+    if (DrawTarget(static_cast<TFamily>(kLeaves[leaf].Family)) == 0 ||
+        DrawTarget(static_cast<TFamily>(kLeaves[leaf].Family)) > hand.Made)
       leaves.Ids[static_cast<std::size_t>(kept++)] = leaf;
   leaves.Count = kept;
   if (kept == 0) {
@@ -535,7 +535,6 @@ THoldPatterns LeavesOfHold(const THandShape& hand, std::uint8_t mask) {
   return out;
 }
 
-
 namespace {
 
 class TJacksFamily final : public THoldFamily {
@@ -550,8 +549,8 @@ class TJacksFamily final : public THoldFamily {
   }
 };
 
-constexpr std::array<std::string_view, 14> kRankLetter = {
-    "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+constexpr std::array<std::string_view, 14> kRankLetter = {"",  "A", "2", "3",  "4", "5", "6",
+                                                          "7", "8", "9", "10", "J", "Q", "K"};
 
 // "aces", "2s-4s", "5s-Ks": a run of ranks as a bonus game's quad lines name them.
 std::string RanksText(const std::vector<int>& ranks) {
@@ -590,8 +589,9 @@ class TBonusFamily final : public THoldFamily {
         const auto& other = game.QuadOutcome[static_cast<std::size_t>(r - 1)];
         bool alike = true;
         for (int k = 1; k <= 13; ++k)
-          alike = alike && (k == q || k == r ||
-                            row[static_cast<std::size_t>(k - 1)] == other[static_cast<std::size_t>(k - 1)]);
+          alike = alike &&
+                  (k == q || k == r ||
+                   row[static_cast<std::size_t>(k - 1)] == other[static_cast<std::size_t>(k - 1)]);
         if (alike) break;
       }
       if (g == first.size()) first.push_back(q);
@@ -633,7 +633,8 @@ class TBonusFamily final : public THoldFamily {
       if (special.empty()) continue;
       anyKicker = true;
       FKickerRanks[static_cast<std::size_t>(g)] = bits;
-      FKicker[static_cast<std::size_t>(g)] = AddLeaf(kickers, name + " with " + KickerText(special));
+      FKicker[static_cast<std::size_t>(g)] =
+          AddLeaf(kickers, name + " with " + KickerText(special));
     }
     if (anyKicker) FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
     FDescribing.resize(FLeafTexts.size());

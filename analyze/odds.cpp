@@ -382,9 +382,8 @@ std::shared_ptr<const TDrawTables> TDrawTables::Build(const TCountedGame& game, 
 
   const std::size_t stride = t.Stride();
   auto rowsOf = [stride](const auto& table) {
-    return [&table, stride](std::uint32_t rank) {
-      return table.data() + std::size_t{rank} * stride;
-    };
+    return
+        [&table, stride](std::uint32_t rank) { return table.data() + std::size_t{rank} * stride; };
   };
   TTableBuilder::CountFromLarger(
       t, t.FCount3, [&t](std::uint32_t rank) { return t.Row4(rank); }, 3);
@@ -521,7 +520,8 @@ double TReturnReport::StandardDeviation() const {
 double TReturnReport::HitFrequency() const {
   __int128 hits = 0;
   for (int o = 0; o < Outcomes; ++o)
-    if (Pays[static_cast<std::size_t>(o)] > 0) hits += OutcomeNumerators[static_cast<std::size_t>(o)];
+    if (Pays[static_cast<std::size_t>(o)] > 0)
+      hits += OutcomeNumerators[static_cast<std::size_t>(o)];
   return static_cast<double>(hits) / static_cast<double>(Denominator);
 }
 
@@ -741,9 +741,9 @@ void SumClasses(const TDrawTables& tables, const THoldValueCounter& counter, std
       counter.Values(subsets, values);
       const int best = BestOf(values);
       sums.Pay += static_cast<__int128>(k.Weight) * values[static_cast<std::size_t>(best)];
-      sums.Outcomes.Add(subsets, best,
-                        std::int64_t{k.Weight} *
-                            scale.Factor[static_cast<std::size_t>(kMasks.Size[best])]);
+      sums.Outcomes.Add(
+          subsets, best,
+          std::int64_t{k.Weight} * scale.Factor[static_cast<std::size_t>(kMasks.Size[best])]);
     }
   }
 }

@@ -124,8 +124,8 @@ struct THoldOdds {
 // Exact comparison of the expected pays of two holds.
 bool PaysMore(const THoldOdds& a, const THoldOdds& b);
 
-// All 32 holds of five distinct cards (codes of the tables' deck, in hand order), best first; holds of
-// equal value keep ascending mask order, so the first one is the one play picks.
+// All 32 holds of five distinct cards (codes of the tables' deck, in hand order), best first; holds
+// of equal value keep ascending mask order, so the first one is the one play picks.
 std::array<THoldOdds, 32> RankHolds(const TDrawTables& tables, const THandCards& cards,
                                     const TUnitPays& pays);
 // The hold play picks: RankHolds(...)[0].Mask, without sorting the rest.

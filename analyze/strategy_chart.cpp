@@ -304,7 +304,8 @@ class TOrderSearch {
       FOut[v].assign(FUnits.size(), 0);
       for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
         const std::uint32_t c = FFitClass[f];
-        if (FFirst[c] != kNone) FOut[v][FUnitOf[FFirst[c]]] += FValue[FFitEntry[f]] - FValue[FFirst[c]];
+        if (FFirst[c] != kNone)
+          FOut[v][FUnitOf[FFirst[c]]] += FValue[FFitEntry[f]] - FValue[FFirst[c]];
       }
       FOutReady[v] = true;
     }
@@ -351,7 +352,8 @@ class TOrderSearch {
         const std::uint32_t v = FUnitOf[o];
         if (FActive[v]) continue;
         change(v, u, -static_cast<__int128>(FValue[o] - FValue[e]));
-        if (next != kNone) change(v, FUnitOf[next], static_cast<__int128>(FValue[o] - FValue[next]));
+        if (next != kNone)
+          change(v, FUnitOf[next], static_cast<__int128>(FValue[o] - FValue[next]));
       }
     }
   }
@@ -586,8 +588,7 @@ __int128 JoinGain(const TClassPatterns& data, const std::vector<TUnit>& lines,
                   const TLinePlay& play, const std::vector<std::vector<std::uint32_t>>& classesOf,
                   std::uint32_t first, std::uint32_t last) {
   std::vector<bool> joined(static_cast<std::size_t>(data.Words->LeafCount()), false);
-  for (const TPatternId leaf :
-       Joined(*data.Words, lines.begin() + first, lines.begin() + last + 1))
+  for (const TPatternId leaf : Joined(*data.Words, lines.begin() + first, lines.begin() + last + 1))
     joined[leaf] = true;
   __int128 gain = 0;
   for (std::uint32_t line = first; line <= last; ++line)
@@ -835,7 +836,7 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
     for (std::size_t from = 0; from < leaves.size(); ++from)
       for (std::size_t to = from + 1; to <= leaves.size(); ++to) {
         const TUnit group = words.ImpliedLeaves({leaves.begin() + static_cast<std::ptrdiff_t>(from),
-                                           leaves.begin() + static_cast<std::ptrdiff_t>(to)});
+                                                 leaves.begin() + static_cast<std::ptrdiff_t>(to)});
         if (std::find(pool.begin(), pool.end(), group) == pool.end()) pool.push_back(group);
       }
   }
@@ -1025,8 +1026,8 @@ TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pa
   chart.Pays = pays;
   chart.Words = options.Words ? options.Words : &JacksHoldWords();
   const THoldValueCounter counter(tables, pays);
-  const TClassPatterns data = CountClassPatterns(counter, *chart.Words,
-                                                 DealClasses(tables.Cards()), options.Threads);
+  const TClassPatterns data =
+      CountClassPatterns(counter, *chart.Words, DealClasses(tables.Cards()), options.Threads);
   std::vector<TUnit> lines = FullChart(data);
   // A full chart stays one a player can learn: at most kMostFullChartLines lines.
   const std::size_t most =

@@ -43,7 +43,7 @@ struct TChartLine {
 };
 
 struct TStrategyChart {
-  TPayTable Table;  // Jacks or Better's multipliers, when the chart was built from them
+  TPayTable Table;   // Jacks or Better's multipliers, when the chart was built from them
   TUnitPays Pays{};  // what each outcome of the game pays for 1
   // The game, when one was named, and its lines' pays for 1.
   const TGame* Game = nullptr;

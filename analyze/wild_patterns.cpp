@@ -38,8 +38,8 @@ int WindowsHolding(int ranks, bool twoDead = false) {
 int RoyalPairKind(int ranks) {
   // Ranks as bits: A 0, T 9, J 10, Q 11, K 12.
   static constexpr std::array<int, 10> kPairs = {
-      (1 << 0) | (1 << 12),  (1 << 0) | (1 << 11),  (1 << 0) | (1 << 10),  (1 << 0) | (1 << 9),
-      (1 << 12) | (1 << 11), (1 << 12) | (1 << 10), (1 << 12) | (1 << 9),  (1 << 11) | (1 << 10),
+      (1 << 0) | (1 << 12),  (1 << 0) | (1 << 11),  (1 << 0) | (1 << 10), (1 << 0) | (1 << 9),
+      (1 << 12) | (1 << 11), (1 << 12) | (1 << 10), (1 << 12) | (1 << 9), (1 << 11) | (1 << 10),
       (1 << 11) | (1 << 9),  (1 << 10) | (1 << 9)};
   return static_cast<int>(std::find(kPairs.begin(), kPairs.end(), ranks) - kPairs.begin());
 }
@@ -221,22 +221,22 @@ class TWildFamily final : public THoldFamily {
       // How many windows the draw really has, a window with a 2 in it weaker with deuces wild.
       const int open = FGame.Wild == wcDeuces ? WindowsHolding(ranks, true) : windows;
       const bool royal = (ranks & ~kRoyalRanks) == 0;
-      if (w > 0 && n == 1 && FPairs) add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
+      if (w > 0 && n == 1 && FPairs)
+        add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
       if (held == 4) {
         if (suited && royal) add(FKind[wi][kdFourToRoyal]);
-        if (suited && windows > 0)
-          add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
+        if (suited && windows > 0) add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
         if (suited && n >= 2) add(FKind[wi][kdFourToFlush]);
         if (windows > 0) add(FKind[wi][open >= 2 ? kdFourToStraightOpen : kdFourToStraightInside]);
       } else if (held == 3) {
         if (suited && royal) add(FKind[wi][kdThreeToRoyal]);
-        if (suited && windows > 0)
-          add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
+        if (suited && windows > 0) add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
         if (suited && n >= 2) add(FKind[wi][kdThreeToFlush]);
         if (windows > 0) add(FKind[wi][kdThreeToStraight]);
       } else if (held == 2) {
         if (suited && royal) add(FKind[wi][kdTwoToRoyal + RoyalPairKind(ranks)]);
-        if (!suited && (ranks & 1) && (ranks & (1 << 12)) && FPairs) add(FKind[wi][kdTwoHighUnsuited]);
+        if (!suited && (ranks & 1) && (ranks & (1 << 12)) && FPairs)
+          add(FKind[wi][kdTwoHighUnsuited]);
       } else if (held == 1 && FPairs) {
         if (ranks & 1) add(FKind[wi][kdAceOnly]);
         if (ranks & (1 << 12)) add(FKind[wi][kdKingOnly]);
@@ -249,9 +249,8 @@ class TWildFamily final : public THoldFamily {
   // The words of the wild cards: "two deuces", "no deuce", "joker", "no joker".
   std::string WildWords(int w) const {
     if (FGame.Wild == wcJoker) return w ? "joker" : "no joker";
-    static constexpr std::array<std::string_view, 5> kCount = {"no deuce", "one deuce",
-                                                               "two deuces", "three deuces",
-                                                               "four deuces"};
+    static constexpr std::array<std::string_view, 5> kCount = {
+        "no deuce", "one deuce", "two deuces", "three deuces", "four deuces"};
     return std::string(kCount[static_cast<std::size_t>(w)]);
   }
 
@@ -283,7 +282,8 @@ class TWildFamily final : public THoldFamily {
     const std::string words = WildWords(w);
     // What five cards make, the highest first; partial holds of matched ranks name the hand
     // they already are.
-    const std::uint8_t made = AddFamily(words + ": a paying hand or a pair", words + ": ", "", true);
+    const std::uint8_t made =
+        AddFamily(words + ": a paying hand or a pair", words + ": ", "", true);
     for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) {
       std::string name(FGame.Outcomes[static_cast<std::size_t>(o)].Name);
       std::transform(name.begin(), name.end(), name.begin(),

@@ -287,11 +287,10 @@ void BM_AdviseHandsCommand(benchmark::State& state) {
     }
     for (int h = 0; h < kHands; ++h) {
       for (std::size_t i = 0; i < 5; ++i)
-        std::swap(deck[i], deck[std::uniform_int_distribution<std::size_t>(i, deck.size() - 1)(
-                               random)]);
+        std::swap(deck[i],
+                  deck[std::uniform_int_distribution<std::size_t>(i, deck.size() - 1)(random)]);
       std::fprintf(out, "%s %s %s %s %s\n", CardText(deck[0]).c_str(), CardText(deck[1]).c_str(),
-                   CardText(deck[2]).c_str(), CardText(deck[3]).c_str(),
-                   CardText(deck[4]).c_str());
+                   CardText(deck[2]).c_str(), CardText(deck[3]).c_str(), CardText(deck[4]).c_str());
     }
     std::fclose(out);
   }

@@ -91,8 +91,9 @@ void CheckHandsFile(std::string text) {
   std::istringstream in(text);
   std::ostringstream out;
   std::ostringstream err;
-  const int code = RunAnalyze({"advise", "--game", "joker-poker", "--hands", "-", "--json"}, out,
-                              err, [] { return TStoredPayTable{}; }, {}, {}, &in);
+  const int code = RunAnalyze(
+      {"advise", "--game", "joker-poker", "--hands", "-", "--json"}, out, err,
+      [] { return TStoredPayTable{}; }, {}, {}, &in);
   if (code == kExitUsage) {
     const std::string message = err.str();
     Require(message.rfind("lumaro-analyze: ", 0) == 0 && message.back() == '\n' &&
@@ -108,8 +109,7 @@ void CheckHandsFile(std::string text) {
     ++hands;
   std::size_t lines = 0;
   std::istringstream again(text);
-  for (std::string line; std::getline(again, line);)
-    lines += TrimBlanks(line).empty() ? 0 : 1;
+  for (std::string line; std::getline(again, line);) lines += TrimBlanks(line).empty() ? 0 : 1;
   Require(hands == lines, "every hand of the file is judged");
 }
 

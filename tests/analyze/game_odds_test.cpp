@@ -161,8 +161,7 @@ TEST(GameTables, AgreeWithPlainEnumerationOfAllDraws) {
       std::shuffle(cards.begin(), cards.end(), random);
       hands.push_back({cards[0], cards[1], cards[2], cards[3], cards[4]});
     }
-    const TUnitPays pays =
-        UnitPaysOf(TGamePays{game, PresetPays(*game, game->Presets[0]), ""});
+    const TUnitPays pays = UnitPaysOf(TGamePays{game, PresetPays(*game, game->Presets[0]), ""});
     for (const auto& hand : hands) {
       SCOPED_TRACE(HeldCardsText(hand, 31, CardText, " ", ""));
       const auto holds = RankHolds(*tables, hand, pays);

@@ -87,8 +87,7 @@ TEST(HoldPatterns, DrawsToWhatTheHandAlreadyMakesAreOtherCards) {
   const THandCards nineHigh = Hand("9S TS JS QS KS");
   EXPECT_EQ(PatternName(DescribeHold(nineHigh, Held(nineHigh, "TS JS QS KS"))),
             "four to a royal flush (K Q J T)");
-  EXPECT_EQ(PatternName(DescribeHold(nineHigh, Held(nineHigh, "9S TS JS QS"))),
-            "four other cards");
+  EXPECT_EQ(PatternName(DescribeHold(nineHigh, Held(nineHigh, "9S TS JS QS"))), "four other cards");
   // Four of a flush may draw to a straight flush, never to a flush or a straight.
   const THandCards flush = Hand("5D 6D 7D 8D KD");
   EXPECT_EQ(PatternName(DescribeHold(flush, Held(flush, "5D 6D 7D 8D"))),
@@ -97,8 +96,7 @@ TEST(HoldPatterns, DrawsToWhatTheHandAlreadyMakesAreOtherCards) {
   const THandCards straight = Hand("5C 6D 7D 8D 9D");
   EXPECT_EQ(PatternName(DescribeHold(straight, Held(straight, "6D 7D 8D 9D"))),
             "four to a straight flush, open with no high card");
-  EXPECT_EQ(PatternName(DescribeHold(straight, Held(straight, "5C 6D 7D 8D"))),
-            "four other cards");
+  EXPECT_EQ(PatternName(DescribeHold(straight, Held(straight, "5C 6D 7D 8D"))), "four other cards");
   EXPECT_EQ(PatternName(DescribeHold(straight, Held(straight, "7D 8D 9D"))),
             "three to a straight flush, open with no high card");
 }

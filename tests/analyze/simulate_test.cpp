@@ -154,10 +154,10 @@ TEST(GameSimulator, PlaysJacksAsTodayAndOtherGamesByTheirLines) {
       }
       LowerBetAtDeal(wildTotal, bet, betMaximum);
       ASSERT_EQ(w.Outcome, EvaluateOutcome(deuces, w.Final));
-      const std::int64_t pays = deuces.IsWin(w.Outcome)
-                                    ? setup.Table.Pays[static_cast<std::size_t>(
-                                          deuces.LineOfOutcome(w.Outcome))]
-                                    : 0;
+      const std::int64_t pays =
+          deuces.IsWin(w.Outcome)
+              ? setup.Table.Pays[static_cast<std::size_t>(deuces.LineOfOutcome(w.Outcome))]
+              : 0;
       wildTotal = ClampMoney(wildTotal + (pays - 1) * bet);
       ASSERT_EQ(w.Total, wildTotal);
     }
