@@ -208,7 +208,10 @@ TEST(GameEvaluators, CountsOverTheWholeDeck) {
       {&kJokerPoker,
        {1302540, 1005132, 262956, 123552, 137280, 20532, 7804, 6552, 3120, 180, 20, 13, 4}},
   };
-  for (const auto& [game, counts] : expected) {
+  for (const auto& entry : expected) {
+    // Named apart: a lambda may not capture a structured binding in clang 14.
+    const TGame* game = entry.first;
+    const std::vector<std::int64_t>& counts = entry.second;
     std::vector<std::int64_t> seen(static_cast<std::size_t>(game->OutcomeCount()), 0);
     WithEvaluator(*game, [&](const auto& evaluate) {
       ForEveryHand(game->DeckSize, [&](const THandCards& h) { ++seen[evaluate(h)]; });
