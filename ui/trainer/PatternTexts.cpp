@@ -194,6 +194,9 @@ const std::vector<TFrame>& Frames() {
     // The wild cards held before a list's comma: "two deuces: four to a straight flush, %1".
     add(kWildHeld[0], kWildHeld[1]);
     for (const char* word : kPatternWords) add(word, nullptr);
+    // The lists Alternatives makes: "2, 3 or 4" kickers.
+    add("%1 or %2", nullptr);
+    add("%1, %2", nullptr);
     std::stable_sort(out.begin(), out.end(),
                      [](const TFrame& a, const TFrame& b) { return a.Literal > b.Literal; });
     return out;
@@ -298,7 +301,9 @@ std::string FrameOf(const THoldWords& words, TPatternId leaf) {
   const TVariant variant = VariantOf(words, leaf);
   for (const std::string& part : {words.VariantName(leaf), variant.Kind}) {
     if (part.empty()) continue;
-    const std::size_t at = name.find(part);
+    // The variant stands last but for the suffix: the prefix may hold the same words
+    // ("four deuces: four deuces").
+    const std::size_t at = name.rfind(part);
     if (at != std::string::npos) return name.substr(0, at) + "%1" + name.substr(at + part.size());
   }
   return "%1";
