@@ -11,7 +11,7 @@ accessibility bus; the game's settings are in $XDG_CONFIG_HOME (the advisor stor
 pay table PAYTABLE, and for another game than Jacks or Better that game, id GAME, chosen with
 its table). For another game the page's title names it, its first lines are the ones
 lumaro-analyze prints for that game, and the chart is saved as a PDF through the page's
-button and the file dialog. The windows are read through AT-SPI; the Chart tab gets a real
+button and the file dialog (the marks of dealt hands are checked for Jacks or Better). The windows are read through AT-SPI; the Chart tab gets a real
 click and the hands are dealt and drawn with Enter (xdotool). Every wait polls; none is a
 fixed sleep.
 """
@@ -21,7 +21,6 @@ import os
 import re
 import subprocess
 import sys
-import tempfile
 
 import pyatspi
 
@@ -138,8 +137,8 @@ def pdf_title(path):
 
 def save_pdf(game, page, name):
     """"Save as PDF..." pressed, a file name typed into the file dialog: the chart is written."""
-    folder = tempfile.mkdtemp(prefix="chart-pdf-")
-    path = os.path.join(folder, "deuces-chart.pdf")
+    # The session's own folder, removed with it.
+    path = os.path.join(os.getcwd(), "deuces-chart.pdf")
     button = next(o for o in walk(fresh(page.advisor)) if o.name == "Save as PDF\u2026")
     act(button, "Press")
     wait_for("the file dialog", lambda: game.find_window("Save the chart as PDF"))
@@ -157,7 +156,11 @@ def save_pdf(game, page, name):
 def play_hands(game, analyzer, paytable, chosen):
     page = ChartPage(game)
     if chosen:
+        # The chart of the game chosen, read and written; the marks are Jacks or Better's test.
         check_lines(page, analyzer, paytable, chosen)
+        save_pdf(game, page, chosen[1])
+        game.close()
+        return
     for hand in range(HANDS):
         # Only the new deal's mark counts: the page must name these cards.
         game.keys("Return")
@@ -171,8 +174,6 @@ def play_hands(game, analyzer, paytable, chosen):
         print("hand %d: %s: line %d, %s" % (hand + 1, " ".join(cards), number, words))
         game.keys("Return")
         game.wait_settled()
-    if chosen:
-        save_pdf(game, page, chosen[1])
     game.close()
 
 
@@ -181,7 +182,9 @@ def main():
     chosen = tuple(sys.argv[4:6]) if len(sys.argv) > 5 else None
     status = run_game(lambda: Game(program, None),
                       lambda game: play_hands(game, analyzer, paytable, chosen))
-    if status == 0:
+    if status == 0 and chosen:
+        print("chart of %s: the page and lumaro-analyze agree, the PDF is written" % chosen[1])
+    elif status == 0:
         print("chart: %d hands, the page and lumaro-analyze agree" % HANDS)
     return status
 
