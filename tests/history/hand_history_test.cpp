@@ -135,7 +135,7 @@ TEST_F(HistoryFolderTest, SummaryOfAHandMadeHistory) {
     EXPECT_EQ(newest.Time, original.Time);
     EXPECT_EQ(newest.Dealt, original.Dealt);
     EXPECT_EQ(newest.Final, original.Final);
-    EXPECT_EQ(newest.PayTable, original.PayTable);
+    EXPECT_EQ(newest.Table, original.Table);
     EXPECT_EQ(newest.Bet, original.Bet);
     EXPECT_EQ(newest.HeldMask, original.HeldMask);
     EXPECT_EQ(newest.BestMask, original.BestMask);
@@ -195,7 +195,7 @@ void WriteVersionOneFile(const QString& path, const std::vector<THandRecord>& ha
         return QStringLiteral("%1,%2,%3,%4,%5").arg(c[0]).arg(c[1]).arg(c[2]).arg(c[3]).arg(c[4]);
       };
       QStringList table;
-      for (const std::int32_t m : h.PayTable) table << QString::number(m);
+      for (const std::int32_t m : PayTableOf(h.Table).H) table << QString::number(m);
       for (const QVariant& v :
            {QVariant::fromValue<qint64>(h.Time), QVariant::fromValue<qint64>(h.SessionStart),
             QVariant(h.Practice ? 1 : 0), QVariant(table.join(QLatin1Char(','))), QVariant(h.Bet),

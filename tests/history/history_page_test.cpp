@@ -26,7 +26,7 @@ THandRecord Mistake(int n, const char* held) {
   hand.Time = 1'900'000'000 + n;
   hand.SessionStart = 1'900'000'000;
   hand.Bet = 10 + 5 * n;
-  hand.PayTable = {0, 1, 2, 3, 4, 6, 9, 25, 250 + n};
+  hand.Table.Multipliers = {0, 1, 2, 3, 4, 6, 9, 25, 250 + n};
   hand.Dealt = {static_cast<cdCardDeck>(1 + n), 14, 27, 40, 52};
   hand.Final = {static_cast<cdCardDeck>(1 + n), 14, 27, 41, 51};
   hand.HeldMask = 0b00011;
@@ -110,11 +110,11 @@ class THistoryPageTest : public QObject {
     QCOMPARE(page.Chart->Rates(), std::vector<double>{1.0 / 3});
 
     THandCards dealt{};
-    TPayTable table;
+    TGameTable table;
     std::int32_t bet = 0;
     int replays = 0;
     QObject::connect(&page, &THistoryPage::ReplayRequested,
-                     [&](const THandCards& d, const TPayTable& t, std::int32_t b) {
+                     [&](const THandCards& d, const TGameTable& t, std::int32_t b) {
                        dealt = d;
                        table = t;
                        bet = b;
@@ -127,7 +127,7 @@ class THistoryPageTest : public QObject {
     replay->click();
     QCOMPARE(replays, 1);
     QCOMPARE(dealt, Mistake(0, "").Dealt);
-    QCOMPARE(table.H, Mistake(0, "").PayTable);
+    QVERIFY(table == Mistake(0, "").Table);
     QCOMPARE(bet, 10);
     QVERIFY(Reports.isEmpty());
   }
