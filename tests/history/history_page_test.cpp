@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The history page: its message for an empty or unavailable history, its figures, the
-// replay of a mistake, and readable text at every scale the game uses.
+// replay of a mistake, and readable text at every scale the game uses; and the record the
+// advisor makes of a hand of any game.
 
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "HandRecording.h"
 #include "HistoryPage.h"
 #include "MessageBoxes.h"
 #include "Scaling.h"
@@ -130,6 +132,47 @@ class THistoryPageTest : public QObject {
     QVERIFY(table == Mistake(0, "").Table);
     QCOMPARE(bet, 10);
     QVERIFY(Reports.isEmpty());
+  }
+
+  // Deuces Wild: two deuces and a king dealt, the king held where the two deuces were best.
+  // Jacks or Better's words would call the deuces a low pair, its evaluator the final hand
+  // a losing pair.
+  void aWildGamesHandIsRecordedInItsOwnGameAndWords() {
+    THandAdvice advice;
+    advice.Cards = {2, 15, 39, 46, 4};  // 2♠ 2♥ K♣ 7♦ 4♠
+    advice.Bet = 25;
+    for (std::uint8_t mask = 0; mask < 32; ++mask) {
+      // The best hold first, the rest in mask order as ranked holds of equal value are.
+      THoldOdds& hold = advice.Holds[mask == 3 ? 0 : mask < 3 ? mask + 1 : mask];
+      hold.Mask = mask;
+      hold.Draws = 100;
+      hold.PaySum = mask == 3 ? 150 : mask == 4 ? 40 : 20;
+    }
+    TPlayedHand played;
+    played.HeldMask = 0b00100;
+    played.Final = {2, 18, 39, 5, 10};  // 2♠ 5♥ K♣ 5♠ 10♠: three fives with the deuce
+    played.Time = 1'900'000'100;
+    played.SessionStart = 1'900'000'000;
+    const TGameTable table = DefaultTable(kDeucesWild);
+    const THandRecord record = HandRecordOf(advice, table, played);
+    QVERIFY(record.Table == table);
+    QCOMPARE(kDeucesWild.Outcomes[record.Outcome].Name, std::string_view("Three of a Kind"));
+    QCOMPARE(record.Win, 0);  // three of a kind pays 1 for 1: the stake back
+    QVERIFY2(record.HeldPattern == "no deuce: other cards", record.HeldPattern.c_str());
+    QVERIFY2(record.BestPattern == "two deuces", record.BestPattern.c_str());
+    QCOMPARE(record.Cost, 25 * 1.1);
+
+    // Stored and read back as the page replays it: in Deuces Wild.
+    THandHistory history(THandHistory::omRecord, Path());
+    QVERIFY(history.Record(record));
+    THistoryPage page(history);
+    QCOMPARE(page.SessionTable->item(0, 5)->text(), QStringLiteral("Deuces Wild"));
+    QCOMPARE(page.SituationTable->item(0, 0)->text(), QStringLiteral("no deuce: other cards"));
+    TGameTable replayed;
+    QObject::connect(&page, &THistoryPage::ReplayRequested,
+                     [&](const THandCards&, const TGameTable& t, std::int32_t) { replayed = t; });
+    qobject_cast<QToolButton*>(page.MistakeTable->cellWidget(0, 0))->click();
+    QVERIFY(replayed == table);
   }
 
   void theTextStaysReadableAtEveryScale() {
