@@ -226,6 +226,12 @@ void THistoryPage::BuildControls() {
   lists->setStretchFactor(0, 2);
   lists->setStretchFactor(1, 2);
   lists->setStretchFactor(2, 3);
+  // Each table's game stands by what it names: a session's by its start, a situation's
+  // before its words, a mistake's by its cost. Shown only when the history holds more
+  // than one game.
+  SessionTable->horizontalHeader()->moveSection(kSessionGameColumn, 1);
+  SituationTable->horizontalHeader()->moveSection(kSituationGameColumn, 0);
+  MistakeTable->horizontalHeader()->moveSection(kMistakeGameColumn, 2);
 }
 
 void THistoryPage::ShowMessage(const QString& text) {
@@ -259,10 +265,17 @@ void THistoryPage::ShowHistory() {
                                 CostText(totals.CostPer100Hands()),
                                 HandsText(totals.PracticeHands)));
   Chart->SetRates(FHistory.BestRateSeries(kChartSessions));
-  FillSessions(FHistory.Sessions(0, kShownSessions));
+  const std::vector<THistorySession> sessions = FHistory.Sessions(0, kShownSessions);
+  FillSessions(sessions);
   FillSituations(FHistory.CostlySituations(0, kShownSituations));
   FMistakes = FHistory.Mistakes(kShownMistakes);
   FillMistakes(FMistakes);
+  const bool oneGame = std::all_of(sessions.begin(), sessions.end(), [&](const THistorySession& s) {
+    return s.Game == sessions.front().Game;
+  });
+  SessionTable->setColumnHidden(kSessionGameColumn, oneGame);
+  SituationTable->setColumnHidden(kSituationGameColumn, oneGame);
+  MistakeTable->setColumnHidden(kMistakeGameColumn, oneGame);
   FitTables();
   MessageLabel->hide();
   Contents->show();
@@ -277,7 +290,7 @@ void THistoryPage::FillSessions(const std::vector<THistorySession>& sessions) {
     SessionTable->setItem(row, 2, Cell(BestRateText(s.BestRate()), true));
     SessionTable->setItem(row, 3, Cell(CostText(s.CostPer100Hands()), true));
     SessionTable->setItem(row, 4, Cell(s.Practice ? tr("practice") : tr("played")));
-    SessionTable->setItem(row, 5, Cell(GameShown(s.Game)));
+    SessionTable->setItem(row, kSessionGameColumn, Cell(GameShown(s.Game)));
     //: A session as a screen reader says it: %1 when it started, %2 its hands ("21 hands"),
     //: %3 the share of best holds, %4 the coins lost to mistakes.
     SpeakRow(
@@ -300,7 +313,7 @@ void THistoryPage::FillSituations(const std::vector<THistorySituation>& situatio
     SituationTable->setItem(row, 2, Cell(QString::number(s.Count), true));
     SituationTable->setItem(row, 3, Cell(CostText(s.Cost), true));
     SituationTable->item(row, 3)->setToolTip(tr("%1 on average").arg(CostText(s.AverageCost())));
-    SituationTable->setItem(row, 4, Cell(GameShown(s.Game)));
+    SituationTable->setItem(row, kSituationGameColumn, Cell(GameShown(s.Game)));
     //: %1 and %2 the kinds of hold ("low pair", "four to a flush"), %3 how often ("3 times"),
     //: %4 the coins it cost.
     SpeakRow(SituationTable->item(row, 0),
@@ -328,7 +341,7 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
     MistakeTable->setItem(row, 3, Cell(HeldCardsShown(hand.Dealt, hand.HeldMask)));
     MistakeTable->setItem(row, 4, Cell(HeldCardsShown(hand.Dealt, hand.BestMask)));
     const QString game = ShownTerm(hand.Table.Game->Name);
-    MistakeTable->setItem(row, 5, Cell(game));
+    MistakeTable->setItem(row, kMistakeGameColumn, Cell(game));
     //: %1 when the hand was played, %2 its bet, %3 and %4 the kinds of hold held and best.
     const QString details =
         (hand.Practice ? tr("%1, bet %2, practice: %3 instead of %4")

@@ -47,6 +47,10 @@ class THistoryPage : public QWidget {
   static constexpr int kChartSessions = 30;
   static constexpr int kShownSituations = 10;
   static constexpr int kShownMistakes = 50;
+  // The tables' game columns, by model index (each shown beside what it names).
+  static constexpr int kSessionGameColumn = 5;
+  static constexpr int kSituationGameColumn = 4;
+  static constexpr int kMistakeGameColumn = 5;
 
   explicit THistoryPage(THandHistory& history, QWidget* parent = nullptr);
 
