@@ -952,8 +952,10 @@ std::vector<THandRecord> THandHistory::Mistakes(int limit, int offset) {
     std::optional<THandCards> dealt;
     std::optional<THandCards> final;
     if (game) {
+      // Jacks or Better's H1..H9 as they always were read; another game's multipliers as
+      // its tables allow them, from 0 up.
       payTable = ParsedNumbers<kMaxPayLines, std::int32_t>(
-          query.value(3).toString(), std::numeric_limits<int>::min(),
+          query.value(3).toString(), game == &kJacksOrBetter ? std::numeric_limits<int>::min() : 0,
           std::numeric_limits<int>::max(), static_cast<std::size_t>(game->LineCount()));
       dealt = ParsedNumbers<5, cdCardDeck>(query.value(5).toString(), 1, game->DeckSize);
       final = ParsedNumbers<5, cdCardDeck>(query.value(6).toString(), 1, game->DeckSize);

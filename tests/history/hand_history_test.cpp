@@ -415,12 +415,13 @@ TEST_F(HistoryFolderTest, EachGameKeepsItsDeckTableSessionsAndSituations) {
   EXPECT_EQ(find(kDeucesWild).Table, deuces.Table);
 }
 
-// Rows changed by hand: a game no Lumaro has, a table of the wrong length for its game. They
-// are left out of the mistakes, the rest still replay.
+// Rows changed by hand: a game no Lumaro has, a table of the wrong length for its game, a
+// negative multiplier no table of the game has. They are left out of the mistakes, the rest
+// still replay.
 TEST_F(HistoryFolderTest, AMistakeOfAnUnknownGameOrAMisfitTableIsLeftOut) {
   {
     THandHistory history(THandHistory::omRecord, Path());
-    for (const std::int64_t n : {0, 3, 6}) ASSERT_TRUE(history.Record(GameHand(n, kDeucesWild)));
+    for (const std::int64_t n : {0, 3, 6, 9}) ASSERT_TRUE(history.Record(GameHand(n, kDeucesWild)));
   }
   WithDatabase(Path(), [](QSqlDatabase& db) {
     QSqlQuery query(db);
@@ -429,6 +430,10 @@ TEST_F(HistoryFolderTest, AMistakeOfAnUnknownGameOrAMisfitTableIsLeftOut) {
     ASSERT_TRUE(query.exec(QStringLiteral("UPDATE hands SET pay_table = '0,1,2,3,4,6,9,25,800' "
                                           "WHERE time = %1")
                                .arg(NumberedHand(3).Time)));
+    ASSERT_TRUE(
+        query.exec(QStringLiteral("UPDATE hands SET pay_table = '-1,1,1,2,4,8,14,24,199,799' "
+                                  "WHERE time = %1")
+                       .arg(NumberedHand(9).Time)));
   });
   THandHistory history(THandHistory::omReadOnly, Path());
   const std::vector<THandRecord> mistakes = history.Mistakes(10);
