@@ -35,8 +35,3 @@ THandRecord HandRecordOf(const THandAdvice& advice, const TGameTable& table,
   }
   return record;
 }
-
-THandRecord HandRecordOf(const THandAdvice& advice, const TPayTable& table,
-                         const TPlayedHand& played) {
-  return HandRecordOf(advice, JacksTable(table), played);
-}

@@ -23,6 +23,3 @@ struct TPlayedHand {
 // The advice was made for the hand's own game, pay table and bet.
 THandRecord HandRecordOf(const THandAdvice& advice, const TGameTable& table,
                          const TPlayedHand& played);
-// A hand of Jacks or Better with this table.
-THandRecord HandRecordOf(const THandAdvice& advice, const TPayTable& table,
-                         const TPlayedHand& played);
