@@ -1122,7 +1122,7 @@ La tabla cede %4 puntos</translation>
     <message>
         <source>Four Aces</source>
         <extracomment>A column heading of the statistics grid (a narrow column).</extracomment>
-        <translation>Póker de ases</translation>
+        <translation>Póker ases</translation>
     </message>
     <message>
         <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
@@ -1152,7 +1152,7 @@ La tabla cede %4 puntos</translation>
     <message>
         <source>Wild Royal Flush</source>
         <extracomment>A column heading of the statistics grid (a narrow column): a royal flush made with a wild card.</extracomment>
-        <translation>Esc. real comodín</translation>
+        <translation>Real comodín</translation>
     </message>
     <message>
         <source>Four Deuces</source>

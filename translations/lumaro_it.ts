@@ -1107,7 +1107,7 @@ La tabella perde %4 punti</translation>
     <message>
         <source>No Win</source>
         <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: the count of Deuces Wild&apos;s losing hands.</extracomment>
-        <translation>Nessuna vincita</translation>
+        <translation>Perdenti</translation>
     </message>
     <message>
         <source>Four 5s-Ks</source>

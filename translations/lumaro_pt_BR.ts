@@ -1122,7 +1122,7 @@ A tabela perde %4 pontos</translation>
     <message>
         <source>Four Aces</source>
         <extracomment>A column heading of the statistics grid (a narrow column).</extracomment>
-        <translation>Quadra de ases</translation>
+        <translation>Quadra ases</translation>
     </message>
     <message>
         <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
