@@ -754,6 +754,147 @@ La grille perd %4 points</translation>
     </message>
 </context>
 <context>
+    <name>TGameNames</name>
+    <message>
+        <source>Jacks or Better</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Valets ou mieux</translation>
+    </message>
+    <message>
+        <source>Bonus Poker</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Bonus Poker Deluxe</source>
+        <translation>Bonus Poker Deluxe</translation>
+    </message>
+    <message>
+        <source>Double Bonus Poker</source>
+        <translation>Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Double Double Bonus Poker</source>
+        <translation>Double Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Triple Double Bonus Poker</source>
+        <translation>Triple Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Aces and Faces</source>
+        <extracomment>A game&apos;s name: four aces and four jacks, queens or kings pay more.</extracomment>
+        <translation>As et figures</translation>
+    </message>
+    <message>
+        <source>Deuces Wild</source>
+        <extracomment>A game&apos;s name: the four 2s are wild.</extracomment>
+        <translation>Deuces Wild</translation>
+    </message>
+    <message>
+        <source>Joker Poker</source>
+        <extracomment>A game&apos;s name: 53 cards, the joker wild.</extracomment>
+        <translation>Joker Poker</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <extracomment>A pay line&apos;s name, in the pay table beside the game, in Payouts Options and in &quot;Player has %t&quot; after the draw.</extracomment>
+        <translation>Deux paires</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Brelan</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Quinte</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Quinte flush</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Quinte flush royale</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A pay line: four of a kind of fives up to kings.</extracomment>
+        <translation>Carré de 5 à K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A pay line: four twos, threes or fours.</extracomment>
+        <translation>Carré de 2 à 4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>Carré d&apos;as</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four twos, threes or fours, the fifth card an ace, 2, 3 or 4.</extracomment>
+        <translation>Carré de 2 à 4 avec kicker A, 2, 3 ou 4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four aces, the fifth card a 2, 3 or 4.</extracomment>
+        <translation>Carré d&apos;as avec kicker 2, 3 ou 4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A pay line: four of a kind of twos up to tens.</extracomment>
+        <translation>Carré de 2 à 10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A pay line: four jacks, queens or kings.</extracomment>
+        <translation>Carré de valets à rois</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>Deuces Wild&apos;s losing hand: less than three of a kind.</extracomment>
+        <translation>Aucun gain</translation>
+    </message>
+    <message>
+        <source>Five of a Kind</source>
+        <extracomment>A pay line of the wild-card games: five cards of one rank, a wild card among them.</extracomment>
+        <translation>Cinq de même rang</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A pay line: a royal flush made with a wild card (a deuce or the joker).</extracomment>
+        <translation>Quinte flush royale avec joker</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>Deuces Wild&apos;s pay line for the four 2s.</extracomment>
+        <translation>Quatre deux</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A pay line: a royal flush without a wild card.</extracomment>
+        <translation>Quinte flush royale naturelle</translation>
+    </message>
+    <message>
+        <source>Kings or Better</source>
+        <extracomment>Joker Poker&apos;s lowest pay line: a pair of kings or aces.</extracomment>
+        <translation>Rois ou mieux</translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>
@@ -977,6 +1118,66 @@ La grille perd %4 points</translation>
         <source> %t=%1</source>
         <extracomment>An item of the second statistics line: the pay line&apos;s name (%t) and how often it came up (%1). Keep the leading blank: it parts the items.</extracomment>
         <translation> %t=%1</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: the count of Deuces Wild&apos;s losing hands.</extracomment>
+        <translation>Aucun gain</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: four of a kind of fives up to kings.</extracomment>
+        <translation>Carré 5-K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours.</extracomment>
+        <translation>Carré 2-4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column).</extracomment>
+        <translation>Carré d&apos;as</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours with an ace, 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Carré 2-4 + A-4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four aces with a 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Carré A + 2-4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos up to tens.</extracomment>
+        <translation>Carré 2-10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four jacks, queens or kings.</extracomment>
+        <translation>Carré J-K</translation>
+    </message>
+    <message>
+        <source>5 of a Kind</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): five of a kind.</extracomment>
+        <translation>5 identiques</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush made with a wild card.</extracomment>
+        <translation>Royale joker</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): Deuces Wild&apos;s four 2s.</extracomment>
+        <translation>Quatre deux</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush without a wild card.</extracomment>
+        <translation>Royale naturelle</translation>
     </message>
 </context>
 <context>

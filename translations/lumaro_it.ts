@@ -754,6 +754,147 @@ La tabella perde %4 punti</translation>
     </message>
 </context>
 <context>
+    <name>TGameNames</name>
+    <message>
+        <source>Jacks or Better</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Jack o meglio</translation>
+    </message>
+    <message>
+        <source>Bonus Poker</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Bonus Poker Deluxe</source>
+        <translation>Bonus Poker Deluxe</translation>
+    </message>
+    <message>
+        <source>Double Bonus Poker</source>
+        <translation>Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Double Double Bonus Poker</source>
+        <translation>Double Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Triple Double Bonus Poker</source>
+        <translation>Triple Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Aces and Faces</source>
+        <extracomment>A game&apos;s name: four aces and four jacks, queens or kings pay more.</extracomment>
+        <translation>Assi e figure</translation>
+    </message>
+    <message>
+        <source>Deuces Wild</source>
+        <extracomment>A game&apos;s name: the four 2s are wild.</extracomment>
+        <translation>Deuces Wild</translation>
+    </message>
+    <message>
+        <source>Joker Poker</source>
+        <extracomment>A game&apos;s name: 53 cards, the joker wild.</extracomment>
+        <translation>Joker Poker</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <extracomment>A pay line&apos;s name, in the pay table beside the game, in Payouts Options and in &quot;Player has %t&quot; after the draw.</extracomment>
+        <translation>Doppia coppia</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Scala colore</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Scala reale</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A pay line: four of a kind of fives up to kings.</extracomment>
+        <translation>Poker dal 5 al K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A pay line: four twos, threes or fours.</extracomment>
+        <translation>Poker dal 2 al 4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>Poker d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four twos, threes or fours, the fifth card an ace, 2, 3 or 4.</extracomment>
+        <translation>Poker dal 2 al 4 con kicker A, 2, 3 o 4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four aces, the fifth card a 2, 3 or 4.</extracomment>
+        <translation>Poker d&apos;assi con kicker 2, 3 o 4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A pay line: four of a kind of twos up to tens.</extracomment>
+        <translation>Poker dal 2 al 10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A pay line: four jacks, queens or kings.</extracomment>
+        <translation>Poker dal fante al re</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>Deuces Wild&apos;s losing hand: less than three of a kind.</extracomment>
+        <translation>Nessuna vincita</translation>
+    </message>
+    <message>
+        <source>Five of a Kind</source>
+        <extracomment>A pay line of the wild-card games: five cards of one rank, a wild card among them.</extracomment>
+        <translation>Pokerissimo</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A pay line: a royal flush made with a wild card (a deuce or the joker).</extracomment>
+        <translation>Scala reale con jolly</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>Deuces Wild&apos;s pay line for the four 2s.</extracomment>
+        <translation>Quattro due</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A pay line: a royal flush without a wild card.</extracomment>
+        <translation>Scala reale naturale</translation>
+    </message>
+    <message>
+        <source>Kings or Better</source>
+        <extracomment>Joker Poker&apos;s lowest pay line: a pair of kings or aces.</extracomment>
+        <translation>Re o meglio</translation>
+    </message>
+</context>
+<context>
     <name>TGameView</name>
     <message>
         <source>Draw</source>
@@ -977,6 +1118,66 @@ La tabella perde %4 punti</translation>
         <source> %t=%1</source>
         <extracomment>An item of the second statistics line: the pay line&apos;s name (%t) and how often it came up (%1). Keep the leading blank: it parts the items.</extracomment>
         <translation> %t=%1</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: the count of Deuces Wild&apos;s losing hands.</extracomment>
+        <translation>Perdenti</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: four of a kind of fives up to kings.</extracomment>
+        <translation>Poker 5-K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours.</extracomment>
+        <translation>Poker 2-4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column).</extracomment>
+        <translation>Poker d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours with an ace, 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Poker 2-4 + A-4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four aces with a 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Poker A + 2-4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos up to tens.</extracomment>
+        <translation>Poker 2-10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four jacks, queens or kings.</extracomment>
+        <translation>Poker J-K</translation>
+    </message>
+    <message>
+        <source>5 of a Kind</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): five of a kind.</extracomment>
+        <translation>Pokerissimo</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush made with a wild card.</extracomment>
+        <translation>Scala reale jolly</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): Deuces Wild&apos;s four 2s.</extracomment>
+        <translation>Quattro due</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush without a wild card.</extracomment>
+        <translation>Scala reale nat.</translation>
     </message>
 </context>
 <context>
