@@ -470,15 +470,13 @@ void TAdvisor::JudgeHand() {
 }
 
 void TAdvisor::RecordHand() {
-  // The history keeps Jacks or Better's hands, under their nine-line table.
-  if (!FHand->Table.IsJacks()) return;
   TPlayedHand played;
   played.HeldMask = FHand->Held;
   played.Final = FHand->Final;
   played.Practice = FHand->PracticeHand;
   played.Time = FHand->DrawnAt;
   played.SessionStart = FSessionStart;
-  History().Record(HandRecordOf(*FHand->Advice, PayTableOf(FHand->Table), played));
+  History().Record(HandRecordOf(*FHand->Advice, FHand->Table, played));
   HistoryChanged();
 }
 
