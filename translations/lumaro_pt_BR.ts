@@ -245,7 +245,7 @@
     <message>
         <source>Pay Table</source>
         <extracomment>The advisor&apos;s page with the pay table of the game in force.</extracomment>
-        <translation>Tabela de pagamentos</translation>
+        <translation>Prêmios</translation>
     </message>
 </context>
 <context>
