@@ -50,10 +50,15 @@ double THandAdvice::CostOf(std::uint8_t mask) const {
 
 THandAdvice AdviseHand(const TDrawTables& tables, const THandCards& cards, const TPayTable& table,
                        std::int32_t bet) {
+  return AdviseHand(tables, cards, UnitPaysOf(table), bet);
+}
+
+THandAdvice AdviseHand(const TDrawTables& tables, const THandCards& cards, const TUnitPays& pays,
+                       std::int32_t bet) {
   THandAdvice advice;
   advice.Cards = cards;
   advice.Bet = bet;
-  advice.Holds = RankHolds(tables, cards, UnitPaysOf(table));
+  advice.Holds = RankHolds(tables, cards, pays);
   return advice;
 }
 
@@ -66,6 +71,7 @@ std::uint8_t HeldMaskOf(const THand& hand) {
 }
 
 std::string CardSymbolText(int code) {
+  if (code == cdJoker) return "Joker";
   const int rank = CardRank(code);
   const int suit = CardSuit(code);
   if (rank == 0 || suit == 0) return "?";

@@ -32,11 +32,14 @@ struct THandAdvice {
 
 THandAdvice AdviseHand(const TDrawTables& tables, const THandCards& cards, const TPayTable& table,
                        std::int32_t bet);
+// For any game: `pays` is what each of the tables' outcomes pays for 1.
+THandAdvice AdviseHand(const TDrawTables& tables, const THandCards& cards, const TUnitPays& pays,
+                       std::int32_t bet);
 
 // Bit k - 1 set for every position k whose panel reads "Hold".
 std::uint8_t HeldMaskOf(const THand& hand);
 
-// "10♥", "A♠": rank, then the suit's symbol.
+// "10♥", "A♠": rank, then the suit's symbol; "Joker" for the joker.
 std::string CardSymbolText(int code);
 // U+00A0 in UTF-8.
 inline constexpr char kNoBreakSpace[] = "\xC2\xA0";

@@ -81,6 +81,13 @@ TUnitPays UnitPaysOf(const TGamePays& table) {
   return pays;
 }
 
+TUnitPays UnitPaysOf(const TGameTable& table) {
+  TGamePays pays{table.Game, {}, {}};
+  for (int line = 0; line < table.Game->LineCount(); ++line)
+    pays.Pays.push_back(PaysOfMultiplier(table.Multipliers[static_cast<std::size_t>(line)]));
+  return UnitPaysOf(pays);
+}
+
 std::string PaysText(const std::vector<std::int64_t>& pays) {
   std::string text;
   for (std::size_t i = 0; i < pays.size(); ++i) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game.h"
+#include "game_table.h"
 #include "odds.h"
 
 // The deck and evaluator of a game, for the draw tables.
@@ -35,6 +36,8 @@ struct TGamePays {
 
 // What each outcome pays for 1.
 TUnitPays UnitPaysOf(const TGamePays& table);
+// The same of a table in the window's convention (multiplier + 1 for a win).
+TUnitPays UnitPaysOf(const TGameTable& table);
 // "1,2,3,4,6,9,25,50,800".
 std::string PaysText(const std::vector<std::int64_t>& pays);
 

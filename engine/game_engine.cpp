@@ -112,8 +112,10 @@ TGameTable TGameEngine::HandTable() const {
 }
 
 bool TGameEngine::SetGame(const TGameTable& table) {
-  if (FPhase == gpDealt) return false;
   const bool otherGame = table.Game != FGame;
+  // New multipliers for the game in play are taken during a hand, as Jacks or Better's are:
+  // the hand for money is settled under them.
+  if (FPhase == gpDealt && otherGame) return false;
   const bool otherTable = table != TableInForce();
   FGame = table.Game;
   if (table.IsJacks())

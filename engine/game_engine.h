@@ -172,8 +172,9 @@ class TGameEngine {
   const TGame& Game() const { return *FGame; }
   TGameTable TableInForce() const;
   TGameTable HandTable() const;
-  // Puts a game and its table in force between hands; false, and nothing changes, while a
-  // hand is open. Another game than the one in force starts a new session: the statistics
+  // Puts a game and its table in force; another game only between hands (false, and nothing
+  // changes, while a hand is open), the game in force's new multipliers at any time, as
+  // SetPayTable's. Another game than the one in force starts a new session: the statistics
   // start again and the table is shown as at the start, the title faces on the cards.
   bool SetGame(const TGameTable& table);
   const TPlayStats& Stats() const { return FStats; }

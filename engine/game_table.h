@@ -32,6 +32,10 @@ struct TGameTable {
   }
 };
 
+// The most the payouts dialog offers for a line of a game other than Jacks or Better: four
+// digits fit its widest field.
+inline constexpr std::int32_t kMostGameMultiplier = 9999;
+
 // Jacks or Better with this nine-line table.
 TGameTable JacksTable(const TPayTable& table);
 // The nine lines of a Jacks or Better table.

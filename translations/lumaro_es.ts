@@ -243,14 +243,9 @@
         <translation>Bankroll</translation>
     </message>
     <message>
-        <source>The advisor counts Jacks or Better only: it stands aside while you play %1.</source>
-        <extracomment>The advisor&apos;s list while a game other than Jacks or Better is played; %1 is its name.</extracomment>
-        <translation>El asesor solo calcula Jacks or Better: se queda al margen mientras juega a %1.</translation>
-    </message>
-    <message>
-        <source>Return with best play: see Choose Game</source>
-        <extracomment>The advisor&apos;s return line while a game other than Jacks or Better is played.</extracomment>
-        <translation>Retorno con el mejor juego: vea Elegir juego</translation>
+        <source>Pay Table</source>
+        <extracomment>The advisor&apos;s page with the pay table of the game in force.</extracomment>
+        <translation>Tabla de pagos</translation>
     </message>
 </context>
 <context>

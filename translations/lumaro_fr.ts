@@ -243,14 +243,9 @@
         <translation>Bankroll</translation>
     </message>
     <message>
-        <source>The advisor counts Jacks or Better only: it stands aside while you play %1.</source>
-        <extracomment>The advisor&apos;s list while a game other than Jacks or Better is played; %1 is its name.</extracomment>
-        <translation>Le conseiller ne compte que le Jacks or Better : il se tient à l’écart pendant que vous jouez au %1.</translation>
-    </message>
-    <message>
-        <source>Return with best play: see Choose Game</source>
-        <extracomment>The advisor&apos;s return line while a game other than Jacks or Better is played.</extracomment>
-        <translation>Retour avec le meilleur jeu : voir Choisir le jeu</translation>
+        <source>Pay Table</source>
+        <extracomment>The advisor&apos;s page with the pay table of the game in force.</extracomment>
+        <translation>Gains</translation>
     </message>
 </context>
 <context>

@@ -243,14 +243,9 @@
         <translation>Bankroll</translation>
     </message>
     <message>
-        <source>The advisor counts Jacks or Better only: it stands aside while you play %1.</source>
-        <extracomment>The advisor&apos;s list while a game other than Jacks or Better is played; %1 is its name.</extracomment>
-        <translation>De adviseur rekent alleen Jacks or Better: hij houdt zich afzijdig zolang u %1 speelt.</translation>
-    </message>
-    <message>
-        <source>Return with best play: see Choose Game</source>
-        <extracomment>The advisor&apos;s return line while a game other than Jacks or Better is played.</extracomment>
-        <translation>Opbrengst bij het beste spel: zie Spel kiezen</translation>
+        <source>Pay Table</source>
+        <extracomment>The advisor&apos;s page with the pay table of the game in force.</extracomment>
+        <translation>Uitbetalingstabel</translation>
     </message>
 </context>
 <context>

@@ -243,14 +243,9 @@
         <translation>Bankroll</translation>
     </message>
     <message>
-        <source>The advisor counts Jacks or Better only: it stands aside while you play %1.</source>
-        <extracomment>The advisor&apos;s list while a game other than Jacks or Better is played; %1 is its name.</extracomment>
-        <translation>O conselheiro só calcula Jacks or Better: ele fica de fora enquanto você joga %1.</translation>
-    </message>
-    <message>
-        <source>Return with best play: see Choose Game</source>
-        <extracomment>The advisor&apos;s return line while a game other than Jacks or Better is played.</extracomment>
-        <translation>Retorno com o melhor jogo: veja Escolher jogo</translation>
+        <source>Pay Table</source>
+        <extracomment>The advisor&apos;s page with the pay table of the game in force.</extracomment>
+        <translation>Prêmios</translation>
     </message>
 </context>
 <context>

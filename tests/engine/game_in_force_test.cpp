@@ -198,13 +198,36 @@ TEST_F(TGameFixture, AnotherGameStartsANewSessionAndKeepsJacksTable) {
   ASSERT_TRUE(engine.SetGame(other));
   EXPECT_EQ(tables, 2);
 
+  // New multipliers for the game in play are taken during a hand and settle it, as Jacks or
+  // Better's do; a winning deal, all held, shows which table paid.
+  TGameTable raised = other;
+  for (int line = 0; line < kDeucesWild.LineCount(); ++line)
+    raised.Multipliers[static_cast<std::size_t>(line)] = 100 + line;
+  bool settledRaised = false;
+  for (int hand = 0; hand < 200 && !settledRaised; ++hand) {
+    engine.Deal();
+    if (!kDeucesWild.IsWin(EvaluateOutcome(kDeucesWild, engine.Hand().Cards))) {
+      engine.DrawAndSettle();
+      continue;
+    }
+    ASSERT_TRUE(engine.SetGame(raised));
+    EXPECT_EQ(tables, 3);
+    for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
+    const std::int32_t before = engine.Total();
+    engine.DrawAndSettle();
+    EXPECT_EQ(engine.Total(), SettledTotal(before, engine.Bet(), raised,
+                                           EvaluateOutcome(kDeucesWild, engine.Hand().Cards)));
+    settledRaised = true;
+  }
+  ASSERT_TRUE(settledRaised);
+
   ASSERT_TRUE(engine.SetGame(JacksTable(engine.PayTable())));
   EXPECT_EQ(engine.TableInForce(), JacksTable(jacks));
   // Today's game: blank again until its first hand, as at start-up.
   EXPECT_EQ(engine.View().GridColumns, kHandCategoryCount);
   for (const std::string_view heading : engine.View().GridHeadings) EXPECT_TRUE(heading.empty());
   EXPECT_EQ(engine.Stats().HandsWon + engine.Stats().HandsLost, 0);
-  EXPECT_EQ(tables, 3);
+  EXPECT_EQ(tables, 4);
 }
 
 // A hand of the history replayed while Jacks or Better is in force: dealt from its own game's

@@ -33,6 +33,7 @@
 #include "HistoryPage.h"
 #include "HoldList.h"
 #include "MessageBoxes.h"
+#include "PayTablePanel.h"
 #include "PayoutsDialog.h"
 #include "SessionChart.h"
 #include "SpinEdit.h"
@@ -515,7 +516,7 @@ class TAdvisorTest : public TGameTestCase {
       ToggleAdvisor(*window);
       TAdvicePage& page = *window->Advisor()->Advice;
       THoldList& list = *page.HoldList;
-      list.SetPayTable(table);
+      list.SetPayTable(JacksTable(table));
       list.SetAdvice(advice);
       list.SetCurrent(31);
       list.SetShowAll(true);
@@ -765,6 +766,65 @@ class TAdvisorTest : public TGameTestCase {
     // "Payout values have been updated" and nothing else.
     QCOMPARE(FMessages.size(), 1);
     QCOMPARE(FMessages[0].Icon, QMessageBox::Information);
+  }
+
+  void aWildCardGameIsAdvisedAndWarnedLikeJacks() {
+    WriteIni("[Games]\nCurrent=deuces-wild\ndeuces-wild=0 1 1 2 4 8 14 24 199 799\n");
+    auto window = MakeWindow();
+    QCOMPARE(&window->Engine().Game(), &kDeucesWild);
+    OpenAdvisor(*window);
+    TAdvisor& advisor = *window->Advisor();
+    TAdvicePage& page = *advisor.Advice;
+    QVERIFY(page.ReturnLabel->text().contains(
+        QRegularExpression(QStringLiteral("^Return with best play: \\d+\\.\\d\\d %$"))));
+    Deal(*window, kSeedNoPair);
+    const THandCards dealt = window->Engine().Hand().Cards;
+    page.ShowAll->setChecked(true);
+    QTRY_VERIFY_WITH_TIMEOUT(page.HoldList->Advice(), kReadyTimeout);
+    const THandAdvice advice = *page.HoldList->Advice();
+    std::vector<std::string> args = {"advise", "--game", "deuces-wild", "--paytable",
+                                     "0,1,1,2,4,8,14,24,199,799"};
+    for (const auto card : dealt) args.push_back(CardText(card));
+    std::ostringstream out;
+    std::ostringstream err;
+    QCOMPARE(RunAnalyze(args, out, err, [] { return TStoredPayTable{}; }), kExitOk);
+    static const QRegularExpression row(QStringLiteral("^ *\\d+  ([0-9.]+)  (.+)$"));
+    int rows = 0;
+    for (const QString& line : QString::fromStdString(out.str()).split(QLatin1Char('\n'))) {
+      const auto match = row.match(line);
+      if (!match.hasMatch()) continue;
+      const THoldOdds& hold = advice.Holds[static_cast<std::size_t>(rows++)];
+      QCOMPARE(HeldAsAnalyzerWrites(dealt, hold.Mask), match.captured(2));
+      QVERIFY(std::abs(hold.ExpectedPay() - match.captured(1).toDouble()) < 5e-7);
+    }
+    QCOMPARE(rows, 32);
+    window->DrawClick();
+    QCOMPARE(advisor.Session().Hands(), 1);
+    // The game's own pay table, the line of the result lit when it won.
+    QCOMPARE(static_cast<int>(advisor.PayTable->Names.size()), kDeucesWild.LineCount());
+    const int lit = window->Engine().View().LitPayLine;
+    for (int k = 0; k < kDeucesWild.LineCount(); ++k)
+      QCOMPARE(
+          advisor.PayTable->Names[static_cast<std::size_t>(k)]->accessibleDescription().isEmpty(),
+          k != lit);
+
+    // In practice a costly hold is questioned before the draw.
+    SetPractice(*window, true);
+    QStringList asked;
+    advisor.DrawQuestion = [&](const QString& text) {
+      asked << text;
+      return false;
+    };
+    Deal(*window, kSeedNoPair);
+    QCOMPARE(window->Engine().Hand().Cards, dealt);
+    const std::uint8_t worst = advice.Holds[31].Mask;
+    for (int k = 0; k < kHandSize; ++k)
+      if (worst & (1 << k)) Click(window->HoldPanels[k]);
+    window->DrawClick();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked[0].startsWith(QStringLiteral("Holding ")));
+    QCOMPARE(window->Engine().Phase(), gpDealt);
+    QVERIFY(FMessages.isEmpty());
   }
 
   void payoutsChangeRecomputesTheReturn() {

@@ -74,9 +74,6 @@ void ShrinkToFit(QLabel* label) {
   }
 }
 
-// The most another game's line takes: four digits fit the widest field.
-constexpr int kMostGameMultiplier = 9999;
-
 // Where everything stands on the design's 455 x 242 client area.
 constexpr QSize kDesignSize(455, 242);
 constexpr QRect kOkButton(372, 8, 77, 27);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "CardDeck.h"
 #include "card_text.h"
 
 namespace {
@@ -17,12 +18,22 @@ std::string NothingHeld() {
   return QCoreApplication::translate("TAdvisor", "nothing").toStdString();
 }
 
+std::string CardSymbolWritten(int code) {
+  // The joker has no rank nor suit to write: it goes by its name in the player's language.
+  if (code == cdJoker) return CardSpokenName(code).toStdString();
+  return CardSymbolText(code);
+}
+
 }  // namespace
+
+QString CardSymbolShown(int code) {
+  return QString::fromStdString(CardSymbolWritten(code));
+}
 
 QString HeldCardsShown(const THandCards& cards, std::uint8_t mask) {
   // No-break spaces: a hold is never split where the advisor wraps its lines.
   return QString::fromStdString(
-      HeldCardsText(cards, mask, CardSymbolText, kNoBreakSpace, NothingHeld()));
+      HeldCardsText(cards, mask, CardSymbolWritten, kNoBreakSpace, NothingHeld()));
 }
 
 QString ReturnComputingShown() {

@@ -11,6 +11,8 @@
 
 #include "advice.h"
 
+// A card as the advisor writes it: "10♥", "A♠", the joker by its name.
+QString CardSymbolShown(int code);
 // The held cards as symbols, "7♣ 6♦ 5♠", or "nothing".
 QString HeldCardsShown(const THandCards& cards, std::uint8_t mask);
 

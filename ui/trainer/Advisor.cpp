@@ -14,6 +14,8 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "AdvicePage.h"
@@ -24,8 +26,10 @@
 #include "HistoryPage.h"
 #include "HoldList.h"
 #include "MessageBoxes.h"
+#include "PayTablePanel.h"
 #include "Scaling.h"
 #include "SessionChart.h"
+#include "game_odds.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -39,6 +43,11 @@ constexpr int kFontPixels = 12;
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
+}
+
+QFont Bold(QFont font) {
+  font.setBold(true);
+  return font;
 }
 
 // Freed tables go back to the system at once, not when the heap next shrinks by itself.
@@ -103,6 +112,15 @@ void TAdvisor::BuildControls() {
   AddPage(BankrollPage, tr("Bankroll"));
   connect(BankrollPage, &TBankrollPage::GameWanted, this,
           [this] { RunGuarded(this, [this] { ShowBankrollPage(); }); });
+  // The table as the machine shows it, at the top of a page of its own.
+  auto* payPage = new QWidget;
+  payPage->setObjectName(QStringLiteral("PayTablePage"));
+  auto* payLayout = new QVBoxLayout(payPage);
+  PayTable = new TPayTablePanel(payPage);
+  payLayout->addWidget(PayTable);
+  payLayout->addStretch(1);
+  //: The advisor's page with the pay table of the game in force.
+  AddPage(payPage, tr("Pay Table"));
   SetScale({});
 
   const auto pageKey = [this](const QKeySequence& keys, int step) {
@@ -128,6 +146,7 @@ void TAdvisor::SetScale(const TScale& scale) {
   QFont font = QApplication::font();
   font.setPixelSize(std::max(1, MulDivRound(kFontPixels, scale.M, scale.D)));
   setFont(font);
+  PayTable->SetTextFont(Bold(font));
   PlacePages();
 }
 
@@ -299,7 +318,24 @@ TAdvisorState TAdvisor::State() const {
 }
 
 bool TAdvisor::Ready() const {
-  return FTables && !FWorking && FReturnTable == FEngine.PayTable();
+  return AdvisedTables() && !FWorking && FReturnTable == ReturnTable();
+}
+
+const TGame& TAdvisor::AdvisedGame() const {
+  return *FEngine.HandTable().Game;
+}
+
+TGameTable TAdvisor::ReturnTable() const {
+  const TGameTable inForce = FEngine.TableInForce();
+  return inForce.Game == &AdvisedGame() ? inForce : FEngine.HandTable();
+}
+
+const TDrawTables* TAdvisor::AdvisedTables() const {
+  return FTablesGame == &AdvisedGame() ? FTables.get() : nullptr;
+}
+
+std::shared_ptr<const TDrawTables> TAdvisor::JacksTables() const {
+  return FTablesGame == &kJacksOrBetter ? FTables : nullptr;
 }
 
 void TAdvisor::FollowingChanged() {
@@ -322,7 +358,7 @@ void TAdvisor::HoldsChanged() {
 void TAdvisor::PayTableChanged() {
   if (!Following()) return;
   RunGuarded(this, [this] {
-    if (FHand && FHand->Drawn && FHand->Table != FEngine.PayTable()) FHand->TableChanged = true;
+    if (FHand && FHand->Drawn && FHand->Table != FEngine.TableInForce()) FHand->TableChanged = true;
     ReadGame();
   });
 }
@@ -386,25 +422,15 @@ bool TAdvisor::CurrentHand() const {
   return FHand && FHand->Deal == FDeal;
 }
 
-bool TAdvisor::CountsHandGame() const {
-  return FEngine.HandTable().IsJacks();
-}
-
 void TAdvisor::ReadGame() {
   if (!Following()) return;
-  // Another game's hands are neither advised, judged nor recorded as Jacks or Better's.
-  if (!CountsHandGame()) {
-    FHand.reset();
-    FStoodAside = true;
-    ShowHand();
-    return;
+  if (!FWorking && FTablesGame != &AdvisedGame()) {
+    // Another game: its own tables, built anew; the last game's go.
+    ReleaseTables();
+    FTablesGame = &AdvisedGame();
+    FBuildFailed = false;
   }
-  if (FStoodAside) {
-    // Back to Jacks or Better: its return as last counted, or counted again below.
-    FStoodAside = false;
-    ShowKnownReturn(FEngine.PayTable());
-  }
-  if (!FWorking && (FReturnTable != FEngine.PayTable() || (!FTables && !FBuildFailed))) StartWork();
+  if (!FWorking && (FReturnTable != ReturnTable() || (!FTables && !FBuildFailed))) StartWork();
   if (FEngine.Phase() == gpDealt) FollowDealtHand();
   AdviseHand();
   JudgeHand();
@@ -417,19 +443,20 @@ void TAdvisor::FollowDealtHand() {
     FHand->Deal = FDeal;
     FHand->Dealt = FEngine.Hand().Cards;
     FHand->Bet = FEngine.HandBet();
-    FHand->Table = FEngine.HandPayTable();
+    FHand->Table = FEngine.HandTable();
   }
   FHand->Held = HeldMaskOf(FEngine.Hand());
-  // Until the draw a hand for money is played under the pay table in force.
-  if (FHand->Table != FEngine.HandPayTable()) {
-    FHand->Table = FEngine.HandPayTable();
+  // Until the draw a hand for money is played under the table in force.
+  if (FHand->Table != FEngine.HandTable()) {
+    FHand->Table = FEngine.HandTable();
     FHand->Advice.reset();
   }
 }
 
 void TAdvisor::AdviseHand() {
-  if (!FTables || !CurrentHand() || FHand->Advice) return;
-  FHand->Advice = ::AdviseHand(*FTables, FHand->Dealt, FHand->Table, FHand->Bet);
+  const TDrawTables* tables = AdvisedTables();
+  if (!tables || !CurrentHand() || FHand->Advice || FHand->Table.Game != FTablesGame) return;
+  FHand->Advice = ::AdviseHand(*tables, FHand->Dealt, UnitPaysOf(FHand->Table), FHand->Bet);
   FHand->AdviceSerial = ++FAdviceSerial;
 }
 
@@ -449,12 +476,12 @@ void TAdvisor::RecordHand() {
   played.Practice = FHand->PracticeHand;
   played.Time = FHand->DrawnAt;
   played.SessionStart = FSessionStart;
-  History().Record(HandRecordOf(*FHand->Advice, JacksTable(FHand->Table), played));
+  History().Record(HandRecordOf(*FHand->Advice, FHand->Table, played));
   HistoryChanged();
 }
 
 void TAdvisor::StartWork() {
-  const TPayTable table = FEngine.PayTable();
+  const TGameTable table = ReturnTable();
   const bool computeReturn = FReturnTable != table;
   if (computeReturn) ShowKnownReturn(table);
   // The tables come back as soon as they are built, so the hand is advised while the
@@ -465,11 +492,12 @@ void TAdvisor::StartWork() {
     std::string error;
     try {
       if (!built) {
-        built = TDrawTables::Build(2);
+        built = table.IsJacks() ? TDrawTables::Build(2)
+                                : TDrawTables::Build(CountedGameOf(*table.Game), 2);
         QMetaObject::invokeMethod(
             this, [this, built] { TablesBuilt(built); }, Qt::QueuedConnection);
       }
-      if (computeReturn) percent = ComputeReturn(*built, table, 2).ReturnPercentText(2);
+      if (computeReturn) percent = ComputeReturn(*built, UnitPaysOf(table), 2).ReturnPercentText(2);
     } catch (const std::exception& e) {
       error = e.what();
     } catch (...) {
@@ -498,10 +526,16 @@ void TAdvisor::TablesBuilt(std::shared_ptr<const TDrawTables> tables) {
   RunGuarded(this, [this] { ReadGame(); });
 }
 
-void TAdvisor::ShowKnownReturn(const TPayTable& table) {
-  // The return stored from an earlier count shows at once; the count confirms it.
-  if (FKnownReturn && FKnownReturn->Table == table) {
-    Advice->ReturnLabel->setText(ReturnLineShown(FKnownReturn->Percent));
+void TAdvisor::ShowKnownReturn(const TGameTable& table) {
+  // A return known from an earlier count shows at once; the count confirms it.
+  std::optional<std::string> known;
+  if (FKnownReturn && table.IsJacks() && JacksTable(FKnownReturn->Table) == table)
+    known = FKnownReturn->Percent;
+  const auto counted = std::find_if(FCountedReturns.begin(), FCountedReturns.end(),
+                                    [&table](const auto& c) { return c.first == table; });
+  if (!known && counted != FCountedReturns.end()) known = counted->second;
+  if (known) {
+    Advice->ReturnLabel->setText(ReturnLineShown(*known));
     FShownReturn = table;
   } else {
     Advice->ReturnLabel->setText(ReturnComputingShown());
@@ -509,7 +543,7 @@ void TAdvisor::ShowKnownReturn(const TPayTable& table) {
   }
 }
 
-void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::string& percent,
+void TAdvisor::WorkDone(const TGameTable& table, bool computedReturn, const std::string& percent,
                         const std::string& error) {
   RunGuarded(this, [&] {
     FWorker.join();
@@ -520,7 +554,13 @@ void TAdvisor::WorkDone(const TPayTable& table, bool computedReturn, const std::
       // A failure is shown and not tried again until the pay table changes.
       FReturnTable = table;
       if (error.empty()) {
-        FKnownReturn = TKnownReturn{table, percent};
+        if (table.IsJacks()) {
+          FKnownReturn = TKnownReturn{PayTableOf(table), percent};
+        } else {
+          // Kept for a game played again in this run, a few tables at most.
+          std::erase_if(FCountedReturns, [&table](const auto& c) { return c.first == table; });
+          FCountedReturns.emplace_back(table, percent);
+        }
         FShownReturn = table;
         Advice->ReturnLabel->setText(ReturnLineShown(percent));
       } else {
@@ -549,25 +589,14 @@ void TAdvisor::ShowList(const THandAdvice* advice, const QString& message) {
 
 void TAdvisor::ShowHand() {
   TAdvicePage& page = *Advice;
-  page.HoldList->SetPayTable(FEngine.PayTable());
+  page.HoldList->SetPayTable(FEngine.HandTable());
   const bool current = CurrentHand() && !FHand->TableChanged;
   const bool open = current && !FHand->Drawn;
   const THandAdvice* advice = current && FHand->Advice ? &*FHand->Advice : nullptr;
   const bool hidden = open && Practising();
   const QString computing = tr("computing...");
 
-  if (!CountsHandGame()) {
-    const std::string_view game = FEngine.Game().Name;
-    //: The advisor's list while a game other than Jacks or Better is played; %1 is its name.
-    ShowList(nullptr,
-             tr("The advisor counts Jacks or Better only: it stands aside while you "
-                "play %1.")
-                 .arg(QString::fromUtf8(game.data(), static_cast<qsizetype>(game.size()))));
-    page.HandLabel->setText(tr("Holds, best first:"));
-    page.CurrentLabel->clear();
-    //: The advisor's return line while a game other than Jacks or Better is played.
-    page.ReturnLabel->setText(tr("Return with best play: see Choose Game"));
-  } else if (!current) {
+  if (!current) {
     ShowList(nullptr, tr("Deal a hand to see its best holds."));
     page.HandLabel->setText(tr("Holds, best first:"));
     page.CurrentLabel->clear();
@@ -601,15 +630,20 @@ void TAdvisor::ShowHand() {
   page.VerdictLabel->setVisible(judged);
   ShowChartPage();
   ShowBankrollPage();
+  ShowPayTable();
+}
+
+void TAdvisor::ShowPayTable() {
+  PayTable->Show(FEngine.HandTable(), FEngine.View().LitPayLine);
 }
 
 void TAdvisor::ShowBankrollPage() {
   // The session counted from the player's total and bet; its odds are the pay table's.
-  BankrollPage->ShowGame(FTables, FEngine.TableInForce(), FEngine.Total(), FEngine.Bet());
+  BankrollPage->ShowGame(JacksTables(), FEngine.TableInForce(), FEngine.Total(), FEngine.Bet());
 }
 
 void TAdvisor::ShowChartPage() {
-  ChartPage->ShowPayTable(FTables, FEngine.PayTable());
+  ChartPage->ShowPayTable(JacksTables(), FEngine.PayTable());
   // The line the dealt hand fits; in practice, as the holds, only once it is drawn.
   if (!CurrentHand())
     ChartPage->ClearHand(tr("Deal a hand to see the line it fits."));

@@ -3,9 +3,9 @@
 #pragma once
 // TAdvisor: the strategy advisor, a trainer in pages, docked in the game window or in a
 // window of its own as the game window hosts it. Its "Advice" page shows the return of the
-// pay table in force under best play, the holds of the dealt hand ranked by expected pay,
-// the verdict on the hold drawn with, and the session so far; other pages are added after it
-// (AddPage). Every control takes the keyboard focus by Tab (clicks leave it in the game),
+// game and table in force under best play, the holds of the dealt hand ranked by expected
+// pay, the verdict on the hold drawn with, and the session so far; other pages are added
+// after it (AddPage). Every control takes the keyboard focus by Tab (clicks leave it in the game),
 // and Ctrl+Tab, Ctrl+PageDown and Ctrl+PageUp change pages.
 //
 // In practice mode the ranked holds stay hidden until the draw, and a draw with a hold that
@@ -13,10 +13,10 @@
 // or practice is on; it only reads the engine, and its "Hold best" asks the game window to
 // click the hold panels, so the hand changes only as a player's clicks would change it.
 //
-// The counting tables are built, and the return computed, on a worker thread; the results
-// come back to the window thread as queued calls. The tables are let go again when the
-// advisor stops following the hands. The window waits for a running worker when it is
-// destroyed.
+// The counting tables of the hand's game are built, and the return computed, on a worker
+// thread; the results come back to the window thread as queued calls. The tables are let go
+// again when the advisor stops following the hands or another game is played. The window
+// waits for a running worker when it is destroyed.
 
 #include <QPointer>
 #include <QSize>
@@ -27,6 +27,8 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "Scaling.h"
 #include "advice.h"
@@ -40,12 +42,14 @@ class TBankrollPage;
 class THandHistory;
 class TChartPage;
 class THistoryPage;
+class TPayTablePanel;
 
 // The hand the advisor follows, from its deal (or from the advisor's opening during it).
 struct TFollowedHand {
   std::uint64_t Deal = 0;  // the advisor's count of deals at its deal
   THandCards Dealt{};
-  TPayTable Table;
+  // The game and multipliers the hand is played under (a practice hand's or a replay's own).
+  TGameTable Table;
   std::int32_t Bet = kMinBet;
   std::uint8_t Held = 0;  // as the last click left it: the draw turns the panels to "Over"
   bool Warned = false;    // the draw warning has named the best hold
@@ -103,11 +107,11 @@ class TAdvisor : public QWidget {
   bool Following() const;
   // What the close stores: open, and the two practice switches.
   TAdvisorState State() const;
-  // The tables are built and the return is counted for the pay table in force.
+  // The tables of the hand's game are built and the return is counted for its table.
   bool Ready() const;
-  // A return for the pay table in force is on screen: counted, or the one stored from an
-  // earlier count while it is counted again.
-  bool ReturnShown() const { return FShownReturn == FEngine.PayTable(); }
+  // A return for the table in force is on screen: counted, or one known from an earlier
+  // count while it is counted again.
+  bool ReturnShown() const { return FShownReturn == ReturnTable(); }
   bool HoldsTables() const { return FTables != nullptr; }
   const TAdvisorSession& Session() const { return FSession; }
 
@@ -134,6 +138,8 @@ class TAdvisor : public QWidget {
   THistoryPage* HistoryPage = nullptr;
   TChartPage* ChartPage = nullptr;
   TBankrollPage* BankrollPage = nullptr;
+  // The pay table of the hand's game, the line of the last result lit.
+  TPayTablePanel* PayTable = nullptr;
 
  signals:
   // A click on the hold panel of position 1..5, as the player would make it.
@@ -158,11 +164,19 @@ class TAdvisor : public QWidget {
   void PlacePages();
   void NamePages();
   void FollowingChanged();
+  // The game whose hands are advised: the open or last hand's. Its return is the table in
+  // force's, or the hand's own when a replay plays another game.
+  const TGame& AdvisedGame() const;
+  TGameTable ReturnTable() const;
+  // The tables when they count the advised game; nullptr otherwise.
+  const TDrawTables* AdvisedTables() const;
+  // The tables for the pages that count Jacks or Better only with the advisor's.
+  std::shared_ptr<const TDrawTables> JacksTables() const;
   void StartWork();
   void TablesBuilt(std::shared_ptr<const TDrawTables> tables);
-  void WorkDone(const TPayTable& table, bool computedReturn, const std::string& percent,
+  void WorkDone(const TGameTable& table, bool computedReturn, const std::string& percent,
                 const std::string& error);
-  void ShowKnownReturn(const TPayTable& table);
+  void ShowKnownReturn(const TGameTable& table);
   void ReleaseTables();
   // Brings the advisor up to the engine's hand and pay table.
   void ReadGame();
@@ -176,13 +190,12 @@ class TAdvisor : public QWidget {
   void RetryWaitingHands();
   bool AskBeforeDraw(const QString& text);
   bool CurrentHand() const;
-  // Whether the advisor counts the game of the open or last hand (Jacks or Better).
-  bool CountsHandGame() const;
   void ShowHand();
   void ShowList(const THandAdvice* advice, const QString& message);
   void ShowSession();
   void ShowChartPage();
   void ShowBankrollPage();
+  void ShowPayTable();
 
   const TGameEngine& FEngine;
   // The engine we listen to, and the number our listener has there.
@@ -193,16 +206,18 @@ class TAdvisor : public QWidget {
   TScale FScale;
 
   std::shared_ptr<const TDrawTables> FTables;
+  // The game FTables count, or are being built for.
+  const TGame* FTablesGame = &kJacksOrBetter;
   std::thread FWorker;
   bool FWorking = false;
   bool FBuildFailed = false;
-  // The pay table the counted return belongs to, and the one the return on screen does.
-  std::optional<TPayTable> FReturnTable;
-  std::optional<TPayTable> FShownReturn;
-  // The last return counted, stored at the close.
+  // The table the counted return belongs to, and the one the return on screen does.
+  std::optional<TGameTable> FReturnTable;
+  std::optional<TGameTable> FShownReturn;
+  // Jacks or Better's last return counted, stored at the close.
   std::optional<TKnownReturn> FKnownReturn;
-  // Another game than Jacks or Better was played: the return line said so.
-  bool FStoodAside = false;
+  // The other games' returns counted in this run, shown at once when their table is back.
+  std::vector<std::pair<TGameTable, std::string>> FCountedReturns;
 
   // Counts every deal, seen or not, so a hand is advised and judged once.
   std::uint64_t FDeal = 0;

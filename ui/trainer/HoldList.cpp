@@ -21,31 +21,29 @@ const QColor kBestShade = ToQColor(clBestHoldShade);
 const QColor kCurrentFrame = ToQColor(clNavy);
 const QColor kQuiet = ToQColor(clQuietText);
 
-QString CardSymbol(int code) {
-  return QString::fromStdString(CardSymbolText(code));
-}
-
 QString PerCoinText(double pay) {
   return QString::number(pay, 'f', 4);
 }
 
 // The highest a stake of 1 can come back: the top multiplier plus the stake, the top one the
 // dialog offers or a higher one a settings file brought in.
-std::int64_t HighestUnitPay(const TPayTable& table) {
+std::int64_t HighestUnitPay(const TGameTable& table) {
   std::int64_t top = 0;
-  for (int line = 1; line <= kPayLines; ++line)
+  for (int line = 1; line <= table.Game->LineCount(); ++line)
     top = std::max<std::int64_t>(
-        {top, table.Line(line), kStoredValues[PayoutKey(line)].DialogMaximum});
+        {top, table.Multipliers[static_cast<std::size_t>(line - 1)],
+         table.IsJacks() ? kStoredValues[PayoutKey(line)].DialogMaximum : kMostGameMultiplier});
   return top + 1;
 }
 
-// The widest hold: four tens (the widest rank) and the widest card of another rank.
-QString WidestHold(const QFontMetrics& metrics) {
+// The widest hold: four tens (the widest rank) and the widest card of another rank, the
+// joker among them when the deck has it.
+QString WidestHold(const QFontMetrics& metrics, int deckSize) {
   QString widestTen;
   QString widestOther;
-  for (int code = 1; code <= 52; ++code) {
+  for (int code = 1; code <= deckSize; ++code) {
     QString& widest = CardRank(code) == 10 ? widestTen : widestOther;
-    const QString card = CardSymbol(code);
+    const QString card = CardSymbolShown(code);
     if (metrics.horizontalAdvance(card) > metrics.horizontalAdvance(widest)) widest = card;
   }
   QStringList cards(4, widestTen);
@@ -100,8 +98,10 @@ void THoldList::SetShowAll(bool showAll) {
   SpokenRowsChanged(this);
 }
 
-void THoldList::SetPayTable(const TPayTable& table) {
-  if (HighestUnitPay(table) == HighestUnitPay(FPayTable)) return;
+void THoldList::SetPayTable(const TGameTable& table) {
+  if (HighestUnitPay(table) == HighestUnitPay(FPayTable) &&
+      table.Game->DeckSize == FPayTable.Game->DeckSize)
+    return;
   FPayTable = table;
   Relayout();
 }
@@ -129,8 +129,8 @@ int THoldList::Pad() const {
 std::array<QString, 4> THoldList::WidestTexts() const {
   const QFontMetrics bold(BoldOf(font()));
   const auto top = static_cast<double>(HighestUnitPay(FPayTable));
-  return {QStringLiteral("32"), WidestHold(bold), QString::fromStdString(CoinsText(top * kMaxBet)),
-          PerCoinText(top)};
+  return {QStringLiteral("32"), WidestHold(bold, FPayTable.Game->DeckSize),
+          QString::fromStdString(CoinsText(top * kMaxBet)), PerCoinText(top)};
 }
 
 std::array<int, 4> THoldList::NeededWidths() const {
@@ -292,7 +292,7 @@ void THoldList::PaintRow(QPainter& painter, const QRect& rect, int rank) {
   for (int i = 0; i < kHandSize; ++i) {
     if (!(hold.Mask & (1 << i))) continue;
     const int code = advice.Cards[static_cast<std::size_t>(i)];
-    const QString card = CardSymbol(code);
+    const QString card = CardSymbolShown(code);
     painter.setPen(CardTextColor(code, text));
     painter.drawText(QRect(x, top, holdRight - x, h), Qt::AlignLeft | Qt::AlignVCenter, card);
     x += metrics.horizontalAdvance(card) + metrics.horizontalAdvance(QLatin1Char(' '));

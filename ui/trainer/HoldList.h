@@ -37,8 +37,9 @@ class THoldList : public QAbstractScrollArea, public TSpokenRows {
   void SetMessage(const QString& message);
   void SetCurrent(std::uint8_t mask);
   void SetShowAll(bool showAll);
-  // The pay table whose highest line sizes the pay columns.
-  void SetPayTable(const TPayTable& table);
+  // The table whose highest line sizes the pay columns; with the joker in its deck, the
+  // hold column has room for it.
+  void SetPayTable(const TGameTable& table);
 
   const std::optional<THandAdvice>& Advice() const { return FAdvice; }
   QString Message() const { return FMessage; }
@@ -88,6 +89,6 @@ class THoldList : public QAbstractScrollArea, public TSpokenRows {
   std::uint8_t FCurrent = 0;
   bool FShowAll = false;
   int FCursor = 0;  // the row the keyboard is on
-  TPayTable FPayTable;
+  TGameTable FPayTable;
   QWidget* FHeader;
 };
