@@ -643,7 +643,7 @@ void TAdvisor::ShowBankrollPage() {
 }
 
 void TAdvisor::ShowChartPage() {
-  ChartPage->ShowPayTable(JacksTables(), FEngine.PayTable());
+  ChartPage->ShowGame(JacksTables(), FEngine.TableInForce());
   // The line the dealt hand fits; in practice, as the holds, only once it is drawn.
   if (!CurrentHand())
     ChartPage->ClearHand(tr("Deal a hand to see the line it fits."));
