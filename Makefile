@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Lumaro developers
 # make run   - install missing Debian packages, build, start the game
 # make test  - the same set-up, then every test in a normal and a sanitizer build, and a
-#              short fuzz run of each fuzz target (clang and libFuzzer; that build makes
-#              every target, so clang must build the whole tree too)
+#              short fuzz run of each fuzz target (clang and libFuzzer); the benchmarks are
+#              built in the normal build only
 # make bench - build and run the benchmarks
 # make fuzz  - fuzz each target for FUZZ_SECONDS (default 600), keeping what it finds in
 #              build-fuzz/fuzz/ (see fuzz/run.sh)
@@ -15,7 +15,8 @@ FUZZBUILD ?= build-fuzz
 PKGBUILD ?= build-package
 FUZZ_SECONDS ?= 600
 FUZZ_CONFIGURE = cmake -S . -B $(FUZZBUILD) --toolchain fuzz/libfuzzer.cmake --no-warn-unused-cli \
-                 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_SANITIZE=ON -DLUMARO_WERROR=ON
+                 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_SANITIZE=ON -DLUMARO_WERROR=ON \
+                 -DLUMARO_BENCHMARKS=OFF
 
 .PHONY: setup build run test bench fuzz package clean
 
@@ -33,11 +34,12 @@ test: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DLUMARO_SANITIZE=ON -DLUMARO_WERROR=ON
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DLUMARO_SANITIZE=ON -DLUMARO_WERROR=ON \
+	  -DLUMARO_BENCHMARKS=OFF
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS)
 	$(FUZZ_CONFIGURE)
-	cmake --build $(FUZZBUILD) -j $(JOBS)
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_programs
 	cd $(FUZZBUILD) && ctest --output-on-failure -j $(JOBS) -L fuzz
 
 bench: build

@@ -721,7 +721,8 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   if (command != "strategy") RejectOptions(options, {"--max-lines", "--hand"});
   if (command != "history") RejectOptions(options, {"--since"});
   if (command == "help" || command == "history" || command == "games")
-    RejectOptions(options, {"--paytable", "--pays", "--preset", "--game"});
+    RejectOptions(options, {"--paytable", "--pays", "--preset"});
+  if (command == "help" || command == "games") RejectOptions(options, {"--game"});
   request.Command = command;
   request.Json = options.Json;
   ParseGameOptions(options, request);
@@ -739,7 +740,10 @@ TRequest ParseRequest(const std::vector<std::string>& args) {
   }
   if (command == "simulate") request.Simulation = ParseSimulation(options);
   if (command == "strategy") request.Strategy = ParseStrategy(options, game);
-  if (command == "history") request.History = ParseHistory(options);
+  if (command == "history") {
+    request.History = ParseHistory(options);
+    if (request.GameGiven) request.History->Game = request.Game;
+  }
   if (command == "risk") request.Risk = ParseRiskRequest(options);
   return request;
 }
@@ -939,15 +943,17 @@ Commands:
                            document: the lines, the returns and, for each hand, the
                            line, the chart's hold and the best hold (cards in the
                            order given).
-  history [--since DATE] [--json]
+  history [--game ID] [--since DATE] [--json]
                            The hand history the game records: the totals, each session
-                           (hands, best play rate, cost of the mistakes per 100 hands)
-                           and the ten costliest situations of the hands played for money
-                           (the pattern held against the pattern that was best), from
-                           history.sqlite in $XDG_DATA_HOME/lumaro (or
-                           ~/.local/share/lumaro). --since keeps the sessions started on
-                           or after DATE, YYYY-MM-DD at local midnight (any other text is
-                           bad input). --json prints one JSON document instead. The file
+                           (hands, best play rate, cost of the mistakes per 100 hands,
+                           its game: a session is one game) and the ten costliest
+                           situations of the hands played for money (the pattern held
+                           against the pattern that was best, in the words of the
+                           hand's game), from history.sqlite in $XDG_DATA_HOME/lumaro
+                           (or ~/.local/share/lumaro). --game keeps that game's
+                           sessions. --since keeps the sessions started on or after
+                           DATE, YYYY-MM-DD at local midnight (any other text is bad
+                           input). --json prints one JSON document instead. The file
                            is only read, never created or changed, nothing is left beside
                            it, and a game or another program writing it meanwhile is not
                            waited for: what it has committed is read. Without a file the
@@ -977,7 +983,7 @@ Options:
   --game ID                The game (ids below); jacks, the game's own, by default.
                            Without --game every command prints what it always printed;
                            with it, return, advise, risk, simulate and strategy name the
-                           game and its pays.
+                           game and its pays, and history keeps that game's sessions.
   --paytable H1,...,H9     The nine multipliers, Jacks or Better up to Royal Flush. A win
                            adds multiplier x bet and keeps the stake (pays multiplier + 1
                            for 1); no pair and pairs below jacks lose the bet. Without it

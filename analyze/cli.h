@@ -38,6 +38,7 @@ struct TProgressOptions {
 struct THistoryRequest {
   std::optional<std::int64_t> Since;  // --since DATE: its local midnight, seconds since 1970
   std::string SinceText;              // DATE as given
+  const TGame* Game = nullptr;        // --game ID; null: every game
   bool Json = false;
 };
 // Prints the summary; returns the exit code.

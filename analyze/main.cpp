@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     const auto printHistory = [](const THistoryRequest& request, std::ostream& out,
                                  std::ostream& err) {
       return PrintHistorySummary(HistoryFilePath(), request.Since, request.SinceText, request.Json,
-                                 out, err);
+                                 out, err, request.Game);
     };
     const int code =
         RunAnalyze(args, std::cout, std::cerr, LoadPlayerPayTable, progress, printHistory);

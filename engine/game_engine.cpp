@@ -17,19 +17,20 @@ void Say(std::string& text, TWording& wording, TWording said) {
   wording = std::move(said);
 }
 
-// Five different playing cards.
-bool IsDealableHand(const THandCards& cards) {
+// Five different cards of a deck of `deckSize` (52, or 53 with the joker).
+bool IsDealableHand(const THandCards& cards, int deckSize) {
   std::uint64_t seen = 0;
   for (const cdCardDeck card : cards) {
-    if (card < 1 || card > 52 || (seen >> card & 1u)) return false;
+    if (card < 1 || card > deckSize || (seen >> card & 1u)) return false;
     seen |= std::uint64_t{1} << card;
   }
   return true;
 }
 
-// The deck of a replay: the given five first, in hand order, then the other 47 in the order
+// The deck of a replay: the given five first, in hand order, then the others in the order
 // a fresh shuffle leaves them.
-void DealGivenFive(TDeck& deck, TRandomSource& random, const THandCards& cards) {
+template <int N>
+void DealGivenFive(TDeckOf<N>& deck, TRandomSource& random, const THandCards& cards) {
   deck.Position = 0;
   deck.Fill();
   deck.Shuffle(random);
@@ -182,10 +183,20 @@ void TGameEngine::DealPractice() {
 }
 
 bool TGameEngine::DealReplay(const THandCards& cards, const TPayTable& table, std::int32_t bet) {
-  if (FPhase == gpDealt || !IsDealableHand(cards)) return false;
-  // Hands are replayed as Jacks or Better, the game the hand history keeps.
-  FPractice = {true, std::clamp(bet, kMinBet, kMaxBet), JacksTable(table), table};
-  DealGivenFive(FDeck, FRandom, cards);
+  return DealReplay(cards, JacksTable(table), bet);
+}
+
+bool TGameEngine::DealReplay(const THandCards& cards, const TGameTable& table, std::int32_t bet) {
+  if (FPhase == gpDealt || !table.Game || !IsDealableHand(cards, table.Game->DeckSize))
+    return false;
+  // In the hand's own game and table, whatever game is in force; the Jacks table in force
+  // stays the one kept for another game's replay.
+  FPractice = {true, std::clamp(bet, kMinBet, kMaxBet), table,
+               table.IsJacks() ? PayTableOf(table) : FPayTable};
+  if (PlaysJokerDeck(*table.Game))
+    DealGivenFive(FJokerDeck, FRandom, cards);
+  else
+    DealGivenFive(FDeck, FRandom, cards);
   FHand.Cards = cards;
   ShowDealtHand();
   Tell(&TGameListener::Dealt);

@@ -126,6 +126,9 @@ class TGameEngine {
   // and nothing changes, while a hand is open or when the cards are not five different
   // playing cards.
   bool DealReplay(const THandCards& cards, const TPayTable& table, std::int32_t bet);
+  // The same in any game: the cards of its deck (the joker's 53 for Joker Poker), the draw
+  // from the rest of that deck, judged by this table.
+  bool DealReplay(const THandCards& cards, const TGameTable& table, std::int32_t bet);
   // Flips position 1..5 between "Draw" and "Hold" ("Over" turns into "Draw"), in any phase.
   void ToggleHold(int position);
   // Replaces the cards marked "Draw", classifies and settles the hand. Only in gpDealt.

@@ -53,6 +53,9 @@ enum : int {
 //    each session's mistakes by situation (for a summary since a date) and all of them by
 //    situation (for the page); and an index of the mistakes by time. Filled from the hands
 //    already there.
+// 3: the game of every hand (its id), and the summaries by game: a session, a situation is
+//    one game's. The hands before were all Jacks or Better's, whose pay table is H1..H9;
+//    another game's is its multipliers, lowest line first.
 const std::vector<std::vector<const char*>> kSchemaSteps = {
     {R"(CREATE TABLE hands (
           id INTEGER PRIMARY KEY,
@@ -106,41 +109,84 @@ const std::vector<std::vector<const char*>> kSchemaSteps = {
      R"(INSERT INTO situation_totals
           SELECT practice, held_pattern, best_pattern, SUM(count), SUM(cost)
           FROM situations GROUP BY practice, held_pattern, best_pattern)"},
+    // SQLite can't change a primary key: each summary is copied into a table keyed by game
+    // too, which takes the old one's name.
+    {"ALTER TABLE hands ADD COLUMN game TEXT NOT NULL DEFAULT 'jacks'",
+     R"(CREATE TABLE game_sessions (
+          start INTEGER NOT NULL,
+          practice INTEGER NOT NULL,
+          game TEXT NOT NULL,
+          last_time INTEGER NOT NULL,
+          hands INTEGER NOT NULL,
+          best_holds INTEGER NOT NULL,
+          cost REAL NOT NULL,
+          PRIMARY KEY (start, practice, game)) WITHOUT ROWID)",
+     R"(INSERT INTO game_sessions SELECT start, practice, 'jacks', last_time, hands, best_holds,
+          cost FROM sessions)",
+     "DROP TABLE sessions", "ALTER TABLE game_sessions RENAME TO sessions",
+     R"(CREATE TABLE game_situations (
+          start INTEGER NOT NULL,
+          practice INTEGER NOT NULL,
+          game TEXT NOT NULL,
+          held_pattern TEXT NOT NULL,
+          best_pattern TEXT NOT NULL,
+          count INTEGER NOT NULL,
+          cost REAL NOT NULL,
+          PRIMARY KEY (start, practice, game, held_pattern, best_pattern)) WITHOUT ROWID)",
+     R"(INSERT INTO game_situations SELECT start, practice, 'jacks', held_pattern, best_pattern,
+          count, cost FROM situations)",
+     "DROP TABLE situations", "ALTER TABLE game_situations RENAME TO situations",
+     R"(CREATE TABLE game_situation_totals (
+          practice INTEGER NOT NULL,
+          game TEXT NOT NULL,
+          held_pattern TEXT NOT NULL,
+          best_pattern TEXT NOT NULL,
+          count INTEGER NOT NULL,
+          cost REAL NOT NULL,
+          PRIMARY KEY (practice, game, held_pattern, best_pattern)) WITHOUT ROWID)",
+     R"(INSERT INTO game_situation_totals SELECT practice, 'jacks', held_pattern, best_pattern,
+          count, cost FROM situation_totals)",
+     "DROP TABLE situation_totals", "ALTER TABLE game_situation_totals RENAME TO situation_totals"},
 };
-static_assert(kHistorySchemaVersion == 2, "one schema step per version");
+static_assert(kHistorySchemaVersion == 3, "one schema step per version");
 
-const char* const kInsertHand = R"(INSERT INTO hands (time, session_start, practice, pay_table,
-    bet, dealt, final, held_mask, best_mask, held_coins, best_coins, cost, outcome, win,
-    held_pattern, best_pattern) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?))";
-const char* const kUpsertSession = R"(INSERT INTO sessions VALUES (?, ?, ?, 1, ?, ?)
-    ON CONFLICT (start, practice) DO UPDATE SET last_time = MAX(last_time, excluded.last_time),
-    hands = hands + 1, best_holds = best_holds + excluded.best_holds,
-    cost = cost + excluded.cost)";
-const char* const kUpsertSituation = R"(INSERT INTO situations VALUES (?, ?, ?, ?, 1, ?)
-    ON CONFLICT (start, practice, held_pattern, best_pattern) DO UPDATE SET
+const char* const kInsertHand = R"(INSERT INTO hands (time, session_start, practice, game,
+    pay_table, bet, dealt, final, held_mask, best_mask, held_coins, best_coins, cost, outcome,
+    win, held_pattern, best_pattern)
+    VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?))";
+const char* const kUpsertSession = R"(INSERT INTO sessions VALUES (?, ?, ?, ?, 1, ?, ?)
+    ON CONFLICT (start, practice, game) DO UPDATE SET
+    last_time = MAX(last_time, excluded.last_time), hands = hands + 1,
+    best_holds = best_holds + excluded.best_holds, cost = cost + excluded.cost)";
+const char* const kUpsertSituation = R"(INSERT INTO situations VALUES (?, ?, ?, ?, ?, 1, ?)
+    ON CONFLICT (start, practice, game, held_pattern, best_pattern) DO UPDATE SET
     count = count + 1, cost = cost + excluded.cost)";
-const char* const kUpsertSituationTotal = R"(INSERT INTO situation_totals VALUES (?, ?, ?, 1, ?)
-    ON CONFLICT (practice, held_pattern, best_pattern) DO UPDATE SET
+const char* const kUpsertSituationTotal = R"(INSERT INTO situation_totals
+    VALUES (?, ?, ?, ?, 1, ?)
+    ON CONFLICT (practice, game, held_pattern, best_pattern) DO UPDATE SET
     count = count + 1, cost = cost + excluded.cost)";
-const char* const kSelectSessions = R"(SELECT start, practice, last_time, hands, best_holds, cost
-    FROM sessions WHERE start >= ? ORDER BY start DESC, practice LIMIT ?)";
-const char* const kSelectSituationsSince = R"(SELECT held_pattern, best_pattern, SUM(count),
-    SUM(cost) FROM situations WHERE practice = 0 AND start >= ?
-    GROUP BY held_pattern, best_pattern
-    ORDER BY SUM(cost) DESC, SUM(count) DESC, held_pattern, best_pattern LIMIT ?)";
-const char* const kSelectSituations = R"(SELECT held_pattern, best_pattern, count, cost
-    FROM situation_totals WHERE practice = 0
-    ORDER BY cost DESC, count DESC, held_pattern, best_pattern LIMIT ?)";
+// Every select that takes a game has it twice, "" for every game.
+const char* const kSelectSessions = R"(SELECT start, practice, game, last_time, hands,
+    best_holds, cost FROM sessions WHERE start >= ? AND (? = '' OR game = ?)
+    ORDER BY start DESC, practice, last_time DESC, game LIMIT ?)";
+const char* const kSelectSituationsSince = R"(SELECT game, held_pattern, best_pattern,
+    SUM(count), SUM(cost) FROM situations
+    WHERE practice = 0 AND start >= ? AND (? = '' OR game = ?)
+    GROUP BY game, held_pattern, best_pattern
+    ORDER BY SUM(cost) DESC, SUM(count) DESC, game, held_pattern, best_pattern LIMIT ?)";
+const char* const kSelectSituations = R"(SELECT game, held_pattern, best_pattern, count, cost
+    FROM situation_totals WHERE practice = 0 AND (? = '' OR game = ?)
+    ORDER BY cost DESC, count DESC, game, held_pattern, best_pattern LIMIT ?)";
 const char* const kSelectTotals = R"(SELECT TOTAL(practice = 0), TOTAL(hands * (practice = 0)),
     TOTAL(best_holds * (practice = 0)), TOTAL(cost * (practice = 0)), TOTAL(hands * practice)
-    FROM sessions WHERE start >= ?)";
+    FROM sessions WHERE start >= ? AND (? = '' OR game = ?))";
 const char* const kSelectMistakes = R"(SELECT time, session_start, practice, pay_table, bet,
     dealt, final, held_mask, best_mask, held_coins, best_coins, cost, outcome, win,
-    held_pattern, best_pattern FROM hands WHERE cost > 0
+    held_pattern, best_pattern, game FROM hands WHERE cost > 0
     ORDER BY time DESC, id DESC LIMIT ? OFFSET ?)";
 // The sessions list's order, read from the newest end.
 const char* const kSelectSeries = R"(SELECT hands, best_holds FROM sessions
-    ORDER BY start DESC, practice LIMIT ?)";
+    ORDER BY start DESC, practice, last_time DESC, game LIMIT ?)";
 
 int PrimaryCode(const QSqlError& error) {
   bool ok = false;
@@ -157,23 +203,25 @@ QString Quoted(const QString& path) {
   return QLatin1Char('"') + ShownPath(path) + QLatin1Char('"');
 }
 
+// The first `count` values, comma-separated.
 template <std::size_t N, class T>
-QString JoinedNumbers(const std::array<T, N>& values) {
+QString JoinedNumbers(const std::array<T, N>& values, std::size_t count = N) {
   QString text;
-  for (std::size_t i = 0; i < N; ++i) {
+  for (std::size_t i = 0; i < std::min(count, N); ++i) {
     if (i) text += QLatin1Char(',');
     text += QString::number(values[i]);
   }
   return text;
 }
 
-// N comma-separated whole numbers within lo..hi, or nothing.
+// `count` (at most N) comma-separated whole numbers within lo..hi, the rest 0, or nothing.
 template <std::size_t N, class T>
-std::optional<std::array<T, N>> ParsedNumbers(const QString& text, int lo, int hi) {
+std::optional<std::array<T, N>> ParsedNumbers(const QString& text, int lo, int hi,
+                                              std::size_t count = N) {
   const QStringList parts = text.split(QLatin1Char(','));
-  if (parts.size() != static_cast<qsizetype>(N)) return std::nullopt;
+  if (count > N || parts.size() != static_cast<qsizetype>(count)) return std::nullopt;
   std::array<T, N> values{};
-  for (std::size_t i = 0; i < N; ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
     bool ok = false;
     const int value = parts[static_cast<qsizetype>(i)].toInt(&ok);
     if (!ok || value < lo || value > hi) return std::nullopt;
@@ -182,16 +230,20 @@ std::optional<std::array<T, N>> ParsedNumbers(const QString& text, int lo, int h
   return values;
 }
 
-bool IsPlayingCard(cdCardDeck card) {
-  return card >= 1 && card <= 52;
+bool IsOurGame(const TGame* game) {
+  return game && std::find(kGames.begin(), kGames.end(), game) != kGames.end();
 }
 
 void RequireHand(const THandRecord& hand) {
-  const auto cards = [](const THandCards& cards) {
-    return std::all_of(cards.begin(), cards.end(), IsPlayingCard);
+  if (!IsOurGame(hand.Table.Game))
+    throw std::invalid_argument("a recorded hand needs one of the games");
+  const int deck = hand.Table.Game->DeckSize;
+  const auto cards = [deck](const THandCards& cards) {
+    return std::all_of(cards.begin(), cards.end(),
+                       [deck](cdCardDeck card) { return card >= 1 && card <= deck; });
   };
   if (!cards(hand.Dealt) || !cards(hand.Final))
-    throw std::invalid_argument("a recorded hand needs five cards 1..52");
+    throw std::invalid_argument("a recorded hand needs five cards of its game's deck");
   if (!std::isfinite(hand.HeldCoins) || !std::isfinite(hand.BestCoins) || !std::isfinite(hand.Cost))
     throw std::invalid_argument("a recorded hand needs finite coin values");
 }
@@ -199,6 +251,12 @@ void RequireHand(const THandRecord& hand) {
 // The first session start a query takes: since <= 0 takes them all.
 QVariant From(std::int64_t since) {
   return QVariant::fromValue<qint64>(since > 0 ? since : std::numeric_limits<qint64>::min());
+}
+
+// The game a query takes: "" for every game.
+QVariant GameId(const TGame* game) {
+  return game ? QString::fromLatin1(game->Id.data(), static_cast<qsizetype>(game->Id.size()))
+              : QString(QLatin1String(""));
 }
 
 double Rate(std::int64_t part, std::int64_t whole) {
@@ -767,25 +825,28 @@ THandHistory::TStoreOutcome THandHistory::Store(const THandRecord& hand) {
   };
   const QVariant start = QVariant::fromValue<qint64>(hand.SessionStart);
   const QVariant practice = hand.Practice ? 1 : 0;
+  const QVariant game = GameId(hand.Table.Game);
+  const auto lines = static_cast<std::size_t>(hand.Table.Game->LineCount());
   const QVariant heldPattern = QString::fromStdString(hand.HeldPattern);
   const QVariant bestPattern = QString::fromStdString(hand.BestPattern);
 
   bool done = c.Exec(QStringLiteral("BEGIN IMMEDIATE"));
   done = done &&
          bind(*c.InsertHand,
-              {QVariant::fromValue<qint64>(hand.Time), start, practice,
-               JoinedNumbers(hand.PayTable), hand.Bet, JoinedNumbers(hand.Dealt),
+              {QVariant::fromValue<qint64>(hand.Time), start, practice, game,
+               JoinedNumbers(hand.Table.Multipliers, lines), hand.Bet, JoinedNumbers(hand.Dealt),
                JoinedNumbers(hand.Final), hand.HeldMask, hand.BestMask, hand.HeldCoins,
                hand.BestCoins, hand.Cost, hand.Outcome, hand.Win, heldPattern, bestPattern}) &&
          c.Run(*c.InsertHand);
   done = done &&
-         bind(*c.UpsertSession,
-              {start, practice, QVariant::fromValue<qint64>(hand.Time), mistake ? 0 : 1, cost}) &&
+         bind(*c.UpsertSession, {start, practice, game, QVariant::fromValue<qint64>(hand.Time),
+                                 mistake ? 0 : 1, cost}) &&
          c.Run(*c.UpsertSession);
   if (mistake)
-    done = done && bind(*c.UpsertSituation, {start, practice, heldPattern, bestPattern, cost}) &&
+    done = done &&
+           bind(*c.UpsertSituation, {start, practice, game, heldPattern, bestPattern, cost}) &&
            c.Run(*c.UpsertSituation) &&
-           bind(*c.UpsertSituationTotal, {practice, heldPattern, bestPattern, cost}) &&
+           bind(*c.UpsertSituationTotal, {practice, game, heldPattern, bestPattern, cost}) &&
            c.Run(*c.UpsertSituationTotal);
   done = done && c.Exec(QStringLiteral("COMMIT"));
   if (done) return TStoreOutcome::Stored;
@@ -832,37 +893,45 @@ QSqlQuery THandHistory::Select(const char* sql, std::initializer_list<QVariant> 
   return QSqlQuery();
 }
 
-std::vector<THistorySession> THandHistory::Sessions(std::int64_t since, int limit) {
+std::vector<THistorySession> THandHistory::Sessions(std::int64_t since, int limit,
+                                                    const TGame* game) {
   std::vector<THistorySession> sessions;
-  QSqlQuery query = Select(kSelectSessions, {From(since), limit}, QStringLiteral("the sessions"));
+  QSqlQuery query = Select(kSelectSessions, {From(since), GameId(game), GameId(game), limit},
+                           QStringLiteral("the sessions"));
   while (query.next()) {
     THistorySession& s = sessions.emplace_back();
     s.Start = query.value(0).toLongLong();
     s.Practice = query.value(1).toInt() != 0;
-    s.LastTime = query.value(2).toLongLong();
-    s.Hands = query.value(3).toLongLong();
-    s.BestHolds = query.value(4).toLongLong();
-    s.Cost = query.value(5).toDouble();
+    s.Game = query.value(2).toString().toStdString();
+    s.LastTime = query.value(3).toLongLong();
+    s.Hands = query.value(4).toLongLong();
+    s.BestHolds = query.value(5).toLongLong();
+    s.Cost = query.value(6).toDouble();
   }
   return sessions;
 }
 
-std::vector<THistorySituation> THandHistory::CostlySituations(std::int64_t since, int limit) {
+std::vector<THistorySituation> THandHistory::CostlySituations(std::int64_t since, int limit,
+                                                              const TGame* game) {
   std::vector<THistorySituation> situations;
   const QString what = QStringLiteral("the situations");
   // Since the beginning: the running totals, however many sessions there are.
-  QSqlQuery query = since > 0 ? Select(kSelectSituationsSince, {From(since), limit}, what)
-                              : Select(kSelectSituations, {limit}, what);
+  QSqlQuery query =
+      since > 0
+          ? Select(kSelectSituationsSince, {From(since), GameId(game), GameId(game), limit}, what)
+          : Select(kSelectSituations, {GameId(game), GameId(game), limit}, what);
   while (query.next())
     situations.push_back({query.value(0).toString().toStdString(),
-                          query.value(1).toString().toStdString(), query.value(2).toLongLong(),
-                          query.value(3).toDouble()});
+                          query.value(1).toString().toStdString(),
+                          query.value(2).toString().toStdString(), query.value(3).toLongLong(),
+                          query.value(4).toDouble()});
   return situations;
 }
 
-THistoryTotals THandHistory::Totals(std::int64_t since) {
+THistoryTotals THandHistory::Totals(std::int64_t since, const TGame* game) {
   THistoryTotals totals;
-  QSqlQuery query = Select(kSelectTotals, {From(since)}, QStringLiteral("the totals"));
+  QSqlQuery query = Select(kSelectTotals, {From(since), GameId(game), GameId(game)},
+                           QStringLiteral("the totals"));
   if (!query.next()) return totals;
   // TOTAL() sums as a floating-point number: exact for counts below 2^53.
   totals.Sessions = static_cast<std::int64_t>(query.value(0).toDouble());
@@ -878,14 +947,24 @@ std::vector<THandRecord> THandHistory::Mistakes(int limit, int offset) {
   QSqlQuery query =
       Select(kSelectMistakes, {limit, std::max(offset, 0)}, QStringLiteral("the mistakes"));
   while (query.next()) {
-    const auto payTable = ParsedNumbers<kPayLines, std::int32_t>(query.value(3).toString(),
-                                                                 std::numeric_limits<int>::min(),
-                                                                 std::numeric_limits<int>::max());
-    const auto dealt = ParsedNumbers<5, cdCardDeck>(query.value(5).toString(), 1, 52);
-    const auto final = ParsedNumbers<5, cdCardDeck>(query.value(6).toString(), 1, 52);
+    const TGame* game = FindGame(query.value(16).toString().toStdString());
+    std::optional<TLinePays> payTable;
+    std::optional<THandCards> dealt;
+    std::optional<THandCards> final;
+    if (game) {
+      // Jacks or Better's H1..H9 as they always were read; another game's multipliers as
+      // its tables allow them, from 0 up.
+      payTable = ParsedNumbers<kMaxPayLines, std::int32_t>(
+          query.value(3).toString(), game == &kJacksOrBetter ? std::numeric_limits<int>::min() : 0,
+          std::numeric_limits<int>::max(), static_cast<std::size_t>(game->LineCount()));
+      dealt = ParsedNumbers<5, cdCardDeck>(query.value(5).toString(), 1, game->DeckSize);
+      final = ParsedNumbers<5, cdCardDeck>(query.value(6).toString(), 1, game->DeckSize);
+    }
     // A row changed by hand could not be replayed; the others still can.
     if (!payTable || !dealt || !final) {
-      qCWarning(lcHistory, "%s: skipped a mistake with unreadable cards or pay table",
+      qCWarning(lcHistory,
+                "%s: skipped a mistake with an unknown game or unreadable cards or pay "
+                "table",
                 qUtf8Printable(FFilePath));
       continue;
     }
@@ -893,7 +972,7 @@ std::vector<THandRecord> THandHistory::Mistakes(int limit, int offset) {
     hand.Time = query.value(0).toLongLong();
     hand.SessionStart = query.value(1).toLongLong();
     hand.Practice = query.value(2).toInt() != 0;
-    hand.PayTable = *payTable;
+    hand.Table = {game, *payTable};
     hand.Bet = query.value(4).toInt();
     hand.Dealt = *dealt;
     hand.Final = *final;

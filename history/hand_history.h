@@ -51,14 +51,16 @@ QString ShownPath(const QString& path);
 
 // The schema this program writes (PRAGMA user_version). Older files are brought up to it
 // step by step; newer ones are not touched.
-inline constexpr int kHistorySchemaVersion = 2;
+inline constexpr int kHistorySchemaVersion = 3;
 
 // Part of a game played for money, or its practice hands (practice mode and replays), from
-// its start. A game with both has two sessions of the same start.
+// its start. A game with both has two sessions of the same start; so has a start whose
+// practice replayed hands of another game.
 struct THistorySession {
   std::int64_t Start = 0;     // THandRecord::SessionStart
   std::int64_t LastTime = 0;  // the newest hand's Time
   bool Practice = false;
+  std::string Game;  // the game's id as recorded
   std::int64_t Hands = 0;
   std::int64_t BestHolds = 0;
   double Cost = 0;  // summed cost of the mistakes, in coins
@@ -68,8 +70,10 @@ struct THistorySession {
   double CostPer100Hands() const;
 };
 
-// One kind of mistake: the pattern held against the pattern that was best.
+// One kind of mistake in one game: the pattern held against the pattern that was best, in
+// that game's words.
 struct THistorySituation {
+  std::string Game;  // the game's id as recorded
   std::string HeldPattern;
   std::string BestPattern;
   std::int64_t Count = 0;
@@ -124,8 +128,8 @@ class THandHistory {
   // Stores one hand and updates the summaries, all or nothing, after the hands that wait.
   // True when it is in the file on return. False when it is not: the history is unavailable
   // or the write failed (see TakeReport), or another program holds the lock and the hand
-  // waits (Waiting). Throws std::invalid_argument for a record that is not a hand (cards
-  // outside 1..52, coin values that are not finite).
+  // waits (Waiting). Throws std::invalid_argument for a record that is not a hand (no game
+  // of ours, cards outside its deck, coin values that are not finite).
   bool Record(const THandRecord& hand);
   // Hands waiting for another program to let go of the lock, oldest first.
   std::size_t Waiting() const { return FWaiting.size(); }
@@ -136,14 +140,18 @@ class THandHistory {
   // recorded, and a report says how many.
   void FinishRecording(int waitMilliseconds);
 
+  // Each summary takes the sessions of one game, or with `game` null those of every game.
   // Sessions started at or after `since` (seconds since 1970; 0 or less: all of them),
   // newest first; limit < 0: no limit.
-  std::vector<THistorySession> Sessions(std::int64_t since = 0, int limit = -1);
-  // The played hands' mistakes grouped by situation, the costliest first.
-  std::vector<THistorySituation> CostlySituations(std::int64_t since = 0, int limit = 10);
-  THistoryTotals Totals(std::int64_t since = 0);
+  std::vector<THistorySession> Sessions(std::int64_t since = 0, int limit = -1,
+                                        const TGame* game = nullptr);
+  // The played hands' mistakes grouped by game and situation, the costliest first.
+  std::vector<THistorySituation> CostlySituations(std::int64_t since = 0, int limit = 10,
+                                                  const TGame* game = nullptr);
+  THistoryTotals Totals(std::int64_t since = 0, const TGame* game = nullptr);
   // The mistakes (hands whose cost is above 0), played and practice, newest first; each
-  // record holds what a replay needs: dealt cards, pay table and bet.
+  // record holds what a replay needs: dealt cards, game and pay table, and bet. A row
+  // whose game, cards or table can't be read back is left out.
   std::vector<THandRecord> Mistakes(int limit, int offset = 0);
   // The best-play rate (0..1) of the last `sessions` sessions, oldest first.
   std::vector<double> BestRateSeries(int sessions);

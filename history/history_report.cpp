@@ -13,9 +13,15 @@
 #include <ostream>
 #include <vector>
 
+#include "printable_text.h"
+
 namespace {
 
 constexpr const char* kProgram = "lumaro-analyze";
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString Padded(const QString& text, qsizetype width) {
   return text.leftJustified(width, QLatin1Char(' '));
@@ -50,10 +56,11 @@ QString TotalsText(const THistoryTotals& t) {
       .arg(t.PracticeHands);
 }
 
-void PrintText(const QString& filePath, const std::string& sinceText, const TSummary& s,
-               std::ostream& out) {
+void PrintText(const QString& filePath, const std::string& sinceText, const TGame* game,
+               const TSummary& s, std::ostream& out) {
   out << "Hand history: " << ShownPath(filePath) << "\n";
   if (!s.Note.isEmpty()) out << "Note: " << s.Note << "\n";
+  if (game) out << "Game: " << FromView(game->Name) << " (" << FromView(game->Id) << ")\n";
   if (!sinceText.empty()) out << "Sessions started on or after " << sinceText << " (local time)\n";
   out << "\n" << TotalsText(s.Totals) << "\n";
 
@@ -63,35 +70,40 @@ void PrintText(const QString& filePath, const std::string& sinceText, const TSum
   else
     out << "  " << Padded(QStringLiteral("Started"), 18) << Padded(QStringLiteral("Kind"), 9)
         << PadLeft(QStringLiteral("Hands"), 9) << PadLeft(QStringLiteral("Best play"), 11)
-        << PadLeft(QStringLiteral("Cost/100"), 10) << "\n";
+        << PadLeft(QStringLiteral("Cost/100"), 10) << "  Game\n";
   for (const THistorySession& session : s.Sessions)
     out << "  " << Padded(SessionStartText(session.Start), 18)
         << Padded(session.Practice ? QStringLiteral("practice") : QStringLiteral("played"), 9)
         << PadLeft(QString::number(session.Hands), 9)
         << PadLeft(BestRateText(session.BestRate()), 11)
-        << PadLeft(CostText(session.CostPer100Hands()), 10) << "\n";
+        << PadLeft(CostText(session.CostPer100Hands()), 10) << "  "
+        << RecordedGameName(session.Game) << "\n";
 
   out << "\nMost costly situations (played hands; held, best instead):\n";
   if (s.Situations.empty()) out << "  none\n";
+  qsizetype named = 4;
   qsizetype held = 4;
   qsizetype best = 4;
   for (const THistorySituation& situation : s.Situations) {
+    named = std::max(named, RecordedGameName(situation.Game).size());
     held = std::max(held, PatternText(situation.HeldPattern).size());
     best = std::max(best, PatternText(situation.BestPattern).size());
   }
   if (!s.Situations.empty())
-    out << "  " << Padded(QStringLiteral("Held"), held + 2)
-        << Padded(QStringLiteral("Best"), best + 2) << PadLeft(QStringLiteral("Count"), 7)
-        << PadLeft(QStringLiteral("Cost"), 11) << PadLeft(QStringLiteral("Average"), 9) << "\n";
+    out << "  " << Padded(QStringLiteral("Game"), named + 2)
+        << Padded(QStringLiteral("Held"), held + 2) << Padded(QStringLiteral("Best"), best + 2)
+        << PadLeft(QStringLiteral("Count"), 7) << PadLeft(QStringLiteral("Cost"), 11)
+        << PadLeft(QStringLiteral("Average"), 9) << "\n";
   for (const THistorySituation& situation : s.Situations)
-    out << "  " << Padded(PatternText(situation.HeldPattern), held + 2)
+    out << "  " << Padded(RecordedGameName(situation.Game), named + 2)
+        << Padded(PatternText(situation.HeldPattern), held + 2)
         << Padded(PatternText(situation.BestPattern), best + 2)
         << PadLeft(QString::number(situation.Count), 7) << PadLeft(CostText(situation.Cost), 11)
         << PadLeft(CostText(situation.AverageCost()), 9) << "\n";
 }
 
-void PrintJson(const QString& filePath, const std::string& sinceText, const TSummary& s,
-               std::ostream& out) {
+void PrintJson(const QString& filePath, const std::string& sinceText, const TGame* game,
+               const TSummary& s, std::ostream& out) {
   const THistoryTotals& t = s.Totals;
   QJsonObject totals{{QStringLiteral("sessions"), Json(t.Sessions)},
                      {QStringLiteral("hands"), Json(t.Hands)},
@@ -106,6 +118,8 @@ void PrintJson(const QString& filePath, const std::string& sinceText, const TSum
                                 {QStringLiteral("start_local"), SessionStartText(session.Start)},
                                 {QStringLiteral("last_hand"), Json(session.LastTime)},
                                 {QStringLiteral("practice"), session.Practice},
+                                {QStringLiteral("game"), QString::fromStdString(session.Game)},
+                                {QStringLiteral("game_name"), RecordedGameName(session.Game)},
                                 {QStringLiteral("hands"), Json(session.Hands)},
                                 {QStringLiteral("best_holds"), Json(session.BestHolds)},
                                 {QStringLiteral("best_play_rate"), session.BestRate()},
@@ -114,7 +128,9 @@ void PrintJson(const QString& filePath, const std::string& sinceText, const TSum
   QJsonArray situations;
   for (const THistorySituation& situation : s.Situations)
     situations.append(
-        QJsonObject{{QStringLiteral("held"), QString::fromStdString(situation.HeldPattern)},
+        QJsonObject{{QStringLiteral("game"), QString::fromStdString(situation.Game)},
+                    {QStringLiteral("game_name"), RecordedGameName(situation.Game)},
+                    {QStringLiteral("held"), QString::fromStdString(situation.HeldPattern)},
                     {QStringLiteral("best"), QString::fromStdString(situation.BestPattern)},
                     {QStringLiteral("count"), Json(situation.Count)},
                     {QStringLiteral("cost"), situation.Cost},
@@ -124,6 +140,7 @@ void PrintJson(const QString& filePath, const std::string& sinceText, const TSum
       {QStringLiteral("since"),
        sinceText.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(sinceText))},
       {QStringLiteral("note"), s.Note.isEmpty() ? QJsonValue() : QJsonValue(s.Note)},
+      {QStringLiteral("game"), game ? QJsonValue(FromView(game->Id)) : QJsonValue()},
       {QStringLiteral("totals"), totals},
       {QStringLiteral("sessions"), sessions},
       {QStringLiteral("costly_situations"), situations}};
@@ -154,9 +171,14 @@ QString PatternText(const std::string& pattern) {
                          : QString::fromStdString(pattern);
 }
 
+QString RecordedGameName(const std::string& id) {
+  const TGame* game = FindGame(id);
+  return game ? FromView(game->Name) : QString::fromStdString(PrintableText(id));
+}
+
 int PrintHistorySummary(const QString& filePath, std::optional<std::int64_t> since,
                         const std::string& sinceText, bool json, std::ostream& out,
-                        std::ostream& err) {
+                        std::ostream& err, const TGame* game) {
   THandHistory history(THandHistory::omReadOnly, filePath);
   if (history.State() == THistoryState::Unavailable) {
     err << kProgram << ": the hand history " << ShownPath(filePath)
@@ -169,16 +191,16 @@ int PrintHistorySummary(const QString& filePath, std::optional<std::int64_t> sin
         "no hands recorded yet: the game makes this file when it "
         "records its first hand");
   const std::int64_t from = since.value_or(0);
-  summary.Totals = history.Totals(from);
-  summary.Sessions = history.Sessions(from);
-  summary.Situations = history.CostlySituations(from);
+  summary.Totals = history.Totals(from, game);
+  summary.Sessions = history.Sessions(from, -1, game);
+  summary.Situations = history.CostlySituations(from, 10, game);
   if (const std::optional<QString> report = history.TakeReport()) {
     err << kProgram << ": " << *report << "\n";
     return 1;
   }
   if (json)
-    PrintJson(filePath, sinceText, summary, out);
+    PrintJson(filePath, sinceText, game, summary, out);
   else
-    PrintText(filePath, sinceText, summary, out);
+    PrintText(filePath, sinceText, game, summary, out);
   return 0;
 }

@@ -22,12 +22,15 @@ QString CostText(double coins);
 QString CountText(std::int64_t count, const char* one, const char* many);
 // A pattern as shown; an empty one (a mistake the classifier had no words for) as "unnamed".
 QString PatternText(const std::string& pattern);
+// The name of a recorded game as the engine gives it; an id no game of ours has as it was
+// stored, control characters as '?'.
+QString RecordedGameName(const std::string& id);
 
 // The sessions, the costliest situations and the totals of the history file, as text or as
 // one JSON document, for sessions started at or after `since` (its text as the user gave
-// it). Opens the file read-only: never creates, migrates or moves it. A missing file gives
-// an empty summary with a note. Returns the exit code: 0, or 1 (with a line on `err`) when
-// the file can't be read.
+// it), of one game or, with `game` null, of all. Opens the file read-only: never creates,
+// migrates or moves it. A missing file gives an empty summary with a note. Returns the exit
+// code: 0, or 1 (with a line on `err`) when the file can't be read.
 int PrintHistorySummary(const QString& filePath, std::optional<std::int64_t> since,
                         const std::string& sinceText, bool json, std::ostream& out,
-                        std::ostream& err);
+                        std::ostream& err, const TGame* game = nullptr);

@@ -1418,6 +1418,15 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
             <numerusform>%n veces</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A row of the hand history as a screen reader says it (%1), with its game&apos;s name (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
 </context>
 <context>
     <name>THoldList</name>

@@ -1418,6 +1418,15 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
             <numerusform>%n fois</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A row of the hand history as a screen reader says it (%1), with its game&apos;s name (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
 </context>
 <context>
     <name>THoldList</name>

@@ -1418,6 +1418,15 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
             <numerusform>%n volte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A row of the hand history as a screen reader says it (%1), with its game&apos;s name (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
 </context>
 <context>
     <name>THoldList</name>

@@ -1418,6 +1418,15 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
             <numerusform>%n keer</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A row of the hand history as a screen reader says it (%1), with its game&apos;s name (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
 </context>
 <context>
     <name>THoldList</name>

@@ -1418,6 +1418,15 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
             <numerusform>%n vezes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A row of the hand history as a screen reader says it (%1), with its game&apos;s name (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
 </context>
 <context>
     <name>THoldList</name>

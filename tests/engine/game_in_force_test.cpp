@@ -199,3 +199,38 @@ TEST_F(TGameFixture, AnotherGameStartsANewSessionAndKeepsJacksTable) {
   EXPECT_EQ(engine.Stats().HandsWon + engine.Stats().HandsLost, 0);
   EXPECT_EQ(tables, 3);
 }
+
+// A hand of the history replayed while Jacks or Better is in force: dealt from its own game's
+// deck, judged by its own table, and the game in force left as it was.
+TEST_F(TGameFixture, AReplayIsPlayedInItsOwnGameAndTable) {
+  const std::int32_t total = engine.Total();
+  const TPayTable jacks = engine.PayTable();
+  TGameTable joker = DefaultTable(kJokerPoker);
+  const int five = OutcomeNamed(kJokerPoker, "Five of a Kind");
+  joker.Multipliers[static_cast<std::size_t>(kJokerPoker.LineOfOutcome(five))] = 300;
+  const THandCards cards = {cdJoker, 1, 14, 27, 40};  // the joker and four aces
+  ASSERT_TRUE(engine.DealReplay(cards, joker, 20));
+  EXPECT_EQ(engine.View().Cards, cards);
+  EXPECT_TRUE(engine.PracticeHand());
+  EXPECT_EQ(engine.HandTable(), joker);
+  EXPECT_EQ(&engine.Game(), &kJacksOrBetter);
+  // The draw comes from the other 48 cards of the joker's deck.
+  const std::set<int> rest(engine.JokerDeck().Entries.begin() + kHandSize,
+                           engine.JokerDeck().Entries.end());
+  EXPECT_EQ(rest.size(), 48u);
+  for (const cdCardDeck card : cards) EXPECT_EQ(rest.count(card), 0u);
+  for (int p = 1; p <= kHandSize; ++p) engine.ToggleHold(p);
+  engine.DrawAndSettle();
+  EXPECT_EQ(engine.View().LitPayLine, kJokerPoker.LineOfOutcome(five));
+  EXPECT_EQ(engine.Total(), total);
+  EXPECT_EQ(engine.PayTable(), jacks);
+  EXPECT_TRUE(sounds.empty());
+
+  // A deuces hand is no joker hand; the joker is no card of a 52-card game.
+  EXPECT_FALSE(engine.DealReplay(cards, DefaultTable(kDeucesWild), 20));
+  EXPECT_FALSE(engine.DealReplay(cards, JacksTable(jacks), 20));
+  TGameTable noGame = joker;
+  noGame.Game = nullptr;
+  EXPECT_FALSE(engine.DealReplay(cards, noGame, 20));
+  EXPECT_EQ(engine.Phase(), gpSettled);
+}

@@ -153,6 +153,76 @@ TEST_F(HistoryCommandTest, TheSummaryAsTextAndAsOneJsonDocument) {
   EXPECT_TRUE(sameDay.Out.contains(QStringLiteral("on or after 2026-03-03")));
 }
 
+// Jacks or Better on 1 March as RecordSessions plays it, then Deuces Wild chosen the same
+// day: a session of its own, whose mistake is named in Deuces Wild's words.
+TEST_F(HistoryCommandTest, GameKeepsOneGamesSessionsAndSituations) {
+  RecordSessions();
+  {
+    THandHistory history(THandHistory::omRecord, FilePath());
+    const std::int64_t start = QDateTime(QDate(2026, 3, 1), QTime(15, 0)).toSecsSinceEpoch();
+    for (int n = 0; n < 4; ++n) {
+      THandRecord hand = NumberedHand(3 * n);
+      hand.Table = DefaultTable(kDeucesWild);
+      hand.SessionStart = start;
+      hand.Time = start + n;
+      hand.HeldPattern = "no deuce: low pair";
+      hand.BestPattern = "two deuces";
+      ASSERT_TRUE(history.Record(hand));
+    }
+  }
+  const TRun all = Run({QStringLiteral("history")});
+  ASSERT_EQ(all.Code, 0) << all.Err.toStdString();
+  EXPECT_TRUE(all.Out.contains(QStringLiteral("Played hands: 29 in 3 sessions,")))
+      << all.Out.toStdString();
+  EXPECT_TRUE(all.Out.contains(QStringLiteral("2026-03-01 15:00  played           4")))
+      << all.Out.toStdString();
+  EXPECT_TRUE(all.Out.contains(QStringLiteral("  Deuces Wild\n"))) << all.Out.toStdString();
+  EXPECT_TRUE(all.Out.contains(QStringLiteral("  Jacks or Better\n"))) << all.Out.toStdString();
+
+  const TRun deuces =
+      Run({QStringLiteral("history"), QStringLiteral("--game"), QStringLiteral("deuces-wild")});
+  ASSERT_EQ(deuces.Code, 0) << deuces.Err.toStdString();
+  EXPECT_TRUE(deuces.Out.contains(QStringLiteral("Game: Deuces Wild (deuces-wild)\n")))
+      << deuces.Out.toStdString();
+  EXPECT_TRUE(deuces.Out.contains(QStringLiteral("Played hands: 4 in 1 session,")))
+      << deuces.Out.toStdString();
+  EXPECT_FALSE(deuces.Out.contains(QStringLiteral("Jacks or Better"))) << deuces.Out.toStdString();
+  EXPECT_TRUE(deuces.Out.contains(QStringLiteral("  Deuces Wild  no deuce: low pair  two deuces")))
+      << deuces.Out.toStdString();
+
+  const TRun json = Run({QStringLiteral("history"), QStringLiteral("--game=jacks"),
+                         QStringLiteral("--json"), QStringLiteral("--since=2026-03-01")});
+  ASSERT_EQ(json.Code, 0) << json.Err.toStdString();
+  const QJsonObject root = QJsonDocument::fromJson(json.Out.toUtf8()).object();
+  EXPECT_EQ(root[QStringLiteral("game")].toString(), QStringLiteral("jacks"));
+  EXPECT_EQ(root[QStringLiteral("totals")].toObject()[QStringLiteral("hands")].toInteger(), 25);
+  const QJsonArray sessions = root[QStringLiteral("sessions")].toArray();
+  ASSERT_EQ(sessions.size(), 3);
+  for (const QJsonValue& session : sessions) {
+    EXPECT_EQ(session.toObject()[QStringLiteral("game")].toString(), QStringLiteral("jacks"));
+    EXPECT_EQ(session.toObject()[QStringLiteral("game_name")].toString(),
+              QStringLiteral("Jacks or Better"));
+  }
+  for (const QJsonValue& situation : root[QStringLiteral("costly_situations")].toArray())
+    EXPECT_EQ(situation.toObject()[QStringLiteral("game")].toString(), QStringLiteral("jacks"));
+  EXPECT_TRUE(QJsonDocument::fromJson(
+                  Run({QStringLiteral("history"), QStringLiteral("--json")}).Out.toUtf8())
+                  .object()[QStringLiteral("game")]
+                  .isNull());
+
+  // An id no game has is bad input, as for every other command; so are the pay table options.
+  const TRun unknown =
+      Run({QStringLiteral("history"), QStringLiteral("--game"), QStringLiteral("pai-gow")});
+  EXPECT_EQ(unknown.Code, 2);
+  EXPECT_EQ(unknown.Err, QStringLiteral("lumaro-analyze: unknown game 'pai-gow' (lumaro-analyze "
+                                        "games lists them)\n"));
+  EXPECT_EQ(unknown.Out, QString());
+  EXPECT_EQ(Run({QStringLiteral("history"), QStringLiteral("--game=deuces-wild"),
+                 QStringLiteral("--preset=Full Pay")})
+                .Code,
+            2);
+}
+
 TEST_F(HistoryCommandTest, WithoutAFileTheSummaryIsEmptyWithANoteAndNothingIsCreated) {
   const TRun text = Run({QStringLiteral("history")});
   EXPECT_EQ(text.Code, 0);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 // The history page: its message for an empty or unavailable history, its figures, the
-// replay of a mistake, and readable text at every scale the game uses.
+// replay of a mistake, and readable text at every scale the game uses; and the record the
+// advisor makes of a hand of any game.
 
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "HandRecording.h"
 #include "HistoryPage.h"
 #include "MessageBoxes.h"
 #include "Scaling.h"
@@ -26,7 +28,7 @@ THandRecord Mistake(int n, const char* held) {
   hand.Time = 1'900'000'000 + n;
   hand.SessionStart = 1'900'000'000;
   hand.Bet = 10 + 5 * n;
-  hand.PayTable = {0, 1, 2, 3, 4, 6, 9, 25, 250 + n};
+  hand.Table.Multipliers = {0, 1, 2, 3, 4, 6, 9, 25, 250 + n};
   hand.Dealt = {static_cast<cdCardDeck>(1 + n), 14, 27, 40, 52};
   hand.Final = {static_cast<cdCardDeck>(1 + n), 14, 27, 41, 51};
   hand.HeldMask = 0b00011;
@@ -110,11 +112,11 @@ class THistoryPageTest : public QObject {
     QCOMPARE(page.Chart->Rates(), std::vector<double>{1.0 / 3});
 
     THandCards dealt{};
-    TPayTable table;
+    TGameTable table;
     std::int32_t bet = 0;
     int replays = 0;
     QObject::connect(&page, &THistoryPage::ReplayRequested,
-                     [&](const THandCards& d, const TPayTable& t, std::int32_t b) {
+                     [&](const THandCards& d, const TGameTable& t, std::int32_t b) {
                        dealt = d;
                        table = t;
                        bet = b;
@@ -127,9 +129,63 @@ class THistoryPageTest : public QObject {
     replay->click();
     QCOMPARE(replays, 1);
     QCOMPARE(dealt, Mistake(0, "").Dealt);
-    QCOMPARE(table.H, Mistake(0, "").PayTable);
+    QVERIFY(table == Mistake(0, "").Table);
     QCOMPARE(bet, 10);
     QVERIFY(Reports.isEmpty());
+  }
+
+  // Deuces Wild: two deuces and a king dealt, the king held where the two deuces were best.
+  // Jacks or Better's words would call the deuces a low pair, its evaluator the final hand
+  // a losing pair.
+  void aWildGamesHandIsRecordedInItsOwnGameAndWords() {
+    THandAdvice advice;
+    advice.Cards = {2, 15, 39, 46, 4};  // 2♠ 2♥ K♣ 7♦ 4♠
+    advice.Bet = 25;
+    for (std::uint8_t mask = 0; mask < 32; ++mask) {
+      // The best hold first, the rest in mask order as ranked holds of equal value are.
+      THoldOdds& hold = advice.Holds[mask == 3 ? 0 : mask < 3 ? mask + 1 : mask];
+      hold.Mask = mask;
+      hold.Draws = 100;
+      hold.PaySum = mask == 3 ? 150 : mask == 4 ? 40 : 20;
+    }
+    TPlayedHand played;
+    played.HeldMask = 0b00100;
+    played.Final = {2, 18, 39, 5, 10};  // 2♠ 5♥ K♣ 5♠ 10♠: three fives with the deuce
+    played.Time = 1'900'000'100;
+    played.SessionStart = 1'900'000'000;
+    const TGameTable table = DefaultTable(kDeucesWild);
+    const THandRecord record = HandRecordOf(advice, table, played);
+    QVERIFY(record.Table == table);
+    QCOMPARE(kDeucesWild.Outcomes[record.Outcome].Name, std::string_view("Three of a Kind"));
+    QCOMPARE(record.Win, 0);  // three of a kind pays 1 for 1: the stake back
+    QVERIFY2(record.HeldPattern == "no deuce: other cards", record.HeldPattern.c_str());
+    QVERIFY2(record.BestPattern == "two deuces", record.BestPattern.c_str());
+    QCOMPARE(record.Cost, 25 * 1.1);
+
+    // Stored and read back as the page replays it: in Deuces Wild.
+    THandHistory history(THandHistory::omRecord, Path());
+    QVERIFY(history.Record(record));
+    THistoryPage page(history);
+    QCOMPARE(page.SessionTable->item(0, THistoryPage::kSessionGameColumn)->text(),
+             QStringLiteral("Deuces Wild"));
+    QCOMPARE(page.SituationTable->item(0, 0)->text(), QStringLiteral("no deuce: other cards"));
+    TGameTable replayed;
+    QObject::connect(&page, &THistoryPage::ReplayRequested,
+                     [&](const THandCards&, const TGameTable& t, std::int32_t) { replayed = t; });
+    qobject_cast<QToolButton*>(page.MistakeTable->cellWidget(0, 0))->click();
+    QVERIFY(replayed == table);
+    // One game: no column says it. Two: each table says it beside what it names.
+    QVERIFY(page.SessionTable->isColumnHidden(THistoryPage::kSessionGameColumn));
+    QVERIFY(history.Record(Mistake(0, "low pair")));
+    page.Refresh();
+    QCOMPARE(page.SessionTable->rowCount(), 2);
+    for (QTableWidget* table : {page.SessionTable, page.SituationTable, page.MistakeTable})
+      QVERIFY(!table->isColumnHidden(table == page.SessionTable ? THistoryPage::kSessionGameColumn
+                                     : table == page.SituationTable
+                                         ? THistoryPage::kSituationGameColumn
+                                         : THistoryPage::kMistakeGameColumn));
+    QCOMPARE(page.SessionTable->horizontalHeader()->visualIndex(THistoryPage::kSessionGameColumn),
+             1);
   }
 
   void theTextStaysReadableAtEveryScale() {
@@ -163,9 +219,13 @@ class THistoryPageTest : public QObject {
                                   .arg(row)
                                   .arg(scale.M)
                                   .arg(scale.D)));
-        // Every column wide enough for its heading and texts.
-        for (int column = 0; column + 1 < table->columnCount(); ++column) {
-          QVERIFY(table->columnWidth(column) >= table->horizontalHeader()->sectionSizeHint(column));
+        // Every column wide enough for its heading and texts, but the last one shown, which
+        // takes what room is left.
+        for (int column = 0; column < table->columnCount(); ++column) {
+          const QHeaderView* header = table->horizontalHeader();
+          if (table->isColumnHidden(column) || header->visualIndex(column) + 1 == header->count())
+            continue;
+          QVERIFY(table->columnWidth(column) >= header->sectionSizeHint(column));
           for (int row = 0; row < table->rowCount(); ++row)
             if (const QTableWidgetItem* item = table->item(row, column))
               QVERIFY(table->columnWidth(column) >

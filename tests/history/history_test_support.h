@@ -23,7 +23,7 @@ inline THandRecord NumberedHand(std::int64_t n) {
   hand.Time = 1'800'000'000 + n;
   hand.SessionStart = 1'800'000'000 + n / 10 * 10;
   hand.Bet = 5 * static_cast<std::int32_t>(1 + n % 7);
-  hand.PayTable = {0, 1, 2, 3, 4, 7, 11, 49, static_cast<std::int32_t>(99 + n % 5)};
+  hand.Table.Multipliers = {0, 1, 2, 3, 4, 7, 11, 49, static_cast<std::int32_t>(99 + n % 5)};
   for (std::size_t i = 0; i < 5; ++i) {
     hand.Dealt[i] = static_cast<cdCardDeck>(1 + (n + static_cast<std::int64_t>(i) * 9) % 52);
     hand.Final[i] = static_cast<cdCardDeck>(1 + (n + static_cast<std::int64_t>(i) * 9 + 3) % 52);

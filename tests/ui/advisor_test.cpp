@@ -395,7 +395,7 @@ class TAdvisorTest : public TGameTestCase {
     QCOMPARE(mistakes.size(), std::size_t{1});
     const THandRecord mistake = mistakes[0];  // a copy: the list is read again below
     QCOMPARE(mistake.Bet, 10);
-    QCOMPARE(mistake.PayTable, kDefaultMultipliers);
+    QVERIFY(mistake.Table == JacksTable(TPayTable{}));
     QCOMPARE(mistake.Dealt, (THandCards{33, 39, 45, 5, 4}));
     QCOMPARE(mistake.Final, final);
     QCOMPARE(mistake.HeldMask, Mask({2}));

@@ -98,7 +98,7 @@ class Trainer:
         for obj in walk(fresh(self.advisor)):
             if obj.getRole() == pyatspi.ROLE_TABLE and showing(obj):
                 table = obj.queryTable()
-                if table.nColumns == 5 and table.getColumnDescription(2) == "Dealt":
+                if table.nColumns >= 5 and table.getColumnDescription(2) == "Dealt":
                     return obj
         return None
 

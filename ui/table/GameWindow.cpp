@@ -838,7 +838,10 @@ void TGameWindow::ChooseGameClick() {
     if (chosen->Game != inForce.Game && !inForce.IsJacks()) SaveChosenGame(inForce);
     SaveChosenGame(*chosen);
     // A session is one game: the hands recorded from now on are a new one's.
-    if (chosen->Game != inForce.Game) FStartTime = QDateTime::currentSecsSinceEpoch();
+    if (chosen->Game != inForce.Game) {
+      FStartTime = QDateTime::currentSecsSinceEpoch();
+      if (FAdvisor) FAdvisor->SetSessionStart(FStartTime);
+    }
   });
   ApplyView();
 }
@@ -863,7 +866,7 @@ TAdvisor* TGameWindow::MakeAdvisor() {
     connect(FAdvisor, &TAdvisor::HoldClicked, this,
             [this](int position) { HoldPanelClick(position); });
     connect(FAdvisor, &TAdvisor::ReplayRequested, this,
-            [this](const THandCards& cards, const TPayTable& table, std::int32_t bet) {
+            [this](const THandCards& cards, const TGameTable& table, std::int32_t bet) {
               ReplayHand(cards, table, bet);
             });
     FAdvisor->QuestionPlace = [this](const QSize& box) { return QuestionPlace(box); };
@@ -961,7 +964,7 @@ void TGameWindow::DealHand() {
     FEngine.Deal();
 }
 
-void TGameWindow::ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet) {
+void TGameWindow::ReplayHand(const THandCards& cards, const TGameTable& table, std::int32_t bet) {
   Guard([&] {
     if (FEngine.Phase() == gpDealt) {
       ShowMessage(this, QMessageBox::Information, kAppTitle,

@@ -84,8 +84,9 @@ class TGameWindow : public QMainWindow, public TTableControls {
   // Replaces the Choose Game dialog (tests): given the table in force, the chosen one or nothing.
   std::function<std::optional<TGameTable>(const TGameTable&)> GameChooser;
   void StrategyAdvisorClick();
-  // The advisor's "Replay": these cards dealt again as a practice hand, between hands.
-  void ReplayHand(const THandCards& cards, const TPayTable& table, std::int32_t bet);
+  // The advisor's "Replay": these cards dealt again as a practice hand in their own game and
+  // table, between hands.
+  void ReplayHand(const THandCards& cards, const TGameTable& table, std::int32_t bet);
 
   // Where the strategy advisor shows while it is open: docked beside the game, in a window of
   // its own (undocked by the player, kept in [Advisor]), or where the two don't fit side by

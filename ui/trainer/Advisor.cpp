@@ -449,7 +449,7 @@ void TAdvisor::RecordHand() {
   played.Practice = FHand->PracticeHand;
   played.Time = FHand->DrawnAt;
   played.SessionStart = FSessionStart;
-  History().Record(HandRecordOf(*FHand->Advice, FHand->Table, played));
+  History().Record(HandRecordOf(*FHand->Advice, JacksTable(FHand->Table), played));
   HistoryChanged();
 }
 

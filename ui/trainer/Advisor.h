@@ -116,6 +116,8 @@ class TAdvisor : public QWidget {
   int AddPage(QWidget* page, const QString& title);
   // The hand history, opened for recording when first needed.
   THandHistory& History();
+  // Another game chosen: the hands recorded from now on are a new session's.
+  void SetSessionStart(std::int64_t start) { FSessionStart = start; }
   // At the close: hands waiting for another program to let go of the history get a last
   // short try; those still not recorded then are reported.
   void FinishRecording();
@@ -136,8 +138,8 @@ class TAdvisor : public QWidget {
  signals:
   // A click on the hold panel of position 1..5, as the player would make it.
   void HoldClicked(int position);
-  // A past hand to deal again as a practice hand: its cards, pay table and bet.
-  void ReplayRequested(const THandCards& cards, const TPayTable& table, std::int32_t bet);
+  // A past hand to deal again as a practice hand: its cards, game and table, and bet.
+  void ReplayRequested(const THandCards& cards, const TGameTable& table, std::int32_t bet);
   // F6 in the advisor's own window (undocked): the game's window takes the keyboard.
   void PaneKeyPressed();
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
-// The hand history's record of a hand the strategy advisor judged: what was dealt under
-// which pay table and bet, the hold drawn with against the best one with their values, how
-// the hand ended and, for a mistake, its situation in the strategy chart's words.
+// The hand history's record of a hand the strategy advisor judged: what was dealt in which
+// game under which pay table and bet, the hold drawn with against the best one with their
+// values, how the hand ended and, for a mistake, its situation in the words of the game's
+// strategy chart.
 
 #include <cstdint>
 
@@ -19,6 +20,6 @@ struct TPlayedHand {
   std::int64_t SessionStart = 0;
 };
 
-// The advice was made for the hand's own pay table and bet.
-THandRecord HandRecordOf(const THandAdvice& advice, const TPayTable& table,
+// The advice was made for the hand's own game, pay table and bet.
+THandRecord HandRecordOf(const THandAdvice& advice, const TGameTable& table,
                          const TPlayedHand& played);

@@ -20,6 +20,7 @@
 #include "MessageBoxes.h"
 #include "PatternTexts.h"
 #include "SessionChart.h"
+#include "ViewTexts.h"
 #include "advice.h"
 #include "history_report.h"
 
@@ -95,6 +96,18 @@ QString TimesText(std::int64_t count) {
     return CountText(count, "time", "times");
   const int n = static_cast<int>(count);
   return QCoreApplication::translate("THistoryPage", "%n times", nullptr, n);
+}
+
+// A recorded game's name in the player's language; an id no game has as it was stored.
+QString GameShown(const std::string& id) {
+  const TGame* game = FindGame(id);
+  return game ? ShownTerm(game->Name) : RecordedGameName(id);
+}
+
+// A row as a screen reader says it, with the game it was played in.
+QString InGame(const QString& row, const QString& game) {
+  //: A row of the hand history as a screen reader says it (%1), with its game's name (%2).
+  return QCoreApplication::translate("THistoryPage", "%1 (%2)").arg(row, game);
 }
 
 // A row read out whole from its first cell: what a player needs to hear of it.
@@ -197,19 +210,28 @@ void THistoryPage::BuildControls() {
   lists->setObjectName(QStringLiteral("HistoryLists"));
   lists->setChildrenCollapsible(false);
   column->addWidget(lists, 1);
-  SessionTable =
-      MakeTable("SessionTable", tr("Sessions"),
-                {tr("Started"), tr("Hands"), tr("Best play"), tr("Cost/100"), tr("Kind")}, nullptr);
+  SessionTable = MakeTable(
+      "SessionTable", tr("Sessions"),
+      {tr("Started"), tr("Hands"), tr("Best play"), tr("Cost/100"), tr("Kind"), tr("Game")},
+      nullptr);
   lists->addWidget(MakeSection(tr("Sessions"), SessionTable));
-  SituationTable = MakeTable("SituationTable", tr("Costliest situations"),
-                             {tr("Held"), tr("Best"), tr("Count"), tr("Cost")}, nullptr);
+  SituationTable =
+      MakeTable("SituationTable", tr("Costliest situations"),
+                {tr("Held"), tr("Best"), tr("Count"), tr("Cost"), tr("Game")}, nullptr);
   lists->addWidget(MakeSection(tr("Costliest situations"), SituationTable));
-  MistakeTable = MakeTable("MistakeTable", tr("Mistakes, newest first"),
-                           {QString(), tr("Cost"), tr("Dealt"), tr("Held"), tr("Best")}, nullptr);
+  MistakeTable =
+      MakeTable("MistakeTable", tr("Mistakes, newest first"),
+                {QString(), tr("Cost"), tr("Dealt"), tr("Held"), tr("Best"), tr("Game")}, nullptr);
   lists->addWidget(MakeSection(tr("Mistakes, newest first"), MistakeTable));
   lists->setStretchFactor(0, 2);
   lists->setStretchFactor(1, 2);
   lists->setStretchFactor(2, 3);
+  // Each table's game stands by what it names: a session's by its start, a situation's
+  // before its words, a mistake's by its cost. Shown only when the history holds more
+  // than one game.
+  SessionTable->horizontalHeader()->moveSection(kSessionGameColumn, 1);
+  SituationTable->horizontalHeader()->moveSection(kSituationGameColumn, 0);
+  MistakeTable->horizontalHeader()->moveSection(kMistakeGameColumn, 2);
 }
 
 void THistoryPage::ShowMessage(const QString& text) {
@@ -243,10 +265,17 @@ void THistoryPage::ShowHistory() {
                                 CostText(totals.CostPer100Hands()),
                                 HandsText(totals.PracticeHands)));
   Chart->SetRates(FHistory.BestRateSeries(kChartSessions));
-  FillSessions(FHistory.Sessions(0, kShownSessions));
+  const std::vector<THistorySession> sessions = FHistory.Sessions(0, kShownSessions);
+  FillSessions(sessions);
   FillSituations(FHistory.CostlySituations(0, kShownSituations));
   FMistakes = FHistory.Mistakes(kShownMistakes);
   FillMistakes(FMistakes);
+  const bool oneGame = std::all_of(sessions.begin(), sessions.end(), [&](const THistorySession& s) {
+    return s.Game == sessions.front().Game;
+  });
+  SessionTable->setColumnHidden(kSessionGameColumn, oneGame);
+  SituationTable->setColumnHidden(kSituationGameColumn, oneGame);
+  MistakeTable->setColumnHidden(kMistakeGameColumn, oneGame);
   FitTables();
   MessageLabel->hide();
   Contents->show();
@@ -261,14 +290,17 @@ void THistoryPage::FillSessions(const std::vector<THistorySession>& sessions) {
     SessionTable->setItem(row, 2, Cell(BestRateText(s.BestRate()), true));
     SessionTable->setItem(row, 3, Cell(CostText(s.CostPer100Hands()), true));
     SessionTable->setItem(row, 4, Cell(s.Practice ? tr("practice") : tr("played")));
+    SessionTable->setItem(row, kSessionGameColumn, Cell(GameShown(s.Game)));
     //: A session as a screen reader says it: %1 when it started, %2 its hands ("21 hands"),
     //: %3 the share of best holds, %4 the coins lost to mistakes.
     SpeakRow(
         SessionTable->item(row, 0),
-        (s.Practice ? tr("Practice session started %1: %2, best play %3, cost %4 per 100 hands")
-                    : tr("Played session started %1: %2, best play %3, cost %4 per 100 hands"))
-            .arg(SessionStartText(s.Start), HandsText(s.Hands), BestRateText(s.BestRate()),
-                 CostText(s.CostPer100Hands())));
+        InGame(
+            (s.Practice ? tr("Practice session started %1: %2, best play %3, cost %4 per 100 hands")
+                        : tr("Played session started %1: %2, best play %3, cost %4 per 100 hands"))
+                .arg(SessionStartText(s.Start), HandsText(s.Hands), BestRateText(s.BestRate()),
+                     CostText(s.CostPer100Hands())),
+            GameShown(s.Game)));
   }
 }
 
@@ -281,12 +313,14 @@ void THistoryPage::FillSituations(const std::vector<THistorySituation>& situatio
     SituationTable->setItem(row, 2, Cell(QString::number(s.Count), true));
     SituationTable->setItem(row, 3, Cell(CostText(s.Cost), true));
     SituationTable->item(row, 3)->setToolTip(tr("%1 on average").arg(CostText(s.AverageCost())));
+    SituationTable->setItem(row, kSituationGameColumn, Cell(GameShown(s.Game)));
     //: %1 and %2 the kinds of hold ("low pair", "four to a flush"), %3 how often ("3 times"),
     //: %4 the coins it cost.
     SpeakRow(SituationTable->item(row, 0),
-             tr("Held %1 instead of %2: %3, cost %4")
-                 .arg(ShownStoredPattern(s.HeldPattern), ShownStoredPattern(s.BestPattern),
-                      TimesText(s.Count), CostText(s.Cost)));
+             InGame(tr("Held %1 instead of %2: %3, cost %4")
+                        .arg(ShownStoredPattern(s.HeldPattern), ShownStoredPattern(s.BestPattern),
+                             TimesText(s.Count), CostText(s.Cost)),
+                    GameShown(s.Game)));
   }
 }
 
@@ -306,6 +340,8 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
     MistakeTable->setItem(row, 2, Cell(CardsText(hand.Dealt)));
     MistakeTable->setItem(row, 3, Cell(HeldCardsShown(hand.Dealt, hand.HeldMask)));
     MistakeTable->setItem(row, 4, Cell(HeldCardsShown(hand.Dealt, hand.BestMask)));
+    const QString game = ShownTerm(hand.Table.Game->Name);
+    MistakeTable->setItem(row, kMistakeGameColumn, Cell(game));
     //: %1 when the hand was played, %2 its bet, %3 and %4 the kinds of hold held and best.
     const QString details =
         (hand.Practice ? tr("%1, bet %2, practice: %3 instead of %4")
@@ -315,11 +351,12 @@ void THistoryPage::FillMistakes(const std::vector<THandRecord>& mistakes) {
             .arg(ShownStoredPattern(hand.HeldPattern), ShownStoredPattern(hand.BestPattern));
     for (int column = 1; column < MistakeTable->columnCount(); ++column)
       MistakeTable->item(row, column)->setToolTip(details);
-    SpeakRow(
-        MistakeTable->item(row, 1),
-        tr("Cost %1: dealt %2, held %3, best %4")
-            .arg(CostText(hand.Cost), SpokenCards(hand.Dealt, 0x1F),
-                 SpokenCards(hand.Dealt, hand.HeldMask), SpokenCards(hand.Dealt, hand.BestMask)));
+    SpeakRow(MistakeTable->item(row, 1),
+             InGame(tr("Cost %1: dealt %2, held %3, best %4")
+                        .arg(CostText(hand.Cost), SpokenCards(hand.Dealt, 0x1F),
+                             SpokenCards(hand.Dealt, hand.HeldMask),
+                             SpokenCards(hand.Dealt, hand.BestMask)),
+                    game));
   }
 }
 
@@ -341,8 +378,6 @@ void THistoryPage::ReplayClick(int row) {
   RunGuarded(this, [this, row] {
     if (row < 0 || static_cast<std::size_t>(row) >= FMistakes.size()) return;
     const THandRecord& hand = FMistakes[static_cast<std::size_t>(row)];
-    TPayTable table;
-    table.H = hand.PayTable;
-    emit ReplayRequested(hand.Dealt, table, hand.Bet);
+    emit ReplayRequested(hand.Dealt, hand.Table, hand.Bet);
   });
 }

@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
 // THistoryPage: the hand history at a glance. The totals, a chart of the best-play rate over
-// the last sessions, the sessions (hands, best-play rate, cost per 100 hands), the costliest
-// situations and the newest mistakes, each with a "Replay" button. It reads through a
+// the last sessions, the sessions (hands, best-play rate, cost per 100 hands, game), the
+// costliest situations and the newest mistakes, each with a "Replay" button that deals it
+// again in its own game. It reads through a
 // THandHistory it does not own, only when told to (Refresh), and shows a plain message when
 // the history is empty or unavailable. Every size follows the font it inherits, so the page
 // scales with the window it is put in.
@@ -46,6 +47,10 @@ class THistoryPage : public QWidget {
   static constexpr int kChartSessions = 30;
   static constexpr int kShownSituations = 10;
   static constexpr int kShownMistakes = 50;
+  // The tables' game columns, by model index (each shown beside what it names).
+  static constexpr int kSessionGameColumn = 5;
+  static constexpr int kSituationGameColumn = 4;
+  static constexpr int kMistakeGameColumn = 5;
 
   explicit THistoryPage(THandHistory& history, QWidget* parent = nullptr);
 
@@ -63,8 +68,8 @@ class THistoryPage : public QWidget {
   QTableWidget* MistakeTable = nullptr;
 
  signals:
-  // A mistake's "Replay": deal these cards again under this pay table and bet.
-  void ReplayRequested(const THandCards& dealt, const TPayTable& payTable, std::int32_t bet);
+  // A mistake's "Replay": deal these cards again in this game and table, for this bet.
+  void ReplayRequested(const THandCards& dealt, const TGameTable& table, std::int32_t bet);
 
  protected:
   // The tables' rows and columns follow the font the page inherits.
