@@ -233,22 +233,28 @@ class TWildFamily final : public THoldFamily {
       const int windows = WindowsHolding(ranks);
       // How many windows the draw really has, a window with a 2 in it weaker with deuces wild.
       const int open = FGame.Wild == wcDeuces ? WindowsHolding(ranks, true) : windows;
-      const bool royal = (ranks & ~kRoyalRanks) == 0;
+      // A draw names only holds that draw to more than the dealt hand already makes: four
+      // cards of a dealt royal flush are not four to one.
+      const int level = FDrawLevel[dealt];
+      const bool royal = (ranks & ~kRoyalRanks) == 0 && level < 4;
+      const bool flushDraw = suited && level < 2;
+      const bool straightDraw = windows > 0 && level < 1;
+      const bool straightFlushDraw = suited && windows > 0 && level < 3;
       if (w > 0 && n == 1 && FPairs)
         add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
       if (held == 4) {
         if (suited && royal) add(FKind[wi][kdFourToRoyal]);
-        if (suited && windows > 0) add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
-        if (suited && n >= 2) add(FKind[wi][kdFourToFlush]);
-        if (windows > 0)
+        if (straightFlushDraw) add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
+        if (flushDraw && n >= 2) add(FKind[wi][kdFourToFlush]);
+        if (straightDraw)
           add(FKind[wi][open >= 2   ? kdFourToStraightOpen
                         : open == 1 ? kdFourToStraightInside
                                     : kdFourToStraightAceLow]);
       } else if (held == 3) {
         if (suited && royal) add(FKind[wi][(ranks & 1) ? kdThreeToRoyalWithAce : kdThreeToRoyal]);
-        if (suited && windows > 0) add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
-        if (suited && n >= 2) add(FKind[wi][kdThreeToFlush]);
-        if (windows > 0) add(FKind[wi][kdThreeToStraight]);
+        if (straightFlushDraw) add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
+        if (flushDraw && n >= 2) add(FKind[wi][kdThreeToFlush]);
+        if (straightDraw) add(FKind[wi][kdThreeToStraight]);
       } else if (held == 2 && n == 2) {
         if (suited && royal) add(FKind[wi][kdTwoToRoyal + RoyalPairKind(ranks)]);
         if (!suited && (ranks & 1) && (ranks & (1 << 12)) && FPairs)
@@ -327,6 +333,11 @@ class TWildFamily final : public THoldFamily {
       if (w == 0 && name.find("wild") != std::string::npos) continue;
       if (w > 0 && name.find("natural") != std::string::npos) continue;
       if (deuces && w < 4 && name == "four deuces") continue;
+      if (name == "straight") FDrawLevel[static_cast<std::size_t>(o)] = 1;
+      if (name == "flush") FDrawLevel[static_cast<std::size_t>(o)] = 2;
+      if (name == "straight flush" || name.find("wild royal") != std::string::npos)
+        FDrawLevel[static_cast<std::size_t>(o)] = 3;
+      if (name.find("natural") != std::string::npos) FDrawLevel[static_cast<std::size_t>(o)] = 4;
       if (!deuces && name == "kings or better") {
         payingPair = true;
         FPairLine = static_cast<std::size_t>(o);
@@ -392,6 +403,9 @@ class TWildFamily final : public THoldFamily {
   std::array<std::uint8_t, kMostWild + 1> FPair{};
   std::array<std::uint8_t, kMostWild + 1> FLowPair{};
   std::array<std::uint8_t, kMostWild + 1> FTwoPair{};
+  // What each outcome makes of what draws aim at: 0 nothing, 1 a straight, 2 a flush, 3 a
+  // straight flush or wild royal, 4 a natural royal flush.
+  std::array<std::uint8_t, kMaxOutcomes> FDrawLevel{};
   std::size_t FThreeOfAKind = 0;
   std::size_t FPairLine = 0;
   std::size_t FFourOfAKind = 0;

@@ -178,9 +178,11 @@ TEST(HoldPatterns, WildCardHoldsAreNamedByWhatTheyDrawTo) {
     std::uint8_t Mask;  // bit i: card i held
     std::string_view Name;
   };
-  constexpr std::array<TCase, 6> kCases = {{
+  constexpr std::array<TCase, 7> kCases = {{
       {"joker-poker", "JK KS 8D 9C 4H", 0b00011, "joker: pair of kings or aces"},
       {"joker-poker", "AS KS QS JS TS", 0b11111, "no joker: natural royal flush"},
+      // Four cards of a dealt royal flush draw to nothing more.
+      {"deuces-wild", "AS KS QS JS TS", 0b01111, "no deuce: other cards"},
       {"deuces-wild", "2D TS 8H 7C 4D", 0b00011, "one deuce: other cards"},
       {"deuces-wild", "AS 3S 4H 5H KD", 0b01111, "no deuce: four to a straight, ace low"},
       {"deuces-wild", "AS QS 2D 7C 8H", 0b00111, "one deuce: three to a royal flush, with an ace"},
