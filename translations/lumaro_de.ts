@@ -695,6 +695,21 @@ Die Tabelle verschenkt %4 Punkte</translation>
         <source>Example (held | drawn)</source>
         <translation>Beispiel (gehalten | getauscht)</translation>
     </message>
+    <message>
+        <source>Pay table of %1, %2 to %3: %4</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 its lowest line (&quot;Three of a Kind&quot;), %3 its highest (&quot;Natural Royal Flush&quot;), %4 the multipliers of its lines, lowest first.</extracomment>
+        <translation>Auszahlungstabelle von %1, %2 bis %3: %4</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart for %1</source>
+        <extracomment>The printed chart&apos;s title; %1 the game&apos;s name, &quot;Deuces Wild&quot;.</extracomment>
+        <translation>Lumaro-Strategietabelle für %1</translation>
+    </message>
+    <message>
+        <source>%1: chart for %2</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 the multipliers of its lines, lowest first.</extracomment>
+        <translation>%1: Tabelle für %2</translation>
+    </message>
 </context>
 <context>
     <name>TChooseGameDialog</name>
@@ -1799,6 +1814,157 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
             <numerusform>%n hohen Karte</numerusform>
             <numerusform>%n hohen Karten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no deuce</source>
+        <extracomment>Deuces Wild: how many deuces (the wild cards) a hold keeps; a chart line begins with it.</extracomment>
+        <translation>keine Zwei</translation>
+    </message>
+    <message>
+        <source>one deuce</source>
+        <translation>eine Zwei</translation>
+    </message>
+    <message>
+        <source>two deuces</source>
+        <translation>zwei Zweien</translation>
+    </message>
+    <message>
+        <source>three deuces</source>
+        <translation>drei Zweien</translation>
+    </message>
+    <message>
+        <source>four deuces</source>
+        <translation>vier Zweien</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <extracomment>Joker Poker: a hold with the joker (the wild card); a chart line begins with it.</extracomment>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>no joker</source>
+        <translation>kein Joker</translation>
+    </message>
+    <message>
+        <source>a paying hand or a pair</source>
+        <extracomment>The family of holds that already pay or hold a pair, after the wild cards held.</extracomment>
+        <translation>ein bezahltes Blatt oder ein Paar</translation>
+    </message>
+    <message>
+        <source>natural royal flush</source>
+        <translation>natürlicher Royal Flush</translation>
+    </message>
+    <message>
+        <source>wild royal flush</source>
+        <translation>wilder Royal Flush</translation>
+    </message>
+    <message>
+        <source>five of a kind</source>
+        <translation>Fünfling</translation>
+    </message>
+    <message>
+        <source>pair of kings or aces</source>
+        <extracomment>Joker Poker&apos;s paying pair, Kings or Better.</extracomment>
+        <translation>Paar Könige oder Asse</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>four to a straight</source>
+        <translation>vier zur Straße</translation>
+    </message>
+    <message>
+        <source>four to a straight, %1</source>
+        <extracomment>%1 is how it draws: &quot;open&quot;, &quot;inside&quot;.</extracomment>
+        <translation>vier zur Straße, %1</translation>
+    </message>
+    <message>
+        <source>two to a royal flush</source>
+        <translation>zwei zum Royal Flush</translation>
+    </message>
+    <message>
+        <source>two to a royal flush (%1)</source>
+        <extracomment>%1 names the two cards held, &quot;A K&quot;.</extracomment>
+        <translation>zwei zum Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>high cards</source>
+        <translation>hohe Karten</translation>
+    </message>
+    <message>
+        <source>other cards</source>
+        <translation>andere Karten</translation>
+    </message>
+    <message>
+        <source>consecutive</source>
+        <extracomment>A straight flush draw with wild cards, by the gaps between its natural cards.</extracomment>
+        <translation>lückenlos</translation>
+    </message>
+    <message>
+        <source>consecutive, at an end</source>
+        <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
+        <translation>lückenlos, am Rand</translation>
+    </message>
+    <message>
+        <source>one gap</source>
+        <translation>eine Lücke</translation>
+    </message>
+    <message>
+        <source>one gap, at an end</source>
+        <translation>eine Lücke, am Rand</translation>
+    </message>
+    <message>
+        <source>two gaps</source>
+        <translation>zwei Lücken</translation>
+    </message>
+    <message>
+        <source>two gaps, at an end</source>
+        <translation>zwei Lücken, am Rand</translation>
+    </message>
+    <message>
+        <source>three gaps</source>
+        <translation>drei Lücken</translation>
+    </message>
+    <message>
+        <source>three gaps, at an end</source>
+        <translation>drei Lücken, am Rand</translation>
+    </message>
+    <message>
+        <source>three %1</source>
+        <extracomment>%1 the rank of the three cards: &quot;aces&quot;, &quot;7s&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>drei %1</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A rank in plural by its letter: &quot;7s&quot;, &quot;Ks&quot;.</extracomment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1s-%2s</source>
+        <extracomment>A run of ranks by their letters: &quot;2s-4s&quot;, &quot;5s-Ks&quot;.</extracomment>
+        <translation>%1er-%2er</translation>
+    </message>
+    <message>
+        <source>%1 with a %2 kicker</source>
+        <extracomment>%1 three of a kind (&quot;three aces&quot;), %2 the kicker&apos;s ranks (&quot;2, 3 or 4&quot;).</extracomment>
+        <translation>%1 mit Beikarte %2</translation>
+    </message>
+    <message>
+        <source>%1 with an %2 kicker</source>
+        <extracomment>As &quot;%1 with a %2 kicker&quot;, where English writes &quot;an&quot; (&quot;an A, 2, 3 or 4 kicker&quot;).</extracomment>
+        <translation>%1 mit Beikarte %2</translation>
+    </message>
+    <message>
+        <source>three of a kind with another kicker</source>
+        <translation>Drilling mit anderer Beikarte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>wild cards held</comment>
+        <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

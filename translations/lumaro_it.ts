@@ -695,6 +695,21 @@ La tabella perde %4 punti</translation>
         <source>Example (held | drawn)</source>
         <translation>Esempio (tenute | cambiate)</translation>
     </message>
+    <message>
+        <source>Pay table of %1, %2 to %3: %4</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 its lowest line (&quot;Three of a Kind&quot;), %3 its highest (&quot;Natural Royal Flush&quot;), %4 the multipliers of its lines, lowest first.</extracomment>
+        <translation>Tabella dei pagamenti di %1, da %2 a %3: %4</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart for %1</source>
+        <extracomment>The printed chart&apos;s title; %1 the game&apos;s name, &quot;Deuces Wild&quot;.</extracomment>
+        <translation>Tabella di strategia Lumaro per %1</translation>
+    </message>
+    <message>
+        <source>%1: chart for %2</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 the multipliers of its lines, lowest first.</extracomment>
+        <translation>%1: tabella per %2</translation>
+    </message>
 </context>
 <context>
     <name>TChooseGameDialog</name>
@@ -1799,6 +1814,157 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
             <numerusform>%n carta alta</numerusform>
             <numerusform>%n carte alte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no deuce</source>
+        <extracomment>Deuces Wild: how many deuces (the wild cards) a hold keeps; a chart line begins with it.</extracomment>
+        <translation>nessun due</translation>
+    </message>
+    <message>
+        <source>one deuce</source>
+        <translation>un due</translation>
+    </message>
+    <message>
+        <source>two deuces</source>
+        <translation>due due</translation>
+    </message>
+    <message>
+        <source>three deuces</source>
+        <translation>tre due</translation>
+    </message>
+    <message>
+        <source>four deuces</source>
+        <translation>quattro due</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <extracomment>Joker Poker: a hold with the joker (the wild card); a chart line begins with it.</extracomment>
+        <translation>jolly</translation>
+    </message>
+    <message>
+        <source>no joker</source>
+        <translation>senza jolly</translation>
+    </message>
+    <message>
+        <source>a paying hand or a pair</source>
+        <extracomment>The family of holds that already pay or hold a pair, after the wild cards held.</extracomment>
+        <translation>una mano pagata o una coppia</translation>
+    </message>
+    <message>
+        <source>natural royal flush</source>
+        <translation>scala reale naturale</translation>
+    </message>
+    <message>
+        <source>wild royal flush</source>
+        <translation>scala reale con jolly</translation>
+    </message>
+    <message>
+        <source>five of a kind</source>
+        <translation>pokerissimo</translation>
+    </message>
+    <message>
+        <source>pair of kings or aces</source>
+        <extracomment>Joker Poker&apos;s paying pair, Kings or Better.</extracomment>
+        <translation>coppia di re o assi</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>coppia</translation>
+    </message>
+    <message>
+        <source>four to a straight</source>
+        <translation>quattro per scala</translation>
+    </message>
+    <message>
+        <source>four to a straight, %1</source>
+        <extracomment>%1 is how it draws: &quot;open&quot;, &quot;inside&quot;.</extracomment>
+        <translation>quattro per scala, %1</translation>
+    </message>
+    <message>
+        <source>two to a royal flush</source>
+        <translation>due per scala reale</translation>
+    </message>
+    <message>
+        <source>two to a royal flush (%1)</source>
+        <extracomment>%1 names the two cards held, &quot;A K&quot;.</extracomment>
+        <translation>due per scala reale (%1)</translation>
+    </message>
+    <message>
+        <source>high cards</source>
+        <translation>carte alte</translation>
+    </message>
+    <message>
+        <source>other cards</source>
+        <translation>altre carte</translation>
+    </message>
+    <message>
+        <source>consecutive</source>
+        <extracomment>A straight flush draw with wild cards, by the gaps between its natural cards.</extracomment>
+        <translation>consecutive</translation>
+    </message>
+    <message>
+        <source>consecutive, at an end</source>
+        <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
+        <translation>consecutive, a un estremo</translation>
+    </message>
+    <message>
+        <source>one gap</source>
+        <translation>un buco</translation>
+    </message>
+    <message>
+        <source>one gap, at an end</source>
+        <translation>un buco, a un estremo</translation>
+    </message>
+    <message>
+        <source>two gaps</source>
+        <translation>due buchi</translation>
+    </message>
+    <message>
+        <source>two gaps, at an end</source>
+        <translation>due buchi, a un estremo</translation>
+    </message>
+    <message>
+        <source>three gaps</source>
+        <translation>tre buchi</translation>
+    </message>
+    <message>
+        <source>three gaps, at an end</source>
+        <translation>tre buchi, a un estremo</translation>
+    </message>
+    <message>
+        <source>three %1</source>
+        <extracomment>%1 the rank of the three cards: &quot;aces&quot;, &quot;7s&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>tre %1</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A rank in plural by its letter: &quot;7s&quot;, &quot;Ks&quot;.</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1s-%2s</source>
+        <extracomment>A run of ranks by their letters: &quot;2s-4s&quot;, &quot;5s-Ks&quot;.</extracomment>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 with a %2 kicker</source>
+        <extracomment>%1 three of a kind (&quot;three aces&quot;), %2 the kicker&apos;s ranks (&quot;2, 3 or 4&quot;).</extracomment>
+        <translation>%1 con kicker %2</translation>
+    </message>
+    <message>
+        <source>%1 with an %2 kicker</source>
+        <extracomment>As &quot;%1 with a %2 kicker&quot;, where English writes &quot;an&quot; (&quot;an A, 2, 3 or 4 kicker&quot;).</extracomment>
+        <translation>%1 con kicker %2</translation>
+    </message>
+    <message>
+        <source>three of a kind with another kicker</source>
+        <translation>tris con un altro kicker</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>wild cards held</comment>
+        <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,7 @@
 #include "StringGrid.h"
 #include "Translations.h"
 #include "ViewTexts.h"
+#include "game.h"
 #include "strategy_report.h"
 
 namespace {
@@ -345,6 +346,60 @@ class TTranslatedWindowTest : public QObject {
     for (const std::string& note : FamilyOrderNotes(chart)) notes << QString::fromStdString(note);
     QCOMPARE(ShownFamilyOrderNotes(chart), notes);
     QCOMPARE(ShownStoredPattern({}), QStringLiteral("unnamed"));
+  }
+
+  // The same for every game's own words: the wild-card games' and the bonus games'.
+  void everyGamesHoldNamesAreTheAnalysis() {
+    for (const TGame* game : kGames) {
+      const THoldWords& words = HoldWordsOf(*game);
+      TStrategyChart chart;
+      chart.Words = &words;
+      for (int id = 0; id < words.PatternCount(); ++id) {
+        const auto pattern = static_cast<TPatternId>(id);
+        const QString english = QString::fromStdString(words.PatternName(pattern));
+        QCOMPARE(ShownPatternName(words, pattern), english);
+        // A family of no leaves has no name to show or store.
+        if (english.isEmpty()) continue;
+        QCOMPARE(ShownStoredPattern(words.PatternName(pattern)), english);
+        if (!words.IsFamily(pattern)) continue;
+        const std::vector<TPatternId> leaves = words.LeavesOf(pattern);
+        const std::uint32_t groups = std::min<std::uint32_t>(1u << leaves.size(), 1u << 10);
+        for (std::uint32_t mask = 1; mask < groups; ++mask) {
+          std::vector<TPatternId> group;
+          for (std::size_t i = 0; i < leaves.size(); ++i)
+            if (mask & (1u << i)) group.push_back(leaves[i]);
+          QCOMPARE(ShownGroupName(words, group), QString::fromStdString(words.GroupName(group)));
+        }
+        TChartLine line;
+        line.Leaves = leaves;
+        line.Text = words.PatternName(pattern);
+        line.OrderMatters = true;
+        chart.Lines.push_back(line);
+      }
+      QStringList notes;
+      for (const std::string& note : FamilyOrderNotes(chart)) notes << QString::fromStdString(note);
+      QCOMPARE(ShownFamilyOrderNotes(chart), notes);
+    }
+  }
+
+  // In German every name of every game's words is put together from translated pieces: none
+  // falls back to the English whole, which a piece without a translation would make it.
+  void everyGamesHoldNamesAreTranslated() {
+    const TInstalledLanguage installed(QStringLiteral("de"), kFolder);
+    QVERIFY(installed.Installed());
+    for (const TGame* game : kGames) {
+      const THoldWords& words = HoldWordsOf(*game);
+      for (int id = 0; id < words.PatternCount(); ++id) {
+        const auto pattern = static_cast<TPatternId>(id);
+        const std::string english = words.PatternName(pattern);
+        if (english.empty()) continue;
+        QVERIFY2(ShownPatternName(words, pattern) != QString::fromStdString(english),
+                 (std::string(game->Name) + ": " + english).c_str());
+      }
+    }
+    // A name no translation knows a piece of is shown as the analysis writes it.
+    QCOMPARE(ShownStoredPattern("two deuces: a hold no chart names yet"),
+             QStringLiteral("two deuces: a hold no chart names yet"));
   }
 
   void eachLanguageLoadsAndIsUsed() {
