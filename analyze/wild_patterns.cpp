@@ -44,10 +44,16 @@ int RoyalPairKind(int ranks) {
   return static_cast<int>(std::find(kPairs.begin(), kPairs.end(), ranks) - kPairs.begin());
 }
 
-// Which of the eight kinds of straight flush draw distinct natural ranks are (some window
+constexpr int kGapAceLow = 8;
+constexpr int kGapKinds = 9;
+
+// Which of the nine kinds of straight flush draw distinct natural ranks are (some window
 // holds them all): the gaps between them, the ace high or low as fits, and whether fewer
 // windows hold them than their spread allows.
 int GapKind(int ranks, int windows) {
+  // With deuces wild, A 3 4 5 and its parts fill no straight but the wheel, whose 2 only a
+  // deuce fills.
+  if (windows == 0) return kGapAceLow;
   const int naturals = std::popcount(static_cast<unsigned>(ranks));
   auto spread = [](int bits) {
     const auto b = static_cast<unsigned>(bits);
@@ -63,13 +69,15 @@ int GapKind(int ranks, int windows) {
 // What a hold is, given the number of wild cards it holds.
 enum TKind : std::uint8_t {
   kdFourToRoyal,
-  kdFourToStraightFlush,  // eight kinds: by the gaps between the cards, and at an end or not
-  kdThreeToRoyal = kdFourToStraightFlush + 8,
-  kdThreeToStraightFlush,  // eight kinds, as above
-  kdLastThreeToStraightFlush = kdThreeToStraightFlush + 7,
+  kdFourToStraightFlush,  // nine kinds: by the gaps between the cards, and at an end or not
+  kdThreeToRoyal = kdFourToStraightFlush + kGapKinds,
+  kdThreeToRoyalWithAce,
+  kdThreeToStraightFlush,  // nine kinds, as above
+  kdLastThreeToStraightFlush = kdThreeToStraightFlush + kGapKinds - 1,
   kdFourToFlush,
   kdFourToStraightOpen,
   kdFourToStraightInside,
+  kdFourToStraightAceLow,
   kdTwoToRoyal,  // ten kinds where high cards pay (which two), one otherwise
   kdLastTwoToRoyal = kdTwoToRoyal + 9,
   kdThreeToFlush,
@@ -89,9 +97,10 @@ struct TKindText {
 // Kinds of one family follow each other.
 // A straight flush draw by the gaps between its natural cards, and whether a straight it
 // makes can't reach past the ace: "one gap", "consecutive, at an end".
-constexpr std::array<std::string_view, 8> kGapTexts = {
+constexpr std::array<std::string_view, kGapKinds> kGapTexts = {
     "consecutive", "consecutive, at an end", "one gap",    "one gap, at an end",
-    "two gaps",    "two gaps, at an end",    "three gaps", "three gaps, at an end"};
+    "two gaps",    "two gaps, at an end",    "three gaps", "three gaps, at an end",
+    "ace low"};
 constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"four to a royal flush", ""},
     {"four to a straight flush", kGapTexts[0]},
@@ -102,7 +111,9 @@ constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"four to a straight flush", kGapTexts[5]},
     {"four to a straight flush", kGapTexts[6]},
     {"four to a straight flush", kGapTexts[7]},
-    {"three to a royal flush", ""},
+    {"four to a straight flush", kGapTexts[8]},
+    {"three to a royal flush", "no ace"},
+    {"three to a royal flush", "with an ace"},
     {"three to a straight flush", kGapTexts[0]},
     {"three to a straight flush", kGapTexts[1]},
     {"three to a straight flush", kGapTexts[2]},
@@ -111,9 +122,11 @@ constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"three to a straight flush", kGapTexts[5]},
     {"three to a straight flush", kGapTexts[6]},
     {"three to a straight flush", kGapTexts[7]},
+    {"three to a straight flush", kGapTexts[8]},
     {"four to a flush", ""},
     {"four to a straight", "open"},
     {"four to a straight", "inside"},
+    {"four to a straight", "ace low"},
     {"two to a royal flush", "A K"},
     {"two to a royal flush", "A Q"},
     {"two to a royal flush", "A J"},
@@ -220,20 +233,29 @@ class TWildFamily final : public THoldFamily {
       const int windows = WindowsHolding(ranks);
       // How many windows the draw really has, a window with a 2 in it weaker with deuces wild.
       const int open = FGame.Wild == wcDeuces ? WindowsHolding(ranks, true) : windows;
-      const bool royal = (ranks & ~kRoyalRanks) == 0;
+      // A draw names only holds that draw to more than the dealt hand already makes: four
+      // cards of a dealt royal flush are not four to one.
+      const int level = FDrawLevel[dealt];
+      const bool royal = (ranks & ~kRoyalRanks) == 0 && level < 4;
+      const bool flushDraw = suited && level < 2;
+      const bool straightDraw = windows > 0 && level < 1;
+      const bool straightFlushDraw = suited && windows > 0 && level < 3;
       if (w > 0 && n == 1 && FPairs)
         add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
       if (held == 4) {
         if (suited && royal) add(FKind[wi][kdFourToRoyal]);
-        if (suited && windows > 0) add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
-        if (suited && n >= 2) add(FKind[wi][kdFourToFlush]);
-        if (windows > 0) add(FKind[wi][open >= 2 ? kdFourToStraightOpen : kdFourToStraightInside]);
+        if (straightFlushDraw) add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
+        if (flushDraw && n >= 2) add(FKind[wi][kdFourToFlush]);
+        if (straightDraw)
+          add(FKind[wi][open >= 2   ? kdFourToStraightOpen
+                        : open == 1 ? kdFourToStraightInside
+                                    : kdFourToStraightAceLow]);
       } else if (held == 3) {
-        if (suited && royal) add(FKind[wi][kdThreeToRoyal]);
-        if (suited && windows > 0) add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
-        if (suited && n >= 2) add(FKind[wi][kdThreeToFlush]);
-        if (windows > 0) add(FKind[wi][kdThreeToStraight]);
-      } else if (held == 2) {
+        if (suited && royal) add(FKind[wi][(ranks & 1) ? kdThreeToRoyalWithAce : kdThreeToRoyal]);
+        if (straightFlushDraw) add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
+        if (flushDraw && n >= 2) add(FKind[wi][kdThreeToFlush]);
+        if (straightDraw) add(FKind[wi][kdThreeToStraight]);
+      } else if (held == 2 && n == 2) {
         if (suited && royal) add(FKind[wi][kdTwoToRoyal + RoyalPairKind(ranks)]);
         if (!suited && (ranks & 1) && (ranks & (1 << 12)) && FPairs)
           add(FKind[wi][kdTwoHighUnsuited]);
@@ -277,13 +299,33 @@ class TWildFamily final : public THoldFamily {
     return paying ? FPair[wi] : FLowPair[wi];
   }
 
+  // Whether some hold with w wild cards is of kind k: a draw of n cards holds n - w natural
+  // cards, flush draws at least two of them. High cards pay only without wild cards held, and
+  // only a pair of kings or aces pays; with deuces wild the ace-low draws stand apart.
+  static bool Possible(int k, int w, bool deuces) {
+    if (k == kdOther) return true;
+    if (k == kdWildAlone) return w > 0;
+    if (k == kdFourToStraightFlush + kGapAceLow || k == kdThreeToStraightFlush + kGapAceLow ||
+        k == kdFourToStraightAceLow)
+      if (!deuces) return false;
+    if (k == kdTwoHighUnsuited || k == kdAceOnly || k == kdKingOnly) return !deuces && w == 0;
+    if (k >= kdTwoToRoyal && k <= kdLastTwoToRoyal) return w == 0;
+    if (k == kdThreeToFlush) return w <= 1;
+    if (k == kdFourToFlush) return w <= 2;
+    if (k >= kdThreeToRoyal && k <= kdLastThreeToStraightFlush) return w <= 2;
+    if (k == kdThreeToStraight) return w <= 2;
+    return w <= 3;
+  }
+
   void AddWildCount(int w, bool deuces) {
     const auto wi = static_cast<std::size_t>(w);
     const std::string words = WildWords(w);
     // What five cards make, the highest first; partial holds of matched ranks name the hand
     // they already are.
-    const std::uint8_t made =
-        AddFamily(words + ": a paying hand or a pair", words + ": ", "", true);
+    // A natural royal flush is a family of its own: a short chart that names the paying hands
+    // whole never draws to a royal flush from one.
+    std::uint8_t made = kNoLeaf;
+    bool payingPair = false;
     for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) {
       std::string name(FGame.Outcomes[static_cast<std::size_t>(o)].Name);
       std::transform(name.begin(), name.end(), name.begin(),
@@ -291,30 +333,47 @@ class TWildFamily final : public THoldFamily {
       if (w == 0 && name.find("wild") != std::string::npos) continue;
       if (w > 0 && name.find("natural") != std::string::npos) continue;
       if (deuces && w < 4 && name == "four deuces") continue;
-      if (!deuces && name == "kings or better") name = "pair of kings or aces";
-      const std::uint8_t leaf = AddLeaf(made, name);
+      if (name == "straight") FDrawLevel[static_cast<std::size_t>(o)] = 1;
+      if (name == "flush") FDrawLevel[static_cast<std::size_t>(o)] = 2;
+      if (name == "straight flush" || name.find("wild royal") != std::string::npos)
+        FDrawLevel[static_cast<std::size_t>(o)] = 3;
+      if (name.find("natural") != std::string::npos) FDrawLevel[static_cast<std::size_t>(o)] = 4;
+      if (!deuces && name == "kings or better") {
+        payingPair = true;
+        FPairLine = static_cast<std::size_t>(o);
+        continue;
+      }
+      std::uint8_t leaf = kNoLeaf;
+      if (name.find("natural") != std::string::npos) {
+        leaf = AddLeaf(AddFamily(words + ": " + name, "", "", true), "");
+      } else {
+        if (made == kNoLeaf)
+          made = AddFamily(words + (FPairs ? ": a paying hand" : ": a paying hand or a pair"),
+                           words + ": ", "", true);
+        leaf = AddLeaf(made, name);
+      }
       FMade[wi][static_cast<std::size_t>(o)] = leaf;
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
       if (name == "two pair") FTwoPair[wi] = leaf;
-      if (name == "pair of kings or aces") FPair[wi] = leaf;
     }
-    if (w == 0 && FTwoPair[wi] == kNoLeaf) FTwoPair[wi] = AddLeaf(made, "two pair");
-    if (FPair[wi] == kNoLeaf && (w == 0 || FPairs)) FPair[wi] = AddLeaf(made, "pair");
-    if (FPairs) FLowPair[wi] = AddLeaf(made, "low pair");
+    if (w == 0 || FPairs) {
+      // Where a pair pays, a low pair is held below many draws; in Deuces Wild a pair stands
+      // above nearly all of them and reads best beside the paying hands.
+      if (made == kNoLeaf || FPairs) made = AddFamily(words + ": a pair", words + ": ", "", true);
+      const std::uint8_t pairs = made;
+      if (w == 0 && FTwoPair[wi] == kNoLeaf) FTwoPair[wi] = AddLeaf(pairs, "two pair");
+      FPair[wi] = AddLeaf(pairs, payingPair ? "pair of kings or aces" : "pair");
+      if (payingPair) FMade[wi][FPairLine] = FPair[wi];
+      if (FPairs) FLowPair[wi] = AddLeaf(pairs, "low pair");
+    }
     std::string_view family;
     std::uint8_t familyId = 0;
     for (int k = 0; k < kKindCount; ++k) {
       const TKindText& text = kKindTexts[static_cast<std::size_t>(k)];
-      if (!FPairs && (k == kdTwoHighUnsuited || k == kdAceOnly || k == kdKingOnly)) continue;
-      if (k == kdWildAlone && w == 0) continue;
+      if (!Possible(k, w, deuces)) continue;
       if (k == kdWildAlone) {
         FKind[wi][static_cast<std::size_t>(k)] = AddLeaf(AddFamily(words, "", ""), "");
-        continue;
-      }
-      // Where no high card pays, which two royal cards they are counts for little.
-      if (!FPairs && k > kdTwoToRoyal && k <= kdLastTwoToRoyal) {
-        FKind[wi][static_cast<std::size_t>(k)] = FKind[wi][kdTwoToRoyal];
         continue;
       }
       if (text.Family != family || k == 0) {
@@ -325,13 +384,11 @@ class TWildFamily final : public THoldFamily {
           FFamilies.back().Prefix = Keep(words + ": ");
         }
       }
-      const bool oneKind = !FPairs && k == kdTwoToRoyal;
-      if (k == kdTwoToRoyal && !oneKind) {
+      if (k == kdTwoToRoyal) {
         FFamilies.back().Prefix = Keep(words + ": two to a royal flush (");
         FFamilies.back().Suffix = ")";
       }
-      FKind[wi][static_cast<std::size_t>(k)] =
-          AddLeaf(familyId, oneKind ? std::string() : std::string(text.Variant));
+      FKind[wi][static_cast<std::size_t>(k)] = AddLeaf(familyId, std::string(text.Variant));
     }
   }
 
@@ -346,7 +403,11 @@ class TWildFamily final : public THoldFamily {
   std::array<std::uint8_t, kMostWild + 1> FPair{};
   std::array<std::uint8_t, kMostWild + 1> FLowPair{};
   std::array<std::uint8_t, kMostWild + 1> FTwoPair{};
+  // What each outcome makes of what draws aim at: 0 nothing, 1 a straight, 2 a flush, 3 a
+  // straight flush or wild royal, 4 a natural royal flush.
+  std::array<std::uint8_t, kMaxOutcomes> FDrawLevel{};
   std::size_t FThreeOfAKind = 0;
+  std::size_t FPairLine = 0;
   std::size_t FFourOfAKind = 0;
   std::uint8_t FDiscardLeaf = 0;
 };

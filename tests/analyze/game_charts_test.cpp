@@ -31,8 +31,8 @@ constexpr std::array<TChartTarget, 9> kTargets = {{
     {"double-double-bonus", "9/6", 0.02, 0.44},  // goal 15 lines: 0.2
     {"triple-double-bonus", "9/7", 0.02, 0.8},   // goal 15 lines: 0.2
     {"aces-and-faces", "8/5", 0.005, 0.06},
-    {"deuces-wild", "Full Pay", 0.11, 0.8},  // goal 0.01, 0.15
-    {"joker-poker", "Full Pay", 0.12, 0.6},  // goal 0.01, 0.15
+    {"deuces-wild", "Full Pay", 0.01, 0.65},  // goal 15 lines: 0.15
+    {"joker-poker", "Full Pay", 0.08, 0.4},   // goal 0.01, 0.15
 }};
 
 // Holds by the chart on every deal class, the deal's weight times the value of the hold:

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "card_text.h"
+#include "game.h"
 #include "test_support.h"
 
 namespace {
@@ -165,6 +166,35 @@ TEST(ClassifyMistake, NamesThePlayersHoldAgainstTheBestOne) {
   // Another kicker or suit is no other kind of hold.
   const THandCards pair = Hand("7S 7H 2S 9D JC");
   EXPECT_FALSE(ClassifyMistake(pair, Held(pair, "7S 7H 2S"), Held(pair, "7S 7H 9D")).IsMistake());
+}
+
+// The wild-card games name a hold by the wild cards it holds and what its natural cards
+// make with them: a joker or deuce beside one card is no flush draw, and with deuces wild
+// A 3 4 5 fills only the wheel, whose 2 only a deuce fills.
+TEST(HoldPatterns, WildCardHoldsAreNamedByWhatTheyDrawTo) {
+  struct TCase {
+    std::string_view Game;
+    const char* Hand;
+    std::uint8_t Mask;  // bit i: card i held
+    std::string_view Name;
+  };
+  constexpr std::array<TCase, 7> kCases = {{
+      {"joker-poker", "JK KS 8D 9C 4H", 0b00011, "joker: pair of kings or aces"},
+      {"joker-poker", "AS KS QS JS TS", 0b11111, "no joker: natural royal flush"},
+      // Four cards of a dealt royal flush draw to nothing more.
+      {"deuces-wild", "AS KS QS JS TS", 0b01111, "no deuce: other cards"},
+      {"deuces-wild", "2D TS 8H 7C 4D", 0b00011, "one deuce: other cards"},
+      {"deuces-wild", "AS 3S 4H 5H KD", 0b01111, "no deuce: four to a straight, ace low"},
+      {"deuces-wild", "AS QS 2D 7C 8H", 0b00111, "one deuce: three to a royal flush, with an ace"},
+      {"deuces-wild", "JS QS 6H 7C 8H", 0b00011, "no deuce: two to a royal flush (Q J)"},
+  }};
+  for (const TCase& c : kCases) {
+    SCOPED_TRACE(c.Hand);
+    const TGame& game = *FindGame(c.Game);
+    const THoldWords& words = HoldWordsOf(game);
+    const THandCards hand = ParseHand({c.Hand}, {game.DeckSize == 53, game.Name});
+    EXPECT_EQ(words.PatternName(words.DescribeHold(hand, c.Mask)), c.Name);
+  }
 }
 
 }  // namespace
