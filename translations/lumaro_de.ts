@@ -2162,6 +2162,34 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ace low</source>
+        <extracomment>Deuces Wild: a draw whose only straight is ace-2-3-4-5, filled by a deuce alone.</extracomment>
+        <translation>Ass unten</translation>
+    </message>
+    <message>
+        <source>no ace</source>
+        <extracomment>Three to a royal flush without its ace, and with it.</extracomment>
+        <translation>ohne Ass</translation>
+    </message>
+    <message>
+        <source>with an ace</source>
+        <translation>mit Ass</translation>
+    </message>
+    <message>
+        <source>three to a royal flush, %1</source>
+        <extracomment>%1 is &quot;no ace&quot; or &quot;with an ace&quot;.</extracomment>
+        <translation>drei zum Royal Flush, %1</translation>
+    </message>
+    <message>
+        <source>a paying hand</source>
+        <extracomment>Joker Poker: the families of holds that already pay, and of those that hold a pair.</extracomment>
+        <translation>ein bezahltes Blatt</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>ein Paar</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2162,6 +2162,34 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ace low</source>
+        <extracomment>Deuces Wild: a draw whose only straight is ace-2-3-4-5, filled by a deuce alone.</extracomment>
+        <translation>as abajo</translation>
+    </message>
+    <message>
+        <source>no ace</source>
+        <extracomment>Three to a royal flush without its ace, and with it.</extracomment>
+        <translation>sin as</translation>
+    </message>
+    <message>
+        <source>with an ace</source>
+        <translation>con un as</translation>
+    </message>
+    <message>
+        <source>three to a royal flush, %1</source>
+        <extracomment>%1 is &quot;no ace&quot; or &quot;with an ace&quot;.</extracomment>
+        <translation>tres a escalera real, %1</translation>
+    </message>
+    <message>
+        <source>a paying hand</source>
+        <extracomment>Joker Poker: the families of holds that already pay, and of those that hold a pair.</extracomment>
+        <translation>una mano pagada</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>una pareja</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2162,6 +2162,34 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ace low</source>
+        <extracomment>Deuces Wild: a draw whose only straight is ace-2-3-4-5, filled by a deuce alone.</extracomment>
+        <translation>asso basso</translation>
+    </message>
+    <message>
+        <source>no ace</source>
+        <extracomment>Three to a royal flush without its ace, and with it.</extracomment>
+        <translation>senza asso</translation>
+    </message>
+    <message>
+        <source>with an ace</source>
+        <translation>con un asso</translation>
+    </message>
+    <message>
+        <source>three to a royal flush, %1</source>
+        <extracomment>%1 is &quot;no ace&quot; or &quot;with an ace&quot;.</extracomment>
+        <translation>tre per scala reale, %1</translation>
+    </message>
+    <message>
+        <source>a paying hand</source>
+        <extracomment>Joker Poker: the families of holds that already pay, and of those that hold a pair.</extracomment>
+        <translation>una mano pagata</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>una coppia</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2162,6 +2162,34 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
         <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ace low</source>
+        <extracomment>Deuces Wild: a draw whose only straight is ace-2-3-4-5, filled by a deuce alone.</extracomment>
+        <translation>ás baixo</translation>
+    </message>
+    <message>
+        <source>no ace</source>
+        <extracomment>Three to a royal flush without its ace, and with it.</extracomment>
+        <translation>sem ás</translation>
+    </message>
+    <message>
+        <source>with an ace</source>
+        <translation>com um ás</translation>
+    </message>
+    <message>
+        <source>three to a royal flush, %1</source>
+        <extracomment>%1 is &quot;no ace&quot; or &quot;with an ace&quot;.</extracomment>
+        <translation>três para Royal Flush, %1</translation>
+    </message>
+    <message>
+        <source>a paying hand</source>
+        <extracomment>Joker Poker: the families of holds that already pay, and of those that hold a pair.</extracomment>
+        <translation>uma mão paga</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>um par</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

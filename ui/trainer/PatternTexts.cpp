@@ -94,6 +94,13 @@ namespace {
     QT_TRANSLATE_NOOP("THoldPattern", "inside"),
     //: A straight draw missing two cards inside.
     QT_TRANSLATE_NOOP("THoldPattern", "double inside"),
+    //: Deuces Wild: a draw whose only straight is ace-2-3-4-5, filled by a deuce alone.
+    QT_TRANSLATE_NOOP("THoldPattern", "ace low"),
+    //: Three to a royal flush without its ace, and with it.
+    QT_TRANSLATE_NOOP("THoldPattern", "no ace"),
+    QT_TRANSLATE_NOOP("THoldPattern", "with an ace"),
+    //: %1 is "no ace" or "with an ace".
+    QT_TRANSLATE_NOOP("THoldPattern", "three to a royal flush, %1"),
     // The wild-card games: every line begins with the wild cards held.
     //: Deuces Wild: how many deuces (the wild cards) a hold keeps; a chart line begins with it.
     QT_TRANSLATE_NOOP("THoldPattern", "no deuce"),
@@ -106,6 +113,9 @@ namespace {
     QT_TRANSLATE_NOOP("THoldPattern", "no joker"),
     //: The family of holds that already pay or hold a pair, after the wild cards held.
     QT_TRANSLATE_NOOP("THoldPattern", "a paying hand or a pair"),
+    //: Joker Poker: the families of holds that already pay, and of those that hold a pair.
+    QT_TRANSLATE_NOOP("THoldPattern", "a paying hand"),
+    QT_TRANSLATE_NOOP("THoldPattern", "a pair"),
     QT_TRANSLATE_NOOP("THoldPattern", "natural royal flush"),
     QT_TRANSLATE_NOOP("THoldPattern", "wild royal flush"),
     QT_TRANSLATE_NOOP("THoldPattern", "five of a kind"),
