@@ -150,7 +150,9 @@ class TOrderSearch {
         FFitClass[at] = c;
         FFitEntry[at] = e;
       }
-    FActive.assign(FUnits.size(), false);
+    FActive.assign(FUnits.size(), 0);
+    FStayedAt.assign(FUnits.size(), 0);
+    FKey.assign(FUnits.size(), kNone);
     FFirst.assign(classes, kNone);
     FSecond.assign(classes, kNone);
     FChangedMark.assign(classes, false);
@@ -167,19 +169,17 @@ class TOrderSearch {
   void Start(std::vector<std::uint32_t> order, std::size_t active) {
     FOrder = std::move(order);
     FPosition.assign(FUnits.size(), kNone);
+    FKey.assign(FUnits.size(), kNone);
+    ++FChanges;
     for (std::uint32_t i = 0; i < FOrder.size(); ++i) {
       FPosition[FOrder[i]] = i;
       FActive[FOrder[i]] = i < active;
+      FKey[FOrder[i]] = i < active ? i : kNone;
     }
     for (std::uint32_t c = 0; c < FFirst.size(); ++c) Rescan(c);
   }
 
-  __int128 Total() const {
-    __int128 total = 0;
-    for (const std::uint32_t e : FFirst)
-      if (e != kNone) total += FValue[e];
-    return total;
-  }
+  __int128 Total() const { return FTotal; }
 
   // Each unit's value per deal where it fits, on average.
   std::vector<double> AverageValues() const {
@@ -202,8 +202,15 @@ class TOrderSearch {
     for (int round = 0; round < rounds; ++round) {
       bool moved = false;
       const std::vector<std::uint32_t> snapshot = FOrder;
-      for (const std::uint32_t u : snapshot)
-        if ((FActive[u] || bringIn) && TryMove(u)) moved = true;
+      for (const std::uint32_t u : snapshot) {
+        if (!FActive[u] && !bringIn) continue;
+        // Nothing changed since u last found no better place: it would find none again.
+        if (FStayedAt[u] == FChanges) continue;
+        if (TryMove(u))
+          moved = true;
+        else
+          FStayedAt[u] = FChanges;
+      }
       if (!moved) break;
     }
   }
@@ -231,10 +238,21 @@ class TOrderSearch {
   }
 
   void SetActive(std::uint32_t u, bool active) {
-    if (FActive[u] == active) return;
+    if (static_cast<bool>(FActive[u]) == active) return;
     FActive[u] = active;
+    FKey[u] = active ? FPosition[u] : kNone;
+    ++FChanges;
     if (!FOutReady.empty()) FOutReady[u] = false;
-    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) Rescan(FFitClass[f]);
+    if (!active) {
+      // Only the classes u was first or second in lose anything.
+      for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+        const std::uint32_t c = FFitClass[f];
+        if (FFirst[c] == FFitEntry[f] || FSecond[c] == FFitEntry[f]) Rescan(c);
+      }
+      return;
+    }
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f)
+      Admit(FFitClass[f], FFitEntry[f]);
   }
 
   // Takes out every unit whose going changes no class's value, the last units first: of
@@ -277,22 +295,21 @@ class TOrderSearch {
     const std::uint32_t to = slot > from ? slot - 1 : slot;
     FOrder.erase(FOrder.begin() + from);
     FOrder.insert(FOrder.begin() + to, u);
-    for (std::uint32_t i = std::min(from, to); i <= std::max(from, to); ++i)
+    for (std::uint32_t i = std::min(from, to); i <= std::max(from, to); ++i) {
       FPosition[FOrder[i]] = i;
+      if (FActive[FOrder[i]]) FKey[FOrder[i]] = i;
+    }
     FActive[u] = true;
+    FKey[u] = FPosition[u];
+    ++FChanges;
     if (!FOutReady.empty()) FOutReady[u] = false;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
       const std::uint32_t e = FFitEntry[f];
-      if (FFirst[c] == e || FSecond[c] == e) {
+      if (FFirst[c] == e || FSecond[c] == e)
         Rescan(c);
-      } else if (FFirst[c] == kNone || FPosition[u] < FPosition[FUnitOf[FFirst[c]]]) {
-        FSecond[c] = FFirst[c];
-        FFirst[c] = e;
-        NoteFirstChanged(c);
-      } else if (FSecond[c] == kNone || FPosition[u] < FPosition[FUnitOf[FSecond[c]]]) {
-        FSecond[c] = e;
-      }
+      else
+        Admit(c, e);
     }
   }
 
@@ -393,9 +410,7 @@ class TOrderSearch {
     std::uint32_t firstAt = kNone;
     std::uint32_t secondAt = kNone;
     for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
-      const std::uint32_t u = FUnitOf[e];
-      if (!FActive[u]) continue;
-      const std::uint32_t at = FPosition[u];
+      const std::uint32_t at = FKey[FUnitOf[e]];
       if (at < firstAt) {
         second = first;
         secondAt = firstAt;
@@ -406,9 +421,28 @@ class TOrderSearch {
         secondAt = at;
       }
     }
-    if (FFirst[c] != first) NoteFirstChanged(c);
-    FFirst[c] = first;
+    SetFirst(c, first);
     FSecond[c] = second;
+  }
+
+  // Entry e of class c, of a unit that is in play and was not first or second there.
+  void Admit(std::uint32_t c, std::uint32_t e) {
+    const std::uint32_t at = FKey[FUnitOf[e]];
+    if (FFirst[c] == kNone || at < FKey[FUnitOf[FFirst[c]]]) {
+      FSecond[c] = FFirst[c];
+      SetFirst(c, e);
+    } else if (FSecond[c] == kNone || at < FKey[FUnitOf[FSecond[c]]]) {
+      FSecond[c] = e;
+    }
+  }
+
+  void SetFirst(std::uint32_t c, std::uint32_t e) {
+    const std::uint32_t was = FFirst[c];
+    if (was == e) return;
+    NoteFirstChanged(c);
+    if (was != kNone) FTotal -= FValue[was];
+    if (e != kNone) FTotal += FValue[e];
+    FFirst[c] = e;
   }
 
   void NoteFirstChanged(std::uint32_t c) {
@@ -456,7 +490,14 @@ class TOrderSearch {
   std::vector<std::uint32_t> FFitStart;
   std::vector<std::uint32_t> FFitClass;
   std::vector<std::uint32_t> FFitEntry;
-  std::vector<bool> FActive;
+  std::vector<std::uint8_t> FActive;
+  // A unit's position while in play, kNone out of play: one look-up for the scans.
+  std::vector<std::uint32_t> FKey;
+  __int128 FTotal = 0;  // what the first units of all classes give
+  // Counts changes to the order and to which units are in play; FStayedAt[u]: the count
+  // when unit u last found no better place.
+  std::uint64_t FChanges = 1;
+  std::vector<std::uint64_t> FStayedAt;
   std::vector<std::uint32_t> FOrder;
   std::vector<std::uint32_t> FPosition;
   std::vector<std::uint32_t> FFirst;
