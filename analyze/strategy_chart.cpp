@@ -153,8 +153,9 @@ class TOrderSearch {
     FActive.assign(FUnits.size(), 0);
     FStayedAt.assign(FUnits.size(), 0);
     FKey.assign(FUnits.size(), kNone);
-    FFirst.assign(classes, kNone);
-    FSecond.assign(classes, kNone);
+    FPlay.assign(classes, TClassPlay{});
+    FFitValue.resize(FFitEntry.size());
+    for (std::size_t f = 0; f < FFitEntry.size(); ++f) FFitValue[f] = FValue[FFitEntry[f]];
     FChangedMark.assign(classes, false);
   }
 
@@ -176,7 +177,7 @@ class TOrderSearch {
       FActive[FOrder[i]] = i < active;
       FKey[FOrder[i]] = i < active ? i : kNone;
     }
-    for (std::uint32_t c = 0; c < FFirst.size(); ++c) Rescan(c);
+    for (std::uint32_t c = 0; c < FPlay.size(); ++c) Rescan(c);
   }
 
   __int128 Total() const { return FTotal; }
@@ -219,9 +220,9 @@ class TOrderSearch {
   __int128 RemovalCost(std::uint32_t u) const {
     __int128 cost = 0;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-      const std::uint32_t c = FFitClass[f];
-      if (FFirst[c] == FFitEntry[f] && FSecond[c] != kNone)
-        cost += FValue[FFirst[c]] - FValue[FSecond[c]];
+      const TClassPlay& play = FPlay[FFitClass[f]];
+      if (play.First == FFitEntry[f] && play.Second != kNone)
+        cost += play.FirstValue - play.SecondValue;
     }
     return cost;
   }
@@ -229,9 +230,9 @@ class TOrderSearch {
   // Whether taking unit u out changes the value of any class (or leaves one without a unit).
   bool Decides(std::uint32_t u) const {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-      const std::uint32_t c = FFitClass[f];
-      if (FFirst[c] == FFitEntry[f] &&
-          (FSecond[c] == kNone || FValue[FFirst[c]] != FValue[FSecond[c]]))
+      const TClassPlay& play = FPlay[FFitClass[f]];
+      if (play.First == FFitEntry[f] &&
+          (play.Second == kNone || play.FirstValue != play.SecondValue))
         return true;
     }
     return false;
@@ -247,7 +248,7 @@ class TOrderSearch {
       // Only the classes u was first or second in lose anything.
       for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
         const std::uint32_t c = FFitClass[f];
-        if (FFirst[c] == FFitEntry[f] || FSecond[c] == FFitEntry[f]) Rescan(c);
+        if (FPlay[c].First == FFitEntry[f] || FPlay[c].Second == FFitEntry[f]) Rescan(c);
       }
       return;
     }
@@ -261,9 +262,9 @@ class TOrderSearch {
     for (bool dropped = true; dropped;) {
       dropped = false;
       std::vector<bool> decides(FUnits.size(), false);
-      for (std::uint32_t c = 0; c < FFirst.size(); ++c)
-        if (FFirst[c] != kNone && (FSecond[c] == kNone || FValue[FFirst[c]] != FValue[FSecond[c]]))
-          decides[FUnitOf[FFirst[c]]] = true;
+      for (const TClassPlay& play : FPlay)
+        if (play.First != kNone && (play.Second == kNone || play.FirstValue != play.SecondValue))
+          decides[play.FirstUnit] = true;
       for (std::uint32_t u = Units(); u-- > 0;)
         if (FActive[u] && !decides[u] && !Decides(u)) {
           SetActive(u, false);
@@ -306,7 +307,7 @@ class TOrderSearch {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
       const std::uint32_t e = FFitEntry[f];
-      if (FFirst[c] == e || FSecond[c] == e)
+      if (FPlay[c].First == e || FPlay[c].Second == e)
         Rescan(c);
       else
         Admit(c, e);
@@ -320,9 +321,8 @@ class TOrderSearch {
     if (!FOutReady[v]) {
       FOut[v].assign(FUnits.size(), 0);
       for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
-        const std::uint32_t c = FFitClass[f];
-        if (FFirst[c] != kNone)
-          FOut[v][FUnitOf[FFirst[c]]] += FValue[FFitEntry[f]] - FValue[FFirst[c]];
+        const TClassPlay& play = FPlay[FFitClass[f]];
+        if (play.First != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
       }
       FOutReady[v] = true;
     }
@@ -334,7 +334,8 @@ class TOrderSearch {
     if (FOutReady.empty()) {
       FOut.resize(FUnits.size());
       FOutReady.assign(FUnits.size(), false);
-      FSyncedFirst = FFirst;
+      FSyncedFirst.resize(FPlay.size());
+      for (std::size_t c = 0; c < FPlay.size(); ++c) FSyncedFirst[c] = FPlay[c].First;
       for (const std::uint32_t c : FChanged) FChangedMark[c] = false;
       FChanged.clear();
       return;
@@ -342,7 +343,7 @@ class TOrderSearch {
     for (const std::uint32_t c : FChanged) {
       FChangedMark[c] = false;
       const std::uint32_t was = FSyncedFirst[c];
-      const std::uint32_t now = FFirst[c];
+      const std::uint32_t now = FPlay[c].First;
       if (was == now) continue;
       for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
         const std::uint32_t v = FUnitOf[o];
@@ -363,8 +364,8 @@ class TOrderSearch {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
       const std::uint32_t e = FFitEntry[f];
-      if (FFirst[c] != e) continue;
-      const std::uint32_t next = FSecond[c];
+      if (FPlay[c].First != e) continue;
+      const std::uint32_t next = FPlay[c].Second;
       for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
         const std::uint32_t v = FUnitOf[o];
         if (FActive[v]) continue;
@@ -422,27 +423,39 @@ class TOrderSearch {
       }
     }
     SetFirst(c, first);
-    FSecond[c] = second;
+    SetSecond(c, second);
   }
 
   // Entry e of class c, of a unit that is in play and was not first or second there.
   void Admit(std::uint32_t c, std::uint32_t e) {
     const std::uint32_t at = FKey[FUnitOf[e]];
-    if (FFirst[c] == kNone || at < FKey[FUnitOf[FFirst[c]]]) {
-      FSecond[c] = FFirst[c];
+    TClassPlay& play = FPlay[c];
+    if (play.First == kNone || at < FKey[play.FirstUnit]) {
+      play.Second = play.First;
+      play.SecondUnit = play.FirstUnit;
+      play.SecondValue = play.FirstValue;
       SetFirst(c, e);
-    } else if (FSecond[c] == kNone || at < FKey[FUnitOf[FSecond[c]]]) {
-      FSecond[c] = e;
+    } else if (play.Second == kNone || at < FKey[play.SecondUnit]) {
+      SetSecond(c, e);
     }
   }
 
   void SetFirst(std::uint32_t c, std::uint32_t e) {
-    const std::uint32_t was = FFirst[c];
-    if (was == e) return;
+    TClassPlay& play = FPlay[c];
+    if (play.First == e) return;
     NoteFirstChanged(c);
-    if (was != kNone) FTotal -= FValue[was];
-    if (e != kNone) FTotal += FValue[e];
-    FFirst[c] = e;
+    if (play.First != kNone) FTotal -= play.FirstValue;
+    play.First = e;
+    play.FirstUnit = e == kNone ? kNone : FUnitOf[e];
+    play.FirstValue = e == kNone ? 0 : FValue[e];
+    FTotal += play.FirstValue;
+  }
+
+  void SetSecond(std::uint32_t c, std::uint32_t e) {
+    TClassPlay& play = FPlay[c];
+    play.Second = e;
+    play.SecondUnit = e == kNone ? kNone : FUnitOf[e];
+    play.SecondValue = e == kNone ? 0 : FValue[e];
   }
 
   void NoteFirstChanged(std::uint32_t c) {
@@ -456,11 +469,12 @@ class TOrderSearch {
     const std::size_t n = FOrder.size();
     FGain.assign(n + 1, 0);
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-      const std::uint32_t c = FFitClass[f];
-      const std::uint32_t e = FFitEntry[f];
+      const TClassPlay& play = FPlay[FFitClass[f]];
       // A class only u fits stays u's wherever it goes.
-      const std::uint32_t other = FFirst[c] == e ? FSecond[c] : FFirst[c];
-      if (other != kNone) FGain[FPosition[FUnitOf[other]]] += FValue[e] - FValue[other];
+      const bool own = play.First == FFitEntry[f];
+      const std::uint32_t other = own ? play.SecondUnit : play.FirstUnit;
+      if (other != kNone)
+        FGain[FPosition[other]] += FFitValue[f] - (own ? play.SecondValue : play.FirstValue);
     }
     // Just before position j, u plays every class whose next unit is at j or later.
     for (std::size_t j = n; j-- > 0;) FGain[j] += FGain[j + 1];
@@ -500,8 +514,18 @@ class TOrderSearch {
   std::vector<std::uint64_t> FStayedAt;
   std::vector<std::uint32_t> FOrder;
   std::vector<std::uint32_t> FPosition;
-  std::vector<std::uint32_t> FFirst;
-  std::vector<std::uint32_t> FSecond;
+  // Each class's first and second units in play: their entries, units and values side by
+  // side, as the searches read them together.
+  struct TClassPlay {
+    std::uint32_t First = kNone;
+    std::uint32_t Second = kNone;
+    std::uint32_t FirstUnit = kNone;
+    std::uint32_t SecondUnit = kNone;
+    std::int64_t FirstValue = 0;
+    std::int64_t SecondValue = 0;
+  };
+  std::vector<TClassPlay> FPlay;
+  std::vector<std::int64_t> FFitValue;  // FValue of each FFitEntry
   std::vector<__int128> FGain;
   // For OutGains: the classes whose first unit changed since the last sync.
   std::vector<std::vector<__int128>> FOut;
