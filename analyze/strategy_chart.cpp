@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -254,6 +255,40 @@ class TOrderSearch {
     }
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f)
       Admit(FFitClass[f], FFitEntry[f]);
+  }
+
+  // Takes units in play out for a trial that Resume undoes: what their classes played is
+  // kept rather than found again.
+  void Suspend(const std::vector<std::uint32_t>& units) {
+    FSuspended = units;
+    FSavedTotal = FTotal;
+    FSaved.clear();
+    for (const std::uint32_t u : units) {
+      FActive[u] = 0;
+      FKey[u] = kNone;
+      ++FChanges;
+      if (!FOutReady.empty()) FOutReady[u] = false;
+      for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+        const std::uint32_t c = FFitClass[f];
+        if (FPlay[c].First != FFitEntry[f] && FPlay[c].Second != FFitEntry[f]) continue;
+        FSaved.emplace_back(c, FPlay[c]);
+        Rescan(c);
+      }
+    }
+  }
+  void Resume() {
+    for (auto it = FSaved.rbegin(); it != FSaved.rend(); ++it) {
+      if (FPlay[it->first].First != it->second.First) NoteFirstChanged(it->first);
+      FPlay[it->first] = it->second;
+    }
+    FTotal = FSavedTotal;
+    for (const std::uint32_t u : FSuspended) {
+      FActive[u] = 1;
+      FKey[u] = FPosition[u];
+    }
+    ++FChanges;
+    FSaved.clear();
+    FSuspended.clear();
   }
 
   // Takes out every unit whose going changes no class's value, the last units first: of
@@ -525,6 +560,10 @@ class TOrderSearch {
     std::int64_t SecondValue = 0;
   };
   std::vector<TClassPlay> FPlay;
+  // For Resume: the units suspended, and what their classes played before, in order.
+  std::vector<std::uint32_t> FSuspended;
+  std::vector<std::pair<std::uint32_t, TClassPlay>> FSaved;
+  __int128 FSavedTotal = 0;
   std::vector<std::int64_t> FFitValue;  // FValue of each FFitEntry
   std::vector<__int128> FGain;
   // For OutGains: the classes whose first unit changed since the last sync.
@@ -811,13 +850,13 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
     for (std::size_t family = 0; family < inFamily.size(); ++family) {
       const std::vector<std::uint32_t>& out = inFamily[family];
       if (out.size() < 2 || outOfPlay[family].empty()) continue;
-      for (const std::uint32_t u : out) search.SetActive(u, false);
+      search.Suspend(out);
       const __int128 without = search.Total();
       for (const std::uint32_t v : outOfPlay[family]) {
         const auto [gain, slot] = search.BestSlot(v, slots);
         consider(total - without - gain, out.size() - 1, out, v, slot);
       }
-      for (const std::uint32_t u : out) search.SetActive(u, true);
+      search.Resume();
     }
     if (bestSaved == 0) break;
     for (const std::uint32_t u : bestOut) search.SetActive(u, false);
