@@ -639,6 +639,17 @@ class TBonusFamily final : public THoldFamily {
     if (anyKicker) FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
     FDescribing.resize(FLeafTexts.size());
     FDescribing[MadeHand(mlThreeOfAKind)] = false;
+    // Where four aces pay more than other quads, a lone ace is worth more than any other
+    // high card: the one-high-card leaves take the ace first.
+    const int aceGroup = FGroupOf[1];
+    FAceFirst = std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
+                            [aceGroup](int g) { return g != aceGroup; });
+    if (FAceFirst) {
+      const TPatternId first = LeafId(fmOneHighCard);
+      std::rotate(FLeafTexts.begin() + first, FLeafTexts.begin() + first + 3,
+                  FLeafTexts.begin() + first + 4);
+      FFamilyTexts[fmOneHighCard].Name = "A, J, Q or K only";
+    }
     if (anyKicker) FDescribing[LeafId(fmTripsAndKicker)] = false;
   }
 
@@ -651,6 +662,12 @@ class TBonusFamily final : public THoldFamily {
       THoldPatterns& out = holds[static_cast<std::size_t>(m)];
       out = LeavesOfHold(shape, static_cast<std::uint8_t>(m));
       const TPatternId leaf = out.Ids[0];
+      if (FAceFirst && leaf < kLeafCount && kLeaves[leaf].Family == fmOneHighCard) {
+        // J Q K A become A J Q K.
+        const int within = leaf - LeafId(fmOneHighCard);
+        out.Ids[0] = LeafId(fmOneHighCard, (within + 1) % 4);
+        continue;
+      }
       const bool three = leaf == MadeHand(mlThreeOfAKind);
       if (!three && (FOtherKicker == 0 || leaf != LeafId(fmTripsAndKicker))) continue;
       std::array<int, 14> count{};
@@ -688,6 +705,7 @@ class TBonusFamily final : public THoldFamily {
   std::array<TPatternId, 13> FKicker{};
   std::array<int, 13> FKickerRanks{};
   TPatternId FOtherKicker = 0;
+  bool FAceFirst = false;
 };
 
 }  // namespace

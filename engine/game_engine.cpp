@@ -125,6 +125,12 @@ bool TGameEngine::SetGame(const TGameTable& table) {
     FPractice.Active = false;
     ResetStats();
     FView.GridFilled = false;
+    // Another game's grid names its columns from the start, so that a player new to it sees
+    // what it counts; today's game keeps its grid blank until the first settled hand.
+    for (int c = 0; c < kMaxColumns; ++c)
+      FView.GridHeadings[static_cast<std::size_t>(c)] =
+          FGame == &kJacksOrBetter ? std::string_view{} : ColumnHeading(*FGame, c);
+    FView.GridColumns = FGame->ColumnCount();
     FView.GaugeProgress = 0;
     Say(FView.HandText, FView.HandWording, {{snTwoBlanks}});
     Say(FView.SecondMessage, FView.SecondWording, {{snTwoBlanks}});

@@ -69,8 +69,9 @@ struct TGameView {
   std::int32_t BetValue = kMinBet;
   std::int32_t BetMaximum = kMaxBet;
   bool BetReadOnly = false;
-  // The statistics grid stays blank until the first settled hand. One column per statistics
-  // column of the game in force, each with its heading (ColumnHeading).
+  // The statistics grid's counts stay blank until the first settled hand, and so do today's
+  // game's headings; another game's show as soon as it is chosen. One column per statistics
+  // column of the game in force, each with its heading (ColumnHeading; empty: blank).
   bool GridFilled = false;
   int GridColumns = kHandCategoryCount;
   std::array<std::int32_t, kMaxColumns> GridCounts{};

@@ -695,6 +695,21 @@ Die Tabelle verschenkt %4 Punkte</translation>
         <source>Example (held | drawn)</source>
         <translation>Beispiel (gehalten | getauscht)</translation>
     </message>
+    <message>
+        <source>Pay table of %1, %2 to %3: %4</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 its lowest line (&quot;Three of a Kind&quot;), %3 its highest (&quot;Natural Royal Flush&quot;), %4 the multipliers of its lines, lowest first.</extracomment>
+        <translation>Auszahlungstabelle von %1, %2 bis %3: %4</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart for %1</source>
+        <extracomment>The printed chart&apos;s title; %1 the game&apos;s name, &quot;Deuces Wild&quot;.</extracomment>
+        <translation>Lumaro-Strategietabelle für %1</translation>
+    </message>
+    <message>
+        <source>%1: chart for %2</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 the multipliers of its lines, lowest first.</extracomment>
+        <translation>%1: Tabelle für %2</translation>
+    </message>
 </context>
 <context>
     <name>TChooseGameDialog</name>
@@ -736,6 +751,147 @@ Die Tabelle verschenkt %4 Punkte</translation>
         <source>not counted</source>
         <extracomment>The return of a table that could not be counted (out of memory).</extracomment>
         <translation>nicht gezählt</translation>
+    </message>
+</context>
+<context>
+    <name>TGameNames</name>
+    <message>
+        <source>Jacks or Better</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Buben oder besser</translation>
+    </message>
+    <message>
+        <source>Bonus Poker</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Bonus Poker Deluxe</source>
+        <translation>Bonus Poker Deluxe</translation>
+    </message>
+    <message>
+        <source>Double Bonus Poker</source>
+        <translation>Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Double Double Bonus Poker</source>
+        <translation>Double Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Triple Double Bonus Poker</source>
+        <translation>Triple Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Aces and Faces</source>
+        <extracomment>A game&apos;s name: four aces and four jacks, queens or kings pay more.</extracomment>
+        <translation>Asse und Bilder</translation>
+    </message>
+    <message>
+        <source>Deuces Wild</source>
+        <extracomment>A game&apos;s name: the four 2s are wild.</extracomment>
+        <translation>Deuces Wild</translation>
+    </message>
+    <message>
+        <source>Joker Poker</source>
+        <extracomment>A game&apos;s name: 53 cards, the joker wild.</extracomment>
+        <translation>Joker Poker</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <extracomment>A pay line&apos;s name, in the pay table beside the game, in Payouts Options and in &quot;Player has %t&quot; after the draw.</extracomment>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A pay line: four of a kind of fives up to kings.</extracomment>
+        <translation>Vierling 5 bis K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A pay line: four twos, threes or fours.</extracomment>
+        <translation>Vierling 2 bis 4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>Vierling Asse</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four twos, threes or fours, the fifth card an ace, 2, 3 or 4.</extracomment>
+        <translation>Vierling 2 bis 4 mit Beikarte A, 2, 3 oder 4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four aces, the fifth card a 2, 3 or 4.</extracomment>
+        <translation>Vierling Asse mit Beikarte 2, 3 oder 4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A pay line: four of a kind of twos up to tens.</extracomment>
+        <translation>Vierling 2 bis 10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A pay line: four jacks, queens or kings.</extracomment>
+        <translation>Vierling Buben bis Könige</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>Deuces Wild&apos;s losing hand: less than three of a kind.</extracomment>
+        <translation>Kein Gewinn</translation>
+    </message>
+    <message>
+        <source>Five of a Kind</source>
+        <extracomment>A pay line of the wild-card games: five cards of one rank, a wild card among them.</extracomment>
+        <translation>Fünfling</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A pay line: a royal flush made with a wild card (a deuce or the joker).</extracomment>
+        <translation>Royal Flush mit Wildcard</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>Deuces Wild&apos;s pay line for the four 2s.</extracomment>
+        <translation>Vier Zweien</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A pay line: a royal flush without a wild card.</extracomment>
+        <translation>Natürlicher Royal Flush</translation>
+    </message>
+    <message>
+        <source>Kings or Better</source>
+        <extracomment>Joker Poker&apos;s lowest pay line: a pair of kings or aces.</extracomment>
+        <translation>Könige oder besser</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1118,66 @@ Die Tabelle verschenkt %4 Punkte</translation>
         <source> %t=%1</source>
         <extracomment>An item of the second statistics line: the pay line&apos;s name (%t) and how often it came up (%1). Keep the leading blank: it parts the items.</extracomment>
         <translation> %t=%1</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: the count of Deuces Wild&apos;s losing hands.</extracomment>
+        <translation>Kein Gewinn</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: four of a kind of fives up to kings.</extracomment>
+        <translation>Vierling 5-K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours.</extracomment>
+        <translation>Vierling 2-4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column).</extracomment>
+        <translation>Vierling Asse</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours with an ace, 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Vierling 2-4 + A-4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four aces with a 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Vierling A + 2-4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos up to tens.</extracomment>
+        <translation>Vierling 2-10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four jacks, queens or kings.</extracomment>
+        <translation>Vierling J-K</translation>
+    </message>
+    <message>
+        <source>5 of a Kind</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): five of a kind.</extracomment>
+        <translation>Fünfling</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush made with a wild card.</extracomment>
+        <translation>Wild Royal Flush</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): Deuces Wild&apos;s four 2s.</extracomment>
+        <translation>Vier Zweien</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush without a wild card.</extracomment>
+        <translation>Nat. Royal Flush</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +2015,157 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
             <numerusform>%n hohen Karte</numerusform>
             <numerusform>%n hohen Karten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no deuce</source>
+        <extracomment>Deuces Wild: how many deuces (the wild cards) a hold keeps; a chart line begins with it.</extracomment>
+        <translation>keine Zwei</translation>
+    </message>
+    <message>
+        <source>one deuce</source>
+        <translation>eine Zwei</translation>
+    </message>
+    <message>
+        <source>two deuces</source>
+        <translation>zwei Zweien</translation>
+    </message>
+    <message>
+        <source>three deuces</source>
+        <translation>drei Zweien</translation>
+    </message>
+    <message>
+        <source>four deuces</source>
+        <translation>vier Zweien</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <extracomment>Joker Poker: a hold with the joker (the wild card); a chart line begins with it.</extracomment>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>no joker</source>
+        <translation>kein Joker</translation>
+    </message>
+    <message>
+        <source>a paying hand or a pair</source>
+        <extracomment>The family of holds that already pay or hold a pair, after the wild cards held.</extracomment>
+        <translation>ein bezahltes Blatt oder ein Paar</translation>
+    </message>
+    <message>
+        <source>natural royal flush</source>
+        <translation>natürlicher Royal Flush</translation>
+    </message>
+    <message>
+        <source>wild royal flush</source>
+        <translation>wilder Royal Flush</translation>
+    </message>
+    <message>
+        <source>five of a kind</source>
+        <translation>Fünfling</translation>
+    </message>
+    <message>
+        <source>pair of kings or aces</source>
+        <extracomment>Joker Poker&apos;s paying pair, Kings or Better.</extracomment>
+        <translation>Paar Könige oder Asse</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>four to a straight</source>
+        <translation>vier zur Straße</translation>
+    </message>
+    <message>
+        <source>four to a straight, %1</source>
+        <extracomment>%1 is how it draws: &quot;open&quot;, &quot;inside&quot;.</extracomment>
+        <translation>vier zur Straße, %1</translation>
+    </message>
+    <message>
+        <source>two to a royal flush</source>
+        <translation>zwei zum Royal Flush</translation>
+    </message>
+    <message>
+        <source>two to a royal flush (%1)</source>
+        <extracomment>%1 names the two cards held, &quot;A K&quot;.</extracomment>
+        <translation>zwei zum Royal Flush (%1)</translation>
+    </message>
+    <message>
+        <source>high cards</source>
+        <translation>hohe Karten</translation>
+    </message>
+    <message>
+        <source>other cards</source>
+        <translation>andere Karten</translation>
+    </message>
+    <message>
+        <source>consecutive</source>
+        <extracomment>A straight flush draw with wild cards, by the gaps between its natural cards.</extracomment>
+        <translation>lückenlos</translation>
+    </message>
+    <message>
+        <source>consecutive, at an end</source>
+        <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
+        <translation>lückenlos, am Rand</translation>
+    </message>
+    <message>
+        <source>one gap</source>
+        <translation>eine Lücke</translation>
+    </message>
+    <message>
+        <source>one gap, at an end</source>
+        <translation>eine Lücke, am Rand</translation>
+    </message>
+    <message>
+        <source>two gaps</source>
+        <translation>zwei Lücken</translation>
+    </message>
+    <message>
+        <source>two gaps, at an end</source>
+        <translation>zwei Lücken, am Rand</translation>
+    </message>
+    <message>
+        <source>three gaps</source>
+        <translation>drei Lücken</translation>
+    </message>
+    <message>
+        <source>three gaps, at an end</source>
+        <translation>drei Lücken, am Rand</translation>
+    </message>
+    <message>
+        <source>three %1</source>
+        <extracomment>%1 the rank of the three cards: &quot;aces&quot;, &quot;7s&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>drei %1</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A rank in plural by its letter: &quot;7s&quot;, &quot;Ks&quot;.</extracomment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1s-%2s</source>
+        <extracomment>A run of ranks by their letters: &quot;2s-4s&quot;, &quot;5s-Ks&quot;.</extracomment>
+        <translation>%1er-%2er</translation>
+    </message>
+    <message>
+        <source>%1 with a %2 kicker</source>
+        <extracomment>%1 three of a kind (&quot;three aces&quot;), %2 the kicker&apos;s ranks (&quot;2, 3 or 4&quot;).</extracomment>
+        <translation>%1 mit Beikarte %2</translation>
+    </message>
+    <message>
+        <source>%1 with an %2 kicker</source>
+        <extracomment>As &quot;%1 with a %2 kicker&quot;, where English writes &quot;an&quot; (&quot;an A, 2, 3 or 4 kicker&quot;).</extracomment>
+        <translation>%1 mit Beikarte %2</translation>
+    </message>
+    <message>
+        <source>three of a kind with another kicker</source>
+        <translation>Drilling mit anderer Beikarte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>wild cards held</comment>
+        <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -695,6 +695,21 @@ La tabella perde %4 punti</translation>
         <source>Example (held | drawn)</source>
         <translation>Esempio (tenute | cambiate)</translation>
     </message>
+    <message>
+        <source>Pay table of %1, %2 to %3: %4</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 its lowest line (&quot;Three of a Kind&quot;), %3 its highest (&quot;Natural Royal Flush&quot;), %4 the multipliers of its lines, lowest first.</extracomment>
+        <translation>Tabella dei pagamenti di %1, da %2 a %3: %4</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart for %1</source>
+        <extracomment>The printed chart&apos;s title; %1 the game&apos;s name, &quot;Deuces Wild&quot;.</extracomment>
+        <translation>Tabella di strategia Lumaro per %1</translation>
+    </message>
+    <message>
+        <source>%1: chart for %2</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 the multipliers of its lines, lowest first.</extracomment>
+        <translation>%1: tabella per %2</translation>
+    </message>
 </context>
 <context>
     <name>TChooseGameDialog</name>
@@ -736,6 +751,147 @@ La tabella perde %4 punti</translation>
         <source>not counted</source>
         <extracomment>The return of a table that could not be counted (out of memory).</extracomment>
         <translation>non calcolato</translation>
+    </message>
+</context>
+<context>
+    <name>TGameNames</name>
+    <message>
+        <source>Jacks or Better</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Jack o meglio</translation>
+    </message>
+    <message>
+        <source>Bonus Poker</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Bonus Poker Deluxe</source>
+        <translation>Bonus Poker Deluxe</translation>
+    </message>
+    <message>
+        <source>Double Bonus Poker</source>
+        <translation>Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Double Double Bonus Poker</source>
+        <translation>Double Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Triple Double Bonus Poker</source>
+        <translation>Triple Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Aces and Faces</source>
+        <extracomment>A game&apos;s name: four aces and four jacks, queens or kings pay more.</extracomment>
+        <translation>Assi e figure</translation>
+    </message>
+    <message>
+        <source>Deuces Wild</source>
+        <extracomment>A game&apos;s name: the four 2s are wild.</extracomment>
+        <translation>Deuces Wild</translation>
+    </message>
+    <message>
+        <source>Joker Poker</source>
+        <extracomment>A game&apos;s name: 53 cards, the joker wild.</extracomment>
+        <translation>Joker Poker</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <extracomment>A pay line&apos;s name, in the pay table beside the game, in Payouts Options and in &quot;Player has %t&quot; after the draw.</extracomment>
+        <translation>Doppia coppia</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Scala colore</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Scala reale</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A pay line: four of a kind of fives up to kings.</extracomment>
+        <translation>Poker dal 5 al K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A pay line: four twos, threes or fours.</extracomment>
+        <translation>Poker dal 2 al 4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>Poker d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four twos, threes or fours, the fifth card an ace, 2, 3 or 4.</extracomment>
+        <translation>Poker dal 2 al 4 con kicker A, 2, 3 o 4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four aces, the fifth card a 2, 3 or 4.</extracomment>
+        <translation>Poker d&apos;assi con kicker 2, 3 o 4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A pay line: four of a kind of twos up to tens.</extracomment>
+        <translation>Poker dal 2 al 10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A pay line: four jacks, queens or kings.</extracomment>
+        <translation>Poker dal fante al re</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>Deuces Wild&apos;s losing hand: less than three of a kind.</extracomment>
+        <translation>Nessuna vincita</translation>
+    </message>
+    <message>
+        <source>Five of a Kind</source>
+        <extracomment>A pay line of the wild-card games: five cards of one rank, a wild card among them.</extracomment>
+        <translation>Pokerissimo</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A pay line: a royal flush made with a wild card (a deuce or the joker).</extracomment>
+        <translation>Scala reale con jolly</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>Deuces Wild&apos;s pay line for the four 2s.</extracomment>
+        <translation>Quattro due</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A pay line: a royal flush without a wild card.</extracomment>
+        <translation>Scala reale naturale</translation>
+    </message>
+    <message>
+        <source>Kings or Better</source>
+        <extracomment>Joker Poker&apos;s lowest pay line: a pair of kings or aces.</extracomment>
+        <translation>Re o meglio</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1118,66 @@ La tabella perde %4 punti</translation>
         <source> %t=%1</source>
         <extracomment>An item of the second statistics line: the pay line&apos;s name (%t) and how often it came up (%1). Keep the leading blank: it parts the items.</extracomment>
         <translation> %t=%1</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: the count of Deuces Wild&apos;s losing hands.</extracomment>
+        <translation>Perdenti</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: four of a kind of fives up to kings.</extracomment>
+        <translation>Poker 5-K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours.</extracomment>
+        <translation>Poker 2-4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column).</extracomment>
+        <translation>Poker d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours with an ace, 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Poker 2-4 + A-4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four aces with a 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Poker A + 2-4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos up to tens.</extracomment>
+        <translation>Poker 2-10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four jacks, queens or kings.</extracomment>
+        <translation>Poker J-K</translation>
+    </message>
+    <message>
+        <source>5 of a Kind</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): five of a kind.</extracomment>
+        <translation>Pokerissimo</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush made with a wild card.</extracomment>
+        <translation>Scala reale jolly</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): Deuces Wild&apos;s four 2s.</extracomment>
+        <translation>Quattro due</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush without a wild card.</extracomment>
+        <translation>Scala reale nat.</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +2015,157 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
             <numerusform>%n carta alta</numerusform>
             <numerusform>%n carte alte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no deuce</source>
+        <extracomment>Deuces Wild: how many deuces (the wild cards) a hold keeps; a chart line begins with it.</extracomment>
+        <translation>nessun due</translation>
+    </message>
+    <message>
+        <source>one deuce</source>
+        <translation>un due</translation>
+    </message>
+    <message>
+        <source>two deuces</source>
+        <translation>due due</translation>
+    </message>
+    <message>
+        <source>three deuces</source>
+        <translation>tre due</translation>
+    </message>
+    <message>
+        <source>four deuces</source>
+        <translation>quattro due</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <extracomment>Joker Poker: a hold with the joker (the wild card); a chart line begins with it.</extracomment>
+        <translation>jolly</translation>
+    </message>
+    <message>
+        <source>no joker</source>
+        <translation>senza jolly</translation>
+    </message>
+    <message>
+        <source>a paying hand or a pair</source>
+        <extracomment>The family of holds that already pay or hold a pair, after the wild cards held.</extracomment>
+        <translation>una mano pagata o una coppia</translation>
+    </message>
+    <message>
+        <source>natural royal flush</source>
+        <translation>scala reale naturale</translation>
+    </message>
+    <message>
+        <source>wild royal flush</source>
+        <translation>scala reale con jolly</translation>
+    </message>
+    <message>
+        <source>five of a kind</source>
+        <translation>pokerissimo</translation>
+    </message>
+    <message>
+        <source>pair of kings or aces</source>
+        <extracomment>Joker Poker&apos;s paying pair, Kings or Better.</extracomment>
+        <translation>coppia di re o assi</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>coppia</translation>
+    </message>
+    <message>
+        <source>four to a straight</source>
+        <translation>quattro per scala</translation>
+    </message>
+    <message>
+        <source>four to a straight, %1</source>
+        <extracomment>%1 is how it draws: &quot;open&quot;, &quot;inside&quot;.</extracomment>
+        <translation>quattro per scala, %1</translation>
+    </message>
+    <message>
+        <source>two to a royal flush</source>
+        <translation>due per scala reale</translation>
+    </message>
+    <message>
+        <source>two to a royal flush (%1)</source>
+        <extracomment>%1 names the two cards held, &quot;A K&quot;.</extracomment>
+        <translation>due per scala reale (%1)</translation>
+    </message>
+    <message>
+        <source>high cards</source>
+        <translation>carte alte</translation>
+    </message>
+    <message>
+        <source>other cards</source>
+        <translation>altre carte</translation>
+    </message>
+    <message>
+        <source>consecutive</source>
+        <extracomment>A straight flush draw with wild cards, by the gaps between its natural cards.</extracomment>
+        <translation>consecutive</translation>
+    </message>
+    <message>
+        <source>consecutive, at an end</source>
+        <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
+        <translation>consecutive, a un estremo</translation>
+    </message>
+    <message>
+        <source>one gap</source>
+        <translation>un buco</translation>
+    </message>
+    <message>
+        <source>one gap, at an end</source>
+        <translation>un buco, a un estremo</translation>
+    </message>
+    <message>
+        <source>two gaps</source>
+        <translation>due buchi</translation>
+    </message>
+    <message>
+        <source>two gaps, at an end</source>
+        <translation>due buchi, a un estremo</translation>
+    </message>
+    <message>
+        <source>three gaps</source>
+        <translation>tre buchi</translation>
+    </message>
+    <message>
+        <source>three gaps, at an end</source>
+        <translation>tre buchi, a un estremo</translation>
+    </message>
+    <message>
+        <source>three %1</source>
+        <extracomment>%1 the rank of the three cards: &quot;aces&quot;, &quot;7s&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>tre %1</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A rank in plural by its letter: &quot;7s&quot;, &quot;Ks&quot;.</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1s-%2s</source>
+        <extracomment>A run of ranks by their letters: &quot;2s-4s&quot;, &quot;5s-Ks&quot;.</extracomment>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 with a %2 kicker</source>
+        <extracomment>%1 three of a kind (&quot;three aces&quot;), %2 the kicker&apos;s ranks (&quot;2, 3 or 4&quot;).</extracomment>
+        <translation>%1 con kicker %2</translation>
+    </message>
+    <message>
+        <source>%1 with an %2 kicker</source>
+        <extracomment>As &quot;%1 with a %2 kicker&quot;, where English writes &quot;an&quot; (&quot;an A, 2, 3 or 4 kicker&quot;).</extracomment>
+        <translation>%1 con kicker %2</translation>
+    </message>
+    <message>
+        <source>three of a kind with another kicker</source>
+        <translation>tris con un altro kicker</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>wild cards held</comment>
+        <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

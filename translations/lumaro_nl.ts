@@ -695,6 +695,21 @@ De tabel kost %4 punten</translation>
         <source>Example (held | drawn)</source>
         <translation>Voorbeeld (gehouden | geruild)</translation>
     </message>
+    <message>
+        <source>Pay table of %1, %2 to %3: %4</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 its lowest line (&quot;Three of a Kind&quot;), %3 its highest (&quot;Natural Royal Flush&quot;), %4 the multipliers of its lines, lowest first.</extracomment>
+        <translation>Uitbetalingstabel van %1, %2 tot %3: %4</translation>
+    </message>
+    <message>
+        <source>Lumaro strategy chart for %1</source>
+        <extracomment>The printed chart&apos;s title; %1 the game&apos;s name, &quot;Deuces Wild&quot;.</extracomment>
+        <translation>Lumaro-strategietabel voor %1</translation>
+    </message>
+    <message>
+        <source>%1: chart for %2</source>
+        <extracomment>%1 the game&apos;s name (&quot;Deuces Wild&quot;), %2 the multipliers of its lines, lowest first.</extracomment>
+        <translation>%1: tabel voor %2</translation>
+    </message>
 </context>
 <context>
     <name>TChooseGameDialog</name>
@@ -736,6 +751,147 @@ De tabel kost %4 punten</translation>
         <source>not counted</source>
         <extracomment>The return of a table that could not be counted (out of memory).</extracomment>
         <translation>niet geteld</translation>
+    </message>
+</context>
+<context>
+    <name>TGameNames</name>
+    <message>
+        <source>Jacks or Better</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Boeren of hoger</translation>
+    </message>
+    <message>
+        <source>Bonus Poker</source>
+        <extracomment>A game&apos;s name, in the Choose Game dialog and atop the pay table.</extracomment>
+        <translation>Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Bonus Poker Deluxe</source>
+        <translation>Bonus Poker Deluxe</translation>
+    </message>
+    <message>
+        <source>Double Bonus Poker</source>
+        <translation>Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Double Double Bonus Poker</source>
+        <translation>Double Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Triple Double Bonus Poker</source>
+        <translation>Triple Double Bonus Poker</translation>
+    </message>
+    <message>
+        <source>Aces and Faces</source>
+        <extracomment>A game&apos;s name: four aces and four jacks, queens or kings pay more.</extracomment>
+        <translation>Azen en plaatjes</translation>
+    </message>
+    <message>
+        <source>Deuces Wild</source>
+        <extracomment>A game&apos;s name: the four 2s are wild.</extracomment>
+        <translation>Deuces Wild</translation>
+    </message>
+    <message>
+        <source>Joker Poker</source>
+        <extracomment>A game&apos;s name: 53 cards, the joker wild.</extracomment>
+        <translation>Joker Poker</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <extracomment>A pay line&apos;s name, in the pay table beside the game, in Payouts Options and in &quot;Player has %t&quot; after the draw.</extracomment>
+        <translation>Twee paar</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Drie gelijke</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straat</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full house</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Straight flush</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Royal flush</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A pay line: four of a kind of fives up to kings.</extracomment>
+        <translation>Carré 5 t/m K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A pay line: four twos, threes or fours.</extracomment>
+        <translation>Carré 2 t/m 4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>Carré azen</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four twos, threes or fours, the fifth card an ace, 2, 3 or 4.</extracomment>
+        <translation>Carré 2 t/m 4 met kicker A, 2, 3 of 4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A pay line: four aces, the fifth card a 2, 3 or 4.</extracomment>
+        <translation>Carré azen met kicker 2, 3 of 4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A pay line: four of a kind of twos up to tens.</extracomment>
+        <translation>Carré 2 t/m 10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A pay line: four jacks, queens or kings.</extracomment>
+        <translation>Carré boeren t/m heren</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>Deuces Wild&apos;s losing hand: less than three of a kind.</extracomment>
+        <translation>Geen winst</translation>
+    </message>
+    <message>
+        <source>Five of a Kind</source>
+        <extracomment>A pay line of the wild-card games: five cards of one rank, a wild card among them.</extracomment>
+        <translation>Vijf gelijke</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A pay line: a royal flush made with a wild card (a deuce or the joker).</extracomment>
+        <translation>Royal flush met wildcard</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>Deuces Wild&apos;s pay line for the four 2s.</extracomment>
+        <translation>Vier tweeën</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A pay line: a royal flush without a wild card.</extracomment>
+        <translation>Natuurlijke royal flush</translation>
+    </message>
+    <message>
+        <source>Kings or Better</source>
+        <extracomment>Joker Poker&apos;s lowest pay line: a pair of kings or aces.</extracomment>
+        <translation>Heren of hoger</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1118,66 @@ De tabel kost %4 punten</translation>
         <source> %t=%1</source>
         <extracomment>An item of the second statistics line: the pay line&apos;s name (%t) and how often it came up (%1). Keep the leading blank: it parts the items.</extracomment>
         <translation> %t=%1</translation>
+    </message>
+    <message>
+        <source>No Win</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: the count of Deuces Wild&apos;s losing hands.</extracomment>
+        <translation>Geen winst</translation>
+    </message>
+    <message>
+        <source>Four 5s-Ks</source>
+        <extracomment>A column heading of the statistics grid (a narrow column) and an item of the second statistics line: four of a kind of fives up to kings.</extracomment>
+        <translation>Carré 5-K</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours.</extracomment>
+        <translation>Carré 2-4</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column).</extracomment>
+        <translation>Carré azen</translation>
+    </message>
+    <message>
+        <source>Four 2s-4s with an A, 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos, threes or fours with an ace, 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Carré 2-4 + A-4</translation>
+    </message>
+    <message>
+        <source>Four Aces with a 2, 3 or 4 kicker</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four aces with a 2, 3 or 4 as fifth card. A short form is welcome.</extracomment>
+        <translation>Carré A + 2-4</translation>
+    </message>
+    <message>
+        <source>Four 2s-10s</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four twos up to tens.</extracomment>
+        <translation>Carré 2-10</translation>
+    </message>
+    <message>
+        <source>Four Jacks-Kings</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): four jacks, queens or kings.</extracomment>
+        <translation>Carré J-K</translation>
+    </message>
+    <message>
+        <source>5 of a Kind</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): five of a kind.</extracomment>
+        <translation>Vijf gelijke</translation>
+    </message>
+    <message>
+        <source>Wild Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush made with a wild card.</extracomment>
+        <translation>Wild royal flush</translation>
+    </message>
+    <message>
+        <source>Four Deuces</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): Deuces Wild&apos;s four 2s.</extracomment>
+        <translation>Vier tweeën</translation>
+    </message>
+    <message>
+        <source>Natural Royal Flush</source>
+        <extracomment>A column heading of the statistics grid (a narrow column): a royal flush without a wild card.</extracomment>
+        <translation>Nat. royal flush</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +2015,157 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
             <numerusform>%n hoge kaart</numerusform>
             <numerusform>%n hoge kaarten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no deuce</source>
+        <extracomment>Deuces Wild: how many deuces (the wild cards) a hold keeps; a chart line begins with it.</extracomment>
+        <translation>geen twee</translation>
+    </message>
+    <message>
+        <source>one deuce</source>
+        <translation>één twee</translation>
+    </message>
+    <message>
+        <source>two deuces</source>
+        <translation>twee tweeën</translation>
+    </message>
+    <message>
+        <source>three deuces</source>
+        <translation>drie tweeën</translation>
+    </message>
+    <message>
+        <source>four deuces</source>
+        <translation>vier tweeën</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <extracomment>Joker Poker: a hold with the joker (the wild card); a chart line begins with it.</extracomment>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>no joker</source>
+        <translation>geen joker</translation>
+    </message>
+    <message>
+        <source>a paying hand or a pair</source>
+        <extracomment>The family of holds that already pay or hold a pair, after the wild cards held.</extracomment>
+        <translation>een betalende hand of een paar</translation>
+    </message>
+    <message>
+        <source>natural royal flush</source>
+        <translation>natuurlijke royal flush</translation>
+    </message>
+    <message>
+        <source>wild royal flush</source>
+        <translation>wilde royal flush</translation>
+    </message>
+    <message>
+        <source>five of a kind</source>
+        <translation>vijf gelijke</translation>
+    </message>
+    <message>
+        <source>pair of kings or aces</source>
+        <extracomment>Joker Poker&apos;s paying pair, Kings or Better.</extracomment>
+        <translation>paar heren of azen</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>paar</translation>
+    </message>
+    <message>
+        <source>four to a straight</source>
+        <translation>vier naar straat</translation>
+    </message>
+    <message>
+        <source>four to a straight, %1</source>
+        <extracomment>%1 is how it draws: &quot;open&quot;, &quot;inside&quot;.</extracomment>
+        <translation>vier naar straat, %1</translation>
+    </message>
+    <message>
+        <source>two to a royal flush</source>
+        <translation>twee naar royal flush</translation>
+    </message>
+    <message>
+        <source>two to a royal flush (%1)</source>
+        <extracomment>%1 names the two cards held, &quot;A K&quot;.</extracomment>
+        <translation>twee naar royal flush (%1)</translation>
+    </message>
+    <message>
+        <source>high cards</source>
+        <translation>hoge kaarten</translation>
+    </message>
+    <message>
+        <source>other cards</source>
+        <translation>andere kaarten</translation>
+    </message>
+    <message>
+        <source>consecutive</source>
+        <extracomment>A straight flush draw with wild cards, by the gaps between its natural cards.</extracomment>
+        <translation>aaneengesloten</translation>
+    </message>
+    <message>
+        <source>consecutive, at an end</source>
+        <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
+        <translation>aaneengesloten, aan een uiteinde</translation>
+    </message>
+    <message>
+        <source>one gap</source>
+        <translation>één gat</translation>
+    </message>
+    <message>
+        <source>one gap, at an end</source>
+        <translation>één gat, aan een uiteinde</translation>
+    </message>
+    <message>
+        <source>two gaps</source>
+        <translation>twee gaten</translation>
+    </message>
+    <message>
+        <source>two gaps, at an end</source>
+        <translation>twee gaten, aan een uiteinde</translation>
+    </message>
+    <message>
+        <source>three gaps</source>
+        <translation>drie gaten</translation>
+    </message>
+    <message>
+        <source>three gaps, at an end</source>
+        <translation>drie gaten, aan een uiteinde</translation>
+    </message>
+    <message>
+        <source>three %1</source>
+        <extracomment>%1 the rank of the three cards: &quot;aces&quot;, &quot;7s&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>drie %1</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A rank in plural by its letter: &quot;7s&quot;, &quot;Ks&quot;.</extracomment>
+        <translation>%1&apos;s</translation>
+    </message>
+    <message>
+        <source>%1s-%2s</source>
+        <extracomment>A run of ranks by their letters: &quot;2s-4s&quot;, &quot;5s-Ks&quot;.</extracomment>
+        <translation>%1&apos;s-%2&apos;s</translation>
+    </message>
+    <message>
+        <source>%1 with a %2 kicker</source>
+        <extracomment>%1 three of a kind (&quot;three aces&quot;), %2 the kicker&apos;s ranks (&quot;2, 3 or 4&quot;).</extracomment>
+        <translation>%1 met kicker %2</translation>
+    </message>
+    <message>
+        <source>%1 with an %2 kicker</source>
+        <extracomment>As &quot;%1 with a %2 kicker&quot;, where English writes &quot;an&quot; (&quot;an A, 2, 3 or 4 kicker&quot;).</extracomment>
+        <translation>%1 met kicker %2</translation>
+    </message>
+    <message>
+        <source>three of a kind with another kicker</source>
+        <translation>drie gelijke met een andere kicker</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>wild cards held</comment>
+        <extracomment>Deuces Wild and Joker Poker: the wild cards held (%1, &quot;two deuces&quot;, &quot;joker&quot;), then the rest of the hold (%2, &quot;four to a royal flush&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -24,12 +24,12 @@ struct TChartTarget {
 // Deuces Wild and Joker Poker within 0.01 and 0.15; Double Double and Triple Double Bonus
 // within 0.02 and 0.2), the goal is said beside it.
 constexpr std::array<TChartTarget, 9> kTargets = {{
-    {"jacks", "9/6", 0.005, 0.07},  // goal 15 lines: 0.06
+    {"jacks", "9/6", 0.005, 0.06},
     {"bonus", "8/5", 0.005, 0.06},
-    {"bonus-deluxe", "9/6", 0.005, 0.1},        // goal 15 lines: 0.06
-    {"double-bonus", "10/7", 0.02, 0.25},       // goal 0.01, 0.15
-    {"double-double-bonus", "9/6", 0.02, 0.5},  // goal 15 lines: 0.2
-    {"triple-double-bonus", "9/7", 0.02, 1.0},  // goal 15 lines: 0.2
+    {"bonus-deluxe", "9/6", 0.005, 0.1},         // goal 15 lines: 0.06
+    {"double-bonus", "10/7", 0.02, 0.21},        // goal 0.01, 0.15
+    {"double-double-bonus", "9/6", 0.02, 0.44},  // goal 15 lines: 0.2
+    {"triple-double-bonus", "9/7", 0.02, 0.8},   // goal 15 lines: 0.2
     {"aces-and-faces", "8/5", 0.005, 0.06},
     {"deuces-wild", "Full Pay", 0.11, 0.8},  // goal 0.01, 0.15
     {"joker-poker", "Full Pay", 0.12, 0.6},  // goal 0.01, 0.15

@@ -77,6 +77,20 @@ TEST_F(StoredPayTable, UnreadableFileGivesTheDefaultsAndSaysWhyAsTheGameDoes) {
                                " could not be read: it is larger than 64 MB");
 }
 
+TEST_F(StoredPayTable, ControlCharactersOfThePathAreNotPrinted) {
+  // A folder name with an escape and a newline: each said as '?', found or missing.
+  const QString folder = FFolder.path() + QStringLiteral("/a\x1b[2Jb\nc");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  qputenv("XDG_CONFIG_HOME", folder.toUtf8());
+  const std::string shown = FFolder.path().toStdString() + "/a?[2Jb?c/Quorvel.ini";
+  EXPECT_EQ(LoadPlayerPayTable().Origin, "game defaults, no " + shown);
+  QFile file(folder + QStringLiteral("/Quorvel.ini"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Payouts]\nH1=1\n");
+  file.close();
+  EXPECT_EQ(LoadPlayerPayTable().Origin, shown);
+}
+
 TEST_F(StoredPayTable, CorruptFileGivesTheDefaults) {
   WriteIni(QByteArray("\x00\xff[Payouts\nH1=\x01\x02", 16));
   EXPECT_EQ(LoadPlayerPayTable().Table, TPayTable{});

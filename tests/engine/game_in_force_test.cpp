@@ -179,6 +179,10 @@ TEST_F(TGameFixture, AnotherGameStartsANewSessionAndKeepsJacksTable) {
   EXPECT_EQ(tables, 1);
   EXPECT_EQ(engine.Stats().HandsWon + engine.Stats().HandsLost, 0);
   EXPECT_FALSE(engine.View().GridFilled);
+  // The new game's columns are named before its first hand; no count of the last game stays.
+  EXPECT_EQ(engine.View().GridColumns, kDeucesWild.ColumnCount());
+  EXPECT_EQ(engine.View().GridHeadings[0], "No Win");
+  EXPECT_EQ(engine.View().GridHeadings[10], "Natural Royal Flush");
   EXPECT_EQ(engine.View().Cards[0], cdTitleFace);
   EXPECT_EQ(engine.Total(), total);  // the money stays the player's
   EXPECT_EQ(engine.PayTable(), jacks);
@@ -196,6 +200,9 @@ TEST_F(TGameFixture, AnotherGameStartsANewSessionAndKeepsJacksTable) {
 
   ASSERT_TRUE(engine.SetGame(JacksTable(engine.PayTable())));
   EXPECT_EQ(engine.TableInForce(), JacksTable(jacks));
+  // Today's game: blank again until its first hand, as at start-up.
+  EXPECT_EQ(engine.View().GridColumns, kHandCategoryCount);
+  for (const std::string_view heading : engine.View().GridHeadings) EXPECT_TRUE(heading.empty());
   EXPECT_EQ(engine.Stats().HandsWon + engine.Stats().HandsLost, 0);
   EXPECT_EQ(tables, 3);
 }

@@ -24,8 +24,10 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <span>
 
 #include "AdvicePage.h"
 #include "AdviceTexts.h"
@@ -40,6 +42,8 @@
 #include "StringGrid.h"
 #include "Translations.h"
 #include "ViewTexts.h"
+#include "game.h"
+#include "game_table.h"
 #include "strategy_report.h"
 
 namespace {
@@ -248,6 +252,10 @@ std::vector<TShownSentence> EngineTexts() {
   add(stats.HighHandsWording(), &TGameWindow::SecondMessagePanel);
   stats.CategoryCount[hcTwoPair] = 0;
   add(stats.HighHandsWording(), &TGameWindow::SecondMessagePanel);
+  // Every game's hands after the draw, each named by its pay line.
+  for (const TGame* game : kGames)
+    for (int o = 0; o < game->OutcomeCount(); ++o)
+      add({OutcomeSaying(*game, o)}, &TGameWindow::HandPanel);
   return texts;
 }
 
@@ -283,6 +291,45 @@ class TTranslatedWindowTest : public QObject {
     for (int c = 0; c < kHandCategoryCount; ++c)
       QCOMPARE(GridHeading(c),
                QString::fromUtf8(kGridHeadings[static_cast<std::size_t>(c)].data()));
+    // Every game's names, said after the draw and in the high hands line, are the engine's.
+    for (const TGame* game : kGames) {
+      for (int o = 0; o < game->OutcomeCount(); ++o) {
+        const TWording said{OutcomeSaying(*game, o)};
+        QCOMPARE(ShownText(said), QString::fromStdString(EnglishText(said)));
+      }
+      TPlayStats stats;
+      stats.CategoryCount.fill(3);
+      QCOMPARE(ShownText(stats.HighHandsWording(*game)),
+               QString::fromStdString(EnglishText(stats.HighHandsWording(*game))));
+    }
+  }
+
+  // Each game's name, its pay lines' names and its statistics headings are given to the
+  // translators: a game added without them would show English in every language.
+  void everyGamesNamesAreTranslated() {
+    const auto marked = [](std::span<const char* const> texts, std::string_view text) {
+      return std::any_of(texts.begin(), texts.end(),
+                         [text](const char* t) { return std::string_view(t) == text; });
+    };
+    for (const TGame* game : kGames) {
+      QVERIFY2(marked(TranslatedNames(), game->Name), game->Name.data());
+      for (int k = 0; k < game->LineCount(); ++k)
+        QVERIFY2(marked(TranslatedNames(), game->LineName(k)), game->LineName(k).data());
+      for (int c = 0; c < game->ColumnCount(); ++c) {
+        const std::string_view heading = ColumnHeading(*game, c);
+        QVERIFY2(marked(TranslatedHeadings(), heading) ||
+                     std::find(kGridHeadings.begin(), kGridHeadings.end(), heading) !=
+                         kGridHeadings.end(),
+                 heading.data());
+      }
+    }
+    for (const QString& language : Languages()) {
+      const TInstalledLanguage installed(language, kFolder);
+      QVERIFY2(ShownTerm(kDeucesWild.LineName(9)) != QStringLiteral("Natural Royal Flush"),
+               qPrintable(language));
+      QVERIFY2(ShownHeading(ColumnHeading(kDeucesWild, 0)) != QStringLiteral("No Win"),
+               qPrintable(language));
+    }
   }
 
   // The advisor's sentences, said by the window from the advice's numbers, are in English the
@@ -345,6 +392,60 @@ class TTranslatedWindowTest : public QObject {
     for (const std::string& note : FamilyOrderNotes(chart)) notes << QString::fromStdString(note);
     QCOMPARE(ShownFamilyOrderNotes(chart), notes);
     QCOMPARE(ShownStoredPattern({}), QStringLiteral("unnamed"));
+  }
+
+  // The same for every game's own words: the wild-card games' and the bonus games'.
+  void everyGamesHoldNamesAreTheAnalysis() {
+    for (const TGame* game : kGames) {
+      const THoldWords& words = HoldWordsOf(*game);
+      TStrategyChart chart;
+      chart.Words = &words;
+      for (int id = 0; id < words.PatternCount(); ++id) {
+        const auto pattern = static_cast<TPatternId>(id);
+        const QString english = QString::fromStdString(words.PatternName(pattern));
+        QCOMPARE(ShownPatternName(words, pattern), english);
+        // A family of no leaves has no name to show or store.
+        if (english.isEmpty()) continue;
+        QCOMPARE(ShownStoredPattern(words.PatternName(pattern)), english);
+        if (!words.IsFamily(pattern)) continue;
+        const std::vector<TPatternId> leaves = words.LeavesOf(pattern);
+        const std::uint32_t groups = std::min<std::uint32_t>(1u << leaves.size(), 1u << 10);
+        for (std::uint32_t mask = 1; mask < groups; ++mask) {
+          std::vector<TPatternId> group;
+          for (std::size_t i = 0; i < leaves.size(); ++i)
+            if (mask & (1u << i)) group.push_back(leaves[i]);
+          QCOMPARE(ShownGroupName(words, group), QString::fromStdString(words.GroupName(group)));
+        }
+        TChartLine line;
+        line.Leaves = leaves;
+        line.Text = words.PatternName(pattern);
+        line.OrderMatters = true;
+        chart.Lines.push_back(line);
+      }
+      QStringList notes;
+      for (const std::string& note : FamilyOrderNotes(chart)) notes << QString::fromStdString(note);
+      QCOMPARE(ShownFamilyOrderNotes(chart), notes);
+    }
+  }
+
+  // In German every name of every game's words is put together from translated pieces: none
+  // falls back to the English whole, which a piece without a translation would make it.
+  void everyGamesHoldNamesAreTranslated() {
+    const TInstalledLanguage installed(QStringLiteral("de"), kFolder);
+    QVERIFY(installed.Installed());
+    for (const TGame* game : kGames) {
+      const THoldWords& words = HoldWordsOf(*game);
+      for (int id = 0; id < words.PatternCount(); ++id) {
+        const auto pattern = static_cast<TPatternId>(id);
+        const std::string english = words.PatternName(pattern);
+        if (english.empty()) continue;
+        QVERIFY2(ShownPatternName(words, pattern) != QString::fromStdString(english),
+                 (std::string(game->Name) + ": " + english).c_str());
+      }
+    }
+    // A name no translation knows a piece of is shown as the analysis writes it.
+    QCOMPARE(ShownStoredPattern("two deuces: a hold no chart names yet"),
+             QStringLiteral("two deuces: a hold no chart names yet"));
   }
 
   void eachLanguageLoadsAndIsUsed() {
@@ -482,6 +583,20 @@ class TTranslatedWindowTest : public QObject {
       QVERIFY2(panel->fontMetrics().horizontalAdvance(shown) <= PanelRoom(panel),
                qPrintable(shown));
     }
+    // Every game's headings in the grid's columns, no wider than their English where that
+    // is wider.
+    for (const TGame* game : kGames)
+      for (int c = 0; c < game->ColumnCount(); ++c) {
+        const TStringGrid* grid = translated.Game->StatsGrid;
+        const std::string_view heading = ColumnHeading(*game, c);
+        const int needed = grid->fontMetrics().horizontalAdvance(ShownHeading(heading)) + 4;
+        const int english =
+            grid->fontMetrics().horizontalAdvance(QString::fromUtf8(heading.data())) + 4;
+        if (needed > std::max(grid->DefaultColWidth(), english))
+          problems << QStringLiteral("%1 grid heading \"%2\" needs %3")
+                          .arg(QString::fromUtf8(game->Name.data()), ShownHeading(heading))
+                          .arg(needed);
+      }
     for (int c = 0; c < kHandCategoryCount; ++c) {
       const TStringGrid* grid = translated.Game->StatsGrid;
       const int needed = grid->fontMetrics().horizontalAdvance(GridHeading(c)) + 4;

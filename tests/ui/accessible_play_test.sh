@@ -12,7 +12,7 @@
 #   accessible_play_test.sh screen-reader|keyboard LUMARO DEAL_ORACLE
 #   accessible_play_test.sh trainer LUMARO
 #   accessible_play_test.sh advisor|advisor-small LUMARO
-#   accessible_play_test.sh chart LUMARO LUMARO_ANALYZE
+#   accessible_play_test.sh chart|chart-deuces LUMARO LUMARO_ANALYZE
 #   accessible_play_test.sh bankroll LUMARO LUMARO_ANALYZE
 #   accessible_play_test.sh games-deuces|games-choose LUMARO SETTLE_ORACLE
 set -euo pipefail
@@ -59,6 +59,13 @@ elif [ "$mode" = games-deuces ] || [ "$mode" = games-choose ]; then
   fi
   screen=1024x768
   play=("$here/games_play.py" "${mode#games-}" "$prog" "$(realpath "$3")")
+elif [ "$mode" = chart-deuces ]; then
+  # The advisor stored open, Deuces Wild chosen in the settings with its full pay table.
+  paytable=0,1,1,2,4,8,14,24,199,799
+  printf '[Advisor]\nOpen=1\n[Bet]\nTotal=5000\nAmount=5\n[Games]\nCurrent=deuces-wild\ndeuces-wild=%s\n' \
+    "$paytable" >"$XDG_CONFIG_HOME/Quorvel.ini"
+  screen=1024x768
+  play=("$here/chart_play.py" "$prog" "$(realpath "$3")" "$paytable" deuces-wild "Deuces Wild")
 elif [ "$mode" = chart ] || [ "$mode" = bankroll ]; then
   # The advisor stored open, 9/6 Jacks or Better: the chart every book prints; for the
   # bankroll, a total of 160 bets of 5.

@@ -1067,17 +1067,11 @@ void TGameWindow::ApplyView() {
   BetField->setMaximum(view.BetMaximum);
   BetField->setValue(view.BetValue);
   BetField->setReadOnly(view.BetReadOnly);
-  if (StatsGrid->ColCount() != view.GridColumns) {
-    // Another game: its own columns, blank until its first hand is settled.
-    StatsGrid->SetSize(view.GridColumns, 2);
-    for (int c = 0; c < view.GridColumns; ++c)
-      for (int row = 0; row < 2; ++row) StatsGrid->SetCell(c, row, QString());
-  }
-  if (view.GridFilled) {
-    for (int c = 0; c < view.GridColumns; ++c) {
-      StatsGrid->SetCell(c, 1, QString::number(view.GridCounts[c]));
-      StatsGrid->SetCell(c, 0, ShownTerm(view.GridHeadings[c]));
-    }
+  if (StatsGrid->ColCount() != view.GridColumns) StatsGrid->SetSize(view.GridColumns, 2);
+  // Another game, one of as many columns included, leaves none of the last game's counts.
+  for (int c = 0; c < view.GridColumns; ++c) {
+    StatsGrid->SetCell(c, 1, view.GridFilled ? QString::number(view.GridCounts[c]) : QString());
+    StatsGrid->SetCell(c, 0, ShownHeading(view.GridHeadings[c]));
   }
   WinGauge->SetProgress(view.GaugeProgress);
   if (PayTablePanel->isVisible()) PayTablePanel->Show(FEngine.HandTable(), view.LitPayLine);

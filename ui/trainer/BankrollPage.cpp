@@ -21,6 +21,7 @@
 #include "Colors.h"
 #include "MessageBoxes.h"
 #include "RiskPlot.h"
+#include "ViewTexts.h"
 #include "game_odds.h"
 #include "risk_report.h"
 
@@ -533,9 +534,7 @@ QString TBankrollPage::BetsText(double bets, int decimals) const {
 
 void TBankrollPage::ShowGame() {
   const bool jacks = !FTable || FTable->IsJacks();
-  const QString game = jacks ? QString()
-                             : QString::fromUtf8(FTable->Game->Name.data(),
-                                                 static_cast<qsizetype>(FTable->Game->Name.size()));
+  const QString game = jacks ? QString() : ShownTerm(FTable->Game->Name);
   if (!FPays || FPaysTable != FTable) {
     if (jacks) {
       GameLabel->setText(tr("Jacks or Better with your multipliers"));

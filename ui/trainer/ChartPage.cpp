@@ -29,6 +29,7 @@
 #include "PatternTexts.h"
 #include "advice.h"
 #include "card_text.h"
+#include "game_odds.h"
 #include "strategy_report.h"
 
 namespace {
@@ -46,18 +47,63 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-QString PayTableLine(const TPayTable& table) {
-  //: %1 the nine multipliers of the pay table, "0,1,2,3,4,6,9,25,50,800".
-  return QCoreApplication::translate("TChartPage", "Pay table, Jacks or Better to Royal Flush: %1")
-      .arg(Text(PayTableText(table)));
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The game a chart is of; Jacks or Better when it was built from the nine multipliers.
+const TGame& GameOf(const TStrategyChart& chart) {
+  return chart.Game ? *chart.Game : kJacksOrBetter;
+}
+
+bool IsJacksChart(const TStrategyChart& chart) {
+  return &GameOf(chart) == &kJacksOrBetter;
+}
+
+// The multipliers of a game's lines, lowest first: "0,1,1,2,4,8,14,24,199,799".
+QString MultipliersText(const TGameTable& table) {
+  QStringList lines;
+  for (int line = 0; line < table.Game->LineCount(); ++line)
+    lines << QString::number(table.Multipliers[static_cast<std::size_t>(line)]);
+  return lines.join(QLatin1Char(','));
+}
+
+// The table a chart was built for, as the window keeps it.
+TGameTable TableOfChart(const TStrategyChart& chart) {
+  if (IsJacksChart(chart)) return JacksTable(chart.Table);
+  TGameTable table;
+  table.Game = chart.Game;
+  table.Multipliers = {};
+  for (std::size_t line = 0; line < chart.GamePays.size() && line < table.Multipliers.size();
+       ++line)
+    table.Multipliers[line] = MultiplierOfPays(chart.GamePays[line]);
+  return table;
+}
+
+QString PayTableLine(const TStrategyChart& chart) {
+  if (IsJacksChart(chart))
+    //: %1 the nine multipliers of the pay table, "0,1,2,3,4,6,9,25,50,800".
+    return QCoreApplication::translate("TChartPage",
+                                       "Pay table, Jacks or Better to Royal Flush: %1")
+        .arg(Text(PayTableText(chart.Table)));
+  const TGame& game = GameOf(chart);
+  //: %1 the game's name ("Deuces Wild"), %2 its lowest line ("Three of a Kind"), %3 its
+  //: highest ("Natural Royal Flush"), %4 the multipliers of its lines, lowest first.
+  return QCoreApplication::translate("TChartPage", "Pay table of %1, %2 to %3: %4")
+      .arg(Text(game.Name), Text(game.LineName(0)), Text(game.LineName(game.LineCount() - 1)),
+           MultipliersText(TableOfChart(chart)));
 }
 
 QString ShareText(const TChartLine& line) {
   return Text(Fixed(100 * line.Share, 3)) + QStringLiteral(" %");
 }
 
-QString ChartDocumentName() {
-  return QCoreApplication::translate("TChartPage", "Lumaro strategy chart");
+QString ChartDocumentName(const TStrategyChart& chart) {
+  if (IsJacksChart(chart))
+    return QCoreApplication::translate("TChartPage", "Lumaro strategy chart");
+  //: The printed chart's title; %1 the game's name, "Deuces Wild".
+  return QCoreApplication::translate("TChartPage", "Lumaro strategy chart for %1")
+      .arg(Text(GameOf(chart).Name));
 }
 
 // The analysis's three return lines (ChartReturnLines), in the player's language.
@@ -94,7 +140,8 @@ void PaintExample(QPainter& painter, const TChartLine& line, int left, int right
       x += metrics.horizontalAdvance(QLatin1Char('|')) + space;
     }
     const int code = line.Example[static_cast<std::size_t>(i)];
-    const QString card = Text(CardSymbolText(code));
+    // The joker has no rank and suit to write: its name.
+    const QString card = code == cdJoker ? CardSpokenName(code) : Text(CardSymbolText(code));
     if (x + metrics.horizontalAdvance(card) > right) break;
     painter.setPen(CardTextColor(code, text));
     painter.drawText(QRect(x, top, right - x, height), Qt::AlignLeft | Qt::AlignVCenter, card);
@@ -141,7 +188,8 @@ void TChartList::SetChart(std::shared_ptr<const TStrategyChart> chart) {
   FLineTexts.clear();
   FNotes.clear();
   if (FChart) {
-    for (const TChartLine& line : FChart->Lines) FLineTexts << ShownGroupName(line.Leaves);
+    for (const TChartLine& line : FChart->Lines)
+      FLineTexts << ShownGroupName(*FChart->Words, line.Leaves);
     FNotes = NotesOf(*FChart);
   }
   FMarked = -1;
@@ -428,30 +476,53 @@ void TChartPage::showEvent(QShowEvent* event) {
   RunGuarded(this, [this] { BuildIfWanted(); });
 }
 
-void TChartPage::ShowPayTable(const std::shared_ptr<const TDrawTables>& tables,
-                              const TPayTable& table) {
-  FTables = tables;
+void TChartPage::ShowGame(const std::shared_ptr<const TDrawTables>& jacksTables,
+                          const TGameTable& table) {
+  FTables = jacksTables;
   FWanted = table;
   if (isVisible()) BuildIfWanted();
   ShowChart();
 }
 
+void TChartPage::ShowPayTable(const std::shared_ptr<const TDrawTables>& tables,
+                              const TPayTable& table) {
+  ShowGame(tables, JacksTable(table));
+}
+
 bool TChartPage::Ready() const {
-  return FChart && FWanted && FChart->Table == *FWanted;
+  return FChart && FWanted && FChartTable == FWanted;
 }
 
 void TChartPage::BuildIfWanted() {
   if (!FWanted || Ready() || FBuilding || FFailedTable == FWanted) return;
-  if (std::shared_ptr<const TDrawTables> tables = FTables.lock())
-    StartBuild(std::move(tables), *FWanted);
+  // Another game counts with its own tables; Jacks or Better waits for the advisor's.
+  std::shared_ptr<const TDrawTables> tables = FTables.lock();
+  if (tables || !FWanted->IsJacks()) StartBuild(std::move(tables), *FWanted);
 }
 
-void TChartPage::StartBuild(std::shared_ptr<const TDrawTables> tables, const TPayTable& table) {
+TStrategyChart BuildGameChart(const TDrawTables* jacksTables, const TGameTable& table) {
+  if (table.IsJacks()) {
+    if (!jacksTables) throw std::logic_error("Jacks or Better's chart needs its draw tables");
+    return BuildStrategyChart(*jacksTables, PayTableOf(table));
+  }
+  const TGame& game = *table.Game;
+  TGamePays pays{&game, {}, {}};
+  for (int line = 0; line < game.LineCount(); ++line)
+    pays.Pays.push_back(PaysOfMultiplier(table.Multipliers[static_cast<std::size_t>(line)]));
+  TChartOptions options;
+  options.Words = &HoldWordsOf(game);
+  TStrategyChart chart = BuildStrategyChart(*GameTables(game), UnitPaysOf(pays), options);
+  chart.Game = &game;
+  chart.GamePays = pays.Pays;
+  return chart;
+}
+
+void TChartPage::StartBuild(std::shared_ptr<const TDrawTables> tables, const TGameTable& table) {
   auto work = [this, tables = std::move(tables), table]() mutable {
     std::shared_ptr<const TStrategyChart> chart;
     std::string error;
     try {
-      chart = std::make_shared<const TStrategyChart>(BuildStrategyChart(*tables, table));
+      chart = std::make_shared<const TStrategyChart>(BuildGameChart(tables.get(), table));
     } catch (const std::exception& e) {
       error = e.what();
     } catch (...) {
@@ -473,13 +544,14 @@ void TChartPage::StartBuild(std::shared_ptr<const TDrawTables> tables, const TPa
   ShowChart();
 }
 
-void TChartPage::BuildDone(std::shared_ptr<const TStrategyChart> chart, const TPayTable& table,
+void TChartPage::BuildDone(std::shared_ptr<const TStrategyChart> chart, const TGameTable& table,
                            const std::string& error) {
   RunGuarded(this, [&] {
     FWorker.join();
     FBuilding = false;
     if (chart) {
       FChart = std::move(chart);
+      FChartTable = table;
       FFailedTable.reset();
       FError.clear();
     } else {
@@ -495,10 +567,16 @@ void TChartPage::BuildDone(std::shared_ptr<const TStrategyChart> chart, const TP
 
 void TChartPage::ShowChart() {
   const bool failed = FFailedTable && FFailedTable == FWanted;
-  if (FWanted)
+  if (FWanted && FWanted->IsJacks())
     TitleLabel->setText(
         QStringLiteral("<b>%1</b>")
-            .arg(tr("Chart for %1").arg(Text(PayTableText(*FWanted))).toHtmlEscaped()));
+            .arg(tr("Chart for %1").arg(Text(PayTableText(PayTableOf(*FWanted)))).toHtmlEscaped()));
+  else if (FWanted)
+    //: %1 the game's name ("Deuces Wild"), %2 the multipliers of its lines, lowest first.
+    TitleLabel->setText(QStringLiteral("<b>%1</b>")
+                            .arg(tr("%1: chart for %2")
+                                     .arg(Text(FWanted->Game->Name), MultipliersText(*FWanted))
+                                     .toHtmlEscaped()));
   else
     TitleLabel->setText(QStringLiteral("<b>%1</b>").arg(tr("Strategy chart").toHtmlEscaped()));
   if (Ready()) {
@@ -565,8 +643,13 @@ void TChartPage::ShowMark() {
 }
 
 QString TChartPage::SuggestedPdfName() const {
-  QString table = FChart ? Text(PayTableText(FChart->Table)) : QString();
+  if (!FChart) return QDir::home().filePath(QStringLiteral("lumaro-chart-.pdf"));
+  const bool jacks = IsJacksChart(*FChart);
+  QString table =
+      jacks ? Text(PayTableText(FChart->Table)) : MultipliersText(TableOfChart(*FChart));
   table.replace(QLatin1Char(','), QLatin1Char('-'));
+  // Another game's id first, so two games' charts of one table don't share a name.
+  if (!jacks) table.prepend(Text(FChart->Game->Id) + QLatin1Char('-'));
   return QDir::home().filePath(QStringLiteral("lumaro-chart-%1.pdf").arg(table));
 }
 
@@ -575,7 +658,7 @@ void TChartPage::SaveAsPdf(const QString& fileName) const {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(fileName);
-  printer.setDocName(ChartDocumentName());
+  printer.setDocName(ChartDocumentName(*FChart));
   printer.setCreator(QStringLiteral("Lumaro"));
   if (!PrintChartPages(*FChart, printer))
     throw std::runtime_error(tr("Cannot write the PDF file %1").arg(fileName).toStdString());
@@ -598,7 +681,7 @@ void TChartPage::PrintClick() {
   RunGuarded(this, [this] {
     if (!Ready()) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ChartDocumentName());
+    printer.setDocName(ChartDocumentName(*FChart));
     printer.setCreator(QStringLiteral("Lumaro"));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print the strategy chart"));
@@ -672,8 +755,8 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
   paper.Title.setPointSizeF(16);
   const QColor ink(Qt::black);
 
-  paper.Paragraph(ChartDocumentName(), paper.Title, ink, 4);
-  paper.Paragraph(PayTableLine(chart.Table), paper.Bold, ink, 4);
+  paper.Paragraph(ChartDocumentName(chart), paper.Title, ink, 4);
+  paper.Paragraph(PayTableLine(chart), paper.Bold, ink, 4);
   // The analysis's rule (kChartRuleText), in the player's language.
   paper.Paragraph(QCoreApplication::translate("TChartPage",
                                               "Hold the first line that fits the hand; of the "
@@ -718,7 +801,7 @@ bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device) {
   header();
   for (std::size_t i = 0; i < chart.Lines.size(); ++i) {
     const TChartLine& line = chart.Lines[i];
-    const QString text = ShownGroupName(line.Leaves);
+    const QString text = ShownGroupName(*chart.Words, line.Leaves);
     const int h = std::max(WrappedHeight(metrics, pattern - pad, text), metrics.height()) + pad;
     if (paper.Room(h)) header();
     painter.setFont(paper.Body);

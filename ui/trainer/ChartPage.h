@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Lumaro developers
 #pragma once
-// TChartPage: the strategy chart of the pay table in force, as a page of the strategy
-// advisor: its lines in players' words with an example each, its exact return next to
+// TChartPage: the strategy chart of the game and pay table in force, as a page of the
+// strategy advisor: its lines in players' words with an example each, its exact return next to
 // perfect play and what it gives up, and the line the dealt hand fits marked. The chart can
 // be printed or saved as a PDF, laid out for paper.
 //
-// The chart is built on a worker thread while the page is in sight, from the draw tables the
-// advisor lends it (held only weakly, so the advisor can let them go), and built again when
-// the pay table changes. The page waits for a running worker when it is destroyed.
+// The chart is built on a worker thread while the page is in sight, for Jacks or Better from
+// the draw tables the advisor lends it (held only weakly, so the advisor can let them go), for
+// another game from that game's own (built once for the run), and built again when the game
+// or its pay table changes. The page waits for a running worker when it is destroyed.
 
 #include <QAbstractScrollArea>
 #include <QString>
@@ -21,6 +22,7 @@
 #include <thread>
 
 #include "SpokenRows.h"
+#include "game_table.h"
 #include "strategy_chart.h"
 
 class QLabel;
@@ -84,9 +86,11 @@ class TChartPage : public QWidget {
   explicit TChartPage(QWidget* parent = nullptr);
   ~TChartPage() override;
 
-  // The pay table in force and the draw tables to count it with (null while the advisor is
-  // still building them). The chart is built when the page is in sight and it shows another
-  // pay table's chart or none.
+  // The game and pay table in force, and Jacks or Better's draw tables to count that game
+  // with (null while the advisor is still building them; other games don't need them). The
+  // chart is built when the page is in sight and it shows another table's chart or none.
+  void ShowGame(const std::shared_ptr<const TDrawTables>& jacksTables, const TGameTable& table);
+  // Jacks or Better with this pay table.
   void ShowPayTable(const std::shared_ptr<const TDrawTables>& tables, const TPayTable& table);
   // Marks the line the dealt hand fits, in the chart shown now and in each one built after.
   void MarkHand(const THandCards& dealt);
@@ -97,8 +101,10 @@ class TChartPage : public QWidget {
   // its successor is being built.
   const TStrategyChart* Chart() const { return FChart.get(); }
   bool Building() const { return FBuilding; }
-  // The chart shown is the one of the pay table in force.
+  // The chart shown is the one of the game and pay table in force.
   bool Ready() const;
+  // The game and table of the chart shown, when there is one.
+  const std::optional<TGameTable>& ChartTable() const { return FChartTable; }
   int MarkedLine() const;
 
   // Writes the chart laid out for paper to a PDF file; throws std::runtime_error when the
@@ -127,8 +133,8 @@ class TChartPage : public QWidget {
   void BuildControls();
   void FitToFont();
   void BuildIfWanted();
-  void StartBuild(std::shared_ptr<const TDrawTables> tables, const TPayTable& table);
-  void BuildDone(std::shared_ptr<const TStrategyChart> chart, const TPayTable& table,
+  void StartBuild(std::shared_ptr<const TDrawTables> tables, const TGameTable& table);
+  void BuildDone(std::shared_ptr<const TStrategyChart> chart, const TGameTable& table,
                  const std::string& error);
   void ShowChart();
   void ShowMark();
@@ -137,18 +143,23 @@ class TChartPage : public QWidget {
   QString SuggestedPdfName() const;
 
   std::weak_ptr<const TDrawTables> FTables;
-  std::optional<TPayTable> FWanted;
+  std::optional<TGameTable> FWanted;
   std::shared_ptr<const TStrategyChart> FChart;
+  std::optional<TGameTable> FChartTable;
   std::thread FWorker;
   bool FBuilding = false;
-  // The pay table whose build failed, and why: not tried again until the table changes.
-  std::optional<TPayTable> FFailedTable;
+  // The table whose build failed, and why: not tried again until the table changes.
+  std::optional<TGameTable> FFailedTable;
   std::string FError;
   std::optional<THandCards> FHand;
   QString FHandMessage;
 };
 
-// Lays the chart out for paper on a printer or a PDF writer: a title with the pay table, the
-// rule it is read by, the lines as a table (repeated over page breaks), the order of the
+// Lays the chart out for paper on a printer or a PDF writer: a title with the game and its pay
+// table, the rule it is read by, the lines as a table (repeated over page breaks), the order of the
 // families named whole and the returns. Returns false when the device can't be painted on.
 bool PrintChartPages(const TStrategyChart& chart, QPagedPaintDevice& device);
+
+// Builds the chart of a game's table: Jacks or Better's from `jacksTables`, another game's
+// from its own draw tables, in its family's words. Throws what the build throws.
+TStrategyChart BuildGameChart(const TDrawTables* jacksTables, const TGameTable& table);

@@ -14,6 +14,7 @@
 #include <mutex>
 
 #include "MessageBoxes.h"
+#include "ViewTexts.h"
 #include "game_odds.h"
 
 namespace {
@@ -117,8 +118,7 @@ void TChooseGameDialog::BuildRows(const TGameTable& inForce,
     const TGameTable mine = game == inForce.Game ? inForce : own(*game);
     // The game's own row is the player's own table of it.
     auto* gameItem = new QTreeWidgetItem(Games);
-    gameItem->setText(kTableColumn, QString::fromUtf8(game->Name.data(),
-                                                      static_cast<qsizetype>(game->Name.size())));
+    gameItem->setText(kTableColumn, ShownTerm(game->Name));
     add(gameItem, mine);
     for (const TPreset& preset : game->Presets) {
       auto* item = new QTreeWidgetItem(gameItem);

@@ -4,8 +4,11 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <optional>
 #include <regex>
+#include <vector>
 
+#include "game.h"
 #include "history_report.h"
 
 namespace {
@@ -91,11 +94,160 @@ namespace {
     QT_TRANSLATE_NOOP("THoldPattern", "inside"),
     //: A straight draw missing two cards inside.
     QT_TRANSLATE_NOOP("THoldPattern", "double inside"),
+    // The wild-card games: every line begins with the wild cards held.
+    //: Deuces Wild: how many deuces (the wild cards) a hold keeps; a chart line begins with it.
+    QT_TRANSLATE_NOOP("THoldPattern", "no deuce"),
+    QT_TRANSLATE_NOOP("THoldPattern", "one deuce"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two deuces"),
+    QT_TRANSLATE_NOOP("THoldPattern", "three deuces"),
+    QT_TRANSLATE_NOOP("THoldPattern", "four deuces"),
+    //: Joker Poker: a hold with the joker (the wild card); a chart line begins with it.
+    QT_TRANSLATE_NOOP("THoldPattern", "joker"),
+    QT_TRANSLATE_NOOP("THoldPattern", "no joker"),
+    //: The family of holds that already pay or hold a pair, after the wild cards held.
+    QT_TRANSLATE_NOOP("THoldPattern", "a paying hand or a pair"),
+    QT_TRANSLATE_NOOP("THoldPattern", "natural royal flush"),
+    QT_TRANSLATE_NOOP("THoldPattern", "wild royal flush"),
+    QT_TRANSLATE_NOOP("THoldPattern", "five of a kind"),
+    //: Joker Poker's paying pair, Kings or Better.
+    QT_TRANSLATE_NOOP("THoldPattern", "pair of kings or aces"),
+    QT_TRANSLATE_NOOP("THoldPattern", "pair"),
+    QT_TRANSLATE_NOOP("THoldPattern", "four to a straight"),
+    //: %1 is how it draws: "open", "inside".
+    QT_TRANSLATE_NOOP("THoldPattern", "four to a straight, %1"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two to a royal flush"),
+    //: %1 names the two cards held, "A K".
+    QT_TRANSLATE_NOOP("THoldPattern", "two to a royal flush (%1)"),
+    QT_TRANSLATE_NOOP("THoldPattern", "high cards"),
+    QT_TRANSLATE_NOOP("THoldPattern", "other cards"),
+    //: A straight flush draw with wild cards, by the gaps between its natural cards.
+    QT_TRANSLATE_NOOP("THoldPattern", "consecutive"),
+    //: A straight flush draw whose straight can't reach past the ace.
+    QT_TRANSLATE_NOOP("THoldPattern", "consecutive, at an end"),
+    QT_TRANSLATE_NOOP("THoldPattern", "one gap"),
+    QT_TRANSLATE_NOOP("THoldPattern", "one gap, at an end"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two gaps"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two gaps, at an end"),
+    QT_TRANSLATE_NOOP("THoldPattern", "three gaps"),
+    QT_TRANSLATE_NOOP("THoldPattern", "three gaps, at an end"),
+    // The bonus games: three of a kind by its rank, and with the kicker that pays more.
+    //: %1 the rank of the three cards: "aces", "7s", "2s-4s".
+    QT_TRANSLATE_NOOP("THoldPattern", "three %1"),
+    //: A rank in plural by its letter: "7s", "Ks".
+    QT_TRANSLATE_NOOP("THoldPattern", "%1s"),
+    //: A run of ranks by their letters: "2s-4s", "5s-Ks".
+    QT_TRANSLATE_NOOP("THoldPattern", "%1s-%2s"),
+    //: %1 three of a kind ("three aces"), %2 the kicker's ranks ("2, 3 or 4").
+    QT_TRANSLATE_NOOP("THoldPattern", "%1 with a %2 kicker"),
+    //: As "%1 with a %2 kicker", where English writes "an" ("an A, 2, 3 or 4 kicker").
+    QT_TRANSLATE_NOOP("THoldPattern", "%1 with an %2 kicker"),
+    QT_TRANSLATE_NOOP("THoldPattern", "three of a kind with another kicker"),
 };
+
+//: Deuces Wild and Joker Poker: the wild cards held (%1, "two deuces", "joker"), then the
+//: rest of the hold (%2, "four to a royal flush").
+constexpr const char* kWildHeld[] = QT_TRANSLATE_NOOP3("THoldPattern", "%1: %2", "wild cards held");
 
 QString Tr(const std::string& english) {
   return QCoreApplication::translate("THoldPattern", english.c_str());
 }
+
+// A frame of the words above, "two to a royal flush (%1)", matched against a whole name.
+struct TFrame {
+  const char* Source = nullptr;
+  const char* Comment = nullptr;
+  std::regex Pattern;
+  int Places = 0;
+  std::size_t Literal = 0;  // the more words a frame has of its own, the sooner it is tried
+};
+
+std::string RegexQuoted(const std::string& text) {
+  static const std::regex kSpecial(R"([.^$|()\[\]{}*+?\\])");
+  return std::regex_replace(text, kSpecial, R"(\$&)");
+}
+
+const std::vector<TFrame>& Frames() {
+  static const std::vector<TFrame> frames = [] {
+    std::vector<TFrame> out;
+    auto add = [&out](const char* source, const char* comment) {
+      const std::string text(source);
+      // Frames with their places in order, %1 then %2, and no counts.
+      const std::size_t one = text.find("%1");
+      if (one == std::string::npos || text.find("%n") != std::string::npos) return;
+      const std::size_t two = text.find("%2");
+      TFrame frame;
+      frame.Source = source;
+      frame.Comment = comment;
+      frame.Places = two == std::string::npos ? 1 : 2;
+      if (frame.Places == 2 && two < one) return;
+      std::string pattern = "^" + RegexQuoted(text.substr(0, one)) + "(.+)";
+      if (frame.Places == 1) {
+        pattern += RegexQuoted(text.substr(one + 2)) + "$";
+      } else {
+        pattern += RegexQuoted(text.substr(one + 2, two - one - 2)) + "(.+)" +
+                   RegexQuoted(text.substr(two + 2)) + "$";
+      }
+      frame.Pattern = std::regex(pattern);
+      frame.Literal = text.size() - 2 * static_cast<std::size_t>(frame.Places);
+      out.push_back(std::move(frame));
+    };
+    // The wild cards held before a list's comma: "two deuces: four to a straight flush, %1".
+    add(kWildHeld[0], kWildHeld[1]);
+    for (const char* word : kPatternWords) add(word, nullptr);
+    // The lists Alternatives makes: "2, 3 or 4" kickers.
+    add("%1 or %2", nullptr);
+    add("%1, %2", nullptr);
+    std::stable_sort(out.begin(), out.end(),
+                     [](const TFrame& a, const TFrame& b) { return a.Literal > b.Literal; });
+    return out;
+  }();
+  return frames;
+}
+
+bool IsKnownWord(const std::string& english) {
+  for (const char* word : kPatternWords)
+    if (english == word) return true;
+  return false;
+}
+
+// Cards named by their letters ("A K", "Q J T", "10") and counts stay as they are.
+bool IsCardLetters(const std::string& text) {
+  static const std::regex kLetters("^(10|[AKQJT2-9])( (10|[AKQJT2-9]))*$");
+  return std::regex_match(text, kLetters);
+}
+
+// An English name of the analysis's words in the player's language: a word of the table
+// above, card letters, or a frame of the table around names made the same way. A name with
+// anything else in it has no translation yet: nothing.
+std::optional<QString> Phrase(const std::string& english, int depth = 0) {
+  if (english.empty() || english == "%1" || IsCardLetters(english))
+    return QString::fromStdString(english);
+  if (IsKnownWord(english)) return Tr(english);
+  if (depth > 6) return std::nullopt;
+  for (const TFrame& frame : Frames()) {
+    std::smatch match;
+    if (!std::regex_match(english, match, frame.Pattern)) continue;
+    const std::optional<QString> first = Phrase(match[1].str(), depth + 1);
+    if (!first) continue;
+    const QString shown = QCoreApplication::translate("THoldPattern", frame.Source, frame.Comment);
+    if (frame.Places == 1) return shown.arg(*first);
+    const std::optional<QString> second = Phrase(match[2].str(), depth + 1);
+    if (!second) continue;
+    // Both at once: a place in what is put in stays as it is.
+    return shown.arg(*first, *second);
+  }
+  return std::nullopt;
+}
+
+// The pieces of one name: the first it has no translation of makes the whole name English.
+struct TPieces {
+  bool Unknown = false;
+  QString operator()(const std::string& english) {
+    const std::optional<QString> shown = Phrase(english);
+    if (!shown) Unknown = true;
+    return shown.value_or(QString::fromStdString(english));
+  }
+};
 
 // A leaf's variant as VariantName writes it: what sets it apart, then its high cards, if
 // its family counts them.
@@ -104,9 +256,9 @@ struct TVariant {
   int High = -1;
 };
 
-TVariant VariantOf(TPatternId leaf) {
+TVariant VariantOf(const THoldWords& words, TPatternId leaf) {
   static const std::regex kHigh("^(.*?) ?with (no|[0-9]+) high cards?$");
-  const std::string name = VariantName(leaf);
+  const std::string name = words.VariantName(leaf);
   std::smatch match;
   if (!std::regex_match(name, match, kHigh)) return {name, -1};
   return {match[1].str(), match[2].str() == "no" ? 0 : std::stoi(match[2].str())};
@@ -144,47 +296,65 @@ QString HighCards(std::vector<int> highs) {
 
 // The frame the family puts around its parts, "four to a flush %1", found from a leaf's own
 // name, which is the frame around that leaf's part.
-std::string FrameOf(TPatternId leaf) {
-  const std::string name = PatternName(leaf);
-  const TVariant variant = VariantOf(leaf);
-  for (const std::string& part : {VariantName(leaf), variant.Kind}) {
+std::string FrameOf(const THoldWords& words, TPatternId leaf) {
+  const std::string name = words.PatternName(leaf);
+  const TVariant variant = VariantOf(words, leaf);
+  for (const std::string& part : {words.VariantName(leaf), variant.Kind}) {
     if (part.empty()) continue;
-    const std::size_t at = name.find(part);
+    // The variant stands last but for the suffix: the prefix may hold the same words
+    // ("four deuces: four deuces").
+    const std::size_t at = name.rfind(part);
     if (at != std::string::npos) return name.substr(0, at) + "%1" + name.substr(at + part.size());
   }
   return "%1";
 }
 
+// A variant with its high cards, as a note on a family's order names it.
+QString VariantShown(const THoldWords& words, TPatternId leaf, TPieces& pieces) {
+  const TVariant variant = VariantOf(words, leaf);
+  const QString kind = pieces(variant.Kind);
+  if (variant.High < 0) return kind;
+  if (variant.Kind.empty())
+    return QCoreApplication::translate("THoldPattern", "with %1").arg(HighCards({variant.High}));
+  return QCoreApplication::translate("THoldPattern", "%1 with %2")
+      .arg(kind, HighCards({variant.High}));
+}
+
 }  // namespace
 
-QString ShownGroupName(const std::vector<TPatternId>& leaves) {
+QString ShownGroupName(const THoldWords& words, const std::vector<TPatternId>& leaves) {
   std::vector<TPatternId> sorted;
   for (const TPatternId leaf : leaves)
-    if (DescribesAHold(leaf)) sorted.push_back(leaf);
+    if (words.DescribesAHold(leaf)) sorted.push_back(leaf);
   if (sorted.empty()) sorted = leaves;
   if (sorted.empty()) return {};
   std::sort(sorted.begin(), sorted.end());
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-  const TPatternId family = FamilyOf(sorted.front());
+  const std::string english = words.GroupName(sorted);
+  TPieces pieces;
+  const TPatternId family = words.FamilyOf(sorted.front());
   // The analysis decides when the leaves are the whole family.
-  const std::string familyName = PatternName(family);
-  if (GroupName(sorted) == familyName) return Tr(familyName);
-  const auto describingOfKind = [family](const std::string& kind) {
+  const std::string familyName = words.PatternName(family);
+  if (english == familyName) {
+    const QString shown = pieces(familyName);
+    return pieces.Unknown ? QString::fromStdString(english) : shown;
+  }
+  const auto describingOfKind = [&words, family](const std::string& kind) {
     int n = 0;
-    for (const TPatternId leaf : LeavesOf(family))
-      n += DescribesAHold(leaf) && VariantOf(leaf).Kind == kind;
+    for (const TPatternId leaf : words.LeavesOf(family))
+      n += words.DescribesAHold(leaf) && VariantOf(words, leaf).Kind == kind;
     return n;
   };
   // The leaves in family order, grouped by kind; a kind with every one of its high-card
   // counts is named by itself.
   QStringList parts;
   for (std::size_t i = 0; i < sorted.size();) {
-    const TVariant first = VariantOf(sorted[i]);
+    const TVariant first = VariantOf(words, sorted[i]);
     std::vector<int> highs;
     std::size_t j = i;
-    for (; j < sorted.size() && VariantOf(sorted[j]).Kind == first.Kind; ++j)
-      highs.push_back(VariantOf(sorted[j]).High);
-    const QString kind = Tr(first.Kind);
+    for (; j < sorted.size() && VariantOf(words, sorted[j]).Kind == first.Kind; ++j)
+      highs.push_back(VariantOf(words, sorted[j]).High);
+    const QString kind = pieces(first.Kind);
     if (first.High >= 0 && static_cast<int>(highs.size()) < describingOfKind(first.Kind)) {
       const QString high = HighCards(highs);
       parts << (first.Kind.empty()
@@ -196,41 +366,53 @@ QString ShownGroupName(const std::vector<TPatternId>& leaves) {
     }
     i = j;
   }
-  return Tr(FrameOf(sorted.front())).arg(Alternatives(parts));
+  const QString shown = pieces(FrameOf(words, sorted.front())).arg(Alternatives(parts));
+  return pieces.Unknown ? QString::fromStdString(english) : shown;
+}
+
+QString ShownPatternName(const THoldWords& words, TPatternId pattern) {
+  return ShownGroupName(words, words.LeavesOf(pattern));
+}
+
+QString ShownGroupName(const std::vector<TPatternId>& leaves) {
+  return ShownGroupName(JacksHoldWords(), leaves);
 }
 
 QString ShownPatternName(TPatternId pattern) {
-  return ShownGroupName(LeavesOf(pattern));
+  return ShownPatternName(JacksHoldWords(), pattern);
 }
 
 QString ShownStoredPattern(const std::string& name) {
   TPatternId pattern = 0;
-  if (!name.empty() && FindPattern(name, pattern)) return ShownPatternName(pattern);
+  if (name.empty()) return PatternText(name);
+  if (JacksHoldWords().FindPattern(name, pattern)) return ShownPatternName(pattern);
+  // Another game's words: the first game whose words have the name says it.
+  for (const TGame* game : kGames) {
+    const THoldWords& words = HoldWordsOf(*game);
+    if (&words != &JacksHoldWords() && words.FindPattern(name, pattern))
+      return ShownPatternName(words, pattern);
+  }
   return PatternText(name);
 }
 
 QStringList ShownFamilyOrderNotes(const TStrategyChart& chart) {
+  const THoldWords& words = *chart.Words;
   QStringList notes;
   for (const TChartLine& line : chart.Lines) {
-    const TPatternId family = FamilyOf(line.Leaves.front());
-    if (!line.OrderMatters || line.Text != PatternName(family)) continue;
+    const TPatternId family = words.FamilyOf(line.Leaves.front());
+    if (!line.OrderMatters || line.Text != words.PatternName(family)) continue;
+    TPieces pieces;
     QStringList variants;
+    std::string english = line.Text + ": ";
     for (const TPatternId leaf : line.Leaves) {
-      if (!DescribesAHold(leaf)) continue;
-      const TVariant variant = VariantOf(leaf);
-      const QString kind = Tr(variant.Kind);
-      if (variant.High < 0)
-        variants << kind;
-      else if (variant.Kind.empty())
-        variants << QCoreApplication::translate("THoldPattern", "with %1")
-                        .arg(HighCards({variant.High}));
-      else
-        variants << QCoreApplication::translate("THoldPattern", "%1 with %2")
-                        .arg(kind, HighCards({variant.High}));
+      if (!words.DescribesAHold(leaf)) continue;
+      variants << VariantShown(words, leaf, pieces);
+      english += (variants.size() > 1 ? ", " : "") + words.VariantName(leaf);
     }
     //: A family and the order its members are taken in: "two suited high cards: Q J, K Q".
-    notes << QCoreApplication::translate("THoldPattern", "%1: %2")
-                 .arg(Tr(PatternName(family)), variants.join(QStringLiteral(", ")));
+    const QString shown = QCoreApplication::translate("THoldPattern", "%1: %2")
+                              .arg(pieces(line.Text), variants.join(QStringLiteral(", ")));
+    notes << (pieces.Unknown ? QString::fromStdString(english) : shown);
   }
   return notes;
 }
