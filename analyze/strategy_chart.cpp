@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -150,9 +151,12 @@ class TOrderSearch {
         FFitClass[at] = c;
         FFitEntry[at] = e;
       }
-    FActive.assign(FUnits.size(), false);
-    FFirst.assign(classes, kNone);
-    FSecond.assign(classes, kNone);
+    FActive.assign(FUnits.size(), 0);
+    FStayedAt.assign(FUnits.size(), 0);
+    FKey.assign(FUnits.size(), kNone);
+    FPlay.assign(classes, TClassPlay{});
+    FFitValue.resize(FFitEntry.size());
+    for (std::size_t f = 0; f < FFitEntry.size(); ++f) FFitValue[f] = FValue[FFitEntry[f]];
     FChangedMark.assign(classes, false);
   }
 
@@ -167,19 +171,17 @@ class TOrderSearch {
   void Start(std::vector<std::uint32_t> order, std::size_t active) {
     FOrder = std::move(order);
     FPosition.assign(FUnits.size(), kNone);
+    FKey.assign(FUnits.size(), kNone);
+    ++FChanges;
     for (std::uint32_t i = 0; i < FOrder.size(); ++i) {
       FPosition[FOrder[i]] = i;
       FActive[FOrder[i]] = i < active;
+      FKey[FOrder[i]] = i < active ? i : kNone;
     }
-    for (std::uint32_t c = 0; c < FFirst.size(); ++c) Rescan(c);
+    for (std::uint32_t c = 0; c < FPlay.size(); ++c) Rescan(c);
   }
 
-  __int128 Total() const {
-    __int128 total = 0;
-    for (const std::uint32_t e : FFirst)
-      if (e != kNone) total += FValue[e];
-    return total;
-  }
+  __int128 Total() const { return FTotal; }
 
   // Each unit's value per deal where it fits, on average.
   std::vector<double> AverageValues() const {
@@ -202,8 +204,15 @@ class TOrderSearch {
     for (int round = 0; round < rounds; ++round) {
       bool moved = false;
       const std::vector<std::uint32_t> snapshot = FOrder;
-      for (const std::uint32_t u : snapshot)
-        if ((FActive[u] || bringIn) && TryMove(u)) moved = true;
+      for (const std::uint32_t u : snapshot) {
+        if (!FActive[u] && !bringIn) continue;
+        // Nothing changed since u last found no better place: it would find none again.
+        if (FStayedAt[u] == FChanges) continue;
+        if (TryMove(u))
+          moved = true;
+        else
+          FStayedAt[u] = FChanges;
+      }
       if (!moved) break;
     }
   }
@@ -212,9 +221,9 @@ class TOrderSearch {
   __int128 RemovalCost(std::uint32_t u) const {
     __int128 cost = 0;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-      const std::uint32_t c = FFitClass[f];
-      if (FFirst[c] == FFitEntry[f] && FSecond[c] != kNone)
-        cost += FValue[FFirst[c]] - FValue[FSecond[c]];
+      const TClassPlay& play = FPlay[FFitClass[f]];
+      if (play.First == FFitEntry[f] && play.Second != kNone)
+        cost += play.FirstValue - play.SecondValue;
     }
     return cost;
   }
@@ -222,19 +231,64 @@ class TOrderSearch {
   // Whether taking unit u out changes the value of any class (or leaves one without a unit).
   bool Decides(std::uint32_t u) const {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-      const std::uint32_t c = FFitClass[f];
-      if (FFirst[c] == FFitEntry[f] &&
-          (FSecond[c] == kNone || FValue[FFirst[c]] != FValue[FSecond[c]]))
+      const TClassPlay& play = FPlay[FFitClass[f]];
+      if (play.First == FFitEntry[f] &&
+          (play.Second == kNone || play.FirstValue != play.SecondValue))
         return true;
     }
     return false;
   }
 
   void SetActive(std::uint32_t u, bool active) {
-    if (FActive[u] == active) return;
+    if (static_cast<bool>(FActive[u]) == active) return;
     FActive[u] = active;
+    FKey[u] = active ? FPosition[u] : kNone;
+    ++FChanges;
     if (!FOutReady.empty()) FOutReady[u] = false;
-    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) Rescan(FFitClass[f]);
+    if (!active) {
+      // Only the classes u was first or second in lose anything.
+      for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+        const std::uint32_t c = FFitClass[f];
+        if (FPlay[c].First == FFitEntry[f] || FPlay[c].Second == FFitEntry[f]) Rescan(c);
+      }
+      return;
+    }
+    for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f)
+      Admit(FFitClass[f], FFitEntry[f]);
+  }
+
+  // Takes units in play out for a trial that Resume undoes: what their classes played is
+  // kept rather than found again.
+  void Suspend(const std::vector<std::uint32_t>& units) {
+    FSuspended = units;
+    FSavedTotal = FTotal;
+    FSaved.clear();
+    for (const std::uint32_t u : units) {
+      FActive[u] = 0;
+      FKey[u] = kNone;
+      ++FChanges;
+      if (!FOutReady.empty()) FOutReady[u] = false;
+      for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
+        const std::uint32_t c = FFitClass[f];
+        if (FPlay[c].First != FFitEntry[f] && FPlay[c].Second != FFitEntry[f]) continue;
+        FSaved.emplace_back(c, FPlay[c]);
+        Rescan(c);
+      }
+    }
+  }
+  void Resume() {
+    for (auto it = FSaved.rbegin(); it != FSaved.rend(); ++it) {
+      if (FPlay[it->first].First != it->second.First) NoteFirstChanged(it->first);
+      FPlay[it->first] = it->second;
+    }
+    FTotal = FSavedTotal;
+    for (const std::uint32_t u : FSuspended) {
+      FActive[u] = 1;
+      FKey[u] = FPosition[u];
+    }
+    ++FChanges;
+    FSaved.clear();
+    FSuspended.clear();
   }
 
   // Takes out every unit whose going changes no class's value, the last units first: of
@@ -243,9 +297,9 @@ class TOrderSearch {
     for (bool dropped = true; dropped;) {
       dropped = false;
       std::vector<bool> decides(FUnits.size(), false);
-      for (std::uint32_t c = 0; c < FFirst.size(); ++c)
-        if (FFirst[c] != kNone && (FSecond[c] == kNone || FValue[FFirst[c]] != FValue[FSecond[c]]))
-          decides[FUnitOf[FFirst[c]]] = true;
+      for (const TClassPlay& play : FPlay)
+        if (play.First != kNone && (play.Second == kNone || play.FirstValue != play.SecondValue))
+          decides[play.FirstUnit] = true;
       for (std::uint32_t u = Units(); u-- > 0;)
         if (FActive[u] && !decides[u] && !Decides(u)) {
           SetActive(u, false);
@@ -277,22 +331,21 @@ class TOrderSearch {
     const std::uint32_t to = slot > from ? slot - 1 : slot;
     FOrder.erase(FOrder.begin() + from);
     FOrder.insert(FOrder.begin() + to, u);
-    for (std::uint32_t i = std::min(from, to); i <= std::max(from, to); ++i)
+    for (std::uint32_t i = std::min(from, to); i <= std::max(from, to); ++i) {
       FPosition[FOrder[i]] = i;
+      if (FActive[FOrder[i]]) FKey[FOrder[i]] = i;
+    }
     FActive[u] = true;
+    FKey[u] = FPosition[u];
+    ++FChanges;
     if (!FOutReady.empty()) FOutReady[u] = false;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
       const std::uint32_t e = FFitEntry[f];
-      if (FFirst[c] == e || FSecond[c] == e) {
+      if (FPlay[c].First == e || FPlay[c].Second == e)
         Rescan(c);
-      } else if (FFirst[c] == kNone || FPosition[u] < FPosition[FUnitOf[FFirst[c]]]) {
-        FSecond[c] = FFirst[c];
-        FFirst[c] = e;
-        NoteFirstChanged(c);
-      } else if (FSecond[c] == kNone || FPosition[u] < FPosition[FUnitOf[FSecond[c]]]) {
-        FSecond[c] = e;
-      }
+      else
+        Admit(c, e);
     }
   }
 
@@ -303,9 +356,8 @@ class TOrderSearch {
     if (!FOutReady[v]) {
       FOut[v].assign(FUnits.size(), 0);
       for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
-        const std::uint32_t c = FFitClass[f];
-        if (FFirst[c] != kNone)
-          FOut[v][FUnitOf[FFirst[c]]] += FValue[FFitEntry[f]] - FValue[FFirst[c]];
+        const TClassPlay& play = FPlay[FFitClass[f]];
+        if (play.First != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
       }
       FOutReady[v] = true;
     }
@@ -317,7 +369,8 @@ class TOrderSearch {
     if (FOutReady.empty()) {
       FOut.resize(FUnits.size());
       FOutReady.assign(FUnits.size(), false);
-      FSyncedFirst = FFirst;
+      FSyncedFirst.resize(FPlay.size());
+      for (std::size_t c = 0; c < FPlay.size(); ++c) FSyncedFirst[c] = FPlay[c].First;
       for (const std::uint32_t c : FChanged) FChangedMark[c] = false;
       FChanged.clear();
       return;
@@ -325,7 +378,7 @@ class TOrderSearch {
     for (const std::uint32_t c : FChanged) {
       FChangedMark[c] = false;
       const std::uint32_t was = FSyncedFirst[c];
-      const std::uint32_t now = FFirst[c];
+      const std::uint32_t now = FPlay[c].First;
       if (was == now) continue;
       for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
         const std::uint32_t v = FUnitOf[o];
@@ -346,8 +399,8 @@ class TOrderSearch {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
       const std::uint32_t e = FFitEntry[f];
-      if (FFirst[c] != e) continue;
-      const std::uint32_t next = FSecond[c];
+      if (FPlay[c].First != e) continue;
+      const std::uint32_t next = FPlay[c].Second;
       for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
         const std::uint32_t v = FUnitOf[o];
         if (FActive[v]) continue;
@@ -393,9 +446,7 @@ class TOrderSearch {
     std::uint32_t firstAt = kNone;
     std::uint32_t secondAt = kNone;
     for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
-      const std::uint32_t u = FUnitOf[e];
-      if (!FActive[u]) continue;
-      const std::uint32_t at = FPosition[u];
+      const std::uint32_t at = FKey[FUnitOf[e]];
       if (at < firstAt) {
         second = first;
         secondAt = firstAt;
@@ -406,9 +457,40 @@ class TOrderSearch {
         secondAt = at;
       }
     }
-    if (FFirst[c] != first) NoteFirstChanged(c);
-    FFirst[c] = first;
-    FSecond[c] = second;
+    SetFirst(c, first);
+    SetSecond(c, second);
+  }
+
+  // Entry e of class c, of a unit that is in play and was not first or second there.
+  void Admit(std::uint32_t c, std::uint32_t e) {
+    const std::uint32_t at = FKey[FUnitOf[e]];
+    TClassPlay& play = FPlay[c];
+    if (play.First == kNone || at < FKey[play.FirstUnit]) {
+      play.Second = play.First;
+      play.SecondUnit = play.FirstUnit;
+      play.SecondValue = play.FirstValue;
+      SetFirst(c, e);
+    } else if (play.Second == kNone || at < FKey[play.SecondUnit]) {
+      SetSecond(c, e);
+    }
+  }
+
+  void SetFirst(std::uint32_t c, std::uint32_t e) {
+    TClassPlay& play = FPlay[c];
+    if (play.First == e) return;
+    NoteFirstChanged(c);
+    if (play.First != kNone) FTotal -= play.FirstValue;
+    play.First = e;
+    play.FirstUnit = e == kNone ? kNone : FUnitOf[e];
+    play.FirstValue = e == kNone ? 0 : FValue[e];
+    FTotal += play.FirstValue;
+  }
+
+  void SetSecond(std::uint32_t c, std::uint32_t e) {
+    TClassPlay& play = FPlay[c];
+    play.Second = e;
+    play.SecondUnit = e == kNone ? kNone : FUnitOf[e];
+    play.SecondValue = e == kNone ? 0 : FValue[e];
   }
 
   void NoteFirstChanged(std::uint32_t c) {
@@ -422,11 +504,12 @@ class TOrderSearch {
     const std::size_t n = FOrder.size();
     FGain.assign(n + 1, 0);
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-      const std::uint32_t c = FFitClass[f];
-      const std::uint32_t e = FFitEntry[f];
+      const TClassPlay& play = FPlay[FFitClass[f]];
       // A class only u fits stays u's wherever it goes.
-      const std::uint32_t other = FFirst[c] == e ? FSecond[c] : FFirst[c];
-      if (other != kNone) FGain[FPosition[FUnitOf[other]]] += FValue[e] - FValue[other];
+      const bool own = play.First == FFitEntry[f];
+      const std::uint32_t other = own ? play.SecondUnit : play.FirstUnit;
+      if (other != kNone)
+        FGain[FPosition[other]] += FFitValue[f] - (own ? play.SecondValue : play.FirstValue);
     }
     // Just before position j, u plays every class whose next unit is at j or later.
     for (std::size_t j = n; j-- > 0;) FGain[j] += FGain[j + 1];
@@ -456,11 +539,32 @@ class TOrderSearch {
   std::vector<std::uint32_t> FFitStart;
   std::vector<std::uint32_t> FFitClass;
   std::vector<std::uint32_t> FFitEntry;
-  std::vector<bool> FActive;
+  std::vector<std::uint8_t> FActive;
+  // A unit's position while in play, kNone out of play: one look-up for the scans.
+  std::vector<std::uint32_t> FKey;
+  __int128 FTotal = 0;  // what the first units of all classes give
+  // Counts changes to the order and to which units are in play; FStayedAt[u]: the count
+  // when unit u last found no better place.
+  std::uint64_t FChanges = 1;
+  std::vector<std::uint64_t> FStayedAt;
   std::vector<std::uint32_t> FOrder;
   std::vector<std::uint32_t> FPosition;
-  std::vector<std::uint32_t> FFirst;
-  std::vector<std::uint32_t> FSecond;
+  // Each class's first and second units in play: their entries, units and values side by
+  // side, as the searches read them together.
+  struct TClassPlay {
+    std::uint32_t First = kNone;
+    std::uint32_t Second = kNone;
+    std::uint32_t FirstUnit = kNone;
+    std::uint32_t SecondUnit = kNone;
+    std::int64_t FirstValue = 0;
+    std::int64_t SecondValue = 0;
+  };
+  std::vector<TClassPlay> FPlay;
+  // For Resume: the units suspended, and what their classes played before, in order.
+  std::vector<std::uint32_t> FSuspended;
+  std::vector<std::pair<std::uint32_t, TClassPlay>> FSaved;
+  __int128 FSavedTotal = 0;
+  std::vector<std::int64_t> FFitValue;  // FValue of each FFitEntry
   std::vector<__int128> FGain;
   // For OutGains: the classes whose first unit changed since the last sync.
   std::vector<std::vector<__int128>> FOut;
@@ -746,13 +850,13 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
     for (std::size_t family = 0; family < inFamily.size(); ++family) {
       const std::vector<std::uint32_t>& out = inFamily[family];
       if (out.size() < 2 || outOfPlay[family].empty()) continue;
-      for (const std::uint32_t u : out) search.SetActive(u, false);
+      search.Suspend(out);
       const __int128 without = search.Total();
       for (const std::uint32_t v : outOfPlay[family]) {
         const auto [gain, slot] = search.BestSlot(v, slots);
         consider(total - without - gain, out.size() - 1, out, v, slot);
       }
-      for (const std::uint32_t u : out) search.SetActive(u, true);
+      search.Resume();
     }
     if (bestSaved == 0) break;
     for (const std::uint32_t u : bestOut) search.SetActive(u, false);
