@@ -2190,6 +2190,11 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <source>a pair</source>
         <translation>ein Paar</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, außer %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2190,6 +2190,11 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <source>a pair</source>
         <translation>une paire</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, sauf %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

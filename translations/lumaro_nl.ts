@@ -2190,6 +2190,11 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <source>a pair</source>
         <translation>een paar</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, behalve %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>
