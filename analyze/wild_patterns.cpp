@@ -404,9 +404,12 @@ class TWildFamily final : public THoldFamily {
             for (int i = 0; i < at; ++i) {
               const auto r = static_cast<std::size_t>(ranks[static_cast<std::size_t>(i)]);
               distinct = distinct && copies[r] == 0;
-              const int suit = suited ? 0 : static_cast<int>((copies[r] + (i == 0 ? 1 : 0)) % 4);
+              // Not suited: the first rank's cards a suit further on, so no two are alike.
+              const int shift = ranks[static_cast<std::size_t>(i)] == ranks[0] ? 1 : 0;
+              const int suit = suited ? 0 : (copies[r] + shift) % 4;
               ++copies[r];
-              cards[static_cast<std::size_t>(i)] = static_cast<cdCardDeck>(13 * suit + ranks[static_cast<std::size_t>(i)]);
+              cards[static_cast<std::size_t>(i)] =
+                  static_cast<cdCardDeck>(13 * suit + ranks[static_cast<std::size_t>(i)]);
             }
             if (suited && !distinct) continue;
             for (int i = at; i < 5; ++i)
@@ -459,8 +462,9 @@ class TWildFamily final : public THoldFamily {
       }
       // Four deuces make four deuces, whatever the fifth card is.
       if (made == kNoLeaf)
-        made = AddFamily(w == kMostWild ? words
-                         : words + (FPairs ? ": a paying hand" : ": a paying hand or a pair"),
+        made = AddFamily(w == kMostWild
+                             ? words
+                             : words + (FPairs ? ": a paying hand" : ": a paying hand or a pair"),
                          words + ": ", "", true);
       const std::uint8_t leaf = AddLeaf(made, name);
       FMadeLeaves.push_back(leaf);
@@ -515,8 +519,9 @@ class TWildFamily final : public THoldFamily {
         FFamilies.back().Prefix = Keep(words + ": " + std::string(text.Family) + " ");
       const auto& first = FKindFirst[wi][ki];
       if (!SplitsByHigh(k, w)) {
-        leaves.fill(AddLeaf(familyId, std::string(text.Variant), -1,
-                            k == kdOther || std::find(first.begin(), first.end(), true) != first.end()));
+        leaves.fill(
+            AddLeaf(familyId, std::string(text.Variant), -1,
+                    k == kdOther || std::find(first.begin(), first.end(), true) != first.end()));
         continue;
       }
       // The most high cards first, as a chart line naming several takes them.

@@ -224,8 +224,8 @@ TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
   std::vector<std::string> made;
   for (const TPatternId leaf : deuces.LeavesOf(family))
     if (deuces.DescribesAHold(leaf)) made.push_back(deuces.VariantName(leaf));
-  EXPECT_EQ(made, (std::vector<std::string>{"wild royal flush", "five of a kind",
-                                            "straight flush", "four of a kind"}));
+  EXPECT_EQ(made, (std::vector<std::string>{"wild royal flush", "five of a kind", "straight flush",
+                                            "four of a kind"}));
   // Without the joker no five cards are of one rank.
   const THoldWords& joker = HoldWordsOf(*FindGame("joker-poker"));
   TPatternId leaf = 0;
