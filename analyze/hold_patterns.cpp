@@ -114,7 +114,11 @@ std::string THoldWords::GroupName(const std::vector<TPatternId>& leaves) const {
     }
     const std::string listed =
         std::string(family.Prefix) + VariantsText(f, sorted) + std::string(family.Suffix);
-    if (left.size() > 2 || left.size() >= sorted.size()) return listed;
+    // A leaf named as its family can't be left out by name: "three deuces, not three deuces".
+    const bool leavesOutItsName = std::any_of(left.begin(), left.end(), [&](TPatternId leaf) {
+      return FLeaves[leaf].Variant == family.Name;
+    });
+    if (left.size() > 2 || left.size() >= sorted.size() || leavesOutItsName) return listed;
     const std::string leftOut = std::string(family.Name) + ", not " + VariantsText(f, left);
     return leftOut.size() < listed.size() ? leftOut : listed;
   }

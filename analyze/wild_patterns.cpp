@@ -46,6 +46,9 @@ int RoyalPairKind(int ranks) {
   return static_cast<int>(std::find(kPairs.begin(), kPairs.end(), ranks) - kPairs.begin());
 }
 
+constexpr std::array<std::string_view, 6> kOfAKindNames = {
+    "", "", "pair", "three of a kind", "four of a kind", "five of a kind"};
+
 constexpr int kGapAceLow = 8;
 constexpr int kGapKinds = 9;
 
@@ -262,6 +265,10 @@ class TWildFamily final : public THoldFamily {
   }
 
  private:
+  // Two or three deuces held alone beat every hand short of four or five of a kind and every
+  // draw but a few: they end the family of their paying hands, so one line says "the best of
+  // these, else the deuces". One deuce alone stands below most draws.
+  bool JoinsPaying(int w) const { return FGame.Wild == wcDeuces && (w == 2 || w == 3); }
   // The words of the wild cards: "two deuces", "no deuce", "joker", "no joker".
   std::string WildWords(int w) const {
     if (FGame.Wild == wcJoker) return w ? "joker" : "no joker";
@@ -462,7 +469,7 @@ class TWildFamily final : public THoldFamily {
       }
       // Four deuces make four deuces, whatever the fifth card is.
       if (made == kNoLeaf)
-        made = AddFamily(w == kMostWild
+        made = AddFamily(JoinsPaying(w) || w == kMostWild
                              ? words
                              : words + (FPairs ? ": a paying hand" : ": a paying hand or a pair"),
                          words + ": ", "", true);
@@ -473,7 +480,11 @@ class TWildFamily final : public THoldFamily {
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
       if (name == "two pair") FTwoPair[wi] = leaf;
+      // Held alone, they come right after w + 2 of a kind.
+      if (JoinsPaying(w) && name == kOfAKindNames[static_cast<std::size_t>(w + 2)])
+        FWildAlone = AddLeaf(made, words);
     }
+    if (JoinsPaying(w) && FWildAlone == kNoLeaf) FWildAlone = AddLeaf(made, words);
     if (w == 0 || FPairs) {
       // Where a pair pays, a low pair is held below many draws; in Deuces Wild a pair stands
       // above nearly all of them and reads best beside the paying hands.
@@ -495,8 +506,11 @@ class TWildFamily final : public THoldFamily {
       if (k == kdWildAlone) {
         if (w == kMostWild && FFourDeuces != kNoLeaf)
           leaves.fill(FFourDeuces);
+        else if (JoinsPaying(w))
+          leaves.fill(FWildAlone);
         else if (w > 0)
           leaves.fill(AddLeaf(AddFamily(words, "", ""), ""));
+        FWildAlone = kNoLeaf;
         continue;
       }
       const auto& seen = FKindSeen[wi][ki];
@@ -556,6 +570,7 @@ class TWildFamily final : public THoldFamily {
   std::size_t FFourOfAKind = 0;
   std::uint8_t FDiscardLeaf = 0;
   std::uint8_t FFourDeuces = kNoLeaf;
+  std::uint8_t FWildAlone = kNoLeaf;  // of the wild count being added
   // The leaves of paying hands and pairs, which FindMadeHands tells apart.
   std::vector<std::uint8_t> FMadeLeaves;
 };

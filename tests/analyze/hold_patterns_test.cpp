@@ -219,13 +219,20 @@ TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
   for (const TPatternId leaf : deuces.LeavesOf(family))
     if (deuces.VariantName(leaf) != "consecutive") group.push_back(leaf);
   EXPECT_EQ(deuces.GroupName(group), "one deuce: four to a straight flush, not consecutive");
-  // Three deuces and two cards make no full house, flush or straight.
-  ASSERT_TRUE(deuces.FindPattern("three deuces: a paying hand or a pair", family));
+  // Three deuces and two cards make no full house, flush or straight; the deuces alone come
+  // below the hands they are worth less than.
+  ASSERT_TRUE(deuces.FindPattern("three deuces", family));
   std::vector<std::string> made;
   for (const TPatternId leaf : deuces.LeavesOf(family))
     if (deuces.DescribesAHold(leaf)) made.push_back(deuces.VariantName(leaf));
-  EXPECT_EQ(made, (std::vector<std::string>{"wild royal flush", "five of a kind", "straight flush",
-                                            "four of a kind"}));
+  EXPECT_EQ(made, (std::vector<std::string>{"wild royal flush", "five of a kind", "three deuces",
+                                            "straight flush", "four of a kind"}));
+  // Not "three deuces, not three deuces".
+  std::vector<TPatternId> paying;
+  for (const TPatternId leaf : deuces.LeavesOf(family))
+    if (deuces.VariantName(leaf) != "three deuces") paying.push_back(leaf);
+  EXPECT_EQ(deuces.GroupName(paying),
+            "three deuces: wild royal flush, five of a kind, straight flush or four of a kind");
   // Without the joker no five cards are of one rank.
   const THoldWords& joker = HoldWordsOf(*FindGame("joker-poker"));
   TPatternId leaf = 0;
