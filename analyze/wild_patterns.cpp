@@ -469,10 +469,11 @@ class TWildFamily final : public THoldFamily {
       }
       // Four deuces make four deuces, whatever the fifth card is.
       if (made == kNoLeaf)
-        made = AddFamily(JoinsPaying(w) || w == kMostWild
-                             ? words
-                             : words + (FPairs ? ": a paying hand" : ": a paying hand or a pair"),
-                         words + ": ", "", true);
+        made = AddFamily(
+            JoinsPaying(w) || w == kMostWild
+                ? words
+                : words + (FPairs && w > 0 ? ": a paying hand" : ": a paying hand or a pair"),
+            words + ": ", "", true);
       const std::uint8_t leaf = AddLeaf(made, name);
       FMadeLeaves.push_back(leaf);
       if (name == "four deuces") FFourDeuces = leaf;
@@ -486,9 +487,11 @@ class TWildFamily final : public THoldFamily {
     }
     if (JoinsPaying(w) && FWildAlone == kNoLeaf) FWildAlone = AddLeaf(made, words);
     if (w == 0 || FPairs) {
-      // Where a pair pays, a low pair is held below many draws; in Deuces Wild a pair stands
-      // above nearly all of them and reads best beside the paying hands.
-      if (made == kNoLeaf || FPairs) made = AddFamily(words + ": a pair", words + ": ", "", true);
+      // Natural pairs end the family of the paying hands, the paying pair before the low: a
+      // line can hold the best paying hand or else the pair. The joker beside one card is a
+      // pair of its own family, held below many draws.
+      if (made == kNoLeaf || (FPairs && w > 0))
+        made = AddFamily(words + ": a pair", words + ": ", "", true);
       const std::uint8_t pairs = made;
       if (w == 0 && FTwoPair[wi] == kNoLeaf) FTwoPair[wi] = AddLeaf(pairs, "two pair");
       FPair[wi] = AddLeaf(pairs, payingPair ? "pair of kings or aces" : "pair");

@@ -32,7 +32,7 @@ constexpr std::array<TChartTarget, 9> kTargets = {{
     {"triple-double-bonus", "9/7", 0.02, 0.8},   // goal 15 lines: 0.2
     {"aces-and-faces", "8/5", 0.005, 0.06},
     {"deuces-wild", "Full Pay", 0.01, 0.42},  // goal 15 lines: 0.15
-    {"joker-poker", "Full Pay", 0.01, 0.26},  // goal 15 lines: 0.15
+    {"joker-poker", "Full Pay", 0.01, 0.21},  // goal 15 lines: 0.15
 }};
 
 // Holds by the chart on every deal class, the deal's weight times the value of the hold:
