@@ -591,23 +591,26 @@ class TBonusFamily final : public THoldFamily {
     for (int f = 0; f < kFamilyCount; ++f) {
       const auto family = static_cast<TFamily>(f);
       switch (family) {
-        case fmMadeHand:
-          CopyFamily(family, [anyKicker](TPatternId leaf) {
-            return leaf != MadeHand(mlThreeOfAKind) &&
-                   (!anyKicker || leaf != MadeHand(mlFourOfAKind));
-          });
-          if (anyKicker) AddQuads();
-          AddTrips();
-          break;
-        case fmHighPair:
-          if (FAceApart) {
-            const auto aces = AddFamily({"pair of aces", "pair of ", "", false});
-            FFromJacks[LeafId(fmHighPair)] = AddLeaf(aces, "aces");
-            CopyFamily(family, [](TPatternId leaf) { return leaf != LeafId(fmHighPair); });
-            FFamilyTexts.back().Name = "pair of kings, queens or jacks";
-          } else {
-            CopyFamily(family);
+        case fmMadeHand: {
+          // Three of a kind is a made hand by its rank: three aces, worth more than a full
+          // house where four aces pay most, come before it, the others where Jacks or
+          // Better has three of a kind, so that one line of made hands plays them all.
+          const auto made = AddFamily(kFamilies[fmMadeHand]);
+          for (int at = 0; at < kIds.LeafTotal[fmMadeHand]; ++at) {
+            const TPatternId leaf = MadeHand(static_cast<TMadeLeaf>(at));
+            if (leaf == MadeHand(mlFullHouse)) AddTrips(made, true);
+            if (leaf == MadeHand(mlThreeOfAKind))
+              AddTrips(made, false);
+            else if (!anyKicker || leaf != MadeHand(mlFourOfAKind))
+              CopyLeaf(made, leaf);
           }
+          if (anyKicker) AddQuads();
+          break;
+        }
+        case fmHighPair:
+          // A mistake says which pair: a pair of aces is worth more than the others here.
+          CopyFamily(family);
+          FFamilyTexts.back().LeafNamesMistakes = FAceApart;
           break;
         case fmThreeToStraight:
           AddStraights();
@@ -754,10 +757,11 @@ class TBonusFamily final : public THoldFamily {
     FOtherQuadKicker = AddLeaf(quads, "four of a kind with another kicker");
   }
 
-  void AddTrips() {
-    const auto trips = AddFamily({"three of a kind", "", "", true});
+  // Three aces, or three of the other ranks.
+  void AddTrips(std::uint8_t made, bool aces) {
     for (int g = 0; g < FGroups; ++g)
-      FTrips[static_cast<std::size_t>(g)] = AddNamedLeaf(trips, "three " + GroupRanks(g));
+      if ((FAceApart && g == FGroupOf[1]) == aces)
+        FTrips[static_cast<std::size_t>(g)] = AddNamedLeaf(made, "three " + GroupRanks(g));
   }
 
   void AddKickers() {
