@@ -2190,6 +2190,21 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <source>a pair</source>
         <translation>ein Paar</translation>
     </message>
+    <message>
+        <source>four %1</source>
+        <extracomment>%1 the rank of the four cards: &quot;aces&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>vier %1</translation>
+    </message>
+    <message>
+        <source>four of a kind with another kicker</source>
+        <extracomment>Four of a kind held with a kicker that doesn&apos;t raise its pay.</extracomment>
+        <translation>Vierling mit anderer Beikarte</translation>
+    </message>
+    <message>
+        <source>three to a straight, %1</source>
+        <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
+        <translation>drei zur Straße, %1</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>
