@@ -599,9 +599,13 @@ class TBonusFamily final : public THoldFamily {
           for (int at = 0; at < kIds.LeafTotal[fmMadeHand]; ++at) {
             const TPatternId leaf = MadeHand(static_cast<TMadeLeaf>(at));
             if (leaf == MadeHand(mlFullHouse)) AddTrips(made, true);
-            if (leaf == MadeHand(mlThreeOfAKind))
+            if (leaf == MadeHand(mlThreeOfAKind)) {
               AddTrips(made, false);
-            else if (!anyKicker || leaf != MadeHand(mlFourOfAKind))
+            } else if (leaf == MadeHand(mlTwoPair) && FAceApart) {
+              // Where two pair pays no more than a high pair, a pair of aces is held alone.
+              FAcesUp = AddLeaf(made, "two pair with aces");
+              FNoAces = AddLeaf(made, "two pair without aces");
+            } else if (!anyKicker || leaf != MadeHand(mlFourOfAKind))
               CopyLeaf(made, leaf);
           }
           if (anyKicker) AddQuads();
@@ -802,6 +806,7 @@ class TBonusFamily final : public THoldFamily {
     if (kLeaves[jacks].Family == fmThreeToStraight)
       return FStraight[kWindows.Count[static_cast<std::size_t>(ranks)]]
                       [static_cast<std::size_t>(HighCount(ranks))];
+    if (jacks == MadeHand(mlTwoPair)) return count[1] == 2 ? FAcesUp : FNoAces;
     int matched = 0;
     int kicker = 0;
     for (int r = 1; r <= 13; ++r) {
@@ -835,6 +840,8 @@ class TBonusFamily final : public THoldFamily {
   std::array<TPatternId, 13> FQuad{};
   std::array<TPatternId, 13> FQuadKicker{};
   TPatternId FOtherQuadKicker = 0;
+  TPatternId FAcesUp = 0;
+  TPatternId FNoAces = 0;
   std::array<std::array<TPatternId, 4>, 4> FStraight{};  // by straights made, high cards
 };
 

@@ -2205,6 +2205,15 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
         <translation>drei zur Straße, %1</translation>
     </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>zwei Paare mit Assen</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>zwei Paare ohne Asse</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

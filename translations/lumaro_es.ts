@@ -2205,6 +2205,15 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
         <translation>tres a escalera, %1</translation>
     </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>doble pareja con ases</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>doble pareja sin ases</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2205,6 +2205,15 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
         <translation>trois cartes à la quinte, %1</translation>
     </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>double paire avec des as</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>double paire sans as</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2205,6 +2205,15 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
         <translation>tre per scala, %1</translation>
     </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>doppia coppia con assi</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>doppia coppia senza assi</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2205,6 +2205,15 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
         <translation>drie naar straat, %1</translation>
     </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>twee paar met azen</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>twee paar zonder azen</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

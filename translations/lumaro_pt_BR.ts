@@ -2205,6 +2205,15 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
         <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
         <translation>três para Straight, %1</translation>
     </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>dois pares com ases</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>dois pares sem ases</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -213,7 +213,7 @@ TEST(HoldPatterns, BonusHoldsAreNamedByWhatTheirQuadsPay) {
     const char* Held;
     std::string_view Name;
   };
-  constexpr std::array<TCase, 10> kCases = {{
+  constexpr std::array<TCase, 12> kCases = {{
       {"double-double-bonus", "AS AH AC AD 5S", "AS AH AC AD", "four aces"},
       {"double-double-bonus", "AS AH AC AD 5S", "AS AH AC AD 5S",
        "four of a kind with another kicker"},
@@ -227,6 +227,9 @@ TEST(HoldPatterns, BonusHoldsAreNamedByWhatTheirQuadsPay) {
       {"double-bonus", "QS JH TC 6D 7D", "QS JH TC", "three to a straight, open with 2 high cards"},
       {"double-bonus", "KS JH TC 6D 7D", "KS JH TC",
        "three to a straight, inside with 2 high cards"},
+      // Two pair that a pair of aces may be worth more than.
+      {"triple-double-bonus", "AS AH KS KH 7C", "AS AH KS KH", "two pair with aces"},
+      {"triple-double-bonus", "QS QH KS KH 7C", "QS QH KS KH", "two pair without aces"},
       // Three high cards are named by themselves, not as a straight draw.
       {"double-bonus", "KS QH JC 6D 7D", "KS QH JC", "K Q J unsuited"},
   }};

@@ -158,6 +158,9 @@ namespace {
     QT_TRANSLATE_NOOP("THoldPattern", "four of a kind with another kicker"),
     //: %1 is how it draws ("open with 2 high cards", "inside with 1 high card").
     QT_TRANSLATE_NOOP("THoldPattern", "three to a straight, %1"),
+    //: Where two pair pays no more than a pair, two pair with a pair of aces is told apart.
+    QT_TRANSLATE_NOOP("THoldPattern", "two pair with aces"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two pair without aces"),
 };
 
 //: Deuces Wild and Joker Poker: the wild cards held (%1, "two deuces", "joker"), then the
