@@ -575,9 +575,10 @@ std::string KickerText(const std::vector<int>& ranks) {
 // a kind is named by its rank ("three aces", "three 2s-4s") and with the kicker that may
 // make it pay more ("three aces with a 2, 3 or 4 kicker"), and so is four of a kind where
 // the kicker pays ("four aces", drawing for the kicker, against "four aces with a 2, 3 or 4
-// kicker"). A pair of aces is a family of its own where four aces pay most, and three to a
-// straight tells its open draws from its inside ones, as a straight pays more against the
-// pairs here. The rest are Jacks or Better's words.
+// kicker"). Three of a kind is a made hand by its rank, and where four aces pay most, two
+// pair is told by its aces (a pair of aces may be worth more) and a mistake with a high pair
+// names the pair. Three to a straight tells its open draws from its inside ones, as a
+// straight pays more against the pairs here. The rest are Jacks or Better's words.
 class TBonusFamily final : public THoldFamily {
  public:
   explicit TBonusFamily(const TGame& game) {
