@@ -603,11 +603,13 @@ class TBonusFamily final : public THoldFamily {
             if (leaf == MadeHand(mlThreeOfAKind)) {
               AddTrips(made, false);
             } else if (leaf == MadeHand(mlTwoPair) && FAceApart) {
-              // Where two pair pays no more than a high pair, a pair of aces is held alone.
+              // Where two pair pays little, the aces of two pair are held alone: a line of
+              // made hands can leave them to the pair of aces.
               FAcesUp = AddLeaf(made, "two pair with aces");
               FNoAces = AddLeaf(made, "two pair without aces");
-            } else if (!anyKicker || leaf != MadeHand(mlFourOfAKind))
+            } else if (!anyKicker || leaf != MadeHand(mlFourOfAKind)) {
               CopyLeaf(made, leaf);
+            }
           }
           if (anyKicker) AddQuads();
           break;
