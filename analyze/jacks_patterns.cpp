@@ -575,10 +575,10 @@ std::string KickerText(const std::vector<int>& ranks) {
 // a kind is named by its rank ("three aces", "three 2s-4s") and with the kicker that may
 // make it pay more ("three aces with a 2, 3 or 4 kicker"), and so is four of a kind where
 // the kicker pays ("four aces", drawing for the kicker, against "four aces with a 2, 3 or 4
-// kicker"). Three of a kind is a made hand by its rank, and where four aces pay most, two
-// pair is told by its aces (a pair of aces may be worth more) and a mistake with a high pair
-// names the pair. Three to a straight tells its open draws from its inside ones, as a
-// straight pays more against the pairs here. The rest are Jacks or Better's words.
+// kicker"). Three of a kind is a made hand by its rank. Where four aces pay most, a mistake
+// with a high pair names the pair, and where two pair pays as a pair too, two pair is told
+// by its aces (a pair of aces may be worth more) and three to a straight its open draws from
+// its inside ones. The rest are Jacks or Better's words.
 class TBonusFamily final : public THoldFamily {
  public:
   explicit TBonusFamily(const TGame& game) {
@@ -586,6 +586,17 @@ class TBonusFamily final : public THoldFamily {
     if (!SplitsQuads()) return;
     FAceApart = std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
                             [this](int g) { return g != FGroupOf[1]; });
+    // Where the game's tables pay two pair as a high pair, the aces of two pair may be worth
+    // more held alone, and pairs are worth so little against straights that which three to
+    // a straight is held counts.
+    const int pairLine = game.LineOfOutcome(game.OutcomeOfMade[mhHighPair]);
+    const int twoPairLine = game.LineOfOutcome(game.OutcomeOfMade[mhTwoPair]);
+    FTwoPairPaysLittle =
+        FAceApart && pairLine >= 0 && twoPairLine >= 0 &&
+        std::any_of(game.Presets.begin(), game.Presets.end(), [&](const TPreset& p) {
+          return p.Pays[static_cast<std::size_t>(twoPairLine)] <=
+                 p.Pays[static_cast<std::size_t>(pairLine)];
+        });
     const bool anyKicker =
         std::any_of(FKickerRanks.begin(), FKickerRanks.end(), [](int bits) { return bits != 0; });
     FFromJacks.fill(kNamedByCards);
@@ -602,9 +613,8 @@ class TBonusFamily final : public THoldFamily {
             if (leaf == MadeHand(mlFullHouse)) AddTrips(made, true);
             if (leaf == MadeHand(mlThreeOfAKind)) {
               AddTrips(made, false);
-            } else if (leaf == MadeHand(mlTwoPair) && FAceApart) {
-              // Where two pair pays little, the aces of two pair are held alone: a line of
-              // made hands can leave them to the pair of aces.
+            } else if (leaf == MadeHand(mlTwoPair) && FTwoPairPaysLittle) {
+              // A line of made hands can leave the aces of two pair to the pair of aces.
               FAcesUp = AddLeaf(made, "two pair with aces");
               FNoAces = AddLeaf(made, "two pair without aces");
             } else if (!anyKicker || leaf != MadeHand(mlFourOfAKind)) {
@@ -620,7 +630,10 @@ class TBonusFamily final : public THoldFamily {
           FFamilyTexts.back().LeafNamesMistakes = FAceApart;
           break;
         case fmThreeToStraight:
-          AddStraights();
+          if (FTwoPairPaysLittle)
+            AddStraights();
+          else
+            CopyFamily(family);
           break;
         case fmTripsAndKicker:
           if (anyKicker)
@@ -837,6 +850,7 @@ class TBonusFamily final : public THoldFamily {
   std::array<std::vector<int>, 13> FRanks;
   std::array<int, 13> FKickerRanks{};
   bool FAceApart = false;
+  bool FTwoPairPaysLittle = false;
   std::array<TPatternId, 13> FTrips{};
   std::array<TPatternId, 13> FKicker{};
   TPatternId FOtherKicker = 0;
