@@ -2214,6 +2214,11 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <source>two pair without aces</source>
         <translation>zwei Paare ohne Asse</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, außer %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2214,6 +2214,11 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <source>two pair without aces</source>
         <translation>doble pareja sin ases</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, salvo %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2214,6 +2214,11 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <source>two pair without aces</source>
         <translation>double paire sans as</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, sauf %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

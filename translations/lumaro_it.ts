@@ -2214,6 +2214,11 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <source>two pair without aces</source>
         <translation>doppia coppia senza assi</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, tranne %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

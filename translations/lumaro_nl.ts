@@ -2214,6 +2214,11 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <source>two pair without aces</source>
         <translation>twee paar zonder azen</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, behalve %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

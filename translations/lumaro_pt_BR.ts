@@ -2214,6 +2214,11 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
         <source>two pair without aces</source>
         <translation>dois pares sem ases</translation>
     </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, exceto %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -180,9 +180,21 @@ TEST(HoldPatterns, WildCardHoldsAreNamedByWhatTheyDrawTo) {
     std::uint8_t Mask;  // bit i: card i held
     std::string_view Name;
   };
-  constexpr std::array<TCase, 7> kCases = {{
+  constexpr std::array<TCase, 15> kCases = {{
       {"joker-poker", "JK KS 8D 9C 4H", 0b00011, "joker: pair of kings or aces"},
       {"joker-poker", "AS KS QS JS TS", 0b11111, "no joker: natural royal flush"},
+      // Beside the joker a king or an ace may pair: draws count them.
+      {"joker-poker", "JK 9H QH AH 3C", 0b01111, "joker: four to a flush with 1 high card"},
+      {"joker-poker", "JK 9H QH 4H 3C", 0b01111, "joker: four to a flush with no high card"},
+      {"joker-poker", "JK AH 2H 8C 9D", 0b00111,
+       "joker: three to a straight flush, consecutive, at an end with 1 high card"},
+      {"joker-poker", "JK KS QS 8C 9D", 0b00111, "joker: three to a royal flush (K Q)"},
+      // Three in a row beside the joker fill four straights, one gap three.
+      {"joker-poker", "JK 7D 8C 9H KS", 0b01111, "joker: four to a straight, consecutive"},
+      {"joker-poker", "JK 6D 8C 9H KS", 0b01111, "joker: four to a straight, open"},
+      // Four deuces are four deuces, the fifth card held or not.
+      {"deuces-wild", "2S 2H 2C 2D KS", 0b11111, "four deuces"},
+      {"deuces-wild", "2S 2H 2C 2D KS", 0b01111, "four deuces"},
       // Four cards of a dealt royal flush draw to nothing more.
       {"deuces-wild", "AS KS QS JS TS", 0b01111, "no deuce: other cards"},
       {"deuces-wild", "2D TS 8H 7C 4D", 0b00011, "one deuce: other cards"},
@@ -197,6 +209,30 @@ TEST(HoldPatterns, WildCardHoldsAreNamedByWhatTheyDrawTo) {
     const THandCards hand = ParseHand({c.Hand}, {game.DeckSize == 53, game.Name});
     EXPECT_EQ(words.PatternName(words.DescribeHold(hand, c.Mask)), c.Name);
   }
+}
+
+// A line's name says only hands that can be, and a line of nearly a whole family says what
+// it leaves out.
+TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
+  const THoldWords& deuces = HoldWordsOf(*FindGame("deuces-wild"));
+  TPatternId family = 0;
+  ASSERT_TRUE(deuces.FindPattern("one deuce: four to a straight flush", family));
+  std::vector<TPatternId> group;
+  for (const TPatternId leaf : deuces.LeavesOf(family))
+    if (deuces.VariantName(leaf) != "consecutive") group.push_back(leaf);
+  EXPECT_EQ(deuces.GroupName(group), "one deuce: four to a straight flush, not consecutive");
+  // Three deuces and two cards make no full house, flush or straight.
+  ASSERT_TRUE(deuces.FindPattern("three deuces: a paying hand or a pair", family));
+  std::vector<std::string> made;
+  for (const TPatternId leaf : deuces.LeavesOf(family))
+    if (deuces.DescribesAHold(leaf)) made.push_back(deuces.VariantName(leaf));
+  EXPECT_EQ(made, (std::vector<std::string>{"wild royal flush", "five of a kind", "straight flush",
+                                            "four of a kind"}));
+  // Without the joker no five cards are of one rank.
+  const THoldWords& joker = HoldWordsOf(*FindGame("joker-poker"));
+  TPatternId leaf = 0;
+  ASSERT_TRUE(joker.FindPattern("no joker: five of a kind", leaf));
+  EXPECT_FALSE(joker.DescribesAHold(leaf));
 }
 
 }  // namespace

@@ -366,26 +366,41 @@ QString ShownGroupName(const THoldWords& words, const std::vector<TPatternId>& l
   };
   // The leaves in family order, grouped by kind; a kind with every one of its high-card
   // counts is named by itself.
-  QStringList parts;
-  for (std::size_t i = 0; i < sorted.size();) {
-    const TVariant first = VariantOf(words, sorted[i]);
-    std::vector<int> highs;
-    std::size_t j = i;
-    for (; j < sorted.size() && VariantOf(words, sorted[j]).Kind == first.Kind; ++j)
-      highs.push_back(VariantOf(words, sorted[j]).High);
-    const QString kind = pieces(first.Kind);
-    if (first.High >= 0 && static_cast<int>(highs.size()) < describingOfKind(first.Kind)) {
-      const QString high = HighCards(highs);
-      parts << (first.Kind.empty()
-                    ? QCoreApplication::translate("THoldPattern", "with %1").arg(high)
-                    //: %1 how it draws ("open"), %2 its high cards ("2 high cards").
-                    : QCoreApplication::translate("THoldPattern", "%1 with %2").arg(kind, high));
-    } else {
-      parts << kind;
+  const auto variants = [&](const std::vector<TPatternId>& group) {
+    QStringList parts;
+    for (std::size_t i = 0; i < group.size();) {
+      const TVariant first = VariantOf(words, group[i]);
+      std::vector<int> highs;
+      std::size_t j = i;
+      for (; j < group.size() && VariantOf(words, group[j]).Kind == first.Kind; ++j)
+        highs.push_back(VariantOf(words, group[j]).High);
+      const QString kind = pieces(first.Kind);
+      if (first.High >= 0 && static_cast<int>(highs.size()) < describingOfKind(first.Kind)) {
+        const QString high = HighCards(highs);
+        parts << (first.Kind.empty()
+                      ? QCoreApplication::translate("THoldPattern", "with %1").arg(high)
+                      //: %1 how it draws ("open"), %2 its high cards ("2 high cards").
+                      : QCoreApplication::translate("THoldPattern", "%1 with %2").arg(kind, high));
+      } else {
+        parts << kind;
+      }
+      i = j;
     }
-    i = j;
+    return Alternatives(parts);
+  };
+  // A line of nearly a whole family, named by the leaves it leaves out.
+  if (english.rfind(familyName + ", not ", 0) == 0) {
+    std::vector<TPatternId> left;
+    for (const TPatternId leaf : words.LeavesOf(family))
+      if (words.DescribesAHold(leaf) && !std::binary_search(sorted.begin(), sorted.end(), leaf))
+        left.push_back(leaf);
+    const QString whole = pieces(familyName);
+    //: A family but the kinds left out: "four to a straight flush, not consecutive".
+    const QString shown =
+        QCoreApplication::translate("THoldPattern", "%1, not %2").arg(whole, variants(left));
+    return pieces.Unknown ? QString::fromStdString(english) : shown;
   }
-  const QString shown = pieces(FrameOf(words, sorted.front())).arg(Alternatives(parts));
+  const QString shown = pieces(FrameOf(words, sorted.front())).arg(variants(sorted));
   return pieces.Unknown ? QString::fromStdString(english) : shown;
 }
 
