@@ -26,10 +26,10 @@ struct TChartTarget {
 constexpr std::array<TChartTarget, 9> kTargets = {{
     {"jacks", "9/6", 0.005, 0.06},
     {"bonus", "8/5", 0.005, 0.06},
-    {"bonus-deluxe", "9/6", 0.005, 0.1},         // goal 15 lines: 0.06
-    {"double-bonus", "10/7", 0.02, 0.21},        // goal 0.01, 0.15
-    {"double-double-bonus", "9/6", 0.02, 0.44},  // goal 15 lines: 0.2
-    {"triple-double-bonus", "9/7", 0.02, 0.8},   // goal 15 lines: 0.2
+    {"bonus-deluxe", "9/6", 0.005, 0.1},   // goal 15 lines: 0.06
+    {"double-bonus", "10/7", 0.01, 0.18},  // goal 15 lines: 0.15
+    {"double-double-bonus", "9/6", 0.02, 0.2},
+    {"triple-double-bonus", "9/7", 0.02, 0.4},  // goal 15 lines: 0.2
     {"aces-and-faces", "8/5", 0.005, 0.06},
     {"deuces-wild", "Full Pay", 0.01, 0.42},  // goal 15 lines: 0.15
     {"joker-poker", "Full Pay", 0.01, 0.21},  // goal 15 lines: 0.15

@@ -152,6 +152,15 @@ namespace {
     //: As "%1 with a %2 kicker", where English writes "an" ("an A, 2, 3 or 4 kicker").
     QT_TRANSLATE_NOOP("THoldPattern", "%1 with an %2 kicker"),
     QT_TRANSLATE_NOOP("THoldPattern", "three of a kind with another kicker"),
+    //: %1 the rank of the four cards: "aces", "2s-4s".
+    QT_TRANSLATE_NOOP("THoldPattern", "four %1"),
+    //: Four of a kind held with a kicker that doesn't raise its pay.
+    QT_TRANSLATE_NOOP("THoldPattern", "four of a kind with another kicker"),
+    //: %1 is how it draws ("open with 2 high cards", "inside with 1 high card").
+    QT_TRANSLATE_NOOP("THoldPattern", "three to a straight, %1"),
+    //: Where two pair pays no more than a pair, two pair with a pair of aces is told apart.
+    QT_TRANSLATE_NOOP("THoldPattern", "two pair with aces"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two pair without aces"),
 };
 
 //: Deuces Wild and Joker Poker: the wild cards held (%1, "two deuces", "joker"), then the
