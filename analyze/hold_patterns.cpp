@@ -105,6 +105,9 @@ std::string THoldWords::GroupName(const std::vector<TPatternId>& leaves) const {
   const TFamilyText& family = FFamilies[f];
   const int describing = DescribingInFamily(f, nullptr);
   if (static_cast<int>(sorted.size()) >= describing) return std::string(family.Name);
+  // A leaf named as its family is that name alone: "two deuces", not "two deuces: two deuces".
+  if (sorted.size() == 1 && FLeaves[sorted.front()].Variant == family.Name)
+    return std::string(family.Name);
   if (family.NamesLeftOut) {
     std::vector<TPatternId> left;
     for (int at = FFirstLeaf[f]; at < FFirstLeaf[f] + FLeafTotal[f]; ++at) {

@@ -316,6 +316,11 @@ QString HighCards(std::vector<int> highs) {
 // The frame the family puts around its parts, "four to a flush %1", found from a leaf's own
 // name, which is the frame around that leaf's part.
 std::string FrameOf(const THoldWords& words, TPatternId leaf) {
+  // A leaf named as its family ("two deuces") has no frame of its own: another leaf's is it.
+  const std::string familyName = words.PatternName(words.FamilyOf(leaf));
+  for (const TPatternId other : words.LeavesOf(words.FamilyOf(leaf)))
+    if (words.PatternName(leaf) == familyName && words.PatternName(other) != familyName)
+      return FrameOf(words, other);
   const std::string name = words.PatternName(leaf);
   const TVariant variant = VariantOf(words, leaf);
   for (const std::string& part : {words.VariantName(leaf), variant.Kind}) {
