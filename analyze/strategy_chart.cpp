@@ -924,13 +924,15 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
 }
 
 // Each line of a chart exchanged, while the return rises, for any group of neighbouring
-// leaves of its family ("four to an outside straight with 1-2 high cards").
+// leaves of a family of the longer chart it came from ("four to an outside straight with 1-2
+// high cards"), first of any family (a short chart may need a coarse line of a family it
+// lost), then of its own.
 std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TUnit>& lines,
-                                std::size_t most) {
+                                const std::vector<TUnit>& longer, std::size_t most) {
   const THoldWords& words = *data.Words;
   std::vector<TUnit> pool = lines;
   std::vector<bool> seen(static_cast<std::size_t>(words.PatternCount()), false);
-  for (const TUnit& line : lines) {
+  for (const TUnit& line : longer) {
     const TPatternId family = words.FamilyOf(line.front());
     if (!words.IsFamily(family) || seen[family]) continue;
     seen[family] = true;
@@ -950,6 +952,7 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
   search.Start(order, lines.size());
   const auto discard = static_cast<std::uint32_t>(
       std::find(pool.begin(), pool.end(), TUnit{words.DiscardEverything()}) - pool.begin());
+  ExchangeLines(search, discard, most);
   ExchangeLines(search, discard, most, true);
   return SettleLines(data, LinesInPlay(search));
 }
@@ -971,7 +974,7 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
   CutToSize(search, discardUnit, most);
   ExchangeLines(search, discardUnit, most);
-  return RefineGroups(data, LinesInPlay(search), most);
+  return RefineGroups(data, LinesInPlay(search), lines, most);
 }
 
 // Fills in the chart from its lines: names, returns, shares and an example for each line.
