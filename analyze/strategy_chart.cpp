@@ -316,6 +316,8 @@ class TOrderSearch {
 
   // Takes units in play out for a trial that Resume undoes: what their classes played is
   // kept rather than found again.
+  // All of them go before any class is found again, so that a class they share is found
+  // once.
   void Suspend(const std::vector<std::uint32_t>& units) {
     FSuspended = units;
     FSavedTotal = FTotal;
@@ -325,6 +327,8 @@ class TOrderSearch {
       FKey[u] = kNone;
       ++FChanges;
       if (!FOutReady.empty()) FOutReady[u] = false;
+    }
+    for (const std::uint32_t u : units) {
       for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
         const std::uint32_t c = FFitClass[f];
         if (FPlay[c].First != FFitEntry[f] && FPlay[c].Second != FFitEntry[f]) continue;
