@@ -28,7 +28,7 @@ constexpr std::array<TChartTarget, 9> kTargets = {{
     {"bonus", "8/5", 0.005, 0.06},
     {"bonus-deluxe", "9/6", 0.005, 0.1},         // goal 15 lines: 0.06
     {"double-bonus", "10/7", 0.02, 0.21},        // goal 0.01, 0.15
-    {"double-double-bonus", "9/6", 0.02, 0.44},  // goal 15 lines: 0.2
+    {"double-double-bonus", "9/6", 0.02, 0.34},  // goal 15 lines: 0.2
     {"triple-double-bonus", "9/7", 0.02, 0.8},   // goal 15 lines: 0.2
     {"aces-and-faces", "8/5", 0.005, 0.06},
     {"deuces-wild", "Full Pay", 0.01, 0.65},  // goal 15 lines: 0.15
