@@ -472,17 +472,29 @@ class TOrderSearch {
     }
   }
 
+  // The positions of the units in play, in order.
+  std::vector<std::uint32_t> PositionsInPlay() const {
+    std::vector<std::uint32_t> at;
+    for (std::uint32_t j = 0; j < FOrder.size(); ++j)
+      if (FActive[FOrder[j]]) at.push_back(j);
+    return at;
+  }
+
   // The best place for a unit out of play from gains by unit (OutGains, or changed from
   // it): what it adds there and the slot, the first of equals, as BestSlot over all slots.
-  std::pair<__int128, std::uint32_t> BestOfOutGains(const std::vector<__int128>& byUnit) const {
+  // Only units in play take gains, so the sum changes only at their positions (`inPlay`,
+  // as PositionsInPlay gives them), and the first slot after the one before is the first
+  // of equals.
+  std::pair<__int128, std::uint32_t> BestOfOutGains(const std::vector<__int128>& byUnit,
+                                                    const std::vector<std::uint32_t>& inPlay) const {
     __int128 sum = 0;
     __int128 best = 0;
-    std::uint32_t at = kNone;
-    for (std::size_t j = FOrder.size() + 1; j-- > 0;) {
-      if (j < FOrder.size()) sum += byUnit[FOrder[j]];
-      if (at == kNone || sum >= best) {
+    std::uint32_t at = inPlay.empty() ? 0 : inPlay.back() + 1;
+    for (std::size_t k = inPlay.size(); k-- > 0;) {
+      sum += byUnit[FOrder[inPlay[k]]];
+      if (sum >= best) {
         best = sum;
-        at = static_cast<std::uint32_t>(j);
+        at = k == 0 ? 0 : inPlay[k - 1] + 1;
       }
     }
     return {best, at};
@@ -947,6 +959,7 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
   };
   for (int pass = 0; pass < 40; ++pass) {
     search.SyncOutGains();
+    const std::vector<std::uint32_t> inPlay = search.PositionsInPlay();
     __int128 bestGain = 0;
     std::uint32_t bestOut = kNone;
     std::uint32_t bestIn = kNone;
@@ -955,7 +968,7 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
       for (std::uint32_t v = 0; v < units; ++v) {
         if (!wanted(out, v)) continue;
         const auto [gain, slot] =
-            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v));
+            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v), inPlay);
         if (gain - cost > bestGain) {
           bestGain = gain - cost;
           bestOut = out;
