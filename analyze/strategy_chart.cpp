@@ -39,7 +39,7 @@ void FillChunk(const THoldValueCounter& counter, const THoldWords& words,
   THandLeaves leaves;
   std::vector<std::int64_t> best(static_cast<std::size_t>(words.LeafCount()), kNoValue);
   std::vector<TPatternId> touched;
-  // Room for more leaves per class than any game has: pages never filled are never touched,
+  // Room for more leaves than a class usually fits: pages never filled are never touched,
   // while growing would copy them all.
   constexpr std::size_t kRoomPerClass = 64;
   chunk.Pattern.reserve((last - first) * kRoomPerClass);
@@ -315,9 +315,8 @@ class TOrderSearch {
   }
 
   // Takes units in play out for a trial that Resume undoes: what their classes played is
-  // kept rather than found again.
-  // All of them go before any class is found again, so that a class they share is found
-  // once.
+  // kept rather than found again. All of them go before any class is found again, so that
+  // a class they share is found once.
   void Suspend(const std::vector<std::uint32_t>& units) {
     FSuspended = units;
     FSavedTotal = FTotal;
@@ -485,8 +484,8 @@ class TOrderSearch {
   // Only units in play take gains, so the sum changes only at their positions (`inPlay`,
   // as PositionsInPlay gives them), and the first slot after the one before is the first
   // of equals.
-  std::pair<__int128, std::uint32_t> BestOfOutGains(const std::vector<__int128>& byUnit,
-                                                    const std::vector<std::uint32_t>& inPlay) const {
+  std::pair<__int128, std::uint32_t> BestOfOutGains(
+      const std::vector<__int128>& byUnit, const std::vector<std::uint32_t>& inPlay) const {
     __int128 sum = 0;
     __int128 best = 0;
     std::uint32_t at = inPlay.empty() ? 0 : inPlay.back() + 1;
