@@ -933,8 +933,8 @@ Commands:
                            Any game (--game with --pays, --paytable or --preset) has
                            its chart in its own words: a Deuces Wild line begins with
                            the deuces held, a Joker Poker line with the joker or not,
-                           a bonus game names three of a kind by rank and kicker. A
-                           full chart has at most 40 lines.
+                           a bonus game names three and four of a kind by rank and
+                           kicker. A full chart has at most 40 lines.
                            --hand CARDS, or --hands FILE with one hand a line (- for
                            standard input; a line of up to 1024 characters, up to
                            1000000 hands), shows for each hand the line that fits,

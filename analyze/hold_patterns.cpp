@@ -103,8 +103,25 @@ std::string THoldWords::GroupName(const std::vector<TPatternId>& leaves) const {
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
   const std::uint8_t f = FFamilyOfPattern[sorted.front()];
   const TFamilyText& family = FFamilies[f];
-  if (static_cast<int>(sorted.size()) >= DescribingInFamily(f, nullptr))
-    return std::string(family.Name);
+  const int describing = DescribingInFamily(f, nullptr);
+  if (static_cast<int>(sorted.size()) >= describing) return std::string(family.Name);
+  if (family.NamesLeftOut) {
+    std::vector<TPatternId> left;
+    for (int at = FFirstLeaf[f]; at < FFirstLeaf[f] + FLeafTotal[f]; ++at) {
+      const auto leaf = static_cast<TPatternId>(at);
+      if (DescribesAHold(leaf) && !std::binary_search(sorted.begin(), sorted.end(), leaf))
+        left.push_back(leaf);
+    }
+    const std::string listed =
+        std::string(family.Prefix) + VariantsText(f, sorted) + std::string(family.Suffix);
+    if (left.size() > 2 || left.size() >= sorted.size()) return listed;
+    const std::string leftOut = std::string(family.Name) + ", not " + VariantsText(f, left);
+    return leftOut.size() < listed.size() ? leftOut : listed;
+  }
+  return std::string(family.Prefix) + VariantsText(f, sorted) + std::string(family.Suffix);
+}
+
+std::string THoldWords::VariantsText(int f, const std::vector<TPatternId>& sorted) const {
   // The leaves in family order, grouped by kind; a kind with every one of its high-card
   // counts is named by itself.
   std::vector<std::string> parts;
@@ -120,7 +137,7 @@ std::string THoldWords::GroupName(const std::vector<TPatternId>& leaves) const {
     parts.push_back(part);
     i = j;
   }
-  return std::string(family.Prefix) + JoinAlternatives(parts) + std::string(family.Suffix);
+  return JoinAlternatives(parts);
 }
 
 std::string THoldWords::VariantName(TPatternId leaf) const {

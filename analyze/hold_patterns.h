@@ -51,6 +51,9 @@ struct TFamilyText {
   std::string_view Suffix;
   // A mistake names the leaf, not the family: "flush against four to a royal flush".
   bool LeafNamesMistakes = false;
+  // A group of all the family's leaves but one or two is named by those it leaves out:
+  // "four to a straight flush, not consecutive".
+  bool NamesLeftOut = false;
 };
 
 // One exact kind of hold: its family (an index into the family texts), what sets it apart
@@ -142,6 +145,8 @@ class THoldWords {
 
  private:
   int DescribingInFamily(int family, const std::string_view* kind) const;
+  // What sets the leaves of one family apart, "Q J, K Q or K J", "open with 1-2 high cards".
+  std::string VariantsText(int family, const std::vector<TPatternId>& sorted) const;
 
   std::unique_ptr<const THoldFamily> FFamily;
   std::span<const TFamilyText> FFamilies;

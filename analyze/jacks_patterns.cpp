@@ -573,13 +573,124 @@ std::string KickerText(const std::vector<int>& ranks) {
 
 // The bonus games: their four of a kind pays by rank, and in some by kicker too, so three of
 // a kind is named by its rank ("three aces", "three 2s-4s") and with the kicker that may
-// make it pay more ("three aces with a 2, 3 or 4 kicker"). The rest are Jacks or Better's
-// words.
+// make it pay more ("three aces with a 2, 3 or 4 kicker"), and so is four of a kind where
+// the kicker pays ("four aces", drawing for the kicker, against "four aces with a 2, 3 or 4
+// kicker"). Three of a kind is a made hand by its rank. Where four aces pay most, a mistake
+// with a high pair names the pair, and where two pair pays as a pair too, two pair is told
+// by its aces (a pair of aces may be worth more) and three to a straight its open draws from
+// its inside ones. The rest are Jacks or Better's words.
 class TBonusFamily final : public THoldFamily {
  public:
   explicit TBonusFamily(const TGame& game) {
-    // Ranks whose quads pay alike with every kicker (but the two ranks themselves) form one
-    // group, named by its first rank.
+    GroupQuads(game);
+    if (!SplitsQuads()) return;
+    FAceApart = std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
+                            [this](int g) { return g != FGroupOf[1]; });
+    // Where the game's tables pay two pair as a high pair, the aces of two pair may be worth
+    // more held alone, and pairs are worth so little against straights that which three to
+    // a straight is held counts.
+    const int pairLine = game.LineOfOutcome(game.OutcomeOfMade[mhHighPair]);
+    const int twoPairLine = game.LineOfOutcome(game.OutcomeOfMade[mhTwoPair]);
+    FTwoPairPaysLittle =
+        FAceApart && pairLine >= 0 && twoPairLine >= 0 &&
+        std::any_of(game.Presets.begin(), game.Presets.end(), [&](const TPreset& p) {
+          return p.Pays[static_cast<std::size_t>(twoPairLine)] <=
+                 p.Pays[static_cast<std::size_t>(pairLine)];
+        });
+    const bool anyKicker =
+        std::any_of(FKickerRanks.begin(), FKickerRanks.end(), [](int bits) { return bits != 0; });
+    FFromJacks.fill(kNamedByCards);
+    for (int f = 0; f < kFamilyCount; ++f) {
+      const auto family = static_cast<TFamily>(f);
+      switch (family) {
+        case fmMadeHand: {
+          // Three of a kind is a made hand by its rank: three aces, worth more than a full
+          // house where four aces pay most, come before it, the others where Jacks or
+          // Better has three of a kind, so that one line of made hands plays them all.
+          const auto made = AddFamily(kFamilies[fmMadeHand]);
+          for (int at = 0; at < kIds.LeafTotal[fmMadeHand]; ++at) {
+            const TPatternId leaf = MadeHand(static_cast<TMadeLeaf>(at));
+            if (leaf == MadeHand(mlFullHouse)) AddTrips(made, true);
+            if (leaf == MadeHand(mlThreeOfAKind)) {
+              AddTrips(made, false);
+            } else if (leaf == MadeHand(mlTwoPair) && FTwoPairPaysLittle) {
+              // A line of made hands can leave the aces of two pair to the pair of aces.
+              FAcesUp = AddLeaf(made, "two pair with aces");
+              FNoAces = AddLeaf(made, "two pair without aces");
+            } else if (!anyKicker || leaf != MadeHand(mlFourOfAKind)) {
+              CopyLeaf(made, leaf);
+            }
+          }
+          if (anyKicker) AddQuads();
+          break;
+        }
+        case fmHighPair:
+          // A mistake says which pair: a pair of aces is worth more than the others here.
+          CopyFamily(family);
+          FFamilyTexts.back().LeafNamesMistakes = FAceApart;
+          break;
+        case fmThreeToStraight:
+          if (FTwoPairPaysLittle)
+            AddStraights();
+          else
+            CopyFamily(family);
+          break;
+        case fmTripsAndKicker:
+          if (anyKicker)
+            AddKickers();
+          else
+            CopyFamily(family);
+          break;
+        case fmOneHighCard:
+          // Where four aces pay more than other quads, a lone ace is worth more than any
+          // other high card: the family takes the ace first.
+          if (FAceApart) {
+            const auto own = AddFamily(kFamilies[fmOneHighCard]);
+            FFamilyTexts.back().Name = "A, J, Q or K only";
+            for (const int within : {3, 0, 1, 2}) CopyLeaf(own, LeafId(fmOneHighCard, within));
+          } else {
+            CopyFamily(family);
+          }
+          break;
+        default:
+          CopyFamily(family);
+          break;
+      }
+    }
+  }
+
+  std::span<const TFamilyText> Families() const override { return FFamilyTexts; }
+  std::span<const TLeafText> Leaves() const override { return FLeafTexts; }
+  bool Describes(TPatternId leaf) const override { return FDescribing[leaf]; }
+  void LeavesOfHolds(const THandCards& cards, THandLeaves& holds) const override {
+    const THandShape shape(cards);
+    for (int m = 0; m < 32; ++m) {
+      const auto mask = static_cast<std::uint8_t>(m);
+      THoldPatterns& out = holds[static_cast<std::size_t>(m)];
+      out = LeavesOfHold(shape, mask);
+      int kept = 0;
+      for (int i = 0; i < out.Count; ++i) {
+        const TPatternId jacks = out.Ids[static_cast<std::size_t>(i)];
+        const TPatternId own = FFromJacks[jacks] == kNamedByCards ? NamedByCards(shape, mask, jacks)
+                                                                  : FFromJacks[jacks];
+        if (own != kNoLeaf) out.Ids[static_cast<std::size_t>(kept++)] = own;
+      }
+      out.Count = kept;
+    }
+  }
+  // Whether the game's quads pay by rank at all; if not, Jacks or Better's words say it all.
+  bool SplitsQuads() const { return FGroups > 1; }
+
+ private:
+  // FFromJacks of the Jacks or Better leaves this family names by the cards held.
+  static constexpr TPatternId kNamedByCards = 0xFF;
+  // A Jacks or Better leaf this family has no word for (the hold has others).
+  static constexpr TPatternId kNoLeaf = 0xFE;
+
+  // Ranks whose quads pay alike with every kicker (but the two ranks themselves) form one
+  // group, named by its first rank; its special kickers are those that don't pay what most
+  // kickers do.
+  void GroupQuads(const TGame& game) {
     std::vector<int> first;
     for (int q = 1; q <= 13; ++q) {
       const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
@@ -597,26 +708,12 @@ class TBonusFamily final : public THoldFamily {
       if (g == first.size()) first.push_back(q);
       FGroupOf[static_cast<std::size_t>(q)] = static_cast<int>(g);
     }
-    FFamilyTexts.assign(kFamilies.begin(), kFamilies.end());
-    FLeafTexts.assign(kLeaves.begin(), kLeaves.end());
-    FDescribing.assign(Describing().begin(), Describing().end());
-    FDescribing.resize(FDescribing.size() + 64, true);
     FGroups = static_cast<int>(first.size());
-    const auto trips = static_cast<std::uint8_t>(FFamilyTexts.size());
-    FFamilyTexts.push_back({"three of a kind", "", ""});
-    const auto kickers = static_cast<std::uint8_t>(FFamilyTexts.size());
-    FFamilyTexts.push_back({"three of a kind and a kicker", "", ""});
-    bool anyKicker = false;
     for (int g = 0; g < FGroups; ++g) {
-      std::vector<int> ranks;
-      for (int q = 1; q <= 13; ++q)
-        if (FGroupOf[static_cast<std::size_t>(q)] == g) ranks.push_back(q);
-      const std::string name = "three " + RanksText(ranks);
-      FTrips[static_cast<std::size_t>(g)] = AddLeaf(trips, name);
-      // The kickers that change what the group's quads pay: those that don't pay what most
-      // kickers do.
       int bits = 0;
-      for (const int q : ranks) {
+      for (int q = 1; q <= 13; ++q) {
+        if (FGroupOf[static_cast<std::size_t>(q)] != g) continue;
+        FRanks[static_cast<std::size_t>(g)].push_back(q);
         const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
         std::array<int, 256> seen{};
         for (int k = 1; k <= 13; ++k)
@@ -626,86 +723,143 @@ class TBonusFamily final : public THoldFamily {
         for (int k = 1; k <= 13; ++k)
           if (k != q && row[static_cast<std::size_t>(k - 1)] != common) bits |= 1 << k;
       }
-      std::vector<int> special;
-      for (int k = 1; k <= 13; ++k)
-        if (bits >> k & 1) special.push_back(k);
-      FKicker[static_cast<std::size_t>(g)] = 0;
-      if (special.empty()) continue;
-      anyKicker = true;
       FKickerRanks[static_cast<std::size_t>(g)] = bits;
-      FKicker[static_cast<std::size_t>(g)] =
-          AddLeaf(kickers, name + " with " + KickerText(special));
-    }
-    if (anyKicker) FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
-    FDescribing.resize(FLeafTexts.size());
-    FDescribing[MadeHand(mlThreeOfAKind)] = false;
-    // Where four aces pay more than other quads, a lone ace is worth more than any other
-    // high card: the one-high-card leaves take the ace first.
-    const int aceGroup = FGroupOf[1];
-    FAceFirst = std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
-                            [aceGroup](int g) { return g != aceGroup; });
-    if (FAceFirst) {
-      const TPatternId first = LeafId(fmOneHighCard);
-      std::rotate(FLeafTexts.begin() + first, FLeafTexts.begin() + first + 3,
-                  FLeafTexts.begin() + first + 4);
-      FFamilyTexts[fmOneHighCard].Name = "A, J, Q or K only";
-    }
-    if (anyKicker) FDescribing[LeafId(fmTripsAndKicker)] = false;
-  }
-
-  std::span<const TFamilyText> Families() const override { return FFamilyTexts; }
-  std::span<const TLeafText> Leaves() const override { return FLeafTexts; }
-  bool Describes(TPatternId leaf) const override { return FDescribing[leaf]; }
-  void LeavesOfHolds(const THandCards& cards, THandLeaves& holds) const override {
-    const THandShape shape(cards);
-    for (int m = 0; m < 32; ++m) {
-      THoldPatterns& out = holds[static_cast<std::size_t>(m)];
-      out = LeavesOfHold(shape, static_cast<std::uint8_t>(m));
-      const TPatternId leaf = out.Ids[0];
-      if (FAceFirst && leaf < kLeafCount && kLeaves[leaf].Family == fmOneHighCard) {
-        // J Q K A become A J Q K.
-        const int within = leaf - LeafId(fmOneHighCard);
-        out.Ids[0] = LeafId(fmOneHighCard, (within + 1) % 4);
-        continue;
-      }
-      const bool three = leaf == MadeHand(mlThreeOfAKind);
-      if (!three && (FOtherKicker == 0 || leaf != LeafId(fmTripsAndKicker))) continue;
-      std::array<int, 14> count{};
-      for (std::size_t i = 0; i < 5; ++i)
-        if (m >> i & 1) ++count[static_cast<std::size_t>(CardRank(cards[i]))];
-      int tripRank = 0;
-      int kicker = 0;
-      for (int r = 1; r <= 13; ++r) {
-        if (count[static_cast<std::size_t>(r)] == 3) tripRank = r;
-        if (count[static_cast<std::size_t>(r)] == 1) kicker = r;
-      }
-      const auto g = static_cast<std::size_t>(FGroupOf[static_cast<std::size_t>(tripRank)]);
-      if (three)
-        out.Ids[0] = FTrips[g];
-      else
-        out.Ids[0] = FKicker[g] && (FKickerRanks[g] >> kicker & 1) ? FKicker[g] : FOtherKicker;
     }
   }
-  // Whether the game's quads pay by rank at all; if not, Jacks or Better's words say it all.
-  bool SplitsQuads() const { return FGroups > 1; }
 
- private:
-  TPatternId AddLeaf(std::uint8_t family, std::string variant) {
-    FLeafTexts.push_back({family, FNames.emplace_back(std::move(variant)), -1});
+  std::uint8_t AddFamily(const TFamilyText& text) {
+    FFamilyTexts.push_back(text);
+    return static_cast<std::uint8_t>(FFamilyTexts.size() - 1);
+  }
+  TPatternId AddLeaf(std::uint8_t family, std::string_view variant, int high = -1,
+                     bool describes = true) {
+    FLeafTexts.push_back({family, variant, high});
+    FDescribing.push_back(describes);
     return static_cast<TPatternId>(FLeafTexts.size() - 1);
+  }
+  TPatternId AddNamedLeaf(std::uint8_t family, std::string name) {
+    return AddLeaf(family, FNames.emplace_back(std::move(name)));
+  }
+  void CopyLeaf(std::uint8_t family, TPatternId jacks) {
+    FFromJacks[jacks] =
+        AddLeaf(family, kLeaves[jacks].Variant, kLeaves[jacks].High, Describing()[jacks]);
+  }
+  // A Jacks or Better family with the leaves `kept` keeps.
+  template <typename F>
+  void CopyFamily(TFamily family, F&& kept) {
+    const auto own = AddFamily(kFamilies[family]);
+    for (int at = kIds.FirstLeaf[family]; at < kIds.FirstLeaf[family] + kIds.LeafTotal[family];
+         ++at)
+      if (kept(static_cast<TPatternId>(at))) CopyLeaf(own, static_cast<TPatternId>(at));
+  }
+  void CopyFamily(TFamily family) {
+    CopyFamily(family, [](TPatternId) { return true; });
+  }
+
+  std::string GroupRanks(int g) const { return RanksText(FRanks[static_cast<std::size_t>(g)]); }
+  std::string SpecialKickers(int g) const {
+    std::vector<int> special;
+    for (int k = 1; k <= 13; ++k)
+      if (FKickerRanks[static_cast<std::size_t>(g)] >> k & 1) special.push_back(k);
+    return KickerText(special);
+  }
+
+  void AddQuads() {
+    const auto quads = AddFamily({"four of a kind", "", "", true});
+    for (int g = 0; g < FGroups; ++g) {
+      const auto at = static_cast<std::size_t>(g);
+      // The kicker first: a line of the whole family holds it rather than draw for one.
+      if (FKickerRanks[at])
+        FQuadKicker[at] =
+            AddNamedLeaf(quads, "four " + GroupRanks(g) + " with " + SpecialKickers(g));
+      FQuad[at] = AddNamedLeaf(quads, "four " + GroupRanks(g));
+    }
+    FOtherQuadKicker = AddLeaf(quads, "four of a kind with another kicker");
+  }
+
+  // Three aces, or three of the other ranks.
+  void AddTrips(std::uint8_t made, bool aces) {
+    for (int g = 0; g < FGroups; ++g)
+      if ((FAceApart && g == FGroupOf[1]) == aces)
+        FTrips[static_cast<std::size_t>(g)] = AddNamedLeaf(made, "three " + GroupRanks(g));
+  }
+
+  void AddKickers() {
+    const auto kickers = AddFamily({"three of a kind and a kicker", "", "", true});
+    for (int g = 0; g < FGroups; ++g) {
+      const auto at = static_cast<std::size_t>(g);
+      if (FKickerRanks[at])
+        FKicker[at] =
+            AddNamedLeaf(kickers, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
+    }
+    FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
+  }
+
+  // Open, inside and double inside by the straights the three ranks can make (3, 2 or 1), each
+  // by its high cards. Three high cards are named by themselves, suited or not, so that no
+  // straight line takes in K Q J.
+  void AddStraights() {
+    const auto straights = AddFamily({"three to a straight", "three to a straight, ", ""});
+    static constexpr std::array<std::string_view, 4> kKinds = {"", "double inside", "inside",
+                                                               "open"};
+    for (auto& byHigh : FStraight) byHigh.fill(kNoLeaf);
+    for (int windows = 3; windows >= 1; --windows)
+      for (int high = 2; high >= 0; --high)
+        FStraight[static_cast<std::size_t>(windows)][static_cast<std::size_t>(high)] =
+            AddLeaf(straights, kKinds[static_cast<std::size_t>(windows)], high);
+  }
+
+  TPatternId NamedByCards(const THandShape& hand, std::uint8_t mask, TPatternId jacks) const {
+    std::array<int, 14> count{};
+    int ranks = 0;
+    int held = 0;
+    for (std::size_t i = 0; i < hand.RankBit.size(); ++i)
+      if (mask >> i & 1) {
+        ++count[static_cast<std::size_t>(std::countr_zero(hand.RankBit[i]) + 1)];
+        ranks |= hand.RankBit[i];
+        ++held;
+      }
+    if (kLeaves[jacks].Family == fmThreeToStraight)
+      return FStraight[kWindows.Count[static_cast<std::size_t>(ranks)]]
+                      [static_cast<std::size_t>(HighCount(ranks))];
+    if (jacks == MadeHand(mlTwoPair)) return count[1] == 2 ? FAcesUp : FNoAces;
+    int matched = 0;
+    int kicker = 0;
+    for (int r = 1; r <= 13; ++r) {
+      if (count[static_cast<std::size_t>(r)] >= 3) matched = r;
+      if (count[static_cast<std::size_t>(r)] == 1) kicker = r;
+    }
+    const auto g = static_cast<std::size_t>(FGroupOf[static_cast<std::size_t>(matched)]);
+    const bool special = held == 5 && (FKickerRanks[g] >> kicker & 1);
+    if (jacks == MadeHand(mlThreeOfAKind)) return FTrips[g];
+    if (jacks == MadeHand(mlFourOfAKind)) {
+      if (held == 4 || !FKickerRanks[g]) return FQuad[g];
+      return special ? FQuadKicker[g] : FOtherQuadKicker;
+    }
+    // Three of a kind and a kicker.
+    return FKickerRanks[g] && (FKickerRanks[g] >> kicker & 1) ? FKicker[g] : FOtherKicker;
   }
 
   std::deque<std::string> FNames;
   std::vector<TFamilyText> FFamilyTexts;
   std::vector<TLeafText> FLeafTexts;
   std::vector<bool> FDescribing;
+  std::array<TPatternId, kLeafCount> FFromJacks{};
   std::array<int, 14> FGroupOf{};
   int FGroups = 1;
+  std::array<std::vector<int>, 13> FRanks;
+  std::array<int, 13> FKickerRanks{};
+  bool FAceApart = false;
+  bool FTwoPairPaysLittle = false;
   std::array<TPatternId, 13> FTrips{};
   std::array<TPatternId, 13> FKicker{};
-  std::array<int, 13> FKickerRanks{};
   TPatternId FOtherKicker = 0;
-  bool FAceFirst = false;
+  std::array<TPatternId, 13> FQuad{};
+  std::array<TPatternId, 13> FQuadKicker{};
+  TPatternId FOtherQuadKicker = 0;
+  TPatternId FAcesUp = 0;
+  TPatternId FNoAces = 0;
+  std::array<std::array<TPatternId, 4>, 4> FStraight{};  // by straights made, high cards
 };
 
 }  // namespace

@@ -21,6 +21,8 @@ namespace {
 
 constexpr std::uint8_t kNoLeaf = 0xFF;
 constexpr int kMostWild = 4;
+// Where a pair of kings or aces pays, draws are told apart by how many of them they hold.
+constexpr std::size_t kHighCounts = 3;
 
 // Ranks as bits: bit r - 1 for rank r (ace bit 0); a straight fills one of these windows.
 constexpr int kRoyalRanks = (1 << 0) | (1 << 9) | (1 << 10) | (1 << 11) | (1 << 12);
@@ -72,9 +74,12 @@ enum TKind : std::uint8_t {
   kdFourToStraightFlush,  // nine kinds: by the gaps between the cards, and at an end or not
   kdThreeToRoyal = kdFourToStraightFlush + kGapKinds,
   kdThreeToRoyalWithAce,
+  kdThreeToRoyalByCards,  // with the joker: ten kinds, by the two cards beside it
+  kdLastThreeToRoyalByCards = kdThreeToRoyalByCards + 9,
   kdThreeToStraightFlush,  // nine kinds, as above
   kdLastThreeToStraightFlush = kdThreeToStraightFlush + kGapKinds - 1,
   kdFourToFlush,
+  kdFourToStraightConsecutive,  // with the joker: three cards in a row beside it
   kdFourToStraightOpen,
   kdFourToStraightInside,
   kdFourToStraightAceLow,
@@ -114,6 +119,16 @@ constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"four to a straight flush", kGapTexts[8]},
     {"three to a royal flush", "no ace"},
     {"three to a royal flush", "with an ace"},
+    {"three to a royal flush", "A K"},
+    {"three to a royal flush", "A Q"},
+    {"three to a royal flush", "A J"},
+    {"three to a royal flush", "A T"},
+    {"three to a royal flush", "K Q"},
+    {"three to a royal flush", "K J"},
+    {"three to a royal flush", "K T"},
+    {"three to a royal flush", "Q J"},
+    {"three to a royal flush", "Q T"},
+    {"three to a royal flush", "J T"},
     {"three to a straight flush", kGapTexts[0]},
     {"three to a straight flush", kGapTexts[1]},
     {"three to a straight flush", kGapTexts[2]},
@@ -124,6 +139,7 @@ constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"three to a straight flush", kGapTexts[7]},
     {"three to a straight flush", kGapTexts[8]},
     {"four to a flush", ""},
+    {"four to a straight", "consecutive"},
     {"four to a straight", "open"},
     {"four to a straight", "inside"},
     {"four to a straight", "ace low"},
@@ -153,17 +169,22 @@ class TWildFamily final : public THoldFamily {
     FMostWild = deuces ? kMostWild : 1;
     FPairs = !deuces;
     for (auto& row : FMade) row.fill(kNoLeaf);
-    for (auto& row : FKind) row.fill(kNoLeaf);
+    for (auto& row : FKind)
+      for (auto& highs : row) highs.fill(kNoLeaf);
     FPair.fill(kNoLeaf);
     FLowPair.fill(kNoLeaf);
     FTwoPair.fill(kNoLeaf);
+    FindDrawKinds();
     for (int w = FMostWild; w >= 0; --w) AddWildCount(w, deuces);
     FDiscardLeaf = AddLeaf(AddFamily("discard everything", "", ""), "");
+    FindMadeHands();
   }
 
   std::span<const TFamilyText> Families() const override { return FFamilies; }
   std::span<const TLeafText> Leaves() const override { return FLeaves; }
-  bool Describes(TPatternId leaf) const override { return leaf < FLeaves.size(); }
+  bool Describes(TPatternId leaf) const override {
+    return leaf < FDescribes.size() && FDescribes[leaf];
+  }
 
   void LeavesOfHolds(const THandCards& cards, THandLeaves& holds) const override {
     std::array<int, 5> rank{};
@@ -201,11 +222,11 @@ class TWildFamily final : public THoldFamily {
       const auto wi = static_cast<std::size_t>(w);
       if (n + w == 5) {
         add(FMade[wi][dealt]);
-        if (out.Count == 0) add(FKind[wi][kdOther]);
+        if (out.Count == 0) add(FKind[wi][kdOther][0]);
         continue;
       }
       if (n == 0) {
-        add(w == 0 ? FDiscardLeaf : FKind[wi][kdWildAlone]);
+        add(w == 0 ? FDiscardLeaf : FKind[wi][kdWildAlone][0]);
         continue;
       }
       int most = 0;
@@ -224,46 +245,19 @@ class TWildFamily final : public THoldFamily {
           add(FTwoPair[wi]);
         else if (n == most)
           add(OfAKind(w, most, pairRank));
-        if (out.Count == 0) add(FKind[wi][kdOther]);
+        if (out.Count == 0) add(FKind[wi][kdOther][0]);
         continue;
       }
       // Distinct natural ranks; one natural card counts as suited.
       const bool suited = std::popcount(static_cast<unsigned>(suits)) == 1;
-      const int held = n + w;
-      const int windows = WindowsHolding(ranks);
-      // How many windows the draw really has, a window with a 2 in it weaker with deuces wild.
-      const int open = FGame.Wild == wcDeuces ? WindowsHolding(ranks, true) : windows;
-      // A draw names only holds that draw to more than the dealt hand already makes: four
-      // cards of a dealt royal flush are not four to one.
-      const int level = FDrawLevel[dealt];
-      const bool royal = (ranks & ~kRoyalRanks) == 0 && level < 4;
-      const bool flushDraw = suited && level < 2;
-      const bool straightDraw = windows > 0 && level < 1;
-      const bool straightFlushDraw = suited && windows > 0 && level < 3;
       if (w > 0 && n == 1 && FPairs)
         add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
-      if (held == 4) {
-        if (suited && royal) add(FKind[wi][kdFourToRoyal]);
-        if (straightFlushDraw) add(FKind[wi][kdFourToStraightFlush + GapKind(ranks, open)]);
-        if (flushDraw && n >= 2) add(FKind[wi][kdFourToFlush]);
-        if (straightDraw)
-          add(FKind[wi][open >= 2   ? kdFourToStraightOpen
-                        : open == 1 ? kdFourToStraightInside
-                                    : kdFourToStraightAceLow]);
-      } else if (held == 3) {
-        if (suited && royal) add(FKind[wi][(ranks & 1) ? kdThreeToRoyalWithAce : kdThreeToRoyal]);
-        if (straightFlushDraw) add(FKind[wi][kdThreeToStraightFlush + GapKind(ranks, open)]);
-        if (flushDraw && n >= 2) add(FKind[wi][kdThreeToFlush]);
-        if (straightDraw) add(FKind[wi][kdThreeToStraight]);
-      } else if (held == 2 && n == 2) {
-        if (suited && royal) add(FKind[wi][kdTwoToRoyal + RoyalPairKind(ranks)]);
-        if (!suited && (ranks & 1) && (ranks & (1 << 12)) && FPairs)
-          add(FKind[wi][kdTwoHighUnsuited]);
-      } else if (held == 1 && FPairs) {
-        if (ranks & 1) add(FKind[wi][kdAceOnly]);
-        if (ranks & (1 << 12)) add(FKind[wi][kdKingOnly]);
-      }
-      if (out.Count == 0) add(FKind[wi][kdOther]);
+      TDrawKinds kinds;
+      DrawKinds(w, n, ranks, suited, FDrawLevel[dealt], kinds);
+      const std::size_t high = HighOf(ranks);
+      for (int i = 0; i < kinds.Count; ++i)
+        add(FKind[wi][static_cast<std::size_t>(kinds.Kinds[static_cast<std::size_t>(i)])][high]);
+      if (out.Count == 0) add(FKind[wi][kdOther][0]);
     }
   }
 
@@ -280,11 +274,14 @@ class TWildFamily final : public THoldFamily {
 
   std::uint8_t AddFamily(const std::string& name, const std::string& prefix,
                          const std::string& suffix, bool leafNamesMistakes = false) {
-    FFamilies.push_back({Keep(name), Keep(prefix), Keep(suffix), leafNamesMistakes});
+    // A line of nearly a whole family reads best by what it leaves out.
+    FFamilies.push_back({Keep(name), Keep(prefix), Keep(suffix), leafNamesMistakes, true});
     return static_cast<std::uint8_t>(FFamilies.size() - 1);
   }
-  std::uint8_t AddLeaf(std::uint8_t family, const std::string& variant) {
-    FLeaves.push_back({family, Keep(variant), -1});
+  std::uint8_t AddLeaf(std::uint8_t family, const std::string& variant, int high = -1,
+                       bool describes = true) {
+    FLeaves.push_back({family, Keep(variant), high});
+    FDescribes.push_back(describes);
     return static_cast<std::uint8_t>(FLeaves.size() - 1);
   }
 
@@ -299,31 +296,151 @@ class TWildFamily final : public THoldFamily {
     return paying ? FPair[wi] : FLowPair[wi];
   }
 
-  // Whether some hold with w wild cards is of kind k: a draw of n cards holds n - w natural
-  // cards, flush draws at least two of them. High cards pay only without wild cards held, and
-  // only a pair of kings or aces pays; with deuces wild the ace-low draws stand apart.
-  static bool Possible(int k, int w, bool deuces) {
-    if (k == kdOther) return true;
-    if (k == kdWildAlone) return w > 0;
-    if (k == kdFourToStraightFlush + kGapAceLow || k == kdThreeToStraightFlush + kGapAceLow ||
-        k == kdFourToStraightAceLow)
-      if (!deuces) return false;
-    if (k == kdTwoHighUnsuited || k == kdAceOnly || k == kdKingOnly) return !deuces && w == 0;
-    if (k >= kdTwoToRoyal && k <= kdLastTwoToRoyal) return w == 0;
-    if (k == kdThreeToFlush) return w <= 1;
-    if (k == kdFourToFlush) return w <= 2;
-    if (k >= kdThreeToRoyal && k <= kdLastThreeToStraightFlush) return w <= 2;
-    if (k == kdThreeToStraight) return w <= 2;
-    return w <= 3;
+  // The kinds of draw a hold of distinct natural ranks is with w wild cards, its best
+  // description first. A draw names only holds that draw to more than the dealt hand already
+  // makes (`level`, as FDrawLevel): four cards of a dealt royal flush are not four to one.
+  struct TDrawKinds {
+    std::array<int, 4> Kinds{};
+    int Count = 0;
+  };
+  void DrawKinds(int w, int n, int ranks, bool suited, int level, TDrawKinds& out) const {
+    auto add = [&out](int kind) {
+      if (out.Count < 4) out.Kinds[static_cast<std::size_t>(out.Count++)] = kind;
+    };
+    const int held = n + w;
+    const int windows = WindowsHolding(ranks);
+    // How many windows the draw really has, a window with a 2 in it weaker with deuces wild.
+    const int open = FGame.Wild == wcDeuces ? WindowsHolding(ranks, true) : windows;
+    const bool royal = (ranks & ~kRoyalRanks) == 0 && level < 4;
+    const bool flushDraw = suited && level < 2;
+    const bool straightDraw = windows > 0 && level < 1;
+    const bool straightFlushDraw = suited && windows > 0 && level < 3;
+    if (held == 4) {
+      if (suited && royal) add(kdFourToRoyal);
+      if (straightFlushDraw) add(kdFourToStraightFlush + GapKind(ranks, open));
+      if (flushDraw && n >= 2) add(kdFourToFlush);
+      // Beside the joker, three cards in a row fill four straights, the most there are.
+      if (straightDraw)
+        add(FPairs && open >= 3 ? kdFourToStraightConsecutive
+            : open >= 2         ? kdFourToStraightOpen
+            : open == 1         ? kdFourToStraightInside
+                                : kdFourToStraightAceLow);
+    } else if (held == 3) {
+      // Beside the joker, which two cards it holds: a king or an ace may pair.
+      if (suited && royal)
+        add(FPairs && n == 2 ? kdThreeToRoyalByCards + RoyalPairKind(ranks)
+            : (ranks & 1)    ? kdThreeToRoyalWithAce
+                             : kdThreeToRoyal);
+      if (straightFlushDraw) add(kdThreeToStraightFlush + GapKind(ranks, open));
+      if (flushDraw && n >= 2) add(kdThreeToFlush);
+      if (straightDraw) add(kdThreeToStraight);
+    } else if (held == 2 && n == 2) {
+      if (suited && royal) add(kdTwoToRoyal + RoyalPairKind(ranks));
+      if (!suited && (ranks & 1) && (ranks & (1 << 12)) && FPairs) add(kdTwoHighUnsuited);
+    } else if (held == 1 && FPairs) {
+      if (ranks & 1) add(kdAceOnly);
+      if (ranks & (1 << 12)) add(kdKingOnly);
+    }
+  }
+
+  // How many of the ranks would make a paying pair: the high cards where a pair pays.
+  std::size_t HighOf(int ranks) const {
+    if (!FPairs) return 0;
+    return static_cast<std::size_t>(
+        std::popcount(static_cast<unsigned>(ranks & FGame.PayingPairRanks)));
+  }
+
+  // With the joker, a draw holding a king or an ace is worth more than its kind says: the
+  // joker pairs it.
+  bool SplitsByHigh(int kind, int w) const {
+    if (!FPairs || w == 0) return false;
+    return (kind >= kdThreeToStraightFlush && kind <= kdLastThreeToStraightFlush) ||
+           (kind >= kdFourToStraightFlush && kind < kdThreeToRoyal) || kind == kdFourToFlush;
+  }
+
+  // Which kinds of draw, by their high cards, some hold is (FKindSeen) and is best described
+  // by (FKindFirst): every set of natural ranks held suited and unsuited beside the wild cards.
+  void FindDrawKinds() {
+    for (int w = 0; w <= FMostWild; ++w)
+      for (int ranks = 1; ranks < (1 << 13); ++ranks) {
+        const int n = std::popcount(static_cast<unsigned>(ranks));
+        if (n + w > 4) continue;
+        // Where a pair pays, a wild card beside one card is that pair first of all.
+        const bool pairFirst = w > 0 && n == 1 && FPairs;
+        for (const bool suited : {true, false}) {
+          if (!suited && n == 1) continue;
+          TDrawKinds kinds;
+          DrawKinds(w, n, ranks, suited, 0, kinds);
+          const std::size_t high = HighOf(ranks);
+          for (int i = 0; i < kinds.Count; ++i) {
+            const auto k = static_cast<std::size_t>(kinds.Kinds[static_cast<std::size_t>(i)]);
+            const auto wi = static_cast<std::size_t>(w);
+            FKindSeen[wi][k][high] = true;
+            if (i == 0 && !pairFirst) FKindFirst[wi][k][high] = true;
+          }
+        }
+      }
+  }
+
+  // Which of the paying hands and pairs some hold is: every mix of natural ranks beside the
+  // wild cards, all five held, suited and not, and the natural cards of one rank held apart.
+  void FindMadeHands() {
+    for (const std::uint8_t leaf : FMadeLeaves) FDescribes[leaf] = false;
+    auto found = [this](std::uint8_t leaf) {
+      if (leaf != kNoLeaf) FDescribes[leaf] = true;
+    };
+    const bool deuces = FGame.Wild == wcDeuces;
+    for (int w = 0; w <= FMostWild; ++w) {
+      const auto wi = static_cast<std::size_t>(w);
+      std::array<int, 5> ranks{};
+      // Natural ranks in rising order, no rank more than four times, no deuce where they are
+      // wild.
+      auto each = [&](auto&& self, int at, int from) -> void {
+        if (at == 5 - w) {
+          for (const bool suited : {true, false}) {
+            THandCards cards{};
+            std::array<int, 14> copies{};
+            bool distinct = true;
+            for (int i = 0; i < at; ++i) {
+              const auto r = static_cast<std::size_t>(ranks[static_cast<std::size_t>(i)]);
+              distinct = distinct && copies[r] == 0;
+              // Not suited: the first rank's cards a suit further on, so no two are alike.
+              const int shift = ranks[static_cast<std::size_t>(i)] == ranks[0] ? 1 : 0;
+              const int suit = suited ? 0 : (copies[r] + shift) % 4;
+              ++copies[r];
+              cards[static_cast<std::size_t>(i)] =
+                  static_cast<cdCardDeck>(13 * suit + ranks[static_cast<std::size_t>(i)]);
+            }
+            if (suited && !distinct) continue;
+            for (int i = at; i < 5; ++i)
+              cards[static_cast<std::size_t>(i)] =
+                  deuces ? static_cast<cdCardDeck>(13 * (i - at) + 2) : cdJoker;
+            found(FMade[wi][EvaluateOutcome(FGame, cards)]);
+          }
+          return;
+        }
+        for (int r = from; r <= 13; ++r) {
+          if (deuces && r == 2) continue;
+          if (std::count(ranks.begin(), ranks.begin() + at, r) == 4) continue;
+          ranks[static_cast<std::size_t>(at)] = r;
+          self(self, at + 1, r);
+        }
+      };
+      each(each, 0, 1);
+      // Fewer than five cards: one rank's natural cards, or two pairs without a wild card.
+      for (int naturals = FPairs ? 1 : 2; naturals + w <= 4; ++naturals)
+        for (int r = 1; r <= 13; ++r)
+          if (!(deuces && r == 2) && (naturals > 1 || w > 0)) found(OfAKind(w, naturals, r));
+      if (w == 0) found(FTwoPair[wi]);
+    }
   }
 
   void AddWildCount(int w, bool deuces) {
     const auto wi = static_cast<std::size_t>(w);
     const std::string words = WildWords(w);
     // What five cards make, the highest first; partial holds of matched ranks name the hand
-    // they already are.
-    // A natural royal flush is a family of its own: a short chart that names the paying hands
-    // whole never draws to a royal flush from one.
+    // they already are. The natural royal flush leads the paying hands, so that a short chart
+    // naming some of them names it too rather than break it up.
     std::uint8_t made = kNoLeaf;
     bool payingPair = false;
     for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) {
@@ -343,15 +460,15 @@ class TWildFamily final : public THoldFamily {
         FPairLine = static_cast<std::size_t>(o);
         continue;
       }
-      std::uint8_t leaf = kNoLeaf;
-      if (name.find("natural") != std::string::npos) {
-        leaf = AddLeaf(AddFamily(words + ": " + name, "", "", true), "");
-      } else {
-        if (made == kNoLeaf)
-          made = AddFamily(words + (FPairs ? ": a paying hand" : ": a paying hand or a pair"),
-                           words + ": ", "", true);
-        leaf = AddLeaf(made, name);
-      }
+      // Four deuces make four deuces, whatever the fifth card is.
+      if (made == kNoLeaf)
+        made = AddFamily(w == kMostWild
+                             ? words
+                             : words + (FPairs ? ": a paying hand" : ": a paying hand or a pair"),
+                         words + ": ", "", true);
+      const std::uint8_t leaf = AddLeaf(made, name);
+      FMadeLeaves.push_back(leaf);
+      if (name == "four deuces") FFourDeuces = leaf;
       FMade[wi][static_cast<std::size_t>(o)] = leaf;
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
@@ -366,16 +483,24 @@ class TWildFamily final : public THoldFamily {
       FPair[wi] = AddLeaf(pairs, payingPair ? "pair of kings or aces" : "pair");
       if (payingPair) FMade[wi][FPairLine] = FPair[wi];
       if (FPairs) FLowPair[wi] = AddLeaf(pairs, "low pair");
+      for (const std::uint8_t leaf : {FTwoPair[wi], FPair[wi], FLowPair[wi]})
+        if (leaf != kNoLeaf) FMadeLeaves.push_back(leaf);
     }
     std::string_view family;
     std::uint8_t familyId = 0;
     for (int k = 0; k < kKindCount; ++k) {
-      const TKindText& text = kKindTexts[static_cast<std::size_t>(k)];
-      if (!Possible(k, w, deuces)) continue;
+      const auto ki = static_cast<std::size_t>(k);
+      const TKindText& text = kKindTexts[ki];
+      auto& leaves = FKind[wi][ki];
       if (k == kdWildAlone) {
-        FKind[wi][static_cast<std::size_t>(k)] = AddLeaf(AddFamily(words, "", ""), "");
+        if (w == kMostWild && FFourDeuces != kNoLeaf)
+          leaves.fill(FFourDeuces);
+        else if (w > 0)
+          leaves.fill(AddLeaf(AddFamily(words, "", ""), ""));
         continue;
       }
+      const auto& seen = FKindSeen[wi][ki];
+      if (k != kdOther && std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
       if (text.Family != family || k == 0) {
         family = text.Family;
         const std::string name = words + ": " + std::string(text.Family);
@@ -384,11 +509,25 @@ class TWildFamily final : public THoldFamily {
           FFamilies.back().Prefix = Keep(words + ": ");
         }
       }
-      if (k == kdTwoToRoyal) {
-        FFamilies.back().Prefix = Keep(words + ": two to a royal flush (");
+      // Draws named by their cards: "two to a royal flush (K Q)".
+      if (k == kdTwoToRoyal || k == kdThreeToRoyalByCards) {
+        FFamilies.back().Prefix = Keep(words + ": " + std::string(text.Family) + " (");
         FFamilies.back().Suffix = ")";
       }
-      FKind[wi][static_cast<std::size_t>(k)] = AddLeaf(familyId, std::string(text.Variant));
+      // "four to a flush with 2 high cards".
+      if (text.Variant.empty() && SplitsByHigh(k, w))
+        FFamilies.back().Prefix = Keep(words + ": " + std::string(text.Family) + " ");
+      const auto& first = FKindFirst[wi][ki];
+      if (!SplitsByHigh(k, w)) {
+        leaves.fill(
+            AddLeaf(familyId, std::string(text.Variant), -1,
+                    k == kdOther || std::find(first.begin(), first.end(), true) != first.end()));
+        continue;
+      }
+      // The most high cards first, as a chart line naming several takes them.
+      for (std::size_t h = kHighCounts; h-- > 0;)
+        if (seen[h])
+          leaves[h] = AddLeaf(familyId, std::string(text.Variant), static_cast<int>(h), first[h]);
     }
   }
 
@@ -399,7 +538,13 @@ class TWildFamily final : public THoldFamily {
   std::vector<TFamilyText> FFamilies;
   std::vector<TLeafText> FLeaves;
   std::array<std::array<std::uint8_t, kMaxOutcomes>, kMostWild + 1> FMade{};
-  std::array<std::array<std::uint8_t, kKindCount>, kMostWild + 1> FKind{};
+  // By wild cards held, kind and high cards: the leaf, or kNoLeaf for none.
+  template <typename T>
+  using TByKind = std::array<std::array<std::array<T, kHighCounts>, kKindCount>, kMostWild + 1>;
+  TByKind<std::uint8_t> FKind{};
+  TByKind<bool> FKindSeen{};
+  TByKind<bool> FKindFirst{};
+  std::vector<bool> FDescribes;
   std::array<std::uint8_t, kMostWild + 1> FPair{};
   std::array<std::uint8_t, kMostWild + 1> FLowPair{};
   std::array<std::uint8_t, kMostWild + 1> FTwoPair{};
@@ -410,6 +555,9 @@ class TWildFamily final : public THoldFamily {
   std::size_t FPairLine = 0;
   std::size_t FFourOfAKind = 0;
   std::uint8_t FDiscardLeaf = 0;
+  std::uint8_t FFourDeuces = kNoLeaf;
+  // The leaves of paying hands and pairs, which FindMadeHands tells apart.
+  std::vector<std::uint8_t> FMadeLeaves;
 };
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -83,7 +84,7 @@ void BM_PayoutsToChart(benchmark::State& state) {
   auto window = ShowGame();
   OpenAdvisor(*window);
   TAdvisor& advisor = *window->Advisor();
-  advisor.PageTabs->setCurrentIndex(advisor.PageTabs->count() - 1);
+  advisor.PageTabs->setCurrentIndex(advisor.Pages->indexOf(advisor.ChartPage));
   window->DealClick();
   const TChartPage& chart = *advisor.ChartPage;
   // Two tables in turn, so every change builds a chart.

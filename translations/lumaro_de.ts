@@ -2190,6 +2190,35 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <source>a pair</source>
         <translation>ein Paar</translation>
     </message>
+    <message>
+        <source>four %1</source>
+        <extracomment>%1 the rank of the four cards: &quot;aces&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>vier %1</translation>
+    </message>
+    <message>
+        <source>four of a kind with another kicker</source>
+        <extracomment>Four of a kind held with a kicker that doesn&apos;t raise its pay.</extracomment>
+        <translation>Vierling mit anderer Beikarte</translation>
+    </message>
+    <message>
+        <source>three to a straight, %1</source>
+        <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
+        <translation>drei zur Straße, %1</translation>
+    </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>zwei Paare mit Assen</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>zwei Paare ohne Asse</translation>
+    </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, außer %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

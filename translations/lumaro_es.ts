@@ -2190,6 +2190,35 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <source>a pair</source>
         <translation>una pareja</translation>
     </message>
+    <message>
+        <source>four %1</source>
+        <extracomment>%1 the rank of the four cards: &quot;aces&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>cuatro %1</translation>
+    </message>
+    <message>
+        <source>four of a kind with another kicker</source>
+        <extracomment>Four of a kind held with a kicker that doesn&apos;t raise its pay.</extracomment>
+        <translation>póker con otro kicker</translation>
+    </message>
+    <message>
+        <source>three to a straight, %1</source>
+        <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
+        <translation>tres a escalera, %1</translation>
+    </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>doble pareja con ases</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>doble pareja sin ases</translation>
+    </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, salvo %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

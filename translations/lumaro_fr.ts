@@ -2190,6 +2190,35 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <source>a pair</source>
         <translation>une paire</translation>
     </message>
+    <message>
+        <source>four %1</source>
+        <extracomment>%1 the rank of the four cards: &quot;aces&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>quatre %1</translation>
+    </message>
+    <message>
+        <source>four of a kind with another kicker</source>
+        <extracomment>Four of a kind held with a kicker that doesn&apos;t raise its pay.</extracomment>
+        <translation>carré avec un autre kicker</translation>
+    </message>
+    <message>
+        <source>three to a straight, %1</source>
+        <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
+        <translation>trois cartes à la quinte, %1</translation>
+    </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>double paire avec des as</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>double paire sans as</translation>
+    </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, sauf %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2190,6 +2190,35 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <source>a pair</source>
         <translation>una coppia</translation>
     </message>
+    <message>
+        <source>four %1</source>
+        <extracomment>%1 the rank of the four cards: &quot;aces&quot;, &quot;2s-4s&quot;.</extracomment>
+        <translation>quattro %1</translation>
+    </message>
+    <message>
+        <source>four of a kind with another kicker</source>
+        <extracomment>Four of a kind held with a kicker that doesn&apos;t raise its pay.</extracomment>
+        <translation>poker con un altro kicker</translation>
+    </message>
+    <message>
+        <source>three to a straight, %1</source>
+        <extracomment>%1 is how it draws (&quot;open with 2 high cards&quot;, &quot;inside with 1 high card&quot;).</extracomment>
+        <translation>tre per scala, %1</translation>
+    </message>
+    <message>
+        <source>two pair with aces</source>
+        <extracomment>Where two pair pays no more than a pair, two pair with a pair of aces is told apart.</extracomment>
+        <translation>doppia coppia con assi</translation>
+    </message>
+    <message>
+        <source>two pair without aces</source>
+        <translation>doppia coppia senza assi</translation>
+    </message>
+    <message>
+        <source>%1, not %2</source>
+        <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
+        <translation>%1, tranne %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

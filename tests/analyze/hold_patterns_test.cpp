@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "card_text.h"
 #include "game.h"
 #include "test_support.h"
@@ -178,9 +180,21 @@ TEST(HoldPatterns, WildCardHoldsAreNamedByWhatTheyDrawTo) {
     std::uint8_t Mask;  // bit i: card i held
     std::string_view Name;
   };
-  constexpr std::array<TCase, 7> kCases = {{
+  constexpr std::array<TCase, 15> kCases = {{
       {"joker-poker", "JK KS 8D 9C 4H", 0b00011, "joker: pair of kings or aces"},
       {"joker-poker", "AS KS QS JS TS", 0b11111, "no joker: natural royal flush"},
+      // Beside the joker a king or an ace may pair: draws count them.
+      {"joker-poker", "JK 9H QH AH 3C", 0b01111, "joker: four to a flush with 1 high card"},
+      {"joker-poker", "JK 9H QH 4H 3C", 0b01111, "joker: four to a flush with no high card"},
+      {"joker-poker", "JK AH 2H 8C 9D", 0b00111,
+       "joker: three to a straight flush, consecutive, at an end with 1 high card"},
+      {"joker-poker", "JK KS QS 8C 9D", 0b00111, "joker: three to a royal flush (K Q)"},
+      // Three in a row beside the joker fill four straights, one gap three.
+      {"joker-poker", "JK 7D 8C 9H KS", 0b01111, "joker: four to a straight, consecutive"},
+      {"joker-poker", "JK 6D 8C 9H KS", 0b01111, "joker: four to a straight, open"},
+      // Four deuces are four deuces, the fifth card held or not.
+      {"deuces-wild", "2S 2H 2C 2D KS", 0b11111, "four deuces"},
+      {"deuces-wild", "2S 2H 2C 2D KS", 0b01111, "four deuces"},
       // Four cards of a dealt royal flush draw to nothing more.
       {"deuces-wild", "AS KS QS JS TS", 0b01111, "no deuce: other cards"},
       {"deuces-wild", "2D TS 8H 7C 4D", 0b00011, "one deuce: other cards"},
@@ -194,6 +208,97 @@ TEST(HoldPatterns, WildCardHoldsAreNamedByWhatTheyDrawTo) {
     const THoldWords& words = HoldWordsOf(game);
     const THandCards hand = ParseHand({c.Hand}, {game.DeckSize == 53, game.Name});
     EXPECT_EQ(words.PatternName(words.DescribeHold(hand, c.Mask)), c.Name);
+  }
+}
+
+// A line's name says only hands that can be, and a line of nearly a whole family says what
+// it leaves out.
+TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
+  const THoldWords& deuces = HoldWordsOf(*FindGame("deuces-wild"));
+  TPatternId family = 0;
+  ASSERT_TRUE(deuces.FindPattern("one deuce: four to a straight flush", family));
+  std::vector<TPatternId> group;
+  for (const TPatternId leaf : deuces.LeavesOf(family))
+    if (deuces.VariantName(leaf) != "consecutive") group.push_back(leaf);
+  EXPECT_EQ(deuces.GroupName(group), "one deuce: four to a straight flush, not consecutive");
+  // Three deuces and two cards make no full house, flush or straight.
+  ASSERT_TRUE(deuces.FindPattern("three deuces: a paying hand or a pair", family));
+  std::vector<std::string> made;
+  for (const TPatternId leaf : deuces.LeavesOf(family))
+    if (deuces.DescribesAHold(leaf)) made.push_back(deuces.VariantName(leaf));
+  EXPECT_EQ(made, (std::vector<std::string>{"wild royal flush", "five of a kind", "straight flush",
+                                            "four of a kind"}));
+  // Without the joker no five cards are of one rank.
+  const THoldWords& joker = HoldWordsOf(*FindGame("joker-poker"));
+  TPatternId leaf = 0;
+  ASSERT_TRUE(joker.FindPattern("no joker: five of a kind", leaf));
+  EXPECT_FALSE(joker.DescribesAHold(leaf));
+}
+
+}  // namespace
+
+namespace {
+
+// The bonus games name four of a kind and three of a kind by the ranks and kickers their
+// quads pay for, a straight draw by how open it is, and a mistake with a high pair by the
+// pair: what their charts and hand histories say.
+TEST(HoldPatterns, BonusHoldsAreNamedByWhatTheirQuadsPay) {
+  struct TCase {
+    std::string_view Game;
+    const char* Hand;
+    const char* Held;
+    std::string_view Name;
+  };
+  constexpr std::array<TCase, 12> kCases = {{
+      {"double-double-bonus", "AS AH AC AD 5S", "AS AH AC AD", "four aces"},
+      {"double-double-bonus", "AS AH AC AD 5S", "AS AH AC AD 5S",
+       "four of a kind with another kicker"},
+      {"double-double-bonus", "AS AH AC AD 3S", "AS AH AC AD 3S",
+       "four aces with a 2, 3 or 4 kicker"},
+      {"triple-double-bonus", "4S 4H 4C 4D AS", "4S 4H 4C 4D AS",
+       "four 2s-4s with an A, 2, 3 or 4 kicker"},
+      {"double-double-bonus", "KS KH KC KD 3S", "KS KH KC KD 3S", "four 5s-Ks"},
+      {"double-bonus", "AS AH AC KS KH", "AS AH AC", "three aces"},
+      {"double-bonus", "AS AH AC KS KH", "AS AH AC KS KH", "full house"},
+      {"double-bonus", "QS JH TC 6D 7D", "QS JH TC", "three to a straight, open with 2 high cards"},
+      {"double-bonus", "KS JH TC 6D 7D", "KS JH TC",
+       "three to a straight, inside with 2 high cards"},
+      // Two pair that a pair of aces may be worth more than.
+      {"triple-double-bonus", "AS AH KS KH 7C", "AS AH KS KH", "two pair with aces"},
+      {"triple-double-bonus", "QS QH KS KH 7C", "QS QH KS KH", "two pair without aces"},
+      // Three high cards are named by themselves, not as a straight draw.
+      {"double-bonus", "KS QH JC 6D 7D", "KS QH JC", "K Q J unsuited"},
+  }};
+  for (const TCase& c : kCases) {
+    SCOPED_TRACE(c.Hand);
+    const THoldWords& words = HoldWordsOf(*FindGame(c.Game));
+    const THandCards hand = Hand(c.Hand);
+    EXPECT_EQ(words.PatternName(words.DescribeHold(hand, Held(hand, c.Held))), c.Name);
+  }
+  const THoldWords& words = HoldWordsOf(*FindGame("double-bonus"));
+  const THandCards hand = Hand("AS AH KH QH JH");
+  EXPECT_EQ(words.MistakeText(
+                words.ClassifyMistake(hand, Held(hand, "AS AH"), Held(hand, "AH KH QH JH"))),
+            "pair of aces against four to a royal flush");
+  // Three aces beside a full house: a made hand against a made hand.
+  const THandCards house = Hand("AS AH AC KS KH");
+  EXPECT_EQ(words.MistakeText(words.ClassifyMistake(house, 31, Held(house, "AS AH AC"))),
+            "full house against three aces");
+}
+
+// Every pattern of the games without wild cards has a name, and a name of its own: the
+// chart's lines, the history's mistakes and the translations find a pattern by its name.
+TEST(HoldPatterns, NaturalGamesPatternsHaveNamesOfTheirOwn) {
+  for (const TGame* game : kGames) {
+    if (game->Wild != wcNone) continue;
+    SCOPED_TRACE(std::string(game->Name));
+    const THoldWords& words = HoldWordsOf(*game);
+    std::set<std::string> names;
+    for (int id = 0; id < words.PatternCount(); ++id) {
+      const std::string name = words.PatternName(static_cast<TPatternId>(id));
+      EXPECT_FALSE(name.empty()) << id;
+      EXPECT_TRUE(names.insert(name).second) << name;
+    }
   }
 }
 

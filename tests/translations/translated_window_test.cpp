@@ -416,6 +416,15 @@ class TTranslatedWindowTest : public QObject {
             if (mask & (1u << i)) group.push_back(leaves[i]);
           QCOMPARE(ShownGroupName(words, group), QString::fromStdString(words.GroupName(group)));
         }
+        // A family but one or two of its leaves, which a line may name by those left out.
+        for (std::size_t i = 0; i < leaves.size(); ++i)
+          for (std::size_t j = i; j < leaves.size(); ++j) {
+            std::vector<TPatternId> group;
+            for (std::size_t k = 0; k < leaves.size(); ++k)
+              if (k != i && k != j) group.push_back(leaves[k]);
+            if (group.empty()) continue;
+            QCOMPARE(ShownGroupName(words, group), QString::fromStdString(words.GroupName(group)));
+          }
         TChartLine line;
         line.Leaves = leaves;
         line.Text = words.PatternName(pattern);

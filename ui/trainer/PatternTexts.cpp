@@ -152,6 +152,15 @@ namespace {
     //: As "%1 with a %2 kicker", where English writes "an" ("an A, 2, 3 or 4 kicker").
     QT_TRANSLATE_NOOP("THoldPattern", "%1 with an %2 kicker"),
     QT_TRANSLATE_NOOP("THoldPattern", "three of a kind with another kicker"),
+    //: %1 the rank of the four cards: "aces", "2s-4s".
+    QT_TRANSLATE_NOOP("THoldPattern", "four %1"),
+    //: Four of a kind held with a kicker that doesn't raise its pay.
+    QT_TRANSLATE_NOOP("THoldPattern", "four of a kind with another kicker"),
+    //: %1 is how it draws ("open with 2 high cards", "inside with 1 high card").
+    QT_TRANSLATE_NOOP("THoldPattern", "three to a straight, %1"),
+    //: Where two pair pays no more than a pair, two pair with a pair of aces is told apart.
+    QT_TRANSLATE_NOOP("THoldPattern", "two pair with aces"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two pair without aces"),
 };
 
 //: Deuces Wild and Joker Poker: the wild cards held (%1, "two deuces", "joker"), then the
@@ -357,26 +366,41 @@ QString ShownGroupName(const THoldWords& words, const std::vector<TPatternId>& l
   };
   // The leaves in family order, grouped by kind; a kind with every one of its high-card
   // counts is named by itself.
-  QStringList parts;
-  for (std::size_t i = 0; i < sorted.size();) {
-    const TVariant first = VariantOf(words, sorted[i]);
-    std::vector<int> highs;
-    std::size_t j = i;
-    for (; j < sorted.size() && VariantOf(words, sorted[j]).Kind == first.Kind; ++j)
-      highs.push_back(VariantOf(words, sorted[j]).High);
-    const QString kind = pieces(first.Kind);
-    if (first.High >= 0 && static_cast<int>(highs.size()) < describingOfKind(first.Kind)) {
-      const QString high = HighCards(highs);
-      parts << (first.Kind.empty()
-                    ? QCoreApplication::translate("THoldPattern", "with %1").arg(high)
-                    //: %1 how it draws ("open"), %2 its high cards ("2 high cards").
-                    : QCoreApplication::translate("THoldPattern", "%1 with %2").arg(kind, high));
-    } else {
-      parts << kind;
+  const auto variants = [&](const std::vector<TPatternId>& group) {
+    QStringList parts;
+    for (std::size_t i = 0; i < group.size();) {
+      const TVariant first = VariantOf(words, group[i]);
+      std::vector<int> highs;
+      std::size_t j = i;
+      for (; j < group.size() && VariantOf(words, group[j]).Kind == first.Kind; ++j)
+        highs.push_back(VariantOf(words, group[j]).High);
+      const QString kind = pieces(first.Kind);
+      if (first.High >= 0 && static_cast<int>(highs.size()) < describingOfKind(first.Kind)) {
+        const QString high = HighCards(highs);
+        parts << (first.Kind.empty()
+                      ? QCoreApplication::translate("THoldPattern", "with %1").arg(high)
+                      //: %1 how it draws ("open"), %2 its high cards ("2 high cards").
+                      : QCoreApplication::translate("THoldPattern", "%1 with %2").arg(kind, high));
+      } else {
+        parts << kind;
+      }
+      i = j;
     }
-    i = j;
+    return Alternatives(parts);
+  };
+  // A line of nearly a whole family, named by the leaves it leaves out.
+  if (english.rfind(familyName + ", not ", 0) == 0) {
+    std::vector<TPatternId> left;
+    for (const TPatternId leaf : words.LeavesOf(family))
+      if (words.DescribesAHold(leaf) && !std::binary_search(sorted.begin(), sorted.end(), leaf))
+        left.push_back(leaf);
+    const QString whole = pieces(familyName);
+    //: A family but the kinds left out: "four to a straight flush, not consecutive".
+    const QString shown =
+        QCoreApplication::translate("THoldPattern", "%1, not %2").arg(whole, variants(left));
+    return pieces.Unknown ? QString::fromStdString(english) : shown;
   }
-  const QString shown = pieces(FrameOf(words, sorted.front())).arg(Alternatives(parts));
+  const QString shown = pieces(FrameOf(words, sorted.front())).arg(variants(sorted));
   return pieces.Unknown ? QString::fromStdString(english) : shown;
 }
 
