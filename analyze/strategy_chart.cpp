@@ -1000,16 +1000,13 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
 }
 
 // Each line of a chart exchanged, while the return rises, for any group of neighbouring
-// leaves of a family of the longer chart it came from ("four to an outside straight with 1-2
-// high cards"), first of any family (a short chart may need a coarse line of a family it
-// lost), then of its own.
+// leaves of its family ("four to an outside straight with 1-2 high cards").
 std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TUnit>& lines,
-                                const std::vector<TUnit>& longer, std::size_t most,
-                                TOrderSearch::TArrays& spare) {
+                                std::size_t most, TOrderSearch::TArrays& spare) {
   const THoldWords& words = *data.Words;
   std::vector<TUnit> pool = lines;
   std::vector<bool> seen(static_cast<std::size_t>(words.PatternCount()), false);
-  for (const TUnit& line : longer) {
+  for (const TUnit& line : lines) {
     const TPatternId family = words.FamilyOf(line.front());
     if (!words.IsFamily(family) || seen[family]) continue;
     seen[family] = true;
@@ -1029,7 +1026,6 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
   search.Start(order, lines.size());
   const auto discard = static_cast<std::uint32_t>(
       std::find(pool.begin(), pool.end(), TUnit{words.DiscardEverything()}) - pool.begin());
-  ExchangeLines(search, discard, most);
   ExchangeLines(search, discard, most, true);
   return SettleLines(data, LinesInPlay(search));
 }
@@ -1059,7 +1055,7 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
   const TUnit discard = {data.Words->DiscardEverything()};
   std::vector<TUnit> lines = full;
   if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
-  return RefineGroups(data, CutDown(data, lines, most, spare), lines, most, spare);
+  return RefineGroups(data, CutDown(data, lines, most, spare), most, spare);
 }
 
 // Fills in the chart from its lines: names, returns, shares and an example for each line.
