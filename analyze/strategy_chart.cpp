@@ -39,6 +39,11 @@ void FillChunk(const THoldValueCounter& counter, const THoldWords& words,
   THandLeaves leaves;
   std::vector<std::int64_t> best(static_cast<std::size_t>(words.LeafCount()), kNoValue);
   std::vector<TPatternId> touched;
+  // Room for more leaves than a class usually fits: pages never filled are never touched,
+  // while growing would copy them all.
+  constexpr std::size_t kRoomPerClass = 64;
+  chunk.Pattern.reserve((last - first) * kRoomPerClass);
+  chunk.Value.reserve((last - first) * kRoomPerClass);
   for (std::size_t i = first; i < last; ++i) {
     const TDealClass& k = classes[i];
     counter.Values(k, values);
@@ -86,15 +91,21 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldW
   out.Deals = &classes;
   std::size_t entries = 0;
   for (const auto& chunk : chunks) entries += chunk.Pattern.size();
+  // The first chunk's entries stay where they are; the others follow them.
+  out.Pattern = std::move(chunks.front().Pattern);
+  out.Value = std::move(chunks.front().Value);
   out.Pattern.reserve(entries);
   out.Value.reserve(entries);
   out.Best.reserve(total);
   out.Start.reserve(total + 1);
   out.Start.push_back(0);
-  for (auto& chunk : chunks) {
+  for (std::size_t i = 0; i < chunks.size(); ++i) {
+    TClassChunk& chunk = chunks[i];
     for (const auto n : chunk.Count) out.Start.push_back(out.Start.back() + n);
-    out.Pattern.insert(out.Pattern.end(), chunk.Pattern.begin(), chunk.Pattern.end());
-    out.Value.insert(out.Value.end(), chunk.Value.begin(), chunk.Value.end());
+    if (i > 0) {
+      out.Pattern.insert(out.Pattern.end(), chunk.Pattern.begin(), chunk.Pattern.end());
+      out.Value.insert(out.Value.end(), chunk.Value.begin(), chunk.Value.end());
+    }
     out.Best.insert(out.Best.end(), chunk.Best.begin(), chunk.Best.end());
     chunk = {};
   }
@@ -109,9 +120,37 @@ using TUnit = std::vector<TPatternId>;
 // two active units that fit it, so what a unit adds at every place in the order comes from
 // one pass over the classes it fits, and moving it touches only those.
 class TOrderSearch {
+  // Each class's first and second units in play: their entries, units and values side by
+  // side, as the searches read them together.
+  struct TClassPlay {
+    std::uint32_t First = kNone;
+    std::uint32_t Second = kNone;
+    std::uint32_t FirstUnit = kNone;
+    std::uint32_t SecondUnit = kNone;
+    std::int64_t FirstValue = 0;
+    std::int64_t SecondValue = 0;
+  };
+
  public:
-  TOrderSearch(const TClassPatterns& data, std::vector<TUnit> units)
-      : FWords(*data.Words), FDeals(*data.Deals), FUnits(std::move(units)) {
+  // The large arrays of a search, handed on to the next: a chart runs several searches in
+  // turn, and fresh pages of this size cost more to clear than filling them does.
+  struct TArrays {
+    std::vector<std::uint32_t> Start, UnitOf, FitClass, FitEntry, SyncedFirst;
+    std::vector<std::int64_t> Value, FitValue;
+    std::vector<TClassPlay> Play;
+  };
+
+  // Borrows `spare`'s arrays and gives them back when it ends.
+  TOrderSearch(const TClassPatterns& data, std::vector<TUnit> units, TArrays& spare)
+      : FWords(*data.Words), FDeals(*data.Deals), FUnits(std::move(units)), FSpare(spare) {
+    Borrow(FStart, spare.Start);
+    Borrow(FUnitOf, spare.UnitOf);
+    Borrow(FFitClass, spare.FitClass);
+    Borrow(FFitEntry, spare.FitEntry);
+    Borrow(FSyncedFirst, spare.SyncedFirst);
+    Borrow(FValue, spare.Value);
+    Borrow(FFitValue, spare.FitValue);
+    Borrow(FPlay, spare.Play);
     const std::size_t classes = data.Classes();
     std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(FWords.LeafCount()));
     for (std::uint32_t u = 0; u < FUnits.size(); ++u)
@@ -120,8 +159,14 @@ class TOrderSearch {
     std::vector<std::uint32_t> touched;
     FStart.reserve(classes + 1);
     FStart.push_back(0);
-    FUnitOf.reserve(data.Pattern.size());
-    FValue.reserve(data.Pattern.size());
+    // At most one entry per unit of each leaf that fits: pages reserved beyond what is
+    // filled are never touched, while growing would copy them all.
+    std::vector<std::size_t> leafEntries(unitsOf.size(), 0);
+    for (const TPatternId p : data.Pattern) ++leafEntries[p];
+    std::size_t most = 0;
+    for (std::size_t p = 0; p < unitsOf.size(); ++p) most += leafEntries[p] * unitsOf[p].size();
+    FUnitOf.reserve(most);
+    FValue.reserve(most);
     std::vector<std::uint32_t> fitCount(FUnits.size() + 1, 0);
     for (std::size_t c = 0; c < classes; ++c) {
       touched.clear();
@@ -158,6 +203,18 @@ class TOrderSearch {
     FFitValue.resize(FFitEntry.size());
     for (std::size_t f = 0; f < FFitEntry.size(); ++f) FFitValue[f] = FValue[FFitEntry[f]];
     FChangedMark.assign(classes, false);
+  }
+  TOrderSearch(const TOrderSearch&) = delete;
+  TOrderSearch& operator=(const TOrderSearch&) = delete;
+  ~TOrderSearch() {
+    FSpare.Start = std::move(FStart);
+    FSpare.UnitOf = std::move(FUnitOf);
+    FSpare.FitClass = std::move(FFitClass);
+    FSpare.FitEntry = std::move(FFitEntry);
+    FSpare.SyncedFirst = std::move(FSyncedFirst);
+    FSpare.Value = std::move(FValue);
+    FSpare.FitValue = std::move(FFitValue);
+    FSpare.Play = std::move(FPlay);
   }
 
   const THoldWords& Words() const { return FWords; }
@@ -258,7 +315,8 @@ class TOrderSearch {
   }
 
   // Takes units in play out for a trial that Resume undoes: what their classes played is
-  // kept rather than found again.
+  // kept rather than found again. All of them go before any class is found again, so that
+  // a class they share is found once.
   void Suspend(const std::vector<std::uint32_t>& units) {
     FSuspended = units;
     FSavedTotal = FTotal;
@@ -268,6 +326,8 @@ class TOrderSearch {
       FKey[u] = kNone;
       ++FChanges;
       if (!FOutReady.empty()) FOutReady[u] = false;
+    }
+    for (const std::uint32_t u : units) {
       for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
         const std::uint32_t c = FFitClass[f];
         if (FPlay[c].First != FFitEntry[f] && FPlay[c].Second != FFitEntry[f]) continue;
@@ -411,17 +471,29 @@ class TOrderSearch {
     }
   }
 
+  // The positions of the units in play, in order.
+  std::vector<std::uint32_t> PositionsInPlay() const {
+    std::vector<std::uint32_t> at;
+    for (std::uint32_t j = 0; j < FOrder.size(); ++j)
+      if (FActive[FOrder[j]]) at.push_back(j);
+    return at;
+  }
+
   // The best place for a unit out of play from gains by unit (OutGains, or changed from
   // it): what it adds there and the slot, the first of equals, as BestSlot over all slots.
-  std::pair<__int128, std::uint32_t> BestOfOutGains(const std::vector<__int128>& byUnit) const {
+  // Only units in play take gains, so the sum changes only at their positions (`inPlay`,
+  // as PositionsInPlay gives them), and the first slot after the one before is the first
+  // of equals.
+  std::pair<__int128, std::uint32_t> BestOfOutGains(
+      const std::vector<__int128>& byUnit, const std::vector<std::uint32_t>& inPlay) const {
     __int128 sum = 0;
     __int128 best = 0;
-    std::uint32_t at = kNone;
-    for (std::size_t j = FOrder.size() + 1; j-- > 0;) {
-      if (j < FOrder.size()) sum += byUnit[FOrder[j]];
-      if (at == kNone || sum >= best) {
+    std::uint32_t at = inPlay.empty() ? 0 : inPlay.back() + 1;
+    for (std::size_t k = inPlay.size(); k-- > 0;) {
+      sum += byUnit[FOrder[inPlay[k]]];
+      if (sum >= best) {
         best = sum;
-        at = static_cast<std::uint32_t>(j);
+        at = k == 0 ? 0 : inPlay[k - 1] + 1;
       }
     }
     return {best, at};
@@ -440,6 +512,13 @@ class TOrderSearch {
   }
 
  private:
+  // Takes a spare array's storage, emptied.
+  template <typename T>
+  static void Borrow(std::vector<T>& mine, std::vector<T>& spare) {
+    mine = std::move(spare);
+    mine.clear();
+  }
+
   void Rescan(std::uint32_t c) {
     std::uint32_t first = kNone;
     std::uint32_t second = kNone;
@@ -549,16 +628,6 @@ class TOrderSearch {
   std::vector<std::uint64_t> FStayedAt;
   std::vector<std::uint32_t> FOrder;
   std::vector<std::uint32_t> FPosition;
-  // Each class's first and second units in play: their entries, units and values side by
-  // side, as the searches read them together.
-  struct TClassPlay {
-    std::uint32_t First = kNone;
-    std::uint32_t Second = kNone;
-    std::uint32_t FirstUnit = kNone;
-    std::uint32_t SecondUnit = kNone;
-    std::int64_t FirstValue = 0;
-    std::int64_t SecondValue = 0;
-  };
   std::vector<TClassPlay> FPlay;
   // For Resume: the units suspended, and what their classes played before, in order.
   std::vector<std::uint32_t> FSuspended;
@@ -572,6 +641,7 @@ class TOrderSearch {
   std::vector<std::uint32_t> FSyncedFirst;
   std::vector<std::uint32_t> FChanged;
   std::vector<bool> FChangedMark;
+  TArrays& FSpare;
 };
 
 TPatternId FamilyOfUnit(const TOrderSearch& search, std::uint32_t u) {
@@ -778,9 +848,10 @@ std::vector<TUnit> CandidateLines(const THoldWords& words, const std::vector<TUn
 
 // Lines moved as wholes, and other lines of their families brought in, while the return
 // rises: a family's leaves can move together where one leaf at a time would lose first.
-std::vector<TUnit> PolishChart(const TClassPatterns& data, const std::vector<TUnit>& lines) {
+std::vector<TUnit> PolishChart(const TClassPatterns& data, const std::vector<TUnit>& lines,
+                               TOrderSearch::TArrays& spare) {
   const std::vector<TUnit> pool = CandidateLines(*data.Words, lines);
-  TOrderSearch search(data, pool);
+  TOrderSearch search(data, pool, spare);
   std::vector<std::uint32_t> order(pool.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
   search.Start(order, lines.size());
@@ -790,12 +861,12 @@ std::vector<TUnit> PolishChart(const TClassPatterns& data, const std::vector<TUn
 
 // The ordered leaves that play best: each leaf that is the best description of some hold
 // is a unit; start from the units' average values and move units while the return rises.
-std::vector<TUnit> FullChart(const TClassPatterns& data) {
+std::vector<TUnit> OrderedLeaves(const TClassPatterns& data, TOrderSearch::TArrays& spare) {
   std::vector<TUnit> units;
   for (int p = 0; p < data.Words->LeafCount(); ++p)
     if (data.Words->DescribesAHold(static_cast<TPatternId>(p)))
       units.push_back({static_cast<TPatternId>(p)});
-  TOrderSearch search(data, units);
+  TOrderSearch search(data, units, spare);
   std::vector<std::uint32_t> order(units.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
   const std::vector<double> average = search.AverageValues();
@@ -805,7 +876,11 @@ std::vector<TUnit> FullChart(const TClassPatterns& data) {
   search.Improve();
   search.DropIdleUnits();
   GatherFamilies(search);
-  return PolishChart(data, SettleLines(data, LinesInPlay(search)));
+  return SettleLines(data, LinesInPlay(search));
+}
+
+std::vector<TUnit> FullChart(const TClassPatterns& data, TOrderSearch::TArrays& spare) {
+  return PolishChart(data, OrderedLeaves(data, spare), spare);
 }
 
 // Counts the units in play.
@@ -883,6 +958,7 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
   };
   for (int pass = 0; pass < 40; ++pass) {
     search.SyncOutGains();
+    const std::vector<std::uint32_t> inPlay = search.PositionsInPlay();
     __int128 bestGain = 0;
     std::uint32_t bestOut = kNone;
     std::uint32_t bestIn = kNone;
@@ -891,7 +967,7 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
       for (std::uint32_t v = 0; v < units; ++v) {
         if (!wanted(out, v)) continue;
         const auto [gain, slot] =
-            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v));
+            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v), inPlay);
         if (gain - cost > bestGain) {
           bestGain = gain - cost;
           bestOut = out;
@@ -926,7 +1002,7 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
 // Each line of a chart exchanged, while the return rises, for any group of neighbouring
 // leaves of its family ("four to an outside straight with 1-2 high cards").
 std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TUnit>& lines,
-                                std::size_t most) {
+                                std::size_t most, TOrderSearch::TArrays& spare) {
   const THoldWords& words = *data.Words;
   std::vector<TUnit> pool = lines;
   std::vector<bool> seen(static_cast<std::size_t>(words.PatternCount()), false);
@@ -944,7 +1020,7 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
         if (std::find(pool.begin(), pool.end(), group) == pool.end()) pool.push_back(group);
       }
   }
-  TOrderSearch search(data, pool);
+  TOrderSearch search(data, pool, spare);
   std::vector<std::uint32_t> order(pool.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
   search.Start(order, lines.size());
@@ -954,16 +1030,13 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
   return SettleLines(data, LinesInPlay(search));
 }
 
-// A chart of at most `most` lines, "discard everything" among them, from the full chart's
-// lines and other lines of their families: cut down to size, then improved by exchanges.
-std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUnit>& full,
-                              std::size_t most) {
-  if (full.size() <= most) return full;
+// The lines, "discard everything" among them, cut down to `most` from them and other lines
+// of their families, then improved by exchanges.
+std::vector<TUnit> CutDown(const TClassPatterns& data, const std::vector<TUnit>& lines,
+                           std::size_t most, TOrderSearch::TArrays& spare) {
   const TUnit discard = {data.Words->DiscardEverything()};
-  std::vector<TUnit> lines = full;
-  if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
   const std::vector<TUnit> pool = CandidateLines(*data.Words, lines);
-  TOrderSearch search(data, pool);
+  TOrderSearch search(data, pool, spare);
   std::vector<std::uint32_t> order(pool.size());
   for (std::uint32_t u = 0; u < order.size(); ++u) order[u] = u;
   search.Start(order, lines.size());
@@ -971,7 +1044,18 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
   CutToSize(search, discardUnit, most);
   ExchangeLines(search, discardUnit, most);
-  return RefineGroups(data, LinesInPlay(search), most);
+  return LinesInPlay(search);
+}
+
+// A chart of at most `most` lines, "discard everything" among them, from the full chart's
+// lines and other lines of their families.
+std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUnit>& full,
+                              std::size_t most, TOrderSearch::TArrays& spare) {
+  if (full.size() <= most) return full;
+  const TUnit discard = {data.Words->DiscardEverything()};
+  std::vector<TUnit> lines = full;
+  if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
+  return RefineGroups(data, CutDown(data, lines, most, spare), most, spare);
 }
 
 // Fills in the chart from its lines: names, returns, shares and an example for each line.
@@ -1132,11 +1216,12 @@ TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TUnitPays& pa
   const THoldValueCounter counter(tables, pays);
   const TClassPatterns data =
       CountClassPatterns(counter, *chart.Words, DealClasses(tables.Cards()), options.Threads);
-  std::vector<TUnit> lines = FullChart(data);
+  TOrderSearch::TArrays spare;
+  std::vector<TUnit> lines = FullChart(data, spare);
   // A full chart stays one a player can learn: at most kMostFullChartLines lines.
   const std::size_t most =
       options.MaxLines > 0 ? static_cast<std::size_t>(options.MaxLines) : kMostFullChartLines;
-  if (options.MaxLines > 0 || lines.size() > most) lines = ShortChart(data, lines, most);
+  if (options.MaxLines > 0 || lines.size() > most) lines = ShortChart(data, lines, most, spare);
   DescribeChart(counter, data, lines, chart);
   return chart;
 }
