@@ -1059,8 +1059,39 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
 }
 
 // Fills in the chart from its lines: names, returns, shares and an example for each line.
+// Each line without the leaves that never come first where it plays, when that names it
+// shorter ("two deuces" rather than "two deuces: two deuces, flush or straight", whose
+// later leaves the deuces always fit before): it plays every deal as before.
+std::vector<TUnit> TrimmedLines(const TClassPatterns& data, std::vector<TUnit> lines) {
+  const TLinePlay play = PlayLines(data, lines);
+  std::vector<std::vector<bool>> used(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) used[i].assign(lines[i].size(), false);
+  for (std::uint32_t c = 0; c < data.Classes(); ++c) {
+    const std::uint32_t line = play.First[c];
+    if (line == kNone) continue;
+    const TUnit& leaves = lines[line];
+    // Entries come in leaf order: the line's first leaf that fits is met first.
+    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e) {
+      const auto at = std::lower_bound(leaves.begin(), leaves.end(), data.Pattern[e]);
+      if (at == leaves.end() || *at != data.Pattern[e]) continue;
+      used[line][static_cast<std::size_t>(at - leaves.begin())] = true;
+      break;
+    }
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    TUnit kept;
+    for (std::size_t k = 0; k < lines[i].size(); ++k)
+      if (used[i][k]) kept.push_back(lines[i][k]);
+    if (!kept.empty() && kept.size() < lines[i].size() &&
+        data.Words->GroupName(kept).size() < data.Words->GroupName(lines[i]).size())
+      lines[i] = std::move(kept);
+  }
+  return lines;
+}
+
 void DescribeChart(const THoldValueCounter& counter, const TClassPatterns& data,
-                   const std::vector<TUnit>& lines, TStrategyChart& chart) {
+                   const std::vector<TUnit>& chartLines, TStrategyChart& chart) {
+  const std::vector<TUnit> lines = TrimmedLines(data, chartLines);
   const TLinePlay play = PlayLines(data, lines);
   const auto& classes = *data.Deals;
   chart.Lines.clear();
