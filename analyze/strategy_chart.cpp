@@ -3,6 +3,8 @@
 #include "strategy_chart.h"
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <limits>
 #include <thread>
 #include <utility>
@@ -21,6 +23,7 @@ struct TClassPatterns {
   std::vector<std::int64_t> Best;  // the class's best hold
   const THoldWords* Words = nullptr;
   const std::vector<TDealClass>* Deals = nullptr;  // the deck's deal classes
+  int Threads = 1;                                 // the searches may use
 
   std::size_t Classes() const { return Best.size(); }
 };
@@ -89,6 +92,7 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldW
   TClassPatterns out;
   out.Words = &words;
   out.Deals = &classes;
+  out.Threads = static_cast<int>(parts);
   std::size_t entries = 0;
   for (const auto& chunk : chunks) entries += chunk.Pattern.size();
   // The first chunk's entries stay where they are; the others follow them.
@@ -314,41 +318,76 @@ class TOrderSearch {
       Admit(FFitClass[f], FFitEntry[f]);
   }
 
-  // Takes units in play out for a trial that Resume undoes: what their classes played is
-  // kept rather than found again. All of them go before any class is found again, so that
-  // a class they share is found once.
-  void Suspend(const std::vector<std::uint32_t>& units) {
-    FSuspended = units;
-    FSavedTotal = FTotal;
-    FSaved.clear();
-    for (const std::uint32_t u : units) {
-      FActive[u] = 0;
-      FKey[u] = kNone;
-      ++FChanges;
-      if (!FOutReady.empty()) FOutReady[u] = false;
+  // What the search would play with some units in play taken out, kept apart from the
+  // search itself so that any number of such trials can run at once, each in its own.
+  struct TTrial {
+    // Of each class: Stamp[c] == Epoch when the trial changes its first unit to these.
+    std::vector<std::uint32_t> Stamp, FirstUnit;
+    std::vector<std::int64_t> FirstValue;
+    std::vector<std::uint8_t> Out;  // of each unit: taken out
+    std::vector<__int128> Gain;
+    std::uint32_t Epoch = 0;
+  };
+
+  // Takes `units` (all in play) out in `trial`: their classes fall to the next unit in play.
+  // Returns the total then.
+  __int128 TrialWithout(const std::vector<std::uint32_t>& units, TTrial& trial) const {
+    if (trial.Stamp.size() != FPlay.size() || trial.Epoch == kNone) {
+      trial.Stamp.assign(FPlay.size(), 0);
+      trial.FirstUnit.resize(FPlay.size());
+      trial.FirstValue.resize(FPlay.size());
+      trial.Out.assign(FUnits.size(), 0);
+      trial.Epoch = 0;
     }
-    for (const std::uint32_t u : units) {
+    ++trial.Epoch;
+    for (const std::uint32_t u : units) trial.Out[u] = 1;
+    __int128 total = FTotal;
+    // Only the classes one of them plays change; each has one first unit, so each is met once.
+    for (const std::uint32_t u : units)
       for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
         const std::uint32_t c = FFitClass[f];
-        if (FPlay[c].First != FFitEntry[f] && FPlay[c].Second != FFitEntry[f]) continue;
-        FSaved.emplace_back(c, FPlay[c]);
-        Rescan(c);
+        const TClassPlay& play = FPlay[c];
+        if (play.First != FFitEntry[f]) continue;
+        std::uint32_t first = kNone;
+        if (play.Second != kNone && !trial.Out[play.SecondUnit]) {
+          first = play.Second;
+        } else if (play.Second != kNone) {
+          std::uint32_t firstAt = kNone;
+          for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
+            const std::uint32_t at = FKey[FUnitOf[e]];
+            if (at < firstAt && !trial.Out[FUnitOf[e]]) {
+              first = e;
+              firstAt = at;
+            }
+          }
+        }
+        trial.Stamp[c] = trial.Epoch;
+        trial.FirstUnit[c] = first == kNone ? kNone : FUnitOf[first];
+        trial.FirstValue[c] = first == kNone ? 0 : FValue[first];
+        total += trial.FirstValue[c] - play.FirstValue;
       }
-    }
+    for (const std::uint32_t u : units) trial.Out[u] = 0;
+    return total;
   }
-  void Resume() {
-    for (auto it = FSaved.rbegin(); it != FSaved.rend(); ++it) {
-      if (FPlay[it->first].First != it->second.First) NoteFirstChanged(it->first);
-      FPlay[it->first] = it->second;
+
+  // What unit v (out of play) adds at its best place, and that place (the first of equals),
+  // with the units of the last TrialWithout out: BestSlot over every slot as if they went.
+  std::pair<__int128, std::uint32_t> TrialBestSlot(std::uint32_t v, TTrial& trial) const {
+    std::vector<__int128>& gain = trial.Gain;
+    gain.assign(FOrder.size() + 1, 0);
+    for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      const bool changed = trial.Stamp[c] == trial.Epoch;
+      const std::uint32_t other = changed ? trial.FirstUnit[c] : FPlay[c].FirstUnit;
+      if (other != kNone)
+        gain[FPosition[other]] +=
+            FFitValue[f] - (changed ? trial.FirstValue[c] : FPlay[c].FirstValue);
     }
-    FTotal = FSavedTotal;
-    for (const std::uint32_t u : FSuspended) {
-      FActive[u] = 1;
-      FKey[u] = FPosition[u];
-    }
-    ++FChanges;
-    FSaved.clear();
-    FSuspended.clear();
+    for (std::size_t j = FOrder.size(); j-- > 0;) gain[j] += gain[j + 1];
+    std::uint32_t at = 0;
+    for (std::uint32_t j = 1; j < gain.size(); ++j)
+      if (gain[j] > gain[at]) at = j;
+    return {gain[at], at};
   }
 
   // Takes out every unit whose going changes no class's value, the last units first: of
@@ -629,10 +668,6 @@ class TOrderSearch {
   std::vector<std::uint32_t> FOrder;
   std::vector<std::uint32_t> FPosition;
   std::vector<TClassPlay> FPlay;
-  // For Resume: the units suspended, and what their classes played before, in order.
-  std::vector<std::uint32_t> FSuspended;
-  std::vector<std::pair<std::uint32_t, TClassPlay>> FSaved;
-  __int128 FSavedTotal = 0;
   std::vector<std::int64_t> FFitValue;  // FValue of each FFitEntry
   std::vector<__int128> FGain;
   // For OutGains: the classes whose first unit changed since the last sync.
@@ -893,9 +928,15 @@ std::size_t InPlay(const TOrderSearch& search) {
 // Brings the lines in play down to `most`: step by step, the change that loses least return
 // per line saved (a line out, or all lines of a family replaced by one line for them at its
 // best place). The lines move to their best places after each step.
-void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
-  std::vector<std::uint32_t> slots(search.Units() + 1);
-  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
+void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most, int threads) {
+  // A family's trial: its lines in play replaced by each of its lines out of play.
+  struct TFamilyTrial {
+    const std::vector<std::uint32_t>* Out = nullptr;
+    const std::vector<std::uint32_t>* In = nullptr;
+    __int128 Without = 0;
+    std::vector<std::pair<__int128, std::uint32_t>> Best;  // of each line of In
+  };
+  std::vector<TOrderSearch::TTrial> scratch(static_cast<std::size_t>(std::clamp(threads, 1, 8)));
   while (InPlay(search) > most) {
     const __int128 total = search.Total();
     __int128 bestLoss = 0;
@@ -922,17 +963,29 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
       if (search.Active(u)) consider(search.RemovalCost(u), 1, {u}, kNone, kNone);
       (search.Active(u) ? inFamily : outOfPlay)[FamilyOfUnit(search, u)].push_back(u);
     }
-    for (std::size_t family = 0; family < inFamily.size(); ++family) {
-      const std::vector<std::uint32_t>& out = inFamily[family];
-      if (out.size() < 2 || outOfPlay[family].empty()) continue;
-      search.Suspend(out);
-      const __int128 without = search.Total();
-      for (const std::uint32_t v : outOfPlay[family]) {
-        const auto [gain, slot] = search.BestSlot(v, slots);
-        consider(total - without - gain, out.size() - 1, out, v, slot);
+    std::vector<TFamilyTrial> trials;
+    for (std::size_t family = 0; family < inFamily.size(); ++family)
+      if (inFamily[family].size() >= 2 && !outOfPlay[family].empty())
+        trials.push_back({&inFamily[family], &outOfPlay[family], 0, {}});
+    // The trials only read the search: they share it out between threads, and are weighed
+    // in their own order afterwards.
+    std::atomic<std::size_t> next = 0;
+    auto work = [&search, &trials, &next](TOrderSearch::TTrial& trial) {
+      for (std::size_t i; (i = next++) < trials.size();) {
+        TFamilyTrial& t = trials[i];
+        t.Without = search.TrialWithout(*t.Out, trial);
+        for (const std::uint32_t v : *t.In) t.Best.push_back(search.TrialBestSlot(v, trial));
       }
-      search.Resume();
-    }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t w = 1; w < scratch.size() && w < trials.size(); ++w)
+      workers.emplace_back(work, std::ref(scratch[w]));
+    work(scratch.front());
+    for (auto& w : workers) w.join();
+    for (const TFamilyTrial& t : trials)
+      for (std::size_t k = 0; k < t.In->size(); ++k)
+        consider(total - t.Without - t.Best[k].first, t.Out->size() - 1, *t.Out, (*t.In)[k],
+                 t.Best[k].second);
     if (bestSaved == 0) break;
     for (const std::uint32_t u : bestOut) search.SetActive(u, false);
     if (bestIn != kNone) search.MoveTo(bestIn, bestSlot);
@@ -1042,7 +1095,7 @@ std::vector<TUnit> CutDown(const TClassPatterns& data, const std::vector<TUnit>&
   search.Start(order, lines.size());
   const auto discardUnit =
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
-  CutToSize(search, discardUnit, most);
+  CutToSize(search, discardUnit, most, data.Threads);
   ExchangeLines(search, discardUnit, most);
   return LinesInPlay(search);
 }
