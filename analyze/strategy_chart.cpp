@@ -120,6 +120,67 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldW
 // worth the best of their holds.
 using TUnit = std::vector<TPatternId>;
 
+// Runs work(0) .. work(parts - 1), each on its own thread, work(0) on this one.
+template <typename F>
+void OnThreads(std::size_t parts, F&& work) {
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < parts; ++t) helpers.emplace_back([&work, t] { work(t); });
+  work(0);
+  for (auto& h : helpers) h.join();
+}
+
+// The units that fit each of the classes From .. To - 1 and what they give there, as a
+// search keeps them: Count entries of each class, and of each unit the classes it fits.
+struct TEntryPart {
+  std::size_t From = 0, To = 0;
+  std::vector<std::uint32_t>* UnitOf = nullptr;
+  std::vector<std::int64_t>* Value = nullptr;
+  std::vector<std::uint32_t> Count, Fits;
+};
+
+// Room for the entries of classes from .. to - 1 beyond those already there: at most one
+// per unit of each leaf that fits. Pages reserved beyond what is filled are never touched,
+// while growing would copy them all.
+void ReserveEntries(const TClassPatterns& data,
+                    const std::vector<std::vector<std::uint32_t>>& unitsOf, std::size_t from,
+                    std::size_t to, std::vector<std::uint32_t>& unitOf,
+                    std::vector<std::int64_t>& value) {
+  std::size_t most = unitOf.size();
+  for (std::uint32_t e = data.Start[from]; e < data.Start[to]; ++e)
+    most += unitsOf[data.Pattern[e]].size();
+  unitOf.reserve(most);
+  value.reserve(most);
+}
+
+// unitsOf[p]: the units of leaf p, of `units` units.
+void FillEntries(const TClassPatterns& data, const std::vector<std::vector<std::uint32_t>>& unitsOf,
+                 std::size_t units, TEntryPart& part) {
+  std::vector<std::int64_t> best(units, kNoValue);
+  std::vector<std::uint32_t> touched;
+  part.Fits.assign(units, 0);
+  part.Count.reserve(part.To - part.From);
+  std::vector<std::uint32_t>& unitOf = *part.UnitOf;
+  std::vector<std::int64_t>& value = *part.Value;
+  ReserveEntries(data, unitsOf, part.From, part.To, unitOf, value);
+  for (std::size_t c = part.From; c < part.To; ++c) {
+    touched.clear();
+    // Entries come in leaf order, so the first leaf of a unit that fits is met first.
+    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
+      for (const std::uint32_t u : unitsOf[data.Pattern[e]])
+        if (best[u] == kNoValue) {
+          touched.push_back(u);
+          best[u] = data.Value[e];
+        }
+    for (const std::uint32_t u : touched) {
+      unitOf.push_back(u);
+      value.push_back(best[u]);
+      ++part.Fits[u];
+      best[u] = kNoValue;
+    }
+    part.Count.push_back(static_cast<std::uint32_t>(touched.size()));
+  }
+}
+
 // Orders units so that holding the first that fits plays best. Each class keeps the first
 // two active units that fit it, so what a unit adds at every place in the order comes from
 // one pass over the classes it fits, and moving it touches only those.
@@ -142,6 +203,9 @@ class TOrderSearch {
     std::vector<std::uint32_t> Start, UnitOf, FitClass, FitEntry, SyncedFirst;
     std::vector<std::int64_t> Value, FitValue;
     std::vector<TClassPlay> Play;
+    // The entries of the classes after the first part, while a search is built.
+    std::vector<std::vector<std::uint32_t>> PartUnitOf;
+    std::vector<std::vector<std::int64_t>> PartValue;
   };
 
   // Borrows `spare`'s arrays and gives them back when it ends.
@@ -159,53 +223,65 @@ class TOrderSearch {
     std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(FWords.LeafCount()));
     for (std::uint32_t u = 0; u < FUnits.size(); ++u)
       for (const TPatternId p : FUnits[u]) unitsOf[p].push_back(u);
-    std::vector<std::int64_t> best(FUnits.size(), kNoValue);
-    std::vector<std::uint32_t> touched;
+    // The classes in one part per thread: the first part's entries go straight into the
+    // search's arrays, the others' follow them.
+    const auto parts = static_cast<std::size_t>(std::max(1, data.Threads));
+    std::vector<TEntryPart> part(parts);
+    spare.PartUnitOf.resize(parts - 1);
+    spare.PartValue.resize(parts - 1);
+    for (std::size_t t = 0; t < parts; ++t) {
+      part[t].From = classes * t / parts;
+      part[t].To = classes * (t + 1) / parts;
+      if (t > 0) {
+        part[t].UnitOf = &spare.PartUnitOf[t - 1];
+        part[t].Value = &spare.PartValue[t - 1];
+        part[t].UnitOf->clear();
+        part[t].Value->clear();
+      }
+    }
+    // The first part's room is all parts' room.
+    ReserveEntries(data, unitsOf, 0, classes, FUnitOf, FValue);
+    part.front().UnitOf = &FUnitOf;
+    part.front().Value = &FValue;
+    OnThreads(parts, [&](std::size_t t) { FillEntries(data, unitsOf, FUnits.size(), part[t]); });
     FStart.reserve(classes + 1);
     FStart.push_back(0);
-    // At most one entry per unit of each leaf that fits: pages reserved beyond what is
-    // filled are never touched, while growing would copy them all.
-    std::vector<std::size_t> leafEntries(unitsOf.size(), 0);
-    for (const TPatternId p : data.Pattern) ++leafEntries[p];
-    std::size_t most = 0;
-    for (std::size_t p = 0; p < unitsOf.size(); ++p) most += leafEntries[p] * unitsOf[p].size();
-    FUnitOf.reserve(most);
-    FValue.reserve(most);
-    std::vector<std::uint32_t> fitCount(FUnits.size() + 1, 0);
-    for (std::size_t c = 0; c < classes; ++c) {
-      touched.clear();
-      // Entries come in leaf order, so the first leaf of a unit that fits is met first.
-      for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
-        for (const std::uint32_t u : unitsOf[data.Pattern[e]])
-          if (best[u] == kNoValue) {
-            touched.push_back(u);
-            best[u] = data.Value[e];
-          }
-      for (const std::uint32_t u : touched) {
-        FUnitOf.push_back(u);
-        FValue.push_back(best[u]);
-        ++fitCount[u + 1];
-        best[u] = kNoValue;
+    for (std::size_t t = 0; t < parts; ++t) {
+      for (const std::uint32_t n : part[t].Count) FStart.push_back(FStart.back() + n);
+      if (t > 0) {
+        FUnitOf.insert(FUnitOf.end(), part[t].UnitOf->begin(), part[t].UnitOf->end());
+        FValue.insert(FValue.end(), part[t].Value->begin(), part[t].Value->end());
       }
-      FStart.push_back(static_cast<std::uint32_t>(FUnitOf.size()));
     }
-    // The classes each unit fits, all in one array.
-    for (std::size_t u = 1; u < fitCount.size(); ++u) fitCount[u] += fitCount[u - 1];
-    FFitStart = fitCount;
+    // The classes each unit fits, all in one array, in class order: each part starts where
+    // the parts before it end.
+    FFitStart.assign(FUnits.size() + 1, 0);
+    for (std::uint32_t u = 0; u < FUnits.size(); ++u) {
+      std::uint32_t at = FFitStart[u];
+      for (TEntryPart& p : part) {
+        const std::uint32_t n = p.Fits[u];
+        p.Fits[u] = at;
+        at += n;
+      }
+      FFitStart[u + 1] = at;
+    }
     FFitClass.resize(FUnitOf.size());
     FFitEntry.resize(FUnitOf.size());
-    for (std::uint32_t c = 0; c < classes; ++c)
-      for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
-        const std::uint32_t at = fitCount[FUnitOf[e]]++;
-        FFitClass[at] = c;
-        FFitEntry[at] = e;
-      }
+    FFitValue.resize(FUnitOf.size());
+    OnThreads(parts, [&](std::size_t t) {
+      std::vector<std::uint32_t>& next = part[t].Fits;
+      for (auto c = static_cast<std::uint32_t>(part[t].From); c < part[t].To; ++c)
+        for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
+          const std::uint32_t at = next[FUnitOf[e]]++;
+          FFitClass[at] = c;
+          FFitEntry[at] = e;
+          FFitValue[at] = FValue[e];
+        }
+    });
     FActive.assign(FUnits.size(), 0);
     FStayedAt.assign(FUnits.size(), 0);
     FKey.assign(FUnits.size(), kNone);
     FPlay.assign(classes, TClassPlay{});
-    FFitValue.resize(FFitEntry.size());
-    for (std::size_t f = 0; f < FFitEntry.size(); ++f) FFitValue[f] = FValue[FFitEntry[f]];
     FChangedMark.assign(classes, false);
   }
   TOrderSearch(const TOrderSearch&) = delete;
@@ -318,70 +394,64 @@ class TOrderSearch {
       Admit(FFitClass[f], FFitEntry[f]);
   }
 
-  // What the search would play with some units in play taken out, kept apart from the
-  // search itself so that any number of such trials can run at once, each in its own.
-  struct TTrial {
-    // Of each class: Stamp[c] == Epoch when the trial changes its first unit to these.
-    std::vector<std::uint32_t> Stamp, FirstUnit;
+  // Trials that each take one family's units in play out (a class then falls to the next
+  // unit in play outside that family), kept apart from the search so that they can be
+  // weighed on several threads at once. A class's first unit is of one family, so one pass
+  // over the classes finds what every trial changes.
+  struct TTrials {
+    // Of each unit: the trial that takes it out, kNone for none. Set before RunTrials.
+    std::vector<std::uint32_t> Family;
+    // Of each class: the trial that changes its first unit, kNone for none, and that unit.
+    std::vector<std::uint32_t> ClassFamily, FirstUnit;
     std::vector<std::int64_t> FirstValue;
-    std::vector<std::uint8_t> Out;  // of each unit: taken out
-    std::vector<__int128> Gain;
-    std::uint32_t Epoch = 0;
+    std::vector<__int128> Without;  // of each trial: the total then
   };
 
-  // Takes `units` (all in play) out in `trial`: their classes fall to the next unit in play.
-  // Returns the total then.
-  __int128 TrialWithout(const std::vector<std::uint32_t>& units, TTrial& trial) const {
-    if (trial.Stamp.size() != FPlay.size() || trial.Epoch == kNone) {
-      trial.Stamp.assign(FPlay.size(), 0);
-      trial.FirstUnit.resize(FPlay.size());
-      trial.FirstValue.resize(FPlay.size());
-      trial.Out.assign(FUnits.size(), 0);
-      trial.Epoch = 0;
-    }
-    ++trial.Epoch;
-    for (const std::uint32_t u : units) trial.Out[u] = 1;
-    __int128 total = FTotal;
-    // Only the classes one of them plays change; each has one first unit, so each is met once.
-    for (const std::uint32_t u : units)
-      for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-        const std::uint32_t c = FFitClass[f];
-        const TClassPlay& play = FPlay[c];
-        if (play.First != FFitEntry[f]) continue;
-        std::uint32_t first = kNone;
-        if (play.Second != kNone && !trial.Out[play.SecondUnit]) {
-          first = play.Second;
-        } else if (play.Second != kNone) {
-          std::uint32_t firstAt = kNone;
-          for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
-            const std::uint32_t at = FKey[FUnitOf[e]];
-            if (at < firstAt && !trial.Out[FUnitOf[e]]) {
-              first = e;
-              firstAt = at;
-            }
+  void RunTrials(TTrials& trials) const {
+    const std::size_t classes = FPlay.size();
+    trials.ClassFamily.assign(classes, kNone);
+    trials.FirstUnit.resize(classes);
+    trials.FirstValue.resize(classes);
+    trials.Without.assign(static_cast<std::size_t>(FWords.PatternCount()), FTotal);
+    const std::vector<std::uint32_t>& familyOf = trials.Family;
+    for (std::uint32_t c = 0; c < classes; ++c) {
+      const TClassPlay& play = FPlay[c];
+      if (play.First == kNone) continue;
+      const std::uint32_t family = familyOf[play.FirstUnit];
+      if (family == kNone) continue;
+      std::uint32_t first = kNone;
+      if (play.Second != kNone && familyOf[play.SecondUnit] != family) {
+        first = play.Second;
+      } else if (play.Second != kNone) {
+        std::uint32_t firstAt = kNone;
+        for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
+          const std::uint32_t at = FKey[FUnitOf[e]];
+          if (at < firstAt && familyOf[FUnitOf[e]] != family) {
+            first = e;
+            firstAt = at;
           }
         }
-        trial.Stamp[c] = trial.Epoch;
-        trial.FirstUnit[c] = first == kNone ? kNone : FUnitOf[first];
-        trial.FirstValue[c] = first == kNone ? 0 : FValue[first];
-        total += trial.FirstValue[c] - play.FirstValue;
       }
-    for (const std::uint32_t u : units) trial.Out[u] = 0;
-    return total;
+      trials.ClassFamily[c] = family;
+      trials.FirstUnit[c] = first == kNone ? kNone : FUnitOf[first];
+      trials.FirstValue[c] = first == kNone ? 0 : FValue[first];
+      trials.Without[family] += trials.FirstValue[c] - play.FirstValue;
+    }
   }
 
   // What unit v (out of play) adds at its best place, and that place (the first of equals),
-  // with the units of the last TrialWithout out: BestSlot over every slot as if they went.
-  std::pair<__int128, std::uint32_t> TrialBestSlot(std::uint32_t v, TTrial& trial) const {
-    std::vector<__int128>& gain = trial.Gain;
+  // in the trial of `family`: BestSlot over every slot as if that family's units went.
+  std::pair<__int128, std::uint32_t> TrialBestSlot(std::uint32_t v, std::uint32_t family,
+                                                   const TTrials& trials,
+                                                   std::vector<__int128>& gain) const {
     gain.assign(FOrder.size() + 1, 0);
     for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
-      const bool changed = trial.Stamp[c] == trial.Epoch;
-      const std::uint32_t other = changed ? trial.FirstUnit[c] : FPlay[c].FirstUnit;
+      const bool changed = trials.ClassFamily[c] == family;
+      const std::uint32_t other = changed ? trials.FirstUnit[c] : FPlay[c].FirstUnit;
       if (other != kNone)
         gain[FPosition[other]] +=
-            FFitValue[f] - (changed ? trial.FirstValue[c] : FPlay[c].FirstValue);
+            FFitValue[f] - (changed ? trials.FirstValue[c] : FPlay[c].FirstValue);
     }
     for (std::size_t j = FOrder.size(); j-- > 0;) gain[j] += gain[j + 1];
     std::uint32_t at = 0;
@@ -929,14 +999,8 @@ std::size_t InPlay(const TOrderSearch& search) {
 // per line saved (a line out, or all lines of a family replaced by one line for them at its
 // best place). The lines move to their best places after each step.
 void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most, int threads) {
-  // A family's trial: its lines in play replaced by each of its lines out of play.
-  struct TFamilyTrial {
-    const std::vector<std::uint32_t>* Out = nullptr;
-    const std::vector<std::uint32_t>* In = nullptr;
-    __int128 Without = 0;
-    std::vector<std::pair<__int128, std::uint32_t>> Best;  // of each line of In
-  };
-  std::vector<TOrderSearch::TTrial> scratch(static_cast<std::size_t>(std::clamp(threads, 1, 8)));
+  const auto workers = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+  TOrderSearch::TTrials trials;
   while (InPlay(search) > most) {
     const __int128 total = search.Total();
     __int128 bestLoss = 0;
@@ -963,29 +1027,33 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most, int t
       if (search.Active(u)) consider(search.RemovalCost(u), 1, {u}, kNone, kNone);
       (search.Active(u) ? inFamily : outOfPlay)[FamilyOfUnit(search, u)].push_back(u);
     }
-    std::vector<TFamilyTrial> trials;
-    for (std::size_t family = 0; family < inFamily.size(); ++family)
-      if (inFamily[family].size() >= 2 && !outOfPlay[family].empty())
-        trials.push_back({&inFamily[family], &outOfPlay[family], 0, {}});
-    // The trials only read the search: they share it out between threads, and are weighed
-    // in their own order afterwards.
+    // A family's trial: its lines in play replaced by each of its lines out of play.
+    trials.Family.assign(search.Units(), kNone);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> tried;  // family, line out of play
+    for (std::uint32_t family = 0; family < inFamily.size(); ++family) {
+      if (inFamily[family].size() < 2 || outOfPlay[family].empty()) continue;
+      for (const std::uint32_t u : inFamily[family]) trials.Family[u] = family;
+      for (const std::uint32_t v : outOfPlay[family]) tried.emplace_back(family, v);
+    }
+    search.RunTrials(trials);
+    // The trials only read the search: the lines are shared out between threads, and
+    // weighed in their own order afterwards.
+    std::vector<std::pair<__int128, std::uint32_t>> best(tried.size());
     std::atomic<std::size_t> next = 0;
-    auto work = [&search, &trials, &next](TOrderSearch::TTrial& trial) {
-      for (std::size_t i; (i = next++) < trials.size();) {
-        TFamilyTrial& t = trials[i];
-        t.Without = search.TrialWithout(*t.Out, trial);
-        for (const std::uint32_t v : *t.In) t.Best.push_back(search.TrialBestSlot(v, trial));
-      }
+    auto work = [&] {
+      std::vector<__int128> gain;
+      for (std::size_t i; (i = next++) < tried.size();)
+        best[i] = search.TrialBestSlot(tried[i].second, tried[i].first, trials, gain);
     };
-    std::vector<std::thread> workers;
-    for (std::size_t w = 1; w < scratch.size() && w < trials.size(); ++w)
-      workers.emplace_back(work, std::ref(scratch[w]));
-    work(scratch.front());
-    for (auto& w : workers) w.join();
-    for (const TFamilyTrial& t : trials)
-      for (std::size_t k = 0; k < t.In->size(); ++k)
-        consider(total - t.Without - t.Best[k].first, t.Out->size() - 1, *t.Out, (*t.In)[k],
-                 t.Best[k].second);
+    std::vector<std::thread> helpers;
+    for (std::size_t w = 1; w < workers && w < tried.size(); ++w) helpers.emplace_back(work);
+    work();
+    for (auto& h : helpers) h.join();
+    for (std::size_t i = 0; i < tried.size(); ++i) {
+      const std::vector<std::uint32_t>& out = inFamily[tried[i].first];
+      consider(total - trials.Without[tried[i].first] - best[i].first, out.size() - 1, out,
+               tried[i].second, best[i].second);
+    }
     if (bestSaved == 0) break;
     for (const std::uint32_t u : bestOut) search.SetActive(u, false);
     if (bestIn != kNone) search.MoveTo(bestIn, bestSlot);
