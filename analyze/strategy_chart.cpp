@@ -520,24 +520,33 @@ class TOrderSearch {
 
   // What a unit out of play adds placed before each unit, kept up to date as the order
   // changes so that weighing every exchange does not count every class again:
-  // OutGains(v)[w] is what v takes from the classes unit w plays.
-  const std::vector<__int128>& OutGains(std::uint32_t v) {
-    if (!FOutReady[v]) {
-      FOut[v].assign(FUnits.size(), 0);
-      for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
-        const TClassPlay& play = FPlay[FFitClass[f]];
-        if (play.First != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
+  // OutGains(v)[w] is what v takes from the classes unit w plays. Counts those of the units
+  // marked in `wanted` that are not kept yet, on `threads` threads.
+  void KeepOutGains(const std::vector<std::uint8_t>& wanted, std::size_t threads) {
+    std::vector<std::uint32_t> missing;
+    for (std::uint32_t v = 0; v < FUnits.size(); ++v)
+      if (wanted[v] && !FOutReady[v]) missing.push_back(v);
+    std::atomic<std::size_t> next = 0;
+    OnThreads(std::min(threads, std::max<std::size_t>(missing.size(), 1)), [&](std::size_t) {
+      for (std::size_t i; (i = next++) < missing.size();) {
+        const std::uint32_t v = missing[i];
+        FOut[v].assign(FUnits.size(), 0);
+        for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
+          const TClassPlay& play = FPlay[FFitClass[f]];
+          if (play.First != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
+        }
+        FOutReady[v] = 1;
       }
-      FOutReady[v] = true;
-    }
-    return FOut[v];
+    });
   }
+  // OutGains(v) as kept: KeepOutGains counted it since it last changed.
+  const std::vector<__int128>& KeptOutGains(std::uint32_t v) const { return FOut[v]; }
   // Brings OutGains up to date with the classes whose first unit changed; call before
-  // OutGains after the order changed.
+  // KeepOutGains after the order changed.
   void SyncOutGains() {
     if (FOutReady.empty()) {
       FOut.resize(FUnits.size());
-      FOutReady.assign(FUnits.size(), false);
+      FOutReady.assign(FUnits.size(), 0);
       FSyncedFirst.resize(FPlay.size());
       for (std::size_t c = 0; c < FPlay.size(); ++c) FSyncedFirst[c] = FPlay[c].First;
       for (const std::uint32_t c : FChanged) FChangedMark[c] = false;
@@ -742,7 +751,7 @@ class TOrderSearch {
   std::vector<__int128> FGain;
   // For OutGains: the classes whose first unit changed since the last sync.
   std::vector<std::vector<__int128>> FOut;
-  std::vector<bool> FOutReady;
+  std::vector<std::uint8_t> FOutReady;
   std::vector<std::uint32_t> FSyncedFirst;
   std::vector<std::uint32_t> FChanged;
   std::vector<bool> FChangedMark;
@@ -1066,56 +1075,89 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most, int t
 // most; the lines move to their best places after each step. A line's going changes what
 // the lines out of play add only in the classes it plays, so each exchange is weighed from
 // what they add now and those changes.
-void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
+void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, int threads,
                    bool withinFamily = false) {
   const std::uint32_t units = search.Units();
   std::vector<TPatternId> family(units);
   for (std::uint32_t v = 0; v < units; ++v) family[v] = FamilyOfUnit(search, v);
-  std::vector<std::vector<__int128>> changed(units);
-  std::vector<bool> isChanged(units, false);
-  std::vector<std::uint32_t> changedUnits;
   auto wanted = [&](std::uint32_t out, std::uint32_t v) {
     return !search.Active(v) && (!withinFamily || out == kNone || family[v] == family[out]);
   };
+  // The best exchange of one line in play, or of none (kNone: a line added).
+  struct TExchange {
+    __int128 Gain = 0;
+    std::uint32_t In = kNone;
+    std::uint32_t Slot = kNone;
+  };
+  // Each thread's gains of the lines out of play as they would be with one line gone.
+  struct TChanged {
+    std::vector<std::vector<__int128>> Gains;
+    std::vector<std::uint8_t> Is;
+    std::vector<std::uint32_t> Units;
+  };
+  const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+  std::vector<TChanged> scratch(parts);
+  for (TChanged& c : scratch) {
+    c.Gains.resize(units);
+    c.Is.assign(units, 0);
+  }
   for (int pass = 0; pass < 40; ++pass) {
     search.SyncOutGains();
     const std::vector<std::uint32_t> inPlay = search.PositionsInPlay();
-    __int128 bestGain = 0;
-    std::uint32_t bestOut = kNone;
-    std::uint32_t bestIn = kNone;
-    std::uint32_t bestSlot = kNone;
-    auto consider = [&](std::uint32_t out, __int128 cost) {
+    std::vector<std::uint32_t> leaving;
+    for (std::uint32_t u = 0; u < units; ++u)
+      if (search.Active(u) && u != keep) leaving.push_back(u);
+    // The gains every exchange weighs, counted before the threads share them out.
+    std::vector<std::uint8_t> needed(units, 0);
+    for (std::uint32_t v = 0; v < units; ++v) {
+      if (InPlay(search) < most && !withinFamily && wanted(kNone, v)) needed[v] = 1;
+      for (const std::uint32_t u : leaving)
+        if (!needed[v] && wanted(u, v)) needed[v] = 1;
+    }
+    search.KeepOutGains(needed, parts);
+    auto best = [&](std::uint32_t out, __int128 cost, const TChanged* changed) {
+      TExchange exchange;
       for (std::uint32_t v = 0; v < units; ++v) {
         if (!wanted(out, v)) continue;
-        const auto [gain, slot] =
-            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v), inPlay);
-        if (gain - cost > bestGain) {
-          bestGain = gain - cost;
-          bestOut = out;
-          bestIn = v;
-          bestSlot = slot;
-        }
+        const auto [gain, slot] = search.BestOfOutGains(
+            changed && changed->Is[v] ? changed->Gains[v] : search.KeptOutGains(v), inPlay);
+        if (gain - cost > exchange.Gain) exchange = {gain - cost, v, slot};
       }
+      return exchange;
     };
-    if (InPlay(search) < most && !withinFamily) consider(kNone, 0);
-    for (std::uint32_t u = 0; u < units; ++u) {
-      if (!search.Active(u) || u == keep) continue;
-      search.ForEachRemovalChange(u, [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
-        if (!wanted(u, v)) return;
-        if (!isChanged[v]) {
-          isChanged[v] = true;
-          changed[v] = search.OutGains(v);
-          changedUnits.push_back(v);
-        }
-        changed[v][at] += amount;
-      });
-      consider(u, search.RemovalCost(u));
-      for (const std::uint32_t v : changedUnits) isChanged[v] = false;
-      changedUnits.clear();
-    }
-    if (bestIn == kNone) break;
+    TExchange chosen;
+    std::uint32_t bestOut = kNone;
+    if (InPlay(search) < most && !withinFamily) chosen = best(kNone, 0, nullptr);
+    // Each line's exchanges only read the search: the lines are shared out between
+    // threads, and their best exchanges weighed in order afterwards.
+    std::vector<TExchange> of(leaving.size());
+    std::atomic<std::size_t> next = 0;
+    OnThreads(parts, [&](std::size_t t) {
+      TChanged& changed = scratch[t];
+      for (std::size_t i; (i = next++) < leaving.size();) {
+        const std::uint32_t u = leaving[i];
+        search.ForEachRemovalChange(u, [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
+          if (!wanted(u, v)) return;
+          if (!changed.Is[v]) {
+            changed.Is[v] = 1;
+            changed.Gains[v] = search.KeptOutGains(v);
+            changed.Units.push_back(v);
+          }
+          changed.Gains[v][at] += amount;
+        });
+        of[i] = best(u, search.RemovalCost(u), &changed);
+        for (const std::uint32_t v : changed.Units) changed.Is[v] = 0;
+        changed.Units.clear();
+      }
+    });
+    for (std::size_t i = 0; i < leaving.size(); ++i)
+      if (of[i].Gain > chosen.Gain) {
+        chosen = of[i];
+        bestOut = leaving[i];
+      }
+    if (chosen.In == kNone) break;
     if (bestOut != kNone) search.SetActive(bestOut, false);
-    search.MoveTo(bestIn, bestSlot);
+    search.MoveTo(chosen.In, chosen.Slot);
     search.Improve();
   }
 }
@@ -1147,7 +1189,7 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
   search.Start(order, lines.size());
   const auto discard = static_cast<std::uint32_t>(
       std::find(pool.begin(), pool.end(), TUnit{words.DiscardEverything()}) - pool.begin());
-  ExchangeLines(search, discard, most, true);
+  ExchangeLines(search, discard, most, data.Threads, true);
   return SettleLines(data, LinesInPlay(search));
 }
 
@@ -1164,7 +1206,7 @@ std::vector<TUnit> CutDown(const TClassPatterns& data, const std::vector<TUnit>&
   const auto discardUnit =
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
   CutToSize(search, discardUnit, most, data.Threads);
-  ExchangeLines(search, discardUnit, most);
+  ExchangeLines(search, discardUnit, most, data.Threads);
   return LinesInPlay(search);
 }
 
