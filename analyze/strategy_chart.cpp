@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <limits>
 #include <thread>
 #include <utility>
@@ -440,7 +439,8 @@ class TOrderSearch {
   }
 
   // What unit v (out of play) adds at its best place, and that place (the first of equals),
-  // in the trial of `family`: BestSlot over every slot as if that family's units went.
+  // in the trial of `family`, over every slot (a slot: just before the unit at that position;
+  // the order's length: after all).
   std::pair<__int128, std::uint32_t> TrialBestSlot(std::uint32_t v, std::uint32_t family,
                                                    const TTrials& trials,
                                                    std::vector<__int128>& gain) const {
@@ -475,17 +475,6 @@ class TOrderSearch {
           dropped = true;
         }
     }
-  }
-
-  // What unit u adds at the best of `slots` (positions in the order: just before the unit
-  // there; the order's length: after all), the unit's own place left out, and that slot.
-  std::pair<__int128, std::uint32_t> BestSlot(std::uint32_t u,
-                                              const std::vector<std::uint32_t>& slots) {
-    ComputeGains(u);
-    std::uint32_t at = kNone;
-    for (const std::uint32_t j : slots)
-      if (at == kNone || FGain[j] > FGain[at]) at = j;
-    return {at == kNone ? 0 : FGain[at], at};
   }
 
   // What unit u adds where it is now.
@@ -598,7 +587,7 @@ class TOrderSearch {
   }
 
   // The best place for a unit out of play from gains by unit (OutGains, or changed from
-  // it): what it adds there and the slot, the first of equals, as BestSlot over all slots.
+  // it): what it adds there and the slot, the first of equals, as if weighed at every slot.
   // Only units in play take gains, so the sum changes only at their positions (`inPlay`,
   // as PositionsInPlay gives them), and the first slot after the one before is the first
   // of equals.
