@@ -277,6 +277,35 @@ class TWildFamily final : public THoldFamily {
     return std::string(kCount[static_cast<std::size_t>(w)]);
   }
 
+  // With deuces wild, the draws worth more than some paying hands join their family right
+  // below the hands they beat, so that one line plays the family in its order.
+  std::vector<int> DrawsAfter(int w, std::string_view outcome) const {
+    if (FGame.Wild != wcDeuces) return {};
+    std::vector<int> kinds;
+    if (w == 0 && outcome == "natural royal flush") kinds = {kdFourToRoyal};
+    if (w == 0 && outcome == "three of a kind") {
+      for (int g = 0; g < kGapKinds; ++g) kinds.push_back(kdFourToStraightFlush + g);
+      kinds.push_back(kdThreeToRoyalWithAce);
+      kinds.push_back(kdThreeToRoyal);
+    }
+    if (w == 1 && outcome == "four of a kind") kinds = {kdFourToRoyal};
+    if (w == 1 && outcome == "full house") kinds = {kdFourToStraightFlush};
+    if (w == 2 && outcome == "four of a kind") kinds = {kdFourToRoyal, kdFourToStraightFlush};
+    return kinds;
+  }
+  void JoinDraw(int w, int kind, std::uint8_t family) {
+    const auto wi = static_cast<std::size_t>(w);
+    const auto ki = static_cast<std::size_t>(kind);
+    const auto& seen = FKindSeen[wi][ki];
+    if (std::find(seen.begin(), seen.end(), true) == seen.end()) return;
+    const TKindText& text = kKindTexts[ki];
+    std::string variant(text.Family);
+    if (!text.Variant.empty()) variant += ", " + std::string(text.Variant);
+    const auto& first = FKindFirst[wi][ki];
+    FKind[wi][ki].fill(
+        AddLeaf(family, variant, -1, std::find(first.begin(), first.end(), true) != first.end()));
+  }
+
   std::string_view Keep(std::string text) { return FTexts.emplace_back(std::move(text)); }
 
   std::uint8_t AddFamily(const std::string& name, const std::string& prefix,
@@ -481,6 +510,7 @@ class TWildFamily final : public THoldFamily {
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
       if (name == "two pair") FTwoPair[wi] = leaf;
+      for (const int kind : DrawsAfter(w, name)) JoinDraw(w, kind, made);
       // Held alone, they come right after w + 2 of a kind.
       if (JoinsPaying(w) && name == kOfAKindNames[static_cast<std::size_t>(w + 2)])
         FWildAlone = AddLeaf(made, words);
@@ -493,8 +523,10 @@ class TWildFamily final : public THoldFamily {
       if (made == kNoLeaf || (FPairs && w > 0))
         made = AddFamily(words + ": a pair", words + ": ", "", true);
       const std::uint8_t pairs = made;
-      if (w == 0 && FTwoPair[wi] == kNoLeaf) FTwoPair[wi] = AddLeaf(pairs, "two pair");
+      // Where two pair pays nothing, one of its pairs is held: the pair comes first.
+      const bool twoPairPays = FTwoPair[wi] != kNoLeaf;
       FPair[wi] = AddLeaf(pairs, payingPair ? "pair of kings or aces" : "pair");
+      if (w == 0 && !twoPairPays) FTwoPair[wi] = AddLeaf(pairs, "two pair");
       if (payingPair) FMade[wi][FPairLine] = FPair[wi];
       if (FPairs) FLowPair[wi] = AddLeaf(pairs, "low pair");
       for (const std::uint8_t leaf : {FTwoPair[wi], FPair[wi], FLowPair[wi]})
@@ -518,6 +550,7 @@ class TWildFamily final : public THoldFamily {
       }
       const auto& seen = FKindSeen[wi][ki];
       if (k != kdOther && std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
+      if (leaves[0] != kNoLeaf) continue;  // joined the paying hands
       if (text.Family != family || k == 0) {
         family = text.Family;
         const std::string name = words + ": " + std::string(text.Family);
