@@ -277,6 +277,45 @@ class TWildFamily final : public THoldFamily {
     return std::string(kCount[static_cast<std::size_t>(w)]);
   }
 
+  // With deuces wild, the draws worth more than some paying hands join their family right
+  // below the hands they beat, as published strategies list them, so that one line plays
+  // the family in its order. The kinds of one group join as one leaf named as their family.
+  std::vector<std::vector<int>> DrawsAfter(int w, std::string_view outcome) const {
+    if (FGame.Wild != wcDeuces) return {};
+    if (w == 0 && outcome == "natural royal flush") return {{kdFourToRoyal}};
+    if (w == 0 && outcome == "three of a kind") {
+      std::vector<int> straightFlush;
+      for (int g = 0; g < kGapKinds; ++g) straightFlush.push_back(kdFourToStraightFlush + g);
+      return {straightFlush, {kdThreeToRoyalWithAce, kdThreeToRoyal}};
+    }
+    if (w == 1 && outcome == "four of a kind") return {{kdFourToRoyal}};
+    if (w == 1 && outcome == "full house") return {{kdFourToStraightFlush}};
+    if (w == 2 && outcome == "four of a kind") return {{kdFourToRoyal}, {kdFourToStraightFlush}};
+    return {};
+  }
+  // Adds the leaf of a group of kinds to the family, if some hold is of them; returns its
+  // variant, or nothing. One kind of many is named in brackets, "four to a straight flush
+  // (consecutive)", as a list of the family's leaves has commas of its own.
+  std::string JoinDraws(int w, const std::vector<int>& kinds, std::uint8_t family) {
+    const auto wi = static_cast<std::size_t>(w);
+    bool seen = false;
+    bool first = false;
+    for (const int k : kinds) {
+      const auto& kindSeen = FKindSeen[wi][static_cast<std::size_t>(k)];
+      const auto& kindFirst = FKindFirst[wi][static_cast<std::size_t>(k)];
+      seen = seen || std::find(kindSeen.begin(), kindSeen.end(), true) != kindSeen.end();
+      first = first || std::find(kindFirst.begin(), kindFirst.end(), true) != kindFirst.end();
+    }
+    if (!seen) return {};
+    const TKindText& text = kKindTexts[static_cast<std::size_t>(kinds.front())];
+    std::string variant(text.Family);
+    if (kinds.size() == 1 && !text.Variant.empty())
+      variant += " (" + std::string(text.Variant) + ")";
+    const std::uint8_t leaf = AddLeaf(family, variant, -1, first);
+    for (const int k : kinds) FKind[wi][static_cast<std::size_t>(k)].fill(leaf);
+    return variant;
+  }
+
   std::string_view Keep(std::string text) { return FTexts.emplace_back(std::move(text)); }
 
   std::uint8_t AddFamily(const std::string& name, const std::string& prefix,
@@ -450,6 +489,7 @@ class TWildFamily final : public THoldFamily {
     // naming some of them names it too rather than break it up.
     std::uint8_t made = kNoLeaf;
     bool payingPair = false;
+    std::vector<std::string> joinedDraws;
     for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) {
       std::string name(FGame.Outcomes[static_cast<std::size_t>(o)].Name);
       std::transform(name.begin(), name.end(), name.begin(),
@@ -481,6 +521,9 @@ class TWildFamily final : public THoldFamily {
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
       if (name == "two pair") FTwoPair[wi] = leaf;
+      for (const auto& kinds : DrawsAfter(w, name))
+        if (std::string joined = JoinDraws(w, kinds, made); !joined.empty())
+          joinedDraws.push_back(std::move(joined));
       // Held alone, they come right after w + 2 of a kind.
       if (JoinsPaying(w) && name == kOfAKindNames[static_cast<std::size_t>(w + 2)])
         FWildAlone = AddLeaf(made, words);
@@ -493,12 +536,24 @@ class TWildFamily final : public THoldFamily {
       if (made == kNoLeaf || (FPairs && w > 0))
         made = AddFamily(words + ": a pair", words + ": ", "", true);
       const std::uint8_t pairs = made;
-      if (w == 0 && FTwoPair[wi] == kNoLeaf) FTwoPair[wi] = AddLeaf(pairs, "two pair");
+      // Where two pair pays nothing, one of its pairs is held: the pair comes first.
+      const bool twoPairPays = FTwoPair[wi] != kNoLeaf;
       FPair[wi] = AddLeaf(pairs, payingPair ? "pair of kings or aces" : "pair");
+      if (w == 0 && !twoPairPays) FTwoPair[wi] = AddLeaf(pairs, "two pair");
       if (payingPair) FMade[wi][FPairLine] = FPair[wi];
       if (FPairs) FLowPair[wi] = AddLeaf(pairs, "low pair");
       for (const std::uint8_t leaf : {FTwoPair[wi], FPair[wi], FLowPair[wi]})
         if (leaf != kNoLeaf) FMadeLeaves.push_back(leaf);
+    }
+    // The family's name says the draws in it: "no deuce: a paying hand, four to a royal flush,
+    // ... or a pair".
+    if (!joinedDraws.empty() && !JoinsPaying(w) && w != kMostWild) {
+      joinedDraws.insert(joinedDraws.begin(), "a paying hand");
+      if (w == 0) joinedDraws.push_back("a pair");
+      std::string name = words + ": ";
+      for (std::size_t i = 0; i < joinedDraws.size(); ++i)
+        name += (i == 0 ? "" : i + 1 == joinedDraws.size() ? " or " : ", ") + joinedDraws[i];
+      FFamilies[made].Name = Keep(name);
     }
     std::string_view family;
     std::uint8_t familyId = 0;
@@ -518,6 +573,7 @@ class TWildFamily final : public THoldFamily {
       }
       const auto& seen = FKindSeen[wi][ki];
       if (k != kdOther && std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
+      if (leaves[0] != kNoLeaf) continue;  // joined the paying hands
       if (text.Family != family || k == 0) {
         family = text.Family;
         const std::string name = words + ": " + std::string(text.Family);

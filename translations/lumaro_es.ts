@@ -2219,6 +2219,11 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
         <translation>%1, salvo %2</translation>
     </message>
+    <message>
+        <source>four to a straight flush (%1)</source>
+        <extracomment>Deuces Wild: one kind of straight flush draw in a list of hands (&quot;consecutive&quot;), bracketed as the list has commas of its own.</extracomment>
+        <translation>cuatro a escalera de color (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

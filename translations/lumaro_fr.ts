@@ -2219,6 +2219,11 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
         <translation>%1, sauf %2</translation>
     </message>
+    <message>
+        <source>four to a straight flush (%1)</source>
+        <extracomment>Deuces Wild: one kind of straight flush draw in a list of hands (&quot;consecutive&quot;), bracketed as the list has commas of its own.</extracomment>
+        <translation>quatre cartes à la quinte flush (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2219,6 +2219,11 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
         <translation>%1, tranne %2</translation>
     </message>
+    <message>
+        <source>four to a straight flush (%1)</source>
+        <extracomment>Deuces Wild: one kind of straight flush draw in a list of hands (&quot;consecutive&quot;), bracketed as the list has commas of its own.</extracomment>
+        <translation>quattro per scala colore (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

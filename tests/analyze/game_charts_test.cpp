@@ -31,7 +31,7 @@ constexpr std::array<TChartTarget, 9> kTargets = {{
     {"double-double-bonus", "9/6", 0.02, 0.2},
     {"triple-double-bonus", "9/7", 0.02, 0.4},  // goal 15 lines: 0.2
     {"aces-and-faces", "8/5", 0.005, 0.06},
-    {"deuces-wild", "Full Pay", 0.01, 0.42},  // goal 15 lines: 0.15
+    {"deuces-wild", "Full Pay", 0.005, 0.007},
     {"joker-poker", "Full Pay", 0.01, 0.21},  // goal 15 lines: 0.15
 }};
 

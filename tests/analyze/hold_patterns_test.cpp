@@ -219,8 +219,20 @@ TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
   ASSERT_TRUE(deuces.FindPattern("one deuce: four to a straight flush", family));
   std::vector<TPatternId> group;
   for (const TPatternId leaf : deuces.LeavesOf(family))
-    if (deuces.VariantName(leaf) != "consecutive") group.push_back(leaf);
-  EXPECT_EQ(deuces.GroupName(group), "one deuce: four to a straight flush, not consecutive");
+    if (deuces.VariantName(leaf) != "ace low") group.push_back(leaf);
+  EXPECT_EQ(deuces.GroupName(group), "one deuce: four to a straight flush, not ace low");
+  // The draws that beat some paying hands are taken among them, and their family says so.
+  ASSERT_TRUE(deuces.FindPattern("no deuce: three to a royal flush", family));
+  std::vector<std::string> order;
+  for (const TPatternId leaf : deuces.LeavesOf(deuces.FamilyOf(family)))
+    if (deuces.DescribesAHold(leaf)) order.push_back(deuces.VariantName(leaf));
+  EXPECT_EQ(order, (std::vector<std::string>{
+                       "natural royal flush", "four to a royal flush", "straight flush",
+                       "four of a kind", "full house", "flush", "straight", "three of a kind",
+                       "four to a straight flush", "three to a royal flush", "pair", "two pair"}));
+  EXPECT_EQ(deuces.PatternName(deuces.FamilyOf(family)),
+            "no deuce: a paying hand, four to a royal flush, four to a straight flush, three to a "
+            "royal flush or a pair");
   // Three deuces and two cards make no full house, flush or straight; the deuces alone come
   // below the hands they are worth less than.
   ASSERT_TRUE(deuces.FindPattern("three deuces: wild royal flush", family));

@@ -54,6 +54,9 @@ namespace {
     QT_TRANSLATE_NOOP("THoldPattern", "four to a royal flush (%1)"),
     //: %1 is how it draws ("open", "inside with 2 high cards").
     QT_TRANSLATE_NOOP("THoldPattern", "four to a straight flush, %1"),
+    //: Deuces Wild: one kind of straight flush draw in a list of hands ("consecutive"),
+    //: bracketed as the list has commas of its own.
+    QT_TRANSLATE_NOOP("THoldPattern", "four to a straight flush (%1)"),
     //: %1 is how many high cards it holds ("with 2 high cards").
     QT_TRANSLATE_NOOP("THoldPattern", "four to a flush %1"),
     QT_TRANSLATE_NOOP("THoldPattern", "four to an outside straight %1"),
