@@ -446,12 +446,16 @@ class TWildFamily final : public THoldFamily {
   // and less than others: they join the paying hands at their place there, so that one line
   // holds the best of them all.
   struct TDrawAmongPaying {
-    int Wild;
+    int Wild;  // wild cards held
     std::string_view After;  // the paying hand they come right after
     int FirstKind;
     int LastKind;
     int High;  // -1: every count of high cards
   };
+  // With the joker: four to a royal flush after four of a kind, four in a row before the
+  // flush, the other straight flush draws after it, but the two-gap ones without a king or an
+  // ace only after three of a kind. Without it: four to a royal flush after four of a kind,
+  // four to a straight flush after three of a kind.
   static constexpr int kSf = kdFourToStraightFlush;
   static constexpr std::array<TDrawAmongPaying, 9> kDrawsAmongPaying = {{
       {1, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1},
