@@ -481,6 +481,86 @@ class TWildFamily final : public THoldFamily {
     }
   }
 
+  // Joker Poker's draws to a royal or straight flush are worth more than some paying hands
+  // and less than others: they join the paying hands at their place there, so that one line
+  // holds the best of them all.
+  struct TDrawAmongPaying {
+    int Wild;  // wild cards held
+    std::string_view After;  // the paying hand they come right after
+    int FirstKind;
+    int LastKind;
+    int High;  // -1: every count of high cards
+  };
+  // With the joker: four to a royal flush after four of a kind, four in a row before the
+  // flush, the other straight flush draws after it, but the two-gap ones without a king or an
+  // ace only after three of a kind. Without it: four to a royal flush after four of a kind,
+  // four to a straight flush after three of a kind.
+  static constexpr int kSf = kdFourToStraightFlush;
+  static constexpr std::array<TDrawAmongPaying, 9> kDrawsAmongPaying = {{
+      {1, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1},
+      {1, "full house", kSf, kSf, -1},
+      {1, "flush", kSf + 1, kSf + 3, -1},
+      {1, "flush", kSf + 4, kSf + 4, 2},
+      {1, "flush", kSf + 4, kSf + 4, 1},
+      {1, "flush", kSf + 5, kSf + kGapKinds - 1, -1},
+      {1, "three of a kind", kSf + 4, kSf + 4, 0},
+      {0, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1},
+      {0, "three of a kind", kSf, kSf + kGapKinds - 1, -1},
+  }};
+  void AddDrawsAmongPaying(int w, const std::string& name, std::uint8_t made) {
+    if (!FPairs) return;
+    const auto wi = static_cast<std::size_t>(w);
+    for (const TDrawAmongPaying& draw : kDrawsAmongPaying) {
+      if (draw.Wild != w || draw.After != name) continue;
+      for (int k = draw.FirstKind; k <= draw.LastKind; ++k) {
+        const auto ki = static_cast<std::size_t>(k);
+        const TKindText& text = kKindTexts[ki];
+        const std::string variant = std::string(text.Family) +
+                                    (text.Variant.empty() ? "" : ", " + std::string(text.Variant));
+        const auto& seen = FKindSeen[wi][ki];
+        const auto& first = FKindFirst[wi][ki];
+        auto& leaves = FKind[wi][ki];
+        if (!SplitsByHigh(k, w)) {
+          if (std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
+          leaves.fill(AddLeaf(made, variant, -1,
+                              std::find(first.begin(), first.end(), true) != first.end()));
+          continue;
+        }
+        for (std::size_t h = kHighCounts; h-- > 0;)
+          if (seen[h] && (draw.High < 0 || draw.High == static_cast<int>(h)))
+            leaves[h] = AddLeaf(made, variant, static_cast<int>(h), first[h]);
+      }
+    }
+  }
+
+  // "two deuces", "no deuce: a paying hand or a pair", "joker: a paying hand or four to a
+  // straight flush".
+  std::string PayingFamilyName(int w) const {
+    const std::string words = WildWords(w);
+    if (JoinsPaying(w) || w == kMostWild) return words;
+    if (!FPairs) return words + ": a paying hand or a pair";
+    return words + (w > 0 ? ": a paying hand or four to a straight flush"
+                          : ": a paying hand, four to a straight flush or a pair");
+  }
+
+  // The paying hands, the highest first. Where a pair pays, three of a kind comes before the
+  // straight, as its strategies list them: no hand is both, and the straight flush draws
+  // worth less than three of a kind and more than a straight come between.
+  std::vector<int> PayingOrder() const {
+    std::vector<int> order;
+    for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) order.push_back(o);
+    if (!FPairs) return order;
+    auto named = [this, &order](std::string_view name) {
+      return std::find_if(order.begin(), order.end(), [this, name](int o) {
+        return FGame.Outcomes[static_cast<std::size_t>(o)].Name == name;
+      });
+    };
+    const auto straight = named("Straight");
+    const auto trips = named("Three of a Kind");
+    if (straight < trips && trips != order.end()) std::rotate(straight, trips, trips + 1);
+    return order;
+  }
+
   void AddWildCount(int w, bool deuces) {
     const auto wi = static_cast<std::size_t>(w);
     const std::string words = WildWords(w);
@@ -490,7 +570,7 @@ class TWildFamily final : public THoldFamily {
     std::uint8_t made = kNoLeaf;
     bool payingPair = false;
     std::vector<std::string> joinedDraws;
-    for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) {
+    for (const int o : PayingOrder()) {
       std::string name(FGame.Outcomes[static_cast<std::size_t>(o)].Name);
       std::transform(name.begin(), name.end(), name.begin(),
                      [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -508,16 +588,12 @@ class TWildFamily final : public THoldFamily {
         continue;
       }
       // Four deuces make four deuces, whatever the fifth card is.
-      if (made == kNoLeaf)
-        made = AddFamily(
-            JoinsPaying(w) || w == kMostWild
-                ? words
-                : words + (FPairs && w > 0 ? ": a paying hand" : ": a paying hand or a pair"),
-            words + ": ", "", true);
+      if (made == kNoLeaf) made = AddFamily(PayingFamilyName(w), words + ": ", "", true);
       const std::uint8_t leaf = AddLeaf(made, name);
       FMadeLeaves.push_back(leaf);
       if (name == "four deuces") FFourDeuces = leaf;
       FMade[wi][static_cast<std::size_t>(o)] = leaf;
+      AddDrawsAmongPaying(w, name, made);
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
       if (name == "two pair") FTwoPair[wi] = leaf;
@@ -573,7 +649,9 @@ class TWildFamily final : public THoldFamily {
       }
       const auto& seen = FKindSeen[wi][ki];
       if (k != kdOther && std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
-      if (leaves[0] != kNoLeaf) continue;  // joined the paying hands
+      // Already among the paying hands.
+      if (std::any_of(leaves.begin(), leaves.end(), [](std::uint8_t l) { return l != kNoLeaf; }))
+        continue;
       if (text.Family != family || k == 0) {
         family = text.Family;
         const std::string name = words + ": " + std::string(text.Family);
