@@ -277,6 +277,45 @@ class TWildFamily final : public THoldFamily {
     return std::string(kCount[static_cast<std::size_t>(w)]);
   }
 
+  // With deuces wild, the draws worth more than some paying hands join their family right
+  // below the hands they beat, as published strategies list them, so that one line plays
+  // the family in its order. The kinds of one group join as one leaf named as their family.
+  std::vector<std::vector<int>> DrawsAfter(int w, std::string_view outcome) const {
+    if (FGame.Wild != wcDeuces) return {};
+    if (w == 0 && outcome == "natural royal flush") return {{kdFourToRoyal}};
+    if (w == 0 && outcome == "three of a kind") {
+      std::vector<int> straightFlush;
+      for (int g = 0; g < kGapKinds; ++g) straightFlush.push_back(kdFourToStraightFlush + g);
+      return {straightFlush, {kdThreeToRoyalWithAce, kdThreeToRoyal}};
+    }
+    if (w == 1 && outcome == "four of a kind") return {{kdFourToRoyal}};
+    if (w == 1 && outcome == "full house") return {{kdFourToStraightFlush}};
+    if (w == 2 && outcome == "four of a kind") return {{kdFourToRoyal}, {kdFourToStraightFlush}};
+    return {};
+  }
+  // Adds the leaf of a group of kinds to the family, if some hold is of them; returns its
+  // variant, or nothing. One kind of many is named in brackets, "four to a straight flush
+  // (consecutive)", as a list of the family's leaves has commas of its own.
+  std::string JoinDraws(int w, const std::vector<int>& kinds, std::uint8_t family) {
+    const auto wi = static_cast<std::size_t>(w);
+    bool seen = false;
+    bool first = false;
+    for (const int k : kinds) {
+      const auto& kindSeen = FKindSeen[wi][static_cast<std::size_t>(k)];
+      const auto& kindFirst = FKindFirst[wi][static_cast<std::size_t>(k)];
+      seen = seen || std::find(kindSeen.begin(), kindSeen.end(), true) != kindSeen.end();
+      first = first || std::find(kindFirst.begin(), kindFirst.end(), true) != kindFirst.end();
+    }
+    if (!seen) return {};
+    const TKindText& text = kKindTexts[static_cast<std::size_t>(kinds.front())];
+    std::string variant(text.Family);
+    if (kinds.size() == 1 && !text.Variant.empty())
+      variant += " (" + std::string(text.Variant) + ")";
+    const std::uint8_t leaf = AddLeaf(family, variant, -1, first);
+    for (const int k : kinds) FKind[wi][static_cast<std::size_t>(k)].fill(leaf);
+    return variant;
+  }
+
   std::string_view Keep(std::string text) { return FTexts.emplace_back(std::move(text)); }
 
   std::uint8_t AddFamily(const std::string& name, const std::string& prefix,
@@ -442,6 +481,86 @@ class TWildFamily final : public THoldFamily {
     }
   }
 
+  // Joker Poker's draws to a royal or straight flush are worth more than some paying hands
+  // and less than others: they join the paying hands at their place there, so that one line
+  // holds the best of them all.
+  struct TDrawAmongPaying {
+    int Wild;  // wild cards held
+    std::string_view After;  // the paying hand they come right after
+    int FirstKind;
+    int LastKind;
+    int High;  // -1: every count of high cards
+  };
+  // With the joker: four to a royal flush after four of a kind, four in a row before the
+  // flush, the other straight flush draws after it, but the two-gap ones without a king or an
+  // ace only after three of a kind. Without it: four to a royal flush after four of a kind,
+  // four to a straight flush after three of a kind.
+  static constexpr int kSf = kdFourToStraightFlush;
+  static constexpr std::array<TDrawAmongPaying, 9> kDrawsAmongPaying = {{
+      {1, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1},
+      {1, "full house", kSf, kSf, -1},
+      {1, "flush", kSf + 1, kSf + 3, -1},
+      {1, "flush", kSf + 4, kSf + 4, 2},
+      {1, "flush", kSf + 4, kSf + 4, 1},
+      {1, "flush", kSf + 5, kSf + kGapKinds - 1, -1},
+      {1, "three of a kind", kSf + 4, kSf + 4, 0},
+      {0, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1},
+      {0, "three of a kind", kSf, kSf + kGapKinds - 1, -1},
+  }};
+  void AddDrawsAmongPaying(int w, const std::string& name, std::uint8_t made) {
+    if (!FPairs) return;
+    const auto wi = static_cast<std::size_t>(w);
+    for (const TDrawAmongPaying& draw : kDrawsAmongPaying) {
+      if (draw.Wild != w || draw.After != name) continue;
+      for (int k = draw.FirstKind; k <= draw.LastKind; ++k) {
+        const auto ki = static_cast<std::size_t>(k);
+        const TKindText& text = kKindTexts[ki];
+        const std::string variant = std::string(text.Family) +
+                                    (text.Variant.empty() ? "" : ", " + std::string(text.Variant));
+        const auto& seen = FKindSeen[wi][ki];
+        const auto& first = FKindFirst[wi][ki];
+        auto& leaves = FKind[wi][ki];
+        if (!SplitsByHigh(k, w)) {
+          if (std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
+          leaves.fill(AddLeaf(made, variant, -1,
+                              std::find(first.begin(), first.end(), true) != first.end()));
+          continue;
+        }
+        for (std::size_t h = kHighCounts; h-- > 0;)
+          if (seen[h] && (draw.High < 0 || draw.High == static_cast<int>(h)))
+            leaves[h] = AddLeaf(made, variant, static_cast<int>(h), first[h]);
+      }
+    }
+  }
+
+  // "two deuces", "no deuce: a paying hand or a pair", "joker: a paying hand or four to a
+  // straight flush".
+  std::string PayingFamilyName(int w) const {
+    const std::string words = WildWords(w);
+    if (JoinsPaying(w) || w == kMostWild) return words;
+    if (!FPairs) return words + ": a paying hand or a pair";
+    return words + (w > 0 ? ": a paying hand or four to a straight flush"
+                          : ": a paying hand, four to a straight flush or a pair");
+  }
+
+  // The paying hands, the highest first. Where a pair pays, three of a kind comes before the
+  // straight, as its strategies list them: no hand is both, and the straight flush draws
+  // worth less than three of a kind and more than a straight come between.
+  std::vector<int> PayingOrder() const {
+    std::vector<int> order;
+    for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) order.push_back(o);
+    if (!FPairs) return order;
+    auto named = [this, &order](std::string_view name) {
+      return std::find_if(order.begin(), order.end(), [this, name](int o) {
+        return FGame.Outcomes[static_cast<std::size_t>(o)].Name == name;
+      });
+    };
+    const auto straight = named("Straight");
+    const auto trips = named("Three of a Kind");
+    if (straight < trips && trips != order.end()) std::rotate(straight, trips, trips + 1);
+    return order;
+  }
+
   void AddWildCount(int w, bool deuces) {
     const auto wi = static_cast<std::size_t>(w);
     const std::string words = WildWords(w);
@@ -450,7 +569,8 @@ class TWildFamily final : public THoldFamily {
     // naming some of them names it too rather than break it up.
     std::uint8_t made = kNoLeaf;
     bool payingPair = false;
-    for (int o = FGame.OutcomeCount() - 1; o >= FGame.LosingOutcomes; --o) {
+    std::vector<std::string> joinedDraws;
+    for (const int o : PayingOrder()) {
       std::string name(FGame.Outcomes[static_cast<std::size_t>(o)].Name);
       std::transform(name.begin(), name.end(), name.begin(),
                      [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -468,19 +588,18 @@ class TWildFamily final : public THoldFamily {
         continue;
       }
       // Four deuces make four deuces, whatever the fifth card is.
-      if (made == kNoLeaf)
-        made = AddFamily(
-            JoinsPaying(w) || w == kMostWild
-                ? words
-                : words + (FPairs && w > 0 ? ": a paying hand" : ": a paying hand or a pair"),
-            words + ": ", "", true);
+      if (made == kNoLeaf) made = AddFamily(PayingFamilyName(w), words + ": ", "", true);
       const std::uint8_t leaf = AddLeaf(made, name);
       FMadeLeaves.push_back(leaf);
       if (name == "four deuces") FFourDeuces = leaf;
       FMade[wi][static_cast<std::size_t>(o)] = leaf;
+      AddDrawsAmongPaying(w, name, made);
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
       if (name == "two pair") FTwoPair[wi] = leaf;
+      for (const auto& kinds : DrawsAfter(w, name))
+        if (std::string joined = JoinDraws(w, kinds, made); !joined.empty())
+          joinedDraws.push_back(std::move(joined));
       // Held alone, they come right after w + 2 of a kind.
       if (JoinsPaying(w) && name == kOfAKindNames[static_cast<std::size_t>(w + 2)])
         FWildAlone = AddLeaf(made, words);
@@ -493,12 +612,24 @@ class TWildFamily final : public THoldFamily {
       if (made == kNoLeaf || (FPairs && w > 0))
         made = AddFamily(words + ": a pair", words + ": ", "", true);
       const std::uint8_t pairs = made;
-      if (w == 0 && FTwoPair[wi] == kNoLeaf) FTwoPair[wi] = AddLeaf(pairs, "two pair");
+      // Where two pair pays nothing, one of its pairs is held: the pair comes first.
+      const bool twoPairPays = FTwoPair[wi] != kNoLeaf;
       FPair[wi] = AddLeaf(pairs, payingPair ? "pair of kings or aces" : "pair");
+      if (w == 0 && !twoPairPays) FTwoPair[wi] = AddLeaf(pairs, "two pair");
       if (payingPair) FMade[wi][FPairLine] = FPair[wi];
       if (FPairs) FLowPair[wi] = AddLeaf(pairs, "low pair");
       for (const std::uint8_t leaf : {FTwoPair[wi], FPair[wi], FLowPair[wi]})
         if (leaf != kNoLeaf) FMadeLeaves.push_back(leaf);
+    }
+    // The family's name says the draws in it: "no deuce: a paying hand, four to a royal flush,
+    // ... or a pair".
+    if (!joinedDraws.empty() && !JoinsPaying(w) && w != kMostWild) {
+      joinedDraws.insert(joinedDraws.begin(), "a paying hand");
+      if (w == 0) joinedDraws.push_back("a pair");
+      std::string name = words + ": ";
+      for (std::size_t i = 0; i < joinedDraws.size(); ++i)
+        name += (i == 0 ? "" : i + 1 == joinedDraws.size() ? " or " : ", ") + joinedDraws[i];
+      FFamilies[made].Name = Keep(name);
     }
     std::string_view family;
     std::uint8_t familyId = 0;
@@ -518,6 +649,9 @@ class TWildFamily final : public THoldFamily {
       }
       const auto& seen = FKindSeen[wi][ki];
       if (k != kdOther && std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
+      // Already among the paying hands.
+      if (std::any_of(leaves.begin(), leaves.end(), [](std::uint8_t l) { return l != kNoLeaf; }))
+        continue;
       if (text.Family != family || k == 0) {
         family = text.Family;
         const std::string name = words + ": " + std::string(text.Family);

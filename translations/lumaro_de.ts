@@ -2219,6 +2219,21 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
         <translation>%1, außer %2</translation>
     </message>
+    <message>
+        <source>four to a straight flush (%1)</source>
+        <extracomment>Deuces Wild: one kind of straight flush draw in a list of hands (&quot;consecutive&quot;), bracketed as the list has commas of its own.</extracomment>
+        <translation>vier zum Straight Flush (%1)</translation>
+    </message>
+    <message>
+        <source>a paying hand or four to a straight flush</source>
+        <extracomment>Joker Poker, with the joker: the family of holds that already pay or draw to a straight flush (a royal flush among them).</extracomment>
+        <translation>ein bezahltes Blatt oder vier zum Straight Flush</translation>
+    </message>
+    <message>
+        <source>a paying hand, four to a straight flush or a pair</source>
+        <extracomment>Joker Poker, without the joker: the same family and the holds of a pair.</extracomment>
+        <translation>ein bezahltes Blatt, vier zum Straight Flush oder ein Paar</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2219,6 +2219,21 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <extracomment>A family but the kinds left out: &quot;four to a straight flush, not consecutive&quot;.</extracomment>
         <translation>%1, behalve %2</translation>
     </message>
+    <message>
+        <source>four to a straight flush (%1)</source>
+        <extracomment>Deuces Wild: one kind of straight flush draw in a list of hands (&quot;consecutive&quot;), bracketed as the list has commas of its own.</extracomment>
+        <translation>vier naar straight flush (%1)</translation>
+    </message>
+    <message>
+        <source>a paying hand or four to a straight flush</source>
+        <extracomment>Joker Poker, with the joker: the family of holds that already pay or draw to a straight flush (a royal flush among them).</extracomment>
+        <translation>een betalende hand of vier naar straight flush</translation>
+    </message>
+    <message>
+        <source>a paying hand, four to a straight flush or a pair</source>
+        <extracomment>Joker Poker, without the joker: the same family and the holds of a pair.</extracomment>
+        <translation>een betalende hand, vier naar straight flush of een paar</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

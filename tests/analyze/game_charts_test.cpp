@@ -31,8 +31,9 @@ constexpr std::array<TChartTarget, 9> kTargets = {{
     {"double-double-bonus", "9/6", 0.02, 0.2},
     {"triple-double-bonus", "9/7", 0.02, 0.4},  // goal 15 lines: 0.2
     {"aces-and-faces", "8/5", 0.005, 0.06},
-    {"deuces-wild", "Full Pay", 0.01, 0.42},  // goal 15 lines: 0.15
-    {"joker-poker", "Full Pay", 0.01, 0.21},  // goal 15 lines: 0.15
+    {"deuces-wild", "Full Pay", 0.005, 0.007},
+    // Within the goals, 0.01 and 0.15 in 15 lines.
+    {"joker-poker", "Full Pay", 0.0092, 0.083},
 }};
 
 // Holds by the chart on every deal class, the deal's weight times the value of the hold:

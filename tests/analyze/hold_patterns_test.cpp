@@ -219,8 +219,20 @@ TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
   ASSERT_TRUE(deuces.FindPattern("one deuce: four to a straight flush", family));
   std::vector<TPatternId> group;
   for (const TPatternId leaf : deuces.LeavesOf(family))
-    if (deuces.VariantName(leaf) != "consecutive") group.push_back(leaf);
-  EXPECT_EQ(deuces.GroupName(group), "one deuce: four to a straight flush, not consecutive");
+    if (deuces.VariantName(leaf) != "ace low") group.push_back(leaf);
+  EXPECT_EQ(deuces.GroupName(group), "one deuce: four to a straight flush, not ace low");
+  // The draws that beat some paying hands are taken among them, and their family says so.
+  ASSERT_TRUE(deuces.FindPattern("no deuce: three to a royal flush", family));
+  std::vector<std::string> order;
+  for (const TPatternId leaf : deuces.LeavesOf(deuces.FamilyOf(family)))
+    if (deuces.DescribesAHold(leaf)) order.push_back(deuces.VariantName(leaf));
+  EXPECT_EQ(order, (std::vector<std::string>{
+                       "natural royal flush", "four to a royal flush", "straight flush",
+                       "four of a kind", "full house", "flush", "straight", "three of a kind",
+                       "four to a straight flush", "three to a royal flush", "pair", "two pair"}));
+  EXPECT_EQ(deuces.PatternName(deuces.FamilyOf(family)),
+            "no deuce: a paying hand, four to a royal flush, four to a straight flush, three to a "
+            "royal flush or a pair");
   // Three deuces and two cards make no full house, flush or straight; the deuces alone come
   // below the hands they are worth less than.
   ASSERT_TRUE(deuces.FindPattern("three deuces: wild royal flush", family));
@@ -241,6 +253,32 @@ TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
   TPatternId leaf = 0;
   ASSERT_TRUE(joker.FindPattern("no joker: five of a kind", leaf));
   EXPECT_FALSE(joker.DescribesAHold(leaf));
+  // Joker Poker's draws to a straight flush stand among the paying hands, each where it is
+  // worth more than what follows: one line holds the best of them all.
+  auto describing = [&joker](std::string_view name) {
+    TPatternId pattern = 0;
+    std::vector<std::string> variants;
+    if (!joker.FindPattern(name, pattern)) return variants;
+    for (const TPatternId l : joker.LeavesOf(pattern))
+      if (joker.DescribesAHold(l)) variants.push_back(joker.VariantName(l));
+    return variants;
+  };
+  EXPECT_EQ(
+      describing("no joker: a paying hand, four to a straight flush or a pair"),
+      (std::vector<std::string>{
+          "natural royal flush", "straight flush", "four of a kind", "four to a royal flush",
+          "full house", "flush", "three of a kind", "four to a straight flush, consecutive",
+          "four to a straight flush, consecutive, at an end", "four to a straight flush, one gap",
+          "straight", "two pair", "pair of kings or aces", "low pair"}));
+  const std::vector<std::string> withJoker =
+      describing("joker: a paying hand or four to a straight flush");
+  ASSERT_GE(withJoker.size(), 8u);
+  EXPECT_EQ(std::vector<std::string>(withJoker.begin(), withJoker.begin() + 8),
+            (std::vector<std::string>{"five of a kind", "wild royal flush", "straight flush",
+                                      "four of a kind", "four to a royal flush", "full house",
+                                      "four to a straight flush, consecutive with no high card",
+                                      "flush"}));
+  EXPECT_EQ(withJoker.back(), "straight");
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ namespace {
     QT_TRANSLATE_NOOP("THoldPattern", "four to a royal flush (%1)"),
     //: %1 is how it draws ("open", "inside with 2 high cards").
     QT_TRANSLATE_NOOP("THoldPattern", "four to a straight flush, %1"),
+    //: Deuces Wild: one kind of straight flush draw in a list of hands ("consecutive"),
+    //: bracketed as the list has commas of its own.
+    QT_TRANSLATE_NOOP("THoldPattern", "four to a straight flush (%1)"),
     //: %1 is how many high cards it holds ("with 2 high cards").
     QT_TRANSLATE_NOOP("THoldPattern", "four to a flush %1"),
     QT_TRANSLATE_NOOP("THoldPattern", "four to an outside straight %1"),
@@ -116,6 +119,11 @@ namespace {
     //: Joker Poker: the families of holds that already pay, and of those that hold a pair.
     QT_TRANSLATE_NOOP("THoldPattern", "a paying hand"),
     QT_TRANSLATE_NOOP("THoldPattern", "a pair"),
+    //: Joker Poker, with the joker: the family of holds that already pay or draw to a straight
+    //: flush (a royal flush among them).
+    QT_TRANSLATE_NOOP("THoldPattern", "a paying hand or four to a straight flush"),
+    //: Joker Poker, without the joker: the same family and the holds of a pair.
+    QT_TRANSLATE_NOOP("THoldPattern", "a paying hand, four to a straight flush or a pair"),
     QT_TRANSLATE_NOOP("THoldPattern", "natural royal flush"),
     QT_TRANSLATE_NOOP("THoldPattern", "wild royal flush"),
     QT_TRANSLATE_NOOP("THoldPattern", "five of a kind"),
