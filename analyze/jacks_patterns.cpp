@@ -641,6 +641,16 @@ class TBonusFamily final : public THoldFamily {
           else
             CopyFamily(family);
           break;
+        case fmThreeUnsuitedHigh:
+          AddUnsuitedHigh();
+          break;
+        case fmTwoUnsuitedHigh:
+          break;
+        case fmTwoSuitedHigh:
+          AddTwoToRoyal();
+          break;
+        case fmSuitedTen:
+          break;
         case fmOneHighCard:
           // Where four aces pay more than other quads, a lone ace is worth more than any
           // other high card: the family takes the ace first.
@@ -793,6 +803,25 @@ class TBonusFamily final : public THoldFamily {
             AddNamedLeaf(kickers, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
     }
     FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
+  }
+
+  // Two and three unsuited high cards as one family: K Q J first, then the two lowest of
+  // more, as a player holds them.
+  void AddUnsuitedHigh() {
+    const auto own = AddFamily({"unsuited high cards", "", " unsuited"});
+    CopyLeaf(own, LeafId(fmThreeUnsuitedHigh, 0));
+    for (int at = 0; at < kIds.LeafTotal[fmTwoUnsuitedHigh]; ++at)
+      CopyLeaf(own, LeafId(fmTwoUnsuitedHigh, at));
+    for (int at = 1; at < kIds.LeafTotal[fmThreeUnsuitedHigh]; ++at)
+      CopyLeaf(own, LeafId(fmThreeUnsuitedHigh, at));
+  }
+
+  // Two suited high cards and a ten with a suited high card as one family: two to a royal
+  // flush, the high cards first.
+  void AddTwoToRoyal() {
+    const auto own = AddFamily({"two to a royal flush", "", " suited"});
+    for (const TFamily family : {fmTwoSuitedHigh, fmSuitedTen})
+      for (int at = 0; at < kIds.LeafTotal[family]; ++at) CopyLeaf(own, LeafId(family, at));
   }
 
   // Open, inside and double inside by the straights the three ranks can make (3, 2 or 1), each
