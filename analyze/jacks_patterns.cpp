@@ -583,20 +583,22 @@ class TBonusFamily final : public THoldFamily {
  public:
   explicit TBonusFamily(const TGame& game) {
     GroupQuads(game);
-    if (!SplitsQuads()) return;
-    FAceApart = std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
-                            [this](int g) { return g != FGroupOf[1]; });
+    FAceApart = SplitsQuads() && std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
+                                             [this](int g) { return g != FGroupOf[1]; });
     // Where the game's tables pay two pair as a high pair, the aces of two pair may be worth
     // more held alone, and pairs are worth so little against straights that which three to
     // a straight is held counts.
     const int pairLine = game.LineOfOutcome(game.OutcomeOfMade[mhHighPair]);
     const int twoPairLine = game.LineOfOutcome(game.OutcomeOfMade[mhTwoPair]);
-    FTwoPairPaysLittle =
-        FAceApart && pairLine >= 0 && twoPairLine >= 0 &&
+    const bool twoPairAsPair =
+        pairLine >= 0 && twoPairLine >= 0 &&
         std::any_of(game.Presets.begin(), game.Presets.end(), [&](const TPreset& p) {
           return p.Pays[static_cast<std::size_t>(twoPairLine)] <=
                  p.Pays[static_cast<std::size_t>(pairLine)];
         });
+    FTwoPairPaysLittle = FAceApart && twoPairAsPair;
+    FOwnWords = SplitsQuads() || twoPairAsPair;
+    if (!FOwnWords) return;
     const bool anyKicker =
         std::any_of(FKickerRanks.begin(), FKickerRanks.end(), [](int bits) { return bits != 0; });
     FFromJacks.fill(kNamedByCards);
@@ -610,8 +612,8 @@ class TBonusFamily final : public THoldFamily {
           const auto made = AddFamily(kFamilies[fmMadeHand]);
           for (int at = 0; at < kIds.LeafTotal[fmMadeHand]; ++at) {
             const TPatternId leaf = MadeHand(static_cast<TMadeLeaf>(at));
-            if (leaf == MadeHand(mlFullHouse)) AddTrips(made, true);
-            if (leaf == MadeHand(mlThreeOfAKind)) {
+            if (leaf == MadeHand(mlFullHouse) && SplitsQuads()) AddTrips(made, true);
+            if (leaf == MadeHand(mlThreeOfAKind) && SplitsQuads()) {
               AddTrips(made, false);
             } else if (leaf == MadeHand(mlTwoPair) && FTwoPairPaysLittle) {
               // A line of made hands can leave the aces of two pair to the pair of aces.
@@ -688,8 +690,9 @@ class TBonusFamily final : public THoldFamily {
       out.Count = kept;
     }
   }
-  // Whether the game's quads pay by rank at all; if not, Jacks or Better's words say it all.
-  bool SplitsQuads() const { return FGroups > 1; }
+  // Whether the game has words of its own; if not, Jacks or Better's say it all.
+  bool OwnWords() const { return FOwnWords; }
+
 
  private:
   // FFromJacks of the Jacks or Better leaves this family names by the cards held.
@@ -700,6 +703,9 @@ class TBonusFamily final : public THoldFamily {
   // Ranks whose quads pay alike with every kicker (but the two ranks themselves) form one
   // group, named by its first rank; its special kickers are those that don't pay what most
   // kickers do.
+  // Whether the game's quads pay by rank at all.
+  bool SplitsQuads() const { return FGroups > 1; }
+
   void GroupQuads(const TGame& game) {
     std::vector<int> first;
     for (int q = 1; q <= 13; ++q) {
@@ -880,6 +886,7 @@ class TBonusFamily final : public THoldFamily {
   std::array<int, 13> FKickerRanks{};
   bool FAceApart = false;
   bool FTwoPairPaysLittle = false;
+  bool FOwnWords = false;
   std::array<TPatternId, 13> FTrips{};
   std::array<TPatternId, 13> FKicker{};
   TPatternId FOtherKicker = 0;
@@ -895,7 +902,7 @@ class TBonusFamily final : public THoldFamily {
 
 std::unique_ptr<const THoldFamily> MakeBonusFamily(const TGame& game) {
   auto family = std::make_unique<TBonusFamily>(game);
-  if (!family->SplitsQuads()) return nullptr;
+  if (!family->OwnWords()) return nullptr;
   return family;
 }
 
