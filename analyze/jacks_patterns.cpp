@@ -619,11 +619,13 @@ class TBonusFamily final : public THoldFamily {
               // A line of made hands can leave the aces of two pair to the pair of aces.
               FAcesUp = AddLeaf(made, "two pair with aces");
               FNoAces = AddLeaf(made, "two pair without aces");
-            } else if (!anyKicker || leaf != MadeHand(mlFourOfAKind)) {
+            } else if (anyKicker && leaf == MadeHand(mlFourOfAKind)) {
+              AddQuads(made);
+              AddKickers(made, true);
+            } else {
               CopyLeaf(made, leaf);
             }
           }
-          if (anyKicker) AddQuads();
           break;
         }
         case fmHighPair:
@@ -638,9 +640,11 @@ class TBonusFamily final : public THoldFamily {
             CopyFamily(family);
           break;
         case fmTripsAndKicker:
-          if (anyKicker)
-            AddKickers();
-          else
+          if (anyKicker) {
+            const auto kickers = AddFamily(kFamilies[fmTripsAndKicker]);
+            AddKickers(kickers, false);
+            FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
+          } else
             CopyFamily(family);
           break;
         case fmThreeUnsuitedHigh:
@@ -741,6 +745,26 @@ class TBonusFamily final : public THoldFamily {
       }
       FKickerRanks[static_cast<std::size_t>(g)] = bits;
     }
+    for (int g = 0; g < FGroups; ++g) FKickerHeld[static_cast<std::size_t>(g)] = KickerTriples(game, g);
+  }
+
+  // Whether in every table of the game the group's quads with a special kicker pay at least
+  // three times what they pay without.
+  bool KickerTriples(const TGame& game, int g) const {
+    const int bits = FKickerRanks[static_cast<std::size_t>(g)];
+    if (!bits) return false;
+    const int q = FRanks[static_cast<std::size_t>(g)].front();
+    const int kicker = std::countr_zero(static_cast<unsigned>(bits));
+    int plain = 1;
+    while (plain == q || plain == kicker || (bits >> plain & 1)) ++plain;
+    const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
+    const int withLine = game.LineOfOutcome(row[static_cast<std::size_t>(kicker - 1)]);
+    const int plainLine = game.LineOfOutcome(row[static_cast<std::size_t>(plain - 1)]);
+    if (withLine < 0 || plainLine < 0) return false;
+    return std::all_of(game.Presets.begin(), game.Presets.end(), [&](const TPreset& p) {
+      return p.Pays[static_cast<std::size_t>(withLine)] >=
+             3 * p.Pays[static_cast<std::size_t>(plainLine)];
+    });
   }
 
   std::uint8_t AddFamily(const TFamilyText& text) {
@@ -780,17 +804,17 @@ class TBonusFamily final : public THoldFamily {
     return KickerText(special);
   }
 
-  void AddQuads() {
-    const auto quads = AddFamily({"four of a kind", "", "", true});
+  // Four of a kind among the made hands, each group with the kicker that pays more first:
+  // a line of them holds it rather than draw for one.
+  void AddQuads(std::uint8_t made) {
     for (int g = 0; g < FGroups; ++g) {
       const auto at = static_cast<std::size_t>(g);
-      // The kicker first: a line of the whole family holds it rather than draw for one.
       if (FKickerRanks[at])
         FQuadKicker[at] =
-            AddNamedLeaf(quads, "four " + GroupRanks(g) + " with " + SpecialKickers(g));
-      FQuad[at] = AddNamedLeaf(quads, "four " + GroupRanks(g));
+            AddNamedLeaf(made, "four " + GroupRanks(g) + " with " + SpecialKickers(g));
+      FQuad[at] = AddNamedLeaf(made, "four " + GroupRanks(g));
     }
-    FOtherQuadKicker = AddLeaf(quads, "four of a kind with another kicker");
+    FOtherQuadKicker = AddLeaf(made, "four of a kind with another kicker");
   }
 
   // Three aces, or three of the other ranks.
@@ -800,15 +824,16 @@ class TBonusFamily final : public THoldFamily {
         FTrips[static_cast<std::size_t>(g)] = AddNamedLeaf(made, "three " + GroupRanks(g));
   }
 
-  void AddKickers() {
-    const auto kickers = AddFamily({"three of a kind and a kicker", "", "", true});
+  // Three of a kind with the kicker that may make its quads pay more: among the made hands
+  // before the three cards alone where the kicker multiplies what the quads pay (then one
+  // card drawn to the kicker is worth more than two to the three), else a family of its own.
+  void AddKickers(std::uint8_t family, bool held) {
     for (int g = 0; g < FGroups; ++g) {
       const auto at = static_cast<std::size_t>(g);
-      if (FKickerRanks[at])
+      if (FKickerRanks[at] && FKickerHeld[at] == held)
         FKicker[at] =
-            AddNamedLeaf(kickers, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
+            AddNamedLeaf(family, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
     }
-    FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
   }
 
   // Two and three unsuited high cards as one family: K Q J first, then the two lowest of
@@ -884,6 +909,7 @@ class TBonusFamily final : public THoldFamily {
   int FGroups = 1;
   std::array<std::vector<int>, 13> FRanks;
   std::array<int, 13> FKickerRanks{};
+  std::array<bool, 13> FKickerHeld{};
   bool FAceApart = false;
   bool FTwoPairPaysLittle = false;
   bool FOwnWords = false;
