@@ -617,8 +617,14 @@ class TBonusFamily final : public THoldFamily {
               AddTrips(made, false);
             } else if (leaf == MadeHand(mlTwoPair) && FTwoPairPaysLittle) {
               // A line of made hands can leave the aces of two pair to the pair of aces.
-              FAcesUp = AddLeaf(made, "two pair with aces");
+              // The pair of aces is worth as much and ends the family: after two pair with
+              // aces, or before it where the aces' kicker is worth holding.
+              FFamilyTexts.back().Name = "pair of aces or better";
+              const bool acesFirst = FKickerHeld[static_cast<std::size_t>(FGroupOf[1])];
+              if (!acesFirst) FAcesUp = AddLeaf(made, "two pair with aces");
               FNoAces = AddLeaf(made, "two pair without aces");
+              FFromJacks[LeafId(fmHighPair, 0)] = AddLeaf(made, "pair of aces");
+              if (acesFirst) FAcesUp = AddLeaf(made, "two pair with aces");
             } else if (anyKicker && leaf == MadeHand(mlFourOfAKind)) {
               AddQuads(made);
               AddKickers(made, true);
@@ -630,7 +636,12 @@ class TBonusFamily final : public THoldFamily {
         }
         case fmHighPair:
           // A mistake says which pair: a pair of aces is worth more than the others here.
-          CopyFamily(family);
+          if (FTwoPairPaysLittle) {
+            CopyFamily(family, [](TPatternId leaf) { return leaf != LeafId(fmHighPair, 0); });
+            FFamilyTexts.back().Name = "pair of kings, queens or jacks";
+          } else {
+            CopyFamily(family);
+          }
           FFamilyTexts.back().LeafNamesMistakes = FAceApart;
           break;
         case fmThreeToStraight:
@@ -817,11 +828,14 @@ class TBonusFamily final : public THoldFamily {
     FOtherQuadKicker = AddLeaf(made, "four of a kind with another kicker");
   }
 
-  // Three aces, or three of the other ranks.
-  void AddTrips(std::uint8_t made, bool aces) {
-    for (int g = 0; g < FGroups; ++g)
-      if ((FAceApart && g == FGroupOf[1]) == aces)
-        FTrips[static_cast<std::size_t>(g)] = AddNamedLeaf(made, "three " + GroupRanks(g));
+  // The three of a kind worth more than a full house (three aces where four aces pay most,
+  // and those whose kicker is worth holding), or the others.
+  void AddTrips(std::uint8_t made, bool overFullHouse) {
+    for (int g = 0; g < FGroups; ++g) {
+      const auto at = static_cast<std::size_t>(g);
+      if (((FAceApart && g == FGroupOf[1]) || FKickerHeld[at]) == overFullHouse)
+        FTrips[at] = AddNamedLeaf(made, "three " + GroupRanks(g));
+    }
   }
 
   // Three of a kind with the kicker that may make its quads pay more: among the made hands
