@@ -679,6 +679,18 @@ class TBonusFamily final : public THoldFamily {
             CopyFamily(family);
           }
           break;
+        case fmFourToInsideStraight:
+        case fmThreeToFlush:
+          // Their draws without a high card are worth least of all: a family of their own.
+          CopyFamily(family, [](TPatternId leaf) { return kLeaves[leaf].High != 0; });
+          FFamilyTexts.back().Name = family == fmThreeToFlush
+                                         ? "three to a flush with high cards"
+                                         : "four to an inside straight with high cards";
+          break;
+        case fmFiveNoPair:
+          AddLowDraws();
+          CopyFamily(family);
+          break;
         default:
           CopyFamily(family);
           break;
@@ -867,6 +879,14 @@ class TBonusFamily final : public THoldFamily {
     const auto own = AddFamily({"two to a royal flush", "", " suited"});
     for (const TFamily family : {fmTwoSuitedHigh, fmSuitedTen})
       for (int at = 0; at < kIds.LeafTotal[family]; ++at) CopyLeaf(own, LeafId(family, at));
+  }
+
+  // The draws worth holding without a high card, just above throwing all away.
+  void AddLowDraws() {
+    const auto low = AddFamily({"draws with no high card", "", " with no high card"});
+    FFromJacks[ByHigh(fmThreeToFlush, "", 0)] = AddLeaf(low, kFamilies[fmThreeToFlush].Name);
+    FFromJacks[ByHigh(fmFourToInsideStraight, "", 0)] =
+        AddLeaf(low, kFamilies[fmFourToInsideStraight].Name);
   }
 
   // Open, inside and double inside by the straights the three ranks can make (3, 2 or 1), each
