@@ -621,10 +621,10 @@ class TBonusFamily final : public THoldFamily {
               // aces, or before it where the aces' kicker is worth holding.
               FFamilyTexts.back().Name = "pair of aces or better";
               const bool acesFirst = FKickerHeld[static_cast<std::size_t>(FGroupOf[1])];
-              if (!acesFirst) FAcesUp = AddLeaf(made, "two pair with aces");
-              FNoAces = AddLeaf(made, "two pair without aces");
+              if (!acesFirst) FAcesUp = AddLeaf(made, "two pair with aces", -1, true, "two pair");
+              FNoAces = AddLeaf(made, "two pair without aces", -1, true, "two pair");
               FFromJacks[LeafId(fmHighPair, 0)] = AddLeaf(made, "pair of aces");
-              if (acesFirst) FAcesUp = AddLeaf(made, "two pair with aces");
+              if (acesFirst) FAcesUp = AddLeaf(made, "two pair with aces", -1, true, "two pair");
             } else if (anyKicker && leaf == MadeHand(mlFourOfAKind)) {
               AddQuads(made);
               AddKickers(made, true);
@@ -795,8 +795,8 @@ class TBonusFamily final : public THoldFamily {
     return static_cast<std::uint8_t>(FFamilyTexts.size() - 1);
   }
   TPatternId AddLeaf(std::uint8_t family, std::string_view variant, int high = -1,
-                     bool describes = true) {
-    FLeafTexts.push_back({family, variant, high});
+                     bool describes = true, std::string_view together = {}) {
+    FLeafTexts.push_back({family, variant, high, together});
     FDescribing.push_back(describes);
     return static_cast<TPatternId>(FLeafTexts.size() - 1);
   }

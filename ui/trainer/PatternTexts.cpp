@@ -385,6 +385,11 @@ QString ShownGroupName(const THoldWords& words, const std::vector<TPatternId>& l
   const auto variants = [&](const std::vector<TPatternId>& group) {
     QStringList parts;
     for (std::size_t i = 0; i < group.size();) {
+      if (const std::size_t end = words.TogetherRun(group, i); end > i) {
+        parts << pieces(std::string(words.TogetherName(group[i])));
+        i = end;
+        continue;
+      }
       const TVariant first = VariantOf(words, group[i]);
       std::vector<int> highs;
       std::size_t j = i;
