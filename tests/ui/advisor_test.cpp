@@ -5,6 +5,7 @@
 #include "Advisor.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDockWidget>
@@ -800,13 +801,18 @@ class TAdvisorTest : public TGameTestCase {
     QCOMPARE(rows, 32);
     window->DrawClick();
     QCOMPARE(advisor.Session().Hands(), 1);
-    // The game's own pay table, the line of the result lit when it won.
-    QCOMPARE(static_cast<int>(advisor.PayTable->Names.size()), kDeucesWild.LineCount());
+    // The game's own pay table, the line of the result lit when it won. A screen reader
+    // reads it as one item a line, highest first after the game's name, not label by label.
+    const int lines = kDeucesWild.LineCount();
+    QCOMPARE(static_cast<int>(advisor.PayTable->Names.size()), lines);
     const int lit = window->Engine().View().LitPayLine;
-    for (int k = 0; k < kDeucesWild.LineCount(); ++k)
-      QCOMPARE(
-          advisor.PayTable->Names[static_cast<std::size_t>(k)]->accessibleDescription().isEmpty(),
-          k != lit);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(advisor.PayTable);
+    QCOMPARE(spoken->childCount(), 1 + lines);
+    QCOMPARE(spoken->child(0)->text(QAccessible::Name), QStringLiteral("Deuces Wild"));
+    QCOMPARE(spoken->child(1)->text(QAccessible::Name),
+             QStringLiteral("Natural Royal Flush pays 800"));
+    for (int k = 0; k < lines; ++k)
+      QCOMPARE(spoken->child(lines - k)->text(QAccessible::Description).isEmpty(), k != lit);
 
     // In practice a costly hold is questioned before the draw.
     SetPractice(*window, true);

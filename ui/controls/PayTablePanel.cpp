@@ -59,6 +59,8 @@ void TPayTablePanel::Clear() {
   Pays.clear();
   Title->clear();
   FGame = nullptr;
+  FLitLine = -1;
+  SpokenRowsChanged(this);
 }
 
 void TPayTablePanel::Rebuild(const TGame& game) {
@@ -92,19 +94,44 @@ void TPayTablePanel::Show(const TGameTable& table, int litLine) {
   for (std::size_t k = 0; k < Names.size(); ++k) {
     const auto pays = PaysOfMultiplier(table.Multipliers[k]);
     Pays[k]->setText(QString::number(pays));
-    //: How a screen reader reads a line of the pay table: %1 the hand, %2 what it pays for 1.
-    Names[k]->setAccessibleName(tr("%1 pays %2").arg(Names[k]->text()).arg(pays));
-    Pays[k]->setAccessibleName(Names[k]->accessibleName());
     Light(static_cast<int>(k), static_cast<int>(k) == litLine);
   }
+  FLitLine = litLine;
+  SpokenRowsChanged(this);
+}
+
+int TPayTablePanel::LineOfRow(int row) const {
+  return static_cast<int>(Names.size()) - row;
+}
+
+int TPayTablePanel::SpokenRowCount() const {
+  return Names.empty() ? 0 : 1 + static_cast<int>(Names.size());
+}
+
+QString TPayTablePanel::SpokenRow(int row) const {
+  if (row == 0) return Title->text();
+  if (row < 0 || row >= SpokenRowCount()) return {};
+  const auto line = static_cast<std::size_t>(LineOfRow(row));
+  //: How a screen reader reads a line of the pay table: %1 the hand, %2 what it pays for 1.
+  return tr("%1 pays %2").arg(Names[line]->text(), Pays[line]->text());
+}
+
+QRect TPayTablePanel::SpokenRowRect(int row) const {
+  if (row < 0 || row >= SpokenRowCount() || !isVisible()) return {};
+  if (row == 0) return Title->geometry();
+  const auto line = static_cast<std::size_t>(LineOfRow(row));
+  return Names[line]->geometry().united(Pays[line]->geometry());
+}
+
+QString TPayTablePanel::SpokenRowNote(int row) const {
+  if (row <= 0 || row >= SpokenRowCount() || LineOfRow(row) != FLitLine) return {};
+  //: What a screen reader adds to the pay table's line of the hand just settled.
+  return tr("the last hand");
 }
 
 void TPayTablePanel::Light(int line, bool lit) {
   QLabel* name = Names[static_cast<std::size_t>(line)];
   QLabel* pays = Pays[static_cast<std::size_t>(line)];
-  for (QLabel* label : {name, pays}) {
+  for (QLabel* label : {name, pays})
     Colour(label, lit ? kLitColor : kTableColor, lit ? kLitLineColor : kLineColor);
-    //: What a screen reader adds to the pay table's line of the hand just settled.
-    label->setAccessibleDescription(lit ? tr("the last hand") : QString());
-  }
 }

@@ -17,6 +17,8 @@ class TSpokenRows {
   virtual QRect SpokenRowRect(int row) const = 0;
   // The row the keyboard is on, -1 for none.
   virtual int CurrentSpokenRow() const = 0;
+  // What a reader adds after the row's words, if anything ("the last hand").
+  virtual QString SpokenRowNote(int) const { return {}; }
 
  protected:
   ~TSpokenRows() = default;

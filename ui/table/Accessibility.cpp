@@ -319,8 +319,10 @@ class TRowAccessible : public QAccessibleInterface {
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
-    if (!isValid() || t != QAccessible::Name) return {};
-    return FRows->SpokenRow(FRow);
+    if (!isValid()) return {};
+    if (t == QAccessible::Name) return FRows->SpokenRow(FRow);
+    if (t == QAccessible::Description) return FRows->SpokenRowNote(FRow);
+    return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
@@ -333,7 +335,7 @@ class TRowAccessible : public QAccessibleInterface {
   QAccessible::State state() const override {
     QAccessible::State s;
     s.readOnly = true;
-    s.focusable = true;
+    s.focusable = FList && FList->focusPolicy() != Qt::NoFocus;
     s.focused = isValid() && FList->hasFocus() && FRows->CurrentSpokenRow() == FRow;
     if (rect().isEmpty()) {
       s.invisible = true;  // scrolled out of view

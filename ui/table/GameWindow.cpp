@@ -126,9 +126,10 @@ TGameWindow::TGameWindow(const QSize& screen, TClock clock, QWidget* parent)
       FEngine(std::move(clock)) {
   setObjectName(QStringLiteral("GameWindow"));
   FStartTime = QDateTime::currentSecsSinceEpoch();
+  // Before any control: one that names itself as it is built is read from then on.
+  InstallAccessibleControls();
   BuildControls();
   BuildMenu();
-  InstallAccessibleControls();
   NameGameControls(*this);
   InstallKeyboardPlay(
       *this, *this, FEngine,
