@@ -133,6 +133,11 @@ std::string THoldWords::VariantsText(int f, const std::vector<TPatternId>& sorte
   // counts is named by itself.
   std::vector<std::string> parts;
   for (std::size_t i = 0; i < sorted.size();) {
+    if (const std::size_t end = TogetherRun(sorted, i); end > i) {
+      parts.emplace_back(FLeaves[sorted[i]].Together);
+      i = end;
+      continue;
+    }
     const TLeafText& first = FLeaves[sorted[i]];
     std::vector<int> highs;
     std::size_t j = i;
@@ -145,6 +150,21 @@ std::string THoldWords::VariantsText(int f, const std::vector<TPatternId>& sorte
     i = j;
   }
   return JoinAlternatives(parts);
+}
+
+std::size_t THoldWords::TogetherRun(const std::vector<TPatternId>& sorted,
+                                    std::size_t at) const {
+  const std::string_view together = FLeaves[sorted[at]].Together;
+  if (together.empty()) return at;
+  const std::uint8_t f = FFamilyOfPattern[sorted[at]];
+  std::size_t end = at;
+  for (int leaf = FFirstLeaf[f]; leaf < FFirstLeaf[f] + FLeafTotal[f]; ++leaf) {
+    const auto id = static_cast<TPatternId>(leaf);
+    if (FLeaves[id].Together != together || !DescribesAHold(id)) continue;
+    if (end == sorted.size() || sorted[end] != id) return at;
+    ++end;
+  }
+  return end;
 }
 
 std::string THoldWords::VariantName(TPatternId leaf) const {

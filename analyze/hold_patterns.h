@@ -63,6 +63,9 @@ struct TLeafText {
   std::uint8_t Family = 0;
   std::string_view Variant;
   int High = -1;
+  // What neighbouring leaves sharing it are called when a group has them all: "two pair
+  // with aces" and "two pair without aces" are "two pair".
+  std::string_view Together = {};
 };
 
 // What a family of games brings: its words and which of them each hold fits. Leaves come
@@ -122,6 +125,10 @@ class THoldWords {
   std::vector<TPatternId> ImpliedLeaves(const std::vector<TPatternId>& leaves) const;
   // What sets a leaf apart in its family: "Q J", "open with 2 high cards", "aces".
   std::string VariantName(TPatternId leaf) const;
+  // Where the sorted leaves from `at` on are all those of one Together name ("two pair"),
+  // the end of their run; `at` otherwise.
+  std::size_t TogetherRun(const std::vector<TPatternId>& sorted, std::size_t at) const;
+  std::string_view TogetherName(TPatternId leaf) const { return FLeaves[leaf].Together; }
   // The pattern with this name or the name of one leaf of it, if there is one.
   bool FindPattern(std::string_view name, TPatternId& pattern) const;
   // The leaf of holding nothing.

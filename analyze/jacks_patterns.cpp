@@ -583,20 +583,22 @@ class TBonusFamily final : public THoldFamily {
  public:
   explicit TBonusFamily(const TGame& game) {
     GroupQuads(game);
-    if (!SplitsQuads()) return;
-    FAceApart = std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
-                            [this](int g) { return g != FGroupOf[1]; });
+    FAceApart = SplitsQuads() && std::all_of(FGroupOf.begin() + 2, FGroupOf.end(),
+                                             [this](int g) { return g != FGroupOf[1]; });
     // Where the game's tables pay two pair as a high pair, the aces of two pair may be worth
     // more held alone, and pairs are worth so little against straights that which three to
     // a straight is held counts.
     const int pairLine = game.LineOfOutcome(game.OutcomeOfMade[mhHighPair]);
     const int twoPairLine = game.LineOfOutcome(game.OutcomeOfMade[mhTwoPair]);
-    FTwoPairPaysLittle =
-        FAceApart && pairLine >= 0 && twoPairLine >= 0 &&
+    const bool twoPairAsPair =
+        pairLine >= 0 && twoPairLine >= 0 &&
         std::any_of(game.Presets.begin(), game.Presets.end(), [&](const TPreset& p) {
           return p.Pays[static_cast<std::size_t>(twoPairLine)] <=
                  p.Pays[static_cast<std::size_t>(pairLine)];
         });
+    FTwoPairPaysLittle = FAceApart && twoPairAsPair;
+    FOwnWords = SplitsQuads() || twoPairAsPair;
+    if (!FOwnWords) return;
     const bool anyKicker =
         std::any_of(FKickerRanks.begin(), FKickerRanks.end(), [](int bits) { return bits != 0; });
     FFromJacks.fill(kNamedByCards);
@@ -610,23 +612,36 @@ class TBonusFamily final : public THoldFamily {
           const auto made = AddFamily(kFamilies[fmMadeHand]);
           for (int at = 0; at < kIds.LeafTotal[fmMadeHand]; ++at) {
             const TPatternId leaf = MadeHand(static_cast<TMadeLeaf>(at));
-            if (leaf == MadeHand(mlFullHouse)) AddTrips(made, true);
-            if (leaf == MadeHand(mlThreeOfAKind)) {
+            if (leaf == MadeHand(mlFullHouse) && SplitsQuads()) AddTrips(made, true);
+            if (leaf == MadeHand(mlThreeOfAKind) && SplitsQuads()) {
               AddTrips(made, false);
             } else if (leaf == MadeHand(mlTwoPair) && FTwoPairPaysLittle) {
               // A line of made hands can leave the aces of two pair to the pair of aces.
-              FAcesUp = AddLeaf(made, "two pair with aces");
-              FNoAces = AddLeaf(made, "two pair without aces");
-            } else if (!anyKicker || leaf != MadeHand(mlFourOfAKind)) {
+              // The pair of aces is worth as much and ends the family: after two pair with
+              // aces, or before it where the aces' kicker is worth holding.
+              FFamilyTexts.back().Name = "pair of aces or better";
+              const bool acesFirst = FKickerHeld[static_cast<std::size_t>(FGroupOf[1])];
+              if (!acesFirst) FAcesUp = AddLeaf(made, "two pair with aces", -1, true, "two pair");
+              FNoAces = AddLeaf(made, "two pair without aces", -1, true, "two pair");
+              FFromJacks[LeafId(fmHighPair, 0)] = AddLeaf(made, "pair of aces");
+              if (acesFirst) FAcesUp = AddLeaf(made, "two pair with aces", -1, true, "two pair");
+            } else if (anyKicker && leaf == MadeHand(mlFourOfAKind)) {
+              AddQuads(made);
+              AddKickers(made, true);
+            } else {
               CopyLeaf(made, leaf);
             }
           }
-          if (anyKicker) AddQuads();
           break;
         }
         case fmHighPair:
           // A mistake says which pair: a pair of aces is worth more than the others here.
-          CopyFamily(family);
+          if (FTwoPairPaysLittle) {
+            CopyFamily(family, [](TPatternId leaf) { return leaf != LeafId(fmHighPair, 0); });
+            FFamilyTexts.back().Name = "pair of kings, queens or jacks";
+          } else {
+            CopyFamily(family);
+          }
           FFamilyTexts.back().LeafNamesMistakes = FAceApart;
           break;
         case fmThreeToStraight:
@@ -636,10 +651,22 @@ class TBonusFamily final : public THoldFamily {
             CopyFamily(family);
           break;
         case fmTripsAndKicker:
-          if (anyKicker)
-            AddKickers();
-          else
+          if (anyKicker) {
+            const auto kickers = AddFamily(kFamilies[fmTripsAndKicker]);
+            AddKickers(kickers, false);
+            FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
+          } else
             CopyFamily(family);
+          break;
+        case fmThreeUnsuitedHigh:
+          AddUnsuitedHigh();
+          break;
+        case fmTwoUnsuitedHigh:
+          break;
+        case fmTwoSuitedHigh:
+          AddTwoToRoyal();
+          break;
+        case fmSuitedTen:
           break;
         case fmOneHighCard:
           // Where four aces pay more than other quads, a lone ace is worth more than any
@@ -651,6 +678,18 @@ class TBonusFamily final : public THoldFamily {
           } else {
             CopyFamily(family);
           }
+          break;
+        case fmFourToInsideStraight:
+        case fmThreeToFlush:
+          // Their draws without a high card are worth least of all: a family of their own.
+          CopyFamily(family, [](TPatternId leaf) { return kLeaves[leaf].High != 0; });
+          FFamilyTexts.back().Name = family == fmThreeToFlush
+                                         ? "three to a flush with high cards"
+                                         : "four to an inside straight with high cards";
+          break;
+        case fmFiveNoPair:
+          AddLowDraws();
+          CopyFamily(family);
           break;
         default:
           CopyFamily(family);
@@ -678,8 +717,9 @@ class TBonusFamily final : public THoldFamily {
       out.Count = kept;
     }
   }
-  // Whether the game's quads pay by rank at all; if not, Jacks or Better's words say it all.
-  bool SplitsQuads() const { return FGroups > 1; }
+  // Whether the game has words of its own; if not, Jacks or Better's say it all.
+  bool OwnWords() const { return FOwnWords; }
+
 
  private:
   // FFromJacks of the Jacks or Better leaves this family names by the cards held.
@@ -690,6 +730,9 @@ class TBonusFamily final : public THoldFamily {
   // Ranks whose quads pay alike with every kicker (but the two ranks themselves) form one
   // group, named by its first rank; its special kickers are those that don't pay what most
   // kickers do.
+  // Whether the game's quads pay by rank at all.
+  bool SplitsQuads() const { return FGroups > 1; }
+
   void GroupQuads(const TGame& game) {
     std::vector<int> first;
     for (int q = 1; q <= 13; ++q) {
@@ -725,6 +768,26 @@ class TBonusFamily final : public THoldFamily {
       }
       FKickerRanks[static_cast<std::size_t>(g)] = bits;
     }
+    for (int g = 0; g < FGroups; ++g) FKickerHeld[static_cast<std::size_t>(g)] = KickerTriples(game, g);
+  }
+
+  // Whether in every table of the game the group's quads with a special kicker pay at least
+  // three times what they pay without.
+  bool KickerTriples(const TGame& game, int g) const {
+    const int bits = FKickerRanks[static_cast<std::size_t>(g)];
+    if (!bits) return false;
+    const int q = FRanks[static_cast<std::size_t>(g)].front();
+    const int kicker = std::countr_zero(static_cast<unsigned>(bits));
+    int plain = 1;
+    while (plain == q || plain == kicker || (bits >> plain & 1)) ++plain;
+    const auto& row = game.QuadOutcome[static_cast<std::size_t>(q - 1)];
+    const int withLine = game.LineOfOutcome(row[static_cast<std::size_t>(kicker - 1)]);
+    const int plainLine = game.LineOfOutcome(row[static_cast<std::size_t>(plain - 1)]);
+    if (withLine < 0 || plainLine < 0) return false;
+    return std::all_of(game.Presets.begin(), game.Presets.end(), [&](const TPreset& p) {
+      return p.Pays[static_cast<std::size_t>(withLine)] >=
+             3 * p.Pays[static_cast<std::size_t>(plainLine)];
+    });
   }
 
   std::uint8_t AddFamily(const TFamilyText& text) {
@@ -732,8 +795,8 @@ class TBonusFamily final : public THoldFamily {
     return static_cast<std::uint8_t>(FFamilyTexts.size() - 1);
   }
   TPatternId AddLeaf(std::uint8_t family, std::string_view variant, int high = -1,
-                     bool describes = true) {
-    FLeafTexts.push_back({family, variant, high});
+                     bool describes = true, std::string_view together = {}) {
+    FLeafTexts.push_back({family, variant, high, together});
     FDescribing.push_back(describes);
     return static_cast<TPatternId>(FLeafTexts.size() - 1);
   }
@@ -764,35 +827,66 @@ class TBonusFamily final : public THoldFamily {
     return KickerText(special);
   }
 
-  void AddQuads() {
-    const auto quads = AddFamily({"four of a kind", "", "", true});
+  // Four of a kind among the made hands, each group with the kicker that pays more first:
+  // a line of them holds it rather than draw for one.
+  void AddQuads(std::uint8_t made) {
     for (int g = 0; g < FGroups; ++g) {
       const auto at = static_cast<std::size_t>(g);
-      // The kicker first: a line of the whole family holds it rather than draw for one.
       if (FKickerRanks[at])
         FQuadKicker[at] =
-            AddNamedLeaf(quads, "four " + GroupRanks(g) + " with " + SpecialKickers(g));
-      FQuad[at] = AddNamedLeaf(quads, "four " + GroupRanks(g));
+            AddNamedLeaf(made, "four " + GroupRanks(g) + " with " + SpecialKickers(g));
+      FQuad[at] = AddNamedLeaf(made, "four " + GroupRanks(g));
     }
-    FOtherQuadKicker = AddLeaf(quads, "four of a kind with another kicker");
+    FOtherQuadKicker = AddLeaf(made, "four of a kind with another kicker");
   }
 
-  // Three aces, or three of the other ranks.
-  void AddTrips(std::uint8_t made, bool aces) {
-    for (int g = 0; g < FGroups; ++g)
-      if ((FAceApart && g == FGroupOf[1]) == aces)
-        FTrips[static_cast<std::size_t>(g)] = AddNamedLeaf(made, "three " + GroupRanks(g));
-  }
-
-  void AddKickers() {
-    const auto kickers = AddFamily({"three of a kind and a kicker", "", "", true});
+  // The three of a kind worth more than a full house (three aces where four aces pay most,
+  // and those whose kicker is worth holding), or the others.
+  void AddTrips(std::uint8_t made, bool overFullHouse) {
     for (int g = 0; g < FGroups; ++g) {
       const auto at = static_cast<std::size_t>(g);
-      if (FKickerRanks[at])
-        FKicker[at] =
-            AddNamedLeaf(kickers, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
+      if (((FAceApart && g == FGroupOf[1]) || FKickerHeld[at]) == overFullHouse)
+        FTrips[at] = AddNamedLeaf(made, "three " + GroupRanks(g));
     }
-    FOtherKicker = AddLeaf(kickers, "three of a kind with another kicker");
+  }
+
+  // Three of a kind with the kicker that may make its quads pay more: among the made hands
+  // before the three cards alone where the kicker multiplies what the quads pay (then one
+  // card drawn to the kicker is worth more than two to the three), else a family of its own.
+  void AddKickers(std::uint8_t family, bool held) {
+    for (int g = 0; g < FGroups; ++g) {
+      const auto at = static_cast<std::size_t>(g);
+      if (FKickerRanks[at] && FKickerHeld[at] == held)
+        FKicker[at] =
+            AddNamedLeaf(family, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
+    }
+  }
+
+  // Two and three unsuited high cards as one family: K Q J first, then the two lowest of
+  // more, as a player holds them.
+  void AddUnsuitedHigh() {
+    const auto own = AddFamily({"unsuited high cards", "", " unsuited"});
+    CopyLeaf(own, LeafId(fmThreeUnsuitedHigh, 0));
+    for (int at = 0; at < kIds.LeafTotal[fmTwoUnsuitedHigh]; ++at)
+      CopyLeaf(own, LeafId(fmTwoUnsuitedHigh, at));
+    for (int at = 1; at < kIds.LeafTotal[fmThreeUnsuitedHigh]; ++at)
+      CopyLeaf(own, LeafId(fmThreeUnsuitedHigh, at));
+  }
+
+  // Two suited high cards and a ten with a suited high card as one family: two to a royal
+  // flush, the high cards first.
+  void AddTwoToRoyal() {
+    const auto own = AddFamily({"two to a royal flush", "", " suited"});
+    for (const TFamily family : {fmTwoSuitedHigh, fmSuitedTen})
+      for (int at = 0; at < kIds.LeafTotal[family]; ++at) CopyLeaf(own, LeafId(family, at));
+  }
+
+  // The draws worth holding without a high card, just above throwing all away.
+  void AddLowDraws() {
+    const auto low = AddFamily({"draws with no high card", "", " with no high card"});
+    FFromJacks[ByHigh(fmThreeToFlush, "", 0)] = AddLeaf(low, kFamilies[fmThreeToFlush].Name);
+    FFromJacks[ByHigh(fmFourToInsideStraight, "", 0)] =
+        AddLeaf(low, kFamilies[fmFourToInsideStraight].Name);
   }
 
   // Open, inside and double inside by the straights the three ranks can make (3, 2 or 1), each
@@ -849,8 +943,10 @@ class TBonusFamily final : public THoldFamily {
   int FGroups = 1;
   std::array<std::vector<int>, 13> FRanks;
   std::array<int, 13> FKickerRanks{};
+  std::array<bool, 13> FKickerHeld{};
   bool FAceApart = false;
   bool FTwoPairPaysLittle = false;
+  bool FOwnWords = false;
   std::array<TPatternId, 13> FTrips{};
   std::array<TPatternId, 13> FKicker{};
   TPatternId FOtherKicker = 0;
@@ -866,7 +962,7 @@ class TBonusFamily final : public THoldFamily {
 
 std::unique_ptr<const THoldFamily> MakeBonusFamily(const TGame& game) {
   auto family = std::make_unique<TBonusFamily>(game);
-  if (!family->SplitsQuads()) return nullptr;
+  if (!family->OwnWords()) return nullptr;
   return family;
 }
 

@@ -2234,6 +2234,35 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <extracomment>Joker Poker, without the joker: the same family and the holds of a pair.</extracomment>
         <translation>une main payée, quatre cartes à la quinte flush ou une paire</translation>
     </message>
+    <message>
+        <source>pair of aces or better</source>
+        <extracomment>Bonus games where two pair pays as a pair: the made hands down to a pair of aces.</extracomment>
+        <translation>paire d&apos;as ou mieux</translation>
+    </message>
+    <message>
+        <source>unsuited high cards</source>
+        <extracomment>Bonus games: two or three high cards of different suits (&quot;K Q J&quot;, &quot;Q J&quot;).</extracomment>
+        <translation>hautes cartes dépareillées</translation>
+    </message>
+    <message>
+        <source>three to a flush with high cards</source>
+        <extracomment>Bonus games: the draws left once those without a high card are a family of their own.</extracomment>
+        <translation>trois cartes à la couleur avec hautes cartes</translation>
+    </message>
+    <message>
+        <source>four to an inside straight with high cards</source>
+        <translation>quatre cartes à la quinte ventrale avec hautes cartes</translation>
+    </message>
+    <message>
+        <source>draws with no high card</source>
+        <extracomment>Bonus games: three to a flush and four to an inside straight holding no high card.</extracomment>
+        <translation>tirages sans haute carte</translation>
+    </message>
+    <message>
+        <source>%1 with no high card</source>
+        <extracomment>%1 is the draw: &quot;three to a flush&quot;, &quot;four to an inside straight&quot;.</extracomment>
+        <translation>%1 sans haute carte</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

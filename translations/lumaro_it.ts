@@ -2234,6 +2234,35 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <extracomment>Joker Poker, without the joker: the same family and the holds of a pair.</extracomment>
         <translation>una mano pagata, quattro per scala colore o una coppia</translation>
     </message>
+    <message>
+        <source>pair of aces or better</source>
+        <extracomment>Bonus games where two pair pays as a pair: the made hands down to a pair of aces.</extracomment>
+        <translation>coppia di assi o meglio</translation>
+    </message>
+    <message>
+        <source>unsuited high cards</source>
+        <extracomment>Bonus games: two or three high cards of different suits (&quot;K Q J&quot;, &quot;Q J&quot;).</extracomment>
+        <translation>carte alte di semi diversi</translation>
+    </message>
+    <message>
+        <source>three to a flush with high cards</source>
+        <extracomment>Bonus games: the draws left once those without a high card are a family of their own.</extracomment>
+        <translation>tre per colore con carte alte</translation>
+    </message>
+    <message>
+        <source>four to an inside straight with high cards</source>
+        <translation>quattro per scala interna con carte alte</translation>
+    </message>
+    <message>
+        <source>draws with no high card</source>
+        <extracomment>Bonus games: three to a flush and four to an inside straight holding no high card.</extracomment>
+        <translation>progetti senza carta alta</translation>
+    </message>
+    <message>
+        <source>%1 with no high card</source>
+        <extracomment>%1 is the draw: &quot;three to a flush&quot;, &quot;four to an inside straight&quot;.</extracomment>
+        <translation>%1 senza carta alta</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

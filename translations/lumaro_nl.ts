@@ -2234,6 +2234,35 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <extracomment>Joker Poker, without the joker: the same family and the holds of a pair.</extracomment>
         <translation>een betalende hand, vier naar straight flush of een paar</translation>
     </message>
+    <message>
+        <source>pair of aces or better</source>
+        <extracomment>Bonus games where two pair pays as a pair: the made hands down to a pair of aces.</extracomment>
+        <translation>paar azen of beter</translation>
+    </message>
+    <message>
+        <source>unsuited high cards</source>
+        <extracomment>Bonus games: two or three high cards of different suits (&quot;K Q J&quot;, &quot;Q J&quot;).</extracomment>
+        <translation>hoge kaarten, niet in kleur</translation>
+    </message>
+    <message>
+        <source>three to a flush with high cards</source>
+        <extracomment>Bonus games: the draws left once those without a high card are a family of their own.</extracomment>
+        <translation>drie naar flush met hoge kaarten</translation>
+    </message>
+    <message>
+        <source>four to an inside straight with high cards</source>
+        <translation>vier naar binnenstraat met hoge kaarten</translation>
+    </message>
+    <message>
+        <source>draws with no high card</source>
+        <extracomment>Bonus games: three to a flush and four to an inside straight holding no high card.</extracomment>
+        <translation>draws zonder hoge kaart</translation>
+    </message>
+    <message>
+        <source>%1 with no high card</source>
+        <extracomment>%1 is the draw: &quot;three to a flush&quot;, &quot;four to an inside straight&quot;.</extracomment>
+        <translation>%1 zonder hoge kaart</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2234,6 +2234,35 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
         <extracomment>Joker Poker, without the joker: the same family and the holds of a pair.</extracomment>
         <translation>uma mão paga, quatro para Straight Flush ou um par</translation>
     </message>
+    <message>
+        <source>pair of aces or better</source>
+        <extracomment>Bonus games where two pair pays as a pair: the made hands down to a pair of aces.</extracomment>
+        <translation>par de ases ou melhor</translation>
+    </message>
+    <message>
+        <source>unsuited high cards</source>
+        <extracomment>Bonus games: two or three high cards of different suits (&quot;K Q J&quot;, &quot;Q J&quot;).</extracomment>
+        <translation>cartas altas de naipes diferentes</translation>
+    </message>
+    <message>
+        <source>three to a flush with high cards</source>
+        <extracomment>Bonus games: the draws left once those without a high card are a family of their own.</extracomment>
+        <translation>três para Flush com cartas altas</translation>
+    </message>
+    <message>
+        <source>four to an inside straight with high cards</source>
+        <translation>quatro para Straight interno com cartas altas</translation>
+    </message>
+    <message>
+        <source>draws with no high card</source>
+        <extracomment>Bonus games: three to a flush and four to an inside straight holding no high card.</extracomment>
+        <translation>projetos sem carta alta</translation>
+    </message>
+    <message>
+        <source>%1 with no high card</source>
+        <extracomment>%1 is the draw: &quot;three to a flush&quot;, &quot;four to an inside straight&quot;.</extracomment>
+        <translation>%1 sem carta alta</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -25,12 +25,12 @@ struct TChartTarget {
 // within 0.02 and 0.2), the goal is said beside it.
 constexpr std::array<TChartTarget, 9> kTargets = {{
     {"jacks", "9/6", 0.005, 0.06},
-    {"bonus", "8/5", 0.005, 0.06},
-    {"bonus-deluxe", "9/6", 0.005, 0.1},   // goal 15 lines: 0.06
-    {"double-bonus", "10/7", 0.01, 0.18},  // goal 15 lines: 0.15
-    {"double-double-bonus", "9/6", 0.02, 0.2},
-    {"triple-double-bonus", "9/7", 0.02, 0.4},  // goal 15 lines: 0.2
-    {"aces-and-faces", "8/5", 0.005, 0.06},
+    {"bonus", "8/5", 0.005, 0.035},
+    {"bonus-deluxe", "9/6", 0.005, 0.045},
+    {"double-bonus", "10/7", 0.01, 0.12},
+    {"double-double-bonus", "9/6", 0.02, 0.095},
+    {"triple-double-bonus", "9/7", 0.02, 0.25},  // goal 15 lines: 0.2
+    {"aces-and-faces", "8/5", 0.005, 0.035},
     {"deuces-wild", "Full Pay", 0.005, 0.007},
     // Within the goals, 0.01 and 0.15 in 15 lines.
     {"joker-poker", "Full Pay", 0.0092, 0.083},

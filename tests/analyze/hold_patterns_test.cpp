@@ -330,6 +330,34 @@ TEST(HoldPatterns, BonusHoldsAreNamedByWhatTheirQuadsPay) {
   const THandCards house = Hand("AS AH AC KS KH");
   EXPECT_EQ(words.MistakeText(words.ClassifyMistake(house, 31, Held(house, "AS AH AC"))),
             "full house against three aces");
+  // A line of made hands with both kinds of two pair says two pair; one without the pair of
+  // aces that ends the family names what it holds.
+  TPatternId made = 0;
+  ASSERT_TRUE(words.FindPattern("pair of aces or better", made));
+  std::vector<TPatternId> noPair;
+  std::vector<TPatternId> twoPairs;
+  for (const TPatternId leaf : words.LeavesOf(made)) {
+    const std::string name = words.VariantName(leaf);
+    if (name != "pair of aces") noPair.push_back(leaf);
+    if (name.rfind("two pair", 0) == 0) twoPairs.push_back(leaf);
+  }
+  EXPECT_EQ(words.GroupName(twoPairs), "two pair");
+  EXPECT_EQ(words.GroupName(noPair),
+            "royal flush, straight flush, four of a kind, three aces, full house, flush, "
+            "straight, three 2s-4s, three 5s-Ks or two pair");
+  // High cards of different suits are one family, taken K Q J first; the draws without a
+  // high card another.
+  TPatternId unsuited = 0;
+  ASSERT_TRUE(words.FindPattern("unsuited high cards", unsuited));
+  const std::vector<TPatternId> highs = words.LeavesOf(unsuited);
+  EXPECT_EQ(words.GroupName({highs.begin(), highs.begin() + 3}), "K Q J, Q J or K Q unsuited");
+  const THandCards low = Hand("5S 6S 8S 9H KD");
+  EXPECT_EQ(words.PatternName(words.DescribeHold(low, Held(low, "5S 6S 8S 9H"))),
+            "four to an inside straight with no high card");
+  TPatternId lowDraws = 0;
+  ASSERT_TRUE(words.FindPattern("draws with no high card", lowDraws));
+  const THandCards flush = Hand("3S 6S 9S TH KD");
+  EXPECT_EQ(words.FamilyOf(words.DescribeHold(flush, Held(flush, "3S 6S 9S"))), lowDraws);
 }
 
 // Every pattern of the games without wild cards has a name, and a name of its own: the

@@ -169,6 +169,17 @@ namespace {
     //: Where two pair pays no more than a pair, two pair with a pair of aces is told apart.
     QT_TRANSLATE_NOOP("THoldPattern", "two pair with aces"),
     QT_TRANSLATE_NOOP("THoldPattern", "two pair without aces"),
+    //: Bonus games where two pair pays as a pair: the made hands down to a pair of aces.
+    QT_TRANSLATE_NOOP("THoldPattern", "pair of aces or better"),
+    //: Bonus games: two or three high cards of different suits ("K Q J", "Q J").
+    QT_TRANSLATE_NOOP("THoldPattern", "unsuited high cards"),
+    //: Bonus games: the draws left once those without a high card are a family of their own.
+    QT_TRANSLATE_NOOP("THoldPattern", "three to a flush with high cards"),
+    QT_TRANSLATE_NOOP("THoldPattern", "four to an inside straight with high cards"),
+    //: Bonus games: three to a flush and four to an inside straight holding no high card.
+    QT_TRANSLATE_NOOP("THoldPattern", "draws with no high card"),
+    //: %1 is the draw: "three to a flush", "four to an inside straight".
+    QT_TRANSLATE_NOOP("THoldPattern", "%1 with no high card"),
 };
 
 //: Deuces Wild and Joker Poker: the wild cards held (%1, "two deuces", "joker"), then the
@@ -382,6 +393,11 @@ QString ShownGroupName(const THoldWords& words, const std::vector<TPatternId>& l
   const auto variants = [&](const std::vector<TPatternId>& group) {
     QStringList parts;
     for (std::size_t i = 0; i < group.size();) {
+      if (const std::size_t end = words.TogetherRun(group, i); end > i) {
+        parts << pieces(std::string(words.TogetherName(group[i])));
+        i = end;
+        continue;
+      }
       const TVariant first = VariantOf(words, group[i]);
       std::vector<int> highs;
       std::size_t j = i;
