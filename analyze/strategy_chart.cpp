@@ -859,6 +859,15 @@ TLinePlay PlayLines(const TClassPatterns& data, const std::vector<TUnit>& lines)
   return play;
 }
 
+// What a chart's lines return, in the classes' weighted values.
+__int128 LinesTotal(const TClassPatterns& data, const std::vector<TUnit>& lines) {
+  const TLinePlay play = PlayLines(data, lines);
+  __int128 total = 0;
+  for (const std::int64_t value : play.FirstValue)
+    if (value != kNoValue) total += value;
+  return total;
+}
+
 // What joining lines [first, last] into one line adds: it changes only the classes one of
 // them plays, which then take the first leaf of the joined line that fits.
 __int128 JoinGain(const TClassPatterns& data, const std::vector<TUnit>& lines,
@@ -996,10 +1005,16 @@ std::size_t InPlay(const TOrderSearch& search) {
 // Brings the lines in play down to `most`: step by step, the change that loses least return
 // per line saved (a line out, or all lines of a family replaced by one line for them at its
 // best place). The lines move to their best places after each step.
-void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most, int threads) {
+void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most, int threads,
+               std::vector<std::uint32_t>* atOneMore = nullptr) {
   const auto workers = static_cast<std::size_t>(std::clamp(threads, 1, 8));
   TOrderSearch::TTrials trials;
   while (InPlay(search) > most) {
+    if (atOneMore != nullptr && InPlay(search) == most + 1) {
+      atOneMore->clear();
+      for (const std::uint32_t u : search.Order())
+        if (search.Active(u)) atOneMore->push_back(u);
+    }
     const __int128 total = search.Total();
     __int128 bestLoss = 0;
     std::size_t bestSaved = 0;
@@ -1183,9 +1198,11 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
 }
 
 // The lines, "discard everything" among them, cut down to `most` from them and other lines
-// of their families, then improved by exchanges.
+// of their families, then improved by exchanges. `atOneMore` gets the units the cut had in
+// play at one line more than `most`, if it passed there.
 std::vector<TUnit> CutDown(const TClassPatterns& data, const std::vector<TUnit>& lines,
-                           std::size_t most, TOrderSearch::TArrays& spare) {
+                           std::size_t most, TOrderSearch::TArrays& spare,
+                           std::vector<std::uint32_t>* atOneMore) {
   const TUnit discard = {data.Words->DiscardEverything()};
   const std::vector<TUnit> pool = CandidateLines(*data.Words, lines);
   TOrderSearch search(data, pool, spare);
@@ -1194,7 +1211,27 @@ std::vector<TUnit> CutDown(const TClassPatterns& data, const std::vector<TUnit>&
   search.Start(order, lines.size());
   const auto discardUnit =
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
-  CutToSize(search, discardUnit, most, data.Threads);
+  CutToSize(search, discardUnit, most, data.Threads, atOneMore);
+  ExchangeLines(search, discardUnit, most, data.Threads);
+  return LinesInPlay(search);
+}
+
+// The cut of CutDown taken on from where it had `start` in play (units of the same pool,
+// in order), improved by exchanges for `most` lines.
+std::vector<TUnit> CutFrom(const TClassPatterns& data, const std::vector<TUnit>& lines,
+                           const std::vector<std::uint32_t>& start, std::size_t most,
+                           TOrderSearch::TArrays& spare) {
+  const std::vector<TUnit> pool = CandidateLines(*data.Words, lines);
+  TOrderSearch search(data, pool, spare);
+  std::vector<std::uint32_t> order = start;
+  std::vector<bool> started(pool.size(), false);
+  for (const std::uint32_t u : start) started[u] = true;
+  for (std::uint32_t u = 0; u < pool.size(); ++u)
+    if (!started[u]) order.push_back(u);
+  search.Start(order, start.size());
+  const TUnit discard = {data.Words->DiscardEverything()};
+  const auto discardUnit =
+      static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
   ExchangeLines(search, discardUnit, most, data.Threads);
   return LinesInPlay(search);
 }
@@ -1207,7 +1244,15 @@ std::vector<TUnit> ShortChart(const TClassPatterns& data, const std::vector<TUni
   const TUnit discard = {data.Words->DiscardEverything()};
   std::vector<TUnit> lines = full;
   if (std::find(lines.begin(), lines.end(), discard) == lines.end()) lines.push_back(discard);
-  return RefineGroups(data, CutDown(data, lines, most, spare), most, spare);
+  std::vector<std::uint32_t> atOneMore;
+  std::vector<TUnit> chart =
+      RefineGroups(data, CutDown(data, lines, most, spare, &atOneMore), most, spare);
+  if (chart.size() >= most || atOneMore.empty()) return chart;
+  // Lines joined at the end left room: the cut kept at one line more may join down to what
+  // fits, and play better than this chart with a line unused.
+  std::vector<TUnit> wider = SettleLines(data, CutFrom(data, lines, atOneMore, most + 1, spare));
+  if (wider.size() <= most && LinesTotal(data, wider) > LinesTotal(data, chart)) return wider;
+  return chart;
 }
 
 // Fills in the chart from its lines: names, returns, shares and an example for each line.

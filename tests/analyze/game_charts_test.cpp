@@ -29,10 +29,9 @@ constexpr std::array<TChartTarget, 9> kTargets = {{
     {"bonus-deluxe", "9/6", 0.005, 0.045},
     {"double-bonus", "10/7", 0.01, 0.12},
     {"double-double-bonus", "9/6", 0.02, 0.095},
-    {"triple-double-bonus", "9/7", 0.02, 0.25},  // goal 15 lines: 0.2
+    {"triple-double-bonus", "9/7", 0.02, 0.191},
     {"aces-and-faces", "8/5", 0.005, 0.035},
     {"deuces-wild", "Full Pay", 0.005, 0.007},
-    // Within the goals, 0.01 and 0.15 in 15 lines.
     {"joker-poker", "Full Pay", 0.0092, 0.083},
 }};
 
