@@ -3,6 +3,7 @@
 #include "strategy_chart.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <thread>
 #include <utility>
@@ -21,6 +22,7 @@ struct TClassPatterns {
   std::vector<std::int64_t> Best;  // the class's best hold
   const THoldWords* Words = nullptr;
   const std::vector<TDealClass>* Deals = nullptr;  // the deck's deal classes
+  int Threads = 1;                                 // the searches may use
 
   std::size_t Classes() const { return Best.size(); }
 };
@@ -89,6 +91,7 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldW
   TClassPatterns out;
   out.Words = &words;
   out.Deals = &classes;
+  out.Threads = static_cast<int>(parts);
   std::size_t entries = 0;
   for (const auto& chunk : chunks) entries += chunk.Pattern.size();
   // The first chunk's entries stay where they are; the others follow them.
@@ -116,6 +119,67 @@ TClassPatterns CountClassPatterns(const THoldValueCounter& counter, const THoldW
 // worth the best of their holds.
 using TUnit = std::vector<TPatternId>;
 
+// Runs work(0) .. work(parts - 1), each on its own thread, work(0) on this one.
+template <typename F>
+void OnThreads(std::size_t parts, F&& work) {
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < parts; ++t) helpers.emplace_back([&work, t] { work(t); });
+  work(0);
+  for (auto& h : helpers) h.join();
+}
+
+// The units that fit each of the classes From .. To - 1 and what they give there, as a
+// search keeps them: Count entries of each class, and of each unit the classes it fits.
+struct TEntryPart {
+  std::size_t From = 0, To = 0;
+  std::vector<std::uint32_t>* UnitOf = nullptr;
+  std::vector<std::int64_t>* Value = nullptr;
+  std::vector<std::uint32_t> Count, Fits;
+};
+
+// Room for the entries of classes from .. to - 1 beyond those already there: at most one
+// per unit of each leaf that fits. Pages reserved beyond what is filled are never touched,
+// while growing would copy them all.
+void ReserveEntries(const TClassPatterns& data,
+                    const std::vector<std::vector<std::uint32_t>>& unitsOf, std::size_t from,
+                    std::size_t to, std::vector<std::uint32_t>& unitOf,
+                    std::vector<std::int64_t>& value) {
+  std::size_t most = unitOf.size();
+  for (std::uint32_t e = data.Start[from]; e < data.Start[to]; ++e)
+    most += unitsOf[data.Pattern[e]].size();
+  unitOf.reserve(most);
+  value.reserve(most);
+}
+
+// unitsOf[p]: the units of leaf p, of `units` units.
+void FillEntries(const TClassPatterns& data, const std::vector<std::vector<std::uint32_t>>& unitsOf,
+                 std::size_t units, TEntryPart& part) {
+  std::vector<std::int64_t> best(units, kNoValue);
+  std::vector<std::uint32_t> touched;
+  part.Fits.assign(units, 0);
+  part.Count.reserve(part.To - part.From);
+  std::vector<std::uint32_t>& unitOf = *part.UnitOf;
+  std::vector<std::int64_t>& value = *part.Value;
+  ReserveEntries(data, unitsOf, part.From, part.To, unitOf, value);
+  for (std::size_t c = part.From; c < part.To; ++c) {
+    touched.clear();
+    // Entries come in leaf order, so the first leaf of a unit that fits is met first.
+    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
+      for (const std::uint32_t u : unitsOf[data.Pattern[e]])
+        if (best[u] == kNoValue) {
+          touched.push_back(u);
+          best[u] = data.Value[e];
+        }
+    for (const std::uint32_t u : touched) {
+      unitOf.push_back(u);
+      value.push_back(best[u]);
+      ++part.Fits[u];
+      best[u] = kNoValue;
+    }
+    part.Count.push_back(static_cast<std::uint32_t>(touched.size()));
+  }
+}
+
 // Orders units so that holding the first that fits plays best. Each class keeps the first
 // two active units that fit it, so what a unit adds at every place in the order comes from
 // one pass over the classes it fits, and moving it touches only those.
@@ -138,6 +202,9 @@ class TOrderSearch {
     std::vector<std::uint32_t> Start, UnitOf, FitClass, FitEntry, SyncedFirst;
     std::vector<std::int64_t> Value, FitValue;
     std::vector<TClassPlay> Play;
+    // The entries of the classes after the first part, while a search is built.
+    std::vector<std::vector<std::uint32_t>> PartUnitOf;
+    std::vector<std::vector<std::int64_t>> PartValue;
   };
 
   // Borrows `spare`'s arrays and gives them back when it ends.
@@ -155,53 +222,65 @@ class TOrderSearch {
     std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(FWords.LeafCount()));
     for (std::uint32_t u = 0; u < FUnits.size(); ++u)
       for (const TPatternId p : FUnits[u]) unitsOf[p].push_back(u);
-    std::vector<std::int64_t> best(FUnits.size(), kNoValue);
-    std::vector<std::uint32_t> touched;
+    // The classes in one part per thread: the first part's entries go straight into the
+    // search's arrays, the others' follow them.
+    const auto parts = static_cast<std::size_t>(std::max(1, data.Threads));
+    std::vector<TEntryPart> part(parts);
+    spare.PartUnitOf.resize(parts - 1);
+    spare.PartValue.resize(parts - 1);
+    for (std::size_t t = 0; t < parts; ++t) {
+      part[t].From = classes * t / parts;
+      part[t].To = classes * (t + 1) / parts;
+      if (t > 0) {
+        part[t].UnitOf = &spare.PartUnitOf[t - 1];
+        part[t].Value = &spare.PartValue[t - 1];
+        part[t].UnitOf->clear();
+        part[t].Value->clear();
+      }
+    }
+    // The first part's room is all parts' room.
+    ReserveEntries(data, unitsOf, 0, classes, FUnitOf, FValue);
+    part.front().UnitOf = &FUnitOf;
+    part.front().Value = &FValue;
+    OnThreads(parts, [&](std::size_t t) { FillEntries(data, unitsOf, FUnits.size(), part[t]); });
     FStart.reserve(classes + 1);
     FStart.push_back(0);
-    // At most one entry per unit of each leaf that fits: pages reserved beyond what is
-    // filled are never touched, while growing would copy them all.
-    std::vector<std::size_t> leafEntries(unitsOf.size(), 0);
-    for (const TPatternId p : data.Pattern) ++leafEntries[p];
-    std::size_t most = 0;
-    for (std::size_t p = 0; p < unitsOf.size(); ++p) most += leafEntries[p] * unitsOf[p].size();
-    FUnitOf.reserve(most);
-    FValue.reserve(most);
-    std::vector<std::uint32_t> fitCount(FUnits.size() + 1, 0);
-    for (std::size_t c = 0; c < classes; ++c) {
-      touched.clear();
-      // Entries come in leaf order, so the first leaf of a unit that fits is met first.
-      for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
-        for (const std::uint32_t u : unitsOf[data.Pattern[e]])
-          if (best[u] == kNoValue) {
-            touched.push_back(u);
-            best[u] = data.Value[e];
-          }
-      for (const std::uint32_t u : touched) {
-        FUnitOf.push_back(u);
-        FValue.push_back(best[u]);
-        ++fitCount[u + 1];
-        best[u] = kNoValue;
+    for (std::size_t t = 0; t < parts; ++t) {
+      for (const std::uint32_t n : part[t].Count) FStart.push_back(FStart.back() + n);
+      if (t > 0) {
+        FUnitOf.insert(FUnitOf.end(), part[t].UnitOf->begin(), part[t].UnitOf->end());
+        FValue.insert(FValue.end(), part[t].Value->begin(), part[t].Value->end());
       }
-      FStart.push_back(static_cast<std::uint32_t>(FUnitOf.size()));
     }
-    // The classes each unit fits, all in one array.
-    for (std::size_t u = 1; u < fitCount.size(); ++u) fitCount[u] += fitCount[u - 1];
-    FFitStart = fitCount;
+    // The classes each unit fits, all in one array, in class order: each part starts where
+    // the parts before it end.
+    FFitStart.assign(FUnits.size() + 1, 0);
+    for (std::uint32_t u = 0; u < FUnits.size(); ++u) {
+      std::uint32_t at = FFitStart[u];
+      for (TEntryPart& p : part) {
+        const std::uint32_t n = p.Fits[u];
+        p.Fits[u] = at;
+        at += n;
+      }
+      FFitStart[u + 1] = at;
+    }
     FFitClass.resize(FUnitOf.size());
     FFitEntry.resize(FUnitOf.size());
-    for (std::uint32_t c = 0; c < classes; ++c)
-      for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
-        const std::uint32_t at = fitCount[FUnitOf[e]]++;
-        FFitClass[at] = c;
-        FFitEntry[at] = e;
-      }
+    FFitValue.resize(FUnitOf.size());
+    OnThreads(parts, [&](std::size_t t) {
+      std::vector<std::uint32_t>& next = part[t].Fits;
+      for (auto c = static_cast<std::uint32_t>(part[t].From); c < part[t].To; ++c)
+        for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
+          const std::uint32_t at = next[FUnitOf[e]]++;
+          FFitClass[at] = c;
+          FFitEntry[at] = e;
+          FFitValue[at] = FValue[e];
+        }
+    });
     FActive.assign(FUnits.size(), 0);
     FStayedAt.assign(FUnits.size(), 0);
     FKey.assign(FUnits.size(), kNone);
     FPlay.assign(classes, TClassPlay{});
-    FFitValue.resize(FFitEntry.size());
-    for (std::size_t f = 0; f < FFitEntry.size(); ++f) FFitValue[f] = FValue[FFitEntry[f]];
     FChangedMark.assign(classes, false);
   }
   TOrderSearch(const TOrderSearch&) = delete;
@@ -314,41 +393,71 @@ class TOrderSearch {
       Admit(FFitClass[f], FFitEntry[f]);
   }
 
-  // Takes units in play out for a trial that Resume undoes: what their classes played is
-  // kept rather than found again. All of them go before any class is found again, so that
-  // a class they share is found once.
-  void Suspend(const std::vector<std::uint32_t>& units) {
-    FSuspended = units;
-    FSavedTotal = FTotal;
-    FSaved.clear();
-    for (const std::uint32_t u : units) {
-      FActive[u] = 0;
-      FKey[u] = kNone;
-      ++FChanges;
-      if (!FOutReady.empty()) FOutReady[u] = false;
-    }
-    for (const std::uint32_t u : units) {
-      for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-        const std::uint32_t c = FFitClass[f];
-        if (FPlay[c].First != FFitEntry[f] && FPlay[c].Second != FFitEntry[f]) continue;
-        FSaved.emplace_back(c, FPlay[c]);
-        Rescan(c);
+  // Trials that each take one family's units in play out (a class then falls to the next
+  // unit in play outside that family), kept apart from the search so that they can be
+  // weighed on several threads at once. A class's first unit is of one family, so one pass
+  // over the classes finds what every trial changes.
+  struct TTrials {
+    // Of each unit: the trial that takes it out, kNone for none. Set before RunTrials.
+    std::vector<std::uint32_t> Family;
+    // Of each class: the trial that changes its first unit, kNone for none, and that unit.
+    std::vector<std::uint32_t> ClassFamily, FirstUnit;
+    std::vector<std::int64_t> FirstValue;
+    std::vector<__int128> Without;  // of each trial: the total then
+  };
+
+  void RunTrials(TTrials& trials) const {
+    const std::size_t classes = FPlay.size();
+    trials.ClassFamily.assign(classes, kNone);
+    trials.FirstUnit.resize(classes);
+    trials.FirstValue.resize(classes);
+    trials.Without.assign(static_cast<std::size_t>(FWords.PatternCount()), FTotal);
+    const std::vector<std::uint32_t>& familyOf = trials.Family;
+    for (std::uint32_t c = 0; c < classes; ++c) {
+      const TClassPlay& play = FPlay[c];
+      if (play.First == kNone) continue;
+      const std::uint32_t family = familyOf[play.FirstUnit];
+      if (family == kNone) continue;
+      std::uint32_t first = kNone;
+      if (play.Second != kNone && familyOf[play.SecondUnit] != family) {
+        first = play.Second;
+      } else if (play.Second != kNone) {
+        std::uint32_t firstAt = kNone;
+        for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
+          const std::uint32_t at = FKey[FUnitOf[e]];
+          if (at < firstAt && familyOf[FUnitOf[e]] != family) {
+            first = e;
+            firstAt = at;
+          }
+        }
       }
+      trials.ClassFamily[c] = family;
+      trials.FirstUnit[c] = first == kNone ? kNone : FUnitOf[first];
+      trials.FirstValue[c] = first == kNone ? 0 : FValue[first];
+      trials.Without[family] += trials.FirstValue[c] - play.FirstValue;
     }
   }
-  void Resume() {
-    for (auto it = FSaved.rbegin(); it != FSaved.rend(); ++it) {
-      if (FPlay[it->first].First != it->second.First) NoteFirstChanged(it->first);
-      FPlay[it->first] = it->second;
+
+  // What unit v (out of play) adds at its best place, and that place (the first of equals),
+  // in the trial of `family`, over every slot (a slot: just before the unit at that position;
+  // the order's length: after all).
+  std::pair<__int128, std::uint32_t> TrialBestSlot(std::uint32_t v, std::uint32_t family,
+                                                   const TTrials& trials,
+                                                   std::vector<__int128>& gain) const {
+    gain.assign(FOrder.size() + 1, 0);
+    for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
+      const std::uint32_t c = FFitClass[f];
+      const bool changed = trials.ClassFamily[c] == family;
+      const std::uint32_t other = changed ? trials.FirstUnit[c] : FPlay[c].FirstUnit;
+      if (other != kNone)
+        gain[FPosition[other]] +=
+            FFitValue[f] - (changed ? trials.FirstValue[c] : FPlay[c].FirstValue);
     }
-    FTotal = FSavedTotal;
-    for (const std::uint32_t u : FSuspended) {
-      FActive[u] = 1;
-      FKey[u] = FPosition[u];
-    }
-    ++FChanges;
-    FSaved.clear();
-    FSuspended.clear();
+    for (std::size_t j = FOrder.size(); j-- > 0;) gain[j] += gain[j + 1];
+    std::uint32_t at = 0;
+    for (std::uint32_t j = 1; j < gain.size(); ++j)
+      if (gain[j] > gain[at]) at = j;
+    return {gain[at], at};
   }
 
   // Takes out every unit whose going changes no class's value, the last units first: of
@@ -366,17 +475,6 @@ class TOrderSearch {
           dropped = true;
         }
     }
-  }
-
-  // What unit u adds at the best of `slots` (positions in the order: just before the unit
-  // there; the order's length: after all), the unit's own place left out, and that slot.
-  std::pair<__int128, std::uint32_t> BestSlot(std::uint32_t u,
-                                              const std::vector<std::uint32_t>& slots) {
-    ComputeGains(u);
-    std::uint32_t at = kNone;
-    for (const std::uint32_t j : slots)
-      if (at == kNone || FGain[j] > FGain[at]) at = j;
-    return {at == kNone ? 0 : FGain[at], at};
   }
 
   // What unit u adds where it is now.
@@ -411,24 +509,33 @@ class TOrderSearch {
 
   // What a unit out of play adds placed before each unit, kept up to date as the order
   // changes so that weighing every exchange does not count every class again:
-  // OutGains(v)[w] is what v takes from the classes unit w plays.
-  const std::vector<__int128>& OutGains(std::uint32_t v) {
-    if (!FOutReady[v]) {
-      FOut[v].assign(FUnits.size(), 0);
-      for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
-        const TClassPlay& play = FPlay[FFitClass[f]];
-        if (play.First != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
+  // OutGains(v)[w] is what v takes from the classes unit w plays. Counts those of the units
+  // marked in `wanted` that are not kept yet, on `threads` threads.
+  void KeepOutGains(const std::vector<std::uint8_t>& wanted, std::size_t threads) {
+    std::vector<std::uint32_t> missing;
+    for (std::uint32_t v = 0; v < FUnits.size(); ++v)
+      if (wanted[v] && !FOutReady[v]) missing.push_back(v);
+    std::atomic<std::size_t> next = 0;
+    OnThreads(std::min(threads, std::max<std::size_t>(missing.size(), 1)), [&](std::size_t) {
+      for (std::size_t i; (i = next++) < missing.size();) {
+        const std::uint32_t v = missing[i];
+        FOut[v].assign(FUnits.size(), 0);
+        for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
+          const TClassPlay& play = FPlay[FFitClass[f]];
+          if (play.First != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
+        }
+        FOutReady[v] = 1;
       }
-      FOutReady[v] = true;
-    }
-    return FOut[v];
+    });
   }
+  // OutGains(v) as kept: KeepOutGains counted it since it last changed.
+  const std::vector<__int128>& KeptOutGains(std::uint32_t v) const { return FOut[v]; }
   // Brings OutGains up to date with the classes whose first unit changed; call before
-  // OutGains after the order changed.
+  // KeepOutGains after the order changed.
   void SyncOutGains() {
     if (FOutReady.empty()) {
       FOut.resize(FUnits.size());
-      FOutReady.assign(FUnits.size(), false);
+      FOutReady.assign(FUnits.size(), 0);
       FSyncedFirst.resize(FPlay.size());
       for (std::size_t c = 0; c < FPlay.size(); ++c) FSyncedFirst[c] = FPlay[c].First;
       for (const std::uint32_t c : FChanged) FChangedMark[c] = false;
@@ -480,7 +587,7 @@ class TOrderSearch {
   }
 
   // The best place for a unit out of play from gains by unit (OutGains, or changed from
-  // it): what it adds there and the slot, the first of equals, as BestSlot over all slots.
+  // it): what it adds there and the slot, the first of equals, as if weighed at every slot.
   // Only units in play take gains, so the sum changes only at their positions (`inPlay`,
   // as PositionsInPlay gives them), and the first slot after the one before is the first
   // of equals.
@@ -629,15 +736,11 @@ class TOrderSearch {
   std::vector<std::uint32_t> FOrder;
   std::vector<std::uint32_t> FPosition;
   std::vector<TClassPlay> FPlay;
-  // For Resume: the units suspended, and what their classes played before, in order.
-  std::vector<std::uint32_t> FSuspended;
-  std::vector<std::pair<std::uint32_t, TClassPlay>> FSaved;
-  __int128 FSavedTotal = 0;
   std::vector<std::int64_t> FFitValue;  // FValue of each FFitEntry
   std::vector<__int128> FGain;
   // For OutGains: the classes whose first unit changed since the last sync.
   std::vector<std::vector<__int128>> FOut;
-  std::vector<bool> FOutReady;
+  std::vector<std::uint8_t> FOutReady;
   std::vector<std::uint32_t> FSyncedFirst;
   std::vector<std::uint32_t> FChanged;
   std::vector<bool> FChangedMark;
@@ -893,9 +996,9 @@ std::size_t InPlay(const TOrderSearch& search) {
 // Brings the lines in play down to `most`: step by step, the change that loses least return
 // per line saved (a line out, or all lines of a family replaced by one line for them at its
 // best place). The lines move to their best places after each step.
-void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
-  std::vector<std::uint32_t> slots(search.Units() + 1);
-  for (std::uint32_t j = 0; j < slots.size(); ++j) slots[j] = j;
+void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most, int threads) {
+  const auto workers = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+  TOrderSearch::TTrials trials;
   while (InPlay(search) > most) {
     const __int128 total = search.Total();
     __int128 bestLoss = 0;
@@ -922,16 +1025,32 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
       if (search.Active(u)) consider(search.RemovalCost(u), 1, {u}, kNone, kNone);
       (search.Active(u) ? inFamily : outOfPlay)[FamilyOfUnit(search, u)].push_back(u);
     }
-    for (std::size_t family = 0; family < inFamily.size(); ++family) {
-      const std::vector<std::uint32_t>& out = inFamily[family];
-      if (out.size() < 2 || outOfPlay[family].empty()) continue;
-      search.Suspend(out);
-      const __int128 without = search.Total();
-      for (const std::uint32_t v : outOfPlay[family]) {
-        const auto [gain, slot] = search.BestSlot(v, slots);
-        consider(total - without - gain, out.size() - 1, out, v, slot);
-      }
-      search.Resume();
+    // A family's trial: its lines in play replaced by each of its lines out of play.
+    trials.Family.assign(search.Units(), kNone);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> tried;  // family, line out of play
+    for (std::uint32_t family = 0; family < inFamily.size(); ++family) {
+      if (inFamily[family].size() < 2 || outOfPlay[family].empty()) continue;
+      for (const std::uint32_t u : inFamily[family]) trials.Family[u] = family;
+      for (const std::uint32_t v : outOfPlay[family]) tried.emplace_back(family, v);
+    }
+    search.RunTrials(trials);
+    // The trials only read the search: the lines are shared out between threads, and
+    // weighed in their own order afterwards.
+    std::vector<std::pair<__int128, std::uint32_t>> best(tried.size());
+    std::atomic<std::size_t> next = 0;
+    auto work = [&] {
+      std::vector<__int128> gain;
+      for (std::size_t i; (i = next++) < tried.size();)
+        best[i] = search.TrialBestSlot(tried[i].second, tried[i].first, trials, gain);
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t w = 1; w < workers && w < tried.size(); ++w) helpers.emplace_back(work);
+    work();
+    for (auto& h : helpers) h.join();
+    for (std::size_t i = 0; i < tried.size(); ++i) {
+      const std::vector<std::uint32_t>& out = inFamily[tried[i].first];
+      consider(total - trials.Without[tried[i].first] - best[i].first, out.size() - 1, out,
+               tried[i].second, best[i].second);
     }
     if (bestSaved == 0) break;
     for (const std::uint32_t u : bestOut) search.SetActive(u, false);
@@ -945,56 +1064,89 @@ void CutToSize(TOrderSearch& search, std::uint32_t keep, std::size_t most) {
 // most; the lines move to their best places after each step. A line's going changes what
 // the lines out of play add only in the classes it plays, so each exchange is weighed from
 // what they add now and those changes.
-void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most,
+void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, int threads,
                    bool withinFamily = false) {
   const std::uint32_t units = search.Units();
   std::vector<TPatternId> family(units);
   for (std::uint32_t v = 0; v < units; ++v) family[v] = FamilyOfUnit(search, v);
-  std::vector<std::vector<__int128>> changed(units);
-  std::vector<bool> isChanged(units, false);
-  std::vector<std::uint32_t> changedUnits;
   auto wanted = [&](std::uint32_t out, std::uint32_t v) {
     return !search.Active(v) && (!withinFamily || out == kNone || family[v] == family[out]);
   };
+  // The best exchange of one line in play, or of none (kNone: a line added).
+  struct TExchange {
+    __int128 Gain = 0;
+    std::uint32_t In = kNone;
+    std::uint32_t Slot = kNone;
+  };
+  // Each thread's gains of the lines out of play as they would be with one line gone.
+  struct TChanged {
+    std::vector<std::vector<__int128>> Gains;
+    std::vector<std::uint8_t> Is;
+    std::vector<std::uint32_t> Units;
+  };
+  const auto parts = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+  std::vector<TChanged> scratch(parts);
+  for (TChanged& c : scratch) {
+    c.Gains.resize(units);
+    c.Is.assign(units, 0);
+  }
   for (int pass = 0; pass < 40; ++pass) {
     search.SyncOutGains();
     const std::vector<std::uint32_t> inPlay = search.PositionsInPlay();
-    __int128 bestGain = 0;
-    std::uint32_t bestOut = kNone;
-    std::uint32_t bestIn = kNone;
-    std::uint32_t bestSlot = kNone;
-    auto consider = [&](std::uint32_t out, __int128 cost) {
+    std::vector<std::uint32_t> leaving;
+    for (std::uint32_t u = 0; u < units; ++u)
+      if (search.Active(u) && u != keep) leaving.push_back(u);
+    // The gains every exchange weighs, counted before the threads share them out.
+    std::vector<std::uint8_t> needed(units, 0);
+    for (std::uint32_t v = 0; v < units; ++v) {
+      if (InPlay(search) < most && !withinFamily && wanted(kNone, v)) needed[v] = 1;
+      for (const std::uint32_t u : leaving)
+        if (!needed[v] && wanted(u, v)) needed[v] = 1;
+    }
+    search.KeepOutGains(needed, parts);
+    auto best = [&](std::uint32_t out, __int128 cost, const TChanged* changed) {
+      TExchange exchange;
       for (std::uint32_t v = 0; v < units; ++v) {
         if (!wanted(out, v)) continue;
-        const auto [gain, slot] =
-            search.BestOfOutGains(isChanged[v] ? changed[v] : search.OutGains(v), inPlay);
-        if (gain - cost > bestGain) {
-          bestGain = gain - cost;
-          bestOut = out;
-          bestIn = v;
-          bestSlot = slot;
-        }
+        const auto [gain, slot] = search.BestOfOutGains(
+            changed && changed->Is[v] ? changed->Gains[v] : search.KeptOutGains(v), inPlay);
+        if (gain - cost > exchange.Gain) exchange = {gain - cost, v, slot};
       }
+      return exchange;
     };
-    if (InPlay(search) < most && !withinFamily) consider(kNone, 0);
-    for (std::uint32_t u = 0; u < units; ++u) {
-      if (!search.Active(u) || u == keep) continue;
-      search.ForEachRemovalChange(u, [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
-        if (!wanted(u, v)) return;
-        if (!isChanged[v]) {
-          isChanged[v] = true;
-          changed[v] = search.OutGains(v);
-          changedUnits.push_back(v);
-        }
-        changed[v][at] += amount;
-      });
-      consider(u, search.RemovalCost(u));
-      for (const std::uint32_t v : changedUnits) isChanged[v] = false;
-      changedUnits.clear();
-    }
-    if (bestIn == kNone) break;
+    TExchange chosen;
+    std::uint32_t bestOut = kNone;
+    if (InPlay(search) < most && !withinFamily) chosen = best(kNone, 0, nullptr);
+    // Each line's exchanges only read the search: the lines are shared out between
+    // threads, and their best exchanges weighed in order afterwards.
+    std::vector<TExchange> of(leaving.size());
+    std::atomic<std::size_t> next = 0;
+    OnThreads(parts, [&](std::size_t t) {
+      TChanged& changed = scratch[t];
+      for (std::size_t i; (i = next++) < leaving.size();) {
+        const std::uint32_t u = leaving[i];
+        search.ForEachRemovalChange(u, [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
+          if (!wanted(u, v)) return;
+          if (!changed.Is[v]) {
+            changed.Is[v] = 1;
+            changed.Gains[v] = search.KeptOutGains(v);
+            changed.Units.push_back(v);
+          }
+          changed.Gains[v][at] += amount;
+        });
+        of[i] = best(u, search.RemovalCost(u), &changed);
+        for (const std::uint32_t v : changed.Units) changed.Is[v] = 0;
+        changed.Units.clear();
+      }
+    });
+    for (std::size_t i = 0; i < leaving.size(); ++i)
+      if (of[i].Gain > chosen.Gain) {
+        chosen = of[i];
+        bestOut = leaving[i];
+      }
+    if (chosen.In == kNone) break;
     if (bestOut != kNone) search.SetActive(bestOut, false);
-    search.MoveTo(bestIn, bestSlot);
+    search.MoveTo(chosen.In, chosen.Slot);
     search.Improve();
   }
 }
@@ -1026,7 +1178,7 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
   search.Start(order, lines.size());
   const auto discard = static_cast<std::uint32_t>(
       std::find(pool.begin(), pool.end(), TUnit{words.DiscardEverything()}) - pool.begin());
-  ExchangeLines(search, discard, most, true);
+  ExchangeLines(search, discard, most, data.Threads, true);
   return SettleLines(data, LinesInPlay(search));
 }
 
@@ -1042,8 +1194,8 @@ std::vector<TUnit> CutDown(const TClassPatterns& data, const std::vector<TUnit>&
   search.Start(order, lines.size());
   const auto discardUnit =
       static_cast<std::uint32_t>(std::find(pool.begin(), pool.end(), discard) - pool.begin());
-  CutToSize(search, discardUnit, most);
-  ExchangeLines(search, discardUnit, most);
+  CutToSize(search, discardUnit, most, data.Threads);
+  ExchangeLines(search, discardUnit, most, data.Threads);
   return LinesInPlay(search);
 }
 

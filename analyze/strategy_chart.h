@@ -71,8 +71,8 @@ struct TChartOptions {
 
 // Builds the chart for a pay table: about 0.2 s of processor time with the draw tables built
 // and 80 MB while it runs (a short chart two to four times the time), on `Threads` threads
-// for the counting. Safe to run on a worker thread: it only reads the tables, and any number
-// may run at once.
+// for the counting and the searches. Safe to run on a worker thread: it only reads the
+// tables, and any number may run at once.
 TStrategyChart BuildStrategyChart(const TDrawTables& tables, const TPayTable& table,
                                   const TChartOptions& options = {});
 // The same for any game: `tables` are the game's, `pays` what each of its outcomes pays for
