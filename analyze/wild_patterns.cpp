@@ -277,45 +277,6 @@ class TWildFamily final : public THoldFamily {
     return std::string(kCount[static_cast<std::size_t>(w)]);
   }
 
-  // With deuces wild, the draws worth more than some paying hands join their family right
-  // below the hands they beat, as published strategies list them, so that one line plays
-  // the family in its order. The kinds of one group join as one leaf named as their family.
-  std::vector<std::vector<int>> DrawsAfter(int w, std::string_view outcome) const {
-    if (FGame.Wild != wcDeuces) return {};
-    if (w == 0 && outcome == "natural royal flush") return {{kdFourToRoyal}};
-    if (w == 0 && outcome == "three of a kind") {
-      std::vector<int> straightFlush;
-      for (int g = 0; g < kGapKinds; ++g) straightFlush.push_back(kdFourToStraightFlush + g);
-      return {straightFlush, {kdThreeToRoyalWithAce, kdThreeToRoyal}};
-    }
-    if (w == 1 && outcome == "four of a kind") return {{kdFourToRoyal}};
-    if (w == 1 && outcome == "full house") return {{kdFourToStraightFlush}};
-    if (w == 2 && outcome == "four of a kind") return {{kdFourToRoyal}, {kdFourToStraightFlush}};
-    return {};
-  }
-  // Adds the leaf of a group of kinds to the family, if some hold is of them; returns its
-  // variant, or nothing. One kind of many is named in brackets, "four to a straight flush
-  // (consecutive)", as a list of the family's leaves has commas of its own.
-  std::string JoinDraws(int w, const std::vector<int>& kinds, std::uint8_t family) {
-    const auto wi = static_cast<std::size_t>(w);
-    bool seen = false;
-    bool first = false;
-    for (const int k : kinds) {
-      const auto& kindSeen = FKindSeen[wi][static_cast<std::size_t>(k)];
-      const auto& kindFirst = FKindFirst[wi][static_cast<std::size_t>(k)];
-      seen = seen || std::find(kindSeen.begin(), kindSeen.end(), true) != kindSeen.end();
-      first = first || std::find(kindFirst.begin(), kindFirst.end(), true) != kindFirst.end();
-    }
-    if (!seen) return {};
-    const TKindText& text = kKindTexts[static_cast<std::size_t>(kinds.front())];
-    std::string variant(text.Family);
-    if (kinds.size() == 1 && !text.Variant.empty())
-      variant += " (" + std::string(text.Variant) + ")";
-    const std::uint8_t leaf = AddLeaf(family, variant, -1, first);
-    for (const int k : kinds) FKind[wi][static_cast<std::size_t>(k)].fill(leaf);
-    return variant;
-  }
-
   std::string_view Keep(std::string text) { return FTexts.emplace_back(std::move(text)); }
 
   std::uint8_t AddFamily(const std::string& name, const std::string& prefix,
@@ -481,37 +442,87 @@ class TWildFamily final : public THoldFamily {
     }
   }
 
-  // Joker Poker's draws to a royal or straight flush are worth more than some paying hands
-  // and less than others: they join the paying hands at their place there, so that one line
-  // holds the best of them all.
+  // Draws worth more than some paying hands join their family right below the hands they
+  // beat, as published strategies list them, so that one line plays the family in its order.
+  enum TJoin : std::uint8_t {
+    // The kinds join as one leaf named as their family; one kind of many is named in brackets,
+    // "four to a straight flush (consecutive)", as a list of the family's leaves has commas of
+    // its own.
+    jnAsOne,
+    jnEach,  // each kind joins as a leaf of its own, "four to a straight flush, one gap"
+  };
   struct TDrawAmongPaying {
-    int Wild;  // wild cards held
+    TWildCards Game;
+    int Wild;                // wild cards held
     std::string_view After;  // the paying hand they come right after
     int FirstKind;
     int LastKind;
-    int High;  // -1: every count of high cards
+    int High;  // where draws split by high cards, the one count that joins here; -1 every count
+    TJoin Join;
+    bool Named;  // the family's name says them; Joker Poker's says only its straight flush draws
   };
-  // With the joker: four to a royal flush after four of a kind, four in a row before the
-  // flush, the other straight flush draws after it, but the two-gap ones without a king or an
-  // ace only after three of a kind. Without it: four to a royal flush after four of a kind,
-  // four to a straight flush after three of a kind.
+  // Deuces Wild: without a deuce, four to a royal flush after the natural royal flush, every
+  // four to a straight flush and three to a royal flush after three of a kind; with one deuce,
+  // four to a royal flush after four of a kind, four in a row after the full house; with two,
+  // both after four of a kind.
+  // Joker Poker, with the joker: four to a royal flush after four of a kind, four in a row
+  // before the flush, the other straight flush draws after it, but the two-gap ones without a
+  // king or an ace only after three of a kind. Without it: four to a royal flush after four of
+  // a kind, four to a straight flush after three of a kind.
   static constexpr int kSf = kdFourToStraightFlush;
-  static constexpr std::array<TDrawAmongPaying, 9> kDrawsAmongPaying = {{
-      {1, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1},
-      {1, "full house", kSf, kSf, -1},
-      {1, "flush", kSf + 1, kSf + 3, -1},
-      {1, "flush", kSf + 4, kSf + 4, 2},
-      {1, "flush", kSf + 4, kSf + 4, 1},
-      {1, "flush", kSf + 5, kSf + kGapKinds - 1, -1},
-      {1, "three of a kind", kSf + 4, kSf + 4, 0},
-      {0, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1},
-      {0, "three of a kind", kSf, kSf + kGapKinds - 1, -1},
+  static constexpr int kLastSf = kSf + kGapKinds - 1;
+  static constexpr std::array<TDrawAmongPaying, 16> kDrawsAmongPaying = {{
+      {wcDeuces, 0, "natural royal flush", kdFourToRoyal, kdFourToRoyal, -1, jnAsOne, true},
+      {wcDeuces, 0, "three of a kind", kSf, kLastSf, -1, jnAsOne, true},
+      {wcDeuces, 0, "three of a kind", kdThreeToRoyal, kdThreeToRoyalWithAce, -1, jnAsOne, true},
+      {wcDeuces, 1, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1, jnAsOne, true},
+      {wcDeuces, 1, "full house", kSf, kSf, -1, jnAsOne, true},
+      {wcDeuces, 2, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1, jnAsOne, true},
+      {wcDeuces, 2, "four of a kind", kSf, kSf, -1, jnAsOne, true},
+      {wcJoker, 1, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1, jnEach, false},
+      {wcJoker, 1, "full house", kSf, kSf, -1, jnEach, true},
+      {wcJoker, 1, "flush", kSf + 1, kSf + 3, -1, jnEach, true},
+      {wcJoker, 1, "flush", kSf + 4, kSf + 4, 2, jnEach, true},
+      {wcJoker, 1, "flush", kSf + 4, kSf + 4, 1, jnEach, true},
+      {wcJoker, 1, "flush", kSf + 5, kLastSf, -1, jnEach, true},
+      {wcJoker, 1, "three of a kind", kSf + 4, kSf + 4, 0, jnEach, true},
+      {wcJoker, 0, "four of a kind", kdFourToRoyal, kdFourToRoyal, -1, jnEach, false},
+      {wcJoker, 0, "three of a kind", kSf, kLastSf, -1, jnEach, true},
   }};
-  void AddDrawsAmongPaying(int w, const std::string& name, std::uint8_t made) {
-    if (!FPairs) return;
+
+  static bool AnyOf(const std::array<bool, kHighCounts>& highs) {
+    return std::find(highs.begin(), highs.end(), true) != highs.end();
+  }
+
+  // Adds the leaves of the draws that join the paying family `made` right after the hand
+  // `name`, where some hold is of them; `named` gathers what the family's name says of them.
+  void AddDrawsAmongPaying(int w, const std::string& name, std::uint8_t made,
+                           std::vector<std::string>& named) {
     const auto wi = static_cast<std::size_t>(w);
+    auto say = [&named](bool says, const std::string& words) {
+      if (says && std::find(named.begin(), named.end(), words) == named.end())
+        named.push_back(words);
+    };
     for (const TDrawAmongPaying& draw : kDrawsAmongPaying) {
-      if (draw.Wild != w || draw.After != name) continue;
+      if (draw.Game != FGame.Wild || draw.Wild != w || draw.After != name) continue;
+      if (draw.Join == jnAsOne) {
+        bool seen = false;
+        bool first = false;
+        for (int k = draw.FirstKind; k <= draw.LastKind; ++k) {
+          seen = seen || AnyOf(FKindSeen[wi][static_cast<std::size_t>(k)]);
+          first = first || AnyOf(FKindFirst[wi][static_cast<std::size_t>(k)]);
+        }
+        if (!seen) continue;
+        const TKindText& text = kKindTexts[static_cast<std::size_t>(draw.FirstKind)];
+        std::string variant(text.Family);
+        if (draw.FirstKind == draw.LastKind && !text.Variant.empty())
+          variant += " (" + std::string(text.Variant) + ")";
+        const std::uint8_t leaf = AddLeaf(made, variant, -1, first);
+        for (int k = draw.FirstKind; k <= draw.LastKind; ++k)
+          FKind[wi][static_cast<std::size_t>(k)].fill(leaf);
+        say(draw.Named, variant);
+        continue;
+      }
       for (int k = draw.FirstKind; k <= draw.LastKind; ++k) {
         const auto ki = static_cast<std::size_t>(k);
         const TKindText& text = kKindTexts[ki];
@@ -520,10 +531,10 @@ class TWildFamily final : public THoldFamily {
         const auto& seen = FKindSeen[wi][ki];
         const auto& first = FKindFirst[wi][ki];
         auto& leaves = FKind[wi][ki];
+        if (!AnyOf(seen)) continue;
+        say(draw.Named, std::string(text.Family));
         if (!SplitsByHigh(k, w)) {
-          if (std::find(seen.begin(), seen.end(), true) == seen.end()) continue;
-          leaves.fill(AddLeaf(made, variant, -1,
-                              std::find(first.begin(), first.end(), true) != first.end()));
+          leaves.fill(AddLeaf(made, variant, -1, AnyOf(first)));
           continue;
         }
         for (std::size_t h = kHighCounts; h-- > 0;)
@@ -533,14 +544,19 @@ class TWildFamily final : public THoldFamily {
     }
   }
 
-  // "two deuces", "no deuce: a paying hand or a pair", "joker: a paying hand or four to a
-  // straight flush".
-  std::string PayingFamilyName(int w) const {
+  // The family's name says the draws in it: "no deuce: a paying hand, four to a royal flush,
+  // ... or a pair", "joker: a paying hand or four to a straight flush"; where wild cards alone
+  // join it, as they do, "two deuces".
+  std::string PayingFamilyName(int w, std::vector<std::string> named) const {
     const std::string words = WildWords(w);
     if (JoinsPaying(w) || w == kMostWild) return words;
-    if (!FPairs) return words + ": a paying hand or a pair";
-    return words + (w > 0 ? ": a paying hand or four to a straight flush"
-                          : ": a paying hand, four to a straight flush or a pair");
+    named.insert(named.begin(), "a paying hand");
+    // Without a wild card the pairs end the family.
+    if (w == 0) named.push_back("a pair");
+    std::string name = words + ": ";
+    for (std::size_t i = 0; i < named.size(); ++i)
+      name += (i == 0 ? "" : i + 1 == named.size() ? " or " : ", ") + named[i];
+    return name;
   }
 
   // The paying hands, the highest first. Where a pair pays, three of a kind comes before the
@@ -569,7 +585,7 @@ class TWildFamily final : public THoldFamily {
     // naming some of them names it too rather than break it up.
     std::uint8_t made = kNoLeaf;
     bool payingPair = false;
-    std::vector<std::string> joinedDraws;
+    std::vector<std::string> named;  // the draws the paying family's name says
     for (const int o : PayingOrder()) {
       std::string name(FGame.Outcomes[static_cast<std::size_t>(o)].Name);
       std::transform(name.begin(), name.end(), name.begin(),
@@ -587,24 +603,23 @@ class TWildFamily final : public THoldFamily {
         FPairLine = static_cast<std::size_t>(o);
         continue;
       }
-      // Four deuces make four deuces, whatever the fifth card is.
-      if (made == kNoLeaf) made = AddFamily(PayingFamilyName(w), words + ": ", "", true);
+      // Four deuces make four deuces, whatever the fifth card is. The family is named once its
+      // draws are known.
+      if (made == kNoLeaf) made = AddFamily(words, words + ": ", "", true);
       const std::uint8_t leaf = AddLeaf(made, name);
       FMadeLeaves.push_back(leaf);
       if (name == "four deuces") FFourDeuces = leaf;
       FMade[wi][static_cast<std::size_t>(o)] = leaf;
-      AddDrawsAmongPaying(w, name, made);
+      AddDrawsAmongPaying(w, name, made, named);
       if (name == "three of a kind") FThreeOfAKind = static_cast<std::size_t>(o);
       if (name == "four of a kind") FFourOfAKind = static_cast<std::size_t>(o);
       if (name == "two pair") FTwoPair[wi] = leaf;
-      for (const auto& kinds : DrawsAfter(w, name))
-        if (std::string joined = JoinDraws(w, kinds, made); !joined.empty())
-          joinedDraws.push_back(std::move(joined));
       // Held alone, they come right after w + 2 of a kind.
       if (JoinsPaying(w) && name == kOfAKindNames[static_cast<std::size_t>(w + 2)])
         FWildAlone = AddLeaf(made, words);
     }
     if (JoinsPaying(w) && FWildAlone == kNoLeaf) FWildAlone = AddLeaf(made, words);
+    if (made != kNoLeaf) FFamilies[made].Name = Keep(PayingFamilyName(w, named));
     if (w == 0 || FPairs) {
       // Natural pairs end the family of the paying hands, the paying pair before the low: a
       // line can hold the best paying hand or else the pair. The joker beside one card is a
@@ -620,16 +635,6 @@ class TWildFamily final : public THoldFamily {
       if (FPairs) FLowPair[wi] = AddLeaf(pairs, "low pair");
       for (const std::uint8_t leaf : {FTwoPair[wi], FPair[wi], FLowPair[wi]})
         if (leaf != kNoLeaf) FMadeLeaves.push_back(leaf);
-    }
-    // The family's name says the draws in it: "no deuce: a paying hand, four to a royal flush,
-    // ... or a pair".
-    if (!joinedDraws.empty() && !JoinsPaying(w) && w != kMostWild) {
-      joinedDraws.insert(joinedDraws.begin(), "a paying hand");
-      if (w == 0) joinedDraws.push_back("a pair");
-      std::string name = words + ": ";
-      for (std::size_t i = 0; i < joinedDraws.size(); ++i)
-        name += (i == 0 ? "" : i + 1 == joinedDraws.size() ? " or " : ", ") + joinedDraws[i];
-      FFamilies[made].Name = Keep(name);
     }
     std::string_view family;
     std::uint8_t familyId = 0;
