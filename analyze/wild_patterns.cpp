@@ -24,6 +24,20 @@ constexpr int kMostWild = 4;
 // Where a pair of kings or aces pays, draws are told apart by how many of them they hold.
 constexpr std::size_t kHighCounts = 3;
 
+// What a dealt hand makes of what draws aim at takes this many values (FDrawLevel).
+constexpr std::size_t kDrawLevels = 5;
+
+// Of every set of at most four natural ranks (as bits, below), its place among them: a hold
+// of distinct ranks is looked up by it.
+constexpr std::size_t kRankSets = 1 + 13 + 78 + 286 + 715;
+constexpr auto kRankSetIndex = [] {
+  std::array<std::uint16_t, 1 << 13> index{};
+  std::uint16_t next = 0;
+  for (unsigned r = 0; r < index.size(); ++r)
+    if (std::popcount(r) <= 4) index[r] = next++;
+  return index;
+}();
+
 // Ranks as bits: bit r - 1 for rank r (ace bit 0); a straight fills one of these windows.
 constexpr int kRoyalRanks = (1 << 0) | (1 << 9) | (1 << 10) | (1 << 11) | (1 << 12);
 constexpr std::array<int, 10> kWindows = {0x1F,      0x1F << 1, 0x1F << 2, 0x1F << 3, 0x1F << 4,
@@ -181,6 +195,7 @@ class TWildFamily final : public THoldFamily {
     for (int w = FMostWild; w >= 0; --w) AddWildCount(w, deuces);
     FDiscardLeaf = AddLeaf(AddFamily("discard everything", "", ""), "");
     FindMadeHands();
+    FindDistinctLeaves();
   }
 
   std::span<const TFamilyText> Families() const override { return FFamilies; }
@@ -190,38 +205,46 @@ class TWildFamily final : public THoldFamily {
   }
 
   void LeavesOfHolds(const THandCards& cards, THandLeaves& holds) const override {
-    std::array<int, 5> rank{};
-    std::array<int, 5> suit{};
-    std::array<bool, 5> wild{};
-    for (std::size_t i = 0; i < 5; ++i) {
-      const int code = cards[i];
-      wild[i] = code == cdJoker || (FGame.Wild == wcDeuces && CardRank(code) == 2);
-      rank[i] = wild[i] ? 0 : CardRank(code);
-      suit[i] = wild[i] ? 0 : CardSuit(code);
-    }
+    // The holds built up card by card: hold m is hold m & (m - 1) and its lowest card.
+    std::array<std::uint8_t, 32> wilds{};
+    std::array<std::uint8_t, 32> naturals{};
+    std::array<std::uint8_t, 32> distinct{};  // natural ranks
+    std::array<std::uint16_t, 32> ranks{};    // as bits
+    std::array<std::uint16_t, 32> doubled{};  // ranks held more than once
+    std::array<std::uint8_t, 32> suits{};
     const std::uint8_t dealt = EvaluateOutcome(FGame, cards);
-    for (int m = 0; m < 32; ++m) {
-      THoldPatterns& out = holds[static_cast<std::size_t>(m)];
+    const std::size_t level = FDrawLevel[dealt];
+    for (std::size_t m = 0; m < 32; ++m) {
+      THoldPatterns& out = holds[m];
       out.Count = 0;
-      int w = 0;
-      int ranks = 0;
-      int suits = 0;
-      int n = 0;
-      std::array<int, 14> count{};
-      for (std::size_t i = 0; i < 5; ++i) {
-        if (!(m >> i & 1)) continue;
-        if (wild[i]) {
-          ++w;
-          continue;
+      if (m > 0) {
+        const std::size_t less = m & (m - 1);
+        const int code = cards[static_cast<std::size_t>(std::countr_zero(m))];
+        const bool wild = code == cdJoker || (FGame.Wild == wcDeuces && CardRank(code) == 2);
+        wilds[m] = wilds[less];
+        naturals[m] = naturals[less];
+        distinct[m] = distinct[less];
+        ranks[m] = ranks[less];
+        doubled[m] = doubled[less];
+        suits[m] = suits[less];
+        if (wild) {
+          ++wilds[m];
+        } else {
+          const auto bit = static_cast<std::uint16_t>(1 << (CardRank(code) - 1));
+          ++naturals[m];
+          if (ranks[m] & bit)
+            doubled[m] |= bit;
+          else
+            ++distinct[m];
+          ranks[m] |= bit;
+          suits[m] |= static_cast<std::uint8_t>(1 << CardSuit(code));
         }
-        ++n;
-        ranks |= 1 << (rank[i] - 1);
-        suits |= 1 << suit[i];
-        ++count[static_cast<std::size_t>(rank[i])];
       }
       auto add = [&out](std::uint8_t leaf) {
         if (leaf != kNoLeaf && out.Count < 4) out.Ids[static_cast<std::size_t>(out.Count++)] = leaf;
       };
+      const int w = wilds[m];
+      const int n = naturals[m];
       const auto wi = static_cast<std::size_t>(w);
       if (n + w == 5) {
         add(FMade[wi][dealt]);
@@ -232,35 +255,20 @@ class TWildFamily final : public THoldFamily {
         add(w == 0 ? FDiscardLeaf : FKind[wi][kdWildAlone][0]);
         continue;
       }
-      int most = 0;
-      int pairs = 0;
-      int pairRank = 0;
-      for (int r = 1; r <= 13; ++r) {
-        const int c = count[static_cast<std::size_t>(r)];
-        most = std::max(most, c);
-        if (c == 2) {
-          ++pairs;
-          pairRank = r;
-        }
-      }
-      if (most >= 2) {
-        if (pairs == 2 && w == 0)
+      if (distinct[m] < n) {
+        // Matched ranks: two pair (four cards, each rank twice), or one rank's cards alone.
+        if (w == 0 && n == 4 && distinct[m] == 2 && doubled[m] == ranks[m])
           add(FTwoPair[wi]);
-        else if (n == most)
-          add(OfAKind(w, most, pairRank));
+        else if (distinct[m] == 1)
+          add(OfAKind(w, n, std::countr_zero(static_cast<unsigned>(ranks[m])) + 1));
         if (out.Count == 0) add(FKind[wi][kdOther][0]);
         continue;
       }
       // Distinct natural ranks; one natural card counts as suited.
-      const bool suited = std::popcount(static_cast<unsigned>(suits)) == 1;
-      if (w > 0 && n == 1 && FPairs)
-        add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
-      TDrawKinds kinds;
-      DrawKinds(w, n, ranks, suited, FDrawLevel[dealt], kinds);
-      const std::size_t high = HighOf(ranks);
-      for (int i = 0; i < kinds.Count; ++i)
-        add(FKind[wi][static_cast<std::size_t>(kinds.Kinds[static_cast<std::size_t>(i)])][high]);
-      if (out.Count == 0) add(FKind[wi][kdOther][0]);
+      const bool suited = (suits[m] & (suits[m] - 1)) == 0;
+      const TFewLeaves& few = FDistinctLeaves[DistinctIndex(w, level, suited, ranks[m])];
+      for (std::size_t i = 0; i < few.Count; ++i) out.Ids[i] = few.Ids[i];
+      out.Count = few.Count;
     }
   }
 
@@ -348,6 +356,48 @@ class TWildFamily final : public THoldFamily {
       if (ranks & 1) add(kdAceOnly);
       if (ranks & (1 << 12)) add(kdKingOnly);
     }
+  }
+
+  // The leaves of a hold of n distinct natural ranks beside w wild cards, from the draw
+  // level of the dealt hand (FDrawLevel), best description first.
+  struct TFewLeaves {
+    std::array<std::uint8_t, 4> Ids{};
+    std::uint8_t Count = 0;
+  };
+  TFewLeaves DistinctLeavesOf(int w, int n, int ranks, bool suited, int level) const {
+    TFewLeaves out;
+    auto add = [&out](std::uint8_t leaf) {
+      if (leaf != kNoLeaf && out.Count < out.Ids.size()) out.Ids[out.Count++] = leaf;
+    };
+    const auto wi = static_cast<std::size_t>(w);
+    if (w > 0 && n == 1 && FPairs)
+      add(OfAKind(w, 1, std::countr_zero(static_cast<unsigned>(ranks)) + 1));
+    TDrawKinds kinds;
+    DrawKinds(w, n, ranks, suited, level, kinds);
+    const std::size_t high = HighOf(ranks);
+    for (int i = 0; i < kinds.Count; ++i)
+      add(FKind[wi][static_cast<std::size_t>(kinds.Kinds[static_cast<std::size_t>(i)])][high]);
+    if (out.Count == 0) add(FKind[wi][kdOther][0]);
+    return out;
+  }
+  static std::size_t DistinctIndex(int w, std::size_t level, bool suited, unsigned ranks) {
+    return ((static_cast<std::size_t>(w) * kDrawLevels + level) * 2 + (suited ? 1 : 0)) *
+               kRankSets +
+           kRankSetIndex[ranks];
+  }
+  // DistinctLeavesOf of every hold of distinct natural ranks, made once: many deals share them.
+  void FindDistinctLeaves() {
+    FDistinctLeaves.assign(static_cast<std::size_t>(FMostWild + 1) * kDrawLevels * 2 * kRankSets,
+                           TFewLeaves{});
+    for (int w = 0; w <= FMostWild; ++w)
+      for (unsigned ranks = 1; ranks < (1 << 13); ++ranks) {
+        const int n = std::popcount(ranks);
+        if (n + w > 4) continue;
+        for (std::size_t level = 0; level < kDrawLevels; ++level)
+          for (const bool suited : {true, false})
+            FDistinctLeaves[DistinctIndex(w, level, suited, ranks)] = DistinctLeavesOf(
+                w, n, static_cast<int>(ranks), suited, static_cast<int>(level));
+      }
   }
 
   // How many of the ranks would make a paying pair: the high cards where a pair pays.
@@ -707,6 +757,7 @@ class TWildFamily final : public THoldFamily {
   // What each outcome makes of what draws aim at: 0 nothing, 1 a straight, 2 a flush, 3 a
   // straight flush or wild royal, 4 a natural royal flush.
   std::array<std::uint8_t, kMaxOutcomes> FDrawLevel{};
+  std::vector<TFewLeaves> FDistinctLeaves;  // by DistinctIndex
   std::size_t FThreeOfAKind = 0;
   std::size_t FPairLine = 0;
   std::size_t FFourOfAKind = 0;
