@@ -137,46 +137,64 @@ struct TEntryPart {
   std::vector<std::uint32_t> Count, Fits;
 };
 
+// The units of each leaf, all in one array: those of leaf p are Unit[Start[p]] ..
+// Unit[Start[p + 1] - 1], in rising order.
+struct TUnitsOfLeaf {
+  std::vector<std::uint32_t> Start, Unit;
+  std::uint32_t Count(TPatternId p) const { return Start[p + 1] - Start[p]; }
+};
+
+TUnitsOfLeaf UnitsOfLeaves(const std::vector<TUnit>& units, int leaves) {
+  TUnitsOfLeaf of;
+  of.Start.assign(static_cast<std::size_t>(leaves) + 1, 0);
+  for (const TUnit& unit : units)
+    for (const TPatternId p : unit) ++of.Start[p + 1u];
+  for (std::size_t p = 1; p < of.Start.size(); ++p) of.Start[p] += of.Start[p - 1];
+  of.Unit.resize(of.Start.back());
+  std::vector<std::uint32_t> next(of.Start.begin(), of.Start.end() - 1);
+  for (std::uint32_t u = 0; u < units.size(); ++u)
+    for (const TPatternId p : units[u]) of.Unit[next[p]++] = u;
+  return of;
+}
+
 // Room for the entries of classes from .. to - 1 beyond those already there: at most one
 // per unit of each leaf that fits. Pages reserved beyond what is filled are never touched,
 // while growing would copy them all.
-void ReserveEntries(const TClassPatterns& data,
-                    const std::vector<std::vector<std::uint32_t>>& unitsOf, std::size_t from,
+void ReserveEntries(const TClassPatterns& data, const TUnitsOfLeaf& unitsOf, std::size_t from,
                     std::size_t to, std::vector<std::uint32_t>& unitOf,
                     std::vector<std::int64_t>& value) {
   std::size_t most = unitOf.size();
   for (std::uint32_t e = data.Start[from]; e < data.Start[to]; ++e)
-    most += unitsOf[data.Pattern[e]].size();
+    most += unitsOf.Count(data.Pattern[e]);
   unitOf.reserve(most);
   value.reserve(most);
 }
 
-// unitsOf[p]: the units of leaf p, of `units` units.
-void FillEntries(const TClassPatterns& data, const std::vector<std::vector<std::uint32_t>>& unitsOf,
-                 std::size_t units, TEntryPart& part) {
-  std::vector<std::int64_t> best(units, kNoValue);
-  std::vector<std::uint32_t> touched;
+void FillEntries(const TClassPatterns& data, const TUnitsOfLeaf& unitsOf, std::size_t units,
+                 TEntryPart& part) {
+  // The class each unit was last met in: a unit's first entry in a class is its own.
+  std::vector<std::uint32_t> metIn(units, kNone);
   part.Fits.assign(units, 0);
   part.Count.reserve(part.To - part.From);
   std::vector<std::uint32_t>& unitOf = *part.UnitOf;
   std::vector<std::int64_t>& value = *part.Value;
   ReserveEntries(data, unitsOf, part.From, part.To, unitOf, value);
   for (std::size_t c = part.From; c < part.To; ++c) {
-    touched.clear();
+    const std::size_t before = unitOf.size();
+    const auto own = static_cast<std::uint32_t>(c);
     // Entries come in leaf order, so the first leaf of a unit that fits is met first.
-    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e)
-      for (const std::uint32_t u : unitsOf[data.Pattern[e]])
-        if (best[u] == kNoValue) {
-          touched.push_back(u);
-          best[u] = data.Value[e];
-        }
-    for (const std::uint32_t u : touched) {
-      unitOf.push_back(u);
-      value.push_back(best[u]);
-      ++part.Fits[u];
-      best[u] = kNoValue;
+    for (std::uint32_t e = data.Start[c]; e < data.Start[c + 1]; ++e) {
+      const TPatternId p = data.Pattern[e];
+      for (std::uint32_t i = unitsOf.Start[p]; i < unitsOf.Start[p + 1u]; ++i) {
+        const std::uint32_t u = unitsOf.Unit[i];
+        if (metIn[u] == own) continue;
+        metIn[u] = own;
+        unitOf.push_back(u);
+        value.push_back(data.Value[e]);
+        ++part.Fits[u];
+      }
     }
-    part.Count.push_back(static_cast<std::uint32_t>(touched.size()));
+    part.Count.push_back(static_cast<std::uint32_t>(unitOf.size() - before));
   }
 }
 
@@ -184,11 +202,9 @@ void FillEntries(const TClassPatterns& data, const std::vector<std::vector<std::
 // two active units that fit it, so what a unit adds at every place in the order comes from
 // one pass over the classes it fits, and moving it touches only those.
 class TOrderSearch {
-  // Each class's first and second units in play: their entries, units and values side by
-  // side, as the searches read them together.
+  // Each class's first and second units in play and what they give there, side by side, as
+  // the searches read them together. A unit fits a class at most once.
   struct TClassPlay {
-    std::uint32_t First = kNone;
-    std::uint32_t Second = kNone;
     std::uint32_t FirstUnit = kNone;
     std::uint32_t SecondUnit = kNone;
     std::int64_t FirstValue = 0;
@@ -199,7 +215,7 @@ class TOrderSearch {
   // The large arrays of a search, handed on to the next: a chart runs several searches in
   // turn, and fresh pages of this size cost more to clear than filling them does.
   struct TArrays {
-    std::vector<std::uint32_t> Start, UnitOf, FitClass, FitEntry, SyncedFirst;
+    std::vector<std::uint32_t> Start, UnitOf, FitClass, SyncedFirst;
     std::vector<std::int64_t> Value, FitValue;
     std::vector<TClassPlay> Play;
     // The entries of the classes after the first part, while a search is built.
@@ -213,15 +229,12 @@ class TOrderSearch {
     Borrow(FStart, spare.Start);
     Borrow(FUnitOf, spare.UnitOf);
     Borrow(FFitClass, spare.FitClass);
-    Borrow(FFitEntry, spare.FitEntry);
     Borrow(FSyncedFirst, spare.SyncedFirst);
     Borrow(FValue, spare.Value);
     Borrow(FFitValue, spare.FitValue);
     Borrow(FPlay, spare.Play);
     const std::size_t classes = data.Classes();
-    std::vector<std::vector<std::uint32_t>> unitsOf(static_cast<std::size_t>(FWords.LeafCount()));
-    for (std::uint32_t u = 0; u < FUnits.size(); ++u)
-      for (const TPatternId p : FUnits[u]) unitsOf[p].push_back(u);
+    const TUnitsOfLeaf unitsOf = UnitsOfLeaves(FUnits, FWords.LeafCount());
     // The classes in one part per thread: the first part's entries go straight into the
     // search's arrays, the others' follow them.
     const auto parts = static_cast<std::size_t>(std::max(1, data.Threads));
@@ -265,7 +278,6 @@ class TOrderSearch {
       FFitStart[u + 1] = at;
     }
     FFitClass.resize(FUnitOf.size());
-    FFitEntry.resize(FUnitOf.size());
     FFitValue.resize(FUnitOf.size());
     OnThreads(parts, [&](std::size_t t) {
       std::vector<std::uint32_t>& next = part[t].Fits;
@@ -273,7 +285,6 @@ class TOrderSearch {
         for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
           const std::uint32_t at = next[FUnitOf[e]]++;
           FFitClass[at] = c;
-          FFitEntry[at] = e;
           FFitValue[at] = FValue[e];
         }
     });
@@ -289,7 +300,6 @@ class TOrderSearch {
     FSpare.Start = std::move(FStart);
     FSpare.UnitOf = std::move(FUnitOf);
     FSpare.FitClass = std::move(FFitClass);
-    FSpare.FitEntry = std::move(FFitEntry);
     FSpare.SyncedFirst = std::move(FSyncedFirst);
     FSpare.Value = std::move(FValue);
     FSpare.FitValue = std::move(FFitValue);
@@ -326,7 +336,7 @@ class TOrderSearch {
     for (std::uint32_t u = 0; u < FUnits.size(); ++u) {
       double weight = 0;
       for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
-        average[u] += static_cast<double>(FValue[FFitEntry[f]]);
+        average[u] += static_cast<double>(FFitValue[f]);
         weight += classes[FFitClass[f]].Weight;
       }
       if (weight > 0) average[u] /= weight;
@@ -358,7 +368,7 @@ class TOrderSearch {
     __int128 cost = 0;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const TClassPlay& play = FPlay[FFitClass[f]];
-      if (play.First == FFitEntry[f] && play.Second != kNone)
+      if (play.FirstUnit == u && play.SecondUnit != kNone)
         cost += play.FirstValue - play.SecondValue;
     }
     return cost;
@@ -368,8 +378,8 @@ class TOrderSearch {
   bool Decides(std::uint32_t u) const {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const TClassPlay& play = FPlay[FFitClass[f]];
-      if (play.First == FFitEntry[f] &&
-          (play.Second == kNone || play.FirstValue != play.SecondValue))
+      if (play.FirstUnit == u &&
+          (play.SecondUnit == kNone || play.FirstValue != play.SecondValue))
         return true;
     }
     return false;
@@ -385,12 +395,12 @@ class TOrderSearch {
       // Only the classes u was first or second in lose anything.
       for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
         const std::uint32_t c = FFitClass[f];
-        if (FPlay[c].First == FFitEntry[f] || FPlay[c].Second == FFitEntry[f]) Rescan(c);
+        if (FPlay[c].FirstUnit == u || FPlay[c].SecondUnit == u) Rescan(c);
       }
       return;
     }
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f)
-      Admit(FFitClass[f], FFitEntry[f]);
+      Admit(FFitClass[f], u, FFitValue[f]);
   }
 
   // Trials that each take one family's units in play out (a class then falls to the next
@@ -400,41 +410,44 @@ class TOrderSearch {
   struct TTrials {
     // Of each unit: the trial that takes it out, kNone for none. Set before RunTrials.
     std::vector<std::uint32_t> Family;
-    // Of each class: the trial that changes its first unit, kNone for none, and that unit.
-    std::vector<std::uint32_t> ClassFamily, FirstUnit;
-    std::vector<std::int64_t> FirstValue;
+    // Of each class: the trial that changes its first unit (kNone for none), the unit it
+    // falls to then and what that gives.
+    struct TClassTrial {
+      std::uint32_t Family = kNone;
+      std::uint32_t FirstUnit = kNone;
+      std::int64_t FirstValue = 0;
+    };
+    std::vector<TClassTrial> Classes;
     std::vector<__int128> Without;  // of each trial: the total then
   };
 
   void RunTrials(TTrials& trials) const {
     const std::size_t classes = FPlay.size();
-    trials.ClassFamily.assign(classes, kNone);
-    trials.FirstUnit.resize(classes);
-    trials.FirstValue.resize(classes);
+    trials.Classes.assign(classes, {});
     trials.Without.assign(static_cast<std::size_t>(FWords.PatternCount()), FTotal);
     const std::vector<std::uint32_t>& familyOf = trials.Family;
     for (std::uint32_t c = 0; c < classes; ++c) {
       const TClassPlay& play = FPlay[c];
-      if (play.First == kNone) continue;
+      if (play.FirstUnit == kNone) continue;
       const std::uint32_t family = familyOf[play.FirstUnit];
       if (family == kNone) continue;
-      std::uint32_t first = kNone;
-      if (play.Second != kNone && familyOf[play.SecondUnit] != family) {
-        first = play.Second;
-      } else if (play.Second != kNone) {
+      TTrials::TClassTrial& trial = trials.Classes[c];
+      trial.Family = family;
+      if (play.SecondUnit != kNone && familyOf[play.SecondUnit] != family) {
+        trial.FirstUnit = play.SecondUnit;
+        trial.FirstValue = play.SecondValue;
+      } else if (play.SecondUnit != kNone) {
         std::uint32_t firstAt = kNone;
         for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
           const std::uint32_t at = FKey[FUnitOf[e]];
           if (at < firstAt && familyOf[FUnitOf[e]] != family) {
-            first = e;
+            trial.FirstUnit = FUnitOf[e];
+            trial.FirstValue = FValue[e];
             firstAt = at;
           }
         }
       }
-      trials.ClassFamily[c] = family;
-      trials.FirstUnit[c] = first == kNone ? kNone : FUnitOf[first];
-      trials.FirstValue[c] = first == kNone ? 0 : FValue[first];
-      trials.Without[family] += trials.FirstValue[c] - play.FirstValue;
+      trials.Without[family] += trial.FirstValue - play.FirstValue;
     }
   }
 
@@ -447,11 +460,12 @@ class TOrderSearch {
     gain.assign(FOrder.size() + 1, 0);
     for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
-      const bool changed = trials.ClassFamily[c] == family;
-      const std::uint32_t other = changed ? trials.FirstUnit[c] : FPlay[c].FirstUnit;
+      const TTrials::TClassTrial& trial = trials.Classes[c];
+      const bool changed = trial.Family == family;
+      const std::uint32_t other = changed ? trial.FirstUnit : FPlay[c].FirstUnit;
       if (other != kNone)
         gain[FPosition[other]] +=
-            FFitValue[f] - (changed ? trials.FirstValue[c] : FPlay[c].FirstValue);
+            FFitValue[f] - (changed ? trial.FirstValue : FPlay[c].FirstValue);
     }
     for (std::size_t j = FOrder.size(); j-- > 0;) gain[j] += gain[j + 1];
     std::uint32_t at = 0;
@@ -467,7 +481,8 @@ class TOrderSearch {
       dropped = false;
       std::vector<bool> decides(FUnits.size(), false);
       for (const TClassPlay& play : FPlay)
-        if (play.First != kNone && (play.Second == kNone || play.FirstValue != play.SecondValue))
+        if (play.FirstUnit != kNone &&
+            (play.SecondUnit == kNone || play.FirstValue != play.SecondValue))
           decides[play.FirstUnit] = true;
       for (std::uint32_t u = Units(); u-- > 0;)
         if (FActive[u] && !decides[u] && !Decides(u)) {
@@ -499,11 +514,10 @@ class TOrderSearch {
     if (!FOutReady.empty()) FOutReady[u] = false;
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
-      const std::uint32_t e = FFitEntry[f];
-      if (FPlay[c].First == e || FPlay[c].Second == e)
+      if (FPlay[c].FirstUnit == u || FPlay[c].SecondUnit == u)
         Rescan(c);
       else
-        Admit(c, e);
+        Admit(c, u, FFitValue[f]);
     }
   }
 
@@ -522,7 +536,8 @@ class TOrderSearch {
         FOut[v].assign(FUnits.size(), 0);
         for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
           const TClassPlay& play = FPlay[FFitClass[f]];
-          if (play.First != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
+          if (play.FirstUnit != kNone)
+            FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
         }
         FOutReady[v] = 1;
       }
@@ -537,7 +552,11 @@ class TOrderSearch {
       FOut.resize(FUnits.size());
       FOutReady.assign(FUnits.size(), 0);
       FSyncedFirst.resize(FPlay.size());
-      for (std::size_t c = 0; c < FPlay.size(); ++c) FSyncedFirst[c] = FPlay[c].First;
+      FSyncedValue.resize(FPlay.size());
+      for (std::size_t c = 0; c < FPlay.size(); ++c) {
+        FSyncedFirst[c] = FPlay[c].FirstUnit;
+        FSyncedValue[c] = FPlay[c].FirstValue;
+      }
       for (const std::uint32_t c : FChanged) FChangedMark[c] = false;
       FChanged.clear();
       return;
@@ -545,35 +564,38 @@ class TOrderSearch {
     for (const std::uint32_t c : FChanged) {
       FChangedMark[c] = false;
       const std::uint32_t was = FSyncedFirst[c];
-      const std::uint32_t now = FPlay[c].First;
+      const std::uint32_t now = FPlay[c].FirstUnit;
       if (was == now) continue;
+      const std::int64_t wasValue = FSyncedValue[c];
+      const std::int64_t nowValue = FPlay[c].FirstValue;
       for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
         const std::uint32_t v = FUnitOf[o];
         if (!FOutReady[v]) continue;
-        if (was != kNone) FOut[v][FUnitOf[was]] -= FValue[o] - FValue[was];
-        if (now != kNone) FOut[v][FUnitOf[now]] += FValue[o] - FValue[now];
+        if (was != kNone) FOut[v][was] -= FValue[o] - wasValue;
+        if (now != kNone) FOut[v][now] += FValue[o] - nowValue;
       }
       FSyncedFirst[c] = now;
+      FSyncedValue[c] = nowValue;
     }
     FChanged.clear();
   }
 
   // How OutGains of the units out of play would change if unit u (in play) went: in every
-  // class u plays, each of them takes from the next unit instead. Calls
-  // change(v, unit, amount) for each change.
-  template <typename F>
-  void ForEachRemovalChange(std::uint32_t u, F&& change) const {
+  // class u plays, each of them takes from the next unit instead. Calls meet(v) for each unit
+  // v out of play in those classes, whose gains from u then are nothing (OutGains(v)[u] sums
+  // just those classes), and then move(v, unit, amount) for what v takes from the next unit.
+  template <typename M, typename F>
+  void ForEachRemovalChange(std::uint32_t u, M&& meet, F&& move) const {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const std::uint32_t c = FFitClass[f];
-      const std::uint32_t e = FFitEntry[f];
-      if (FPlay[c].First != e) continue;
-      const std::uint32_t next = FPlay[c].Second;
+      if (FPlay[c].FirstUnit != u) continue;
+      const std::uint32_t nextUnit = FPlay[c].SecondUnit;
+      const std::int64_t nextValue = FPlay[c].SecondValue;
       for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
         const std::uint32_t v = FUnitOf[o];
         if (FActive[v]) continue;
-        change(v, u, -static_cast<__int128>(FValue[o] - FValue[e]));
-        if (next != kNone)
-          change(v, FUnitOf[next], static_cast<__int128>(FValue[o] - FValue[next]));
+        meet(v);
+        if (nextUnit != kNone) move(v, nextUnit, static_cast<__int128>(FValue[o] - nextValue));
       }
     }
   }
@@ -591,13 +613,16 @@ class TOrderSearch {
   // Only units in play take gains, so the sum changes only at their positions (`inPlay`,
   // as PositionsInPlay gives them), and the first slot after the one before is the first
   // of equals.
+  // `change`, if given, is added to the gains of the units in play, by their place there.
   std::pair<__int128, std::uint32_t> BestOfOutGains(
-      const std::vector<__int128>& byUnit, const std::vector<std::uint32_t>& inPlay) const {
+      const std::vector<__int128>& byUnit, const std::vector<std::uint32_t>& inPlay,
+      const std::vector<__int128>* change = nullptr) const {
     __int128 sum = 0;
     __int128 best = 0;
     std::uint32_t at = inPlay.empty() ? 0 : inPlay.back() + 1;
     for (std::size_t k = inPlay.size(); k-- > 0;) {
       sum += byUnit[FOrder[inPlay[k]]];
+      if (change) sum += (*change)[k];
       if (sum >= best) {
         best = sum;
         at = k == 0 ? 0 : inPlay[k - 1] + 1;
@@ -629,54 +654,58 @@ class TOrderSearch {
   void Rescan(std::uint32_t c) {
     std::uint32_t first = kNone;
     std::uint32_t second = kNone;
+    std::int64_t firstValue = 0;
+    std::int64_t secondValue = 0;
     std::uint32_t firstAt = kNone;
     std::uint32_t secondAt = kNone;
     for (std::uint32_t e = FStart[c]; e < FStart[c + 1]; ++e) {
-      const std::uint32_t at = FKey[FUnitOf[e]];
+      const std::uint32_t u = FUnitOf[e];
+      const std::uint32_t at = FKey[u];
       if (at < firstAt) {
         second = first;
+        secondValue = firstValue;
         secondAt = firstAt;
-        first = e;
+        first = u;
+        firstValue = FValue[e];
         firstAt = at;
       } else if (at < secondAt) {
-        second = e;
+        second = u;
+        secondValue = FValue[e];
         secondAt = at;
       }
     }
-    SetFirst(c, first);
-    SetSecond(c, second);
+    SetFirst(c, first, firstValue);
+    SetSecond(c, second, secondValue);
   }
 
-  // Entry e of class c, of a unit that is in play and was not first or second there.
-  void Admit(std::uint32_t c, std::uint32_t e) {
-    const std::uint32_t at = FKey[FUnitOf[e]];
+  // Unit u, giving `value` in class c, is in play and was not first or second there.
+  void Admit(std::uint32_t c, std::uint32_t u, std::int64_t value) {
+    const std::uint32_t at = FKey[u];
     TClassPlay& play = FPlay[c];
-    if (play.First == kNone || at < FKey[play.FirstUnit]) {
-      play.Second = play.First;
+    if (play.FirstUnit == kNone || at < FKey[play.FirstUnit]) {
       play.SecondUnit = play.FirstUnit;
       play.SecondValue = play.FirstValue;
-      SetFirst(c, e);
-    } else if (play.Second == kNone || at < FKey[play.SecondUnit]) {
-      SetSecond(c, e);
+      SetFirst(c, u, value);
+    } else if (play.SecondUnit == kNone || at < FKey[play.SecondUnit]) {
+      SetSecond(c, u, value);
     }
   }
 
-  void SetFirst(std::uint32_t c, std::uint32_t e) {
+  // Unit u (kNone: none) first in class c, giving `value` there.
+  void SetFirst(std::uint32_t c, std::uint32_t u, std::int64_t value) {
     TClassPlay& play = FPlay[c];
-    if (play.First == e) return;
+    if (play.FirstUnit == u) return;
     NoteFirstChanged(c);
-    if (play.First != kNone) FTotal -= play.FirstValue;
-    play.First = e;
-    play.FirstUnit = e == kNone ? kNone : FUnitOf[e];
-    play.FirstValue = e == kNone ? 0 : FValue[e];
+    if (play.FirstUnit != kNone) FTotal -= play.FirstValue;
+    play.FirstUnit = u;
+    play.FirstValue = u == kNone ? 0 : value;
     FTotal += play.FirstValue;
   }
 
-  void SetSecond(std::uint32_t c, std::uint32_t e) {
+  void SetSecond(std::uint32_t c, std::uint32_t u, std::int64_t value) {
     TClassPlay& play = FPlay[c];
-    play.Second = e;
-    play.SecondUnit = e == kNone ? kNone : FUnitOf[e];
-    play.SecondValue = e == kNone ? 0 : FValue[e];
+    play.SecondUnit = u;
+    play.SecondValue = u == kNone ? 0 : value;
   }
 
   void NoteFirstChanged(std::uint32_t c) {
@@ -692,7 +721,7 @@ class TOrderSearch {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const TClassPlay& play = FPlay[FFitClass[f]];
       // A class only u fits stays u's wherever it goes.
-      const bool own = play.First == FFitEntry[f];
+      const bool own = play.FirstUnit == u;
       const std::uint32_t other = own ? play.SecondUnit : play.FirstUnit;
       if (other != kNone)
         FGain[FPosition[other]] += FFitValue[f] - (own ? play.SecondValue : play.FirstValue);
@@ -721,10 +750,9 @@ class TOrderSearch {
   std::vector<std::uint32_t> FStart;
   std::vector<std::uint32_t> FUnitOf;
   std::vector<std::int64_t> FValue;
-  // The classes each unit fits, and its entry there.
+  // The classes each unit fits, and what it gives there (FFitValue).
   std::vector<std::uint32_t> FFitStart;
   std::vector<std::uint32_t> FFitClass;
-  std::vector<std::uint32_t> FFitEntry;
   std::vector<std::uint8_t> FActive;
   // A unit's position while in play, kNone out of play: one look-up for the scans.
   std::vector<std::uint32_t> FKey;
@@ -736,12 +764,13 @@ class TOrderSearch {
   std::vector<std::uint32_t> FOrder;
   std::vector<std::uint32_t> FPosition;
   std::vector<TClassPlay> FPlay;
-  std::vector<std::int64_t> FFitValue;  // FValue of each FFitEntry
+  std::vector<std::int64_t> FFitValue;
   std::vector<__int128> FGain;
   // For OutGains: the classes whose first unit changed since the last sync.
   std::vector<std::vector<__int128>> FOut;
   std::vector<std::uint8_t> FOutReady;
   std::vector<std::uint32_t> FSyncedFirst;
+  std::vector<std::int64_t> FSyncedValue;
   std::vector<std::uint32_t> FChanged;
   std::vector<bool> FChangedMark;
   TArrays& FSpare;
@@ -1093,7 +1122,8 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, i
     std::uint32_t In = kNone;
     std::uint32_t Slot = kNone;
   };
-  // Each thread's gains of the lines out of play as they would be with one line gone.
+  // Each thread's changes to the gains of the lines out of play with one line gone, by the
+  // place in play of the line they take from: only the lines in play take gains.
   struct TChanged {
     std::vector<std::vector<__int128>> Gains;
     std::vector<std::uint8_t> Is;
@@ -1105,9 +1135,12 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, i
     c.Gains.resize(units);
     c.Is.assign(units, 0);
   }
+  std::vector<std::uint32_t> placeOf(units, kNone);
   for (int pass = 0; pass < 40; ++pass) {
     search.SyncOutGains();
     const std::vector<std::uint32_t> inPlay = search.PositionsInPlay();
+    std::fill(placeOf.begin(), placeOf.end(), kNone);
+    for (std::uint32_t k = 0; k < inPlay.size(); ++k) placeOf[search.Order()[inPlay[k]]] = k;
     std::vector<std::uint32_t> leaving;
     for (std::uint32_t u = 0; u < units; ++u)
       if (search.Active(u) && u != keep) leaving.push_back(u);
@@ -1123,8 +1156,9 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, i
       TExchange exchange;
       for (std::uint32_t v = 0; v < units; ++v) {
         if (!wanted(out, v)) continue;
-        const auto [gain, slot] = search.BestOfOutGains(
-            changed && changed->Is[v] ? changed->Gains[v] : search.KeptOutGains(v), inPlay);
+        const auto [gain, slot] =
+            search.BestOfOutGains(search.KeptOutGains(v), inPlay,
+                                  changed && changed->Is[v] ? &changed->Gains[v] : nullptr);
         if (gain - cost > exchange.Gain) exchange = {gain - cost, v, slot};
       }
       return exchange;
@@ -1140,15 +1174,18 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, i
       TChanged& changed = scratch[t];
       for (std::size_t i; (i = next++) < leaving.size();) {
         const std::uint32_t u = leaving[i];
-        search.ForEachRemovalChange(u, [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
-          if (!wanted(u, v)) return;
-          if (!changed.Is[v]) {
-            changed.Is[v] = 1;
-            changed.Gains[v] = search.KeptOutGains(v);
-            changed.Units.push_back(v);
-          }
-          changed.Gains[v][at] += amount;
-        });
+        search.ForEachRemovalChange(
+            u,
+            [&](std::uint32_t v) {
+              if (changed.Is[v] || !wanted(u, v)) return;
+              changed.Is[v] = 1;
+              changed.Gains[v].assign(inPlay.size(), 0);
+              changed.Gains[v][placeOf[u]] = -search.KeptOutGains(v)[u];
+              changed.Units.push_back(v);
+            },
+            [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
+              if (changed.Is[v]) changed.Gains[v][placeOf[at]] += amount;
+            });
         of[i] = best(u, search.RemovalCost(u), &changed);
         for (const std::uint32_t v : changed.Units) changed.Is[v] = 0;
         changed.Units.clear();
