@@ -581,9 +581,10 @@ class TOrderSearch {
   }
 
   // How OutGains of the units out of play would change if unit u (in play) went: in every
-  // class u plays, each of them takes from the next unit instead. Calls meet(v) for each unit
-  // v out of play in those classes, whose gains from u then are nothing (OutGains(v)[u] sums
-  // just those classes), and then move(v, unit, amount) for what v takes from the next unit.
+  // class u plays, each of them takes from the next unit instead. Calls meet(v) for each other
+  // unit v in those classes; where it returns true (v is out of play and wanted), v's gains
+  // from u then are nothing (OutGains(v)[u] sums just those classes), and move(v, unit,
+  // amount) follows for what v takes from the next unit.
   template <typename M, typename F>
   void ForEachRemovalChange(std::uint32_t u, M&& meet, F&& move) const {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
@@ -593,9 +594,8 @@ class TOrderSearch {
       const std::int64_t nextValue = FPlay[c].SecondValue;
       for (std::uint32_t o = FStart[c]; o < FStart[c + 1]; ++o) {
         const std::uint32_t v = FUnitOf[o];
-        if (FActive[v]) continue;
-        meet(v);
-        if (nextUnit != kNone) move(v, nextUnit, static_cast<__int128>(FValue[o] - nextValue));
+        if (meet(v) && nextUnit != kNone)
+          move(v, nextUnit, static_cast<__int128>(FValue[o] - nextValue));
       }
     }
   }
@@ -1126,6 +1126,7 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, i
   // place in play of the line they take from: only the lines in play take gains.
   struct TChanged {
     std::vector<std::vector<__int128>> Gains;
+    std::vector<std::uint8_t> Wanted;  // in the exchanges of the line going
     std::vector<std::uint8_t> Is;
     std::vector<std::uint32_t> Units;
   };
@@ -1133,6 +1134,7 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, i
   std::vector<TChanged> scratch(parts);
   for (TChanged& c : scratch) {
     c.Gains.resize(units);
+    c.Wanted.assign(units, 0);
     c.Is.assign(units, 0);
   }
   std::vector<std::uint32_t> placeOf(units, kNone);
@@ -1174,17 +1176,21 @@ void ExchangeLines(TOrderSearch& search, std::uint32_t keep, std::size_t most, i
       TChanged& changed = scratch[t];
       for (std::size_t i; (i = next++) < leaving.size();) {
         const std::uint32_t u = leaving[i];
+        for (std::uint32_t v = 0; v < units; ++v) changed.Wanted[v] = wanted(u, v);
         search.ForEachRemovalChange(
             u,
             [&](std::uint32_t v) {
-              if (changed.Is[v] || !wanted(u, v)) return;
-              changed.Is[v] = 1;
-              changed.Gains[v].assign(inPlay.size(), 0);
-              changed.Gains[v][placeOf[u]] = -search.KeptOutGains(v)[u];
-              changed.Units.push_back(v);
+              if (!changed.Wanted[v]) return false;
+              if (!changed.Is[v]) {
+                changed.Is[v] = 1;
+                changed.Gains[v].assign(inPlay.size(), 0);
+                changed.Gains[v][placeOf[u]] = -search.KeptOutGains(v)[u];
+                changed.Units.push_back(v);
+              }
+              return true;
             },
             [&](std::uint32_t v, std::uint32_t at, __int128 amount) {
-              if (changed.Is[v]) changed.Gains[v][placeOf[at]] += amount;
+              changed.Gains[v][placeOf[at]] += amount;
             });
         of[i] = best(u, search.RemovalCost(u), &changed);
         for (const std::uint32_t v : changed.Units) changed.Is[v] = 0;

@@ -267,7 +267,8 @@ class TWildFamily final : public THoldFamily {
       // Distinct natural ranks; one natural card counts as suited.
       const bool suited = (suits[m] & (suits[m] - 1)) == 0;
       const TFewLeaves& few = FDistinctLeaves[DistinctIndex(w, level, suited, ranks[m])];
-      for (std::size_t i = 0; i < few.Count; ++i) out.Ids[i] = few.Ids[i];
+      // All four, whatever Count says: one copy rather than a loop.
+      std::copy(few.Ids.begin(), few.Ids.end(), out.Ids.begin());
       out.Count = few.Count;
     }
   }
