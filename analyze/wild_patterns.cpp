@@ -118,10 +118,10 @@ struct TKindText {
 };
 // Kinds of one family follow each other.
 // A straight flush draw by the gaps between its natural cards, and whether a straight it
-// makes can't reach past the ace: "one gap", "consecutive, at an end".
+// makes can't reach past the ace: "one gap", "consecutive at an end".
 constexpr std::array<std::string_view, kGapKinds> kGapTexts = {
-    "consecutive", "consecutive, at an end", "one gap",    "one gap, at an end",
-    "two gaps",    "two gaps, at an end",    "three gaps", "three gaps, at an end",
+    "consecutive", "consecutive at an end", "one gap",    "one gap at an end",
+    "two gaps",    "two gaps at an end",    "three gaps", "three gaps at an end",
     "ace low"};
 constexpr std::array<TKindText, kKindCount> kKindTexts = {{
     {"four to a royal flush", ""},

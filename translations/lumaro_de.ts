@@ -2099,33 +2099,33 @@ Lumaro sucht QUORVEL.hlp neben dem Programm und in seinem Datenordner (share/lum
         <translation>lückenlos</translation>
     </message>
     <message>
-        <source>consecutive, at an end</source>
+        <source>consecutive at an end</source>
         <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
-        <translation>lückenlos, am Rand</translation>
+        <translation>lückenlos am Rand</translation>
     </message>
     <message>
         <source>one gap</source>
         <translation>eine Lücke</translation>
     </message>
     <message>
-        <source>one gap, at an end</source>
-        <translation>eine Lücke, am Rand</translation>
+        <source>one gap at an end</source>
+        <translation>eine Lücke am Rand</translation>
     </message>
     <message>
         <source>two gaps</source>
         <translation>zwei Lücken</translation>
     </message>
     <message>
-        <source>two gaps, at an end</source>
-        <translation>zwei Lücken, am Rand</translation>
+        <source>two gaps at an end</source>
+        <translation>zwei Lücken am Rand</translation>
     </message>
     <message>
         <source>three gaps</source>
         <translation>drei Lücken</translation>
     </message>
     <message>
-        <source>three gaps, at an end</source>
-        <translation>drei Lücken, am Rand</translation>
+        <source>three gaps at an end</source>
+        <translation>drei Lücken am Rand</translation>
     </message>
     <message>
         <source>three %1</source>

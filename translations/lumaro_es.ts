@@ -2099,33 +2099,33 @@ Lumaro busca QUORVEL.hlp junto al programa y en su carpeta de datos (share/lumar
         <translation>consecutivas</translation>
     </message>
     <message>
-        <source>consecutive, at an end</source>
+        <source>consecutive at an end</source>
         <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
-        <translation>consecutivas, en un extremo</translation>
+        <translation>consecutivas en un extremo</translation>
     </message>
     <message>
         <source>one gap</source>
         <translation>un hueco</translation>
     </message>
     <message>
-        <source>one gap, at an end</source>
-        <translation>un hueco, en un extremo</translation>
+        <source>one gap at an end</source>
+        <translation>un hueco en un extremo</translation>
     </message>
     <message>
         <source>two gaps</source>
         <translation>dos huecos</translation>
     </message>
     <message>
-        <source>two gaps, at an end</source>
-        <translation>dos huecos, en un extremo</translation>
+        <source>two gaps at an end</source>
+        <translation>dos huecos en un extremo</translation>
     </message>
     <message>
         <source>three gaps</source>
         <translation>tres huecos</translation>
     </message>
     <message>
-        <source>three gaps, at an end</source>
-        <translation>tres huecos, en un extremo</translation>
+        <source>three gaps at an end</source>
+        <translation>tres huecos en un extremo</translation>
     </message>
     <message>
         <source>three %1</source>

@@ -2099,33 +2099,33 @@ Lumaro cherche QUORVEL.hlp à côté du programme et dans son dossier de donnée
         <translation>consécutives</translation>
     </message>
     <message>
-        <source>consecutive, at an end</source>
+        <source>consecutive at an end</source>
         <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
-        <translation>consécutives, en bout</translation>
+        <translation>consécutives en bout</translation>
     </message>
     <message>
         <source>one gap</source>
         <translation>un trou</translation>
     </message>
     <message>
-        <source>one gap, at an end</source>
-        <translation>un trou, en bout</translation>
+        <source>one gap at an end</source>
+        <translation>un trou en bout</translation>
     </message>
     <message>
         <source>two gaps</source>
         <translation>deux trous</translation>
     </message>
     <message>
-        <source>two gaps, at an end</source>
-        <translation>deux trous, en bout</translation>
+        <source>two gaps at an end</source>
+        <translation>deux trous en bout</translation>
     </message>
     <message>
         <source>three gaps</source>
         <translation>trois trous</translation>
     </message>
     <message>
-        <source>three gaps, at an end</source>
-        <translation>trois trous, en bout</translation>
+        <source>three gaps at an end</source>
+        <translation>trois trous en bout</translation>
     </message>
     <message>
         <source>three %1</source>

@@ -2099,33 +2099,33 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <translation>consecutive</translation>
     </message>
     <message>
-        <source>consecutive, at an end</source>
+        <source>consecutive at an end</source>
         <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
-        <translation>consecutive, a un estremo</translation>
+        <translation>consecutive a un estremo</translation>
     </message>
     <message>
         <source>one gap</source>
         <translation>un buco</translation>
     </message>
     <message>
-        <source>one gap, at an end</source>
-        <translation>un buco, a un estremo</translation>
+        <source>one gap at an end</source>
+        <translation>un buco a un estremo</translation>
     </message>
     <message>
         <source>two gaps</source>
         <translation>due buchi</translation>
     </message>
     <message>
-        <source>two gaps, at an end</source>
-        <translation>due buchi, a un estremo</translation>
+        <source>two gaps at an end</source>
+        <translation>due buchi a un estremo</translation>
     </message>
     <message>
         <source>three gaps</source>
         <translation>tre buchi</translation>
     </message>
     <message>
-        <source>three gaps, at an end</source>
-        <translation>tre buchi, a un estremo</translation>
+        <source>three gaps at an end</source>
+        <translation>tre buchi a un estremo</translation>
     </message>
     <message>
         <source>three %1</source>

@@ -2099,33 +2099,33 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <translation>aaneengesloten</translation>
     </message>
     <message>
-        <source>consecutive, at an end</source>
+        <source>consecutive at an end</source>
         <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
-        <translation>aaneengesloten, aan een uiteinde</translation>
+        <translation>aaneengesloten aan een uiteinde</translation>
     </message>
     <message>
         <source>one gap</source>
         <translation>één gat</translation>
     </message>
     <message>
-        <source>one gap, at an end</source>
-        <translation>één gat, aan een uiteinde</translation>
+        <source>one gap at an end</source>
+        <translation>één gat aan een uiteinde</translation>
     </message>
     <message>
         <source>two gaps</source>
         <translation>twee gaten</translation>
     </message>
     <message>
-        <source>two gaps, at an end</source>
-        <translation>twee gaten, aan een uiteinde</translation>
+        <source>two gaps at an end</source>
+        <translation>twee gaten aan een uiteinde</translation>
     </message>
     <message>
         <source>three gaps</source>
         <translation>drie gaten</translation>
     </message>
     <message>
-        <source>three gaps, at an end</source>
-        <translation>drie gaten, aan een uiteinde</translation>
+        <source>three gaps at an end</source>
+        <translation>drie gaten aan een uiteinde</translation>
     </message>
     <message>
         <source>three %1</source>

@@ -2099,33 +2099,33 @@ O Lumaro procura QUORVEL.hlp ao lado do programa e na sua pasta de dados (share/
         <translation>consecutivas</translation>
     </message>
     <message>
-        <source>consecutive, at an end</source>
+        <source>consecutive at an end</source>
         <extracomment>A straight flush draw whose straight can&apos;t reach past the ace.</extracomment>
-        <translation>consecutivas, numa ponta</translation>
+        <translation>consecutivas numa ponta</translation>
     </message>
     <message>
         <source>one gap</source>
         <translation>uma lacuna</translation>
     </message>
     <message>
-        <source>one gap, at an end</source>
-        <translation>uma lacuna, numa ponta</translation>
+        <source>one gap at an end</source>
+        <translation>uma lacuna numa ponta</translation>
     </message>
     <message>
         <source>two gaps</source>
         <translation>duas lacunas</translation>
     </message>
     <message>
-        <source>two gaps, at an end</source>
-        <translation>duas lacunas, numa ponta</translation>
+        <source>two gaps at an end</source>
+        <translation>duas lacunas numa ponta</translation>
     </message>
     <message>
         <source>three gaps</source>
         <translation>três lacunas</translation>
     </message>
     <message>
-        <source>three gaps, at an end</source>
-        <translation>três lacunas, numa ponta</translation>
+        <source>three gaps at an end</source>
+        <translation>três lacunas numa ponta</translation>
     </message>
     <message>
         <source>three %1</source>

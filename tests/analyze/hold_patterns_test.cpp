@@ -187,7 +187,7 @@ TEST(HoldPatterns, WildCardHoldsAreNamedByWhatTheyDrawTo) {
       {"joker-poker", "JK 9H QH AH 3C", 0b01111, "joker: four to a flush with 1 high card"},
       {"joker-poker", "JK 9H QH 4H 3C", 0b01111, "joker: four to a flush with no high card"},
       {"joker-poker", "JK AH 2H 8C 9D", 0b00111,
-       "joker: three to a straight flush, consecutive, at an end with 1 high card"},
+       "joker: three to a straight flush, consecutive at an end with 1 high card"},
       {"joker-poker", "JK KS QS 8C 9D", 0b00111, "joker: three to a royal flush (K Q)"},
       // Three in a row beside the joker fill four straights, one gap three.
       {"joker-poker", "JK 7D 8C 9H KS", 0b01111, "joker: four to a straight, consecutive"},
@@ -268,7 +268,7 @@ TEST(HoldPatterns, WildCardGroupsNameOnlyWhatCanBe) {
       (std::vector<std::string>{
           "natural royal flush", "straight flush", "four of a kind", "four to a royal flush",
           "full house", "flush", "three of a kind", "four to a straight flush, consecutive",
-          "four to a straight flush, consecutive, at an end", "four to a straight flush, one gap",
+          "four to a straight flush, consecutive at an end", "four to a straight flush, one gap",
           "straight", "two pair", "pair of kings or aces", "low pair"}));
   const std::vector<std::string> withJoker =
       describing("joker: a paying hand or four to a straight flush");

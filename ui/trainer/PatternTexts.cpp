@@ -141,13 +141,13 @@ namespace {
     //: A straight flush draw with wild cards, by the gaps between its natural cards.
     QT_TRANSLATE_NOOP("THoldPattern", "consecutive"),
     //: A straight flush draw whose straight can't reach past the ace.
-    QT_TRANSLATE_NOOP("THoldPattern", "consecutive, at an end"),
+    QT_TRANSLATE_NOOP("THoldPattern", "consecutive at an end"),
     QT_TRANSLATE_NOOP("THoldPattern", "one gap"),
-    QT_TRANSLATE_NOOP("THoldPattern", "one gap, at an end"),
+    QT_TRANSLATE_NOOP("THoldPattern", "one gap at an end"),
     QT_TRANSLATE_NOOP("THoldPattern", "two gaps"),
-    QT_TRANSLATE_NOOP("THoldPattern", "two gaps, at an end"),
+    QT_TRANSLATE_NOOP("THoldPattern", "two gaps at an end"),
     QT_TRANSLATE_NOOP("THoldPattern", "three gaps"),
-    QT_TRANSLATE_NOOP("THoldPattern", "three gaps, at an end"),
+    QT_TRANSLATE_NOOP("THoldPattern", "three gaps at an end"),
     // The bonus games: three of a kind by its rank, and with the kicker that pays more.
     //: %1 the rank of the three cards: "aces", "7s", "2s-4s".
     QT_TRANSLATE_NOOP("THoldPattern", "three %1"),
