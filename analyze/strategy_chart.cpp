@@ -378,8 +378,7 @@ class TOrderSearch {
   bool Decides(std::uint32_t u) const {
     for (std::uint32_t f = FFitStart[u]; f < FFitStart[u + 1]; ++f) {
       const TClassPlay& play = FPlay[FFitClass[f]];
-      if (play.FirstUnit == u &&
-          (play.SecondUnit == kNone || play.FirstValue != play.SecondValue))
+      if (play.FirstUnit == u && (play.SecondUnit == kNone || play.FirstValue != play.SecondValue))
         return true;
     }
     return false;
@@ -464,8 +463,7 @@ class TOrderSearch {
       const bool changed = trial.Family == family;
       const std::uint32_t other = changed ? trial.FirstUnit : FPlay[c].FirstUnit;
       if (other != kNone)
-        gain[FPosition[other]] +=
-            FFitValue[f] - (changed ? trial.FirstValue : FPlay[c].FirstValue);
+        gain[FPosition[other]] += FFitValue[f] - (changed ? trial.FirstValue : FPlay[c].FirstValue);
     }
     for (std::size_t j = FOrder.size(); j-- > 0;) gain[j] += gain[j + 1];
     std::uint32_t at = 0;
@@ -536,8 +534,7 @@ class TOrderSearch {
         FOut[v].assign(FUnits.size(), 0);
         for (std::uint32_t f = FFitStart[v]; f < FFitStart[v + 1]; ++f) {
           const TClassPlay& play = FPlay[FFitClass[f]];
-          if (play.FirstUnit != kNone)
-            FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
+          if (play.FirstUnit != kNone) FOut[v][play.FirstUnit] += FFitValue[f] - play.FirstValue;
         }
         FOutReady[v] = 1;
       }

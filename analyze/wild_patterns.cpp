@@ -396,8 +396,8 @@ class TWildFamily final : public THoldFamily {
         if (n + w > 4) continue;
         for (std::size_t level = 0; level < kDrawLevels; ++level)
           for (const bool suited : {true, false})
-            FDistinctLeaves[DistinctIndex(w, level, suited, ranks)] = DistinctLeavesOf(
-                w, n, static_cast<int>(ranks), suited, static_cast<int>(level));
+            FDistinctLeaves[DistinctIndex(w, level, suited, ranks)] =
+                DistinctLeavesOf(w, n, static_cast<int>(ranks), suited, static_cast<int>(level));
       }
   }
 
