@@ -216,6 +216,15 @@ bool THoldWords::FindPattern(std::string_view name, TPatternId& pattern) const {
       pattern = static_cast<TPatternId>(id);
       return true;
     }
+  // A hold told apart by its penalty cards: its first leaf.
+  for (int id = 0; id < LeafCount(); ++id) {
+    const auto leaf = static_cast<TPatternId>(id);
+    if (!FLeaves[leaf].Penalty.empty() && PenaltyTwins(leaf).front() == leaf &&
+        GroupName(PenaltyTwins(leaf)) == name) {
+      pattern = leaf;
+      return true;
+    }
+  }
   return false;
 }
 
@@ -273,7 +282,11 @@ TMistakeNames THoldWords::MistakeNames(const TMistakeClass& mistake) const {
     held = mistake.Held;
     best = mistake.Best;
   }
-  return {GroupName(PenaltyTwins(held)), GroupName(PenaltyTwins(best))};
+  const auto name = [this](TPatternId pattern) {
+    const std::vector<TPatternId> twins = PenaltyTwins(pattern);
+    return twins.size() > 1 ? GroupName(twins) : PatternName(pattern);
+  };
+  return {name(held), name(best)};
 }
 
 const THoldWords& JacksHoldWords() {
