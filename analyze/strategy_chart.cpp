@@ -943,13 +943,6 @@ std::vector<TUnit> CandidateLines(const THoldWords& words, const std::vector<TUn
     const TPatternId family = words.FamilyOf(line.front());
     if (!words.IsFamily(family)) continue;
     add(words.ImpliedLeaves(words.LeavesOf(family)));
-    // The line whatever the penalty cards: one line where its twins took two.
-    TUnit whole;
-    for (const TPatternId leaf : line)
-      for (const TPatternId twin : words.PenaltyTwins(leaf)) whole.push_back(twin);
-    std::sort(whole.begin(), whole.end());
-    whole.erase(std::unique(whole.begin(), whole.end()), whole.end());
-    if (whole.size() > line.size()) add(words.ImpliedLeaves(whole));
     std::vector<const TUnit*> own;
     for (const auto& other : lines)
       if (words.FamilyOf(other.front()) == family) own.push_back(&other);
