@@ -465,15 +465,27 @@ QString ShownPatternName(TPatternId pattern) {
   return ShownPatternName(JacksHoldWords(), pattern);
 }
 
+namespace {
+
+// A stored name found in a game's words: a hold named whatever its penalty cards is the
+// group of its twins.
+QString ShownFound(const THoldWords& words, TPatternId pattern, const std::string& name) {
+  if (words.PatternName(pattern) != name) return ShownGroupName(words, words.PenaltyTwins(pattern));
+  return ShownPatternName(words, pattern);
+}
+
+}  // namespace
+
 QString ShownStoredPattern(const std::string& name) {
   TPatternId pattern = 0;
   if (name.empty()) return PatternText(name);
-  if (JacksHoldWords().FindPattern(name, pattern)) return ShownPatternName(pattern);
+  if (JacksHoldWords().FindPattern(name, pattern))
+    return ShownFound(JacksHoldWords(), pattern, name);
   // Another game's words: the first game whose words have the name says it.
   for (const TGame* game : kGames) {
     const THoldWords& words = HoldWordsOf(*game);
     if (&words != &JacksHoldWords() && words.FindPattern(name, pattern))
-      return ShownPatternName(words, pattern);
+      return ShownFound(words, pattern, name);
   }
   return PatternText(name);
 }
