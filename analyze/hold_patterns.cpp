@@ -125,6 +125,11 @@ std::string THoldWords::GroupName(const std::vector<TPatternId>& leaves) const {
     const std::string leftOut = std::string(family.Name) + ", not " + VariantsText(f, left);
     return leftOut.size() < listed.size() ? leftOut : listed;
   }
+  const bool byPenalty = std::any_of(sorted.begin(), sorted.end(), [this](TPatternId leaf) {
+    return !FLeaves[leaf].Penalty.empty();
+  });
+  if (!byPenalty)
+    return std::string(family.Prefix) + VariantsText(f, sorted) + std::string(family.Suffix);
   // Where leaves go by a penalty card, each condition is a clause of its own ("Q J suited,
   // no flush penalty; K Q suited"); a hold with both of its leaves is named by itself.
   std::vector<std::string_view> penalties;
