@@ -125,7 +125,33 @@ std::string THoldWords::GroupName(const std::vector<TPatternId>& leaves) const {
     const std::string leftOut = std::string(family.Name) + ", not " + VariantsText(f, left);
     return leftOut.size() < listed.size() ? leftOut : listed;
   }
-  return std::string(family.Prefix) + VariantsText(f, sorted) + std::string(family.Suffix);
+  const bool byPenalty = std::any_of(sorted.begin(), sorted.end(), [this](TPatternId leaf) {
+    return !FLeaves[leaf].Penalty.empty();
+  });
+  if (!byPenalty)
+    return std::string(family.Prefix) + VariantsText(f, sorted) + std::string(family.Suffix);
+  // Where leaves go by a penalty card, each condition is a clause of its own ("Q J suited,
+  // no flush penalty; K Q suited"); a hold with both of its leaves is named by itself.
+  std::vector<std::string_view> penalties;
+  std::vector<std::vector<TPatternId>> clauses;
+  for (std::size_t i = 0; i < sorted.size();) {
+    std::size_t end = TogetherRun(sorted, i);
+    const std::string_view penalty = end > i ? std::string_view() : FLeaves[sorted[i]].Penalty;
+    end = std::max(end, i + 1);
+    // Clauses keep the family's order: a new one where the condition changes.
+    if (penalties.empty() || penalties.back() != penalty) {
+      penalties.push_back(penalty);
+      clauses.emplace_back();
+    }
+    clauses.back().insert(clauses.back().end(), sorted.begin() + static_cast<std::ptrdiff_t>(i),
+                          sorted.begin() + static_cast<std::ptrdiff_t>(end));
+    i = end;
+  }
+  std::string text;
+  for (std::size_t c = 0; c < clauses.size(); ++c)
+    text += (c > 0 ? "; " : "") + std::string(family.Prefix) + VariantsText(f, clauses[c]) +
+            std::string(family.Suffix) + std::string(penalties[c]);
+  return text;
 }
 
 std::string THoldWords::VariantsText(int f, const std::vector<TPatternId>& sorted) const {
@@ -152,8 +178,7 @@ std::string THoldWords::VariantsText(int f, const std::vector<TPatternId>& sorte
   return JoinAlternatives(parts);
 }
 
-std::size_t THoldWords::TogetherRun(const std::vector<TPatternId>& sorted,
-                                    std::size_t at) const {
+std::size_t THoldWords::TogetherRun(const std::vector<TPatternId>& sorted, std::size_t at) const {
   const std::string_view together = FLeaves[sorted[at]].Together;
   if (together.empty()) return at;
   const std::uint8_t f = FFamilyOfPattern[sorted[at]];
@@ -196,6 +221,15 @@ bool THoldWords::FindPattern(std::string_view name, TPatternId& pattern) const {
       pattern = static_cast<TPatternId>(id);
       return true;
     }
+  // A hold told apart by its penalty cards: its first leaf.
+  for (int id = 0; id < LeafCount(); ++id) {
+    const auto leaf = static_cast<TPatternId>(id);
+    if (!FLeaves[leaf].Penalty.empty() && PenaltyTwins(leaf).front() == leaf &&
+        GroupName(PenaltyTwins(leaf)) == name) {
+      pattern = leaf;
+      return true;
+    }
+  }
   return false;
 }
 
@@ -216,9 +250,26 @@ TPatternId THoldWords::DescribeHold(const THandCards& cards, std::uint8_t mask) 
   return PatternsOfHold(cards, mask).Ids[0];
 }
 
+std::vector<TPatternId> THoldWords::PenaltyTwins(TPatternId leaf) const {
+  if (IsFamily(leaf) || FLeaves[leaf].Penalty.empty()) return {leaf};
+  const std::uint8_t f = FFamilyOfPattern[leaf];
+  const auto twin = [&](int at) {
+    return at >= FFirstLeaf[f] && at < FFirstLeaf[f] + FLeafTotal[f] &&
+           !FLeaves[static_cast<std::size_t>(at)].Penalty.empty() &&
+           FLeaves[static_cast<std::size_t>(at)].Together == FLeaves[leaf].Together;
+  };
+  int first = leaf;
+  while (twin(first - 1)) --first;
+  std::vector<TPatternId> twins;
+  for (int at = first; twin(at); ++at) twins.push_back(static_cast<TPatternId>(at));
+  return twins;
+}
+
 TMistakeClass THoldWords::ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
                                           std::uint8_t bestMask) const {
-  return {DescribeHold(cards, heldMask), DescribeHold(cards, bestMask)};
+  // The penalty cards are the values' business: a mistake names the hold itself.
+  return {PenaltyTwins(DescribeHold(cards, heldMask)).front(),
+          PenaltyTwins(DescribeHold(cards, bestMask)).front()};
 }
 
 std::string THoldWords::MistakeText(const TMistakeClass& mistake) const {
@@ -236,7 +287,11 @@ TMistakeNames THoldWords::MistakeNames(const TMistakeClass& mistake) const {
     held = mistake.Held;
     best = mistake.Best;
   }
-  return {PatternName(held), PatternName(best)};
+  const auto name = [this](TPatternId pattern) {
+    const std::vector<TPatternId> twins = PenaltyTwins(pattern);
+    return twins.size() > 1 ? GroupName(twins) : PatternName(pattern);
+  };
+  return {name(held), name(best)};
 }
 
 const THoldWords& JacksHoldWords() {

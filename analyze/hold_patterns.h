@@ -66,6 +66,9 @@ struct TLeafText {
   // What neighbouring leaves sharing it are called when a group has them all: "two pair
   // with aces" and "two pair without aces" are "two pair".
   std::string_view Together = {};
+  // A penalty card's condition, said after the family's words: ", no flush penalty". The
+  // leaves of one hold told apart by it share a Together name and stand side by side.
+  std::string_view Penalty = {};
 };
 
 // What a family of games brings: its words and which of them each hold fits. Leaves come
@@ -141,7 +144,11 @@ class THoldWords {
   THoldPatterns PatternsOfHold(const THandCards& cards, std::uint8_t mask) const;
   // The pattern that describes a hold best: its most specific, most valuable leaf.
   TPatternId DescribeHold(const THandCards& cards, std::uint8_t mask) const;
-  // The leaf of the player's hold and of the best hold. Two holds of one leaf (a different
+  // The leaves one hold is told apart into by a penalty card, in order ("Q J suited, no
+  // flush penalty", "Q J suited with a flush penalty"); any other pattern alone.
+  std::vector<TPatternId> PenaltyTwins(TPatternId leaf) const;
+  // The leaf of the player's hold and of the best hold, a draw with penalty cards as the
+  // first of its twins. Two holds of one leaf (a different
   // kicker, another suit) give the same leaf twice; only the values can tell them apart.
   TMistakeClass ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
                                 std::uint8_t bestMask) const;

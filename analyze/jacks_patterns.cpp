@@ -91,7 +91,7 @@ constexpr TLeafText L(TFamily f, std::string_view variant = "", int high = -1) {
 }
 
 // names several of them takes them: the first that fits the hand.
-constexpr std::array kLeaves = {
+constexpr std::array kPlainLeaves = {
     L(fmMadeHand, "royal flush"),
     L(fmMadeHand, "straight flush"),
     L(fmMadeHand, "four of a kind"),
@@ -210,7 +210,64 @@ constexpr std::array kLeaves = {
     L(fmOneLowCard),
     L(fmDiscardEverything),
 };
+// The penalty cards a high-card draw is told apart by: a thrown-away card of its suit takes
+// a flush from it, one that would fill a straight with the cards held takes a straight.
+enum TPenalty : std::uint8_t { pnNone, pnFlush, pnStraight };
+constexpr TPenalty PenaltyOf(TFamily family) {
+  switch (family) {
+    case fmThreeToRoyal:
+    case fmTwoSuitedHigh:
+    case fmSuitedTen:
+      return pnFlush;
+    case fmThreeUnsuitedHigh:
+    case fmTwoUnsuitedHigh:
+      return pnStraight;
+    default:
+      return pnNone;
+  }
+}
+
+constexpr std::size_t kPenaltyTwins = static_cast<std::size_t>(std::count_if(
+    kPlainLeaves.begin(), kPlainLeaves.end(),
+    [](const TLeafText& l) { return PenaltyOf(static_cast<TFamily>(l.Family)) != pnNone; }));
+
+// The leaves, each draw with penalty cards as two: without the penalty, then with it, both
+// named as the hold alone where a line takes them together.
+constexpr std::array<TLeafText, kPlainLeaves.size() + kPenaltyTwins> kLeaves = [] {
+  std::array<TLeafText, kPlainLeaves.size() + kPenaltyTwins> leaves{};
+  std::size_t at = 0;
+  for (const TLeafText& plain : kPlainLeaves) {
+    switch (PenaltyOf(static_cast<TFamily>(plain.Family))) {
+      case pnNone:
+        leaves[at++] = plain;
+        break;
+      case pnFlush:
+        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
+                        ", no flush penalty"};
+        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
+                        " with a flush penalty"};
+        break;
+      case pnStraight:
+        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
+                        ", no straight penalty"};
+        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
+                        " with a straight penalty"};
+        break;
+    }
+  }
+  return leaves;
+}();
 constexpr int kLeafCount = static_cast<int>(kLeaves.size());
+
+// The penalty a leaf without one turns into its twin with (the twin is the next leaf).
+constexpr std::array<TPenalty, kLeaves.size()> kPenaltyOfLeaf = [] {
+  std::array<TPenalty, kLeaves.size()> penalty{};
+  for (std::size_t i = 0; i + 1 < kLeaves.size(); ++i)
+    if (!kLeaves[i].Penalty.empty() && kLeaves[i + 1].Together == kLeaves[i].Together &&
+        kLeaves[i + 1].Family == kLeaves[i].Family && kLeaves[i].Penalty.starts_with(", no"))
+      penalty[i] = PenaltyOf(static_cast<TFamily>(kLeaves[i].Family));
+  return penalty;
+}();
 
 // Pattern ids: the leaves, then one id for every family of more than one leaf.
 struct TIds {
@@ -425,6 +482,8 @@ const std::array<bool, kLeafCount>& Describing() {
           (f >= fmTripsAndKicker && f <= fmLowPairAndThreeKickers))
         d[static_cast<std::size_t>(i)] = true;
     }
+    for (std::size_t i = 0; i < d.size(); ++i)
+      if (kPenaltyOfLeaf[i] != pnNone) d[i + 1] = d[i];
     d[MadeHand(mlFourOfAKind)] = d[MadeHand(mlFullHouse)] = d[MadeHand(mlThreeOfAKind)] =
         d[MadeHand(mlTwoPair)] = true;
     return d;
@@ -502,6 +561,25 @@ void DropMadeDraws(const THandShape& hand, int held, THoldPatterns& leaves) {
   }
 }
 
+// Turns each draw a thrown-away card penalises into its twin with the penalty.
+void MarkPenalties(const THandShape& hand, std::uint8_t mask, int ranks, int suits,
+                   THoldPatterns& leaves) {
+  for (int k = 0; k < leaves.Count; ++k) {
+    TPatternId& leaf = leaves.Ids[static_cast<std::size_t>(k)];
+    const TPenalty penalty = kPenaltyOfLeaf[leaf];
+    if (penalty == pnNone) continue;
+    bool penalised = false;
+    for (std::size_t i = 0; i < hand.RankBit.size() && !penalised; ++i) {
+      if (mask >> i & 1) continue;
+      penalised = penalty == pnFlush
+                      ? (hand.SuitBit[i] & suits) != 0
+                      : !(hand.RankBit[i] & ranks) &&
+                            kWindows.Count[static_cast<std::size_t>(ranks | hand.RankBit[i])] > 0;
+    }
+    if (penalised) ++leaf;
+  }
+}
+
 }  // namespace
 
 THoldPatterns LeavesOfHold(const THandShape& hand, std::uint8_t mask) {
@@ -525,6 +603,7 @@ THoldPatterns LeavesOfHold(const THandShape& hand, std::uint8_t mask) {
     out.Count = table.Count[s][r];
     std::copy_n(table.Ids[s][r].begin(), out.Count, out.Ids.begin());
     if (hand.Made > 0 && (held == 3 || held == 4)) DropMadeDraws(hand, held, out);
+    if (held <= 3) MarkPenalties(hand, mask, ranks, suits, out);
     return out;
   }
   std::array<int, 13> count{};
@@ -674,7 +753,10 @@ class TBonusFamily final : public THoldFamily {
           if (FAceApart) {
             const auto own = AddFamily(kFamilies[fmOneHighCard]);
             FFamilyTexts.back().Name = "A, J, Q or K only";
-            for (const int within : {3, 0, 1, 2}) CopyLeaf(own, LeafId(fmOneHighCard, within));
+            CopyFamily(own, fmOneHighCard,
+                       [](TPatternId leaf) { return kLeaves[leaf].Variant == "A"; });
+            CopyFamily(own, fmOneHighCard,
+                       [](TPatternId leaf) { return kLeaves[leaf].Variant != "A"; });
           } else {
             CopyFamily(family);
           }
@@ -719,7 +801,6 @@ class TBonusFamily final : public THoldFamily {
   }
   // Whether the game has words of its own; if not, Jacks or Better's say it all.
   bool OwnWords() const { return FOwnWords; }
-
 
  private:
   // FFromJacks of the Jacks or Better leaves this family names by the cards held.
@@ -768,7 +849,8 @@ class TBonusFamily final : public THoldFamily {
       }
       FKickerRanks[static_cast<std::size_t>(g)] = bits;
     }
-    for (int g = 0; g < FGroups; ++g) FKickerHeld[static_cast<std::size_t>(g)] = KickerTriples(game, g);
+    for (int g = 0; g < FGroups; ++g)
+      FKickerHeld[static_cast<std::size_t>(g)] = KickerTriples(game, g);
   }
 
   // Whether in every table of the game the group's quads with a special kicker pay at least
@@ -795,8 +877,9 @@ class TBonusFamily final : public THoldFamily {
     return static_cast<std::uint8_t>(FFamilyTexts.size() - 1);
   }
   TPatternId AddLeaf(std::uint8_t family, std::string_view variant, int high = -1,
-                     bool describes = true, std::string_view together = {}) {
-    FLeafTexts.push_back({family, variant, high, together});
+                     bool describes = true, std::string_view together = {},
+                     std::string_view penalty = {}) {
+    FLeafTexts.push_back({family, variant, high, together, penalty});
     FDescribing.push_back(describes);
     return static_cast<TPatternId>(FLeafTexts.size() - 1);
   }
@@ -805,12 +888,17 @@ class TBonusFamily final : public THoldFamily {
   }
   void CopyLeaf(std::uint8_t family, TPatternId jacks) {
     FFromJacks[jacks] =
-        AddLeaf(family, kLeaves[jacks].Variant, kLeaves[jacks].High, Describing()[jacks]);
+        AddLeaf(family, kLeaves[jacks].Variant, kLeaves[jacks].High, Describing()[jacks],
+                kLeaves[jacks].Together, kLeaves[jacks].Penalty);
   }
   // A Jacks or Better family with the leaves `kept` keeps.
   template <typename F>
   void CopyFamily(TFamily family, F&& kept) {
-    const auto own = AddFamily(kFamilies[family]);
+    CopyFamily(AddFamily(kFamilies[family]), family, kept);
+  }
+  // The leaves of a Jacks or Better family that `kept` keeps, into family `own`.
+  template <typename F>
+  void CopyFamily(std::uint8_t own, TFamily family, F&& kept) {
     for (int at = kIds.FirstLeaf[family]; at < kIds.FirstLeaf[family] + kIds.LeafTotal[family];
          ++at)
       if (kept(static_cast<TPatternId>(at))) CopyLeaf(own, static_cast<TPatternId>(at));
@@ -857,8 +945,7 @@ class TBonusFamily final : public THoldFamily {
     for (int g = 0; g < FGroups; ++g) {
       const auto at = static_cast<std::size_t>(g);
       if (FKickerRanks[at] && FKickerHeld[at] == held)
-        FKicker[at] =
-            AddNamedLeaf(family, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
+        FKicker[at] = AddNamedLeaf(family, "three " + GroupRanks(g) + " with " + SpecialKickers(g));
     }
   }
 
@@ -866,11 +953,10 @@ class TBonusFamily final : public THoldFamily {
   // more, as a player holds them.
   void AddUnsuitedHigh() {
     const auto own = AddFamily({"unsuited high cards", "", " unsuited"});
-    CopyLeaf(own, LeafId(fmThreeUnsuitedHigh, 0));
-    for (int at = 0; at < kIds.LeafTotal[fmTwoUnsuitedHigh]; ++at)
-      CopyLeaf(own, LeafId(fmTwoUnsuitedHigh, at));
-    for (int at = 1; at < kIds.LeafTotal[fmThreeUnsuitedHigh]; ++at)
-      CopyLeaf(own, LeafId(fmThreeUnsuitedHigh, at));
+    const auto kingQueenJack = [](TPatternId leaf) { return kLeaves[leaf].Variant == "K Q J"; };
+    CopyFamily(own, fmThreeUnsuitedHigh, kingQueenJack);
+    CopyFamily(own, fmTwoUnsuitedHigh, [](TPatternId) { return true; });
+    CopyFamily(own, fmThreeUnsuitedHigh, [&](TPatternId leaf) { return !kingQueenJack(leaf); });
   }
 
   // Two suited high cards and a ten with a suited high card as one family: two to a royal

@@ -1220,8 +1220,14 @@ std::vector<TUnit> RefineGroups(const TClassPatterns& data, const std::vector<TU
     std::vector<TPatternId> leaves;
     for (const TPatternId leaf : words.LeavesOf(family))
       if (words.DescribesAHold(leaf)) leaves.push_back(leaf);
+    // Groups of whole holds: a hold's penalty twins stay together.
+    auto holdStarts = [&](std::size_t at) {
+      return at == 0 || at == leaves.size() ||
+             words.PenaltyTwins(leaves[at]).front() != words.PenaltyTwins(leaves[at - 1]).front();
+    };
     for (std::size_t from = 0; from < leaves.size(); ++from)
       for (std::size_t to = from + 1; to <= leaves.size(); ++to) {
+        if (!holdStarts(from) || !holdStarts(to)) continue;
         const TUnit group = words.ImpliedLeaves({leaves.begin() + static_cast<std::ptrdiff_t>(from),
                                                  leaves.begin() + static_cast<std::ptrdiff_t>(to)});
         if (std::find(pool.begin(), pool.end(), group) == pool.end()) pool.push_back(group);

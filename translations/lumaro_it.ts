@@ -2263,6 +2263,31 @@ Lumaro cerca QUORVEL.hlp accanto al programma e nella sua cartella dei dati (sha
         <extracomment>%1 is the draw: &quot;three to a flush&quot;, &quot;four to an inside straight&quot;.</extracomment>
         <translation>%1 senza carta alta</translation>
     </message>
+    <message>
+        <source>%1, no flush penalty</source>
+        <extracomment>Penalty cards: %1 a hold (&quot;Q J suited&quot;) when none of the cards thrown away is of its suit, so that none of the flush cards left to draw is gone.</extracomment>
+        <translation>%1, senza penalità di colore</translation>
+    </message>
+    <message>
+        <source>%1 with a flush penalty</source>
+        <extracomment>%1 a hold (&quot;Q J suited&quot;) when a card thrown away is of its suit.</extracomment>
+        <translation>%1 con penalità di colore</translation>
+    </message>
+    <message>
+        <source>%1, no straight penalty</source>
+        <extracomment>%1 a hold (&quot;K Q J unsuited&quot;) when no card thrown away would fill a straight with it.</extracomment>
+        <translation>%1, senza penalità di scala</translation>
+    </message>
+    <message>
+        <source>%1 with a straight penalty</source>
+        <extracomment>%1 a hold (&quot;K Q J unsuited&quot;) when a card thrown away would fill a straight with it.</extracomment>
+        <translation>%1 con penalità di scala</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>One line naming holds apart by their penalty cards: &quot;Q J suited; K Q suited, no flush penalty&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

@@ -2263,6 +2263,31 @@ Lumaro zoekt QUORVEL.hlp naast het programma en in zijn gegevensmap (share/lumar
         <extracomment>%1 is the draw: &quot;three to a flush&quot;, &quot;four to an inside straight&quot;.</extracomment>
         <translation>%1 zonder hoge kaart</translation>
     </message>
+    <message>
+        <source>%1, no flush penalty</source>
+        <extracomment>Penalty cards: %1 a hold (&quot;Q J suited&quot;) when none of the cards thrown away is of its suit, so that none of the flush cards left to draw is gone.</extracomment>
+        <translation>%1, geen flush-strafkaart</translation>
+    </message>
+    <message>
+        <source>%1 with a flush penalty</source>
+        <extracomment>%1 a hold (&quot;Q J suited&quot;) when a card thrown away is of its suit.</extracomment>
+        <translation>%1 met flush-strafkaart</translation>
+    </message>
+    <message>
+        <source>%1, no straight penalty</source>
+        <extracomment>%1 a hold (&quot;K Q J unsuited&quot;) when no card thrown away would fill a straight with it.</extracomment>
+        <translation>%1, geen straat-strafkaart</translation>
+    </message>
+    <message>
+        <source>%1 with a straight penalty</source>
+        <extracomment>%1 a hold (&quot;K Q J unsuited&quot;) when a card thrown away would fill a straight with it.</extracomment>
+        <translation>%1 met straat-strafkaart</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>One line naming holds apart by their penalty cards: &quot;Q J suited; K Q suited, no flush penalty&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>TMediaPlayer</name>

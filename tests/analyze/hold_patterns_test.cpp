@@ -52,7 +52,8 @@ TEST(HoldPatterns, AHoldFitsEveryPatternItIsAndIsNamedByTheBest) {
   EXPECT_EQ(PatternName(DescribeHold(hand, royalDraw)), "four to a royal flush (K Q J T)");
   EXPECT_EQ(PatternName(DescribeHold(hand, 0)), "discard everything");
   EXPECT_EQ(PatternName(DescribeHold(hand, Held(hand, "3H"))), "one low card");
-  EXPECT_EQ(PatternName(DescribeHold(hand, Held(hand, "QS TS"))), "Q T suited");
+  EXPECT_EQ(PatternName(DescribeHold(hand, Held(hand, "QS TS"))),
+            "Q T suited with a flush penalty");
   EXPECT_EQ(PatternName(DescribeHold(hand, Held(hand, "KS QS JS TS 3H"))), "five cards, no pair");
 
   // Made hands and matched ranks, with and without the other cards.
@@ -85,7 +86,8 @@ TEST(HoldPatterns, DrawsToWhatTheHandAlreadyMakesAreOtherCards) {
   const THandCards royal = Hand("AH KH QH JH TH");
   EXPECT_EQ(PatternName(DescribeHold(royal, Held(royal, "KH QH JH TH"))), "four other cards");
   EXPECT_EQ(PatternName(DescribeHold(royal, Held(royal, "AH KH QH"))), "three other cards");
-  EXPECT_EQ(PatternName(DescribeHold(royal, Held(royal, "QH JH"))), "Q J suited");
+  EXPECT_EQ(PatternName(DescribeHold(royal, Held(royal, "QH JH"))),
+            "Q J suited with a flush penalty");
   // Four of a straight flush that are four to a royal still draw to more.
   const THandCards nineHigh = Hand("9S TS JS QS KS");
   EXPECT_EQ(PatternName(DescribeHold(nineHigh, Held(nineHigh, "TS JS QS KS"))),
@@ -110,7 +112,8 @@ TEST(HoldPatterns, NamesForGroupsOfLeaves) {
     for (const char* name : names) {
       TPatternId id = 0;
       EXPECT_TRUE(FindPattern(name, id)) << name;
-      leaves.push_back(id);
+      // A hold named alone: with and without its penalty cards.
+      for (const TPatternId twin : JacksHoldWords().PenaltyTwins(id)) leaves.push_back(twin);
     }
     return GroupName(leaves);
   };
@@ -137,6 +140,30 @@ TEST(HoldPatterns, NamesForGroupsOfLeaves) {
   EXPECT_FALSE(DescribesAHold(id));
   EXPECT_TRUE(IsFamily(FamilyOf(id)));
   EXPECT_EQ(PatternName(FamilyOf(id)), "four to a straight flush");
+}
+
+// A penalty card is a thrown-away card of the held suit, or one that would fill a straight
+// with the cards held; a line with both leaves of a hold reads as the hold.
+TEST(HoldPatterns, PenaltyCardsAreThoseThrownAway) {
+  const auto leaf = [](const char* cards, const char* held) {
+    const THandCards hand = Hand(cards);
+    return PatternName(DescribeHold(hand, Held(hand, held)));
+  };
+  EXPECT_EQ(leaf("QH JH 7H 3C 2D", "QH JH"), "Q J suited with a flush penalty");
+  EXPECT_EQ(leaf("QH JH 7S 3C 2D", "QH JH"), "Q J suited, no flush penalty");
+  EXPECT_EQ(leaf("QH JH QS JS 2D", "QS JS"), "Q J suited, no flush penalty");
+  EXPECT_EQ(leaf("KH QS JD TC 3D", "KH QS JD"), "K Q J unsuited with a straight penalty");
+  EXPECT_EQ(leaf("KH QS JD 8C 3D", "KH QS JD"), "K Q J unsuited, no straight penalty");
+  EXPECT_EQ(leaf("AH KS 5D 5C 3D", "AH KS"), "A K unsuited, no straight penalty");
+  EXPECT_EQ(leaf("AH KS 5D 4C TD", "AH KS"), "A K unsuited with a straight penalty");
+  const TPatternId qj = DescribeHold(Hand("QH JH 7H 3C 2D"), 3);
+  EXPECT_EQ(GroupName(JacksHoldWords().PenaltyTwins(qj)), "Q J suited");
+  // The penalty cards are no other kind of hold to a mistake.
+  const THandCards two = Hand("QH JH QS JS 7H");
+  EXPECT_FALSE(ClassifyMistake(two, Held(two, "QH JH"), Held(two, "QS JS")).IsMistake());
+  const THandCards high = Hand("AH KH QS JS 2H");
+  EXPECT_EQ(MistakeText(ClassifyMistake(high, Held(high, "AH KH"), Held(high, "QS JS"))),
+            "A K suited against Q J suited");
 }
 
 TEST(ClassifyMistake, NamesThePlayersHoldAgainstTheBestOne) {
@@ -313,7 +340,7 @@ TEST(HoldPatterns, BonusHoldsAreNamedByWhatTheirQuadsPay) {
       {"triple-double-bonus", "AS AH KS KH 7C", "AS AH KS KH", "two pair with aces"},
       {"triple-double-bonus", "QS QH KS KH 7C", "QS QH KS KH", "two pair without aces"},
       // Three high cards are named by themselves, not as a straight draw.
-      {"double-bonus", "KS QH JC 6D 7D", "KS QH JC", "K Q J unsuited"},
+      {"double-bonus", "KS QH JC 6D 7D", "KS QH JC", "K Q J unsuited, no straight penalty"},
   }};
   for (const TCase& c : kCases) {
     SCOPED_TRACE(c.Hand);
@@ -350,7 +377,8 @@ TEST(HoldPatterns, BonusHoldsAreNamedByWhatTheirQuadsPay) {
   TPatternId unsuited = 0;
   ASSERT_TRUE(words.FindPattern("unsuited high cards", unsuited));
   const std::vector<TPatternId> highs = words.LeavesOf(unsuited);
-  EXPECT_EQ(words.GroupName({highs.begin(), highs.begin() + 3}), "K Q J, Q J or K Q unsuited");
+  // Each hold twice, without and with a penalty card.
+  EXPECT_EQ(words.GroupName({highs.begin(), highs.begin() + 6}), "K Q J, Q J or K Q unsuited");
   const THandCards low = Hand("5S 6S 8S 9H KD");
   EXPECT_EQ(words.PatternName(words.DescribeHold(low, Held(low, "5S 6S 8S 9H"))),
             "four to an inside straight with no high card");

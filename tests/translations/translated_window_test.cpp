@@ -392,6 +392,8 @@ class TTranslatedWindowTest : public QObject {
     for (const std::string& note : FamilyOrderNotes(chart)) notes << QString::fromStdString(note);
     QCOMPARE(ShownFamilyOrderNotes(chart), notes);
     QCOMPARE(ShownStoredPattern({}), QStringLiteral("unnamed"));
+    // A hold whatever its penalty cards, as a mistake stores it.
+    QCOMPARE(ShownStoredPattern("Q J suited"), QStringLiteral("Q J suited"));
   }
 
   // The same for every game's own words: the wild-card games' and the bonus games'.

@@ -180,6 +180,18 @@ namespace {
     QT_TRANSLATE_NOOP("THoldPattern", "draws with no high card"),
     //: %1 is the draw: "three to a flush", "four to an inside straight".
     QT_TRANSLATE_NOOP("THoldPattern", "%1 with no high card"),
+    //: Penalty cards: %1 a hold ("Q J suited") when none of the cards thrown away is of its
+    //: suit, so that none of the flush cards left to draw is gone.
+    QT_TRANSLATE_NOOP("THoldPattern", "%1, no flush penalty"),
+    //: %1 a hold ("Q J suited") when a card thrown away is of its suit.
+    QT_TRANSLATE_NOOP("THoldPattern", "%1 with a flush penalty"),
+    //: %1 a hold ("K Q J unsuited") when no card thrown away would fill a straight with it.
+    QT_TRANSLATE_NOOP("THoldPattern", "%1, no straight penalty"),
+    //: %1 a hold ("K Q J unsuited") when a card thrown away would fill a straight with it.
+    QT_TRANSLATE_NOOP("THoldPattern", "%1 with a straight penalty"),
+    //: One line naming holds apart by their penalty cards: "Q J suited; K Q suited, no flush
+    //: penalty".
+    QT_TRANSLATE_NOOP("THoldPattern", "%1; %2"),
 };
 
 //: Deuces Wild and Joker Poker: the wild cards held (%1, "two deuces", "joker"), then the
@@ -375,6 +387,14 @@ QString ShownGroupName(const THoldWords& words, const std::vector<TPatternId>& l
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
   const std::string english = words.GroupName(sorted);
   TPieces pieces;
+  // A line that goes by penalty cards is said in clauses: translated as the analysis writes it.
+  const bool byPenalty = std::any_of(sorted.begin(), sorted.end(), [&words](TPatternId leaf) {
+    return words.PenaltyTwins(leaf).size() > 1;
+  });
+  if (byPenalty) {
+    const QString shown = pieces(english);
+    return pieces.Unknown ? QString::fromStdString(english) : shown;
+  }
   const TPatternId family = words.FamilyOf(sorted.front());
   // The analysis decides when the leaves are the whole family.
   const std::string familyName = words.PatternName(family);
@@ -445,15 +465,27 @@ QString ShownPatternName(TPatternId pattern) {
   return ShownPatternName(JacksHoldWords(), pattern);
 }
 
+namespace {
+
+// A stored name found in a game's words: a hold named whatever its penalty cards is the
+// group of its twins.
+QString ShownFound(const THoldWords& words, TPatternId pattern, const std::string& name) {
+  if (words.PatternName(pattern) != name) return ShownGroupName(words, words.PenaltyTwins(pattern));
+  return ShownPatternName(words, pattern);
+}
+
+}  // namespace
+
 QString ShownStoredPattern(const std::string& name) {
   TPatternId pattern = 0;
   if (name.empty()) return PatternText(name);
-  if (JacksHoldWords().FindPattern(name, pattern)) return ShownPatternName(pattern);
+  if (JacksHoldWords().FindPattern(name, pattern))
+    return ShownFound(JacksHoldWords(), pattern, name);
   // Another game's words: the first game whose words have the name says it.
   for (const TGame* game : kGames) {
     const THoldWords& words = HoldWordsOf(*game);
     if (&words != &JacksHoldWords() && words.FindPattern(name, pattern))
-      return ShownPatternName(words, pattern);
+      return ShownFound(words, pattern, name);
   }
   return PatternText(name);
 }
