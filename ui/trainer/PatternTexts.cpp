@@ -392,7 +392,17 @@ QString ShownGroupName(const THoldWords& words, const std::vector<TPatternId>& l
     return words.PenaltyTwins(leaf).size() > 1;
   });
   if (byPenalty) {
-    const QString shown = pieces(english);
+    // Clause by clause: read whole, the clauses' separators multiply the ways to split it.
+    const QString joiner = QCoreApplication::translate("THoldPattern", "%1; %2");
+    QString shown;
+    std::size_t from = 0;
+    for (;;) {
+      const std::size_t end = english.find("; ", from);
+      const QString clause = pieces(english.substr(from, end - from));
+      shown = from == 0 ? clause : joiner.arg(shown, clause);
+      if (end == std::string::npos) break;
+      from = end + 2;
+    }
     return pieces.Unknown ? QString::fromStdString(english) : shown;
   }
   const TPatternId family = words.FamilyOf(sorted.front());
