@@ -148,8 +148,8 @@ class THoldWords {
   // flush penalty", "Q J suited with a flush penalty"); any other pattern alone.
   std::vector<TPatternId> PenaltyTwins(TPatternId leaf) const;
   // The leaf of the player's hold and of the best hold, a draw with penalty cards as the
-  // first of its twins. Two holds of one leaf (a different
-  // kicker, another suit) give the same leaf twice; only the values can tell them apart.
+  // first of its twins. Two holds of one leaf (a different kicker, another suit) give the
+  // same leaf twice; only the values can tell them apart.
   TMistakeClass ClassifyMistake(const THandCards& cards, std::uint8_t heldMask,
                                 std::uint8_t bestMask) const;
   // "low pair against four to a flush": the families' names, or the leaves' for made hands

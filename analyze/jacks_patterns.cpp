@@ -237,21 +237,20 @@ constexpr std::array<TLeafText, kPlainLeaves.size() + kPenaltyTwins> kLeaves = [
   std::array<TLeafText, kPlainLeaves.size() + kPenaltyTwins> leaves{};
   std::size_t at = 0;
   for (const TLeafText& plain : kPlainLeaves) {
+    // The hold without the penalty card, then its twin with it.
+    const auto twins = [&](std::string_view without, std::string_view with) {
+      leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant, without};
+      leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant, with};
+    };
     switch (PenaltyOf(static_cast<TFamily>(plain.Family))) {
       case pnNone:
         leaves[at++] = plain;
         break;
       case pnFlush:
-        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
-                        ", no flush penalty"};
-        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
-                        " with a flush penalty"};
+        twins(", no flush penalty", " with a flush penalty");
         break;
       case pnStraight:
-        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
-                        ", no straight penalty"};
-        leaves[at++] = {plain.Family, plain.Variant, plain.High, plain.Variant,
-                        " with a straight penalty"};
+        twins(", no straight penalty", " with a straight penalty");
         break;
     }
   }
